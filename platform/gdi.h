@@ -1,0 +1,48 @@
+#pragma once
+// Our stand-in for the two Windows line-drawing calls the wireframe uses.
+//
+// A device context is something lines can be drawn into with a current
+// position and a pen. The free functions MoveToEx and LineTo keep the call
+// shape of the originals (a handle first, integer pixels after it) so the
+// drawing run reads like the code it replaces; they forward to the context.
+//
+// The context does not own pixels, clear them or decide the pen: the picture
+// box that owns it does (see picturebox.h).
+
+#include <cstdint>
+
+// Colours as code sets them: 0x00BBGGRR.
+using ColorRef = std::uint32_t;
+
+inline constexpr ColorRef kBlack = 0x000000;
+inline constexpr ColorRef kWhite = 0xFFFFFF;
+inline constexpr ColorRef kBlue = 0xFF0000; // 0x00BBGGRR: blue in the top byte
+
+// A point of two 32-bit integers, as the move-to call reports it.
+struct POINTAPI {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    friend bool operator==(const POINTAPI&, const POINTAPI&) = default;
+};
+
+class DeviceContext {
+public:
+    virtual ~DeviceContext() = default;
+
+    // Sets the current position; reports the previous one.
+    virtual POINTAPI moveTo(int x, int y) = 0;
+    // Draws with the current pen from the current position to (x, y), which
+    // becomes the current position.
+    virtual void lineTo(int x, int y) = 0;
+
+    // The pen, set through the owning picture box.
+    virtual void setPenColor(ColorRef color) = 0;
+    virtual void setPenWidth(int width) = 0;
+};
+
+using HDC = DeviceContext*;
+
+// Returns nonzero on success, like the call it stands in for. A null handle
+// draws nothing and fails.
+int MoveToEx(HDC hdc, int x, int y, POINTAPI* previous);
+int LineTo(HDC hdc, int x, int y);

@@ -1,0 +1,49 @@
+#pragma once
+// The drawing area's model: its outer size, its border, the persistent image
+// of its interior, the pen and the device context that draws into the image.
+//
+// It is not a widget: the picture widget in ui/ shows image() and forwards
+// pointer events, nothing more. Everything drawn lands in image(), which
+// survives being covered and is what a saved picture contains.
+
+#include "platform/drawingsurface.h"
+#include "platform/imagedevicecontext.h"
+
+#include <QImage>
+
+class PictureBox final : public DrawingSurface {
+public:
+    explicit PictureBox(int borderWidth = 2);
+
+    // Resizing reallocates the interior image, cleared to the background.
+    void setOuterSize(int width, int height);
+    void setWidth(int width) { setOuterSize(width, m_outerHeight); }
+    void setHeight(int height) { setOuterSize(m_outerWidth, height); }
+
+    void Cls() override;
+    HDC hDC() override { return &m_dc; }
+    void setForeColor(ColorRef color) override;
+    void setDrawWidth(int width) override;
+
+    int Width() const override { return m_outerWidth; }
+    int Height() const override { return m_outerHeight; }
+    int ScaleWidth() const override { return m_image.width(); }
+    int ScaleHeight() const override { return m_image.height(); }
+
+    ColorRef ForeColor() const { return m_dc.penColor(); }
+    int DrawWidth() const { return m_dc.penWidth(); }
+    ColorRef BackColor() const { return kWhite; }
+    int borderWidth() const { return m_border; }
+
+    const QImage& Image() const { return m_image; }
+
+private:
+    int m_border;
+    int m_outerWidth = 0;
+    int m_outerHeight = 0;
+    QImage m_image;
+    ImageDeviceContext m_dc;
+};
+
+// 0x00BBGGRR to an opaque QRgb.
+QRgb toQRgb(ColorRef color);

@@ -1,0 +1,50 @@
+#pragma once
+// The main window's start-up sequence, written against the handful of window
+// operations it needs so that it runs and can be checked without widgets.
+//
+// It gives the view variables their starting values, allocates the grid,
+// prepares timers, labels, drawing area and shape buttons, and ends by
+// building the first shape. It does not create any control.
+
+#include "surface/pointgrid.h"
+#include "surface/viewstate.h"
+
+#include <string_view>
+
+enum class TimerId { Timer1, Timer2 };
+enum class LabelId { LabAspect, LabPerspec };
+
+inline constexpr int kShapeButtonCount = 15;
+
+class StartupWindow {
+public:
+    virtual ~StartupWindow() = default;
+
+    virtual void setTimerInterval(TimerId timer, int milliseconds) = 0;
+    virtual void setTimerEnabled(TimerId timer, bool enabled) = 0;
+    virtual void setLabelCaption(LabelId label, std::string_view caption) = 0;
+    // In the main window's units, pixels.
+    virtual void setPictureHeight(int pixels) = 0;
+    virtual void setPictureWidth(int pixels) = 0;
+    // Shape button positions are in their frame's units, twips.
+    virtual int optionTop(int index) const = 0;
+    virtual void setOptionLeft(int index, int twips) = 0;
+    virtual void setOptionTop(int index, int twips) = 0;
+    virtual void switchOptionOn(int index) = 0;
+    virtual void buildShapePoints() = 0;
+};
+
+// Starting values of the view, as the sequence sets them.
+namespace StartupDefaults {
+inline constexpr int kGridSize = 25;
+inline constexpr int kTimerIntervalMs = 1;
+inline constexpr float kAnimStep = 15.0f;
+inline constexpr float kShapeSize = 100.0f;
+inline constexpr float kAspectFactor = 1.0f;
+inline constexpr float kPerspectiveDistance = 150.0f;
+inline constexpr int kPictureSize = 400;
+inline constexpr int kOptionLeft = 150;
+inline constexpr int kOptionPitch = 300;
+} // namespace StartupDefaults
+
+void runStartupSequence(ViewState& state, PointGrid& grid, StartupWindow& window);

@@ -1,0 +1,34 @@
+#include "ui/fonts.h"
+
+#include <QStringList>
+
+namespace {
+
+QFont fontOf(const QStringList& families, double pointSize)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+} // namespace
+
+QFont timesNewRomanFont(double pointSize, bool italic)
+{
+    QFont font = fontOf({"Times New Roman", "Liberation Serif"}, pointSize);
+    font.setItalic(italic);
+    return font;
+}
+
+QFont msSansSerifFont(double pointSize)
+{
+    return fontOf({"MS Sans Serif", "Liberation Sans"}, pointSize);
+}
+
+QFont tahomaFont(double pointSize, bool bold)
+{
+    QFont font = fontOf({"Tahoma", "DejaVu Sans", "Liberation Sans"}, pointSize);
+    font.setBold(bold);
+    return font;
+}

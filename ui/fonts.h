@@ -1,0 +1,9 @@
+#pragma once
+// The program's fonts, each with a metric-compatible Linux stand-in after the
+// Windows family, so texts wrap and fit as they were laid out.
+
+#include <QFont>
+
+QFont timesNewRomanFont(double pointSize, bool italic = false);
+QFont msSansSerifFont(double pointSize = 8.25);
+QFont tahomaFont(double pointSize, bool bold = false);

@@ -1,0 +1,73 @@
+#include "ui/picturewidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+PictureWidget::PictureWidget(QWidget* parent)
+    : QWidget(parent)
+{
+    setMouseTracking(true);
+    // The whole widget is repainted from the image; no background needed.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureWidget::setOuterSize(int width, int height)
+{
+    m_box.setOuterSize(width, height);
+    resize(width, height);
+    update();
+}
+
+void PictureWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const int border = m_box.borderWidth();
+    qDrawWinPanel(&painter, rect(), palette(), true);
+    painter.drawImage(QPoint(border, border), m_box.Image());
+}
+
+QPointF PictureWidget::interiorPosition(const QMouseEvent* event) const
+{
+    const int border = m_box.borderWidth();
+    return event->position() - QPointF(border, border);
+}
+
+void PictureWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = interiorPosition(event);
+    emit mouseMoved(buttonCode(event->buttons()), shiftCode(event->modifiers()),
+                    static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointF at = interiorPosition(event);
+    emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()),
+                       static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+short buttonCode(Qt::MouseButtons buttons)
+{
+    short code = 0;
+    if (buttons & Qt::LeftButton)
+        code |= 1;
+    if (buttons & Qt::RightButton)
+        code |= 2;
+    if (buttons & Qt::MiddleButton)
+        code |= 4;
+    return code;
+}
+
+short shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    short code = 0;
+    if (modifiers & Qt::ShiftModifier)
+        code |= 1;
+    if (modifiers & Qt::ControlModifier)
+        code |= 2;
+    if (modifiers & Qt::AltModifier)
+        code |= 4;
+    return code;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Turns the world points of the grid into drawing-area pixels for one pointer
+// position: two rotations whose angles come from the pointer's offset from
+// the interior centre, an optional perspective division, centring on the
+// outer centre and a clamp to -1000..1000.
+//
+// Pure arithmetic on the grid: it neither draws nor stores the position.
+
+#include "surface/pointgrid.h"
+
+#include <cstdint>
+
+// The factor that turns a pointer offset (as a fraction of the half size)
+// into an angle; a seven-decimal constant, not full-precision pi.
+inline constexpr double kAngleFactor = -3.1415927;
+inline constexpr float kScreenLimit = 1000.0f;
+
+struct ProjectionSettings {
+    // Drawing-area interior, whose centre is the rotation centre.
+    int scaleWidth = 0;
+    int scaleHeight = 0;
+    // Drawing-area outer size, whose centre is the drawing centre.
+    int outerWidth = 0;
+    int outerHeight = 0;
+    // Perspective applies only when the flag equals 1.
+    std::int32_t perspectiveFlag = 0;
+    float perspectiveDistance = 0.0f;
+};
+
+// Rewrites every ScreenX/ScreenY of grid. A zero-sized interior leaves them
+// as they were. A coordinate that comes out as NaN (only possible for a
+// non-finite position) is put at the drawing centre, so every stored
+// coordinate is finite and within the limits.
+void calculateScreenPoints(PointGrid& grid, const ProjectionSettings& settings, float x, float y);
+
+// The clamp step: limits to -1000..1000, infinities by their sign.
+float clampScreenCoordinate(float value);
+
+// Single to integer pixel: nearest, halves to even (200.5 -> 200, 201.5 -> 202).
+int toPixel(float value);
