@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installs what the build needs from Debian (only what is missing), builds,
+# then runs the viewer ("run") or the whole test suite ("test").
+#
+#   bash tools/quickstart.sh run     # build and start RUVEX Display 3D
+#   bash tools/quickstart.sh test    # build and run every test
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${RUVEX_BUILD_DIR:-$here/build}"
+mode="${1:-}"
+
+build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
+                libbenchmark-dev fonts-liberation fonts-dejavu-core)
+# The real-window tests drive the program under a virtual X server.
+test_packages=(xvfb xauth xdotool imagemagick xclip)
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing from Debian: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_all() {
+    cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$build" -j"$(nproc)"
+}
+
+case "$mode" in
+run)
+    install_missing "${build_packages[@]}"
+    build_all
+    exec "$build/ruvex3d"
+    ;;
+test)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    build_all
+    cd "$build"
+    exec ctest --output-on-failure -j"$(nproc)"
+    ;;
+*)
+    echo "usage: bash tools/quickstart.sh run|test" >&2
+    exit 2
+    ;;
+esac
