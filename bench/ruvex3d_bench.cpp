@@ -1,2 +1,150 @@
+// How fast the picture is made: one full redraw (projection, clear and the
+// 1275 line calls into the 396 x 396 persistent image), one build per shape,
+// and a plain reference frame (memset clear plus a straightforward Bresenham
+// into a 32-bit buffer, same segments) so the redraw's cost can be read as a
+// ratio from one run.
+
+#include "platform/picturebox.h"
+#include "surface/shapecatalogue.h"
+#include "view/projection.h"
+#include "view/wireframe.h"
+
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr ProjectionSettings kArea{396, 396, 400, 400, 0, 150.0f};
+
+struct Scene {
+    PointGrid grid;
+    ViewState state;
+    PictureBox box{2};
+
+    Scene()
+    {
+        state.GridRows = state.GridCols = 25;
+        state.ShapeSize = 100.0f;
+        state.AspectFactor = 1.0f;
+        grid.allocate(25, 25);
+        fillShapePoints(grid, state);
+        box.setOuterSize(400, 400);
+    }
+};
+
+// The reference frame below draws the same view, so the two compare.
+constexpr float kViewX = 0.0f;
+constexpr float kViewY = 120.0f;
+
+void BM_FullRedraw(benchmark::State& bench)
+{
+    Scene scene;
+    for (auto _ : bench) {
+        calculateScreenPoints(scene.grid, kArea, kViewX, kViewY);
+        drawWireframe(scene.grid, scene.box, scene.state);
+        benchmark::DoNotOptimize(scene.box.Image().constBits());
+    }
+}
+BENCHMARK(BM_FullRedraw);
+
+// The parts of a redraw, to see where its time goes.
+void BM_ProjectionOnly(benchmark::State& bench)
+{
+    Scene scene;
+    float x = 0.0f;
+    for (auto _ : bench) {
+        calculateScreenPoints(scene.grid, kArea, x, 120.0f);
+        benchmark::DoNotOptimize(scene.grid.ScreenX.data());
+        x += 15.0f;
+    }
+}
+BENCHMARK(BM_ProjectionOnly);
+
+void BM_ClearOnly(benchmark::State& bench)
+{
+    Scene scene;
+    for (auto _ : bench) {
+        scene.box.Cls();
+        benchmark::DoNotOptimize(scene.box.Image().constBits());
+    }
+}
+BENCHMARK(BM_ClearOnly);
+
+void BM_BuildShape(benchmark::State& bench)
+{
+    Scene scene;
+    scene.state.ShapeIndex = static_cast<std::int32_t>(bench.range(0));
+    for (auto _ : bench) {
+        fillShapePoints(scene.grid, scene.state);
+        benchmark::DoNotOptimize(scene.grid.WorldX.data());
+    }
+}
+BENCHMARK(BM_BuildShape)->DenseRange(0, kShapeCount - 1);
+
+// The reference: the same segments, drawn the plainest way.
+struct Segment {
+    int x0, y0, x1, y1;
+    std::uint32_t color;
+};
+
+std::vector<Segment> segmentsOf(const PointGrid& grid)
+{
+    std::vector<Segment> segments;
+    auto at = [&](int j, int i) { return std::pair{toPixel(grid.ScreenX(j, i)), toPixel(grid.ScreenY(j, i))}; };
+    for (int i = 1; i <= 25; ++i)
+        for (int j = 2; j <= 25; ++j)
+            segments.push_back({at(j - 1, i).first, at(j - 1, i).second, at(j, i).first, at(j, i).second, 0});
+    for (int j = 1; j <= 25; ++j)
+        for (int i = 2; i <= 25; ++i)
+            segments.push_back({at(j, i - 1).first, at(j, i - 1).second, at(j, i).first, at(j, i).second, 0});
+    for (int j = 2; j <= 25; ++j)
+        segments.push_back({at(j - 1, 7).first, at(j - 1, 7).second, at(j, 7).first, at(j, 7).second, 0xFF0000FF});
+    return segments;
+}
+
+void plainLine(std::uint32_t* pixels, int width, int height, const Segment& s)
+{
+    int x0 = s.x0;
+    int y0 = s.y0;
+    const int dx = std::abs(s.x1 - x0);
+    const int dy = -std::abs(s.y1 - y0);
+    const int sx = x0 < s.x1 ? 1 : -1;
+    const int sy = y0 < s.y1 ? 1 : -1;
+    int err = dx + dy;
+    while (x0 != s.x1 || y0 != s.y1) {
+        if (x0 >= 0 && x0 < width && y0 >= 0 && y0 < height)
+            pixels[y0 * width + x0] = s.color;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
+}
+
+void BM_ReferenceFrame(benchmark::State& bench)
+{
+    Scene scene;
+    calculateScreenPoints(scene.grid, kArea, kViewX, kViewY);
+    const std::vector<Segment> segments = segmentsOf(scene.grid);
+    std::vector<std::uint32_t> pixels(396 * 396);
+    for (auto _ : bench) {
+        std::memset(pixels.data(), 0xFF, pixels.size() * sizeof(std::uint32_t));
+        for (const Segment& s : segments)
+            plainLine(pixels.data(), 396, 396, s);
+        benchmark::DoNotOptimize(pixels.data());
+    }
+}
+BENCHMARK(BM_ReferenceFrame);
+
+} // namespace
+
 BENCHMARK_MAIN();

@@ -3,33 +3,72 @@
 #include "platform/picturebox.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
-// Walks the Bresenham line from (x0, y0) towards (x1, y1) and calls plot for
-// each pixel; the end pixel is plotted only when includeEnd is set.
+// Walks the Bresenham line from (x0, y0) towards (x1, y1), one pixel per step
+// along the major axis, and calls plot for each pixel; the end pixel is
+// plotted only when includeEnd is set.
 template <typename Plot>
 void walkLine(int x0, int y0, int x1, int y1, bool includeEnd, Plot&& plot)
 {
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1;
-    const int sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
-    while (x0 != x1 || y0 != y1) {
-        plot(x0, y0);
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
+    int major = x1 - x0;
+    int minor = y1 - y0;
+    int majorStepX = major < 0 ? -1 : 1;
+    int majorStepY = 0;
+    int minorStepX = 0;
+    int minorStepY = minor < 0 ? -1 : 1;
+    major = std::abs(major);
+    minor = std::abs(minor);
+    if (minor > major) {
+        std::swap(major, minor);
+        std::swap(majorStepX, minorStepX);
+        std::swap(majorStepY, minorStepY);
+    }
+    // Decision term of the midpoint rule, scaled by 2 to stay integral.
+    int decision = 2 * minor - major;
+    int x = x0;
+    int y = y0;
+    for (int step = 0; step < major; ++step) {
+        plot(x, y);
+        if (decision > 0) {
+            x += minorStepX;
+            y += minorStepY;
+            decision -= 2 * major;
         }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
+        decision += 2 * minor;
+        x += majorStepX;
+        y += majorStepY;
     }
     if (includeEnd)
         plot(x1, y1);
+}
+
+// The same walk as walkLine for a line wholly inside the image, stepping a
+// pixel pointer instead of coordinates: the path nearly every segment takes.
+void fillLineInside(std::uint32_t* bits, qsizetype stride, int x0, int y0, int x1, int y1,
+                    std::uint32_t pixel)
+{
+    int major = std::abs(x1 - x0);
+    int minor = std::abs(y1 - y0);
+    qsizetype majorStep = x1 < x0 ? -1 : 1;
+    qsizetype minorStep = y1 < y0 ? -stride : stride;
+    if (minor > major) {
+        std::swap(major, minor);
+        std::swap(majorStep, minorStep);
+    }
+    int decision = 2 * minor - major;
+    std::uint32_t* at = bits + y0 * stride + x0;
+    for (int step = 0; step < major; ++step) {
+        *at = pixel;
+        if (decision > 0) {
+            at += minorStep;
+            decision -= 2 * major;
+        }
+        decision += 2 * minor;
+        at += majorStep;
+    }
 }
 
 bool inside(int x, int y, int width, int height)
@@ -43,6 +82,11 @@ bool inside(int x, int y, int width, int height)
 void ImageDeviceContext::attach(QImage* image)
 {
     m_image = image;
+    const bool usable = image && !image->isNull();
+    m_bits = usable ? reinterpret_cast<std::uint32_t*>(image->bits()) : nullptr;
+    m_stride = usable ? image->bytesPerLine() / 4 : 0;
+    m_width = usable ? image->width() : 0;
+    m_height = usable ? image->height() : 0;
 }
 
 POINTAPI ImageDeviceContext::moveTo(int x, int y)
@@ -54,7 +98,7 @@ POINTAPI ImageDeviceContext::moveTo(int x, int y)
 
 void ImageDeviceContext::lineTo(int x, int y)
 {
-    if (m_image && !m_image->isNull()) {
+    if (m_bits) {
         if (m_penWidth <= 1)
             drawThinLine(m_current.x, m_current.y, x, y);
         else
@@ -76,16 +120,16 @@ void ImageDeviceContext::setPenWidth(int width)
 
 void ImageDeviceContext::drawThinLine(int x0, int y0, int x1, int y1)
 {
-    const int width = m_image->width();
-    const int height = m_image->height();
-    const qsizetype stride = m_image->bytesPerLine() / 4;
-    auto* const bits = reinterpret_cast<std::uint32_t*>(m_image->bits());
+    const int width = m_width;
+    const int height = m_height;
+    const qsizetype stride = m_stride;
+    std::uint32_t* const bits = m_bits;
     const std::uint32_t pixel = m_penPixel;
 
     // Nearly every segment of a wireframe lies wholly inside the picture;
     // only those need no per-pixel test.
     if (inside(x0, y0, width, height) && inside(x1, y1, width, height)) {
-        walkLine(x0, y0, x1, y1, false, [&](int x, int y) { bits[y * stride + x] = pixel; });
+        fillLineInside(bits, stride, x0, y0, x1, y1, pixel);
         return;
     }
     walkLine(x0, y0, x1, y1, false, [&](int x, int y) {
@@ -96,14 +140,26 @@ void ImageDeviceContext::drawThinLine(int x0, int y0, int x1, int y1)
 
 void ImageDeviceContext::drawWideLine(int x0, int y0, int x1, int y1)
 {
-    const int width = m_image->width();
-    const int height = m_image->height();
-    const qsizetype stride = m_image->bytesPerLine() / 4;
-    auto* const bits = reinterpret_cast<std::uint32_t*>(m_image->bits());
+    const int width = m_width;
+    const int height = m_height;
+    const qsizetype stride = m_stride;
+    std::uint32_t* const bits = m_bits;
     const std::uint32_t pixel = m_penPixel;
     const int pen = m_penWidth;
     const int offset = (pen - 1) / 2;
 
+    const int margin = pen - 1 - offset;
+    if (inside(x0 - offset, y0 - offset, width, height) && inside(x1 - offset, y1 - offset, width, height)
+        && inside(x0 + margin, y0 + margin, width, height) && inside(x1 + margin, y1 + margin, width, height)) {
+        walkLine(x0, y0, x1, y1, true, [&](int x, int y) {
+            for (int row = y - offset; row < y - offset + pen; ++row) {
+                std::uint32_t* line = bits + row * stride;
+                for (int col = x - offset; col < x - offset + pen; ++col)
+                    line[col] = pixel;
+            }
+        });
+        return;
+    }
     walkLine(x0, y0, x1, y1, true, [&](int x, int y) {
         for (int row = y - offset; row < y - offset + pen; ++row) {
             if (static_cast<unsigned>(row) >= static_cast<unsigned>(height))

@@ -18,8 +18,10 @@
 
 class ImageDeviceContext final : public DeviceContext {
 public:
-    // The image must be Format_RGB32 or Format_ARGB32 and outlive this object
-    // or be re-attached after it is reallocated.
+    // The image must be Format_RGB32 or Format_ARGB32 and outlive this object.
+    // Attaching detaches the image from any shallow copy and keeps its
+    // scanline pointer, so lines are drawn without a call into the image:
+    // re-attach after the image is reallocated, copied or cleared.
     void attach(QImage* image);
 
     POINTAPI moveTo(int x, int y) override;
@@ -36,6 +38,10 @@ private:
     void drawWideLine(int x0, int y0, int x1, int y1);
 
     QImage* m_image = nullptr;
+    std::uint32_t* m_bits = nullptr;
+    qsizetype m_stride = 0; // in pixels
+    int m_width = 0;
+    int m_height = 0;
     POINTAPI m_current;
     ColorRef m_penColor = kBlack;
     std::uint32_t m_penPixel = 0xFF000000;

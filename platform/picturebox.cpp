@@ -25,14 +25,20 @@ void PictureBox::setOuterSize(int width, int height)
     if (interiorWidth == m_image.width() && interiorHeight == m_image.height())
         return;
     m_image = QImage(interiorWidth, interiorHeight, QImage::Format_RGB32);
-    m_dc.attach(&m_image);
     Cls();
+    m_dc.attach(&m_image);
 }
 
 void PictureBox::Cls()
 {
     if (!m_image.isNull())
         m_image.fill(toQRgb(BackColor()));
+}
+
+HDC PictureBox::hDC()
+{
+    m_dc.attach(&m_image);
+    return &m_dc;
 }
 
 void PictureBox::setForeColor(ColorRef color)

@@ -21,7 +21,9 @@ public:
     void setHeight(int height) { setOuterSize(m_outerWidth, height); }
 
     void Cls() override;
-    HDC hDC() override { return &m_dc; }
+    // Fetch it afresh for each drawing run: it holds the image's pixels as
+    // they were when fetched.
+    HDC hDC() override;
     void setForeColor(ColorRef color) override;
     void setDrawWidth(int width) override;
 

@@ -32,12 +32,6 @@ float clampScreenCoordinate(float value)
     return value;
 }
 
-int toPixel(float value)
-{
-    // The default rounding mode rounds halves to even.
-    return static_cast<int>(std::lrint(value));
-}
-
 void calculateScreenPoints(PointGrid& grid, const ProjectionSettings& settings, float x, float y)
 {
     if (settings.scaleWidth == 0 || settings.scaleHeight == 0)

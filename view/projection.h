@@ -8,6 +8,7 @@
 
 #include "surface/pointgrid.h"
 
+#include <cmath>
 #include <cstdint>
 
 // The factor that turns a pointer offset (as a fraction of the half size)
@@ -37,4 +38,16 @@ void calculateScreenPoints(PointGrid& grid, const ProjectionSettings& settings, 
 float clampScreenCoordinate(float value);
 
 // Single to integer pixel: nearest, halves to even (200.5 -> 200, 201.5 -> 202).
-int toPixel(float value);
+// Runs for every point of every line, so it avoids a library call: adding
+// 1.5 * 2^23 pushes the fraction out of a single, and the addition itself
+// rounds halves to even. Exact for every clamped coordinate.
+inline int toPixel(float value)
+{
+    constexpr float kRoundingBias = 12582912.0f;
+    constexpr float kExactBelow = 4194304.0f; // 2^22
+    if (value > -kExactBelow && value < kExactBelow) {
+        const float shifted = value + kRoundingBias;
+        return static_cast<int>(shifted - kRoundingBias);
+    }
+    return static_cast<int>(std::lrint(value));
+}
