@@ -5,6 +5,7 @@
 // ratio from one run.
 
 #include "platform/picturebox.h"
+#include "surface/animation.h"
 #include "surface/shapecatalogue.h"
 #include "view/projection.h"
 #include "view/wireframe.h"
@@ -50,6 +51,20 @@ void BM_FullRedraw(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_FullRedraw);
+
+// One animation tick: the sweep step, then the redraw it causes.
+void BM_AnimationTick(benchmark::State& bench)
+{
+    Scene scene;
+    scene.state.AnimStepX = 15.0f;
+    for (auto _ : bench) {
+        stepHorizontalSweep(scene.state);
+        calculateScreenPoints(scene.grid, kArea, scene.state.MouseX, scene.state.MouseY);
+        drawWireframe(scene.grid, scene.box, scene.state);
+        benchmark::DoNotOptimize(scene.box.takeChangedRect());
+    }
+}
+BENCHMARK(BM_AnimationTick);
 
 // The parts of a redraw, to see where its time goes.
 void BM_ProjectionOnly(benchmark::State& bench)

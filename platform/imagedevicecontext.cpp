@@ -2,6 +2,7 @@
 
 #include "platform/picturebox.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -96,9 +97,28 @@ POINTAPI ImageDeviceContext::moveTo(int x, int y)
     return previous;
 }
 
+QRect ImageDeviceContext::takePaintedBounds()
+{
+    const QRect painted = m_painted;
+    m_painted = QRect();
+    return painted;
+}
+
+void ImageDeviceContext::notePainted(int x0, int y0, int x1, int y1)
+{
+    // The pen square reaches (w - 1) / 2 pixels up-left and the rest down-right.
+    const int before = m_penWidth > 1 ? (m_penWidth - 1) / 2 : 0;
+    const int after = m_penWidth > 1 ? m_penWidth - 1 - before : 0;
+    const QRect line = QRect(QPoint(std::min(x0, x1) - before, std::min(y0, y1) - before),
+                             QPoint(std::max(x0, x1) + after, std::max(y0, y1) + after))
+                           .intersected(QRect(0, 0, m_width, m_height));
+    m_painted |= line;
+}
+
 void ImageDeviceContext::lineTo(int x, int y)
 {
     if (m_bits) {
+        notePainted(m_current.x, m_current.y, x, y);
         if (m_penWidth <= 1)
             drawThinLine(m_current.x, m_current.y, x, y);
         else

@@ -15,6 +15,7 @@
 #include "platform/gdi.h"
 
 #include <QImage>
+#include <QRect>
 
 class ImageDeviceContext final : public DeviceContext {
 public:
@@ -29,6 +30,10 @@ public:
     void setPenColor(ColorRef color) override;
     void setPenWidth(int width) override;
 
+    // Bounds of the pixels painted since the last call, so only they need
+    // to reach the screen.
+    QRect takePaintedBounds();
+
     ColorRef penColor() const { return m_penColor; }
     int penWidth() const { return m_penWidth; }
     POINTAPI currentPosition() const { return m_current; }
@@ -36,6 +41,7 @@ public:
 private:
     void drawThinLine(int x0, int y0, int x1, int y1);
     void drawWideLine(int x0, int y0, int x1, int y1);
+    void notePainted(int x0, int y0, int x1, int y1);
 
     QImage* m_image = nullptr;
     std::uint32_t* m_bits = nullptr;
@@ -46,4 +52,5 @@ private:
     ColorRef m_penColor = kBlack;
     std::uint32_t m_penPixel = 0xFF000000;
     int m_penWidth = 1;
+    QRect m_painted;
 };

@@ -25,14 +25,36 @@ void PictureBox::setOuterSize(int width, int height)
     if (interiorWidth == m_image.width() && interiorHeight == m_image.height())
         return;
     m_image = QImage(interiorWidth, interiorHeight, QImage::Format_RGB32);
-    Cls();
+    m_image.fill(toQRgb(BackColor()));
     m_dc.attach(&m_image);
+    m_dc.takePaintedBounds();
+    m_content = QRect();
+    m_changed = m_image.rect();
 }
 
 void PictureBox::Cls()
 {
-    if (!m_image.isNull())
-        m_image.fill(toQRgb(BackColor()));
+    if (m_image.isNull())
+        return;
+    m_image.fill(toQRgb(BackColor()));
+    collectPainted();
+    m_changed |= m_content;
+    m_content = QRect();
+}
+
+void PictureBox::collectPainted()
+{
+    const QRect painted = m_dc.takePaintedBounds();
+    m_content |= painted;
+    m_changed |= painted;
+}
+
+QRect PictureBox::takeChangedRect()
+{
+    collectPainted();
+    const QRect changed = m_changed;
+    m_changed = QRect();
+    return changed;
 }
 
 HDC PictureBox::hDC()

@@ -39,12 +39,20 @@ public:
 
     const QImage& Image() const { return m_image; }
 
+    // The part of the image that changed since the last call: what was drawn
+    // and what a clear wiped out. A viewer repaints just that.
+    QRect takeChangedRect();
+
 private:
+    void collectPainted();
+
     int m_border;
     int m_outerWidth = 0;
     int m_outerHeight = 0;
     QImage m_image;
     ImageDeviceContext m_dc;
+    QRect m_content; // bounds of everything drawn since the last clear
+    QRect m_changed;
 };
 
 // 0x00BBGGRR to an opaque QRgb.

@@ -130,3 +130,33 @@ TEST(PictureBox, InteriorIsTheOuterSizeLessTheBorder)
 }
 
 } // namespace
+
+namespace {
+
+TEST(PictureBox, ChangedRectCoversWhatWasDrawnAndWhatAClearWiped)
+{
+    PictureBox box(2);
+    box.setOuterSize(104, 104);
+    EXPECT_EQ(box.takeChangedRect(), QRect(0, 0, 100, 100)) << "a new image is all new";
+    EXPECT_TRUE(box.takeChangedRect().isEmpty());
+
+    box.setDrawWidth(1);
+    MoveToEx(box.hDC(), 10, 20, nullptr);
+    LineTo(box.hDC(), 30, 25);
+    EXPECT_TRUE(box.takeChangedRect().contains(QRect(QPoint(10, 20), QPoint(29, 25))));
+
+    box.Cls();
+    box.setDrawWidth(2);
+    MoveToEx(box.hDC(), 60, 60, nullptr);
+    LineTo(box.hDC(), 70, 60);
+    const QRect changed = box.takeChangedRect();
+    EXPECT_TRUE(changed.contains(QRect(QPoint(10, 20), QPoint(29, 25)))) << "wiped by the clear";
+    EXPECT_TRUE(changed.contains(QRect(QPoint(60, 60), QPoint(71, 61)))) << "the wide pen's square";
+
+    box.Cls(); // nothing new drawn since: the old line is what changes
+    EXPECT_TRUE(box.takeChangedRect().contains(QRect(QPoint(60, 60), QPoint(71, 61))));
+    box.Cls();
+    EXPECT_TRUE(box.takeChangedRect().isEmpty()) << "clearing a clear picture changes nothing";
+}
+
+} // namespace

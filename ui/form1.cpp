@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "surface/animation.h"
 #include "surface/shapecatalogue.h"
 #include "ui/animationtimer.h"
 #include "ui/fonts.h"
@@ -70,7 +71,19 @@ QString controlArrayName(const char* name, int index)
 constexpr int kFirstStandardShape = 7; // buttons from here on are the extra figures
 constexpr short kAnimVertical = 0;
 constexpr short kAnimHorizontal = 1;
-constexpr short kAnimStop = 2;
+
+// 0 unticked, 1 ticked, 2 greyed, as the check box's value reads.
+std::int32_t checkBoxValue(const QCheckBox* box)
+{
+    switch (box->checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    default:
+        return 0;
+    }
+}
 
 } // namespace
 
@@ -304,7 +317,8 @@ void Form1::connectHandlers()
         connect(optAnim(index), &QRadioButton::clicked, this,
                 [this, index] { optAnim_Click(static_cast<short>(index)); });
     }
-    connect(m_chkPerspective, &QCheckBox::clicked, this, &Form1::chkPerspective_Click);
+    // Any change of the box's value, by the user or by code, runs the handler.
+    connect(m_chkPerspective, &QCheckBox::stateChanged, this, &Form1::chkPerspective_Click);
     connect(m_vscroll1, &StoredRangeScrollBar::Change, this, &Form1::VScroll1_Change);
     connect(m_vscroll2, &StoredRangeScrollBar::Change, this, &Form1::VScroll2_Change);
     connect(m_timer1, &AnimationTimer::tick, this, &Form1::Timer1_Timer);
@@ -410,7 +424,7 @@ void Form1::picDisplay_MouseMove(short, short, float x, float y)
     m_view.MouseY = y;
     CalculateScreenPoints(x, y);
     drawWireframe(m_grid, m_picDisplay->box(), m_view);
-    m_picDisplay->update();
+    m_picDisplay->showChanges();
 }
 
 void Form1::CalculateScreenPoints(float x, float y)
@@ -426,28 +440,59 @@ void Form1::picDisplay_MouseUp(short, short, float, float)
 {
 }
 
-void Form1::optAnim_Click(short)
+void Form1::optAnim_Click(short index)
 {
+    // The chosen direction toggles, so a second click on a running direction
+    // stops it; the other direction always stops. At most one timer runs.
+    switch (index) {
+    case kAnimVertical:
+        m_timer1->setEnabled(!m_timer1->isEnabled());
+        m_timer2->setEnabled(false);
+        break;
+    case kAnimHorizontal:
+        m_timer2->setEnabled(!m_timer2->isEnabled());
+        m_timer1->setEnabled(false);
+        break;
+    default:
+        m_timer1->setEnabled(false);
+        m_timer2->setEnabled(false);
+        break;
+    }
 }
 
 void Form1::chkPerspective_Click()
 {
+    m_view.PerspectiveFlag = checkBoxValue(m_chkPerspective);
+    m_vscroll2->setEnabled(true);
+    if (m_view.PerspectiveFlag == 0)
+        m_vscroll2->setEnabled(false);
+    // No redraw: the next pointer move or tick shows the new projection.
 }
 
 void Form1::VScroll1_Change()
 {
+    m_view.AspectFactor = static_cast<float>(m_vscroll1->Value() / 10.0);
+    m_labAspect->setText(aspectCaption(m_view.AspectFactor));
+    BuildShapePoints();
 }
 
 void Form1::VScroll2_Change()
 {
+    m_view.PerspectiveDistance = static_cast<float>(m_vscroll2->Value());
+    m_labPerspec->setText(distanceCaption(m_view.PerspectiveDistance));
+    BuildShapePoints();
 }
 
 void Form1::Timer1_Timer()
 {
+    stepHorizontalSweep(m_view);
+    picDisplay_MouseMove(1, 0, m_view.MouseX, m_view.MouseY);
 }
 
 void Form1::Timer2_Timer()
 {
+    stepVerticalSweep(m_view);
+    picDisplay_MouseMove(1, 0, m_view.MouseX, m_view.MouseY);
 }
 
 void Form1::mnuExit_Click()

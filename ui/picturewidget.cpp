@@ -1,6 +1,7 @@
 #include "ui/picturewidget.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -16,16 +17,30 @@ PictureWidget::PictureWidget(QWidget* parent)
 void PictureWidget::setOuterSize(int width, int height)
 {
     m_box.setOuterSize(width, height);
+    m_box.takeChangedRect();
     resize(width, height);
     update();
 }
 
-void PictureWidget::paintEvent(QPaintEvent*)
+void PictureWidget::showChanges()
+{
+    const int border = m_box.borderWidth();
+    const QRect changed = m_box.takeChangedRect();
+    if (!changed.isEmpty())
+        update(changed.translated(border, border));
+}
+
+void PictureWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const int border = m_box.borderWidth();
-    qDrawWinPanel(&painter, rect(), palette(), true);
-    painter.drawImage(QPoint(border, border), m_box.Image());
+    const QRect interior = rect().adjusted(border, border, -border, -border);
+    if (!interior.contains(event->rect()))
+        qDrawWinPanel(&painter, rect(), palette(), true);
+    // Only the asked-for part of the image: a turning solid changes a small
+    // part of the picture per frame.
+    const QRect target = event->rect().intersected(interior);
+    painter.drawImage(target, m_box.Image(), target.translated(-border, -border));
 }
 
 QPointF PictureWidget::interiorPosition(const QMouseEvent* event) const

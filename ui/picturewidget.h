@@ -23,6 +23,9 @@ public:
     void setOuterWidth(int width) { setOuterSize(width, m_box.Height()); }
     void setOuterHeight(int height) { setOuterSize(m_box.Width(), height); }
 
+    // Schedules a repaint of the part of the image that changed.
+    void showChanges();
+
 signals:
     void mouseMoved(short button, short shift, float x, float y);
     void mouseReleased(short button, short shift, float x, float y);

@@ -1,0 +1,234 @@
+// The view controls of the main window: animation buttons and timers, the
+// perspective check box, both scroll bars, and closing.
+
+#include "ui/animationtimer.h"
+#include "ui/form1.h"
+#include "ui/picturewidget.h"
+#include "ui/storedrangescrollbar.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage picture(const Form1& form)
+{
+    return form.picDisplay()->box().Image().copy();
+}
+
+enum class Running { None, Timer1, Timer2 };
+
+Running running(const Form1& form)
+{
+    EXPECT_FALSE(form.Timer1()->isEnabled() && form.Timer2()->isEnabled()) << "at most one timer";
+    if (form.Timer1()->isEnabled())
+        return Running::Timer1;
+    return form.Timer2()->isEnabled() ? Running::Timer2 : Running::None;
+}
+
+void clickAnim(Form1& form, int index)
+{
+    QTest::mouseClick(form.optAnim(index), Qt::LeftButton);
+}
+
+TEST(Animation, ButtonsFollowTheToggleTable)
+{
+    Form1 form;
+    form.show();
+    struct Step {
+        int button;
+        Running after;
+    };
+    const Step steps[] = {
+        {0, Running::Timer1}, // Vertikal starts the MouseX sweep
+        {0, Running::None},   // ... and a second click stops it
+        {0, Running::Timer1}, {1, Running::Timer2}, // Horizontal takes over
+        {1, Running::None},   {1, Running::Timer2}, {0, Running::Timer1},
+        {2, Running::None},   // Stop Rotasi
+        {2, Running::None},   {1, Running::Timer2}, {2, Running::None},
+    };
+    int n = 0;
+    for (const Step& step : steps) {
+        clickAnim(form, step.button);
+        EXPECT_EQ(running(form), step.after) << "step " << n++;
+    }
+}
+
+TEST(Animation, TicksSweepOneAxisAndRedraw)
+{
+    Form1 form;
+    const QImage before = picture(form);
+    form.Timer1_Timer();
+    EXPECT_EQ(form.viewState().MouseX, 15.0f);
+    EXPECT_EQ(form.viewState().MouseY, 0.0f);
+    EXPECT_NE(picture(form), before);
+
+    form.Timer2_Timer();
+    form.Timer2_Timer();
+    EXPECT_EQ(form.viewState().MouseY, 30.0f);
+    EXPECT_EQ(form.viewState().MouseX, 15.0f);
+}
+
+TEST(Animation, SweepReversesPastTheBoundThroughTheWindow)
+{
+    Form1 form;
+    form.picDisplay_MouseMove(0, 0, 5990, 0);
+    form.Timer1_Timer();
+    EXPECT_EQ(form.viewState().MouseX, 6005.0f);
+    EXPECT_EQ(form.viewState().AnimStepX, -15.0f);
+    form.Timer1_Timer();
+    EXPECT_EQ(form.viewState().MouseX, 5990.0f);
+}
+
+TEST(Animation, RunningTimerReallyTicks)
+{
+    Form1 form;
+    form.show();
+    clickAnim(form, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(form.viewState().MouseX >= 30.0f, 5000);
+    clickAnim(form, 2);
+    const float stoppedAt = form.viewState().MouseX;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.viewState().MouseX, stoppedAt);
+}
+
+TEST(AnimationTimer, AsksForOneMillisecondButTicksAtTheDesignedPace)
+{
+    AnimationTimer timer;
+    timer.setInterval(1);
+    EXPECT_EQ(timer.interval(), 1);
+    EXPECT_GE(timer.effectiveInterval(), 10);
+    EXPECT_LE(timer.effectiveInterval(), 16);
+    timer.setInterval(100);
+    EXPECT_EQ(timer.effectiveInterval(), 100);
+
+    int ticks = 0;
+    QObject::connect(&timer, &AnimationTimer::tick, [&] { ++ticks; });
+    timer.setInterval(0);
+    timer.setEnabled(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ticks, 0) << "interval 0 never ticks";
+}
+
+TEST(Perspective, TickingTheBoxWaitsForTheNextRedraw)
+{
+    Form1 form;
+    form.show();
+    form.picDisplay_MouseMove(0, 0, 150, 120);
+    const QImage flat = picture(form);
+
+    QTest::mouseClick(form.chkPerspective(), Qt::LeftButton);
+    EXPECT_EQ(form.viewState().PerspectiveFlag, 1);
+    EXPECT_TRUE(form.VScroll2()->isEnabled());
+    EXPECT_EQ(picture(form), flat) << "the box itself does not redraw";
+
+    form.picDisplay_MouseMove(0, 0, 150, 120);
+    EXPECT_NE(picture(form), flat);
+
+    QTest::mouseClick(form.chkPerspective(), Qt::LeftButton);
+    EXPECT_EQ(form.viewState().PerspectiveFlag, 0);
+    EXPECT_FALSE(form.VScroll2()->isEnabled());
+    EXPECT_EQ(form.viewState().PerspectiveDistance, 150.0f) << "unticking keeps the distance";
+
+    form.chkPerspective()->setTristate(true);
+    form.chkPerspective()->setCheckState(Qt::PartiallyChecked);
+    EXPECT_EQ(form.viewState().PerspectiveFlag, 2);
+    EXPECT_TRUE(form.VScroll2()->isEnabled());
+}
+
+TEST(ScrollBars, AspectChangesRebuildWithTheirCaption)
+{
+    Form1 form;
+    const std::pair<int, const char*> cases[] = {{0, " 0"}, {5, "0.5"}, {10, " 1"}, {16, " 1.6"}};
+    for (auto [value, caption] : cases) {
+        form.picDisplay_MouseMove(0, 0, 33, 44);
+        form.VScroll1()->setStoredValue(value);
+        EXPECT_EQ(form.LabAspect()->text().toStdString(), caption);
+        EXPECT_FLOAT_EQ(form.viewState().AspectFactor, value / 10.0f);
+        EXPECT_EQ(form.viewState().MouseX, 0.0f) << "a rebuild resets the position";
+    }
+    // Aspect 0 flattens the sphere onto the plane z = 0.
+    form.VScroll1()->setStoredValue(0);
+    EXPECT_EQ(form.pointGrid().WorldZ(1, 1), 0.0f);
+}
+
+TEST(ScrollBars, DistanceChangesRebuildWithTheirCaption)
+{
+    Form1 form;
+    form.chkPerspective()->setChecked(true);
+    form.VScroll2()->setStoredValue(160);
+    EXPECT_EQ(form.viewState().PerspectiveDistance, 160.0f);
+    EXPECT_EQ(form.LabPerspec()->text(), QStringLiteral(" 160"));
+    form.VScroll2()->setStoredValue(1000);
+    EXPECT_EQ(form.VScroll2()->Value(), 350) << "clamped to the stored range";
+    form.VScroll2()->setStoredValue(-5);
+    EXPECT_EQ(form.viewState().PerspectiveDistance, 100.0f);
+}
+
+// A click on one part of a scroll bar: its arrows or its track.
+void clickPart(StoredRangeScrollBar& bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.sliderValue = bar.value();
+    option.singleStep = bar.singleStep();
+    option.pageStep = bar.pageStep();
+    option.upsideDown = bar.invertedAppearance();
+    const QRect rect = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
+    ASSERT_TRUE(rect.isValid()) << part;
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, rect.center());
+}
+
+TEST(ScrollBars, MinAboveMaxPutsMinAtTheTop)
+{
+    struct Case {
+        int min, max, step, start;
+    };
+    for (const Case& c : {Case{350, 100, 10, 150}, Case{16, 0, 1, 10}}) {
+        StoredRangeScrollBar bar(c.min, c.max, c.step, c.step, c.start);
+        bar.resize(17, 200);
+        bar.show();
+        clickPart(bar, QStyle::SC_ScrollBarSubLine); // the upper arrow
+        EXPECT_EQ(bar.Value(), c.start + c.step);
+        clickPart(bar, QStyle::SC_ScrollBarAddLine); // the lower arrow
+        clickPart(bar, QStyle::SC_ScrollBarAddLine);
+        EXPECT_EQ(bar.Value(), c.start - c.step);
+        clickPart(bar, QStyle::SC_ScrollBarSubPage); // the track above the thumb
+        EXPECT_EQ(bar.Value(), c.start);
+        clickPart(bar, QStyle::SC_ScrollBarAddPage); // the track below the thumb
+        EXPECT_EQ(bar.Value(), c.start - c.step);
+
+        bar.setStoredValue(c.min);
+        clickPart(bar, QStyle::SC_ScrollBarSubLine);
+        EXPECT_EQ(bar.Value(), c.min) << "the top end is Min";
+        bar.setStoredValue(c.max);
+        clickPart(bar, QStyle::SC_ScrollBarAddLine);
+        EXPECT_EQ(bar.Value(), c.max) << "the bottom end is Max";
+    }
+}
+
+TEST(Closing, StopsBothTimersAndHandlesNoFurtherTick)
+{
+    Form1 form;
+    form.show();
+    QTest::mouseClick(form.optAnim(1), Qt::LeftButton);
+    ASSERT_TRUE(form.Timer2()->isEnabled());
+    form.close();
+    EXPECT_FALSE(form.Timer1()->isEnabled());
+    EXPECT_FALSE(form.Timer2()->isEnabled());
+    const float y = form.viewState().MouseY;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.viewState().MouseY, y);
+}
+
+} // namespace
