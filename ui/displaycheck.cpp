@@ -17,8 +17,10 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
         std::fflush(stderr);
         std::_Exit(1);
     }
-    // The platform plugin's own complaints are replaced by the sentence above.
-    if (message.contains(QLatin1String("could not connect to display")))
+    // The platform plugin's own complaints about the display are replaced by
+    // the sentence above, should start-up fail.
+    const bool fromPlatform = context.category && qstrncmp(context.category, "qt.qpa", 6) == 0;
+    if (fromPlatform || message.contains(QLatin1String("could not connect to display")))
         return;
     if (previousHandler)
         previousHandler(type, context, message);
