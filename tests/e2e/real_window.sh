@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Drives the real program in a real X window, only with X input events, and
+# reads the screen back. Run under a virtual X server:
+#   xvfb-run -a -s "-screen 0 1024x768x24" bash tests/e2e/real_window.sh build/ruvex3d
+# Every wait polls with a deadline.
+set -u
+program="$(readlink -f "$1")"
+work="$(mktemp -d)"
+trap 'kill "$app" 2>/dev/null; rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+ok() { echo "ok: $*"; }
+
+# Polls "$@" every 50 ms until it succeeds or the deadline (seconds) passes.
+wait_for() {
+    local deadline=$(( $(date +%s%N) + ${1} * 1000000000 ))
+    shift
+    until "$@"; do
+        [ "$(date +%s%N)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+# The drawing area's interior on the screen, hashed.
+picture_hash() {
+    import -window root -crop "396x396+$((client_x + 154))+$((client_y + 106))" png:- 2>/dev/null \
+        | md5sum | cut -d' ' -f1
+}
+
+picture_differs_from() { [ "$(picture_hash)" != "$1" ]; }
+
+# Clicks at a point of the window's client area (below the menu bar).
+click_client() {
+    xdotool mousemove "$((client_x + $1))" "$((client_y + $2))" click "${3:-1}"
+}
+
+move_client() {
+    xdotool mousemove "$((client_x + $1))" "$((client_y + $2))"
+}
+
+window_shown() { window=$(xdotool search --onlyvisible --name '^RUVEX Display 3D$' 2>/dev/null | head -1); [ -n "$window" ]; }
+
+cd "$work"
+"$program" &
+app=$!
+
+wait_for 20 window_shown || fail "the window 'RUVEX Display 3D' did not appear"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+client_x=$X
+client_y=$((Y + HEIGHT - 511)) # the client area is 511 high, below the menu bar
+ok "window appeared at ${X},${Y} (${WIDTH}x${HEIGHT})"
+
+# The drawing area shows a wireframe: black and blue pixels on white.
+import -window root -crop "396x396+$((client_x + 154))+$((client_y + 106))" "$work/start.png"
+colours=$(convert "$work/start.png" -format %c histogram:info:- | wc -l)
+[ "$colours" -ge 3 ] || fail "the drawing area shows no wireframe ($colours colours)"
+ok "wireframe drawn"
+
+# Moving the pointer turns the solid; the same spot gives the same picture.
+move_client 250 250
+sleep 0.1
+move_client 260 300
+wait_for 5 picture_differs_from "$(md5sum <"$work/start.png" | cut -d' ' -f1)" || fail "pointer move did not redraw"
+at_spot=$(picture_hash)
+move_client 400 150
+wait_for 5 picture_differs_from "$at_spot" || fail "second pointer move did not redraw"
+move_client 260 300
+wait_for 5 test "$(picture_hash)" = "$at_spot" || fail "returning to the same spot gave another picture"
+ok "pointer turns the solid, reproducibly"
+
+# A shape button: the picture and the definition change.
+before=$(picture_hash)
+click_client 28 266 # "Kerucut"
+move_client 300 520 # off the drawing area
+wait_for 5 picture_differs_from "$before" || fail "the shape button did not change the picture"
+click_client 200 40 # into the description box
+xdotool key ctrl+a ctrl+c
+copied() { xclip -o -selection clipboard 2>/dev/null | grep -q "^Suatu Kerucut Terjadi"; }
+wait_for 5 copied || fail "the definition could not be selected and copied: '$(xclip -o -selection clipboard 2>/dev/null)'"
+ok "shape button changes picture and definition; definition copied"
+
+# "Vertikal" turns the solid over time; "Stop Rotasi" stops it.
+click_client 40 418
+first=$(picture_hash)
+wait_for 5 picture_differs_from "$first" || fail "Vertikal did not animate"
+ok "Vertikal animates"
+click_client 16 461
+sleep 0.2
+stopped=$(picture_hash)
+sleep 0.5
+[ "$(picture_hash)" = "$stopped" ] || fail "Stop Rotasi did not stop the animation"
+ok "Stop Rotasi stops it"
+
+# "Tutup Program" ends the process with status 0.
+click_client 40 418 # animate again: closing must stop it too
+xdotool mousemove "$((X + 30))" "$((Y + (HEIGHT - 511) / 2))" click 1
+sleep 0.3
+xdotool key Down Down Return
+exited() { ! kill -0 "$app" 2>/dev/null; }
+wait_for 10 exited || fail "Tutup Program did not end the program"
+wait "$app"
+status=$?
+[ "$status" -eq 0 ] || fail "exit status $status"
+ok "Tutup Program ends the program with status 0"
+echo "all real-window checks passed"
