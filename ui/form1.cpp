@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "export/savecommand.h"
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
 #include "ui/animationtimer.h"
@@ -71,6 +72,7 @@ QString controlArrayName(const char* name, int index)
 constexpr int kFirstStandardShape = 7; // buttons from here on are the extra figures
 constexpr short kAnimVertical = 0;
 constexpr short kAnimHorizontal = 1;
+constexpr short kAnimStop = 2;
 
 // 0 unticked, 1 ticked, 2 greyed, as the check box's value reads.
 std::int32_t checkBoxValue(const QCheckBox* box)
@@ -326,6 +328,7 @@ void Form1::connectHandlers()
     connect(m_picDisplay, &PictureWidget::mouseMoved, this, &Form1::picDisplay_MouseMove);
     connect(m_picDisplay, &PictureWidget::mouseReleased, this, &Form1::picDisplay_MouseUp);
     connect(menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this, &Form1::mnuExit_Click);
+    connect(menuAction(QStringLiteral("mnuSave")), &QAction::triggered, this, &Form1::mnuSave_Click);
 }
 
 QRadioButton* Form1::Option1(int index) const
@@ -436,8 +439,21 @@ void Form1::CalculateScreenPoints(float x, float y)
     calculateScreenPoints(m_grid, settings, x, y);
 }
 
-void Form1::picDisplay_MouseUp(short, short, float, float)
+void Form1::picDisplay_MouseUp(short button, short, float, float)
 {
+    if (button == 2)
+        mnuSave_Click();
+}
+
+void Form1::mnuSave_Click()
+{
+    // Stopped before the dialog opens and left stopped: no tick may redraw the
+    // picture while the dialog is up or while the file is written.
+    m_timer1->setEnabled(false);
+    m_timer2->setEnabled(false);
+    optAnim(kAnimStop)->setChecked(true);
+    optAnim_Click(kAnimStop);
+    SaveCommand(this, m_picturePath).run(m_picDisplay->box().Image());
 }
 
 void Form1::optAnim_Click(short index)

@@ -53,6 +53,7 @@ public:
     void Timer2_Timer();
     void picDisplay_MouseMove(short button, short shift, float x, float y);
     void picDisplay_MouseUp(short button, short shift, float x, float y);
+    void mnuSave_Click();
     void mnuExit_Click();
 
     void BuildShapePoints();
@@ -60,6 +61,9 @@ public:
 
     const ViewState& viewState() const { return m_view; }
     const PointGrid& pointGrid() const { return m_grid; }
+    // The last saved picture's path; empty before the first save and after
+    // a save that wrote nothing.
+    const QString& PicturePath() const { return m_picturePath; }
 
     // Controls, for the handlers of other windows and for tests.
     QPlainTextEdit* Text1() const { return m_text1; }
@@ -110,6 +114,7 @@ private:
 
     ViewState m_view;
     PointGrid m_grid;
+    QString m_picturePath;
 
     QWidget* m_client = nullptr;
     QPlainTextEdit* m_text1 = nullptr;

@@ -1,6 +1,7 @@
 // RUVEX Display 3D: turns the classical solids of analytic geometry as
 // wireframes, with their definitions in Indonesian.
 
+#include "platform/qtfiledialog.h"
 #include "ui/displaycheck.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[])
         return 1;
     QApplication app(argc, argv);
     displayReached();
+    installQtFileDialogs();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(msSansSerifFont());
     QApplication::setApplicationName(QStringLiteral("RUVEX Display 3D"));

@@ -1,0 +1,49 @@
+#pragma once
+// OSDialog puts the open-file and save-file dialogs behind two calls with
+// plain arguments. Each call builds a fresh record, turns the caller's filter
+// ("description|pattern|...", a ":" works like a "|") into the NUL-separated
+// form, hands the dialog buffers of 2048 characters and passes back the
+// chosen path: in the file-name argument and as the result, empty after a
+// cancel or a failure.
+//
+// It shows no message and raises nothing for a cancelled or failed dialog. It
+// does refuse, with FileNameTooLong and before any dialog appears, an initial
+// file name or file title that would not fit its buffer. Nothing survives a
+// call; an object may be used for one dialog and dropped.
+
+#include <QString>
+
+#include <cstdint>
+#include <stdexcept>
+
+// An initial file name or file title longer than the dialog's buffer.
+class FileNameTooLong : public std::length_error {
+public:
+    FileNameTooLong(const char* argument, qsizetype length);
+};
+
+class OSDialog {
+public:
+    // Characters in each of the file-name and file-title buffers.
+    static constexpr qsizetype kBufferLength = 2048;
+
+    // Arguments 9 and 14 are accepted and not read: they keep the call the
+    // shape its callers know. The read-only box is ticked at start with
+    // `readOnly` and hidden with `hideReadOnly`. With several files chosen
+    // the path passed back is their folder.
+    QString ShowOpen(QString& fileName, const QString& dialogTitle, const QString& filter,
+                     const QString& initialDir, const QString& defaultExt, std::int32_t owner,
+                     std::int32_t& filterIndex, bool allowMultiSelect, std::int32_t unused9,
+                     const QString& fileTitle, bool fileMustExist, bool readOnly,
+                     bool hideReadOnly, std::int32_t unused14);
+
+    // `extraFlags` are merged into the dialog's flags, except the hook and
+    // template bits, which this program has nothing to give.
+    QString ShowSave(QString& fileName, const QString& dialogTitle, const QString& filter,
+                     const QString& initialDir, const QString& defaultExt, std::int32_t owner,
+                     std::int32_t& filterIndex, const QString& fileTitle, bool overwritePrompt,
+                     std::int32_t extraFlags);
+
+private:
+    static QString CutAtNull(const QString& text);
+};

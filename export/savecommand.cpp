@@ -1,0 +1,130 @@
+#include "export/savecommand.h"
+
+#include "export/bitmapfile.h"
+#include "export/osdialog.h"
+#include "export/picturepath.h"
+#include "platform/windowhandle.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+
+namespace {
+
+const QString kDialogTitle = QStringLiteral("Save Gambar Bangun Ruang *.bmp");
+const QString kFilter = QStringLiteral("Save Gambar Bangun Ruang|*.bmp");
+const QString kMessageTitle = QStringLiteral("Save Gambar");
+
+bool askToReplace(QWidget* owner, const QString& path)
+{
+    QMessageBox box(QMessageBox::Question, kMessageTitle,
+                    QStringLiteral("File %1 sudah ada.\nApakah file itu akan diganti?").arg(path),
+                    QMessageBox::NoButton, owner);
+    QPushButton* yes = box.addButton(QStringLiteral("Ya"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Tidak"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void showFailure(QWidget* owner, const QString& path, const QString& reason)
+{
+    QMessageBox box(QMessageBox::Warning, kMessageTitle,
+                    QStringLiteral("Gambar tidak dapat disimpan ke file\n%1\n\n%2").arg(path, reason),
+                    QMessageBox::Ok, owner);
+    box.exec();
+}
+
+SavePrompts& installedPrompts()
+{
+    static SavePrompts prompts{askToReplace, showFailure};
+    return prompts;
+}
+
+// The common causes in the user's words; the system's own text follows for
+// everything else (a full disk, a device error).
+QString failureReason(const QString& path, const QString& systemReason)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    QString reason;
+    if (file.isDir())
+        reason = QStringLiteral("Nama itu sudah dipakai oleh sebuah folder.");
+    else if (!folder.exists())
+        reason = QStringLiteral("Folder %1 tidak ada.").arg(folder.filePath());
+    else if (!folder.isDir())
+        reason = QStringLiteral("%1 bukan sebuah folder, melainkan sebuah file.").arg(folder.filePath());
+    else if (!folder.isWritable())
+        reason = QStringLiteral("Tidak ada izin untuk menulis di folder %1.").arg(folder.filePath());
+    else
+        reason = QStringLiteral("Penulisan file gagal.");
+    return reason + QStringLiteral("\nKeterangan sistem: ") + systemReason;
+}
+
+} // namespace
+
+SavePrompts setSavePrompts(SavePrompts prompts)
+{
+    return std::exchange(installedPrompts(), std::move(prompts));
+}
+
+SaveCommand::SaveCommand(QWidget* owner, QString& picturePath)
+    : m_owner(owner)
+    , m_path(picturePath)
+{
+}
+
+SaveCommand::Outcome SaveCommand::run(const QImage& picture)
+{
+    for (;;) {
+        if (!chooseFile())
+            return Outcome::Cancelled;
+        const QString chosen = m_path;
+        QString extension = QStringLiteral(".bmp");
+        ForceExtension(m_path, extension);
+        if (mayWrite(chosen))
+            break;
+        // "No": back to the dialog with the name that was refused, as after
+        // the dialog's own question.
+    }
+
+    if (const auto failure = writeBitmapFile(m_path, picture)) {
+        const QString path = std::exchange(m_path, QString());
+        if (const auto& report = installedPrompts().reportFailure)
+            report(m_owner, path, failureReason(path, *failure));
+        return Outcome::Failed;
+    }
+    return Outcome::Saved;
+}
+
+bool SaveCommand::chooseFile()
+{
+    const QString folder = folderOf(m_path);
+    // The forced extension can push a path the dialog allowed past its
+    // buffer; such a name would be refused, so that dialog starts with the
+    // folder alone.
+    if (m_path.size() > OSDialog::kBufferLength)
+        m_path.clear();
+
+    // One dialog object per question; it keeps nothing worth holding on to.
+    OSDialog dialog;
+    std::int32_t filterIndex = 0;
+    dialog.ShowSave(m_path, kDialogTitle, kFilter, folder, QString(), hWndOf(m_owner), filterIndex,
+                    QString(), true, 0);
+    return !m_path.isEmpty();
+}
+
+// The dialog asked before overwriting the name chosen in it. When the forced
+// extension made another name out of it, a file of that name has not been
+// asked about yet.
+bool SaveCommand::mayWrite(const QString& chosen) const
+{
+    const QFileInfo target(m_path);
+    if (m_path == chosen || !target.exists() || target.isDir())
+        return true;
+    const auto& confirm = installedPrompts().confirmReplace;
+    return confirm && confirm(m_owner, m_path);
+}

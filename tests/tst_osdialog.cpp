@@ -1,0 +1,236 @@
+// OSDialog through a fake dialog: the record it fills, and what it makes of
+// the dialog's answer.
+
+#include "export/osdialog.h"
+#include "tests/fakefiledialog.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::string_literals;
+
+namespace {
+
+// Both calls with everything but the varied argument at a plain value.
+QString showSave(QString& name, const QString& filter = {}, std::int32_t owner = -1,
+                 std::int32_t extraFlags = 0, bool overwritePrompt = false,
+                 const QString& title = {})
+{
+    std::int32_t index = 0;
+    return OSDialog().ShowSave(name, QStringLiteral("Judul"), filter, QStringLiteral("/data"),
+                               QStringLiteral("bmp"), owner, index, title, overwritePrompt,
+                               extraFlags);
+}
+
+QString showOpen(QString& name, std::int32_t& index, const QString& filter = {},
+                 std::int32_t owner = -1, bool multi = false, bool mustExist = false,
+                 bool readOnly = false, bool hideReadOnly = false, std::int32_t last = 0)
+{
+    return OSDialog().ShowOpen(name, QStringLiteral("Judul"), filter, QStringLiteral("/data"),
+                               QStringLiteral("txt"), owner, index, multi, 0, QString(), mustExist,
+                               readOnly, hideReadOnly, last);
+}
+
+} // namespace
+
+TEST(OSDialogRecord, FilterBecomesNulSeparatedPairs)
+{
+    const std::string twoPairs = "Gambar\0*.bmp\0Semua file\0*.*\0\0"s;
+    const struct {
+        const char* why;
+        const char* filter;
+        std::string expected;
+    } rows[] = {
+        {"bars", "Gambar|*.bmp|Semua file|*.*", twoPairs},
+        {"colons", "Gambar:*.bmp:Semua file:*.*", twoPairs},
+        {"bars and colons mixed", "Gambar:*.bmp|Semua file:*.*", twoPairs},
+        {"one pair", "Save Gambar Bangun Ruang|*.bmp", "Save Gambar Bangun Ruang\0*.bmp\0\0"s},
+        {"empty", "", nuls(2)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.why);
+        FakeFileDialog dialog;
+        QString name;
+        showSave(name, QString::fromLatin1(row.filter));
+        std::int32_t index = 0;
+        showOpen(name, index, QString::fromLatin1(row.filter));
+        ASSERT_EQ(dialog.calls().size(), 2u);
+        EXPECT_EQ(dialog.calls()[0].record.lpstrFilter, row.expected);
+        EXPECT_EQ(dialog.calls()[1].record.lpstrFilter, row.expected);
+    }
+}
+
+TEST(OSDialogRecord, OwnerMinusOneMeansNone)
+{
+    const struct {
+        std::int32_t owner;
+        HWND expected;
+    } rows[] = {{-1, 0}, {0, 0}, {7, 7}, {-2, -2}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.owner);
+        FakeFileDialog dialog;
+        QString name;
+        std::int32_t index = 0;
+        showSave(name, {}, row.owner);
+        showOpen(name, index, {}, row.owner);
+        EXPECT_EQ(dialog.calls()[0].record.hwndOwner, row.expected);
+        EXPECT_EQ(dialog.calls()[1].record.hwndOwner, row.expected);
+    }
+}
+
+TEST(OSDialogRecord, SaveFlags)
+{
+    const struct {
+        const char* why;
+        std::int32_t extra;
+        bool overwritePrompt;
+        std::uint32_t expected;
+    } rows[] = {
+        {"hook and template bits dropped, hide-read-only always", 0x66, false, 0x6},
+        {"overwrite prompt", 0, true, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY},
+        {"other extra flags kept; no explorer bit of its own", 0x1000, false, 0x1004},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.why);
+        FakeFileDialog dialog;
+        QString name;
+        showSave(name, {}, -1, row.extra, row.overwritePrompt);
+        EXPECT_EQ(dialog.last().Flags, row.expected);
+        EXPECT_EQ(dialog.calls().back().kind, FileDialogKind::Save);
+    }
+}
+
+TEST(OSDialogRecord, OpenFlags)
+{
+    const struct {
+        const char* why;
+        bool multi, mustExist, readOnly, hideReadOnly;
+        std::int32_t last;
+        std::uint32_t expected;
+    } rows[] = {
+        {"nothing asked", false, false, false, false, 0, OFN_EXPLORER},
+        {"last argument not merged", false, false, false, false, 0x66, OFN_EXPLORER},
+        {"must exist", false, true, false, false, 0, OFN_EXPLORER | OFN_FILEMUSTEXIST},
+        {"everything", true, true, true, true, 0, 0x81205},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.why);
+        FakeFileDialog dialog;
+        QString name;
+        std::int32_t index = 0;
+        showOpen(name, index, {}, -1, row.multi, row.mustExist, row.readOnly, row.hideReadOnly,
+                 row.last);
+        EXPECT_EQ(dialog.last().Flags, row.expected);
+        EXPECT_EQ(dialog.calls().back().kind, FileDialogKind::Open);
+    }
+}
+
+TEST(OSDialogRecord, BuffersArePaddedTo2048)
+{
+    FakeFileDialog dialog;
+    QString name = QStringLiteral("gambar.bmp");
+    showSave(name, {}, -1, 0, false, QStringLiteral("judul"));
+    const OPENFILENAME& record = dialog.last();
+    EXPECT_EQ(record.lStructSize, 76u);
+    EXPECT_EQ(record.nMaxFile, 2048u);
+    EXPECT_EQ(record.lpstrFile, "gambar.bmp" + nuls(2038));
+    EXPECT_EQ(record.nMaxFileTitle, 2048u);
+    EXPECT_EQ(record.lpstrFileTitle, "judul" + nuls(2043));
+    EXPECT_EQ(record.lpstrInitialDir, "/data");
+    EXPECT_EQ(record.lpstrTitle, "Judul");
+    EXPECT_EQ(record.lpstrDefExt, "bmp");
+}
+
+TEST(OSDialogResult, CancelEmptiesTheCallersName)
+{
+    FakeFileDialog dialog;
+    dialog.cancel();
+    dialog.cancel();
+    QString name = QStringLiteral("/data/lama.bmp");
+    EXPECT_EQ(showSave(name), QString());
+    EXPECT_EQ(name, QString());
+
+    name = QStringLiteral("/data/lama.txt");
+    std::int32_t index = 3;
+    EXPECT_EQ(showOpen(name, index), QString());
+    EXPECT_EQ(name, QString());
+    EXPECT_EQ(index, 3);
+}
+
+TEST(OSDialogResult, NoDialogsInstalledIsAFailure)
+{
+    QString name = QStringLiteral("/data/lama.bmp");
+    EXPECT_EQ(showSave(name), QString());
+    EXPECT_EQ(name, QString());
+}
+
+TEST(OSDialogResult, SaveTakesThePathUpToItsNulAndTheIndex)
+{
+    const struct {
+        const char* why;
+        std::string buffer;
+        QString expected;
+    } rows[] = {
+        {"stale text after the NUL", "/data/baru.bmp\0ama.bmp\0"s, QStringLiteral("/data/baru.bmp")},
+        {"letters beyond ASCII are counted as characters",
+         "/data/gambar-\xC3\xA9l\xC3\xA8ve.bmp", QStringLiteral("/data/gambar-\u00E9l\u00E8ve.bmp")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.why);
+        FakeFileDialog dialog;
+        dialog.answerBuffer(row.buffer, 2);
+        QString name = QStringLiteral("/data/lama.bmp");
+        std::int32_t index = 0;
+        const QString result = OSDialog().ShowSave(name, {}, {}, {}, {}, -1, index, {}, true, 0);
+        EXPECT_EQ(name, row.expected);
+        EXPECT_EQ(result, row.expected);
+        EXPECT_EQ(index, 2);
+    }
+}
+
+TEST(OSDialogResult, OpenAnswers)
+{
+    const std::string longPath = "/" + std::string(2046, 'p');
+    const struct {
+        const char* why;
+        std::string buffer;
+        QString expected;
+        std::int32_t expectedIndex;
+    } rows[] = {
+        {"one file", "/data/a.txt", QStringLiteral("/data/a.txt"), 2},
+        {"several files give their folder", "/data\0a.txt\0b.txt\0\0"s, QStringLiteral("/data"), 2},
+        // Only one NUL fits after this path: the index is not trusted, and
+        // the name still must not carry the NUL.
+        {"path filling the buffer", longPath, QString::fromStdString(longPath), 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.why);
+        FakeFileDialog dialog;
+        dialog.answerBuffer(row.buffer, 2);
+        QString name;
+        std::int32_t index = 1;
+        EXPECT_EQ(showOpen(name, index), row.expected);
+        EXPECT_EQ(name, row.expected);
+        EXPECT_EQ(index, row.expectedIndex);
+    }
+}
+
+TEST(OSDialogLimits, OverlongNameOrTitleIsRefusedBeforeAnyDialog)
+{
+    FakeFileDialog dialog;
+    const QString overlong(2049, u'x');
+    QString name = overlong;
+    EXPECT_THROW(showSave(name), FileNameTooLong);
+    std::int32_t index = 0;
+    EXPECT_THROW(showOpen(name, index), FileNameTooLong);
+    EXPECT_EQ(name, overlong);
+
+    name.clear();
+    EXPECT_THROW(showSave(name, {}, -1, 0, false, overlong), FileNameTooLong);
+    EXPECT_TRUE(dialog.calls().empty());
+
+    // A name of exactly the buffer's length still goes to the dialog.
+    name = QString(2048, u'x');
+    showSave(name);
+    ASSERT_EQ(dialog.calls().size(), 1u);
+    EXPECT_EQ(dialog.last().lpstrFile, std::string(2048, 'x'));
+}
