@@ -66,9 +66,8 @@ inline constexpr std::string_view kAudience
 
 // The names, address and number below are placeholders, not real people.
 inline constexpr std::string_view kContact
-    = "Bila menemukan kesalahan pada software ini atau memerlukan informasi lebih lanjut tentang "
-      "aplikasi ini, silakan hubungi saya di e-mail penulis@example.com atau HP 0000-0000-0000 "
-      "(Contoh). Terimakasih.";
+    = "Jika ada kesalahan pada software ini atau perlu informasi lebih lanjut tentang aplikasi ini, "
+      "hubungi saya di e-mail penulis@example.com atau HP 0000-0000-0000 (Contoh). Terimakasih.";
 
 inline constexpr std::string_view kCredits
     = "RUVEX Display 3D disusun sebagai tugas media pembelajaran untuk mata kuliah RUVEX "

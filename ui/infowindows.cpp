@@ -13,8 +13,8 @@ std::size_t slot(InfoWindowId id)
     return static_cast<std::size_t>(id);
 }
 
-// Before the first show the frame is not known yet, so the window's client
-// area is centred; the title bar adds the same offset every time.
+// Centres the whole window, frame included, once the frame is known; before
+// the first show it is not, and the client area is centred instead.
 void centreOnScreen(QWidget& window, const QWidget* owner)
 {
     const QScreen* screen = owner ? owner->screen() : nullptr;
@@ -22,9 +22,9 @@ void centreOnScreen(QWidget& window, const QWidget* owner)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect area(QPoint(), window.size());
-    area.moveCenter(screen->availableGeometry().center());
-    window.move(area.topLeft());
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
 }
 
 } // namespace
@@ -43,10 +43,16 @@ InfoWindow* InfoWindows::window(InfoWindowId id) const
 InfoWindow* InfoWindows::show(InfoWindowId id)
 {
     InfoWindow* target = window(id);
-    if (!target)
+    const bool firstShow = !target;
+    if (firstShow)
         target = load(id);
+    // A window that is already up may lie behind others: bring it forward.
+    const bool wasVisible = target->isVisible();
     target->show();
-    target->raise();
+    if (firstShow)
+        centreOnScreen(*target, m_owner);
+    if (wasVisible)
+        target->raise();
     target->activateWindow();
     return target;
 }
