@@ -6,7 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/form1layout.h"
 #include "ui/form1menubitmaps.h"
-#include "ui/hookmenu.h"
+#include "ui/menubitmapcontrol.h"
 #include "ui/infowindows.h"
 #include "ui/numbertext.h"
 #include "ui/picturewidget.h"
@@ -339,7 +339,8 @@ QAction* Form1::menuAction(const QString& name) const
 
 void Form1::createInformationWindows()
 {
-    m_ctxHookMenu1 = new HookMenu(this);
+    m_ctxHookMenu1 = new MenuBitmapControl(this);
+    m_ctxHookMenu1->setObjectName(QStringLiteral("ctxHookMenu1"));
     m_ctxHookMenu1->ReadProperties(ctxHookMenu1Settings());
 
     m_infoWindows = new InfoWindows(this);

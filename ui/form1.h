@@ -26,7 +26,7 @@
 #include <array>
 
 class AnimationTimer;
-class HookMenu;
+class MenuBitmapControl;
 class InfoWindows;
 class PictureWidget;
 class QAction;
@@ -139,6 +139,6 @@ private:
     AnimationTimer* m_timer1 = nullptr;
     AnimationTimer* m_timer2 = nullptr;
     bool m_unloaded = false;
-    HookMenu* m_ctxHookMenu1 = nullptr;
+    MenuBitmapControl* m_ctxHookMenu1 = nullptr;
     InfoWindows* m_infoWindows = nullptr;
 };

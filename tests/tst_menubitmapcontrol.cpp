@@ -1,9 +1,9 @@
-// The menu-bitmap stand-in: which items get a bitmap, how masks and the
+// The menu-bitmap control: which items get a bitmap, how masks and the
 // transparent colour become transparency, the menus' font and icon size, and
 // the main window's own settings on its real menus.
 
 #include "ui/form1.h"
-#include "ui/hookmenu.h"
+#include "ui/menubitmapcontrol.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -51,10 +51,10 @@ struct TestWindow {
 
 } // namespace
 
-TEST(HookMenu, MaskAndTransparentColourBecomeTransparency)
+TEST(MenuBitmapControl, MaskAndTransparentColourBecomeTransparency)
 {
     TestWindow test;
-    HookMenu hook(&test.window);
+    MenuBitmapControl hook(&test.window);
     // Mask white on the left half; transparent colour pure red, 0x00BBGGRR.
     const QImage mask = filled(32, Qt::white, Qt::black);
     hook.ReadProperties({
@@ -89,11 +89,11 @@ TEST(HookMenu, MaskAndTransparentColourBecomeTransparency)
     EXPECT_EQ(test.help->font().pointSize(), 11);
 }
 
-TEST(HookMenu, MenuWithALargeBitmapShowsItAtItsOwnSize)
+TEST(MenuBitmapControl, MenuWithALargeBitmapShowsItAtItsOwnSize)
 {
     TestWindow test;
     const int usual = test.file->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, test.file);
-    HookMenu hook(&test.window);
+    MenuBitmapControl hook(&test.window);
     hook.ReadProperties({
         {QStringLiteral("bmpcount"), 2},
         {QStringLiteral("bmp:1"), filled(32, Qt::blue, Qt::blue)},
@@ -105,7 +105,7 @@ TEST(HookMenu, MenuWithALargeBitmapShowsItAtItsOwnSize)
     EXPECT_EQ(test.help->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, test.help), usual);
 }
 
-TEST(HookMenu, MainWindowItemsGetTheirSevenBitmapsAndHelpNone)
+TEST(MenuBitmapControl, MainWindowItemsGetTheirSevenBitmapsAndHelpNone)
 {
     Form1 form;
     const QStringList withBitmap = {"mnuSave",        "mnuExit", "MnuFungsi",       "MnuSasaran",

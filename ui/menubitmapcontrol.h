@@ -1,10 +1,10 @@
 #pragma once
-// A stand-in for the main window's menu-bitmap control. It is handed that
-// control's stored settings, a bag of named values, and from them puts each
-// bitmap beside the menu item that its key names ("#" + the item's object
-// name), with the bitmap's mask or transparent colour applied, and gives the
-// drop-down menus the stored font. A key that names no item of the window is
-// ignored, as is a bitmap that is missing or empty.
+// The control that puts small bitmaps beside menu items (the main window's
+// ctxHookMenu1). It is handed its stored settings, a bag of named values, and
+// from them puts each bitmap beside the menu item that its key names ("#" +
+// the item's object name), with the bitmap's mask or transparent colour
+// applied, and gives the drop-down menus the stored font. A key that names no
+// item of the window is ignored, as is a bitmap that is missing or empty.
 //
 // The settings it reads (N counts from 1):
 //   "bmpcount"  how many bitmaps there are
@@ -25,10 +25,10 @@
 class QImage;
 class QMainWindow;
 
-class HookMenu final : public QObject {
+class MenuBitmapControl final : public QObject {
     Q_OBJECT
 public:
-    explicit HookMenu(QMainWindow* window);
+    explicit MenuBitmapControl(QMainWindow* window);
 
     void ReadProperties(const QVariantMap& settings);
 

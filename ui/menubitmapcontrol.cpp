@@ -1,4 +1,4 @@
-#include "ui/hookmenu.h"
+#include "ui/menubitmapcontrol.h"
 
 #include <QAction>
 #include <QIcon>
@@ -57,14 +57,13 @@ bool isWhite(QRgb pixel)
 
 } // namespace
 
-HookMenu::HookMenu(QMainWindow* window)
+MenuBitmapControl::MenuBitmapControl(QMainWindow* window)
     : QObject(window)
     , m_window(window)
 {
-    setObjectName(QStringLiteral("ctxHookMenu1"));
 }
 
-QImage HookMenu::maskedBitmap(const QImage& bitmap, const QVariant& mask)
+QImage MenuBitmapControl::maskedBitmap(const QImage& bitmap, const QVariant& mask)
 {
     QImage result = bitmap.convertToFormat(QImage::Format_ARGB32);
     if (mask.typeId() == QMetaType::QImage) {
@@ -88,7 +87,7 @@ QImage HookMenu::maskedBitmap(const QImage& bitmap, const QVariant& mask)
     return result;
 }
 
-void HookMenu::ReadProperties(const QVariantMap& settings)
+void MenuBitmapControl::ReadProperties(const QVariantMap& settings)
 {
     QMenuBar* bar = m_window->menuBar();
     const int count = settings.value(QStringLiteral("bmpcount")).toInt();
@@ -112,7 +111,7 @@ void HookMenu::ReadProperties(const QVariantMap& settings)
     fitIconSizes();
 }
 
-void HookMenu::fitIconSizes()
+void MenuBitmapControl::fitIconSizes()
 {
     for (QMenu* menu : m_window->menuBar()->findChildren<QMenu*>()) {
         int largest = 0;
