@@ -1,11 +1,15 @@
 #include "ui/form1.h"
 
 #include "export/savecommand.h"
+#include "pictures/programpictures.h"
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
 #include "ui/animationtimer.h"
 #include "ui/fonts.h"
 #include "ui/form1layout.h"
+#include "ui/form1menubitmaps.h"
+#include "ui/menubitmapcontrol.h"
+#include "ui/infowindows.h"
 #include "ui/numbertext.h"
 #include "ui/picturewidget.h"
 #include "ui/storedrangescrollbar.h"
@@ -94,6 +98,7 @@ Form1::Form1(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("RUVEX Display 3D"));
+    setWindowIcon(ProgramPictures::programIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(msSansSerifFont());
@@ -116,6 +121,7 @@ Form1::Form1(QWidget* parent)
     createAspectControls();
     createTimers();
     createMenus();
+    createInformationWindows();
     applyStoredLayout();
     connectHandlers();
 
@@ -344,6 +350,49 @@ QRadioButton* Form1::optAnim(int index) const
 QAction* Form1::menuAction(const QString& name) const
 {
     return menuBar()->findChild<QAction*>(name);
+}
+
+// --- information windows and menu bitmaps --------------------------------
+
+void Form1::createInformationWindows()
+{
+    m_ctxHookMenu1 = new MenuBitmapControl(this);
+    m_ctxHookMenu1->setObjectName(QStringLiteral("ctxHookMenu1"));
+    m_ctxHookMenu1->ReadProperties(ctxHookMenu1Settings());
+
+    m_infoWindows = new InfoWindows(this);
+    connect(menuAction(QStringLiteral("MnuFungsi")), &QAction::triggered, this, &Form1::MnuFungsi_Click);
+    connect(menuAction(QStringLiteral("MnuSasaran")), &QAction::triggered, this, &Form1::MnuSasaran_Click);
+    connect(menuAction(QStringLiteral("MnuTerimakasih")), &QAction::triggered, this,
+            &Form1::MnuTerimakasih_Click);
+    connect(menuAction(QStringLiteral("Mnu")), &QAction::triggered, this, &Form1::Mnu_Click);
+    connect(menuAction(QStringLiteral("MnuInfodancredit")), &QAction::triggered, this,
+            &Form1::MnuInfodancredit_Click);
+}
+
+void Form1::MnuFungsi_Click()
+{
+    m_infoWindows->show(InfoWindowId::frmAbout);
+}
+
+void Form1::MnuSasaran_Click()
+{
+    m_infoWindows->show(InfoWindowId::frmAbout1);
+}
+
+void Form1::MnuTerimakasih_Click()
+{
+    m_infoWindows->show(InfoWindowId::Dialog2);
+}
+
+void Form1::Mnu_Click()
+{
+    m_infoWindows->show(InfoWindowId::Dialog);
+}
+
+void Form1::MnuInfodancredit_Click()
+{
+    m_infoWindows->show(InfoWindowId::Dialog1);
 }
 
 // --- the start-up sequence's window operations ---------------------------

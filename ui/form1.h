@@ -26,6 +26,8 @@
 #include <array>
 
 class AnimationTimer;
+class MenuBitmapControl;
+class InfoWindows;
 class PictureWidget;
 class QAction;
 class QCheckBox;
@@ -55,6 +57,12 @@ public:
     void picDisplay_MouseUp(short button, short shift, float x, float y);
     void mnuSave_Click();
     void mnuExit_Click();
+    // The information windows, shown without a modal loop.
+    void MnuFungsi_Click();
+    void MnuSasaran_Click();
+    void MnuTerimakasih_Click();
+    void Mnu_Click();
+    void MnuInfodancredit_Click();
 
     void BuildShapePoints();
     void CalculateScreenPoints(float x, float y);
@@ -81,6 +89,7 @@ public:
     AnimationTimer* Timer1() const { return m_timer1; }
     AnimationTimer* Timer2() const { return m_timer2; }
     QAction* menuAction(const QString& name) const;
+    InfoWindows* infoWindows() const { return m_infoWindows; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,6 +115,7 @@ private:
     void createAspectControls();
     void createTimers();
     void createMenus();
+    void createInformationWindows();
     void applyStoredLayout();
     void connectHandlers();
 
@@ -134,4 +144,6 @@ private:
     AnimationTimer* m_timer1 = nullptr;
     AnimationTimer* m_timer2 = nullptr;
     bool m_unloaded = false;
+    MenuBitmapControl* m_ctxHookMenu1 = nullptr;
+    InfoWindows* m_infoWindows = nullptr;
 };

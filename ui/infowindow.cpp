@@ -1,0 +1,129 @@
+#include "ui/infowindow.h"
+
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect placementRect(const ControlPlacement& placement)
+{
+    return twipsRect(placement.left, placement.top, placement.width, placement.height);
+}
+
+} // namespace
+
+InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
+    : QDialog(parent)
+    , m_layout(layout)
+{
+    setObjectName(fromView(layout.name));
+    setWindowTitle(fromView(layout.caption));
+    // A fixed dialog border with a close box and nothing else.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(false);
+    setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+    setFont(msSansSerifFont());
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, layout.background == InfoBackground::White
+                                           ? QColor(Qt::white)
+                                           : colours.color(QPalette::Button));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    if (!layout.picture.empty())
+        m_picture = QPixmap(fromView(layout.picture));
+
+    createOkButton();
+    createLabel();
+    // The OK button is first in the tab order and the label takes no focus.
+    m_ok->setFocus();
+}
+
+void InfoWindow::createOkButton()
+{
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(fromView(m_layout.okButton.name));
+    m_ok->setGeometry(placementRect(m_layout.okButton));
+    if (m_layout.aboutWindow) {
+        m_ok->setDefault(true);
+        connect(m_ok, &QPushButton::clicked, this, &InfoWindow::cmdOK_Click);
+    } else {
+        connect(m_ok, &QPushButton::clicked, this, &InfoWindow::OKButton_Click);
+    }
+}
+
+void InfoWindow::createLabel()
+{
+    m_label = new QLabel(fromView(m_layout.text), this);
+    m_label->setObjectName(fromView(m_layout.label.name));
+    m_label->setGeometry(placementRect(m_layout.label));
+    m_label->setWordWrap(true);
+    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label->setFont(timesNewRomanFont(9.75, m_layout.labelItalic));
+    if (m_layout.labelColours != LabelColours::Default) {
+        QPalette colours = m_label->palette();
+        colours.setColor(QPalette::Window, Qt::white);
+        if (m_layout.labelColours == LabelColours::BlackOnWhite)
+            colours.setColor(QPalette::WindowText, Qt::black);
+        m_label->setPalette(colours);
+        m_label->setAutoFillBackground(true);
+    }
+    // The OK button was made first, so the label would cover it where they
+    // overlap; the button stays on top as a windowed control does.
+    m_label->lower();
+}
+
+void InfoWindow::cmdOK_Click()
+{
+    close();
+}
+
+void InfoWindow::OKButton_Click()
+{
+    hide();
+}
+
+void InfoWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!m_picture.isNull())
+        painter.drawPixmap(0, 0, m_picture);
+    for (const ColouredLine& line : m_layout.lines) {
+        const LinePlacement& p = line.placement;
+        // A line of width w is laid around its centre line.
+        const int x = twipsToPixels(p.x1);
+        const int y = twipsToPixels(p.y1) - p.widthPixels / 2;
+        painter.fillRect(x, y, twipsToPixels(p.x2) - x, p.widthPixels, QColor::fromRgb(line.rgb));
+    }
+}
+
+void InfoWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        // Only an about window has a cancel button; QDialog would hide any.
+        if (m_layout.aboutWindow)
+            m_ok->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void InfoWindow::closeEvent(QCloseEvent* event)
+{
+    QDialog::closeEvent(event);
+    if (event->isAccepted())
+        emit unloaded();
+}

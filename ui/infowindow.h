@@ -1,0 +1,49 @@
+#pragma once
+// One information window, built from its row in InfoWindowLayouts: a fixed
+// size window with a close box only, its background colour and picture, a
+// word-wrapped text and an OK button.
+//
+// How OK and Esc behave depends on the kind of window. An about window's
+// cmdOK (also Enter and Esc) closes it; a dialog's OKButton only hides it and
+// Esc does nothing. Closing, by OK or by the close box, is reported by
+// unloaded(); who keeps the windows decides what that means (InfoWindows
+// destroys them). The window knows nothing of menus or of the main window.
+
+#include "ui/infowindowlayout.h"
+
+#include <QDialog>
+#include <QPixmap>
+
+class QLabel;
+class QPushButton;
+
+class InfoWindow final : public QDialog {
+    Q_OBJECT
+public:
+    InfoWindow(const InfoWindowLayout& layout, QWidget* parent);
+
+    const InfoWindowLayout& layout() const { return m_layout; }
+    QPushButton* okButton() const { return m_ok; }
+    QLabel* textLabel() const { return m_label; }
+
+    // cmdOK of an about window, OKButton of a dialog.
+    void cmdOK_Click();
+    void OKButton_Click();
+
+signals:
+    void unloaded();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createOkButton();
+    void createLabel();
+
+    const InfoWindowLayout& m_layout;
+    QPixmap m_picture;
+    QPushButton* m_ok = nullptr;
+    QLabel* m_label = nullptr;
+};
