@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOptionSlider>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -229,6 +231,20 @@ TEST(Closing, StopsBothTimersAndHandlesNoFurtherTick)
     const float y = form.viewState().MouseY;
     QCoreApplication::processEvents();
     EXPECT_EQ(form.viewState().MouseY, y);
+}
+
+TEST(Closing, WithoutARunningLoopLeavesLaterEventLoopsWorking)
+{
+    {
+        Form1 form;
+        form.show();
+        form.close();
+    }
+    QTimer timer;
+    timer.setSingleShot(true);
+    QSignalSpy fired(&timer, &QTimer::timeout);
+    timer.start(1);
+    EXPECT_TRUE(fired.wait(5000)) << "an event loop after the close must still run";
 }
 
 } // namespace

@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QThread>
 
 #include <algorithm>
 #include <vector>
@@ -575,7 +576,11 @@ void Form1::Form_Unload(int&)
         if (window != this && window->isVisible())
             window->close();
     }
-    QCoreApplication::exit(0);
+    // The program ends at once. Only a running event loop can be left: when
+    // the window lives without one (under test), exiting would instead make
+    // the next event loop return before it starts.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 void Form1::closeEvent(QCloseEvent* event)
