@@ -1,0 +1,45 @@
+// Writes the program icon as PNG files for the desktop's icon theme, one per
+// size, from the same drawing as the icon inside the program:
+//
+//   iconpng OUTPUT_FOLDER      -> OUTPUT_FOLDER/{16,32,48}/ruvex3d.png
+
+#include "artwork.h"
+
+#include <QDir>
+#include <QImage>
+
+#include <cstdio>
+
+namespace {
+
+QImage toImage(const Canvas& canvas)
+{
+    QImage image(canvas.width(), canvas.height(), QImage::Format_ARGB32);
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            const Rgba p = canvas.pixel(x, y);
+            image.setPixel(x, y, qRgba(p.r, p.g, p.b, p.a));
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: iconpng OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    for (const int size : {16, 32, 48}) {
+        const QString sizeFolder = QString::number(size);
+        if (!folder.mkpath(sizeFolder)
+            || !toImage(programIcon(size)).save(folder.filePath(sizeFolder + QStringLiteral("/ruvex3d.png")), "PNG")) {
+            std::fprintf(stderr, "iconpng: cannot write the %d pixel icon\n", size);
+            return 1;
+        }
+    }
+    return 0;
+}
