@@ -91,6 +91,60 @@ sleep 0.5
 [ "$(picture_hash)" = "$stopped" ] || fail "Stop Rotasi did not stop the animation"
 ok "Stop Rotasi stops it"
 
+# A right-button click over the picture opens the save dialog (and stops a
+# running animation); a typed name and Enter write the picture as a .bmp.
+shown_named() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+gone_named() { ! shown_named "$1"; }
+click_client 40 418 # Vertikal
+move_client 300 250
+click_client 300 250 3
+wait_for 10 shown_named '^Save Gambar Bangun Ruang \*\.bmp$' || fail "the right button did not open the save dialog"
+sleep 0.2
+xdotool type --delay 5 "$work/gambar"
+xdotool key Return
+wait_for 10 gone_named '^Save Gambar Bangun Ruang' || fail "the save dialog did not close"
+wait_for 10 test -s "$work/gambar.bmp" || fail "no picture was written"
+import -window root -crop "396x396+$((client_x + 154))+$((client_y + 106))" "$work/screen.png"
+# The tiny "Aspect" frame lies over the drawing area on screen, not in its image.
+mask=(-fill black -draw "rectangle 54,54 59,69")
+convert "$work/gambar.bmp" "${mask[@]}" "$work/saved-masked.png"
+convert "$work/screen.png" "${mask[@]}" "$work/screen-masked.png"
+differing=$(compare -metric AE "$work/saved-masked.png" "$work/screen-masked.png" null: 2>&1 || true)
+[ "$differing" = "0" ] || fail "the saved picture differs from the screen in $differing pixels"
+[ "$(identify -format '%w %h' "$work/gambar.bmp")" = "396 396" ] || fail "the saved picture has the wrong size"
+ok "saved picture equals the drawing area on screen"
+settled=$(picture_hash)
+sleep 0.3
+[ "$(picture_hash)" = "$settled" ] || fail "saving did not stop the animation"
+ok "saving stopped the animation"
+
+# Escape in the save dialog writes nothing.
+click_client 300 250 3
+wait_for 10 shown_named '^Save Gambar Bangun Ruang' || fail "the save dialog did not open again"
+sleep 0.2
+xdotool key Escape
+wait_for 10 gone_named '^Save Gambar Bangun Ruang' || fail "Escape did not close the save dialog"
+[ "$(ls "$work" | grep -c '\.bmp$')" -eq 1 ] || fail "a cancelled dialog wrote a file"
+ok "Escape writes nothing"
+
+# Each information command opens its window with its caption.
+open_menu_item() { # menu title x, number of Down presses
+    xdotool mousemove "$((X + $1))" "$((Y + (HEIGHT - 511) / 2))" click 1
+    sleep 0.3
+    for _ in $(seq "$2"); do xdotool key Down; done
+    xdotool key Return
+}
+check_window() { # menu title x, downs, caption
+    open_menu_item "$1" "$2"
+    wait_for 10 shown_named "^$3\$" || fail "no window '$3'"
+    ok "window '$3' opened"
+}
+check_window 140 1 "Fungsi RUVEX Display 3D"
+check_window 140 2 "Sasaran RUVEX Display 3D"
+check_window 140 3 "Ucapan Terimakasih"
+check_window 227 1 "Contact Me"
+check_window 227 2 "Info"
+
 # "Tutup Program" ends the process with status 0.
 click_client 40 418 # animate again: closing must stop it too
 xdotool mousemove "$((X + 30))" "$((Y + (HEIGHT - 511) / 2))" click 1
