@@ -99,20 +99,25 @@ POINTAPI ImageDeviceContext::moveTo(int x, int y)
 
 QRect ImageDeviceContext::takePaintedBounds()
 {
-    const QRect painted = m_painted;
-    m_painted = QRect();
+    if (m_paintedLeft > m_paintedRight)
+        return {};
+    const QRect painted = QRect(QPoint(m_paintedLeft, m_paintedTop), QPoint(m_paintedRight, m_paintedBottom))
+                              .intersected(QRect(0, 0, m_width, m_height));
+    m_paintedLeft = m_paintedTop = std::numeric_limits<int>::max();
+    m_paintedRight = m_paintedBottom = std::numeric_limits<int>::min();
     return painted;
 }
 
-void ImageDeviceContext::notePainted(int x0, int y0, int x1, int y1)
+inline void ImageDeviceContext::notePainted(int x0, int y0, int x1, int y1)
 {
+    // Runs for every line, so plain integers: the rectangle is made when asked.
     // The pen square reaches (w - 1) / 2 pixels up-left and the rest down-right.
     const int before = m_penWidth > 1 ? (m_penWidth - 1) / 2 : 0;
     const int after = m_penWidth > 1 ? m_penWidth - 1 - before : 0;
-    const QRect line = QRect(QPoint(std::min(x0, x1) - before, std::min(y0, y1) - before),
-                             QPoint(std::max(x0, x1) + after, std::max(y0, y1) + after))
-                           .intersected(QRect(0, 0, m_width, m_height));
-    m_painted |= line;
+    m_paintedLeft = std::min({m_paintedLeft, x0 - before, x1 - before});
+    m_paintedTop = std::min({m_paintedTop, y0 - before, y1 - before});
+    m_paintedRight = std::max({m_paintedRight, x0 + after, x1 + after});
+    m_paintedBottom = std::max({m_paintedBottom, y0 + after, y1 + after});
 }
 
 void ImageDeviceContext::lineTo(int x, int y)

@@ -15,6 +15,8 @@
 #include "platform/gdi.h"
 
 #include <QImage>
+
+#include <limits>
 #include <QRect>
 
 class ImageDeviceContext final : public DeviceContext {
@@ -52,5 +54,10 @@ private:
     ColorRef m_penColor = kBlack;
     std::uint32_t m_penPixel = 0xFF000000;
     int m_penWidth = 1;
-    QRect m_painted;
+    // Bounds of the painted lines' end points, pen included, before clipping;
+    // empty while left > right, which is how they start.
+    int m_paintedLeft = std::numeric_limits<int>::max();
+    int m_paintedTop = std::numeric_limits<int>::max();
+    int m_paintedRight = std::numeric_limits<int>::min();
+    int m_paintedBottom = std::numeric_limits<int>::min();
 };
