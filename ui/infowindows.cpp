@@ -1,5 +1,6 @@
 #include "ui/infowindows.h"
 
+#include "ui/centring.h"
 #include "ui/infowindow.h"
 
 #include <QGuiApplication>
@@ -11,20 +12,6 @@ namespace {
 std::size_t slot(InfoWindowId id)
 {
     return static_cast<std::size_t>(id);
-}
-
-// Centres the whole window, frame included, once the frame is known; before
-// the first show it is not, and the client area is centred instead.
-void centreOnScreen(QWidget& window, const QWidget* owner)
-{
-    const QScreen* screen = owner ? owner->screen() : nullptr;
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
 }
 
 } // namespace

@@ -2,27 +2,13 @@
 // wireframes, with their definitions in Indonesian.
 
 #include "platform/qtfiledialog.h"
+#include "ui/centring.h"
 #include "ui/displaycheck.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QStyleFactory>
-
-namespace {
-
-void centreOnScreen(QWidget& window)
-{
-    const QScreen* screen = window.screen();
-    if (!screen)
-        return;
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
