@@ -30,11 +30,12 @@ bool writeFile(const std::filesystem::path& path, const Bytes& bytes)
     return true;
 }
 
-// White is bitmap 2's transparent colour: everything that is not part of the
-// picture becomes white, and the picture itself uses no pure white.
-Canvas onWhite(const Canvas& picture)
+// The picture laid on a plain background wherever it is not drawn. White is
+// bitmap 2's transparent colour (the picture itself uses no pure white);
+// masked bitmaps are black where the mask lets the menu show through.
+Canvas onBackground(const Canvas& picture, Rgba background)
 {
-    Canvas out(picture.width(), picture.height(), {255, 255, 255, 255});
+    Canvas out(picture.width(), picture.height(), background);
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             if (picture.pixel(x, y).a >= 128)
@@ -42,16 +43,8 @@ Canvas onWhite(const Canvas& picture)
     return out;
 }
 
-// Masked bitmaps are black where the mask lets the menu show through.
-Canvas onBlack(const Canvas& picture)
-{
-    Canvas out(picture.width(), picture.height(), {0, 0, 0, 255});
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (picture.pixel(x, y).a >= 128)
-                out.setPixel(x, y, picture.pixel(x, y));
-    return out;
-}
+constexpr Rgba kWhiteBackground{255, 255, 255, 255};
+constexpr Rgba kBlackBackground{0, 0, 0, 255};
 
 } // namespace
 
@@ -74,9 +67,9 @@ int main(int argc, char* argv[])
             const Canvas picture = menuBitmap(number);
             const std::string stem = "menu" + std::to_string(number);
             if (number == 2) {
-                ok = writeFile(folder / (stem + ".bmp"), encodeBmp24(onWhite(picture)));
+                ok = writeFile(folder / (stem + ".bmp"), encodeBmp24(onBackground(picture, kWhiteBackground)));
             } else {
-                ok = writeFile(folder / (stem + ".bmp"), encodeBmp24(onBlack(picture)))
+                ok = writeFile(folder / (stem + ".bmp"), encodeBmp24(onBackground(picture, kBlackBackground)))
                     && writeFile(folder / (stem + "mask.bmp"), encodeMaskBmp(picture));
             }
         }
