@@ -1,6 +1,7 @@
 // The view controls of the main window: animation buttons and timers, the
 // perspective check box, both scroll bars, and closing.
 
+#include "fakefiledialog.h"
 #include "ui/animationtimer.h"
 #include "ui/form1.h"
 #include "ui/picturewidget.h"
@@ -16,6 +17,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -60,6 +63,47 @@ TEST(Animation, ButtonsFollowTheToggleTable)
         clickAnim(form, step.button);
         EXPECT_EQ(running(form), step.after) << "step " << n++;
     }
+}
+
+// What the user sees: which of the 18 radio buttons are shown selected.
+// "S" marks the selected shape, digits the selected animation button.
+std::string shownSelection(const Form1& form)
+{
+    std::string shown;
+    for (int index = 0; index < 15; ++index)
+        if (form.Option1(index)->isChecked())
+            shown += "S" + std::to_string(index) + " ";
+    for (int index = 0; index < 3; ++index)
+        if (form.optAnim(index)->isChecked())
+            shown += std::to_string(index) + " ";
+    return shown;
+}
+
+TEST(Animation, AnimationButtonsAndShapeButtonsAreSeparateGroups)
+{
+    FakeFileDialog dialog; // cancels the save below
+    Form1 form;
+    form.show();
+    QTest::mouseClick(form.Option1(3), Qt::LeftButton);
+    struct Step {
+        int button; // -1: the save command
+        const char* shown;
+    };
+    const Step steps[] = {
+        {0, "S3 0 "}, {1, "S3 1 "}, {2, "S3 2 "}, {1, "S3 1 "},
+        {1, "S3 1 "}, // a selected button stays selected; its timer toggles off
+        {-1, "S3 2 "}, {0, "S3 0 "}, {-1, "S3 2 "},
+    };
+    int n = 0;
+    for (const Step& step : steps) {
+        if (step.button < 0)
+            form.mnuSave_Click();
+        else
+            clickAnim(form, step.button);
+        EXPECT_EQ(shownSelection(form), step.shown) << "step " << n++;
+    }
+    QTest::mouseClick(form.Option1(5), Qt::LeftButton);
+    EXPECT_EQ(shownSelection(form), "S5 2 ");
 }
 
 TEST(Animation, TicksSweepOneAxisAndRedraw)

@@ -18,6 +18,7 @@
 #include "view/wireframe.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -176,8 +177,13 @@ void Form1::createShapeFrame()
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     setYellowOnBlack(m_frame1);
 
+    // The toolkit's automatic grouping would take every radio button below the
+    // window, shape buttons and animation buttons alike, as one group; each
+    // control array is its own group.
+    auto* group = new QButtonGroup(m_frame1);
     for (int index = 0; index < kShapeButtonCount; ++index) {
         auto* button = new QRadioButton(QString::fromUtf8(shapeCaption(index)), m_frame1);
+        group->addButton(button, index);
         button->setObjectName(controlArrayName("Option1", index));
         if (index < kFirstStandardShape)
             setYellowOnBlack(button);
@@ -194,9 +200,11 @@ void Form1::createAnimationControls()
     setYellowOnBlack(m_label1);
 
     const std::array<const char*, 3> captions = {"Vertikal", "Horizontal", "Stop Rotasi"};
+    auto* group = new QButtonGroup(m_client);
     for (int index = 0; index < 3; ++index) {
         auto* button = new QRadioButton(QString::fromLatin1(captions[static_cast<std::size_t>(index)]),
                                         m_client);
+        group->addButton(button, index);
         button->setObjectName(controlArrayName("optAnim", index));
         setYellowOnBlack(button);
         m_optAnim[static_cast<std::size_t>(index)] = button;
