@@ -5,25 +5,53 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
-QtMessageHandler previousHandler = nullptr;
+// The toolkit reports through a plain function, so what it needs lives here:
+// the one check that is watching (there is at most one, in main) and what the
+// toolkit said so far.
+struct Watch {
+    const std::string* program = nullptr;
+    QtMessageHandler previousHandler = nullptr;
+    bool displayUnreachable = false;
+    std::string toolkitMessages;
+};
+Watch watch;
+
+bool saysDisplayUnreachable(const QString& message)
+{
+    return message.contains(QLatin1String("could not connect to display"), Qt::CaseInsensitive)
+           || message.contains(QLatin1String("Failed to create wl_display"), Qt::CaseInsensitive);
+}
+
+[[noreturn]] void failStart(const std::string& text)
+{
+    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
 
 void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", noDisplayMessage());
-        std::fflush(stderr);
-        std::_Exit(1);
-    }
-    // The platform plugin's own complaints about the display are replaced by
-    // the sentence above, should start-up fail.
     const bool fromPlatform = context.category && qstrncmp(context.category, "qt.qpa", 6) == 0;
-    if (fromPlatform || message.contains(QLatin1String("could not connect to display")))
+    if (saysDisplayUnreachable(message))
+        watch.displayUnreachable = true;
+    if (type == QtFatalMsg) {
+        if (watch.displayUnreachable)
+            failStart(DisplayCheck::noDisplayMessage(*watch.program));
+        watch.toolkitMessages += message.toStdString();
+        failStart(DisplayCheck::startFailureMessage(watch.toolkitMessages));
+    }
+    // The platform's complaints are kept for the reason given should start-up
+    // fail; when it does not, they are of no interest to the user.
+    if (fromPlatform) {
+        watch.toolkitMessages += message.toStdString() + "\n";
         return;
-    if (previousHandler)
-        previousHandler(type, context, message);
+    }
+    if (watch.previousHandler)
+        watch.previousHandler(type, context, message);
 }
 
 bool hasEnvironment(const char* name)
@@ -33,27 +61,48 @@ bool hasEnvironment(const char* name)
 
 } // namespace
 
-const char* noDisplayMessage()
+DisplayCheck::DisplayCheck(std::string program)
+    : m_program(std::move(program))
 {
-    return "RUVEX Display 3D needs a graphical display, and none could be reached "
-           "(DISPLAY is unset or cannot be opened): run it on a desktop, or under a virtual "
-           "display with `xvfb-run -a ./build/ruvex3d`.";
+    watch = Watch{&m_program, qInstallMessageHandler(startupMessageHandler), false, {}};
+    m_watching = true;
 }
 
-bool ensureDisplayReachable()
+DisplayCheck::~DisplayCheck()
 {
-    const bool platformChosen = hasEnvironment("QT_QPA_PLATFORM");
+    reached();
+}
+
+void DisplayCheck::reached()
+{
+    if (!m_watching)
+        return;
+    qInstallMessageHandler(watch.previousHandler);
+    watch = Watch{};
+    m_watching = false;
+}
+
+bool DisplayCheck::displayConfigured() const
+{
 #if defined(Q_OS_LINUX)
+    const bool platformChosen = hasEnvironment("QT_QPA_PLATFORM");
     if (!platformChosen && !hasEnvironment("DISPLAY") && !hasEnvironment("WAYLAND_DISPLAY")) {
-        std::fprintf(stderr, "%s\n", noDisplayMessage());
+        std::fprintf(stderr, "%s\n", noDisplayMessage(m_program).c_str());
         return false;
     }
 #endif
-    previousHandler = qInstallMessageHandler(startupMessageHandler);
     return true;
 }
 
-void displayReached()
+std::string DisplayCheck::noDisplayMessage(std::string_view program)
 {
-    qInstallMessageHandler(previousHandler);
+    return "RUVEX Display 3D memerlukan layar grafis, tetapi tidak ada yang dapat dihubungi "
+           "(DISPLAY tidak diisi atau tidak dapat dibuka): jalankan program ini di desktop, atau "
+           "di layar virtual dengan `xvfb-run -a "
+           + std::string(program) + "`.";
+}
+
+std::string DisplayCheck::startFailureMessage(std::string_view toolkitReason)
+{
+    return "RUVEX Display 3D tidak dapat dimulai. Keterangan dari Qt:\n" + std::string(toolkitReason);
 }

@@ -1,14 +1,37 @@
 #pragma once
-// Start-up without a reachable display: instead of the toolkit's abort trace,
-// one sentence that says what is missing and how to run under a virtual
-// display.
+// Start-up failures of the window system, told in Indonesian instead of the
+// toolkit's abort trace.
+//
+// A display that is missing or cannot be opened gets one sentence saying so,
+// with the command that runs the program under a virtual display. Any other
+// failure of the toolkit's start-up (a platform plugin that does not exist,
+// say) gets an Indonesian lead followed by the toolkit's own reason, so that
+// nobody is sent looking for a display that is fine. Both end the program
+// with status 1.
 
-// Call before the application object is made. Returns false (after printing
-// the sentence) when no display is configured at all. Otherwise it watches
-// the toolkit's start-up until displayReached() and turns a failure to open
-// the display into the same sentence and exit status 1.
-bool ensureDisplayReachable();
-void displayReached();
+#include <string>
+#include <string_view>
 
-// The sentence printed.
-const char* noDisplayMessage();
+class DisplayCheck {
+public:
+    // `program` is the program as it was started (argv[0]), for the hint.
+    // Watches the toolkit's messages from here until reached() or the end
+    // of the object.
+    explicit DisplayCheck(std::string program);
+    ~DisplayCheck();
+    DisplayCheck(const DisplayCheck&) = delete;
+    DisplayCheck& operator=(const DisplayCheck&) = delete;
+
+    // False when no display is configured at all, which is known before the
+    // toolkit starts; the sentence has then been printed.
+    bool displayConfigured() const;
+    // The application object exists: stop watching.
+    void reached();
+
+    static std::string noDisplayMessage(std::string_view program);
+    static std::string startFailureMessage(std::string_view toolkitReason);
+
+private:
+    std::string m_program;
+    bool m_watching = false;
+};

@@ -12,10 +12,11 @@
 
 int main(int argc, char* argv[])
 {
-    if (!ensureDisplayReachable())
+    DisplayCheck displayCheck(argc > 0 ? argv[0] : "ruvex3d");
+    if (!displayCheck.displayConfigured())
         return 1;
     QApplication app(argc, argv);
-    displayReached();
+    displayCheck.reached();
     installQtFileDialogs();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(msSansSerifFont());

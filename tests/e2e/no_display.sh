@@ -1,26 +1,46 @@
 #!/usr/bin/env bash
-# Without a reachable display the program says so in one sentence and exits
-# with status 1, instead of the toolkit's abort trace.
+# Start-up failures of the window system are told in Indonesian: a missing or
+# unreachable display in one sentence naming the program as it was started,
+# any other failure with the toolkit's own reason and no word of a display.
 set -u
 program="$1"
+display_sentence="memerlukan layar grafis"
 
-check() {
-    local what="$1"
-    shift
-    local output status
+run() {
     output=$("$@" 2>&1)
     status=$?
-    if [ "$status" -ne 1 ]; then
-        echo "FAIL ($what): exit status $status, expected 1"; echo "$output"; exit 1
-    fi
-    if ! grep -q "needs a graphical display" <<<"$output" || ! grep -q "xvfb-run" <<<"$output"; then
-        echo "FAIL ($what): no clear sentence"; echo "$output"; exit 1
-    fi
-    if grep -qiE "abort|core dumped|platform plugin" <<<"$output"; then
-        echo "FAIL ($what): toolkit trace leaked"; echo "$output"; exit 1
-    fi
+}
+
+fail() {
+    echo "FAIL ($1): $2"
+    echo "$output"
+    exit 1
+}
+
+check_no_display() {
+    local what="$1" started_as="$2"
+    shift 2
+    run "$@"
+    [ "$status" -eq 1 ] || fail "$what" "exit status $status, expected 1"
+    grep -q "$display_sentence" <<<"$output" || fail "$what" "no sentence about the display"
+    grep -qF "xvfb-run -a $started_as\`" <<<"$output" || fail "$what" "the hint does not name $started_as"
+    grep -qiE "abort|core dumped|platform plugin" <<<"$output" && fail "$what" "toolkit trace leaked"
     echo "ok: $what"
 }
 
-check "no DISPLAY" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program"
-check "unreachable DISPLAY" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:79 "$program"
+check_no_display "no DISPLAY" "$program" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program"
+check_no_display "unreachable DISPLAY" "$program" \
+    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:79 "$program"
+
+links=$(mktemp -d)
+trap 'rm -rf "$links"' EXIT
+ln -s "$(realpath "$program")" "$links/ruvex3d-kelas"
+check_no_display "started under another name" "$links/ruvex3d-kelas" \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$links/ruvex3d-kelas"
+
+run env QT_QPA_PLATFORM=bogus DISPLAY=:79 "$program"
+[ "$status" -eq 1 ] || fail "unknown platform plugin" "exit status $status, expected 1"
+grep -q "tidak dapat dimulai" <<<"$output" || fail "unknown platform plugin" "no Indonesian lead"
+grep -q "bogus" <<<"$output" || fail "unknown platform plugin" "the toolkit's reason is missing"
+grep -q "$display_sentence" <<<"$output" && fail "unknown platform plugin" "blames the display"
+echo "ok: unknown platform plugin"
