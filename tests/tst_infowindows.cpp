@@ -2,6 +2,7 @@
 // window's menu: what each shows, how OK, Enter, Esc and the close box end or
 // hide it, where it reappears, and that the main window goes on meanwhile.
 
+#include "ui/centring.h"
 #include "ui/animationtimer.h"
 #include "ui/form1.h"
 #include "ui/infowindow.h"
@@ -244,4 +245,22 @@ TEST_F(InfoWindowsTest, EndOfTheMainWindowEndsThemAll)
     TearDown();
     for (const auto& window : windows)
         EXPECT_FALSE(window);
+}
+
+TEST(Centring, CentresButKeepsTheTopLeftCornerOnTheScreen)
+{
+    struct Case {
+        const char* what;
+        QRect frame;
+        QRect available;
+        QPoint topLeft;
+    };
+    const Case cases[] = {
+        {"fits", {0, 0, 200, 100}, {0, 0, 1000, 800}, {400, 350}},
+        {"fits beside a side panel", {0, 0, 200, 100}, {100, 0, 900, 800}, {450, 350}},
+        {"taller than the screen", {0, 0, 561, 536}, {0, 0, 640, 480}, {39, 0}},
+        {"larger both ways, below a top panel", {0, 0, 700, 600}, {0, 30, 640, 450}, {0, 30}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(centredTopLeft(c.frame, c.available), c.topLeft) << c.what;
 }

@@ -4,6 +4,15 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
+QPoint centredTopLeft(const QRect& frame, const QRect& available)
+{
+    QRect placed = frame;
+    placed.moveCenter(available.center());
+    return {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())};
+}
+
 void centreOnScreen(QWidget& window, const QWidget* owner)
 {
     const QScreen* screen = owner ? owner->screen() : window.screen();
@@ -11,7 +20,5 @@ void centreOnScreen(QWidget& window, const QWidget* owner)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    window.move(centredTopLeft(window.frameGeometry(), screen->availableGeometry()));
 }

@@ -1,7 +1,16 @@
 #pragma once
 // Puts a window in the middle of its screen.
 
+#include <QPoint>
+#include <QRect>
+
 class QWidget;
+
+// Where a window of `frame`'s size goes on a screen whose usable area is
+// `available`: centred, except that its top-left corner never leaves that
+// area, so the title and menu bar of a window larger than the screen stay
+// reachable.
+QPoint centredTopLeft(const QRect& frame, const QRect& available);
 
 // Centres the whole window, frame included once the frame is known (before
 // the first show only the client area is known, and that is centred). The
