@@ -6,6 +6,7 @@
 #include "ui/displaycheck.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
+#include "ui/transientsettings.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
         return 1;
     QApplication app(argc, argv);
     displayCheck.reached();
+    const TransientSettings noSettingsKept;
     installQtFileDialogs();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(msSansSerifFont());

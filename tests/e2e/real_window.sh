@@ -40,8 +40,11 @@ move_client() {
 
 window_shown() { window=$(xdotool search --onlyvisible --name '^RUVEX Display 3D$' 2>/dev/null | head -1); [ -n "$window" ]; }
 
+# A home of its own, empty: the program must leave nothing in it.
+home="$work/home"
+mkdir "$home"
 cd "$work"
-"$program" &
+HOME="$home" XDG_CONFIG_HOME="$home" "$program" &
 app=$!
 
 wait_for 20 window_shown || fail "the window 'RUVEX Display 3D' did not appear"
@@ -156,4 +159,7 @@ wait "$app"
 status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
 ok "Tutup Program ends the program with status 0"
+left=$(find "$home" -mindepth 1 | head -5)
+[ -z "$left" ] || fail "the program left files in the user's home: $left"
+ok "nothing left in the user's home"
 echo "all real-window checks passed"
