@@ -6,60 +6,55 @@
 
 namespace {
 
-constexpr QChar kNul(u'\0');
-
-// The record carries UTF-8; both sides of the dialog call agree on that.
+// The record carries UTF-8; both sides of the dialog call agree on that, and
+// its buffer sizes count bytes of that form.
 std::string toDialogText(const QString& text)
 {
     return text.toStdString();
 }
 
-QString fromDialogText(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 // "desc|*.a|desc|*.b" (or with ":") to desc NUL *.a NUL desc NUL *.b NUL NUL.
-QString nulSeparatedFilter(const QString& filter)
+std::string nulSeparatedFilter(const QString& filter)
 {
-    QString converted;
-    converted.reserve(filter.size() + 2);
-    for (const QChar c : filter)
-        converted += (c == u'|' || c == u':') ? kNul : c;
-    converted += kNul;
-    converted += kNul;
+    std::string converted = toDialogText(filter);
+    for (char& c : converted) {
+        if (c == '|' || c == ':')
+            c = '\0';
+    }
+    converted.append(2, '\0');
     return converted;
 }
 
-// `text` followed by NULs up to the buffer's length. Callers have checked
-// that it fits.
-QString paddedBuffer(const QString& text)
+// `text` followed by NULs up to the buffer's size. Callers have checked that
+// it fits.
+std::string paddedBuffer(const std::string& text)
 {
-    return text + QString(OSDialog::kBufferLength - text.size(), kNul);
+    return text + std::string(static_cast<std::size_t>(OSDialog::kBufferLength) - text.size(), '\0');
 }
 
-void refuseOverlong(const QString& fileName, const QString& fileTitle)
+void refuseOverlong(const std::string& fileName, const std::string& fileTitle)
 {
-    if (fileName.size() > OSDialog::kBufferLength)
+    const auto capacity = static_cast<std::size_t>(OSDialog::kBufferLength);
+    if (fileName.size() > capacity)
         throw FileNameTooLong("file name", fileName.size());
-    if (fileTitle.size() > OSDialog::kBufferLength)
+    if (fileTitle.size() > capacity)
         throw FileNameTooLong("file title", fileTitle.size());
 }
 
-OPENFILENAME makeRecord(const QString& fileName, const QString& dialogTitle, const QString& filter,
+OPENFILENAME makeRecord(const std::string& fileName, const QString& dialogTitle, const QString& filter,
                         const QString& initialDir, const QString& defaultExt, std::int32_t owner,
-                        std::int32_t filterIndex, const QString& fileTitle, std::uint32_t flags)
+                        std::int32_t filterIndex, const std::string& fileTitle, std::uint32_t flags)
 {
     OPENFILENAME record;
     record.lStructSize = kOpenFileNameSize;
     // -1 is the callers' way of saying "no owner".
     if (owner != -1)
         record.hwndOwner = owner;
-    record.lpstrFilter = toDialogText(nulSeparatedFilter(filter));
+    record.lpstrFilter = nulSeparatedFilter(filter);
     record.nFilterIndex = static_cast<std::uint32_t>(filterIndex);
-    record.lpstrFile = toDialogText(paddedBuffer(fileName));
+    record.lpstrFile = paddedBuffer(fileName);
     record.nMaxFile = static_cast<std::uint32_t>(OSDialog::kBufferLength);
-    record.lpstrFileTitle = toDialogText(paddedBuffer(fileTitle));
+    record.lpstrFileTitle = paddedBuffer(fileTitle);
     record.nMaxFileTitle = static_cast<std::uint32_t>(OSDialog::kBufferLength);
     record.lpstrInitialDir = toDialogText(initialDir);
     record.lpstrTitle = toDialogText(dialogTitle);
@@ -70,10 +65,10 @@ OPENFILENAME makeRecord(const QString& fileName, const QString& dialogTitle, con
 
 } // namespace
 
-FileNameTooLong::FileNameTooLong(const char* argument, qsizetype length)
-    : std::length_error(std::string("initial ") + argument + " of " + std::to_string(length)
-                        + " characters does not fit the dialog buffer of "
-                        + std::to_string(OSDialog::kBufferLength))
+FileNameTooLong::FileNameTooLong(const char* argument, std::size_t bytes)
+    : std::length_error(std::string("initial ") + argument + " of " + std::to_string(bytes)
+                        + " bytes does not fit the dialog buffer of "
+                        + std::to_string(OSDialog::kBufferLength) + " bytes")
 {
 }
 
@@ -83,7 +78,9 @@ QString OSDialog::ShowOpen(QString& fileName, const QString& dialogTitle, const 
                            const QString& fileTitle, bool fileMustExist, bool readOnly,
                            bool hideReadOnly, std::int32_t)
 {
-    refuseOverlong(fileName, fileTitle);
+    const std::string name = toDialogText(fileName);
+    const std::string title = toDialogText(fileTitle);
+    refuseOverlong(name, title);
 
     std::uint32_t flags = OFN_EXPLORER;
     if (fileMustExist)
@@ -95,16 +92,15 @@ QString OSDialog::ShowOpen(QString& fileName, const QString& dialogTitle, const 
     if (readOnly)
         flags |= OFN_READONLY;
 
-    OPENFILENAME record = makeRecord(fileName, dialogTitle, filter, initialDir, defaultExt, owner,
-                                     filterIndex, fileTitle, flags);
+    OPENFILENAME record
+        = makeRecord(name, dialogTitle, filter, initialDir, defaultExt, owner, filterIndex, title, flags);
     if (GetOpenFileNameA(&record) == 1) {
-        const QString buffer = fromDialogText(record.lpstrFile);
         // Two NULs in a row end a properly terminated answer (and a list of
         // several files). Without them the answer filled the buffer: the
         // index is then not trusted, but the name still ends at its NUL.
-        if (buffer.contains(QString(2, kNul)))
+        if (record.lpstrFile.find(std::string(2, '\0')) != std::string::npos)
             filterIndex = static_cast<std::int32_t>(record.nFilterIndex);
-        fileName = CutAtNull(buffer);
+        fileName = CutAtNull(record.lpstrFile);
     } else {
         fileName.clear();
     }
@@ -116,7 +112,9 @@ QString OSDialog::ShowSave(QString& fileName, const QString& dialogTitle, const 
                            std::int32_t& filterIndex, const QString& fileTitle, bool overwritePrompt,
                            std::int32_t extraFlags)
 {
-    refuseOverlong(fileName, fileTitle);
+    const std::string name = toDialogText(fileName);
+    const std::string title = toDialogText(fileTitle);
+    refuseOverlong(name, title);
 
     std::uint32_t flags = static_cast<std::uint32_t>(extraFlags);
     flags &= ~(OFN_ENABLEHOOK | OFN_ENABLETEMPLATE);
@@ -124,10 +122,10 @@ QString OSDialog::ShowSave(QString& fileName, const QString& dialogTitle, const 
     if (overwritePrompt)
         flags |= OFN_OVERWRITEPROMPT;
 
-    OPENFILENAME record = makeRecord(fileName, dialogTitle, filter, initialDir, defaultExt, owner,
-                                     filterIndex, fileTitle, flags);
+    OPENFILENAME record
+        = makeRecord(name, dialogTitle, filter, initialDir, defaultExt, owner, filterIndex, title, flags);
     if (GetSaveFileNameA(&record) == 1) {
-        fileName = CutAtNull(fromDialogText(record.lpstrFile));
+        fileName = CutAtNull(record.lpstrFile);
         filterIndex = static_cast<std::int32_t>(record.nFilterIndex);
     } else {
         fileName.clear();
@@ -135,10 +133,9 @@ QString OSDialog::ShowSave(QString& fileName, const QString& dialogTitle, const 
     return fileName;
 }
 
-// Counts characters, not bytes of the UTF-8 form: a name with accented
-// letters must not drag NULs of the buffer along.
-QString OSDialog::CutAtNull(const QString& text)
+// Cuts the record's bytes, then decodes them: the NUL ends the name whatever
+// characters precede it.
+QString OSDialog::CutAtNull(const std::string& text)
 {
-    const qsizetype end = text.indexOf(kNul);
-    return end < 0 ? text : text.left(end);
+    return QString::fromStdString(text.substr(0, text.find('\0')));
 }

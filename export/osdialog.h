@@ -2,7 +2,8 @@
 // OSDialog puts the open-file and save-file dialogs behind two calls with
 // plain arguments. Each call builds a fresh record, turns the caller's filter
 // ("description|pattern|...", a ":" works like a "|") into the NUL-separated
-// form, hands the dialog buffers of 2048 characters and passes back the
+// form, hands the dialog buffers of 2048 bytes (of the names' UTF-8 form, as
+// the file system counts them) and passes back the
 // chosen path: in the file-name argument and as the result, empty after a
 // cancel or a failure.
 //
@@ -13,19 +14,21 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <stdexcept>
 
 // An initial file name or file title longer than the dialog's buffer.
 class FileNameTooLong : public std::length_error {
 public:
-    FileNameTooLong(const char* argument, qsizetype length);
+    FileNameTooLong(const char* argument, std::size_t bytes);
 };
 
 class OSDialog {
 public:
-    // Characters in each of the file-name and file-title buffers.
-    static constexpr qsizetype kBufferLength = 2048;
+    // Bytes in each of the file-name and file-title buffers, UTF-8.
+    static constexpr std::size_t kBufferLength = 2048;
 
     // Arguments 9 and 14 are accepted and not read: they keep the call the
     // shape its callers know. The read-only box is ticked at start with
@@ -45,5 +48,5 @@ public:
                      std::int32_t extraFlags);
 
 private:
-    static QString CutAtNull(const QString& text);
+    static QString CutAtNull(const std::string& text);
 };

@@ -106,7 +106,7 @@ bool SaveCommand::chooseFile()
     // The forced extension can push a path the dialog allowed past its
     // buffer; such a name would be refused, so that dialog starts with the
     // folder alone.
-    if (m_path.size() > OSDialog::kBufferLength)
+    if (static_cast<std::size_t>(m_path.toUtf8().size()) > OSDialog::kBufferLength)
         m_path.clear();
 
     // One dialog object per question; it keeps nothing worth holding on to.

@@ -234,3 +234,25 @@ TEST(OSDialogLimits, OverlongNameOrTitleIsRefusedBeforeAnyDialog)
     ASSERT_EQ(dialog.calls().size(), 1u);
     EXPECT_EQ(dialog.last().lpstrFile, std::string(2048, 'x'));
 }
+
+TEST(OSDialogLimits, BuffersCountBytesOfNonAsciiNames)
+{
+    FakeFileDialog dialog;
+    // "é" takes two bytes: 1024 of them fill the buffer exactly, 1025 do not fit.
+    QString name = QString(1024, u'\u00e9');
+    dialog.choose(name);
+    EXPECT_EQ(showSave(name), QString(1024, u'\u00e9'));
+    ASSERT_EQ(dialog.calls().size(), 1u);
+    EXPECT_EQ(dialog.last().lpstrFile.size(), dialog.last().nMaxFile);
+    EXPECT_EQ(dialog.last().lpstrFile, name.toStdString());
+
+    name = QString(1025, u'\u00e9');
+    EXPECT_THROW(showSave(name), FileNameTooLong);
+
+    // A shorter name is padded with NULs to the same 2048 bytes, and comes
+    // back whole: three-byte characters are cut at the NUL, not before it.
+    name = QString(600, u'\u6587');
+    dialog.choose(name);
+    EXPECT_EQ(showSave(name), QString(600, u'\u6587'));
+    EXPECT_EQ(dialog.last().lpstrFile, name.toStdString() + nuls(2048 - 1800));
+}
