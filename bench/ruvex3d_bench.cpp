@@ -253,16 +253,16 @@ int main(int argc, char* argv[])
     QApplication::setFont(msSansSerifFont());
     showFirstPicture();
     const std::chrono::duration<double, std::milli> startup = std::chrono::steady_clock::now() - start;
-    std::printf("start of main to first picture (offscreen): %.1f ms\n", startup.count());
-    std::printf("process start to first picture (offscreen, 10 ms steps): %.0f ms\n",
-                millisecondsSinceProcessStart());
-    std::printf("peak resident memory after start-up: %ld KiB\n", peakResidentKiB());
+    std::fprintf(stderr, "start of main to first picture (offscreen): %.1f ms\n", startup.count());
+    std::fprintf(stderr, "process start to first picture (offscreen, 10 ms steps): %.0f ms\n",
+                 millisecondsSinceProcessStart());
+    std::fprintf(stderr, "peak resident memory after start-up: %ld KiB\n", peakResidentKiB());
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("peak resident memory at the end: %ld KiB\n", peakResidentKiB());
+    std::fprintf(stderr, "peak resident memory at the end: %ld KiB\n", peakResidentKiB());
     return 0;
 }

@@ -13,7 +13,7 @@ mode="${1:-}"
 build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
                 libbenchmark-dev fonts-liberation fonts-dejavu-core)
 # The real-window tests drive the program under a virtual X server.
-test_packages=(xvfb xauth xdotool imagemagick xclip)
+test_packages=(xvfb xauth xdotool imagemagick xclip python3)
 
 install_missing() {
     local missing=()
