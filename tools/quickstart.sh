@@ -29,20 +29,22 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_all() {
+configure() {
     cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build" -j"$(nproc)"
 }
 
 case "$mode" in
 run)
     install_missing "${build_packages[@]}"
-    build_all
+    configure
+    # The viewer alone: tests and benchmarks are built by "test".
+    cmake --build "$build" --target ruvex3d -j"$(nproc)"
     exec "$build/ruvex3d"
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
-    build_all
+    configure
+    cmake --build "$build" -j"$(nproc)"
     cd "$build"
     exec ctest --output-on-failure -j"$(nproc)"
     ;;
