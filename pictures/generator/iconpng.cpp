@@ -6,25 +6,8 @@
 #include "artwork.h"
 
 #include <QDir>
-#include <QImage>
 
 #include <cstdio>
-
-namespace {
-
-QImage toImage(const Canvas& canvas)
-{
-    QImage image(canvas.width(), canvas.height(), QImage::Format_ARGB32);
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            const Rgba p = canvas.pixel(x, y);
-            image.setPixel(x, y, qRgba(p.r, p.g, p.b, p.a));
-        }
-    }
-    return image;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -36,7 +19,7 @@ int main(int argc, char* argv[])
     for (const int size : {16, 32, 48}) {
         const QString sizeFolder = QString::number(size);
         if (!folder.mkpath(sizeFolder)
-            || !toImage(programIcon(size)).save(folder.filePath(sizeFolder + QStringLiteral("/ruvex3d.png")), "PNG")) {
+            || !programIcon(size).save(folder.filePath(sizeFolder + QStringLiteral("/ruvex3d.png")), "PNG")) {
             std::fprintf(stderr, "iconpng: cannot write the %d pixel icon\n", size);
             return 1;
         }
