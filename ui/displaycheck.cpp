@@ -42,8 +42,8 @@ const char* noDisplayMessage()
 
 bool ensureDisplayReachable()
 {
-    const bool platformChosen = hasEnvironment("QT_QPA_PLATFORM");
 #if defined(Q_OS_LINUX)
+    const bool platformChosen = hasEnvironment("QT_QPA_PLATFORM");
     if (!platformChosen && !hasEnvironment("DISPLAY") && !hasEnvironment("WAYLAND_DISPLAY")) {
         std::fprintf(stderr, "%s\n", noDisplayMessage());
         return false;
