@@ -101,15 +101,27 @@ run_tests() {
     elapsed
 }
 
-# One file, syntax only, for the Windows target. Writes the compiler's
-# messages to the given log and returns its status.
+# One file, syntax only, for the Windows target: the compiler's messages go
+# to <logs>/<file>.log, the headers it read to <file>.d, and <file>.failed
+# marks a file that did not compile. A file whose log is newer than the file
+# and every project header it read is not compiled again.
 check_one() {
-    local file="$1" log="$2"
+    local file="$1" logs="$2"
+    local log="$logs/$file.log" deps="$logs/$file.d" failed="$logs/$file.failed"
+    if [ -f "$log" ] && [ -f "$deps" ]; then
+        local inputs=()
+        read -r -a inputs < <(sed -e 's/^[^:]*://' -e 's/\\$//' "$deps" | tr '\n' ' ')
+        if [ ${#inputs[@]} -gt 0 ] && [ -z "$(find "${inputs[@]}" -newer "$log" 2>&1 | head -1)" ]; then
+            echo "$file" >>"$logs/unchanged"
+            return 0
+        fi
+    fi
     mkdir -p "$(dirname "$log")"
-    "$cxx" -std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic \
+    rm -f "$failed" "$deps"
+    "$cxx" -std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic -MMD -MF "$deps" \
         -I"$here" -isystem "$qt_include" -isystem "$qt_include/QtCore" \
         -isystem "$qt_include/QtGui" -isystem "$qt_include/QtWidgets" -isystem "$extra_include" \
-        "$here/$file" >"$log" 2>&1
+        "$here/$file" >"$log" 2>&1 || touch "$failed"
 }
 
 run_syntax() {
@@ -117,8 +129,15 @@ run_syntax() {
     local files=() file
     mapfile -t files < <(cd "$here" && find surface view platform export ui pictures bench \
                              -name '*.cpp' | LC_ALL=C sort)
-    local logs="$build/syntax"
-    rm -rf "$logs"
+    # Earlier results hold while the compiler, the Qt and benchmark headers
+    # and the way files are compiled stay the same.
+    local logs="$build/syntax" key
+    key="$($cxx --version | head -1) $(dpkg-query -W -f='${Version} ' qt6-base-dev libbenchmark-dev)
+$(declare -f check_one)"
+    [ "$(cat "$logs/key" 2>/dev/null)" = "$key" ] || rm -rf "$logs"
+    mkdir -p "$logs"
+    echo "$key" >"$logs/key"
+    : >"$logs/unchanged"
     # Google Benchmark's header is the same for every target; Debian ships it
     # for Linux only, so that one folder is made visible, not /usr/include.
     extra_include="$build/include"
@@ -126,8 +145,7 @@ run_syntax() {
     ln -sfn /usr/include/benchmark "$extra_include/benchmark"
     export -f check_one
     export cxx here qt_include extra_include
-    printf '%s\n' "${files[@]}" \
-        | xargs -P "$jobs" -I{} bash -c 'check_one "$1" "$2/$1.log" || touch "$2/$1.failed"' _ {} "$logs"
+    printf '%s\n' "${files[@]}" | xargs -P "$jobs" -I{} bash -c 'check_one "$1" "$2"' _ {} "$logs"
 
     local errors=0
     for file in "${files[@]}"; do
@@ -144,6 +162,7 @@ run_syntax() {
             fi
         fi
     done
+    echo "$(wc -l <"$logs/unchanged") of ${#files[@]} files unchanged since the last check"
     # M counts the files that did not compile; their messages are in $logs.
     syntax_summary="syntax check for Windows: ${#files[@]} files, $errors errors"
     [ "$errors" -eq 0 ] || syntax_failed=1
