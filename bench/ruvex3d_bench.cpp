@@ -4,7 +4,8 @@
 // straightforward Bresenham into a 32-bit buffer, same segments) so the
 // redraw's cost can be read as a ratio from one run. Before the benchmarks it
 // reports the time from the start of main to the first picture on screen
-// (offscreen platform), and after them the peak resident memory.
+// (offscreen platform), and after them the peak resident memory. The time
+// from process start and the memory are read from /proc, so only on Linux.
 
 #include "platform/picturebox.h"
 #include "surface/animation.h"
@@ -23,14 +24,16 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <ctime>
-#include <unistd.h>
 #include <cstdio>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#ifdef __linux__
+#include <ctime>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -214,6 +217,7 @@ BENCHMARK(BM_WindowToFirstPicture)->Unit(benchmark::kMillisecond);
 // clock; -1 where that is not available.
 double millisecondsSinceProcessStart()
 {
+#ifdef __linux__
     QFile stat(QStringLiteral("/proc/self/stat"));
     if (!stat.open(QIODevice::ReadOnly))
         return -1.0;
@@ -227,10 +231,14 @@ double millisecondsSinceProcessStart()
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
     return (static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9 - startSeconds) * 1000.0;
+#else
+    return -1.0;
+#endif
 }
 
 long peakResidentKiB()
 {
+#ifdef __linux__
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
@@ -238,7 +246,18 @@ long peakResidentKiB()
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     }
+#endif
     return -1;
+}
+
+// A figure, or a note that this system does not give it (negative).
+// On standard error, so that a JSON report on standard output stays parseable.
+void report(const char* what, double value, const char* unit)
+{
+    if (value < 0)
+        std::fprintf(stderr, "%s: not measured on this system\n", what);
+    else
+        std::fprintf(stderr, "%s: %.0f %s\n", what, value, unit);
 }
 
 } // namespace
@@ -254,15 +273,14 @@ int main(int argc, char* argv[])
     showFirstPicture();
     const std::chrono::duration<double, std::milli> startup = std::chrono::steady_clock::now() - start;
     std::fprintf(stderr, "start of main to first picture (offscreen): %.1f ms\n", startup.count());
-    std::fprintf(stderr, "process start to first picture (offscreen, 10 ms steps): %.0f ms\n",
-                 millisecondsSinceProcessStart());
-    std::fprintf(stderr, "peak resident memory after start-up: %ld KiB\n", peakResidentKiB());
+    report("process start to first picture (offscreen, 10 ms steps)", millisecondsSinceProcessStart(), "ms");
+    report("peak resident memory after start-up", static_cast<double>(peakResidentKiB()), "KiB");
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::fprintf(stderr, "peak resident memory at the end: %ld KiB\n", peakResidentKiB());
+    report("peak resident memory at the end", static_cast<double>(peakResidentKiB()), "KiB");
     return 0;
 }
