@@ -174,7 +174,7 @@ void createRules(QWidget* client)
         setColours(rule, kWhiteColor, kWhiteColor);
         // A line of width w is laid around its centre line.
         const int x = twipsToPixels(line.x1);
-        const int y = twipsToPixels(line.y1) - line.widthPixels / 2;
+        const int y = twipsToPixels(line.y) - line.widthPixels / 2;
         rule->setGeometry(x, y, twipsToPixels(line.x2) - x, line.widthPixels);
     }
 }

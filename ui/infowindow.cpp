@@ -100,7 +100,7 @@ void InfoWindow::paintEvent(QPaintEvent*)
         const LinePlacement& p = line.placement;
         // A line of width w is laid around its centre line.
         const int x = twipsToPixels(p.x1);
-        const int y = twipsToPixels(p.y1) - p.widthPixels / 2;
+        const int y = twipsToPixels(p.y) - p.widthPixels / 2;
         painter.fillRect(x, y, twipsToPixels(p.x2) - x, p.widthPixels, QColor::fromRgb(line.rgb));
     }
 }
