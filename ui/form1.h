@@ -78,6 +78,6 @@ private:
     const Form1Controls m_controls;
     // The drawing area, where every redraw ends.
     PictureWidget* const m_picDisplay;
-    InfoWindows* m_infoWindows = nullptr;
+    InfoWindows* const m_infoWindows;
     bool m_unloaded = false;
 };
