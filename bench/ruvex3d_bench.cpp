@@ -199,7 +199,7 @@ void showFirstPicture()
 {
     Form1 form;
     FirstPaintWatcher watcher;
-    form.picDisplay()->installEventFilter(&watcher);
+    form.findChild<PictureWidget*>(QStringLiteral("picDisplay"))->installEventFilter(&watcher);
     form.show();
     while (!watcher.painted)
         QCoreApplication::processEvents();

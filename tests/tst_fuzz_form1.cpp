@@ -6,8 +6,8 @@
 // RUVEX_FUZZ_SEED and RUVEX_FUZZ_EVENTS override the seed and the count.
 
 #include "surface/shapecatalogue.h"
+#include "tests/form1controls.h"
 #include "ui/animationtimer.h"
-#include "ui/form1.h"
 #include "ui/picturewidget.h"
 #include "ui/storedrangescrollbar.h"
 
@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <random>
@@ -30,71 +31,128 @@ unsigned long settingOr(const char* name, unsigned long fallback)
     return value ? std::strtoul(value, nullptr, 10) : fallback;
 }
 
+// The controls the fuzzer drives and checks, looked up once.
+struct Controls {
+    explicit Controls(const Form1& form)
+        : picDisplay(control<PictureWidget>(form, "picDisplay"))
+        , optAnim{control<QRadioButton>(form, "optAnim", 0), control<QRadioButton>(form, "optAnim", 1),
+                  control<QRadioButton>(form, "optAnim", 2)}
+        , chkPerspective(control<QCheckBox>(form, "chkPerspective"))
+        , VScroll1(control<StoredRangeScrollBar>(form, "VScroll1"))
+        , VScroll2(control<StoredRangeScrollBar>(form, "VScroll2"))
+        , Timer1(control<AnimationTimer>(form, "Timer1"))
+        , Timer2(control<AnimationTimer>(form, "Timer2"))
+    {
+    }
+
+    PictureWidget* picDisplay;
+    std::array<QRadioButton*, 3> optAnim;
+    QCheckBox* chkPerspective;
+    StoredRangeScrollBar* VScroll1;
+    StoredRangeScrollBar* VScroll2;
+    AnimationTimer* Timer1;
+    AnimationTimer* Timer2;
+};
+
+// One random event and its description; `rebuilt` says whether it rebuilt
+// the grid.
+struct Event {
+    std::string what;
+    bool rebuilt = false;
+};
+
 class Fuzzer {
 public:
-    Fuzzer(Form1& form, unsigned long seed)
+    Fuzzer(Form1& form, const Controls& controls, unsigned long seed)
         : m_form(form)
+        , m_controls(controls)
         , m_random(static_cast<std::mt19937::result_type>(seed))
     {
     }
 
-    // Runs one random event; returns its description and whether it rebuilt
-    // the grid.
-    std::pair<std::string, bool> step()
+    Event step()
     {
         switch (pick(0, 9)) {
         case 0:
-        case 1: {
-            const float x = position();
-            const float y = position();
-            m_form.picDisplay_MouseMove(static_cast<short>(pick(0, 7)), static_cast<short>(pick(0, 7)), x, y);
-            return {"move " + std::to_string(x) + "," + std::to_string(y), false};
-        }
-        case 2: {
-            const QPoint at(pick(-50, 450), pick(-50, 450));
-            QTest::mouseMove(m_form.picDisplay(), at);
-            return {"real move", false};
-        }
-        case 3: {
-            const int index = pick(-20, 40);
-            m_form.Option1_Click(static_cast<short>(index));
-            return {"shape " + std::to_string(index), true};
-        }
-        case 4: {
-            const int index = pick(0, 3);
-            if (index < 3 && pick(0, 1))
-                QTest::mouseClick(m_form.optAnim(index), Qt::LeftButton);
-            else
-                m_form.optAnim_Click(static_cast<short>(index));
-            return {"anim " + std::to_string(index), false};
-        }
+        case 1:
+            return handlerMove();
+        case 2:
+            return pointerMove();
+        case 3:
+            return shape();
+        case 4:
+            return animation();
         case 5:
             m_form.Timer1_Timer();
-            return {"tick 1", false};
+            return {"tick 1"};
         case 6:
             m_form.Timer2_Timer();
-            return {"tick 2", false};
-        case 7: {
-            const Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
-            m_form.chkPerspective()->setCheckState(states[pick(0, 2)]);
-            return {"perspective box", false};
-        }
-        case 8: {
-            const int value = pick(-50, 400);
-            m_form.VScroll2()->setStoredValue(value);
-            m_form.VScroll2_Change();
-            return {"distance " + std::to_string(value), true};
-        }
-        default: {
-            const int value = pick(-10, 30);
-            m_form.VScroll1()->setStoredValue(value);
-            m_form.VScroll1_Change();
-            return {"aspect " + std::to_string(value), true};
-        }
+            return {"tick 2"};
+        case 7:
+            return perspectiveBox();
+        case 8:
+            return distance();
+        default:
+            return aspect();
         }
     }
 
 private:
+    Event handlerMove()
+    {
+        const float x = position();
+        const float y = position();
+        m_form.picDisplay_MouseMove(static_cast<short>(pick(0, 7)), static_cast<short>(pick(0, 7)), x, y);
+        return {"move " + std::to_string(x) + "," + std::to_string(y)};
+    }
+
+    Event pointerMove()
+    {
+        const QPoint at(pick(-50, 450), pick(-50, 450));
+        QTest::mouseMove(m_controls.picDisplay, at);
+        return {"real move"};
+    }
+
+    Event shape()
+    {
+        const int index = pick(-20, 40);
+        m_form.Option1_Click(static_cast<short>(index));
+        return {"shape " + std::to_string(index), true};
+    }
+
+    Event animation()
+    {
+        const int index = pick(0, 3);
+        if (index < 3 && pick(0, 1))
+            QTest::mouseClick(m_controls.optAnim[static_cast<std::size_t>(index)], Qt::LeftButton);
+        else
+            m_form.optAnim_Click(static_cast<short>(index));
+        return {"anim " + std::to_string(index)};
+    }
+
+    Event perspectiveBox()
+    {
+        const Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+        m_controls.chkPerspective->setCheckState(states[pick(0, 2)]);
+        return {"perspective box"};
+    }
+
+    Event distance()
+    {
+        const int value = pick(-50, 400);
+        m_controls.VScroll2->setStoredValue(value);
+        m_form.VScroll2_Change();
+        return {"distance " + std::to_string(value), true};
+    }
+
+    Event aspect()
+    {
+        const int value = pick(-10, 30);
+        m_controls.VScroll1->setStoredValue(value);
+        m_form.VScroll1_Change();
+        return {"aspect " + std::to_string(value), true};
+    }
+
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
 
     float position()
@@ -112,10 +170,11 @@ private:
     }
 
     Form1& m_form;
+    const Controls& m_controls;
     std::mt19937 m_random;
 };
 
-void expectInvariants(const Form1& form, bool rebuilt)
+void expectInvariants(const Form1& form, const Controls& controls, bool rebuilt)
 {
     const PointGrid& grid = form.pointGrid();
     for (const SingleGrid* screen : {&grid.ScreenX, &grid.ScreenY}) {
@@ -124,8 +183,8 @@ void expectInvariants(const Form1& form, bool rebuilt)
             ASSERT_TRUE(std::isfinite(v) && v >= -1000.0f && v <= 1000.0f) << "screen value " << v;
         }
     }
-    ASSERT_FALSE(form.Timer1()->isEnabled() && form.Timer2()->isEnabled()) << "two timers running";
-    ASSERT_EQ(form.VScroll2()->isEnabled(), form.chkPerspective()->checkState() != Qt::Unchecked);
+    ASSERT_FALSE(controls.Timer1->isEnabled() && controls.Timer2->isEnabled()) << "two timers running";
+    ASSERT_EQ(controls.VScroll2->isEnabled(), controls.chkPerspective->checkState() != Qt::Unchecked);
     if (rebuilt) {
         // A build rewrites every world point: the grid equals a fresh build.
         PointGrid fresh;
@@ -149,13 +208,14 @@ TEST(Form1Fuzz, InvariantsHoldAfterEveryRandomEvent)
 
     Form1 form;
     form.show();
-    form.chkPerspective()->setTristate(true);
-    Fuzzer fuzzer(form, seed);
+    const Controls controls(form);
+    controls.chkPerspective->setTristate(true);
+    Fuzzer fuzzer(form, controls, seed);
     for (unsigned long n = 0; n < events; ++n) {
-        const auto [event, rebuilt] = fuzzer.step();
-        expectInvariants(form, rebuilt);
+        const Event event = fuzzer.step();
+        expectInvariants(form, controls, event.rebuilt);
         if (::testing::Test::HasFatalFailure()) {
-            ADD_FAILURE() << "after event " << n << ": " << event;
+            ADD_FAILURE() << "after event " << n << ": " << event.what;
             return;
         }
         // Let queued events (and real timer ticks) through now and then.

@@ -2,11 +2,12 @@
 // window's menu: what each shows, how OK, Enter, Esc and the close box end or
 // hide it, where it reappears, and that the main window goes on meanwhile.
 
-#include "ui/centring.h"
+#include "tests/form1controls.h"
 #include "ui/animationtimer.h"
-#include "ui/form1.h"
+#include "ui/centring.h"
 #include "ui/infowindow.h"
 #include "ui/infowindows.h"
+#include "ui/qtext.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -48,13 +49,12 @@ protected:
     }
 
     Form1& form() { return *m_form; }
-    InfoWindow* loaded(InfoWindowId id) { return m_form->infoWindows()->window(id); }
+    InfoWindow* loaded(InfoWindowId id) { return m_form->findChild<InfoWindows*>()->window(id); }
 
     InfoWindow* open(InfoWindowId id)
     {
         const std::string_view item = InfoWindowLayouts::layoutOf(id).menuItem;
-        QAction* action = m_form->menuAction(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
-        EXPECT_NE(action, nullptr);
+        QAction* action = control<QAction>(*m_form, toQString(item));
         if (action)
             action->trigger();
         return loaded(id);
@@ -218,16 +218,18 @@ TEST_F(InfoWindowsTest, MainWindowAndAnimationGoOnWhileWindowsAreOpen)
     for (const InfoWindowId id : kAll)
         EXPECT_TRUE(loaded(id)->isVisible()) << "all five open at once";
 
-    AnimationTimer* timer = form().Timer1();
+    auto* timer = control<AnimationTimer>(form(), "Timer1");
     QSignalSpy ticks(timer, &AnimationTimer::tick);
     timer->setEnabled(true);
     EXPECT_TRUE(ticks.wait(5000));
     EXPECT_TRUE(timer->isEnabled());
 
-    const QString before = form().Text1()->toPlainText();
-    QTest::mouseClick(form().Option1(3), Qt::LeftButton, {}, QPoint(8, form().Option1(3)->height() / 2));
+    auto* text1 = control<QPlainTextEdit>(form(), "Text1");
+    auto* option3 = control<QRadioButton>(form(), "Option1", 3);
+    const QString before = text1->toPlainText();
+    QTest::mouseClick(option3, Qt::LeftButton, {}, QPoint(8, option3->height() / 2));
     EXPECT_EQ(form().viewState().ShapeIndex, 3);
-    EXPECT_NE(form().Text1()->toPlainText(), before);
+    EXPECT_NE(text1->toPlainText(), before);
     timer->setEnabled(false);
 }
 

@@ -2,7 +2,7 @@
 // transparent colour become transparency, the menus' font and icon size, and
 // the main window's own settings on its real menus.
 
-#include "ui/form1.h"
+#include "tests/form1controls.h"
 #include "ui/menubitmapcontrol.h"
 
 #include <QAction>
@@ -118,12 +118,12 @@ TEST(MenuBitmapControl, MainWindowItemsGetTheirSevenBitmapsAndHelpNone)
         icons += action->icon().isNull() ? 0 : 1;
     }
     EXPECT_EQ(icons, 7);
-    EXPECT_TRUE(form.menuAction(QStringLiteral("MnuHelputama"))->icon().isNull());
+    EXPECT_TRUE(control<QAction>(form, "MnuHelputama")->icon().isNull());
 
-    EXPECT_EQ(form.menuAction(QStringLiteral("mnuSave"))->icon().availableSizes(), QList<QSize>{QSize(32, 32)});
-    EXPECT_EQ(form.menuAction(QStringLiteral("Mnu"))->icon().availableSizes(), QList<QSize>{QSize(16, 16)});
+    EXPECT_EQ(control<QAction>(form, "mnuSave")->icon().availableSizes(), QList<QSize>{QSize(32, 32)});
+    EXPECT_EQ(control<QAction>(form, "Mnu")->icon().availableSizes(), QList<QSize>{QSize(16, 16)});
     // Bitmap 2's white corner is transparent; the door in its middle is not.
-    const QImage exit = iconImage(form.menuAction(QStringLiteral("mnuExit")), 16);
+    const QImage exit = iconImage(control<QAction>(form, "mnuExit"), 16);
     EXPECT_EQ(qAlpha(exit.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(exit.pixel(4, 8)), 255);
 

@@ -3,8 +3,8 @@
 
 #include "export/savecommand.h"
 #include "tests/fakefiledialog.h"
+#include "tests/form1controls.h"
 #include "ui/animationtimer.h"
-#include "ui/form1.h"
 #include "ui/picturewidget.h"
 
 #include <QAction>
@@ -72,8 +72,10 @@ protected:
     {
         return QDir(m_folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }
-    void save() { m_form->menuAction(QStringLiteral("mnuSave"))->trigger(); }
-    const QImage& picture() const { return m_form->picDisplay()->box().Image(); }
+    void save() { control<QAction>(*m_form, "mnuSave")->trigger(); }
+    PictureWidget* picDisplay() const { return control<PictureWidget>(*m_form, "picDisplay"); }
+    const QImage& picture() const { return picDisplay()->box().Image(); }
+    bool timerEnabled(const char* name) const { return control<AnimationTimer>(*m_form, name)->isEnabled(); }
 
     QTemporaryDir m_folder;
     FakeFileDialog m_dialog;
@@ -137,18 +139,18 @@ TEST_F(SavePicture, CancelWritesNothingAndLeavesTheAnimationStopped)
 {
     m_dialog.choose(path(QStringLiteral("gambar")));
     save();
-    m_form->optAnim(0)->setChecked(true);
-    m_form->Timer1()->setEnabled(true);
-    m_form->Timer2()->setEnabled(true);
+    control<QRadioButton>(*m_form, "optAnim", 0)->setChecked(true);
+    control<AnimationTimer>(*m_form, "Timer1")->setEnabled(true);
+    control<AnimationTimer>(*m_form, "Timer2")->setEnabled(true);
 
     m_dialog.cancel();
     save();
 
     EXPECT_EQ(m_form->PicturePath(), QString());
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("gambar.bmp")});
-    EXPECT_FALSE(m_form->Timer1()->isEnabled());
-    EXPECT_FALSE(m_form->Timer2()->isEnabled());
-    EXPECT_TRUE(m_form->optAnim(2)->isChecked());
+    EXPECT_FALSE(timerEnabled("Timer1"));
+    EXPECT_FALSE(timerEnabled("Timer2"));
+    EXPECT_TRUE(control<QRadioButton>(*m_form, "optAnim", 2)->isChecked());
 }
 
 TEST_F(SavePicture, RightButtonReleaseSavesOtherButtonsDoNot)
@@ -161,7 +163,7 @@ TEST_F(SavePicture, RightButtonReleaseSavesOtherButtonsDoNot)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.button);
         m_dialog.cancel();
-        QTest::mouseRelease(m_form->picDisplay(), row.button, {}, QPoint(100, 100));
+        QTest::mouseRelease(picDisplay(), row.button, {}, QPoint(100, 100));
         EXPECT_EQ(m_dialog.calls().size() - before, row.dialogs);
         before = m_dialog.calls().size();
     }

@@ -2,8 +2,8 @@
 // perspective check box, both scroll bars, and closing.
 
 #include "fakefiledialog.h"
+#include "tests/form1controls.h"
 #include "ui/animationtimer.h"
-#include "ui/form1.h"
 #include "ui/picturewidget.h"
 #include "ui/storedrangescrollbar.h"
 
@@ -24,22 +24,39 @@ namespace {
 
 QImage picture(const Form1& form)
 {
-    return form.picDisplay()->box().Image().copy();
+    return control<PictureWidget>(form, "picDisplay")->box().Image().copy();
+}
+
+bool timerEnabled(const Form1& form, const char* name)
+{
+    return control<AnimationTimer>(form, name)->isEnabled();
 }
 
 enum class Running { None, Timer1, Timer2 };
 
 Running running(const Form1& form)
 {
-    EXPECT_FALSE(form.Timer1()->isEnabled() && form.Timer2()->isEnabled()) << "at most one timer";
-    if (form.Timer1()->isEnabled())
+    const bool timer1 = timerEnabled(form, "Timer1");
+    const bool timer2 = timerEnabled(form, "Timer2");
+    EXPECT_FALSE(timer1 && timer2) << "at most one timer";
+    if (timer1)
         return Running::Timer1;
-    return form.Timer2()->isEnabled() ? Running::Timer2 : Running::None;
+    return timer2 ? Running::Timer2 : Running::None;
+}
+
+QRadioButton* optAnim(const Form1& form, int index)
+{
+    return control<QRadioButton>(form, "optAnim", index);
+}
+
+QRadioButton* option1(const Form1& form, int index)
+{
+    return control<QRadioButton>(form, "Option1", index);
 }
 
 void clickAnim(Form1& form, int index)
 {
-    QTest::mouseClick(form.optAnim(index), Qt::LeftButton);
+    QTest::mouseClick(optAnim(form, index), Qt::LeftButton);
 }
 
 TEST(Animation, ButtonsFollowTheToggleTable)
@@ -71,10 +88,10 @@ std::string shownSelection(const Form1& form)
 {
     std::string shown;
     for (int index = 0; index < 15; ++index)
-        if (form.Option1(index)->isChecked())
+        if (option1(form, index)->isChecked())
             shown += "S" + std::to_string(index) + " ";
     for (int index = 0; index < 3; ++index)
-        if (form.optAnim(index)->isChecked())
+        if (optAnim(form, index)->isChecked())
             shown += std::to_string(index) + " ";
     return shown;
 }
@@ -84,7 +101,7 @@ TEST(Animation, AnimationButtonsAndShapeButtonsAreSeparateGroups)
     FakeFileDialog dialog; // cancels the save below
     Form1 form;
     form.show();
-    QTest::mouseClick(form.Option1(3), Qt::LeftButton);
+    QTest::mouseClick(option1(form, 3), Qt::LeftButton);
     struct Step {
         int button; // -1: the save command
         const char* shown;
@@ -102,7 +119,7 @@ TEST(Animation, AnimationButtonsAndShapeButtonsAreSeparateGroups)
             clickAnim(form, step.button);
         EXPECT_EQ(shownSelection(form), step.shown) << "step " << n++;
     }
-    QTest::mouseClick(form.Option1(5), Qt::LeftButton);
+    QTest::mouseClick(option1(form, 5), Qt::LeftButton);
     EXPECT_EQ(shownSelection(form), "S5 2 ");
 }
 
@@ -168,52 +185,56 @@ TEST(Perspective, TickingTheBoxWaitsForTheNextRedraw)
     form.show();
     form.picDisplay_MouseMove(0, 0, 150, 120);
     const QImage flat = picture(form);
+    auto* chkPerspective = control<QCheckBox>(form, "chkPerspective");
+    auto* vscroll2 = control<StoredRangeScrollBar>(form, "VScroll2");
 
-    QTest::mouseClick(form.chkPerspective(), Qt::LeftButton);
+    QTest::mouseClick(chkPerspective, Qt::LeftButton);
     EXPECT_EQ(form.viewState().PerspectiveFlag, 1);
-    EXPECT_TRUE(form.VScroll2()->isEnabled());
+    EXPECT_TRUE(vscroll2->isEnabled());
     EXPECT_EQ(picture(form), flat) << "the box itself does not redraw";
 
     form.picDisplay_MouseMove(0, 0, 150, 120);
     EXPECT_NE(picture(form), flat);
 
-    QTest::mouseClick(form.chkPerspective(), Qt::LeftButton);
+    QTest::mouseClick(chkPerspective, Qt::LeftButton);
     EXPECT_EQ(form.viewState().PerspectiveFlag, 0);
-    EXPECT_FALSE(form.VScroll2()->isEnabled());
+    EXPECT_FALSE(vscroll2->isEnabled());
     EXPECT_EQ(form.viewState().PerspectiveDistance, 150.0f) << "unticking keeps the distance";
 
-    form.chkPerspective()->setTristate(true);
-    form.chkPerspective()->setCheckState(Qt::PartiallyChecked);
+    chkPerspective->setTristate(true);
+    chkPerspective->setCheckState(Qt::PartiallyChecked);
     EXPECT_EQ(form.viewState().PerspectiveFlag, 2);
-    EXPECT_TRUE(form.VScroll2()->isEnabled());
+    EXPECT_TRUE(vscroll2->isEnabled());
 }
 
 TEST(ScrollBars, AspectChangesRebuildWithTheirCaption)
 {
     Form1 form;
+    auto* vscroll1 = control<StoredRangeScrollBar>(form, "VScroll1");
     const std::pair<int, const char*> cases[] = {{0, " 0"}, {5, "0.5"}, {10, " 1"}, {16, " 1.6"}};
     for (auto [value, caption] : cases) {
         form.picDisplay_MouseMove(0, 0, 33, 44);
-        form.VScroll1()->setStoredValue(value);
-        EXPECT_EQ(form.LabAspect()->text().toStdString(), caption);
+        vscroll1->setStoredValue(value);
+        EXPECT_EQ(control<QLabel>(form, "LabAspect")->text().toStdString(), caption);
         EXPECT_FLOAT_EQ(form.viewState().AspectFactor, value / 10.0f);
         EXPECT_EQ(form.viewState().MouseX, 0.0f) << "a rebuild resets the position";
     }
     // Aspect 0 flattens the sphere onto the plane z = 0.
-    form.VScroll1()->setStoredValue(0);
+    vscroll1->setStoredValue(0);
     EXPECT_EQ(form.pointGrid().WorldZ(1, 1), 0.0f);
 }
 
 TEST(ScrollBars, DistanceChangesRebuildWithTheirCaption)
 {
     Form1 form;
-    form.chkPerspective()->setChecked(true);
-    form.VScroll2()->setStoredValue(160);
+    auto* vscroll2 = control<StoredRangeScrollBar>(form, "VScroll2");
+    control<QCheckBox>(form, "chkPerspective")->setChecked(true);
+    vscroll2->setStoredValue(160);
     EXPECT_EQ(form.viewState().PerspectiveDistance, 160.0f);
-    EXPECT_EQ(form.LabPerspec()->text(), QStringLiteral(" 160"));
-    form.VScroll2()->setStoredValue(1000);
-    EXPECT_EQ(form.VScroll2()->Value(), 350) << "clamped to the stored range";
-    form.VScroll2()->setStoredValue(-5);
+    EXPECT_EQ(control<QLabel>(form, "LabPerspec")->text(), QStringLiteral(" 160"));
+    vscroll2->setStoredValue(1000);
+    EXPECT_EQ(vscroll2->Value(), 350) << "clamped to the stored range";
+    vscroll2->setStoredValue(-5);
     EXPECT_EQ(form.viewState().PerspectiveDistance, 100.0f);
 }
 
@@ -267,11 +288,10 @@ TEST(Closing, StopsBothTimersAndHandlesNoFurtherTick)
 {
     Form1 form;
     form.show();
-    QTest::mouseClick(form.optAnim(1), Qt::LeftButton);
-    ASSERT_TRUE(form.Timer2()->isEnabled());
+    QTest::mouseClick(optAnim(form, 1), Qt::LeftButton);
+    ASSERT_EQ(running(form), Running::Timer2);
     form.close();
-    EXPECT_FALSE(form.Timer1()->isEnabled());
-    EXPECT_FALSE(form.Timer2()->isEnabled());
+    EXPECT_EQ(running(form), Running::None);
     const float y = form.viewState().MouseY;
     QCoreApplication::processEvents();
     EXPECT_EQ(form.viewState().MouseY, y);

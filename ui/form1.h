@@ -1,6 +1,8 @@
 #pragma once
-// The main window: the description box, the perspective and shape controls,
-// the animation buttons, the drawing area, two timers and the menu bar.
+// The main window's behaviour: the model of the picture (view variables,
+// point grid, the last saved picture's path), the handlers that change it,
+// and their wiring to the controls. It builds no control and sets no caption,
+// colour or place; Form1Controls does that, from the stored layout.
 //
 // The one road to a picture. Three kinds of event lead to the single redraw
 // entry picDisplay_MouseMove:
@@ -17,27 +19,16 @@
 // view/; the geometry itself lives there.
 
 #include "surface/pointgrid.h"
-#include "surface/startup.h"
 #include "surface/viewstate.h"
+#include "ui/form1controls.h"
 
 #include <QMainWindow>
 #include <QString>
 
-#include <array>
-
-class AnimationTimer;
-class MenuBitmapControl;
 class InfoWindows;
 class PictureWidget;
-class QAction;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QPlainTextEdit;
-class QRadioButton;
-class StoredRangeScrollBar;
 
-class Form1 final : public QMainWindow, private StartupWindow {
+class Form1 final : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
@@ -73,77 +64,20 @@ public:
     // a save that wrote nothing.
     const QString& PicturePath() const { return m_picturePath; }
 
-    // Controls, for the handlers of other windows and for tests.
-    QPlainTextEdit* Text1() const { return m_text1; }
-    QCheckBox* chkPerspective() const { return m_chkPerspective; }
-    QGroupBox* Frame1() const { return m_frame1; }
-    QGroupBox* frmPerspec() const { return m_frmPerspec; }
-    QGroupBox* frmAspect() const { return m_frmAspect; }
-    QRadioButton* Option1(int index) const;
-    QRadioButton* optAnim(int index) const;
-    StoredRangeScrollBar* VScroll1() const { return m_vscroll1; }
-    StoredRangeScrollBar* VScroll2() const { return m_vscroll2; }
-    QLabel* LabAspect() const { return m_labAspect; }
-    QLabel* LabPerspec() const { return m_labPerspec; }
-    PictureWidget* picDisplay() const { return m_picDisplay; }
-    AnimationTimer* Timer1() const { return m_timer1; }
-    AnimationTimer* Timer2() const { return m_timer2; }
-    QAction* menuAction(const QString& name) const;
-    InfoWindows* infoWindows() const { return m_infoWindows; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // StartupWindow: the operations the start-up sequence uses.
-    void setTimerInterval(TimerId timer, int milliseconds) override;
-    void setTimerEnabled(TimerId timer, bool enabled) override;
-    void setLabelCaption(LabelId label, std::string_view caption) override;
-    void setPictureHeight(int pixels) override;
-    void setPictureWidth(int pixels) override;
-    int optionTop(int index) const override;
-    void setOptionLeft(int index, int twips) override;
-    void setOptionTop(int index, int twips) override;
-    void switchOptionOn(int index) override;
-    void buildShapePoints() override { BuildShapePoints(); }
-
-    void createDescriptionBox();
-    void createPerspectiveControls();
-    void createShapeFrame();
-    void createAnimationControls();
-    void createDrawingArea();
-    void createAspectControls();
-    void createTimers();
-    void createMenus();
-    void createInformationWindows();
-    void applyStoredLayout();
-    void connectHandlers();
-
-    AnimationTimer* timer(TimerId id) const;
-    QWidget* control(std::string_view name) const;
+    void connectControls();
+    void connectMenus();
 
     ViewState m_view;
     PointGrid m_grid;
     QString m_picturePath;
 
-    QWidget* m_client = nullptr;
-    QPlainTextEdit* m_text1 = nullptr;
-    QCheckBox* m_chkPerspective = nullptr;
-    QGroupBox* m_frmPerspec = nullptr;
-    StoredRangeScrollBar* m_vscroll2 = nullptr;
-    QLabel* m_labPerspec = nullptr;
-    QGroupBox* m_frame1 = nullptr;
-    std::array<QRadioButton*, kShapeButtonCount> m_option1{};
-    QLabel* m_label1 = nullptr;
-    std::array<QRadioButton*, 3> m_optAnim{};
-    PictureWidget* m_picDisplay = nullptr;
-    QGroupBox* m_frmAspect = nullptr;
-    StoredRangeScrollBar* m_vscroll1 = nullptr;
-    QLabel* m_labAspect = nullptr;
-    QLabel* m_label3 = nullptr;
-    AnimationTimer* m_timer1 = nullptr;
-    AnimationTimer* m_timer2 = nullptr;
+    const Form1Controls m_controls;
+    // The drawing area, where every redraw ends.
+    PictureWidget* const m_picDisplay;
+    InfoWindows* const m_infoWindows;
     bool m_unloaded = false;
-    MenuBitmapControl* m_ctxHookMenu1 = nullptr;
-    InfoWindows* m_infoWindows = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ui/infowindow.h"
 
 #include "ui/fonts.h"
+#include "ui/qtext.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -10,11 +11,6 @@
 #include <QPushButton>
 
 namespace {
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect placementRect(const ControlPlacement& placement)
 {
@@ -27,8 +23,8 @@ InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
     : QDialog(parent)
     , m_layout(layout)
 {
-    setObjectName(fromView(layout.name));
-    setWindowTitle(fromView(layout.caption));
+    setObjectName(toQString(layout.name));
+    setWindowTitle(toQString(layout.caption));
     // A fixed dialog border with a close box and nothing else.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
@@ -43,7 +39,7 @@ InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
     setPalette(colours);
     setAutoFillBackground(true);
     if (!layout.picture.empty())
-        m_picture = QPixmap(fromView(layout.picture));
+        m_picture = QPixmap(toQString(layout.picture));
 
     createOkButton();
     createLabel();
@@ -54,7 +50,7 @@ InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
 void InfoWindow::createOkButton()
 {
     m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(fromView(m_layout.okButton.name));
+    m_ok->setObjectName(toQString(m_layout.okButton.name));
     m_ok->setGeometry(placementRect(m_layout.okButton));
     if (m_layout.aboutWindow) {
         m_ok->setDefault(true);
@@ -66,8 +62,8 @@ void InfoWindow::createOkButton()
 
 void InfoWindow::createLabel()
 {
-    m_label = new QLabel(fromView(m_layout.text), this);
-    m_label->setObjectName(fromView(m_layout.label.name));
+    m_label = new QLabel(toQString(m_layout.text), this);
+    m_label->setObjectName(toQString(m_layout.label.name));
     m_label->setGeometry(placementRect(m_layout.label));
     m_label->setWordWrap(true);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -104,7 +100,7 @@ void InfoWindow::paintEvent(QPaintEvent*)
         const LinePlacement& p = line.placement;
         // A line of width w is laid around its centre line.
         const int x = twipsToPixels(p.x1);
-        const int y = twipsToPixels(p.y1) - p.widthPixels / 2;
+        const int y = twipsToPixels(p.y) - p.widthPixels / 2;
         painter.fillRect(x, y, twipsToPixels(p.x2) - x, p.widthPixels, QColor::fromRgb(line.rgb));
     }
 }

@@ -84,33 +84,33 @@ namespace InfoWindowLayouts {
 
 // frmAbout1's etched rule near its lower edge: grey, then white over it.
 inline constexpr std::array kAudienceLines = {
-    ColouredLine{{"Line1(1)", 120, 5880, 5684, 5880, 1}, 0x808080},
-    ColouredLine{{"Line1(0)", 0, 5880, 5549, 5880, 2}, 0xFFFFFF},
+    ColouredLine{{"Line1(1)", 120, 5880, 5684, 1}, 0x808080},
+    ColouredLine{{"Line1(0)", 0, 5880, 5549, 2}, 0xFFFFFF},
 };
 
 inline constexpr std::array kWindows = {
     InfoWindowLayout{InfoWindowId::frmAbout, "frmAbout", "MnuFungsi", "Fungsi RUVEX Display 3D", 6015, 5910,
                      InfoBackground::White, ProgramPictures::kAboutBackground, true,
-                     ControlPlacement{"cmdOK", "", 4560, 2160, 1260, 345, 0},
-                     ControlPlacement{"lblTitle", "", 2760, 240, 3165, 2160, 1}, LabelColours::BlackOnWhite, true,
+                     ControlPlacement{"cmdOK", 4560, 2160, 1260, 345, 0},
+                     ControlPlacement{"lblTitle", 2760, 240, 3165, 2160, 1}, LabelColours::BlackOnWhite, true,
                      InfoWindowTexts::kFunction, {}},
     InfoWindowLayout{InfoWindowId::frmAbout1, "frmAbout1", "MnuSasaran", "Sasaran RUVEX Display 3D", 6015,
                      5910, InfoBackground::White, ProgramPictures::kAboutBackground, true,
-                     ControlPlacement{"cmdOK", "", 4320, 1440, 1260, 345, 0},
-                     ControlPlacement{"lblTitle", "", 2880, 240, 3045, 1680, 1}, LabelColours::BlackOnWhite,
+                     ControlPlacement{"cmdOK", 4320, 1440, 1260, 345, 0},
+                     ControlPlacement{"lblTitle", 2880, 240, 3045, 1680, 1}, LabelColours::BlackOnWhite,
                      false, InfoWindowTexts::kAudience, kAudienceLines},
     InfoWindowLayout{InfoWindowId::Dialog, "Dialog", "Mnu", "Contact Me", 6750, 5490, InfoBackground::ButtonFace,
                      ProgramPictures::kContactBackground, false,
-                     ControlPlacement{"OKButton", "", 1800, 1560, 1215, 375, 0},
-                     ControlPlacement{"Label1", "", 120, 120, 2895, 1815, 1}, LabelColours::WhiteBackground, false,
+                     ControlPlacement{"OKButton", 1800, 1560, 1215, 375, 0},
+                     ControlPlacement{"Label1", 120, 120, 2895, 1815, 1}, LabelColours::WhiteBackground, false,
                      InfoWindowTexts::kContact, {}},
     InfoWindowLayout{InfoWindowId::Dialog1, "Dialog1", "MnuInfodancredit", "Info", 6030, 1500,
-                     InfoBackground::ButtonFace, "", false, ControlPlacement{"OKButton", "", 4680, 120, 1215, 375, 0},
-                     ControlPlacement{"Label1", "", 120, 120, 4455, 1335, 1}, LabelColours::Default, false,
+                     InfoBackground::ButtonFace, "", false, ControlPlacement{"OKButton", 4680, 120, 1215, 375, 0},
+                     ControlPlacement{"Label1", 120, 120, 4455, 1335, 1}, LabelColours::Default, false,
                      InfoWindowTexts::kCredits, {}},
     InfoWindowLayout{InfoWindowId::Dialog2, "Dialog2", "MnuTerimakasih", "Ucapan Terimakasih", 6030, 1500,
-                     InfoBackground::ButtonFace, "", false, ControlPlacement{"OKButton", "", 4680, 120, 1215, 375, 0},
-                     ControlPlacement{"Label1", "", 120, 120, 4455, 1335, 1}, LabelColours::Default, false,
+                     InfoBackground::ButtonFace, "", false, ControlPlacement{"OKButton", 4680, 120, 1215, 375, 0},
+                     ControlPlacement{"Label1", 120, 120, 4455, 1335, 1}, LabelColours::Default, false,
                      InfoWindowTexts::kThanks, {}},
 };
 

@@ -15,8 +15,6 @@ public:
     StoredRangeScrollBar(int min, int max, int smallChange, int largeChange, int value,
                          QWidget* parent = nullptr);
 
-    int Min() const { return m_min; }
-    int Max() const { return m_max; }
     int Value() const;
     // Clamped into the stored range; raises Change when the value moves.
     void setStoredValue(int value);

@@ -1,0 +1,33 @@
+#pragma once
+// Tests reach the main window's controls, timers and menu commands by the
+// object names the window gives them, as the program's users see them named
+// in the stored layout: control<QRadioButton>(form, "optAnim", 2) is the
+// button optAnim(2).
+
+#include "ui/form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+template<class T>
+T* control(const Form1& form, const QString& name)
+{
+    T* found = form.findChild<T*>(name);
+    if (!found)
+        ADD_FAILURE() << "the main window has no " << name.toStdString();
+    return found;
+}
+
+template<class T>
+T* control(const Form1& form, const char* name)
+{
+    return control<T>(form, QString::fromLatin1(name));
+}
+
+// One member of a control array, "name(index)".
+template<class T>
+T* control(const Form1& form, const char* name, int index)
+{
+    return control<T>(form, QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
+}

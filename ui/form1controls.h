@@ -1,0 +1,57 @@
+#pragma once
+// The main window's controls, built: the window's own title, icon, border and
+// font; the description box, the perspective, shape and aspect frames, the
+// animation buttons and rules, the drawing area, the two timers and the menu
+// bar with its bitmaps. Each control gets its object name, caption, colours and
+// font here, and its place, stacking and tab position from the stored layout
+// (form1layout.h).
+//
+// It keeps a pointer to every control the handlers use; the window owns the
+// controls themselves. It connects nothing and handles no event: what a
+// control does when used is Form1's business.
+
+#include "surface/startup.h"
+
+#include <array>
+
+class AnimationTimer;
+class PictureWidget;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMainWindow;
+class QPlainTextEdit;
+class QRadioButton;
+class StoredRangeScrollBar;
+
+inline constexpr int kAnimButtonCount = 3;
+
+struct Form1Controls {
+    // Builds every control into `window`, which must have none yet.
+    explicit Form1Controls(QMainWindow& window);
+
+    QPlainTextEdit* Text1 = nullptr;
+    QCheckBox* chkPerspective = nullptr;
+    QGroupBox* frmPerspec = nullptr;
+    StoredRangeScrollBar* VScroll2 = nullptr;
+    QLabel* LabPerspec = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    std::array<QRadioButton*, kShapeButtonCount> Option1{};
+    std::array<QRadioButton*, kAnimButtonCount> optAnim{};
+    PictureWidget* picDisplay = nullptr;
+    QGroupBox* frmAspect = nullptr;
+    StoredRangeScrollBar* VScroll1 = nullptr;
+    QLabel* LabAspect = nullptr;
+    AnimationTimer* Timer1 = nullptr;
+    AnimationTimer* Timer2 = nullptr;
+
+    // The menu commands; separators and the menus themselves need no handle.
+    QAction* mnuSave = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* MnuFungsi = nullptr;
+    QAction* MnuSasaran = nullptr;
+    QAction* MnuTerimakasih = nullptr;
+    QAction* Mnu = nullptr;
+    QAction* MnuInfodancredit = nullptr;
+};
