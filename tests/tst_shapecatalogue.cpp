@@ -181,11 +181,4 @@ TEST(ShapeCatalogue, EveryBuildRewritesAllWorldPoints)
     }
 }
 
-TEST(ShapeCatalogue, AngleConstantIsTheProgramsOwn)
-{
-    // Slightly larger than pi / 180: the figures depend on this exact value.
-    EXPECT_DOUBLE_EQ(kDegreesToRadians, 3.1415927 / 180.0);
-    EXPECT_GT(kDegreesToRadians, 0.017453292519943295);
-}
-
 } // namespace

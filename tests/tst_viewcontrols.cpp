@@ -157,7 +157,9 @@ TEST(Animation, RunningTimerReallyTicks)
     QTRY_VERIFY_WITH_TIMEOUT(form.viewState().MouseX >= 30.0f, 5000);
     clickAnim(form, 2);
     const float stoppedAt = form.viewState().MouseX;
-    QCoreApplication::processEvents();
+    // Several tick periods pass without a tick.
+    QSignalSpy ticks(control<AnimationTimer>(form, "Timer1"), &AnimationTimer::tick);
+    EXPECT_FALSE(ticks.wait(60));
     EXPECT_EQ(form.viewState().MouseX, stoppedAt);
 }
 
@@ -171,12 +173,10 @@ TEST(AnimationTimer, AsksForOneMillisecondButTicksAtTheDesignedPace)
     timer.setInterval(100);
     EXPECT_EQ(timer.effectiveInterval(), 100);
 
-    int ticks = 0;
-    QObject::connect(&timer, &AnimationTimer::tick, [&] { ++ticks; });
+    QSignalSpy ticks(&timer, &AnimationTimer::tick);
     timer.setInterval(0);
     timer.setEnabled(true);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(ticks, 0) << "interval 0 never ticks";
+    EXPECT_FALSE(ticks.wait(60)) << "interval 0 never ticks";
 }
 
 TEST(Perspective, TickingTheBoxWaitsForTheNextRedraw)
@@ -293,7 +293,8 @@ TEST(Closing, StopsBothTimersAndHandlesNoFurtherTick)
     form.close();
     EXPECT_EQ(running(form), Running::None);
     const float y = form.viewState().MouseY;
-    QCoreApplication::processEvents();
+    QSignalSpy ticks(control<AnimationTimer>(form, "Timer2"), &AnimationTimer::tick);
+    EXPECT_FALSE(ticks.wait(60));
     EXPECT_EQ(form.viewState().MouseY, y);
 }
 
