@@ -25,7 +25,7 @@ const QString kSphereText = QStringLiteral(
 
 QImage picture(const Form1& form)
 {
-    return form.picDisplay()->box().Image().copy();
+    return imageOf(form.picDisplay()->box().Image()).copy();
 }
 
 TEST(Form1Startup, StateAfterLoad)

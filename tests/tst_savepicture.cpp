@@ -1,11 +1,12 @@
 // The save command end to end: the main window, a fake file dialog answering
 // temporary paths, and fake message boxes.
 
-#include "export/savecommand.h"
 #include "tests/fakefiledialog.h"
 #include "ui/animationtimer.h"
 #include "ui/form1.h"
 #include "ui/picturewidget.h"
+#include "ui/savecommand.h"
+#include "ui/windowhandle.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,6 +20,10 @@
 #include <memory>
 
 using namespace std::string_literals;
+using ruvex::win::FileDialogKind;
+using ruvex::win::OFN_HIDEREADONLY;
+using ruvex::win::OFN_OVERWRITEPROMPT;
+using ruvex::win::OPENFILENAME;
 
 namespace {
 
@@ -73,7 +78,7 @@ protected:
         return QDir(m_folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }
     void save() { m_form->menuAction(QStringLiteral("mnuSave"))->trigger(); }
-    const QImage& picture() const { return m_form->picDisplay()->box().Image(); }
+    QImage picture() const { return imageOf(m_form->picDisplay()->box().Image()); }
 
     QTemporaryDir m_folder;
     FakeFileDialog m_dialog;
@@ -85,7 +90,7 @@ protected:
 
 TEST_F(SavePicture, MenuWritesThePictureAs24BitBitmap)
 {
-    m_dialog.choose(path(QStringLiteral("gambar")));
+    m_dialog.choose((path(QStringLiteral("gambar"))).toStdString());
     save();
 
     ASSERT_EQ(m_dialog.calls().size(), 1u);
@@ -120,8 +125,8 @@ TEST_F(SavePicture, MenuWritesThePictureAs24BitBitmap)
 
 TEST_F(SavePicture, SecondDialogStartsAtTheFirstPicture)
 {
-    m_dialog.choose(path(QStringLiteral("pertama.png")));
-    m_dialog.choose(path(QStringLiteral("kedua")));
+    m_dialog.choose((path(QStringLiteral("pertama.png"))).toStdString());
+    m_dialog.choose((path(QStringLiteral("kedua"))).toStdString());
     save();
     save();
 
@@ -135,7 +140,7 @@ TEST_F(SavePicture, SecondDialogStartsAtTheFirstPicture)
 
 TEST_F(SavePicture, CancelWritesNothingAndLeavesTheAnimationStopped)
 {
-    m_dialog.choose(path(QStringLiteral("gambar")));
+    m_dialog.choose((path(QStringLiteral("gambar"))).toStdString());
     save();
     m_form->optAnim(0)->setChecked(true);
     m_form->Timer1()->setEnabled(true);
@@ -176,7 +181,7 @@ TEST_F(SavePicture, WriteFailureIsShownAndTheWindowStaysUsable)
         QFile file(notAFolder);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    m_dialog.choose(notAFolder + QStringLiteral("/gambar"));
+    m_dialog.choose((notAFolder + QStringLiteral("/gambar")).toStdString());
     save();
 
     ASSERT_EQ(m_prompts.failures.size(), 1u);
@@ -188,7 +193,7 @@ TEST_F(SavePicture, WriteFailureIsShownAndTheWindowStaysUsable)
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("bukan-folder")});
     EXPECT_EQ(readAll(notAFolder), QByteArray());
 
-    m_dialog.choose(path(QStringLiteral("gambar")));
+    m_dialog.choose((path(QStringLiteral("gambar"))).toStdString());
     save();
     EXPECT_EQ(m_form->PicturePath(), path(QStringLiteral("gambar.bmp")));
     EXPECT_TRUE(QFile::exists(m_form->PicturePath()));
@@ -218,7 +223,7 @@ TEST_F(SavePicture, ReplacingAFileOnlyTheForcedNameHitsIsAskedFirst)
         m_prompts.asked.clear();
         m_prompts.replace = row.replace;
         const std::size_t before = m_dialog.calls().size();
-        m_dialog.choose(path(QString::fromLatin1(row.chosen)));
+        m_dialog.choose((path(QString::fromLatin1(row.chosen))).toStdString());
         // After a "no" the dialog comes back; the user then cancels.
         if (row.asked && !row.replace)
             m_dialog.cancel();
@@ -249,7 +254,7 @@ TEST_F(SavePicture, OverlongStoredPathStartsTheNextDialogWithoutAName)
     const QString chosen = folder + u'/' + QString(left, u'f');
     ASSERT_EQ(chosen.size(), 2047);
 
-    m_dialog.choose(chosen);
+    m_dialog.choose((chosen).toStdString());
     save();
     ASSERT_EQ(m_form->PicturePath(), chosen + QStringLiteral(".bmp"));
 

@@ -24,7 +24,7 @@ namespace {
 
 QImage picture(const Form1& form)
 {
-    return form.picDisplay()->box().Image().copy();
+    return imageOf(form.picDisplay()->box().Image()).copy();
 }
 
 enum class Running { None, Timer1, Timer2 };

@@ -1,6 +1,5 @@
 #include "ui/form1.h"
 
-#include "export/savecommand.h"
 #include "pictures/programpictures.h"
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
@@ -12,6 +11,8 @@
 #include "ui/infowindows.h"
 #include "ui/numbertext.h"
 #include "ui/picturewidget.h"
+#include "ui/qtcolours.h"
+#include "ui/savecommand.h"
 #include "ui/storedrangescrollbar.h"
 #include "ui/twips.h"
 #include "view/projection.h"
@@ -36,10 +37,10 @@
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
-const QColor kBlackColor(0, 0, 0);
-const QColor kWhiteColor(255, 255, 255);
-const QColor kBlueColor(0, 0, 255);
+const QColor kYellow = qColorOf(ruvex::win::kYellow);
+const QColor kBlackColor = qColorOf(ruvex::win::kBlack);
+const QColor kWhiteColor = qColorOf(ruvex::win::kWhite);
+const QColor kBlueColor = qColorOf(ruvex::win::kBlue);
 
 // Text in `text` on a `background`, for labels, frames and buttons. Check
 // boxes and option buttons keep their white indicators with a black mark.
@@ -161,7 +162,8 @@ void Form1::createPerspectiveControls()
     m_frmPerspec->setObjectName(QStringLiteral("frmPerspec"));
     setYellowOnBlack(m_frmPerspec);
 
-    m_vscroll2 = new StoredRangeScrollBar(350, 100, 10, 10, 150, m_frmPerspec);
+    m_vscroll2
+        = new StoredRangeScrollBar(350, 100, 10, 10, StartupDefaults::kPerspectiveScrollValue, m_frmPerspec);
     m_vscroll2->setObjectName(QStringLiteral("VScroll2"));
     m_vscroll2->setEnabled(false);
 
@@ -240,7 +242,7 @@ void Form1::createAspectControls()
     const QPalette defaults = QApplication::palette();
     setColours(m_frmAspect, defaults.color(QPalette::WindowText), defaults.color(QPalette::Window));
 
-    m_vscroll1 = new StoredRangeScrollBar(16, 0, 1, 1, 10, m_frmAspect);
+    m_vscroll1 = new StoredRangeScrollBar(16, 0, 1, 1, StartupDefaults::kAspectTenths, m_frmAspect);
     m_vscroll1->setObjectName(QStringLiteral("VScroll1"));
 
     m_labAspect = new QLabel(QStringLiteral("LabAspect"), m_frmAspect);
