@@ -10,6 +10,7 @@
 #include "platform/picturebox.h"
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
+#include "surface/startup.h"
 #include "view/projection.h"
 #include "view/wireframe.h"
 
@@ -37,7 +38,7 @@
 
 namespace {
 
-constexpr ProjectionSettings kArea{396, 396, 400, 400, 0, 150.0f};
+constexpr ProjectionSettings kArea{396, 396, 400, 400, 0, StartupDefaults::kPerspectiveDistance};
 
 struct Scene {
     PointGrid grid;
@@ -46,10 +47,10 @@ struct Scene {
 
     Scene()
     {
-        state.GridRows = state.GridCols = 25;
-        state.ShapeSize = 100.0f;
-        state.AspectFactor = 1.0f;
-        grid.allocate(25, 25);
+        state.GridRows = state.GridCols = kGridSize;
+        state.ShapeSize = StartupDefaults::kShapeSize;
+        state.AspectFactor = StartupDefaults::kAspectFactor;
+        grid.allocate(kGridSize, kGridSize);
         fillShapePoints(grid, state);
         box.setOuterSize(400, 400);
     }
@@ -65,7 +66,7 @@ void BM_FullRedraw(benchmark::State& bench)
     for (auto _ : bench) {
         calculateScreenPoints(scene.grid, kArea, kViewX, kViewY);
         drawWireframe(scene.grid, scene.box, scene.state);
-        benchmark::DoNotOptimize(scene.box.Image().constBits());
+        benchmark::DoNotOptimize(scene.box.Image().bits());
     }
 }
 BENCHMARK(BM_FullRedraw);
@@ -102,7 +103,7 @@ void BM_ClearOnly(benchmark::State& bench)
     Scene scene;
     for (auto _ : bench) {
         scene.box.Cls();
-        benchmark::DoNotOptimize(scene.box.Image().constBits());
+        benchmark::DoNotOptimize(scene.box.Image().bits());
     }
 }
 BENCHMARK(BM_ClearOnly);
@@ -128,14 +129,16 @@ std::vector<Segment> segmentsOf(const PointGrid& grid)
 {
     std::vector<Segment> segments;
     auto at = [&](int j, int i) { return std::pair{toPixel(grid.ScreenX(j, i)), toPixel(grid.ScreenY(j, i))}; };
-    for (int i = 1; i <= 25; ++i)
-        for (int j = 2; j <= 25; ++j)
+    for (int i = 1; i <= kGridSize; ++i)
+        for (int j = 2; j <= kGridSize; ++j)
             segments.push_back({at(j - 1, i).first, at(j - 1, i).second, at(j, i).first, at(j, i).second, 0});
-    for (int j = 1; j <= 25; ++j)
-        for (int i = 2; i <= 25; ++i)
+    for (int j = 1; j <= kGridSize; ++j)
+        for (int i = 2; i <= kGridSize; ++i)
             segments.push_back({at(j, i - 1).first, at(j, i - 1).second, at(j, i).first, at(j, i).second, 0});
-    for (int j = 2; j <= 25; ++j)
-        segments.push_back({at(j - 1, 7).first, at(j - 1, 7).second, at(j, 7).first, at(j, 7).second, 0xFF0000FF});
+    const std::uint32_t blue = ruvex::win::pixelOf(ruvex::win::kBlue);
+    for (int j = 2; j <= kGridSize; ++j)
+        segments.push_back({at(j - 1, kHighlightRow).first, at(j - 1, kHighlightRow).second,
+                            at(j, kHighlightRow).first, at(j, kHighlightRow).second, blue});
     return segments;
 }
 

@@ -6,17 +6,14 @@
 
 namespace {
 
-// The record carries UTF-8; both sides of the dialog call agree on that, and
-// its buffer sizes count bytes of that form.
-std::string toDialogText(const QString& text)
-{
-    return text.toStdString();
-}
+using ruvex::win::GetOpenFileNameA;
+using ruvex::win::GetSaveFileNameA;
+using ruvex::win::OPENFILENAME;
 
 // "desc|*.a|desc|*.b" (or with ":") to desc NUL *.a NUL desc NUL *.b NUL NUL.
-std::string nulSeparatedFilter(const QString& filter)
+std::string nulSeparatedFilter(const std::string& filter)
 {
-    std::string converted = toDialogText(filter);
+    std::string converted = filter;
     for (char& c : converted) {
         if (c == '|' || c == ':')
             c = '\0';
@@ -41,12 +38,12 @@ void refuseOverlong(const std::string& fileName, const std::string& fileTitle)
         throw FileNameTooLong("file title", fileTitle.size());
 }
 
-OPENFILENAME makeRecord(const std::string& fileName, const QString& dialogTitle, const QString& filter,
-                        const QString& initialDir, const QString& defaultExt, std::int32_t owner,
-                        std::int32_t filterIndex, const std::string& fileTitle, std::uint32_t flags)
+OPENFILENAME makeRecord(const std::string& fileName, const std::string& dialogTitle,
+    const std::string& filter, const std::string& initialDir, const std::string& defaultExt,
+    std::int32_t owner, std::int32_t filterIndex, const std::string& fileTitle, std::uint32_t flags)
 {
     OPENFILENAME record;
-    record.lStructSize = kOpenFileNameSize;
+    record.lStructSize = ruvex::win::kOpenFileNameSize;
     // -1 is the callers' way of saying "no owner".
     if (owner != -1)
         record.hwndOwner = owner;
@@ -56,9 +53,9 @@ OPENFILENAME makeRecord(const std::string& fileName, const QString& dialogTitle,
     record.nMaxFile = static_cast<std::uint32_t>(OSDialog::kBufferLength);
     record.lpstrFileTitle = paddedBuffer(fileTitle);
     record.nMaxFileTitle = static_cast<std::uint32_t>(OSDialog::kBufferLength);
-    record.lpstrInitialDir = toDialogText(initialDir);
-    record.lpstrTitle = toDialogText(dialogTitle);
-    record.lpstrDefExt = toDialogText(defaultExt);
+    record.lpstrInitialDir = initialDir;
+    record.lpstrTitle = dialogTitle;
+    record.lpstrDefExt = defaultExt;
     record.Flags = flags;
     return record;
 }
@@ -67,33 +64,29 @@ OPENFILENAME makeRecord(const std::string& fileName, const QString& dialogTitle,
 
 FileNameTooLong::FileNameTooLong(const char* argument, std::size_t bytes)
     : std::length_error(std::string("initial ") + argument + " of " + std::to_string(bytes)
-                        + " bytes does not fit the dialog buffer of "
-                        + std::to_string(OSDialog::kBufferLength) + " bytes")
+        + " bytes does not fit the dialog buffer of " + std::to_string(OSDialog::kBufferLength) + " bytes")
 {
 }
 
-QString OSDialog::ShowOpen(QString& fileName, const QString& dialogTitle, const QString& filter,
-                           const QString& initialDir, const QString& defaultExt, std::int32_t owner,
-                           std::int32_t& filterIndex, bool allowMultiSelect, std::int32_t,
-                           const QString& fileTitle, bool fileMustExist, bool readOnly,
-                           bool hideReadOnly, std::int32_t)
+std::string OSDialog::ShowOpen(std::string& fileName, const std::string& dialogTitle,
+    const std::string& filter, const std::string& initialDir, const std::string& defaultExt,
+    std::int32_t owner, std::int32_t& filterIndex, bool allowMultiSelect, std::int32_t,
+    const std::string& fileTitle, bool fileMustExist, bool readOnly, bool hideReadOnly, std::int32_t)
 {
-    const std::string name = toDialogText(fileName);
-    const std::string title = toDialogText(fileTitle);
-    refuseOverlong(name, title);
+    refuseOverlong(fileName, fileTitle);
 
-    std::uint32_t flags = OFN_EXPLORER;
+    std::uint32_t flags = ruvex::win::OFN_EXPLORER;
     if (fileMustExist)
-        flags |= OFN_FILEMUSTEXIST;
+        flags |= ruvex::win::OFN_FILEMUSTEXIST;
     if (hideReadOnly)
-        flags |= OFN_HIDEREADONLY;
+        flags |= ruvex::win::OFN_HIDEREADONLY;
     if (allowMultiSelect)
-        flags |= OFN_ALLOWMULTISELECT;
+        flags |= ruvex::win::OFN_ALLOWMULTISELECT;
     if (readOnly)
-        flags |= OFN_READONLY;
+        flags |= ruvex::win::OFN_READONLY;
 
-    OPENFILENAME record
-        = makeRecord(name, dialogTitle, filter, initialDir, defaultExt, owner, filterIndex, title, flags);
+    OPENFILENAME record = makeRecord(
+        fileName, dialogTitle, filter, initialDir, defaultExt, owner, filterIndex, fileTitle, flags);
     if (GetOpenFileNameA(&record) == 1) {
         // Two NULs in a row end a properly terminated answer (and a list of
         // several files). Without them the answer filled the buffer: the
@@ -107,23 +100,21 @@ QString OSDialog::ShowOpen(QString& fileName, const QString& dialogTitle, const 
     return fileName;
 }
 
-QString OSDialog::ShowSave(QString& fileName, const QString& dialogTitle, const QString& filter,
-                           const QString& initialDir, const QString& defaultExt, std::int32_t owner,
-                           std::int32_t& filterIndex, const QString& fileTitle, bool overwritePrompt,
-                           std::int32_t extraFlags)
+std::string OSDialog::ShowSave(std::string& fileName, const std::string& dialogTitle,
+    const std::string& filter, const std::string& initialDir, const std::string& defaultExt,
+    std::int32_t owner, std::int32_t& filterIndex, const std::string& fileTitle, bool overwritePrompt,
+    std::int32_t extraFlags)
 {
-    const std::string name = toDialogText(fileName);
-    const std::string title = toDialogText(fileTitle);
-    refuseOverlong(name, title);
+    refuseOverlong(fileName, fileTitle);
 
     std::uint32_t flags = static_cast<std::uint32_t>(extraFlags);
-    flags &= ~(OFN_ENABLEHOOK | OFN_ENABLETEMPLATE);
-    flags |= OFN_HIDEREADONLY;
+    flags &= ~(ruvex::win::OFN_ENABLEHOOK | ruvex::win::OFN_ENABLETEMPLATE);
+    flags |= ruvex::win::OFN_HIDEREADONLY;
     if (overwritePrompt)
-        flags |= OFN_OVERWRITEPROMPT;
+        flags |= ruvex::win::OFN_OVERWRITEPROMPT;
 
-    OPENFILENAME record
-        = makeRecord(name, dialogTitle, filter, initialDir, defaultExt, owner, filterIndex, title, flags);
+    OPENFILENAME record = makeRecord(
+        fileName, dialogTitle, filter, initialDir, defaultExt, owner, filterIndex, fileTitle, flags);
     if (GetSaveFileNameA(&record) == 1) {
         fileName = CutAtNull(record.lpstrFile);
         filterIndex = static_cast<std::int32_t>(record.nFilterIndex);
@@ -133,9 +124,8 @@ QString OSDialog::ShowSave(QString& fileName, const QString& dialogTitle, const 
     return fileName;
 }
 
-// Cuts the record's bytes, then decodes them: the NUL ends the name whatever
-// characters precede it.
-QString OSDialog::CutAtNull(const std::string& text)
+// The NUL ends the name whatever bytes precede it.
+std::string OSDialog::CutAtNull(const std::string& text)
 {
-    return QString::fromStdString(text.substr(0, text.find('\0')));
+    return text.substr(0, text.find('\0'));
 }

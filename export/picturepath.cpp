@@ -2,9 +2,9 @@
 
 namespace {
 
-qsizetype fileNameStart(const QString& path)
+std::size_t fileNameStart(const std::string& path)
 {
-    for (qsizetype n = path.size(); n > 0; --n) {
+    for (std::size_t n = path.size(); n > 0; --n) {
         if (isFolderSeparator(path[n - 1]))
             return n;
     }
@@ -13,28 +13,31 @@ qsizetype fileNameStart(const QString& path)
 
 } // namespace
 
-bool isFolderSeparator(QChar c)
+bool isFolderSeparator(char c)
 {
-#ifdef Q_OS_WIN
-    return c == u'\\' || c == u'/';
+#ifdef _WIN32
+    return c == '\\' || c == '/';
 #else
-    return c == u'/';
+    return c == '/';
 #endif
 }
 
-QString folderOf(const QString& path)
+std::string folderOf(const std::string& path)
 {
-    return path.left(fileNameStart(path));
+    return path.substr(0, fileNameStart(path));
 }
 
-void ForceExtension(QString& path, QString& extension)
+void ForceExtension(std::string& path, std::string& extension)
 {
-    if (path.isEmpty())
+    if (path.empty())
         return;
-    extension = extension.toLower();
+    for (char& c : extension) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
     // The first dot, not the last: "peta.lama.bmp" becomes "peta" + extension.
-    const qsizetype dot = path.indexOf(u'.', fileNameStart(path));
-    if (dot >= 0)
-        path.truncate(dot);
+    const std::size_t dot = path.find('.', fileNameStart(path));
+    if (dot != std::string::npos)
+        path.erase(dot);
     path += extension;
 }

@@ -1,20 +1,23 @@
 #pragma once
 // The rules for the names of saved pictures: the folder a path lies in, and
-// the forced extension.
+// the forced extension. Paths are UTF-8.
 //
 // Pure text work: nothing here looks at the disk. The folder separator is the
-// platform's: "/" here, and on Windows both "\" and "/".
+// platform's: "/" here, and on Windows both "\" and "/". Separators and dots
+// are single bytes that no other character's UTF-8 form contains, so working
+// on bytes finds exactly the characters meant.
 
-#include <QString>
+#include <string>
 
-bool isFolderSeparator(QChar c);
+bool isFolderSeparator(char c);
 
 // The leading part of `path` up to and including its last separator; empty
 // when it holds none.
-QString folderOf(const QString& path);
+std::string folderOf(const std::string& path);
 
-// Gives `path` the extension `extension` (lower-cased in place first): the
-// file name is cut at its first "." and the extension appended. Only the
-// file-name part is searched for the dot, so the file stays in the folder
-// the path names. An empty path is left alone, and so is the extension.
-void ForceExtension(QString& path, QString& extension);
+// Gives `path` the extension `extension` (its ASCII letters lower-cased in
+// place first): the file name is cut at its first "." and the extension
+// appended. Only the file-name part is searched for the dot, so the file stays
+// in the folder the path names. An empty path is left alone, and so is the
+// extension.
+void ForceExtension(std::string& path, std::string& extension);

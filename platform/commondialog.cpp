@@ -2,8 +2,11 @@
 
 #include <utility>
 
+namespace ruvex::win {
+
 namespace {
 
+// The dialogs setFileDialogFunction installed; see there why this is global.
 FileDialogFunction& installedDialogs()
 {
     static FileDialogFunction function;
@@ -36,3 +39,5 @@ int GetSaveFileNameA(OPENFILENAME* record)
 {
     return runDialog(FileDialogKind::Save, record);
 }
+
+} // namespace ruvex::win

@@ -10,16 +10,47 @@
 // into them.
 //
 // This header knows no window toolkit. The calls go through one replaceable
-// entry point: the program installs the Qt dialogs (qtfiledialog.h), tests
-// install a fake that inspects the record and answers. With nothing
-// installed both calls fail, so no code path can block on a dialog nobody
-// asked for.
+// entry point (setFileDialogFunction): the program installs the toolkit's
+// dialogs (ui/qtfiledialog.h), tests install a fake that inspects the record
+// and answers. With nothing installed both calls fail, so no code path can
+// block on a dialog nobody asked for.
+//
+// Names and the system headers: everything here lives in ruvex::win, apart
+// from the system's own declarations of the same names. The system's dialog
+// header also makes OPENFILENAME and the OFN_ flags macros, which no namespace
+// stops, so they are saved, undefined for our declarations and restored at
+// the end. We restore rather than refuse (#error) when <windows.h> came first:
+// a Windows build may well need the system's declarations and ours in one
+// translation unit, and it must keep the system's meaning of those macros.
+// Code that uses our flags after including the system header must name them
+// through ruvex::win in a file that does not see the macros.
 
-#include "platform/windowhandle.h"
+#include "platform/handles.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
+
+#pragma push_macro("OPENFILENAME")
+#pragma push_macro("OFN_READONLY")
+#pragma push_macro("OFN_OVERWRITEPROMPT")
+#pragma push_macro("OFN_HIDEREADONLY")
+#pragma push_macro("OFN_ENABLEHOOK")
+#pragma push_macro("OFN_ENABLETEMPLATE")
+#pragma push_macro("OFN_ALLOWMULTISELECT")
+#pragma push_macro("OFN_FILEMUSTEXIST")
+#pragma push_macro("OFN_EXPLORER")
+#undef OPENFILENAME
+#undef OFN_READONLY
+#undef OFN_OVERWRITEPROMPT
+#undef OFN_HIDEREADONLY
+#undef OFN_ENABLEHOOK
+#undef OFN_ENABLETEMPLATE
+#undef OFN_ALLOWMULTISELECT
+#undef OFN_FILEMUSTEXIST
+#undef OFN_EXPLORER
+
+namespace ruvex::win {
 
 inline constexpr std::uint32_t OFN_READONLY = 0x1;
 inline constexpr std::uint32_t OFN_OVERWRITEPROMPT = 0x2;
@@ -57,9 +88,24 @@ enum class FileDialogKind { Open, Save };
 // returns 1, or returns 0 for a cancel or a failure.
 using FileDialogFunction = std::function<int(FileDialogKind kind, OPENFILENAME& record)>;
 
-// Puts `function` in place of the current dialogs and returns the previous
-// ones, so a caller can restore them. An empty function means no dialogs.
+// The one replacement point of the dialogs: puts `function` in place of the
+// current dialogs and returns the previous ones, so a caller can restore them.
+// An empty function means no dialogs. It is process-wide because the two
+// calls below keep the shape of the system's calls, which take the record
+// alone: there is no argument to pass the dialogs in.
 FileDialogFunction setFileDialogFunction(FileDialogFunction function);
 
 int GetOpenFileNameA(OPENFILENAME* record);
 int GetSaveFileNameA(OPENFILENAME* record);
+
+} // namespace ruvex::win
+
+#pragma pop_macro("OFN_EXPLORER")
+#pragma pop_macro("OFN_FILEMUSTEXIST")
+#pragma pop_macro("OFN_ALLOWMULTISELECT")
+#pragma pop_macro("OFN_ENABLETEMPLATE")
+#pragma pop_macro("OFN_ENABLEHOOK")
+#pragma pop_macro("OFN_HIDEREADONLY")
+#pragma pop_macro("OFN_OVERWRITEPROMPT")
+#pragma pop_macro("OFN_READONLY")
+#pragma pop_macro("OPENFILENAME")

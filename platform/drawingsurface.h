@@ -4,15 +4,15 @@
 //
 // The real one is PictureBox; tests put a recording surface in its place.
 
-#include "platform/gdi.h"
+#include "platform/handles.h"
 
 class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;
 
     virtual void Cls() = 0;
-    virtual HDC hDC() = 0;
-    virtual void setForeColor(ColorRef color) = 0;
+    virtual ruvex::win::HDC hDC() = 0;
+    virtual void setForeColor(ruvex::win::ColorRef color) = 0;
     virtual void setDrawWidth(int width) = 0;
 
     // Outer size, border included, in pixels.

@@ -5,25 +5,15 @@
 // position and a pen. The free functions MoveToEx and LineTo keep the call
 // shape of the originals (a handle first, integer pixels after it) so the
 // drawing run reads like the code it replaces; they forward to the context.
+// They live in ruvex::win with the handle types (handles.h): the system's own
+// MoveToEx and LineTo, declared globally on Windows, stay apart from them.
 //
 // The context does not own pixels, clear them or decide the pen: the picture
 // box that owns it does (see picturebox.h).
 
-#include <cstdint>
+#include "platform/handles.h"
 
-// Colours as code sets them: 0x00BBGGRR.
-using ColorRef = std::uint32_t;
-
-inline constexpr ColorRef kBlack = 0x000000;
-inline constexpr ColorRef kWhite = 0xFFFFFF;
-inline constexpr ColorRef kBlue = 0xFF0000; // 0x00BBGGRR: blue in the top byte
-
-// A point of two 32-bit integers, as the move-to call reports it.
-struct POINTAPI {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    friend bool operator==(const POINTAPI&, const POINTAPI&) = default;
-};
+namespace ruvex::win {
 
 class DeviceContext {
 public:
@@ -39,8 +29,6 @@ public:
     virtual void setPenColor(ColorRef color) = 0;
     virtual void setPenWidth(int width) = 0;
 };
-
-using HDC = DeviceContext*;
 
 // Return nonzero on success, like the calls they stand in for. A null handle
 // draws nothing and fails. Inline: a redraw makes 1275 of these calls.
@@ -61,3 +49,5 @@ inline int LineTo(HDC hdc, int x, int y)
     hdc->lineTo(x, y);
     return 1;
 }
+
+} // namespace ruvex::win

@@ -1,18 +1,28 @@
 #include "platform/imagedevicecontext.h"
 
-#include "platform/picturebox.h"
-
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
 
+namespace ruvex::win {
+
 namespace {
 
-// Walks the Bresenham line from (x0, y0) towards (x1, y1), one pixel per step
-// along the major axis, and calls plot for each pixel; the end pixel is
-// plotted only when includeEnd is set.
-template <typename Plot>
-void walkLine(int x0, int y0, int x1, int y1, bool includeEnd, Plot&& plot)
+bool inside(int x, int y, int width, int height)
+{
+    return static_cast<unsigned>(x) < static_cast<unsigned>(width)
+        && static_cast<unsigned>(y) < static_cast<unsigned>(height);
+}
+
+// The one line routine: walks the Bresenham line from (x0, y0) towards
+// (x1, y1), one pixel per step along the major axis, and calls
+// paint(x, y, index) for each pixel, index being y * stride + x; the end
+// pixel comes last, and only when includeEnd is set. What paint does at a
+// pixel (one pixel or a pen square, checked against the edges or not) is the
+// caller's choice; a paint that ignores some of its arguments costs nothing
+// for them once inlined.
+template <typename Paint>
+inline void walkLine(int x0, int y0, int x1, int y1, std::ptrdiff_t stride, bool includeEnd, Paint paint)
 {
     int major = x1 - x0;
     int minor = y1 - y0;
@@ -27,85 +37,56 @@ void walkLine(int x0, int y0, int x1, int y1, bool includeEnd, Plot&& plot)
         std::swap(majorStepX, minorStepX);
         std::swap(majorStepY, minorStepY);
     }
+    const std::ptrdiff_t majorStep = majorStepY * stride + majorStepX;
+    const std::ptrdiff_t minorStep = minorStepY * stride + minorStepX;
     // Decision term of the midpoint rule, scaled by 2 to stay integral.
     int decision = 2 * minor - major;
     int x = x0;
     int y = y0;
+    std::ptrdiff_t index = y0 * stride + x0;
     for (int step = 0; step < major; ++step) {
-        plot(x, y);
+        paint(x, y, index);
         if (decision > 0) {
             x += minorStepX;
             y += minorStepY;
+            index += minorStep;
             decision -= 2 * major;
         }
         decision += 2 * minor;
         x += majorStepX;
         y += majorStepY;
+        index += majorStep;
     }
     if (includeEnd)
-        plot(x1, y1);
-}
-
-// The same walk as walkLine for a line wholly inside the image, stepping a
-// pixel pointer instead of coordinates: the path nearly every segment takes.
-void fillLineInside(std::uint32_t* bits, qsizetype stride, int x0, int y0, int x1, int y1,
-                    std::uint32_t pixel)
-{
-    int major = std::abs(x1 - x0);
-    int minor = std::abs(y1 - y0);
-    qsizetype majorStep = x1 < x0 ? -1 : 1;
-    qsizetype minorStep = y1 < y0 ? -stride : stride;
-    if (minor > major) {
-        std::swap(major, minor);
-        std::swap(majorStep, minorStep);
-    }
-    int decision = 2 * minor - major;
-    std::uint32_t* at = bits + y0 * stride + x0;
-    for (int step = 0; step < major; ++step) {
-        *at = pixel;
-        if (decision > 0) {
-            at += minorStep;
-            decision -= 2 * major;
-        }
-        decision += 2 * minor;
-        at += majorStep;
-    }
-}
-
-bool inside(int x, int y, int width, int height)
-{
-    return static_cast<unsigned>(x) < static_cast<unsigned>(width)
-        && static_cast<unsigned>(y) < static_cast<unsigned>(height);
+        paint(x1, y1, y1 * stride + x1);
 }
 
 } // namespace
 
-void ImageDeviceContext::attach(QImage* image)
+void ImageDeviceContext::attach(PixelBuffer* buffer)
 {
-    m_image = image;
-    const bool usable = image && !image->isNull();
-    m_bits = usable ? reinterpret_cast<std::uint32_t*>(image->bits()) : nullptr;
-    m_stride = usable ? image->bytesPerLine() / 4 : 0;
-    m_width = usable ? image->width() : 0;
-    m_height = usable ? image->height() : 0;
+    const bool usable = buffer && !buffer->isEmpty();
+    m_bits = usable ? buffer->bits() : nullptr;
+    m_stride = usable ? buffer->stride() : 0;
+    m_width = usable ? buffer->width() : 0;
+    m_height = usable ? buffer->height() : 0;
 }
 
 POINTAPI ImageDeviceContext::moveTo(int x, int y)
 {
     const POINTAPI previous = m_current;
-    m_current = {x, y};
+    m_current = { x, y };
     return previous;
 }
 
-QRect ImageDeviceContext::takePaintedBounds()
+PixelRect ImageDeviceContext::takePaintedBounds()
 {
-    if (m_paintedLeft > m_paintedRight)
+    if (!m_painted)
         return {};
-    const QRect painted = QRect(QPoint(m_paintedLeft, m_paintedTop), QPoint(m_paintedRight, m_paintedBottom))
-                              .intersected(QRect(0, 0, m_width, m_height));
-    m_paintedLeft = m_paintedTop = std::numeric_limits<int>::max();
-    m_paintedRight = m_paintedBottom = std::numeric_limits<int>::min();
-    return painted;
+    m_painted = false;
+    const PixelRect painted { m_paintedLeft, m_paintedTop, m_paintedRight - m_paintedLeft + 1,
+        m_paintedBottom - m_paintedTop + 1 };
+    return painted.intersected({ 0, 0, m_width, m_height });
 }
 
 inline void ImageDeviceContext::notePainted(int x0, int y0, int x1, int y1)
@@ -114,28 +95,32 @@ inline void ImageDeviceContext::notePainted(int x0, int y0, int x1, int y1)
     // The pen square reaches (w - 1) / 2 pixels up-left and the rest down-right.
     const int before = m_penWidth > 1 ? (m_penWidth - 1) / 2 : 0;
     const int after = m_penWidth > 1 ? m_penWidth - 1 - before : 0;
-    m_paintedLeft = std::min({m_paintedLeft, x0 - before, x1 - before});
-    m_paintedTop = std::min({m_paintedTop, y0 - before, y1 - before});
-    m_paintedRight = std::max({m_paintedRight, x0 + after, x1 + after});
-    m_paintedBottom = std::max({m_paintedBottom, y0 + after, y1 + after});
+    if (!m_painted) {
+        m_painted = true;
+        m_paintedLeft = x0 - before;
+        m_paintedTop = y0 - before;
+        m_paintedRight = x0 + after;
+        m_paintedBottom = y0 + after;
+    }
+    m_paintedLeft = std::min({ m_paintedLeft, x0 - before, x1 - before });
+    m_paintedTop = std::min({ m_paintedTop, y0 - before, y1 - before });
+    m_paintedRight = std::max({ m_paintedRight, x0 + after, x1 + after });
+    m_paintedBottom = std::max({ m_paintedBottom, y0 + after, y1 + after });
 }
 
 void ImageDeviceContext::lineTo(int x, int y)
 {
     if (m_bits) {
         notePainted(m_current.x, m_current.y, x, y);
-        if (m_penWidth <= 1)
-            drawThinLine(m_current.x, m_current.y, x, y);
-        else
-            drawWideLine(m_current.x, m_current.y, x, y);
+        drawLine(m_current.x, m_current.y, x, y);
     }
-    m_current = {x, y};
+    m_current = { x, y };
 }
 
 void ImageDeviceContext::setPenColor(ColorRef color)
 {
     m_penColor = color;
-    m_penPixel = toQRgb(color);
+    m_penPixel = pixelOf(color);
 }
 
 void ImageDeviceContext::setPenWidth(int width)
@@ -143,56 +128,45 @@ void ImageDeviceContext::setPenWidth(int width)
     m_penWidth = width;
 }
 
-void ImageDeviceContext::drawThinLine(int x0, int y0, int x1, int y1)
+void ImageDeviceContext::drawLine(int x0, int y0, int x1, int y1)
 {
     const int width = m_width;
     const int height = m_height;
-    const qsizetype stride = m_stride;
+    const std::ptrdiff_t stride = m_stride;
     std::uint32_t* const bits = m_bits;
     const std::uint32_t pixel = m_penPixel;
+    const bool wide = m_penWidth > 1;
+    const int pen = wide ? m_penWidth : 1;
+    const int before = (pen - 1) / 2;
+    const int after = pen - 1 - before;
 
-    // Nearly every segment of a wireframe lies wholly inside the picture;
-    // only those need no per-pixel test.
-    if (inside(x0, y0, width, height) && inside(x1, y1, width, height)) {
-        fillLineInside(bits, stride, x0, y0, x1, y1, pixel);
+    // Nearly every segment of a wireframe lies wholly inside the picture, pen
+    // included: those need no test per pixel.
+    const bool fits = inside(x0 - before, y0 - before, width, height)
+        && inside(x1 - before, y1 - before, width, height) && inside(x0 + after, y0 + after, width, height)
+        && inside(x1 + after, y1 + after, width, height);
+    if (fits && !wide) {
+        walkLine(x0, y0, x1, y1, stride, false, [&](int, int, std::ptrdiff_t at) { bits[at] = pixel; });
         return;
     }
-    walkLine(x0, y0, x1, y1, false, [&](int x, int y) {
-        if (inside(x, y, width, height))
-            bits[y * stride + x] = pixel;
-    });
-}
-
-void ImageDeviceContext::drawWideLine(int x0, int y0, int x1, int y1)
-{
-    const int width = m_width;
-    const int height = m_height;
-    const qsizetype stride = m_stride;
-    std::uint32_t* const bits = m_bits;
-    const std::uint32_t pixel = m_penPixel;
-    const int pen = m_penWidth;
-    const int offset = (pen - 1) / 2;
-
-    const int margin = pen - 1 - offset;
-    if (inside(x0 - offset, y0 - offset, width, height) && inside(x1 - offset, y1 - offset, width, height)
-        && inside(x0 + margin, y0 + margin, width, height) && inside(x1 + margin, y1 + margin, width, height)) {
-        walkLine(x0, y0, x1, y1, true, [&](int x, int y) {
-            for (int row = y - offset; row < y - offset + pen; ++row) {
-                std::uint32_t* line = bits + row * stride;
-                for (int col = x - offset; col < x - offset + pen; ++col)
-                    line[col] = pixel;
-            }
+    if (fits) {
+        walkLine(x0, y0, x1, y1, stride, true, [&](int, int, std::ptrdiff_t at) {
+            std::uint32_t* row = bits + at - before * stride - before;
+            for (int down = 0; down < pen; ++down, row += stride)
+                std::fill_n(row, pen, pixel);
         });
         return;
     }
-    walkLine(x0, y0, x1, y1, true, [&](int x, int y) {
-        for (int row = y - offset; row < y - offset + pen; ++row) {
+    walkLine(x0, y0, x1, y1, stride, wide, [&](int x, int y, std::ptrdiff_t) {
+        for (int row = y - before; row <= y + after; ++row) {
             if (static_cast<unsigned>(row) >= static_cast<unsigned>(height))
                 continue;
-            for (int col = x - offset; col < x - offset + pen; ++col) {
+            for (int col = x - before; col <= x + after; ++col) {
                 if (static_cast<unsigned>(col) < static_cast<unsigned>(width))
                     bits[row * stride + col] = pixel;
             }
         }
     });
 }
+
+} // namespace ruvex::win

@@ -1,14 +1,10 @@
 #include "platform/picturebox.h"
 
 #include <algorithm>
+#include <utility>
 
-QRgb toQRgb(ColorRef color)
-{
-    const int red = color & 0xFF;
-    const int green = (color >> 8) & 0xFF;
-    const int blue = (color >> 16) & 0xFF;
-    return qRgb(red, green, blue);
-}
+using ruvex::win::ColorRef;
+using ruvex::win::pixelOf;
 
 PictureBox::PictureBox(int borderWidth)
     : m_border(borderWidth)
@@ -24,43 +20,34 @@ void PictureBox::setOuterSize(int width, int height)
     const int interiorHeight = std::max(0, height - 2 * m_border);
     if (interiorWidth == m_image.width() && interiorHeight == m_image.height())
         return;
-    m_image = QImage(interiorWidth, interiorHeight, QImage::Format_RGB32);
-    m_image.fill(toQRgb(BackColor()));
+    m_image.reset(interiorWidth, interiorHeight, pixelOf(BackColor()));
     m_dc.attach(&m_image);
     m_dc.takePaintedBounds();
-    m_content = QRect();
+    m_content = {};
     m_changed = m_image.rect();
 }
 
 void PictureBox::Cls()
 {
-    if (m_image.isNull())
+    if (m_image.isEmpty())
         return;
-    m_image.fill(toQRgb(BackColor()));
+    m_image.fill(pixelOf(BackColor()));
     collectPainted();
-    m_changed |= m_content;
-    m_content = QRect();
+    m_changed = m_changed.united(m_content);
+    m_content = {};
 }
 
 void PictureBox::collectPainted()
 {
-    const QRect painted = m_dc.takePaintedBounds();
-    m_content |= painted;
-    m_changed |= painted;
+    const PixelRect painted = m_dc.takePaintedBounds();
+    m_content = m_content.united(painted);
+    m_changed = m_changed.united(painted);
 }
 
-QRect PictureBox::takeChangedRect()
+PixelRect PictureBox::takeChangedRect()
 {
     collectPainted();
-    const QRect changed = m_changed;
-    m_changed = QRect();
-    return changed;
-}
-
-HDC PictureBox::hDC()
-{
-    m_dc.attach(&m_image);
-    return &m_dc;
+    return std::exchange(m_changed, PixelRect {});
 }
 
 void PictureBox::setForeColor(ColorRef color)

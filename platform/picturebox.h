@@ -1,30 +1,32 @@
 #pragma once
-// The drawing area's model: its outer size, its border, the persistent image
-// of its interior, the pen and the device context that draws into the image.
+// The drawing area's model: its outer size, its border, the persistent
+// picture of its interior, the pen and the device context that draws into the
+// picture.
 //
-// It is not a widget: the picture widget in ui/ shows image() and forwards
-// pointer events, nothing more. Everything drawn lands in image(), which
+// It is not a widget: the picture widget in ui/ shows Image() and forwards
+// pointer events, nothing more. Everything drawn lands in Image(), which
 // survives being covered and is what a saved picture contains.
 
+#include "platform/colours.h"
 #include "platform/drawingsurface.h"
 #include "platform/imagedevicecontext.h"
-
-#include <QImage>
+#include "platform/pixelbuffer.h"
 
 class PictureBox final : public DrawingSurface {
 public:
     explicit PictureBox(int borderWidth = 2);
+    // The device context points into this object's own picture.
+    PictureBox(const PictureBox&) = delete;
+    PictureBox& operator=(const PictureBox&) = delete;
 
-    // Resizing reallocates the interior image, cleared to the background.
+    // Resizing reallocates the interior picture, cleared to the background.
     void setOuterSize(int width, int height);
     void setWidth(int width) { setOuterSize(width, m_outerHeight); }
     void setHeight(int height) { setOuterSize(m_outerWidth, height); }
 
     void Cls() override;
-    // Fetch it afresh for each drawing run: it holds the image's pixels as
-    // they were when fetched.
-    HDC hDC() override;
-    void setForeColor(ColorRef color) override;
+    ruvex::win::HDC hDC() override { return &m_dc; }
+    void setForeColor(ruvex::win::ColorRef color) override;
     void setDrawWidth(int width) override;
 
     int Width() const override { return m_outerWidth; }
@@ -32,16 +34,16 @@ public:
     int ScaleWidth() const override { return m_image.width(); }
     int ScaleHeight() const override { return m_image.height(); }
 
-    ColorRef ForeColor() const { return m_dc.penColor(); }
+    ruvex::win::ColorRef ForeColor() const { return m_dc.penColor(); }
     int DrawWidth() const { return m_dc.penWidth(); }
-    ColorRef BackColor() const { return kWhite; }
+    ruvex::win::ColorRef BackColor() const { return ruvex::win::kWhite; }
     int borderWidth() const { return m_border; }
 
-    const QImage& Image() const { return m_image; }
+    const PixelBuffer& Image() const { return m_image; }
 
-    // The part of the image that changed since the last call: what was drawn
-    // and what a clear wiped out. A viewer repaints just that.
-    QRect takeChangedRect();
+    // The part of the picture that changed since the last call: what was
+    // drawn and what a clear wiped out. A viewer repaints just that.
+    PixelRect takeChangedRect();
 
 private:
     void collectPainted();
@@ -49,11 +51,8 @@ private:
     int m_border;
     int m_outerWidth = 0;
     int m_outerHeight = 0;
-    QImage m_image;
-    ImageDeviceContext m_dc;
-    QRect m_content; // bounds of everything drawn since the last clear
-    QRect m_changed;
+    PixelBuffer m_image;
+    ruvex::win::ImageDeviceContext m_dc;
+    PixelRect m_content; // bounds of everything drawn since the last clear
+    PixelRect m_changed;
 };
-
-// 0x00BBGGRR to an opaque QRgb.
-QRgb toQRgb(ColorRef color);

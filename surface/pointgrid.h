@@ -11,6 +11,10 @@
 #include <cstddef>
 #include <vector>
 
+// Columns and rows of the program's grid: the parameter steps 0, 15, ..., 360
+// degrees of every shape.
+inline constexpr int kGridSize = 25;
+
 class SingleGrid {
 public:
     // Allocates cols x rows zeroed singles; existing values are dropped.

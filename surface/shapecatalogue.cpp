@@ -28,7 +28,7 @@ constexpr std::array<std::string_view, 7> kDescriptions = {
     "Sedemikian, Hingga Arahnya Tetap",
 };
 
-constexpr int kSteps = 25;        // 0, 15, ..., 360 degrees
+constexpr int kSteps = kGridSize; // 0, 15, ..., 360 degrees
 constexpr float kStepDegrees = 15.0f;
 
 struct Point3 {

@@ -27,5 +27,5 @@ std::optional<std::string_view> shapeDescription(int index);
 // Fills WorldX/Y/Z of grid for state.ShapeIndex with size state.ShapeSize and
 // stretch state.AspectFactor. An index outside 0..14 gives the all-zero grid.
 // Returns the description text to show, if the shape has one. The grid must be
-// allocated with at least 25 columns and 25 rows.
+// allocated with at least kGridSize columns and rows.
 std::optional<std::string_view> fillShapePoints(PointGrid& grid, const ViewState& state);

@@ -30,8 +30,8 @@ void runStartupSequence(ViewState& state, PointGrid& grid, StartupWindow& window
 
     state.AnimStepX = kAnimStep;
     state.AnimStepY = kAnimStep;
-    window.setLabelCaption(LabelId::LabAspect, "1");
-    window.setLabelCaption(LabelId::LabPerspec, "150");
+    window.setLabelCaption(LabelId::LabAspect, kAspectCaption);
+    window.setLabelCaption(LabelId::LabPerspec, kPerspectiveCaption);
     state.ShapeSize = kShapeSize;
 
     window.setPictureHeight(kPictureSize);

@@ -34,17 +34,34 @@ public:
     virtual void buildShapePoints() = 0;
 };
 
-// Starting values of the view, as the sequence sets them.
+// Starting values of the view, as the sequence sets them. The window's two
+// scroll bars start at the values these come from.
 namespace StartupDefaults {
-inline constexpr int kGridSize = 25;
 inline constexpr int kTimerIntervalMs = 1;
 inline constexpr float kAnimStep = 15.0f;
 inline constexpr float kShapeSize = 100.0f;
-inline constexpr float kAspectFactor = 1.0f;
-inline constexpr float kPerspectiveDistance = 150.0f;
+// The aspect scroll bar counts tenths of the stretch factor.
+inline constexpr int kAspectTenths = 10;
+inline constexpr float kAspectFactor = kAspectTenths / 10.0f;
+inline constexpr std::string_view kAspectCaption = "1";
+inline constexpr int kPerspectiveScrollValue = 150;
+inline constexpr float kPerspectiveDistance = kPerspectiveScrollValue;
+inline constexpr std::string_view kPerspectiveCaption = "150";
 inline constexpr int kPictureSize = 400;
 inline constexpr int kOptionLeft = 150;
 inline constexpr int kOptionPitch = 300;
+
+// The captions are the starting values written out; checked here so that
+// neither can change without the other.
+constexpr int captionValue(std::string_view caption)
+{
+    int value = 0;
+    for (const char digit : caption)
+        value = value * 10 + (digit - '0');
+    return value;
+}
+static_assert(captionValue(kAspectCaption) * 10 == kAspectTenths);
+static_assert(captionValue(kPerspectiveCaption) == kPerspectiveScrollValue);
 } // namespace StartupDefaults
 
 void runStartupSequence(ViewState& state, PointGrid& grid, StartupWindow& window);

@@ -3,7 +3,7 @@
 // zero until the start-up sequence gives it its starting value; that sequence
 // (startup.h) is the one place that knows the defaults.
 
-#include "platform/gdi.h"
+#include "platform/handles.h"
 
 #include <cstdint>
 
@@ -17,9 +17,9 @@ struct ViewState {
     float PerspectiveDistance = 0.0f;
     float AspectFactor = 0.0f;
     float ShapeSize = 0.0f;
-    HDC DisplayDC = nullptr;
+    ruvex::win::HDC DisplayDC = nullptr;
     // Perspective applies only when this equals 1 (2, a greyed box, is off).
     std::int32_t PerspectiveFlag = 0;
-    POINTAPI LastPoint;
+    ruvex::win::POINTAPI LastPoint;
     std::int32_t ShapeIndex = 0;
 };

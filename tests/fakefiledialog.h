@@ -6,11 +6,9 @@
 
 #include "platform/commondialog.h"
 
-#include <QString>
-
 #include <deque>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,8 +16,8 @@
 class FakeFileDialog {
 public:
     struct Call {
-        FileDialogKind kind;
-        OPENFILENAME record;
+        ruvex::win::FileDialogKind kind;
+        ruvex::win::OPENFILENAME record;
     };
     struct Answer {
         std::optional<std::string> buffer; // nothing: the user cancelled
@@ -27,33 +25,35 @@ public:
     };
 
     FakeFileDialog()
-        : m_previous(setFileDialogFunction([this](FileDialogKind kind, OPENFILENAME& record) {
-            return answer(kind, record);
-        }))
+        : m_previous(ruvex::win::setFileDialogFunction(
+            [this](ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& record) {
+                return answer(kind, record);
+            }))
     {
     }
-    ~FakeFileDialog() { setFileDialogFunction(std::move(m_previous)); }
+    ~FakeFileDialog() { ruvex::win::setFileDialogFunction(std::move(m_previous)); }
     FakeFileDialog(const FakeFileDialog&) = delete;
     FakeFileDialog& operator=(const FakeFileDialog&) = delete;
 
-    void choose(const QString& path, std::uint32_t filterIndex = 1)
+    // `path` in UTF-8.
+    void choose(const std::string& path, std::uint32_t filterIndex = 1)
     {
-        m_answers.push_back({path.toStdString(), filterIndex});
+        m_answers.push_back({ path, filterIndex });
     }
     // The raw buffer, NULs and all, padded to the record's size.
     void answerBuffer(std::string buffer, std::uint32_t filterIndex = 1)
     {
-        m_answers.push_back({std::move(buffer), filterIndex});
+        m_answers.push_back({ std::move(buffer), filterIndex });
     }
     void cancel() { m_answers.push_back({}); }
 
     const std::vector<Call>& calls() const { return m_calls; }
-    const OPENFILENAME& last() const { return m_calls.back().record; }
+    const ruvex::win::OPENFILENAME& last() const { return m_calls.back().record; }
 
 private:
-    int answer(FileDialogKind kind, OPENFILENAME& record)
+    int answer(ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& record)
     {
-        m_calls.push_back({kind, record});
+        m_calls.push_back({ kind, record });
         if (m_answers.empty())
             return 0;
         const Answer next = m_answers.front();
@@ -68,7 +68,7 @@ private:
         return 1;
     }
 
-    FileDialogFunction m_previous;
+    ruvex::win::FileDialogFunction m_previous;
     std::deque<Answer> m_answers;
     std::vector<Call> m_calls;
 };
@@ -76,10 +76,4 @@ private:
 inline std::string nuls(std::size_t count)
 {
     return std::string(count, '\0');
-}
-
-// Readable QStrings in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
 }

@@ -1,7 +1,10 @@
-// The bitmap encoder, checked byte by byte on a tiny picture, and the writer,
-// checked by reading its file back.
+// The bitmap files the save command writes: the exact bytes of a tiny picture
+// with padded rows, a whole picture read back from its own pixel memory, and
+// a failed write that leaves nothing behind.
 
-#include "export/bitmapfile.h"
+#include "platform/pixelbuffer.h"
+#include "ui/picturewidget.h"
+#include "ui/savecommand.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,20 +16,6 @@
 
 namespace {
 
-std::uint32_t u32(const QByteArray& bytes, int at)
-{
-    std::uint32_t value = 0;
-    for (int n = 3; n >= 0; --n)
-        value = (value << 8) | static_cast<std::uint8_t>(bytes[at + n]);
-    return value;
-}
-
-std::uint16_t u16(const QByteArray& bytes, int at)
-{
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at])
-                                      | static_cast<std::uint8_t>(bytes[at + 1]) << 8);
-}
-
 QByteArray bytes(std::initializer_list<int> values)
 {
     QByteArray out;
@@ -35,71 +24,82 @@ QByteArray bytes(std::initializer_list<int> values)
     return out;
 }
 
-QImage pattern(int width, int height)
+std::uint32_t u32(const QByteArray& bytes, int at)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    std::uint32_t value = 0;
+    for (int n = 3; n >= 0; --n)
+        value = (value << 8) | static_cast<std::uint8_t>(bytes[at + n]);
+    return value;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+PixelBuffer pattern(int width, int height)
+{
+    PixelBuffer picture;
+    picture.reset(width, height, 0);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x * 37 % 256, y * 91 % 256, (x * y + 5) % 256));
-    return image;
+            picture.bits()[y * picture.stride() + x] = 0xFF000000u | std::uint32_t(x * 37 % 256) << 16
+                | std::uint32_t(y * 91 % 256) << 8 | std::uint32_t((x * y + 5) % 256);
+    return picture;
 }
 
 } // namespace
 
-TEST(EncodeBitmap, HeadersAndBottomUpPaddedRows)
+TEST(WriteBitmapFile, HeadersAndBottomUpPaddedRows)
 {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("kecil.bmp"));
     // Three pixels a row: nine bytes, padded to twelve.
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.setPixel(0, 0, qRgb(0x11, 0x12, 0x13));
-    image.setPixel(1, 0, qRgb(0x21, 0x22, 0x23));
-    image.setPixel(2, 0, qRgb(0x31, 0x32, 0x33));
-    image.setPixel(0, 1, qRgb(0x41, 0x42, 0x43));
-    image.setPixel(1, 1, qRgb(0x51, 0x52, 0x53));
-    image.setPixel(2, 1, qRgb(0x61, 0x62, 0x63));
+    PixelBuffer picture;
+    picture.reset(3, 2, 0);
+    const std::uint32_t pixels[] = { 0xFF111213, 0xFF212223, 0xFF313233, 0xFF414243, 0xFF515253, 0xFF616263 };
+    std::copy(std::begin(pixels), std::end(pixels), picture.bits());
 
-    const QByteArray file = encodeBitmap(image);
-    ASSERT_EQ(file.size(), 14 + 40 + 2 * 12);
-    EXPECT_EQ(file.left(2), QByteArray("BM"));
-    EXPECT_EQ(u32(file, 2), 78u);  // file size
-    EXPECT_EQ(u32(file, 6), 0u);   // reserved
-    EXPECT_EQ(u32(file, 10), 54u); // pixels start
-    EXPECT_EQ(u32(file, 14), 40u);
-    EXPECT_EQ(u32(file, 18), 3u);
-    EXPECT_EQ(u32(file, 22), 2u); // positive: bottom-up
-    EXPECT_EQ(u16(file, 26), 1u);
-    EXPECT_EQ(u16(file, 28), 24u);
-    EXPECT_EQ(u32(file, 30), 0u); // BI_RGB
-    EXPECT_EQ(u32(file, 34), 24u);
-    EXPECT_EQ(u32(file, 46), 0u); // no palette
+    ASSERT_EQ(writeBitmapFile(path, imageOf(picture)), std::nullopt);
 
+    const QByteArray file = readAll(path);
+    const QByteArray header = bytes({
+        'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, // size 78, pixels at 54
+        40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, // 3 x 2, bottom-up
+        1, 0, 24, 0, 0, 0, 0, 0, 24, 0, 0, 0, // 24 bits, BI_RGB, 24 bytes
+    });
+    EXPECT_EQ(file.left(38), header);
+    // The resolution any new image has, as the program's pictures always had.
+    const QImage fresh(1, 1, QImage::Format_RGB32);
+    EXPECT_EQ(u32(file, 38), static_cast<std::uint32_t>(fresh.dotsPerMeterX()));
+    EXPECT_EQ(u32(file, 42), static_cast<std::uint32_t>(fresh.dotsPerMeterY()));
+    EXPECT_EQ(file.mid(46, 8), QByteArray(8, '\0')) << "no palette";
     // The bottom row first, blue-green-red, then three bytes of padding.
-    EXPECT_EQ(file.mid(54, 12),
-              bytes({0x43, 0x42, 0x41, 0x53, 0x52, 0x51, 0x63, 0x62, 0x61, 0, 0, 0}));
-    EXPECT_EQ(file.mid(66, 12),
-              bytes({0x13, 0x12, 0x11, 0x23, 0x22, 0x21, 0x33, 0x32, 0x31, 0, 0, 0}));
+    EXPECT_EQ(file.mid(54),
+        bytes({ 0x43, 0x42, 0x41, 0x53, 0x52, 0x51, 0x63, 0x62, 0x61, 0, 0, 0, 0x13, 0x12, 0x11, 0x23, 0x22,
+            0x21, 0x33, 0x32, 0x31, 0, 0, 0 }));
 }
 
-TEST(WriteBitmapFile, ReadsBackAsTheSamePicture)
+TEST(WriteBitmapFile, ReplacesAFileWholeAndReadsBackAsTheSamePicture)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("gambar.bmp"));
-    // Replacing an existing, longer file leaves nothing of it behind.
     {
         QFile old(path);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(1'000'000, 'x'));
     }
-    const QImage picture = pattern(396, 396);
+    const PixelBuffer picture = pattern(396, 396);
 
-    EXPECT_EQ(writeBitmapFile(path, picture), std::nullopt);
+    EXPECT_EQ(writeBitmapFile(path, imageOf(picture)), std::nullopt);
 
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), encodeBitmap(picture));
-    const QImage back(path, "BMP");
-    ASSERT_EQ(back.size(), picture.size());
-    EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), picture);
+    const QByteArray file = readAll(path);
+    EXPECT_EQ(file.size(), 54 + 396 * 396 * 3) << "nothing of the longer file is left";
+    const QImage back = QImage::fromData(file, "BMP").convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(back, imageOf(picture));
 }
 
 TEST(WriteBitmapFile, FailureLeavesNoFile)
@@ -113,9 +113,9 @@ TEST(WriteBitmapFile, FailureLeavesNoFile)
         QFile file(notAFolder);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    const auto failure = writeBitmapFile(notAFolder + QStringLiteral("/gambar.bmp"), pattern(4, 4));
+    const auto failure = writeBitmapFile(notAFolder + QStringLiteral("/gambar.bmp"), imageOf(pattern(4, 4)));
     ASSERT_TRUE(failure.has_value());
     EXPECT_FALSE(failure->isEmpty());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              QStringList{QStringLiteral("bukan-folder")});
+        QStringList { QStringLiteral("bukan-folder") });
 }

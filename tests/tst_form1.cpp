@@ -40,7 +40,7 @@ QRadioButton* option1(const Form1& form, int index)
 
 QImage picture(const Form1& form)
 {
-    return picDisplay(form)->box().Image().copy();
+    return imageOf(picDisplay(form)->box().Image()).copy();
 }
 
 TEST(Form1Startup, DrawingAreaIs400SquareWithA396Interior)

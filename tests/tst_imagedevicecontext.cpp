@@ -1,32 +1,41 @@
-// Lines on tiny images, pixel by pixel: the end-point rule of the 1-pixel
-// pen, the 2-pixel pen, colour changes and clipping.
+// Lines on tiny pictures, pixel by pixel: the end-point rule of the 1-pixel
+// pen, the 2-pixel pen, colour changes and clipping; then random lines against
+// a plain rendering of the same rules.
 
 #include "platform/picturebox.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
+
+using ruvex::win::kBlack;
+using ruvex::win::kBlue;
+using ruvex::win::LineTo;
+using ruvex::win::MoveToEx;
+using ruvex::win::pixelOf;
+using ruvex::win::POINTAPI;
 
 namespace {
 
 // A 12 x 12 interior (border 2).
-PictureBox smallBox()
-{
-    PictureBox box(2);
-    box.setOuterSize(16, 16);
-    return box;
-}
+struct SmallBox {
+    SmallBox() { box.setOuterSize(16, 16); }
+    PictureBox box { 2 };
+};
 
-// The image as rows of characters: '.' white, '#' black, 'b' blue, '?' other.
+// The picture as rows of characters: '.' white, '#' black, 'b' blue, '?' other.
 std::vector<std::string> picture(const PictureBox& box)
 {
     std::vector<std::string> rows;
-    const QImage& image = box.Image();
+    const PixelBuffer& image = box.Image();
     for (int y = 0; y < image.height(); ++y) {
         std::string row;
         for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y) & 0xFFFFFF;
+            const std::uint32_t p = image.pixel(x, y) & 0xFFFFFF;
             row += p == 0xFFFFFF ? '.' : p == 0x000000 ? '#' : p == 0x0000FF ? 'b' : '?';
         }
         rows.push_back(row);
@@ -36,7 +45,8 @@ std::vector<std::string> picture(const PictureBox& box)
 
 TEST(ImageDeviceContext, ThinLineStopsBeforeItsEndPoint)
 {
-    PictureBox box = smallBox();
+    SmallBox small;
+    PictureBox& box = small.box;
     box.setForeColor(kBlack);
     box.setDrawWidth(1);
     MoveToEx(box.hDC(), 0, 4, nullptr);
@@ -50,7 +60,8 @@ TEST(ImageDeviceContext, ThinLineStopsBeforeItsEndPoint)
 
 TEST(ImageDeviceContext, PolylineJoinsAreClosedByTheNextSegment)
 {
-    PictureBox box = smallBox();
+    SmallBox small;
+    PictureBox& box = small.box;
     MoveToEx(box.hDC(), 1, 1, nullptr);
     LineTo(box.hDC(), 5, 1);
     LineTo(box.hDC(), 5, 4);
@@ -62,7 +73,8 @@ TEST(ImageDeviceContext, PolylineJoinsAreClosedByTheNextSegment)
 
 TEST(ImageDeviceContext, WidePenPaintsASquareAtEveryPixelIncludingTheEnd)
 {
-    PictureBox box = smallBox();
+    SmallBox small;
+    PictureBox& box = small.box;
     box.setForeColor(kBlue);
     box.setDrawWidth(2);
     MoveToEx(box.hDC(), 2, 2, nullptr);
@@ -76,7 +88,8 @@ TEST(ImageDeviceContext, WidePenPaintsASquareAtEveryPixelIncludingTheEnd)
 
 TEST(ImageDeviceContext, PenChangesTakeEffectAtTheNextLine)
 {
-    PictureBox box = smallBox();
+    SmallBox small;
+    PictureBox& box = small.box;
     MoveToEx(box.hDC(), 0, 0, nullptr);
     LineTo(box.hDC(), 3, 0);
     box.setForeColor(kBlue);
@@ -86,7 +99,8 @@ TEST(ImageDeviceContext, PenChangesTakeEffectAtTheNextLine)
 
 TEST(ImageDeviceContext, LinesLeavingTheImageAreCutAtItsEdge)
 {
-    PictureBox box = smallBox();
+    SmallBox small;
+    PictureBox& box = small.box;
     MoveToEx(box.hDC(), -1000, 5, nullptr);
     LineTo(box.hDC(), 1000, 5);
     MoveToEx(box.hDC(), 3, -1000, nullptr);
@@ -103,11 +117,12 @@ TEST(ImageDeviceContext, LinesLeavingTheImageAreCutAtItsEdge)
 
 TEST(ImageDeviceContext, MoveReportsThePreviousPositionAndClearWipesEverything)
 {
-    PictureBox box = smallBox();
+    SmallBox small;
+    PictureBox& box = small.box;
     POINTAPI last;
     MoveToEx(box.hDC(), 3, 4, &last);
     MoveToEx(box.hDC(), 7, 8, &last);
-    EXPECT_EQ(last, (POINTAPI{3, 4}));
+    EXPECT_EQ(last, (POINTAPI { 3, 4 }));
     LineTo(box.hDC(), 0, 0);
     box.Cls();
     for (const std::string& row : picture(box))
@@ -125,38 +140,118 @@ TEST(PictureBox, InteriorIsTheOuterSizeLessTheBorder)
     EXPECT_EQ(box.ScaleWidth(), 396);
     EXPECT_EQ(box.ScaleHeight(), 396);
     EXPECT_EQ(box.Image().pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
-    EXPECT_EQ(toQRgb(0x00FF0000) & 0xFFFFFF, 0x0000FFu) << "0x00BBGGRR: blue";
-    EXPECT_EQ(toQRgb(0x000000FF) & 0xFFFFFF, 0xFF0000u) << "0x00BBGGRR: red";
+    EXPECT_EQ(pixelOf(0x00FF0000), 0xFF0000FFu) << "0x00BBGGRR: blue";
+    EXPECT_EQ(pixelOf(0x000000FF), 0xFFFF0000u) << "0x00BBGGRR: red";
 }
-
-} // namespace
-
-namespace {
 
 TEST(PictureBox, ChangedRectCoversWhatWasDrawnAndWhatAClearWiped)
 {
     PictureBox box(2);
     box.setOuterSize(104, 104);
-    EXPECT_EQ(box.takeChangedRect(), QRect(0, 0, 100, 100)) << "a new image is all new";
+    EXPECT_EQ(box.takeChangedRect(), (PixelRect { 0, 0, 100, 100 })) << "a new picture is all new";
     EXPECT_TRUE(box.takeChangedRect().isEmpty());
 
     box.setDrawWidth(1);
     MoveToEx(box.hDC(), 10, 20, nullptr);
     LineTo(box.hDC(), 30, 25);
-    EXPECT_TRUE(box.takeChangedRect().contains(QRect(QPoint(10, 20), QPoint(29, 25))));
+    EXPECT_TRUE(box.takeChangedRect().contains(PixelRect { 10, 20, 20, 6 }));
 
     box.Cls();
     box.setDrawWidth(2);
     MoveToEx(box.hDC(), 60, 60, nullptr);
     LineTo(box.hDC(), 70, 60);
-    const QRect changed = box.takeChangedRect();
-    EXPECT_TRUE(changed.contains(QRect(QPoint(10, 20), QPoint(29, 25)))) << "wiped by the clear";
-    EXPECT_TRUE(changed.contains(QRect(QPoint(60, 60), QPoint(71, 61)))) << "the wide pen's square";
+    const PixelRect changed = box.takeChangedRect();
+    EXPECT_TRUE(changed.contains(PixelRect { 10, 20, 20, 6 })) << "wiped by the clear";
+    EXPECT_TRUE(changed.contains(PixelRect { 60, 60, 12, 2 })) << "the wide pen's square";
 
     box.Cls(); // nothing new drawn since: the old line is what changes
-    EXPECT_TRUE(box.takeChangedRect().contains(QRect(QPoint(60, 60), QPoint(71, 61))));
+    EXPECT_TRUE(box.takeChangedRect().contains(PixelRect { 60, 60, 12, 2 }));
     box.Cls();
     EXPECT_TRUE(box.takeChangedRect().isEmpty()) << "clearing a clear picture changes nothing";
+}
+
+// The rules of the header written out plainly: the pixel of step k along
+// the major axis lies nearest the true line, a tie going to the side of the
+// start; a 1-pixel pen stops before the end point, a wider one paints its
+// square at every pixel, end point included, each pixel tested on its own.
+struct Line {
+    int x0, y0, x1, y1, pen;
+};
+
+int ceilDiv(int a, int b) // b > 0
+{
+    return a >= 0 ? (a + b - 1) / b : -(-a / b);
+}
+
+void referenceLine(
+    std::vector<std::uint32_t>& pixels, int width, int height, const Line& line, std::uint32_t colour)
+{
+    const int dx = line.x1 - line.x0;
+    const int dy = line.y1 - line.y0;
+    const int major = std::max(std::abs(dx), std::abs(dy));
+    const int minor = std::min(std::abs(dx), std::abs(dy));
+    const int steps = line.pen > 1 ? major + 1 : major;
+    for (int k = 0; k < steps; ++k) {
+        const int across = major > 0 ? ceilDiv(2 * k * minor - major, 2 * major) : 0;
+        const bool alongX = std::abs(dx) >= std::abs(dy);
+        const int x = line.x0 + (dx < 0 ? -1 : 1) * (alongX ? k : across);
+        const int y = line.y0 + (dy < 0 ? -1 : 1) * (alongX ? across : k);
+        const int before = (std::max(line.pen, 1) - 1) / 2;
+        for (int row = y - before; row < y - before + std::max(line.pen, 1); ++row)
+            for (int col = x - before; col < x - before + std::max(line.pen, 1); ++col)
+                if (col >= 0 && col < width && row >= 0 && row < height)
+                    pixels[static_cast<std::size_t>(row * width + col)] = colour;
+    }
+}
+
+TEST(ImageDeviceContext, RandomLinesPaintExactlyThePlainRulesPixels)
+{
+    constexpr int kWidth = 40;
+    constexpr int kHeight = 30;
+    std::mt19937 random(20240611);
+    // Ends mostly inside, some well outside; every direction and length.
+    std::uniform_int_distribution<int> coordinate(-25, 65);
+    std::uniform_int_distribution<int> pen(1, 3);
+    for (int round = 0; round < 400; ++round) {
+        SCOPED_TRACE(round);
+        PictureBox box(0);
+        box.setOuterSize(kWidth, kHeight);
+        std::vector<std::uint32_t> expected(kWidth * kHeight, pixelOf(box.BackColor()));
+        box.takeChangedRect();
+
+        Line line { coordinate(random), coordinate(random), 0, 0,
+            round % 5 == 4 ? pen(random) : round % 2 + 1 };
+        if (round % 3 == 0) { // wholly inside, pen and all
+            line.x0 = std::clamp(line.x0, 1, kWidth - 2);
+            line.y0 = std::clamp(line.y0, 1, kHeight - 2);
+        }
+        MoveToEx(box.hDC(), line.x0, line.y0, nullptr);
+        box.setDrawWidth(line.pen);
+        box.setForeColor(round % 2 ? kBlue : kBlack);
+        // A short polyline: each segment starts where the last one ended.
+        for (int segment = 0; segment < 3; ++segment) {
+            line.x1 = coordinate(random);
+            line.y1 = coordinate(random);
+            if (round % 3 == 0) {
+                line.x1 = std::clamp(line.x1, 1, kWidth - 2);
+                line.y1 = std::clamp(line.y1, 1, kHeight - 2);
+            }
+            LineTo(box.hDC(), line.x1, line.y1);
+            referenceLine(expected, kWidth, kHeight, line, pixelOf(round % 2 ? kBlue : kBlack));
+            line.x0 = line.x1;
+            line.y0 = line.y1;
+        }
+
+        PixelRect painted;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) {
+                const std::uint32_t want = expected[static_cast<std::size_t>(y * kWidth + x)];
+                ASSERT_EQ(box.Image().pixel(x, y), want) << "pen " << line.pen << " at " << x << ", " << y;
+                if (want != pixelOf(box.BackColor()))
+                    painted = painted.united({ x, y, 1, 1 });
+            }
+        EXPECT_TRUE(box.takeChangedRect().contains(painted)) << "every painted pixel reaches the screen";
+    }
 }
 
 } // namespace

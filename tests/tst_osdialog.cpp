@@ -7,26 +7,42 @@
 #include <gtest/gtest.h>
 
 using namespace std::string_literals;
+using ruvex::win::FileDialogKind;
+using ruvex::win::HWND;
+using ruvex::win::OFN_EXPLORER;
+using ruvex::win::OFN_FILEMUSTEXIST;
+using ruvex::win::OFN_HIDEREADONLY;
+using ruvex::win::OFN_OVERWRITEPROMPT;
+using ruvex::win::OPENFILENAME;
 
 namespace {
 
+// `count` copies of the UTF-8 form of one character.
+std::string repeated(std::size_t count, const std::string& character)
+{
+    std::string text;
+    for (std::size_t n = 0; n < count; ++n)
+        text += character;
+    return text;
+}
+
 // Both calls with everything but the varied argument at a plain value.
-QString showSave(QString& name, const QString& filter = {}, std::int32_t owner = -1,
+std::string showSave(std::string& name, const std::string& filter = {}, std::int32_t owner = -1,
                  std::int32_t extraFlags = 0, bool overwritePrompt = false,
-                 const QString& title = {})
+                 const std::string& title = {})
 {
     std::int32_t index = 0;
-    return OSDialog().ShowSave(name, QStringLiteral("Judul"), filter, QStringLiteral("/data"),
-                               QStringLiteral("bmp"), owner, index, title, overwritePrompt,
+    return OSDialog().ShowSave(name, std::string("Judul"), filter, std::string("/data"),
+                               std::string("bmp"), owner, index, title, overwritePrompt,
                                extraFlags);
 }
 
-QString showOpen(QString& name, std::int32_t& index, const QString& filter = {},
+std::string showOpen(std::string& name, std::int32_t& index, const std::string& filter = {},
                  std::int32_t owner = -1, bool multi = false, bool mustExist = false,
                  bool readOnly = false, bool hideReadOnly = false, std::int32_t last = 0)
 {
-    return OSDialog().ShowOpen(name, QStringLiteral("Judul"), filter, QStringLiteral("/data"),
-                               QStringLiteral("txt"), owner, index, multi, 0, QString(), mustExist,
+    return OSDialog().ShowOpen(name, std::string("Judul"), filter, std::string("/data"),
+                               std::string("txt"), owner, index, multi, 0, std::string(), mustExist,
                                readOnly, hideReadOnly, last);
 }
 
@@ -49,10 +65,10 @@ TEST(OSDialogRecord, FilterBecomesNulSeparatedPairs)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
         FakeFileDialog dialog;
-        QString name;
-        showSave(name, QString::fromLatin1(row.filter));
+        std::string name;
+        showSave(name, row.filter);
         std::int32_t index = 0;
-        showOpen(name, index, QString::fromLatin1(row.filter));
+        showOpen(name, index, row.filter);
         ASSERT_EQ(dialog.calls().size(), 2u);
         EXPECT_EQ(dialog.calls()[0].record.lpstrFilter, row.expected);
         EXPECT_EQ(dialog.calls()[1].record.lpstrFilter, row.expected);
@@ -68,7 +84,7 @@ TEST(OSDialogRecord, OwnerMinusOneMeansNone)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.owner);
         FakeFileDialog dialog;
-        QString name;
+        std::string name;
         std::int32_t index = 0;
         showSave(name, {}, row.owner);
         showOpen(name, index, {}, row.owner);
@@ -92,7 +108,7 @@ TEST(OSDialogRecord, SaveFlags)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
         FakeFileDialog dialog;
-        QString name;
+        std::string name;
         showSave(name, {}, -1, row.extra, row.overwritePrompt);
         EXPECT_EQ(dialog.last().Flags, row.expected);
         EXPECT_EQ(dialog.calls().back().kind, FileDialogKind::Save);
@@ -115,7 +131,7 @@ TEST(OSDialogRecord, OpenFlags)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
         FakeFileDialog dialog;
-        QString name;
+        std::string name;
         std::int32_t index = 0;
         showOpen(name, index, {}, -1, row.multi, row.mustExist, row.readOnly, row.hideReadOnly,
                  row.last);
@@ -127,8 +143,8 @@ TEST(OSDialogRecord, OpenFlags)
 TEST(OSDialogRecord, BuffersArePaddedTo2048)
 {
     FakeFileDialog dialog;
-    QString name = QStringLiteral("gambar.bmp");
-    showSave(name, {}, -1, 0, false, QStringLiteral("judul"));
+    std::string name = std::string("gambar.bmp");
+    showSave(name, {}, -1, 0, false, std::string("judul"));
     const OPENFILENAME& record = dialog.last();
     EXPECT_EQ(record.lStructSize, 76u);
     EXPECT_EQ(record.nMaxFile, 2048u);
@@ -145,22 +161,22 @@ TEST(OSDialogResult, CancelEmptiesTheCallersName)
     FakeFileDialog dialog;
     dialog.cancel();
     dialog.cancel();
-    QString name = QStringLiteral("/data/lama.bmp");
-    EXPECT_EQ(showSave(name), QString());
-    EXPECT_EQ(name, QString());
+    std::string name = std::string("/data/lama.bmp");
+    EXPECT_EQ(showSave(name), std::string());
+    EXPECT_EQ(name, std::string());
 
-    name = QStringLiteral("/data/lama.txt");
+    name = std::string("/data/lama.txt");
     std::int32_t index = 3;
-    EXPECT_EQ(showOpen(name, index), QString());
-    EXPECT_EQ(name, QString());
+    EXPECT_EQ(showOpen(name, index), std::string());
+    EXPECT_EQ(name, std::string());
     EXPECT_EQ(index, 3);
 }
 
 TEST(OSDialogResult, NoDialogsInstalledIsAFailure)
 {
-    QString name = QStringLiteral("/data/lama.bmp");
-    EXPECT_EQ(showSave(name), QString());
-    EXPECT_EQ(name, QString());
+    std::string name = std::string("/data/lama.bmp");
+    EXPECT_EQ(showSave(name), std::string());
+    EXPECT_EQ(name, std::string());
 }
 
 TEST(OSDialogResult, SaveTakesThePathUpToItsNulAndTheIndex)
@@ -168,19 +184,19 @@ TEST(OSDialogResult, SaveTakesThePathUpToItsNulAndTheIndex)
     const struct {
         const char* why;
         std::string buffer;
-        QString expected;
+        std::string expected;
     } rows[] = {
-        {"stale text after the NUL", "/data/baru.bmp\0ama.bmp\0"s, QStringLiteral("/data/baru.bmp")},
+        {"stale text after the NUL", "/data/baru.bmp\0ama.bmp\0"s, std::string("/data/baru.bmp")},
         {"letters beyond ASCII are counted as characters",
-         "/data/gambar-\xC3\xA9l\xC3\xA8ve.bmp", QStringLiteral("/data/gambar-\u00E9l\u00E8ve.bmp")},
+         "/data/gambar-\xC3\xA9l\xC3\xA8ve.bmp", std::string("/data/gambar-\u00E9l\u00E8ve.bmp")},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
         FakeFileDialog dialog;
         dialog.answerBuffer(row.buffer, 2);
-        QString name = QStringLiteral("/data/lama.bmp");
+        std::string name = std::string("/data/lama.bmp");
         std::int32_t index = 0;
-        const QString result = OSDialog().ShowSave(name, {}, {}, {}, {}, -1, index, {}, true, 0);
+        const std::string result = OSDialog().ShowSave(name, {}, {}, {}, {}, -1, index, {}, true, 0);
         EXPECT_EQ(name, row.expected);
         EXPECT_EQ(result, row.expected);
         EXPECT_EQ(index, 2);
@@ -193,20 +209,20 @@ TEST(OSDialogResult, OpenAnswers)
     const struct {
         const char* why;
         std::string buffer;
-        QString expected;
+        std::string expected;
         std::int32_t expectedIndex;
     } rows[] = {
-        {"one file", "/data/a.txt", QStringLiteral("/data/a.txt"), 2},
-        {"several files give their folder", "/data\0a.txt\0b.txt\0\0"s, QStringLiteral("/data"), 2},
+        {"one file", "/data/a.txt", std::string("/data/a.txt"), 2},
+        {"several files give their folder", "/data\0a.txt\0b.txt\0\0"s, std::string("/data"), 2},
         // Only one NUL fits after this path: the index is not trusted, and
         // the name still must not carry the NUL.
-        {"path filling the buffer", longPath, QString::fromStdString(longPath), 1},
+        {"path filling the buffer", longPath, longPath, 1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
         FakeFileDialog dialog;
         dialog.answerBuffer(row.buffer, 2);
-        QString name;
+        std::string name;
         std::int32_t index = 1;
         EXPECT_EQ(showOpen(name, index), row.expected);
         EXPECT_EQ(name, row.expected);
@@ -217,8 +233,8 @@ TEST(OSDialogResult, OpenAnswers)
 TEST(OSDialogLimits, OverlongNameOrTitleIsRefusedBeforeAnyDialog)
 {
     FakeFileDialog dialog;
-    const QString overlong(2049, u'x');
-    QString name = overlong;
+    const std::string overlong(2049, 'x');
+    std::string name = overlong;
     EXPECT_THROW(showSave(name), FileNameTooLong);
     std::int32_t index = 0;
     EXPECT_THROW(showOpen(name, index), FileNameTooLong);
@@ -229,7 +245,7 @@ TEST(OSDialogLimits, OverlongNameOrTitleIsRefusedBeforeAnyDialog)
     EXPECT_TRUE(dialog.calls().empty());
 
     // A name of exactly the buffer's length still goes to the dialog.
-    name = QString(2048, u'x');
+    name = std::string(2048, 'x');
     showSave(name);
     ASSERT_EQ(dialog.calls().size(), 1u);
     EXPECT_EQ(dialog.last().lpstrFile, std::string(2048, 'x'));
@@ -239,20 +255,20 @@ TEST(OSDialogLimits, BuffersCountBytesOfNonAsciiNames)
 {
     FakeFileDialog dialog;
     // "é" takes two bytes: 1024 of them fill the buffer exactly, 1025 do not fit.
-    QString name = QString(1024, u'\u00e9');
+    std::string name = repeated(1024, "\u00e9");
     dialog.choose(name);
-    EXPECT_EQ(showSave(name), QString(1024, u'\u00e9'));
+    EXPECT_EQ(showSave(name), repeated(1024, "\u00e9"));
     ASSERT_EQ(dialog.calls().size(), 1u);
     EXPECT_EQ(dialog.last().lpstrFile.size(), dialog.last().nMaxFile);
-    EXPECT_EQ(dialog.last().lpstrFile, name.toStdString());
+    EXPECT_EQ(dialog.last().lpstrFile, name);
 
-    name = QString(1025, u'\u00e9');
+    name = repeated(1025, "\u00e9");
     EXPECT_THROW(showSave(name), FileNameTooLong);
 
     // A shorter name is padded with NULs to the same 2048 bytes, and comes
     // back whole: three-byte characters are cut at the NUL, not before it.
-    name = QString(600, u'\u6587');
+    name = repeated(600, "\u6587");
     dialog.choose(name);
-    EXPECT_EQ(showSave(name), QString(600, u'\u6587'));
-    EXPECT_EQ(dialog.last().lpstrFile, name.toStdString() + nuls(2048 - 1800));
+    EXPECT_EQ(showSave(name), repeated(600, "\u6587"));
+    EXPECT_EQ(dialog.last().lpstrFile, name + nuls(2048 - 1800));
 }

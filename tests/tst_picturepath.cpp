@@ -24,21 +24,21 @@ TEST(ForceExtension, CutsTheFileNameAtItsFirstDot)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
-        QString path = QString::fromLatin1(row.path);
-        QString extension = QStringLiteral(".BMP");
+        std::string path = std::string(row.path);
+        std::string extension = std::string(".BMP");
         ForceExtension(path, extension);
-        EXPECT_EQ(path, QString::fromLatin1(row.expected));
-        EXPECT_EQ(extension, QStringLiteral(".bmp"));
+        EXPECT_EQ(path, std::string(row.expected));
+        EXPECT_EQ(extension, std::string(".bmp"));
     }
 }
 
 TEST(ForceExtension, EmptyPathChangesNothing)
 {
-    QString path;
-    QString extension = QStringLiteral(".BMP");
+    std::string path;
+    std::string extension = std::string(".BMP");
     ForceExtension(path, extension);
-    EXPECT_EQ(path, QString());
-    EXPECT_EQ(extension, QStringLiteral(".BMP"));
+    EXPECT_EQ(path, std::string());
+    EXPECT_EQ(extension, std::string(".BMP"));
 }
 
 TEST(FolderOf, KeepsUpToTheLastSeparator)
@@ -54,17 +54,17 @@ TEST(FolderOf, KeepsUpToTheLastSeparator)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path);
-        EXPECT_EQ(folderOf(QString::fromLatin1(row.path)), QString::fromLatin1(row.expected));
+        EXPECT_EQ(folderOf(std::string(row.path)), std::string(row.expected));
     }
 }
 
-#ifndef Q_OS_WIN
+#ifndef _WIN32
 TEST(ForceExtension, BackslashIsAnOrdinaryCharacterHere)
 {
-    QString path = QStringLiteral("/home/ani/a\\b.c");
-    QString extension = QStringLiteral(".bmp");
+    std::string path = std::string("/home/ani/a\\b.c");
+    std::string extension = std::string(".bmp");
     ForceExtension(path, extension);
-    EXPECT_EQ(path, QStringLiteral("/home/ani/a\\b.bmp"));
-    EXPECT_EQ(folderOf(path), QStringLiteral("/home/ani/"));
+    EXPECT_EQ(path, std::string("/home/ani/a\\b.bmp"));
+    EXPECT_EQ(folderOf(path), std::string("/home/ani/"));
 }
 #endif

@@ -2,7 +2,8 @@
 // the real QFileDialog driven on the offscreen platform.
 
 #include "export/osdialog.h"
-#include "platform/qtfiledialog.h"
+#include "ui/qtfiledialog.h"
+#include "ui/windowhandle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,14 +46,14 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_folder.isValid());
-        m_previous = setFileDialogFunction(showQtFileDialog);
+        m_previous = ruvex::win::setFileDialogFunction(showQtFileDialog);
         m_owner.show();
     }
-    void TearDown() override { setFileDialogFunction(std::move(m_previous)); }
+    void TearDown() override { ruvex::win::setFileDialogFunction(std::move(m_previous)); }
 
     QTemporaryDir m_folder;
     QWidget m_owner;
-    FileDialogFunction m_previous;
+    ruvex::win::FileDialogFunction m_previous;
 };
 
 } // namespace
@@ -103,13 +104,13 @@ TEST_F(QtDialogs, SaveDialogIsBuiltFromTheRecordAndAnswersIntoIt)
         },
         true);
 
-    QString name;
+    std::string name;
     std::int32_t index = 2;
-    const QString result = OSDialog().ShowSave(
-        name, QStringLiteral("Simpan"), QStringLiteral("Gambar|*.bmp|Semua|*.*"), m_folder.path(),
-        QStringLiteral("bmp"), hWndOf(&m_owner), index, QString(), true, 0);
+    const std::string result = OSDialog().ShowSave(name, "Simpan", "Gambar|*.bmp|Semua|*.*",
+                                                   m_folder.path().toStdString(), "bmp",
+                                                   hWndOf(&m_owner), index, {}, true, 0);
 
-    EXPECT_EQ(result, m_folder.filePath(QStringLiteral("baru.bmp")));
+    EXPECT_EQ(result, m_folder.filePath(QStringLiteral("baru.bmp")).toStdString());
     EXPECT_EQ(index, 1);
 }
 
@@ -124,9 +125,9 @@ TEST_F(QtDialogs, OpenDialogFlagsAndCancel)
         },
         false);
 
-    QString name = m_folder.filePath(QStringLiteral("lama.txt"));
+    std::string name = m_folder.filePath(QStringLiteral("lama.txt")).toStdString();
     std::int32_t index = 1;
-    OSDialog().ShowOpen(name, {}, QStringLiteral("Teks|*.txt"), m_folder.path(),
-                        QStringLiteral(".txt"), -1, index, true, 0, {}, true, false, true, 0);
-    EXPECT_EQ(name, QString());
+    OSDialog().ShowOpen(name, {}, "Teks|*.txt", m_folder.path().toStdString(), ".txt", -1, index,
+                        true, 0, {}, true, false, true, 0);
+    EXPECT_EQ(name, "");
 }

@@ -1,11 +1,12 @@
 // The save command end to end: the main window, a fake file dialog answering
 // temporary paths, and fake message boxes.
 
-#include "export/savecommand.h"
 #include "tests/fakefiledialog.h"
 #include "tests/form1controls.h"
 #include "ui/animationtimer.h"
 #include "ui/picturewidget.h"
+#include "ui/savecommand.h"
+#include "ui/windowhandle.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,6 +20,10 @@
 #include <memory>
 
 using namespace std::string_literals;
+using ruvex::win::FileDialogKind;
+using ruvex::win::OFN_HIDEREADONLY;
+using ruvex::win::OFN_OVERWRITEPROMPT;
+using ruvex::win::OPENFILENAME;
 
 namespace {
 
@@ -74,7 +79,7 @@ protected:
     }
     void save() { control<QAction>(*m_form, "mnuSave")->trigger(); }
     PictureWidget* picDisplay() const { return control<PictureWidget>(*m_form, "picDisplay"); }
-    const QImage& picture() const { return picDisplay()->box().Image(); }
+    QImage picture() const { return imageOf(picDisplay()->box().Image()); }
     bool timerEnabled(const char* name) const { return control<AnimationTimer>(*m_form, name)->isEnabled(); }
 
     QTemporaryDir m_folder;
@@ -87,7 +92,7 @@ protected:
 
 TEST_F(SavePicture, MenuWritesThePictureAs24BitBitmap)
 {
-    m_dialog.choose(path(QStringLiteral("gambar")));
+    m_dialog.choose((path(QStringLiteral("gambar"))).toStdString());
     save();
 
     ASSERT_EQ(m_dialog.calls().size(), 1u);
@@ -122,8 +127,8 @@ TEST_F(SavePicture, MenuWritesThePictureAs24BitBitmap)
 
 TEST_F(SavePicture, SecondDialogStartsAtTheFirstPicture)
 {
-    m_dialog.choose(path(QStringLiteral("pertama.png")));
-    m_dialog.choose(path(QStringLiteral("kedua")));
+    m_dialog.choose((path(QStringLiteral("pertama.png"))).toStdString());
+    m_dialog.choose((path(QStringLiteral("kedua"))).toStdString());
     save();
     save();
 
@@ -137,7 +142,7 @@ TEST_F(SavePicture, SecondDialogStartsAtTheFirstPicture)
 
 TEST_F(SavePicture, CancelWritesNothingAndLeavesTheAnimationStopped)
 {
-    m_dialog.choose(path(QStringLiteral("gambar")));
+    m_dialog.choose((path(QStringLiteral("gambar"))).toStdString());
     save();
     control<QRadioButton>(*m_form, "optAnim", 0)->setChecked(true);
     control<AnimationTimer>(*m_form, "Timer1")->setEnabled(true);
@@ -178,7 +183,7 @@ TEST_F(SavePicture, WriteFailureIsShownAndTheWindowStaysUsable)
         QFile file(notAFolder);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    m_dialog.choose(notAFolder + QStringLiteral("/gambar"));
+    m_dialog.choose((notAFolder + QStringLiteral("/gambar")).toStdString());
     save();
 
     ASSERT_EQ(m_prompts.failures.size(), 1u);
@@ -190,7 +195,7 @@ TEST_F(SavePicture, WriteFailureIsShownAndTheWindowStaysUsable)
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("bukan-folder")});
     EXPECT_EQ(readAll(notAFolder), QByteArray());
 
-    m_dialog.choose(path(QStringLiteral("gambar")));
+    m_dialog.choose((path(QStringLiteral("gambar"))).toStdString());
     save();
     EXPECT_EQ(m_form->PicturePath(), path(QStringLiteral("gambar.bmp")));
     EXPECT_TRUE(QFile::exists(m_form->PicturePath()));
@@ -220,7 +225,7 @@ TEST_F(SavePicture, ReplacingAFileOnlyTheForcedNameHitsIsAskedFirst)
         m_prompts.asked.clear();
         m_prompts.replace = row.replace;
         const std::size_t before = m_dialog.calls().size();
-        m_dialog.choose(path(QString::fromLatin1(row.chosen)));
+        m_dialog.choose((path(QString::fromLatin1(row.chosen))).toStdString());
         // After a "no" the dialog comes back; the user then cancels.
         if (row.asked && !row.replace)
             m_dialog.cancel();
@@ -251,7 +256,7 @@ TEST_F(SavePicture, OverlongStoredPathStartsTheNextDialogWithoutAName)
     const QString chosen = folder + u'/' + QString(left, u'f');
     ASSERT_EQ(chosen.size(), 2047);
 
-    m_dialog.choose(chosen);
+    m_dialog.choose((chosen).toStdString());
     save();
     ASSERT_EQ(m_form->PicturePath(), chosen + QStringLiteral(".bmp"));
 

@@ -24,7 +24,7 @@ namespace {
 
 QImage picture(const Form1& form)
 {
-    return control<PictureWidget>(form, "picDisplay")->box().Image().copy();
+    return imageOf(control<PictureWidget>(form, "picDisplay")->box().Image()).copy();
 }
 
 bool timerEnabled(const Form1& form, const char* name)

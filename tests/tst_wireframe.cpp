@@ -11,6 +11,13 @@
 #include <string>
 #include <vector>
 
+using ruvex::win::ColorRef;
+using ruvex::win::DeviceContext;
+using ruvex::win::HDC;
+using ruvex::win::kBlack;
+using ruvex::win::kBlue;
+using ruvex::win::POINTAPI;
+
 namespace {
 
 // Records every call on the surface and its device context.
@@ -153,7 +160,7 @@ TEST(DrawingRun, ARedrawReplacesThePreviousPicture)
     PictureBox box(2);
     box.setOuterSize(400, 400);
     drawWireframe(scene.grid, box, scene.state);
-    const QImage sphere = box.Image().copy();
+    const PixelBuffer sphere = box.Image();
 
     calculateScreenPoints(scene.grid, {396, 396, 400, 400, 0, 150.0f}, 1000.0f, 1000.0f);
     drawWireframe(scene.grid, box, scene.state);

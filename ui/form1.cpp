@@ -1,6 +1,5 @@
 #include "ui/form1.h"
 
-#include "export/savecommand.h"
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
 #include "ui/animationtimer.h"
@@ -9,6 +8,7 @@
 #include "ui/numbertext.h"
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
+#include "ui/savecommand.h"
 #include "ui/storedrangescrollbar.h"
 #include "view/projection.h"
 #include "view/wireframe.h"

@@ -2,12 +2,14 @@
 
 #include "pictures/programpictures.h"
 #include "surface/shapecatalogue.h"
+#include "surface/startup.h"
 #include "ui/animationtimer.h"
 #include "ui/fonts.h"
 #include "ui/form1layout.h"
 #include "ui/form1menubitmaps.h"
 #include "ui/menubitmapcontrol.h"
 #include "ui/picturewidget.h"
+#include "ui/qtcolours.h"
 #include "ui/qtext.h"
 #include "ui/storedrangescrollbar.h"
 #include "ui/twips.h"
@@ -29,10 +31,10 @@
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
-const QColor kBlackColor(0, 0, 0);
-const QColor kWhiteColor(255, 255, 255);
-const QColor kBlueColor(0, 0, 255);
+const QColor kYellow = qColorOf(ruvex::win::kYellow);
+const QColor kBlackColor = qColorOf(ruvex::win::kBlack);
+const QColor kWhiteColor = qColorOf(ruvex::win::kWhite);
+const QColor kBlueColor = qColorOf(ruvex::win::kBlue);
 
 constexpr int kFirstStandardShape = 7; // buttons from here on are the extra figures
 
@@ -116,7 +118,7 @@ void createPerspectiveControls(Form1Controls& ui, QWidget* client)
     ui.frmPerspec->setObjectName(QStringLiteral("frmPerspec"));
     setYellowOnBlack(ui.frmPerspec);
 
-    ui.VScroll2 = new StoredRangeScrollBar(350, 100, 10, 10, 150, ui.frmPerspec);
+    ui.VScroll2 = new StoredRangeScrollBar(350, 100, 10, 10, StartupDefaults::kPerspectiveScrollValue, ui.frmPerspec);
     ui.VScroll2->setObjectName(QStringLiteral("VScroll2"));
     ui.VScroll2->setEnabled(false);
 
@@ -198,7 +200,7 @@ void createAspectControls(Form1Controls& ui, QWidget* client)
     const QPalette defaults = QApplication::palette();
     setColours(ui.frmAspect, defaults.color(QPalette::WindowText), defaults.color(QPalette::Window));
 
-    ui.VScroll1 = new StoredRangeScrollBar(16, 0, 1, 1, 10, ui.frmAspect);
+    ui.VScroll1 = new StoredRangeScrollBar(16, 0, 1, 1, StartupDefaults::kAspectTenths, ui.frmAspect);
     ui.VScroll1->setObjectName(QStringLiteral("VScroll1"));
 
     ui.LabAspect = new QLabel(QStringLiteral("LabAspect"), ui.frmAspect);

@@ -1,6 +1,7 @@
 #include "ui/form1menubitmaps.h"
 
 #include "pictures/programpictures.h"
+#include "platform/colours.h"
 #include "ui/fonts.h"
 
 #include <QFont>
@@ -18,7 +19,7 @@ constexpr std::array<const char*, 8> kKeys = {
 
 // Bitmap 2 has no mask: white (0x00BBGGRR) is its transparent colour.
 constexpr int kTransparentBitmap = 2;
-constexpr qlonglong kWhite = 16777215;
+constexpr auto kWhite = static_cast<qlonglong>(ruvex::win::kWhite);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "ui/infowindow.h"
 
 #include "ui/fonts.h"
+#include "ui/qtcolours.h"
 #include "ui/qtext.h"
 #include "ui/twips.h"
 
@@ -34,7 +35,7 @@ InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, layout.background == InfoBackground::White
-                                           ? QColor(Qt::white)
+                                           ? qColorOf(ruvex::win::kWhite)
                                            : colours.color(QPalette::Button));
     setPalette(colours);
     setAutoFillBackground(true);
@@ -70,9 +71,9 @@ void InfoWindow::createLabel()
     m_label->setFont(timesNewRomanFont(9.75, m_layout.labelItalic));
     if (m_layout.labelColours != LabelColours::Default) {
         QPalette colours = m_label->palette();
-        colours.setColor(QPalette::Window, Qt::white);
+        colours.setColor(QPalette::Window, qColorOf(ruvex::win::kWhite));
         if (m_layout.labelColours == LabelColours::BlackOnWhite)
-            colours.setColor(QPalette::WindowText, Qt::black);
+            colours.setColor(QPalette::WindowText, qColorOf(ruvex::win::kBlack));
         m_label->setPalette(colours);
         m_label->setAutoFillBackground(true);
     }

@@ -1,11 +1,11 @@
 // RUVEX Display 3D: turns the classical solids of analytic geometry as
 // wireframes, with their definitions in Indonesian.
 
-#include "platform/qtfiledialog.h"
 #include "ui/centring.h"
 #include "ui/displaycheck.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
+#include "ui/qtfiledialog.h"
 #include "ui/transientsettings.h"
 
 #include <QApplication>

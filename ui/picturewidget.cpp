@@ -25,7 +25,7 @@ void PictureWidget::setOuterSize(int width, int height)
 void PictureWidget::showChanges()
 {
     const int border = m_box.borderWidth();
-    const QRect changed = m_box.takeChangedRect();
+    const QRect changed = toQRect(m_box.takeChangedRect());
     if (!changed.isEmpty())
         update(changed.translated(border, border));
 }
@@ -40,7 +40,21 @@ void PictureWidget::paintEvent(QPaintEvent* event)
     // Only the asked-for part of the image: a turning solid changes a small
     // part of the picture per frame.
     const QRect target = event->rect().intersected(interior);
-    painter.drawImage(target, m_box.Image(), target.translated(-border, -border));
+    painter.drawImage(target, imageOf(m_box.Image()), target.translated(-border, -border));
+}
+
+QImage imageOf(const PixelBuffer& picture)
+{
+    if (picture.isEmpty())
+        return {};
+    // The const constructor: any write through the image copies it first.
+    return QImage(reinterpret_cast<const uchar*>(picture.bits()), picture.width(), picture.height(),
+                  picture.bytesPerLine(), QImage::Format_RGB32);
+}
+
+QRect toQRect(const PixelRect& rect)
+{
+    return rect.isEmpty() ? QRect() : QRect(rect.x, rect.y, rect.width, rect.height);
 }
 
 QPointF PictureWidget::interiorPosition(const QMouseEvent* event) const

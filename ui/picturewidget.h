@@ -1,6 +1,6 @@
 #pragma once
 // The drawing area on screen: a 2-pixel sunken border around the persistent
-// image of a PictureBox. Painting only copies that image; pointer moves and
+// picture of a PictureBox. Painting only copies that picture; pointer moves and
 // button releases are reported in interior pixels with the button and shift
 // codes of the handlers (left 1, right 2, middle 4; shift 1, ctrl 2, alt 4).
 //
@@ -8,6 +8,8 @@
 
 #include "platform/picturebox.h"
 
+#include <QImage>
+#include <QRect>
 #include <QWidget>
 
 class PictureWidget final : public QWidget {
@@ -40,6 +42,11 @@ private:
 
     PictureBox m_box;
 };
+
+// The picture's own pixels seen as a read-only QImage, without a copy: valid
+// while the picture is neither resized nor destroyed. Null for an empty one.
+QImage imageOf(const PixelBuffer& picture);
+QRect toQRect(const PixelRect& rect);
 
 short buttonCode(Qt::MouseButtons buttons);
 short shiftCode(Qt::KeyboardModifiers modifiers);

@@ -1,4 +1,6 @@
-#include "platform/qtfiledialog.h"
+#include "ui/qtfiledialog.h"
+
+#include "ui/windowhandle.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -8,6 +10,12 @@
 #include <optional>
 
 namespace {
+
+using ruvex::win::FileDialogKind;
+using ruvex::win::OFN_ALLOWMULTISELECT;
+using ruvex::win::OFN_FILEMUSTEXIST;
+using ruvex::win::OFN_OVERWRITEPROMPT;
+using ruvex::win::OPENFILENAME;
 
 QString fromDialogText(const std::string& text)
 {
@@ -73,7 +81,7 @@ void configure(QFileDialog& dialog, FileDialogKind kind, const OPENFILENAME& rec
 
 void installQtFileDialogs()
 {
-    setFileDialogFunction(showQtFileDialog);
+    ruvex::win::setFileDialogFunction(showQtFileDialog);
 }
 
 QStringList qtNameFilters(const std::string& filter)
@@ -102,7 +110,7 @@ std::string selectionText(const QStringList& files)
     return text;
 }
 
-int showQtFileDialog(FileDialogKind kind, OPENFILENAME& record)
+int showQtFileDialog(ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& record)
 {
     auto* owner = qobject_cast<QWidget*>(windowOf(record.hwndOwner));
     QFileDialog dialog(owner ? owner->window() : nullptr);

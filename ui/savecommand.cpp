@@ -1,27 +1,28 @@
-#include "export/savecommand.h"
+#include "ui/savecommand.h"
 
-#include "export/bitmapfile.h"
 #include "export/osdialog.h"
 #include "export/picturepath.h"
-#include "platform/windowhandle.h"
+#include "ui/picturewidget.h"
+#include "ui/windowhandle.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
 
 #include <utility>
 
 namespace {
 
-const QString kDialogTitle = QStringLiteral("Save Gambar Bangun Ruang *.bmp");
-const QString kFilter = QStringLiteral("Save Gambar Bangun Ruang|*.bmp");
+const std::string kDialogTitle = "Save Gambar Bangun Ruang *.bmp";
+const std::string kFilter = "Save Gambar Bangun Ruang|*.bmp";
 const QString kMessageTitle = QStringLiteral("Save Gambar");
 
 bool askToReplace(QWidget* owner, const QString& path)
 {
     QMessageBox box(QMessageBox::Question, kMessageTitle,
-                    QStringLiteral("File %1 sudah ada.\nApakah file itu akan diganti?").arg(path),
-                    QMessageBox::NoButton, owner);
+        QStringLiteral("File %1 sudah ada.\nApakah file itu akan diganti?").arg(path), QMessageBox::NoButton,
+        owner);
     QPushButton* yes = box.addButton(QStringLiteral("Ya"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Tidak"), QMessageBox::NoRole);
     box.setDefaultButton(no);
@@ -33,14 +34,15 @@ bool askToReplace(QWidget* owner, const QString& path)
 void showFailure(QWidget* owner, const QString& path, const QString& reason)
 {
     QMessageBox box(QMessageBox::Warning, kMessageTitle,
-                    QStringLiteral("Gambar tidak dapat disimpan ke file\n%1\n\n%2").arg(path, reason),
-                    QMessageBox::Ok, owner);
+        QStringLiteral("Gambar tidak dapat disimpan ke file\n%1\n\n%2").arg(path, reason), QMessageBox::Ok,
+        owner);
     box.exec();
 }
 
+// The prompts setSavePrompts installed; see there why this is global.
 SavePrompts& installedPrompts()
 {
-    static SavePrompts prompts{askToReplace, showFailure};
+    static SavePrompts prompts { askToReplace, showFailure };
     return prompts;
 }
 
@@ -66,6 +68,22 @@ QString failureReason(const QString& path, const QString& systemReason)
 
 } // namespace
 
+std::optional<QString> writeBitmapFile(const QString& path, const QImage& image)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // Qt writes a 32-bit RGB image as exactly the 24-bit bitmap described.
+    if (!image.save(&file, "BMP")) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
 SavePrompts setSavePrompts(SavePrompts prompts)
 {
     return std::exchange(installedPrompts(), std::move(prompts));
@@ -77,21 +95,23 @@ SaveCommand::SaveCommand(QWidget* owner, QString& picturePath)
 {
 }
 
-SaveCommand::Outcome SaveCommand::run(const QImage& picture)
+SaveCommand::Outcome SaveCommand::run(const PixelBuffer& picture)
 {
     for (;;) {
         if (!chooseFile())
             return Outcome::Cancelled;
         const QString chosen = m_path;
-        QString extension = QStringLiteral(".bmp");
-        ForceExtension(m_path, extension);
+        std::string path = m_path.toStdString();
+        std::string extension = ".bmp";
+        ForceExtension(path, extension);
+        m_path = QString::fromStdString(path);
         if (mayWrite(chosen))
             break;
         // "No": back to the dialog with the name that was refused, as after
         // the dialog's own question.
     }
 
-    if (const auto failure = writeBitmapFile(m_path, picture)) {
+    if (const auto failure = writeBitmapFile(m_path, imageOf(picture))) {
         const QString path = std::exchange(m_path, QString());
         if (const auto& report = installedPrompts().reportFailure)
             report(m_owner, path, failureReason(path, *failure));
@@ -102,18 +122,19 @@ SaveCommand::Outcome SaveCommand::run(const QImage& picture)
 
 bool SaveCommand::chooseFile()
 {
-    const QString folder = folderOf(m_path);
+    std::string path = m_path.toStdString();
+    const std::string folder = folderOf(path);
     // The forced extension can push a path the dialog allowed past its
     // buffer; such a name would be refused, so that dialog starts with the
     // folder alone.
-    if (static_cast<std::size_t>(m_path.toUtf8().size()) > OSDialog::kBufferLength)
-        m_path.clear();
+    if (path.size() > OSDialog::kBufferLength)
+        path.clear();
 
     // One dialog object per question; it keeps nothing worth holding on to.
     OSDialog dialog;
     std::int32_t filterIndex = 0;
-    dialog.ShowSave(m_path, kDialogTitle, kFilter, folder, QString(), hWndOf(m_owner), filterIndex,
-                    QString(), true, 0);
+    dialog.ShowSave(path, kDialogTitle, kFilter, folder, {}, hWndOf(m_owner), filterIndex, {}, true, 0);
+    m_path = QString::fromStdString(path);
     return !m_path.isEmpty();
 }
 

@@ -6,17 +6,17 @@
 // since been destroyed resolves to no window instead of to a stranger.
 //
 // The table only maps numbers to objects: it does not own, show or close
-// windows, and it needs nothing of QtWidgets (the dialog code casts back).
+// windows. It is one table for the whole process, because a number has to
+// mean the same window wherever it travels, through records that carry
+// nothing else.
 
-#include <QObject>
+#include "platform/handles.h"
 
-#include <cstdint>
-
-using HWND = std::int32_t;
+class QObject;
 
 // The handle of `window`, the same number on every call; 0 for null.
-HWND hWndOf(QObject* window);
+ruvex::win::HWND hWndOf(QObject* window);
 
 // The window a handle stands for, or null for 0, an unknown number or a
 // window that no longer exists.
-QObject* windowOf(HWND handle);
+QObject* windowOf(ruvex::win::HWND handle);

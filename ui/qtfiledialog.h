@@ -24,7 +24,7 @@
 // Makes the Qt dialogs the ones GetOpenFileNameA / GetSaveFileNameA show.
 void installQtFileDialogs();
 
-int showQtFileDialog(FileDialogKind kind, OPENFILENAME& record);
+int showQtFileDialog(ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& record);
 
 // The record's "desc NUL pattern NUL ... NUL NUL" as Qt name filters
 // ("desc (pattern pattern)"); a description without a pattern is dropped.

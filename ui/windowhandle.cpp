@@ -1,8 +1,11 @@
-#include "platform/windowhandle.h"
+#include "ui/windowhandle.h"
 
+#include <QObject>
 #include <QPointer>
 
 #include <vector>
+
+using ruvex::win::HWND;
 
 namespace {
 

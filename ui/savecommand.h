@@ -11,10 +11,13 @@
 // path. Its two messages to the user go through SavePrompts, which tests
 // replace so that no message box ever waits for a click.
 
+#include "platform/pixelbuffer.h"
+
 #include <QImage>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -26,9 +29,18 @@ struct SavePrompts {
     std::function<void(QWidget* owner, const QString& path, const QString& reason)> reportFailure;
 };
 
-// Installs `prompts` and returns the previous ones. The program starts with
-// Indonesian message boxes.
+// The one replacement point of the prompts: installs `prompts` and returns
+// the previous ones. The program starts with Indonesian message boxes. It is
+// process-wide because the command is made afresh by the menu and the pointer
+// handlers of the main window, which have nothing to pass them through.
 SavePrompts setSavePrompts(SavePrompts prompts);
+
+// Writes `image` to `path` as a Windows bitmap: 24 bits a pixel, no
+// compression, rows bottom-up and padded to four bytes, colours in
+// blue-green-red order. A file of that name is either replaced whole or left
+// untouched, never half-written. Returns nothing on success, otherwise the
+// system's reason for the failure.
+std::optional<QString> writeBitmapFile(const QString& path, const QImage& image);
 
 class SaveCommand {
 public:
@@ -39,7 +51,7 @@ public:
     // was saved.
     SaveCommand(QWidget* owner, QString& picturePath);
 
-    Outcome run(const QImage& picture);
+    Outcome run(const PixelBuffer& picture);
 
 private:
     bool chooseFile();

@@ -1,0 +1,43 @@
+#include "platform/pixelbuffer.h"
+
+#include <algorithm>
+#include <cstring>
+
+PixelRect PixelRect::united(const PixelRect& other) const
+{
+    if (other.isEmpty())
+        return *this;
+    if (isEmpty())
+        return other;
+    const int left = std::min(x, other.x);
+    const int top = std::min(y, other.y);
+    return { left, top, std::max(right(), other.right()) - left, std::max(bottom(), other.bottom()) - top };
+}
+
+PixelRect PixelRect::intersected(const PixelRect& other) const
+{
+    const int left = std::max(x, other.x);
+    const int top = std::max(y, other.y);
+    const PixelRect both { left, top, std::min(right(), other.right()) - left,
+        std::min(bottom(), other.bottom()) - top };
+    return both.isEmpty() ? PixelRect {} : both;
+}
+
+void PixelBuffer::reset(int width, int height, std::uint32_t pixel)
+{
+    m_width = std::max(0, width);
+    m_height = std::max(0, height);
+    m_pixels.assign(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), pixel);
+}
+
+void PixelBuffer::fill(std::uint32_t pixel)
+{
+    // Every redraw starts with this, so white (and black) go the fastest
+    // way: four equal bytes are a byte fill, which the library does in wide
+    // stores that a plain loop of 32-bit stores is not compiled to.
+    const auto byte = static_cast<unsigned char>(pixel & 0xFF);
+    if (pixel == byte * 0x01010101u)
+        std::memset(m_pixels.data(), byte, m_pixels.size() * sizeof(std::uint32_t));
+    else
+        std::fill(m_pixels.begin(), m_pixels.end(), pixel);
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The persistent picture of the drawing area: width x height pixels of 32
+// bits, 0xFFRRGGBB, rows one after another without padding. That is the
+// layout of the window toolkit's 32-bit RGB image, so the window side shows
+// and saves this very memory without copying it.
+//
+// PixelRect is the rectangle of pixels that changed, for a partial repaint.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Pixels x .. x + width - 1 by y .. y + height - 1; empty when either size is
+// not positive.
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+    int right() const { return x + width; } // one past the last column
+    int bottom() const { return y + height; } // one past the last row
+
+    // The smallest rectangle holding both; an empty one adds nothing.
+    PixelRect united(const PixelRect& other) const;
+    // The common part, or an empty rectangle.
+    PixelRect intersected(const PixelRect& other) const;
+    bool contains(const PixelRect& other) const { return other.isEmpty() || united(other) == *this; }
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+class PixelBuffer {
+public:
+    // Drops the old pixels; the new ones all hold `pixel`.
+    // Negative sizes count as 0.
+    void reset(int width, int height, std::uint32_t pixel);
+    void fill(std::uint32_t pixel);
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    bool isEmpty() const { return m_pixels.empty(); }
+    // Pixels from one row to the next, and the same in bytes.
+    std::ptrdiff_t stride() const { return m_width; }
+    int bytesPerLine() const { return m_width * 4; }
+    PixelRect rect() const { return { 0, 0, m_width, m_height }; }
+
+    // Null while empty. The pointer stays valid until the next reset.
+    std::uint32_t* bits() { return m_pixels.empty() ? nullptr : m_pixels.data(); }
+    const std::uint32_t* bits() const { return m_pixels.empty() ? nullptr : m_pixels.data(); }
+    std::uint32_t pixel(int x, int y) const
+    {
+        return m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width)
+            + static_cast<std::size_t>(x)];
+    }
+
+    friend bool operator==(const PixelBuffer&, const PixelBuffer&) = default;
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<std::uint32_t> m_pixels;
+};
