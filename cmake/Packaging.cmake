@@ -1,9 +1,7 @@
 # Installing the program and building a Debian package of it.
 
-include(GNUInstallDirs)
-
 install(TARGETS ruvex3d RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/ruvex3d.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/ruvex3d.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
 set(CPACK_GENERATOR DEB)
