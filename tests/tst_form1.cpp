@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -111,6 +112,48 @@ TEST(Form1Redraw, PointerMovesTurnTheSolidWithOrWithoutButtons)
     form.picDisplay_MouseMove(2, 3, 100, 100);
     form.picDisplay_MouseMove(0, 0, 58, 248);
     EXPECT_EQ(picture(form), turned);
+}
+
+// Collects the parts of a widget that the toolkit asks it to repaint.
+class PaintedRegion : public QObject {
+public:
+    explicit PaintedRegion(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion region;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+// Only the changed part of the picture is repainted, and all of it is: every
+// pixel that differs between two pictures lies in the repainted region.
+TEST(Form1Redraw, RepaintCoversExactlyWhatChanged)
+{
+    Form1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    PictureWidget* area = picDisplay(form);
+    for (const QPoint to : {QPoint(210, 190), QPoint(20, 380), QPoint(395, 0)}) {
+        QCoreApplication::processEvents();
+        const QImage before = picture(form);
+        PaintedRegion painted(area);
+        QTest::mouseMove(area, to);
+        QCoreApplication::processEvents();
+        const QImage after = picture(form);
+        QRect changed;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (before.pixel(x, y) != after.pixel(x, y))
+                    changed |= QRect(x + 2, y + 2, 1, 1); // widget pixels, past the border
+        ASSERT_FALSE(changed.isEmpty());
+        EXPECT_TRUE(painted.region.contains(changed)) << "moving to " << to.x() << "," << to.y();
+        EXPECT_LT(painted.region.boundingRect().width() * painted.region.boundingRect().height(), 400 * 400)
+            << "the whole area was repainted";
+    }
 }
 
 TEST(Form1Redraw, ShapeButtonsRebuildFromPositionZero)
