@@ -2,13 +2,27 @@
 
 namespace {
 
+// A drive letter and its colon ("C:") name a folder on Windows even without a
+// separator after them ("C:gambar" lies in the current folder of drive C).
+std::size_t drivePrefixLength(const std::string& path)
+{
+#ifdef _WIN32
+    const bool letter = !path.empty() && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    if (letter && path.size() >= 2 && path[1] == ':')
+        return 2;
+#else
+    (void)path;
+#endif
+    return 0;
+}
+
 std::size_t fileNameStart(const std::string& path)
 {
     for (std::size_t n = path.size(); n > 0; --n) {
         if (isFolderSeparator(path[n - 1]))
             return n;
     }
-    return 0;
+    return drivePrefixLength(path);
 }
 
 } // namespace

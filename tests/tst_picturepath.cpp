@@ -68,3 +68,32 @@ TEST(ForceExtension, BackslashIsAnOrdinaryCharacterHere)
     EXPECT_EQ(folderOf(path), std::string("/home/ani/"));
 }
 #endif
+
+#ifdef _WIN32
+// Windows paths: both separators, drive letters, dots in folder names and
+// network (UNC) paths keep the picture in the folder they name.
+TEST(PicturePathOnWindows, FileNameIsFoundAfterEitherSeparatorOrADrive)
+{
+    const struct {
+        const char* path;
+        const char* forced;
+        const char* folder;
+    } rows[] = {
+        {"C:\\Users\\guru\\gambar", "C:\\Users\\guru\\gambar.bmp", "C:\\Users\\guru\\"},
+        {"C:\\data.v2\\x", "C:\\data.v2\\x.bmp", "C:\\data.v2\\"},
+        {"C:/data.v2/x.png", "C:/data.v2/x.bmp", "C:/data.v2/"},
+        {"C:\\a/b\\peta.lama.bmp", "C:\\a/b\\peta.bmp", "C:\\a/b\\"},
+        {"\\\\server.lokal\\share\\gambar", "\\\\server.lokal\\share\\gambar.bmp", "\\\\server.lokal\\share\\"},
+        {"C:gambar.jpg", "C:gambar.bmp", "C:"},
+        {"d:.gambar", "d:.bmp", "d:"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path);
+        std::string path = row.path;
+        std::string extension = ".BMP";
+        ForceExtension(path, extension);
+        EXPECT_EQ(path, std::string(row.forced));
+        EXPECT_EQ(folderOf(path), std::string(row.folder));
+    }
+}
+#endif
