@@ -25,8 +25,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -128,7 +128,9 @@ struct Segment {
 std::vector<Segment> segmentsOf(const PointGrid& grid)
 {
     std::vector<Segment> segments;
-    auto at = [&](int j, int i) { return std::pair{toPixel(grid.ScreenX(j, i)), toPixel(grid.ScreenY(j, i))}; };
+    auto at = [&](int j, int i) {
+        return std::pair{toPixel(grid.ScreenX(j, i)), toPixel(grid.ScreenY(j, i))};
+    };
     for (int i = 1; i <= kGridSize; ++i)
         for (int j = 2; j <= kGridSize; ++j)
             segments.push_back({at(j - 1, i).first, at(j - 1, i).second, at(j, i).first, at(j, i).second, 0});
@@ -230,7 +232,8 @@ double millisecondsSinceProcessStart()
     constexpr int kStartTimeField = 22 - 3;
     if (fields.size() <= kStartTimeField)
         return -1.0;
-    const double startSeconds = fields[kStartTimeField].toDouble() / static_cast<double>(sysconf(_SC_CLK_TCK));
+    const double startSeconds
+        = fields[kStartTimeField].toDouble() / static_cast<double>(sysconf(_SC_CLK_TCK));
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
     return (static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9 - startSeconds) * 1000.0;

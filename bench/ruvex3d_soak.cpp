@@ -47,7 +47,8 @@ void run(Form1& form, long ticks, long firstTick)
             form.Timer2_Timer();
         // A pointer move every few ticks, as a user's hand would add.
         if (tick % 7 == 0)
-            form.picDisplay_MouseMove(0, 0, static_cast<float>(tick % 396), static_cast<float>((tick * 3) % 396));
+            form.picDisplay_MouseMove(0, 0, static_cast<float>(tick % 396),
+                                      static_cast<float>((tick * 3) % 396));
         if (tick % 5000 == 0)
             form.Option1_Click(static_cast<short>((tick / 5000) % 15));
         // Let the window paint, as the event loop would between ticks.

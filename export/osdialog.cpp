@@ -39,8 +39,9 @@ void refuseOverlong(const std::string& fileName, const std::string& fileTitle)
 }
 
 OPENFILENAME makeRecord(const std::string& fileName, const std::string& dialogTitle,
-    const std::string& filter, const std::string& initialDir, const std::string& defaultExt,
-    std::int32_t owner, std::int32_t filterIndex, const std::string& fileTitle, std::uint32_t flags)
+                        const std::string& filter, const std::string& initialDir,
+                        const std::string& defaultExt, std::int32_t owner, std::int32_t filterIndex,
+                        const std::string& fileTitle, std::uint32_t flags)
 {
     OPENFILENAME record;
     record.lStructSize = ruvex::win::kOpenFileNameSize;
@@ -64,14 +65,16 @@ OPENFILENAME makeRecord(const std::string& fileName, const std::string& dialogTi
 
 FileNameTooLong::FileNameTooLong(const char* argument, std::size_t bytes)
     : std::length_error(std::string("initial ") + argument + " of " + std::to_string(bytes)
-        + " bytes does not fit the dialog buffer of " + std::to_string(OSDialog::kBufferLength) + " bytes")
+                        + " bytes does not fit the dialog buffer of "
+                        + std::to_string(OSDialog::kBufferLength) + " bytes")
 {
 }
 
 std::string OSDialog::ShowOpen(std::string& fileName, const std::string& dialogTitle,
-    const std::string& filter, const std::string& initialDir, const std::string& defaultExt,
-    std::int32_t owner, std::int32_t& filterIndex, bool allowMultiSelect, std::int32_t,
-    const std::string& fileTitle, bool fileMustExist, bool readOnly, bool hideReadOnly, std::int32_t)
+                               const std::string& filter, const std::string& initialDir,
+                               const std::string& defaultExt, std::int32_t owner, std::int32_t& filterIndex,
+                               bool allowMultiSelect, std::int32_t, const std::string& fileTitle,
+                               bool fileMustExist, bool readOnly, bool hideReadOnly, std::int32_t)
 {
     refuseOverlong(fileName, fileTitle);
 
@@ -85,8 +88,8 @@ std::string OSDialog::ShowOpen(std::string& fileName, const std::string& dialogT
     if (readOnly)
         flags |= ruvex::win::OFN_READONLY;
 
-    OPENFILENAME record = makeRecord(
-        fileName, dialogTitle, filter, initialDir, defaultExt, owner, filterIndex, fileTitle, flags);
+    OPENFILENAME record = makeRecord(fileName, dialogTitle, filter, initialDir, defaultExt, owner,
+                                     filterIndex, fileTitle, flags);
     if (GetOpenFileNameA(&record) == 1) {
         // Two NULs in a row end a properly terminated answer (and a list of
         // several files). Without them the answer filled the buffer: the
@@ -101,9 +104,9 @@ std::string OSDialog::ShowOpen(std::string& fileName, const std::string& dialogT
 }
 
 std::string OSDialog::ShowSave(std::string& fileName, const std::string& dialogTitle,
-    const std::string& filter, const std::string& initialDir, const std::string& defaultExt,
-    std::int32_t owner, std::int32_t& filterIndex, const std::string& fileTitle, bool overwritePrompt,
-    std::int32_t extraFlags)
+                               const std::string& filter, const std::string& initialDir,
+                               const std::string& defaultExt, std::int32_t owner, std::int32_t& filterIndex,
+                               const std::string& fileTitle, bool overwritePrompt, std::int32_t extraFlags)
 {
     refuseOverlong(fileName, fileTitle);
 
@@ -113,8 +116,8 @@ std::string OSDialog::ShowSave(std::string& fileName, const std::string& dialogT
     if (overwritePrompt)
         flags |= ruvex::win::OFN_OVERWRITEPROMPT;
 
-    OPENFILENAME record = makeRecord(
-        fileName, dialogTitle, filter, initialDir, defaultExt, owner, filterIndex, fileTitle, flags);
+    OPENFILENAME record = makeRecord(fileName, dialogTitle, filter, initialDir, defaultExt, owner,
+                                     filterIndex, fileTitle, flags);
     if (GetSaveFileNameA(&record) == 1) {
         fileName = CutAtNull(record.lpstrFile);
         filterIndex = static_cast<std::int32_t>(record.nFilterIndex);

@@ -33,16 +33,17 @@ public:
     // `readOnly` and hidden with `hideReadOnly`. With several files chosen
     // the path passed back is their folder.
     std::string ShowOpen(std::string& fileName, const std::string& dialogTitle, const std::string& filter,
-        const std::string& initialDir, const std::string& defaultExt, std::int32_t owner,
-        std::int32_t& filterIndex, bool allowMultiSelect, std::int32_t unused9, const std::string& fileTitle,
-        bool fileMustExist, bool readOnly, bool hideReadOnly, std::int32_t unused14);
+                         const std::string& initialDir, const std::string& defaultExt, std::int32_t owner,
+                         std::int32_t& filterIndex, bool allowMultiSelect, std::int32_t unused9,
+                         const std::string& fileTitle, bool fileMustExist, bool readOnly, bool hideReadOnly,
+                         std::int32_t unused14);
 
     // `extraFlags` are merged into the dialog's flags, except the hook and
     // template bits, which this program has nothing to give.
     std::string ShowSave(std::string& fileName, const std::string& dialogTitle, const std::string& filter,
-        const std::string& initialDir, const std::string& defaultExt, std::int32_t owner,
-        std::int32_t& filterIndex, const std::string& fileTitle, bool overwritePrompt,
-        std::int32_t extraFlags);
+                         const std::string& initialDir, const std::string& defaultExt, std::int32_t owner,
+                         std::int32_t& filterIndex, const std::string& fileTitle, bool overwritePrompt,
+                         std::int32_t extraFlags);
 
 private:
     static std::string CutAtNull(const std::string& text);

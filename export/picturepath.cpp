@@ -7,7 +7,8 @@ namespace {
 std::size_t drivePrefixLength(const std::string& path)
 {
 #ifdef _WIN32
-    const bool letter = !path.empty() && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    const bool letter
+        = !path.empty() && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
     if (letter && path.size() >= 2 && path[1] == ':')
         return 2;
 #else

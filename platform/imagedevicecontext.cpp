@@ -75,7 +75,7 @@ void ImageDeviceContext::attach(PixelBuffer* buffer)
 POINTAPI ImageDeviceContext::moveTo(int x, int y)
 {
     const POINTAPI previous = m_current;
-    m_current = { x, y };
+    m_current = {x, y};
     return previous;
 }
 
@@ -84,9 +84,9 @@ PixelRect ImageDeviceContext::takePaintedBounds()
     if (!m_painted)
         return {};
     m_painted = false;
-    const PixelRect painted { m_paintedLeft, m_paintedTop, m_paintedRight - m_paintedLeft + 1,
-        m_paintedBottom - m_paintedTop + 1 };
-    return painted.intersected({ 0, 0, m_width, m_height });
+    const PixelRect painted{m_paintedLeft, m_paintedTop, m_paintedRight - m_paintedLeft + 1,
+                            m_paintedBottom - m_paintedTop + 1};
+    return painted.intersected({0, 0, m_width, m_height});
 }
 
 inline void ImageDeviceContext::notePainted(int x0, int y0, int x1, int y1)
@@ -102,10 +102,10 @@ inline void ImageDeviceContext::notePainted(int x0, int y0, int x1, int y1)
         m_paintedRight = x0 + after;
         m_paintedBottom = y0 + after;
     }
-    m_paintedLeft = std::min({ m_paintedLeft, x0 - before, x1 - before });
-    m_paintedTop = std::min({ m_paintedTop, y0 - before, y1 - before });
-    m_paintedRight = std::max({ m_paintedRight, x0 + after, x1 + after });
-    m_paintedBottom = std::max({ m_paintedBottom, y0 + after, y1 + after });
+    m_paintedLeft = std::min({m_paintedLeft, x0 - before, x1 - before});
+    m_paintedTop = std::min({m_paintedTop, y0 - before, y1 - before});
+    m_paintedRight = std::max({m_paintedRight, x0 + after, x1 + after});
+    m_paintedBottom = std::max({m_paintedBottom, y0 + after, y1 + after});
 }
 
 void ImageDeviceContext::lineTo(int x, int y)
@@ -114,7 +114,7 @@ void ImageDeviceContext::lineTo(int x, int y)
         notePainted(m_current.x, m_current.y, x, y);
         drawLine(m_current.x, m_current.y, x, y);
     }
-    m_current = { x, y };
+    m_current = {x, y};
 }
 
 void ImageDeviceContext::setPenColor(ColorRef color)

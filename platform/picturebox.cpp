@@ -47,7 +47,7 @@ void PictureBox::collectPainted()
 PixelRect PictureBox::takeChangedRect()
 {
     collectPainted();
-    return std::exchange(m_changed, PixelRect {});
+    return std::exchange(m_changed, PixelRect{});
 }
 
 void PictureBox::setForeColor(ColorRef color)

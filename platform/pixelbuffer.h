@@ -43,7 +43,7 @@ public:
     // Pixels from one row to the next, and the same in bytes.
     std::ptrdiff_t stride() const { return m_width; }
     int bytesPerLine() const { return m_width * 4; }
-    PixelRect rect() const { return { 0, 0, m_width, m_height }; }
+    PixelRect rect() const { return {0, 0, m_width, m_height}; }
 
     // Null while empty. The pointer stays valid until the next reset.
     std::uint32_t* bits() { return m_pixels.empty() ? nullptr : m_pixels.data(); }
@@ -51,7 +51,7 @@ public:
     std::uint32_t pixel(int x, int y) const
     {
         return m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width)
-            + static_cast<std::size_t>(x)];
+                        + static_cast<std::size_t>(x)];
     }
 
     friend bool operator==(const PixelBuffer&, const PixelBuffer&) = default;

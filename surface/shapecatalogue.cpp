@@ -6,9 +6,14 @@
 namespace {
 
 constexpr std::array<std::string_view, kShapeCount> kCaptions = {
-    "Bola",        "Ellipsoida (2 buah)", "Hyperboloida", "Kerucut",     "Paraboloida",
-    "Setengah Bola", "Tabung",            "Hyperboloid",  "Flat surface", "Sine wave",
-    "Bendy blades", "Parabloid",          "Semi-sphere",  "Torus",        "Wheel",
+    "Bola",         "Ellipsoida (2 buah)",
+    "Hyperboloida", "Kerucut",
+    "Paraboloida",  "Setengah Bola",
+    "Tabung",       "Hyperboloid",
+    "Flat surface", "Sine wave",
+    "Bendy blades", "Parabloid",
+    "Semi-sphere",  "Torus",
+    "Wheel",
 };
 
 constexpr std::array<std::string_view, 7> kDescriptions = {
@@ -79,8 +84,7 @@ Point3 revolve(double rho, const Angle& v, double k, double h)
     return {rho * v.cos, k * rho * v.sin, h};
 }
 
-std::optional<Point3> shapePoint(int index, const Angle& u, const Angle& v, double h, double r,
-                                 double k)
+std::optional<Point3> shapePoint(int index, const Angle& u, const Angle& v, double h, double r, double k)
 {
     switch (index) {
     case 0:

@@ -38,12 +38,12 @@ public:
     // `path` in UTF-8.
     void choose(const std::string& path, std::uint32_t filterIndex = 1)
     {
-        m_answers.push_back({ path, filterIndex });
+        m_answers.push_back({path, filterIndex});
     }
     // The raw buffer, NULs and all, padded to the record's size.
     void answerBuffer(std::string buffer, std::uint32_t filterIndex = 1)
     {
-        m_answers.push_back({ std::move(buffer), filterIndex });
+        m_answers.push_back({std::move(buffer), filterIndex});
     }
     void cancel() { m_answers.push_back({}); }
 
@@ -53,7 +53,7 @@ public:
 private:
     int answer(ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& record)
     {
-        m_calls.push_back({ kind, record });
+        m_calls.push_back({kind, record});
         if (m_answers.empty())
             return 0;
         const Answer next = m_answers.front();

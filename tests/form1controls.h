@@ -10,8 +10,7 @@
 
 #include <QString>
 
-template<class T>
-T* control(const Form1& form, const QString& name)
+template <class T> T* control(const Form1& form, const QString& name)
 {
     T* found = form.findChild<T*>(name);
     if (!found)
@@ -19,15 +18,13 @@ T* control(const Form1& form, const QString& name)
     return found;
 }
 
-template<class T>
-T* control(const Form1& form, const char* name)
+template <class T> T* control(const Form1& form, const char* name)
 {
     return control<T>(form, QString::fromLatin1(name));
 }
 
 // One member of a control array, "name(index)".
-template<class T>
-T* control(const Form1& form, const char* name, int index)
+template <class T> T* control(const Form1& form, const char* name, int index)
 {
     return control<T>(form, QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
 }

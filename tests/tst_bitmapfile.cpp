@@ -59,16 +59,16 @@ TEST(WriteBitmapFile, HeadersAndBottomUpPaddedRows)
     // Three pixels a row: nine bytes, padded to twelve.
     PixelBuffer picture;
     picture.reset(3, 2, 0);
-    const std::uint32_t pixels[] = { 0xFF111213, 0xFF212223, 0xFF313233, 0xFF414243, 0xFF515253, 0xFF616263 };
+    const std::uint32_t pixels[] = {0xFF111213, 0xFF212223, 0xFF313233, 0xFF414243, 0xFF515253, 0xFF616263};
     std::copy(std::begin(pixels), std::end(pixels), picture.bits());
 
     ASSERT_EQ(writeBitmapFile(path, imageOf(picture)), std::nullopt);
 
     const QByteArray file = readAll(path);
     const QByteArray header = bytes({
-        'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, // size 78, pixels at 54
-        40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, // 3 x 2, bottom-up
-        1, 0, 24, 0, 0, 0, 0, 0, 24, 0, 0, 0, // 24 bits, BI_RGB, 24 bytes
+        'B', 'M', 78, 0, 0, 0, 0, 0, 0,  0, 54, 0, 0, 0, // size 78, pixels at 54
+        40,  0,   0,  0, 3, 0, 0, 0, 2,  0, 0,  0, // 3 x 2, bottom-up
+        1,   0,   24, 0, 0, 0, 0, 0, 24, 0, 0,  0, // 24 bits, BI_RGB, 24 bytes
     });
     EXPECT_EQ(file.left(38), header);
     // The resolution any new image has, as the program's pictures always had.
@@ -77,9 +77,8 @@ TEST(WriteBitmapFile, HeadersAndBottomUpPaddedRows)
     EXPECT_EQ(u32(file, 42), static_cast<std::uint32_t>(fresh.dotsPerMeterY()));
     EXPECT_EQ(file.mid(46, 8), QByteArray(8, '\0')) << "no palette";
     // The bottom row first, blue-green-red, then three bytes of padding.
-    EXPECT_EQ(file.mid(54),
-        bytes({ 0x43, 0x42, 0x41, 0x53, 0x52, 0x51, 0x63, 0x62, 0x61, 0, 0, 0, 0x13, 0x12, 0x11, 0x23, 0x22,
-            0x21, 0x33, 0x32, 0x31, 0, 0, 0 }));
+    EXPECT_EQ(file.mid(54), bytes({0x43, 0x42, 0x41, 0x53, 0x52, 0x51, 0x63, 0x62, 0x61, 0, 0, 0,
+                                   0x13, 0x12, 0x11, 0x23, 0x22, 0x21, 0x33, 0x32, 0x31, 0, 0, 0}));
 }
 
 TEST(WriteBitmapFile, ReplacesAFileWholeAndReadsBackAsTheSamePicture)
@@ -117,5 +116,5 @@ TEST(WriteBitmapFile, FailureLeavesNoFile)
     ASSERT_TRUE(failure.has_value());
     EXPECT_FALSE(failure->isEmpty());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-        QStringList { QStringLiteral("bukan-folder") });
+              QStringList{QStringLiteral("bukan-folder")});
 }

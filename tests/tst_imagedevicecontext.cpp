@@ -24,7 +24,7 @@ namespace {
 // A 12 x 12 interior (border 2).
 struct SmallBox {
     SmallBox() { box.setOuterSize(16, 16); }
-    PictureBox box { 2 };
+    PictureBox box{2};
 };
 
 // The picture as rows of characters: '.' white, '#' black, 'b' blue, '?' other.
@@ -122,7 +122,7 @@ TEST(ImageDeviceContext, MoveReportsThePreviousPositionAndClearWipesEverything)
     POINTAPI last;
     MoveToEx(box.hDC(), 3, 4, &last);
     MoveToEx(box.hDC(), 7, 8, &last);
-    EXPECT_EQ(last, (POINTAPI { 3, 4 }));
+    EXPECT_EQ(last, (POINTAPI{3, 4}));
     LineTo(box.hDC(), 0, 0);
     box.Cls();
     for (const std::string& row : picture(box))
@@ -148,24 +148,24 @@ TEST(PictureBox, ChangedRectCoversWhatWasDrawnAndWhatAClearWiped)
 {
     PictureBox box(2);
     box.setOuterSize(104, 104);
-    EXPECT_EQ(box.takeChangedRect(), (PixelRect { 0, 0, 100, 100 })) << "a new picture is all new";
+    EXPECT_EQ(box.takeChangedRect(), (PixelRect{0, 0, 100, 100})) << "a new picture is all new";
     EXPECT_TRUE(box.takeChangedRect().isEmpty());
 
     box.setDrawWidth(1);
     MoveToEx(box.hDC(), 10, 20, nullptr);
     LineTo(box.hDC(), 30, 25);
-    EXPECT_TRUE(box.takeChangedRect().contains(PixelRect { 10, 20, 20, 6 }));
+    EXPECT_TRUE(box.takeChangedRect().contains(PixelRect{10, 20, 20, 6}));
 
     box.Cls();
     box.setDrawWidth(2);
     MoveToEx(box.hDC(), 60, 60, nullptr);
     LineTo(box.hDC(), 70, 60);
     const PixelRect changed = box.takeChangedRect();
-    EXPECT_TRUE(changed.contains(PixelRect { 10, 20, 20, 6 })) << "wiped by the clear";
-    EXPECT_TRUE(changed.contains(PixelRect { 60, 60, 12, 2 })) << "the wide pen's square";
+    EXPECT_TRUE(changed.contains(PixelRect{10, 20, 20, 6})) << "wiped by the clear";
+    EXPECT_TRUE(changed.contains(PixelRect{60, 60, 12, 2})) << "the wide pen's square";
 
     box.Cls(); // nothing new drawn since: the old line is what changes
-    EXPECT_TRUE(box.takeChangedRect().contains(PixelRect { 60, 60, 12, 2 }));
+    EXPECT_TRUE(box.takeChangedRect().contains(PixelRect{60, 60, 12, 2}));
     box.Cls();
     EXPECT_TRUE(box.takeChangedRect().isEmpty()) << "clearing a clear picture changes nothing";
 }
@@ -183,8 +183,8 @@ int ceilDiv(int a, int b) // b > 0
     return a >= 0 ? (a + b - 1) / b : -(-a / b);
 }
 
-void referenceLine(
-    std::vector<std::uint32_t>& pixels, int width, int height, const Line& line, std::uint32_t colour)
+void referenceLine(std::vector<std::uint32_t>& pixels, int width, int height, const Line& line,
+                   std::uint32_t colour)
 {
     const int dx = line.x1 - line.x0;
     const int dy = line.y1 - line.y0;
@@ -219,8 +219,7 @@ TEST(ImageDeviceContext, RandomLinesPaintExactlyThePlainRulesPixels)
         std::vector<std::uint32_t> expected(kWidth * kHeight, pixelOf(box.BackColor()));
         box.takeChangedRect();
 
-        Line line { coordinate(random), coordinate(random), 0, 0,
-            round % 5 == 4 ? pen(random) : round % 2 + 1 };
+        Line line{coordinate(random), coordinate(random), 0, 0, round % 5 == 4 ? pen(random) : round % 2 + 1};
         if (round % 3 == 0) { // wholly inside, pen and all
             line.x0 = std::clamp(line.x0, 1, kWidth - 2);
             line.y0 = std::clamp(line.y0, 1, kHeight - 2);
@@ -248,7 +247,7 @@ TEST(ImageDeviceContext, RandomLinesPaintExactlyThePlainRulesPixels)
                 const std::uint32_t want = expected[static_cast<std::size_t>(y * kWidth + x)];
                 ASSERT_EQ(box.Image().pixel(x, y), want) << "pen " << line.pen << " at " << x << ", " << y;
                 if (want != pixelOf(box.BackColor()))
-                    painted = painted.united({ x, y, 1, 1 });
+                    painted = painted.united({x, y, 1, 1});
             }
         EXPECT_TRUE(box.takeChangedRect().contains(painted)) << "every painted pixel reaches the screen";
     }

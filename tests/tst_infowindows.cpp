@@ -29,7 +29,8 @@ namespace {
 
 const QString kTextA = QStringLiteral(
     "RUVEX Display 3D Berfungsi Untuk Mengenalkan Bangun-Bangun Ruang 3 Dimensi. Selain Itu Juga Diharapkan "
-    "Dapat Menggantikan Model Bangun Ruang Konvensional. Karena Dalam Bentuk Digital Model-Model Tersebut Akan "
+    "Dapat Menggantikan Model Bangun Ruang Konvensional. Karena Dalam Bentuk Digital Model-Model Tersebut "
+    "Akan "
     "Lebih Fleksibel dan Portabel");
 const QString kTextB
     = QStringLiteral("Secara Khusus Sasaran Dari RUVEX Display 3D Ini Adalah SMA Kelas X Semester 2.");

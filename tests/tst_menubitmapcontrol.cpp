@@ -46,7 +46,10 @@ struct TestWindow {
         help->addAction(QStringLiteral("About"))->setObjectName(QStringLiteral("about"));
     }
 
-    QAction* item(const char* name) const { return window.menuBar()->findChild<QAction*>(QLatin1String(name)); }
+    QAction* item(const char* name) const
+    {
+        return window.menuBar()->findChild<QAction*>(QLatin1String(name));
+    }
 };
 
 } // namespace
@@ -108,8 +111,8 @@ TEST(MenuBitmapControl, MenuWithALargeBitmapShowsItAtItsOwnSize)
 TEST(MenuBitmapControl, MainWindowItemsGetTheirSevenBitmapsAndHelpNone)
 {
     Form1 form;
-    const QStringList withBitmap = {"mnuSave",        "mnuExit", "MnuFungsi",       "MnuSasaran",
-                                    "MnuTerimakasih", "Mnu",     "MnuInfodancredit"};
+    const QStringList withBitmap
+        = {"mnuSave", "mnuExit", "MnuFungsi", "MnuSasaran", "MnuTerimakasih", "Mnu", "MnuInfodancredit"};
     int icons = 0;
     for (const QAction* action : form.menuBar()->findChildren<QAction*>()) {
         SCOPED_TRACE(action->objectName().toStdString());

@@ -28,22 +28,20 @@ std::string repeated(std::size_t count, const std::string& character)
 
 // Both calls with everything but the varied argument at a plain value.
 std::string showSave(std::string& name, const std::string& filter = {}, std::int32_t owner = -1,
-                 std::int32_t extraFlags = 0, bool overwritePrompt = false,
-                 const std::string& title = {})
+                     std::int32_t extraFlags = 0, bool overwritePrompt = false, const std::string& title = {})
 {
     std::int32_t index = 0;
-    return OSDialog().ShowSave(name, std::string("Judul"), filter, std::string("/data"),
-                               std::string("bmp"), owner, index, title, overwritePrompt,
-                               extraFlags);
+    return OSDialog().ShowSave(name, std::string("Judul"), filter, std::string("/data"), std::string("bmp"),
+                               owner, index, title, overwritePrompt, extraFlags);
 }
 
 std::string showOpen(std::string& name, std::int32_t& index, const std::string& filter = {},
-                 std::int32_t owner = -1, bool multi = false, bool mustExist = false,
-                 bool readOnly = false, bool hideReadOnly = false, std::int32_t last = 0)
+                     std::int32_t owner = -1, bool multi = false, bool mustExist = false,
+                     bool readOnly = false, bool hideReadOnly = false, std::int32_t last = 0)
 {
-    return OSDialog().ShowOpen(name, std::string("Judul"), filter, std::string("/data"),
-                               std::string("txt"), owner, index, multi, 0, std::string(), mustExist,
-                               readOnly, hideReadOnly, last);
+    return OSDialog().ShowOpen(name, std::string("Judul"), filter, std::string("/data"), std::string("txt"),
+                               owner, index, multi, 0, std::string(), mustExist, readOnly, hideReadOnly,
+                               last);
 }
 
 } // namespace
@@ -133,8 +131,7 @@ TEST(OSDialogRecord, OpenFlags)
         FakeFileDialog dialog;
         std::string name;
         std::int32_t index = 0;
-        showOpen(name, index, {}, -1, row.multi, row.mustExist, row.readOnly, row.hideReadOnly,
-                 row.last);
+        showOpen(name, index, {}, -1, row.multi, row.mustExist, row.readOnly, row.hideReadOnly, row.last);
         EXPECT_EQ(dialog.last().Flags, row.expected);
         EXPECT_EQ(dialog.calls().back().kind, FileDialogKind::Open);
     }
@@ -187,8 +184,8 @@ TEST(OSDialogResult, SaveTakesThePathUpToItsNulAndTheIndex)
         std::string expected;
     } rows[] = {
         {"stale text after the NUL", "/data/baru.bmp\0ama.bmp\0"s, std::string("/data/baru.bmp")},
-        {"letters beyond ASCII are counted as characters",
-         "/data/gambar-\xC3\xA9l\xC3\xA8ve.bmp", std::string("/data/gambar-\u00E9l\u00E8ve.bmp")},
+        {"letters beyond ASCII are counted as characters", "/data/gambar-\xC3\xA9l\xC3\xA8ve.bmp",
+         std::string("/data/gambar-\u00E9l\u00E8ve.bmp")},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);

@@ -83,7 +83,8 @@ TEST(PicturePathOnWindows, FileNameIsFoundAfterEitherSeparatorOrADrive)
         {"C:\\data.v2\\x", "C:\\data.v2\\x.bmp", "C:\\data.v2\\"},
         {"C:/data.v2/x.png", "C:/data.v2/x.bmp", "C:/data.v2/"},
         {"C:\\a/b\\peta.lama.bmp", "C:\\a/b\\peta.bmp", "C:\\a/b\\"},
-        {"\\\\server.lokal\\share\\gambar", "\\\\server.lokal\\share\\gambar.bmp", "\\\\server.lokal\\share\\"},
+        {"\\\\server.lokal\\share\\gambar", "\\\\server.lokal\\share\\gambar.bmp",
+         "\\\\server.lokal\\share\\"},
         {"C:gambar.jpg", "C:gambar.bmp", "C:"},
         {"d:.gambar", "d:.bmp", "d:"},
     };

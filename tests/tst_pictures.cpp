@@ -52,10 +52,8 @@ struct BitmapCase {
 std::vector<BitmapCase> bitmapCases()
 {
     std::vector<BitmapCase> cases = {
-        {ProgramPictures::kAboutBackground, 234, 396, 4},
-        {ProgramPictures::kContactBackground, 450, 367, 1},
-        {ProgramPictures::menuBitmap(1), 32, 32, 24},
-        {ProgramPictures::menuMask(1), 32, 32, 1},
+        {ProgramPictures::kAboutBackground, 234, 396, 4}, {ProgramPictures::kContactBackground, 450, 367, 1},
+        {ProgramPictures::menuBitmap(1), 32, 32, 24},     {ProgramPictures::menuMask(1), 32, 32, 1},
         {ProgramPictures::menuBitmap(2), 16, 16, 24},
     };
     for (int number = 3; number <= 8; ++number) {
@@ -151,7 +149,8 @@ TEST(Pictures, IconHoldsThreeSizesAtEightAndThirtyTwoBits)
         const qsizetype palette = bits == 8 ? 256 * 4 : 0;
         EXPECT_EQ(qsizetype(size), 40 + palette + stride(width, bits) * height + stride(width, 1) * height);
     }
-    const std::set<std::pair<int, unsigned>> expected = {{48, 8}, {32, 8}, {16, 8}, {48, 32}, {32, 32}, {16, 32}};
+    const std::set<std::pair<int, unsigned>> expected
+        = {{48, 8}, {32, 8}, {16, 8}, {48, 32}, {32, 32}, {16, 32}};
     EXPECT_EQ(images, expected);
 
     // Each image reads back at its size, cut out at the rounded corners.

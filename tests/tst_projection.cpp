@@ -58,13 +58,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The rotation centre is the interior's, the drawing centre the outer size's.
         ViewCase{"front view: x right, z down", 30, 70, -40, kCentre, kCentre, kStartupArea, 230, 160},
-        ViewCase{"pointer at (0, 0) turns half a turn both ways", 30, 70, -40, 0, 0, kStartupArea, 170,
-                 240},
-        ViewCase{"quarter width: depth axis comes to the front", 0, 100, 0, 99, kCentre, kStartupArea,
-                 300, 200},
+        ViewCase{"pointer at (0, 0) turns half a turn both ways", 30, 70, -40, 0, 0, kStartupArea, 170, 240},
+        ViewCase{"quarter width: depth axis comes to the front", 0, 100, 0, 99, kCentre, kStartupArea, 300,
+                 200},
         ViewCase{"quarter width: x axis goes into depth", 100, 0, 0, 99, kCentre, kStartupArea, 200, 200},
-        ViewCase{"perspective enlarges a nearer point", 100, 50, 0, kCentre, kCentre, withPerspective(1),
-                 350, 200},
+        ViewCase{"perspective enlarges a nearer point", 100, 50, 0, kCentre, kCentre, withPerspective(1), 350,
+                 200},
         ViewCase{"perspective off draws it flat", 100, 50, 0, kCentre, kCentre, kStartupArea, 300, 200},
         ViewCase{"flag 2 counts as off", 100, 50, 0, kCentre, kCentre, withPerspective(2), 300, 200},
         ViewCase{"depth equal to the distance is left undivided", 100, 150, 0, kCentre, kCentre,
@@ -72,8 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         ViewCase{"behind the eye mirrors through the centre", 100, 250, 0, kCentre, kCentre,
                  withPerspective(1), 50, 200},
         ViewCase{"exactly 1000 stays", 800, 0, -1200, kCentre, kCentre, kStartupArea, 1000, -1000},
-        ViewCase{"beyond 1000 is clamped", 800.5f, 0, -1200.5f, kCentre, kCentre, kStartupArea, 1000,
-                 -1000},
+        ViewCase{"beyond 1000 is clamped", 800.5f, 0, -1200.5f, kCentre, kCentre, kStartupArea, 1000, -1000},
         ViewCase{"a divisor near zero is clamped, not overflowed", 100, 149.999f, -100, kCentre, kCentre,
                  withPerspective(1), 1000, -1000}));
 
@@ -119,8 +117,13 @@ TEST(Projection, ClampTakesInfinitiesByTheirSign)
 
 TEST(Projection, PixelsRoundHalvesToEven)
 {
-    const std::array<std::pair<float, int>, 7> cases = {
-        {{200.5f, 200}, {201.5f, 202}, {199.5f, 200}, {-0.5f, 0}, {-1.5f, -2}, {200.49f, 200}, {200.51f, 201}}};
+    const std::array<std::pair<float, int>, 7> cases = {{{200.5f, 200},
+                                                         {201.5f, 202},
+                                                         {199.5f, 200},
+                                                         {-0.5f, 0},
+                                                         {-1.5f, -2},
+                                                         {200.49f, 200},
+                                                         {200.51f, 201}}};
     for (auto [value, pixel] : cases)
         EXPECT_EQ(toPixel(value), pixel) << value;
 }

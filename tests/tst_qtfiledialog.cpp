@@ -65,13 +65,17 @@ TEST(QtNameFilters, FromThePairs)
         std::string filter;
         QStringList expected;
     } rows[] = {
-        {"one pair", "Save Gambar Bangun Ruang\0*.bmp\0\0"s,
+        {"one pair",
+         "Save Gambar Bangun Ruang\0*.bmp\0\0"s,
          {QStringLiteral("Save Gambar Bangun Ruang (*.bmp)")}},
-        {"several patterns, two pairs", "Gambar\0*.bmp;*.dib\0Semua\0*.*\0\0"s,
+        {"several patterns, two pairs",
+         "Gambar\0*.bmp;*.dib\0Semua\0*.*\0\0"s,
          {QStringLiteral("Gambar (*.bmp *.dib)"), QStringLiteral("Semua (*.*)")}},
-        {"patterns already in the description", "Bitmap (*.bmp)\0*.bmp\0\0"s,
+        {"patterns already in the description",
+         "Bitmap (*.bmp)\0*.bmp\0\0"s,
          {QStringLiteral("Bitmap (*.bmp)")}},
-        {"description without a pattern dropped", "Gambar\0*.bmp\0Sisa\0\0"s,
+        {"description without a pattern dropped",
+         "Gambar\0*.bmp\0Sisa\0\0"s,
          {QStringLiteral("Gambar (*.bmp)")}},
         {"empty", "\0\0"s, {}},
     };
@@ -106,9 +110,9 @@ TEST_F(QtDialogs, SaveDialogIsBuiltFromTheRecordAndAnswersIntoIt)
 
     std::string name;
     std::int32_t index = 2;
-    const std::string result = OSDialog().ShowSave(name, "Simpan", "Gambar|*.bmp|Semua|*.*",
-                                                   m_folder.path().toStdString(), "bmp",
-                                                   hWndOf(&m_owner), index, {}, true, 0);
+    const std::string result
+        = OSDialog().ShowSave(name, "Simpan", "Gambar|*.bmp|Semua|*.*", m_folder.path().toStdString(), "bmp",
+                              hWndOf(&m_owner), index, {}, true, 0);
 
     EXPECT_EQ(result, m_folder.filePath(QStringLiteral("baru.bmp")).toStdString());
     EXPECT_EQ(index, 1);
@@ -127,7 +131,7 @@ TEST_F(QtDialogs, OpenDialogFlagsAndCancel)
 
     std::string name = m_folder.filePath(QStringLiteral("lama.txt")).toStdString();
     std::int32_t index = 1;
-    OSDialog().ShowOpen(name, {}, "Teks|*.txt", m_folder.path().toStdString(), ".txt", -1, index,
-                        true, 0, {}, true, false, true, 0);
+    OSDialog().ShowOpen(name, {}, "Teks|*.txt", m_folder.path().toStdString(), ".txt", -1, index, true, 0, {},
+                        true, false, true, 0);
     EXPECT_EQ(name, "");
 }

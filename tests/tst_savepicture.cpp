@@ -30,14 +30,13 @@ namespace {
 class FakePrompts {
 public:
     FakePrompts()
-        : m_previous(setSavePrompts(
-            {[this](QWidget*, const QString& path) {
-                 asked << path;
-                 return replace;
-             },
-             [this](QWidget*, const QString& path, const QString& reason) {
-                 failures.push_back({path, reason});
-             }}))
+        : m_previous(setSavePrompts({[this](QWidget*, const QString& path) {
+                                         asked << path;
+                                         return replace;
+                                     },
+                                     [this](QWidget*, const QString& path, const QString& reason) {
+                                         failures.push_back({path, reason});
+                                     }}))
     {
     }
     ~FakePrompts() { setSavePrompts(std::move(m_previous)); }

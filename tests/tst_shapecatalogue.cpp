@@ -118,9 +118,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ShapeCatalogue, ZeroAspectFlattensOntoTheStretchedPlane)
 {
     enum Axis { X, Y, Z };
-    const std::array<std::pair<int, Axis>, 14> stretched = {{{0, Z}, {4, Z}, {5, Z}, {10, Z}, {13, Z},
-                                                             {14, Z}, {2, Y}, {3, Y}, {6, Y}, {7, Y},
-                                                             {9, Y}, {11, Y}, {12, Y}, {1, X}}};
+    const std::array<std::pair<int, Axis>, 14> stretched = {{{0, Z},
+                                                             {4, Z},
+                                                             {5, Z},
+                                                             {10, Z},
+                                                             {13, Z},
+                                                             {14, Z},
+                                                             {2, Y},
+                                                             {3, Y},
+                                                             {6, Y},
+                                                             {7, Y},
+                                                             {9, Y},
+                                                             {11, Y},
+                                                             {12, Y},
+                                                             {1, X}}};
     for (const auto& [shape, axis] : stretched) {
         const Built b = build(shape, 0.0f);
         const SingleGrid& flat = axis == X ? b.grid.WorldX : axis == Y ? b.grid.WorldY : b.grid.WorldZ;
@@ -141,8 +152,9 @@ TEST(ShapeCatalogue, FlatSurfaceIgnoresSizeAndAspect)
 
 TEST(ShapeCatalogue, DescriptionsOnlyForTheSevenClassicalSolids)
 {
-    EXPECT_EQ(build(0).text.value_or(""), "Sebuah Bola yang titik pusatnya di P(a,b,c) dan Jari-jarinya r. "
-                                          "Adalah Tempat Kedudukan Titik-Titik yang Berjarak r dari P");
+    EXPECT_EQ(build(0).text.value_or(""),
+              "Sebuah Bola yang titik pusatnya di P(a,b,c) dan Jari-jarinya r. "
+              "Adalah Tempat Kedudukan Titik-Titik yang Berjarak r dari P");
     EXPECT_EQ(build(5).text.value_or(""), "----------------");
     EXPECT_TRUE(build(3).text.value_or("").starts_with("Suatu Kerucut Terjadi, Jika"));
     EXPECT_TRUE(build(6).text.value_or("").ends_with("Hingga Arahnya Tetap"));

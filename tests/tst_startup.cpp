@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <array>
+#include <functional>
 
 namespace {
 

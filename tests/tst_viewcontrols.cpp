@@ -11,8 +11,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QStyleOptionSlider>
 #include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -69,10 +69,9 @@ TEST(Animation, ButtonsFollowTheToggleTable)
     };
     const Step steps[] = {
         {0, Running::Timer1}, // Vertikal starts the MouseX sweep
-        {0, Running::None},   // ... and a second click stops it
+        {0, Running::None}, // ... and a second click stops it
         {0, Running::Timer1}, {1, Running::Timer2}, // Horizontal takes over
-        {1, Running::None},   {1, Running::Timer2}, {0, Running::Timer1},
-        {2, Running::None},   // Stop Rotasi
+        {1, Running::None},   {1, Running::Timer2}, {0, Running::Timer1}, {2, Running::None}, // Stop Rotasi
         {2, Running::None},   {1, Running::Timer2}, {2, Running::None},
     };
     int n = 0;
@@ -107,8 +106,8 @@ TEST(Animation, AnimationButtonsAndShapeButtonsAreSeparateGroups)
         const char* shown;
     };
     const Step steps[] = {
-        {0, "S3 0 "}, {1, "S3 1 "}, {2, "S3 2 "}, {1, "S3 1 "},
-        {1, "S3 1 "}, // a selected button stays selected; its timer toggles off
+        {0, "S3 0 "},  {1, "S3 1 "}, {2, "S3 2 "},
+        {1, "S3 1 "},  {1, "S3 1 "}, // a selected button stays selected; its timer toggles off
         {-1, "S3 2 "}, {0, "S3 0 "}, {-1, "S3 2 "},
     };
     int n = 0;

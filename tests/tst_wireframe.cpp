@@ -96,8 +96,8 @@ TEST(DrawingRun, ClearsSetsThePensAndDrawsEveryRowAndColumn)
     RecordingSurface surface;
     drawWireframe(scene.grid, surface, scene.state);
 
-    const std::vector<std::string> expected = {"Cls",          "hDC",         "DrawWidth=1", "ForeColor=0",
-                                               "ForeColor=16711680", "DrawWidth=2"};
+    const std::vector<std::string> expected
+        = {"Cls", "hDC", "DrawWidth=1", "ForeColor=0", "ForeColor=16711680", "DrawWidth=2"};
     EXPECT_EQ(surface.calls, expected);
     EXPECT_EQ(surface.moves, 51);
     ASSERT_EQ(surface.lines.size(), 1224u);
@@ -129,7 +129,8 @@ TEST(DrawingRun, RowsComeBeforeColumnsAndPolylinesStayOpen)
     EXPECT_EQ(surface.lines[600].y0, toPixel(scene.grid.ScreenY(1, 1)));
     EXPECT_EQ(surface.lines[600].y1, toPixel(scene.grid.ScreenY(1, 2)));
     for (const auto& line : surface.lines)
-        ASSERT_FALSE(line.x1 == toPixel(scene.grid.ScreenX(1, 1)) && line.y1 == toPixel(scene.grid.ScreenY(1, 1)))
+        ASSERT_FALSE(line.x1 == toPixel(scene.grid.ScreenX(1, 1))
+                     && line.y1 == toPixel(scene.grid.ScreenY(1, 1)))
             << "nothing returns to the first point";
 }
 

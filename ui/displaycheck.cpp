@@ -23,7 +23,7 @@ Watch watch;
 bool saysDisplayUnreachable(const QString& message)
 {
     return message.contains(QLatin1String("could not connect to display"), Qt::CaseInsensitive)
-           || message.contains(QLatin1String("Failed to create wl_display"), Qt::CaseInsensitive);
+        || message.contains(QLatin1String("Failed to create wl_display"), Qt::CaseInsensitive);
 }
 
 [[noreturn]] void failStart(const std::string& text)
@@ -99,7 +99,7 @@ std::string DisplayCheck::noDisplayMessage(std::string_view program)
     return "RUVEX Display 3D memerlukan layar grafis, tetapi tidak ada yang dapat dihubungi "
            "(DISPLAY tidak diisi atau tidak dapat dibuka): jalankan program ini di desktop, atau "
            "di layar virtual dengan `xvfb-run -a "
-           + std::string(program) + "`.";
+        + std::string(program) + "`.";
 }
 
 std::string DisplayCheck::startFailureMessage(std::string_view toolkitReason)

@@ -150,9 +150,8 @@ void Form1::picDisplay_MouseMove(short, short, float x, float y)
 void Form1::CalculateScreenPoints(float x, float y)
 {
     const PictureBox& box = m_picDisplay->box();
-    const ProjectionSettings settings{box.ScaleWidth(),      box.ScaleHeight(), box.Width(),
-                                      box.Height(),          m_view.PerspectiveFlag,
-                                      m_view.PerspectiveDistance};
+    const ProjectionSettings settings{box.ScaleWidth(), box.ScaleHeight(),      box.Width(),
+                                      box.Height(),     m_view.PerspectiveFlag, m_view.PerspectiveDistance};
     calculateScreenPoints(m_grid, settings, x, y);
 }
 

@@ -118,7 +118,8 @@ void createPerspectiveControls(Form1Controls& ui, QWidget* client)
     ui.frmPerspec->setObjectName(QStringLiteral("frmPerspec"));
     setYellowOnBlack(ui.frmPerspec);
 
-    ui.VScroll2 = new StoredRangeScrollBar(350, 100, 10, 10, StartupDefaults::kPerspectiveScrollValue, ui.frmPerspec);
+    ui.VScroll2
+        = new StoredRangeScrollBar(350, 100, 10, 10, StartupDefaults::kPerspectiveScrollValue, ui.frmPerspec);
     ui.VScroll2->setObjectName(QStringLiteral("VScroll2"));
     ui.VScroll2->setEnabled(false);
 

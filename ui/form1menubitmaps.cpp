@@ -14,7 +14,8 @@ namespace {
 // "#MnuHelp" names no item of the main window (its Help menu is MnuHelputama),
 // so bitmap 6 shows nowhere; it is kept because the stored settings have it.
 constexpr std::array<const char*, 8> kKeys = {
-    "#mnuSave", "#mnuExit", "#MnuFungsi", "#MnuSasaran", "#MnuTerimakasih", "#MnuHelp", "#Mnu", "#MnuInfodancredit",
+    "#mnuSave",        "#mnuExit", "#MnuFungsi", "#MnuSasaran",
+    "#MnuTerimakasih", "#MnuHelp", "#Mnu",       "#MnuInfodancredit",
 };
 
 // Bitmap 2 has no mask: white (0x00BBGGRR) is its transparent colour.

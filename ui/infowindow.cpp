@@ -34,9 +34,9 @@ InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
     setFont(msSansSerifFont());
 
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, layout.background == InfoBackground::White
-                                           ? qColorOf(ruvex::win::kWhite)
-                                           : colours.color(QPalette::Button));
+    colours.setColor(QPalette::Window,
+                     layout.background == InfoBackground::White ? qColorOf(ruvex::win::kWhite)
+                                                                : colours.color(QPalette::Button));
     setPalette(colours);
     setAutoFillBackground(true);
     if (!layout.picture.empty())

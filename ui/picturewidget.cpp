@@ -66,15 +66,15 @@ QPointF PictureWidget::interiorPosition(const QMouseEvent* event) const
 void PictureWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = interiorPosition(event);
-    emit mouseMoved(buttonCode(event->buttons()), shiftCode(event->modifiers()),
-                    static_cast<float>(at.x()), static_cast<float>(at.y()));
+    emit mouseMoved(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
+                    static_cast<float>(at.y()));
 }
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF at = interiorPosition(event);
-    emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()),
-                       static_cast<float>(at.x()), static_cast<float>(at.y()));
+    emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
+                       static_cast<float>(at.y()));
 }
 
 short buttonCode(Qt::MouseButtons buttons)

@@ -92,8 +92,7 @@ QStringList qtNameFilters(const std::string& filter)
         const QString& description = pieces[n];
         // Several patterns are joined by ";" in the record, by spaces in Qt.
         const QString patterns = QStringLiteral("(%1)").arg(QString(pieces[n + 1]).replace(u';', u' '));
-        filters << (description.endsWith(patterns) ? description
-                                                   : description + u' ' + patterns);
+        filters << (description.endsWith(patterns) ? description : description + u' ' + patterns);
     }
     return filters;
 }
@@ -132,8 +131,8 @@ int showQtFileDialog(ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& 
         return 0;
     record.lpstrFile = *file;
     if (files.size() == 1) {
-        const auto title = fillBuffer(QFileInfo(files.front()).fileName().toStdString(),
-                                      record.nMaxFileTitle, 1);
+        const auto title
+            = fillBuffer(QFileInfo(files.front()).fileName().toStdString(), record.nMaxFileTitle, 1);
         if (title)
             record.lpstrFileTitle = *title;
     }

@@ -21,8 +21,8 @@ const QString kMessageTitle = QStringLiteral("Save Gambar");
 bool askToReplace(QWidget* owner, const QString& path)
 {
     QMessageBox box(QMessageBox::Question, kMessageTitle,
-        QStringLiteral("File %1 sudah ada.\nApakah file itu akan diganti?").arg(path), QMessageBox::NoButton,
-        owner);
+                    QStringLiteral("File %1 sudah ada.\nApakah file itu akan diganti?").arg(path),
+                    QMessageBox::NoButton, owner);
     QPushButton* yes = box.addButton(QStringLiteral("Ya"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Tidak"), QMessageBox::NoRole);
     box.setDefaultButton(no);
@@ -34,15 +34,15 @@ bool askToReplace(QWidget* owner, const QString& path)
 void showFailure(QWidget* owner, const QString& path, const QString& reason)
 {
     QMessageBox box(QMessageBox::Warning, kMessageTitle,
-        QStringLiteral("Gambar tidak dapat disimpan ke file\n%1\n\n%2").arg(path, reason), QMessageBox::Ok,
-        owner);
+                    QStringLiteral("Gambar tidak dapat disimpan ke file\n%1\n\n%2").arg(path, reason),
+                    QMessageBox::Ok, owner);
     box.exec();
 }
 
 // The prompts setSavePrompts installed; see there why this is global.
 SavePrompts& installedPrompts()
 {
-    static SavePrompts prompts { askToReplace, showFailure };
+    static SavePrompts prompts{askToReplace, showFailure};
     return prompts;
 }
 

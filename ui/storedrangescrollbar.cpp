@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-StoredRangeScrollBar::StoredRangeScrollBar(int min, int max, int smallChange, int largeChange,
-                                           int value, QWidget* parent)
+StoredRangeScrollBar::StoredRangeScrollBar(int min, int max, int smallChange, int largeChange, int value,
+                                           QWidget* parent)
     : QScrollBar(Qt::Vertical, parent)
     , m_min(min)
     , m_max(max)

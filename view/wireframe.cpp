@@ -27,7 +27,7 @@ public:
     {
         for (int i = 1; i <= m_rows; ++i)
             for (int j = 1; j <= m_cols; ++j)
-                m_points[index(j, i)] = { toPixel(grid.ScreenX(j, i)), toPixel(grid.ScreenY(j, i)) };
+                m_points[index(j, i)] = {toPixel(grid.ScreenX(j, i)), toPixel(grid.ScreenY(j, i))};
     }
 
     int cols() const { return m_cols; }

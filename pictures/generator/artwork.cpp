@@ -252,7 +252,8 @@ QImage contactBackground()
 QImage menuBitmap(int number)
 {
     static const std::function<void(QPainter&)> pictures[kMenuBitmapCount]
-        = {saveBitmap, exitBitmap, cubeBitmap, targetBitmap, heartBitmap, questionBitmap, envelopeBitmap, infoBitmap};
+        = {saveBitmap,  exitBitmap,     cubeBitmap,     targetBitmap,
+           heartBitmap, questionBitmap, envelopeBitmap, infoBitmap};
     if (number < 1 || number > kMenuBitmapCount)
         throw std::out_of_range("menu bitmaps are numbered 1 to 8");
     return smallPicture(number == 1 ? 32 : 16, pictures[number - 1]);
@@ -273,7 +274,7 @@ QImage programIcon(int size)
     const int rows = size >= 32 ? 7 : 5;
     const int columns = size >= 32 ? 10 : 4;
     const double centre = size / 2.0;
-    drawWireframe(painter, sphere(size * 0.38), rows, columns, {20, 22, {centre, centre}}, QPen(Qt::yellow, 1),
-                  rows / 2, QPen(QColor(64, 160, 255), 2));
+    drawWireframe(painter, sphere(size * 0.38), rows, columns, {20, 22, {centre, centre}},
+                  QPen(Qt::yellow, 1), rows / 2, QPen(QColor(64, 160, 255), 2));
     return image;
 }

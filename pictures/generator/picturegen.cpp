@@ -38,8 +38,8 @@ QByteArray encoded(const QImage& image, const char* format)
 bool writeFile(const QDir& folder, const QString& name, const QByteArray& bytes)
 {
     QFile file(folder.filePath(name));
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
-        || !file.flush()) {
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(bytes) != bytes.size() || !file.flush()) {
         std::fprintf(stderr, "picturegen: cannot write %s\n", qPrintable(file.fileName()));
         return false;
     }
@@ -142,7 +142,8 @@ IconEntry iconEntry(const QImage& picture, int bitsPerPixel)
     clearPadding(reinterpret_cast<uchar*>(entry.image.data() + entry.image.size() - maskBytes), maskStride,
                  picture.width(), picture.height());
     if (bitsPerPixel == 8) {
-        QByteArray dib = encoded(image.convertToFormat(QImage::Format_Indexed8, iconColours()), "BMP").mid(14);
+        QByteArray dib
+            = encoded(image.convertToFormat(QImage::Format_Indexed8, iconColours()), "BMP").mid(14);
         dib += entry.image.right(maskBytes);
         qToLittleEndian<quint32>(2 * picture.height(), dib.data() + 8); // colour rows, then mask rows
         qToLittleEndian<quint32>(dib.size() - 40 - 256 * 4, dib.data() + 20);
@@ -181,10 +182,12 @@ int main(int argc, char* argv[])
         return 1;
     }
     try {
-        bool ok = writeFile(folder, QStringLiteral("aboutback.bmp"),
-                            encoded(aboutBackground().convertToFormat(QImage::Format_Indexed8, kVgaColours), "BMP"))
+        bool ok = writeFile(
+                      folder, QStringLiteral("aboutback.bmp"),
+                      encoded(aboutBackground().convertToFormat(QImage::Format_Indexed8, kVgaColours), "BMP"))
             && writeFile(folder, QStringLiteral("contactback.bmp"),
-                         encoded(withClearPadding(contactBackground().convertToFormat(QImage::Format_Mono, kBlackAndWhite)),
+                         encoded(withClearPadding(contactBackground().convertToFormat(QImage::Format_Mono,
+                                                                                      kBlackAndWhite)),
                                  "BMP"));
 
         for (int number = 1; number <= kMenuBitmapCount && ok; ++number) {
@@ -193,7 +196,8 @@ int main(int argc, char* argv[])
             const auto [bitmap, mask] = menuFiles(menuBitmap(number), number == 2 ? 0xFFFFFFFF : 0xFF000000);
             const QString stem = QStringLiteral("menu%1").arg(number);
             ok = writeFile(folder, stem + QStringLiteral(".bmp"), encoded(bitmap, "BMP"))
-                && (number == 2 || writeFile(folder, stem + QStringLiteral("mask.bmp"), encoded(mask, "BMP")));
+                && (number == 2
+                    || writeFile(folder, stem + QStringLiteral("mask.bmp"), encoded(mask, "BMP")));
         }
 
         std::vector<IconEntry> icon;
