@@ -117,13 +117,11 @@ TEST(Projection, ClampTakesInfinitiesByTheirSign)
 
 TEST(Projection, PixelsRoundHalvesToEven)
 {
-    const std::array<std::pair<float, int>, 7> cases = {{{200.5f, 200},
-                                                         {201.5f, 202},
-                                                         {199.5f, 200},
-                                                         {-0.5f, 0},
-                                                         {-1.5f, -2},
-                                                         {200.49f, 200},
-                                                         {200.51f, 201}}};
+    // clang-format off
+    const std::array<std::pair<float, int>, 7> cases = {{
+        {200.5f, 200}, {201.5f, 202}, {199.5f, 200}, {-0.5f, 0}, {-1.5f, -2}, {200.49f, 200}, {200.51f, 201},
+    }};
+    // clang-format on
     for (auto [value, pixel] : cases)
         EXPECT_EQ(toPixel(value), pixel) << value;
 }

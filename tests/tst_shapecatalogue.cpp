@@ -118,20 +118,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ShapeCatalogue, ZeroAspectFlattensOntoTheStretchedPlane)
 {
     enum Axis { X, Y, Z };
-    const std::array<std::pair<int, Axis>, 14> stretched = {{{0, Z},
-                                                             {4, Z},
-                                                             {5, Z},
-                                                             {10, Z},
-                                                             {13, Z},
-                                                             {14, Z},
-                                                             {2, Y},
-                                                             {3, Y},
-                                                             {6, Y},
-                                                             {7, Y},
-                                                             {9, Y},
-                                                             {11, Y},
-                                                             {12, Y},
-                                                             {1, X}}};
+    // clang-format off
+    const std::array<std::pair<int, Axis>, 14> stretched = {{
+        {0, Z}, {4, Z}, {5, Z}, {10, Z}, {13, Z}, {14, Z},
+        {2, Y}, {3, Y}, {6, Y}, {7, Y}, {9, Y}, {11, Y}, {12, Y},
+        {1, X},
+    }};
+    // clang-format on
     for (const auto& [shape, axis] : stretched) {
         const Built b = build(shape, 0.0f);
         const SingleGrid& flat = axis == X ? b.grid.WorldX : axis == Y ? b.grid.WorldY : b.grid.WorldZ;

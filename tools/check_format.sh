@@ -5,10 +5,8 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-if ! command -v clang-format >/dev/null; then
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends clang-format
-fi
+source tools/install_missing.sh
+command -v clang-format >/dev/null || install_missing clang-format
 
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
 if [ "${1:-}" = "--fix" ]; then

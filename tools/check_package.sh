@@ -8,15 +8,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$(cd "${1:-$here/build}" && pwd)"
 
-need=(dpkg-dev file desktop-file-utils xvfb xauth)
-missing=()
-for package in "${need[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source "$here/tools/install_missing.sh"
+install_missing dpkg-dev file desktop-file-utils xvfb xauth
 
 fail() { echo "FAIL: $*"; exit 1; }
 

@@ -15,19 +15,7 @@ build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtes
 # The real-window tests drive the program under a virtual X server.
 test_packages=(xvfb xauth xdotool imagemagick xclip python3)
 
-install_missing() {
-    local missing=()
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-            || missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing from Debian: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-}
+source "$here/tools/install_missing.sh"
 
 configure() {
     cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

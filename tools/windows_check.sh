@@ -31,20 +31,7 @@ cxx=$target-g++-posix
 toolchain="$here/cmake/mingw-w64-x86_64.cmake"
 qt_include=/usr/include/x86_64-linux-gnu/qt6
 
-install_missing() {
-    local missing=()
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-            || missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing from Debian: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" \
-        >/dev/null
-}
+source "$here/tools/install_missing.sh"
 
 install_missing cmake make g++-mingw-w64-x86-64-posix wine64 googletest qt6-base-dev libbenchmark-dev
 mkdir -p "$build"

@@ -27,7 +27,7 @@ struct LinePlacement {
 
 namespace Form1Layout {
 
-inline constexpr int kClientWidth = 8385; // 559 pixels
+inline constexpr int kClientWidth = 8385;  // 559 pixels
 inline constexpr int kClientHeight = 7665; // 511 pixels
 
 // Controls are listed in stacking order, bottom first: labels are painted on

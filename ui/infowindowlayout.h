@@ -23,9 +23,9 @@ inline constexpr int kInfoWindowCount = 5;
 
 enum class InfoBackground { White, ButtonFace };
 enum class LabelColours {
-    BlackOnWhite, // black text on an opaque white box
+    BlackOnWhite,    // black text on an opaque white box
     WhiteBackground, // the default text colour on an opaque white box
-    Default, // the window's own colours
+    Default,         // the window's own colours
 };
 
 struct ColouredLine {
@@ -88,73 +88,34 @@ inline constexpr std::array kAudienceLines = {
     ColouredLine{{"Line1(0)", 0, 5880, 5549, 2}, 0xFFFFFF},
 };
 
+// One row a window, laid out as a table.
+// clang-format off
 inline constexpr std::array kWindows = {
-    InfoWindowLayout{InfoWindowId::frmAbout,
-                     "frmAbout",
-                     "MnuFungsi",
-                     "Fungsi RUVEX Display 3D",
-                     6015,
-                     5910,
-                     InfoBackground::White,
-                     ProgramPictures::kAboutBackground,
-                     true,
+    InfoWindowLayout{InfoWindowId::frmAbout, "frmAbout", "MnuFungsi", "Fungsi RUVEX Display 3D", 6015, 5910,
+                     InfoBackground::White, ProgramPictures::kAboutBackground, true,
                      ControlPlacement{"cmdOK", 4560, 2160, 1260, 345, 0},
-                     ControlPlacement{"lblTitle", 2760, 240, 3165, 2160, 1},
-                     LabelColours::BlackOnWhite,
-                     true,
-                     InfoWindowTexts::kFunction,
-                     {}},
+                     ControlPlacement{"lblTitle", 2760, 240, 3165, 2160, 1}, LabelColours::BlackOnWhite, true,
+                     InfoWindowTexts::kFunction, {}},
     InfoWindowLayout{InfoWindowId::frmAbout1, "frmAbout1", "MnuSasaran", "Sasaran RUVEX Display 3D", 6015,
                      5910, InfoBackground::White, ProgramPictures::kAboutBackground, true,
                      ControlPlacement{"cmdOK", 4320, 1440, 1260, 345, 0},
                      ControlPlacement{"lblTitle", 2880, 240, 3045, 1680, 1}, LabelColours::BlackOnWhite,
                      false, InfoWindowTexts::kAudience, kAudienceLines},
-    InfoWindowLayout{InfoWindowId::Dialog,
-                     "Dialog",
-                     "Mnu",
-                     "Contact Me",
-                     6750,
-                     5490,
-                     InfoBackground::ButtonFace,
-                     ProgramPictures::kContactBackground,
-                     false,
+    InfoWindowLayout{InfoWindowId::Dialog, "Dialog", "Mnu", "Contact Me", 6750, 5490, InfoBackground::ButtonFace,
+                     ProgramPictures::kContactBackground, false,
                      ControlPlacement{"OKButton", 1800, 1560, 1215, 375, 0},
-                     ControlPlacement{"Label1", 120, 120, 2895, 1815, 1},
-                     LabelColours::WhiteBackground,
-                     false,
-                     InfoWindowTexts::kContact,
-                     {}},
-    InfoWindowLayout{InfoWindowId::Dialog1,
-                     "Dialog1",
-                     "MnuInfodancredit",
-                     "Info",
-                     6030,
-                     1500,
-                     InfoBackground::ButtonFace,
-                     "",
-                     false,
-                     ControlPlacement{"OKButton", 4680, 120, 1215, 375, 0},
-                     ControlPlacement{"Label1", 120, 120, 4455, 1335, 1},
-                     LabelColours::Default,
-                     false,
-                     InfoWindowTexts::kCredits,
-                     {}},
-    InfoWindowLayout{InfoWindowId::Dialog2,
-                     "Dialog2",
-                     "MnuTerimakasih",
-                     "Ucapan Terimakasih",
-                     6030,
-                     1500,
-                     InfoBackground::ButtonFace,
-                     "",
-                     false,
-                     ControlPlacement{"OKButton", 4680, 120, 1215, 375, 0},
-                     ControlPlacement{"Label1", 120, 120, 4455, 1335, 1},
-                     LabelColours::Default,
-                     false,
-                     InfoWindowTexts::kThanks,
-                     {}},
+                     ControlPlacement{"Label1", 120, 120, 2895, 1815, 1}, LabelColours::WhiteBackground, false,
+                     InfoWindowTexts::kContact, {}},
+    InfoWindowLayout{InfoWindowId::Dialog1, "Dialog1", "MnuInfodancredit", "Info", 6030, 1500,
+                     InfoBackground::ButtonFace, "", false, ControlPlacement{"OKButton", 4680, 120, 1215, 375, 0},
+                     ControlPlacement{"Label1", 120, 120, 4455, 1335, 1}, LabelColours::Default, false,
+                     InfoWindowTexts::kCredits, {}},
+    InfoWindowLayout{InfoWindowId::Dialog2, "Dialog2", "MnuTerimakasih", "Ucapan Terimakasih", 6030, 1500,
+                     InfoBackground::ButtonFace, "", false, ControlPlacement{"OKButton", 4680, 120, 1215, 375, 0},
+                     ControlPlacement{"Label1", 120, 120, 4455, 1335, 1}, LabelColours::Default, false,
+                     InfoWindowTexts::kThanks, {}},
 };
+// clang-format on
 
 constexpr const InfoWindowLayout& layoutOf(InfoWindowId id)
 {
