@@ -62,7 +62,11 @@ TEST(RefuseName, ControlCharactersAndLengthsInBytes)
         {"plain name", folder + "gambar.bmp", 2047, ""},
         {"new-line", folder + "gam\nbar.bmp", 2047, "Nama file tidak boleh memuat karakter kendali"},
         {"tab", folder + "gam\tbar.bmp", 2047, "Nama file tidak boleh memuat karakter kendali"},
-        {"delete character", folder + "gam\x7f" "bar.bmp", 2047, "Nama file tidak boleh memuat"},
+        {"delete character",
+         folder
+             + "gam\x7f"
+               "bar.bmp",
+         2047, "Nama file tidak boleh memuat"},
         {"at the caller's limit", deep + "/" + std::string(46, 'f'), 2047, ""},
         {"one byte past it", deep + "/" + std::string(47, 'f'), 2047,
          "Nama file itu terlalu panjang untuk program ini: 2048 byte, sedangkan batasnya 2047 byte"},
@@ -104,13 +108,16 @@ TEST(VetSaveTarget, OnlyRegularFilesAreWrittenAndLinksCountAsWhatTheyLeadTo)
     const struct {
         const char* name;
         std::string refusalPart; // empty: may be written
-        std::string path;        // what is written
+        std::string path; // what is written
         bool replaces;
     } rows[] = {
         {"baru.bmp", {}, chosen / "baru.bmp", false},
         {"lama.bmp", {}, chosen / "lama.bmp", true},
         {"tautan.bmp", {}, realOriginal, true},
-        {"putus.bmp", "adalah tautan simbolik ke \u00ab" + (elsewhere / "not-a-picture.conf") + "\u00bb, yang tidak ada", {}, false},
+        {"putus.bmp",
+         "adalah tautan simbolik ke \u00ab" + (elsewhere / "not-a-picture.conf") + "\u00bb, yang tidak ada",
+         {},
+         false},
         {"putaran.bmp", "yang tidak ada", {}, false},
         {"fifo.bmp", "adalah sebuah pipa bernama (FIFO), bukan file biasa", {}, false},
         {"kefifo.bmp", ", sebuah pipa bernama (FIFO), bukan file biasa", {}, false},
@@ -153,6 +160,7 @@ TEST(FailureCause, CausesAUserMeetsAreTranslated)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.error);
-        EXPECT_EQ(failureCause(row.error, "/data").rfind(row.expected, 0), 0u) << failureCause(row.error, "/data");
+        EXPECT_EQ(failureCause(row.error, "/data").rfind(row.expected, 0), 0u)
+            << failureCause(row.error, "/data");
     }
 }
