@@ -92,22 +92,22 @@ std::string refuseName(const std::string& path, std::size_t limit)
                "Hapus karakter itu dari nama file.";
     if (path.size() > limit)
         return "Nama file itu terlalu panjang untuk program ini: " + number(path.size())
-               + " byte, sedangkan batasnya " + number(limit)
-               + " byte. Pendekkan nama file atau pilih folder yang alamatnya lebih pendek.";
+            + " byte, sedangkan batasnya " + number(limit)
+            + " byte. Pendekkan nama file atau pilih folder yang alamatnya lebih pendek.";
     const std::string folder = folderOf(path);
     const std::size_t nameLength = path.size() - folder.size();
     const std::size_t nameLimit = fileNameLimit(folder);
     if (nameLength > nameLimit)
         return "Nama file itu terlalu panjang untuk sistem file: " + number(nameLength)
-               + " byte, sedangkan sistem file menerima paling banyak " + number(nameLimit)
-               + " byte untuk satu nama. Pendekkan nama file.";
+            + " byte, sedangkan sistem file menerima paling banyak " + number(nameLimit)
+            + " byte untuk satu nama. Pendekkan nama file.";
 #ifdef PATH_MAX
     // PATH_MAX counts the closing NUL.
     const std::size_t pathLimit = PATH_MAX - 1;
     if (path.size() > pathLimit)
         return "Alamat file itu terlalu panjang untuk sistem file: " + number(path.size())
-               + " byte, sedangkan batasnya " + number(pathLimit)
-               + " byte. Pilih folder yang alamatnya lebih pendek.";
+            + " byte, sedangkan batasnya " + number(pathLimit)
+            + " byte. Pilih folder yang alamatnya lebih pendek.";
 #endif
     return {};
 }
@@ -129,20 +129,21 @@ SaveTarget vetSaveTarget(const std::string& path, std::size_t limit)
         const fs::file_status status = fs::status(chosen, error);
         if (!fs::exists(status)) {
             target.refusal = quoted(path) + " adalah tautan simbolik ke " + quoted(fromPath(leadsTo))
-                             + ", yang tidak ada. Gambar tidak disimpan lewat tautan yang tidak menuju ke "
-                               "file yang ada, karena file baru itu akan berada di luar folder yang dipilih. "
-                               "Pilih nama lain.";
+                + ", yang tidak ada. Gambar tidak disimpan lewat tautan yang tidak menuju ke "
+                  "file yang ada, karena file baru itu akan berada di luar folder yang dipilih. "
+                  "Pilih nama lain.";
             return target;
         }
         const fs::path real = fs::canonical(chosen, error);
         if (error) {
-            target.refusal = quoted(path) + " adalah tautan simbolik yang tidak dapat diikuti. Pilih nama lain.";
+            target.refusal
+                = quoted(path) + " adalah tautan simbolik yang tidak dapat diikuti. Pilih nama lain.";
             return target;
         }
         if (!fs::is_regular_file(status)) {
             target.refusal = quoted(path) + " adalah tautan simbolik ke " + quoted(fromPath(real)) + ", "
-                             + kindOf(status.type())
-                             + ", bukan file biasa. Gambar hanya disimpan ke file biasa; pilih nama lain.";
+                + kindOf(status.type())
+                + ", bukan file biasa. Gambar hanya disimpan ke file biasa; pilih nama lain.";
             return target;
         }
         target.path = fromPath(real);
@@ -152,7 +153,7 @@ SaveTarget vetSaveTarget(const std::string& path, std::size_t limit)
 
     if (!fs::is_regular_file(own)) {
         target.refusal = quoted(path) + " adalah " + kindOf(own.type())
-                         + ", bukan file biasa. Gambar hanya disimpan ke file biasa; pilih nama lain.";
+            + ", bukan file biasa. Gambar hanya disimpan ke file biasa; pilih nama lain.";
         return target;
     }
     target.replaces = true;
@@ -180,7 +181,8 @@ std::string failureCause(int error, const std::string& folder)
     case ENOTDIR:
         return "Salah satu bagian alamat itu bukan sebuah folder, melainkan sebuah file.";
     case ENOENT:
-        return folder.empty() ? std::string("Folder tujuan tidak ada.") : "Folder " + quoted(folder) + " tidak ada.";
+        return folder.empty() ? std::string("Folder tujuan tidak ada.")
+                              : "Folder " + quoted(folder) + " tidak ada.";
     case EISDIR:
         return "Nama itu sudah dipakai oleh sebuah folder.";
     case EFBIG:
