@@ -95,12 +95,23 @@ QString writeFailureReason(const QString& path, const QString& systemText)
 
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes)
 {
-    // The first failure's text is kept: later calls on a failed file report
-    // only that something failed before.
+    // Each failure is explained from the call that failed: a later call
+    // (the commit above all) no longer knows the system's cause. A write that
+    // stops short, as on a nearly full disk, is continued until the system
+    // says why it cannot go on.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return writeFailureReason(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString reason = writeFailureReason(path, file.errorString());
+            file.cancelWriting();
+            return reason;
+        }
+        done += written;
+    }
+    if (!file.flush()) {
         const QString reason = writeFailureReason(path, file.errorString());
         file.cancelWriting();
         return reason;
