@@ -3,17 +3,25 @@
 
 #include "export/osdialog.h"
 #include "ui/qtfiledialog.h"
+#include "ui/translations.h"
 #include "ui/windowhandle.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 using namespace std::string_literals;
 
@@ -46,14 +54,31 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_folder.isValid());
+        ASSERT_TRUE(installIndonesianTexts());
         m_previous = ruvex::win::setFileDialogFunction(showQtFileDialog);
+        m_previousNotice = setFileDialogNotice([this](QWidget*, const QString& text) { m_notices << text; });
         m_owner.show();
     }
-    void TearDown() override { ruvex::win::setFileDialogFunction(std::move(m_previous)); }
+    void TearDown() override
+    {
+        ruvex::win::setFileDialogFunction(std::move(m_previous));
+        setFileDialogNotice(std::move(m_previousNotice));
+    }
+
+    std::string save(const std::string& initial = {})
+    {
+        std::string name = initial;
+        std::int32_t index = 1;
+        OSDialog().ShowSave(name, "Save Gambar Bangun Ruang *.bmp", "Save Gambar Bangun Ruang|*.bmp",
+                            m_folder.path().toStdString(), {}, hWndOf(&m_owner), index, {}, true, 0);
+        return name;
+    }
 
     QTemporaryDir m_folder;
     QWidget m_owner;
     ruvex::win::FileDialogFunction m_previous;
+    FileDialogNotice m_previousNotice;
+    QStringList m_notices;
 };
 
 } // namespace
@@ -100,7 +125,8 @@ TEST_F(QtDialogs, SaveDialogIsBuiltFromTheRecordAndAnswersIntoIt)
             EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
             EXPECT_EQ(dialog.parentWidget(), &m_owner);
             EXPECT_EQ(dialog.windowModality(), Qt::WindowModal);
-            EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+            // The caller asks before replacing, about the name it writes.
+            EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
             EXPECT_EQ(QDir(dialog.directory()), QDir(m_folder.path()));
             EXPECT_EQ(dialog.selectedNameFilter(), QStringLiteral("Semua (*.*)"));
             dialog.selectNameFilter(QStringLiteral("Gambar (*.bmp)"));
@@ -134,4 +160,73 @@ TEST_F(QtDialogs, OpenDialogFlagsAndCancel)
     OSDialog().ShowOpen(name, {}, "Teks|*.txt", m_folder.path().toStdString(), ".txt", -1, index, true, 0, {},
                         true, false, true, 0);
     EXPECT_EQ(name, "");
+}
+
+TEST_F(QtDialogs, TheDialogSpeaksIndonesian)
+{
+    whenDialogOpens(
+        [](QFileDialog& dialog) {
+            const auto text = [&dialog](const char* name) {
+                auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(name));
+                return label ? label->text() : QString();
+            };
+            EXPECT_EQ(text("lookInLabel"), QStringLiteral("Cari di:"));
+            EXPECT_EQ(text("fileNameLabel"), QStringLiteral("&Nama file:"));
+            EXPECT_EQ(text("fileTypeLabel"), QStringLiteral("Jenis file:"));
+            auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+            ASSERT_NE(buttons, nullptr);
+            EXPECT_EQ(buttons->button(QDialogButtonBox::Save)->text(), QStringLiteral("&Simpan"));
+            EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Batal"));
+            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            std::unique_ptr<QMenu> menu(name->createStandardContextMenu());
+            QStringList items;
+            for (const QAction* action : menu->actions())
+                items << action->text().section(u'\t', 0, 0);
+            EXPECT_TRUE(items.contains(QStringLiteral("&Salin"))) << items.join(u'|').toStdString();
+            EXPECT_TRUE(items.contains(QStringLiteral("Pilih Semua"))) << items.join(u'|').toStdString();
+            const auto* model = dialog.findChild<QAbstractItemModel*>(QStringLiteral("qt_filesystem_model"));
+            ASSERT_NE(model, nullptr);
+            EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Nama"));
+        },
+        false);
+    save();
+}
+
+TEST_F(QtDialogs, RefusedNamesAreExplainedAndTheDialogStaysOpen)
+{
+    std::string deep; // short folder names, 2100 bytes in all
+    for (int n = 0; n < 21; ++n)
+        deep += "/" + std::string(99, 'd');
+    const struct {
+        const char* why;
+        QString typed;
+        const char* notice; // a part of it
+    } rows[] = {
+        {"300 characters: Qt alone greys out its button", QString(300, u'a'),
+         "terlalu panjang untuk sistem file: 300 byte, sedangkan sistem file menerima paling banyak 255 "
+         "byte"},
+        {"new-line pasted", QStringLiteral("gam\nbar"), "karakter kendali"},
+        {"longer than the record's buffer", QString::fromStdString(deep),
+         "terlalu panjang untuk program ini: 2100 byte, sedangkan batasnya 2047 byte"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.why);
+        m_notices.clear();
+        whenDialogOpens(
+            [&row](QFileDialog& dialog) {
+                auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                ASSERT_NE(name, nullptr);
+                name->setText(row.typed);
+                auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+                EXPECT_TRUE(buttons->button(QDialogButtonBox::Save)->isEnabled());
+                static_cast<QDialog*>(&dialog)->accept();
+                EXPECT_TRUE(dialog.isVisible());
+            },
+            false);
+        EXPECT_EQ(save(), "");
+        ASSERT_EQ(m_notices.size(), 1);
+        EXPECT_TRUE(m_notices[0].contains(QString::fromUtf8(row.notice))) << m_notices[0].toStdString();
+    }
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }

@@ -12,12 +12,17 @@
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace std::string_literals;
 using ruvex::win::FileDialogKind;
@@ -30,12 +35,15 @@ namespace {
 class FakePrompts {
 public:
     FakePrompts()
-        : m_previous(setSavePrompts({[this](QWidget*, const QString& path) {
-                                         asked << path;
+        : m_previous(setSavePrompts({[this](QWidget*, const QString&, const QString& real) {
+                                         asked << real;
                                          return replace;
                                      },
                                      [this](QWidget*, const QString& path, const QString& reason) {
                                          failures.push_back({path, reason});
+                                     },
+                                     [this](QWidget*, const QString& path, const QString& reason) {
+                                         refusals.push_back({path, reason});
                                      }}))
     {
     }
@@ -44,6 +52,7 @@ public:
     bool replace = false;
     QStringList asked;
     std::vector<std::pair<QString, QString>> failures;
+    std::vector<std::pair<QString, QString>> refusals;
 
 private:
     SavePrompts m_previous;
@@ -82,6 +91,7 @@ protected:
     bool timerEnabled(const char* name) const { return control<AnimationTimer>(*m_form, name)->isEnabled(); }
 
     QTemporaryDir m_folder;
+    int m_dialogsOpened = 0;
     FakeFileDialog m_dialog;
     FakePrompts m_prompts;
     std::unique_ptr<Form1> m_form;
@@ -200,7 +210,7 @@ TEST_F(SavePicture, WriteFailureIsShownAndTheWindowStaysUsable)
     EXPECT_TRUE(QFile::exists(m_form->PicturePath()));
 }
 
-TEST_F(SavePicture, ReplacingAFileOnlyTheForcedNameHitsIsAskedFirst)
+TEST_F(SavePicture, ReplacingAnExistingFileIsAskedOnceAboutTheNameWritten)
 {
     const struct {
         const char* why;
@@ -211,7 +221,7 @@ TEST_F(SavePicture, ReplacingAFileOnlyTheForcedNameHitsIsAskedFirst)
     } rows[] = {
         {"forced name, answered no", "gambar.png", false, true, false},
         {"forced name, answered yes", "gambar.png", true, true, true},
-        {"name unchanged: the dialog asked already", "gambar.bmp", false, false, true},
+        {"name unchanged, answered yes", "gambar.bmp", true, true, true},
     };
     const QString target = path(QStringLiteral("gambar.bmp"));
     for (const auto& row : rows) {
@@ -264,4 +274,108 @@ TEST_F(SavePicture, OverlongStoredPathStartsTheNextDialogWithoutAName)
     ASSERT_EQ(m_dialog.calls().size(), 2u);
     EXPECT_EQ(m_dialog.last().lpstrFile, nuls(2048));
     EXPECT_EQ(m_dialog.last().lpstrInitialDir, (folder + u'/').toStdString());
+}
+
+TEST_F(SavePicture, OnlyRegularFilesAreWrittenAndLinksCountAsTheirFiles)
+{
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString conf = elsewhere.filePath(QStringLiteral("not-a-picture.conf"));
+    const QString original = elsewhere.filePath(QStringLiteral("asli.bmp"));
+    {
+        QFile file(original);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("lama");
+    }
+    ASSERT_TRUE(QFile::link(conf, path(QStringLiteral("putus.bmp"))));
+    ASSERT_TRUE(QFile::link(original, path(QStringLiteral("tautan.bmp"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), path(QStringLiteral("perangkat.bmp"))));
+    ASSERT_EQ(mkfifo(path(QStringLiteral("fifo.bmp")).toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("folder.bmp")));
+    const QStringList before = folderEntries();
+
+    const struct {
+        const char* chosen;
+        const char* refusal; // a part of it; nullptr: saved
+    } rows[] = {
+        {"putus", "adalah tautan simbolik ke"},
+        {"fifo.txt", "sebuah pipa bernama (FIFO), bukan file biasa"},
+        {"perangkat", "sebuah perangkat (device), bukan file biasa"},
+        {"folder", "adalah sebuah folder, bukan file biasa"},
+        {"gam\nbar", "karakter kendali"},
+        {"gam\tbar", "karakter kendali"},
+        {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+         "aaaaaa"
+         "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+         "aaaaaa"
+         "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa.png", // 252 characters, 256 bytes with ".bmp"
+         "terlalu panjang untuk sistem file: 256 byte"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.chosen);
+        m_prompts.refusals.clear();
+        const std::size_t dialogs = m_dialog.calls().size();
+        m_dialog.choose(path(QString::fromUtf8(row.chosen)).toStdString());
+        m_dialog.cancel(); // the dialog comes back after the refusal
+        save();
+
+        ASSERT_EQ(m_prompts.refusals.size(), 1u);
+        EXPECT_TRUE(m_prompts.refusals[0].second.contains(QString::fromUtf8(row.refusal)))
+            << m_prompts.refusals[0].second.toStdString();
+        EXPECT_EQ(m_dialog.calls().size(), dialogs + 2);
+        EXPECT_EQ(m_form->PicturePath(), QString());
+        EXPECT_EQ(folderEntries(), before);
+        EXPECT_FALSE(QFile::exists(conf));
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(path(QStringLiteral("fifo.bmp")).toStdString()));
+
+    // A link to a file elsewhere: the question names that file, which is
+    // replaced; the link stays a link.
+    m_prompts.replace = true;
+    m_prompts.asked.clear();
+    m_dialog.choose(path(QStringLiteral("tautan")).toStdString());
+    save();
+    EXPECT_EQ(m_prompts.asked, QStringList{QFileInfo(original).canonicalFilePath()});
+    EXPECT_TRUE(readAll(original).startsWith("BM"));
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("tautan.bmp"))).isSymLink());
+    EXPECT_EQ(m_form->PicturePath(), path(QStringLiteral("tautan.bmp")));
+}
+
+TEST_F(SavePicture, AClickWhileTheDialogIsOpenStartsNoSecondSave)
+{
+    // The dialog's answer function stands for the time the dialog is open.
+    ruvex::win::setFileDialogFunction([this](FileDialogKind, OPENFILENAME&) {
+        QTest::mouseRelease(picDisplay(), Qt::RightButton, {}, QPoint(100, 100));
+        save();
+        ++m_dialogsOpened;
+        return 0;
+    });
+    save();
+    EXPECT_EQ(m_dialogsOpened, 1);
+    save();
+    EXPECT_EQ(m_dialogsOpened, 2);
+}
+
+TEST(WriteFailureReason, TheCausesAUserMeetsInIndonesian)
+{
+    const QString path = QStringLiteral("/data/gambar.bmp");
+    const struct {
+        QString systemText;
+        const char* expected; // its beginning
+    } rows[] = {
+        {qt_error_string(ENOSPC), "Disk penuh"},
+        {qt_error_string(EROFS), "Folder itu berada pada sistem file yang hanya dapat dibaca"},
+        {qt_error_string(EACCES), "Anda tidak punya izin untuk menulis di folder \u00ab/data\u00bb"},
+        {qt_error_string(ENAMETOOLONG), "Nama file atau alamatnya terlalu panjang"},
+        {qt_error_string(ENOENT), "Folder \u00ab/data\u00bb tidak ada"},
+        {QSaveFile::tr("Existing file %1 is not writable").arg(path),
+         "File \u00ab/data/gambar.bmp\u00bb dilindungi dari penulisan (hanya-baca)"},
+        {QStringLiteral("Something odd"),
+         "Penulisan file gagal karena sebab yang tidak dikenal.\nKeterangan sistem: Something odd"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.systemText.toStdString());
+        const QString reason = writeFailureReason(path, row.systemText);
+        EXPECT_TRUE(reason.startsWith(QString::fromUtf8(row.expected))) << reason.toStdString();
+    }
 }

@@ -10,7 +10,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${RUVEX_BUILD_DIR:-$here/build}"
 mode="${1:-}"
 
-build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
+build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libgtest-dev libgmock-dev
                 libbenchmark-dev fonts-liberation fonts-dejavu-core)
 # The real-window tests drive the program under a virtual X server.
 test_packages=(xvfb xauth xdotool imagemagick xclip python3)

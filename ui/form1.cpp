@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QThread>
 
 namespace {
@@ -163,6 +164,12 @@ void Form1::picDisplay_MouseUp(short button, short, float, float)
 
 void Form1::mnuSave_Click()
 {
+    // A click that arrives while a save is in progress (queued behind the
+    // one that opened the dialog, or delivered by its message boxes) starts
+    // no second one.
+    if (m_saving)
+        return;
+    const QScopedValueRollback saving(m_saving, true);
     // Stopped before the dialog opens and left stopped: no tick may redraw the
     // picture while the dialog is up or while the file is written.
     m_controls.Timer1->setEnabled(false);

@@ -74,6 +74,8 @@ private:
     ViewState m_view;
     PointGrid m_grid;
     QString m_picturePath;
+    // A save command is running: its dialog or a message is open.
+    bool m_saving = false;
 
     const Form1Controls m_controls;
     // The drawing area, where every redraw ends.

@@ -7,6 +7,7 @@
 #include "ui/form1.h"
 #include "ui/qtfiledialog.h"
 #include "ui/transientsettings.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     displayCheck.reached();
     const TransientSettings noSettingsKept;
+    installIndonesianTexts();
     installQtFileDialogs();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(msSansSerifFont());

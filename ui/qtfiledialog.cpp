@@ -2,19 +2,25 @@
 
 #include "ui/windowhandle.h"
 
+#include "export/savetarget.h"
+
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
 using ruvex::win::FileDialogKind;
 using ruvex::win::OFN_ALLOWMULTISELECT;
 using ruvex::win::OFN_FILEMUSTEXIST;
-using ruvex::win::OFN_OVERWRITEPROMPT;
 using ruvex::win::OPENFILENAME;
 
 QString fromDialogText(const std::string& text)
@@ -38,14 +44,78 @@ std::optional<std::string> fillBuffer(const std::string& text, std::uint32_t cap
     return text + std::string(capacity - text.size(), '\0');
 }
 
+void showNotice(QWidget* dialog, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, dialog->windowTitle(), text, QMessageBox::NoButton, dialog);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+FileDialogNotice& installedNotice()
+{
+    static FileDialogNotice notice = showNotice;
+    return notice;
+}
+
+void notify(QWidget* dialog, const QString& text)
+{
+    if (const auto& notice = installedNotice())
+        notice(dialog, text);
+}
+
+// The dialog with the checks of answerRefusal before it closes, so that a
+// refused name is explained and the user can change it in place.
+class CheckedFileDialog : public QFileDialog {
+public:
+    CheckedFileDialog(QWidget* parent, FileDialogKind kind, std::uint32_t capacity)
+        : QFileDialog(parent)
+        , m_kind(kind)
+        , m_capacity(capacity)
+    {
+    }
+
+    // Qt greys out its Save button for a name longer than the file system
+    // allows, without saying why; it stays usable, and accept() says it.
+    void keepSaveButtonForRefusals()
+    {
+        auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        QPushButton* save = buttons ? buttons->button(QDialogButtonBox::Save) : nullptr;
+        if (!name || !save)
+            return;
+        // Connected after the dialog's own update, so it has the last word.
+        connect(name, &QLineEdit::textChanged, save, [this, save](const QString& text) {
+            if (!text.isEmpty() && !save->isEnabled() && !refusal().isEmpty())
+                save->setEnabled(true);
+        });
+    }
+
+    QString refusal() const { return answerRefusal(m_kind, selectedFiles(), m_capacity); }
+
+    void accept() override
+    {
+        const QString refused = refusal();
+        if (!refused.isEmpty()) {
+            notify(this, refused);
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    FileDialogKind m_kind;
+    std::uint32_t m_capacity;
+};
+
 void configure(QFileDialog& dialog, FileDialogKind kind, const OPENFILENAME& record,
                const QStringList& filters)
 {
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (kind == FileDialogKind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(record.Flags & OFN_OVERWRITEPROMPT));
+        // The caller asks before replacing (see the header), never the
+        // dialog itself.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         if (record.Flags & OFN_ALLOWMULTISELECT)
@@ -109,20 +179,49 @@ std::string selectionText(const QStringList& files)
     return text;
 }
 
+FileDialogNotice setFileDialogNotice(FileDialogNotice notice)
+{
+    return std::exchange(installedNotice(), std::move(notice));
+}
+
+QString answerRefusal(ruvex::win::FileDialogKind kind, const QStringList& files, std::uint32_t capacity)
+{
+    if (files.isEmpty())
+        return {};
+    // A list of several files ends with two NULs, a single path with one.
+    const std::size_t terminators = files.size() > 1 ? 2 : 1;
+    const std::size_t limit = capacity >= terminators ? capacity - terminators : 0;
+    const std::string text = selectionText(files);
+    if (kind == FileDialogKind::Save)
+        return QString::fromStdString(refuseName(text, limit));
+    return text.size() > limit ? QString::fromStdString(refuseName(text, limit)) : QString();
+}
+
 int showQtFileDialog(ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& record)
 {
     auto* owner = qobject_cast<QWidget*>(windowOf(record.hwndOwner));
-    QFileDialog dialog(owner ? owner->window() : nullptr);
+    CheckedFileDialog dialog(owner ? owner->window() : nullptr, kind, record.nMaxFile);
     const QStringList filters = qtNameFilters(record.lpstrFilter);
     configure(dialog, kind, record, filters);
     if (owner)
         dialog.setWindowModality(Qt::WindowModal);
+    dialog.keepSaveButtonForRefusals();
 
-    if (dialog.exec() != QDialog::Accepted)
-        return 0;
-    const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty())
-        return 0;
+    // A native dialog closes before the answer is checked: the user is told
+    // why and gets the dialog back with the refused answer.
+    QStringList files;
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted)
+            return 0;
+        files = dialog.selectedFiles();
+        if (files.isEmpty())
+            return 0;
+        const QString refused = dialog.refusal();
+        if (refused.isEmpty())
+            break;
+        notify(&dialog, refused);
+        dialog.selectFile(files.front());
+    }
 
     // A list of several files ends with two NULs, a single path with one.
     const std::size_t terminators = files.size() > 1 ? 2 : 1;

@@ -1,28 +1,52 @@
 #pragma once
-// The program's file dialogs: Qt's own widget dialog, never the desktop's
-// native one, so that it looks and behaves the same on every desktop and can
-// be driven in tests. It is built from the dialog record:
+// The program's file dialogs. Where the platform has a dialog of its own (on
+// Windows, or in a desktop session whose platform theme offers one) that one
+// is shown, in the system's language; otherwise Qt's widget dialog, in the
+// program's Indonesian (ui/translations.h). It is built from the dialog
+// record:
 // - title, initial folder, and the initial name (the file buffer up to its
 //   first NUL; a name with a folder opens that folder);
 // - the filter pairs as name filters, nFilterIndex preselected (1-based, 0 or
 //   out of range picks the first) and the chosen one reported back;
 // - the default extension as the suffix added to a typed name without one;
-// - overwrite confirmation exactly when OFN_OVERWRITEPROMPT is set, existing
-//   files only with OFN_FILEMUSTEXIST, several files with OFN_ALLOWMULTISELECT
-//   (these must exist, Qt offers no other multiple choice);
+// - existing files only with OFN_FILEMUSTEXIST, several files with
+//   OFN_ALLOWMULTISELECT (these must exist, Qt offers no other multiple
+//   choice);
 // - the owner window as parent, modal to it.
+// The dialog never asks before overwriting, whatever OFN_OVERWRITEPROMPT
+// says: the caller asks, because only the caller knows the name it will
+// really write (the save command forces an extension, and follows links).
 // Qt's dialog has no read-only box: OFN_READONLY and OFN_HIDEREADONLY change
-// nothing. An answer longer than the record's buffer fails, as a dialog of
-// the system does, rather than being cut short.
+// nothing.
+//
+// An answer the record cannot take (longer than its buffer), or in a save
+// dialog a name with control characters or too long for the file system, is
+// refused with a message (answerRefusal) and the dialog stays open; a
+// refused answer from a platform's own dialog brings that dialog back. So a
+// confirmed name never ends in a silent failure.
 
 #include "platform/commondialog.h"
 
 #include <QStringList>
 
+#include <cstdint>
+#include <functional>
 #include <string>
+
+class QWidget;
 
 // Makes the Qt dialogs the ones GetOpenFileNameA / GetSaveFileNameA show.
 void installQtFileDialogs();
+
+// Shows `text`, why an answer was refused, over `dialog`. The program shows
+// a message box; tests replace it so that nothing waits for a click.
+using FileDialogNotice = std::function<void(QWidget* dialog, const QString& text)>;
+// Installs `notice` and returns the previous one.
+FileDialogNotice setFileDialogNotice(FileDialogNotice notice);
+
+// Why the dialog may not return `files` into a buffer of `capacity` bytes, in
+// Indonesian; empty when it may.
+QString answerRefusal(ruvex::win::FileDialogKind kind, const QStringList& files, std::uint32_t capacity);
 
 int showQtFileDialog(ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& record);
 

@@ -2,9 +2,11 @@
 
 #include "export/osdialog.h"
 #include "export/picturepath.h"
+#include "export/savetarget.h"
 #include "ui/picturewidget.h"
 #include "ui/windowhandle.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,11 +20,18 @@ const std::string kDialogTitle = "Save Gambar Bangun Ruang *.bmp";
 const std::string kFilter = "Save Gambar Bangun Ruang|*.bmp";
 const QString kMessageTitle = QStringLiteral("Save Gambar");
 
-bool askToReplace(QWidget* owner, const QString& path)
+QString quoted(const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, kMessageTitle,
-                    QStringLiteral("File %1 sudah ada.\nApakah file itu akan diganti?").arg(path),
-                    QMessageBox::NoButton, owner);
+    return u'\u00ab' + text + u'\u00bb';
+}
+
+bool askToReplace(QWidget* owner, const QString& chosen, const QString& real)
+{
+    const QString question = chosen == real
+        ? QStringLiteral("File %1 sudah ada.\nApakah file itu akan diganti?").arg(quoted(real))
+        : QStringLiteral("%1 adalah tautan ke file %2, yang sudah ada.\nApakah file %2 akan diganti?")
+              .arg(quoted(chosen), quoted(real));
+    QMessageBox box(QMessageBox::Question, kMessageTitle, question, QMessageBox::NoButton, owner);
     QPushButton* yes = box.addButton(QStringLiteral("Ya"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Tidak"), QMessageBox::NoRole);
     box.setDefaultButton(no);
@@ -31,57 +40,112 @@ bool askToReplace(QWidget* owner, const QString& path)
     return box.clickedButton() == yes;
 }
 
+void showWarning(QWidget* owner, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, kMessageTitle, text, QMessageBox::NoButton, owner);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
 void showFailure(QWidget* owner, const QString& path, const QString& reason)
 {
-    QMessageBox box(QMessageBox::Warning, kMessageTitle,
-                    QStringLiteral("Gambar tidak dapat disimpan ke file\n%1\n\n%2").arg(path, reason),
-                    QMessageBox::Ok, owner);
-    box.exec();
+    showWarning(owner, QStringLiteral("Gambar tidak dapat disimpan ke file\n%1\n\n%2").arg(path, reason));
+}
+
+void showRefusal(QWidget* owner, const QString& path, const QString& reason)
+{
+    showWarning(owner, QStringLiteral("Gambar tidak disimpan dengan nama\n%1\n\n%2").arg(path, reason));
 }
 
 // The prompts setSavePrompts installed; see there why this is global.
 SavePrompts& installedPrompts()
 {
-    static SavePrompts prompts{askToReplace, showFailure};
+    static SavePrompts prompts{askToReplace, showFailure, showRefusal};
     return prompts;
 }
 
-// The common causes in the user's words; the system's own text follows for
-// everything else (a full disk, a device error).
-QString failureReason(const QString& path, const QString& systemReason)
+// The system error number whose text Qt gave, or 0. Qt reports a failed
+// call by that text alone; comparing with the same function's text for each
+// number finds the cause whatever the language of the system's texts.
+int errorNumberOf(const QString& systemText)
 {
-    const QFileInfo file(path);
-    const QFileInfo folder(file.absolutePath());
-    QString reason;
-    if (file.isDir())
-        reason = QStringLiteral("Nama itu sudah dipakai oleh sebuah folder.");
-    else if (!folder.exists())
-        reason = QStringLiteral("Folder %1 tidak ada.").arg(folder.filePath());
-    else if (!folder.isDir())
-        reason = QStringLiteral("%1 bukan sebuah folder, melainkan sebuah file.").arg(folder.filePath());
-    else if (!folder.isWritable())
-        reason = QStringLiteral("Tidak ada izin untuk menulis di folder %1.").arg(folder.filePath());
-    else
-        reason = QStringLiteral("Penulisan file gagal.");
-    return reason + QStringLiteral("\nKeterangan sistem: ") + systemReason;
+    for (int error = 1; error < 256; ++error) {
+        if (qt_error_string(error) == systemText)
+            return error;
+    }
+    return 0;
 }
 
 } // namespace
 
-std::optional<QString> writeBitmapFile(const QString& path, const QImage& image)
+QString writeFailureReason(const QString& path, const QString& systemText)
 {
+    // QSaveFile's own refusal of an existing file it may not write.
+    if (systemText == QSaveFile::tr("Existing file %1 is not writable").arg(path))
+        return QStringLiteral("File %1 dilindungi dari penulisan (hanya-baca). Hapus perlindungan itu atau "
+                              "simpan dengan nama lain.")
+            .arg(quoted(path));
+    const std::string folder = QFileInfo(path).absolutePath().toStdString();
+    const std::string cause = failureCause(errorNumberOf(systemText), folder);
+    if (!cause.empty())
+        return QString::fromStdString(cause);
+    return QStringLiteral("Penulisan file gagal karena sebab yang tidak dikenal.\nKeterangan sistem: ")
+        + systemText;
+}
+
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes)
+{
+    // Each failure is explained from the call that failed: a later call
+    // (the commit above all) no longer knows the system's cause. A write that
+    // stops short, as on a nearly full disk, is continued until the system
+    // says why it cannot go on.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    // Qt writes a 32-bit RGB image as exactly the 24-bit bitmap described.
-    if (!image.save(&file, "BMP")) {
-        const QString reason = file.errorString();
+        return writeFailureReason(path, file.errorString());
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString reason = writeFailureReason(path, file.errorString());
+            file.cancelWriting();
+            return reason;
+        }
+        done += written;
+    }
+    if (!file.flush()) {
+        const QString reason = writeFailureReason(path, file.errorString());
         file.cancelWriting();
         return reason;
     }
     if (!file.commit())
-        return file.errorString();
+        return writeFailureReason(path, file.errorString());
     return std::nullopt;
+}
+
+std::optional<QString> writeBitmapFile(const QString& path, const QImage& image)
+{
+    // Encoded in memory first, so that every failure left is the disk's.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // Qt writes a 32-bit RGB image as exactly the 24-bit bitmap described.
+    if (!image.save(&buffer, "BMP"))
+        return QStringLiteral("Gambar tidak dapat diubah menjadi file bitmap.");
+    return writeWholeFile(path, bytes);
+}
+
+std::optional<QString> chooseTarget(QWidget* owner, const QString& chosen)
+{
+    const SavePrompts& prompts = installedPrompts();
+    const SaveTarget target = vetSaveTarget(chosen.toStdString());
+    if (target.refused()) {
+        if (prompts.refuseName)
+            prompts.refuseName(owner, chosen, QString::fromStdString(target.refusal));
+        return std::nullopt;
+    }
+    const QString real = QString::fromStdString(target.path);
+    if (target.replaces && !(prompts.confirmReplace && prompts.confirmReplace(owner, chosen, real)))
+        return std::nullopt;
+    return real;
 }
 
 SavePrompts setSavePrompts(SavePrompts prompts)
@@ -97,24 +161,23 @@ SaveCommand::SaveCommand(QWidget* owner, QString& picturePath)
 
 SaveCommand::Outcome SaveCommand::run(const PixelBuffer& picture)
 {
-    for (;;) {
+    std::optional<QString> target;
+    while (!target) {
         if (!chooseFile())
             return Outcome::Cancelled;
-        const QString chosen = m_path;
         std::string path = m_path.toStdString();
         std::string extension = ".bmp";
         ForceExtension(path, extension);
         m_path = QString::fromStdString(path);
-        if (mayWrite(chosen))
-            break;
-        // "No": back to the dialog with the name that was refused, as after
-        // the dialog's own question.
+        // A refusal or a "no": back to the dialog with that name, so the
+        // user can change it.
+        target = chooseTarget(m_owner, m_path);
     }
 
-    if (const auto failure = writeBitmapFile(m_path, imageOf(picture))) {
-        const QString path = std::exchange(m_path, QString());
+    if (const auto failure = writeBitmapFile(*target, imageOf(picture))) {
+        m_path.clear();
         if (const auto& report = installedPrompts().reportFailure)
-            report(m_owner, path, failureReason(path, *failure));
+            report(m_owner, *target, *failure);
         return Outcome::Failed;
     }
     return Outcome::Saved;
@@ -136,16 +199,4 @@ bool SaveCommand::chooseFile()
     dialog.ShowSave(path, kDialogTitle, kFilter, folder, {}, hWndOf(m_owner), filterIndex, {}, true, 0);
     m_path = QString::fromStdString(path);
     return !m_path.isEmpty();
-}
-
-// The dialog asked before overwriting the name chosen in it. When the forced
-// extension made another name out of it, a file of that name has not been
-// asked about yet.
-bool SaveCommand::mayWrite(const QString& chosen) const
-{
-    const QFileInfo target(m_path);
-    if (m_path == chosen || !target.exists() || target.isDir())
-        return true;
-    const auto& confirm = installedPrompts().confirmReplace;
-    return confirm && confirm(m_owner, m_path);
 }

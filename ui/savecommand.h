@@ -1,15 +1,19 @@
 #pragma once
 // The save command's work once the animation has stopped: ask for a path in
 // the save-file dialog (starting in the folder of the last saved picture),
-// force the ".bmp" extension, confirm replacing a file the dialog did not ask
-// about (a "no" brings the dialog back), and write the picture as a Windows
-// bitmap. A failed write is shown to the user and leaves the stored path
-// empty, as after a cancel: nothing claims a picture that was not saved.
+// force the ".bmp" extension, vet the name that will really be written
+// (export/savetarget.h), confirm replacing an existing file, and write the
+// picture as a Windows bitmap. A refused name or a "no" brings the dialog
+// back; a failed write is explained and leaves the stored path empty, as
+// after a cancel: nothing claims a picture that was not saved.
 //
 // It does not stop the animation (the main window owns the timers) and knows
 // nothing of the drawing: it is handed the picture and the window's stored
-// path. Its two messages to the user go through SavePrompts, which tests
-// replace so that no message box ever waits for a click.
+// path. Its messages to the user go through SavePrompts, which tests replace
+// so that no message box ever waits for a click.
+//
+// chooseTarget and writeWholeFile are the steps any command that writes a
+// file the user named can share.
 
 #include "platform/pixelbuffer.h"
 
@@ -22,11 +26,14 @@
 class QWidget;
 
 struct SavePrompts {
-    // A file named `path` exists and the dialog did not ask about that name;
-    // true replaces it.
-    std::function<bool(QWidget* owner, const QString& path)> confirmReplace;
+    // The regular file `real` exists and would be replaced; `chosen` is the
+    // name the user gave, a link to it when the two differ. True replaces it.
+    std::function<bool(QWidget* owner, const QString& chosen, const QString& real)> confirmReplace;
     // Writing `path` failed; `reason` is ready to show.
     std::function<void(QWidget* owner, const QString& path, const QString& reason)> reportFailure;
+    // `path` may not be written; `reason` is ready to show. The dialog comes
+    // back afterwards.
+    std::function<void(QWidget* owner, const QString& path, const QString& reason)> refuseName;
 };
 
 // The one replacement point of the prompts: installs `prompts` and returns
@@ -35,12 +42,25 @@ struct SavePrompts {
 // handlers of the main window, which have nothing to pass them through.
 SavePrompts setSavePrompts(SavePrompts prompts);
 
+// The file to write for the name `chosen`: vets it, shows the refusal or asks
+// before replacing an existing file (naming the file that will really be
+// replaced). Nothing when the user is to choose again.
+std::optional<QString> chooseTarget(QWidget* owner, const QString& chosen);
+
+// Writes `bytes` to `path`: a file of that name is either replaced whole or
+// left untouched, never half-written. Returns nothing on success, otherwise
+// the reason for the failure in Indonesian (writeFailureReason).
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
+
 // Writes `image` to `path` as a Windows bitmap: 24 bits a pixel, no
 // compression, rows bottom-up and padded to four bytes, colours in
-// blue-green-red order. A file of that name is either replaced whole or left
-// untouched, never half-written. Returns nothing on success, otherwise the
-// system's reason for the failure.
+// blue-green-red order, through writeWholeFile.
 std::optional<QString> writeBitmapFile(const QString& path, const QImage& image);
+
+// Why writing `path` failed, in Indonesian, from the system's text of the
+// first failure. A cause without a translation keeps the system's text after
+// an Indonesian sentence.
+QString writeFailureReason(const QString& path, const QString& systemText);
 
 class SaveCommand {
 public:
@@ -55,7 +75,6 @@ public:
 
 private:
     bool chooseFile();
-    bool mayWrite(const QString& chosen) const;
 
     QWidget* m_owner;
     QString& m_path;

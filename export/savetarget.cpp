@@ -1,0 +1,195 @@
+#include "export/savetarget.h"
+
+#include "export/picturepath.h"
+
+#include <cerrno>
+#include <climits>
+#include <filesystem>
+#include <system_error>
+
+#ifdef __unix__
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string number(std::size_t value)
+{
+    return std::to_string(value);
+}
+
+// "«text»": names in messages stand out from the sentence around them.
+std::string quoted(const std::string& text)
+{
+    return "\u00ab" + text + "\u00bb";
+}
+
+bool hasControlCharacter(const std::string& text)
+{
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f)
+            return true;
+    }
+    return false;
+}
+
+// What a file that is not a regular file is, in the user's words.
+std::string kindOf(fs::file_type type)
+{
+    switch (type) {
+    case fs::file_type::directory:
+        return "sebuah folder";
+    case fs::file_type::fifo:
+        return "sebuah pipa bernama (FIFO)";
+    case fs::file_type::socket:
+        return "sebuah soket";
+    case fs::file_type::character:
+    case fs::file_type::block:
+        return "sebuah perangkat (device)";
+    default:
+        return "sesuatu yang bukan file biasa";
+    }
+}
+
+std::string fromPath(const fs::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+fs::path toPath(const std::string& text)
+{
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+} // namespace
+
+std::size_t fileNameLimit(const std::string& folder)
+{
+#if defined(__unix__) && defined(_PC_NAME_MAX)
+    // The folder may not exist yet; its nearest existing ancestor lies on
+    // the same file system, or the write fails for that reason anyway.
+    fs::path at = toPath(folder.empty() ? std::string(".") : folder);
+    std::error_code error;
+    while (!fs::exists(at, error) && at.has_relative_path())
+        at = at.parent_path();
+    const long limit = pathconf(at.c_str(), _PC_NAME_MAX);
+    if (limit > 0)
+        return static_cast<std::size_t>(limit);
+#else
+    (void)folder;
+#endif
+    return 255;
+}
+
+std::string refuseName(const std::string& path, std::size_t limit)
+{
+    if (hasControlCharacter(path))
+        return "Nama file tidak boleh memuat karakter kendali, misalnya baris baru atau tab. "
+               "Hapus karakter itu dari nama file.";
+    if (path.size() > limit)
+        return "Nama file itu terlalu panjang untuk program ini: " + number(path.size())
+            + " byte, sedangkan batasnya " + number(limit)
+            + " byte. Pendekkan nama file atau pilih folder yang alamatnya lebih pendek.";
+    const std::string folder = folderOf(path);
+    const std::size_t nameLength = path.size() - folder.size();
+    const std::size_t nameLimit = fileNameLimit(folder);
+    if (nameLength > nameLimit)
+        return "Nama file itu terlalu panjang untuk sistem file: " + number(nameLength)
+            + " byte, sedangkan sistem file menerima paling banyak " + number(nameLimit)
+            + " byte untuk satu nama. Pendekkan nama file.";
+#ifdef PATH_MAX
+    // PATH_MAX counts the closing NUL.
+    const std::size_t pathLimit = PATH_MAX - 1;
+    if (path.size() > pathLimit)
+        return "Alamat file itu terlalu panjang untuk sistem file: " + number(path.size())
+            + " byte, sedangkan batasnya " + number(pathLimit)
+            + " byte. Pilih folder yang alamatnya lebih pendek.";
+#endif
+    return {};
+}
+
+SaveTarget vetSaveTarget(const std::string& path, std::size_t limit)
+{
+    SaveTarget target{path, false, refuseName(path, limit)};
+    if (target.refused())
+        return target;
+
+    const fs::path chosen = toPath(path);
+    std::error_code error;
+    const fs::file_status own = fs::symlink_status(chosen, error);
+    if (own.type() == fs::file_type::not_found || own.type() == fs::file_type::none)
+        return target; // a new file, in the folder chosen
+
+    if (fs::is_symlink(own)) {
+        const fs::path leadsTo = fs::read_symlink(chosen, error);
+        const fs::file_status status = fs::status(chosen, error);
+        if (!fs::exists(status)) {
+            target.refusal = quoted(path) + " adalah tautan simbolik ke " + quoted(fromPath(leadsTo))
+                + ", yang tidak ada. Gambar tidak disimpan lewat tautan yang tidak menuju ke "
+                  "file yang ada, karena file baru itu akan berada di luar folder yang dipilih. "
+                  "Pilih nama lain.";
+            return target;
+        }
+        const fs::path real = fs::canonical(chosen, error);
+        if (error) {
+            target.refusal
+                = quoted(path) + " adalah tautan simbolik yang tidak dapat diikuti. Pilih nama lain.";
+            return target;
+        }
+        if (!fs::is_regular_file(status)) {
+            target.refusal = quoted(path) + " adalah tautan simbolik ke " + quoted(fromPath(real)) + ", "
+                + kindOf(status.type())
+                + ", bukan file biasa. Gambar hanya disimpan ke file biasa; pilih nama lain.";
+            return target;
+        }
+        target.path = fromPath(real);
+        target.replaces = true;
+        return target;
+    }
+
+    if (!fs::is_regular_file(own)) {
+        target.refusal = quoted(path) + " adalah " + kindOf(own.type())
+            + ", bukan file biasa. Gambar hanya disimpan ke file biasa; pilih nama lain.";
+        return target;
+    }
+    target.replaces = true;
+    return target;
+}
+
+std::string failureCause(int error, const std::string& folder)
+{
+    const std::string where = folder.empty() ? std::string("folder itu") : "folder " + quoted(folder);
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return "Anda tidak punya izin untuk menulis di " + where + ".";
+    case EROFS:
+        return "Folder itu berada pada sistem file yang hanya dapat dibaca (read-only).";
+    case ENOSPC:
+        return "Disk penuh: tidak ada ruang tersisa untuk menyimpan gambar. Kosongkan sebagian disk atau "
+               "simpan di tempat lain.";
+#ifdef EDQUOT
+    case EDQUOT:
+        return "Kuota disk Anda sudah habis. Hapus beberapa file atau simpan di tempat lain.";
+#endif
+    case ENAMETOOLONG:
+        return "Nama file atau alamatnya terlalu panjang untuk sistem file. Pendekkan nama file.";
+    case ENOTDIR:
+        return "Salah satu bagian alamat itu bukan sebuah folder, melainkan sebuah file.";
+    case ENOENT:
+        return folder.empty() ? std::string("Folder tujuan tidak ada.")
+                              : "Folder " + quoted(folder) + " tidak ada.";
+    case EISDIR:
+        return "Nama itu sudah dipakai oleh sebuah folder.";
+    case EFBIG:
+        return "Gambar terlalu besar untuk sistem file itu.";
+    case EIO:
+        return "Perangkat penyimpanan melaporkan kesalahan saat menulis.";
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,166 @@
+// Where a picture may be written: names refused on their text, and what a
+// name already is on disk (links, special files, folders).
+
+#include "export/savetarget.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#ifdef __unix__
+#include <sys/stat.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh folder under the system's temporary folder, removed with its
+// contents at the end of the test.
+class Folder {
+public:
+    Folder()
+        : m_path(fs::temp_directory_path() / ("ruvex-target-" + std::to_string(std::random_device{}())))
+    {
+        fs::create_directories(m_path);
+    }
+    ~Folder() { fs::remove_all(m_path); }
+    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    fs::path m_path;
+};
+
+void touch(const std::string& path)
+{
+    std::ofstream(path) << "lama";
+}
+
+} // namespace
+
+TEST(RefuseName, ControlCharactersAndLengthsInBytes)
+{
+    const std::string folder = "/tmp/";
+    const std::string cjk = "\xe5\x9b\xbe"; // one character, three bytes
+    std::string name85;
+    for (int n = 0; n < 85; ++n)
+        name85 += cjk; // 255 bytes
+    // Short folder names, so only the whole path's length counts.
+    std::string deep;
+    for (int n = 0; n < 20; ++n)
+        deep += "/" + std::string(99, 'd'); // 2000 bytes
+    [[maybe_unused]] const std::string deeper = deep + deep + "/" + std::string(99, 'd'); // 4100 bytes
+    const struct {
+        const char* why;
+        std::string path;
+        std::size_t limit;
+        const char* refusal; // its beginning; empty: accepted
+    } rows[] = {
+        {"plain name", folder + "gambar.bmp", 2047, ""},
+        {"new-line", folder + "gam\nbar.bmp", 2047, "Nama file tidak boleh memuat karakter kendali"},
+        {"tab", folder + "gam\tbar.bmp", 2047, "Nama file tidak boleh memuat karakter kendali"},
+        {"delete character",
+         folder
+             + "gam\x7f"
+               "bar.bmp",
+         2047, "Nama file tidak boleh memuat"},
+        {"at the caller's limit", deep + "/" + std::string(46, 'f'), 2047, ""},
+        {"one byte past it", deep + "/" + std::string(47, 'f'), 2047,
+         "Nama file itu terlalu panjang untuk program ini: 2048 byte, sedangkan batasnya 2047 byte"},
+        {"255 bytes of CJK in one name", folder + name85, 2047, ""},
+        {"256 bytes in one name", folder + name85 + "x", 2047,
+         "Nama file itu terlalu panjang untuk sistem file: 256 byte, sedangkan sistem file menerima paling "
+         "banyak 255 byte"},
+        {"252 characters and the extension", folder + std::string(252, 'a') + ".bmp", kNoPathLimit,
+         "Nama file itu terlalu panjang untuk sistem file: 256 byte"},
+#ifdef __unix__
+        {"whole path over the system's", deeper, kNoPathLimit,
+         "Alamat file itu terlalu panjang untuk sistem file: 4100 byte, sedangkan batasnya 4095 byte"},
+#endif
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.why);
+        const std::string refusal = refuseName(row.path, row.limit);
+        EXPECT_EQ(refusal.substr(0, std::string(row.refusal).size()), row.refusal);
+        EXPECT_EQ(refusal.empty(), std::string(row.refusal).empty()) << refusal;
+    }
+}
+
+#ifdef __unix__
+TEST(VetSaveTarget, OnlyRegularFilesAreWrittenAndLinksCountAsWhatTheyLeadTo)
+{
+    Folder chosen;
+    Folder elsewhere;
+    touch(chosen / "lama.bmp");
+    touch(elsewhere / "asli.bmp");
+    ASSERT_EQ(mkfifo((chosen / "fifo.bmp").c_str(), 0600), 0);
+    fs::create_directory(chosen / "folder.bmp");
+    fs::create_symlink(elsewhere / "not-a-picture.conf", chosen / "putus.bmp");
+    fs::create_symlink(elsewhere / "asli.bmp", chosen / "tautan.bmp");
+    fs::create_symlink("/dev/null", chosen / "perangkat.bmp");
+    fs::create_symlink(chosen / "fifo.bmp", chosen / "kefifo.bmp");
+    fs::create_symlink(chosen / "putaran.bmp", chosen / "putaran.bmp");
+    const std::string realOriginal = fs::canonical(elsewhere / "asli.bmp").string();
+
+    const struct {
+        const char* name;
+        std::string refusalPart; // empty: may be written
+        std::string path; // what is written
+        bool replaces;
+    } rows[] = {
+        {"baru.bmp", {}, chosen / "baru.bmp", false},
+        {"lama.bmp", {}, chosen / "lama.bmp", true},
+        {"tautan.bmp", {}, realOriginal, true},
+        {"putus.bmp",
+         "adalah tautan simbolik ke \u00ab" + (elsewhere / "not-a-picture.conf") + "\u00bb, yang tidak ada",
+         {},
+         false},
+        {"putaran.bmp", "yang tidak ada", {}, false},
+        {"fifo.bmp", "adalah sebuah pipa bernama (FIFO), bukan file biasa", {}, false},
+        {"kefifo.bmp", ", sebuah pipa bernama (FIFO), bukan file biasa", {}, false},
+        {"perangkat.bmp", ", sebuah perangkat (device), bukan file biasa", {}, false},
+        {"folder.bmp", "adalah sebuah folder, bukan file biasa", {}, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const SaveTarget target = vetSaveTarget(chosen / row.name);
+        if (!row.refusalPart.empty()) {
+            EXPECT_NE(target.refusal.find(row.refusalPart), std::string::npos) << target.refusal;
+        } else {
+            EXPECT_EQ(target.refusal, "");
+            EXPECT_EQ(target.path, row.path);
+            EXPECT_EQ(target.replaces, row.replaces);
+        }
+    }
+    // Vetting changed nothing: no file appeared where the dangling link points.
+    EXPECT_FALSE(fs::exists(elsewhere / "not-a-picture.conf"));
+    EXPECT_TRUE(fs::is_fifo(chosen / "fifo.bmp"));
+}
+#endif
+
+TEST(FailureCause, CausesAUserMeetsAreTranslated)
+{
+    const struct {
+        int error;
+        const char* expected;
+    } rows[] = {
+        {EACCES, "Anda tidak punya izin untuk menulis di folder \u00ab/data\u00bb."},
+        {EROFS, "Folder itu berada pada sistem file yang hanya dapat dibaca (read-only)."},
+        {ENOSPC, "Disk penuh: tidak ada ruang tersisa untuk menyimpan gambar."},
+        {ENAMETOOLONG, "Nama file atau alamatnya terlalu panjang untuk sistem file."},
+        {ENOTDIR, "Salah satu bagian alamat itu bukan sebuah folder, melainkan sebuah file."},
+        {ENOENT, "Folder \u00ab/data\u00bb tidak ada."},
+#ifdef EDQUOT
+        {EDQUOT, "Kuota disk Anda sudah habis."},
+#endif
+        {EXDEV, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.error);
+        EXPECT_EQ(failureCause(row.error, "/data").rfind(row.expected, 0), 0u)
+            << failureCause(row.error, "/data");
+    }
+}
