@@ -11,7 +11,7 @@ namespace ruvex::win {
 
 inline constexpr ColorRef kBlack = 0x000000;
 inline constexpr ColorRef kWhite = 0xFFFFFF;
-inline constexpr ColorRef kBlue = 0xFF0000; // blue in the top byte
+inline constexpr ColorRef kBlue = 0xFF0000;   // blue in the top byte
 inline constexpr ColorRef kYellow = 0x00FFFF; // red and green
 
 // 0x00BBGGRR to the opaque pixel 0xFFRRGGBB.

@@ -19,7 +19,7 @@ struct PixelRect {
     int height = 0;
 
     bool isEmpty() const { return width <= 0 || height <= 0; }
-    int right() const { return x + width; } // one past the last column
+    int right() const { return x + width; }   // one past the last column
     int bottom() const { return y + height; } // one past the last row
 
     // The smallest rectangle holding both; an empty one adds nothing.

@@ -67,8 +67,8 @@ TEST(WriteBitmapFile, HeadersAndBottomUpPaddedRows)
     const QByteArray file = readAll(path);
     const QByteArray header = bytes({
         'B', 'M', 78, 0, 0, 0, 0, 0, 0,  0, 54, 0, 0, 0, // size 78, pixels at 54
-        40,  0,   0,  0, 3, 0, 0, 0, 2,  0, 0,  0, // 3 x 2, bottom-up
-        1,   0,   24, 0, 0, 0, 0, 0, 24, 0, 0,  0, // 24 bits, BI_RGB, 24 bytes
+        40,  0,   0,  0, 3, 0, 0, 0, 2,  0, 0,  0,       // 3 x 2, bottom-up
+        1,   0,   24, 0, 0, 0, 0, 0, 24, 0, 0,  0,       // 24 bits, BI_RGB, 24 bytes
     });
     EXPECT_EQ(file.left(38), header);
     // The resolution any new image has, as the program's pictures always had.

@@ -51,7 +51,7 @@ TEST(RefuseName, ControlCharactersAndLengthsInBytes)
     // Short folder names, so only the whole path's length counts.
     std::string deep;
     for (int n = 0; n < 20; ++n)
-        deep += "/" + std::string(99, 'd'); // 2000 bytes
+        deep += "/" + std::string(99, 'd');                                               // 2000 bytes
     [[maybe_unused]] const std::string deeper = deep + deep + "/" + std::string(99, 'd'); // 4100 bytes
     const struct {
         const char* why;
@@ -108,7 +108,7 @@ TEST(VetSaveTarget, OnlyRegularFilesAreWrittenAndLinksCountAsWhatTheyLeadTo)
     const struct {
         const char* name;
         std::string refusalPart; // empty: may be written
-        std::string path; // what is written
+        std::string path;        // what is written
         bool replaces;
     } rows[] = {
         {"baru.bmp", {}, chosen / "baru.bmp", false},

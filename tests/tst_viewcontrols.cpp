@@ -68,8 +68,8 @@ TEST(Animation, ButtonsFollowTheToggleTable)
         Running after;
     };
     const Step steps[] = {
-        {0, Running::Timer1}, // Vertikal starts the MouseX sweep
-        {0, Running::None}, // ... and a second click stops it
+        {0, Running::Timer1},                       // Vertikal starts the MouseX sweep
+        {0, Running::None},                         // ... and a second click stops it
         {0, Running::Timer1}, {1, Running::Timer2}, // Horizontal takes over
         {1, Running::None},   {1, Running::Timer2}, {0, Running::Timer1}, {2, Running::None}, // Stop Rotasi
         {2, Running::None},   {1, Running::Timer2}, {2, Running::None},
