@@ -101,8 +101,10 @@ std::string refuseName(const std::string& path, std::size_t limit)
         return "Nama file itu terlalu panjang untuk sistem file: " + number(nameLength)
             + " byte, sedangkan sistem file menerima paling banyak " + number(nameLimit)
             + " byte untuk satu nama. Pendekkan nama file.";
-#ifdef PATH_MAX
-    // PATH_MAX counts the closing NUL.
+#if defined(__unix__) && defined(PATH_MAX)
+    // PATH_MAX counts the closing NUL. Windows has a PATH_MAX of 260 too, but
+    // the toolkit writes longer paths there through the system's long-path
+    // form, so only the name's own limit applies.
     const std::size_t pathLimit = PATH_MAX - 1;
     if (path.size() > pathLimit)
         return "Alamat file itu terlalu panjang untuk sistem file: " + number(path.size())
