@@ -89,6 +89,16 @@ SavePrompts setSavePrompts(SavePrompts prompts)
     return std::exchange(installedPrompts(), std::move(prompts));
 }
 
+const SavePrompts& savePrompts()
+{
+    return installedPrompts();
+}
+
+QString writeFailureReason(const QString& path, const QString& systemReason)
+{
+    return failureReason(path, systemReason);
+}
+
 SaveCommand::SaveCommand(QWidget* owner, QString& picturePath)
     : m_owner(owner)
     , m_path(picturePath)

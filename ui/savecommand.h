@@ -34,6 +34,12 @@ struct SavePrompts {
 // process-wide because the command is made afresh by the menu and the pointer
 // handlers of the main window, which have nothing to pass them through.
 SavePrompts setSavePrompts(SavePrompts prompts);
+// The prompts in place, for the other commands that write pictures.
+const SavePrompts& savePrompts();
+
+// Why writing `path` failed, in the user's words, followed by the system's
+// `systemReason`.
+QString writeFailureReason(const QString& path, const QString& systemReason);
 
 // Writes `image` to `path` as a Windows bitmap: 24 bits a pixel, no
 // compression, rows bottom-up and padded to four bytes, colours in

@@ -1,0 +1,145 @@
+#include "ui/exportcommand.h"
+
+#include "export/osdialog.h"
+#include "export/picturepath.h"
+#include "export/svgpicture.h"
+#include "surface/shapecatalogue.h"
+#include "ui/picturewidget.h"
+#include "ui/savecommand.h"
+#include "ui/windowhandle.h"
+#include "view/scaledwireframe.h"
+#include "view/wireframelines.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QSaveFile>
+
+#include <cmath>
+#include <string>
+#include <utility>
+
+namespace {
+
+const std::string kDialogTitle = "Ekspor Gambar Bangun Ruang";
+
+// 96 dots per inch, the drawing area's pixels on a screen.
+constexpr double kScreenDotsPerMetre = 96.0 / 0.0254;
+
+QByteArray encoded(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QByteArray pngFile(const ExportView& view, int scale)
+{
+    const PixelBuffer scaled = scale == 1 ? PixelBuffer()
+                                          : scaledPicture(view.grid, view.state.GridCols, view.state.GridRows,
+                                                          view.picture.width(), view.picture.height(), scale);
+    // The resolution is set whatever the display's: the same view gives the
+    // same bytes with or without a window.
+    QImage image = imageOf(scale == 1 ? view.picture : scaled);
+    const auto dotsPerMetre = static_cast<int>(std::lround(kScreenDotsPerMetre * scale));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    return encoded(image, "PNG");
+}
+
+QByteArray svgFile(const ExportView& view)
+{
+    const std::string title = "RUVEX Display 3D: " + std::string(shapeCaption(view.state.ShapeIndex));
+    const std::string svg
+        = svgPicture(wireframePolylines(view.grid, view.state.GridCols, view.state.GridRows),
+                     view.picture.width(), view.picture.height(), title);
+    return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
+}
+
+} // namespace
+
+QByteArray pictureFile(const ExportView& view, PictureFormat format, int scale)
+{
+    switch (format) {
+    case PictureFormat::Bitmap:
+        return encoded(imageOf(view.picture), "BMP");
+    case PictureFormat::Png:
+        return pngFile(view, scale);
+    case PictureFormat::Svg:
+        return svgFile(view);
+    }
+    return {};
+}
+
+std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+ExportCommand::ExportCommand(QWidget* owner, QString& exportPath, std::size_t& exportType)
+    : m_owner(owner)
+    , m_path(exportPath)
+    , m_type(exportType)
+{
+}
+
+ExportCommand::Outcome ExportCommand::run(const ExportView& view)
+{
+    std::optional<ExportTarget> target;
+    for (;;) {
+        target = choose();
+        if (!target)
+            return Outcome::Cancelled;
+        // The dialog asked about the name chosen in it; an extension added
+        // since makes another name, not yet asked about.
+        const QString path = QString::fromStdString(target->path);
+        const QFileInfo file(path);
+        if (path == m_path || !file.exists() || file.isDir())
+            break;
+        const auto& confirm = savePrompts().confirmReplace;
+        if (confirm && confirm(m_owner, path))
+            break;
+        // "No": back to the dialog with the name that was refused.
+        m_path = path;
+    }
+
+    const QString path = QString::fromStdString(target->path);
+    const ExportType& type = kExportTypes[target->type];
+    m_type = target->type;
+    if (const auto failure = writeFileAtomically(path, pictureFile(view, type.format, type.scale))) {
+        m_path.clear();
+        if (const auto& report = savePrompts().reportFailure)
+            report(m_owner, path, writeFailureReason(path, *failure));
+        return Outcome::Failed;
+    }
+    m_path = path;
+    return Outcome::Saved;
+}
+
+std::optional<ExportTarget> ExportCommand::choose()
+{
+    std::string path = m_path.toStdString();
+    const std::string folder = folderOf(path);
+    if (path.size() > OSDialog::kBufferLength)
+        path.clear();
+    auto filterIndex = static_cast<std::int32_t>(m_type + 1);
+    OSDialog dialog;
+    dialog.ShowSave(path, kDialogTitle, exportDialogFilter(), folder, {}, hWndOf(m_owner), filterIndex, {},
+                    true, 0);
+    m_path = QString::fromStdString(path);
+    if (path.empty())
+        return std::nullopt;
+    return exportTarget(path, filterIndex);
+}
