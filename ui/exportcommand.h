@@ -35,7 +35,8 @@ struct ExportView {
 // PNG at scale 1: the picture's pixels; PNG at scale k: the wireframe drawn k
 // times as large with k times wider pens, its resolution k times 96 dots per
 // inch so that it prints at the size of the scale-1 picture; SVG: the
-// wireframe's lines (scale must be 1 for the bitmap and the SVG).
+// wireframe's lines (scale must be 1 for the bitmap and the SVG). PNG files
+// hold a palette of the picture's few colours.
 QByteArray pictureFile(const ExportView& view, PictureFormat format, int scale);
 
 // Replaces `path` with `bytes` in one step, or leaves it untouched. Nothing on
