@@ -12,8 +12,10 @@
 #include "surface/shapecatalogue.h"
 #include "surface/startup.h"
 #include "view/projection.h"
+#include "view/standaloneview.h"
 #include "view/wireframe.h"
 
+#include "ui/exportcommand.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/picturewidget.h"
@@ -118,6 +120,22 @@ void BM_BuildShape(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_BuildShape)->DenseRange(0, kShapeCount - 1);
+
+// One picture file of each type, from the view to the bytes (not the disk):
+// what "Ekspor Gambar…" and the command line spend on the picture itself.
+// The argument is the export type; -1 is the bitmap of "Save Gambar".
+void BM_ExportFile(benchmark::State& bench)
+{
+    const StandaloneView view(PictureSettings{3, 120.0f, 60.0f, false, 150, 10});
+    const ExportView picture{view.grid(), view.state(), view.area().Image()};
+    const auto type = bench.range(0);
+    const PictureFormat format
+        = type < 0 ? PictureFormat::Bitmap : kExportTypes[static_cast<std::size_t>(type)].format;
+    const int scale = type < 0 ? 1 : kExportTypes[static_cast<std::size_t>(type)].scale;
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(pictureFile(picture, format, scale));
+}
+BENCHMARK(BM_ExportFile)->Arg(-1)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // The reference: the same segments, drawn the plainest way.
 struct Segment {

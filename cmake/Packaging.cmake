@@ -4,6 +4,20 @@ install(TARGETS ruvex3d RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/ruvex3d.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
+# The manual page (Indonesian), compressed as Debian keeps manual pages.
+find_program(GZIP_PROGRAM gzip)
+if(GZIP_PROGRAM)
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/ruvex3d.1.gz
+                       COMMAND ${GZIP_PROGRAM} -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/ruvex3d.1
+                               > ${CMAKE_BINARY_DIR}/ruvex3d.1.gz
+                       DEPENDS ${PROJECT_SOURCE_DIR}/packaging/ruvex3d.1
+                       COMMENT "Compressing the manual page")
+    add_custom_target(manual_page ALL DEPENDS ${CMAKE_BINARY_DIR}/ruvex3d.1.gz)
+    install(FILES ${CMAKE_BINARY_DIR}/ruvex3d.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/ruvex3d.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ruvex3d)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -18,7 +18,7 @@ deb=$(ls "$build"/ruvex3d_*.deb)
 echo "package: $deb"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for file in ./usr/bin/ruvex3d ./usr/share/applications/ruvex3d.desktop \
+for file in ./usr/bin/ruvex3d ./usr/share/applications/ruvex3d.desktop ./usr/share/man/man1/ruvex3d.1.gz \
             ./usr/share/icons/hicolor/16x16/apps/ruvex3d.png \
             ./usr/share/icons/hicolor/32x32/apps/ruvex3d.png \
             ./usr/share/icons/hicolor/48x48/apps/ruvex3d.png; do
@@ -38,6 +38,10 @@ desktop-file-validate "$here/packaging/ruvex3d.desktop" || fail "the desktop ent
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq ruvex3d >/dev/null 2>&1 || true' EXIT
 [ -x /usr/bin/ruvex3d ] || fail "the installed program is missing"
+picture="$(mktemp -d)"
+trap 'rm -rf "$picture"; DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq ruvex3d >/dev/null 2>&1 || true' EXIT
+env -u DISPLAY /usr/bin/ruvex3d --export "$picture/bola.svg" || fail "the installed program writes no picture"
+grep -q '<svg' "$picture/bola.svg" || fail "the installed program wrote no SVG"
 set +e
 xvfb-run -a timeout 3 /usr/bin/ruvex3d >/dev/null 2>&1
 status=$?

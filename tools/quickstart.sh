@@ -12,8 +12,9 @@ mode="${1:-}"
 
 build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libgtest-dev libgmock-dev
                 libbenchmark-dev fonts-liberation fonts-dejavu-core)
-# The real-window tests drive the program under a virtual X server.
-test_packages=(xvfb xauth xdotool imagemagick xclip python3)
+# The real-window tests drive the program under a virtual X server; the export
+# tests render the SVG pictures with rsvg-convert.
+test_packages=(xvfb xauth xdotool imagemagick xclip python3 librsvg2-bin)
 
 source "$here/tools/install_missing.sh"
 

@@ -3,6 +3,7 @@
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
 #include "ui/animationtimer.h"
+#include "ui/exportcommand.h"
 #include "ui/form1startup.h"
 #include "ui/infowindows.h"
 #include "ui/numbertext.h"
@@ -81,6 +82,7 @@ void Form1::connectControls()
 void Form1::connectMenus()
 {
     connect(m_controls.mnuSave, &QAction::triggered, this, &Form1::mnuSave_Click);
+    connect(m_controls.mnuExport, &QAction::triggered, this, &Form1::mnuExport_Click);
     connect(m_controls.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
     connect(m_controls.MnuFungsi, &QAction::triggered, this, &Form1::MnuFungsi_Click);
     connect(m_controls.MnuSasaran, &QAction::triggered, this, &Form1::MnuSasaran_Click);
@@ -150,10 +152,7 @@ void Form1::picDisplay_MouseMove(short, short, float x, float y)
 
 void Form1::CalculateScreenPoints(float x, float y)
 {
-    const PictureBox& box = m_picDisplay->box();
-    const ProjectionSettings settings{box.ScaleWidth(), box.ScaleHeight(),      box.Width(),
-                                      box.Height(),     m_view.PerspectiveFlag, m_view.PerspectiveDistance};
-    calculateScreenPoints(m_grid, settings, x, y);
+    calculateScreenPoints(m_grid, projectionSettings(m_picDisplay->box(), m_view), x, y);
 }
 
 void Form1::picDisplay_MouseUp(short button, short, float, float)
@@ -170,13 +169,29 @@ void Form1::mnuSave_Click()
     if (m_saving)
         return;
     const QScopedValueRollback saving(m_saving, true);
-    // Stopped before the dialog opens and left stopped: no tick may redraw the
-    // picture while the dialog is up or while the file is written.
+    stopAnimation();
+    SaveCommand(this, m_picturePath).run(m_picDisplay->box().Image());
+}
+
+void Form1::mnuExport_Click()
+{
+    if (m_saving)
+        return;
+    const QScopedValueRollback saving(m_saving, true);
+    stopAnimation();
+    const ExportView view{m_grid, m_view, m_picDisplay->box().Image()};
+    ExportCommand(this, m_exportPath, m_exportType).run(view);
+}
+
+// Before a picture is written: stopped before the dialog opens and left
+// stopped, so no tick redraws the picture while the dialog is up or while the
+// file is written.
+void Form1::stopAnimation()
+{
     m_controls.Timer1->setEnabled(false);
     m_controls.Timer2->setEnabled(false);
     m_controls.optAnim[kAnimStop]->setChecked(true);
     optAnim_Click(kAnimStop);
-    SaveCommand(this, m_picturePath).run(m_picDisplay->box().Image());
 }
 
 void Form1::optAnim_Click(short index)

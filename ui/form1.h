@@ -25,6 +25,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <cstddef>
+
 class InfoWindows;
 class PictureWidget;
 
@@ -47,6 +49,7 @@ public:
     void picDisplay_MouseMove(short button, short shift, float x, float y);
     void picDisplay_MouseUp(short button, short shift, float x, float y);
     void mnuSave_Click();
+    void mnuExport_Click();
     void mnuExit_Click();
     // The information windows, shown without a modal loop.
     void MnuFungsi_Click();
@@ -63,6 +66,8 @@ public:
     // The last saved picture's path; empty before the first save and after
     // a save that wrote nothing.
     const QString& PicturePath() const { return m_picturePath; }
+    // The last exported picture's path, empty as PicturePath is.
+    const QString& exportPath() const { return m_exportPath; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,12 +75,15 @@ protected:
 private:
     void connectControls();
     void connectMenus();
+    void stopAnimation();
 
     ViewState m_view;
     PointGrid m_grid;
     QString m_picturePath;
-    // A save command is running: its dialog or a message is open.
+    // A save or export command is running: its dialog or a message is open.
     bool m_saving = false;
+    QString m_exportPath;
+    std::size_t m_exportType = 0; // the export dialog's last type
 
     const Form1Controls m_controls;
     // The drawing area, where every redraw ends.

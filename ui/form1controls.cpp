@@ -18,6 +18,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -249,6 +250,9 @@ void createMenus(Form1Controls& ui, QMainWindow& window)
 {
     QMenu* file = addMenu(window, "mF", "Spasiologi");
     ui.mnuSave = addItem(file, "mnuSave", "Save Gambar");
+    // Ends in an ellipsis, "…", given as its UTF-8 bytes: the command asks first.
+    ui.mnuExport = addItem(file, "mnuExport", "Ekspor Gambar\xe2\x80\xa6");
+    ui.mnuExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     addSeparator(file, "zbrk");
     ui.mnuExit = addItem(file, "mnuExit", "Tutup Program");
 

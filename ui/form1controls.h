@@ -48,6 +48,7 @@ struct Form1Controls {
 
     // The menu commands; separators and the menus themselves need no handle.
     QAction* mnuSave = nullptr;
+    QAction* mnuExport = nullptr;
     QAction* mnuExit = nullptr;
     QAction* MnuFungsi = nullptr;
     QAction* MnuSasaran = nullptr;

@@ -2,6 +2,7 @@
 // wireframes, with their definitions in Indonesian.
 
 #include "ui/centring.h"
+#include "ui/commandline.h"
 #include "ui/displaycheck.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
@@ -14,6 +15,11 @@
 
 int main(int argc, char* argv[])
 {
+    // Pictures from the command line need no display: decided before the
+    // display is looked for.
+    if (commandLineRequested(argc))
+        return runCommandLine(argc, argv);
+
     DisplayCheck displayCheck(argc > 0 ? argv[0] : "ruvex3d");
     if (!displayCheck.displayConfigured())
         return 1;

@@ -153,6 +153,11 @@ SavePrompts setSavePrompts(SavePrompts prompts)
     return std::exchange(installedPrompts(), std::move(prompts));
 }
 
+const SavePrompts& savePrompts()
+{
+    return installedPrompts();
+}
+
 SaveCommand::SaveCommand(QWidget* owner, QString& picturePath)
     : m_owner(owner)
     , m_path(picturePath)

@@ -41,6 +41,8 @@ struct SavePrompts {
 // process-wide because the command is made afresh by the menu and the pointer
 // handlers of the main window, which have nothing to pass them through.
 SavePrompts setSavePrompts(SavePrompts prompts);
+// The prompts in place, for the other commands that write pictures.
+const SavePrompts& savePrompts();
 
 // The file to write for the name `chosen`: vets it, shows the refusal or asks
 // before replacing an existing file (naming the file that will really be

@@ -23,6 +23,12 @@ float toScreen(double offset, float centre)
 
 } // namespace
 
+ProjectionSettings projectionSettings(const DrawingSurface& area, const ViewState& state)
+{
+    return {area.ScaleWidth(), area.ScaleHeight(),    area.Width(),
+            area.Height(),     state.PerspectiveFlag, state.PerspectiveDistance};
+}
+
 float clampScreenCoordinate(float value)
 {
     if (value > kScreenLimit)

@@ -6,7 +6,9 @@
 //
 // Pure arithmetic on the grid: it neither draws nor stores the position.
 
+#include "platform/drawingsurface.h"
 #include "surface/pointgrid.h"
+#include "surface/viewstate.h"
 
 #include <cmath>
 #include <cstdint>
@@ -27,6 +29,10 @@ struct ProjectionSettings {
     std::int32_t perspectiveFlag = 0;
     float perspectiveDistance = 0.0f;
 };
+
+// The settings of a drawing area and the view's perspective, as every redraw
+// projects with them.
+ProjectionSettings projectionSettings(const DrawingSurface& area, const ViewState& state);
 
 // Rewrites every ScreenX/ScreenY of grid. A zero-sized interior leaves them
 // as they were. A coordinate that comes out as NaN (only possible for a

@@ -1,0 +1,62 @@
+#include "export/picturetypes.h"
+
+#include "export/picturepath.h"
+
+#include <algorithm>
+
+std::string exportDialogFilter()
+{
+    std::string filter;
+    for (const ExportType& type : kExportTypes) {
+        if (!filter.empty())
+            filter += '|';
+        filter += type.description;
+        filter += "|*";
+        filter += type.extension;
+    }
+    return filter;
+}
+
+std::string fileExtension(const std::string& path)
+{
+    std::size_t nameStart = 0;
+    for (std::size_t n = path.size(); n > 0; --n) {
+        if (isFolderSeparator(path[n - 1])) {
+            nameStart = n;
+            break;
+        }
+    }
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || dot < nameStart)
+        return {};
+    std::string extension = path.substr(dot);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return extension;
+}
+
+std::optional<PictureFormat> formatOfPath(const std::string& path)
+{
+    const std::string extension = fileExtension(path);
+    if (extension == ".bmp")
+        return PictureFormat::Bitmap;
+    if (extension == ".png")
+        return PictureFormat::Png;
+    if (extension == ".svg")
+        return PictureFormat::Svg;
+    return std::nullopt;
+}
+
+ExportTarget exportTarget(const std::string& path, std::int32_t filterIndex)
+{
+    const bool known = filterIndex >= 1 && static_cast<std::size_t>(filterIndex) <= kExportTypes.size();
+    const std::size_t chosen = known ? static_cast<std::size_t>(filterIndex - 1) : 0;
+    const std::string extension = fileExtension(path);
+    if (extension == kExportTypes[chosen].extension)
+        return {path, chosen};
+    for (std::size_t type = 0; type < kExportTypes.size(); ++type) {
+        if (extension == kExportTypes[type].extension)
+            return {path, type};
+    }
+    return {path + std::string(kExportTypes[chosen].extension), chosen};
+}

@@ -1,0 +1,102 @@
+#include "export/svgpicture.h"
+
+#include "platform/colours.h"
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+
+namespace {
+
+std::string colourText(ruvex::win::ColorRef color)
+{
+    // 0x00BBGGRR to #rrggbb.
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", static_cast<unsigned>(color & 0xFFu),
+                  static_cast<unsigned>(color >> 8 & 0xFFu), static_cast<unsigned>(color >> 16 & 0xFFu));
+    return text.data();
+}
+
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+// See the header: where the middle of a pen of `width` lies within its pixel.
+std::string penShift(int width)
+{
+    const double shift = width / 2.0 - (width - 1) / 2;
+    const std::string number = svgNumber(static_cast<float>(shift));
+    return "translate(" + number + " " + number + ")";
+}
+
+void appendGroup(std::string& svg, const std::vector<WireframePolyline>& lines, WireframePen pen)
+{
+    const WireframePenStyle style = penStyle(pen);
+    std::string body;
+    for (const WireframePolyline& line : lines) {
+        if (line.pen != pen || line.points.empty())
+            continue;
+        body += "<polyline points=\"";
+        for (std::size_t n = 0; n < line.points.size(); ++n) {
+            if (n > 0)
+                body += ' ';
+            body += svgNumber(line.points[n].x);
+            body += ',';
+            body += svgNumber(line.points[n].y);
+        }
+        body += "\"/>\n";
+    }
+    if (body.empty())
+        return;
+    svg += "<g fill=\"none\" stroke=\"" + colourText(style.color) + "\" stroke-width=\""
+        + std::to_string(style.width) + "\" stroke-linecap=\"round\" stroke-linejoin=\"round\" transform=\""
+        + penShift(style.width) + "\">\n";
+    svg += body;
+    svg += "</g>\n";
+}
+
+} // namespace
+
+std::string svgNumber(float value)
+{
+    std::array<char, 64> text{};
+    const auto result
+        = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    std::string number(text.data(), result.ptr);
+    return number == "-0" ? "0" : number;
+}
+
+std::string svgPicture(const std::vector<WireframePolyline>& lines, int width, int height,
+                       std::string_view title)
+{
+    const std::string w = std::to_string(width);
+    const std::string h = std::to_string(height);
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w + "\" height=\"" + h
+        + "\" viewBox=\"0 0 " + w + " " + h + "\">\n";
+    svg += "<title>" + escaped(title) + "</title>\n";
+    svg += "<rect x=\"0\" y=\"0\" width=\"" + w + "\" height=\"" + h + "\" fill=\""
+        + colourText(ruvex::win::kWhite) + "\"/>\n";
+    // Grid lines first, the highlight on top, as the drawing run paints them.
+    appendGroup(svg, lines, WireframePen::Grid);
+    appendGroup(svg, lines, WireframePen::Highlight);
+    svg += "</svg>\n";
+    return svg;
+}

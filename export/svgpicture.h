@@ -1,0 +1,27 @@
+#pragma once
+// The wireframe as a vector picture: an SVG document of the drawing area's
+// size with a white background and one polyline per row and column, the
+// highlighted row last, at the unrounded screen coordinates.
+//
+// The screen coordinates count the drawing area's pixels from its interior's
+// top-left corner, and the drawing run paints a pen square over each pixel of
+// a line. A pen of width w covers pixels p - (w - 1) / 2 onwards, so its
+// middle lies w / 2 - (w - 1) / 2 to the right of and below the pixel's
+// corner: half a pixel for the 1-pixel pen, a whole one for the 2-pixel pen.
+// Each pen's lines are shifted by that much, so the picture rendered at the
+// drawing area's size lies on the pixels the drawing run paints.
+
+#include "view/wireframelines.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// `title` names the picture (for example the shape's caption); plain UTF-8,
+// escaped here. The text is UTF-8 and ends with a newline.
+std::string svgPicture(const std::vector<WireframePolyline>& lines, int width, int height,
+                       std::string_view title);
+
+// A coordinate as it is written: the shortest decimal form that reads back as
+// the same single, without an exponent and whatever the locale.
+std::string svgNumber(float value);

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# The command line for pictures, run as users run it, with no display at all:
+# the pictures it writes, the Indonesian help, and for wrong arguments and
+# failed writes one Indonesian sentence, the right exit status and no file.
+set -u
+program="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+
+run() {
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+}
+
+fail() {
+    echo "FAIL ($1): $2"
+    echo "--- stdout"; cat "$work/out"; echo "--- stderr"; cat "$work/err"
+    exit 1
+}
+
+# Width and height from a PNG's header.
+png_size() {
+    od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d\n", $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8 }'
+}
+
+mkdir pictures
+run --export pictures/kerucut.png --shape 3 --view 120,60 --perspective 200 --aspect 1,2 --scale 4
+[ "$status" -eq 0 ] && [ ! -s "$work/err" ] || fail "PNG 4x" "status $status"
+[ "$(png_size pictures/kerucut.png)" = "1584x1584" ] || fail "PNG 4x" "size $(png_size pictures/kerucut.png)"
+run --export pictures/bola.png
+[ "$(png_size pictures/bola.png)" = "396x396" ] || fail "PNG" "size $(png_size pictures/bola.png)"
+run --export pictures/tabung.SVG --shape 6 --aspect 0.5
+[ "$status" -eq 0 ] || fail "SVG" "status $status"
+grep -q 'width="396" height="396" viewBox="0 0 396 396"' pictures/tabung.SVG || fail "SVG" "no 396 x 396 view box"
+grep -q '<title>RUVEX Display 3D: Tabung</title>' pictures/tabung.SVG || fail "SVG" "not the cylinder"
+run --export pictures/torus.bmp --shape 13 --scale 1
+[ "$status" -eq 0 ] && [ "$(head -c2 pictures/torus.bmp)" = "BM" ] || fail "BMP" "status $status"
+echo "ok: pictures written without a display"
+
+run --help
+[ "$status" -eq 0 ] || fail "help" "status $status"
+for word in Pemakaian --export --shape --view --perspective --aspect --scale --version "0  Bola" \
+    "3  Kerucut" "6  Tabung" "14  Wheel"; do
+    grep -qF -- "$word" "$work/out" || fail "help" "no \"$word\""
+done
+[ "$(grep -cE '^ +[0-9]+  ' "$work/out")" -eq 15 ] || fail "help" "not 15 shapes"
+run --version
+[ "$status" -eq 0 ] && grep -qE '^ruvex3d \(RUVEX Display 3D\) [0-9]+\.[0-9]+\.[0-9]+$' "$work/out" \
+    || fail "version" "status $status"
+echo "ok: help and version"
+
+# Arguments | the option the sentence must name.
+bad_cases=(
+    "--export x.png --shape 15|--shape"
+    "--export x.png --shape -1|--shape"
+    "--export x.png --shape dua|--shape"
+    "--export x.png --view 396,0|--view"
+    "--export x.png --view 10|--view"
+    "--export x.png --view 1.5,2|--view"
+    "--export x.png --perspective 99|--perspective"
+    "--export x.png --perspective 351|--perspective"
+    "--export x.png --aspect 1.7|--aspect"
+    "--export x.png --aspect 1.25|--aspect"
+    "--export x.png --aspect -0.5|--aspect"
+    "--export x.png --scale 0|--scale"
+    "--export x.png --scale 9|--scale"
+    "--export x.svg --scale 2|--scale"
+    "--export x.bmp --scale 4|--scale"
+    "--export x.jpg|--export"
+    "--export x|--export"
+    "--export x.png --shape 1 --shape 2|--shape"
+    "--export|--export"
+    "--export x.png --shape|--shape"
+    "--shape 3|--shape"
+    "--export x.png --warna merah|--warna"
+    "-q|-q"
+    "--help=ya|--help"
+    "kerucut.png|kerucut.png"
+    "--export x.png extra.png|extra.png"
+)
+for case in "${bad_cases[@]}"; do
+    args="${case%|*}" named="${case#*|}"
+    # shellcheck disable=SC2086 # the arguments are split on purpose
+    run $args
+    [ "$status" -eq 2 ] || fail "$args" "status $status, expected 2"
+    [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$args" "not one line on standard error"
+    grep -qF -- "$named" "$work/err" || fail "$args" "the sentence does not name $named"
+    grep -qiE "unknown|missing|unexpected|usage|option" "$work/err" && fail "$args" "English text leaked"
+    [ ! -s "$work/out" ] || fail "$args" "output on standard output"
+    [ -z "$(ls -A "$work" | grep -vxE 'out|err|pictures')" ] || fail "$args" "a file was written"
+done
+echo "ok: ${#bad_cases[@]} wrong arguments refused with status 2, nothing written"
+
+before=$(ls pictures | wc -l)
+run --export tidak-ada/kerucut.png
+[ "$status" -eq 1 ] || fail "missing folder" "status $status, expected 1"
+grep -q "tidak dapat ditulis" "$work/err" && grep -q "tidak ada" "$work/err" || fail "missing folder" "no reason"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "missing folder" "not one line"
+run --export pictures --shape 2
+[ "$status" -eq 2 ] || fail "a folder" "status $status, expected 2 (no picture extension)"
+mkdir pictures/folder.png
+run --export pictures/folder.png
+[ "$status" -eq 1 ] || fail "a folder named .png" "status $status, expected 1"
+[ "$(ls pictures | wc -l)" -eq $((before + 1)) ] || fail "write failures" "a file was written"
+echo "ok: write failures give status 1 and write nothing"

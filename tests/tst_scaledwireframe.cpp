@@ -1,0 +1,61 @@
+// The wireframe drawn through a pixel mapping: at scale 1 it is the drawing
+// area's own picture, and the mapping puts points and pens where it says.
+
+#include "platform/colours.h"
+#include "view/scaledwireframe.h"
+#include "view/standaloneview.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ViewCase {
+    const char* what;
+    PictureSettings settings;
+};
+
+TEST(ScaledWireframe, AtScaleOneIsTheDrawingAreasPicture)
+{
+    const ViewCase cases[] = {
+        {"sphere, fresh", {}},
+        {"cone, turned", {3, 120.0f, 60.0f, false, 150, 10}},
+        {"cylinder in perspective", {6, 300.0f, 250.0f, true, 100, 10}},
+        {"torus stretched", {13, 50.0f, 380.0f, false, 150, 16}},
+        {"flat surface, points off the picture", {8, 198.0f, 198.0f, true, 350, 0}},
+    };
+    for (const ViewCase& c : cases) {
+        const StandaloneView view(c.settings);
+        const PixelBuffer& expected = view.area().Image();
+        PixelBuffer drawn;
+        drawn.reset(expected.width(), expected.height(), ruvex::win::pixelOf(ruvex::win::kWhite));
+        drawWireframeMapped(view.grid(), view.state().GridCols, view.state().GridRows, PixelMapping{}, drawn);
+        EXPECT_TRUE(drawn == expected) << c.what;
+    }
+}
+
+TEST(ScaledWireframe, MapsPointsAndPens)
+{
+    struct Case {
+        PixelMapping mapping;
+        int x, y; // drawing-area pixel
+        int mappedX, mappedY;
+        int gridPen, highlightPen;
+    };
+    const Case cases[] = {
+        {{1.0, 0.0, 0.0}, 17, -3, 17, -3, 1, 2},
+        {{4.0, 0.0, 0.0}, 17, -3, 68, -12, 4, 8},
+        {{8.0, 0.0, 0.0}, 395, 0, 3160, 0, 8, 16},
+        // Halves to even, as screen points are rounded; pens to the nearest.
+        {{2.5, 10.0, 0.0}, 3, 1, 18, 2, 3, 5},
+        {{0.25, 0.0, 100.0}, 10, 6, 2, 102, 1, 1},
+        {PixelMapping::centred(2.0, 396, 396, 1000, 800), 198, 198, 500, 400, 2, 4},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.mapping.mapX(c.x), c.mappedX) << c.mapping.scale;
+        EXPECT_EQ(c.mapping.mapY(c.y), c.mappedY) << c.mapping.scale;
+        EXPECT_EQ(c.mapping.penWidth(1), c.gridPen) << c.mapping.scale;
+        EXPECT_EQ(c.mapping.penWidth(2), c.highlightPen) << c.mapping.scale;
+    }
+}
+
+} // namespace

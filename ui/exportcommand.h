@@ -1,0 +1,60 @@
+#pragma once
+// Pictures of the current view for other programs: the drawing area's picture
+// as PNG, the same enlarged for print, and the wireframe as SVG; and the
+// command "Ekspor Gambar…" that asks for a file in the save-file dialog and
+// writes one of them.
+//
+// The bytes of a picture file depend on the view alone, so the window's
+// command and the program's command line (commandline.h) write the same file
+// for the same view. Files are written whole or not at all; failures are told
+// in Indonesian through the save command's prompts (savecommand.h), which
+// tests replace. The command does not stop the animation: the main window,
+// which owns the timers, does that first.
+
+#include "export/picturetypes.h"
+#include "platform/pixelbuffer.h"
+#include "surface/pointgrid.h"
+#include "surface/viewstate.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class QWidget;
+
+// One view: the grid as last projected, and the drawing area's picture of it.
+struct ExportView {
+    const PointGrid& grid;
+    const ViewState& state;
+    const PixelBuffer& picture;
+};
+
+// The file's contents. Bitmap: the picture as the save command writes it;
+// PNG at scale 1: the picture's pixels; PNG at scale k: the wireframe drawn k
+// times as large with k times wider pens, its resolution k times 96 dots per
+// inch so that it prints at the size of the scale-1 picture; SVG: the
+// wireframe's lines (scale must be 1 for the bitmap and the SVG). PNG files
+// hold a palette of the picture's few colours.
+QByteArray pictureFile(const ExportView& view, PictureFormat format, int scale);
+
+class ExportCommand {
+public:
+    enum class Outcome { Saved, Cancelled, Failed };
+
+    // `exportPath` and `exportType` are the window's memory of the last
+    // export (the path and the index into kExportTypes): the dialog starts
+    // from them, and they are updated after a written picture. A failed write
+    // empties the path, as after a cancel.
+    ExportCommand(QWidget* owner, QString& exportPath, std::size_t& exportType);
+
+    Outcome run(const ExportView& view);
+
+private:
+    std::optional<ExportTarget> choose();
+
+    QWidget* m_owner;
+    QString& m_path;
+    std::size_t& m_type;
+};

@@ -1,0 +1,25 @@
+#include "view/standaloneview.h"
+
+#include "surface/shapecatalogue.h"
+#include "view/projection.h"
+#include "view/wireframe.h"
+
+StandaloneView::StandaloneView(const PictureSettings& settings)
+{
+    m_state.GridCols = kGridSize;
+    m_state.GridRows = kGridSize;
+    m_grid.allocate(m_state.GridCols, m_state.GridRows);
+    m_state.ShapeSize = StartupDefaults::kShapeSize;
+    m_state.ShapeIndex = settings.shapeIndex;
+    // The window's scroll-bar handlers convert their values exactly so.
+    m_state.AspectFactor = static_cast<float>(settings.aspectTenths / 10.0);
+    m_state.PerspectiveDistance = static_cast<float>(settings.perspectiveDistance);
+    m_state.PerspectiveFlag = settings.perspective ? 1 : 0;
+    m_area.setOuterSize(StartupDefaults::kPictureSize, StartupDefaults::kPictureSize);
+
+    fillShapePoints(m_grid, m_state);
+    m_state.MouseX = settings.pointerX;
+    m_state.MouseY = settings.pointerY;
+    calculateScreenPoints(m_grid, projectionSettings(m_area, m_state), m_state.MouseX, m_state.MouseY);
+    drawWireframe(m_grid, m_area, m_state);
+}

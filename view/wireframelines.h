@@ -1,0 +1,39 @@
+#pragma once
+// The wireframe of one view as lines rather than pixels: the polylines the
+// drawing run draws, in its order (every row, every column, then row 7 again
+// with the highlight pen), each with the unrounded screen points of the grid.
+//
+// Pictures made from the same view in other forms (a larger picture for
+// print, a vector picture) start from this list, so they hold exactly the
+// segments of the drawing area. The drawing run itself (wireframe.h) walks the
+// grid directly: it runs on every pointer move and allocates nothing.
+
+#include "platform/handles.h"
+#include "surface/pointgrid.h"
+
+#include <vector>
+
+enum class WireframePen { Grid, Highlight };
+
+struct WireframePenStyle {
+    ruvex::win::ColorRef color;
+    int width; // pixels of the drawing area
+};
+
+// Grid: black, 1 pixel; highlight: blue, 2 pixels.
+WireframePenStyle penStyle(WireframePen pen);
+
+struct ScreenPoint {
+    float x = 0.0f;
+    float y = 0.0f;
+    friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+};
+
+struct WireframePolyline {
+    WireframePen pen = WireframePen::Grid;
+    std::vector<ScreenPoint> points; // open: the last is not joined to the first
+};
+
+// The polylines of the grid's current ScreenX/ScreenY over `cols` columns and
+// `rows` rows (limited to the grid's own extents).
+std::vector<WireframePolyline> wireframePolylines(const PointGrid& grid, int cols, int rows);
