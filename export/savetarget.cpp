@@ -114,6 +114,41 @@ std::string refuseName(const std::string& path, std::size_t limit)
     return {};
 }
 
+namespace {
+
+// A link at `chosen`: written as the regular file it leads to, refused when it
+// leads nowhere or to anything else.
+SaveTarget throughLink(const std::string& path, const fs::path& chosen)
+{
+    SaveTarget target{path, false, {}};
+    std::error_code error;
+    const fs::path leadsTo = fs::read_symlink(chosen, error);
+    const fs::file_status status = fs::status(chosen, error);
+    if (!fs::exists(status)) {
+        target.refusal = quoted(path) + " adalah tautan simbolik ke " + quoted(fromPath(leadsTo))
+            + ", yang tidak ada. Gambar tidak disimpan lewat tautan yang tidak menuju ke "
+              "file yang ada, karena file baru itu akan berada di luar folder yang dipilih. "
+              "Pilih nama lain.";
+        return target;
+    }
+    const fs::path real = fs::canonical(chosen, error);
+    if (error) {
+        target.refusal = quoted(path) + " adalah tautan simbolik yang tidak dapat diikuti. Pilih nama lain.";
+        return target;
+    }
+    if (!fs::is_regular_file(status)) {
+        target.refusal = quoted(path) + " adalah tautan simbolik ke " + quoted(fromPath(real)) + ", "
+            + kindOf(status.type())
+            + ", bukan file biasa. Gambar hanya disimpan ke file biasa; pilih nama lain.";
+        return target;
+    }
+    target.path = fromPath(real);
+    target.replaces = true;
+    return target;
+}
+
+} // namespace
+
 SaveTarget vetSaveTarget(const std::string& path, std::size_t limit)
 {
     SaveTarget target{path, false, refuseName(path, limit)};
@@ -125,34 +160,8 @@ SaveTarget vetSaveTarget(const std::string& path, std::size_t limit)
     const fs::file_status own = fs::symlink_status(chosen, error);
     if (own.type() == fs::file_type::not_found || own.type() == fs::file_type::none)
         return target; // a new file, in the folder chosen
-
-    if (fs::is_symlink(own)) {
-        const fs::path leadsTo = fs::read_symlink(chosen, error);
-        const fs::file_status status = fs::status(chosen, error);
-        if (!fs::exists(status)) {
-            target.refusal = quoted(path) + " adalah tautan simbolik ke " + quoted(fromPath(leadsTo))
-                + ", yang tidak ada. Gambar tidak disimpan lewat tautan yang tidak menuju ke "
-                  "file yang ada, karena file baru itu akan berada di luar folder yang dipilih. "
-                  "Pilih nama lain.";
-            return target;
-        }
-        const fs::path real = fs::canonical(chosen, error);
-        if (error) {
-            target.refusal
-                = quoted(path) + " adalah tautan simbolik yang tidak dapat diikuti. Pilih nama lain.";
-            return target;
-        }
-        if (!fs::is_regular_file(status)) {
-            target.refusal = quoted(path) + " adalah tautan simbolik ke " + quoted(fromPath(real)) + ", "
-                + kindOf(status.type())
-                + ", bukan file biasa. Gambar hanya disimpan ke file biasa; pilih nama lain.";
-            return target;
-        }
-        target.path = fromPath(real);
-        target.replaces = true;
-        return target;
-    }
-
+    if (fs::is_symlink(own))
+        return throughLink(path, chosen);
     if (!fs::is_regular_file(own)) {
         target.refusal = quoted(path) + " adalah " + kindOf(own.type())
             + ", bukan file biasa. Gambar hanya disimpan ke file biasa; pilih nama lain.";

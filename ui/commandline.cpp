@@ -226,21 +226,13 @@ QString refused(const char* option, const QString& range, const QString& given)
     return QStringLiteral("--%1 harus %2, bukan \"%3\".").arg(QLatin1String(option), range, given);
 }
 
-ExportRequest exportRequest(const Arguments& arguments)
+void readView(const Arguments& arguments, PictureSettings& view)
 {
-    ExportRequest request;
-    request.path = arguments.value("export");
-    const auto format = formatOfPath(request.path.toStdString());
-    if (!format)
-        throw BadArguments(refused("export", QStringLiteral("nama file yang berakhiran .bmp, .png atau .svg"),
-                                   request.path));
-    request.format = *format;
-
     if (arguments.isSet("shape")) {
         const auto shape = wholeNumber(arguments.value("shape"), 0, kShapeCount - 1);
         if (!shape)
             throw BadArguments(refused("shape", shapeRange(), arguments.value("shape")));
-        request.view.shapeIndex = *shape;
+        view.shapeIndex = *shape;
     }
     if (arguments.isSet("view")) {
         const QString text = arguments.value("view");
@@ -250,31 +242,53 @@ ExportRequest exportRequest(const Arguments& arguments)
         const auto y = parts.size() == 2 ? wholeNumber(parts[1], 0, largest) : std::nullopt;
         if (!x || !y)
             throw BadArguments(refused("view", viewRange(), text));
-        request.view.pointerX = static_cast<float>(*x);
-        request.view.pointerY = static_cast<float>(*y);
+        view.pointerX = static_cast<float>(*x);
+        view.pointerY = static_cast<float>(*y);
     }
+}
+
+void readProjection(const Arguments& arguments, PictureSettings& view)
+{
     if (arguments.isSet("perspective")) {
         const auto distance = wholeNumber(arguments.value("perspective"), kMinDistance, kMaxDistance);
         if (!distance)
             throw BadArguments(refused("perspective", distanceRange(), arguments.value("perspective")));
-        request.view.perspective = true;
-        request.view.perspectiveDistance = *distance;
+        view.perspective = true;
+        view.perspectiveDistance = *distance;
     }
     if (arguments.isSet("aspect")) {
         const auto tenths = aspectTenths(arguments.value("aspect"));
         if (!tenths)
             throw BadArguments(refused("aspect", aspectRange(), arguments.value("aspect")));
-        request.view.aspectTenths = *tenths;
+        view.aspectTenths = *tenths;
     }
-    if (arguments.isSet("scale")) {
-        const auto scale = wholeNumber(arguments.value("scale"), 1, kMaxScale);
-        if (!scale)
-            throw BadArguments(refused("scale", scaleRange(), arguments.value("scale")));
-        if (*scale > 1 && request.format != PictureFormat::Png)
-            throw BadArguments(QStringLiteral("--scale di atas 1 hanya untuk file .png; gambar .bmp dan .svg "
-                                              "selalu seukuran bidang gambar."));
-        request.scale = *scale;
-    }
+}
+
+int readScale(const Arguments& arguments, PictureFormat format)
+{
+    if (!arguments.isSet("scale"))
+        return 1;
+    const auto scale = wholeNumber(arguments.value("scale"), 1, kMaxScale);
+    if (!scale)
+        throw BadArguments(refused("scale", scaleRange(), arguments.value("scale")));
+    if (*scale > 1 && format != PictureFormat::Png)
+        throw BadArguments(QStringLiteral("--scale di atas 1 hanya untuk file .png; gambar .bmp dan .svg "
+                                          "selalu seukuran bidang gambar."));
+    return *scale;
+}
+
+ExportRequest exportRequest(const Arguments& arguments)
+{
+    ExportRequest request;
+    request.path = arguments.value("export");
+    const auto format = formatOfPath(request.path.toStdString());
+    if (!format)
+        throw BadArguments(refused("export", QStringLiteral("nama file yang berakhiran .bmp, .png atau .svg"),
+                                   request.path));
+    request.format = *format;
+    readView(arguments, request.view);
+    readProjection(arguments, request.view);
+    request.scale = readScale(arguments, request.format);
     return request;
 }
 
@@ -286,6 +300,42 @@ void print(std::FILE* stream, const QString& text)
 }
 
 } // namespace
+
+// Arguments that ask for no picture, or for one in the wrong way.
+void refuseWithoutExport(const Arguments& parsed)
+{
+    if (!parsed.positional().isEmpty())
+        throw BadArguments(QStringLiteral("program ini tidak membuka file (\"%1\"); gambar ditulis "
+                                          "dengan --export FILE.")
+                               .arg(parsed.positional().front()));
+    if (parsed.isSet("export"))
+        return;
+    for (const char* name : {"shape", "view", "perspective", "aspect", "scale"}) {
+        if (parsed.isSet(name))
+            throw BadArguments(
+                QStringLiteral("pilihan --%1 hanya berlaku bersama --export FILE.").arg(QLatin1String(name)));
+    }
+    throw BadArguments(QStringLiteral("tidak ada yang dikerjakan; gambar ditulis dengan --export FILE, "
+                                      "dan tanpa argumen jendela program dibuka."));
+}
+
+// Writes the picture asked for, under the same rules as in the window: only
+// regular files, links as the file they lead to, names the file system
+// takes. The failure in one line, or nothing.
+std::optional<QString> writeRequestedPicture(const ExportRequest& request)
+{
+    const StandaloneView view(request.view);
+    const ExportView picture{view.grid(), view.state(), view.area().Image()};
+    const SaveTarget target = vetSaveTarget(request.path.toStdString());
+    if (target.refused())
+        return QString::fromStdString(target.refusal).replace(u'\n', u' ');
+    const QString real = QString::fromStdString(target.path);
+    if (const auto failure = writeWholeFile(real, pictureFile(picture, request.format, request.scale)))
+        return QStringLiteral("gambar tidak dapat ditulis ke file %1. %2")
+            .arg(real, *failure)
+            .replace(u'\n', u' ');
+    return std::nullopt;
+}
 
 CommandLineResult runCommandLine(const QStringList& arguments)
 {
@@ -302,36 +352,9 @@ CommandLineResult runCommandLine(const QStringList& arguments)
             return {kExitWritten,
                     QStringLiteral("%1 (RUVEX Display 3D) %2\n").arg(program, QLatin1String(kProgramVersion)),
                     {}};
-        if (!parsed.positional().isEmpty())
-            throw BadArguments(QStringLiteral("program ini tidak membuka file (\"%1\"); gambar ditulis "
-                                              "dengan --export FILE.")
-                                   .arg(parsed.positional().front()));
-        if (!parsed.isSet("export")) {
-            for (const char* name : {"shape", "view", "perspective", "aspect", "scale"}) {
-                if (parsed.isSet(name))
-                    throw BadArguments(QStringLiteral("pilihan --%1 hanya berlaku bersama --export FILE.")
-                                           .arg(QLatin1String(name)));
-            }
-            throw BadArguments(
-                QStringLiteral("tidak ada yang dikerjakan; gambar ditulis dengan --export FILE, "
-                               "dan tanpa argumen jendela program dibuka."));
-        }
-
-        const ExportRequest request = exportRequest(parsed);
-        const StandaloneView view(request.view);
-        const ExportView picture{view.grid(), view.state(), view.area().Image()};
-        // The same rules as in the window: only regular files, links as the
-        // file they lead to, names the file system takes.
-        const SaveTarget target = vetSaveTarget(request.path.toStdString());
-        if (target.refused())
-            return failed(kExitNotWritten, QString::fromStdString(target.refusal).replace(u'\n', u' '));
-        const QString real = QString::fromStdString(target.path);
-        if (const auto failure = writeWholeFile(real, pictureFile(picture, request.format, request.scale))) {
-            return failed(kExitNotWritten,
-                          QStringLiteral("gambar tidak dapat ditulis ke file %1. %2")
-                              .arg(real, *failure)
-                              .replace(u'\n', u' '));
-        }
+        refuseWithoutExport(parsed);
+        if (const auto failure = writeRequestedPicture(exportRequest(parsed)))
+            return failed(kExitNotWritten, *failure);
         return {};
     } catch (const BadArguments& bad) {
         return failed(kExitBadArguments, bad.text);

@@ -197,6 +197,51 @@ QString answerRefusal(ruvex::win::FileDialogKind kind, const QStringList& files,
     return text.size() > limit ? QString::fromStdString(refuseName(text, limit)) : QString();
 }
 
+namespace {
+
+// Runs the dialog until it is cancelled or gives an answer it accepts. A
+// native dialog closes before the answer is checked: the user is told why and
+// gets the dialog back with the refused answer.
+QStringList acceptedFiles(CheckedFileDialog& dialog)
+{
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        const QStringList files = dialog.selectedFiles();
+        if (files.isEmpty())
+            return {};
+        const QString refused = dialog.refusal();
+        if (refused.isEmpty())
+            return files;
+        notify(&dialog, refused);
+        dialog.selectFile(files.front());
+    }
+}
+
+// Writes the answer into the record; false when it does not fit its buffer.
+bool answerInto(ruvex::win::OPENFILENAME& record, const QStringList& files, const QStringList& filters,
+                const QString& chosenFilter)
+{
+    // A list of several files ends with two NULs, a single path with one.
+    const std::size_t terminators = files.size() > 1 ? 2 : 1;
+    const auto file = fillBuffer(selectionText(files), record.nMaxFile, terminators);
+    if (!file)
+        return false;
+    record.lpstrFile = *file;
+    if (files.size() == 1) {
+        const auto title
+            = fillBuffer(QFileInfo(files.front()).fileName().toStdString(), record.nMaxFileTitle, 1);
+        if (title)
+            record.lpstrFileTitle = *title;
+    }
+    const qsizetype chosen = filters.indexOf(chosenFilter);
+    if (chosen >= 0)
+        record.nFilterIndex = static_cast<std::uint32_t>(chosen + 1);
+    return true;
+}
+
+} // namespace
+
 int showQtFileDialog(ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& record)
 {
     auto* owner = qobject_cast<QWidget*>(windowOf(record.hwndOwner));
@@ -207,38 +252,8 @@ int showQtFileDialog(ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& 
         dialog.setWindowModality(Qt::WindowModal);
     dialog.keepSaveButtonForRefusals();
 
-    // A native dialog closes before the answer is checked: the user is told
-    // why and gets the dialog back with the refused answer.
-    QStringList files;
-    for (;;) {
-        if (dialog.exec() != QDialog::Accepted)
-            return 0;
-        files = dialog.selectedFiles();
-        if (files.isEmpty())
-            return 0;
-        const QString refused = dialog.refusal();
-        if (refused.isEmpty())
-            break;
-        notify(&dialog, refused);
-        dialog.selectFile(files.front());
-    }
-
-    // A list of several files ends with two NULs, a single path with one.
-    const std::size_t terminators = files.size() > 1 ? 2 : 1;
-    const auto file = fillBuffer(selectionText(files), record.nMaxFile, terminators);
-    if (!file)
+    const QStringList files = acceptedFiles(dialog);
+    if (files.isEmpty())
         return 0;
-    record.lpstrFile = *file;
-    if (files.size() == 1) {
-        const auto title
-            = fillBuffer(QFileInfo(files.front()).fileName().toStdString(), record.nMaxFileTitle, 1);
-        if (title)
-            record.lpstrFileTitle = *title;
-    }
-    if (!filters.isEmpty()) {
-        const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
-        if (chosen >= 0)
-            record.nFilterIndex = static_cast<std::uint32_t>(chosen + 1);
-    }
-    return 1;
+    return answerInto(record, files, filters, dialog.selectedNameFilter()) ? 1 : 0;
 }
