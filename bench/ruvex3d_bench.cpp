@@ -2,7 +2,10 @@
 // 1275 line calls into the 396 x 396 persistent image), one build per shape,
 // one animation tick, and a plain reference frame (memset clear plus a
 // straightforward Bresenham into a 32-bit buffer, same segments) so the
-// redraw's cost can be read as a ratio from one run. Before the benchmarks it
+// redraw's cost can be read as a ratio from one run. The same pair at
+// 1920 x 1080 for "Layar Penuh": the view scaled to the screen, against a
+// memset of the whole screen and a plain Bresenham with square pens of the
+// same scaled segments. Before the benchmarks it
 // reports the time from the start of main to the first picture on screen
 // (offscreen platform), and after them the peak resident memory. The time
 // from process start and the memory are read from /proc, so only on Linux.
@@ -11,6 +14,7 @@
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
 #include "surface/startup.h"
+#include "view/presentationpicture.h"
 #include "view/projection.h"
 #include "view/standaloneview.h"
 #include "view/wireframe.h"
@@ -141,6 +145,7 @@ BENCHMARK(BM_ExportFile)->Arg(-1)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMill
 struct Segment {
     int x0, y0, x1, y1;
     std::uint32_t color;
+    int pen = 1;
 };
 
 std::vector<Segment> segmentsOf(const PointGrid& grid)
@@ -158,7 +163,7 @@ std::vector<Segment> segmentsOf(const PointGrid& grid)
     const std::uint32_t blue = ruvex::win::pixelOf(ruvex::win::kBlue);
     for (int j = 2; j <= kGridSize; ++j)
         segments.push_back({at(j - 1, kHighlightRow).first, at(j - 1, kHighlightRow).second,
-                            at(j, kHighlightRow).first, at(j, kHighlightRow).second, blue});
+                            at(j, kHighlightRow).first, at(j, kHighlightRow).second, blue, 2});
     return segments;
 }
 
@@ -200,6 +205,64 @@ void BM_ReferenceFrame(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_ReferenceFrame);
+
+constexpr int kScreenWidth = 1920;
+constexpr int kScreenHeight = 1080;
+
+// The full-screen picture of the view above, as each pointer move or tick
+// redraws it while "Layar Penuh" is open.
+void BM_PresentationRedraw(benchmark::State& bench)
+{
+    Scene scene;
+    PresentationPicture picture;
+    picture.resize(kScreenWidth, kScreenHeight, 396, 396);
+    for (auto _ : bench) {
+        calculateScreenPoints(scene.grid, kArea, kViewX, kViewY);
+        picture.redraw(scene.grid, kGridSize, kGridSize);
+        benchmark::DoNotOptimize(picture.takeChangedRect());
+    }
+}
+BENCHMARK(BM_PresentationRedraw)->Unit(benchmark::kMicrosecond);
+
+// The reference at that size: a pen of width w paints a w x w square at each
+// pixel of the line, end included, as the drawing calls do.
+void plainSquareLine(std::uint32_t* pixels, int width, int height, const Segment& s)
+{
+    const int before = (s.pen - 1) / 2;
+    Segment one = s;
+    one.pen = 1;
+    for (int dy = -before; dy < s.pen - before; ++dy) {
+        for (int dx = -before; dx < s.pen - before; ++dx) {
+            one.x0 = s.x0 + dx;
+            one.y0 = s.y0 + dy;
+            one.x1 = s.x1 + dx;
+            one.y1 = s.y1 + dy;
+            plainLine(pixels, width, height, one);
+            if (one.x1 >= 0 && one.x1 < width && one.y1 >= 0 && one.y1 < height)
+                pixels[one.y1 * width + one.x1] = s.color;
+        }
+    }
+}
+
+void BM_PresentationReference(benchmark::State& bench)
+{
+    Scene scene;
+    calculateScreenPoints(scene.grid, kArea, kViewX, kViewY);
+    const PixelMapping mapping
+        = PixelMapping::centred(kScreenHeight / 396.0, 396, 396, kScreenWidth, kScreenHeight);
+    std::vector<Segment> segments = segmentsOf(scene.grid);
+    for (Segment& s : segments)
+        s = {mapping.mapX(s.x0),     mapping.mapY(s.y0), mapping.mapX(s.x1), mapping.mapY(s.y1), s.color,
+             mapping.penWidth(s.pen)};
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kScreenWidth) * kScreenHeight);
+    for (auto _ : bench) {
+        std::memset(pixels.data(), 0xFF, pixels.size() * sizeof(std::uint32_t));
+        for (const Segment& s : segments)
+            plainSquareLine(pixels.data(), kScreenWidth, kScreenHeight, s);
+        benchmark::DoNotOptimize(pixels.data());
+    }
+}
+BENCHMARK(BM_PresentationReference)->Unit(benchmark::kMicrosecond);
 
 // Sees the drawing area's first paint: the first picture has reached the
 // window.

@@ -2,6 +2,7 @@
 // area's own picture, and the mapping puts points and pens where it says.
 
 #include "platform/colours.h"
+#include "view/presentationpicture.h"
 #include "view/scaledwireframe.h"
 #include "view/standaloneview.h"
 
@@ -55,6 +56,45 @@ TEST(ScaledWireframe, MapsPointsAndPens)
         EXPECT_EQ(c.mapping.mapY(c.y), c.mappedY) << c.mapping.scale;
         EXPECT_EQ(c.mapping.penWidth(1), c.gridPen) << c.mapping.scale;
         EXPECT_EQ(c.mapping.penWidth(2), c.highlightPen) << c.mapping.scale;
+    }
+}
+
+// Full screen, view after view: each picture is the view alone (the last
+// one's lines wiped), and the changed part holds every pixel that differs,
+// so a repaint of just that part shows it.
+TEST(PresentationPicture, EachRedrawIsTheViewAloneAndReportsWhatChanged)
+{
+    PresentationPicture picture;
+    picture.resize(1024, 600, 396, 396);
+    EXPECT_EQ(picture.takeChangedRect(), picture.image().rect());
+    const SourcePoint centre = picture.sourcePosition(512, 300);
+    EXPECT_DOUBLE_EQ(centre.x, 198.0);
+    EXPECT_DOUBLE_EQ(centre.y, 198.0);
+    const SourcePoint corner = picture.sourcePosition(212, 0);
+    EXPECT_NEAR(corner.x, 0.0, 1e-9);
+    EXPECT_NEAR(corner.y, 0.0, 1e-9);
+
+    PixelBuffer before = picture.image();
+    for (const PictureSettings& settings : {PictureSettings{3, 120.0f, 60.0f, false, 150, 10},
+                                            PictureSettings{13, 300.0f, 250.0f, true, 100, 16},
+                                            PictureSettings{2, 198.0f, 198.0f, false, 150, 10}}) {
+        const StandaloneView view(settings);
+        picture.redraw(view.grid(), view.state().GridCols, view.state().GridRows);
+        PixelBuffer expected;
+        expected.reset(1024, 600, ruvex::win::pixelOf(ruvex::win::kWhite));
+        drawWireframeMapped(view.grid(), view.state().GridCols, view.state().GridRows, picture.mapping(),
+                            expected);
+        EXPECT_TRUE(picture.image() == expected) << settings.shapeIndex;
+        const PixelRect changed = picture.takeChangedRect();
+        for (int y = 0; y < 600; ++y) {
+            for (int x = 0; x < 1024; ++x) {
+                if (before.pixel(x, y) != expected.pixel(x, y)) {
+                    ASSERT_TRUE(changed.contains({x, y, 1, 1}))
+                        << settings.shapeIndex << ": " << x << "," << y;
+                }
+            }
+        }
+        before = expected;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ui/infowindows.h"
 #include "ui/numbertext.h"
 #include "ui/picturewidget.h"
+#include "ui/presentationwindow.h"
 #include "ui/qtext.h"
 #include "ui/savecommand.h"
 #include "ui/storedrangescrollbar.h"
@@ -83,6 +84,7 @@ void Form1::connectMenus()
 {
     connect(m_controls.mnuSave, &QAction::triggered, this, &Form1::mnuSave_Click);
     connect(m_controls.mnuExport, &QAction::triggered, this, &Form1::mnuExport_Click);
+    connect(m_controls.mnuFullScreen, &QAction::triggered, this, &Form1::mnuFullScreen_Click);
     connect(m_controls.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
     connect(m_controls.MnuFungsi, &QAction::triggered, this, &Form1::MnuFungsi_Click);
     connect(m_controls.MnuSasaran, &QAction::triggered, this, &Form1::MnuSasaran_Click);
@@ -148,6 +150,8 @@ void Form1::picDisplay_MouseMove(short, short, float x, float y)
     CalculateScreenPoints(x, y);
     drawWireframe(m_grid, m_picDisplay->box(), m_view);
     m_picDisplay->showChanges();
+    if (m_presentation)
+        m_presentation->showView();
 }
 
 void Form1::CalculateScreenPoints(float x, float y)
@@ -181,6 +185,22 @@ void Form1::mnuExport_Click()
     stopAnimation();
     const ExportView view{m_grid, m_view, m_picDisplay->box().Image()};
     ExportCommand(this, m_exportPath, m_exportType).run(view);
+}
+
+void Form1::mnuFullScreen_Click()
+{
+    if (!m_presentation) {
+        m_presentation = new PresentationWindow(m_grid, m_view, m_picDisplay->box(), this);
+        connect(m_presentation, &PresentationWindow::mouseMoved, this, &Form1::picDisplay_MouseMove);
+        // Back in the window, where the drawing area already shows the view.
+        connect(m_presentation, &PresentationWindow::closed, this, [this] {
+            if (m_unloaded)
+                return;
+            activateWindow();
+            m_picDisplay->setFocus();
+        });
+    }
+    m_presentation->open();
 }
 
 // Before a picture is written: stopped before the dialog opens and left

@@ -13,7 +13,9 @@
 //   to (0, 0).
 // The entry stores the position, runs CalculateScreenPoints and draws the
 // wireframe into the drawing area's persistent image. Nothing else draws; the
-// perspective check box only sets a flag that the next redraw reads.
+// perspective check box only sets a flag that the next redraw reads. While
+// "Layar Penuh" is open, the entry also redraws it, and its pointer moves and
+// keys come back into the entry as drawing-area positions.
 //
 // The handlers translate events into calls on the model in surface/ and
 // view/; the geometry itself lives there.
@@ -28,6 +30,7 @@
 #include <cstddef>
 
 class InfoWindows;
+class PresentationWindow;
 class PictureWidget;
 
 class Form1 final : public QMainWindow {
@@ -50,6 +53,7 @@ public:
     void picDisplay_MouseUp(short button, short shift, float x, float y);
     void mnuSave_Click();
     void mnuExport_Click();
+    void mnuFullScreen_Click();
     void mnuExit_Click();
     // The information windows, shown without a modal loop.
     void MnuFungsi_Click();
@@ -89,5 +93,7 @@ private:
     // The drawing area, where every redraw ends.
     PictureWidget* const m_picDisplay;
     InfoWindows* const m_infoWindows;
+    // "Layar Penuh", made on first use; every redraw shows there too.
+    PresentationWindow* m_presentation = nullptr;
     bool m_unloaded = false;
 };

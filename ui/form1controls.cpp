@@ -253,6 +253,9 @@ void createMenus(Form1Controls& ui, QMainWindow& window)
     // Ends in an ellipsis, "…", given as its UTF-8 bytes: the command asks first.
     ui.mnuExport = addItem(file, "mnuExport", "Ekspor Gambar\xe2\x80\xa6");
     ui.mnuExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    addSeparator(file, "mnuSepView");
+    ui.mnuFullScreen = addItem(file, "mnuFullScreen", "Layar Penuh");
+    ui.mnuFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     addSeparator(file, "zbrk");
     ui.mnuExit = addItem(file, "mnuExit", "Tutup Program");
 

@@ -49,6 +49,7 @@ struct Form1Controls {
     // The menu commands; separators and the menus themselves need no handle.
     QAction* mnuSave = nullptr;
     QAction* mnuExport = nullptr;
+    QAction* mnuFullScreen = nullptr;
     QAction* mnuExit = nullptr;
     QAction* MnuFungsi = nullptr;
     QAction* MnuSasaran = nullptr;

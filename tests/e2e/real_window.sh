@@ -233,7 +233,7 @@ check_window 227 2 "Info"
 click_client 40 418 # animate again: closing must stop it too
 xdotool mousemove "$((X + 30))" "$((Y + (HEIGHT - 511) / 2))" click 1
 sleep 0.3
-xdotool key Down Down Down Return # Save Gambar, Ekspor Gambar…, Tutup Program
+xdotool key Down Down Down Down Return # Save Gambar, Ekspor Gambar…, Layar Penuh, Tutup Program
 exited() { ! kill -0 "$app" 2>/dev/null; }
 wait_for 10 exited || fail "Tutup Program did not end the program"
 wait "$app"

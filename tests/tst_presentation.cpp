@@ -1,0 +1,157 @@
+// "Layar Penuh" on the offscreen platform, with an 800 x 600 screen
+// (offscreen-800x600.json): the view at the screen's scale, the pointer and
+// keys over it turning the solid as over the drawing area, the animation
+// going on, and the way back to the window.
+
+#include "platform/colours.h"
+#include "tests/form1controls.h"
+#include "ui/picturewidget.h"
+#include "ui/presentationwindow.h"
+#include "view/scaledwireframe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The picture square: 600 high, centred on the 800-wide screen.
+constexpr double kScale = 600.0 / 396.0;
+const QPoint kSquareCorner(100, 0);
+
+QImage areaPicture(const Form1& form)
+{
+    return imageOf(control<PictureWidget>(form, "picDisplay")->box().Image()).copy();
+}
+
+// What the screen should show for the form's current view.
+QImage expectedScreen(const Form1& form)
+{
+    PixelBuffer expected;
+    expected.reset(800, 600, ruvex::win::pixelOf(ruvex::win::kWhite));
+    drawWireframeMapped(form.pointGrid(), form.viewState().GridCols, form.viewState().GridRows,
+                        PixelMapping::centred(kScale, 396, 396, 800, 600), expected);
+    return imageOf(expected).copy();
+}
+
+QImage shown(PresentationWindow* window)
+{
+    return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+PresentationWindow* openWithF11(Form1& form)
+{
+    form.show();
+    form.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F11);
+    auto* window = form.findChild<PresentationWindow*>();
+    EXPECT_NE(window, nullptr);
+    if (window) {
+        EXPECT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
+    }
+    return window;
+}
+
+TEST(Presentation, F11ShowsTheViewScaledToTheScreenAndPointerMovesTurnItAsOverTheDrawingArea)
+{
+    // The pointer at p over the drawing area of another window.
+    const QPoint p(66, 264);
+    Form1 reference;
+    reference.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&reference));
+    QTest::mouseMove(control<PictureWidget>(reference, "picDisplay"), p + QPoint(2, 2)); // past the border
+    ASSERT_EQ(reference.viewState().MouseX, 66.0f);
+
+    Form1 form;
+    form.picDisplay_MouseMove(1, 0, 120, 60);
+    PresentationWindow* window = openWithF11(form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isFullScreen());
+    EXPECT_EQ(window->size(), QSize(800, 600));
+    EXPECT_DOUBLE_EQ(window->picture().mapping().scale, kScale);
+    EXPECT_EQ(shown(window), expectedScreen(form)) << "the view it was opened on";
+
+    // p over the drawing area is p * s + the square's corner on the screen.
+    // Sent to its own window: the offscreen platform would give a pointer at
+    // that spot of the screen to the first window there, the main window.
+    QTest::mouseMove(window->windowHandle(), kSquareCorner + p * kScale);
+    EXPECT_FLOAT_EQ(form.viewState().MouseX, reference.viewState().MouseX);
+    EXPECT_FLOAT_EQ(form.viewState().MouseY, reference.viewState().MouseY);
+    EXPECT_EQ(areaPicture(form), areaPicture(reference));
+    EXPECT_EQ(shown(window), expectedScreen(form)) << "the old lines are gone";
+}
+
+TEST(Presentation, KeysTurnTheViewAndEscOrF11GoBackToTheWindow)
+{
+    Form1 form;
+    form.picDisplay_MouseMove(1, 0, 100, 100);
+    PresentationWindow* window = openWithF11(form);
+    ASSERT_NE(window, nullptr);
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        QPointF after;
+    };
+    const Case cases[] = {
+        {Qt::Key_Right, Qt::NoModifier, {115, 100}},     {Qt::Key_Up, Qt::NoModifier, {115, 85}},
+        {Qt::Key_Left, Qt::ShiftModifier, {-35, 85}},    {Qt::Key_Down, Qt::ShiftModifier, {-35, 235}},
+        {Qt::Key_Left, Qt::ControlModifier, {-35, 235}}, // a command's key, not the view's
+        {Qt::Key_Home, Qt::NoModifier, {0, 0}},          {Qt::Key_Down, Qt::NoModifier, {0, 15}},
+    };
+    for (const Case& c : cases) {
+        QTest::keyClick(window, static_cast<Qt::Key>(c.key), c.modifiers);
+        EXPECT_EQ(QPointF(form.viewState().MouseX, form.viewState().MouseY), c.after) << c.key;
+    }
+    EXPECT_EQ(shown(window), expectedScreen(form));
+
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    Form1 reference;
+    reference.picDisplay_MouseMove(1, 0, 0, 15);
+    EXPECT_EQ(areaPicture(form), areaPicture(reference)) << "the window shows the view turned full screen";
+
+    // Opened again, it shows the view as it is now; F11 closes it as Esc does.
+    form.picDisplay_MouseMove(1, 0, 300, 40);
+    window = openWithF11(form);
+    EXPECT_EQ(shown(window), expectedScreen(form));
+    QTest::keyClick(window, Qt::Key_F11);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST(Presentation, AnimationKeepsTurningTheSolidFullScreen)
+{
+    Form1 form;
+    PresentationWindow* window = openWithF11(form);
+    ASSERT_NE(window, nullptr);
+    const QImage atStart = shown(window);
+    control<QRadioButton>(form, "optAnim", 0)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(form.viewState().MouseX >= 30.0f, 5000);
+    control<QRadioButton>(form, "optAnim", 2)->click();
+    EXPECT_NE(shown(window), atStart);
+    EXPECT_EQ(shown(window), expectedScreen(form));
+}
+
+TEST(Presentation, MenuItemLayarPenuhAfterTheExport)
+{
+    Form1 form;
+    form.show();
+    const QList<QAction*> items = control<QMenu>(form, "mF")->actions();
+    ASSERT_GE(items.size(), 4);
+    EXPECT_EQ(items[1]->objectName(), QStringLiteral("mnuExport"));
+    EXPECT_TRUE(items[2]->isSeparator());
+    EXPECT_EQ(items[3]->objectName(), QStringLiteral("mnuFullScreen"));
+    EXPECT_EQ(items[3]->text(), QStringLiteral("Layar Penuh"));
+    EXPECT_EQ(items[3]->shortcut(), QKeySequence(Qt::Key_F11));
+    items[3]->trigger();
+    auto* window = form.findChild<PresentationWindow*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible() && window->isFullScreen());
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+#pragma once
+// "Layar Penuh": the drawing alone, full screen on a white background, for a
+// projector. The view is drawn at the screen's scale (PresentationPicture),
+// so the solid fills the screen with sharp lines.
+//
+// It draws from the main window's grid and view and changes neither: pointer
+// moves over it and its view keys are reported as positions over the drawing
+// area, for the main window to send down its redraw road, which then asks
+// this window to show the new view. Esc or F11 closes it.
+
+#include "view/presentationpicture.h"
+
+#include <QWidget>
+
+class PictureBox;
+struct ViewState;
+
+class PresentationWindow final : public QWidget {
+    Q_OBJECT
+public:
+    // `grid`, `view` and `area` (the drawing area, for its size) must outlive
+    // this window.
+    PresentationWindow(const PointGrid& grid, const ViewState& view, const PictureBox& area,
+                       QWidget* parent = nullptr);
+
+    // Full screen on the screen of the parent window, with the current view.
+    void open();
+    // Draws the current view again, while shown.
+    void showView();
+
+    const PresentationPicture& picture() const { return m_picture; }
+
+signals:
+    // A position over the drawing area, in its interior pixels, with the
+    // button and shift codes of the drawing area's pointer moves.
+    void mouseMoved(short button, short shift, float x, float y);
+    void closed();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void fitTo(QSize size);
+    void draw();
+
+    const PointGrid& m_grid;
+    const ViewState& m_view;
+    const PictureBox& m_area;
+    PresentationPicture m_picture;
+};

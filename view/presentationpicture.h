@@ -1,0 +1,55 @@
+#pragma once
+// The view drawn large, for a projector: the drawing area's picture scaled
+// about its centre so that it fills the smaller side of a screen, with every
+// end point and every pen scaled (not its pixels magnified).
+//
+// The picture square: the drawing area's interior (source) scaled by
+// s = min(screen width / source width, screen height / source height), centred
+// on the screen. A screen position maps back to the drawing-area position
+// (screen - square's corner) / s, so a pointer over the square turns the solid
+// exactly as over the drawing area.
+//
+// A redraw wipes only what the previous one painted and reports what changed,
+// so a viewer repaints just that part.
+
+#include "platform/imagedevicecontext.h"
+#include "platform/pixelbuffer.h"
+#include "surface/pointgrid.h"
+#include "view/scaledwireframe.h"
+
+struct SourcePoint {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+class PresentationPicture {
+public:
+    PresentationPicture() = default;
+    // The device context points into this object's own picture.
+    PresentationPicture(const PresentationPicture&) = delete;
+    PresentationPicture& operator=(const PresentationPicture&) = delete;
+
+    // A white screen of width x height for a drawing area of sourceWidth x
+    // sourceHeight interior pixels; nothing drawn yet.
+    void resize(int width, int height, int sourceWidth, int sourceHeight);
+
+    // The grid's current screen points (cols x rows), in place of the last.
+    void redraw(const PointGrid& grid, int cols, int rows);
+
+    const PixelBuffer& image() const { return m_image; }
+    const PixelMapping& mapping() const { return m_mapping; }
+    // The screen position over the drawing area, in its interior pixels.
+    SourcePoint sourcePosition(double x, double y) const;
+
+    // The part of the screen that changed since the last call.
+    PixelRect takeChangedRect();
+
+private:
+    void wipe(const PixelRect& rect);
+
+    PixelBuffer m_image;
+    ruvex::win::ImageDeviceContext m_dc;
+    PixelMapping m_mapping;
+    PixelRect m_drawn; // what the last redraw painted
+    PixelRect m_changed;
+};
