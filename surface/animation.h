@@ -7,7 +7,13 @@
 
 #include "surface/viewstate.h"
 
+#include <array>
+
 inline constexpr float kSweepBound = 6000.0f;
+
+// The sizes of the step per tick that the menu "Kecepatan Rotasi" offers:
+// "Lambat", "Sedang" and "Cepat". The last is the start value (startup.h).
+inline constexpr std::array kSweepSpeeds = {5.0f, 10.0f, 15.0f};
 
 // Adds step to position; reverses step when the new position lies strictly
 // beyond the bound (exactly +-6000 does not reverse).
@@ -22,3 +28,13 @@ inline void stepVerticalSweep(ViewState& state)
 {
     stepSweep(state.MouseY, state.AnimStepY);
 }
+
+// Gives both steps the size `speed`, each keeping its direction. A position
+// left beyond the bound by the last tick is brought back to the bound: a
+// smaller step would not carry it inside, and it would turn round on every
+// tick without ever coming back.
+void setSweepSpeed(ViewState& state, float speed);
+
+// The position moved by `delta` (a key press), held within the bounds so that
+// a sweep started from it turns at the bound as usual.
+float movedWithinSweep(float position, float delta);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -51,6 +52,33 @@ TEST(Sweep, RunsToJustPastEachBoundAndBack)
     EXPECT_EQ(turningPoints[0], 6015.0f);
     EXPECT_EQ(turningPoints[1], -6015.0f);
     EXPECT_EQ(state.MouseY, 0.0f) << "the horizontal sweep leaves the other axis alone";
+}
+
+// Slowing down on the very tick that went past the bound, or keys that push
+// the position far past it, must still give a sweep that comes back.
+TEST(SweepSpeed, ASweepFromAnyChangedPositionComesBack)
+{
+    struct Case {
+        const char* what;
+        float position, step, speed, keys;
+    };
+    const Case cases[] = {
+        {"slowed at the turning point", 6015, -15, 5, 0},
+        {"slowed at the lower turning point", -6014, 15, 5, 0},
+        {"keys far past the bound", 5990, 15, 15, 3000},
+        {"keys far below the bound", -5990, -15, 10, -3000},
+    };
+    for (const Case& c : cases) {
+        ViewState state;
+        state.MouseX = c.position;
+        state.AnimStepX = c.step;
+        setSweepSpeed(state, c.speed);
+        state.MouseX = movedWithinSweep(state.MouseX, c.keys);
+        for (int tick = 0; tick < 4; ++tick)
+            stepHorizontalSweep(state);
+        EXPECT_LT(std::abs(state.MouseX), kSweepBound) << c.what;
+        EXPECT_EQ(std::abs(state.AnimStepX), c.speed) << c.what;
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "ui/animationtimer.h"
 #include "ui/exportcommand.h"
 #include "ui/form1startup.h"
+#include "ui/helpwindow.h"
 #include "ui/infowindows.h"
 #include "ui/numbertext.h"
 #include "ui/picturewidget.h"
@@ -21,9 +22,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QThread>
 
 namespace {
@@ -31,6 +34,13 @@ namespace {
 constexpr short kAnimVertical = 0;
 constexpr short kAnimHorizontal = 1;
 constexpr short kAnimStop = 2;
+
+// An arrow key moves the stored position by one step of the sweep at its start
+// speed; with Shift, by ten.
+constexpr float kKeyStep = StartupDefaults::kAnimStep;
+constexpr float kShiftKeyStep = 10 * kKeyStep;
+
+static_assert(kSweepSpeeds.size() == kSpeedItemCount);
 
 // 0 unticked, 1 ticked, 2 greyed, as the check box's value reads.
 std::int32_t checkBoxValue(const QCheckBox* box)
@@ -78,6 +88,7 @@ void Form1::connectControls()
     connect(m_controls.Timer2, &AnimationTimer::tick, this, &Form1::Timer2_Timer);
     connect(m_picDisplay, &PictureWidget::mouseMoved, this, &Form1::picDisplay_MouseMove);
     connect(m_picDisplay, &PictureWidget::mouseReleased, this, &Form1::picDisplay_MouseUp);
+    connect(m_picDisplay, &PictureWidget::keyDown, this, &Form1::picDisplay_KeyDown);
 }
 
 void Form1::connectMenus()
@@ -85,12 +96,24 @@ void Form1::connectMenus()
     connect(m_controls.mnuSave, &QAction::triggered, this, &Form1::mnuSave_Click);
     connect(m_controls.mnuExport, &QAction::triggered, this, &Form1::mnuExport_Click);
     connect(m_controls.mnuFullScreen, &QAction::triggered, this, &Form1::mnuFullScreen_Click);
+    connect(m_controls.mnuHome, &QAction::triggered, this, &Form1::mnuHome_Click);
+    for (int index = 0; index < kSpeedItemCount; ++index) {
+        connect(m_controls.mnuSpeed[static_cast<std::size_t>(index)], &QAction::triggered, this,
+                [this, index] { mnuSpeed_Click(static_cast<short>(index)); });
+    }
     connect(m_controls.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &Form1::openMenuBar);
     connect(m_controls.MnuFungsi, &QAction::triggered, this, &Form1::MnuFungsi_Click);
     connect(m_controls.MnuSasaran, &QAction::triggered, this, &Form1::MnuSasaran_Click);
     connect(m_controls.MnuTerimakasih, &QAction::triggered, this, &Form1::MnuTerimakasih_Click);
     connect(m_controls.Mnu, &QAction::triggered, this, &Form1::Mnu_Click);
     connect(m_controls.MnuInfodancredit, &QAction::triggered, this, &Form1::MnuInfodancredit_Click);
+    connect(m_controls.MnuPetunjuk, &QAction::triggered, this, &Form1::MnuPetunjuk_Click);
+}
+
+void Form1::openMenuBar()
+{
+    menuBar()->setActiveAction(menuBar()->actions().constFirst());
 }
 
 // --- information windows ------------------------------------------------
@@ -118,6 +141,16 @@ void Form1::Mnu_Click()
 void Form1::MnuInfodancredit_Click()
 {
     m_infoWindows->show(InfoWindowId::Dialog1);
+}
+
+void Form1::MnuPetunjuk_Click()
+{
+    showHelpWindow(m_helpWindow, this);
+}
+
+HelpWindow* Form1::helpWindow() const
+{
+    return m_helpWindow;
 }
 
 // --- handlers -------------------------------------------------------------
@@ -157,6 +190,41 @@ void Form1::picDisplay_MouseMove(short, short, float x, float y)
 void Form1::CalculateScreenPoints(float x, float y)
 {
     calculateScreenPoints(m_grid, projectionSettings(m_picDisplay->box(), m_view), x, y);
+}
+
+void Form1::picDisplay_KeyDown(short keyCode, short shift)
+{
+    const float step = (shift & 1) != 0 ? kShiftKeyStep : kKeyStep;
+    float x = m_view.MouseX;
+    float y = m_view.MouseY;
+    switch (keyCode) {
+    case kKeyLeft:
+        x = movedWithinSweep(x, -step);
+        break;
+    case kKeyRight:
+        x = movedWithinSweep(x, step);
+        break;
+    case kKeyUp:
+        y = movedWithinSweep(y, -step);
+        break;
+    case kKeyDown:
+        y = movedWithinSweep(y, step);
+        break;
+    default:
+        return;
+    }
+    picDisplay_MouseMove(0, shift, x, y);
+}
+
+void Form1::mnuHome_Click()
+{
+    picDisplay_MouseMove(1, 0, 0.0f, 0.0f);
+}
+
+// The sweep keeps its direction; only the size of its step changes.
+void Form1::mnuSpeed_Click(short index)
+{
+    setSweepSpeed(m_view, kSweepSpeeds.at(static_cast<std::size_t>(index)));
 }
 
 void Form1::picDisplay_MouseUp(short button, short, float, float)

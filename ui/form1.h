@@ -11,6 +11,9 @@
 // - a change of geometry (Option1_Click, VScroll1_Change, VScroll2_Change)
 //   through BuildShapePoints, which rebuilds the grid and resets the position
 //   to (0, 0).
+// Keys are a fourth road to the same entry: the arrow keys over the drawing
+// area (picDisplay_KeyDown) move the stored position as a pointer move would,
+// and "Tampilan Awal" (mnuHome_Click) puts it back to (0, 0).
 // The entry stores the position, runs CalculateScreenPoints and draws the
 // wireframe into the drawing area's persistent image. Nothing else draws; the
 // perspective check box only sets a flag that the next redraw reads. While
@@ -25,10 +28,12 @@
 #include "ui/form1controls.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <cstddef>
 
+class HelpWindow;
 class InfoWindows;
 class PresentationWindow;
 class PictureWidget;
@@ -51,16 +56,24 @@ public:
     void Timer2_Timer();
     void picDisplay_MouseMove(short button, short shift, float x, float y);
     void picDisplay_MouseUp(short button, short shift, float x, float y);
+    void picDisplay_KeyDown(short keyCode, short shift);
     void mnuSave_Click();
     void mnuExport_Click();
     void mnuFullScreen_Click();
+    void mnuHome_Click();
+    void mnuSpeed_Click(short index);
     void mnuExit_Click();
+    // F10: opens the first menu, as on the platform the program was made for.
+    void openMenuBar();
     // The information windows, shown without a modal loop.
     void MnuFungsi_Click();
     void MnuSasaran_Click();
     void MnuTerimakasih_Click();
     void Mnu_Click();
     void MnuInfodancredit_Click();
+    // "Petunjuk Penggunaan": one window at a time, shown again if open.
+    void MnuPetunjuk_Click();
+    HelpWindow* helpWindow() const;
 
     void BuildShapePoints();
     void CalculateScreenPoints(float x, float y);
@@ -95,5 +108,6 @@ private:
     InfoWindows* const m_infoWindows;
     // "Layar Penuh", made on first use; every redraw shows there too.
     PresentationWindow* m_presentation = nullptr;
+    QPointer<HelpWindow> m_helpWindow;
     bool m_unloaded = false;
 };

@@ -14,6 +14,7 @@
 #include "ui/storedrangescrollbar.h"
 #include "ui/twips.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -246,26 +247,53 @@ void addSeparator(QMenu* menu, const char* name)
     menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
+// "Kecepatan Rotasi": three exclusive items, "Cepat" checked as the sweep
+// starts at that speed.
+void addSpeedMenu(Form1Controls& ui, QMenu* file)
+{
+    QMenu* speed = file->addMenu(QStringLiteral("&Kecepatan Rotasi"));
+    speed->setObjectName(QStringLiteral("mnuKecepatan"));
+    speed->menuAction()->setObjectName(QStringLiteral("mnuKecepatan"));
+    auto* group = new QActionGroup(speed);
+    const std::array<const char*, kSpeedItemCount> captions = {"&Lambat", "&Sedang", "&Cepat"};
+    for (int index = 0; index < kSpeedItemCount; ++index) {
+        QAction* item = speed->addAction(toQString(captions[static_cast<std::size_t>(index)]));
+        item->setObjectName(controlArrayName("mnuSpeed", index));
+        item->setCheckable(true);
+        group->addAction(item);
+        ui.mnuSpeed[static_cast<std::size_t>(index)] = item;
+    }
+    ui.mnuSpeed.back()->setChecked(true);
+}
+
 void createMenus(Form1Controls& ui, QMainWindow& window)
 {
-    QMenu* file = addMenu(window, "mF", "Spasiologi");
+    QMenu* file = addMenu(window, "mF", "&Spasiologi");
     ui.mnuSave = addItem(file, "mnuSave", "Save Gambar");
+    ui.mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     // Ends in an ellipsis, "…", given as its UTF-8 bytes: the command asks first.
     ui.mnuExport = addItem(file, "mnuExport", "Ekspor Gambar\xe2\x80\xa6");
     ui.mnuExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     addSeparator(file, "mnuSepView");
+    ui.mnuHome = addItem(file, "mnuHome", "&Tampilan Awal");
+    ui.mnuHome->setShortcut(QKeySequence(Qt::Key_Home));
+    addSpeedMenu(ui, file);
     ui.mnuFullScreen = addItem(file, "mnuFullScreen", "Layar Penuh");
     ui.mnuFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     addSeparator(file, "zbrk");
     ui.mnuExit = addItem(file, "mnuExit", "Tutup Program");
+    ui.mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* information = addMenu(window, "MnunInformasi", "Informasi Display RUVEX");
+    QMenu* information = addMenu(window, "MnunInformasi", "&Informasi Display RUVEX");
     ui.MnuFungsi = addItem(information, "MnuFungsi", "Fungsi");
     ui.MnuSasaran = addItem(information, "MnuSasaran", "Sasaran ");
     addSeparator(information, "Mnuchar");
     ui.MnuTerimakasih = addItem(information, "MnuTerimakasih", "Ucapan Terimakasih");
 
-    QMenu* help = addMenu(window, "MnuHelputama", "Help");
+    QMenu* help = addMenu(window, "MnuHelputama", "&Help");
+    ui.MnuPetunjuk = addItem(help, "MnuPetunjuk", "&Petunjuk Penggunaan");
+    ui.MnuPetunjuk->setShortcut(QKeySequence(Qt::Key_F1));
+    addSeparator(help, "Mnuchar1");
     ui.Mnu = addItem(help, "Mnu", "Contact");
     addSeparator(help, "Mnuchar2");
     ui.MnuInfodancredit = addItem(help, "MnuInfodancredit", "Info");

@@ -26,6 +26,7 @@ class QRadioButton;
 class StoredRangeScrollBar;
 
 inline constexpr int kAnimButtonCount = 3;
+inline constexpr int kSpeedItemCount = 3;
 
 struct Form1Controls {
     // Builds every control into `window`, which must have none yet.
@@ -50,10 +51,14 @@ struct Form1Controls {
     QAction* mnuSave = nullptr;
     QAction* mnuExport = nullptr;
     QAction* mnuFullScreen = nullptr;
+    QAction* mnuHome = nullptr;
+    // "Lambat", "Sedang", "Cepat", the sizes of surface/animation.h's kSweepSpeeds.
+    std::array<QAction*, kSpeedItemCount> mnuSpeed{};
     QAction* mnuExit = nullptr;
     QAction* MnuFungsi = nullptr;
     QAction* MnuSasaran = nullptr;
     QAction* MnuTerimakasih = nullptr;
+    QAction* MnuPetunjuk = nullptr;
     QAction* Mnu = nullptr;
     QAction* MnuInfodancredit = nullptr;
 };

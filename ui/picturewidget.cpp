@@ -1,5 +1,8 @@
 #include "ui/picturewidget.h"
 
+#include "ui/qtcolours.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -34,13 +37,46 @@ void PictureWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const int border = m_box.borderWidth();
-    const QRect interior = rect().adjusted(border, border, -border, -border);
-    if (!interior.contains(event->rect()))
-        qDrawWinPanel(&painter, rect(), palette(), true);
+    const QRect inside = interior();
+    if (!inside.contains(event->rect())) {
+        if (hasFocus())
+            painter.fillRect(rect(), qColorOf(ruvex::win::kYellow)); // the picture covers the middle
+        else
+            qDrawWinPanel(&painter, rect(), palette(), true);
+    }
     // Only the asked-for part of the image: a turning solid changes a small
     // part of the picture per frame.
-    const QRect target = event->rect().intersected(interior);
+    const QRect target = event->rect().intersected(inside);
     painter.drawImage(target, imageOf(m_box.Image()), target.translated(-border, -border));
+}
+
+QRect PictureWidget::interior() const
+{
+    const int border = m_box.borderWidth();
+    return rect().adjusted(border, border, -border, -border);
+}
+
+void PictureWidget::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update(QRegion(rect()) - interior());
+}
+
+void PictureWidget::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update(QRegion(rect()) - interior());
+}
+
+void PictureWidget::keyPressEvent(QKeyEvent* event)
+{
+    const short code = arrowKeyCode(event->key());
+    // Alt and Ctrl with an arrow are left to the window.
+    if (code == 0 || (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit keyDown(code, shiftCode(event->modifiers()));
 }
 
 QImage imageOf(const PixelBuffer& picture)
@@ -99,4 +135,20 @@ short shiftCode(Qt::KeyboardModifiers modifiers)
     if (modifiers & Qt::AltModifier)
         code |= 4;
     return code;
+}
+
+short arrowKeyCode(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return kKeyLeft;
+    case Qt::Key_Up:
+        return kKeyUp;
+    case Qt::Key_Right:
+        return kKeyRight;
+    case Qt::Key_Down:
+        return kKeyDown;
+    default:
+        return 0;
+    }
 }

@@ -4,6 +4,12 @@
 // button releases are reported in interior pixels with the button and shift
 // codes of the handlers (left 1, right 2, middle 4; shift 1, ctrl 2, alt 4).
 //
+// While it has the keyboard focus the border is drawn as a yellow frame
+// instead, so that on the black window one sees where the keys go; the
+// picture inside stays as it is. The arrow keys are reported as key-down
+// events with the Windows key codes (kKeyLeft ...) and the shift code; other
+// keys go on to the window.
+//
 // It draws nothing of its own accord: the wireframe goes into box().
 
 #include "platform/picturebox.h"
@@ -11,6 +17,11 @@
 #include <QImage>
 #include <QRect>
 #include <QWidget>
+
+inline constexpr short kKeyLeft = 0x25;
+inline constexpr short kKeyUp = 0x26;
+inline constexpr short kKeyRight = 0x27;
+inline constexpr short kKeyDown = 0x28;
 
 class PictureWidget final : public QWidget {
     Q_OBJECT
@@ -31,14 +42,19 @@ public:
 signals:
     void mouseMoved(short button, short shift, float x, float y);
     void mouseReleased(short button, short shift, float x, float y);
+    void keyDown(short keyCode, short shift);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QPointF interiorPosition(const QMouseEvent* event) const;
+    QRect interior() const;
 
     PictureBox m_box;
 };
@@ -50,3 +66,5 @@ QRect toQRect(const PixelRect& rect);
 
 short buttonCode(Qt::MouseButtons buttons);
 short shiftCode(Qt::KeyboardModifiers modifiers);
+// The Windows key code of an arrow key, 0 for any other key.
+short arrowKeyCode(int key);

@@ -1,0 +1,173 @@
+// The main window without a mouse: arrow keys and Home over the drawing area,
+// its focus frame, the menus' keys and shortcuts, the rotation speed and the
+// help window.
+
+#include "fakefiledialog.h"
+#include "tests/form1controls.h"
+#include "ui/helpwindow.h"
+#include "ui/picturewidget.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+PictureWidget* picDisplay(const Form1& form)
+{
+    return control<PictureWidget>(form, "picDisplay");
+}
+
+QImage picture(const Form1& form)
+{
+    return imageOf(picDisplay(form)->box().Image()).copy();
+}
+
+// The main window shown and active, the keyboard focus on `focus`.
+void showWithFocus(Form1& form, QWidget* focus)
+{
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    focus->setFocus();
+    QTRY_VERIFY(focus->hasFocus());
+}
+
+bool focusFrameShown(const Form1& form)
+{
+    // Drawn over the border; the picture inside stays as it is.
+    const QImage shown = picDisplay(form)->grab().toImage();
+    EXPECT_EQ(shown.copy(2, 2, 396, 396).convertToFormat(QImage::Format_RGB32), picture(form));
+    return shown.pixelColor(0, 200) == QColor(Qt::yellow) && shown.pixelColor(398, 1) == QColor(Qt::yellow);
+}
+
+TEST(Keys, ArrowsAndHomeOverTheFocusedDrawingAreaActAsThePointer)
+{
+    Form1 form;
+    auto* text1 = control<QPlainTextEdit>(form, "Text1");
+    showWithFocus(form, text1);
+    QTest::keyClick(text1, Qt::Key_Right);
+    EXPECT_EQ(form.viewState().MouseX, 0.0f) << "the text box keeps its keys";
+    EXPECT_FALSE(focusFrameShown(form));
+    showWithFocus(form, picDisplay(form));
+    EXPECT_TRUE(focusFrameShown(form));
+
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QPoint position; // where the pointer gives the same view
+    };
+    const Step steps[] = {
+        {Qt::Key_Right, {}, {15, 0}}, {Qt::Key_Down, Qt::ShiftModifier, {15, 150}},
+        {Qt::Key_Left, {}, {0, 150}}, {Qt::Key_Up, {}, {0, 135}},
+        {Qt::Key_Home, {}, {0, 0}},
+    };
+    for (const Step& step : steps) {
+        QTest::keyClick(picDisplay(form), step.key, step.modifiers);
+        const QImage byKeys = picture(form);
+        QTest::mouseMove(picDisplay(form), {300, 300});
+        QTest::mouseMove(picDisplay(form), step.position + QPoint(2, 2)); // past the border
+        EXPECT_EQ(picture(form), byKeys) << step.position.x() << "," << step.position.y();
+    }
+}
+
+TEST(Keys, MenuKeysAndShortcutsReachTheirCommands)
+{
+    struct Case {
+        QKeyCombination key;
+        const char* menu;        // the menu it opens, or nullptr
+        const char* dialogTitle; // the file dialog it opens, or nullptr
+    };
+    const Case cases[] = {
+        {Qt::ALT | Qt::Key_S, "mF", nullptr},
+        {Qt::ALT | Qt::Key_I, "MnunInformasi", nullptr},
+        {Qt::ALT | Qt::Key_H, "MnuHelputama", nullptr},
+        {QKeyCombination(Qt::Key_F10), "mF", nullptr},
+        {Qt::CTRL | Qt::Key_S, nullptr, "Save Gambar Bangun Ruang *.bmp"},
+        {Qt::CTRL | Qt::Key_E, nullptr, "Ekspor Gambar Bangun Ruang"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key).toString().toStdString());
+        Form1 form;
+        FakeFileDialog dialog;
+        showWithFocus(form, picDisplay(form));
+        QTest::keyClick(&form, c.key.key(), c.key.keyboardModifiers());
+        if (c.menu) {
+            auto* menu = form.menuBar()->findChild<QMenu*>(QLatin1String(c.menu));
+            QTRY_VERIFY(menu->isVisible());
+            menu->hide();
+        }
+        if (c.dialogTitle) {
+            ASSERT_EQ(dialog.calls().size(), 1u);
+            EXPECT_EQ(dialog.last().lpstrTitle, c.dialogTitle);
+        }
+    }
+    Form1 form;
+    showWithFocus(form, picDisplay(form));
+    QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(form.isVisible()) << "Ctrl+Q is Tutup Program";
+}
+
+TEST(Speed, EachItemSetsTheStepSizeAndKeepsTheDirection)
+{
+    Form1 form;
+    EXPECT_TRUE(control<QAction>(form, "mnuSpeed(2)")->isChecked()) << "Cepat at start";
+    // Just past the bound: the sweep turns back, and must keep going back.
+    form.picDisplay_MouseMove(0, 0, 5999, 0);
+    form.Timer1_Timer();
+    const float steps[] = {5, 10, 15};
+    for (int index = 0; index < 3; ++index) {
+        control<QAction>(form, "mnuSpeed", index)->trigger();
+        EXPECT_TRUE(control<QAction>(form, "mnuSpeed", index)->isChecked());
+        EXPECT_EQ(control<QAction>(form, "mnuSpeed(2)")->isChecked(), index == 2) << "only one checked";
+        const float before = form.viewState().MouseX;
+        form.Timer1_Timer();
+        EXPECT_EQ(form.viewState().MouseX, before - steps[index]) << index;
+    }
+}
+
+TEST(Help, F1OpensOneWindowThatListsEveryShortcutAndClosesWithEscEnterOrOk)
+{
+    Form1 form;
+    showWithFocus(form, picDisplay(form));
+    QTest::keyClick(&form, Qt::Key_F1);
+    QPointer<HelpWindow> help = form.helpWindow();
+    ASSERT_TRUE(help && help->isVisible());
+    EXPECT_EQ(form.menuBar()->findChild<QMenu*>(QStringLiteral("MnuHelputama"))->actions().constFirst(),
+              control<QAction>(form, "MnuPetunjuk"));
+    const QString text = help->text()->toPlainText();
+    for (const QAction* action : form.menuBar()->findChildren<QAction*>()) {
+        const QString shortcut = action->shortcut().toString(QKeySequence::NativeText);
+        EXPECT_TRUE(text.contains(shortcut)) << action->objectName().toStdString();
+    }
+
+    form.MnuPetunjuk_Click();
+    EXPECT_EQ(form.helpWindow(), help.data()) << "shown again, not copied";
+    using Closer = void (*)(HelpWindow*);
+    const Closer closers[] = {
+        [](HelpWindow* window) { QTest::keyClick(window->text(), Qt::Key_Escape); },
+        [](HelpWindow* window) { QTest::keyClick(window->text(), Qt::Key_Return); },
+        [](HelpWindow* window) { QTest::mouseClick(window->okButton(), Qt::LeftButton); },
+    };
+    for (const Closer close : closers) {
+        form.MnuPetunjuk_Click();
+        help = form.helpWindow();
+        close(help);
+        EXPECT_EQ(form.helpWindow(), nullptr) << "forgotten at once";
+        QTRY_VERIFY(!help);
+    }
+
+    form.MnuPetunjuk_Click();
+    help = form.helpWindow();
+    form.close();
+    EXPECT_FALSE(help && help->isVisible()) << "it ends with the main window";
+}
+
+} // namespace

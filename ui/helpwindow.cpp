@@ -1,0 +1,109 @@
+#include "ui/helpwindow.h"
+
+#include "ui/centring.h"
+#include "ui/fonts.h"
+#include "ui/helptext.h"
+#include "ui/qtcolours.h"
+#include "ui/qtext.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+constexpr QSize kClientSize(560, 480);
+
+void setYellowOnBlack(QWidget* widget)
+{
+    const QColor yellow = qColorOf(ruvex::win::kYellow);
+    const QColor black = qColorOf(ruvex::win::kBlack);
+    QPalette colours = widget->palette();
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        colours.setColor(role, yellow);
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        colours.setColor(role, black);
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmPetunjuk"));
+    setWindowTitle(QStringLiteral("Petunjuk Penggunaan RUVEX Display 3D"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(false);
+    setFixedSize(kClientSize);
+    setFont(msSansSerifFont());
+    setYellowOnBlack(this);
+
+    m_text = new QTextEdit(this);
+    m_text->setObjectName(QStringLiteral("txtPetunjuk"));
+    m_text->setReadOnly(true);
+    // Read by scrolling: the keys page through the text instead of moving a
+    // cursor, and Enter is left to the OK button.
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_text->setFont(timesNewRomanFont(11));
+    m_text->setHtml(toQString(kHelpText));
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("cmdOK"));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_text);
+    layout->addLayout(buttons);
+    m_text->setFocus();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event)
+{
+    QDialog::closeEvent(event);
+    if (event->isAccepted())
+        emit unloaded();
+}
+
+HelpWindow* showHelpWindow(QPointer<HelpWindow>& kept, QWidget* owner)
+{
+    const bool firstShow = !kept;
+    if (firstShow) {
+        kept = new HelpWindow(owner);
+        centreOnScreen(*kept, owner);
+        HelpWindow* window = kept;
+        QObject::connect(window, &HelpWindow::unloaded, window, [window, &kept] {
+            if (kept == window)
+                kept = nullptr;
+            window->deleteLater();
+        });
+    }
+    HelpWindow* window = kept;
+    const bool wasVisible = window->isVisible();
+    window->show();
+    // The frame is known once shown: centred again, frame and all.
+    if (firstShow)
+        centreOnScreen(*window, owner);
+    if (wasVisible)
+        window->raise();
+    window->activateWindow();
+    return window;
+}
