@@ -260,6 +260,7 @@ void Form1::mnuFullScreen_Click()
     if (!m_presentation) {
         m_presentation = new PresentationWindow(m_grid, m_view, m_picDisplay->box(), this);
         connect(m_presentation, &PresentationWindow::mouseMoved, this, &Form1::picDisplay_MouseMove);
+        connect(m_presentation, &PresentationWindow::keyDown, this, &Form1::picDisplay_KeyDown);
         // Back in the window, where the drawing area already shows the view.
         connect(m_presentation, &PresentationWindow::closed, this, [this] {
             if (m_unloaded)

@@ -3,7 +3,6 @@
 #include "platform/picturebox.h"
 #include "surface/viewstate.h"
 #include "ui/picturewidget.h"
-#include "ui/viewkeys.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -89,6 +88,15 @@ bool closesPresentation(const QKeyEvent* event)
     return event->key() == Qt::Key_Escape || event->key() == Qt::Key_F11;
 }
 
+// The keys that turn the view here as over the drawing area: the arrows and
+// Home, without Ctrl or Alt, which belong to commands.
+bool turnsView(const QKeyEvent* event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    return event->key() == Qt::Key_Home || arrowKeyCode(event->key()) != 0;
+}
+
 } // namespace
 
 bool PresentationWindow::event(QEvent* event)
@@ -96,7 +104,7 @@ bool PresentationWindow::event(QEvent* event)
     // Its own keys stay here, whatever shortcuts the other windows have.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (closesPresentation(key) || viewAfterKey(key, QPointF())) {
+        if (closesPresentation(key) || turnsView(key)) {
             event->accept();
             return true;
         }
@@ -104,18 +112,19 @@ bool PresentationWindow::event(QEvent* event)
     return QWidget::event(event);
 }
 
+// The main window turns the view, with the drawing area's own rules for the
+// arrows; Home is the first view, as "Tampilan Awal" gives it.
 void PresentationWindow::keyPressEvent(QKeyEvent* event)
 {
     if (closesPresentation(event)) {
         close();
-        return;
+    } else if (!turnsView(event)) {
+        QWidget::keyPressEvent(event);
+    } else if (event->key() == Qt::Key_Home) {
+        emit mouseMoved(1, 0, 0.0f, 0.0f);
+    } else {
+        emit keyDown(arrowKeyCode(event->key()), shiftCode(event->modifiers()));
     }
-    if (const auto to = viewAfterKey(event, QPointF(m_view.MouseX, m_view.MouseY))) {
-        // As the timers do: button 1, no shift.
-        emit mouseMoved(1, 0, static_cast<float>(to->x()), static_cast<float>(to->y()));
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void PresentationWindow::closeEvent(QCloseEvent* event)

@@ -34,6 +34,8 @@ signals:
     // A position over the drawing area, in its interior pixels, with the
     // button and shift codes of the drawing area's pointer moves.
     void mouseMoved(short button, short shift, float x, float y);
+    // An arrow key, with the drawing area's key and shift codes.
+    void keyDown(short keyCode, short shift);
     void closed();
 
 protected:
