@@ -22,3 +22,15 @@ void centreOnScreen(QWidget& window, const QWidget* owner)
         return;
     window.move(centredTopLeft(window.frameGeometry(), screen->availableGeometry()));
 }
+
+void showModeless(QWidget& window, bool firstShow, const QWidget* owner)
+{
+    // A window that is already up may lie behind others.
+    const bool wasVisible = window.isVisible();
+    window.show();
+    if (firstShow)
+        centreOnScreen(window, owner);
+    if (wasVisible)
+        window.raise();
+    window.activateWindow();
+}

@@ -17,3 +17,8 @@ QPoint centredTopLeft(const QRect& frame, const QRect& available);
 // screen is the owner's when there is one, else the window's own, else the
 // primary screen.
 void centreOnScreen(QWidget& window, const QWidget* owner = nullptr);
+
+// Shows a window of the program's own without a modal loop: centred, frame
+// and all, when `firstShow` (the frame is known only once shown), brought
+// forward when it was up already, and made active.
+void showModeless(QWidget& window, bool firstShow, const QWidget* owner);

@@ -96,14 +96,6 @@ HelpWindow* showHelpWindow(QPointer<HelpWindow>& kept, QWidget* owner)
             window->deleteLater();
         });
     }
-    HelpWindow* window = kept;
-    const bool wasVisible = window->isVisible();
-    window->show();
-    // The frame is known once shown: centred again, frame and all.
-    if (firstShow)
-        centreOnScreen(*window, owner);
-    if (wasVisible)
-        window->raise();
-    window->activateWindow();
-    return window;
+    showModeless(*kept, firstShow, owner);
+    return kept;
 }

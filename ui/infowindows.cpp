@@ -33,14 +33,7 @@ InfoWindow* InfoWindows::show(InfoWindowId id)
     const bool firstShow = !target;
     if (firstShow)
         target = load(id);
-    // A window that is already up may lie behind others: bring it forward.
-    const bool wasVisible = target->isVisible();
-    target->show();
-    if (firstShow)
-        centreOnScreen(*target, m_owner);
-    if (wasVisible)
-        target->raise();
-    target->activateWindow();
+    showModeless(*target, firstShow, m_owner);
     return target;
 }
 

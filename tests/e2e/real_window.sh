@@ -99,13 +99,17 @@ ok "Stop Rotasi stops it"
 # running animation); a typed name and Enter write the picture as a .bmp.
 shown_named() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 gone_named() { ! shown_named "$1"; }
+# Waits for the save dialog that "$2" opened, types the name "$1" and Enter.
+type_into_save_dialog() {
+    wait_for 10 shown_named '^Save Gambar Bangun Ruang \*\.bmp$' || fail "$2 did not open the save dialog"
+    sleep 0.2
+    xdotool type --delay 5 "$1"
+    xdotool key Return
+}
 click_client 40 418 # Vertikal
 move_client 300 250
 click_client 300 250 3
-wait_for 10 shown_named '^Save Gambar Bangun Ruang \*\.bmp$' || fail "the right button did not open the save dialog"
-sleep 0.2
-xdotool type --delay 5 "$work/gambar"
-xdotool key Return
+type_into_save_dialog "$work/gambar" "the right button"
 wait_for 10 gone_named '^Save Gambar Bangun Ruang' || fail "the save dialog did not close"
 wait_for 10 test -s "$work/gambar.bmp" || fail "no picture was written"
 import -window root -crop "396x396+$((client_x + 154))+$((client_y + 106))" "$work/screen.png"
@@ -174,10 +178,7 @@ ok "a burst of right-clicks opens one dialog"
 # then comes back for a new name when $3 is "again", and is cancelled.
 save_expecting_message() {
     click_client 300 250 3
-    wait_for 10 shown_named '^Save Gambar Bangun Ruang' || fail "the save dialog did not open"
-    sleep 0.2
-    xdotool type --delay 5 "$1"
-    xdotool key Return
+    type_into_save_dialog "$1" "the right button"
     wait_for 10 shown_named '^Save Gambar$' || fail "no message about $2 for '$1'"
     sleep 0.2
     xdotool key Return
@@ -281,10 +282,7 @@ xdotool key Left
 wait_for 5 picture_differs_from "$cone" || fail "the arrow keys did not turn the solid after Home"
 ok "shape chosen, turned and reset with the keys"
 xdotool key ctrl+s
-wait_for 10 shown_named '^Save Gambar Bangun Ruang \*\.bmp$' || fail "Ctrl+S did not open the save dialog"
-sleep 0.2
-xdotool type --delay 5 "$work/kerucut"
-xdotool key Return
+type_into_save_dialog "$work/kerucut" "Ctrl+S"
 wait_for 10 test -s "$work/kerucut.bmp" || fail "Ctrl+S wrote no picture"
 [ "$(identify -format '%w %h' "$work/kerucut.bmp")" = "396 396" ] || fail "Ctrl+S saved a picture of the wrong size"
 ok "Ctrl+S saved the picture"
