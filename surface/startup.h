@@ -64,4 +64,11 @@ static_assert(captionValue(kAspectCaption) * 10 == kAspectTenths);
 static_assert(captionValue(kPerspectiveCaption) == kPerspectiveScrollValue);
 } // namespace StartupDefaults
 
+// The aspect factor for the aspect scroll bar's value, which counts tenths,
+// held as a single as the view keeps it: 0, 0.1, ..., 1.6.
+inline float aspectFactorOfTenths(int tenths)
+{
+    return static_cast<float>(tenths / 10.0);
+}
+
 void runStartupSequence(ViewState& state, PointGrid& grid, StartupWindow& window);

@@ -25,12 +25,12 @@ const std::string kDialogTitle = "Ekspor Gambar Bangun Ruang";
 // 96 dots per inch, the drawing area's pixels on a screen.
 constexpr double kScreenDotsPerMetre = 96.0 / 0.0254;
 
-QByteArray encoded(const QImage& image, const char* format)
+QByteArray pngFileBytes(const QImage& image)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
+    image.save(&buffer, "PNG");
     return bytes;
 }
 
@@ -81,7 +81,7 @@ QByteArray pngFile(const ExportView& view, int scale)
     const auto dotsPerMetre = static_cast<int>(std::lround(kScreenDotsPerMetre * scale));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
-    return encoded(image, "PNG");
+    return pngFileBytes(image);
 }
 
 QByteArray svgFile(const ExportView& view)
@@ -99,7 +99,7 @@ QByteArray pictureFile(const ExportView& view, PictureFormat format, int scale)
 {
     switch (format) {
     case PictureFormat::Bitmap:
-        return encoded(imageOf(view.picture), "BMP");
+        return bitmapFileBytes(imageOf(view.picture));
     case PictureFormat::Png:
         return pngFile(view, scale);
     case PictureFormat::Svg:

@@ -2,6 +2,7 @@
 
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
+#include "surface/startup.h"
 #include "ui/animationtimer.h"
 #include "ui/exportcommand.h"
 #include "ui/form1startup.h"
@@ -314,7 +315,7 @@ void Form1::chkPerspective_Click()
 
 void Form1::VScroll1_Change()
 {
-    m_view.AspectFactor = static_cast<float>(m_controls.VScroll1->Value() / 10.0);
+    m_view.AspectFactor = aspectFactorOfTenths(m_controls.VScroll1->Value());
     m_controls.LabAspect->setText(aspectCaption(m_view.AspectFactor));
     BuildShapePoints();
 }

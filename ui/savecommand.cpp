@@ -121,14 +121,22 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
     return std::nullopt;
 }
 
-std::optional<QString> writeBitmapFile(const QString& path, const QImage& image)
+QByteArray bitmapFileBytes(const QImage& image)
 {
-    // Encoded in memory first, so that every failure left is the disk's.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     // Qt writes a 32-bit RGB image as exactly the 24-bit bitmap described.
     if (!image.save(&buffer, "BMP"))
+        return {};
+    return bytes;
+}
+
+std::optional<QString> writeBitmapFile(const QString& path, const QImage& image)
+{
+    // Encoded in memory first, so that every failure left is the disk's.
+    const QByteArray bytes = bitmapFileBytes(image);
+    if (bytes.isEmpty())
         return QStringLiteral("Gambar tidak dapat diubah menjadi file bitmap.");
     return writeWholeFile(path, bytes);
 }

@@ -54,9 +54,12 @@ std::optional<QString> chooseTarget(QWidget* owner, const QString& chosen);
 // the reason for the failure in Indonesian (writeFailureReason).
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
 
-// Writes `image` to `path` as a Windows bitmap: 24 bits a pixel, no
-// compression, rows bottom-up and padded to four bytes, colours in
-// blue-green-red order, through writeWholeFile.
+// `image` as a Windows bitmap file: 24 bits a pixel, no compression, rows
+// bottom-up and padded to four bytes, colours in blue-green-red order. Empty
+// when it cannot be encoded.
+QByteArray bitmapFileBytes(const QImage& image);
+
+// Writes bitmapFileBytes(image) to `path` through writeWholeFile.
 std::optional<QString> writeBitmapFile(const QString& path, const QImage& image);
 
 // Why writing `path` failed, in Indonesian, from the system's text of the

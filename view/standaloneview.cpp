@@ -11,8 +11,7 @@ StandaloneView::StandaloneView(const PictureSettings& settings)
     m_grid.allocate(m_state.GridCols, m_state.GridRows);
     m_state.ShapeSize = StartupDefaults::kShapeSize;
     m_state.ShapeIndex = settings.shapeIndex;
-    // The window's scroll-bar handlers convert their values exactly so.
-    m_state.AspectFactor = static_cast<float>(settings.aspectTenths / 10.0);
+    m_state.AspectFactor = aspectFactorOfTenths(settings.aspectTenths);
     m_state.PerspectiveDistance = static_cast<float>(settings.perspectiveDistance);
     m_state.PerspectiveFlag = settings.perspective ? 1 : 0;
     m_area.setOuterSize(StartupDefaults::kPictureSize, StartupDefaults::kPictureSize);
