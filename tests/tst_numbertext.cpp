@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 namespace {
 
 TEST(NumberText, GeneralTextOfASingle)
@@ -25,6 +28,20 @@ TEST(NumberText, GeneralTextOfASingle)
     };
     for (auto [value, text] : cases)
         EXPECT_EQ(generalNumberText(value).toStdString(), text) << value;
+}
+
+// The toolkit takes the system's locale for C's number formatting; the
+// captions keep their "." wherever the locale writes a decimal comma.
+TEST(NumberText, DecimalPointWhateverTheLocale)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "id_ID.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    const std::string aspect = aspectCaption(1.5f).toStdString();
+    const std::string small = aspectCaption(0.5f).toStdString();
+    std::setlocale(LC_NUMERIC, before.c_str());
+    EXPECT_EQ(aspect, " 1.5");
+    EXPECT_EQ(small, "0.5");
 }
 
 TEST(NumberText, AspectCaptionAddsTheLeadingZeroBelowOne)
