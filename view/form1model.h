@@ -1,0 +1,125 @@
+#pragma once
+// The main window without a window: the view variables, the point grid, the
+// drawing area's picture and the state of the controls that change them (the
+// shape buttons, the animation buttons and their two timers, the perspective
+// box, the aspect and distance scroll bars, the speed menu), with the rules
+// that tie them together. The desktop window and the browser page both drive
+// this one class: each turns its events into these calls and shows the
+// picture and the control states it reads back.
+//
+// The one road to a picture: every change of view ends in picDisplay_MouseMove,
+// which stores the position, projects the grid and draws the wireframe into
+// the drawing area's picture, then tells the listener.
+//
+// It owns no timer: a front end runs a timer while timerRunning() says so and
+// calls Timer1_Timer or Timer2_Timer on each tick. It draws into a PictureBox
+// that the front end owns and shows.
+
+#include "platform/picturebox.h"
+#include "surface/pointgrid.h"
+#include "surface/startup.h"
+#include "surface/viewstate.h"
+
+#include <functional>
+#include <string>
+
+// The animation buttons optAnim(0..2).
+inline constexpr int kAnimVertical = 0;
+inline constexpr int kAnimHorizontal = 1;
+inline constexpr int kAnimStop = 2;
+inline constexpr int kAnimButtonCount = 3;
+
+// The Windows key codes of the arrow keys and Home, as key-down events carry
+// them; bit 0 of the shift code is Shift.
+inline constexpr int kKeyHome = 0x24;
+inline constexpr int kKeyLeft = 0x25;
+inline constexpr int kKeyUp = 0x26;
+inline constexpr int kKeyRight = 0x27;
+inline constexpr int kKeyDown = 0x28;
+
+// Where the start-up sequence puts the shape buttons: the front end's own
+// controls, in twips within their frame.
+class ShapeButtonPlacement {
+public:
+    virtual ~ShapeButtonPlacement() = default;
+    virtual int optionTop(int index) const = 0;
+    virtual void setOptionLeft(int index, int twips) = 0;
+    virtual void setOptionTop(int index, int twips) = 0;
+};
+
+class Form1Model {
+public:
+    explicit Form1Model(PictureBox& area);
+    Form1Model(const Form1Model&) = delete;
+    Form1Model& operator=(const Form1Model&) = delete;
+
+    // Called after every redraw, once the picture holds the new view.
+    void setRedrawListener(std::function<void()> listener) { m_redrawn = std::move(listener); }
+
+    // The start-up sequence: defaults, timers off, captions, the drawing area
+    // of 400 × 400 pixels, the shape buttons laid out, "Bola" chosen and drawn.
+    void Form_Load(ShapeButtonPlacement& buttons);
+
+    // The handlers' rules, named after the events that run them.
+    void Option1_Click(int index);
+    void optAnim_Click(int index);
+    // 0 unticked, 1 ticked, 2 greyed. Sets the flag only: no redraw.
+    void chkPerspective_Click(int value);
+    // The scroll bars' values: tenths of the aspect factor, the distance.
+    void VScroll1_Change(int tenths);
+    void VScroll2_Change(int distance);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void picDisplay_MouseMove(float x, float y);
+    // The arrow keys turn the solid (Shift: ten steps) and Home goes back to
+    // the start view. False for any other key, which changes nothing.
+    bool picDisplay_KeyDown(int keyCode, int shift);
+    void mnuHome_Click();
+    void mnuSpeed_Click(int index);
+    // Both timers off and "Stop Rotasi" chosen, as before a picture is written
+    // and when the window closes.
+    void stopAnimation();
+
+    void BuildShapePoints();
+    void CalculateScreenPoints(float x, float y);
+
+    // What the front ends show.
+    const ViewState& viewState() const { return m_view; }
+    const PointGrid& pointGrid() const { return m_grid; }
+    const PictureBox& area() const { return m_area; }
+    const std::string& description() const { return m_description; }
+    const std::string& aspectCaption() const { return m_aspectCaption; }
+    const std::string& distanceCaption() const { return m_distanceCaption; }
+    int shapeIndex() const { return m_shapeButton; }
+    int animButton() const { return m_animButton; }
+    bool timer1Enabled() const { return m_timer1; }
+    bool timer2Enabled() const { return m_timer2; }
+    int timerInterval() const { return m_timerInterval; }
+    int perspectiveBox() const { return m_perspectiveBox; }
+    bool distanceBarEnabled() const { return m_distanceBarEnabled; }
+    int aspectTenths() const { return m_aspectTenths; }
+    int distance() const { return m_distance; }
+    int speedIndex() const { return m_speedIndex; }
+
+private:
+    class Startup;
+
+    PictureBox& m_area;
+    ViewState m_view;
+    PointGrid m_grid;
+    std::function<void()> m_redrawn;
+
+    std::string m_description;
+    std::string m_aspectCaption;
+    std::string m_distanceCaption;
+    int m_shapeButton = 0;
+    int m_animButton = -1; // none chosen yet
+    bool m_timer1 = false;
+    bool m_timer2 = false;
+    int m_timerInterval = 0;
+    int m_perspectiveBox = 0;
+    bool m_distanceBarEnabled = false;
+    int m_aspectTenths = StartupDefaults::kAspectTenths;
+    int m_distance = StartupDefaults::kPerspectiveScrollValue;
+    int m_speedIndex = 2;
+};
