@@ -52,14 +52,18 @@ std::vector<std::uint8_t> bitmapFileBytes(const PixelBuffer& picture)
     std::vector<std::uint8_t> out;
     out.reserve(kFileHeaderSize + kInfoHeaderSize + rowBytes * height);
     putHeaders(out, picture, static_cast<std::uint32_t>(rowBytes * height));
-    for (std::size_t row = height; row-- > 0;) {
+    // The pixel rows are written in place: the padding stays the zeros the
+    // resize put there.
+    std::size_t at = out.size();
+    out.resize(at + rowBytes * height, 0);
+    for (std::size_t row = height; row-- > 0; at += rowBytes) {
         const std::uint32_t* pixel = picture.bits() + static_cast<std::ptrdiff_t>(row) * picture.stride();
-        for (std::size_t x = 0; x < width; ++x) {
-            out.push_back(static_cast<std::uint8_t>(pixel[x] & 0xFF));
-            out.push_back(static_cast<std::uint8_t>((pixel[x] >> 8) & 0xFF));
-            out.push_back(static_cast<std::uint8_t>((pixel[x] >> 16) & 0xFF));
+        std::uint8_t* to = out.data() + at;
+        for (std::size_t x = 0; x < width; ++x, to += 3) {
+            to[0] = static_cast<std::uint8_t>(pixel[x] & 0xFF);
+            to[1] = static_cast<std::uint8_t>((pixel[x] >> 8) & 0xFF);
+            to[2] = static_cast<std::uint8_t>((pixel[x] >> 16) & 0xFF);
         }
-        out.resize(out.size() + rowBytes - width * 3, 0);
     }
     return out;
 }
