@@ -330,7 +330,7 @@ std::optional<QString> writeRequestedPicture(const ExportRequest& request)
     if (target.refused())
         return QString::fromStdString(target.refusal).replace(u'\n', u' ');
     const QString real = QString::fromStdString(target.path);
-    if (const auto failure = writeWholeFile(real, pictureFile(picture, request.format, request.scale)))
+    if (const auto failure = writePictureFile(real, picture, request.format, request.scale))
         return QStringLiteral("gambar tidak dapat ditulis ke file %1. %2")
             .arg(real, *failure)
             .replace(u'\n', u' ');
