@@ -151,20 +151,21 @@ std::optional<QString> WholeFileWriter::openFolder()
 {
     if (m_name.empty())
         return reasonFor(EISDIR, m_path);
-#ifdef O_PATH
-    constexpr int kFolderAccess = O_PATH; // enough for the calls relative to it, even without read rights
-#else
-    constexpr int kFolderAccess = O_RDONLY;
-#endif
     const std::string folder = m_folder.empty() ? std::string(".") : m_folder;
-    m_folderDescriptor = Descriptor(open(folder.c_str(), kFolderAccess | O_DIRECTORY | O_CLOEXEC));
+    m_folderDescriptor = Descriptor(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+#ifdef O_PATH
+    // A folder one may write in but not list is still enough for the calls
+    // relative to it.
+    if (!m_folderDescriptor.isOpen() && errno == EACCES)
+        m_folderDescriptor = Descriptor(open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+#endif
     if (!m_folderDescriptor.isOpen())
         return reasonFor(errno, m_path);
     return std::nullopt;
 }
 
 // What the name is now: nothing, or a regular file (whose permissions the
-// new file keeps in `mode`). Anything else appeared after the name was
+// new file keeps: `replacedMode`). Anything else appeared after the name was
 // checked and is refused.
 std::optional<QString> WholeFileWriter::checkName(std::optional<mode_t>& replacedMode) const
 {
@@ -253,8 +254,9 @@ std::optional<QString> WholeFileWriter::commit()
         != 0)
         return reasonFor(errno, m_path);
     m_temporary.clear();
-    fsync(m_folderDescriptor
-              .get()); // the new name on disk; a folder opened for paths only cannot, and need not
+    // The new name on disk too; a folder opened for paths only cannot be
+    // synchronised, and the picture is written all the same.
+    fsync(m_folderDescriptor.get());
     return std::nullopt;
 }
 
