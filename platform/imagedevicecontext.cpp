@@ -182,7 +182,22 @@ void ImageDeviceContext::drawLine(int x0, int y0, int x1, int y1, PaintStep pain
         });
         return;
     }
-    walkLine(x0, y0, x1, y1, stride, wide, [&](int x, int y, std::ptrdiff_t) {
+    drawClippedLine(x0, y0, x1, y1, paintStep);
+}
+
+// A line that reaches past an edge: each pixel of the pen checked.
+template <typename PaintStep>
+void ImageDeviceContext::drawClippedLine(int x0, int y0, int x1, int y1, PaintStep& paintStep)
+{
+    const int width = m_width;
+    const int height = m_height;
+    const std::ptrdiff_t stride = m_stride;
+    std::uint32_t* const bits = m_bits;
+    const std::uint32_t pixel = m_penPixel;
+    const int pen = m_penWidth > 1 ? m_penWidth : 1;
+    const int before = (pen - 1) / 2;
+    const int after = pen - 1 - before;
+    walkLine(x0, y0, x1, y1, stride, pen > 1, [&](int x, int y, std::ptrdiff_t) {
         if (!paintStep())
             return;
         for (int row = y - before; row <= y + after; ++row) {

@@ -46,6 +46,7 @@ public:
 private:
     // paintStep(k) says whether step k of the line is painted.
     template <typename PaintStep> void drawLine(int x0, int y0, int x1, int y1, PaintStep paintStep);
+    template <typename PaintStep> void drawClippedLine(int x0, int y0, int x1, int y1, PaintStep& paintStep);
     void notePainted(int x0, int y0, int x1, int y1);
 
     std::uint32_t* m_bits = nullptr;

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -147,6 +149,39 @@ TEST(HiddenLines, OpenSurfaceShowsItsInsideSolid)
     EXPECT_GT(hiddenShare(198.0f, 270.0f), 0.03);
 }
 
+// Red pixels more than 2 pixels from every axis line, counted by the axis
+// end they lie nearest to; one farther than 16 pixels from every end fails.
+std::array<int, 3> letterPixelsByEnd(const PixelBuffer& image, const ViewProjection& projection, float reach)
+{
+    const ProjectedPoint ends[]
+        = {projection.project(reach, 0, 0), projection.project(0, reach, 0), projection.project(0, 0, reach)};
+    const ProjectedPoint starts[] = {projection.project(-reach, 0, 0), projection.project(0, -reach, 0),
+                                     projection.project(0, 0, -reach)};
+    const auto distanceToLine = [](float x, float y, const ProjectedPoint& a, const ProjectedPoint& b) {
+        const float dx = b.x - a.x, dy = b.y - a.y;
+        const float t = std::clamp(((x - a.x) * dx + (y - a.y) * dy) / (dx * dx + dy * dy), 0.0f, 1.0f);
+        return std::hypot(x - a.x - t * dx, y - a.y - t * dy);
+    };
+    const auto distanceToEnd
+        = [&ends](float x, float y, int axis) { return std::hypot(x - ends[axis].x, y - ends[axis].y); };
+    std::array<int, 3> counts{};
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
+            if (image.pixel(x, y) != kAxisPixel || distanceToLine(fx, fy, starts[0], ends[0]) < 2
+                || distanceToLine(fx, fy, starts[1], ends[1]) < 2
+                || distanceToLine(fx, fy, starts[2], ends[2]) < 2)
+                continue;
+            int nearest = 0;
+            for (int axis = 1; axis < 3; ++axis)
+                nearest = distanceToEnd(fx, fy, axis) < distanceToEnd(fx, fy, nearest) ? axis : nearest;
+            EXPECT_LT(distanceToEnd(fx, fy, nearest), 16.0f) << x << "," << y;
+            ++counts[static_cast<std::size_t>(nearest)];
+        }
+    }
+    return counts;
+}
+
 TEST(CoordinateAxes, LieUnderTheWireframeWithLettersAtTheirEnds)
 {
     const StandaloneView view({3, 120.0f, 60.0f, false, 150, 10});
@@ -167,35 +202,8 @@ TEST(CoordinateAxes, LieUnderTheWireframeWithLettersAtTheirEnds)
     // Away from the three axis lines, red is only the letters, each near its
     // axis's projected positive end.
     const ViewProjection projection(projectionSettings(view.area(), view.state()), 120.0f, 60.0f);
-    const float reach = kAxisReach * view.state().ShapeSize;
-    const ProjectedPoint ends[]
-        = {projection.project(reach, 0, 0), projection.project(0, reach, 0), projection.project(0, 0, reach)};
-    const ProjectedPoint starts[] = {projection.project(-reach, 0, 0), projection.project(0, -reach, 0),
-                                     projection.project(0, 0, -reach)};
-    const auto distanceToLine = [](float x, float y, const ProjectedPoint& a, const ProjectedPoint& b) {
-        const float dx = b.x - a.x, dy = b.y - a.y;
-        const float t = std::clamp(((x - a.x) * dx + (y - a.y) * dy) / (dx * dx + dy * dy), 0.0f, 1.0f);
-        return std::hypot(x - a.x - t * dx, y - a.y - t * dy);
-    };
-    int letterPixels[3] = {0, 0, 0};
-    for (int y = 0; y < plain.height(); ++y) {
-        for (int x = 0; x < plain.width(); ++x) {
-            if (withAxes.image().pixel(x, y) != kAxisPixel)
-                continue;
-            const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
-            if (distanceToLine(fx, fy, starts[0], ends[0]) < 2
-                || distanceToLine(fx, fy, starts[1], ends[1]) < 2
-                || distanceToLine(fx, fy, starts[2], ends[2]) < 2)
-                continue;
-            int nearest = 0;
-            for (int axis = 1; axis < 3; ++axis)
-                if (std::hypot(fx - ends[axis].x, fy - ends[axis].y)
-                    < std::hypot(fx - ends[nearest].x, fy - ends[nearest].y))
-                    nearest = axis;
-            ASSERT_LT(std::hypot(fx - ends[nearest].x, fy - ends[nearest].y), 16.0f) << x << "," << y;
-            ++letterPixels[nearest];
-        }
-    }
+    const std::array<int, 3> letterPixels
+        = letterPixelsByEnd(withAxes.image(), projection, kAxisReach * view.state().ShapeSize);
     for (const int count : letterPixels)
         EXPECT_GE(count, 6);
 }

@@ -154,30 +154,25 @@ void SurfaceOcclusion::sortIntoCells()
     m_top = top;
     m_cellsPerPixel = kCellsPerSide
         / std::max({static_cast<double>(right - left), static_cast<double>(bottom - top), 1.0});
-    // Counted first, then filled: one block for every cell's list.
+    // Counted first, then filled: one block holds every cell's list.
     m_cellStart.assign(static_cast<std::size_t>(m_cellCount * m_cellCount + 1), 0);
-    for (int pass = 0; pass < 2; ++pass) {
-        for (std::size_t n = 0; n < m_triangles.size(); ++n) {
-            const Prepared& t = m_triangles[n];
-            const int x0 = cellOf(t.left, m_left), x1 = cellOf(t.right, m_left);
-            const int y0 = cellOf(t.top, m_top), y1 = cellOf(t.bottom, m_top);
-            for (int y = y0; y <= y1; ++y)
-                for (int x = x0; x <= x1; ++x) {
-                    int& slot = m_cellStart[static_cast<std::size_t>(y * m_cellCount + x + 1)];
-                    if (pass == 0)
-                        ++slot;
-                    else
-                        m_cellTriangles[static_cast<std::size_t>(
-                            m_fill[static_cast<std::size_t>(y * m_cellCount + x)]++)]
-                            = static_cast<int>(n);
-                }
-        }
-        if (pass == 0) {
-            for (std::size_t c = 1; c < m_cellStart.size(); ++c)
-                m_cellStart[c] += m_cellStart[c - 1];
-            m_cellTriangles.resize(static_cast<std::size_t>(m_cellStart.back()));
-            m_fill.assign(m_cellStart.begin(), m_cellStart.end() - 1);
-        }
+    forEachCell([this](std::size_t cell, std::size_t) { ++m_cellStart[cell + 1]; });
+    for (std::size_t c = 1; c < m_cellStart.size(); ++c)
+        m_cellStart[c] += m_cellStart[c - 1];
+    m_cellTriangles.resize(static_cast<std::size_t>(m_cellStart.back()));
+    std::vector<int> fill(m_cellStart.begin(), m_cellStart.end() - 1);
+    forEachCell([&](std::size_t cell, std::size_t triangle) {
+        m_cellTriangles[static_cast<std::size_t>(fill[cell]++)] = static_cast<int>(triangle);
+    });
+}
+
+template <typename Visit> void SurfaceOcclusion::forEachCell(Visit visit) const
+{
+    for (std::size_t n = 0; n < m_triangles.size(); ++n) {
+        const Prepared& t = m_triangles[n];
+        for (int y = cellOf(t.top, m_top); y <= cellOf(t.bottom, m_top); ++y)
+            for (int x = cellOf(t.left, m_left); x <= cellOf(t.right, m_left); ++x)
+                visit(static_cast<std::size_t>(y * m_cellCount + x), n);
     }
 }
 

@@ -67,6 +67,8 @@ private:
     void prepare(const DepthPoint& p0, const DepthPoint& p1, const DepthPoint& p2);
     void sortIntoCells();
     int cellOf(double coordinate, double origin) const;
+    // visit(cell, triangle) for every cell each triangle's bounds touch.
+    template <typename Visit> void forEachCell(Visit visit) const;
     // Narrows [low, high] to where t hides a -> b; false when nothing is left.
     bool hiddenBy(const Prepared& t, const DepthPoint& a, const DepthPoint& b, double& low,
                   double& high) const;
