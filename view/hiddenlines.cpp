@@ -7,7 +7,7 @@ namespace {
 
 // Cells per side of the sorting grid: about one triangle's size for the
 // program's grid drawn to fill the picture.
-constexpr int kCellsPerSide = 32;
+constexpr int kCellsPerSide = 16;
 // Inside means more than this far (pixels) within every edge, so a segment
 // that is itself an edge of a triangle is not hidden by it.
 constexpr double kEdgeTolerance = 1e-3;
@@ -126,6 +126,7 @@ void SurfaceOcclusion::prepare(const DepthPoint& p0, const DepthPoint& p1, const
     t.nearnessPerY = (n2 * ax - n1 * bx) / area;
     const double nearest = std::max({p0.nearness, p1.nearness, p2.nearness});
     const double farthest = std::min({p0.nearness, p1.nearness, p2.nearness});
+    t.nearest = nearest;
     m_nearest = m_triangles.empty() ? nearest : std::max(m_nearest, nearest);
     m_farthest = m_triangles.empty() ? farthest : std::min(m_farthest, farthest);
     t.left = std::min({p0.x, p1.x, p2.x});
@@ -162,7 +163,9 @@ void SurfaceOcclusion::sortIntoCells()
     m_cellTriangles.resize(static_cast<std::size_t>(m_cellStart.back()));
     std::vector<int> fill(m_cellStart.begin(), m_cellStart.end() - 1);
     forEachCell([&](std::size_t cell, std::size_t triangle) {
-        m_cellTriangles[static_cast<std::size_t>(fill[cell]++)] = static_cast<int>(triangle);
+        const Prepared& t = m_triangles[triangle];
+        m_cellTriangles[static_cast<std::size_t>(fill[cell]++)]
+            = {t.left, t.top, t.right, t.bottom, static_cast<float>(t.nearest), static_cast<int>(triangle)};
     });
 }
 
@@ -208,6 +211,8 @@ void SurfaceOcclusion::appendHidden(const DepthPoint& a, const DepthPoint& b, in
     const double shortest = length > 0.0 ? kShortestSpanPixels / length : 1.0;
     const float left = std::min(a.x, b.x), right = std::max(a.x, b.x);
     const float top = std::min(a.y, b.y), bottom = std::max(a.y, b.y);
+    // A triangle wholly behind both ends hides nothing of the segment.
+    const auto nearestHider = static_cast<float>(std::min(a.nearness, b.nearness) + m_depthTolerance);
     const std::size_t first = hidden.size();
     if (++m_query == 0) // wrapped: forget every mark
         std::fill(m_seen.begin(), m_seen.end(), m_query++);
@@ -215,14 +220,14 @@ void SurfaceOcclusion::appendHidden(const DepthPoint& a, const DepthPoint& b, in
         for (int x = cellOf(left, m_left); x <= cellOf(right, m_left); ++x) {
             const auto cell = static_cast<std::size_t>(y * m_cellCount + x);
             for (int c = m_cellStart[cell]; c < m_cellStart[cell + 1]; ++c) {
-                const auto n = static_cast<std::size_t>(m_cellTriangles[static_cast<std::size_t>(c)]);
-                const Prepared& t = m_triangles[n];
-                if (m_seen[n] == m_query || t.left > right || t.right < left || t.top > bottom
-                    || t.bottom < top)
+                const CellEntry& t = m_cellTriangles[static_cast<std::size_t>(c)];
+                const auto n = static_cast<std::size_t>(t.triangle);
+                if (t.left > right || t.right < left || t.top > bottom || t.bottom < top
+                    || t.nearest <= nearestHider || m_seen[n] == m_query)
                     continue;
                 m_seen[n] = m_query;
                 double low = 0.0, high = 1.0;
-                if (hiddenBy(t, a, b, low, high) && high - low >= shortest)
+                if (hiddenBy(m_triangles[n], a, b, low, high) && high - low >= shortest)
                     hidden.push_back({segment, static_cast<float>(low), static_cast<float>(high)});
             }
         }

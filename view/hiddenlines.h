@@ -56,10 +56,11 @@ public:
                       std::vector<SegmentSpan>& hidden) const;
 
 private:
-    // A triangle ready for testing: screen bounds, three edges scaled to
+    // A triangle ready for testing: screen bounds, nearest corner, three edges scaled to
     // pixels (positive inside) and the nearness across it, from p0.
     struct Prepared {
         float left, top, right, bottom;
+        double nearest; // the nearness of its nearest corner
         std::array<double, 3> edgeX, edgeY, edgeC;
         double x0, y0, nearness0, nearnessPerX, nearnessPerY;
     };
@@ -85,7 +86,13 @@ private:
     double m_top = 0.0;
     double m_cellsPerPixel = 0.0;
     std::vector<int> m_cellStart; // m_cellCount^2 + 1 offsets into m_cellTriangles
-    std::vector<int> m_cellTriangles;
+    // A triangle's entry in a cell: its bounds and nearest corner again, so
+    // the quick rejection reads one list straight through.
+    struct CellEntry {
+        float left, top, right, bottom, nearest;
+        int triangle;
+    };
+    std::vector<CellEntry> m_cellTriangles;
     std::vector<int> m_fill;              // while sorting: the next free place of each cell
     mutable std::vector<unsigned> m_seen; // per triangle: the query that last tested it
     mutable unsigned m_query = 0;
