@@ -5,8 +5,9 @@
 
 namespace {
 
-// Cells per side of the sorting grid: about one triangle's size for the
-// program's grid drawn to fill the picture.
+// Cells per side of the sorting grid. Finer cells put a triangle into more
+// of them and a segment meets it more often: 16 visited the fewest entries
+// for the sphere (8 to 96 tried).
 constexpr int kCellsPerSide = 16;
 // Inside means more than this far (pixels) within every edge, so a segment
 // that is itself an edge of a triangle is not hidden by it.
