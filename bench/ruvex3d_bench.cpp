@@ -2,18 +2,17 @@
 // 1275 line calls into the 396 x 396 persistent image), one build per shape,
 // one animation tick, and a plain reference frame (memset clear plus a
 // straightforward Bresenham into a 32-bit buffer, same segments) so the
-// redraw's cost can be read as a ratio from one run. The same pair at
-// 1920 x 1080 for "Layar Penuh": the view scaled to the screen, against a
-// memset of the whole screen and a plain Bresenham with square pens of the
-// same scaled segments. Before the benchmarks it
-// reports the time from the start of main to the first picture on screen
-// (offscreen platform), and after them the peak resident memory. The time
-// from process start and the memory are read from /proc, so only on Linux.
+// redraw's cost reads as a ratio from one run. The same pair at 1920 x 1080
+// for "Layar Penuh" (reference: memset and square pens), and both pictures
+// with dashed back lines and the axes. Before the benchmarks it reports the
+// time to the first picture (offscreen platform) from main and from process
+// start, after them the peak resident memory; the last two read /proc (Linux).
 
 #include "platform/picturebox.h"
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
 #include "surface/startup.h"
+#include "view/picturelines.h"
 #include "view/presentationpicture.h"
 #include "view/projection.h"
 #include "view/standaloneview.h"
@@ -223,6 +222,34 @@ void BM_PresentationRedraw(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_PresentationRedraw)->Unit(benchmark::kMicrosecond);
+
+// The same two pictures with dashed back lines and the axes.
+constexpr PictureOptions kAids{true, true};
+void BM_DashedRedraw(benchmark::State& bench)
+{
+    Scene scene;
+    scene.state.MouseY = kViewY; // MouseX is kViewX, 0
+    for (auto _ : bench) {
+        calculateScreenPoints(scene.grid, kArea, kViewX, kViewY);
+        drawWireframe(scene.grid, scene.box, scene.state, kAids);
+        benchmark::DoNotOptimize(scene.box.Image().bits());
+    }
+}
+BENCHMARK(BM_DashedRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_DashedPresentation(benchmark::State& bench)
+{
+    Scene scene;
+    scene.state.MouseY = kViewY; // MouseX is kViewX, 0
+    PresentationPicture picture;
+    picture.resize(kScreenWidth, kScreenHeight, 396, 396);
+    for (auto _ : bench) {
+        calculateScreenPoints(scene.grid, kArea, kViewX, kViewY);
+        picture.redraw(picturePolylines(scene.grid, scene.state, kArea, kAids));
+        benchmark::DoNotOptimize(picture.takeChangedRect());
+    }
+}
+BENCHMARK(BM_DashedPresentation)->Unit(benchmark::kMicrosecond);
 
 // The reference at that size: a pen of width w paints a w x w square at each
 // pixel of the line, end included, as the drawing calls do.

@@ -1,9 +1,12 @@
 #include "export/svgpicture.h"
 
 #include "platform/colours.h"
+#include "view/picturelines.h"
+#include "view/pictureoptions.h"
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -46,6 +49,34 @@ std::string penShift(int width)
     return "translate(" + number + " " + number + ")";
 }
 
+void appendPoints(std::string& body, const std::vector<ScreenPoint>& points)
+{
+    for (std::size_t n = 0; n < points.size(); ++n) {
+        if (n > 0)
+            body += ' ';
+        body += svgNumber(points[n].x);
+        body += ',';
+        body += svgNumber(points[n].y);
+    }
+}
+
+// A hidden piece is dashed with square ends, so a dash is as long as the
+// pattern says; its offset continues the pattern from the polyline's start.
+void appendPiece(std::string& body, const PolylinePiece& piece)
+{
+    if (!piece.hidden) {
+        body += "<polyline points=\"";
+        appendPoints(body, piece.points);
+        body += "\"/>\n";
+        return;
+    }
+    body += "<polyline stroke-dasharray=\"" + svgNumber(kDashLength) + " " + svgNumber(kDashGap)
+        + "\" stroke-dashoffset=\"" + svgNumber(std::fmod(piece.arcStart, kDashLength + kDashGap))
+        + "\" stroke-linecap=\"butt\" points=\"";
+    appendPoints(body, piece.points);
+    body += "\"/>\n";
+}
+
 void appendGroup(std::string& svg, const std::vector<WireframePolyline>& lines, WireframePen pen)
 {
     const WireframePenStyle style = penStyle(pen);
@@ -53,15 +84,12 @@ void appendGroup(std::string& svg, const std::vector<WireframePolyline>& lines, 
     for (const WireframePolyline& line : lines) {
         if (line.pen != pen || line.points.empty())
             continue;
-        body += "<polyline points=\"";
-        for (std::size_t n = 0; n < line.points.size(); ++n) {
-            if (n > 0)
-                body += ' ';
-            body += svgNumber(line.points[n].x);
-            body += ',';
-            body += svgNumber(line.points[n].y);
+        if (line.hidden.empty()) {
+            appendPiece(body, {false, 0.0f, line.points});
+            continue;
         }
-        body += "\"/>\n";
+        for (const PolylinePiece& piece : polylinePieces(line))
+            appendPiece(body, piece);
     }
     if (body.empty())
         return;
@@ -94,7 +122,9 @@ std::string svgPicture(const std::vector<WireframePolyline>& lines, int width, i
     svg += "<title>" + escaped(title) + "</title>\n";
     svg += "<rect x=\"0\" y=\"0\" width=\"" + w + "\" height=\"" + h + "\" fill=\""
         + colourText(ruvex::win::kWhite) + "\"/>\n";
-    // Grid lines first, the highlight on top, as the drawing run paints them.
+    // Axes under the grid lines, the highlight on top, as the drawing run
+    // paints them.
+    appendGroup(svg, lines, WireframePen::Axis);
     appendGroup(svg, lines, WireframePen::Grid);
     appendGroup(svg, lines, WireframePen::Highlight);
     svg += "</svg>\n";

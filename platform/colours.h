@@ -11,8 +11,9 @@ namespace ruvex::win {
 
 inline constexpr ColorRef kBlack = 0x000000;
 inline constexpr ColorRef kWhite = 0xFFFFFF;
-inline constexpr ColorRef kBlue = 0xFF0000;   // blue in the top byte
-inline constexpr ColorRef kYellow = 0x00FFFF; // red and green
+inline constexpr ColorRef kBlue = 0xFF0000;    // blue in the top byte
+inline constexpr ColorRef kYellow = 0x00FFFF;  // red and green
+inline constexpr ColorRef kAxisRed = 0x0000D2; // the coordinate axes
 
 // 0x00BBGGRR to the opaque pixel 0xFFRRGGBB.
 constexpr std::uint32_t pixelOf(ColorRef color)

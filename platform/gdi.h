@@ -13,7 +13,17 @@
 
 #include "platform/handles.h"
 
+#include <cmath>
+#include <span>
+
 namespace ruvex::win {
+
+// A stretch of a line by its parameter: 0 at the current position, 1 at the
+// end point; both ends belong to it.
+struct LineStretch {
+    float from = 0.0f;
+    float to = 0.0f;
+};
 
 class DeviceContext {
 public:
@@ -24,6 +34,24 @@ public:
     // Draws with the current pen from the current position to (x, y), which
     // becomes the current position.
     virtual void lineTo(int x, int y) = 0;
+
+    // Draws only the given stretches (in order, disjoint) of the line to
+    // (x, y), which becomes the current position: a dashed line. This
+    // stand-in draws each stretch as a line between its rounded ends; a
+    // context that rasterises paints exactly the pixels of the whole line
+    // whose parameter falls in a stretch.
+    virtual void lineToStretches(int x, int y, std::span<const LineStretch> stretches)
+    {
+        const POINTAPI start = moveTo(x, y);
+        const auto at = [&](float t, int from, int to) {
+            return from + static_cast<int>(std::lround(t * static_cast<float>(to - from)));
+        };
+        for (const LineStretch& stretch : stretches) {
+            moveTo(at(stretch.from, start.x, x), at(stretch.from, start.y, y));
+            lineTo(at(stretch.to, start.x, x), at(stretch.to, start.y, y));
+        }
+        moveTo(x, y);
+    }
 
     // The pen, set through the owning picture box.
     virtual void setPenColor(ColorRef color) = 0;

@@ -112,7 +112,26 @@ void ImageDeviceContext::lineTo(int x, int y)
 {
     if (m_bits) {
         notePainted(m_current.x, m_current.y, x, y);
-        drawLine(m_current.x, m_current.y, x, y);
+        drawLine(m_current.x, m_current.y, x, y, [] { return true; });
+    }
+    m_current = {x, y};
+}
+
+void ImageDeviceContext::lineToStretches(int x, int y, std::span<const LineStretch> stretches)
+{
+    if (m_bits && !stretches.empty()) {
+        notePainted(m_current.x, m_current.y, x, y);
+        const int steps = std::max(std::abs(x - m_current.x), std::abs(y - m_current.y));
+        const float perStep = steps > 0 ? 1.0f / static_cast<float>(steps) : 0.0f;
+        // The walk visits the steps in order, so the stretches are passed once.
+        int step = 0;
+        std::size_t next = 0;
+        drawLine(m_current.x, m_current.y, x, y, [&] {
+            const float t = static_cast<float>(step++) * perStep;
+            while (next < stretches.size() && stretches[next].to < t)
+                ++next;
+            return next < stretches.size() && stretches[next].from <= t;
+        });
     }
     m_current = {x, y};
 }
@@ -128,7 +147,8 @@ void ImageDeviceContext::setPenWidth(int width)
     m_penWidth = width;
 }
 
-void ImageDeviceContext::drawLine(int x0, int y0, int x1, int y1)
+template <typename PaintStep>
+void ImageDeviceContext::drawLine(int x0, int y0, int x1, int y1, PaintStep paintStep)
 {
     const int width = m_width;
     const int height = m_height;
@@ -146,18 +166,40 @@ void ImageDeviceContext::drawLine(int x0, int y0, int x1, int y1)
         && inside(x1 - before, y1 - before, width, height) && inside(x0 + after, y0 + after, width, height)
         && inside(x1 + after, y1 + after, width, height);
     if (fits && !wide) {
-        walkLine(x0, y0, x1, y1, stride, false, [&](int, int, std::ptrdiff_t at) { bits[at] = pixel; });
+        walkLine(x0, y0, x1, y1, stride, false, [&](int, int, std::ptrdiff_t at) {
+            if (paintStep())
+                bits[at] = pixel;
+        });
         return;
     }
     if (fits) {
         walkLine(x0, y0, x1, y1, stride, true, [&](int, int, std::ptrdiff_t at) {
+            if (!paintStep())
+                return;
             std::uint32_t* row = bits + at - before * stride - before;
             for (int down = 0; down < pen; ++down, row += stride)
                 std::fill_n(row, pen, pixel);
         });
         return;
     }
-    walkLine(x0, y0, x1, y1, stride, wide, [&](int x, int y, std::ptrdiff_t) {
+    drawClippedLine(x0, y0, x1, y1, paintStep);
+}
+
+// A line that reaches past an edge: each pixel of the pen checked.
+template <typename PaintStep>
+void ImageDeviceContext::drawClippedLine(int x0, int y0, int x1, int y1, PaintStep& paintStep)
+{
+    const int width = m_width;
+    const int height = m_height;
+    const std::ptrdiff_t stride = m_stride;
+    std::uint32_t* const bits = m_bits;
+    const std::uint32_t pixel = m_penPixel;
+    const int pen = m_penWidth > 1 ? m_penWidth : 1;
+    const int before = (pen - 1) / 2;
+    const int after = pen - 1 - before;
+    walkLine(x0, y0, x1, y1, stride, pen > 1, [&](int x, int y, std::ptrdiff_t) {
+        if (!paintStep())
+            return;
         for (int row = y - before; row <= y + after; ++row) {
             if (static_cast<unsigned>(row) >= static_cast<unsigned>(height))
                 continue;

@@ -30,6 +30,9 @@ public:
 
     POINTAPI moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
+    // Step k of the n steps of the Bresenham line (n the larger of its
+    // sizes) has the parameter k / n.
+    void lineToStretches(int x, int y, std::span<const LineStretch> stretches) override;
     void setPenColor(ColorRef color) override;
     void setPenWidth(int width) override;
 
@@ -41,7 +44,9 @@ public:
     int penWidth() const { return m_penWidth; }
 
 private:
-    void drawLine(int x0, int y0, int x1, int y1);
+    // paintStep(k) says whether step k of the line is painted.
+    template <typename PaintStep> void drawLine(int x0, int y0, int x1, int y1, PaintStep paintStep);
+    template <typename PaintStep> void drawClippedLine(int x0, int y0, int x1, int y1, PaintStep& paintStep);
     void notePainted(int x0, int y0, int x1, int y1);
 
     std::uint32_t* m_bits = nullptr;

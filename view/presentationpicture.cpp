@@ -25,12 +25,18 @@ void PresentationPicture::resize(int width, int height, int sourceWidth, int sou
 
 void PresentationPicture::redraw(const PointGrid& grid, int cols, int rows)
 {
+    if (!m_image.isEmpty())
+        redraw(wireframePolylines(grid, cols, rows));
+}
+
+void PresentationPicture::redraw(const std::vector<WireframePolyline>& lines)
+{
     if (m_image.isEmpty())
         return;
     // A turning solid covers a part of the screen: clearing only that keeps
     // a redraw cheap on a large screen.
     wipe(m_drawn);
-    drawWireframeMapped(wireframePolylines(grid, cols, rows), m_mapping, m_dc);
+    drawWireframeMapped(lines, m_mapping, m_dc);
     const PixelRect painted = m_dc.takePaintedBounds();
     m_changed = m_changed.united(m_drawn).united(painted);
     m_drawn = painted;

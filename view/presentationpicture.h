@@ -35,6 +35,8 @@ public:
 
     // The grid's current screen points (cols x rows), in place of the last.
     void redraw(const PointGrid& grid, int cols, int rows);
+    // A picture's lines (picturelines.h), in place of the last.
+    void redraw(const std::vector<WireframePolyline>& lines);
 
     const PixelBuffer& image() const { return m_image; }
     const PixelMapping& mapping() const { return m_mapping; }

@@ -34,6 +34,56 @@ struct ProjectionSettings {
 // projects with them.
 ProjectionSettings projectionSettings(const DrawingSurface& area, const ViewState& state);
 
+// One view's rotation, perspective and centring, applied to single world
+// points: the projection of the grid and of anything drawn with it (the
+// coordinate axes) and the depth toward the eye that decides what the surface
+// hides all come from here, so they cannot disagree.
+struct ProjectedPoint {
+    float x = 0.0f; // screen, clamped
+    float y = 0.0f;
+    float depth = 0.0f; // after rotation; larger is nearer the eye
+};
+
+class ViewProjection {
+public:
+    ViewProjection(const ProjectionSettings& settings, float x, float y);
+
+    // False for a zero-sized interior, which projects nothing.
+    bool usable() const { return m_usable; }
+    bool perspective() const { return m_perspective; }
+    double distance() const { return m_distance; }
+
+    ProjectedPoint project(double wx, double wy, double wz) const
+    {
+        double h = m_horizontalCos * wx + m_horizontalSin * wy;
+        const double q = m_horizontalCos * wy - m_horizontalSin * wx;
+        const auto depth = static_cast<float>(m_verticalCos * q - m_verticalSin * wz);
+        double v = static_cast<float>(m_verticalSin * q + m_verticalCos * wz);
+        if (m_perspective) {
+            const double divisor = m_distance - depth;
+            // A point exactly at the eye keeps its flat position.
+            if (divisor != 0.0) {
+                h = m_distance * h / divisor;
+                v = m_distance * v / divisor;
+            }
+        }
+        return {toScreen(h, m_centreX), toScreen(v, m_centreY), depth};
+    }
+
+private:
+    static float toScreen(double offset, float centre);
+
+    bool m_usable = false;
+    bool m_perspective = false;
+    double m_distance = 0.0;
+    double m_horizontalCos = 1.0;
+    double m_horizontalSin = 0.0;
+    double m_verticalCos = 1.0;
+    double m_verticalSin = 0.0;
+    float m_centreX = 0.0f;
+    float m_centreY = 0.0f;
+};
+
 // Rewrites every ScreenX/ScreenY of grid. A zero-sized interior leaves them
 // as they were. A coordinate that comes out as NaN (only possible for a
 // non-finite position) is put at the drawing centre, so every stored
@@ -41,7 +91,20 @@ ProjectionSettings projectionSettings(const DrawingSurface& area, const ViewStat
 void calculateScreenPoints(PointGrid& grid, const ProjectionSettings& settings, float x, float y);
 
 // The clamp step: limits to -1000..1000, infinities by their sign.
-float clampScreenCoordinate(float value);
+inline float clampScreenCoordinate(float value)
+{
+    if (value > kScreenLimit)
+        return kScreenLimit;
+    if (value < -kScreenLimit)
+        return -kScreenLimit;
+    return value;
+}
+
+inline float ViewProjection::toScreen(double offset, float centre)
+{
+    const auto value = static_cast<float>(offset + centre);
+    return std::isnan(value) ? centre : clampScreenCoordinate(value);
+}
 
 // Single to integer pixel: nearest, halves to even (200.5 -> 200, 201.5 -> 202).
 // Runs for every point of every line, so it avoids a library call: adding

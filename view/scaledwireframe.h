@@ -34,8 +34,11 @@ struct PixelMapping {
     int penWidth(int width) const;
 };
 
-void drawWireframeMapped(const std::vector<WireframePolyline>& lines, const PixelMapping& mapping,
-                         ruvex::win::DeviceContext& dc);
+// Polylines with hidden spans draw those dashed (see picturelines.h); the
+// others exactly as the drawing run does. Returns the position the last move
+// left, as the drawing run reports it.
+ruvex::win::POINTAPI drawWireframeMapped(const std::vector<WireframePolyline>& lines,
+                                         const PixelMapping& mapping, ruvex::win::DeviceContext& dc);
 
 // The grid's current screen points (cols x rows), drawn into `target`.
 void drawWireframeMapped(const PointGrid& grid, int cols, int rows, const PixelMapping& mapping,
@@ -44,3 +47,5 @@ void drawWireframeMapped(const PointGrid& grid, int cols, int rows, const PixelM
 // The drawing area's picture of width x height pixels enlarged `factor`
 // times from its top-left corner: white, then the wireframe at that scale.
 PixelBuffer scaledPicture(const PointGrid& grid, int cols, int rows, int width, int height, int factor);
+// The same for a picture's lines (picturelines.h).
+PixelBuffer scaledPicture(const std::vector<WireframePolyline>& lines, int width, int height, int factor);

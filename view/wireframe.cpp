@@ -2,7 +2,9 @@
 
 #include "platform/colours.h"
 #include "platform/gdi.h"
+#include "view/picturelines.h"
 #include "view/projection.h"
+#include "view/scaledwireframe.h"
 
 #include <algorithm>
 #include <array>
@@ -79,4 +81,23 @@ void drawWireframe(const PointGrid& grid, DrawingSurface& surface, ViewState& st
     surface.setDrawWidth(2);
     if (kHighlightRow <= pixels.rows())
         drawRow(dc, pixels, kHighlightRow, state.LastPoint);
+}
+
+void drawWireframe(const PointGrid& grid, DrawingSurface& surface, ViewState& state,
+                   const PictureOptions& options)
+{
+    if (options == PictureOptions{}) {
+        drawWireframe(grid, surface, state);
+        return;
+    }
+    surface.Cls();
+    state.DisplayDC = surface.hDC();
+    if (!state.DisplayDC)
+        return;
+    const std::vector<WireframePolyline> lines
+        = picturePolylines(grid, state, projectionSettings(surface, state), options);
+    state.LastPoint = drawWireframeMapped(lines, PixelMapping{}, *state.DisplayDC);
+    // The pen the plain run leaves set.
+    surface.setForeColor(ruvex::win::kBlue);
+    surface.setDrawWidth(2);
 }

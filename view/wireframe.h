@@ -9,9 +9,18 @@
 #include "platform/drawingsurface.h"
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
+#include "view/pictureoptions.h"
 
 inline constexpr int kHighlightRow = 7;
 
 // Stores the device-context handle in state.DisplayDC and each previous pen
 // position in state.LastPoint, as the drawing calls report them.
 void drawWireframe(const PointGrid& grid, DrawingSurface& surface, ViewState& state);
+
+// The same run with the teaching aids of `options` (picturelines.h): with
+// both off it is the call above. Otherwise the lines are drawn through the
+// device context in the list's order, the axes first; the depths come from
+// the projection at state.MouseX, state.MouseY on this surface, so the screen
+// points must have been made there.
+void drawWireframe(const PointGrid& grid, DrawingSurface& surface, ViewState& state,
+                   const PictureOptions& options);

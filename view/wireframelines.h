@@ -13,14 +13,15 @@
 
 #include <vector>
 
-enum class WireframePen { Grid, Highlight };
+// Axis: the coordinate axes and their letters, drawn under the grid.
+enum class WireframePen { Grid, Highlight, Axis };
 
 struct WireframePenStyle {
     ruvex::win::ColorRef color;
     int width; // pixels of the drawing area
 };
 
-// Grid: black, 1 pixel; highlight: blue, 2 pixels.
+// Grid: black, 1 pixel; highlight: blue, 2 pixels; axis: red, 1 pixel.
 WireframePenStyle penStyle(WireframePen pen);
 
 struct ScreenPoint {
@@ -29,9 +30,21 @@ struct ScreenPoint {
     friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
 };
 
+// A stretch of segment `segment` (from points[segment] to the next point),
+// by the segment's parameter along the screen: 0 at its start, 1 at its end.
+struct SegmentSpan {
+    int segment = 0;
+    float from = 0.0f;
+    float to = 0.0f;
+    friend bool operator==(const SegmentSpan&, const SegmentSpan&) = default;
+};
+
 struct WireframePolyline {
     WireframePen pen = WireframePen::Grid;
     std::vector<ScreenPoint> points; // open: the last is not joined to the first
+    // What the surface hides, drawn dashed: by segment and then parameter,
+    // disjoint. Empty for the plain wireframe.
+    std::vector<SegmentSpan> hidden = {};
 };
 
 // The polylines of the grid's current ScreenX/ScreenY over `cols` columns and

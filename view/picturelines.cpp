@@ -1,0 +1,226 @@
+#include "view/picturelines.h"
+
+#include "view/hiddenlines.h"
+#include "view/wireframe.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <iterator>
+#include <optional>
+
+namespace {
+
+// The letters: drawing-area pixels, placed this far beyond the axis's end.
+constexpr float kLetterWidth = 6.0f;
+constexpr float kLetterHeight = 8.0f;
+constexpr float kLetterGap = 3.0f;
+
+using Stroke = std::initializer_list<ScreenPoint>;
+
+// Strokes of X, Y and Z in a unit box centred on 0 (y grows downwards).
+std::vector<Stroke> letterStrokes(int axis)
+{
+    switch (axis) {
+    case 0:
+        return {{{-0.5f, -0.5f}, {0.5f, 0.5f}}, {{0.5f, -0.5f}, {-0.5f, 0.5f}}};
+    case 1:
+        return {{{-0.5f, -0.5f}, {0.0f, 0.0f}, {0.5f, -0.5f}}, {{0.0f, 0.0f}, {0.0f, 0.5f}}};
+    default:
+        return {{{-0.5f, -0.5f}, {0.5f, -0.5f}, {-0.5f, 0.5f}, {0.5f, 0.5f}}};
+    }
+}
+
+// The letter sits beyond the positive end, away from the origin's image; an
+// axis seen end-on gets its letter up and to the right.
+ScreenPoint letterCentre(const ScreenPoint& end, const ScreenPoint& origin)
+{
+    float dx = end.x - origin.x;
+    float dy = end.y - origin.y;
+    const float length = std::hypot(dx, dy);
+    dx = length >= 1.0f ? dx / length : std::sqrt(0.5f);
+    dy = length >= 1.0f ? dy / length : -std::sqrt(0.5f);
+    const float reach = kLetterGap + std::abs(dx) * kLetterWidth / 2 + std::abs(dy) * kLetterHeight / 2;
+    return {end.x + dx * reach, end.y + dy * reach};
+}
+
+void appendLetter(std::vector<WireframePolyline>& lines, int axis, const ScreenPoint& centre)
+{
+    for (const Stroke& stroke : letterStrokes(axis)) {
+        WireframePolyline line{WireframePen::Axis, {}, {}};
+        for (const ScreenPoint& p : stroke)
+            line.points.push_back({centre.x + p.x * kLetterWidth, centre.y + p.y * kLetterHeight});
+        lines.push_back(std::move(line));
+    }
+}
+
+void appendAxes(std::vector<WireframePolyline>& lines, const ViewProjection& projection, float reach,
+                const SurfaceOcclusion* occlusion)
+{
+    const ProjectedPoint origin = projection.project(0.0, 0.0, 0.0);
+    for (int axis = 0; axis < 3; ++axis) {
+        std::array<double, 3> end{};
+        end[static_cast<std::size_t>(axis)] = reach;
+        const ProjectedPoint plus = projection.project(end[0], end[1], end[2]);
+        const ProjectedPoint minus = projection.project(-end[0], -end[1], -end[2]);
+        WireframePolyline line{WireframePen::Axis, {{minus.x, minus.y}, {plus.x, plus.y}}, {}};
+        if (occlusion)
+            occlusion->appendHidden(depthPointOf(projection, minus), depthPointOf(projection, plus), 0,
+                                    line.hidden);
+        lines.push_back(std::move(line));
+    }
+    const std::size_t firstAxis = lines.size() - 3;
+    for (int axis = 0; axis < 3; ++axis)
+        appendLetter(lines, axis,
+                     letterCentre(lines[firstAxis + static_cast<std::size_t>(axis)].points.back(),
+                                  {origin.x, origin.y}));
+}
+
+// Rows, then columns, then the highlighted row again, as wireframePolylines
+// lists them.
+void markHidden(std::vector<WireframePolyline>& grid, const SurfaceOcclusion& occlusion, int cols, int rows)
+{
+    for (int i = 1; i <= rows; ++i) {
+        std::vector<SegmentSpan>& hidden = grid[static_cast<std::size_t>(i - 1)].hidden;
+        for (int j = 1; j < cols; ++j)
+            occlusion.appendHidden(occlusion.vertex(j, i), occlusion.vertex(j + 1, i), j - 1, hidden);
+    }
+    for (int j = 1; j <= cols; ++j) {
+        std::vector<SegmentSpan>& hidden = grid[static_cast<std::size_t>(rows + j - 1)].hidden;
+        for (int i = 1; i < rows; ++i)
+            occlusion.appendHidden(occlusion.vertex(j, i), occlusion.vertex(j, i + 1), i - 1, hidden);
+    }
+    if (kHighlightRow <= rows)
+        grid.back().hidden = grid[static_cast<std::size_t>(kHighlightRow - 1)].hidden;
+}
+
+} // namespace
+
+std::vector<WireframePolyline> picturePolylines(const PointGrid& grid, const ViewState& state,
+                                                const ProjectionSettings& settings,
+                                                const PictureOptions& options)
+{
+    std::vector<WireframePolyline> wireframe = wireframePolylines(grid, state.GridCols, state.GridRows);
+    const ViewProjection projection(settings, state.MouseX, state.MouseY);
+    if (options == PictureOptions{} || !projection.usable())
+        return wireframe;
+
+    const int cols = std::clamp(state.GridCols, 0, grid.ScreenX.cols());
+    const int rows = std::clamp(state.GridRows, 0, grid.ScreenX.rows());
+    std::optional<SurfaceOcclusion> occlusion;
+    if (options.dashedBackLines) {
+        occlusion.emplace(grid, cols, rows, projection);
+        markHidden(wireframe, *occlusion, cols, rows);
+    }
+    if (!options.axes)
+        return wireframe;
+    std::vector<WireframePolyline> lines;
+    lines.reserve(wireframe.size() + 9);
+    appendAxes(lines, projection, kAxisReach * state.ShapeSize, occlusion ? &*occlusion : nullptr);
+    std::move(wireframe.begin(), wireframe.end(), std::back_inserter(lines));
+    return lines;
+}
+
+float segmentLength(const WireframePolyline& line, std::size_t segment)
+{
+    const ScreenPoint& a = line.points[segment];
+    const ScreenPoint& b = line.points[segment + 1];
+    return std::hypot(b.x - a.x, b.y - a.y);
+}
+
+void paintedStretches(std::span<const SegmentSpan> hidden, float arcStart, float length,
+                      std::vector<ruvex::win::LineStretch>& stretches)
+{
+    stretches.clear();
+    constexpr float kPeriod = kDashLength + kDashGap;
+    float shown = 0.0f; // where the part not yet handled starts
+    for (const SegmentSpan& span : hidden) {
+        if (span.from > shown)
+            stretches.push_back({shown, span.from});
+        if (length > 0.0f) {
+            const float from = arcStart + span.from * length;
+            const float to = arcStart + span.to * length;
+            for (float dash = std::floor(from / kPeriod) * kPeriod; dash < to; dash += kPeriod) {
+                const float start = std::max(dash, from);
+                const float end = std::min(dash + kDashLength, to);
+                if (end > start)
+                    stretches.push_back({(start - arcStart) / length, (end - arcStart) / length});
+            }
+        }
+        shown = span.to;
+    }
+    if (shown < 1.0f)
+        stretches.push_back({shown, 1.0f});
+}
+
+namespace {
+
+// Builds the pieces of polylinePieces: the open piece grows point by point,
+// and a change from shown to hidden (or back) closes it at that point.
+class PieceCutter {
+public:
+    explicit PieceCutter(const ScreenPoint& start) { m_open.points.push_back(start); }
+
+    void lineTo(const ScreenPoint& point)
+    {
+        if (!(point == m_open.points.back()))
+            m_open.points.push_back(point);
+    }
+
+    void switchAt(bool hidden, const ScreenPoint& point, float arc)
+    {
+        if (m_open.hidden == hidden)
+            return;
+        lineTo(point);
+        close();
+        m_open = {hidden, arc, {point}};
+    }
+
+    std::vector<PolylinePiece> finish()
+    {
+        close();
+        return std::move(m_pieces);
+    }
+
+private:
+    void close()
+    {
+        const auto& points = m_open.points;
+        const bool hasLength = std::any_of(
+            points.begin(), points.end(), [&points](const ScreenPoint& p) { return !(p == points.front()); });
+        if (hasLength)
+            m_pieces.push_back(std::move(m_open));
+    }
+
+    PolylinePiece m_open;
+    std::vector<PolylinePiece> m_pieces;
+};
+
+ScreenPoint along(const ScreenPoint& a, const ScreenPoint& b, float t)
+{
+    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+}
+
+} // namespace
+
+std::vector<PolylinePiece> polylinePieces(const WireframePolyline& line)
+{
+    if (line.points.empty())
+        return {};
+    PieceCutter cutter(line.points.front());
+    auto span = line.hidden.begin();
+    float arc = 0.0f;
+    for (std::size_t n = 1; n < line.points.size(); ++n) {
+        const ScreenPoint& a = line.points[n - 1];
+        const ScreenPoint& b = line.points[n];
+        const float length = segmentLength(line, n - 1);
+        for (; span != line.hidden.end() && span->segment == static_cast<int>(n - 1); ++span) {
+            cutter.switchAt(true, along(a, b, span->from), arc + span->from * length);
+            cutter.switchAt(false, along(a, b, span->to), arc + span->to * length);
+        }
+        cutter.lineTo(b);
+        arc += length;
+    }
+    return cutter.finish();
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The lines of one view's picture with the teaching aids of PictureOptions:
+// the coordinate axes and their letters first (drawn under the wireframe),
+// then the wireframe's polylines in the drawing run's order, each with the
+// stretches the surface hides when back lines are dashed. With the options
+// off it is exactly wireframePolylines.
+//
+// Every picture of the view (the drawing area, the print picture, the
+// full-screen picture, the SVG) is drawn from this one list, so the aids look
+// the same in all of them. It draws nothing itself.
+
+#include "platform/gdi.h"
+#include "surface/pointgrid.h"
+#include "surface/viewstate.h"
+#include "view/pictureoptions.h"
+#include "view/projection.h"
+#include "view/wireframelines.h"
+
+#include <span>
+#include <vector>
+
+// The grid's current screen points (state.GridCols x state.GridRows) with
+// the aids; the depths come from the projection of `settings` at the
+// pointer position state.MouseX, state.MouseY, the one the screen points were
+// made with. The axes reach kAxisReach * state.ShapeSize each way.
+std::vector<WireframePolyline> picturePolylines(const PointGrid& grid, const ViewState& state,
+                                                const ProjectionSettings& settings,
+                                                const PictureOptions& options);
+
+// Where along a polyline the dash pattern stands: it runs on from one
+// segment to the next, measured in drawing-area pixels from the polyline's
+// start.
+float segmentLength(const WireframePolyline& line, std::size_t segment);
+
+// The stretches of one segment to paint: everything outside its hidden
+// spans, and the dashes within them. `arcStart` is the pattern's position at
+// the segment's start. Replaces the contents of `stretches`.
+void paintedStretches(std::span<const SegmentSpan> hidden, float arcStart, float length,
+                      std::vector<ruvex::win::LineStretch>& stretches);
+
+// A polyline cut where it goes behind the surface and comes out again: the
+// pieces in order, each a polyline of its own, hidden or not, with the dash
+// pattern's position at its start. Pieces of no length are left out.
+struct PolylinePiece {
+    bool hidden = false;
+    float arcStart = 0.0f;
+    std::vector<ScreenPoint> points;
+};
+std::vector<PolylinePiece> polylinePieces(const WireframePolyline& line);
