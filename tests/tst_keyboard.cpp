@@ -5,10 +5,10 @@
 
 #include "fakefiledialog.h"
 #include "tests/form1controls.h"
-#include "view/helptext.h"
 #include "ui/helpwindow.h"
 #include "ui/picturewidget.h"
 #include "ui/storedrangescrollbar.h"
+#include "view/helptext.h"
 
 #include <QAction>
 #include <QApplication>
