@@ -1,6 +1,6 @@
 // Captions of the two value labels, in the toolkit's general number text.
 
-#include "ui/numbertext.h"
+#include "view/numbertext.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ TEST(NumberText, GeneralTextOfASingle)
         {0.00001f, " 1E-05"},
     };
     for (auto [value, text] : cases)
-        EXPECT_EQ(generalNumberText(value).toStdString(), text) << value;
+        EXPECT_EQ(generalNumberText(value), text) << value;
 }
 
 // The toolkit takes the system's locale for C's number formatting; the
@@ -37,8 +37,8 @@ TEST(NumberText, DecimalPointWhateverTheLocale)
     const std::string before = std::setlocale(LC_NUMERIC, nullptr);
     if (!std::setlocale(LC_NUMERIC, "id_ID.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
         GTEST_SKIP() << "no locale with a decimal comma is installed";
-    const std::string aspect = aspectCaption(1.5f).toStdString();
-    const std::string small = aspectCaption(0.5f).toStdString();
+    const std::string aspect = aspectCaption(1.5f);
+    const std::string small = aspectCaption(0.5f);
     std::setlocale(LC_NUMERIC, before.c_str());
     EXPECT_EQ(aspect, " 1.5");
     EXPECT_EQ(small, "0.5");
@@ -50,8 +50,8 @@ TEST(NumberText, AspectCaptionAddsTheLeadingZeroBelowOne)
         {0.0f, " 0"}, {0.1f, "0.1"}, {0.5f, "0.5"}, {0.9f, "0.9"}, {1.0f, " 1"}, {1.6f, " 1.6"},
     };
     for (auto [value, text] : cases)
-        EXPECT_EQ(aspectCaption(value).toStdString(), text) << value;
-    EXPECT_EQ(distanceCaption(100.0f).toStdString(), " 100");
+        EXPECT_EQ(aspectCaption(value), text) << value;
+    EXPECT_EQ(distanceCaption(100.0f), " 100");
 }
 
 } // namespace

@@ -1,21 +1,16 @@
 #include "ui/form1.h"
 
 #include "surface/animation.h"
-#include "surface/shapecatalogue.h"
-#include "surface/startup.h"
 #include "ui/animationtimer.h"
 #include "ui/exportcommand.h"
 #include "ui/form1startup.h"
 #include "ui/helpwindow.h"
 #include "ui/infowindows.h"
-#include "ui/numbertext.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
 #include "ui/savecommand.h"
 #include "ui/storedrangescrollbar.h"
-#include "view/projection.h"
-#include "view/wireframe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,15 +26,6 @@
 #include <QThread>
 
 namespace {
-
-constexpr short kAnimVertical = 0;
-constexpr short kAnimHorizontal = 1;
-constexpr short kAnimStop = 2;
-
-// An arrow key moves the stored position by one step of the sweep at its start
-// speed; with Shift, by ten.
-constexpr float kKeyStep = StartupDefaults::kAnimStep;
-constexpr float kShiftKeyStep = 10 * kKeyStep;
 
 static_assert(kSweepSpeeds.size() == kSpeedItemCount);
 
@@ -62,8 +48,10 @@ Form1::Form1(QWidget* parent)
     : QMainWindow(parent)
     , m_controls(*this)
     , m_picDisplay(m_controls.picDisplay)
+    , m_model(m_picDisplay->box())
     , m_infoWindows(new InfoWindows(this))
 {
+    m_model.setRedrawListener([this] { showPicture(); });
     connectControls();
     connectMenus();
     Form_Load();
@@ -158,31 +146,36 @@ HelpWindow* Form1::helpWindow() const
 
 void Form1::Form_Load()
 {
-    Form1StartupWindow window(m_controls, *this);
-    runStartupSequence(m_view, m_grid, window);
+    Form1StartupWindow window(m_controls);
+    m_model.Form_Load(window);
+    m_controls.Timer1->setInterval(m_model.timerInterval());
+    m_controls.Timer2->setInterval(m_model.timerInterval());
+    showTimers();
+    m_controls.Option1.at(static_cast<std::size_t>(m_model.shapeIndex()))->setChecked(true);
+    showDescriptionAndCaptions();
 }
 
 void Form1::Option1_Click(short index)
 {
-    m_view.ShapeIndex = index;
-    BuildShapePoints();
+    m_model.Option1_Click(index);
+    showDescriptionAndCaptions();
 }
 
 void Form1::BuildShapePoints()
 {
-    if (const auto description = fillShapePoints(m_grid, m_view))
-        m_controls.Text1->setPlainText(toQString(*description));
-    m_view.MouseX = 0.0f;
-    m_view.MouseY = 0.0f;
-    picDisplay_MouseMove(1, 0, m_view.MouseX, m_view.MouseY);
+    m_model.BuildShapePoints();
+    showDescriptionAndCaptions();
 }
 
 void Form1::picDisplay_MouseMove(short, short, float x, float y)
 {
-    m_view.MouseX = x;
-    m_view.MouseY = y;
-    CalculateScreenPoints(x, y);
-    drawWireframe(m_grid, m_picDisplay->box(), m_view);
+    m_model.picDisplay_MouseMove(x, y);
+}
+
+// Every redraw of the model ends here: the drawing area shows what changed,
+// and "Layar Penuh", while open, the whole view.
+void Form1::showPicture()
+{
     m_picDisplay->showChanges();
     if (m_presentation)
         m_presentation->showView();
@@ -190,42 +183,22 @@ void Form1::picDisplay_MouseMove(short, short, float x, float y)
 
 void Form1::CalculateScreenPoints(float x, float y)
 {
-    calculateScreenPoints(m_grid, projectionSettings(m_picDisplay->box(), m_view), x, y);
+    m_model.CalculateScreenPoints(x, y);
 }
 
 void Form1::picDisplay_KeyDown(short keyCode, short shift)
 {
-    const float step = (shift & 1) != 0 ? kShiftKeyStep : kKeyStep;
-    float x = m_view.MouseX;
-    float y = m_view.MouseY;
-    switch (keyCode) {
-    case kKeyLeft:
-        x = movedWithinSweep(x, -step);
-        break;
-    case kKeyRight:
-        x = movedWithinSweep(x, step);
-        break;
-    case kKeyUp:
-        y = movedWithinSweep(y, -step);
-        break;
-    case kKeyDown:
-        y = movedWithinSweep(y, step);
-        break;
-    default:
-        return;
-    }
-    picDisplay_MouseMove(0, shift, x, y);
+    m_model.picDisplay_KeyDown(keyCode, shift);
 }
 
 void Form1::mnuHome_Click()
 {
-    picDisplay_MouseMove(1, 0, 0.0f, 0.0f);
+    m_model.mnuHome_Click();
 }
 
-// The sweep keeps its direction; only the size of its step changes.
 void Form1::mnuSpeed_Click(short index)
 {
-    setSweepSpeed(m_view, kSweepSpeeds.at(static_cast<std::size_t>(index)));
+    m_model.mnuSpeed_Click(index);
 }
 
 void Form1::picDisplay_MouseUp(short button, short, float, float)
@@ -243,7 +216,7 @@ void Form1::mnuSave_Click()
         return;
     const QScopedValueRollback saving(m_saving, true);
     stopAnimation();
-    SaveCommand(this, m_picturePath).run(m_picDisplay->box().Image());
+    SaveCommand(this, m_picturePath).run(m_model.area().Image());
 }
 
 void Form1::mnuExport_Click()
@@ -252,14 +225,15 @@ void Form1::mnuExport_Click()
         return;
     const QScopedValueRollback saving(m_saving, true);
     stopAnimation();
-    const ExportView view{m_grid, m_view, m_picDisplay->box().Image()};
+    const ExportView view{m_model.pointGrid(), m_model.viewState(), m_model.area().Image()};
     ExportCommand(this, m_exportPath, m_exportType).run(view);
 }
 
 void Form1::mnuFullScreen_Click()
 {
     if (!m_presentation) {
-        m_presentation = new PresentationWindow(m_grid, m_view, m_picDisplay->box(), this);
+        m_presentation
+            = new PresentationWindow(m_model.pointGrid(), m_model.viewState(), m_picDisplay->box(), this);
         connect(m_presentation, &PresentationWindow::mouseMoved, this, &Form1::picDisplay_MouseMove);
         connect(m_presentation, &PresentationWindow::keyDown, this, &Form1::picDisplay_KeyDown);
         // Back in the window, where the drawing area already shows the view.
@@ -278,65 +252,60 @@ void Form1::mnuFullScreen_Click()
 // file is written.
 void Form1::stopAnimation()
 {
-    m_controls.Timer1->setEnabled(false);
-    m_controls.Timer2->setEnabled(false);
+    m_model.stopAnimation();
     m_controls.optAnim[kAnimStop]->setChecked(true);
-    optAnim_Click(kAnimStop);
+    showTimers();
 }
 
 void Form1::optAnim_Click(short index)
 {
-    // The chosen direction toggles, so a second click on a running direction
-    // stops it; the other direction always stops. At most one timer runs.
-    switch (index) {
-    case kAnimVertical:
-        m_controls.Timer1->setEnabled(!m_controls.Timer1->isEnabled());
-        m_controls.Timer2->setEnabled(false);
-        break;
-    case kAnimHorizontal:
-        m_controls.Timer2->setEnabled(!m_controls.Timer2->isEnabled());
-        m_controls.Timer1->setEnabled(false);
-        break;
-    default:
-        m_controls.Timer1->setEnabled(false);
-        m_controls.Timer2->setEnabled(false);
-        break;
-    }
+    m_model.optAnim_Click(index);
+    showTimers();
+}
+
+void Form1::showTimers()
+{
+    m_controls.Timer1->setEnabled(m_model.timer1Enabled());
+    m_controls.Timer2->setEnabled(m_model.timer2Enabled());
+}
+
+// The description box keeps its text (and its scroll position) when a shape
+// without a definition is chosen.
+void Form1::showDescriptionAndCaptions()
+{
+    const QString description = toQString(m_model.description());
+    if (m_controls.Text1->toPlainText() != description)
+        m_controls.Text1->setPlainText(description);
+    m_controls.LabAspect->setText(toQString(m_model.aspectCaption()));
+    m_controls.LabPerspec->setText(toQString(m_model.distanceCaption()));
 }
 
 void Form1::chkPerspective_Click()
 {
-    m_view.PerspectiveFlag = checkBoxValue(m_controls.chkPerspective);
-    m_controls.VScroll2->setEnabled(true);
-    if (m_view.PerspectiveFlag == 0)
-        m_controls.VScroll2->setEnabled(false);
-    // No redraw: the next pointer move or tick shows the new projection.
+    m_model.chkPerspective_Click(checkBoxValue(m_controls.chkPerspective));
+    m_controls.VScroll2->setEnabled(m_model.distanceBarEnabled());
 }
 
 void Form1::VScroll1_Change()
 {
-    m_view.AspectFactor = aspectFactorOfTenths(m_controls.VScroll1->Value());
-    m_controls.LabAspect->setText(aspectCaption(m_view.AspectFactor));
-    BuildShapePoints();
+    m_model.VScroll1_Change(m_controls.VScroll1->Value());
+    showDescriptionAndCaptions();
 }
 
 void Form1::VScroll2_Change()
 {
-    m_view.PerspectiveDistance = static_cast<float>(m_controls.VScroll2->Value());
-    m_controls.LabPerspec->setText(distanceCaption(m_view.PerspectiveDistance));
-    BuildShapePoints();
+    m_model.VScroll2_Change(m_controls.VScroll2->Value());
+    showDescriptionAndCaptions();
 }
 
 void Form1::Timer1_Timer()
 {
-    stepHorizontalSweep(m_view);
-    picDisplay_MouseMove(1, 0, m_view.MouseX, m_view.MouseY);
+    m_model.Timer1_Timer();
 }
 
 void Form1::Timer2_Timer()
 {
-    stepVerticalSweep(m_view);
-    picDisplay_MouseMove(1, 0, m_view.MouseX, m_view.MouseY);
+    m_model.Timer2_Timer();
 }
 
 void Form1::mnuExit_Click()
@@ -346,8 +315,8 @@ void Form1::mnuExit_Click()
 
 void Form1::Form_Unload(int&)
 {
-    m_controls.Timer1->setEnabled(false);
-    m_controls.Timer2->setEnabled(false);
+    m_model.stopAnimation();
+    showTimers();
     m_unloaded = true;
     // Every other window of the program goes with the main window.
     for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -1,7 +1,6 @@
 #pragma once
-// The main window's behaviour: the model of the picture (view variables,
-// point grid, the last saved picture's path), the handlers that change it,
-// and their wiring to the controls. It builds no control and sets no caption,
+// The main window's behaviour: the handlers, their wiring to the controls and
+// the last saved picture's path. It builds no control and sets no caption,
 // colour or place; Form1Controls does that, from the stored layout.
 //
 // The one road to a picture. Three kinds of event lead to the single redraw
@@ -20,12 +19,12 @@
 // "Layar Penuh" is open, the entry also redraws it, and its pointer moves and
 // keys come back into the entry as drawing-area positions.
 //
-// The handlers translate events into calls on the model in surface/ and
-// view/; the geometry itself lives there.
+// The handlers translate events into calls on Form1Model, which holds the
+// view, the grid and the rules (the browser page drives the same class), and
+// show what it reads back on the controls.
 
-#include "surface/pointgrid.h"
-#include "surface/viewstate.h"
 #include "ui/form1controls.h"
+#include "view/form1model.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -78,8 +77,8 @@ public:
     void BuildShapePoints();
     void CalculateScreenPoints(float x, float y);
 
-    const ViewState& viewState() const { return m_view; }
-    const PointGrid& pointGrid() const { return m_grid; }
+    const ViewState& viewState() const { return m_model.viewState(); }
+    const PointGrid& pointGrid() const { return m_model.pointGrid(); }
     // The last saved picture's path; empty before the first save and after
     // a save that wrote nothing.
     const QString& PicturePath() const { return m_picturePath; }
@@ -93,9 +92,10 @@ private:
     void connectControls();
     void connectMenus();
     void stopAnimation();
+    void showPicture();
+    void showTimers();
+    void showDescriptionAndCaptions();
 
-    ViewState m_view;
-    PointGrid m_grid;
     QString m_picturePath;
     // A save or export command is running: its dialog or a message is open.
     bool m_saving = false;
@@ -105,6 +105,7 @@ private:
     const Form1Controls m_controls;
     // The drawing area, where every redraw ends.
     PictureWidget* const m_picDisplay;
+    Form1Model m_model;
     InfoWindows* const m_infoWindows;
     // "Layar Penuh", made on first use; every redraw shows there too.
     PresentationWindow* m_presentation = nullptr;

@@ -1,21 +1,12 @@
 #include "ui/form1startup.h"
 
-#include "ui/animationtimer.h"
-#include "ui/form1.h"
 #include "ui/form1controls.h"
 #include "ui/picturewidget.h"
-#include "ui/qtext.h"
 #include "ui/twips.h"
 
-#include <QLabel>
 #include <QRadioButton>
 
 namespace {
-
-AnimationTimer* timer(const Form1Controls& controls, TimerId id)
-{
-    return id == TimerId::Timer1 ? controls.Timer1 : controls.Timer2;
-}
 
 QRadioButton* option(const Form1Controls& controls, int index)
 {
@@ -24,26 +15,9 @@ QRadioButton* option(const Form1Controls& controls, int index)
 
 } // namespace
 
-Form1StartupWindow::Form1StartupWindow(const Form1Controls& controls, Form1& form)
+Form1StartupWindow::Form1StartupWindow(const Form1Controls& controls)
     : m_controls(controls)
-    , m_form(form)
 {
-}
-
-void Form1StartupWindow::setTimerInterval(TimerId id, int milliseconds)
-{
-    timer(m_controls, id)->setInterval(milliseconds);
-}
-
-void Form1StartupWindow::setTimerEnabled(TimerId id, bool enabled)
-{
-    timer(m_controls, id)->setEnabled(enabled);
-}
-
-void Form1StartupWindow::setLabelCaption(LabelId label, std::string_view caption)
-{
-    QLabel* target = label == LabelId::LabAspect ? m_controls.LabAspect : m_controls.LabPerspec;
-    target->setText(toQString(caption));
 }
 
 void Form1StartupWindow::setPictureHeight(int pixels)
@@ -71,14 +45,4 @@ void Form1StartupWindow::setOptionTop(int index, int twips)
 {
     QRadioButton* button = option(m_controls, index);
     button->move(button->x(), twipsToPixels(twips));
-}
-
-void Form1StartupWindow::switchOptionOn(int index)
-{
-    option(m_controls, index)->setChecked(true);
-}
-
-void Form1StartupWindow::buildShapePoints()
-{
-    m_form.BuildShapePoints();
 }

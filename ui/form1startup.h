@@ -1,32 +1,24 @@
 #pragma once
-// The start-up sequence's window operations (surface/startup.h) carried out
-// on the main window's controls: timers, the two captions, the drawing area's
-// size and the shape buttons' places, in twips as the sequence gives them.
+// The front end's part of the start-up sequence carried out on the main
+// window's controls: the drawing area's size and the shape buttons' places,
+// in twips as the sequence gives them.
 //
-// It decides nothing about the order or the values; the sequence does. The
-// final build goes back to the window's own BuildShapePoints.
+// It decides nothing about the order or the values; the sequence does.
 
-#include "surface/startup.h"
+#include "view/form1model.h"
 
-class Form1;
 struct Form1Controls;
 
-class Form1StartupWindow final : public StartupWindow {
+class Form1StartupWindow final : public Form1LoadWindow {
 public:
-    Form1StartupWindow(const Form1Controls& controls, Form1& form);
+    explicit Form1StartupWindow(const Form1Controls& controls);
 
-    void setTimerInterval(TimerId timer, int milliseconds) override;
-    void setTimerEnabled(TimerId timer, bool enabled) override;
-    void setLabelCaption(LabelId label, std::string_view caption) override;
     void setPictureHeight(int pixels) override;
     void setPictureWidth(int pixels) override;
     int optionTop(int index) const override;
     void setOptionLeft(int index, int twips) override;
     void setOptionTop(int index, int twips) override;
-    void switchOptionOn(int index) override;
-    void buildShapePoints() override;
 
 private:
     const Form1Controls& m_controls;
-    Form1& m_form;
 };

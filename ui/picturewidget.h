@@ -13,15 +13,11 @@
 // It draws nothing of its own accord: the wireframe goes into box().
 
 #include "platform/picturebox.h"
+#include "view/keycodes.h"
 
 #include <QImage>
 #include <QRect>
 #include <QWidget>
-
-inline constexpr short kKeyLeft = 0x25;
-inline constexpr short kKeyUp = 0x26;
-inline constexpr short kKeyRight = 0x27;
-inline constexpr short kKeyDown = 0x28;
 
 class PictureWidget final : public QWidget {
     Q_OBJECT

@@ -19,6 +19,7 @@
 #include "surface/pointgrid.h"
 #include "surface/startup.h"
 #include "surface/viewstate.h"
+#include "view/keycodes.h"
 
 #include <functional>
 #include <string>
@@ -27,21 +28,15 @@
 inline constexpr int kAnimVertical = 0;
 inline constexpr int kAnimHorizontal = 1;
 inline constexpr int kAnimStop = 2;
-inline constexpr int kAnimButtonCount = 3;
 
-// The Windows key codes of the arrow keys and Home, as key-down events carry
-// them; bit 0 of the shift code is Shift.
-inline constexpr int kKeyHome = 0x24;
-inline constexpr int kKeyLeft = 0x25;
-inline constexpr int kKeyUp = 0x26;
-inline constexpr int kKeyRight = 0x27;
-inline constexpr int kKeyDown = 0x28;
-
-// Where the start-up sequence puts the shape buttons: the front end's own
-// controls, in twips within their frame.
-class ShapeButtonPlacement {
+// The front end's part of the start-up sequence: the size of its drawing area
+// (outer pixels; the area's picture follows it) and the places of its shape
+// buttons, in twips within their frame.
+class Form1LoadWindow {
 public:
-    virtual ~ShapeButtonPlacement() = default;
+    virtual ~Form1LoadWindow() = default;
+    virtual void setPictureHeight(int pixels) = 0;
+    virtual void setPictureWidth(int pixels) = 0;
     virtual int optionTop(int index) const = 0;
     virtual void setOptionLeft(int index, int twips) = 0;
     virtual void setOptionTop(int index, int twips) = 0;
@@ -58,7 +53,7 @@ public:
 
     // The start-up sequence: defaults, timers off, captions, the drawing area
     // of 400 × 400 pixels, the shape buttons laid out, "Bola" chosen and drawn.
-    void Form_Load(ShapeButtonPlacement& buttons);
+    void Form_Load(Form1LoadWindow& window);
 
     // The handlers' rules, named after the events that run them.
     void Option1_Click(int index);

@@ -4,13 +4,13 @@
 // zero before the point below 1, exponent form beyond that precision, and a
 // leading space in place of the sign for values that are not negative.
 
-#include <QString>
+#include <string>
 
-QString generalNumberText(float value);
+std::string generalNumberText(float value);
 
 // The aspect label: general text, except that a value strictly between 0 and
 // 1 reads "0" and its digits without the leading space (0.5 -> "0.5").
-QString aspectCaption(float aspect);
+std::string aspectCaption(float aspect);
 
 // The distance label: the general text (160 -> " 160").
-QString distanceCaption(float distance);
+std::string distanceCaption(float distance);

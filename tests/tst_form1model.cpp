@@ -1,0 +1,101 @@
+// The main window's rules without a window, as the browser page drives them:
+// its pictures must be the very pictures of a view made directly, and its
+// control states must follow the toggle rules.
+
+#include "view/form1model.h"
+#include "view/standaloneview.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A front end with nothing but a drawing area and fifteen shape buttons.
+class PlainWindow final : public Form1LoadWindow {
+public:
+    explicit PlainWindow(PictureBox& area)
+        : m_area(area)
+    {
+    }
+    void setPictureHeight(int pixels) override { m_area.setHeight(pixels); }
+    void setPictureWidth(int pixels) override { m_area.setWidth(pixels); }
+    int optionTop(int) const override { return 300; }
+    void setOptionLeft(int, int) override { }
+    void setOptionTop(int, int) override { }
+
+private:
+    PictureBox& m_area;
+};
+
+struct LoadedModel {
+    PictureBox area;
+    Form1Model model{area};
+    int redraws = 0;
+
+    LoadedModel()
+    {
+        model.setRedrawListener([this] { ++redraws; });
+        PlainWindow window(area);
+        model.Form_Load(window);
+    }
+};
+
+TEST(Form1Model, PicturesEqualTheViewMadeDirectly)
+{
+    LoadedModel loaded;
+    Form1Model& model = loaded.model;
+    EXPECT_EQ(loaded.redraws, 1);
+    EXPECT_EQ(model.area().Image(), StandaloneView({}).area().Image());
+
+    model.Option1_Click(3);
+    model.chkPerspective_Click(1);
+    model.VScroll2_Change(200);
+    model.VScroll1_Change(5);
+    model.picDisplay_MouseMove(120.0f, 60.0f);
+    const StandaloneView direct({3, 120.0f, 60.0f, true, 200, 5});
+    EXPECT_EQ(model.area().Image(), direct.area().Image());
+    EXPECT_EQ(model.aspectCaption(), "0.5");
+    EXPECT_EQ(model.distanceCaption(), " 200");
+}
+
+TEST(Form1Model, KeysTimersAndHomeMoveTheStoredPosition)
+{
+    LoadedModel loaded;
+    Form1Model& model = loaded.model;
+    EXPECT_TRUE(model.picDisplay_KeyDown(kKeyRight, kShiftMask));
+    EXPECT_TRUE(model.picDisplay_KeyDown(kKeyDown, 0));
+    EXPECT_FALSE(model.picDisplay_KeyDown(0x41, 0));
+    EXPECT_EQ(model.viewState().MouseX, 150.0f);
+    EXPECT_EQ(model.viewState().MouseY, 15.0f);
+
+    model.optAnim_Click(kAnimVertical);
+    model.Timer1_Timer();
+    EXPECT_EQ(model.viewState().MouseX, 165.0f);
+    EXPECT_TRUE(model.picDisplay_KeyDown(kKeyHome, 0));
+    EXPECT_EQ(model.viewState().MouseX, 0.0f);
+    EXPECT_EQ(model.viewState().MouseY, 0.0f);
+    EXPECT_EQ(loaded.redraws, 5);
+}
+
+TEST(Form1Model, AnimationButtonsToggleOneTimerAtATime)
+{
+    LoadedModel loaded;
+    Form1Model& model = loaded.model;
+    EXPECT_FALSE(model.timer1Enabled() || model.timer2Enabled());
+    model.optAnim_Click(kAnimVertical);
+    EXPECT_TRUE(model.timer1Enabled());
+    model.optAnim_Click(kAnimHorizontal);
+    EXPECT_TRUE(model.timer2Enabled() && !model.timer1Enabled());
+    model.optAnim_Click(kAnimHorizontal);
+    EXPECT_FALSE(model.timer2Enabled());
+    model.optAnim_Click(kAnimVertical);
+    model.stopAnimation();
+    EXPECT_FALSE(model.timer1Enabled() || model.timer2Enabled());
+    EXPECT_EQ(model.animButton(), kAnimStop);
+
+    EXPECT_FALSE(model.distanceBarEnabled());
+    model.chkPerspective_Click(2);
+    EXPECT_TRUE(model.distanceBarEnabled());
+    EXPECT_EQ(model.viewState().PerspectiveFlag, 2);
+}
+
+} // namespace

@@ -1,0 +1,199 @@
+#include "view/form1model.h"
+
+#include "surface/animation.h"
+#include "surface/shapecatalogue.h"
+#include "view/numbertext.h"
+#include "view/projection.h"
+#include "view/wireframe.h"
+
+#include <cstddef>
+
+namespace {
+
+// An arrow key moves the stored position by one step of the sweep at its start
+// speed; with Shift, by ten.
+constexpr float kKeyStep = StartupDefaults::kAnimStep;
+constexpr float kShiftKeyStep = 10 * kKeyStep;
+
+static_assert(kSweepSpeeds.back() == StartupDefaults::kAnimStep, "the sweep starts at its fastest speed");
+
+} // namespace
+
+// The start-up sequence's window operations, carried out on the model and, for
+// the drawing area's size and the shape buttons' places, on the front end.
+class Form1Model::Startup final : public StartupWindow {
+public:
+    Startup(Form1Model& model, Form1LoadWindow& window)
+        : m_model(model)
+        , m_window(window)
+    {
+    }
+
+    void setTimerInterval(TimerId, int milliseconds) override { m_model.m_timerInterval = milliseconds; }
+    void setTimerEnabled(TimerId timer, bool enabled) override
+    {
+        (timer == TimerId::Timer1 ? m_model.m_timer1 : m_model.m_timer2) = enabled;
+    }
+    void setLabelCaption(LabelId label, std::string_view caption) override
+    {
+        (label == LabelId::LabAspect ? m_model.m_aspectCaption : m_model.m_distanceCaption) = caption;
+    }
+    void setPictureHeight(int pixels) override { m_window.setPictureHeight(pixels); }
+    void setPictureWidth(int pixels) override { m_window.setPictureWidth(pixels); }
+    int optionTop(int index) const override { return m_window.optionTop(index); }
+    void setOptionLeft(int index, int twips) override { m_window.setOptionLeft(index, twips); }
+    void setOptionTop(int index, int twips) override { m_window.setOptionTop(index, twips); }
+    void switchOptionOn(int index) override { m_model.m_shapeButton = index; }
+    void buildShapePoints() override { m_model.BuildShapePoints(); }
+
+private:
+    Form1Model& m_model;
+    Form1LoadWindow& m_window;
+};
+
+Form1Model::Form1Model(PictureBox& area)
+    : m_area(area)
+{
+}
+
+void Form1Model::Form_Load(Form1LoadWindow& window)
+{
+    Startup startup(*this, window);
+    runStartupSequence(m_view, m_grid, startup);
+}
+
+void Form1Model::Option1_Click(int index)
+{
+    m_shapeButton = index;
+    m_view.ShapeIndex = index;
+    BuildShapePoints();
+}
+
+void Form1Model::BuildShapePoints()
+{
+    if (const auto description = fillShapePoints(m_grid, m_view))
+        m_description = *description;
+    m_view.MouseX = 0.0f;
+    m_view.MouseY = 0.0f;
+    picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
+}
+
+void Form1Model::picDisplay_MouseMove(float x, float y)
+{
+    m_view.MouseX = x;
+    m_view.MouseY = y;
+    CalculateScreenPoints(x, y);
+    drawWireframe(m_grid, m_area, m_view);
+    if (m_redrawn)
+        m_redrawn();
+}
+
+void Form1Model::CalculateScreenPoints(float x, float y)
+{
+    calculateScreenPoints(m_grid, projectionSettings(m_area, m_view), x, y);
+}
+
+bool Form1Model::picDisplay_KeyDown(int keyCode, int shift)
+{
+    const float step = (shift & kShiftMask) != 0 ? kShiftKeyStep : kKeyStep;
+    float x = m_view.MouseX;
+    float y = m_view.MouseY;
+    switch (keyCode) {
+    case kKeyHome:
+        mnuHome_Click();
+        return true;
+    case kKeyLeft:
+        x = movedWithinSweep(x, -step);
+        break;
+    case kKeyRight:
+        x = movedWithinSweep(x, step);
+        break;
+    case kKeyUp:
+        y = movedWithinSweep(y, -step);
+        break;
+    case kKeyDown:
+        y = movedWithinSweep(y, step);
+        break;
+    default:
+        return false;
+    }
+    picDisplay_MouseMove(x, y);
+    return true;
+}
+
+void Form1Model::mnuHome_Click()
+{
+    picDisplay_MouseMove(0.0f, 0.0f);
+}
+
+// The sweep keeps its direction; only the size of its step changes.
+void Form1Model::mnuSpeed_Click(int index)
+{
+    m_speedIndex = index;
+    setSweepSpeed(m_view, kSweepSpeeds.at(static_cast<std::size_t>(index)));
+}
+
+void Form1Model::optAnim_Click(int index)
+{
+    m_animButton = index;
+    // The chosen direction toggles, so a second click on a running direction
+    // stops it; the other direction always stops. At most one timer runs.
+    switch (index) {
+    case kAnimVertical:
+        m_timer1 = !m_timer1;
+        m_timer2 = false;
+        break;
+    case kAnimHorizontal:
+        m_timer2 = !m_timer2;
+        m_timer1 = false;
+        break;
+    default:
+        m_timer1 = false;
+        m_timer2 = false;
+        break;
+    }
+}
+
+void Form1Model::stopAnimation()
+{
+    optAnim_Click(kAnimStop);
+}
+
+void Form1Model::chkPerspective_Click(int value)
+{
+    m_perspectiveBox = value;
+    m_view.PerspectiveFlag = value;
+    // The distance only counts, and can only be changed, while the box is ticked.
+    m_distanceBarEnabled = value != 0;
+    // No redraw: the next pointer move or tick shows the new projection.
+}
+
+void Form1Model::VScroll1_Change(int tenths)
+{
+    m_aspectTenths = tenths;
+    m_view.AspectFactor = aspectFactorOfTenths(tenths);
+    m_aspectCaption = ::aspectCaption(m_view.AspectFactor);
+    BuildShapePoints();
+}
+
+void Form1Model::VScroll2_Change(int distance)
+{
+    m_distance = distance;
+    m_view.PerspectiveDistance = static_cast<float>(distance);
+    m_distanceCaption = ::distanceCaption(m_view.PerspectiveDistance);
+    BuildShapePoints();
+}
+
+// "Vertikal" starts Timer1, whose tick sweeps the stored X: the pointer moving
+// sideways turns the solid about its vertical axis.
+void Form1Model::Timer1_Timer()
+{
+    stepHorizontalSweep(m_view);
+    picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
+}
+
+void Form1Model::Timer2_Timer()
+{
+    stepVerticalSweep(m_view);
+    picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
+}
