@@ -8,7 +8,8 @@
 # Installs what is missing from Debian first (as root, or through sudo), and
 # the browser tests' driver from npm, pinned by web/package-lock.json. The
 # page's tests compare its pictures with the desktop command line's: they
-# use RUVEX_NATIVE_PROGRAM (default build/ruvex3d) and are skipped without it.
+# use RUVEX_NATIVE_PROGRAM (default build/ruvex3d) and are skipped without it;
+# the pictures come from RUVEX_PICTURES_DIR (default build/pictures/generated).
 # Only builds; `ctest --test-dir <build-folder>` runs the tests.
 set -euo pipefail
 
@@ -16,6 +17,8 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build-web}"
 jobs="${RUVEX_JOBS:-2}"
 native="${RUVEX_NATIVE_PROGRAM:-$here/build/ruvex3d}"
+# The program's pictures, drawn by the desktop build (a Qt program draws them).
+pictures="${RUVEX_PICTURES_DIR:-$here/build/pictures/generated}"
 
 source "$here/tools/install_missing.sh"
 # node and npm may come from elsewhere than Debian (a newer node): only when
@@ -57,7 +60,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 emcmake cmake -S "$here" -B "$build" -DRUVEX_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$node_bin" -DCMAKE_FIND_ROOT_PATH="$gtest/install" \
-    -DRUVEX_NATIVE_PROGRAM="$native" -DRUVEX_NODE_MODULES="$npm_dir/node_modules" \
+    -DRUVEX_NATIVE_PROGRAM="$native" -DRUVEX_PICTURES_DIR="$pictures" -DRUVEX_NODE_MODULES="$npm_dir/node_modules" \
     "${launcher[@]}" >/dev/null
 cmake --build "$build" -j "$jobs"
 echo "== Page: $build/ruvex3d.html ($(stat -c %s "$build/ruvex3d.html") bytes)"
