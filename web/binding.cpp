@@ -44,7 +44,11 @@ namespace {
 // sequence lines the others up below it.
 class RecordedButtons final : public Form1LoadWindow {
 public:
-    RecordedButtons(PictureBox& area, int firstTop) : m_area(area) { m_tops.fill(firstTop); }
+    RecordedButtons(PictureBox& area, int firstTop)
+        : m_area(area)
+    {
+        m_tops.fill(firstTop);
+    }
     void setPictureHeight(int pixels) override { m_area.setHeight(pixels); }
     void setPictureWidth(int pixels) override { m_area.setWidth(pixels); }
     int optionTop(int index) const override { return m_tops.at(static_cast<std::size_t>(index)); }
@@ -86,7 +90,8 @@ std::string jsonFlag(bool flag)
 // RGBA bytes, the canvas's order, of a picture of 0xFFRRGGBB pixels.
 void copyRgba(const PixelBuffer& image, std::vector<std::uint8_t>& rgba)
 {
-    const std::size_t count = static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height());
+    const std::size_t count
+        = static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height());
     rgba.resize(count * 4);
     const std::uint32_t* source = image.bits();
     for (std::size_t n = 0; n < count; ++n) {
@@ -140,7 +145,8 @@ std::string exportTypes()
 
 class RuvexPage {
 public:
-    RuvexPage() : m_model(m_area)
+    RuvexPage()
+        : m_model(m_area)
     {
         m_model.setRedrawListener([this] {
             if (m_presenting)
@@ -175,9 +181,9 @@ public:
             + ",\"timer1\":" + jsonFlag(m.timer1Enabled()) + ",\"timer2\":" + jsonFlag(m.timer2Enabled())
             + ",\"interval\":" + std::to_string(m.timerInterval()) + ",\"perspective\":"
             + std::to_string(m.perspectiveBox()) + ",\"distanceEnabled\":" + jsonFlag(m.distanceBarEnabled())
-            + ",\"aspect\":" + std::to_string(m.aspectTenths()) + ",\"distance\":" + std::to_string(m.distance())
-            + ",\"speed\":" + std::to_string(m.speedIndex()) + ",\"pointerX\":" + std::to_string(view.MouseX)
-            + ",\"pointerY\":" + std::to_string(view.MouseY) + "}";
+            + ",\"aspect\":" + std::to_string(m.aspectTenths()) + ",\"distance\":"
+            + std::to_string(m.distance()) + ",\"speed\":" + std::to_string(m.speedIndex()) + ",\"pointerX\":"
+            + std::to_string(view.MouseX) + ",\"pointerY\":" + std::to_string(view.MouseY) + "}";
     }
 
     // The drawing area's picture as RGBA bytes, the canvas's order, in a
@@ -203,15 +209,16 @@ public:
         const ViewState& view = m_model.viewState();
         const std::string title = "RUVEX Display 3D: " + std::string(shapeCaption(view.ShapeIndex));
         const PixelBuffer& image = m_model.area().Image();
-        return svgPicture(wireframePolylines(m_model.pointGrid(), view.GridCols, view.GridRows), image.width(),
-                          image.height(), title);
+        return svgPicture(wireframePolylines(m_model.pointGrid(), view.GridCols, view.GridRows),
+                          image.width(), image.height(), title);
     }
     // The picture drawn `scale` times as large (lines too), as RGBA.
     emscripten::val scaledPixels(int scale)
     {
         const ViewState& view = m_model.viewState();
         const PixelBuffer& image = m_model.area().Image();
-        copyRgba(scaledPicture(m_model.pointGrid(), view.GridCols, view.GridRows, image.width(), image.height(), scale),
+        copyRgba(scaledPicture(m_model.pointGrid(), view.GridCols, view.GridRows, image.width(),
+                               image.height(), scale),
                  m_file);
         return bytesView(m_file);
     }
@@ -225,7 +232,10 @@ public:
         m_presenting = true;
         redrawPresentation();
     }
-    void closePresentation() { m_presenting = false; }
+    void closePresentation()
+    {
+        m_presenting = false;
+    }
     emscripten::val presentationPixels()
     {
         copyRgba(m_presentation.image(), m_file);
@@ -238,8 +248,14 @@ public:
         m_model.picDisplay_MouseMove(static_cast<float>(point.x), static_cast<float>(point.y));
     }
 
-    int pictureWidth() const { return m_model.area().Image().width(); }
-    int pictureHeight() const { return m_model.area().Image().height(); }
+    int pictureWidth() const
+    {
+        return m_model.area().Image().width();
+    }
+    int pictureHeight() const
+    {
+        return m_model.area().Image().height();
+    }
 
 private:
     PictureBox m_area;
@@ -259,18 +275,54 @@ private:
 namespace {
 
 // The handlers, each one call of the model, so the script holds no rule.
-void optionClick(RuvexPage& page, int index) { page.model().Option1_Click(index); }
-void animClick(RuvexPage& page, int index) { page.model().optAnim_Click(index); }
-void perspectiveClick(RuvexPage& page, int value) { page.model().chkPerspective_Click(value); }
-void aspectChange(RuvexPage& page, int tenths) { page.model().VScroll1_Change(tenths); }
-void distanceChange(RuvexPage& page, int distance) { page.model().VScroll2_Change(distance); }
-void timer1Tick(RuvexPage& page) { page.model().Timer1_Timer(); }
-void timer2Tick(RuvexPage& page) { page.model().Timer2_Timer(); }
-void mouseMove(RuvexPage& page, float x, float y) { page.model().picDisplay_MouseMove(x, y); }
-bool keyDown(RuvexPage& page, int keyCode, int shift) { return page.model().picDisplay_KeyDown(keyCode, shift); }
-void home(RuvexPage& page) { page.model().mnuHome_Click(); }
-void speedClick(RuvexPage& page, int index) { page.model().mnuSpeed_Click(index); }
-void stopAnimation(RuvexPage& page) { page.model().stopAnimation(); }
+void optionClick(RuvexPage& page, int index)
+{
+    page.model().Option1_Click(index);
+}
+void animClick(RuvexPage& page, int index)
+{
+    page.model().optAnim_Click(index);
+}
+void perspectiveClick(RuvexPage& page, int value)
+{
+    page.model().chkPerspective_Click(value);
+}
+void aspectChange(RuvexPage& page, int tenths)
+{
+    page.model().VScroll1_Change(tenths);
+}
+void distanceChange(RuvexPage& page, int distance)
+{
+    page.model().VScroll2_Change(distance);
+}
+void timer1Tick(RuvexPage& page)
+{
+    page.model().Timer1_Timer();
+}
+void timer2Tick(RuvexPage& page)
+{
+    page.model().Timer2_Timer();
+}
+void mouseMove(RuvexPage& page, float x, float y)
+{
+    page.model().picDisplay_MouseMove(x, y);
+}
+bool keyDown(RuvexPage& page, int keyCode, int shift)
+{
+    return page.model().picDisplay_KeyDown(keyCode, shift);
+}
+void home(RuvexPage& page)
+{
+    page.model().mnuHome_Click();
+}
+void speedClick(RuvexPage& page, int index)
+{
+    page.model().mnuSpeed_Click(index);
+}
+void stopAnimation(RuvexPage& page)
+{
+    page.model().stopAnimation();
+}
 
 } // namespace
 
