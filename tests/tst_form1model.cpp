@@ -98,4 +98,31 @@ TEST(Form1Model, AnimationButtonsToggleOneTimerAtATime)
     EXPECT_EQ(model.viewState().PerspectiveFlag, 2);
 }
 
+// "Putar dengan Menyeret": the travel of a left-button drag moves the view as
+// far as a hover move of the same travel would, from wherever it was.
+TEST(Form1Model, DragTurnsByItsTravelAndHoverChangesNothing)
+{
+    LoadedModel loaded;
+    Form1Model& model = loaded.model;
+    model.picDisplay_MouseMove(100.0f, 40.0f);
+    model.setDragToTurn(true);
+    const PixelBuffer before = model.area().Image();
+    model.pointerMoved(0, 300.0f, 300.0f); // hover, and a re-entry elsewhere
+    model.pointerMoved(1, 310.0f, 310.0f); // a button held without a press here
+    EXPECT_EQ(model.area().Image(), before);
+
+    model.picDisplay_MouseDown(1, 250.0f, 250.0f);
+    model.pointerMoved(1, 270.0f, 215.0f);
+    EXPECT_EQ(model.viewState().MouseX, 120.0f);
+    EXPECT_EQ(model.viewState().MouseY, 5.0f);
+    EXPECT_EQ(model.area().Image(), StandaloneView({0, 120.0f, 5.0f}).area().Image());
+    model.picDisplay_MouseUp(1, 270.0f, 215.0f);
+    model.pointerMoved(0, 10.0f, 10.0f);
+    EXPECT_EQ(model.viewState().MouseX, 120.0f);
+
+    model.setDragToTurn(false);
+    model.pointerMoved(0, 10.0f, 20.0f);
+    EXPECT_EQ(model.viewState().MouseY, 20.0f);
+}
+
 } // namespace

@@ -1,22 +1,32 @@
 // The main window without a mouse: arrow keys and Home over the drawing area,
-// its focus frame, the menus' keys and shortcuts, the rotation speed and the
-// help window.
+// its focus frame, Tab through the controls and the yellow ring around the
+// focused one, the menus' keys and shortcuts, the rotation speed and the help
+// window.
 
 #include "fakefiledialog.h"
 #include "tests/form1controls.h"
+#include "ui/helptext.h"
 #include "ui/helpwindow.h"
 #include "ui/picturewidget.h"
+#include "ui/storedrangescrollbar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -76,6 +86,86 @@ TEST(Keys, ArrowsAndHomeOverTheFocusedDrawingAreaActAsThePointer)
         QTest::mouseMove(picDisplay(form), step.position + QPoint(2, 2)); // past the border
         EXPECT_EQ(picture(form), byKeys) << step.position.x() << "," << step.position.y();
     }
+}
+
+// The widgets Tab visits from the drawing area until it comes back to it.
+std::vector<QWidget*> tabCycle(Form1& form)
+{
+    std::vector<QWidget*> visited;
+    for (int press = 0; press < 40; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == picDisplay(form))
+            break;
+        visited.push_back(QApplication::focusWidget());
+    }
+    return visited;
+}
+
+bool yellowAt(const QImage& window, QWidget* control, QPoint offset)
+{
+    const QPoint at = control->mapTo(control->window(), offset);
+    return window.pixelColor(at) == QColor(Qt::yellow);
+}
+
+// The ring lies on the edge of the focused control, and nowhere else.
+void expectRingAroundFocusOnly(Form1& form, QWidget* focused, const std::vector<QWidget*>& controls)
+{
+    const QImage shown = form.grab().toImage();
+    for (QWidget* control : controls) {
+        const QPoint corner(control->width() - 1, control->height() - 1);
+        const bool ring = yellowAt(shown, control, {0, 0}) && yellowAt(shown, control, corner);
+        EXPECT_EQ(ring, control == focused) << control->objectName().toStdString() << " with the focus on "
+                                            << focused->objectName().toStdString();
+    }
+}
+
+TEST(Keys, TabReachesEveryEnabledControlAndAYellowRingShowsWhichHasTheKeys)
+{
+    Form1 form;
+    auto* chkPerspective = control<QCheckBox>(form, "chkPerspective");
+    auto* vscroll2 = control<StoredRangeScrollBar>(form, "VScroll2");
+    showWithFocus(form, picDisplay(form));
+    std::vector<QWidget*> unticked = tabCycle(form);
+    EXPECT_EQ(std::count(unticked.begin(), unticked.end(), vscroll2), 0) << "disabled, so skipped";
+
+    QTest::keyClick(chkPerspective, Qt::Key_Space);
+    ASSERT_TRUE(vscroll2->isEnabled());
+    const std::vector<QWidget*> expected
+        = {chkPerspective, control<QRadioButton>(form, "Option1(0)"), vscroll2,
+           control<QRadioButton>(form, "optAnim(2)"), control<QPlainTextEdit>(form, "Text1")};
+    const std::vector<QWidget*> ticked = tabCycle(form);
+    EXPECT_EQ(ticked, expected) << "the layout's tab positions, the distance bar among them";
+    for (QWidget* focused : ticked) {
+        focused->setFocus(Qt::TabFocusReason);
+        expectRingAroundFocusOnly(form, focused, ticked);
+    }
+    vscroll2->setFocus(Qt::TabFocusReason);
+    const int before = vscroll2->Value();
+    QTest::keyClick(vscroll2, Qt::Key_Down);
+    EXPECT_EQ(vscroll2->Value(), before - 10) << "down towards 100, by the small change";
+}
+
+TEST(Help, TellsOnlyWhatTheWindowShowsOfTheDistance)
+{
+    // The distance caption lies under the distance bar, as the layout has it:
+    // what little of it shows is background, so the help may not point the
+    // reader to a number beside the bar.
+    Form1 form;
+    form.show();
+    auto* caption = control<QLabel>(form, "LabPerspec");
+    const QRegion uncovered
+        = QRegion(caption->geometry()) - control<StoredRangeScrollBar>(form, "VScroll2")->geometry();
+    const QImage shown = form.grab().toImage();
+    for (const QRect& part : uncovered) {
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            for (int x = part.left(); x <= part.right(); ++x) {
+                const QPoint at = caption->parentWidget()->mapTo(&form, QPoint(x, y));
+                ASSERT_EQ(shown.pixelColor(at), QColor(Qt::black)) << x << "," << y;
+            }
+        }
+    }
+    const QString help = QString::fromUtf8(kHelpText.data(), qsizetype(kHelpText.size()));
+    EXPECT_FALSE(help.contains(QStringLiteral("angka di samping")));
 }
 
 TEST(Keys, MenuKeysAndShortcutsReachTheirCommands)

@@ -18,9 +18,10 @@ build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6
 test_packages=(xvfb xauth xdotool imagemagick xclip python3 librsvg2-bin locales)
 
 source "$here/tools/install_missing.sh"
+source "$here/tools/configure_build.sh"
 
 configure() {
-    cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    configure_build "$here" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 }
 
 case "$mode" in

@@ -4,7 +4,9 @@
 
 #include "export/picturetypes.h"
 #include "surface/shapecatalogue.h"
+#include "ui/commandlinetexts.h"
 #include "ui/exportcommand.h"
+#include "ui/programarguments.h"
 #include "ui/programversion.h"
 #include "ui/qtext.h"
 #include "ui/savecommand.h"
@@ -20,41 +22,6 @@
 #include <optional>
 
 namespace {
-
-constexpr int kMinDistance = 100;
-constexpr int kMaxDistance = 350;
-constexpr int kMaxAspectTenths = 16;
-constexpr int kMaxScale = 8;
-
-// The pointer lies on the drawing area's interior.
-int largestPointerPosition()
-{
-    PictureBox area;
-    area.setOuterSize(StartupDefaults::kPictureSize, StartupDefaults::kPictureSize);
-    return area.ScaleWidth() - 1;
-}
-
-// Texts of the help and the errors, the ranges named once.
-QString shapeRange()
-{
-    return QStringLiteral("bilangan bulat 0 sampai %1").arg(kShapeCount - 1);
-}
-QString viewRange()
-{
-    return QStringLiteral("dua bilangan bulat X,Y, masing-masing 0 sampai %1").arg(largestPointerPosition());
-}
-QString distanceRange()
-{
-    return QStringLiteral("bilangan bulat %1 sampai %2").arg(kMinDistance).arg(kMaxDistance);
-}
-QString aspectRange()
-{
-    return QStringLiteral("0 sampai 1,6 dalam kelipatan 0,1 (misalnya 0,5 atau 1.2)");
-}
-QString scaleRange()
-{
-    return QStringLiteral("bilangan bulat 1 sampai %1").arg(kMaxScale);
-}
 
 struct Option {
     QCommandLineOption option;
@@ -72,7 +39,9 @@ public:
 
 std::optional<int> wholeNumber(const QString& text, int low, int high)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
+    // Anchored at the very end: "$" alone would also match before a final
+    // newline, and accept "3\n".
+    static const QRegularExpression digits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,6}")));
     if (!digits.match(text).hasMatch())
         return std::nullopt;
     const int value = text.toInt();
@@ -86,7 +55,8 @@ std::optional<int> wholeNumber(const QString& text, int low, int high)
 // rounded, so every picture written is one the window can show.
 std::optional<int> aspectTenths(const QString& text)
 {
-    static const QRegularExpression decimal(QStringLiteral("^([0-9]{1,3})(?:[.,]([0-9]+))?$"));
+    static const QRegularExpression decimal(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{1,3})(?:[.,]([0-9]+))?")));
     const QRegularExpressionMatch match = decimal.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -106,43 +76,11 @@ QString displayed(const QString& optionName)
     return (optionName.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + optionName;
 }
 
-QString helpText(const QString& program)
+// The options of the parser below that take a value.
+QStringList valueOptionNames()
 {
-    QString text
-        = QStringLiteral("Pemakaian: %1 [--export FILE [PILIHAN...]]\n"
-                         "Menampilkan bangun ruang geometri analitik sebagai kerangka kawat yang dapat\n"
-                         "diputar. Tanpa pilihan, jendela program dibuka. Dengan --export, gambar ditulis\n"
-                         "ke FILE tanpa jendela dan tanpa layar: gambar yang sama dengan yang disimpan\n"
-                         "jendela untuk tampilan yang sama.\n\n"
-                         "Pilihan:\n"
-                         "  --export FILE      tulis gambar ke FILE lalu selesai; jenisnya menurut akhiran\n"
-                         "                     FILE: .bmp (seperti \"Save Gambar\"), .png, .svg (vektor)\n"
-                         "  --shape N          bangun ruang nomor, 0 sampai %2 (bawaan 0; daftar di bawah)\n"
-                         "  --view X,Y         posisi penunjuk di atas bidang gambar, X dan Y 0 sampai %3\n"
-                         "                     (bawaan 0,0, seperti bangun ruang yang baru dipilih)\n"
-                         "  --perspective D    perspektif pada jarak D, %4 sampai %5 (bawaan: tanpa)\n"
-                         "  --aspect A         faktor aspek, 0 sampai 1,6 dalam kelipatan 0,1; koma atau\n"
-                         "                     titik sebagai tanda desimal (bawaan 1)\n"
-                         "  --scale K          pembesaran gambar .png, 1 sampai %6 (bawaan 1; 4 untuk\n"
-                         "                     dicetak)\n"
-                         "  -h, --help         tampilkan bantuan ini lalu selesai\n"
-                         "      --version      tampilkan versi program lalu selesai\n\n"
-                         "Bangun ruang (N):\n")
-              .arg(program)
-              .arg(kShapeCount - 1)
-              .arg(largestPointerPosition())
-              .arg(kMinDistance)
-              .arg(kMaxDistance)
-              .arg(kMaxScale);
-    for (int n = 0; n < kShapeCount; ++n)
-        text += QStringLiteral("  %1  %2\n").arg(n, 2).arg(toQString(shapeCaption(n)));
-    text += QStringLiteral("\nContoh:\n"
-                           "  %1 --export kerucut.png --shape 3 --view 120,60 --scale 4\n"
-                           "  %1 --export tabung.svg --shape 6 --perspective 200\n\n"
-                           "Status keluar: 0 gambar tertulis, 1 file tidak dapat ditulis, 2 pilihan "
-                           "salah.\n")
-                .arg(program);
-    return text;
+    return {QStringLiteral("export"),      QStringLiteral("shape"),  QStringLiteral("view"),
+            QStringLiteral("perspective"), QStringLiteral("aspect"), QStringLiteral("scale")};
 }
 
 class Arguments {
@@ -179,7 +117,7 @@ private:
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return QStringLiteral("pilihan %1 tidak dikenal; pilihan yang ada tercantum di \"%2 --help\".")
-                .arg(displayed(unknown.front()), m_program);
+                .arg(typedOption(arguments, unknown.front(), valueOptionNames()), m_program);
         // The other refusals: a value missing at the end, or one given to an
         // option that takes none.
         const QString last = arguments.size() > 1 ? arguments.back() : QString();
@@ -292,11 +230,14 @@ ExportRequest exportRequest(const Arguments& arguments)
     return request;
 }
 
-void print(std::FILE* stream, const QString& text)
+// False when the text did not all reach the stream (a full disk, a closed
+// output).
+bool print(std::FILE* stream, const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
+    const auto size = static_cast<std::size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
+    return std::fflush(stream) == 0 && written;
 }
 
 } // namespace
@@ -319,6 +260,18 @@ void refuseWithoutExport(const Arguments& parsed)
                                       "dan tanpa argumen jendela program dibuka."));
 }
 
+// A message of the window's, which may name `paths` and their folder, in one
+// line: the line breaks within the names are escaped, the message's own ones
+// become spaces.
+QString oneLine(QString message, const QStringList& paths)
+{
+    QStringList names = paths;
+    names.append(QFileInfo(paths.constLast()).absolutePath());
+    for (const QString& name : names)
+        message.replace(name, escapedControls(name));
+    return message.replace(u'\n', u' ');
+}
+
 // Writes the picture asked for, under the same rules as in the window: only
 // regular files, links as the file they lead to, names the file system
 // takes. The failure in one line, or nothing.
@@ -328,24 +281,25 @@ std::optional<QString> writeRequestedPicture(const ExportRequest& request)
     const ExportView picture{view.grid(), view.state(), view.area().Image()};
     const SaveTarget target = vetSaveTarget(request.path.toStdString());
     if (target.refused())
-        return QString::fromStdString(target.refusal).replace(u'\n', u' ');
+        return oneLine(QString::fromStdString(target.refusal), {request.path});
     const QString real = QString::fromStdString(target.path);
     if (const auto failure = writeWholeFile(real, pictureFile(picture, request.format, request.scale)))
-        return QStringLiteral("gambar tidak dapat ditulis ke file %1. %2")
-            .arg(real, *failure)
-            .replace(u'\n', u' ');
+        return oneLine(QStringLiteral("gambar tidak dapat ditulis ke file %1. %2").arg(real, *failure),
+                       {request.path, real});
     return std::nullopt;
 }
 
 CommandLineResult runCommandLine(const QStringList& arguments)
 {
     const QString program = QFileInfo(arguments.value(0, QStringLiteral("ruvex3d"))).fileName();
+    // Whatever the user typed is shown, never obeyed by the terminal.
     const auto failed = [&program](int status, const QString& sentence) {
-        return CommandLineResult{status, {}, program + QStringLiteral(": ") + sentence + u'\n'};
+        return CommandLineResult{
+            status, {}, escapedControls(program + QStringLiteral(": ") + sentence) + u'\n'};
     };
     try {
         Arguments parsed(program);
-        parsed.parse(arguments);
+        parsed.parse(withoutToolkitOptions(arguments, valueOptionNames()));
         if (parsed.isSet("help"))
             return {kExitWritten, helpText(program), {}};
         if (parsed.isSet("version"))
@@ -365,8 +319,27 @@ int runCommandLine(int& argc, char** argv)
 {
     // No window system at all: the pictures are made in memory.
     const QCoreApplication application(argc, argv);
+    const QString program = QFileInfo(QCoreApplication::arguments().value(0)).fileName();
+    // A name that is not UTF-8 cannot be written as given (the toolkit's file
+    // names are UTF-8), and any other name would be the wrong file.
+    if (const auto argument = notUtf8Argument(argc, argv)) {
+        print(stderr,
+              escapedControls(QStringLiteral("%1: argumen \"%2\" bukan teks UTF-8 yang sah; nama file dan "
+                                             "nilai pilihan harus ditulis dalam UTF-8.")
+                                  .arg(program, *argument))
+                  + u'\n');
+        return kExitBadArguments;
+    }
     const CommandLineResult result = runCommandLine(QCoreApplication::arguments());
-    print(stdout, result.output);
+    if (!print(stdout, result.output)) {
+        print(stderr, QStringLiteral("%1: teks tidak dapat ditulis ke keluaran standar.\n").arg(program));
+        return kExitNotWritten;
+    }
     print(stderr, result.error);
     return result.status;
+}
+
+bool commandLineRequested(int argc, char** argv)
+{
+    return withoutToolkitOptions(argumentList(argc, argv), valueOptionNames()).size() > 1;
 }

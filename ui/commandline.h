@@ -20,14 +20,15 @@ inline constexpr int kExitWritten = 0;
 inline constexpr int kExitNotWritten = 1;
 inline constexpr int kExitBadArguments = 2;
 
-// Any argument at all selects the command line; without one the window starts.
-inline bool commandLineRequested(int argc)
-{
-    return argc > 1;
-}
+// Any argument but the toolkit's standard options (-platform, -style,
+// -display, -geometry, ...; programarguments.h) selects the command line;
+// without one the window starts, and the toolkit takes those options.
+bool commandLineRequested(int argc, char** argv);
 
 // Runs the command line for the process's arguments: makes the application
-// object it needs (no window system) and returns the exit status.
+// object it needs (no window system) and returns the exit status. Arguments
+// that are not UTF-8 are refused (status 2); help or version text that
+// cannot be written to standard output gives status 1.
 int runCommandLine(int& argc, char** argv);
 
 struct CommandLineResult {
@@ -37,5 +38,7 @@ struct CommandLineResult {
 };
 
 // The work itself for `arguments` (the program first), given an application
-// object; writes the picture, prints nothing.
+// object; writes the picture, prints nothing. The toolkit's standard options
+// among the arguments are left to the toolkit, here ignored. The error is one
+// line, its control characters escaped.
 CommandLineResult runCommandLine(const QStringList& arguments);

@@ -61,8 +61,9 @@ bool hasEnvironment(const char* name)
 
 } // namespace
 
-DisplayCheck::DisplayCheck(std::string program)
+DisplayCheck::DisplayCheck(std::string program, bool displayNamed)
     : m_program(std::move(program))
+    , m_displayNamed(displayNamed)
 {
     watch = Watch{&m_program, qInstallMessageHandler(startupMessageHandler), false, {}};
     m_watching = true;
@@ -85,7 +86,7 @@ void DisplayCheck::reached()
 bool DisplayCheck::displayConfigured() const
 {
 #if defined(Q_OS_LINUX)
-    const bool platformChosen = hasEnvironment("QT_QPA_PLATFORM");
+    const bool platformChosen = m_displayNamed || hasEnvironment("QT_QPA_PLATFORM");
     if (!platformChosen && !hasEnvironment("DISPLAY") && !hasEnvironment("WAYLAND_DISPLAY")) {
         std::fprintf(stderr, "%s\n", noDisplayMessage(m_program).c_str());
         return false;

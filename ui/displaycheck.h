@@ -15,15 +15,17 @@
 class DisplayCheck {
 public:
     // `program` is the program as it was started (argv[0]), for the hint.
-    // Watches the toolkit's messages from here until reached() or the end
-    // of the object.
-    explicit DisplayCheck(std::string program);
+    // `displayNamed`: the command line chooses the platform or the display
+    // itself, so none need be configured in the environment. Watches the
+    // toolkit's messages from here until reached() or the end of the object.
+    explicit DisplayCheck(std::string program, bool displayNamed = false);
     ~DisplayCheck();
     DisplayCheck(const DisplayCheck&) = delete;
     DisplayCheck& operator=(const DisplayCheck&) = delete;
 
-    // False when no display is configured at all, which is known before the
-    // toolkit starts; the sentence has then been printed.
+    // False when no display is configured at all, neither in the
+    // environment nor on the command line, which is known before the toolkit
+    // starts; the sentence has then been printed.
     bool displayConfigured() const;
     // The application object exists: stop watching.
     void reached();
@@ -33,5 +35,6 @@ public:
 
 private:
     std::string m_program;
+    bool m_displayNamed = false;
     bool m_watching = false;
 };

@@ -1,10 +1,12 @@
 #include "ui/exportcommand.h"
 
+#include "export/bitmapfile.h"
 #include "export/osdialog.h"
 #include "export/picturepath.h"
 #include "export/svgpicture.h"
 #include "surface/shapecatalogue.h"
 #include "ui/picturewidget.h"
+#include "ui/qtext.h"
 #include "ui/savecommand.h"
 #include "ui/windowhandle.h"
 #include "view/scaledwireframe.h"
@@ -99,7 +101,7 @@ QByteArray pictureFile(const ExportView& view, PictureFormat format, int scale)
 {
     switch (format) {
     case PictureFormat::Bitmap:
-        return bitmapFileBytes(imageOf(view.picture));
+        return toQByteArray(bitmapFileBytes(view.picture));
     case PictureFormat::Png:
         return pngFile(view, scale);
     case PictureFormat::Svg:

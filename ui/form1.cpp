@@ -76,6 +76,7 @@ void Form1::connectControls()
     connect(m_controls.Timer1, &AnimationTimer::tick, this, &Form1::Timer1_Timer);
     connect(m_controls.Timer2, &AnimationTimer::tick, this, &Form1::Timer2_Timer);
     connect(m_picDisplay, &PictureWidget::mouseMoved, this, &Form1::picDisplay_MouseMove);
+    connect(m_picDisplay, &PictureWidget::mousePressed, this, &Form1::picDisplay_MouseDown);
     connect(m_picDisplay, &PictureWidget::mouseReleased, this, &Form1::picDisplay_MouseUp);
     connect(m_picDisplay, &PictureWidget::keyDown, this, &Form1::picDisplay_KeyDown);
 }
@@ -167,9 +168,16 @@ void Form1::BuildShapePoints()
     showDescriptionAndCaptions();
 }
 
-void Form1::picDisplay_MouseMove(short, short, float x, float y)
+// The toolkit reports every pointer move here, whatever buttons are held; the
+// model decides, by "Putar dengan Menyeret", what the move does to the view.
+void Form1::picDisplay_MouseMove(short button, short, float x, float y)
 {
-    m_model.picDisplay_MouseMove(x, y);
+    m_model.pointerMoved(button, x, y);
+}
+
+void Form1::picDisplay_MouseDown(short button, short, float x, float y)
+{
+    m_model.picDisplay_MouseDown(button, x, y);
 }
 
 // Every redraw of the model ends here: the drawing area shows what changed,
@@ -201,8 +209,9 @@ void Form1::mnuSpeed_Click(short index)
     m_model.mnuSpeed_Click(index);
 }
 
-void Form1::picDisplay_MouseUp(short button, short, float, float)
+void Form1::picDisplay_MouseUp(short button, short, float x, float y)
 {
+    m_model.picDisplay_MouseUp(button, x, y);
     if (button == 2)
         mnuSave_Click();
 }
@@ -236,6 +245,11 @@ void Form1::mnuFullScreen_Click()
             = new PresentationWindow(m_model.pointGrid(), m_model.viewState(), m_picDisplay->box(), this);
         connect(m_presentation, &PresentationWindow::mouseMoved, this, &Form1::picDisplay_MouseMove);
         connect(m_presentation, &PresentationWindow::keyDown, this, &Form1::picDisplay_KeyDown);
+        connect(m_presentation, &PresentationWindow::mousePressed, this, &Form1::picDisplay_MouseDown);
+        // A release there ends a drag; it saves nothing, as a right-click on
+        // the full screen never did.
+        connect(m_presentation, &PresentationWindow::mouseReleased, this,
+                [this](short button, short, float x, float y) { m_model.picDisplay_MouseUp(button, x, y); });
         // Back in the window, where the drawing area already shows the view.
         connect(m_presentation, &PresentationWindow::closed, this, [this] {
             if (m_unloaded)

@@ -54,6 +54,7 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     void picDisplay_MouseMove(short button, short shift, float x, float y);
+    void picDisplay_MouseDown(short button, short shift, float x, float y);
     void picDisplay_MouseUp(short button, short shift, float x, float y);
     void picDisplay_KeyDown(short keyCode, short shift);
     void mnuSave_Click();

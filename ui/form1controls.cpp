@@ -4,6 +4,7 @@
 #include "surface/shapecatalogue.h"
 #include "surface/startup.h"
 #include "ui/animationtimer.h"
+#include "ui/focusoutline.h"
 #include "ui/fonts.h"
 #include "ui/form1layout.h"
 #include "ui/form1menubitmaps.h"
@@ -123,6 +124,9 @@ void createPerspectiveControls(Form1Controls& ui, QWidget* client)
     ui.VScroll2
         = new StoredRangeScrollBar(350, 100, 10, 10, StartupDefaults::kPerspectiveScrollValue, ui.frmPerspec);
     ui.VScroll2->setObjectName(QStringLiteral("VScroll2"));
+    // Reached by Tab like the other controls (only while enabled); the toolkit's
+    // scroll bars take no focus of their own.
+    ui.VScroll2->setFocusPolicy(Qt::TabFocus);
     ui.VScroll2->setEnabled(false);
 
     ui.LabPerspec = new QLabel(QStringLiteral("LabPerspec"), ui.frmPerspec);
@@ -351,6 +355,7 @@ Form1Controls::Form1Controls(QMainWindow& window)
     createMenus(*this, window);
     createMenuBitmaps(window);
     applyStoredLayout(client);
+    new FocusOutline(client, picDisplay); // the drawing area draws its own frame
 
     // Fixed size: the client area plus whatever the menu bar needs.
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);

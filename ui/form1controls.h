@@ -1,10 +1,10 @@
 #pragma once
 // The main window's controls, built: the window's own title, icon, border and
 // font; the description box, the perspective, shape and aspect frames, the
-// animation buttons and rules, the drawing area, the two timers and the menu
-// bar with its bitmaps. Each control gets its object name, caption, colours and
-// font here, and its place, stacking and tab position from the stored layout
-// (form1layout.h).
+// animation buttons and rules, the drawing area, the two timers, the menu
+// bar with its bitmaps and the yellow ring that shows the keyboard focus. Each
+// control gets its object name, caption, colours and font here, and its place,
+// stacking and tab position from the stored layout (form1layout.h).
 //
 // It keeps a pointer to every control the handlers use; the window owns the
 // controls themselves. It connects nothing and handles no event: what a

@@ -38,9 +38,11 @@ kecepatan saat program dibuka; Lambat lebih mudah diikuti bila diperlihatkan di 
 <p>Centang &quot;Perbesar/Perkecil&quot; agar bangun digambar dalam perspektif: bagian yang dekat
 tampak lebih besar daripada bagian yang jauh. Perubahannya tampak begitu bangun diputar lagi. Bilah
 geser di bawah kotak centang hanya dapat dipakai selama kotak itu dicentang; bilah ini mengatur
-jarak pandang dari 100 sampai 350, dan angka di sampingnya menunjukkan jarak itu. Makin kecil
-jaraknya, makin kuat kesan perspektifnya. Setiap perubahan jarak menggambar ulang bangun dari
-tampilan awalnya.</p>
+jarak pandang dari 350 (ujung atas) sampai 100 (ujung bawah). Jaraknya tidak ditulis sebagai
+angka: letak bilah itulah yang menunjukkannya. Makin kecil jaraknya, makin kuat kesan
+perspektifnya. Setiap perubahan jarak menggambar ulang bangun dari tampilan awalnya. Dengan
+keyboard: selama kotak dicentang, bilah ini dicapai dengan Tab dan digeser dengan tombol panah
+atas dan bawah.</p>
 
 <h3>Menyimpan dan mengekspor gambar</h3>
 <p>Menu Spasiologi &rarr; Save Gambar (Ctrl+S), atau klik kanan di bidang gambar, menyimpan gambar
@@ -55,6 +57,11 @@ perintah, misalnya:</p>
 <h3>Layar penuh</h3>
 <p>Menu Spasiologi &rarr; Layar Penuh (F11) menampilkan bangun memenuhi layar, cocok untuk
 proyektor di kelas. Tekan Esc untuk kembali ke jendela biasa.</p>
+
+<h3>Bagian jendela yang aktif</h3>
+<p>Tombol keyboard selalu ditujukan ke satu bagian jendela, yang dipilih dengan Tab dan Shift+Tab.
+Bagian itu ditandai bingkai kuning: bidang gambar, kotak centang, pilihan bangun, bilah jarak,
+pilihan rotasi atau kotak teks definisi.</p>
 
 <h3>Menu</h3>
 <p>Menu dibuka dengan mouse, dengan Alt bersama huruf yang bergaris bawah, atau dengan F10.

@@ -6,6 +6,7 @@
 #include "ui/displaycheck.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
+#include "ui/programarguments.h"
 #include "ui/qtfiledialog.h"
 #include "ui/transientsettings.h"
 #include "ui/translations.h"
@@ -17,10 +18,13 @@ int main(int argc, char* argv[])
 {
     // Pictures from the command line need no display: decided before the
     // display is looked for.
-    if (commandLineRequested(argc))
+    if (commandLineRequested(argc, argv))
         return runCommandLine(argc, argv);
 
-    DisplayCheck displayCheck(argc > 0 ? argv[0] : "ruvex3d");
+    // A platform or display named with the toolkit's options is the
+    // toolkit's to reach; only without one is the environment checked.
+    DisplayCheck displayCheck(argc > 0 ? argv[0] : "ruvex3d",
+                              toolkitOptionsNameDisplay(argumentList(argc, argv)));
     if (!displayCheck.displayConfigured())
         return 1;
     QApplication app(argc, argv);

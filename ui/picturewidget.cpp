@@ -106,6 +106,14 @@ void PictureWidget::mouseMoveEvent(QMouseEvent* event)
                     static_cast<float>(at.y()));
 }
 
+void PictureWidget::mousePressEvent(QMouseEvent* event)
+{
+    QWidget::mousePressEvent(event); // the click still gives the focus
+    const QPointF at = interiorPosition(event);
+    emit mousePressed(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
+                      static_cast<float>(at.y()));
+}
+
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF at = interiorPosition(event);

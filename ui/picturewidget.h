@@ -37,12 +37,14 @@ public:
 
 signals:
     void mouseMoved(short button, short shift, float x, float y);
+    void mousePressed(short button, short shift, float x, float y);
     void mouseReleased(short button, short shift, float x, float y);
     void keyDown(short keyCode, short shift);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

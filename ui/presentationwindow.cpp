@@ -81,6 +81,20 @@ void PresentationWindow::mouseMoveEvent(QMouseEvent* event)
                     static_cast<float>(at.y));
 }
 
+void PresentationWindow::mousePressEvent(QMouseEvent* event)
+{
+    const SourcePoint at = m_picture.sourcePosition(event->position().x(), event->position().y());
+    emit mousePressed(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x),
+                      static_cast<float>(at.y));
+}
+
+void PresentationWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    const SourcePoint at = m_picture.sourcePosition(event->position().x(), event->position().y());
+    emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x),
+                       static_cast<float>(at.y));
+}
+
 namespace {
 
 bool closesPresentation(const QKeyEvent* event)
@@ -121,7 +135,7 @@ void PresentationWindow::keyPressEvent(QKeyEvent* event)
     } else if (!turnsView(event)) {
         QWidget::keyPressEvent(event);
     } else if (event->key() == Qt::Key_Home) {
-        emit mouseMoved(1, 0, 0.0f, 0.0f);
+        emit keyDown(kKeyHome, 0);
     } else {
         emit keyDown(arrowKeyCode(event->key()), shiftCode(event->modifiers()));
     }

@@ -36,6 +36,9 @@ signals:
     void mouseMoved(short button, short shift, float x, float y);
     // An arrow key, with the drawing area's key and shift codes.
     void keyDown(short keyCode, short shift);
+    // The left button going down and up, for "Putar dengan Menyeret".
+    void mousePressed(short button, short shift, float x, float y);
+    void mouseReleased(short button, short shift, float x, float y);
     void closed();
 
 protected:
@@ -43,6 +46,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -1,12 +1,12 @@
 #include "ui/savecommand.h"
 
+#include "export/bitmapfile.h"
 #include "export/osdialog.h"
 #include "export/picturepath.h"
 #include "export/savetarget.h"
-#include "ui/picturewidget.h"
+#include "ui/qtext.h"
 #include "ui/windowhandle.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -121,24 +121,10 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
     return std::nullopt;
 }
 
-QByteArray bitmapFileBytes(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    // Qt writes a 32-bit RGB image as exactly the 24-bit bitmap described.
-    if (!image.save(&buffer, "BMP"))
-        return {};
-    return bytes;
-}
-
-std::optional<QString> writeBitmapFile(const QString& path, const QImage& image)
+std::optional<QString> writeBitmapFile(const QString& path, const PixelBuffer& picture)
 {
     // Encoded in memory first, so that every failure left is the disk's.
-    const QByteArray bytes = bitmapFileBytes(image);
-    if (bytes.isEmpty())
-        return QStringLiteral("Gambar tidak dapat diubah menjadi file bitmap.");
-    return writeWholeFile(path, bytes);
+    return writeWholeFile(path, toQByteArray(bitmapFileBytes(picture)));
 }
 
 std::optional<QString> chooseTarget(QWidget* owner, const QString& chosen)
@@ -187,7 +173,7 @@ SaveCommand::Outcome SaveCommand::run(const PixelBuffer& picture)
         target = chooseTarget(m_owner, m_path);
     }
 
-    if (const auto failure = writeBitmapFile(*target, imageOf(picture))) {
+    if (const auto failure = writeBitmapFile(*target, picture)) {
         m_path.clear();
         if (const auto& report = installedPrompts().reportFailure)
             report(m_owner, *target, *failure);

@@ -17,7 +17,6 @@
 
 #include "platform/pixelbuffer.h"
 
-#include <QImage>
 #include <QString>
 
 #include <functional>
@@ -54,13 +53,9 @@ std::optional<QString> chooseTarget(QWidget* owner, const QString& chosen);
 // the reason for the failure in Indonesian (writeFailureReason).
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
 
-// `image` as a Windows bitmap file: 24 bits a pixel, no compression, rows
-// bottom-up and padded to four bytes, colours in blue-green-red order. Empty
-// when it cannot be encoded.
-QByteArray bitmapFileBytes(const QImage& image);
-
-// Writes bitmapFileBytes(image) to `path` through writeWholeFile.
-std::optional<QString> writeBitmapFile(const QString& path, const QImage& image);
+// Writes `picture` to `path` as a Windows bitmap (export/bitmapfile.h)
+// through writeWholeFile.
+std::optional<QString> writeBitmapFile(const QString& path, const PixelBuffer& picture);
 
 // Why writing `path` failed, in Indonesian, from the system's text of the
 // first failure. A cause without a translation keeps the system's text after

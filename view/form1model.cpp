@@ -14,6 +14,7 @@ namespace {
 // speed; with Shift, by ten.
 constexpr float kKeyStep = StartupDefaults::kAnimStep;
 constexpr float kShiftKeyStep = 10 * kKeyStep;
+constexpr int kLeftButton = 1;
 
 static_assert(kSweepSpeeds.back() == StartupDefaults::kAnimStep, "the sweep starts at its fastest speed");
 
@@ -86,6 +87,38 @@ void Form1Model::picDisplay_MouseMove(float x, float y)
     drawWireframe(m_grid, m_area, m_view);
     if (m_redrawn)
         m_redrawn();
+}
+
+void Form1Model::pointerMoved(int buttons, float x, float y)
+{
+    if (!m_dragToTurn) {
+        picDisplay_MouseMove(x, y);
+        return;
+    }
+    if (!m_drag || (buttons & kLeftButton) == 0)
+        return;
+    // The hover rule, relative: the travel since the press, in pointer pixels,
+    // moves the stored position as far as a pointer move would.
+    picDisplay_MouseMove(movedWithinSweep(m_drag->viewX, x - m_drag->pointerX),
+                         movedWithinSweep(m_drag->viewY, y - m_drag->pointerY));
+}
+
+void Form1Model::picDisplay_MouseDown(int button, float x, float y)
+{
+    if (m_dragToTurn && button == kLeftButton)
+        m_drag = Drag{x, y, m_view.MouseX, m_view.MouseY};
+}
+
+void Form1Model::picDisplay_MouseUp(int button, float, float)
+{
+    if (button == kLeftButton)
+        m_drag.reset();
+}
+
+void Form1Model::setDragToTurn(bool on)
+{
+    m_dragToTurn = on;
+    m_drag.reset();
 }
 
 void Form1Model::CalculateScreenPoints(float x, float y)

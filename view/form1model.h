@@ -22,6 +22,7 @@
 #include "view/keycodes.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // The animation buttons optAnim(0..2).
@@ -66,6 +67,17 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     void picDisplay_MouseMove(float x, float y);
+    // A pointer move as the front end reports it, with the buttons held
+    // (1 left, 2 right, 4 middle). Without "Putar dengan Menyeret" it is the
+    // redraw entry itself; with it, only a drag with the left button turns the
+    // solid, by the drag's travel from where it started, and a move without
+    // a button changes nothing.
+    void pointerMoved(int buttons, float x, float y);
+    void picDisplay_MouseDown(int button, float x, float y);
+    void picDisplay_MouseUp(int button, float x, float y);
+    // "Putar dengan Menyeret", off at start.
+    void setDragToTurn(bool on);
+    bool dragToTurn() const { return m_dragToTurn; }
     // The arrow keys turn the solid (Shift: ten steps) and Home goes back to
     // the start view. False for any other key, which changes nothing.
     bool picDisplay_KeyDown(int keyCode, int shift);
@@ -97,6 +109,13 @@ public:
     int speedIndex() const { return m_speedIndex; }
 
 private:
+    struct Drag {
+        float pointerX = 0.0f; // where the left button went down
+        float pointerY = 0.0f;
+        float viewX = 0.0f; // the stored position at that moment
+        float viewY = 0.0f;
+    };
+
     class Startup;
 
     PictureBox& m_area;
@@ -117,4 +136,6 @@ private:
     int m_aspectTenths = StartupDefaults::kAspectTenths;
     int m_distance = StartupDefaults::kPerspectiveScrollValue;
     int m_speedIndex = 2;
+    bool m_dragToTurn = false;
+    std::optional<Drag> m_drag;
 };

@@ -36,6 +36,12 @@ grep -q 'width="396" height="396" viewBox="0 0 396 396"' pictures/tabung.SVG || 
 grep -q '<title>RUVEX Display 3D: Tabung</title>' pictures/tabung.SVG || fail "SVG" "not the cylinder"
 run --export pictures/torus.bmp --shape 13 --scale 1
 [ "$status" -eq 0 ] && [ "$(head -c2 pictures/torus.bmp)" = "BM" ] || fail "BMP" "status $status"
+# 96 dots per inch as the window's files, not the toolkit's default without a screen.
+[ "$(od -An -tx1 -j38 -N8 pictures/torus.bmp | tr -d ' ')" = "c40e0000c40e0000" ] \
+    || fail "BMP" "resolution $(od -An -tu4 -j38 -N8 pictures/torus.bmp), expected 3780 3780"
+# The toolkit's own options are left to the toolkit.
+run -platform offscreen --export pictures/offscreen.png -style fusion
+[ "$status" -eq 0 ] && cmp -s pictures/offscreen.png pictures/bola.png || fail "toolkit options" "status $status"
 echo "ok: pictures written without a display"
 
 run --help
@@ -48,6 +54,12 @@ done
 run --version
 [ "$status" -eq 0 ] && grep -qE '^ruvex3d \(RUVEX Display 3D\) [0-9]+\.[0-9]+\.[0-9]+$' "$work/out" \
     || fail "version" "status $status"
+for option in --help --version; do
+    env -u DISPLAY "$program" "$option" >/dev/full 2>"$work/err"
+    status=$?
+    [ "$status" -eq 1 ] || fail "$option >/dev/full" "status $status, expected 1"
+    [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$option >/dev/full" "not one line on standard error"
+done
 echo "ok: help and version"
 
 # Arguments | the option the sentence must name.
@@ -90,7 +102,31 @@ for case in "${bad_cases[@]}"; do
     [ ! -s "$work/out" ] || fail "$args" "output on standard output"
     [ -z "$(ls -A "$work" | grep -vxE 'out|err|pictures')" ] || fail "$args" "a file was written"
 done
-echo "ok: ${#bad_cases[@]} wrong arguments refused with status 2, nothing written"
+
+# Refused with status 2 in one line naming "$1", nothing written: for
+# arguments that cannot pass through the word splitting above.
+refused() {
+    local named="$1"
+    shift
+    run "$@"
+    [ "$status" -eq 2 ] || fail "$*" "status $status, expected 2"
+    [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$*" "not one line on standard error"
+    grep -qF -- "$named" "$work/err" || fail "$*" "the sentence does not name $named"
+    LC_ALL=C grep -q $'[\x01-\x09\x0b-\x1f\x7f]' "$work/err" && fail "$*" "a control character reached the terminal"
+    [ -z "$(ls -A "$work" | grep -vxE 'out|err|pictures')" ] || fail "$*" "a file was written"
+}
+refused --shape --export x.png --shape $'3\n'
+refused --view --export x.png --view $'3,4\n'
+refused --perspective --export x.png --perspective $'200\n'
+refused --aspect --export x.png --aspect $'1,2\n'
+refused --scale --export x.png --scale $'2\n'
+refused '"\e]0;X\x07"' --export x.png --shape $'\e]0;X\a'
+refused '"3\n\n"' --export x.png --shape $'3\n\n'
+refused --x --export x.png --x
+refused '\xFF.png' --export $'\xff.png'
+refused '\xFE.png' --export $'\xfe.png'
+refused "-bogus" -platform offscreen -bogus
+echo "ok: ${#bad_cases[@]} + 11 wrong arguments refused with status 2, nothing written"
 
 before=$(ls pictures | wc -l)
 run --export tidak-ada/kerucut.png

@@ -32,6 +32,17 @@ check_no_display "no DISPLAY" "$program" env -u DISPLAY -u WAYLAND_DISPLAY -u QT
 check_no_display "unreachable DISPLAY" "$program" \
     env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:79 "$program"
 
+check_no_display "-display naming an unreachable display" "$program" \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" -display :79
+
+# The toolkit's standard options start the window, here on a platform that
+# needs no display: still running after three seconds, nothing refused.
+run env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    timeout 3 "$program" -platform offscreen -style fusion -geometry 500x400+10+10 -reverse
+[ "$status" -eq 124 ] || fail "toolkit options" "exit status $status, expected the window to keep running"
+grep -q "tidak dikenal" <<<"$output" && fail "toolkit options" "an option was refused"
+echo "ok: the toolkit's options start the window"
+
 links=$(mktemp -d)
 trap 'rm -rf "$links"' EXIT
 ln -s "$(realpath "$program")" "$links/ruvex3d-kelas"

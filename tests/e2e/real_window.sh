@@ -7,7 +7,8 @@ set -u
 program="$(readlink -f "$1")"
 work="$(mktemp -d)"
 full=""
-trap 'kill "$app" 2>/dev/null; [ -n "$full" ] && umount "$full" 2>/dev/null; rm -rf "$work"' EXIT
+server=""
+trap 'kill "$app" 2>/dev/null; [ -n "$server" ] && kill "$server" 2>/dev/null; [ -n "$full" ] && umount "$full" 2>/dev/null; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 ok() { echo "ok: $*"; }
@@ -41,9 +42,15 @@ move_client() {
 
 window_shown() { window=$(xdotool search --onlyvisible --name '^RUVEX Display 3D$' 2>/dev/null | head -1); [ -n "$window" ]; }
 
-# A home of its own, empty: the program must leave nothing in it.
+# A home and a temporary folder of its own, empty: the program must leave
+# nothing in them.
 home="$work/home"
-mkdir "$home"
+tmp="$work/tmp"
+mkdir "$home" "$tmp"
+export TMPDIR="$tmp"
+# Without one, the toolkit makes its runtime folder in TMPDIR, and keeps it.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 cd "$work"
 HOME="$home" XDG_CONFIG_HOME="$home" "$program" &
 app=$!
@@ -245,6 +252,8 @@ ok "Tutup Program ends the program with status 0"
 left=$(find "$home" -mindepth 1 | head -5)
 [ -z "$left" ] || fail "the program left files in the user's home: $left"
 ok "nothing left in the user's home"
+[ -z "$(ls -A "$tmp")" ] || fail "the program left in TMPDIR: $(ls -A "$tmp")"
+ok "nothing left in TMPDIR"
 
 # Without a mouse: the program again, given the focus as a desktop's window
 # manager would give it to a new window; from there on only keys.
@@ -281,6 +290,28 @@ wait_for 5 test "$(picture_hash)" = "$cone" || fail "Home did not bring back the
 xdotool key Left
 wait_for 5 picture_differs_from "$cone" || fail "the arrow keys did not turn the solid after Home"
 ok "shape chosen, turned and reset with the keys"
+# Tab reaches the distance bar once the box is ticked; a yellow ring shows
+# which control has the keys (the bar's left edge, the box's left edge).
+pixel_colour() {
+    import -window root -crop "1x1+$((client_x + $1))+$((client_y + $2))" -depth 8 txt:- 2>/dev/null \
+        | grep -o '#[0-9A-F]\{6\}'
+}
+ring_at() { [ "$(pixel_colour "$1" "$2")" = "#FFFF00" ]; }
+bar_ring() { ring_at 16 152; } # VScroll2: 115 x 32 at (16, 136)
+box_ring() { ring_at 8 108; }  # chkPerspective: 133 x 25 at (8, 96)
+! bar_ring && ! box_ring || fail "a focus ring before Tab left the drawing area"
+xdotool key Tab
+wait_for 5 box_ring || fail "no yellow ring around the focused check box ($(pixel_colour 8 108))"
+xdotool key space Tab Tab
+wait_for 5 bar_ring || fail "Tab did not reach the distance bar, or it shows no ring ($(pixel_colour 16 152))"
+box_ring && fail "the check box kept its ring"
+import -window root "$work/focus-ring.png"
+before=$(picture_hash)
+xdotool key Down
+wait_for 5 picture_differs_from "$before" || fail "the arrow key on the distance bar changed nothing"
+ok "Tab reaches the distance bar, its arrows work, a yellow ring shows the focus"
+tabs_to_picture || fail "Tab did not come back to the drawing area from the bar"
+bar_ring && fail "the bar kept its ring"
 xdotool key ctrl+s
 type_into_save_dialog "$work/kerucut" "Ctrl+S"
 wait_for 10 test -s "$work/kerucut.bmp" || fail "Ctrl+S wrote no picture"
@@ -296,4 +327,39 @@ wait "$app"
 status=$?
 [ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q"
 ok "Ctrl+Q ends the program with status 0"
+[ -z "$(ls -A "$tmp")" ] || fail "the program left in TMPDIR: $(ls -A "$tmp")"
+
+# Ended by a signal, the program still removes its settings folder from
+# TMPDIR, and ends by that signal.
+settings_folder() { compgen -G "$tmp/ruvex3d-*" >/dev/null; }
+for signal in TERM HUP; do
+    "$program" &
+    app=$!
+    wait_for 20 settings_folder || fail "no settings folder in the private TMPDIR"
+    wait_for 20 window_shown || fail "the window did not appear for SIG$signal"
+    kill -s "$signal" "$app"
+    wait_for 10 exited || fail "SIG$signal did not end the program"
+    wait "$app"
+    status=$?
+    [ "$status" -eq $((128 + $(kill -l "$signal"))) ] || fail "status $status after SIG$signal"
+    [ -z "$(ls -A "$tmp")" ] || fail "SIG$signal left in TMPDIR: $(ls -A "$tmp")"
+    ok "SIG$signal leaves nothing in TMPDIR"
+done
+
+# A lost display (its X server gone) leaves nothing either.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+exec 3>&-
+display_number() { [ -s "$work/display" ]; }
+wait_for 10 display_number || fail "the second X server did not start"
+DISPLAY=":$(head -1 "$work/display")" "$program" 2>"$work/lost.txt" &
+app=$!
+wait_for 20 settings_folder || fail "no settings folder on the second display"
+sleep 1
+kill "$server"
+wait_for 10 exited || fail "the program did not end when its display went away"
+wait "$app"
+[ -z "$(ls -A "$tmp")" ] || fail "a lost display left in TMPDIR: $(ls -A "$tmp")"
+ok "a lost display leaves nothing in TMPDIR"
 echo "all real-window checks passed"
