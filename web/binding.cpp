@@ -303,9 +303,18 @@ void timer2Tick(RuvexPage& page)
 {
     page.model().Timer2_Timer();
 }
-void mouseMove(RuvexPage& page, float x, float y)
+// Buttons as the model counts them: 1 left, 2 right, 4 middle.
+void pointerMoved(RuvexPage& page, int buttons, float x, float y)
 {
-    page.model().picDisplay_MouseMove(x, y);
+    page.model().pointerMoved(buttons, x, y);
+}
+void mouseDown(RuvexPage& page, int button, float x, float y)
+{
+    page.model().picDisplay_MouseDown(button, x, y);
+}
+void mouseUp(RuvexPage& page, int button, float x, float y)
+{
+    page.model().picDisplay_MouseUp(button, x, y);
 }
 bool keyDown(RuvexPage& page, int keyCode, int shift)
 {
@@ -353,7 +362,9 @@ EMSCRIPTEN_BINDINGS(ruvex_page)
         .function("distanceChange", &distanceChange)
         .function("timer1Tick", &timer1Tick)
         .function("timer2Tick", &timer2Tick)
-        .function("mouseMove", &mouseMove)
+        .function("pointerMoved", &pointerMoved)
+        .function("mouseDown", &mouseDown)
+        .function("mouseUp", &mouseUp)
         .function("keyDown", &keyDown)
         .function("home", &home)
         .function("speedClick", &speedClick)

@@ -109,15 +109,21 @@
         return label;
     }
 
+    // A scroll bar's Min may lie above its Max (the thumb's top or left end
+    // is Min either way); a range input's min is its left end, so a reversed
+    // bar shows lo + hi - value.
     function scrollBar(control) {
         const input = element('input', 'scrollbar');
         input.type = 'range';
         const range = control.range;
-        Object.assign(input, { min: range.min, max: range.max, step: range.smallChange, value: range.value });
+        const lo = Math.min(range.min, range.max), hi = Math.max(range.min, range.max);
+        Object.assign(input, { min: lo, max: hi, step: range.smallChange });
+        input.dataset.reversed = String(range.min > range.max);
         if (control.rect.height > control.rect.width) input.classList.add('vertical');
         input.setAttribute('aria-label', control.name);
         return input;
     }
+    const reversedValue = (input, value) => (input.dataset.reversed === 'true' ? Number(input.min) + Number(input.max) - value : value);
 
     function pictureBox(control) {
         const box = element('div', 'picturebox');
@@ -191,8 +197,8 @@
             const check = c.chkPerspective.node.querySelector('input');
             check.checked = s.perspective === 1;
             check.indeterminate = s.perspective === 2;
-            c.VScroll1.node.value = s.aspect;
-            c.VScroll2.node.value = s.distance;
+            c.VScroll1.node.value = reversedValue(c.VScroll1.node, s.aspect);
+            c.VScroll2.node.value = reversedValue(c.VScroll2.node, s.distance);
             c.VScroll2.node.disabled = !s.distanceEnabled;
             if (this.menus) this.menus.showSpeed(s.speed);
             this.schedule(s);
@@ -230,8 +236,8 @@
             }
             const check = c.chkPerspective.node.querySelector('input');
             check.addEventListener('change', () => this.call('perspectiveClick', check.checked ? 1 : 0));
-            c.VScroll1.node.addEventListener('input', (e) => this.call('aspectChange', Number(e.target.value)));
-            c.VScroll2.node.addEventListener('input', (e) => this.call('distanceChange', Number(e.target.value)));
+            c.VScroll1.node.addEventListener('input', (e) => this.call('aspectChange', reversedValue(e.target, Number(e.target.value))));
+            c.VScroll2.node.addEventListener('input', (e) => this.call('distanceChange', reversedValue(e.target, Number(e.target.value))));
         }
 
         // Pointer positions in whole CSS pixels from the picture's top-left
@@ -241,18 +247,25 @@
             return [Math.floor(event.clientX - box.left), Math.floor(event.clientY - box.top)];
         }
 
+        // Buttons as the core counts them (1 left, 2 right, 4 middle), which is
+        // the browser's `buttons` mask; a touch or a pen in contact is the left.
         wirePointer() {
             const canvas = this.canvas;
+            const buttonOf = (event) => [1, 4, 2][event.button] || 0;
             canvas.addEventListener('pointermove', (event) => {
                 const events = event.getCoalescedEvents ? event.getCoalescedEvents() : [];
                 const last = events.length ? events[events.length - 1] : event;
-                this.call('mouseMove', ...this.pointerAt(last));
+                this.call('pointerMoved', event.buttons, ...this.pointerAt(last));
             });
             canvas.addEventListener('pointerdown', (event) => {
                 canvas.focus();
                 if (event.pointerType !== 'mouse') canvas.setPointerCapture(event.pointerId);
+                this.call('mouseDown', buttonOf(event), ...this.pointerAt(event));
             });
-            canvas.addEventListener('pointerup', (event) => { if (event.button === 2) this.command('mnuSave'); });
+            canvas.addEventListener('pointerup', (event) => {
+                this.call('mouseUp', buttonOf(event), ...this.pointerAt(event));
+                if (event.button === 2) this.command('mnuSave');
+            });
             canvas.addEventListener('contextmenu', (event) => event.preventDefault());
         }
 
@@ -599,7 +612,7 @@
                 app.canvas.focus();
             },
         };
-        canvas.addEventListener('pointermove', (e) => { app.page.presentationMouseMove(e.offsetX, e.offsetY); app.update(); });
+        canvas.addEventListener('pointermove', (e) => { app.page.presentationMouseMove(Math.floor(e.offsetX), Math.floor(e.offsetY)); app.update(); });
         canvas.addEventListener('keydown', (e) => {
             const code = kKeyCodes[e.key];
             if (e.key === 'Escape') { e.preventDefault(); app.presentation.close(); }
