@@ -26,14 +26,30 @@ std::string quoted(const std::string& text)
     return "\u00ab" + text + "\u00bb";
 }
 
+// C0 and DEL as single bytes; C1 (U+0080 to U+009F, "\xc2\x80" to
+// "\xc2\x9f") and the line and paragraph separators (U+2028, U+2029) by
+// their UTF-8 forms. Lead bytes never occur inside another character's form,
+// so a match is always a whole character.
 bool hasControlCharacter(const std::string& text)
 {
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f)
+    const auto byteAt
+        = [&text](std::size_t n) { return n < text.size() ? static_cast<unsigned char>(text[n]) : 0u; };
+    for (std::size_t n = 0; n < text.size(); ++n) {
+        const unsigned byte = byteAt(n);
+        const bool c1 = byte == 0xc2 && byteAt(n + 1) >= 0x80 && byteAt(n + 1) <= 0x9f;
+        const bool separator
+            = byte == 0xe2 && byteAt(n + 1) == 0x80 && (byteAt(n + 2) == 0xa8 || byteAt(n + 2) == 0xa9);
+        if (byte < 0x20 || byte == 0x7f || c1 || separator)
             return true;
     }
     return false;
+}
+
+std::string linkLoop(const std::string& path)
+{
+    return "Tautan di jalur " + quoted(path)
+        + " berputar (menunjuk ke dirinya sendiri), sehingga tidak menuju ke file atau folder mana pun. "
+          "Pilih nama lain.";
 }
 
 // What a file that is not a regular file is, in the user's words.
@@ -124,6 +140,10 @@ SaveTarget throughLink(const std::string& path, const fs::path& chosen)
     std::error_code error;
     const fs::path leadsTo = fs::read_symlink(chosen, error);
     const fs::file_status status = fs::status(chosen, error);
+    if (error == std::errc::too_many_symbolic_link_levels) {
+        target.refusal = linkLoop(path);
+        return target;
+    }
     if (!fs::exists(status)) {
         target.refusal = quoted(path) + " adalah tautan simbolik ke " + quoted(fromPath(leadsTo))
             + ", yang tidak ada. Gambar tidak disimpan lewat tautan yang tidak menuju ke "
@@ -158,6 +178,10 @@ SaveTarget vetSaveTarget(const std::string& path, std::size_t limit)
     const fs::path chosen = toPath(path);
     std::error_code error;
     const fs::file_status own = fs::symlink_status(chosen, error);
+    if (error == std::errc::too_many_symbolic_link_levels) {
+        target.refusal = linkLoop(path); // a folder on the way leads back to itself
+        return target;
+    }
     if (own.type() == fs::file_type::not_found || own.type() == fs::file_type::none)
         return target; // a new file, in the folder chosen
     if (fs::is_symlink(own))
@@ -200,7 +224,36 @@ std::string failureCause(int error, const std::string& folder)
         return "Gambar terlalu besar untuk sistem file itu.";
     case EIO:
         return "Perangkat penyimpanan melaporkan kesalahan saat menulis.";
+    case ELOOP:
+        return linkLoop(folder.empty() ? std::string(".") : folder);
     default:
         return {};
     }
+}
+
+std::string obstacleCause(WriteObstacle obstacle, const std::string& path, const std::string& folder)
+{
+    switch (obstacle) {
+    case WriteObstacle::NameBecameLink:
+        return quoted(path)
+            + " telah diganti dengan sebuah tautan simbolik setelah nama itu diperiksa. Gambar tidak "
+              "disimpan "
+              "lewat tautan itu, karena file yang ditulis bisa berada di luar folder yang dipilih. Simpan "
+              "sekali lagi agar nama itu diperiksa kembali.";
+    case WriteObstacle::NameBecameOther:
+        return quoted(path)
+            + " telah diganti dengan sesuatu yang bukan file biasa setelah nama itu diperiksa. Gambar hanya "
+              "disimpan ke file biasa; simpan sekali lagi agar nama itu diperiksa kembali.";
+    case WriteObstacle::FolderTakesNoFiles:
+        return "Di folder " + quoted(folder)
+            + " tidak dapat dibuat file: folder itu milik sistem dan hanya memuat file buatan sistem "
+              "sendiri. Simpan di folder lain.";
+    case WriteObstacle::FolderRemoved:
+        return "Folder " + quoted(folder) + " sudah dihapus selagi gambar disimpan. Pilih folder yang ada.";
+    case WriteObstacle::WorkingFolderRemoved:
+        return "Folder kerja program ini sudah dihapus, sehingga nama file tanpa alamat lengkap tidak "
+               "menunjuk ke folder mana pun. Tulis alamat lengkap file itu, atau jalankan program dari "
+               "folder yang ada.";
+    }
+    return {};
 }

@@ -1,15 +1,17 @@
 #pragma once
 // Where a picture may be written, decided before anything is written. Every
 // command that writes a file the user named asks here first:
-// - names: no control characters, no longer than the caller's limit and the
+// - names: no control characters (C0, DEL, C1 and the line and paragraph
+//   separators), no longer than the caller's limit and the
 //   file system's (one name and the whole path, counted in UTF-8 bytes);
 // - what the name already is on disk: only a regular file may be replaced. A
 //   link counts as the file it leads to, so the question before replacing
 //   names that file; a link that leads nowhere is refused, since writing
-//   through it would create a file somewhere the user never chose. Folders,
-//   FIFOs, sockets and devices are refused, directly or through links.
+//   through it would create a file somewhere the user never chose, and so is
+//   a link that leads back to itself. Folders, FIFOs, sockets and devices are
+//   refused, directly or through links.
 // Refusals are ready to show, in Indonesian, and so are the causes of a
-// failed write (failureCause).
+// failed write (failureCause, obstacleCause).
 //
 // Plain C++ on std::filesystem; the one system limit asked for (the longest
 // name a folder allows) comes from pathconf where there is one.
@@ -51,3 +53,15 @@ std::size_t fileNameLimit(const std::string& folder);
 // Indonesian sentence; `folder` is the folder written to. Empty for a cause
 // without a translation.
 std::string failureCause(int error, const std::string& folder);
+
+// What the writer finds in its way that no error number tells apart.
+enum class WriteObstacle {
+    NameBecameLink,       // a symbolic link took the checked name's place
+    NameBecameOther,      // something not a regular file took its place
+    FolderTakesNoFiles,   // the folder exists, but its file system makes no files (/proc)
+    FolderRemoved,        // the folder was deleted
+    WorkingFolderRemoved, // the path is relative and the working folder was deleted
+};
+
+// The cause for `obstacle` met writing `path` in `folder`, in Indonesian.
+std::string obstacleCause(WriteObstacle obstacle, const std::string& path, const std::string& folder);

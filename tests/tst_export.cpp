@@ -333,3 +333,20 @@ TEST_F(Export, ADanglingLinkIsRefusedAsWhenSaving)
         << failures[0].second.toStdString();
     EXPECT_FALSE(QFileInfo::exists(elsewhere));
 }
+
+// A picture no encoder takes (one of no pixels) is a failure, not an empty
+// file reported as written.
+TEST_F(Export, APictureThatCannotBeEncodedIsToldAndWritesNothing)
+{
+    const StandaloneView view(kView);
+    const PixelBuffer none;
+    QString stored;
+    std::size_t type = 0;
+    m_dialog.choose(path(QStringLiteral("kosong.png")).toStdString(), 1);
+    EXPECT_EQ(ExportCommand(m_form.get(), stored, type).run({view.grid(), view.state(), none}),
+              ExportCommand::Outcome::Failed);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_TRUE(failures[0].second.contains(QStringLiteral("PNG"))) << failures[0].second.toStdString();
+    EXPECT_TRUE(stored.isEmpty());
+    EXPECT_TRUE(QDir(m_folder.path()).isEmpty());
+}

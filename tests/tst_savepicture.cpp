@@ -2,6 +2,7 @@
 // temporary paths, and fake message boxes.
 
 #include "tests/fakefiledialog.h"
+#include "tests/fakeprompts.h"
 #include "tests/form1controls.h"
 #include "ui/animationtimer.h"
 #include "ui/picturewidget.h"
@@ -31,32 +32,6 @@ using ruvex::win::OFN_OVERWRITEPROMPT;
 using ruvex::win::OPENFILENAME;
 
 namespace {
-
-class FakePrompts {
-public:
-    FakePrompts()
-        : m_previous(setSavePrompts({[this](QWidget*, const QString&, const QString& real) {
-                                         asked << real;
-                                         return replace;
-                                     },
-                                     [this](QWidget*, const QString& path, const QString& reason) {
-                                         failures.push_back({path, reason});
-                                     },
-                                     [this](QWidget*, const QString& path, const QString& reason) {
-                                         refusals.push_back({path, reason});
-                                     }}))
-    {
-    }
-    ~FakePrompts() { setSavePrompts(std::move(m_previous)); }
-
-    bool replace = false;
-    QStringList asked;
-    std::vector<std::pair<QString, QString>> failures;
-    std::vector<std::pair<QString, QString>> refusals;
-
-private:
-    SavePrompts m_previous;
-};
 
 QByteArray readAll(const QString& path)
 {

@@ -67,6 +67,11 @@ TEST(RefuseName, ControlCharactersAndLengthsInBytes)
              + "gam\x7f"
                "bar.bmp",
          2047, "Nama file tidak boleh memuat"},
+        {"C1 control U+0085", folder + "gam\u0085bar.bmp", 2047, "Nama file tidak boleh memuat"},
+        {"C1 control U+009B", folder + "gam\u009bbar.bmp", 2047, "Nama file tidak boleh memuat"},
+        {"line separator U+2028", folder + "gam\u2028bar.bmp", 2047, "Nama file tidak boleh memuat"},
+        {"paragraph separator U+2029", folder + "gam\u2029bar.bmp", 2047, "Nama file tidak boleh memuat"},
+        {"no-break space, en dash, euro sign", folder + "a\u00a0b\u2013c\u20ac.bmp", 2047, ""},
         {"at the caller's limit", deep + "/" + std::string(46, 'f'), 2047, ""},
         {"one byte past it", deep + "/" + std::string(47, 'f'), 2047,
          "Nama file itu terlalu panjang untuk program ini: 2048 byte, sedangkan batasnya 2047 byte"},
@@ -104,6 +109,7 @@ TEST(VetSaveTarget, OnlyRegularFilesAreWrittenAndLinksCountAsWhatTheyLeadTo)
     fs::create_symlink("/dev/null", chosen / "perangkat.bmp");
     fs::create_symlink(chosen / "fifo.bmp", chosen / "kefifo.bmp");
     fs::create_symlink(chosen / "putaran.bmp", chosen / "putaran.bmp");
+    fs::create_directory_symlink(chosen / "folderputar", chosen / "folderputar");
     const std::string realOriginal = fs::canonical(elsewhere / "asli.bmp").string();
 
     const struct {
@@ -119,7 +125,11 @@ TEST(VetSaveTarget, OnlyRegularFilesAreWrittenAndLinksCountAsWhatTheyLeadTo)
          "adalah tautan simbolik ke \u00ab" + (elsewhere / "not-a-picture.conf") + "\u00bb, yang tidak ada",
          {},
          false},
-        {"putaran.bmp", "yang tidak ada", {}, false},
+        {"putaran.bmp", "Tautan di jalur \u00ab" + (chosen / "putaran.bmp") + "\u00bb berputar", {}, false},
+        {"folderputar/x.bmp",
+         "Tautan di jalur \u00ab" + (chosen / "folderputar/x.bmp") + "\u00bb berputar",
+         {},
+         false},
         {"fifo.bmp", "adalah sebuah pipa bernama (FIFO), bukan file biasa", {}, false},
         {"kefifo.bmp", ", sebuah pipa bernama (FIFO), bukan file biasa", {}, false},
         {"perangkat.bmp", ", sebuah perangkat (device), bukan file biasa", {}, false},
@@ -157,6 +167,7 @@ TEST(FailureCause, CausesAUserMeetsAreTranslated)
 #ifdef EDQUOT
         {EDQUOT, "Kuota disk Anda sudah habis."},
 #endif
+        {ELOOP, "Tautan di jalur \u00ab/data\u00bb berputar"},
         {EXDEV, ""},
     };
     for (const auto& row : rows) {

@@ -283,7 +283,7 @@ std::optional<QString> writeRequestedPicture(const ExportRequest& request)
     if (target.refused())
         return oneLine(QString::fromStdString(target.refusal), {request.path});
     const QString real = QString::fromStdString(target.path);
-    if (const auto failure = writeWholeFile(real, pictureFile(picture, request.format, request.scale)))
+    if (const auto failure = writePictureFile(real, picture, request.format, request.scale))
         return oneLine(QStringLiteral("gambar tidak dapat ditulis ke file %1. %2").arg(real, *failure),
                        {request.path, real});
     return std::nullopt;

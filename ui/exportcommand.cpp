@@ -32,7 +32,9 @@ QByteArray pngFileBytes(const QImage& image)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    // A failed encoding leaves nothing to write, as for the bitmap.
+    if (!image.save(&buffer, "PNG"))
+        return {};
     return bytes;
 }
 
@@ -110,6 +112,20 @@ QByteArray pictureFile(const ExportView& view, PictureFormat format, int scale)
     return {};
 }
 
+std::optional<QString> writePictureFile(const QString& path, const ExportView& view, PictureFormat format,
+                                        int scale)
+{
+    // Encoded in memory first, so that every failure left is the disk's.
+    const QByteArray bytes = pictureFile(view, format, scale);
+    if (bytes.isEmpty()) {
+        const QString kind = format == PictureFormat::Bitmap ? QStringLiteral("bitmap")
+            : format == PictureFormat::Png                   ? QStringLiteral("PNG")
+                                                             : QStringLiteral("SVG");
+        return QStringLiteral("Gambar tidak dapat diubah menjadi file %1.").arg(kind);
+    }
+    return writeWholeFile(path, bytes);
+}
+
 ExportCommand::ExportCommand(QWidget* owner, QString& exportPath, std::size_t& exportType)
     : m_owner(owner)
     , m_path(exportPath)
@@ -133,7 +149,7 @@ ExportCommand::Outcome ExportCommand::run(const ExportView& view)
 
     const ExportType& type = kExportTypes[target->type];
     m_type = target->type;
-    if (const auto failure = writeWholeFile(*real, pictureFile(view, type.format, type.scale))) {
+    if (const auto failure = writePictureFile(*real, view, type.format, type.scale)) {
         m_path.clear();
         if (const auto& report = savePrompts().reportFailure)
             report(m_owner, *real, *failure);

@@ -39,6 +39,12 @@ struct ExportView {
 // hold a palette of the picture's few colours.
 QByteArray pictureFile(const ExportView& view, PictureFormat format, int scale);
 
+// Writes pictureFile(view, format, scale) whole to `path`. Nothing when it
+// is written, otherwise why not, in Indonesian; a picture that cannot be
+// encoded is such a failure, and nothing is written.
+std::optional<QString> writePictureFile(const QString& path, const ExportView& view, PictureFormat format,
+                                        int scale);
+
 class ExportCommand {
 public:
     enum class Outcome { Saved, Cancelled, Failed };

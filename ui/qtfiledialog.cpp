@@ -47,6 +47,7 @@ std::optional<std::string> fillBuffer(const std::string& text, std::uint32_t cap
 void showNotice(QWidget* dialog, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, dialog->windowTitle(), text, QMessageBox::NoButton, dialog);
+    box.setTextFormat(Qt::PlainText); // the refused name is shown as typed, never as rich text
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }

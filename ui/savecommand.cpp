@@ -7,10 +7,8 @@
 #include "ui/qtext.h"
 #include "ui/windowhandle.h"
 
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 
 #include <utility>
 
@@ -32,6 +30,7 @@ bool askToReplace(QWidget* owner, const QString& chosen, const QString& real)
         : QStringLiteral("%1 adalah tautan ke file %2, yang sudah ada.\nApakah file %2 akan diganti?")
               .arg(quoted(chosen), quoted(real));
     QMessageBox box(QMessageBox::Question, kMessageTitle, question, QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText); // a name like "<font size=7>" is shown as typed
     QPushButton* yes = box.addButton(QStringLiteral("Ya"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Tidak"), QMessageBox::NoRole);
     box.setDefaultButton(no);
@@ -43,6 +42,7 @@ bool askToReplace(QWidget* owner, const QString& chosen, const QString& real)
 void showWarning(QWidget* owner, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, kMessageTitle, text, QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
@@ -64,62 +64,7 @@ SavePrompts& installedPrompts()
     return prompts;
 }
 
-// The system error number whose text Qt gave, or 0. Qt reports a failed
-// call by that text alone; comparing with the same function's text for each
-// number finds the cause whatever the language of the system's texts.
-int errorNumberOf(const QString& systemText)
-{
-    for (int error = 1; error < 256; ++error) {
-        if (qt_error_string(error) == systemText)
-            return error;
-    }
-    return 0;
-}
-
 } // namespace
-
-QString writeFailureReason(const QString& path, const QString& systemText)
-{
-    // QSaveFile's own refusal of an existing file it may not write.
-    if (systemText == QSaveFile::tr("Existing file %1 is not writable").arg(path))
-        return QStringLiteral("File %1 dilindungi dari penulisan (hanya-baca). Hapus perlindungan itu atau "
-                              "simpan dengan nama lain.")
-            .arg(quoted(path));
-    const std::string folder = QFileInfo(path).absolutePath().toStdString();
-    const std::string cause = failureCause(errorNumberOf(systemText), folder);
-    if (!cause.empty())
-        return QString::fromStdString(cause);
-    return QStringLiteral("Penulisan file gagal karena sebab yang tidak dikenal.\nKeterangan sistem: ")
-        + systemText;
-}
-
-std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes)
-{
-    // Each failure is explained from the call that failed: a later call
-    // (the commit above all) no longer knows the system's cause. A write that
-    // stops short, as on a nearly full disk, is continued until the system
-    // says why it cannot go on.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailureReason(path, file.errorString());
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            const QString reason = writeFailureReason(path, file.errorString());
-            file.cancelWriting();
-            return reason;
-        }
-        done += written;
-    }
-    if (!file.flush()) {
-        const QString reason = writeFailureReason(path, file.errorString());
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return writeFailureReason(path, file.errorString());
-    return std::nullopt;
-}
 
 std::optional<QString> writeBitmapFile(const QString& path, const PixelBuffer& picture)
 {
@@ -164,13 +109,9 @@ SaveCommand::Outcome SaveCommand::run(const PixelBuffer& picture)
     while (!target) {
         if (!chooseFile())
             return Outcome::Cancelled;
-        std::string path = m_path.toStdString();
-        std::string extension = ".bmp";
-        ForceExtension(path, extension);
-        m_path = QString::fromStdString(path);
         // A refusal or a "no": back to the dialog with that name, so the
         // user can change it.
-        target = chooseTarget(m_owner, m_path);
+        target = forcedTarget();
     }
 
     if (const auto failure = writeBitmapFile(*target, picture)) {
@@ -180,6 +121,29 @@ SaveCommand::Outcome SaveCommand::run(const PixelBuffer& picture)
         return Outcome::Failed;
     }
     return Outcome::Saved;
+}
+
+std::optional<QString> SaveCommand::forcedTarget()
+{
+    const std::string chosen = m_path.toStdString();
+    std::string path = chosen;
+    std::string extension = ".bmp";
+    ForceExtension(path, extension);
+    // A name that starts with its first dot keeps nothing before the
+    // extension: ".tersembunyi" would become the hidden file ".bmp".
+    if (path.size() - folderOf(path).size() == extension.size()) {
+        const QString name = QString::fromStdString(chosen.substr(folderOf(chosen).size()));
+        if (const auto& refuse = installedPrompts().refuseName)
+            refuse(m_owner, m_path,
+                   QStringLiteral("Nama file %1 dimulai dengan titik, sehingga setelah akhiran .bmp dipasang "
+                                  "tidak tersisa nama apa pun (hanya %2, sebuah file tersembunyi). Tulis "
+                                  "nama sebelum titik, misalnya %3.")
+                       .arg(quoted(name), quoted(QString::fromStdString(extension)),
+                            quoted(QStringLiteral("gambar.bmp"))));
+        return std::nullopt;
+    }
+    m_path = QString::fromStdString(path);
+    return chooseTarget(m_owner, m_path);
 }
 
 bool SaveCommand::chooseFile()

@@ -1,7 +1,7 @@
 #pragma once
 // The save command's work once the animation has stopped: ask for a path in
 // the save-file dialog (starting in the folder of the last saved picture),
-// force the ".bmp" extension, vet the name that will really be written
+// force the ".bmp" extension (refusing a name it leaves empty), vet the name that will really be written
 // (export/savetarget.h), confirm replacing an existing file, and write the
 // picture as a Windows bitmap. A refused name or a "no" brings the dialog
 // back; a failed write is explained and leaves the stored path empty, as
@@ -12,10 +12,12 @@
 // path. Its messages to the user go through SavePrompts, which tests replace
 // so that no message box ever waits for a click.
 //
-// chooseTarget and writeWholeFile are the steps any command that writes a
-// file the user named can share.
+// chooseTarget and writeWholeFile (ui/wholefile.h) are the steps any command
+// that writes a file the user named can share. Every message box shows the
+// paths in it literally, never as rich text.
 
 #include "platform/pixelbuffer.h"
+#include "ui/wholefile.h"
 
 #include <QString>
 
@@ -48,19 +50,9 @@ const SavePrompts& savePrompts();
 // replaced). Nothing when the user is to choose again.
 std::optional<QString> chooseTarget(QWidget* owner, const QString& chosen);
 
-// Writes `bytes` to `path`: a file of that name is either replaced whole or
-// left untouched, never half-written. Returns nothing on success, otherwise
-// the reason for the failure in Indonesian (writeFailureReason).
-std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
-
 // Writes `picture` to `path` as a Windows bitmap (export/bitmapfile.h)
 // through writeWholeFile.
 std::optional<QString> writeBitmapFile(const QString& path, const PixelBuffer& picture);
-
-// Why writing `path` failed, in Indonesian, from the system's text of the
-// first failure. A cause without a translation keeps the system's text after
-// an Indonesian sentence.
-QString writeFailureReason(const QString& path, const QString& systemText);
 
 class SaveCommand {
 public:
@@ -75,6 +67,9 @@ public:
 
 private:
     bool chooseFile();
+    // The chosen name with ".bmp" forced, vetted and confirmed; nothing when
+    // the user is to choose again.
+    std::optional<QString> forcedTarget();
 
     QWidget* m_owner;
     QString& m_path;

@@ -140,3 +140,43 @@ run --export pictures/folder.png
 [ "$status" -eq 1 ] || fail "a folder named .png" "status $status, expected 1"
 [ "$(ls pictures | wc -l)" -eq $((before + 1)) ] || fail "write failures" "a file was written"
 echo "ok: write failures give status 1 and write nothing"
+
+# Names and folders that take no picture, each with its own Indonesian cause.
+ln -s loopdir loopdir
+ln -s self.png self.png
+mkdir gone
+no_picture_cases=(
+    "loopdir/x.png|berputar"
+    "self.png|berputar"
+    "/proc/x.png|tidak dapat dibuat file"
+    "$(printf 'ga\xc2\x85mbar.png')|karakter kendali"
+    "$(printf 'ga\xe2\x80\xa8mbar.png')|karakter kendali"
+)
+for case in "${no_picture_cases[@]}"; do
+    name="${case%|*}" cause="${case#*|}"
+    run --export "$name"
+    [ "$status" -eq 1 ] && grep -qF -- "$cause" "$work/err" || fail "$name" "status $status, expected 1 and \"$cause\""
+    grep -qE "[Ee]rror|Too many|symbolic" "$work/err" && fail "$name" "English text leaked"
+done
+(cd gone && rmdir ../gone && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --export x.png \
+    >"$work/out" 2>"$work/err")
+status=$?
+[ "$status" -eq 1 ] && grep -q "Folder kerja" "$work/err" || fail "deleted working folder" "status $status"
+echo "ok: link loops, system folders and a deleted working folder told in Indonesian"
+
+# A loop beside the program puts a link to a file elsewhere at the picture's
+# name and takes it away again. No run may write through the link.
+mkdir race elsewhere
+(while :; do ln -s "$work/elsewhere/secret.png" race/race.png 2>/dev/null; rm -f race/race.png; done) &
+racer=$!
+through=0 written=0
+for _ in $(seq 150); do
+    run --export race/race.png
+    [ "$status" -eq 0 ] && written=$((written + 1))
+    if [ -e elsewhere/secret.png ]; then through=$((through + 1)); rm -f elsewhere/secret.png; fi
+done
+kill "$racer"; wait "$racer" 2>/dev/null
+echo "race: $written of 150 runs written, $through through the link"
+[ "$through" -eq 0 ] || fail "race" "$through runs wrote through the link"
+[ "$written" -gt 0 ] || fail "race" "no run wrote its picture"
+echo "ok: a racing link is never written through"

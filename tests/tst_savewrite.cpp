@@ -1,0 +1,229 @@
+// Writing the file a picture goes to: the name is what was checked up to the
+// moment the file takes its place (links swapped in meanwhile, racing or
+// while the question is open), the causes of failures told in Indonesian
+// (a full small disk, folders that take no file), names the extension rule
+// leaves empty, and paths shown literally in the message boxes.
+
+#include "tests/fakefiledialog.h"
+#include "tests/fakeprompts.h"
+#include "ui/qtfiledialog.h"
+#include "ui/savecommand.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System);
+}
+
+PixelBuffer smallPicture()
+{
+    PixelBuffer picture;
+    picture.reset(8, 8, 0xffffffffu);
+    return picture;
+}
+
+} // namespace
+
+TEST(MessageBoxes, PathsAreShownLiterallyNotAsRichText)
+{
+    const QString name = QStringLiteral("/tmp/<font size=7 color=red>besar</font>.bmp");
+    QList<Qt::TextFormat> formats;
+    const auto closeTheNextBox = [&formats] {
+        QTimer::singleShot(0, [&formats] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                    formats << box->textFormat();
+                    box->reject();
+                }
+            }
+        });
+    };
+    const SavePrompts& prompts = savePrompts();
+    closeTheNextBox();
+    EXPECT_FALSE(prompts.confirmReplace(nullptr, name, name));
+    closeTheNextBox();
+    prompts.reportFailure(nullptr, name, QStringLiteral("sebab"));
+    closeTheNextBox();
+    prompts.refuseName(nullptr, name, QStringLiteral("sebab"));
+    QWidget dialog;
+    const FileDialogNotice notice = setFileDialogNotice({});
+    setFileDialogNotice(notice);
+    closeTheNextBox();
+    notice(&dialog, name);
+    EXPECT_EQ(formats, QList<Qt::TextFormat>(4, Qt::PlainText));
+}
+
+TEST(SaveCommandNames, ANameTheExtensionRuleLeavesEmptyIsRefused)
+{
+    QTemporaryDir folder;
+    FakeFileDialog dialog;
+    FakePrompts prompts;
+    QString stored;
+    dialog.choose(folder.filePath(QStringLiteral(".tersembunyi")).toStdString());
+    dialog.choose(folder.filePath(QStringLiteral(".a.b")).toStdString());
+    dialog.choose(folder.filePath(QStringLiteral("peta.lama")).toStdString());
+
+    EXPECT_EQ(SaveCommand(nullptr, stored).run(smallPicture()), SaveCommand::Outcome::Saved);
+
+    ASSERT_EQ(prompts.refusals.size(), 2u);
+    EXPECT_TRUE(prompts.refusals[0].second.startsWith(QStringLiteral("Nama file \u00ab.tersembunyi\u00bb")))
+        << prompts.refusals[0].second.toStdString();
+    EXPECT_EQ(dialog.calls().size(), 3u);
+    // Every other name keeps the cut at its first dot.
+    EXPECT_EQ(stored, folder.filePath(QStringLiteral("peta.bmp")));
+    EXPECT_EQ(entries(folder.path()), QStringList{QStringLiteral("peta.bmp")});
+}
+
+// The file exists when checked; while "replace?" is open it becomes a link
+// to a file elsewhere, or to one that does not exist. "Ya" must write neither.
+TEST(WriteWholeFile, ALinkSwappedInWhileTheQuestionIsOpenIsRefused)
+{
+    QTemporaryDir folder;
+    QTemporaryDir elsewhere;
+    const QString existing = elsewhere.filePath(QStringLiteral("asli.bmp"));
+    const QString missing = elsewhere.filePath(QStringLiteral("baru.bmp"));
+    writeFile(existing, "asli");
+    const QString chosen = folder.filePath(QStringLiteral("gambar.bmp"));
+    for (const QString& leadsTo : {existing, missing}) {
+        SCOPED_TRACE(leadsTo.toStdString());
+        writeFile(chosen, "lama");
+        FakeFileDialog dialog;
+        FakePrompts prompts;
+        prompts.replace = true;
+        prompts.whileAsking = [&] { QFile::remove(chosen) && QFile::link(leadsTo, chosen); };
+        dialog.choose(chosen.toStdString());
+        QString stored;
+
+        EXPECT_EQ(SaveCommand(nullptr, stored).run(smallPicture()), SaveCommand::Outcome::Failed);
+        ASSERT_EQ(prompts.failures.size(), 1u);
+        EXPECT_TRUE(prompts.failures[0].second.contains(QStringLiteral("tautan simbolik")))
+            << prompts.failures[0].second.toStdString();
+        EXPECT_EQ(readAll(existing), QByteArray("asli"));
+        EXPECT_FALSE(QFileInfo::exists(missing));
+        EXPECT_EQ(entries(folder.path()), QStringList{QStringLiteral("gambar.bmp")}); // no temporary left
+        QFile::remove(chosen);
+    }
+}
+
+// Another process's loop puts a link to a file elsewhere at the chosen name
+// and takes it away again while pictures are saved there. Whenever the link
+// is seen it is refused; it must never be written through.
+TEST(WriteWholeFile, ALinkRacingAtTheNameNeverTakesTheWriteOutsideTheFolder)
+{
+    QTemporaryDir folder;
+    QTemporaryDir elsewhere;
+    const QString chosen = folder.filePath(QStringLiteral("balapan.png"));
+    const QString secret = elsewhere.filePath(QStringLiteral("rahasia.png"));
+    const QByteArray chosenName = QFile::encodeName(chosen);
+    const QByteArray secretName = QFile::encodeName(secret);
+    FakePrompts prompts;
+    prompts.replace = true;
+    std::atomic<bool> stop = false;
+    std::thread racer([&] {
+        while (!stop) {
+            // A picture saved there is taken away too, so the link can come back.
+            symlink(secretName.constData(), chosenName.constData());
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+            unlink(chosenName.constData());
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    });
+    int written = 0;
+    int throughTheLink = 0;
+    int run = 0;
+    for (; run < 300 || (written < 10 && run < 5000); ++run) {
+        if (const auto target = chooseTarget(nullptr, chosen)) {
+            // The time the picture takes to encode between the check and the write.
+            std::this_thread::sleep_for(std::chrono::microseconds(run % 7 * 50));
+            const auto failure = writeWholeFile(*target, QByteArray(4096, 'x'));
+            written += failure ? 0 : 1;
+        }
+        if (QFile::exists(secret)) {
+            ++throughTheLink;
+            QFile::remove(secret);
+        }
+    }
+    stop = true;
+    racer.join();
+    std::printf("%d of %d saves written, %zu refused when checked, %d through the link\n", written, run,
+                prompts.refusals.size(), throughTheLink);
+    EXPECT_EQ(throughTheLink, 0);
+    EXPECT_GT(written, 0);
+    EXPECT_TRUE(entries(elsewhere.path()).isEmpty());
+}
+
+TEST(WriteWholeFile, AFullSmallDiskIsNamedAndLeavesNothing)
+{
+    QTemporaryDir disk;
+    const int mounted
+        = QProcess::execute(QStringLiteral("mount"),
+                            {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                             QStringLiteral("size=64k"), QStringLiteral("ruvex-test"), disk.path()});
+    if (mounted != 0)
+        GTEST_SKIP() << "no small tmpfs could be mounted (needs root and the right to mount)";
+    // A few KiB left, fewer than a print picture needs.
+    writeFile(disk.filePath(QStringLiteral("isi")), QByteArray(56 * 1024, 'i'));
+    const auto failure
+        = writeWholeFile(disk.filePath(QStringLiteral("kerucut.png")), QByteArray(16 * 1024, 'x'));
+    const QStringList left = entries(disk.path());
+    QProcess::execute(QStringLiteral("umount"), {disk.path()});
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_TRUE(failure->startsWith(QStringLiteral("Disk penuh"))) << failure->toStdString();
+    EXPECT_EQ(left, QStringList{QStringLiteral("isi")});
+}
+
+TEST(WriteWholeFile, FoldersThatTakeNoFileHaveTheirOwnCauses)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(
+        QFile::link(folder.filePath(QStringLiteral("putar")), folder.filePath(QStringLiteral("putar"))));
+    const auto loop = writeWholeFile(folder.filePath(QStringLiteral("putar/x.png")), "x");
+    ASSERT_TRUE(loop.has_value());
+    EXPECT_TRUE(loop->startsWith(QStringLiteral("Tautan di jalur"))) << loop->toStdString();
+    EXPECT_TRUE(loop->contains(QStringLiteral("berputar"))) << loop->toStdString();
+
+    const auto proc = writeWholeFile(QStringLiteral("/proc/x.png"), "x");
+    ASSERT_TRUE(proc.has_value());
+    EXPECT_TRUE(proc->startsWith(QStringLiteral("Di folder \u00ab/proc\u00bb tidak dapat dibuat file")))
+        << proc->toStdString();
+
+    const QString here = QDir::currentPath();
+    const QString gone = folder.filePath(QStringLiteral("dihapus"));
+    ASSERT_TRUE(QDir().mkdir(gone) && QDir::setCurrent(gone) && QDir().rmdir(gone));
+    const auto noWorkingFolder = writeWholeFile(QStringLiteral("x.png"), "x");
+    QDir::setCurrent(here);
+    ASSERT_TRUE(noWorkingFolder.has_value());
+    EXPECT_TRUE(noWorkingFolder->startsWith(QStringLiteral("Folder kerja")))
+        << noWorkingFolder->toStdString();
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Writing a whole file under the name the user chose, and telling why it
+// failed. The new contents go to a temporary file in the same folder, reach
+// the disk, and only then take the name's place, so a file of that name is
+// either replaced whole or left untouched, never half-written.
+//
+// The name is taken as it was checked (export/savetarget.h), never through a
+// symbolic link that appears there afterwards: a link, or anything but a
+// regular file, found at the name while writing is a refusal, and the final
+// rename replaces the name itself, never the file a link leads to. A link
+// the user accepted was resolved before the write, so the path given here is
+// the regular file it leads to. (On systems without POSIX calls the
+// toolkit's own whole-file writer is used, which resolves links itself.)
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Writes `bytes` to `path`. Nothing on success, otherwise the reason in
+// Indonesian.
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
+
+// Why writing `path` failed, in Indonesian, from the system's text of the
+// first failure. A cause without a translation keeps the system's text after
+// an Indonesian sentence.
+QString writeFailureReason(const QString& path, const QString& systemText);
