@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QString>
 
+#include <string_view>
+
 namespace ProgramPictures {
 
 // 234 × 396 at 4 bits per pixel, behind both about windows.
@@ -14,6 +16,9 @@ inline constexpr char kAboutBackground[] = ":/pictures/aboutback.bmp";
 inline constexpr char kContactBackground[] = ":/pictures/contactback.bmp";
 // 48, 32 and 16 pixels, each at 8 and 32 bits per pixel.
 inline constexpr char kIconFile[] = ":/pictures/ruvex3d.ico";
+
+// A picture by its name, as the layout tables give it ("aboutback.bmp").
+QString picturePath(std::string_view name);
 
 // Menu bitmap 1..8 (24 bits per pixel) and its monochrome mask. Bitmap 2 has
 // no mask: white is its transparent colour.

@@ -5,17 +5,6 @@
 
 namespace {
 
-constexpr std::array<std::string_view, kShapeCount> kCaptions = {
-    "Bola",         "Ellipsoida (2 buah)",
-    "Hyperboloida", "Kerucut",
-    "Paraboloida",  "Setengah Bola",
-    "Tabung",       "Hyperboloid",
-    "Flat surface", "Sine wave",
-    "Bendy blades", "Parabloid",
-    "Semi-sphere",  "Torus",
-    "Wheel",
-};
-
 constexpr std::array<std::string_view, 7> kDescriptions = {
     "Sebuah Bola yang titik pusatnya di P(a,b,c) dan Jari-jarinya r. Adalah Tempat Kedudukan "
     "Titik-Titik yang Berjarak r dari P",
@@ -143,7 +132,7 @@ std::string_view shapeCaption(int index)
 {
     if (index < 0 || index >= kShapeCount)
         return {};
-    return kCaptions[static_cast<std::size_t>(index)];
+    return kShapeCaptions[static_cast<std::size_t>(index)];
 }
 
 std::optional<std::string_view> shapeDescription(int index)

@@ -9,6 +9,7 @@
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -18,7 +19,19 @@ inline constexpr int kShapeCount = 15;
 // a full-precision value of pi.
 inline constexpr double kDegreesToRadians = 0.01745329277777778;
 
-// Button captions of Option1(0..14).
+// Button captions of Option1(0..14), also read by the main window's layout
+// table (view/form1layout.h).
+inline constexpr std::array<std::string_view, kShapeCount> kShapeCaptions = {
+    "Bola",         "Ellipsoida (2 buah)",
+    "Hyperboloida", "Kerucut",
+    "Paraboloida",  "Setengah Bola",
+    "Tabung",       "Hyperboloid",
+    "Flat surface", "Sine wave",
+    "Bendy blades", "Parabloid",
+    "Semi-sphere",  "Torus",
+    "Wheel",
+};
+
 std::string_view shapeCaption(int index);
 
 // The definition shown for shapes 0..6; none for the others.

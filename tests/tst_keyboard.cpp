@@ -5,7 +5,7 @@
 
 #include "fakefiledialog.h"
 #include "tests/form1controls.h"
-#include "ui/helptext.h"
+#include "view/helptext.h"
 #include "ui/helpwindow.h"
 #include "ui/picturewidget.h"
 #include "ui/storedrangescrollbar.h"

@@ -14,6 +14,20 @@ QFont fontOf(const QStringList& families, double pointSize)
 
 } // namespace
 
+QFont fontOf(const ControlFont& font)
+{
+    if (font.family == "Times New Roman")
+        return timesNewRomanFont(font.pointSize, font.italic);
+    if (font.family == "Tahoma")
+        return tahomaFont(font.pointSize, font.bold);
+    QFont sansSerif = msSansSerifFont(font.pointSize);
+    if (font.bold)
+        sansSerif.setBold(true);
+    if (font.italic)
+        sansSerif.setItalic(true);
+    return sansSerif;
+}
+
 QFont timesNewRomanFont(double pointSize, bool italic)
 {
     QFont font = fontOf({"Times New Roman", "Liberation Serif"}, pointSize);

@@ -1,12 +1,10 @@
 #include "ui/form1controls.h"
 
 #include "pictures/programpictures.h"
-#include "surface/shapecatalogue.h"
 #include "surface/startup.h"
 #include "ui/animationtimer.h"
 #include "ui/focusoutline.h"
 #include "ui/fonts.h"
-#include "ui/form1layout.h"
 #include "ui/form1menubitmaps.h"
 #include "ui/menubitmapcontrol.h"
 #include "ui/picturewidget.h"
@@ -14,6 +12,8 @@
 #include "ui/qtext.h"
 #include "ui/storedrangescrollbar.h"
 #include "ui/twips.h"
+#include "view/form1layout.h"
+#include "view/form1menus.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -30,16 +30,37 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace {
 
-const QColor kYellow = qColorOf(ruvex::win::kYellow);
-const QColor kBlackColor = qColorOf(ruvex::win::kBlack);
-const QColor kWhiteColor = qColorOf(ruvex::win::kWhite);
-const QColor kBlueColor = qColorOf(ruvex::win::kBlue);
+// The controls made so far, by their names in the layout table.
+using ControlMap = std::map<std::string_view, QWidget*>;
+// Each control array's button group, by the array's name.
+using ButtonGroups = std::map<std::string_view, QButtonGroup*>;
 
-constexpr int kFirstStandardShape = 7; // buttons from here on are the extra figures
+// A layout colour as this toolkit shows it: the system colours are the
+// application's default palette.
+QColor qColourOf(const ControlColour& colour)
+{
+    const QPalette defaults = QApplication::palette();
+    switch (colour.source) {
+    case ColourSource::ButtonFace:
+        return defaults.color(QPalette::Window);
+    case ColourSource::ButtonText:
+        return defaults.color(QPalette::WindowText);
+    case ColourSource::WindowBackground:
+        return defaults.color(QPalette::Base);
+    case ColourSource::WindowText:
+        return defaults.color(QPalette::Text);
+    case ColourSource::Rgb:
+    case ColourSource::Unset:
+        break;
+    }
+    return qColorOf(colour.rgb);
+}
 
 // Text in `text` on a `background`, for labels, frames and buttons. Check
 // boxes and option buttons keep their white indicators with a black mark.
@@ -65,24 +86,14 @@ void setTextBoxColours(QWidget* widget, const QColor& text, const QColor& backgr
     widget->setPalette(palette);
 }
 
-void setYellowOnBlack(QWidget* widget)
-{
-    setColours(widget, kYellow, kBlackColor);
-}
-
-QString controlArrayName(const char* name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 void setUpWindow(QMainWindow& window)
 {
-    window.setObjectName(QStringLiteral("Form1"));
-    window.setWindowTitle(QStringLiteral("RUVEX Display 3D"));
+    window.setObjectName(toQString(Form1Layout::kName));
+    window.setWindowTitle(toQString(Form1Layout::kCaption));
     window.setWindowIcon(ProgramPictures::programIcon());
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    window.setFont(msSansSerifFont());
+    window.setFont(fontOf(Form1Layout::kFont));
 }
 
 QWidget* createClientArea(QMainWindow& window)
@@ -91,128 +102,185 @@ QWidget* createClientArea(QMainWindow& window)
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twipsToPixels(Form1Layout::kClientWidth), twipsToPixels(Form1Layout::kClientHeight));
     QPalette clientPalette = client->palette();
-    clientPalette.setColor(QPalette::Window, kBlackColor);
+    clientPalette.setColor(QPalette::Window, qColourOf(Form1Layout::kBackColour));
     client->setPalette(clientPalette);
     client->setAutoFillBackground(true);
     window.setCentralWidget(client);
     return client;
 }
 
-void createDescriptionBox(Form1Controls& ui, QWidget* client)
-{
-    ui.Text1 = new QPlainTextEdit(QStringLiteral("Text1"), client);
-    ui.Text1->setObjectName(QStringLiteral("Text1"));
-    ui.Text1->setFont(timesNewRomanFont(12));
-    setTextBoxColours(ui.Text1, kYellow, kBlackColor);
-    ui.Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ui.Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Nothing reads the box back; students may select and copy a definition.
-    ui.Text1->setReadOnly(true);
-    ui.Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-}
-
-void createPerspectiveControls(Form1Controls& ui, QWidget* client)
-{
-    ui.chkPerspective = new QCheckBox(QStringLiteral("Perbesar/Perkecil"), client);
-    ui.chkPerspective->setObjectName(QStringLiteral("chkPerspective"));
-    setYellowOnBlack(ui.chkPerspective);
-
-    ui.frmPerspec = new QGroupBox(client);
-    ui.frmPerspec->setObjectName(QStringLiteral("frmPerspec"));
-    setYellowOnBlack(ui.frmPerspec);
-
-    ui.VScroll2
-        = new StoredRangeScrollBar(350, 100, 10, 10, StartupDefaults::kPerspectiveScrollValue, ui.frmPerspec);
-    ui.VScroll2->setObjectName(QStringLiteral("VScroll2"));
-    // Reached by Tab like the other controls (only while enabled); the toolkit's
-    // scroll bars take no focus of their own.
-    ui.VScroll2->setFocusPolicy(Qt::TabFocus);
-    ui.VScroll2->setEnabled(false);
-
-    ui.LabPerspec = new QLabel(QStringLiteral("LabPerspec"), ui.frmPerspec);
-    ui.LabPerspec->setObjectName(QStringLiteral("LabPerspec"));
-    ui.LabPerspec->setFont(timesNewRomanFont(14.25));
-    setYellowOnBlack(ui.LabPerspec);
-}
-
-void createShapeFrame(Form1Controls& ui, QWidget* client)
-{
-    ui.Frame1 = new QGroupBox(QStringLiteral("BANGUN RUANG"), client);
-    ui.Frame1->setObjectName(QStringLiteral("Frame1"));
-    setYellowOnBlack(ui.Frame1);
-
-    // The toolkit's automatic grouping would take every radio button below the
-    // window, shape buttons and animation buttons alike, as one group; each
-    // control array is its own group.
-    auto* group = new QButtonGroup(ui.Frame1);
-    for (int index = 0; index < kShapeButtonCount; ++index) {
-        auto* button = new QRadioButton(toQString(shapeCaption(index)), ui.Frame1);
-        group->addButton(button, index);
-        button->setObjectName(controlArrayName("Option1", index));
-        if (index < kFirstStandardShape)
-            setYellowOnBlack(button);
-        else
-            setColours(button, kBlueColor, button->palette().color(QPalette::Button));
-        ui.Option1[static_cast<std::size_t>(index)] = button;
-    }
-}
-
-void createAnimationButtons(Form1Controls& ui, QWidget* client)
-{
-    auto* label1 = new QLabel(QStringLiteral("Rotasi Bangun"), client);
-    label1->setObjectName(QStringLiteral("Label1"));
-    setYellowOnBlack(label1);
-
-    const std::array<const char*, kAnimButtonCount> captions = {"Vertikal", "Horizontal", "Stop Rotasi"};
-    auto* group = new QButtonGroup(client);
-    for (int index = 0; index < kAnimButtonCount; ++index) {
-        auto* button = new QRadioButton(toQString(captions[static_cast<std::size_t>(index)]), client);
-        group->addButton(button, index);
-        button->setObjectName(controlArrayName("optAnim", index));
-        setYellowOnBlack(button);
-        ui.optAnim[static_cast<std::size_t>(index)] = button;
-    }
-}
-
-// The white rules above and below the animation buttons.
+// The white rules above and below the animation buttons, under every control.
 void createRules(QWidget* client)
 {
+    const QColor colour = qColourOf(Form1Layout::kLineColour);
     for (const LinePlacement& line : Form1Layout::kLines) {
         auto* rule = new QWidget(client);
         rule->setObjectName(toQString(line.name));
-        setColours(rule, kWhiteColor, kWhiteColor);
-        // A line of width w is laid around its centre line.
-        const int x = twipsToPixels(line.x1);
-        const int y = twipsToPixels(line.y) - line.widthPixels / 2;
-        rule->setGeometry(x, y, twipsToPixels(line.x2) - x, line.widthPixels);
+        setColours(rule, colour, colour);
+        rule->setGeometry(qRectOf(horizontalLineRect(line.x1, line.y, line.x2, line.widthPixels)));
     }
 }
 
-void createDrawingArea(Form1Controls& ui, QWidget* client)
+QPlainTextEdit* createTextBox(const ControlDescription& control, QWidget* container)
 {
-    ui.picDisplay = new PictureWidget(client);
-    ui.picDisplay->setObjectName(QStringLiteral("picDisplay"));
-
-    // Covered by the drawing area; kept because the stored layout has it.
-    auto* label3 = new QLabel(client);
-    label3->setObjectName(QStringLiteral("Label3"));
-    setColours(label3, kBlackColor, kBlueColor);
+    auto* box = new QPlainTextEdit(toQString(control.caption), container);
+    box->setVerticalScrollBarPolicy(control.scrollBars == ScrollBars::Vertical ? Qt::ScrollBarAlwaysOn
+                                                                               : Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (control.locked) {
+        // Nothing reads the box back; students may select and copy a definition.
+        box->setReadOnly(true);
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+    return box;
 }
 
-void createAspectControls(Form1Controls& ui, QWidget* client)
+// The toolkit's automatic grouping would take every radio button below the
+// window, shape buttons and animation buttons alike, as one group; each
+// control array is its own group.
+QRadioButton* createOptionButton(const ControlDescription& control, QWidget* container, ButtonGroups& groups)
 {
-    ui.frmAspect = new QGroupBox(QStringLiteral("Aspect"), client);
-    ui.frmAspect->setObjectName(QStringLiteral("frmAspect"));
-    // Default colours, not the window's yellow on black.
-    const QPalette defaults = QApplication::palette();
-    setColours(ui.frmAspect, defaults.color(QPalette::WindowText), defaults.color(QPalette::Window));
+    auto* button = new QRadioButton(toQString(control.caption), container);
+    QButtonGroup*& group = groups[controlArrayName(control.name)];
+    if (!group)
+        group = new QButtonGroup(container);
+    group->addButton(button, controlArrayIndex(control.name));
+    return button;
+}
 
-    ui.VScroll1 = new StoredRangeScrollBar(16, 0, 1, 1, StartupDefaults::kAspectTenths, ui.frmAspect);
-    ui.VScroll1->setObjectName(QStringLiteral("VScroll1"));
+QWidget* createScrollBar(const ControlDescription& control, QWidget* container)
+{
+    const ScrollRange& range = control.range;
+    auto* bar = new StoredRangeScrollBar(range.min, range.max, range.smallChange, range.largeChange,
+                                         range.value, container);
+    // The toolkit's scroll bars take no focus of their own.
+    if (control.scrollBarTabStop)
+        bar->setFocusPolicy(Qt::TabFocus);
+    return bar;
+}
 
-    ui.LabAspect = new QLabel(QStringLiteral("LabAspect"), ui.frmAspect);
-    ui.LabAspect->setObjectName(QStringLiteral("LabAspect"));
-    setColours(ui.LabAspect, defaults.color(QPalette::Text), defaults.color(QPalette::Base));
+QWidget* createWidget(const ControlDescription& control, QWidget* container, ButtonGroups& groups)
+{
+    switch (control.kind) {
+    case ControlKind::Label:
+        return new QLabel(toQString(control.caption), container);
+    case ControlKind::TextBox:
+        return createTextBox(control, container);
+    case ControlKind::CheckBox:
+        return new QCheckBox(toQString(control.caption), container);
+    case ControlKind::Frame:
+        return new QGroupBox(toQString(control.caption), container);
+    case ControlKind::OptionButton:
+        return createOptionButton(control, container, groups);
+    case ControlKind::ScrollBar:
+        return createScrollBar(control, container);
+    case ControlKind::PictureBox:
+        return new PictureWidget(container);
+    }
+    return nullptr;
+}
+
+Qt::Alignment qAlignmentOf(TextAlignment alignment)
+{
+    switch (alignment) {
+    case TextAlignment::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case TextAlignment::Centre:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case TextAlignment::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// What every control takes from its row besides what its kind needs. Only
+// what differs from the window's is set, so the rest follows the window.
+void applyDescription(QWidget* widget, const ControlDescription& control)
+{
+    widget->setObjectName(toQString(control.name));
+    widget->setGeometry(
+        twipsRect(control.place.left, control.place.top, control.place.width, control.place.height));
+    if (control.font != Form1Layout::kFont)
+        widget->setFont(fontOf(control.font));
+    if (control.foreColour.source != ColourSource::Unset
+        || control.backColour.source != ColourSource::Unset) {
+        const QColor text = qColourOf(control.foreColour);
+        const QColor background = qColourOf(control.backColour);
+        if (control.kind == ControlKind::TextBox)
+            setTextBoxColours(widget, text, background);
+        else
+            setColours(widget, text, background);
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget); label && control.alignment != TextAlignment::Left)
+        label->setAlignment(qAlignmentOf(control.alignment));
+    if (!control.enabled)
+        widget->setEnabled(false);
+    if (!control.visible)
+        widget->setVisible(false);
+}
+
+struct TabStop {
+    int index;
+    QWidget* widget;
+};
+
+void setTabOrder(std::vector<TabStop> tabStops)
+{
+    std::sort(tabStops.begin(), tabStops.end(),
+              [](const TabStop& a, const TabStop& b) { return a.index < b.index; });
+    for (std::size_t n = 1; n < tabStops.size(); ++n)
+        QWidget::setTabOrder(tabStops[n - 1].widget, tabStops[n].widget);
+}
+
+// Made in the table's order, bottom first, so each control lies over those
+// before it; a frame is made before the controls inside it.
+ControlMap createControls(QWidget* client)
+{
+    ControlMap controls;
+    ButtonGroups groups;
+    std::vector<TabStop> tabStops;
+    for (const ControlDescription& control : Form1Layout::kControls) {
+        QWidget* container = control.container.empty() ? client : controls.at(control.container);
+        QWidget* widget = createWidget(control, container, groups);
+        applyDescription(widget, control);
+        controls[control.name] = widget;
+        if (control.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
+            tabStops.push_back({control.tabIndex, widget});
+    }
+    setTabOrder(std::move(tabStops));
+    return controls;
+}
+
+template <class Control> Control* find(const ControlMap& controls, std::string_view name)
+{
+    auto* control = qobject_cast<Control*>(controls.at(name));
+    Q_ASSERT(control);
+    return control;
+}
+
+std::string memberName(std::string_view array, int index)
+{
+    return std::string(array) + '(' + std::to_string(index) + ')';
+}
+
+void keepControlHandles(Form1Controls& ui, const ControlMap& controls)
+{
+    ui.Text1 = find<QPlainTextEdit>(controls, "Text1");
+    ui.chkPerspective = find<QCheckBox>(controls, "chkPerspective");
+    ui.frmPerspec = find<QGroupBox>(controls, "frmPerspec");
+    ui.VScroll2 = find<StoredRangeScrollBar>(controls, "VScroll2");
+    ui.LabPerspec = find<QLabel>(controls, "LabPerspec");
+    ui.Frame1 = find<QGroupBox>(controls, "Frame1");
+    for (int index = 0; index < kShapeButtonCount; ++index)
+        ui.Option1[static_cast<std::size_t>(index)]
+            = find<QRadioButton>(controls, memberName("Option1", index));
+    for (int index = 0; index < kAnimButtonCount; ++index)
+        ui.optAnim[static_cast<std::size_t>(index)]
+            = find<QRadioButton>(controls, memberName("optAnim", index));
+    ui.picDisplay = find<PictureWidget>(controls, "picDisplay");
+    ui.frmAspect = find<QGroupBox>(controls, "frmAspect");
+    ui.VScroll1 = find<StoredRangeScrollBar>(controls, "VScroll1");
+    ui.LabAspect = find<QLabel>(controls, "LabAspect");
 }
 
 AnimationTimer* createTimer(QMainWindow& window, const char* name)
@@ -231,76 +299,66 @@ void createTimers(Form1Controls& ui, QMainWindow& window)
     ui.Timer2->setInterval(0);
 }
 
-QMenu* addMenu(QMainWindow& window, const char* name, const char* caption)
+QMenu* addMenu(QMainWindow& window, QMenu* parent, const MenuEntry& entry)
 {
-    QMenu* menu = window.menuBar()->addMenu(toQString(caption));
-    menu->setObjectName(QLatin1String(name));
-    menu->menuAction()->setObjectName(QLatin1String(name));
+    const QString caption = toQString(entry.caption);
+    QMenu* menu = parent ? parent->addMenu(caption) : window.menuBar()->addMenu(caption);
+    menu->setObjectName(toQString(entry.name));
+    menu->menuAction()->setObjectName(toQString(entry.name));
     return menu;
 }
 
-QAction* addItem(QMenu* menu, const char* name, const char* caption)
+// Checkable items of one menu are exclusive, as the speeds are.
+QAction* addItem(QMenu* menu, const MenuEntry& entry)
 {
-    QAction* item = menu->addAction(toQString(caption));
-    item->setObjectName(QLatin1String(name));
+    QAction* item = menu->addAction(toQString(entry.caption));
+    item->setObjectName(toQString(entry.name));
+    if (!entry.shortcut.empty())
+        item->setShortcut(QKeySequence(toQString(entry.shortcut), QKeySequence::PortableText));
+    if (entry.checkable) {
+        auto* group = menu->findChild<QActionGroup*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!group)
+            group = new QActionGroup(menu);
+        item->setCheckable(true);
+        group->addAction(item);
+        if (entry.checked)
+            item->setChecked(true);
+    }
     return item;
 }
 
-void addSeparator(QMenu* menu, const char* name)
+std::map<std::string_view, QAction*> createMenuEntries(QMainWindow& window)
 {
-    menu->addSeparator()->setObjectName(QLatin1String(name));
-}
-
-// "Kecepatan Rotasi": three exclusive items, "Cepat" checked as the sweep
-// starts at that speed.
-void addSpeedMenu(Form1Controls& ui, QMenu* file)
-{
-    QMenu* speed = file->addMenu(QStringLiteral("&Kecepatan Rotasi"));
-    speed->setObjectName(QStringLiteral("mnuKecepatan"));
-    speed->menuAction()->setObjectName(QStringLiteral("mnuKecepatan"));
-    auto* group = new QActionGroup(speed);
-    const std::array<const char*, kSpeedItemCount> captions = {"&Lambat", "&Sedang", "&Cepat"};
-    for (int index = 0; index < kSpeedItemCount; ++index) {
-        QAction* item = speed->addAction(toQString(captions[static_cast<std::size_t>(index)]));
-        item->setObjectName(controlArrayName("mnuSpeed", index));
-        item->setCheckable(true);
-        group->addAction(item);
-        ui.mnuSpeed[static_cast<std::size_t>(index)] = item;
+    std::map<std::string_view, QAction*> items;
+    std::array<QMenu*, Form1Menus::kMaxLevel + 1> openMenus{};
+    for (const MenuEntry& entry : Form1Menus::kEntries) {
+        QMenu* parent = entry.level > 0 ? openMenus[static_cast<std::size_t>(entry.level - 1)] : nullptr;
+        if (entry.kind == MenuEntryKind::Menu)
+            openMenus[static_cast<std::size_t>(entry.level)] = addMenu(window, parent, entry);
+        else if (entry.kind == MenuEntryKind::Separator)
+            parent->addSeparator()->setObjectName(toQString(entry.name));
+        else
+            items[entry.name] = addItem(parent, entry);
     }
-    ui.mnuSpeed.back()->setChecked(true);
+    return items;
 }
 
 void createMenus(Form1Controls& ui, QMainWindow& window)
 {
-    QMenu* file = addMenu(window, "mF", "&Spasiologi");
-    ui.mnuSave = addItem(file, "mnuSave", "Save Gambar");
-    ui.mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    // Ends in an ellipsis, "…", given as its UTF-8 bytes: the command asks first.
-    ui.mnuExport = addItem(file, "mnuExport", "Ekspor Gambar\xe2\x80\xa6");
-    ui.mnuExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    addSeparator(file, "mnuSepView");
-    ui.mnuHome = addItem(file, "mnuHome", "&Tampilan Awal");
-    ui.mnuHome->setShortcut(QKeySequence(Qt::Key_Home));
-    addSpeedMenu(ui, file);
-    ui.mnuFullScreen = addItem(file, "mnuFullScreen", "Layar Penuh");
-    ui.mnuFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
-    addSeparator(file, "zbrk");
-    ui.mnuExit = addItem(file, "mnuExit", "Tutup Program");
-    ui.mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-    QMenu* information = addMenu(window, "MnunInformasi", "&Informasi Display RUVEX");
-    ui.MnuFungsi = addItem(information, "MnuFungsi", "Fungsi");
-    ui.MnuSasaran = addItem(information, "MnuSasaran", "Sasaran ");
-    addSeparator(information, "Mnuchar");
-    ui.MnuTerimakasih = addItem(information, "MnuTerimakasih", "Ucapan Terimakasih");
-
-    QMenu* help = addMenu(window, "MnuHelputama", "&Help");
-    ui.MnuPetunjuk = addItem(help, "MnuPetunjuk", "&Petunjuk Penggunaan");
-    ui.MnuPetunjuk->setShortcut(QKeySequence(Qt::Key_F1));
-    addSeparator(help, "Mnuchar1");
-    ui.Mnu = addItem(help, "Mnu", "Contact");
-    addSeparator(help, "Mnuchar2");
-    ui.MnuInfodancredit = addItem(help, "MnuInfodancredit", "Info");
+    const std::map<std::string_view, QAction*> items = createMenuEntries(window);
+    ui.mnuSave = items.at("mnuSave");
+    ui.mnuExport = items.at("mnuExport");
+    ui.mnuHome = items.at("mnuHome");
+    for (int index = 0; index < kSpeedItemCount; ++index)
+        ui.mnuSpeed[static_cast<std::size_t>(index)] = items.at(memberName("mnuSpeed", index));
+    ui.mnuFullScreen = items.at("mnuFullScreen");
+    ui.mnuExit = items.at("mnuExit");
+    ui.MnuFungsi = items.at("MnuFungsi");
+    ui.MnuSasaran = items.at("MnuSasaran");
+    ui.MnuTerimakasih = items.at("MnuTerimakasih");
+    ui.MnuPetunjuk = items.at("MnuPetunjuk");
+    ui.Mnu = items.at("Mnu");
+    ui.MnuInfodancredit = items.at("MnuInfodancredit");
 }
 
 void createMenuBitmaps(QMainWindow& window)
@@ -310,51 +368,17 @@ void createMenuBitmaps(QMainWindow& window)
     ctxHookMenu1->ReadProperties(ctxHookMenu1Settings());
 }
 
-struct TabStop {
-    int index;
-    QWidget* widget;
-};
-
-void setTabOrder(std::vector<TabStop> tabStops)
-{
-    std::sort(tabStops.begin(), tabStops.end(),
-              [](const TabStop& a, const TabStop& b) { return a.index < b.index; });
-    for (std::size_t n = 1; n < tabStops.size(); ++n)
-        QWidget::setTabOrder(tabStops[n - 1].widget, tabStops[n].widget);
-}
-
-void applyStoredLayout(QWidget* client)
-{
-    std::vector<TabStop> tabStops;
-    for (const ControlPlacement& placement : Form1Layout::kControls) {
-        auto* widget = client->findChild<QWidget*>(toQString(placement.name));
-        Q_ASSERT(widget);
-        widget->setGeometry(twipsRect(placement.left, placement.top, placement.width, placement.height));
-        // The table lists controls bottom first.
-        widget->raise();
-        if (placement.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
-            tabStops.push_back({placement.tabIndex, widget});
-    }
-    setTabOrder(std::move(tabStops));
-}
-
 } // namespace
 
 Form1Controls::Form1Controls(QMainWindow& window)
 {
     setUpWindow(window);
     QWidget* client = createClientArea(window);
-    createDescriptionBox(*this, client);
-    createPerspectiveControls(*this, client);
-    createShapeFrame(*this, client);
-    createAnimationButtons(*this, client);
     createRules(client);
-    createDrawingArea(*this, client);
-    createAspectControls(*this, client);
+    keepControlHandles(*this, createControls(client));
     createTimers(*this, window);
     createMenus(*this, window);
     createMenuBitmaps(window);
-    applyStoredLayout(client);
     new FocusOutline(client, picDisplay); // the drawing area draws its own frame
 
     // Fixed size: the client area plus whatever the menu bar needs.

@@ -2,9 +2,10 @@
 
 #include "ui/centring.h"
 #include "ui/fonts.h"
-#include "ui/helptext.h"
 #include "ui/qtcolours.h"
 #include "ui/qtext.h"
+#include "view/helptext.h"
+#include "view/infowindowlayout.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr QSize kClientSize(560, 480);
+constexpr QSize kClientSize(kHelpClientWidth, kHelpClientHeight);
 
 void setYellowOnBlack(QWidget* widget)
 {
@@ -34,8 +35,8 @@ void setYellowOnBlack(QWidget* widget)
 HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmPetunjuk"));
-    setWindowTitle(QStringLiteral("Petunjuk Penggunaan RUVEX Display 3D"));
+    setObjectName(toQString(kHelpWindowName));
+    setWindowTitle(toQString(kHelpCaption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setModal(false);
@@ -49,10 +50,10 @@ HelpWindow::HelpWindow(QWidget* parent)
     // Read by scrolling: the keys page through the text instead of moving a
     // cursor, and Enter is left to the OK button.
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_text->setFont(timesNewRomanFont(11));
+    m_text->setFont(timesNewRomanFont(kHelpTextPointSize));
     m_text->setHtml(toQString(kHelpText));
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(toQString(InfoWindowTexts::kOkCaption), this);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);

@@ -1,5 +1,6 @@
 #include "ui/infowindow.h"
 
+#include "pictures/programpictures.h"
 #include "ui/fonts.h"
 #include "ui/qtcolours.h"
 #include "ui/qtext.h"
@@ -40,7 +41,7 @@ InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
     setPalette(colours);
     setAutoFillBackground(true);
     if (!layout.picture.empty())
-        m_picture = QPixmap(toQString(layout.picture));
+        m_picture = QPixmap(ProgramPictures::picturePath(layout.picture));
 
     createOkButton();
     createLabel();
@@ -50,7 +51,7 @@ InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
 
 void InfoWindow::createOkButton()
 {
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(toQString(InfoWindowTexts::kOkCaption), this);
     m_ok->setObjectName(toQString(m_layout.okButton.name));
     m_ok->setGeometry(placementRect(m_layout.okButton));
     if (m_layout.aboutWindow) {
@@ -68,7 +69,9 @@ void InfoWindow::createLabel()
     m_label->setGeometry(placementRect(m_layout.label));
     m_label->setWordWrap(true);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label->setFont(timesNewRomanFont(9.75, m_layout.labelItalic));
+    ControlFont font = InfoWindowTexts::kLabelFont;
+    font.italic = m_layout.labelItalic;
+    m_label->setFont(fontOf(font));
     if (m_layout.labelColours != LabelColours::Default) {
         QPalette colours = m_label->palette();
         colours.setColor(QPalette::Window, qColorOf(ruvex::win::kWhite));
@@ -99,10 +102,8 @@ void InfoWindow::paintEvent(QPaintEvent*)
         painter.drawPixmap(0, 0, m_picture);
     for (const ColouredLine& line : m_layout.lines) {
         const LinePlacement& p = line.placement;
-        // A line of width w is laid around its centre line.
-        const int x = twipsToPixels(p.x1);
-        const int y = twipsToPixels(p.y) - p.widthPixels / 2;
-        painter.fillRect(x, y, twipsToPixels(p.x2) - x, p.widthPixels, QColor::fromRgb(line.rgb));
+        painter.fillRect(qRectOf(horizontalLineRect(p.x1, p.y, p.x2, p.widthPixels)),
+                         QColor::fromRgb(line.rgb));
     }
 }
 

@@ -9,7 +9,7 @@
 // unloaded(); who keeps the windows decides what that means (InfoWindows
 // destroys them). The window knows nothing of menus or of the main window.
 
-#include "ui/infowindowlayout.h"
+#include "view/infowindowlayout.h"
 
 #include <QDialog>
 #include <QPixmap>

@@ -9,7 +9,7 @@
 // It does not decide which command opens which window (the main window's
 // menu handlers do) nor how a window behaves inside (InfoWindow).
 
-#include "ui/infowindowlayout.h"
+#include "view/infowindowlayout.h"
 
 #include <QObject>
 #include <QPointer>

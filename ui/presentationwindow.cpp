@@ -3,6 +3,8 @@
 #include "platform/picturebox.h"
 #include "surface/viewstate.h"
 #include "ui/picturewidget.h"
+#include "ui/qtext.h"
+#include "view/form1layout.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -20,7 +22,7 @@ PresentationWindow::PresentationWindow(const PointGrid& grid, const ViewState& v
     , m_area(area)
 {
     setObjectName(QStringLiteral("frmPresentation"));
-    setWindowTitle(QString::fromUtf8("RUVEX Display 3D \xe2\x80\x93 Layar Penuh"));
+    setWindowTitle(toQString(Form1Layout::kFullScreenCaption));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel comes from the picture.

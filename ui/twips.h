@@ -1,22 +1,16 @@
 #pragma once
-// Stored layouts measure in twips; the screen at 96 dots per inch has 15
-// twips to a pixel.
+// The layout's twips (view/twips.h) as toolkit rectangles.
+
+#include "view/twips.h"
 
 #include <QRect>
 
-inline constexpr int kTwipsPerPixel = 15;
-
-constexpr int twipsToPixels(int twips)
+inline QRect qRectOf(const PixelRect& rect)
 {
-    return twips / kTwipsPerPixel;
-}
-
-constexpr int pixelsToTwips(int pixels)
-{
-    return pixels * kTwipsPerPixel;
+    return {rect.x, rect.y, rect.width, rect.height};
 }
 
 inline QRect twipsRect(int left, int top, int width, int height)
 {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+    return qRectOf(twipsToPixelRect(left, top, width, height));
 }

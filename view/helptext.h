@@ -5,6 +5,15 @@
 
 #include <string_view>
 
+// The window that shows it, on the desktop and in the page alike: its name,
+// caption and client size in pixels.
+inline constexpr std::string_view kHelpWindowName = "frmPetunjuk";
+inline constexpr std::string_view kHelpCaption = "Petunjuk Penggunaan RUVEX Display 3D";
+inline constexpr int kHelpClientWidth = 560;
+inline constexpr int kHelpClientHeight = 480;
+// Times New Roman, yellow on black like the main window.
+inline constexpr double kHelpTextPointSize = 11;
+
 // clang-format off
 inline constexpr std::string_view kHelpText = R"(
 <h2>Petunjuk Penggunaan RUVEX Display 3D</h2>

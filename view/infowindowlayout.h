@@ -10,8 +10,7 @@
 // dialogs (Dialog, Dialog1, Dialog2) only hide on OKButton and keep their
 // place; Esc does nothing there.
 
-#include "pictures/programpictures.h"
-#include "ui/form1layout.h"
+#include "view/form1layout.h"
 
 #include <array>
 #include <cstdint>
@@ -41,7 +40,7 @@ struct InfoWindowLayout {
     int clientWidth = 0;
     int clientHeight = 0;
     InfoBackground background = InfoBackground::ButtonFace;
-    std::string_view picture; // a resource path drawn at the top-left corner, or ""
+    std::string_view picture; // the name of a program picture drawn at the top-left corner, or ""
     // cmdOK of an about window (default and cancel button, unloads), or
     // OKButton of a dialog (neither, hides).
     bool aboutWindow = false;
@@ -54,6 +53,15 @@ struct InfoWindowLayout {
 };
 
 namespace InfoWindowTexts {
+
+// The OK button's caption in every information window and the help window.
+inline constexpr std::string_view kOkCaption = "OK";
+// The text label's font; the row says whether it is italic.
+inline constexpr ControlFont kLabelFont{"Times New Roman", 9.75, false, false};
+// The pictures behind the windows, by their names among the program's
+// pictures (pictures/programpictures.h).
+inline constexpr std::string_view kAboutPicture = "aboutback.bmp";
+inline constexpr std::string_view kContactPicture = "contactback.bmp";
 
 // What the program is for; it ends without a full stop.
 inline constexpr std::string_view kFunction
@@ -92,17 +100,17 @@ inline constexpr std::array kAudienceLines = {
 // clang-format off
 inline constexpr std::array kWindows = {
     InfoWindowLayout{InfoWindowId::frmAbout, "frmAbout", "MnuFungsi", "Fungsi RUVEX Display 3D", 6015, 5910,
-                     InfoBackground::White, ProgramPictures::kAboutBackground, true,
+                     InfoBackground::White, InfoWindowTexts::kAboutPicture, true,
                      ControlPlacement{"cmdOK", 4560, 2160, 1260, 345, 0},
                      ControlPlacement{"lblTitle", 2760, 240, 3165, 2160, 1}, LabelColours::BlackOnWhite, true,
                      InfoWindowTexts::kFunction, {}},
     InfoWindowLayout{InfoWindowId::frmAbout1, "frmAbout1", "MnuSasaran", "Sasaran RUVEX Display 3D", 6015,
-                     5910, InfoBackground::White, ProgramPictures::kAboutBackground, true,
+                     5910, InfoBackground::White, InfoWindowTexts::kAboutPicture, true,
                      ControlPlacement{"cmdOK", 4320, 1440, 1260, 345, 0},
                      ControlPlacement{"lblTitle", 2880, 240, 3045, 1680, 1}, LabelColours::BlackOnWhite,
                      false, InfoWindowTexts::kAudience, kAudienceLines},
     InfoWindowLayout{InfoWindowId::Dialog, "Dialog", "Mnu", "Contact Me", 6750, 5490, InfoBackground::ButtonFace,
-                     ProgramPictures::kContactBackground, false,
+                     InfoWindowTexts::kContactPicture, false,
                      ControlPlacement{"OKButton", 1800, 1560, 1215, 375, 0},
                      ControlPlacement{"Label1", 120, 120, 2895, 1815, 1}, LabelColours::WhiteBackground, false,
                      InfoWindowTexts::kContact, {}},

@@ -1,0 +1,140 @@
+// The window description the page reads: well-formed JSON throughout, strings
+// escaped, and a few values checked where a wrong unit or a lost member would
+// show (pixels, not twips; the menu tree; the information windows).
+
+#include "view/jsonwriter.h"
+#include "view/windowdescription.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// A strict reader of JSON's grammar that only says whether `text` is one
+// well-formed value with nothing after it.
+class JsonChecker {
+public:
+    explicit JsonChecker(std::string_view text)
+        : m_text(text)
+    {
+    }
+
+    bool wellFormed() { return value() && (skipSpace(), m_at == m_text.size()); }
+
+private:
+    void skipSpace()
+    {
+        while (m_at < m_text.size() && std::isspace(static_cast<unsigned char>(m_text[m_at])))
+            ++m_at;
+    }
+    bool take(char c)
+    {
+        skipSpace();
+        if (m_at < m_text.size() && m_text[m_at] == c)
+            return ++m_at, true;
+        return false;
+    }
+    bool string()
+    {
+        if (!take('"'))
+            return false;
+        while (m_at < m_text.size() && m_text[m_at] != '"') {
+            if (static_cast<unsigned char>(m_text[m_at]) < 0x20)
+                return false;
+            m_at += m_text[m_at] == '\\' ? 2 : 1;
+        }
+        return take('"');
+    }
+    bool literal()
+    {
+        const std::size_t start = m_at;
+        while (m_at < m_text.size()
+               && std::string_view("-+.eE0123456789truefalsn").find(m_text[m_at]) != std::string_view::npos)
+            ++m_at;
+        return m_at > start;
+    }
+    template <class Member> bool sequence(char close, Member member)
+    {
+        if (take(close))
+            return true;
+        do {
+            if (!member())
+                return false;
+        } while (take(','));
+        return take(close);
+    }
+    bool value()
+    {
+        skipSpace();
+        if (take('{'))
+            return sequence('}', [this] { return string() && take(':') && value(); });
+        if (take('['))
+            return sequence(']', [this] { return value(); });
+        return m_text.substr(m_at, 1) == "\"" ? string() : literal();
+    }
+
+    std::string_view m_text;
+    std::size_t m_at = 0;
+};
+
+bool wellFormed(std::string_view text)
+{
+    return JsonChecker(text).wellFormed();
+}
+
+} // namespace
+
+TEST(JsonWriter, EscapesQuotesBackslashesAndControlCharactersAndPassesUtf8)
+{
+    EXPECT_EQ(jsonString("a\"b\\c\n\x01"), R"j("a\"b\\c\u000a\u0001")j");
+    EXPECT_EQ(jsonString("Ekspor Gambar\xe2\x80\xa6"), "\"Ekspor Gambar\xe2\x80\xa6\"");
+
+    JsonWriter json;
+    json.beginObject().field("n", 1).field("size", 8.25).key("list").beginArray();
+    json.value(true).beginObject().endObject().beginArray().endArray().value("x");
+    json.endArray().endObject();
+    EXPECT_EQ(json.text(), R"j({"n":1,"size":8.25,"list":[true,{},[],"x"]})j");
+}
+
+TEST(WindowDescription, IsOneWellFormedDocumentWithTheWindowInPixels)
+{
+    const std::string json = windowDescriptionJson();
+    ASSERT_TRUE(wellFormed(json));
+    EXPECT_FALSE(wellFormed(json + "}")) << "the checker must refuse what is not JSON";
+
+    const auto has = [&json](std::string_view part) { return json.find(part) != std::string::npos; };
+    EXPECT_TRUE(has(R"j("window":{"name":"Form1","caption":"RUVEX Display 3D")j"));
+    EXPECT_TRUE(has(R"j("width":559,"height":511,"backColor":"#000000")j"));
+    EXPECT_TRUE(has(R"j("name":"picDisplay","kind":"pictureBox","container":"",)j"
+                    R"j("rect":{"x":152,"y":104,"width":400,"height":402},"tabIndex":0)j"));
+    EXPECT_TRUE(
+        has(R"j("kind":"checkBox","container":"","rect":{"x":8,"y":96,"width":133,"height":25},)j"
+            R"j("tabIndex":2,"caption":"Perbesar/Perkecil","foreColor":"#ffff00","backColor":"#000000")j"));
+    EXPECT_TRUE(has(R"j("name":"Option1(7)","kind":"optionButton","container":"Frame1")j"));
+    EXPECT_TRUE(has(R"j("range":{"min":350,"max":100,"smallChange":10,"largeChange":10,"value":150})j"));
+    EXPECT_TRUE(has(R"j("name":"Line1","rect":{"x":8,"y":375,"width":128,"height":2},"color":"#ffffff")j"));
+}
+
+TEST(WindowDescription, HoldsTheMenuTreeAndEveryOtherWindow)
+{
+    const std::string json = windowDescriptionJson();
+    const auto has = [&json](std::string_view part) { return json.find(part) != std::string::npos; };
+    EXPECT_TRUE(has(R"j("menus":[{"name":"mF","kind":"menu","caption":"&Spasiologi","items":[)j"
+                    R"j({"name":"mnuSave","kind":"item","caption":"Save Gambar","shortcut":"Ctrl+S")j"));
+    EXPECT_TRUE(has(R"j("name":"mnuKecepatan","kind":"menu","caption":"&Kecepatan Rotasi","items":[)j"
+                    R"j({"name":"mnuSpeed(0)","kind":"item","caption":"&Lambat","shortcut":"",)j"
+                    R"j("checkable":true,"checked":false})j"));
+    EXPECT_TRUE(has(R"j("checked":true}]},{"name":"mnuFullScreen")j"))
+        << "the submenu closes before the next item";
+    EXPECT_TRUE(has(R"j({"name":"Mnuchar2","kind":"separator"},{"name":"MnuInfodancredit")j"));
+    EXPECT_TRUE(has(R"j({"name":"frmAbout","menuItem":"MnuFungsi","caption":"Fungsi RUVEX Display 3D",)j"
+                    R"j("width":401,"height":394,"backColor":"#ffffff","picture":"aboutback.bmp")j"));
+    EXPECT_TRUE(
+        has(R"j({"name":"Line1(1)","rect":{"x":8,"y":392,"width":370,"height":1},"color":"#808080"})j"));
+    EXPECT_TRUE(
+        has(R"j("helpWindow":{"name":"frmPetunjuk","caption":"Petunjuk Penggunaan RUVEX Display 3D")j"));
+    EXPECT_TRUE(has(R"j(\u000a<h2>Petunjuk Penggunaan RUVEX Display 3D</h2>\u000a)j"));
+}

@@ -1,0 +1,241 @@
+#include "view/windowdescription.h"
+
+#include "view/form1layout.h"
+#include "view/form1menus.h"
+#include "view/helptext.h"
+#include "view/infowindowlayout.h"
+#include "view/jsonwriter.h"
+#include "view/twips.h"
+
+#include <span>
+
+namespace {
+
+std::string hexColour(ruvex::win::ColorRef colour)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    const std::uint32_t pixel = ruvex::win::pixelOf(colour);
+    std::string text = "#";
+    for (int shift = 20; shift >= 0; shift -= 4)
+        text += kHex[pixel >> shift & 0xF];
+    return text;
+}
+
+std::string_view sourceName(ColourSource source)
+{
+    constexpr std::string_view names[]
+        = {"unset", "rgb", "buttonFace", "buttonText", "windowBackground", "windowText"};
+    return names[static_cast<int>(source)];
+}
+
+// "#rrggbb"; a system colour also names itself, so the page may follow its
+// own theme instead.
+void writeColour(JsonWriter& json, std::string_view name, const ControlColour& colour)
+{
+    if (colour.source == ColourSource::Unset)
+        return;
+    const bool system = colour.source != ColourSource::Rgb;
+    json.field(name, hexColour(system ? systemColourValue(colour.source) : colour.rgb));
+    if (system)
+        json.field(std::string(name) + "System", sourceName(colour.source));
+}
+
+void writeRect(JsonWriter& json, const PixelRect& rect)
+{
+    json.key("rect").beginObject();
+    json.field("x", rect.x).field("y", rect.y).field("width", rect.width).field("height", rect.height);
+    json.endObject();
+}
+
+void writeFont(JsonWriter& json, const ControlFont& font)
+{
+    json.key("font").beginObject();
+    json.field("family", font.family).field("size", font.pointSize);
+    json.field("bold", font.bold).field("italic", font.italic);
+    json.endObject();
+}
+
+void writeLine(JsonWriter& json, const LinePlacement& line, ruvex::win::ColorRef colour)
+{
+    json.beginObject().field("name", line.name);
+    writeRect(json, horizontalLineRect(line.x1, line.y, line.x2, line.widthPixels));
+    json.field("color", hexColour(colour)).endObject();
+}
+
+std::string_view kindName(ControlKind kind)
+{
+    constexpr std::string_view names[]
+        = {"label", "textBox", "checkBox", "frame", "optionButton", "scrollBar", "pictureBox"};
+    return names[static_cast<int>(kind)];
+}
+
+std::string_view alignmentName(TextAlignment alignment)
+{
+    constexpr std::string_view names[] = {"left", "right", "centre"};
+    return names[static_cast<int>(alignment)];
+}
+
+void writeKindDetails(JsonWriter& json, const ControlDescription& control)
+{
+    if (control.kind == ControlKind::TextBox) {
+        json.field("scrollBars", control.scrollBars == ScrollBars::Vertical ? "vertical" : "none");
+        json.field("locked", control.locked);
+    }
+    if (control.kind == ControlKind::ScrollBar) {
+        const ScrollRange& range = control.range;
+        json.key("range").beginObject().field("min", range.min).field("max", range.max);
+        json.field("smallChange", range.smallChange).field("largeChange", range.largeChange);
+        json.field("value", range.value).endObject();
+        json.field("tabStop", control.scrollBarTabStop);
+    }
+}
+
+void writeControl(JsonWriter& json, const ControlDescription& control)
+{
+    json.beginObject().field("name", control.name).field("kind", kindName(control.kind));
+    json.field("container", control.container);
+    const TwipsBox& place = control.place;
+    writeRect(json, twipsToPixelRect(place.left, place.top, place.width, place.height));
+    json.field("tabIndex", control.tabIndex).field("caption", control.caption);
+    writeColour(json, "foreColor", control.foreColour);
+    writeColour(json, "backColor", control.backColour);
+    writeFont(json, control.font);
+    json.field("alignment", alignmentName(control.alignment));
+    json.field("enabled", control.enabled).field("visible", control.visible);
+    writeKindDetails(json, control);
+    json.endObject();
+}
+
+void writeWindow(JsonWriter& json)
+{
+    json.key("window").beginObject();
+    json.field("name", Form1Layout::kName).field("caption", Form1Layout::kCaption);
+    json.field("fullScreenCaption", Form1Layout::kFullScreenCaption);
+    json.field("width", twipsToPixels(Form1Layout::kClientWidth));
+    json.field("height", twipsToPixels(Form1Layout::kClientHeight));
+    writeColour(json, "backColor", Form1Layout::kBackColour);
+    writeFont(json, Form1Layout::kFont);
+    json.endObject();
+}
+
+void writeControls(JsonWriter& json)
+{
+    json.key("controls").beginArray();
+    for (const ControlDescription& control : Form1Layout::kControls)
+        writeControl(json, control);
+    json.endArray();
+    json.key("lines").beginArray();
+    for (const LinePlacement& line : Form1Layout::kLines)
+        writeLine(json, line, Form1Layout::kLineColour.rgb);
+    json.endArray();
+}
+
+// Writes the entries of one menu, from `entries`' front up to the first entry
+// above `level`; returns how many it took.
+std::size_t writeMenuEntries(JsonWriter& json, std::span<const MenuEntry> entries, int level)
+{
+    constexpr std::string_view kinds[] = {"menu", "item", "separator"};
+    std::size_t taken = 0;
+    while (taken < entries.size() && entries[taken].level == level) {
+        const MenuEntry& entry = entries[taken++];
+        json.beginObject().field("name", entry.name).field("kind", kinds[static_cast<int>(entry.kind)]);
+        if (entry.kind != MenuEntryKind::Separator)
+            json.field("caption", entry.caption);
+        if (entry.kind == MenuEntryKind::Item) {
+            json.field("shortcut", entry.shortcut);
+            json.field("checkable", entry.checkable).field("checked", entry.checked);
+        }
+        if (entry.kind == MenuEntryKind::Menu) {
+            json.key("items").beginArray();
+            taken += writeMenuEntries(json, entries.subspan(taken), level + 1);
+            json.endArray();
+        }
+        json.endObject();
+    }
+    return taken;
+}
+
+void writeMenus(JsonWriter& json)
+{
+    json.key("menus").beginArray();
+    writeMenuEntries(json, Form1Menus::kEntries, 0);
+    json.endArray();
+}
+
+void writeInfoLabel(JsonWriter& json, const InfoWindowLayout& window)
+{
+    const ControlPlacement& label = window.label;
+    json.key("label").beginObject().field("name", label.name);
+    writeRect(json, twipsToPixelRect(label.left, label.top, label.width, label.height));
+    const bool opaque = window.labelColours != LabelColours::Default;
+    const ControlColour text
+        = window.labelColours == LabelColours::BlackOnWhite ? Form1Layout::kBlack : kButtonText;
+    writeColour(json, "foreColor", text);
+    if (opaque)
+        writeColour(json, "backColor", Form1Layout::kWhite);
+    json.field("backStyle", opaque ? "opaque" : "transparent");
+    ControlFont font = InfoWindowTexts::kLabelFont;
+    font.italic = window.labelItalic;
+    writeFont(json, font);
+    json.field("wordWrap", true).field("text", window.text).endObject();
+}
+
+// cmdOK of an about window is its default and cancel button and unloads it;
+// OKButton of a dialog is neither and hides it.
+void writeInfoOkButton(JsonWriter& json, const InfoWindowLayout& window)
+{
+    const ControlPlacement& ok = window.okButton;
+    json.key("ok").beginObject().field("name", ok.name).field("caption", InfoWindowTexts::kOkCaption);
+    writeRect(json, twipsToPixelRect(ok.left, ok.top, ok.width, ok.height));
+    json.field("default", window.aboutWindow).field("cancel", window.aboutWindow);
+    json.field("onClick", window.aboutWindow ? "unload" : "hide").endObject();
+}
+
+void writeInfoWindow(JsonWriter& json, const InfoWindowLayout& window)
+{
+    json.beginObject().field("name", window.name).field("menuItem", window.menuItem);
+    json.field("caption", window.caption);
+    json.field("width", twipsToPixels(window.clientWidth))
+        .field("height", twipsToPixels(window.clientHeight));
+    writeColour(json, "backColor",
+                window.background == InfoBackground::White ? Form1Layout::kWhite : kButtonFace);
+    json.field("picture", window.picture);
+    writeInfoOkButton(json, window);
+    writeInfoLabel(json, window);
+    json.key("lines").beginArray();
+    for (const ColouredLine& line : window.lines) {
+        // The lines' colours are 0xRRGGBB; the writer takes 0x00BBGGRR.
+        const std::uint32_t rgb = line.rgb;
+        writeLine(json, line.placement, (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF));
+    }
+    json.endArray().endObject();
+}
+
+void writeInfoWindows(JsonWriter& json)
+{
+    json.key("infoWindows").beginArray();
+    for (const InfoWindowLayout& window : InfoWindowLayouts::kWindows)
+        writeInfoWindow(json, window);
+    json.endArray();
+}
+
+} // namespace
+
+std::string windowDescriptionJson()
+{
+    JsonWriter json;
+    json.beginObject();
+    writeWindow(json);
+    writeControls(json);
+    writeMenus(json);
+    writeInfoWindows(json);
+    json.key("helpWindow").beginObject();
+    json.field("name", kHelpWindowName).field("caption", kHelpCaption);
+    json.field("width", kHelpClientWidth).field("height", kHelpClientHeight);
+    json.field("foreColor", hexColour(ruvex::win::kYellow)).field("backColor", hexColour(ruvex::win::kBlack));
+    writeFont(json, ControlFont{"Times New Roman", kHelpTextPointSize, false, false});
+    json.field("okCaption", InfoWindowTexts::kOkCaption).field("text", kHelpText);
+    json.endObject();
+    json.endObject();
+    return json.text();
+}
