@@ -8,12 +8,9 @@
 // model, or a read of its state.
 
 #include "view/form1model.h"
-#if __has_include("view/windowdescription.h")
 #include "view/windowdescription.h"
-#else
-#include "web/devdescription.h"
-#endif
 
+#include "export/bitmapfile.h"
 #include "export/picturepath.h"
 #include "export/picturetypes.h"
 #include "export/savetarget.h"
@@ -22,10 +19,6 @@
 #include "view/presentationpicture.h"
 #include "view/scaledwireframe.h"
 #include "view/wireframelines.h"
-#if __has_include("export/bitmapfile.h")
-#include "export/bitmapfile.h"
-#define RUVEX_HAS_BITMAP_FILE 1
-#endif
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -197,11 +190,7 @@ public:
     // The files the page downloads, made as the desktop makes them.
     emscripten::val bitmapFile()
     {
-#ifdef RUVEX_HAS_BITMAP_FILE
         m_file = bitmapFileBytes(m_model.area().Image());
-#else
-        m_file.clear();
-#endif
         return bytesView(m_file);
     }
     std::string svgFile() const
@@ -232,10 +221,7 @@ public:
         m_presenting = true;
         redrawPresentation();
     }
-    void closePresentation()
-    {
-        m_presenting = false;
-    }
+    void closePresentation() { m_presenting = false; }
     emscripten::val presentationPixels()
     {
         copyRgba(m_presentation.image(), m_file);
@@ -248,14 +234,8 @@ public:
         m_model.picDisplay_MouseMove(static_cast<float>(point.x), static_cast<float>(point.y));
     }
 
-    int pictureWidth() const
-    {
-        return m_model.area().Image().width();
-    }
-    int pictureHeight() const
-    {
-        return m_model.area().Image().height();
-    }
+    int pictureWidth() const { return m_model.area().Image().width(); }
+    int pictureHeight() const { return m_model.area().Image().height(); }
 
 private:
     PictureBox m_area;
