@@ -93,3 +93,27 @@ test('Ekspor Gambar: the SVG is the desktop\'s, byte for byte', { skip: !haveNat
     assert.ok(fs.readFileSync(await download.path()).equals(fs.readFileSync(file)));
     fs.rmSync(dir, { recursive: true, force: true });
 });
+
+test('Layar Penuh (F11) shows the core\'s presentation picture at the screen\'s scale; Esc returns', async (t) => {
+    const session = await openPage();
+    t.after(() => session.close());
+    const { page } = session;
+    await page.locator('#picDisplay').focus();
+    await page.keyboard.press('F11');
+    const shown = await page.evaluate(() => {
+        const canvas = document.querySelector('.presentation canvas');
+        const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+        const core = window.ruvexPage.page.presentationPixels();
+        let differing = 0;
+        for (let n = 0; n < data.length; ++n) if (data[n] !== core[n]) ++differing;
+        return { width: canvas.width, height: canvas.height, differing, inner: [innerWidth, innerHeight] };
+    });
+    assert.deepStrictEqual([shown.width, shown.height], shown.inner);
+    assert.strictEqual(shown.differing, 0);
+    // The middle of the screen is the middle of the drawing area.
+    await page.mouse.move(shown.width / 2, shown.height / 2);
+    const middle = await page.evaluate(() => JSON.parse(window.ruvexPage.page.state()));
+    assert.deepStrictEqual([middle.pointerX, middle.pointerY], [198, 198]);
+    await page.keyboard.press('Escape');
+    assert.strictEqual(await page.locator('.presentation').count(), 0);
+});
