@@ -24,6 +24,8 @@ async function openPage(options = {}) {
         args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
                '--disable-component-update', '--disable-sync'],
     });
+    // A browser without WebAssembly, as far as the page can tell.
+    if (options.withoutWebAssembly) await context.addInitScript(() => { delete globalThis.WebAssembly; });
     const refused = [];
     await context.route('**/*', (route) => {
         const url = route.request().url();
@@ -36,7 +38,7 @@ async function openPage(options = {}) {
     page.on('pageerror', (error) => errors.push(String(error)));
     const started = Date.now();
     await page.goto('file://' + pagePath);
-    await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
+    if (options.waitReady !== false) await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
     const loadMs = Date.now() - started;
     return {
         context, page, refused, errors, loadMs,

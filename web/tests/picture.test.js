@@ -119,3 +119,12 @@ test('at a device-pixel ratio of 2 each picture pixel is a sharp 2 x 2 block', a
     });
     assert.strictEqual(mismatches, 0);
 });
+
+test('a browser without WebAssembly is told in Indonesian what the page needs', async (t) => {
+    const session = await openPage({ withoutWebAssembly: true, waitReady: false });
+    t.after(() => session.close());
+    const needs = session.page.locator('#needs');
+    await needs.waitFor({ state: 'visible' });
+    assert.match(await needs.textContent(), /memerlukan peramban yang mendukung JavaScript dan WebAssembly/);
+    assert.ok(await session.page.locator('#Form1').isHidden());
+});
