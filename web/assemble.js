@@ -29,7 +29,9 @@ const parts = {
     '@ICON@': images['ruvex3d.ico'] || 'data:,',
     '@PICTURES@': scriptText(JSON.stringify(images)),
     '@CORE@': scriptText(read(coreScript)),
-    '@SCRIPT@': scriptText(read(path.join(webDir, 'ruvex3d.js'))),
+    // The page's script, in one function scope so nothing leaks into the page's globals.
+    '@SCRIPT@': scriptText(`'use strict';\n(function () {\n${['ruvex3d.js', 'menus.js', 'files.js']
+        .map((name) => read(path.join(webDir, name))).join('\n')}})();\n`),
 };
 // One pass, so nothing inserted is read as a placeholder again.
 const page = read(path.join(webDir, 'ruvex3d.html')).replace(/@(STYLE|ICON|PICTURES|CORE|SCRIPT)@/g, (key) => parts[key]);
