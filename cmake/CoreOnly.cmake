@@ -9,3 +9,8 @@ include(CTest)
 if(BUILD_TESTING)
     add_subdirectory(tests)
 endif()
+
+# Built with emscripten, the page comes with the core (web/).
+if(EMSCRIPTEN)
+    add_subdirectory(web)
+endif()

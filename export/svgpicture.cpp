@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -105,9 +106,23 @@ void appendGroup(std::string& svg, const std::vector<WireframePolyline>& lines, 
 std::string svgNumber(float value)
 {
     std::array<char, 64> text{};
+#if defined(__cpp_lib_to_chars)
     const auto result
         = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     std::string number(text.data(), result.ptr);
+#else
+    // A C++ library without floating-point to_chars (the WebAssembly build's):
+    // the fewest decimals that read back as the same single. For the drawing's
+    // coordinates (below 2^24 in size) that is the text to_chars writes; the
+    // locale there is always "C", so the point is a point.
+    std::string number;
+    for (int decimals = 0; decimals < 48; ++decimals) {
+        std::snprintf(text.data(), text.size(), "%.*f", decimals, static_cast<double>(value));
+        number = text.data();
+        if (std::strtof(text.data(), nullptr) == value)
+            break;
+    }
+#endif
     return number == "-0" ? "0" : number;
 }
 

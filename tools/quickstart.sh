@@ -3,7 +3,8 @@
 # then runs the viewer ("run") or the whole test suite ("test").
 #
 #   bash tools/quickstart.sh run     # build and start RUVEX Display 3D
-#   bash tools/quickstart.sh test    # build and run every test
+#   bash tools/quickstart.sh test    # build and run every test, the page's too
+#   bash tools/quickstart.sh web     # build the page, build-web/ruvex3d.html
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -40,11 +41,24 @@ test)
     fi
     configure
     cmake --build "$build" -j"$(nproc)"
-    cd "$build"
-    exec ctest --output-on-failure -j"$(nproc)"
+    status=0
+    (cd "$build" && ctest --output-on-failure -j"$(nproc)") || status=1
+    # The page: the core's tests under node, the page's in Chromium against
+    # this build's command line.
+    RUVEX_NATIVE_PROGRAM="$build/ruvex3d" RUVEX_PICTURES_DIR="$build/pictures/generated" \
+        bash "$here/tools/web_build.sh" "$here/build-web" || status=1
+    (cd "$here/build-web" && ctest --output-on-failure) || status=1
+    exit "$status"
+    ;;
+web)
+    # The program's pictures are drawn by the desktop build's generator.
+    install_missing "${build_packages[@]}"
+    configure
+    cmake --build "$build" --target viewer_pictures -j"$(nproc)"
+    RUVEX_PICTURES_DIR="$build/pictures/generated" bash "$here/tools/web_build.sh" "$here/build-web"
     ;;
 *)
-    echo "usage: bash tools/quickstart.sh run|test" >&2
+    echo "usage: bash tools/quickstart.sh run|test|web" >&2
     exit 2
     ;;
 esac

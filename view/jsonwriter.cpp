@@ -1,6 +1,8 @@
 #include "view/jsonwriter.h"
 
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 
 std::string jsonString(std::string_view text)
 {
@@ -98,8 +100,20 @@ JsonWriter& JsonWriter::value(double number)
     beforeValue();
     // Shortest form that reads back, with a decimal point whatever the locale.
     char digits[32];
+#if defined(__cpp_lib_to_chars)
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
     m_text.append(digits, end);
+#else
+    // A C++ library without floating-point to_chars (the WebAssembly
+    // build's): the fewest significant digits that read back as the same
+    // number; its locale is always "C".
+    for (int precision = 1; precision <= 17; ++precision) {
+        std::snprintf(digits, sizeof digits, "%.*g", precision, number);
+        if (std::strtod(digits, nullptr) == number)
+            break;
+    }
+    m_text += digits;
+#endif
     return *this;
 }
 

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds the program for the browser with Debian's emscripten: the core and
+# its unit tests (run under node through ctest, as the Windows check runs them
+# under Wine) and the page, one self-contained file <build>/ruvex3d.html.
+#
+#   bash tools/web_build.sh [build-folder]      # default: build-web
+#
+# Installs what is missing from Debian first (as root, or through sudo), and
+# the browser tests' driver from npm, pinned by web/package-lock.json. The
+# page's tests compare its pictures with the desktop command line's: they
+# use RUVEX_NATIVE_PROGRAM (default build/ruvex3d) and are skipped without it;
+# the pictures come from RUVEX_PICTURES_DIR (default build/pictures/generated).
+# Only builds; `ctest --test-dir <build-folder>` runs the tests.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$here/build-web}"
+jobs="${RUVEX_JOBS:-2}"
+native="${RUVEX_NATIVE_PROGRAM:-$here/build/ruvex3d}"
+# The program's pictures, drawn by the desktop build (a Qt program draws them).
+pictures="${RUVEX_PICTURES_DIR:-$here/build/pictures/generated}"
+
+source "$here/tools/install_missing.sh"
+# node and npm may come from elsewhere than Debian (a newer node): only when
+# there is none is Debian's installed.
+install_missing cmake make emscripten binaryen node-acorn googletest chromium
+command -v node >/dev/null && command -v npm >/dev/null || install_missing nodejs npm
+
+# This emscripten's optimiser loads acorn from Debian's node modules.
+export NODE_PATH=/usr/share/nodejs
+mkdir -p "$build"
+build="$(cd "$build" && pwd)"
+node_bin="$(command -v node)"
+
+# GoogleTest for WebAssembly, built once per version of the googletest package.
+gtest="$build/googletest"
+gtest_version="$(dpkg-query -W -f='${Version}' googletest) exceptions"
+if [ "$(cat "$gtest/version" 2>/dev/null)" != "$gtest_version" ]; then
+    echo "== GoogleTest for WebAssembly"
+    rm -rf "$gtest"
+    emcmake cmake -S /usr/src/googletest -B "$gtest/build" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_CXX_FLAGS=-fexceptions -DCMAKE_INSTALL_PREFIX="$gtest/install" \
+        -DBUILD_GMOCK=OFF -DINSTALL_GTEST=ON -Dgtest_disable_pthreads=ON >/dev/null
+    cmake --build "$gtest/build" -j "$jobs" >/dev/null
+    cmake --install "$gtest/build" >/dev/null
+    echo "$gtest_version" >"$gtest/version"
+fi
+
+# The browser tests' driver, only when the lock file changed.
+npm_dir="$build/npm"
+if ! cmp -s "$here/web/package-lock.json" "$npm_dir/package-lock.json"; then
+    echo "== Browser test driver from npm"
+    mkdir -p "$npm_dir"
+    cp "$here/web/package.json" "$here/web/package-lock.json" "$npm_dir/"
+    (cd "$npm_dir" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --ignore-scripts)
+fi
+
+echo "== Core, unit tests and page for WebAssembly"
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+emcmake cmake -S "$here" -B "$build" -DRUVEX_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$node_bin" -DCMAKE_FIND_ROOT_PATH="$gtest/install" \
+    -DRUVEX_NATIVE_PROGRAM="$native" -DRUVEX_PICTURES_DIR="$pictures" -DRUVEX_NODE_MODULES="$npm_dir/node_modules" \
+    "${launcher[@]}" >/dev/null
+cmake --build "$build" -j "$jobs"
+echo "== Page: $build/ruvex3d.html ($(stat -c %s "$build/ruvex3d.html") bytes)"

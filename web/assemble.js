@@ -1,0 +1,39 @@
+// Puts the page together as one file: the markup (ruvex3d.html) with the
+// style sheet, the core's script (its WebAssembly inside), the page's script,
+// the program's pictures as data: addresses and its icon written into it.
+//
+//   node assemble.js <web folder> <core script> <pictures folder or ""> <page out>
+'use strict';
+const fs = require('fs');
+const path = require('path');
+
+const [webDir, coreScript, picturesDir, out] = process.argv.slice(2);
+const read = (file) => fs.readFileSync(file, 'utf8');
+
+// Text inside <script> must not end the element early.
+const scriptText = (text) => text.replace(/<\/(script)/gi, '<\\/$1');
+
+function pictures() {
+    const found = {};
+    if (!picturesDir || !fs.existsSync(picturesDir)) return found;
+    for (const name of fs.readdirSync(picturesDir).sort()) {
+        const type = { '.bmp': 'image/bmp', '.ico': 'image/x-icon', '.png': 'image/png' }[path.extname(name)];
+        if (type) found[name] = `data:${type};base64,${fs.readFileSync(path.join(picturesDir, name)).toString('base64')}`;
+    }
+    return found;
+}
+
+const images = pictures();
+const parts = {
+    '@STYLE@': read(path.join(webDir, 'ruvex3d.css')),
+    '@ICON@': images['ruvex3d.ico'] || 'data:,',
+    '@PICTURES@': scriptText(JSON.stringify(images)),
+    '@CORE@': scriptText(read(coreScript)),
+    // The page's script, in one function scope so nothing leaks into the page's globals.
+    '@SCRIPT@': scriptText(`'use strict';\n(function () {\n${['ruvex3d.js', 'menus.js', 'files.js']
+        .map((name) => read(path.join(webDir, name))).join('\n')}})();\n`),
+};
+// One pass, so nothing inserted is read as a placeholder again.
+const page = read(path.join(webDir, 'ruvex3d.html')).replace(/@(STYLE|ICON|PICTURES|CORE|SCRIPT)@/g, (key) => parts[key]);
+fs.writeFileSync(out, page);
+console.log(`${out}: ${page.length} characters, ${Object.keys(images).length} pictures`);

@@ -1,0 +1,126 @@
+// The core's redraw as the page runs it, timed under node: projection, clear
+// and the 1275 line calls into the 396 x 396 picture, against the plain
+// reference frame of bench/ruvex3d_bench.cpp's BM_ReferenceFrame (a memset
+// clear and a plain Bresenham of the same segments into a 32-bit buffer), so
+// the two read as a ratio from one run, as on the desktop. A benchmark, not a
+// test: it prints medians and decides nothing.
+
+#include "platform/picturebox.h"
+#include "surface/shapecatalogue.h"
+#include "surface/startup.h"
+#include "view/projection.h"
+#include "view/wireframe.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr ProjectionSettings kArea{396, 396, 400, 400, 0, StartupDefaults::kPerspectiveDistance};
+constexpr float kViewX = 0.0f;
+constexpr float kViewY = 120.0f;
+
+struct Segment {
+    int x0, y0, x1, y1;
+    std::uint32_t color;
+};
+
+std::vector<Segment> segmentsOf(const PointGrid& grid)
+{
+    std::vector<Segment> segments;
+    auto add = [&](int j0, int i0, int j1, int i1, std::uint32_t color) {
+        segments.push_back({toPixel(grid.ScreenX(j0, i0)), toPixel(grid.ScreenY(j0, i0)),
+                            toPixel(grid.ScreenX(j1, i1)), toPixel(grid.ScreenY(j1, i1)), color});
+    };
+    for (int i = 1; i <= kGridSize; ++i)
+        for (int j = 2; j <= kGridSize; ++j)
+            add(j - 1, i, j, i, 0);
+    for (int j = 1; j <= kGridSize; ++j)
+        for (int i = 2; i <= kGridSize; ++i)
+            add(j, i - 1, j, i, 0);
+    for (int j = 2; j <= kGridSize; ++j)
+        add(j - 1, kHighlightRow, j, kHighlightRow, ruvex::win::pixelOf(ruvex::win::kBlue));
+    return segments;
+}
+
+void plainLine(std::uint32_t* pixels, int width, int height, const Segment& s)
+{
+    int x0 = s.x0;
+    int y0 = s.y0;
+    const int dx = std::abs(s.x1 - x0);
+    const int dy = -std::abs(s.y1 - y0);
+    const int sx = x0 < s.x1 ? 1 : -1;
+    const int sy = y0 < s.y1 ? 1 : -1;
+    int err = dx + dy;
+    while (x0 != s.x1 || y0 != s.y1) {
+        if (x0 >= 0 && x0 < width && y0 >= 0 && y0 < height)
+            pixels[y0 * width + x0] = s.color;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
+}
+
+// Median over 15 batches of `runs` calls, in microseconds per call.
+template <class Work> double medianMicroseconds(Work work, int runs)
+{
+    std::vector<double> batches;
+    for (int batch = 0; batch < 15; ++batch) {
+        const auto start = std::chrono::steady_clock::now();
+        for (int n = 0; n < runs; ++n)
+            work();
+        const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+        batches.push_back(spent.count() / runs);
+    }
+    std::nth_element(batches.begin(), batches.begin() + 7, batches.end());
+    return batches[7];
+}
+
+} // namespace
+
+int main()
+{
+    PointGrid grid;
+    ViewState state;
+    state.GridRows = state.GridCols = kGridSize;
+    state.ShapeSize = StartupDefaults::kShapeSize;
+    state.AspectFactor = StartupDefaults::kAspectFactor;
+    grid.allocate(kGridSize, kGridSize);
+    fillShapePoints(grid, state);
+    PictureBox box(2);
+    box.setOuterSize(400, 400);
+
+    volatile std::uint32_t sink = 0;
+    const double redraw = medianMicroseconds(
+        [&] {
+            calculateScreenPoints(grid, kArea, kViewX, kViewY);
+            drawWireframe(grid, box, state);
+            sink = sink + box.Image().pixel(198, 198);
+        },
+        400);
+    calculateScreenPoints(grid, kArea, kViewX, kViewY);
+    const std::vector<Segment> segments = segmentsOf(grid);
+    std::vector<std::uint32_t> pixels(396 * 396);
+    const double reference = medianMicroseconds(
+        [&] {
+            std::memset(pixels.data(), 0xFF, pixels.size() * sizeof(std::uint32_t));
+            for (const Segment& s : segments)
+                plainLine(pixels.data(), 396, 396, s);
+            sink = sink + pixels[198 * 396 + 198];
+        },
+        400);
+    std::printf("full redraw %.1f us, plain reference frame %.1f us, ratio %.2f\n", redraw, reference,
+                redraw / reference);
+    return 0;
+}

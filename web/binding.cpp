@@ -1,0 +1,352 @@
+// The page's way into the core: one Form1Model with its drawing area, the
+// window's description as JSON, and the files the page offers for download,
+// exported to the page's script with embind. The script turns browser events
+// into these calls and copies pixels() to the canvas; every rule, text and
+// picture comes from here.
+//
+// Nothing here decides what the window does: each call is one handler of the
+// model, or a read of its state.
+
+#include "view/form1model.h"
+#include "view/windowdescription.h"
+
+#include "export/bitmapfile.h"
+#include "export/picturepath.h"
+#include "export/picturetypes.h"
+#include "export/savetarget.h"
+#include "export/svgpicture.h"
+#include "surface/shapecatalogue.h"
+#include "view/presentationpicture.h"
+#include "view/scaledwireframe.h"
+#include "view/wireframelines.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The page's side of the start-up sequence: the drawing area's size goes to
+// the area itself (the canvas follows its picture), the shape buttons' places
+// are kept, in twips within their frame, for the page to apply. The page
+// places button 0 from the description and passes its top; the start-up
+// sequence lines the others up below it.
+class RecordedButtons final : public Form1LoadWindow {
+public:
+    RecordedButtons(PictureBox& area, int firstTop)
+        : m_area(area)
+    {
+        m_tops.fill(firstTop);
+    }
+    void setPictureHeight(int pixels) override { m_area.setHeight(pixels); }
+    void setPictureWidth(int pixels) override { m_area.setWidth(pixels); }
+    int optionTop(int index) const override { return m_tops.at(static_cast<std::size_t>(index)); }
+    void setOptionLeft(int index, int twips) override { m_lefts.at(static_cast<std::size_t>(index)) = twips; }
+    void setOptionTop(int index, int twips) override { m_tops.at(static_cast<std::size_t>(index)) = twips; }
+    int left(int index) const { return m_lefts.at(static_cast<std::size_t>(index)); }
+
+private:
+    PictureBox& m_area;
+    std::array<int, kShapeButtonCount> m_tops{};
+    std::array<int, kShapeButtonCount> m_lefts{};
+};
+
+std::string jsonString(const std::string& text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string jsonFlag(bool flag)
+{
+    return flag ? "true" : "false";
+}
+
+// RGBA bytes, the canvas's order, of a picture of 0xFFRRGGBB pixels.
+void copyRgba(const PixelBuffer& image, std::vector<std::uint8_t>& rgba)
+{
+    const std::size_t count
+        = static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height());
+    rgba.resize(count * 4);
+    const std::uint32_t* source = image.bits();
+    for (std::size_t n = 0; n < count; ++n) {
+        const std::uint32_t pixel = source[n];
+        rgba[n * 4] = static_cast<std::uint8_t>(pixel >> 16);
+        rgba[n * 4 + 1] = static_cast<std::uint8_t>(pixel >> 8);
+        rgba[n * 4 + 2] = static_cast<std::uint8_t>(pixel);
+        rgba[n * 4 + 3] = 0xFF;
+    }
+}
+
+emscripten::val bytesView(const std::vector<std::uint8_t>& bytes)
+{
+    return emscripten::val(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+}
+
+// A name the user typed, as the desktop's rules make it, and why it is
+// refused (empty when it is not): {"name": ..., "type": ..., "refusal": ...}.
+std::string nameAnswer(const std::string& name, int type)
+{
+    return "{\"name\":" + jsonString(name) + ",\"type\":" + std::to_string(type)
+        + ",\"refusal\":" + jsonString(refuseName(name)) + "}";
+}
+
+std::string saveName(const std::string& typed)
+{
+    std::string name = typed;
+    std::string extension = ".bmp";
+    ForceExtension(name, extension);
+    return nameAnswer(name, -1);
+}
+
+// `filterIndex` 1-based, as the dialog's type list reports it.
+std::string exportName(const std::string& typed, int filterIndex)
+{
+    const ExportTarget target = exportTarget(typed, filterIndex);
+    return nameAnswer(target.path, static_cast<int>(target.type));
+}
+
+std::string exportTypes()
+{
+    std::string types = "[";
+    for (const ExportType& type : kExportTypes) {
+        types += types.size() > 1 ? "," : "";
+        types += jsonString(std::string(type.description) + " (*" + std::string(type.extension) + ")");
+    }
+    return types + "]";
+}
+
+} // namespace
+
+class RuvexPage {
+public:
+    RuvexPage()
+        : m_model(m_area)
+    {
+        m_model.setRedrawListener([this] {
+            if (m_presenting)
+                redrawPresentation();
+        });
+    }
+
+    // Runs the window's start-up sequence; `firstButtonTop` is Option1(0)'s
+    // top in twips. Returns the shape buttons' places, "[[left,top],...]".
+    std::string start(int firstButtonTop)
+    {
+        RecordedButtons buttons(m_area, firstButtonTop);
+        m_model.Form_Load(buttons);
+        std::string places = "[";
+        for (int n = 0; n < kShapeButtonCount; ++n) {
+            places += n ? ",[" : "[";
+            places += std::to_string(buttons.left(n)) + "," + std::to_string(buttons.optionTop(n)) + "]";
+        }
+        return places + "]";
+    }
+
+    Form1Model& model() { return m_model; }
+
+    // Everything the controls show, read after each call.
+    std::string state() const
+    {
+        const Form1Model& m = m_model;
+        const ViewState& view = m.viewState();
+        return "{\"description\":" + jsonString(m.description()) + ",\"aspectCaption\":"
+            + jsonString(m.aspectCaption()) + ",\"distanceCaption\":" + jsonString(m.distanceCaption())
+            + ",\"shape\":" + std::to_string(m.shapeIndex()) + ",\"anim\":" + std::to_string(m.animButton())
+            + ",\"timer1\":" + jsonFlag(m.timer1Enabled()) + ",\"timer2\":" + jsonFlag(m.timer2Enabled())
+            + ",\"interval\":" + std::to_string(m.timerInterval()) + ",\"perspective\":"
+            + std::to_string(m.perspectiveBox()) + ",\"distanceEnabled\":" + jsonFlag(m.distanceBarEnabled())
+            + ",\"aspect\":" + std::to_string(m.aspectTenths()) + ",\"distance\":"
+            + std::to_string(m.distance()) + ",\"speed\":" + std::to_string(m.speedIndex()) + ",\"pointerX\":"
+            + std::to_string(view.MouseX) + ",\"pointerY\":" + std::to_string(view.MouseY) + "}";
+    }
+
+    // The drawing area's picture as RGBA bytes, the canvas's order, in a
+    // buffer of the page's that the script reads in place.
+    emscripten::val pixels()
+    {
+        copyRgba(m_model.area().Image(), m_rgba);
+        return bytesView(m_rgba);
+    }
+
+    // The files the page downloads, made as the desktop makes them.
+    emscripten::val bitmapFile()
+    {
+        m_file = bitmapFileBytes(m_model.area().Image());
+        return bytesView(m_file);
+    }
+    std::string svgFile() const
+    {
+        const ViewState& view = m_model.viewState();
+        const std::string title = "RUVEX Display 3D: " + std::string(shapeCaption(view.ShapeIndex));
+        const PixelBuffer& image = m_model.area().Image();
+        return svgPicture(wireframePolylines(m_model.pointGrid(), view.GridCols, view.GridRows),
+                          image.width(), image.height(), title);
+    }
+    // The picture drawn `scale` times as large (lines too), as RGBA.
+    emscripten::val scaledPixels(int scale)
+    {
+        const ViewState& view = m_model.viewState();
+        const PixelBuffer& image = m_model.area().Image();
+        copyRgba(scaledPicture(m_model.pointGrid(), view.GridCols, view.GridRows, image.width(),
+                               image.height(), scale),
+                 m_file);
+        return bytesView(m_file);
+    }
+
+    // "Layar Penuh": the view drawn again at a screen's scale, redrawn with
+    // every redraw of the drawing area while it is open.
+    void openPresentation(int width, int height)
+    {
+        const PixelBuffer& image = m_model.area().Image();
+        m_presentation.resize(width, height, image.width(), image.height());
+        m_presenting = true;
+        redrawPresentation();
+    }
+    void closePresentation() { m_presenting = false; }
+    emscripten::val presentationPixels()
+    {
+        copyRgba(m_presentation.image(), m_file);
+        return bytesView(m_file);
+    }
+    // A pointer over the screen turns the solid as over the drawing area.
+    void presentationMouseMove(double x, double y)
+    {
+        const SourcePoint point = m_presentation.sourcePosition(x, y);
+        m_model.picDisplay_MouseMove(static_cast<float>(point.x), static_cast<float>(point.y));
+    }
+
+    int pictureWidth() const { return m_model.area().Image().width(); }
+    int pictureHeight() const { return m_model.area().Image().height(); }
+
+private:
+    PictureBox m_area;
+    Form1Model m_model;
+    void redrawPresentation()
+    {
+        const ViewState& view = m_model.viewState();
+        m_presentation.redraw(m_model.pointGrid(), view.GridCols, view.GridRows);
+    }
+
+    std::vector<std::uint8_t> m_rgba;
+    std::vector<std::uint8_t> m_file;
+    PresentationPicture m_presentation;
+    bool m_presenting = false;
+};
+
+namespace {
+
+// The handlers, each one call of the model, so the script holds no rule.
+void optionClick(RuvexPage& page, int index)
+{
+    page.model().Option1_Click(index);
+}
+void animClick(RuvexPage& page, int index)
+{
+    page.model().optAnim_Click(index);
+}
+void perspectiveClick(RuvexPage& page, int value)
+{
+    page.model().chkPerspective_Click(value);
+}
+void aspectChange(RuvexPage& page, int tenths)
+{
+    page.model().VScroll1_Change(tenths);
+}
+void distanceChange(RuvexPage& page, int distance)
+{
+    page.model().VScroll2_Change(distance);
+}
+void timer1Tick(RuvexPage& page)
+{
+    page.model().Timer1_Timer();
+}
+void timer2Tick(RuvexPage& page)
+{
+    page.model().Timer2_Timer();
+}
+// Buttons as the model counts them: 1 left, 2 right, 4 middle.
+void pointerMoved(RuvexPage& page, int buttons, float x, float y)
+{
+    page.model().pointerMoved(buttons, x, y);
+}
+void mouseDown(RuvexPage& page, int button, float x, float y)
+{
+    page.model().picDisplay_MouseDown(button, x, y);
+}
+void mouseUp(RuvexPage& page, int button, float x, float y)
+{
+    page.model().picDisplay_MouseUp(button, x, y);
+}
+bool keyDown(RuvexPage& page, int keyCode, int shift)
+{
+    return page.model().picDisplay_KeyDown(keyCode, shift);
+}
+void home(RuvexPage& page)
+{
+    page.model().mnuHome_Click();
+}
+void speedClick(RuvexPage& page, int index)
+{
+    page.model().mnuSpeed_Click(index);
+}
+void stopAnimation(RuvexPage& page)
+{
+    page.model().stopAnimation();
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(ruvex_page)
+{
+    emscripten::function("windowDescriptionJson", &windowDescriptionJson);
+    emscripten::function("saveName", &saveName);
+    emscripten::function("exportName", &exportName);
+    emscripten::function("exportTypes", &exportTypes);
+    emscripten::class_<RuvexPage>("RuvexPage")
+        .constructor<>()
+        .function("start", &RuvexPage::start)
+        .function("state", &RuvexPage::state)
+        .function("pixels", &RuvexPage::pixels)
+        .function("bitmapFile", &RuvexPage::bitmapFile)
+        .function("svgFile", &RuvexPage::svgFile)
+        .function("scaledPixels", &RuvexPage::scaledPixels)
+        .function("openPresentation", &RuvexPage::openPresentation)
+        .function("closePresentation", &RuvexPage::closePresentation)
+        .function("presentationPixels", &RuvexPage::presentationPixels)
+        .function("presentationMouseMove", &RuvexPage::presentationMouseMove)
+        .function("pictureWidth", &RuvexPage::pictureWidth)
+        .function("pictureHeight", &RuvexPage::pictureHeight)
+        .function("optionClick", &optionClick)
+        .function("animClick", &animClick)
+        .function("perspectiveClick", &perspectiveClick)
+        .function("aspectChange", &aspectChange)
+        .function("distanceChange", &distanceChange)
+        .function("timer1Tick", &timer1Tick)
+        .function("timer2Tick", &timer2Tick)
+        .function("pointerMoved", &pointerMoved)
+        .function("mouseDown", &mouseDown)
+        .function("mouseUp", &mouseUp)
+        .function("keyDown", &keyDown)
+        .function("home", &home)
+        .function("speedClick", &speedClick)
+        .function("stopAnimation", &stopAnimation);
+}

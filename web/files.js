@@ -1,0 +1,141 @@
+// "Save Gambar", "Ekspor Gambar…" and "Layar Penuh": the name dialog, the
+// downloads of the files the core makes, and the full-screen picture; part of
+// the page's script (ruvex3d.js).
+// Hands a file to the browser's downloads.
+function download(app, name, blob) {
+    const link = element('a', '', document.body);
+    link.href = URL.createObjectURL(blob);
+    link.download = name.replace(/^.*[\\/]/, '');
+    link.click();
+    setTimeout(() => { URL.revokeObjectURL(link.href); link.remove(); }, 1000);
+}
+
+function tell(text) {
+    const message = document.getElementById('message');
+    message.textContent = text;
+    message.hidden = false;
+    clearTimeout(tell.timer);
+    tell.timer = setTimeout(() => { message.hidden = true; }, 8000);
+}
+
+// The name dialog of "Save Gambar" and "Ekspor Gambar…": a name box with
+// the focus, Enter confirms, Esc cancels, an empty name cancels. `answer`
+// gives the core's verdict on a name; a refusal is shown and the dialog
+// stays open, so nothing is downloaded.
+function nameDialog(app, options) {
+    app.call('stopAnimation');
+    const { box, body } = dialog(options.id, options.caption, 360);
+    const form = element('form', 'namedialog', body);
+    form.method = 'dialog';
+    let types = null;
+    if (options.types) {
+        const label = element('label', '', form);
+        element('span', '', label).textContent = 'Jenis file:';
+        types = element('select', '', label);
+        options.types.forEach((text, n) => { const o = element('option', '', types); o.value = n + 1; o.textContent = text; });
+    }
+    const label = element('label', '', form);
+    element('span', '', label).textContent = 'Nama file:';
+    const input = element('input', '', label);
+    input.type = 'text';
+    input.value = options.initial || '';
+    const refusal = element('p', 'refusal', form);
+    refusal.setAttribute('role', 'alert');
+    const buttons = element('div', 'buttons', form);
+    const ok = element('button', 'button', buttons);
+    ok.textContent = options.okCaption;
+    const cancel = element('button', 'button', buttons);
+    cancel.type = 'button';
+    cancel.textContent = 'Batal';
+    cancel.addEventListener('click', () => box.close());
+    form.addEventListener('submit', (event) => {
+        event.preventDefault();
+        if (input.value === '') return box.close();
+        const verdict = JSON.parse(options.answer(input.value, types ? Number(types.value) : 0));
+        if (verdict.refusal) {
+            refusal.textContent = `Gambar tidak disimpan dengan nama\n${verdict.name}\n\n${verdict.refusal}`;
+            input.focus();
+            return;
+        }
+        box.close();
+        Promise.resolve(options.write(verdict)).catch(() => tell(`Gambar tidak dapat disimpan ke file\n${verdict.name}`));
+    });
+    box.showModal();
+    input.focus();
+}
+
+function saveDialog(app) {
+    nameDialog(app, {
+        id: 'saveDialog', caption: 'Save Gambar Bangun Ruang *.bmp', okCaption: 'Simpan',
+        answer: (name) => app.core.saveName(name),
+        write: (verdict) => {
+            const bytes = app.page.bitmapFile().slice();
+            if (!bytes.length) throw new Error('no bitmap encoder');
+            download(app, verdict.name, new Blob([bytes], { type: 'image/bmp' }));
+        },
+    });
+}
+
+function exportDialog(app) {
+    const types = JSON.parse(app.core.exportTypes());
+    nameDialog(app, {
+        id: 'exportDialog', caption: 'Ekspor Gambar Bangun Ruang', okCaption: 'Ekspor', types,
+        answer: (name, type) => app.core.exportName(name, type),
+        write: (verdict) => {
+            if (verdict.type === 2) return download(app, verdict.name, new Blob([app.page.svgFile()], { type: 'image/svg+xml' }));
+            const scale = verdict.type === 1 ? 4 : 1;
+            const canvas = element('canvas');
+            Object.assign(canvas, { width: app.width * scale, height: app.height * scale });
+            const image = new ImageData(canvas.width, canvas.height);
+            image.data.set(scale === 1 ? app.page.pixels() : app.page.scaledPixels(scale));
+            canvas.getContext('2d').putImageData(image, 0, 0);
+            return new Promise((resolve, reject) => canvas.toBlob((blob) => {
+                if (!blob) return reject(new Error('no PNG'));
+                download(app, verdict.name, blob);
+                resolve();
+            }, 'image/png'));
+        },
+    });
+}
+
+// "Layar Penuh": the presentation picture, drawn by the core at the
+// screen's scale, on a canvas over the whole screen; Esc or F11 returns.
+function toggleFullScreen(app) {
+    if (app.presentation) return app.presentation.close();
+    const layer = element('div', 'presentation', document.body);
+    const canvas = element('canvas', '', layer);
+    canvas.tabIndex = 0;
+    canvas.setAttribute('aria-label', app.description.window.fullScreenCaption);
+    const context = canvas.getContext('2d', { alpha: false });
+    let image = null;
+    const resize = () => {
+        const w = Math.max(1, Math.round(layer.clientWidth)), h = Math.max(1, Math.round(layer.clientHeight));
+        Object.assign(canvas, { width: w, height: h });
+        image = new ImageData(w, h);
+        app.page.openPresentation(w, h);
+        app.presentation.draw();
+    };
+    app.presentation = {
+        draw() { image.data.set(app.page.presentationPixels()); context.putImageData(image, 0, 0); },
+        close() {
+            app.page.closePresentation();
+            app.presentation = null;
+            window.removeEventListener('resize', resize);
+            if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+            layer.remove();
+            app.canvas.focus();
+        },
+    };
+    canvas.addEventListener('pointermove', (e) => { app.page.presentationMouseMove(Math.floor(e.offsetX), Math.floor(e.offsetY)); app.update(); });
+    canvas.addEventListener('keydown', (e) => {
+        const code = kKeyCodes[e.key];
+        if (e.key === 'Escape') { e.preventDefault(); app.presentation.close(); }
+        else if (code !== undefined && app.call('keyDown', code, e.shiftKey ? 1 : 0)) e.preventDefault();
+    });
+    const left = () => { if (!document.fullscreenElement && app.presentation) app.presentation.close(); };
+    layer.addEventListener('fullscreenchange', left);
+    window.addEventListener('resize', resize);
+    resize();
+    canvas.focus();
+    if (layer.requestFullscreen) layer.requestFullscreen().catch(() => {});
+}

@@ -1,0 +1,318 @@
+// The page's front end: builds the window from the core's description, turns
+// browser events into the core's handlers and copies the core's picture to
+// the canvas. No rule of the program lives here: what a click, a key or a
+// timer tick does, and every text shown, comes from the core (binding.cpp).
+// assemble.js puts this file, menus.js and files.js into one function scope.
+const needs = document.getElementById('needs');
+if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') {
+    needs.hidden = false;
+    return;
+}
+createRuvexCore().then(start, () => { needs.hidden = false; });
+
+// The desktop's timers tick no faster than this (ui/animationtimer.h).
+const kMinimumTickMs = 15;
+// The Windows key codes the core's key handler takes.
+const kKeyCodes = { Home: 0x24, ArrowLeft: 0x25, ArrowUp: 0x26, ArrowRight: 0x27, ArrowDown: 0x28 };
+
+function element(tag, className, parent) {
+    const node = document.createElement(tag);
+    if (className) node.className = className;
+    if (parent) parent.appendChild(node);
+    return node;
+}
+function place(node, rect) {
+    Object.assign(node.style, { left: rect.x + 'px', top: rect.y + 'px', width: rect.width + 'px', height: rect.height + 'px' });
+}
+function fontOf(font) {
+    return `${font.italic ? 'italic ' : ''}${font.bold ? 'bold ' : ''}${font.size}pt "${font.family}", "Liberation Sans", Arial, sans-serif`;
+}
+function colour(node, control) {
+    if (control.foreColor) node.style.color = control.foreColor;
+    if (control.backColor) node.style.backgroundColor = control.backColor;
+    if (control.font) node.style.font = fontOf(control.font);
+}
+// "&Spasiologi": the caption without its mnemonic, and the mnemonic's letter.
+const plain = (caption) => caption.replace(/&(.)/g, '$1');
+const mnemonic = (caption) => (/&(.)/.exec(caption) || [])[1];
+
+function start(core) {
+    const description = JSON.parse(core.windowDescriptionJson());
+    const page = new core.RuvexPage();
+    const ui = buildWindow(description, page);
+    const placesText = page.start(ui.controls['Option1(0)'].rect.y * 15);
+    JSON.parse(placesText).forEach(([left, top], n) => {
+        const button = ui.controls[`Option1(${n})`].node;
+        button.style.left = left / 15 + 'px';
+        button.style.top = top / 15 + 'px';
+    });
+    const app = new PageApp(core, page, description, ui);
+    app.update();
+    document.getElementById('Form1').hidden = false;
+    window.ruvexPage = app; // for the tests and the curious
+    document.documentElement.dataset.ready = 'true';
+}
+
+function buildWindow(description, page) {
+    const form = document.getElementById('Form1');
+    const win = description.window;
+    document.title = win.caption;
+    form.style.font = fontOf(win.font);
+    const menubar = element('div', 'menubar', form);
+    menubar.setAttribute('role', 'menubar');
+    const client = element('div', 'client', form);
+    Object.assign(client.style, { width: win.width + 'px', height: win.height + 'px', backgroundColor: win.backColor });
+    const controls = {};
+    const containers = { '': client };
+    for (const control of description.controls) {
+        const node = makeControl(control, page);
+        place(node, control.rect);
+        (containers[control.container] || client).appendChild(node);
+        controls[control.name] = { rect: control.rect, node, control };
+        if (control.kind === 'frame') containers[control.name] = node;
+    }
+    for (const line of description.lines) {
+        const node = element('div', 'line', client);
+        place(node, line.rect);
+        node.style.backgroundColor = line.color;
+    }
+    return { form, menubar, client, controls };
+}
+
+function makeControl(control, page) {
+    const kinds = {
+        label: () => { const n = element('div', 'label'); n.textContent = control.caption; return n; },
+        textBox: () => { const n = element('textarea', 'textbox'); n.readOnly = true; n.setAttribute('aria-label', control.name); return n; },
+        frame: () => { const n = element('fieldset', 'frame'); if (control.caption) element('legend', '', n).textContent = control.caption; return n; },
+        checkBox: () => choice('checkbox', control),
+        optionButton: () => choice('radio', control),
+        scrollBar: () => scrollBar(control),
+        pictureBox: () => pictureBox(control),
+    };
+    const node = (kinds[control.kind] || kinds.label)();
+    node.id = control.kind === 'pictureBox' ? control.name + 'Box' : control.name;
+    node.classList.add('control');
+    colour(node, control);
+    node.style.textAlign = { left: 'left', right: 'right', centre: 'center' }[control.alignment] || 'left';
+    if (!control.visible) node.hidden = true;
+    return node;
+}
+
+function choice(type, control) {
+    const label = element('label', type === 'radio' ? 'option' : 'check');
+    const input = element('input', '', label);
+    input.type = type;
+    input.name = control.name.replace(/\(\d+\)$/, '');
+    input.tabIndex = 0;
+    element('span', '', label).textContent = control.caption;
+    return label;
+}
+
+// A scroll bar's Min may lie above its Max (the thumb's top or left end
+// is Min either way); a range input's min is its left end, so a reversed
+// bar shows lo + hi - value.
+function scrollBar(control) {
+    const input = element('input', 'scrollbar');
+    input.type = 'range';
+    const range = control.range;
+    const lo = Math.min(range.min, range.max), hi = Math.max(range.min, range.max);
+    Object.assign(input, { min: lo, max: hi, step: range.smallChange });
+    input.dataset.reversed = String(range.min > range.max);
+    if (control.rect.height > control.rect.width) input.classList.add('vertical');
+    input.setAttribute('aria-label', control.name);
+    return input;
+}
+const reversedValue = (input, value) => (input.dataset.reversed === 'true' ? Number(input.min) + Number(input.max) - value : value);
+
+function pictureBox(control) {
+    const box = element('div', 'picturebox');
+    const canvas = element('canvas', '', box);
+    canvas.id = control.name;
+    canvas.tabIndex = 0;
+    canvas.setAttribute('role', 'img');
+    canvas.setAttribute('aria-label', 'Gambar bangun ruang');
+    return box;
+}
+
+// The running window: the core's page object and the elements that show
+// its state.
+class PageApp {
+    constructor(core, page, description, ui) {
+        Object.assign(this, { core, page, description, ui, ticking: null, state: null });
+        this.canvas = document.getElementById('picDisplay');
+        this.context = this.canvas.getContext('2d', { alpha: false });
+        this.width = page.pictureWidth();
+        this.height = page.pictureHeight();
+        this.image = new ImageData(this.width, this.height);
+        this.scratch = element('canvas');
+        Object.assign(this.scratch, { width: this.width, height: this.height });
+        this.sizeCanvas();
+        matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => { this.sizeCanvas(); this.draw(); });
+        this.wireControls();
+        this.wirePointer();
+        this.wireKeys();
+        this.menus = buildMenus(this, description.menus);
+    }
+
+    // The backing store has a device pixel for each device pixel on the
+    // screen; the picture is scaled up without smoothing, so at a ratio of
+    // 1 each picture pixel is one canvas pixel and above it a block.
+    sizeCanvas() {
+        const ratio = window.devicePixelRatio || 1;
+        this.canvas.style.width = this.width + 'px';
+        this.canvas.style.height = this.height + 'px';
+        this.canvas.width = Math.round(this.width * ratio);
+        this.canvas.height = Math.round(this.height * ratio);
+        this.context.imageSmoothingEnabled = false;
+    }
+
+    draw() {
+        this.image.data.set(this.page.pixels());
+        if (this.canvas.width === this.width && this.canvas.height === this.height) {
+            this.context.putImageData(this.image, 0, 0);
+        } else {
+            this.scratch.getContext('2d').putImageData(this.image, 0, 0);
+            this.context.imageSmoothingEnabled = false;
+            this.context.drawImage(this.scratch, 0, 0, this.canvas.width, this.canvas.height);
+        }
+        if (this.presentation) this.presentation.draw();
+    }
+
+    // After every call into the core: the picture and every control.
+    update() {
+        this.draw();
+        const s = JSON.parse(this.page.state());
+        this.state = s;
+        const c = this.ui.controls;
+        c.Text1.node.value = s.description;
+        c.LabAspect.node.textContent = s.aspectCaption;
+        c.LabPerspec.node.textContent = s.distanceCaption;
+        for (const [name, entry] of Object.entries(c)) {
+            const index = /\((\d+)\)$/.exec(name);
+            const input = entry.node.querySelector && entry.node.querySelector('input');
+            if (index && name.startsWith('Option1')) input.checked = Number(index[1]) === s.shape;
+            if (index && name.startsWith('optAnim')) input.checked = Number(index[1]) === s.anim;
+        }
+        const check = c.chkPerspective.node.querySelector('input');
+        check.checked = s.perspective === 1;
+        check.indeterminate = s.perspective === 2;
+        c.VScroll1.node.value = reversedValue(c.VScroll1.node, s.aspect);
+        c.VScroll2.node.value = reversedValue(c.VScroll2.node, s.distance);
+        c.VScroll2.node.disabled = !s.distanceEnabled;
+        if (this.menus) this.menus.showSpeed(s.speed);
+        this.schedule(s);
+    }
+
+    // One interval timer runs while either of the core's timers is on.
+    schedule(s) {
+        const on = s.timer1 || s.timer2;
+        const interval = Math.max(s.interval, kMinimumTickMs);
+        if (on && this.ticking && this.ticking.interval === interval) return;
+        if (this.ticking) clearInterval(this.ticking.id);
+        this.ticking = on ? { interval, id: setInterval(() => this.tick(), interval) } : null;
+    }
+
+    tick() {
+        if (this.state.timer1) this.page.timer1Tick();
+        if (this.state.timer2) this.page.timer2Tick();
+        this.update();
+    }
+
+    call(handler, ...args) {
+        const result = this.page[handler](...args);
+        this.update();
+        return result;
+    }
+
+    wireControls() {
+        const c = this.ui.controls;
+        for (const [name, entry] of Object.entries(c)) {
+            const index = /\((\d+)\)$/.exec(name);
+            const input = entry.node.querySelector && entry.node.querySelector('input');
+            if (!index || !input) continue;
+            const handler = name.startsWith('Option1') ? 'optionClick' : 'animClick';
+            input.addEventListener('change', () => this.call(handler, Number(index[1])));
+        }
+        const check = c.chkPerspective.node.querySelector('input');
+        check.addEventListener('change', () => this.call('perspectiveClick', check.checked ? 1 : 0));
+        c.VScroll1.node.addEventListener('input', (e) => this.call('aspectChange', reversedValue(e.target, Number(e.target.value))));
+        c.VScroll2.node.addEventListener('input', (e) => this.call('distanceChange', reversedValue(e.target, Number(e.target.value))));
+    }
+
+    // Pointer positions in whole CSS pixels from the picture's top-left
+    // corner, as the desktop's picture box reports them.
+    pointerAt(event) {
+        const box = this.canvas.getBoundingClientRect();
+        return [Math.floor(event.clientX - box.left), Math.floor(event.clientY - box.top)];
+    }
+
+    // Buttons as the core counts them (1 left, 2 right, 4 middle), which is
+    // the browser's `buttons` mask; a touch or a pen in contact is the left.
+    wirePointer() {
+        const canvas = this.canvas;
+        const buttonOf = (event) => [1, 4, 2][event.button] || 0;
+        canvas.addEventListener('pointermove', (event) => {
+            const events = event.getCoalescedEvents ? event.getCoalescedEvents() : [];
+            const last = events.length ? events[events.length - 1] : event;
+            this.call('pointerMoved', event.buttons, ...this.pointerAt(last));
+        });
+        canvas.addEventListener('pointerdown', (event) => {
+            canvas.focus();
+            if (event.pointerType !== 'mouse') canvas.setPointerCapture(event.pointerId);
+            this.call('mouseDown', buttonOf(event), ...this.pointerAt(event));
+        });
+        canvas.addEventListener('pointerup', (event) => {
+            this.call('mouseUp', buttonOf(event), ...this.pointerAt(event));
+            if (event.button === 2) this.command('mnuSave');
+        });
+        canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+    }
+
+    wireKeys() {
+        this.canvas.addEventListener('keydown', (event) => {
+            const code = kKeyCodes[event.key];
+            if (code === undefined || event.ctrlKey || event.altKey || event.metaKey) return;
+            if (this.call('keyDown', code, event.shiftKey ? 1 : 0)) event.preventDefault();
+        });
+        document.addEventListener('keydown', (event) => {
+            const shortcut = shortcutOf(event);
+            const item = shortcut && this.menus.byShortcut[shortcut];
+            if (item) {
+                event.preventDefault();
+                this.command(item);
+            } else if (event.altKey && !event.ctrlKey && this.menus.openByMnemonic(event.key)) {
+                event.preventDefault();
+            } else if (event.key === 'F10' && !event.shiftKey) {
+                event.preventDefault();
+                this.menus.open(0);
+            }
+        });
+    }
+
+    // What a menu item does, by its name in the description.
+    command(name) {
+        this.menus.close();
+        const speed = /^mnuSpeed\((\d)\)$/.exec(name);
+        if (speed) return this.call('speedClick', Number(speed[1]));
+        const info = this.description.infoWindows.find((w) => w.menuItem === name);
+        if (info) return showInfoWindow(info);
+        const actions = {
+            mnuHome: () => this.call('home'),
+            mnuSave: () => saveDialog(this),
+            mnuExport: () => exportDialog(this),
+            mnuFullScreen: () => toggleFullScreen(this),
+            mnuExit: () => { this.call('stopAnimation'); window.close(); },
+            MnuPetunjuk: () => showHelp(this.description.helpWindow),
+        };
+        if (actions[name]) actions[name]();
+    }
+}
+
+// "Ctrl+S", "F1", ... as the description writes shortcuts; Home is the
+// drawing area's own key and not a page-wide shortcut.
+function shortcutOf(event) {
+    if (event.key === 'Home' || event.altKey || event.metaKey) return null;
+    const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
+    if (event.ctrlKey && key.length === 1) return 'Ctrl+' + key;
+    return /^F\d+$/.test(key) && !event.ctrlKey ? key : null;
+}

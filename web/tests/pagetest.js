@@ -1,0 +1,112 @@
+// What the page's browser tests share: headless Chromium with the page from
+// file:// and every other request refused (and counted), the canvas's pixels,
+// and the desktop command line's picture of the same view to compare them
+// with.
+'use strict';
+const { chromium } = require('playwright-core');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+
+const pagePath = process.env.RUVEX_PAGE;
+const nativeProgram = process.env.RUVEX_NATIVE_PROGRAM;
+const haveNative = Boolean(nativeProgram && fs.existsSync(nativeProgram));
+
+async function openPage(options = {}) {
+    const userData = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-chromium-'));
+    const context = await chromium.launchPersistentContext(userData, {
+        executablePath: '/usr/bin/chromium',
+        headless: true,
+        acceptDownloads: true,
+        deviceScaleFactor: options.deviceScaleFactor || 1,
+        viewport: { width: 800, height: 650 },
+        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+               '--disable-component-update', '--disable-sync'],
+    });
+    // A browser without WebAssembly, as far as the page can tell.
+    if (options.withoutWebAssembly) await context.addInitScript(() => { delete globalThis.WebAssembly; });
+    const refused = [];
+    await context.route('**/*', (route) => {
+        const url = route.request().url();
+        if (url.startsWith('file:') || url.startsWith('data:') || url.startsWith('blob:')) return route.continue();
+        refused.push(url);
+        return route.abort();
+    });
+    const page = context.pages()[0] || await context.newPage();
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(String(error)));
+    const started = Date.now();
+    await page.goto('file://' + pagePath);
+    if (options.waitReady !== false) await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
+    const loadMs = Date.now() - started;
+    return {
+        context, page, refused, errors, loadMs,
+        async close() {
+            await context.close();
+            fs.rmSync(userData, { recursive: true, force: true });
+        },
+    };
+}
+
+// The canvas's pixels as 0xRRGGBB numbers, row by row.
+async function canvasPixels(page) {
+    const data = await page.evaluate(() => {
+        const canvas = document.getElementById('picDisplay');
+        const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+        return Array.from(data);
+    });
+    const pixels = new Uint32Array(data.length / 4);
+    for (let n = 0; n < pixels.length; ++n) pixels[n] = (data[n * 4] << 16) | (data[n * 4 + 1] << 8) | data[n * 4 + 2];
+    return pixels;
+}
+
+// A 24-bit bottom-up bitmap file's pixels, top row first, as 0xRRGGBB.
+function bitmapPixels(bytes) {
+    const offset = bytes.readUInt32LE(10);
+    const width = bytes.readInt32LE(18);
+    const height = bytes.readInt32LE(22);
+    const stride = Math.ceil((width * 3) / 4) * 4;
+    const pixels = new Uint32Array(width * height);
+    for (let y = 0; y < height; ++y) {
+        const row = offset + (height - 1 - y) * stride;
+        for (let x = 0; x < width; ++x) {
+            const at = row + x * 3;
+            pixels[y * width + x] = (bytes[at + 2] << 16) | (bytes[at + 1] << 8) | bytes[at];
+        }
+    }
+    return { width, height, pixels };
+}
+
+// The desktop command line's .bmp of a view: its bytes.
+function desktopBitmap({ shape = 0, view = [0, 0], perspective = null, aspect = null }) {
+    const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-cli-'));
+    const file = path.join(dir, 'gambar.bmp');
+    const args = ['--export', file, '--shape', String(shape), '--view', view.join(',')];
+    if (perspective !== null) args.push('--perspective', String(perspective));
+    if (aspect !== null) args.push('--aspect', String(aspect));
+    execFileSync(nativeProgram, args, { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+    const bytes = fs.readFileSync(file);
+    fs.rmSync(dir, { recursive: true, force: true });
+    return bytes;
+}
+
+// How many pixels differ between the canvas and the desktop's picture.
+async function differingPixels(page, view) {
+    const canvas = await canvasPixels(page);
+    const desktop = bitmapPixels(desktopBitmap(view)).pixels;
+    if (canvas.length !== desktop.length) return `sizes differ: ${canvas.length} and ${desktop.length} pixels`;
+    let count = 0;
+    for (let n = 0; n < canvas.length; ++n) if (canvas[n] !== desktop[n]) ++count;
+    return count;
+}
+
+// Moves the pointer to (x, y) of the drawing area, in CSS pixels.
+async function pointTo(page, x, y) {
+    const box = await page.locator('#picDisplay').boundingBox();
+    await page.mouse.move(box.x + x + 0.5, box.y + y + 0.5);
+}
+
+const state = (page) => page.evaluate(() => JSON.parse(window.ruvexPage.page.state()));
+
+module.exports = { openPage, canvasPixels, bitmapPixels, desktopBitmap, differingPixels, pointTo, state, haveNative, pagePath };
