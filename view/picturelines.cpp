@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <initializer_list>
 #include <iterator>
 #include <optional>
 
@@ -17,7 +16,9 @@ constexpr float kLetterWidth = 6.0f;
 constexpr float kLetterHeight = 8.0f;
 constexpr float kLetterGap = 3.0f;
 
-using Stroke = std::initializer_list<ScreenPoint>;
+// A stroke owns its points: an initializer_list would point into arrays that
+// end with the return statement that made them.
+using Stroke = std::vector<ScreenPoint>;
 
 // Strokes of X, Y and Z in a unit box centred on 0 (y grows downwards).
 std::vector<Stroke> letterStrokes(int axis)

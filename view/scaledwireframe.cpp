@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <span>
 
 namespace {
 
@@ -59,7 +61,8 @@ void drawWithHidden(const WireframePolyline& line, MapPoint to, ruvex::win::Devi
         if (first == span) {
             dc.lineTo(end.x, end.y);
         } else {
-            paintedStretches({first, span}, arc, length, stretches);
+            paintedStretches(std::span(std::to_address(first), static_cast<std::size_t>(span - first)), arc,
+                             length, stretches);
             dc.lineToStretches(end.x, end.y, stretches);
         }
         arc += length;
