@@ -19,6 +19,9 @@ constexpr double kShortestSpanPixels = 0.25;
 // within this far (pixels) across it, cannot hold a point of the segment
 // kEdgeTolerance inside every edge: it is passed over without the exact test.
 constexpr double kSideMargin = 0.5 * kEdgeTolerance;
+// A segment visits only the cells it passes through, each widened by this
+// (pixels): a point it hides lies kEdgeTolerance inside a triangle's bounds.
+constexpr double kBandMargin = 0.5 * kEdgeTolerance;
 
 // Narrows [low, high] to where g0 + s (g1 - g0) > threshold.
 void clipAbove(double g0, double g1, double threshold, double& low, double& high)
@@ -139,7 +142,7 @@ void SurfaceOcclusion::prepare(const DepthPoint& p0, const DepthPoint& p1, const
         const DepthPoint& from = *corner[k];
         const DepthPoint& to = *corner[(k + 1) % 3];
         const double dx = to.x - from.x, dy = to.y - from.y;
-        const double scale = (area > 0 ? 1.0 : -1.0) / std::hypot(dx, dy);
+        const double scale = (area > 0 ? 1.0 : -1.0) / std::sqrt(dx * dx + dy * dy);
         t.edgeX[k] = -dy * scale;
         t.edgeY[k] = dx * scale;
         t.edgeC[k] = (dy * from.x - dx * from.y) * scale;
@@ -248,7 +251,7 @@ SurfaceOcclusion::SegmentQuery SurfaceOcclusion::queryOf(const DepthPoint& a, co
     SegmentQuery q{a, b};
     q.dx = static_cast<double>(b.x) - a.x;
     q.dy = static_cast<double>(b.y) - a.y;
-    const double length = std::hypot(q.dx, q.dy);
+    const double length = std::sqrt(q.dx * q.dx + q.dy * q.dy);
     q.shortest = length > 0.0 ? kShortestSpanPixels / length : 1.0;
     // A segment of no length is a point: every triangle around it is tested.
     q.margin = length > 0.0 ? kSideMargin * length : -1.0;
@@ -271,12 +274,29 @@ void SurfaceOcclusion::appendHidden(const DepthPoint& a, const DepthPoint& b, in
     if (++m_query == 0) // wrapped: forget every mark
         std::fill(m_seen.begin(), m_seen.end(), m_query++);
     for (int y = cellOf(q.top, m_top); y <= cellOf(q.bottom, m_top); ++y) {
-        for (int x = cellOf(q.left, m_left); x <= cellOf(q.right, m_left); ++x) {
+        const auto [fromX, toX] = columnsInRow(q, y);
+        for (int x = fromX; x <= toX; ++x) {
             if (hideFromCell(q, static_cast<std::size_t>(y * m_cellCount + x), segment, hidden, first))
                 return;
         }
     }
     mergeInto(hidden, first, q.shortest);
+}
+
+std::pair<int, int> SurfaceOcclusion::columnsInRow(const SegmentQuery& q, int row) const
+{
+    if (q.dy == 0.0)
+        return {cellOf(q.left, m_left), cellOf(q.right, m_left)};
+    // The row's band, a little wider than the cells so rounding loses none;
+    // the outermost rows reach on, as cellOf clamps.
+    const double pixelsPerCell = 1.0 / m_cellsPerPixel;
+    const double bandTop = row == 0 ? -HUGE_VAL : m_top + row * pixelsPerCell - kBandMargin;
+    const double bandBottom
+        = row == m_cellCount - 1 ? HUGE_VAL : m_top + (row + 1) * pixelsPerCell + kBandMargin;
+    const double s0 = (bandTop - q.a.y) / q.dy, s1 = (bandBottom - q.a.y) / q.dy;
+    const double from = std::clamp(std::min(s0, s1), 0.0, 1.0), to = std::clamp(std::max(s0, s1), 0.0, 1.0);
+    const double x0 = q.a.x + from * q.dx, x1 = q.a.x + to * q.dx;
+    return {cellOf(std::min(x0, x1) - kBandMargin, m_left), cellOf(std::max(x0, x1) + kBandMargin, m_left)};
 }
 
 bool SurfaceOcclusion::hideFromCell(const SegmentQuery& q, std::size_t cell, int segment,

@@ -105,6 +105,8 @@ private:
         float nearestHider = 0.0f; // triangles no nearer than this are behind it
     };
     SegmentQuery queryOf(const DepthPoint& a, const DepthPoint& b) const;
+    // The first and last column of the cells in `row` that the segment passes through.
+    std::pair<int, int> columnsInRow(const SegmentQuery& q, int row) const;
     // Tests the segment against one cell's triangles; true once it is wholly hidden.
     bool hideFromCell(const SegmentQuery& q, std::size_t cell, int segment, std::vector<SegmentSpan>& hidden,
                       std::size_t first) const;
