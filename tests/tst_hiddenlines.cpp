@@ -88,6 +88,48 @@ TEST(HiddenLines, OneTriangleHidesTheExactStretchBehindIt)
     EXPECT_TRUE(hiddenOf(20.0).empty());
 }
 
+TEST(HiddenLines, ShortcutsKeepTheExactStretches)
+{
+    // One near triangle over a field of far ones, so the cells are small
+    // against it and its list reaches far triangles too.
+    std::vector<SurfaceOcclusion::Triangle> triangles
+        = {{DepthPoint{0, 0, 10.0}, DepthPoint{200, 0, 10.0}, DepthPoint{0, 200, 10.0}}};
+    for (int y = 0; y < 200; y += 10)
+        for (int x = 0; x < 200; x += 10)
+            triangles.push_back({DepthPoint{float(x), float(y), 0.0},
+                                 DepthPoint{float(x + 10), float(y), 0.0},
+                                 DepthPoint{float(x), float(y + 10), 0.0}});
+    triangles.push_back({DepthPoint{300, 40, 10.0}, DepthPoint{340, 40, 10.0}, DepthPoint{300, 80, 10.0}});
+    const SurfaceOcclusion surface(triangles);
+    const auto hiddenOf = [&surface](DepthPoint a, DepthPoint b) {
+        std::vector<SegmentSpan> hidden;
+        surface.appendHidden(a, b, 0, hidden);
+        return hidden;
+    };
+    // A steep line through many cells, hidden where it is inside the near
+    // triangle: from y = 0 (s 0.05) to x = 0 (s 0.5; 1e-3 pixels inside is
+    // 2.5e-5 of s there).
+    const std::vector<SegmentSpan> steep = hiddenOf({20, -20, 5.0}, {-20, 380, 5.0});
+    ASSERT_EQ(steep.size(), 1u);
+    EXPECT_NEAR(steep[0].from, 0.05, 1e-5);
+    EXPECT_NEAR(steep[0].to, 0.5, 3e-5);
+    // A shallow one: from x = 0 (s 0.05) to x + y = 200 (s 200 / 440), and
+    // across the small near triangle far right, from x = 300 to 325.45.
+    const std::vector<SegmentSpan> shallow = hiddenOf({-20, 20, 5.0}, {380, 60, 5.0});
+    ASSERT_EQ(shallow.size(), 2u);
+    EXPECT_NEAR(shallow[0].from, 0.05, 1e-5);
+    EXPECT_NEAR(shallow[0].to, 200.0 / 440.0, 1e-5);
+    EXPECT_NEAR(shallow[1].from, 0.8, 1e-5);
+    EXPECT_NEAR(shallow[1].to, (358.0 / 1.1 + 20) / 400, 1e-5);
+    // A point behind it is hidden whole; a line on its edge or touching a
+    // corner is not.
+    EXPECT_EQ(hiddenOf({50, 50, 5.0}, {50, 50, 5.0}), (std::vector<SegmentSpan>{{0, 0.0f, 1.0f}}));
+    EXPECT_TRUE(hiddenOf({0, 20, 5.0}, {0, 150, 5.0}).empty());
+    EXPECT_TRUE(hiddenOf({200, 0, 5.0}, {300, -50, 5.0}).empty());
+    // Wholly hidden by the near triangle, whatever the far ones add.
+    EXPECT_EQ(hiddenOf({10, 10, -1.0}, {150, 30, -1.0}), (std::vector<SegmentSpan>{{0, 0.0f, 1.0f}}));
+}
+
 TEST(HiddenLines, DrawsOnlyTheGivenStretchesOfTheWholeLine)
 {
     PixelBuffer image;

@@ -15,6 +15,13 @@ constexpr double kEdgeTolerance = 1e-3;
 // Depth tolerance, a share of the depth range of the whole surface.
 constexpr double kDepthShare = 1e-4;
 constexpr double kShortestSpanPixels = 0.25;
+// A triangle whose corners all lie on one side of a segment's line, or
+// within this far (pixels) across it, cannot hold a point of the segment
+// kEdgeTolerance inside every edge: it is passed over without the exact test.
+constexpr double kSideMargin = 0.5 * kEdgeTolerance;
+// A segment visits only the cells it passes through, each widened by this
+// (pixels): a point it hides lies kEdgeTolerance inside a triangle's bounds.
+constexpr double kBandMargin = 0.5 * kEdgeTolerance;
 
 // Narrows [low, high] to where g0 + s (g1 - g0) > threshold.
 void clipAbove(double g0, double g1, double threshold, double& low, double& high)
@@ -46,6 +53,27 @@ void mergeInto(std::vector<SegmentSpan>& spans, std::size_t first, double mergeG
             spans[kept++] = spans[n];
     }
     spans.resize(kept);
+}
+
+// Whether the triangle has corners clearly on both sides of the segment's
+// line; only then can it hide some of it.
+template <typename Entry, typename Query> bool crossesLine(const Entry& t, const Query& q)
+{
+    // The corners' distances from the line, times the segment's length.
+    std::array<double, 3> side{};
+    for (std::size_t k = 0; k < 3; ++k)
+        side[k] = q.dx * (static_cast<double>(t.cornerY[k]) - q.a.y)
+            - q.dy * (static_cast<double>(t.cornerX[k]) - q.a.x);
+    return std::max({side[0], side[1], side[2]}) > q.margin
+        && std::min({side[0], side[1], side[2]}) < -q.margin;
+}
+
+// Merges the spans from `first` on and tells whether they became the whole
+// segment: no further span could change that.
+bool whollyHidden(std::vector<SegmentSpan>& spans, std::size_t first, double mergeGap)
+{
+    mergeInto(spans, first, mergeGap);
+    return spans.size() == first + 1 && spans[first].from == 0.0f && spans[first].to == 1.0f;
 }
 
 } // namespace
@@ -114,7 +142,7 @@ void SurfaceOcclusion::prepare(const DepthPoint& p0, const DepthPoint& p1, const
         const DepthPoint& from = *corner[k];
         const DepthPoint& to = *corner[(k + 1) % 3];
         const double dx = to.x - from.x, dy = to.y - from.y;
-        const double scale = (area > 0 ? 1.0 : -1.0) / std::hypot(dx, dy);
+        const double scale = (area > 0 ? 1.0 : -1.0) / std::sqrt(dx * dx + dy * dy);
         t.edgeX[k] = -dy * scale;
         t.edgeY[k] = dx * scale;
         t.edgeC[k] = (dy * from.x - dx * from.y) * scale;
@@ -130,6 +158,8 @@ void SurfaceOcclusion::prepare(const DepthPoint& p0, const DepthPoint& p1, const
     t.nearest = nearest;
     m_nearest = m_triangles.empty() ? nearest : std::max(m_nearest, nearest);
     m_farthest = m_triangles.empty() ? farthest : std::min(m_farthest, farthest);
+    t.cornerX = {p0.x, p1.x, p2.x};
+    t.cornerY = {p0.y, p1.y, p2.y};
     t.left = std::min({p0.x, p1.x, p2.x});
     t.top = std::min({p0.y, p1.y, p2.y});
     t.right = std::max({p0.x, p1.x, p2.x});
@@ -143,6 +173,12 @@ void SurfaceOcclusion::sortIntoCells()
     m_seen.assign(m_triangles.size(), 0);
     if (m_triangles.empty())
         return;
+    // Filled nearest first, every cell's list is in that order: a segment
+    // stops reading a list at the first triangle wholly behind it.
+    m_order.resize(m_triangles.size());
+    for (std::size_t n = 0; n < m_order.size(); ++n)
+        m_order[n] = {static_cast<float>(m_triangles[n].nearest), static_cast<int>(n)};
+    std::sort(m_order.begin(), m_order.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     float left = m_triangles.front().left, top = m_triangles.front().top;
     float right = left, bottom = top;
     for (const Prepared& t : m_triangles) {
@@ -165,14 +201,21 @@ void SurfaceOcclusion::sortIntoCells()
     std::vector<int> fill(m_cellStart.begin(), m_cellStart.end() - 1);
     forEachCell([&](std::size_t cell, std::size_t triangle) {
         const Prepared& t = m_triangles[triangle];
-        m_cellTriangles[static_cast<std::size_t>(fill[cell]++)]
-            = {t.left, t.top, t.right, t.bottom, static_cast<float>(t.nearest), static_cast<int>(triangle)};
+        m_cellTriangles[static_cast<std::size_t>(fill[cell]++)] = {t.left,
+                                                                   t.top,
+                                                                   t.right,
+                                                                   t.bottom,
+                                                                   static_cast<float>(t.nearest),
+                                                                   t.cornerX,
+                                                                   t.cornerY,
+                                                                   static_cast<int>(triangle)};
     });
 }
 
 template <typename Visit> void SurfaceOcclusion::forEachCell(Visit visit) const
 {
-    for (std::size_t n = 0; n < m_triangles.size(); ++n) {
+    for (const std::pair<float, int>& entry : m_order) {
+        const auto n = static_cast<std::size_t>(entry.second);
         const Prepared& t = m_triangles[n];
         for (int y = cellOf(t.top, m_top); y <= cellOf(t.bottom, m_top); ++y)
             for (int x = cellOf(t.left, m_left); x <= cellOf(t.right, m_left); ++x)
@@ -203,35 +246,84 @@ bool SurfaceOcclusion::hiddenBy(const Prepared& t, const DepthPoint& a, const De
     return low < high;
 }
 
+SurfaceOcclusion::SegmentQuery SurfaceOcclusion::queryOf(const DepthPoint& a, const DepthPoint& b) const
+{
+    SegmentQuery q{a, b};
+    q.dx = static_cast<double>(b.x) - a.x;
+    q.dy = static_cast<double>(b.y) - a.y;
+    const double length = std::sqrt(q.dx * q.dx + q.dy * q.dy);
+    q.shortest = length > 0.0 ? kShortestSpanPixels / length : 1.0;
+    // A segment of no length is a point: every triangle around it is tested.
+    q.margin = length > 0.0 ? kSideMargin * length : -1.0;
+    q.left = std::min(a.x, b.x);
+    q.right = std::max(a.x, b.x);
+    q.top = std::min(a.y, b.y);
+    q.bottom = std::max(a.y, b.y);
+    // A triangle wholly behind both ends hides nothing of the segment.
+    q.nearestHider = static_cast<float>(std::min(a.nearness, b.nearness) + m_depthTolerance);
+    return q;
+}
+
 void SurfaceOcclusion::appendHidden(const DepthPoint& a, const DepthPoint& b, int segment,
                                     std::vector<SegmentSpan>& hidden) const
 {
     if (m_triangles.empty() || !a.usable || !b.usable)
         return;
-    const double length = std::hypot(static_cast<double>(b.x) - a.x, static_cast<double>(b.y) - a.y);
-    const double shortest = length > 0.0 ? kShortestSpanPixels / length : 1.0;
-    const float left = std::min(a.x, b.x), right = std::max(a.x, b.x);
-    const float top = std::min(a.y, b.y), bottom = std::max(a.y, b.y);
-    // A triangle wholly behind both ends hides nothing of the segment.
-    const auto nearestHider = static_cast<float>(std::min(a.nearness, b.nearness) + m_depthTolerance);
+    const SegmentQuery q = queryOf(a, b);
     const std::size_t first = hidden.size();
     if (++m_query == 0) // wrapped: forget every mark
         std::fill(m_seen.begin(), m_seen.end(), m_query++);
-    for (int y = cellOf(top, m_top); y <= cellOf(bottom, m_top); ++y) {
-        for (int x = cellOf(left, m_left); x <= cellOf(right, m_left); ++x) {
-            const auto cell = static_cast<std::size_t>(y * m_cellCount + x);
-            for (int c = m_cellStart[cell]; c < m_cellStart[cell + 1]; ++c) {
-                const CellEntry& t = m_cellTriangles[static_cast<std::size_t>(c)];
-                const auto n = static_cast<std::size_t>(t.triangle);
-                if (t.left > right || t.right < left || t.top > bottom || t.bottom < top
-                    || t.nearest <= nearestHider || m_seen[n] == m_query)
-                    continue;
-                m_seen[n] = m_query;
-                double low = 0.0, high = 1.0;
-                if (hiddenBy(m_triangles[n], a, b, low, high) && high - low >= shortest)
-                    hidden.push_back({segment, static_cast<float>(low), static_cast<float>(high)});
-            }
+    for (int y = cellOf(q.top, m_top); y <= cellOf(q.bottom, m_top); ++y) {
+        const auto [fromX, toX] = columnsInRow(q, y);
+        for (int x = fromX; x <= toX; ++x) {
+            if (hideFromCell(q, static_cast<std::size_t>(y * m_cellCount + x), segment, hidden, first))
+                return;
         }
     }
-    mergeInto(hidden, first, shortest);
+    mergeInto(hidden, first, q.shortest);
+}
+
+std::pair<int, int> SurfaceOcclusion::columnsInRow(const SegmentQuery& q, int row) const
+{
+    if (q.dy == 0.0)
+        return {cellOf(q.left, m_left), cellOf(q.right, m_left)};
+    // The row's band, a little wider than the cells so rounding loses none;
+    // the outermost rows reach on, as cellOf clamps.
+    const double pixelsPerCell = 1.0 / m_cellsPerPixel;
+    const double bandTop = row == 0 ? -HUGE_VAL : m_top + row * pixelsPerCell - kBandMargin;
+    const double bandBottom
+        = row == m_cellCount - 1 ? HUGE_VAL : m_top + (row + 1) * pixelsPerCell + kBandMargin;
+    const double s0 = (bandTop - q.a.y) / q.dy, s1 = (bandBottom - q.a.y) / q.dy;
+    const double from = std::clamp(std::min(s0, s1), 0.0, 1.0), to = std::clamp(std::max(s0, s1), 0.0, 1.0);
+    const double x0 = q.a.x + from * q.dx, x1 = q.a.x + to * q.dx;
+    return {cellOf(std::min(x0, x1) - kBandMargin, m_left), cellOf(std::max(x0, x1) + kBandMargin, m_left)};
+}
+
+bool SurfaceOcclusion::hideFromCell(const SegmentQuery& q, std::size_t cell, int segment,
+                                    std::vector<SegmentSpan>& hidden, std::size_t first) const
+{
+    const auto end = static_cast<std::size_t>(m_cellStart[cell + 1]);
+    for (auto c = static_cast<std::size_t>(m_cellStart[cell]); c < end; ++c) {
+        const CellEntry& t = m_cellTriangles[c];
+        if (t.nearest <= q.nearestHider)
+            return false; // the rest of the list lies behind too
+        // One branch, not four: which way it goes is hard to foretell.
+        const bool overlaps
+            = (t.left <= q.right) & (t.right >= q.left) & (t.top <= q.bottom) & (t.bottom >= q.top);
+        if (!overlaps)
+            continue;
+        const auto n = static_cast<std::size_t>(t.triangle);
+        if (m_seen[n] == m_query)
+            continue;
+        m_seen[n] = m_query;
+        if (!crossesLine(t, q))
+            continue;
+        double low = 0.0, high = 1.0;
+        if (hiddenBy(m_triangles[n], q.a, q.b, low, high) && high - low >= q.shortest) {
+            hidden.push_back({segment, static_cast<float>(low), static_cast<float>(high)});
+            if (whollyHidden(hidden, first, q.shortest))
+                return true;
+        }
+    }
+    return false;
 }

@@ -22,6 +22,7 @@
 #include "view/wireframelines.h"
 
 #include <array>
+#include <utility>
 #include <vector>
 
 struct DepthPoint {
@@ -61,6 +62,7 @@ private:
     struct Prepared {
         float left, top, right, bottom;
         double nearest; // the nearness of its nearest corner
+        std::array<float, 3> cornerX, cornerY;
         std::array<double, 3> edgeX, edgeY, edgeC;
         double x0, y0, nearness0, nearnessPerX, nearnessPerY;
     };
@@ -90,10 +92,26 @@ private:
     // the quick rejection reads one list straight through.
     struct CellEntry {
         float left, top, right, bottom, nearest;
+        std::array<float, 3> cornerX, cornerY;
         int triangle;
     };
+    // One segment being tested: what the candidate loop reads of it.
+    struct SegmentQuery {
+        DepthPoint a, b;
+        double dx = 0.0, dy = 0.0; // b - a
+        double shortest = 1.0;     // the shortest span kept, as a share of the segment
+        double margin = 0.0;       // kSideMargin times the length
+        float left = 0.0f, top = 0.0f, right = 0.0f, bottom = 0.0f;
+        float nearestHider = 0.0f; // triangles no nearer than this are behind it
+    };
+    SegmentQuery queryOf(const DepthPoint& a, const DepthPoint& b) const;
+    // The first and last column of the cells in `row` that the segment passes through.
+    std::pair<int, int> columnsInRow(const SegmentQuery& q, int row) const;
+    // Tests the segment against one cell's triangles; true once it is wholly hidden.
+    bool hideFromCell(const SegmentQuery& q, std::size_t cell, int segment, std::vector<SegmentSpan>& hidden,
+                      std::size_t first) const;
     std::vector<CellEntry> m_cellTriangles;
-    std::vector<int> m_fill;              // while sorting: the next free place of each cell
-    mutable std::vector<unsigned> m_seen; // per triangle: the query that last tested it
+    std::vector<std::pair<float, int>> m_order; // nearest corner and index, nearest first
+    mutable std::vector<unsigned> m_seen;       // per triangle: the query that last tested it
     mutable unsigned m_query = 0;
 };
