@@ -1,14 +1,9 @@
 #include "export/osdialog.h"
 
-#include "platform/commondialog.h"
-
 #include <string>
+#include <utility>
 
 namespace {
-
-using ruvex::win::GetOpenFileNameA;
-using ruvex::win::GetSaveFileNameA;
-using ruvex::win::OPENFILENAME;
 
 // "desc|*.a|desc|*.b" (or with ":") to desc NUL *.a NUL desc NUL *.b NUL NUL.
 std::string nulSeparatedFilter(const std::string& filter)
@@ -38,26 +33,20 @@ void refuseOverlong(const std::string& fileName, const std::string& fileTitle)
         throw FileNameTooLong("file title", fileTitle.size());
 }
 
-OPENFILENAME makeRecord(const std::string& fileName, const std::string& dialogTitle,
-                        const std::string& filter, const std::string& initialDir,
-                        const std::string& defaultExt, std::int32_t owner, std::int32_t filterIndex,
-                        const std::string& fileTitle, std::uint32_t flags)
+FileDialogRecord makeRecord(const std::string& fileName, const std::string& dialogTitle,
+                            const std::string& filter, const std::string& initialDir,
+                            const std::string& defaultExt, std::int32_t filterIndex,
+                            const std::string& fileTitle, std::uint32_t flags)
 {
-    OPENFILENAME record;
-    record.lStructSize = ruvex::win::kOpenFileNameSize;
-    // -1 is the callers' way of saying "no owner".
-    if (owner != -1)
-        record.hwndOwner = owner;
-    record.lpstrFilter = nulSeparatedFilter(filter);
-    record.nFilterIndex = static_cast<std::uint32_t>(filterIndex);
-    record.lpstrFile = paddedBuffer(fileName);
-    record.nMaxFile = static_cast<std::uint32_t>(OSDialog::kBufferLength);
-    record.lpstrFileTitle = paddedBuffer(fileTitle);
-    record.nMaxFileTitle = static_cast<std::uint32_t>(OSDialog::kBufferLength);
-    record.lpstrInitialDir = initialDir;
-    record.lpstrTitle = dialogTitle;
-    record.lpstrDefExt = defaultExt;
-    record.Flags = flags;
+    FileDialogRecord record;
+    record.filter = nulSeparatedFilter(filter);
+    record.filterIndex = static_cast<std::uint32_t>(filterIndex);
+    record.file = paddedBuffer(fileName);
+    record.fileTitle = paddedBuffer(fileTitle);
+    record.initialDir = initialDir;
+    record.title = dialogTitle;
+    record.defaultExt = defaultExt;
+    record.flags = flags;
     return record;
 }
 
@@ -70,33 +59,43 @@ FileNameTooLong::FileNameTooLong(const char* argument, std::size_t bytes)
 {
 }
 
+OSDialog::OSDialog(FileDialogFunction dialogs)
+    : m_dialogs(std::move(dialogs))
+{
+}
+
+bool OSDialog::show(FileDialogKind kind, FileDialogRecord& record) const
+{
+    return m_dialogs && m_dialogs(kind, record);
+}
+
 std::string OSDialog::ShowOpen(std::string& fileName, const std::string& dialogTitle,
                                const std::string& filter, const std::string& initialDir,
-                               const std::string& defaultExt, std::int32_t owner, std::int32_t& filterIndex,
+                               const std::string& defaultExt, std::int32_t, std::int32_t& filterIndex,
                                bool allowMultiSelect, std::int32_t, const std::string& fileTitle,
                                bool fileMustExist, bool readOnly, bool hideReadOnly, std::int32_t)
 {
     refuseOverlong(fileName, fileTitle);
 
-    std::uint32_t flags = ruvex::win::OFN_EXPLORER;
+    std::uint32_t flags = FileDialogRecord::Explorer;
     if (fileMustExist)
-        flags |= ruvex::win::OFN_FILEMUSTEXIST;
+        flags |= FileDialogRecord::FileMustExist;
     if (hideReadOnly)
-        flags |= ruvex::win::OFN_HIDEREADONLY;
+        flags |= FileDialogRecord::HideReadOnly;
     if (allowMultiSelect)
-        flags |= ruvex::win::OFN_ALLOWMULTISELECT;
+        flags |= FileDialogRecord::AllowMultiSelect;
     if (readOnly)
-        flags |= ruvex::win::OFN_READONLY;
+        flags |= FileDialogRecord::ReadOnly;
 
-    OPENFILENAME record = makeRecord(fileName, dialogTitle, filter, initialDir, defaultExt, owner,
-                                     filterIndex, fileTitle, flags);
-    if (GetOpenFileNameA(&record) == 1) {
+    FileDialogRecord record
+        = makeRecord(fileName, dialogTitle, filter, initialDir, defaultExt, filterIndex, fileTitle, flags);
+    if (show(FileDialogKind::Open, record)) {
         // Two NULs in a row end a properly terminated answer (and a list of
         // several files). Without them the answer filled the buffer: the
         // index is then not trusted, but the name still ends at its NUL.
-        if (record.lpstrFile.find(std::string(2, '\0')) != std::string::npos)
-            filterIndex = static_cast<std::int32_t>(record.nFilterIndex);
-        fileName = CutAtNull(record.lpstrFile);
+        if (record.file.find(std::string(2, '\0')) != std::string::npos)
+            filterIndex = static_cast<std::int32_t>(record.filterIndex);
+        fileName = CutAtNull(record.file);
     } else {
         fileName.clear();
     }
@@ -105,22 +104,22 @@ std::string OSDialog::ShowOpen(std::string& fileName, const std::string& dialogT
 
 std::string OSDialog::ShowSave(std::string& fileName, const std::string& dialogTitle,
                                const std::string& filter, const std::string& initialDir,
-                               const std::string& defaultExt, std::int32_t owner, std::int32_t& filterIndex,
+                               const std::string& defaultExt, std::int32_t, std::int32_t& filterIndex,
                                const std::string& fileTitle, bool overwritePrompt, std::int32_t extraFlags)
 {
     refuseOverlong(fileName, fileTitle);
 
     std::uint32_t flags = static_cast<std::uint32_t>(extraFlags);
-    flags &= ~(ruvex::win::OFN_ENABLEHOOK | ruvex::win::OFN_ENABLETEMPLATE);
-    flags |= ruvex::win::OFN_HIDEREADONLY;
+    flags &= ~(FileDialogRecord::EnableHook | FileDialogRecord::EnableTemplate);
+    flags |= FileDialogRecord::HideReadOnly;
     if (overwritePrompt)
-        flags |= ruvex::win::OFN_OVERWRITEPROMPT;
+        flags |= FileDialogRecord::OverwritePrompt;
 
-    OPENFILENAME record = makeRecord(fileName, dialogTitle, filter, initialDir, defaultExt, owner,
-                                     filterIndex, fileTitle, flags);
-    if (GetSaveFileNameA(&record) == 1) {
-        fileName = CutAtNull(record.lpstrFile);
-        filterIndex = static_cast<std::int32_t>(record.nFilterIndex);
+    FileDialogRecord record
+        = makeRecord(fileName, dialogTitle, filter, initialDir, defaultExt, filterIndex, fileTitle, flags);
+    if (show(FileDialogKind::Save, record)) {
+        fileName = CutAtNull(record.file);
+        filterIndex = static_cast<std::int32_t>(record.filterIndex);
     } else {
         fileName.clear();
     }

@@ -1,10 +1,11 @@
 #pragma once
-// A stand-in for the file dialogs: installed for the lifetime of the object,
-// it keeps a copy of every record it is shown and answers from a queue:
-// a path (written into the file buffer like a real dialog would) or a cancel.
-// With the queue empty it cancels, so a test can never block on a dialog.
+// A stand-in for the file dialogs, handed to OSDialog (function()) or through
+// a SaveSeam (tests/fakeprompts.h): it keeps a copy of every record it is
+// shown and answers from a queue: a path (written into the file buffer like a
+// real dialog would) or a cancel. With the queue empty it cancels, so a test
+// can never block on a dialog.
 
-#include "platform/commondialog.h"
+#include "export/osdialog.h"
 
 #include <deque>
 #include <optional>
@@ -16,22 +17,15 @@
 class FakeFileDialog {
 public:
     struct Call {
-        ruvex::win::FileDialogKind kind;
-        ruvex::win::OPENFILENAME record;
+        FileDialogKind kind;
+        FileDialogRecord record;
     };
     struct Answer {
         std::optional<std::string> buffer; // nothing: the user cancelled
         std::uint32_t filterIndex = 1;
     };
 
-    FakeFileDialog()
-        : m_previous(ruvex::win::setFileDialogFunction(
-            [this](ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& record) {
-                return answer(kind, record);
-            }))
-    {
-    }
-    ~FakeFileDialog() { ruvex::win::setFileDialogFunction(std::move(m_previous)); }
+    FakeFileDialog() = default;
     FakeFileDialog(const FakeFileDialog&) = delete;
     FakeFileDialog& operator=(const FakeFileDialog&) = delete;
 
@@ -48,27 +42,31 @@ public:
     void cancel() { m_answers.push_back({}); }
 
     const std::vector<Call>& calls() const { return m_calls; }
-    const ruvex::win::OPENFILENAME& last() const { return m_calls.back().record; }
+    const FileDialogRecord& last() const { return m_calls.back().record; }
 
-private:
-    int answer(ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& record)
+    FileDialogFunction function()
+    {
+        return [this](FileDialogKind kind, FileDialogRecord& record) { return answer(kind, record); };
+    }
+
+    bool answer(FileDialogKind kind, FileDialogRecord& record)
     {
         m_calls.push_back({kind, record});
         if (m_answers.empty())
-            return 0;
+            return false;
         const Answer next = m_answers.front();
         m_answers.pop_front();
         if (!next.buffer)
-            return 0;
+            return false;
         std::string buffer = *next.buffer;
-        if (buffer.size() < record.nMaxFile)
-            buffer.resize(record.nMaxFile, '\0');
-        record.lpstrFile = buffer;
-        record.nFilterIndex = next.filterIndex;
-        return 1;
+        if (buffer.size() < record.file.size())
+            buffer.resize(record.file.size(), '\0');
+        record.file = buffer;
+        record.filterIndex = next.filterIndex;
+        return true;
     }
 
-    ruvex::win::FileDialogFunction m_previous;
+private:
     std::deque<Answer> m_answers;
     std::vector<Call> m_calls;
 };

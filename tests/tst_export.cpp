@@ -111,14 +111,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_folder.isValid());
-        m_previousPrompts = setSavePrompts({[](QWidget*, const QString&, const QString&) { return false; },
-                                            [this](QWidget*, const QString& path, const QString& reason) {
-                                                failures.push_back({path, reason});
-                                            },
-                                            [this](QWidget*, const QString& path, const QString& reason) {
-                                                failures.push_back({path, reason});
-                                            }});
         m_form = std::make_unique<Form1>();
+        m_form->setSaveSeam(seam());
         // The view of kView, through the window's own controls.
         control<QRadioButton>(*m_form, "Option1", kView.shapeIndex)->click();
         control<QCheckBox>(*m_form, "chkPerspective")->setChecked(true);
@@ -126,7 +120,18 @@ protected:
         control<StoredRangeScrollBar>(*m_form, "VScroll1")->setStoredValue(kView.aspectTenths);
         m_form->picDisplay_MouseMove(0, 0, kView.pointerX, kView.pointerY);
     }
-    void TearDown() override { setSavePrompts(std::move(m_previousPrompts)); }
+    // The fake dialog; refusals and failures are both kept in `failures`,
+    // and no file is replaced.
+    SaveSeam seam()
+    {
+        const auto keep = [this](QWidget*, const QString& path, const QString& reason) {
+            failures.push_back({path, reason});
+        };
+        return {[this](QWidget*, FileDialogKind kind, FileDialogRecord& record) {
+                    return m_dialog.answer(kind, record);
+                },
+                {[](QWidget*, const QString&, const QString&) { return false; }, keep, keep}};
+    }
 
     QString path(const QString& name) const { return m_folder.filePath(name); }
     void exportAs(const QString& name, std::uint32_t filterIndex)
@@ -164,9 +169,6 @@ protected:
     FakeFileDialog m_dialog;
     std::vector<std::pair<QString, QString>> failures;
     std::unique_ptr<Form1> m_form;
-
-private:
-    SavePrompts m_previousPrompts;
 };
 
 } // namespace
@@ -186,11 +188,11 @@ TEST_F(Export, MenuItemDialogAndStoppedAnimation)
 
     ASSERT_EQ(m_dialog.calls().size(), 1u);
     const auto& record = m_dialog.last();
-    EXPECT_EQ(record.lpstrTitle, "Ekspor Gambar Bangun Ruang");
-    EXPECT_EQ(record.lpstrFilter,
+    EXPECT_EQ(record.title, "Ekspor Gambar Bangun Ruang");
+    EXPECT_EQ(record.filter,
               "PNG\0*.png\0PNG untuk dicetak, 4\xc3\x97\0*.png\0SVG, gambar vektor\0*.svg\0\0"s);
-    EXPECT_EQ(record.nFilterIndex, 1u);
-    EXPECT_EQ(record.Flags, ruvex::win::OFN_OVERWRITEPROMPT | ruvex::win::OFN_HIDEREADONLY);
+    EXPECT_EQ(record.filterIndex, 1u);
+    EXPECT_EQ(record.flags, FileDialogRecord::OverwritePrompt | FileDialogRecord::HideReadOnly);
     EXPECT_FALSE(control<AnimationTimer>(*m_form, "Timer1")->isEnabled());
     EXPECT_TRUE(control<QRadioButton>(*m_form, "optAnim", 2)->isChecked());
     EXPECT_TRUE(QDir(m_folder.path()).isEmpty());
@@ -202,7 +204,7 @@ TEST_F(Export, EachTypeHoldsTheDrawingAreasViewAsTheCommandLineWritesIt)
     exportAs(QStringLiteral("cetak"), 2);
     exportAs(QStringLiteral("vektor"), 3);
     // The dialog opens the next time with the last type and file.
-    EXPECT_EQ(m_dialog.last().nFilterIndex, 2u);
+    EXPECT_EQ(m_dialog.last().filterIndex, 2u);
     EXPECT_EQ(m_form->exportPath(), path(QStringLiteral("vektor.svg")));
     control<QAction>(*m_form, "mnuSave")->trigger();
     ASSERT_TRUE(failures.empty());
@@ -340,13 +342,14 @@ TEST_F(Export, APictureThatCannotBeEncodedIsToldAndWritesNothing)
 {
     const StandaloneView view(kView);
     const PixelBuffer none;
-    QString stored;
-    std::size_t type = 0;
+    const ExportView empty{view.grid(), view.state(), none};
+    PictureFileMemory stored;
     m_dialog.choose(path(QStringLiteral("kosong.png")).toStdString(), 1);
-    EXPECT_EQ(ExportCommand(m_form.get(), stored, type).run({view.grid(), view.state(), none}),
-              ExportCommand::Outcome::Failed);
+    const SaveSeam fakes = seam();
+    EXPECT_EQ(SaveCommand(m_form.get(), fakes, pictureExport(empty), stored).run(),
+              SaveCommand::Outcome::Failed);
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_TRUE(failures[0].second.contains(QStringLiteral("PNG"))) << failures[0].second.toStdString();
-    EXPECT_TRUE(stored.isEmpty());
+    EXPECT_TRUE(stored.path.isEmpty());
     EXPECT_TRUE(QDir(m_folder.path()).isEmpty());
 }

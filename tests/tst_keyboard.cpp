@@ -3,7 +3,7 @@
 // focused one, the menus' keys and shortcuts, the rotation speed and the help
 // window.
 
-#include "fakefiledialog.h"
+#include "tests/fakeprompts.h"
 #include "tests/form1controls.h"
 #include "ui/helpwindow.h"
 #include "ui/picturewidget.h"
@@ -187,6 +187,8 @@ TEST(Keys, MenuKeysAndShortcutsReachTheirCommands)
         SCOPED_TRACE(QKeySequence(c.key).toString().toStdString());
         Form1 form;
         FakeFileDialog dialog;
+        FakePrompts prompts;
+        form.setSaveSeam(prompts.seam(dialog));
         showWithFocus(form, picDisplay(form));
         QTest::keyClick(&form, c.key.key(), c.key.keyboardModifiers());
         if (c.menu) {
@@ -196,7 +198,7 @@ TEST(Keys, MenuKeysAndShortcutsReachTheirCommands)
         }
         if (c.dialogTitle) {
             ASSERT_EQ(dialog.calls().size(), 1u);
-            EXPECT_EQ(dialog.last().lpstrTitle, c.dialogTitle);
+            EXPECT_EQ(dialog.last().title, c.dialogTitle);
         }
     }
     Form1 form;

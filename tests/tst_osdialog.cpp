@@ -7,13 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace std::string_literals;
-using ruvex::win::FileDialogKind;
-using ruvex::win::HWND;
-using ruvex::win::OFN_EXPLORER;
-using ruvex::win::OFN_FILEMUSTEXIST;
-using ruvex::win::OFN_HIDEREADONLY;
-using ruvex::win::OFN_OVERWRITEPROMPT;
-using ruvex::win::OPENFILENAME;
+using Record = FileDialogRecord;
 
 namespace {
 
@@ -27,21 +21,22 @@ std::string repeated(std::size_t count, const std::string& character)
 }
 
 // Both calls with everything but the varied argument at a plain value.
-std::string showSave(std::string& name, const std::string& filter = {}, std::int32_t owner = -1,
+std::string showSave(FakeFileDialog& dialog, std::string& name, const std::string& filter = {},
                      std::int32_t extraFlags = 0, bool overwritePrompt = false, const std::string& title = {})
 {
     std::int32_t index = 0;
-    return OSDialog().ShowSave(name, std::string("Judul"), filter, std::string("/data"), std::string("bmp"),
-                               owner, index, title, overwritePrompt, extraFlags);
+    return OSDialog(dialog.function())
+        .ShowSave(name, std::string("Judul"), filter, std::string("/data"), std::string("bmp"), -1, index,
+                  title, overwritePrompt, extraFlags);
 }
 
-std::string showOpen(std::string& name, std::int32_t& index, const std::string& filter = {},
-                     std::int32_t owner = -1, bool multi = false, bool mustExist = false,
+std::string showOpen(FakeFileDialog& dialog, std::string& name, std::int32_t& index,
+                     const std::string& filter = {}, bool multi = false, bool mustExist = false,
                      bool readOnly = false, bool hideReadOnly = false, std::int32_t last = 0)
 {
-    return OSDialog().ShowOpen(name, std::string("Judul"), filter, std::string("/data"), std::string("txt"),
-                               owner, index, multi, 0, std::string(), mustExist, readOnly, hideReadOnly,
-                               last);
+    return OSDialog(dialog.function())
+        .ShowOpen(name, std::string("Judul"), filter, std::string("/data"), std::string("txt"), -1, index,
+                  multi, 0, std::string(), mustExist, readOnly, hideReadOnly, last);
 }
 
 } // namespace
@@ -64,30 +59,12 @@ TEST(OSDialogRecord, FilterBecomesNulSeparatedPairs)
         SCOPED_TRACE(row.why);
         FakeFileDialog dialog;
         std::string name;
-        showSave(name, row.filter);
+        showSave(dialog, name, row.filter);
         std::int32_t index = 0;
-        showOpen(name, index, row.filter);
+        showOpen(dialog, name, index, row.filter);
         ASSERT_EQ(dialog.calls().size(), 2u);
-        EXPECT_EQ(dialog.calls()[0].record.lpstrFilter, row.expected);
-        EXPECT_EQ(dialog.calls()[1].record.lpstrFilter, row.expected);
-    }
-}
-
-TEST(OSDialogRecord, OwnerMinusOneMeansNone)
-{
-    const struct {
-        std::int32_t owner;
-        HWND expected;
-    } rows[] = {{-1, 0}, {0, 0}, {7, 7}, {-2, -2}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.owner);
-        FakeFileDialog dialog;
-        std::string name;
-        std::int32_t index = 0;
-        showSave(name, {}, row.owner);
-        showOpen(name, index, {}, row.owner);
-        EXPECT_EQ(dialog.calls()[0].record.hwndOwner, row.expected);
-        EXPECT_EQ(dialog.calls()[1].record.hwndOwner, row.expected);
+        EXPECT_EQ(dialog.calls()[0].record.filter, row.expected);
+        EXPECT_EQ(dialog.calls()[1].record.filter, row.expected);
     }
 }
 
@@ -100,15 +77,15 @@ TEST(OSDialogRecord, SaveFlags)
         std::uint32_t expected;
     } rows[] = {
         {"hook and template bits dropped, hide-read-only always", 0x66, false, 0x6},
-        {"overwrite prompt", 0, true, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY},
+        {"overwrite prompt", 0, true, Record::OverwritePrompt | Record::HideReadOnly},
         {"other extra flags kept; no explorer bit of its own", 0x1000, false, 0x1004},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
         FakeFileDialog dialog;
         std::string name;
-        showSave(name, {}, -1, row.extra, row.overwritePrompt);
-        EXPECT_EQ(dialog.last().Flags, row.expected);
+        showSave(dialog, name, {}, row.extra, row.overwritePrompt);
+        EXPECT_EQ(dialog.last().flags, row.expected);
         EXPECT_EQ(dialog.calls().back().kind, FileDialogKind::Save);
     }
 }
@@ -121,9 +98,9 @@ TEST(OSDialogRecord, OpenFlags)
         std::int32_t last;
         std::uint32_t expected;
     } rows[] = {
-        {"nothing asked", false, false, false, false, 0, OFN_EXPLORER},
-        {"last argument not merged", false, false, false, false, 0x66, OFN_EXPLORER},
-        {"must exist", false, true, false, false, 0, OFN_EXPLORER | OFN_FILEMUSTEXIST},
+        {"nothing asked", false, false, false, false, 0, Record::Explorer},
+        {"last argument not merged", false, false, false, false, 0x66, Record::Explorer},
+        {"must exist", false, true, false, false, 0, Record::Explorer | Record::FileMustExist},
         {"everything", true, true, true, true, 0, 0x81205},
     };
     for (const auto& row : rows) {
@@ -131,8 +108,8 @@ TEST(OSDialogRecord, OpenFlags)
         FakeFileDialog dialog;
         std::string name;
         std::int32_t index = 0;
-        showOpen(name, index, {}, -1, row.multi, row.mustExist, row.readOnly, row.hideReadOnly, row.last);
-        EXPECT_EQ(dialog.last().Flags, row.expected);
+        showOpen(dialog, name, index, {}, row.multi, row.mustExist, row.readOnly, row.hideReadOnly, row.last);
+        EXPECT_EQ(dialog.last().flags, row.expected);
         EXPECT_EQ(dialog.calls().back().kind, FileDialogKind::Open);
     }
 }
@@ -141,16 +118,13 @@ TEST(OSDialogRecord, BuffersArePaddedTo2048)
 {
     FakeFileDialog dialog;
     std::string name = std::string("gambar.bmp");
-    showSave(name, {}, -1, 0, false, std::string("judul"));
-    const OPENFILENAME& record = dialog.last();
-    EXPECT_EQ(record.lStructSize, 76u);
-    EXPECT_EQ(record.nMaxFile, 2048u);
-    EXPECT_EQ(record.lpstrFile, "gambar.bmp" + nuls(2038));
-    EXPECT_EQ(record.nMaxFileTitle, 2048u);
-    EXPECT_EQ(record.lpstrFileTitle, "judul" + nuls(2043));
-    EXPECT_EQ(record.lpstrInitialDir, "/data");
-    EXPECT_EQ(record.lpstrTitle, "Judul");
-    EXPECT_EQ(record.lpstrDefExt, "bmp");
+    showSave(dialog, name, {}, 0, false, std::string("judul"));
+    const Record& record = dialog.last();
+    EXPECT_EQ(record.file, "gambar.bmp" + nuls(2038));
+    EXPECT_EQ(record.fileTitle, "judul" + nuls(2043));
+    EXPECT_EQ(record.initialDir, "/data");
+    EXPECT_EQ(record.title, "Judul");
+    EXPECT_EQ(record.defaultExt, "bmp");
 }
 
 TEST(OSDialogResult, CancelEmptiesTheCallersName)
@@ -159,20 +133,21 @@ TEST(OSDialogResult, CancelEmptiesTheCallersName)
     dialog.cancel();
     dialog.cancel();
     std::string name = std::string("/data/lama.bmp");
-    EXPECT_EQ(showSave(name), std::string());
+    EXPECT_EQ(showSave(dialog, name), std::string());
     EXPECT_EQ(name, std::string());
 
     name = std::string("/data/lama.txt");
     std::int32_t index = 3;
-    EXPECT_EQ(showOpen(name, index), std::string());
+    EXPECT_EQ(showOpen(dialog, name, index), std::string());
     EXPECT_EQ(name, std::string());
     EXPECT_EQ(index, 3);
 }
 
-TEST(OSDialogResult, NoDialogsInstalledIsAFailure)
+TEST(OSDialogResult, NoDialogsHandedInIsAFailure)
 {
     std::string name = std::string("/data/lama.bmp");
-    EXPECT_EQ(showSave(name), std::string());
+    std::int32_t index = 0;
+    EXPECT_EQ(OSDialog().ShowSave(name, {}, {}, {}, {}, -1, index, {}, true, 0), std::string());
     EXPECT_EQ(name, std::string());
 }
 
@@ -193,7 +168,8 @@ TEST(OSDialogResult, SaveTakesThePathUpToItsNulAndTheIndex)
         dialog.answerBuffer(row.buffer, 2);
         std::string name = std::string("/data/lama.bmp");
         std::int32_t index = 0;
-        const std::string result = OSDialog().ShowSave(name, {}, {}, {}, {}, -1, index, {}, true, 0);
+        const std::string result
+            = OSDialog(dialog.function()).ShowSave(name, {}, {}, {}, {}, -1, index, {}, true, 0);
         EXPECT_EQ(name, row.expected);
         EXPECT_EQ(result, row.expected);
         EXPECT_EQ(index, 2);
@@ -221,7 +197,7 @@ TEST(OSDialogResult, OpenAnswers)
         dialog.answerBuffer(row.buffer, 2);
         std::string name;
         std::int32_t index = 1;
-        EXPECT_EQ(showOpen(name, index), row.expected);
+        EXPECT_EQ(showOpen(dialog, name, index), row.expected);
         EXPECT_EQ(name, row.expected);
         EXPECT_EQ(index, row.expectedIndex);
     }
@@ -232,20 +208,20 @@ TEST(OSDialogLimits, OverlongNameOrTitleIsRefusedBeforeAnyDialog)
     FakeFileDialog dialog;
     const std::string overlong(2049, 'x');
     std::string name = overlong;
-    EXPECT_THROW(showSave(name), FileNameTooLong);
+    EXPECT_THROW(showSave(dialog, name), FileNameTooLong);
     std::int32_t index = 0;
-    EXPECT_THROW(showOpen(name, index), FileNameTooLong);
+    EXPECT_THROW(showOpen(dialog, name, index), FileNameTooLong);
     EXPECT_EQ(name, overlong);
 
     name.clear();
-    EXPECT_THROW(showSave(name, {}, -1, 0, false, overlong), FileNameTooLong);
+    EXPECT_THROW(showSave(dialog, name, {}, 0, false, overlong), FileNameTooLong);
     EXPECT_TRUE(dialog.calls().empty());
 
     // A name of exactly the buffer's length still goes to the dialog.
     name = std::string(2048, 'x');
-    showSave(name);
+    showSave(dialog, name);
     ASSERT_EQ(dialog.calls().size(), 1u);
-    EXPECT_EQ(dialog.last().lpstrFile, std::string(2048, 'x'));
+    EXPECT_EQ(dialog.last().file, std::string(2048, 'x'));
 }
 
 TEST(OSDialogLimits, BuffersCountBytesOfNonAsciiNames)
@@ -254,18 +230,18 @@ TEST(OSDialogLimits, BuffersCountBytesOfNonAsciiNames)
     // "é" takes two bytes: 1024 of them fill the buffer exactly, 1025 do not fit.
     std::string name = repeated(1024, "\u00e9");
     dialog.choose(name);
-    EXPECT_EQ(showSave(name), repeated(1024, "\u00e9"));
+    EXPECT_EQ(showSave(dialog, name), repeated(1024, "\u00e9"));
     ASSERT_EQ(dialog.calls().size(), 1u);
-    EXPECT_EQ(dialog.last().lpstrFile.size(), dialog.last().nMaxFile);
-    EXPECT_EQ(dialog.last().lpstrFile, name);
+    EXPECT_EQ(dialog.last().file.size(), OSDialog::kBufferLength);
+    EXPECT_EQ(dialog.last().file, name);
 
     name = repeated(1025, "\u00e9");
-    EXPECT_THROW(showSave(name), FileNameTooLong);
+    EXPECT_THROW(showSave(dialog, name), FileNameTooLong);
 
     // A shorter name is padded with NULs to the same 2048 bytes, and comes
     // back whole: three-byte characters are cut at the NUL, not before it.
     name = repeated(600, "\u6587");
     dialog.choose(name);
-    EXPECT_EQ(showSave(name), repeated(600, "\u6587"));
-    EXPECT_EQ(dialog.last().lpstrFile, name + nuls(2048 - 1800));
+    EXPECT_EQ(showSave(dialog, name), repeated(600, "\u6587"));
+    EXPECT_EQ(dialog.last().file, name + nuls(2048 - 1800));
 }

@@ -4,7 +4,6 @@
 #include "export/osdialog.h"
 #include "ui/qtfiledialog.h"
 #include "ui/translations.h"
-#include "ui/windowhandle.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -55,29 +54,30 @@ protected:
     {
         ASSERT_TRUE(m_folder.isValid());
         ASSERT_TRUE(installIndonesianTexts());
-        m_previous = ruvex::win::setFileDialogFunction(showQtFileDialog);
-        m_previousNotice = setFileDialogNotice([this](QWidget*, const QString& text) { m_notices << text; });
         m_owner.show();
     }
-    void TearDown() override
+
+    // The Qt dialogs over `owner`, their notices kept in m_notices.
+    OSDialog dialogOver(QWidget* owner)
     {
-        ruvex::win::setFileDialogFunction(std::move(m_previous));
-        setFileDialogNotice(std::move(m_previousNotice));
+        return OSDialog([this, owner](FileDialogKind kind, FileDialogRecord& record) {
+            return showQtFileDialog(owner, kind, record,
+                                    [this](QWidget*, const QString& text) { m_notices << text; });
+        });
     }
 
     std::string save(const std::string& initial = {})
     {
         std::string name = initial;
         std::int32_t index = 1;
-        OSDialog().ShowSave(name, "Save Gambar Bangun Ruang *.bmp", "Save Gambar Bangun Ruang|*.bmp",
-                            m_folder.path().toStdString(), {}, hWndOf(&m_owner), index, {}, true, 0);
+        dialogOver(&m_owner).ShowSave(name, "Save Gambar Bangun Ruang *.bmp",
+                                      "Save Gambar Bangun Ruang|*.bmp", m_folder.path().toStdString(), {}, -1,
+                                      index, {}, true, 0);
         return name;
     }
 
     QTemporaryDir m_folder;
     QWidget m_owner;
-    ruvex::win::FileDialogFunction m_previous;
-    FileDialogNotice m_previousNotice;
     QStringList m_notices;
 };
 
@@ -137,8 +137,8 @@ TEST_F(QtDialogs, SaveDialogIsBuiltFromTheRecordAndAnswersIntoIt)
     std::string name;
     std::int32_t index = 2;
     const std::string result
-        = OSDialog().ShowSave(name, "Simpan", "Gambar|*.bmp|Semua|*.*", m_folder.path().toStdString(), "bmp",
-                              hWndOf(&m_owner), index, {}, true, 0);
+        = dialogOver(&m_owner).ShowSave(name, "Simpan", "Gambar|*.bmp|Semua|*.*",
+                                        m_folder.path().toStdString(), "bmp", -1, index, {}, true, 0);
 
     EXPECT_EQ(result, m_folder.filePath(QStringLiteral("baru.bmp")).toStdString());
     EXPECT_EQ(index, 1);
@@ -157,8 +157,8 @@ TEST_F(QtDialogs, OpenDialogFlagsAndCancel)
 
     std::string name = m_folder.filePath(QStringLiteral("lama.txt")).toStdString();
     std::int32_t index = 1;
-    OSDialog().ShowOpen(name, {}, "Teks|*.txt", m_folder.path().toStdString(), ".txt", -1, index, true, 0, {},
-                        true, false, true, 0);
+    dialogOver(nullptr).ShowOpen(name, {}, "Teks|*.txt", m_folder.path().toStdString(), ".txt", -1, index,
+                                 true, 0, {}, true, false, true, 0);
     EXPECT_EQ(name, "");
 }
 

@@ -7,29 +7,22 @@
 #include "ui/animationtimer.h"
 #include "ui/picturewidget.h"
 #include "ui/savecommand.h"
-#include "ui/windowhandle.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <memory>
 
 #include <sys/stat.h>
 
 using namespace std::string_literals;
-using ruvex::win::FileDialogKind;
-using ruvex::win::OFN_HIDEREADONLY;
-using ruvex::win::OFN_OVERWRITEPROMPT;
-using ruvex::win::OPENFILENAME;
 
 namespace {
 
@@ -53,6 +46,7 @@ protected:
     {
         ASSERT_TRUE(m_folder.isValid());
         m_form = std::make_unique<Form1>();
+        m_form->setSaveSeam(m_prompts.seam(m_dialog));
     }
 
     QString path(const QString& name) const { return m_folder.filePath(name); }
@@ -80,16 +74,16 @@ TEST_F(SavePicture, MenuWritesThePictureAs24BitBitmap)
     save();
 
     ASSERT_EQ(m_dialog.calls().size(), 1u);
-    const OPENFILENAME& record = m_dialog.last();
+    const FileDialogRecord& record = m_dialog.last();
     EXPECT_EQ(m_dialog.calls().back().kind, FileDialogKind::Save);
-    EXPECT_EQ(record.lpstrTitle, "Save Gambar Bangun Ruang *.bmp");
-    EXPECT_EQ(record.lpstrFilter, "Save Gambar Bangun Ruang\0*.bmp\0\0"s);
-    EXPECT_EQ(record.lpstrInitialDir, "");
-    EXPECT_EQ(record.lpstrFile, nuls(2048));
-    EXPECT_EQ(record.lpstrDefExt, "");
-    EXPECT_EQ(record.nFilterIndex, 0u);
-    EXPECT_EQ(record.Flags, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY);
-    EXPECT_EQ(windowOf(record.hwndOwner), m_form.get());
+    EXPECT_EQ(record.title, "Save Gambar Bangun Ruang *.bmp");
+    EXPECT_EQ(record.filter, "Save Gambar Bangun Ruang\0*.bmp\0\0"s);
+    EXPECT_EQ(record.initialDir, "");
+    EXPECT_EQ(record.file, nuls(2048));
+    EXPECT_EQ(record.defaultExt, "");
+    EXPECT_EQ(record.filterIndex, 1u); // the first and only filter
+    EXPECT_EQ(record.flags, FileDialogRecord::OverwritePrompt | FileDialogRecord::HideReadOnly);
+    EXPECT_EQ(m_prompts.owners, std::vector<QWidget*>{m_form.get()});
 
     const QString saved = path(QStringLiteral("gambar.bmp"));
     EXPECT_EQ(m_form->PicturePath(), saved);
@@ -118,9 +112,9 @@ TEST_F(SavePicture, SecondDialogStartsAtTheFirstPicture)
 
     ASSERT_EQ(m_dialog.calls().size(), 2u);
     const std::string first = path(QStringLiteral("pertama.bmp")).toStdString();
-    const OPENFILENAME& record = m_dialog.last();
-    EXPECT_EQ(record.lpstrInitialDir, m_folder.path().toStdString() + "/");
-    EXPECT_EQ(record.lpstrFile, first + nuls(2048 - first.size()));
+    const FileDialogRecord& record = m_dialog.last();
+    EXPECT_EQ(record.initialDir, m_folder.path().toStdString() + "/");
+    EXPECT_EQ(record.file, first + nuls(2048 - first.size()));
     EXPECT_EQ(folderEntries(), (QStringList{QStringLiteral("kedua.bmp"), QStringLiteral("pertama.bmp")}));
 }
 
@@ -221,7 +215,7 @@ TEST_F(SavePicture, ReplacingAnExistingFileIsAskedOnceAboutTheNameWritten)
         EXPECT_EQ(m_form->PicturePath(), row.replaced ? target : QString());
         if (!row.replace && row.asked) {
             ASSERT_EQ(m_dialog.calls().size(), before + 2);
-            EXPECT_EQ(QString::fromStdString(m_dialog.last().lpstrFile).section(QChar(u'\0'), 0, 0), target);
+            EXPECT_EQ(QString::fromStdString(m_dialog.last().file).section(QChar(u'\0'), 0, 0), target);
         }
     }
 }
@@ -247,8 +241,8 @@ TEST_F(SavePicture, OverlongStoredPathStartsTheNextDialogWithoutAName)
     m_dialog.cancel();
     EXPECT_NO_THROW(save());
     ASSERT_EQ(m_dialog.calls().size(), 2u);
-    EXPECT_EQ(m_dialog.last().lpstrFile, nuls(2048));
-    EXPECT_EQ(m_dialog.last().lpstrInitialDir, (folder + u'/').toStdString());
+    EXPECT_EQ(m_dialog.last().file, nuls(2048));
+    EXPECT_EQ(m_dialog.last().initialDir, (folder + u'/').toStdString());
 }
 
 TEST_F(SavePicture, OnlyRegularFilesAreWrittenAndLinksCountAsTheirFiles)
@@ -319,38 +313,16 @@ TEST_F(SavePicture, OnlyRegularFilesAreWrittenAndLinksCountAsTheirFiles)
 TEST_F(SavePicture, AClickWhileTheDialogIsOpenStartsNoSecondSave)
 {
     // The dialog's answer function stands for the time the dialog is open.
-    ruvex::win::setFileDialogFunction([this](FileDialogKind, OPENFILENAME&) {
+    SaveSeam seam = m_prompts.seam(m_dialog);
+    seam.dialogs = [this](QWidget*, FileDialogKind, FileDialogRecord&) {
         QTest::mouseRelease(picDisplay(), Qt::RightButton, {}, QPoint(100, 100));
         save();
         ++m_dialogsOpened;
-        return 0;
-    });
+        return false;
+    };
+    m_form->setSaveSeam(seam);
     save();
     EXPECT_EQ(m_dialogsOpened, 1);
     save();
     EXPECT_EQ(m_dialogsOpened, 2);
-}
-
-TEST(WriteFailureReason, TheCausesAUserMeetsInIndonesian)
-{
-    const QString path = QStringLiteral("/data/gambar.bmp");
-    const struct {
-        QString systemText;
-        const char* expected; // its beginning
-    } rows[] = {
-        {qt_error_string(ENOSPC), "Disk penuh"},
-        {qt_error_string(EROFS), "Folder itu berada pada sistem file yang hanya dapat dibaca"},
-        {qt_error_string(EACCES), "Anda tidak punya izin untuk menulis di folder \u00ab/data\u00bb"},
-        {qt_error_string(ENAMETOOLONG), "Nama file atau alamatnya terlalu panjang"},
-        {qt_error_string(ENOENT), "Folder \u00ab/data\u00bb tidak ada"},
-        {QSaveFile::tr("Existing file %1 is not writable").arg(path),
-         "File \u00ab/data/gambar.bmp\u00bb dilindungi dari penulisan (hanya-baca)"},
-        {QStringLiteral("Something odd"),
-         "Penulisan file gagal karena sebab yang tidak dikenal.\nKeterangan sistem: Something odd"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.systemText.toStdString());
-        const QString reason = writeFailureReason(path, row.systemText);
-        EXPECT_TRUE(reason.startsWith(QString::fromUtf8(row.expected))) << reason.toStdString();
-    }
 }

@@ -8,6 +8,7 @@
 #include "tests/fakeprompts.h"
 #include "ui/qtfiledialog.h"
 #include "ui/savecommand.h"
+#include "ui/wholefile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,7 +70,7 @@ TEST(MessageBoxes, PathsAreShownLiterallyNotAsRichText)
             }
         });
     };
-    const SavePrompts& prompts = savePrompts();
+    const SavePrompts prompts = qtSaveSeam().prompts;
     closeTheNextBox();
     EXPECT_FALSE(prompts.confirmReplace(nullptr, name, name));
     closeTheNextBox();
@@ -77,10 +78,8 @@ TEST(MessageBoxes, PathsAreShownLiterallyNotAsRichText)
     closeTheNextBox();
     prompts.refuseName(nullptr, name, QStringLiteral("sebab"));
     QWidget dialog;
-    const FileDialogNotice notice = setFileDialogNotice({});
-    setFileDialogNotice(notice);
     closeTheNextBox();
-    notice(&dialog, name);
+    showRefusalBox(&dialog, name);
     EXPECT_EQ(formats, QList<Qt::TextFormat>(4, Qt::PlainText));
 }
 
@@ -89,19 +88,21 @@ TEST(SaveCommandNames, ANameTheExtensionRuleLeavesEmptyIsRefused)
     QTemporaryDir folder;
     FakeFileDialog dialog;
     FakePrompts prompts;
-    QString stored;
+    PictureFileMemory stored;
     dialog.choose(folder.filePath(QStringLiteral(".tersembunyi")).toStdString());
     dialog.choose(folder.filePath(QStringLiteral(".a.b")).toStdString());
     dialog.choose(folder.filePath(QStringLiteral("peta.lama")).toStdString());
 
-    EXPECT_EQ(SaveCommand(nullptr, stored).run(smallPicture()), SaveCommand::Outcome::Saved);
+    const PixelBuffer picture = smallPicture();
+    const SaveSeam seam = prompts.seam(dialog);
+    EXPECT_EQ(SaveCommand(nullptr, seam, bitmapSave(picture), stored).run(), SaveCommand::Outcome::Saved);
 
     ASSERT_EQ(prompts.refusals.size(), 2u);
     EXPECT_TRUE(prompts.refusals[0].second.startsWith(QStringLiteral("Nama file \u00ab.tersembunyi\u00bb")))
         << prompts.refusals[0].second.toStdString();
     EXPECT_EQ(dialog.calls().size(), 3u);
     // Every other name keeps the cut at its first dot.
-    EXPECT_EQ(stored, folder.filePath(QStringLiteral("peta.bmp")));
+    EXPECT_EQ(stored.path, folder.filePath(QStringLiteral("peta.bmp")));
     EXPECT_EQ(entries(folder.path()), QStringList{QStringLiteral("peta.bmp")});
 }
 
@@ -123,9 +124,12 @@ TEST(WriteWholeFile, ALinkSwappedInWhileTheQuestionIsOpenIsRefused)
         prompts.replace = true;
         prompts.whileAsking = [&] { QFile::remove(chosen) && QFile::link(leadsTo, chosen); };
         dialog.choose(chosen.toStdString());
-        QString stored;
+        PictureFileMemory stored;
+        const PixelBuffer picture = smallPicture();
+        const SaveSeam seam = prompts.seam(dialog);
 
-        EXPECT_EQ(SaveCommand(nullptr, stored).run(smallPicture()), SaveCommand::Outcome::Failed);
+        EXPECT_EQ(SaveCommand(nullptr, seam, bitmapSave(picture), stored).run(),
+                  SaveCommand::Outcome::Failed);
         ASSERT_EQ(prompts.failures.size(), 1u);
         EXPECT_TRUE(prompts.failures[0].second.contains(QStringLiteral("tautan simbolik")))
             << prompts.failures[0].second.toStdString();
@@ -163,7 +167,7 @@ TEST(WriteWholeFile, ALinkRacingAtTheNameNeverTakesTheWriteOutsideTheFolder)
     int throughTheLink = 0;
     int run = 0;
     for (; run < 300 || (written < 10 && run < 5000); ++run) {
-        if (const auto target = chooseTarget(nullptr, chosen)) {
+        if (const auto target = chooseTarget(nullptr, prompts.prompts(), chosen)) {
             // The time the picture takes to encode between the check and the write.
             std::this_thread::sleep_for(std::chrono::microseconds(run % 7 * 50));
             const auto failure = writeWholeFile(*target, QByteArray(4096, 'x'));

@@ -1,7 +1,7 @@
 // The view controls of the main window: animation buttons and timers, the
 // perspective check box, both scroll bars, and closing.
 
-#include "fakefiledialog.h"
+#include "tests/fakeprompts.h"
 #include "tests/form1controls.h"
 #include "ui/animationtimer.h"
 #include "ui/picturewidget.h"
@@ -98,7 +98,9 @@ std::string shownSelection(const Form1& form)
 TEST(Animation, AnimationButtonsAndShapeButtonsAreSeparateGroups)
 {
     FakeFileDialog dialog; // cancels the save below
+    FakePrompts prompts;
     Form1 form;
+    form.setSaveSeam(prompts.seam(dialog));
     form.show();
     QTest::mouseClick(option1(form, 3), Qt::LeftButton);
     struct Step {

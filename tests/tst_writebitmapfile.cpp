@@ -2,9 +2,11 @@
 // toolkit's own reader as the same pixels, at 96 dots per inch, and a failed
 // write that leaves nothing behind.
 
+#include "export/bitmapfile.h"
 #include "platform/pixelbuffer.h"
 #include "ui/picturewidget.h"
-#include "ui/savecommand.h"
+#include "ui/qtext.h"
+#include "ui/wholefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,6 +33,12 @@ PixelBuffer pattern(int width, int height)
             picture.bits()[y * picture.stride() + x] = 0xFF000000u | std::uint32_t(x * 37 % 256) << 16
                 | std::uint32_t(y * 91 % 256) << 8 | std::uint32_t((x * y + 5) % 256);
     return picture;
+}
+
+// As the save command writes it: encoded, then written whole.
+std::optional<QString> writeBitmapFile(const QString& path, const PixelBuffer& picture)
+{
+    return writeWholeFile(path, toQByteArray(bitmapFileBytes(picture)));
 }
 
 } // namespace

@@ -1,20 +1,18 @@
 #pragma once
 // Pictures of the current view for other programs: the drawing area's picture
 // as PNG, the same enlarged for print, and the wireframe as SVG; and the
-// command "Ekspor Gambar…" that asks for a file in the save-file dialog and
-// writes one of them.
+// kind of file "Ekspor Gambar…" writes one of them as, through the save
+// command (savecommand.h).
 //
 // The bytes of a picture file depend on the view alone, so the window's
 // command and the program's command line (commandline.h) write the same file
-// for the same view. Files are written whole or not at all; failures are told
-// in Indonesian through the save command's prompts (savecommand.h), which
-// tests replace. The command does not stop the animation: the main window,
-// which owns the timers, does that first.
+// for the same view. Files are written whole or not at all.
 
 #include "export/picturetypes.h"
 #include "platform/pixelbuffer.h"
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
+#include "ui/savecommand.h"
 
 #include <QByteArray>
 #include <QString>
@@ -45,22 +43,6 @@ QByteArray pictureFile(const ExportView& view, PictureFormat format, int scale);
 std::optional<QString> writePictureFile(const QString& path, const ExportView& view, PictureFormat format,
                                         int scale);
 
-class ExportCommand {
-public:
-    enum class Outcome { Saved, Cancelled, Failed };
-
-    // `exportPath` and `exportType` are the window's memory of the last
-    // export (the path and the index into kExportTypes): the dialog starts
-    // from them, and they are updated after a written picture. A failed write
-    // empties the path, as after a cancel.
-    ExportCommand(QWidget* owner, QString& exportPath, std::size_t& exportType);
-
-    Outcome run(const ExportView& view);
-
-private:
-    std::optional<ExportTarget> choose();
-
-    QWidget* m_owner;
-    QString& m_path;
-    std::size_t& m_type;
-};
+// "Ekspor Gambar…": the type from the chosen filter or the typed extension
+// (exportTarget), the file pictureFile of `view`, which must outlive it.
+PictureFileKind pictureExport(const ExportView& view);

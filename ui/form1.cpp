@@ -225,7 +225,7 @@ void Form1::mnuSave_Click()
         return;
     const QScopedValueRollback saving(m_saving, true);
     stopAnimation();
-    SaveCommand(this, m_picturePath).run(m_model.area().Image());
+    SaveCommand(this, m_saveSeam, bitmapSave(m_model.area().Image()), m_picture).run();
 }
 
 void Form1::mnuExport_Click()
@@ -235,7 +235,7 @@ void Form1::mnuExport_Click()
     const QScopedValueRollback saving(m_saving, true);
     stopAnimation();
     const ExportView view{m_model.pointGrid(), m_model.viewState(), m_model.area().Image()};
-    ExportCommand(this, m_exportPath, m_exportType).run(view);
+    SaveCommand(this, m_saveSeam, pictureExport(view), m_export).run();
 }
 
 void Form1::mnuFullScreen_Click()

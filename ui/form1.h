@@ -24,6 +24,7 @@
 // show what it reads back on the controls.
 
 #include "ui/form1controls.h"
+#include "ui/savecommand.h"
 #include "view/form1model.h"
 
 #include <QMainWindow>
@@ -31,6 +32,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <utility>
 
 class HelpWindow;
 class InfoWindows;
@@ -82,9 +84,12 @@ public:
     const PointGrid& pointGrid() const { return m_model.pointGrid(); }
     // The last saved picture's path; empty before the first save and after
     // a save that wrote nothing.
-    const QString& PicturePath() const { return m_picturePath; }
+    const QString& PicturePath() const { return m_picture.path; }
     // The last exported picture's path, empty as PicturePath is.
-    const QString& exportPath() const { return m_exportPath; }
+    const QString& exportPath() const { return m_export.path; }
+    // The dialogs and message boxes of "Save Gambar" and "Ekspor Gambar…";
+    // the Qt ones until a test hands in its own.
+    void setSaveSeam(SaveSeam seam) { m_saveSeam = std::move(seam); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,11 +102,11 @@ private:
     void showTimers();
     void showDescriptionAndCaptions();
 
-    QString m_picturePath;
+    PictureFileMemory m_picture;
     // A save or export command is running: its dialog or a message is open.
     bool m_saving = false;
-    QString m_exportPath;
-    std::size_t m_exportType = 0; // the export dialog's last type
+    PictureFileMemory m_export; // the export dialog's last name and type
+    SaveSeam m_saveSeam = qtSaveSeam();
 
     const Form1Controls m_controls;
     // The drawing area, where every redraw ends.

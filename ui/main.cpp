@@ -7,7 +7,6 @@
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/programarguments.h"
-#include "ui/qtfiledialog.h"
 #include "ui/transientsettings.h"
 #include "ui/translations.h"
 
@@ -31,7 +30,6 @@ int main(int argc, char* argv[])
     displayCheck.reached();
     const TransientSettings noSettingsKept;
     installIndonesianTexts();
-    installQtFileDialogs();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(msSansSerifFont());
     QApplication::setApplicationName(QStringLiteral("RUVEX Display 3D"));

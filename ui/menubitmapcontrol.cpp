@@ -1,16 +1,19 @@
 #include "ui/menubitmapcontrol.h"
 
 #include <QAction>
+#include <QBitmap>
 #include <QIcon>
 #include <QImage>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleFactory>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -50,9 +53,35 @@ bool isInteger(const QVariant& value)
     }
 }
 
-bool isWhite(QRgb pixel)
+// Makes the pixels of `image` in `region` transparent black.
+void clear(QImage& image, const QRegion& region)
 {
-    return qGray(pixel) >= 128;
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.setClipRegion(region);
+    painter.fillRect(image.rect(), Qt::transparent);
+}
+
+// One bitmap of the stored settings, as read once from them.
+struct MenuBitmap {
+    QString itemName; // the key without its "#"
+    QImage bitmap;
+    QVariant mask;
+};
+
+// The settings' bitmaps with a key that can name an item ("#" + name) and a
+// bitmap that is not empty.
+std::vector<MenuBitmap> menuBitmaps(const QVariantMap& settings)
+{
+    std::vector<MenuBitmap> table;
+    const int count = settings.value(QStringLiteral("bmpcount")).toInt();
+    for (int number = 1; number <= count; ++number) {
+        const QString key = settings.value(QStringLiteral("key:%1").arg(number)).toString();
+        const QImage bitmap = settings.value(QStringLiteral("bmp:%1").arg(number)).value<QImage>();
+        if (key.startsWith(QLatin1Char('#')) && !bitmap.isNull())
+            table.push_back({key.mid(1), bitmap, settings.value(QStringLiteral("mask:%1").arg(number))});
+    }
+    return table;
 }
 
 } // namespace
@@ -67,22 +96,18 @@ QImage MenuBitmapControl::maskedBitmap(const QImage& bitmap, const QVariant& mas
 {
     QImage result = bitmap.convertToFormat(QImage::Format_ARGB32);
     if (mask.typeId() == QMetaType::QImage) {
+        // The bitmap of a mask is set where the mask is dark (grey below
+        // 128); the rest of the mask's square shows through.
         const QImage maskImage = mask.value<QImage>();
-        const int width = std::min(result.width(), maskImage.width());
-        const int height = std::min(result.height(), maskImage.height());
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                if (isWhite(maskImage.pixel(x, y)))
-                    result.setPixel(x, y, qRgba(0, 0, 0, 0));
+        const QBitmap dark = QBitmap::fromImage(maskImage, Qt::ThresholdDither);
+        clear(result, QRegion(maskImage.rect()).subtracted(QRegion(dark)));
     } else if (isInteger(mask)) {
-        // Stored as 0x00BBGGRR.
+        // Stored as 0x00BBGGRR; compared without the bitmap's alpha.
         const auto value = mask.toLongLong();
         const QRgb transparent = qRgb(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                                       static_cast<int>((value >> 16) & 0xFF));
-        for (int y = 0; y < result.height(); ++y)
-            for (int x = 0; x < result.width(); ++x)
-                if ((result.pixel(x, y) & RGB_MASK) == (transparent & RGB_MASK))
-                    result.setPixel(x, y, qRgba(0, 0, 0, 0));
+        const QImage opaque = bitmap.convertToFormat(QImage::Format_RGB32);
+        clear(result, QRegion(QBitmap::fromImage(opaque.createMaskFromColor(transparent, Qt::MaskOutColor))));
     }
     return result;
 }
@@ -90,17 +115,9 @@ QImage MenuBitmapControl::maskedBitmap(const QImage& bitmap, const QVariant& mas
 void MenuBitmapControl::ReadProperties(const QVariantMap& settings)
 {
     QMenuBar* bar = m_window->menuBar();
-    const int count = settings.value(QStringLiteral("bmpcount")).toInt();
-    for (int number = 1; number <= count; ++number) {
-        const QString key = settings.value(QStringLiteral("key:%1").arg(number)).toString();
-        const QImage bitmap = settings.value(QStringLiteral("bmp:%1").arg(number)).value<QImage>();
-        if (!key.startsWith(QLatin1Char('#')) || bitmap.isNull())
-            continue;
-        QAction* item = bar->findChild<QAction*>(key.mid(1));
-        if (!item)
-            continue;
-        const QImage picture = maskedBitmap(bitmap, settings.value(QStringLiteral("mask:%1").arg(number)));
-        item->setIcon(QIcon(QPixmap::fromImage(picture)));
+    for (const MenuBitmap& entry : menuBitmaps(settings)) {
+        if (QAction* item = bar->findChild<QAction*>(entry.itemName))
+            item->setIcon(QIcon(QPixmap::fromImage(maskedBitmap(entry.bitmap, entry.mask))));
     }
 
     const QVariant font = settings.value(QStringLiteral("font"));

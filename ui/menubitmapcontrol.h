@@ -15,7 +15,7 @@
 //               transparent wherever the bitmap has it; or absent (opaque)
 //   "font"      the QFont of the menus' items
 // "_extentx" and "_extenty", its size on the design surface, mean nothing
-// here.
+// here. The bag is read once into a table of item, bitmap and mask.
 //
 // It paints nothing itself: the menus draw the icons, each at its own size.
 

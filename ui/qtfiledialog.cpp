@@ -1,7 +1,5 @@
 #include "ui/qtfiledialog.h"
 
-#include "ui/windowhandle.h"
-
 #include "export/savetarget.h"
 
 #include <QDialogButtonBox>
@@ -14,14 +12,8 @@
 #include <QWidget>
 
 #include <optional>
-#include <utility>
 
 namespace {
-
-using ruvex::win::FileDialogKind;
-using ruvex::win::OFN_ALLOWMULTISELECT;
-using ruvex::win::OFN_FILEMUSTEXIST;
-using ruvex::win::OPENFILENAME;
 
 QString fromDialogText(const std::string& text)
 {
@@ -36,51 +28,34 @@ QString initialName(const std::string& buffer)
 
 // `text` followed by NULs to `capacity` bytes, or nothing when it does not fit
 // with the `terminators` NULs it needs.
-std::optional<std::string> fillBuffer(const std::string& text, std::uint32_t capacity,
-                                      std::size_t terminators)
+std::optional<std::string> fillBuffer(const std::string& text, std::size_t capacity, std::size_t terminators)
 {
     if (text.size() + terminators > capacity)
         return std::nullopt;
     return text + std::string(capacity - text.size(), '\0');
 }
 
-void showNotice(QWidget* dialog, const QString& text)
-{
-    QMessageBox box(QMessageBox::Warning, dialog->windowTitle(), text, QMessageBox::NoButton, dialog);
-    box.setTextFormat(Qt::PlainText); // the refused name is shown as typed, never as rich text
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
-}
-
-FileDialogNotice& installedNotice()
-{
-    static FileDialogNotice notice = showNotice;
-    return notice;
-}
-
-void notify(QWidget* dialog, const QString& text)
-{
-    if (const auto& notice = installedNotice())
-        notice(dialog, text);
-}
-
 // The dialog with the checks of answerRefusal before it closes, so that a
 // refused name is explained and the user can change it in place.
 class CheckedFileDialog : public QFileDialog {
 public:
-    CheckedFileDialog(QWidget* parent, FileDialogKind kind, std::uint32_t capacity)
+    CheckedFileDialog(QWidget* parent, FileDialogKind kind, std::size_t capacity,
+                      const FileDialogNotice& notice)
         : QFileDialog(parent)
         , m_kind(kind)
         , m_capacity(capacity)
+        , m_notice(notice)
     {
     }
 
     // Qt greys out its Save button for a name longer than the file system
-    // allows, without saying why; it stays usable, and accept() says it.
+    // allows, without saying why; it stays usable, and accept() says it. The
+    // widget dialog has one name field and one button box, found by their
+    // types (a platform's own dialog has neither, and needs nothing here).
     void keepSaveButtonForRefusals()
     {
-        auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        auto* name = findChild<QLineEdit*>();
+        auto* buttons = findChild<QDialogButtonBox*>();
         QPushButton* save = buttons ? buttons->button(QDialogButtonBox::Save) : nullptr;
         if (!name || !save)
             return;
@@ -93,11 +68,17 @@ public:
 
     QString refusal() const { return answerRefusal(m_kind, selectedFiles(), m_capacity); }
 
+    void notify(const QString& text)
+    {
+        if (m_notice)
+            m_notice(this, text);
+    }
+
     void accept() override
     {
         const QString refused = refusal();
         if (!refused.isEmpty()) {
-            notify(this, refused);
+            notify(refused);
             return;
         }
         QFileDialog::accept();
@@ -105,10 +86,11 @@ public:
 
 private:
     FileDialogKind m_kind;
-    std::uint32_t m_capacity;
+    std::size_t m_capacity;
+    const FileDialogNotice& m_notice;
 };
 
-void configure(QFileDialog& dialog, FileDialogKind kind, const OPENFILENAME& record,
+void configure(QFileDialog& dialog, FileDialogKind kind, const FileDialogRecord& record,
                const QStringList& filters)
 {
     if (kind == FileDialogKind::Save) {
@@ -119,40 +101,43 @@ void configure(QFileDialog& dialog, FileDialogKind kind, const OPENFILENAME& rec
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        if (record.Flags & OFN_ALLOWMULTISELECT)
+        if (record.flags & FileDialogRecord::AllowMultiSelect)
             dialog.setFileMode(QFileDialog::ExistingFiles);
-        else if (record.Flags & OFN_FILEMUSTEXIST)
+        else if (record.flags & FileDialogRecord::FileMustExist)
             dialog.setFileMode(QFileDialog::ExistingFile);
         else
             dialog.setFileMode(QFileDialog::AnyFile);
     }
     // Set after the accept mode, which would otherwise put its default back.
-    if (!record.lpstrTitle.empty())
-        dialog.setWindowTitle(fromDialogText(record.lpstrTitle));
+    if (!record.title.empty())
+        dialog.setWindowTitle(fromDialogText(record.title));
 
-    QString suffix = fromDialogText(record.lpstrDefExt);
+    QString suffix = fromDialogText(record.defaultExt);
     while (suffix.startsWith(u'.'))
         suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
 
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
-        const auto index = static_cast<qsizetype>(record.nFilterIndex);
+        const auto index = static_cast<qsizetype>(record.filterIndex);
         dialog.selectNameFilter(filters.at(index >= 1 && index <= filters.size() ? index - 1 : 0));
     }
 
-    if (!record.lpstrInitialDir.empty())
-        dialog.setDirectory(fromDialogText(record.lpstrInitialDir));
-    const QString name = initialName(record.lpstrFile);
+    if (!record.initialDir.empty())
+        dialog.setDirectory(fromDialogText(record.initialDir));
+    const QString name = initialName(record.file);
     if (!name.isEmpty())
         dialog.selectFile(name);
 }
 
 } // namespace
 
-void installQtFileDialogs()
+void showRefusalBox(QWidget* dialog, const QString& text)
 {
-    ruvex::win::setFileDialogFunction(showQtFileDialog);
+    QMessageBox box(QMessageBox::Warning, dialog->windowTitle(), text, QMessageBox::NoButton, dialog);
+    box.setTextFormat(Qt::PlainText); // the refused name is shown as typed, never as rich text
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
 }
 
 QStringList qtNameFilters(const std::string& filter)
@@ -180,12 +165,7 @@ std::string selectionText(const QStringList& files)
     return text;
 }
 
-FileDialogNotice setFileDialogNotice(FileDialogNotice notice)
-{
-    return std::exchange(installedNotice(), std::move(notice));
-}
-
-QString answerRefusal(ruvex::win::FileDialogKind kind, const QStringList& files, std::uint32_t capacity)
+QString answerRefusal(FileDialogKind kind, const QStringList& files, std::size_t capacity)
 {
     if (files.isEmpty())
         return {};
@@ -214,40 +194,40 @@ QStringList acceptedFiles(CheckedFileDialog& dialog)
         const QString refused = dialog.refusal();
         if (refused.isEmpty())
             return files;
-        notify(&dialog, refused);
+        dialog.notify(refused);
         dialog.selectFile(files.front());
     }
 }
 
 // Writes the answer into the record; false when it does not fit its buffer.
-bool answerInto(ruvex::win::OPENFILENAME& record, const QStringList& files, const QStringList& filters,
+bool answerInto(FileDialogRecord& record, const QStringList& files, const QStringList& filters,
                 const QString& chosenFilter)
 {
     // A list of several files ends with two NULs, a single path with one.
     const std::size_t terminators = files.size() > 1 ? 2 : 1;
-    const auto file = fillBuffer(selectionText(files), record.nMaxFile, terminators);
+    const auto file = fillBuffer(selectionText(files), record.file.size(), terminators);
     if (!file)
         return false;
-    record.lpstrFile = *file;
+    record.file = *file;
     if (files.size() == 1) {
         const auto title
-            = fillBuffer(QFileInfo(files.front()).fileName().toStdString(), record.nMaxFileTitle, 1);
+            = fillBuffer(QFileInfo(files.front()).fileName().toStdString(), record.fileTitle.size(), 1);
         if (title)
-            record.lpstrFileTitle = *title;
+            record.fileTitle = *title;
     }
     const qsizetype chosen = filters.indexOf(chosenFilter);
     if (chosen >= 0)
-        record.nFilterIndex = static_cast<std::uint32_t>(chosen + 1);
+        record.filterIndex = static_cast<std::uint32_t>(chosen + 1);
     return true;
 }
 
 } // namespace
 
-int showQtFileDialog(ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& record)
+bool showQtFileDialog(QWidget* owner, FileDialogKind kind, FileDialogRecord& record,
+                      const FileDialogNotice& notice)
 {
-    auto* owner = qobject_cast<QWidget*>(windowOf(record.hwndOwner));
-    CheckedFileDialog dialog(owner ? owner->window() : nullptr, kind, record.nMaxFile);
-    const QStringList filters = qtNameFilters(record.lpstrFilter);
+    CheckedFileDialog dialog(owner ? owner->window() : nullptr, kind, record.file.size(), notice);
+    const QStringList filters = qtNameFilters(record.filter);
     configure(dialog, kind, record, filters);
     if (owner)
         dialog.setWindowModality(Qt::WindowModal);
@@ -255,6 +235,6 @@ int showQtFileDialog(ruvex::win::FileDialogKind kind, ruvex::win::OPENFILENAME& 
 
     const QStringList files = acceptedFiles(dialog);
     if (files.isEmpty())
-        return 0;
-    return answerInto(record, files, filters, dialog.selectedNameFilter()) ? 1 : 0;
+        return false;
+    return answerInto(record, files, filters, dialog.selectedNameFilter());
 }

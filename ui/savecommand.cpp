@@ -5,7 +5,8 @@
 #include "export/picturepath.h"
 #include "export/savetarget.h"
 #include "ui/qtext.h"
-#include "ui/windowhandle.h"
+#include "ui/qtfiledialog.h"
+#include "ui/wholefile.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -57,24 +58,26 @@ void showRefusal(QWidget* owner, const QString& path, const QString& reason)
     showWarning(owner, QStringLiteral("Gambar tidak disimpan dengan nama\n%1\n\n%2").arg(path, reason));
 }
 
-// The prompts setSavePrompts installed; see there why this is global.
-SavePrompts& installedPrompts()
-{
-    static SavePrompts prompts{askToReplace, showFailure, showRefusal};
-    return prompts;
-}
-
 } // namespace
 
-std::optional<QString> writeBitmapFile(const QString& path, const PixelBuffer& picture)
+SaveSeam qtSaveSeam()
 {
-    // Encoded in memory first, so that every failure left is the disk's.
-    return writeWholeFile(path, toQByteArray(bitmapFileBytes(picture)));
+    return {[](QWidget* owner, FileDialogKind kind, FileDialogRecord& record) {
+                return showQtFileDialog(owner, kind, record);
+            },
+            {askToReplace, showFailure, showRefusal}};
 }
 
-std::optional<QString> chooseTarget(QWidget* owner, const QString& chosen)
+QString encodingFailure(PictureFormat format)
 {
-    const SavePrompts& prompts = installedPrompts();
+    const QString kind = format == PictureFormat::Bitmap ? QStringLiteral("bitmap")
+        : format == PictureFormat::Png                   ? QStringLiteral("PNG")
+                                                         : QStringLiteral("SVG");
+    return QStringLiteral("Gambar tidak dapat diubah menjadi file %1.").arg(kind);
+}
+
+std::optional<QString> chooseTarget(QWidget* owner, const SavePrompts& prompts, const QString& chosen)
+{
     const SaveTarget target = vetSaveTarget(chosen.toStdString());
     if (target.refused()) {
         if (prompts.refuseName)
@@ -87,79 +90,105 @@ std::optional<QString> chooseTarget(QWidget* owner, const QString& chosen)
     return real;
 }
 
-SavePrompts setSavePrompts(SavePrompts prompts)
-{
-    return std::exchange(installedPrompts(), std::move(prompts));
-}
+namespace {
 
-const SavePrompts& savePrompts()
+// The name with ".bmp" forced. A name that starts with its first dot keeps
+// nothing before the extension: ".tersembunyi" would become the hidden file
+// ".bmp", and is refused.
+PictureTarget forcedBitmapName(const std::string& chosen)
 {
-    return installedPrompts();
-}
-
-SaveCommand::SaveCommand(QWidget* owner, QString& picturePath)
-    : m_owner(owner)
-    , m_path(picturePath)
-{
-}
-
-SaveCommand::Outcome SaveCommand::run(const PixelBuffer& picture)
-{
-    std::optional<QString> target;
-    while (!target) {
-        if (!chooseFile())
-            return Outcome::Cancelled;
-        // A refusal or a "no": back to the dialog with that name, so the
-        // user can change it.
-        target = forcedTarget();
-    }
-
-    if (const auto failure = writeBitmapFile(*target, picture)) {
-        m_path.clear();
-        if (const auto& report = installedPrompts().reportFailure)
-            report(m_owner, *target, *failure);
-        return Outcome::Failed;
-    }
-    return Outcome::Saved;
-}
-
-std::optional<QString> SaveCommand::forcedTarget()
-{
-    const std::string chosen = m_path.toStdString();
     std::string path = chosen;
     std::string extension = ".bmp";
     ForceExtension(path, extension);
-    // A name that starts with its first dot keeps nothing before the
-    // extension: ".tersembunyi" would become the hidden file ".bmp".
-    if (path.size() - folderOf(path).size() == extension.size()) {
-        const QString name = QString::fromStdString(chosen.substr(folderOf(chosen).size()));
-        if (const auto& refuse = installedPrompts().refuseName)
-            refuse(m_owner, m_path,
-                   QStringLiteral("Nama file %1 dimulai dengan titik, sehingga setelah akhiran .bmp dipasang "
-                                  "tidak tersisa nama apa pun (hanya %2, sebuah file tersembunyi). Tulis "
-                                  "nama sebelum titik, misalnya %3.")
-                       .arg(quoted(name), quoted(QString::fromStdString(extension)),
-                            quoted(QStringLiteral("gambar.bmp"))));
-        return std::nullopt;
-    }
-    m_path = QString::fromStdString(path);
-    return chooseTarget(m_owner, m_path);
+    if (path.size() - folderOf(path).size() != extension.size())
+        return {path, 0, PictureFormat::Bitmap, {}};
+    const QString name = QString::fromStdString(chosen.substr(folderOf(chosen).size()));
+    const QString refusal
+        = QStringLiteral(
+              "Nama file %1 dimulai dengan titik, sehingga setelah akhiran .bmp dipasang tidak "
+              "tersisa nama apa pun (hanya %2, sebuah file tersembunyi). Tulis nama sebelum titik, "
+              "misalnya %3.")
+              .arg(quoted(name), quoted(QString::fromStdString(extension)),
+                   quoted(QStringLiteral("gambar.bmp")));
+    return {chosen, 0, PictureFormat::Bitmap, refusal.toStdString()};
 }
 
-bool SaveCommand::chooseFile()
+} // namespace
+
+PictureFileKind bitmapSave(const PixelBuffer& picture)
 {
-    std::string path = m_path.toStdString();
+    return {kDialogTitle, kFilter,
+            [](const std::string& chosen, std::int32_t) { return forcedBitmapName(chosen); },
+            [&picture](const PictureTarget&) { return toQByteArray(bitmapFileBytes(picture)); }};
+}
+
+SaveCommand::SaveCommand(QWidget* owner, const SaveSeam& seam, PictureFileKind kind,
+                         PictureFileMemory& memory)
+    : m_owner(owner)
+    , m_seam(seam)
+    , m_kind(std::move(kind))
+    , m_memory(memory)
+{
+}
+
+SaveCommand::Outcome SaveCommand::run()
+{
+    for (;;) {
+        const std::optional<PictureTarget> target = choose();
+        if (!target)
+            return Outcome::Cancelled;
+        // A refusal or a "no": back to the dialog with that name, so the
+        // user can change it.
+        if (const auto path = confirmedPath(*target))
+            return write(*target, *path);
+    }
+}
+
+std::optional<PictureTarget> SaveCommand::choose()
+{
+    std::string path = m_memory.path.toStdString();
     const std::string folder = folderOf(path);
-    // The forced extension can push a path the dialog allowed past its
+    // A forced extension can push a path the dialog allowed past its
     // buffer; such a name would be refused, so that dialog starts with the
     // folder alone.
     if (path.size() > OSDialog::kBufferLength)
         path.clear();
 
-    // One dialog object per question; it keeps nothing worth holding on to.
-    OSDialog dialog;
-    std::int32_t filterIndex = 0;
-    dialog.ShowSave(path, kDialogTitle, kFilter, folder, {}, hWndOf(m_owner), filterIndex, {}, true, 0);
-    m_path = QString::fromStdString(path);
-    return !m_path.isEmpty();
+    auto filterIndex = static_cast<std::int32_t>(m_memory.type + 1);
+    // One dialog object per question, with the owner bound to its dialogs;
+    // it keeps nothing worth holding on to.
+    OSDialog dialog([this](FileDialogKind kind, FileDialogRecord& record) {
+        return m_seam.dialogs && m_seam.dialogs(m_owner, kind, record);
+    });
+    dialog.ShowSave(path, m_kind.dialogTitle, m_kind.filter, folder, {}, -1, filterIndex, {}, true, 0);
+    m_memory.path = QString::fromStdString(path);
+    if (path.empty())
+        return std::nullopt;
+    PictureTarget target = m_kind.target(path, filterIndex);
+    m_memory.path = QString::fromStdString(target.path);
+    return target;
+}
+
+std::optional<QString> SaveCommand::confirmedPath(const PictureTarget& target)
+{
+    if (target.refusal.empty())
+        return chooseTarget(m_owner, m_seam.prompts, m_memory.path);
+    if (m_seam.prompts.refuseName)
+        m_seam.prompts.refuseName(m_owner, m_memory.path, QString::fromStdString(target.refusal));
+    return std::nullopt;
+}
+
+SaveCommand::Outcome SaveCommand::write(const PictureTarget& target, const QString& path)
+{
+    m_memory.type = target.type;
+    // Encoded in memory first, so that every failure left is the disk's.
+    const QByteArray bytes = m_kind.bytes(target);
+    const auto failure
+        = bytes.isEmpty() ? std::optional(encodingFailure(target.format)) : writeWholeFile(path, bytes);
+    if (!failure)
+        return Outcome::Saved;
+    m_memory.path.clear();
+    if (m_seam.prompts.reportFailure)
+        m_seam.prompts.reportFailure(m_owner, path, *failure);
+    return Outcome::Failed;
 }

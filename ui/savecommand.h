@@ -1,30 +1,36 @@
 #pragma once
-// The save command's work once the animation has stopped: ask for a path in
-// the save-file dialog (starting in the folder of the last saved picture),
-// force the ".bmp" extension (refusing a name it leaves empty), vet the name that will really be written
-// (export/savetarget.h), confirm replacing an existing file, and write the
-// picture as a Windows bitmap. A refused name or a "no" brings the dialog
-// back; a failed write is explained and leaves the stored path empty, as
-// after a cancel: nothing claims a picture that was not saved.
+// The one command behind "Save Gambar" and "Ekspor Gambar…": ask for a path
+// in the save-file dialog (starting from the last file's name and folder),
+// apply the kind's rule to the name (force ".bmp", or take the type from the
+// filter or the typed extension), vet the name that will really be written
+// (export/savetarget.h), confirm replacing an existing file, write the file
+// whole (ui/wholefile.h) and report a failure. A refused name or a "no"
+// brings the dialog back; a failed write is explained and leaves the stored
+// path empty, as after a cancel: nothing claims a picture that was not saved.
 //
 // It does not stop the animation (the main window owns the timers) and knows
-// nothing of the drawing: it is handed the picture and the window's stored
-// path. Its messages to the user go through SavePrompts, which tests replace
-// so that no message box ever waits for a click.
-//
-// chooseTarget and writeWholeFile (ui/wholefile.h) are the steps any command
-// that writes a file the user named can share. Every message box shows the
-// paths in it literally, never as rich text.
+// nothing of the drawing: a kind gives it the dialog's texts, the naming rule
+// and the file's bytes. The dialogs and the message boxes come with the
+// SaveSeam it is handed: the window's own (qtSaveSeam), or a test's fakes,
+// so that nothing ever waits for a click. Every message box shows the paths
+// in it literally, never as rich text.
 
+#include "export/osdialog.h"
+#include "export/picturetypes.h"
 #include "platform/pixelbuffer.h"
-#include "ui/wholefile.h"
 
+#include <QByteArray>
 #include <QString>
 
+#include <cstddef>
 #include <functional>
 #include <optional>
+#include <string>
 
 class QWidget;
+
+// Shows the dialog of `kind` over `owner` (see FileDialogFunction).
+using FileDialogs = std::function<bool(QWidget* owner, FileDialogKind kind, FileDialogRecord& record)>;
 
 struct SavePrompts {
     // The regular file `real` exists and would be replaced; `chosen` is the
@@ -37,40 +43,66 @@ struct SavePrompts {
     std::function<void(QWidget* owner, const QString& path, const QString& reason)> refuseName;
 };
 
-// The one replacement point of the prompts: installs `prompts` and returns
-// the previous ones. The program starts with Indonesian message boxes. It is
-// process-wide because the command is made afresh by the menu and the pointer
-// handlers of the main window, which have nothing to pass them through.
-SavePrompts setSavePrompts(SavePrompts prompts);
-// The prompts in place, for the other commands that write pictures.
-const SavePrompts& savePrompts();
+// What the commands that write a file the user names talk to the user with.
+struct SaveSeam {
+    FileDialogs dialogs;
+    SavePrompts prompts;
+};
+
+// The Qt file dialogs and Indonesian message boxes.
+SaveSeam qtSaveSeam();
+
+// A dialog's answer with the rule of its kind applied: the name to write and
+// the type of file, or why the name cannot be used (`path` is then the
+// answer as given).
+struct PictureTarget {
+    std::string path;
+    std::size_t type = 0;
+    PictureFormat format = PictureFormat::Bitmap;
+    std::string refusal;
+};
+
+struct PictureFileKind {
+    std::string dialogTitle;
+    std::string filter; // as OSDialog takes it
+    std::function<PictureTarget(const std::string& chosen, std::int32_t filterIndex)> target;
+    // The file's contents; empty when the picture cannot be encoded.
+    std::function<QByteArray(const PictureTarget& target)> bytes;
+};
 
 // The file to write for the name `chosen`: vets it, shows the refusal or asks
 // before replacing an existing file (naming the file that will really be
 // replaced). Nothing when the user is to choose again.
-std::optional<QString> chooseTarget(QWidget* owner, const QString& chosen);
+std::optional<QString> chooseTarget(QWidget* owner, const SavePrompts& prompts, const QString& chosen);
 
-// Writes `picture` to `path` as a Windows bitmap (export/bitmapfile.h)
-// through writeWholeFile.
-std::optional<QString> writeBitmapFile(const QString& path, const PixelBuffer& picture);
+// "Save Gambar": `picture` as a Windows bitmap, ".bmp" forced on the name.
+PictureFileKind bitmapSave(const PixelBuffer& picture);
+
+// Why a picture could not be encoded as `format`, in Indonesian.
+QString encodingFailure(PictureFormat format);
+
+// The window's memory of a command's last file: the dialog starts from it,
+// and it is updated after every answer; a failed write empties the path.
+struct PictureFileMemory {
+    QString path;
+    std::size_t type = 0; // the dialog's filter is type + 1
+};
 
 class SaveCommand {
 public:
     enum class Outcome { Saved, Cancelled, Failed };
 
-    // `picturePath` is the window's stored path: the dialog's initial name on
-    // the way in; afterwards the saved picture's path, or empty when nothing
-    // was saved.
-    SaveCommand(QWidget* owner, QString& picturePath);
+    SaveCommand(QWidget* owner, const SaveSeam& seam, PictureFileKind kind, PictureFileMemory& memory);
 
-    Outcome run(const PixelBuffer& picture);
+    Outcome run();
 
 private:
-    bool chooseFile();
-    // The chosen name with ".bmp" forced, vetted and confirmed; nothing when
-    // the user is to choose again.
-    std::optional<QString> forcedTarget();
+    std::optional<PictureTarget> choose();
+    std::optional<QString> confirmedPath(const PictureTarget& target);
+    Outcome write(const PictureTarget& target, const QString& path);
 
     QWidget* m_owner;
-    QString& m_path;
+    const SaveSeam& m_seam;
+    PictureFileKind m_kind;
+    PictureFileMemory& m_memory;
 };

@@ -25,25 +25,20 @@ QString quoted(const QString& text)
     return u'\u00ab' + text + u'\u00bb';
 }
 
+QString readOnlyReason(const QString& path)
+{
+    return QStringLiteral("File %1 dilindungi dari penulisan (hanya-baca). Hapus perlindungan itu atau "
+                          "simpan dengan nama lain.")
+        .arg(quoted(path));
+}
+
+#ifdef Q_OS_UNIX
+
 // The folder named in messages: the path's own, made absolute.
 std::string messageFolder(const QString& path)
 {
     return QFileInfo(path).absolutePath().toStdString();
 }
-
-// The system error number whose text Qt gave, or 0. Qt reports a failed
-// call by that text alone; comparing with the same function's text for each
-// number finds the cause whatever the language of the system's texts.
-int errorNumberOf(const QString& systemText)
-{
-    for (int error = 1; error < 256; ++error) {
-        if (qt_error_string(error) == systemText)
-            return error;
-    }
-    return 0;
-}
-
-#ifdef Q_OS_UNIX
 
 QString reasonFor(int error, const QString& path)
 {
@@ -177,9 +172,7 @@ std::optional<QString> WholeFileWriter::checkName(std::optional<mode_t>& replace
     if (!S_ISREG(status.st_mode))
         return reasonFor(WriteObstacle::NameBecameOther, m_path);
     if (faccessat(m_folderDescriptor.get(), m_name.c_str(), W_OK, 0) != 0 && errno == EACCES)
-        return QStringLiteral("File %1 dilindungi dari penulisan (hanya-baca). Hapus perlindungan itu atau "
-                              "simpan dengan nama lain.")
-            .arg(quoted(m_path));
+        return readOnlyReason(m_path);
     replacedMode = status.st_mode & 07777;
     return std::nullopt;
 }
@@ -264,20 +257,6 @@ std::optional<QString> WholeFileWriter::commit()
 
 } // namespace
 
-QString writeFailureReason(const QString& path, const QString& systemText)
-{
-    // QSaveFile's own refusal of an existing file it may not write.
-    if (systemText == QSaveFile::tr("Existing file %1 is not writable").arg(path))
-        return QStringLiteral("File %1 dilindungi dari penulisan (hanya-baca). Hapus perlindungan itu atau "
-                              "simpan dengan nama lain.")
-            .arg(quoted(path));
-    const std::string cause = failureCause(errorNumberOf(systemText), messageFolder(path));
-    if (!cause.empty())
-        return QString::fromStdString(cause);
-    return QStringLiteral("Penulisan file gagal karena sebab yang tidak dikenal.\nKeterangan sistem: ")
-        + systemText;
-}
-
 #ifdef Q_OS_UNIX
 
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes)
@@ -287,24 +266,39 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
 
 #else
 
+namespace {
+
+// The toolkit names a failed call by the system's text alone, not by its
+// number: that text is shown as it is.
+QString writeFailureReason(const QString& systemText)
+{
+    return QStringLiteral("Penulisan file gagal karena sebab yang tidak dikenal.\nKeterangan sistem: ")
+        + systemText;
+}
+
+} // namespace
+
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes)
 {
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isWritable())
+        return readOnlyReason(path);
     // Unbuffered, so that a write stopping short comes back to this loop
     // instead of failing later inside a flush, and the system names the cause.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return writeFailureReason(path, file.errorString());
+        return writeFailureReason(file.errorString());
     for (qsizetype done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0) {
-            const QString reason = writeFailureReason(path, file.errorString());
+            const QString reason = writeFailureReason(file.errorString());
             file.cancelWriting();
             return reason;
         }
         done += written;
     }
     if (!file.commit())
-        return writeFailureReason(path, file.errorString());
+        return writeFailureReason(file.errorString());
     return std::nullopt;
 }
 

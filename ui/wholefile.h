@@ -18,10 +18,7 @@
 #include <optional>
 
 // Writes `bytes` to `path`. Nothing on success, otherwise the reason in
-// Indonesian.
+// Indonesian: the cause the system gave at the call that failed (its error
+// number), or, where the toolkit's writer is used, the system's own text
+// after an Indonesian sentence.
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
-
-// Why writing `path` failed, in Indonesian, from the system's text of the
-// first failure. A cause without a translation keeps the system's text after
-// an Indonesian sentence.
-QString writeFailureReason(const QString& path, const QString& systemText);
