@@ -1,59 +1,65 @@
-#include "ui/infowindows.h"
+#include "ui/modelesswindows.h"
 
 #include "ui/centring.h"
+#include "ui/helpwindow.h"
 #include "ui/infowindow.h"
+#include "ui/qtext.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QAction>
 #include <QWidget>
 
-namespace {
-
-std::size_t slot(InfoWindowId id)
-{
-    return static_cast<std::size_t>(id);
-}
-
-} // namespace
-
-InfoWindows::InfoWindows(QWidget* owner)
+ModelessWindows::ModelessWindows(QWidget* owner)
     : QObject(owner)
     , m_owner(owner)
 {
 }
 
-InfoWindow* InfoWindows::window(InfoWindowId id) const
+void ModelessWindows::connectMenuItems()
 {
-    return m_windows[slot(id)];
+    for (const InfoWindowLayout& layout : InfoWindowLayouts::kWindows) {
+        auto* item = m_owner->findChild<QAction*>(toQString(layout.menuItem));
+        Q_ASSERT(item);
+        connect(item, &QAction::triggered, this, [this, id = layout.id] { show(id); });
+    }
 }
 
-InfoWindow* InfoWindows::show(InfoWindowId id)
+InfoWindow* ModelessWindows::window(InfoWindowId id) const
 {
-    InfoWindow* target = window(id);
-    const bool firstShow = !target;
-    if (firstShow)
-        target = load(id);
-    showModeless(*target, firstShow, m_owner);
-    return target;
+    return m_windows[static_cast<std::size_t>(id)];
 }
 
-InfoWindow* InfoWindows::load(InfoWindowId id)
+HelpWindow* ModelessWindows::helpWindow() const
 {
-    auto* created = new InfoWindow(InfoWindowLayouts::layoutOf(id), m_owner);
-    // Moving it also keeps QDialog from centring it over the main window.
-    centreOnScreen(*created, m_owner);
-    connect(created, &InfoWindow::unloaded, this, [this, id] { unload(id); });
-    m_windows[slot(id)] = created;
-    return created;
+    return m_help;
 }
 
-void InfoWindows::unload(InfoWindowId id)
+InfoWindow* ModelessWindows::show(InfoWindowId id)
 {
-    InfoWindow* closing = window(id);
-    if (!closing)
-        return;
-    // Forgotten now, destroyed once its close has finished: a command that
-    // arrives in between makes a new window instead of showing this one.
-    m_windows[slot(id)] = nullptr;
-    closing->deleteLater();
+    return showKept(m_windows[static_cast<std::size_t>(id)],
+                    [this, id] { return new InfoWindow(InfoWindowLayouts::layoutOf(id), m_owner); });
+}
+
+HelpWindow* ModelessWindows::showHelp()
+{
+    return showKept(m_help, [this] { return new HelpWindow(m_owner); });
+}
+
+template <typename Window, typename Make> Window* ModelessWindows::showKept(QPointer<Window>& kept, Make make)
+{
+    const bool firstShow = !kept;
+    if (firstShow) {
+        Window* created = make();
+        // Moving it also keeps QDialog from centring it over the main window.
+        centreOnScreen(*created, m_owner);
+        // Forgotten now, destroyed once its close has finished: a command
+        // that arrives in between makes a new window instead of showing this.
+        connect(created, &Window::unloaded, this, [&kept, created] {
+            if (kept == created)
+                kept = nullptr;
+            created->deleteLater();
+        });
+        kept = created;
+    }
+    showModeless(*kept, firstShow, m_owner);
+    return kept;
 }
