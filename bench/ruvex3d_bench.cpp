@@ -47,14 +47,11 @@ constexpr ProjectionSettings kArea{396, 396, 400, 400, 0, StartupDefaults::kPers
 
 struct Scene {
     PointGrid grid;
-    ViewState state;
+    ViewState state = startupViewState();
     PictureBox box{2};
 
     Scene()
     {
-        state.GridRows = state.GridCols = kGridSize;
-        state.ShapeSize = StartupDefaults::kShapeSize;
-        state.AspectFactor = StartupDefaults::kAspectFactor;
         grid.allocate(kGridSize, kGridSize);
         fillShapePoints(grid, state);
         box.setOuterSize(400, 400);

@@ -17,15 +17,6 @@ std::size_t drivePrefixLength(const std::string& path)
     return 0;
 }
 
-std::size_t fileNameStart(const std::string& path)
-{
-    for (std::size_t n = path.size(); n > 0; --n) {
-        if (isFolderSeparator(path[n - 1]))
-            return n;
-    }
-    return drivePrefixLength(path);
-}
-
 } // namespace
 
 bool isFolderSeparator(char c)
@@ -37,6 +28,23 @@ bool isFolderSeparator(char c)
 #endif
 }
 
+std::size_t fileNameStart(const std::string& path)
+{
+    for (std::size_t n = path.size(); n > 0; --n) {
+        if (isFolderSeparator(path[n - 1]))
+            return n;
+    }
+    return drivePrefixLength(path);
+}
+
+void lowerAsciiLetters(std::string& text)
+{
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+}
+
 std::string folderOf(const std::string& path)
 {
     return path.substr(0, fileNameStart(path));
@@ -46,10 +54,7 @@ void ForceExtension(std::string& path, std::string& extension)
 {
     if (path.empty())
         return;
-    for (char& c : extension) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
+    lowerAsciiLetters(extension);
     // The first dot, not the last: "peta.lama.bmp" becomes "peta" + extension.
     const std::size_t dot = path.find('.', fileNameStart(path));
     if (dot != std::string::npos)

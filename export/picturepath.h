@@ -7,9 +7,17 @@
 // are single bytes that no other character's UTF-8 form contains, so working
 // on bytes finds exactly the characters meant.
 
+#include <cstddef>
 #include <string>
 
 bool isFolderSeparator(char c);
+
+// Where the file name in `path` starts: after the last separator, or after a
+// Windows drive prefix ("C:") when there is no separator.
+std::size_t fileNameStart(const std::string& path);
+
+// Lower-cases the ASCII letters of `text` in place; other bytes stay.
+void lowerAsciiLetters(std::string& text);
 
 // The leading part of `path` up to and including its last separator; empty
 // when it holds none.

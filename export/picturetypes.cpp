@@ -2,8 +2,6 @@
 
 #include "export/picturepath.h"
 
-#include <algorithm>
-
 std::string exportDialogFilter()
 {
     std::string filter;
@@ -19,19 +17,11 @@ std::string exportDialogFilter()
 
 std::string fileExtension(const std::string& path)
 {
-    std::size_t nameStart = 0;
-    for (std::size_t n = path.size(); n > 0; --n) {
-        if (isFolderSeparator(path[n - 1])) {
-            nameStart = n;
-            break;
-        }
-    }
     const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || dot < nameStart)
+    if (dot == std::string::npos || dot < fileNameStart(path))
         return {};
     std::string extension = path.substr(dot);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    lowerAsciiLetters(extension);
     return extension;
 }
 

@@ -17,10 +17,24 @@ void layOutShapeButtons(StartupWindow& window)
 
 } // namespace
 
-void runStartupSequence(ViewState& state, PointGrid& grid, StartupWindow& window)
+ViewState startupViewState()
 {
+    ViewState state;
     state.GridCols = kGridSize;
     state.GridRows = kGridSize;
+    state.AnimStepX = kAnimStep;
+    state.AnimStepY = kAnimStep;
+    state.ShapeSize = kShapeSize;
+    state.AspectFactor = kAspectFactor;
+    state.PerspectiveDistance = kPerspectiveDistance;
+    return state;
+}
+
+void runStartupSequence(ViewState& state, PointGrid& grid, StartupWindow& window)
+{
+    const ViewState start = startupViewState();
+    state.GridCols = start.GridCols;
+    state.GridRows = start.GridRows;
     grid.allocate(state.GridCols, state.GridRows);
 
     window.setTimerInterval(TimerId::Timer1, kTimerIntervalMs);
@@ -28,21 +42,21 @@ void runStartupSequence(ViewState& state, PointGrid& grid, StartupWindow& window
     window.setTimerInterval(TimerId::Timer2, kTimerIntervalMs);
     window.setTimerEnabled(TimerId::Timer2, false);
 
-    state.AnimStepX = kAnimStep;
-    state.AnimStepY = kAnimStep;
+    state.AnimStepX = start.AnimStepX;
+    state.AnimStepY = start.AnimStepY;
     window.setLabelCaption(LabelId::LabAspect, kAspectCaption);
     window.setLabelCaption(LabelId::LabPerspec, kPerspectiveCaption);
-    state.ShapeSize = kShapeSize;
+    state.ShapeSize = start.ShapeSize;
 
     window.setPictureHeight(kPictureSize);
     window.setPictureWidth(kPictureSize);
     layOutShapeButtons(window);
 
-    state.ShapeIndex = 0;
+    state.ShapeIndex = start.ShapeIndex;
     // Switching the button on may run its click handler, which builds with
     // the values of this moment; the build below follows with all defaults.
     window.switchOptionOn(0);
-    state.AspectFactor = kAspectFactor;
-    state.PerspectiveDistance = kPerspectiveDistance;
+    state.AspectFactor = start.AspectFactor;
+    state.PerspectiveDistance = start.PerspectiveDistance;
     window.buildShapePoints();
 }

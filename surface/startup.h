@@ -71,4 +71,9 @@ inline float aspectFactorOfTenths(int tenths)
     return static_cast<float>(tenths / 10.0);
 }
 
+// The view the sequence leaves: the full grid, the sweep at its start speed,
+// the defaults above, shape 0 seen from (0, 0) without perspective. The
+// stand-alone view, the benchmark and the tests start from it too.
+ViewState startupViewState();
+
 void runStartupSequence(ViewState& state, PointGrid& grid, StartupWindow& window);

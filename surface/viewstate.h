@@ -1,9 +1,7 @@
 #pragma once
 // The scalar view variables the main window's handlers share. Every member is
-// zero until the start-up sequence gives it its starting value; that sequence
-// (startup.h) is the one place that knows the defaults.
-
-#include "platform/handles.h"
+// zero until the start-up sequence gives it its starting value; startup.h is
+// the one place that knows the defaults (startupViewState).
 
 #include <cstdint>
 
@@ -17,9 +15,7 @@ struct ViewState {
     float PerspectiveDistance = 0.0f;
     float AspectFactor = 0.0f;
     float ShapeSize = 0.0f;
-    ruvex::win::HDC DisplayDC = nullptr;
     // Perspective applies only when this equals 1 (2, a greyed box, is off).
     std::int32_t PerspectiveFlag = 0;
-    ruvex::win::POINTAPI LastPoint;
     std::int32_t ShapeIndex = 0;
 };

@@ -88,7 +88,7 @@ TEST(Form1Model, AnimationButtonsToggleOneTimerAtATime)
     model.optAnim_Click(kAnimHorizontal);
     EXPECT_FALSE(model.timer2Enabled());
     model.optAnim_Click(kAnimVertical);
-    model.stopAnimation();
+    model.optAnim_Click(kAnimStop);
     EXPECT_FALSE(model.timer1Enabled() || model.timer2Enabled());
     EXPECT_EQ(model.animButton(), kAnimStop);
 

@@ -6,7 +6,7 @@
 #include "ui/animationtimer.h"
 #include "ui/centring.h"
 #include "ui/infowindow.h"
-#include "ui/infowindows.h"
+#include "ui/modelesswindows.h"
 #include "ui/qtext.h"
 #include "ui/twips.h"
 
@@ -50,7 +50,7 @@ protected:
     }
 
     Form1& form() { return *m_form; }
-    InfoWindow* loaded(InfoWindowId id) { return m_form->findChild<InfoWindows*>()->window(id); }
+    InfoWindow* loaded(InfoWindowId id) { return m_form->findChild<ModelessWindows*>()->window(id); }
 
     InfoWindow* open(InfoWindowId id)
     {

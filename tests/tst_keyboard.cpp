@@ -140,9 +140,9 @@ TEST(Keys, TabReachesEveryEnabledControlAndAYellowRingShowsWhichHasTheKeys)
         expectRingAroundFocusOnly(form, focused, ticked);
     }
     vscroll2->setFocus(Qt::TabFocusReason);
-    const int before = vscroll2->Value();
+    const int before = vscroll2->storedValue();
     QTest::keyClick(vscroll2, Qt::Key_Down);
-    EXPECT_EQ(vscroll2->Value(), before - 10) << "down towards 100, by the small change";
+    EXPECT_EQ(vscroll2->storedValue(), before - 10) << "down towards 100, by the small change";
 }
 
 TEST(Help, TellsOnlyWhatTheWindowShowsOfTheDistance)

@@ -23,9 +23,7 @@ struct Built {
 Built build(int index, float aspect = 1.0f)
 {
     Built b;
-    b.state.GridRows = 25;
-    b.state.GridCols = 25;
-    b.state.ShapeSize = 100.0f;
+    b.state = startupViewState();
     b.state.AspectFactor = aspect;
     b.state.ShapeIndex = index;
     b.grid.allocate(25, 25);

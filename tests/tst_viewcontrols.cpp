@@ -234,7 +234,7 @@ TEST(ScrollBars, DistanceChangesRebuildWithTheirCaption)
     EXPECT_EQ(form.viewState().PerspectiveDistance, 160.0f);
     EXPECT_EQ(control<QLabel>(form, "LabPerspec")->text(), QStringLiteral(" 160"));
     vscroll2->setStoredValue(1000);
-    EXPECT_EQ(vscroll2->Value(), 350) << "clamped to the stored range";
+    EXPECT_EQ(vscroll2->storedValue(), 350) << "clamped to the stored range";
     vscroll2->setStoredValue(-5);
     EXPECT_EQ(form.viewState().PerspectiveDistance, 100.0f);
 }
@@ -267,21 +267,21 @@ TEST(ScrollBars, MinAboveMaxPutsMinAtTheTop)
         bar.resize(17, 200);
         bar.show();
         clickPart(bar, QStyle::SC_ScrollBarSubLine); // the upper arrow
-        EXPECT_EQ(bar.Value(), c.start + c.step);
+        EXPECT_EQ(bar.storedValue(), c.start + c.step);
         clickPart(bar, QStyle::SC_ScrollBarAddLine); // the lower arrow
         clickPart(bar, QStyle::SC_ScrollBarAddLine);
-        EXPECT_EQ(bar.Value(), c.start - c.step);
+        EXPECT_EQ(bar.storedValue(), c.start - c.step);
         clickPart(bar, QStyle::SC_ScrollBarSubPage); // the track above the thumb
-        EXPECT_EQ(bar.Value(), c.start);
+        EXPECT_EQ(bar.storedValue(), c.start);
         clickPart(bar, QStyle::SC_ScrollBarAddPage); // the track below the thumb
-        EXPECT_EQ(bar.Value(), c.start - c.step);
+        EXPECT_EQ(bar.storedValue(), c.start - c.step);
 
         bar.setStoredValue(c.min);
         clickPart(bar, QStyle::SC_ScrollBarSubLine);
-        EXPECT_EQ(bar.Value(), c.min) << "the top end is Min";
+        EXPECT_EQ(bar.storedValue(), c.min) << "the top end is Min";
         bar.setStoredValue(c.max);
         clickPart(bar, QStyle::SC_ScrollBarAddLine);
-        EXPECT_EQ(bar.Value(), c.max) << "the bottom end is Max";
+        EXPECT_EQ(bar.storedValue(), c.max) << "the bottom end is Max";
     }
 }
 

@@ -5,7 +5,7 @@
 #include "ui/exportcommand.h"
 #include "ui/form1startup.h"
 #include "ui/helpwindow.h"
-#include "ui/infowindows.h"
+#include "ui/modelesswindows.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
@@ -49,7 +49,7 @@ Form1::Form1(QWidget* parent)
     , m_controls(*this)
     , m_picDisplay(m_controls.picDisplay)
     , m_model(m_picDisplay->box())
-    , m_infoWindows(new InfoWindows(this))
+    , m_windows(new ModelessWindows(this))
 {
     m_model.setRedrawListener([this] { showPicture(); });
     connectControls();
@@ -71,8 +71,8 @@ void Form1::connectControls()
     }
     // Any change of the box's value, by the user or by code, runs the handler.
     connect(m_controls.chkPerspective, &QCheckBox::stateChanged, this, &Form1::chkPerspective_Click);
-    connect(m_controls.VScroll1, &StoredRangeScrollBar::Change, this, &Form1::VScroll1_Change);
-    connect(m_controls.VScroll2, &StoredRangeScrollBar::Change, this, &Form1::VScroll2_Change);
+    connect(m_controls.VScroll1, &StoredRangeScrollBar::storedValueChanged, this, &Form1::VScroll1_Change);
+    connect(m_controls.VScroll2, &StoredRangeScrollBar::storedValueChanged, this, &Form1::VScroll2_Change);
     connect(m_controls.Timer1, &AnimationTimer::tick, this, &Form1::Timer1_Timer);
     connect(m_controls.Timer2, &AnimationTimer::tick, this, &Form1::Timer2_Timer);
     connect(m_picDisplay, &PictureWidget::mouseMoved, this, &Form1::picDisplay_MouseMove);
@@ -93,11 +93,7 @@ void Form1::connectMenus()
     }
     connect(m_controls.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &Form1::openMenuBar);
-    connect(m_controls.MnuFungsi, &QAction::triggered, this, &Form1::MnuFungsi_Click);
-    connect(m_controls.MnuSasaran, &QAction::triggered, this, &Form1::MnuSasaran_Click);
-    connect(m_controls.MnuTerimakasih, &QAction::triggered, this, &Form1::MnuTerimakasih_Click);
-    connect(m_controls.Mnu, &QAction::triggered, this, &Form1::Mnu_Click);
-    connect(m_controls.MnuInfodancredit, &QAction::triggered, this, &Form1::MnuInfodancredit_Click);
+    m_windows->connectMenuItems();
     connect(m_controls.MnuPetunjuk, &QAction::triggered, this, &Form1::MnuPetunjuk_Click);
 }
 
@@ -110,37 +106,37 @@ void Form1::openMenuBar()
 
 void Form1::MnuFungsi_Click()
 {
-    m_infoWindows->show(InfoWindowId::frmAbout);
+    m_windows->show(InfoWindowId::frmAbout);
 }
 
 void Form1::MnuSasaran_Click()
 {
-    m_infoWindows->show(InfoWindowId::frmAbout1);
+    m_windows->show(InfoWindowId::frmAbout1);
 }
 
 void Form1::MnuTerimakasih_Click()
 {
-    m_infoWindows->show(InfoWindowId::Dialog2);
+    m_windows->show(InfoWindowId::Dialog2);
 }
 
 void Form1::Mnu_Click()
 {
-    m_infoWindows->show(InfoWindowId::Dialog);
+    m_windows->show(InfoWindowId::Dialog);
 }
 
 void Form1::MnuInfodancredit_Click()
 {
-    m_infoWindows->show(InfoWindowId::Dialog1);
+    m_windows->show(InfoWindowId::Dialog1);
 }
 
 void Form1::MnuPetunjuk_Click()
 {
-    showHelpWindow(m_helpWindow, this);
+    m_windows->showHelp();
 }
 
 HelpWindow* Form1::helpWindow() const
 {
-    return m_helpWindow;
+    return m_windows->helpWindow();
 }
 
 // --- handlers -------------------------------------------------------------
@@ -266,9 +262,8 @@ void Form1::mnuFullScreen_Click()
 // file is written.
 void Form1::stopAnimation()
 {
-    m_model.stopAnimation();
+    optAnim_Click(kAnimStop);
     m_controls.optAnim[kAnimStop]->setChecked(true);
-    showTimers();
 }
 
 void Form1::optAnim_Click(short index)
@@ -302,13 +297,13 @@ void Form1::chkPerspective_Click()
 
 void Form1::VScroll1_Change()
 {
-    m_model.VScroll1_Change(m_controls.VScroll1->Value());
+    m_model.VScroll1_Change(m_controls.VScroll1->storedValue());
     showDescriptionAndCaptions();
 }
 
 void Form1::VScroll2_Change()
 {
-    m_model.VScroll2_Change(m_controls.VScroll2->Value());
+    m_model.VScroll2_Change(m_controls.VScroll2->storedValue());
     showDescriptionAndCaptions();
 }
 
@@ -329,8 +324,7 @@ void Form1::mnuExit_Click()
 
 void Form1::Form_Unload(int&)
 {
-    m_model.stopAnimation();
-    showTimers();
+    optAnim_Click(kAnimStop);
     m_unloaded = true;
     // Every other window of the program goes with the main window.
     for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -28,14 +28,13 @@
 #include "view/form1model.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 
 #include <cstddef>
 #include <utility>
 
 class HelpWindow;
-class InfoWindows;
+class ModelessWindows;
 class PresentationWindow;
 class PictureWidget;
 
@@ -67,7 +66,8 @@ public:
     void mnuExit_Click();
     // F10: opens the first menu, as on the platform the program was made for.
     void openMenuBar();
-    // The information windows, shown without a modal loop.
+    // The information windows, shown without a modal loop. Their menu items
+    // are connected from the windows' layout table; these run the same.
     void MnuFungsi_Click();
     void MnuSasaran_Click();
     void MnuTerimakasih_Click();
@@ -112,9 +112,9 @@ private:
     // The drawing area, where every redraw ends.
     PictureWidget* const m_picDisplay;
     Form1Model m_model;
-    InfoWindows* const m_infoWindows;
+    // The information windows and the help window.
+    ModelessWindows* const m_windows;
     // "Layar Penuh", made on first use; every redraw shows there too.
     PresentationWindow* m_presentation = nullptr;
-    QPointer<HelpWindow> m_helpWindow;
     bool m_unloaded = false;
 };

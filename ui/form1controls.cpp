@@ -294,9 +294,8 @@ void createTimers(Form1Controls& ui, QMainWindow& window)
 {
     ui.Timer1 = createTimer(window, "Timer1");
     ui.Timer2 = createTimer(window, "Timer2");
-    // Stored as interval 0 and enabled: no tick until the load step sets them.
-    ui.Timer1->setInterval(0);
-    ui.Timer2->setInterval(0);
+    // A new timer holds interval 0 and is enabled, as the layout stores
+    // them: no tick until the load step sets the interval.
 }
 
 QMenu* addMenu(QMainWindow& window, QMenu* parent, const MenuEntry& entry)

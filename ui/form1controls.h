@@ -45,6 +45,8 @@ struct Form1Controls {
     QGroupBox* frmAspect = nullptr;
     StoredRangeScrollBar* VScroll1 = nullptr;
     QLabel* LabAspect = nullptr;
+    // Started by "Vertikal" (optAnim(0)), yet it steps the horizontal sweep:
+    // the pointer moving sideways turns the solid about its vertical axis.
     AnimationTimer* Timer1 = nullptr;
     AnimationTimer* Timer2 = nullptr;
 

@@ -1,6 +1,5 @@
 #include "ui/helpwindow.h"
 
-#include "ui/centring.h"
 #include "ui/fonts.h"
 #include "ui/qtcolours.h"
 #include "ui/qtext.h"
@@ -82,21 +81,4 @@ void HelpWindow::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
     if (event->isAccepted())
         emit unloaded();
-}
-
-HelpWindow* showHelpWindow(QPointer<HelpWindow>& kept, QWidget* owner)
-{
-    const bool firstShow = !kept;
-    if (firstShow) {
-        kept = new HelpWindow(owner);
-        centreOnScreen(*kept, owner);
-        HelpWindow* window = kept;
-        QObject::connect(window, &HelpWindow::unloaded, window, [window, &kept] {
-            if (kept == window)
-                kept = nullptr;
-            window->deleteLater();
-        });
-    }
-    showModeless(*kept, firstShow, owner);
-    return kept;
 }

@@ -3,10 +3,9 @@
 // black, what each control does and which keys reach it. Like the information
 // windows it has a fixed size and a close box only, runs without a modal loop
 // beside the main window, and OK, Enter and Esc close it. Closing is reported
-// by unloaded(); the main window keeps one at a time and destroys it then.
+// by unloaded(); ModelessWindows keeps one at a time and destroys it then.
 
 #include <QDialog>
-#include <QPointer>
 
 class QPushButton;
 class QTextEdit;
@@ -30,9 +29,3 @@ private:
     QTextEdit* m_text = nullptr;
     QPushButton* m_ok = nullptr;
 };
-
-// Shows the window kept in `kept`, made for `owner` (centred on its screen)
-// when there is none; one that is already up is brought forward, never
-// copied. A window that closes is forgotten at once and destroyed once its
-// close has finished, so the next call makes it afresh.
-HelpWindow* showHelpWindow(QPointer<HelpWindow>& kept, QWidget* owner);

@@ -6,7 +6,7 @@
 // How OK and Esc behave depends on the kind of window. An about window's
 // cmdOK (also Enter and Esc) closes it; a dialog's OKButton only hides it and
 // Esc does nothing. Closing, by OK or by the close box, is reported by
-// unloaded(); who keeps the windows decides what that means (InfoWindows
+// unloaded(); who keeps the windows decides what that means (ModelessWindows
 // destroys them). The window knows nothing of menus or of the main window.
 
 #include "view/infowindowlayout.h"

@@ -15,10 +15,10 @@ StoredRangeScrollBar::StoredRangeScrollBar(int min, int max, int smallChange, in
     setSingleStep(smallChange);
     setPageStep(largeChange);
     QScrollBar::setValue(toInner(value));
-    connect(this, &QScrollBar::valueChanged, this, &StoredRangeScrollBar::Change);
+    connect(this, &QScrollBar::valueChanged, this, &StoredRangeScrollBar::storedValueChanged);
 }
 
-int StoredRangeScrollBar::Value() const
+int StoredRangeScrollBar::storedValue() const
 {
     return toInner(value());
 }

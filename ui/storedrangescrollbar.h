@@ -5,7 +5,8 @@
 // raise the value towards Min, the lower ones lower it towards Max.
 //
 // Qt's scroll bar always has its minimum at the top, so a reversed range is
-// held negated inside it; Value() is always the stored-range value.
+// held negated inside it; storedValue() is always the stored-range value
+// (the inherited value() is the inner one).
 
 #include <QScrollBar>
 
@@ -15,13 +16,13 @@ public:
     StoredRangeScrollBar(int min, int max, int smallChange, int largeChange, int value,
                          QWidget* parent = nullptr);
 
-    int Value() const;
-    // Clamped into the stored range; raises Change when the value moves.
+    int storedValue() const;
+    // Clamped into the stored range; raises storedValueChanged when the value moves.
     void setStoredValue(int value);
 
 signals:
     // The value changed, by the user or by code.
-    void Change();
+    void storedValueChanged();
 
 private:
     int toInner(int value) const { return m_reversed ? -value : value; }

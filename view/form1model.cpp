@@ -173,6 +173,7 @@ void Form1Model::optAnim_Click(int index)
     // stops it; the other direction always stops. At most one timer runs.
     switch (index) {
     case kAnimVertical:
+        // Named for the axis it turns about: Timer1 sweeps X, so "Vertikal" runs it.
         m_timer1 = !m_timer1;
         m_timer2 = false;
         break;
@@ -185,11 +186,6 @@ void Form1Model::optAnim_Click(int index)
         m_timer2 = false;
         break;
     }
-}
-
-void Form1Model::stopAnimation()
-{
-    optAnim_Click(kAnimStop);
 }
 
 void Form1Model::chkPerspective_Click(int value)

@@ -83,9 +83,6 @@ public:
     bool picDisplay_KeyDown(int keyCode, int shift);
     void mnuHome_Click();
     void mnuSpeed_Click(int index);
-    // Both timers off and "Stop Rotasi" chosen, as before a picture is written
-    // and when the window closes.
-    void stopAnimation();
 
     void BuildShapePoints();
     void CalculateScreenPoints(float x, float y);

@@ -1,7 +1,6 @@
 #include "view/picturelines.h"
 
 #include "view/hiddenlines.h"
-#include "view/wireframe.h"
 
 #include <algorithm>
 #include <array>
@@ -78,22 +77,16 @@ void appendAxes(std::vector<WireframePolyline>& lines, const ViewProjection& pro
                                   {origin.x, origin.y}));
 }
 
-// Rows, then columns, then the highlighted row again, as wireframePolylines
-// lists them.
+// `grid` is the list of wireframePolylines, so it walks the same order.
 void markHidden(std::vector<WireframePolyline>& grid, const SurfaceOcclusion& occlusion, int cols, int rows)
 {
-    for (int i = 1; i <= rows; ++i) {
-        std::vector<SegmentSpan>& hidden = grid[static_cast<std::size_t>(i - 1)].hidden;
-        for (int j = 1; j < cols; ++j)
-            occlusion.appendHidden(occlusion.vertex(j, i), occlusion.vertex(j + 1, i), j - 1, hidden);
-    }
-    for (int j = 1; j <= cols; ++j) {
-        std::vector<SegmentSpan>& hidden = grid[static_cast<std::size_t>(rows + j - 1)].hidden;
-        for (int i = 1; i < rows; ++i)
-            occlusion.appendHidden(occlusion.vertex(j, i), occlusion.vertex(j, i + 1), i - 1, hidden);
-    }
-    if (kHighlightRow <= rows)
-        grid.back().hidden = grid[static_cast<std::size_t>(kHighlightRow - 1)].hidden;
+    auto polyline = grid.begin();
+    forEachWireframeLine(cols, rows, [&](const WireframeLine& line) {
+        std::vector<SegmentSpan>& hidden = (polyline++)->hidden;
+        for (int n = 1; n < line.length; ++n)
+            occlusion.appendHidden(occlusion.vertex(line.col(n), line.row(n)),
+                                   occlusion.vertex(line.col(n + 1), line.row(n + 1)), n - 1, hidden);
+    });
 }
 
 } // namespace

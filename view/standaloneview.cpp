@@ -5,11 +5,9 @@
 #include "view/wireframe.h"
 
 StandaloneView::StandaloneView(const PictureSettings& settings)
+    : m_state(startupViewState())
 {
-    m_state.GridCols = kGridSize;
-    m_state.GridRows = kGridSize;
     m_grid.allocate(m_state.GridCols, m_state.GridRows);
-    m_state.ShapeSize = StartupDefaults::kShapeSize;
     m_state.ShapeIndex = settings.shapeIndex;
     m_state.AspectFactor = aspectFactorOfTenths(settings.aspectTenths);
     m_state.PerspectiveDistance = static_cast<float>(settings.perspectiveDistance);

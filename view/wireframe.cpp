@@ -1,6 +1,5 @@
 #include "view/wireframe.h"
 
-#include "platform/colours.h"
 #include "platform/gdi.h"
 #include "view/picturelines.h"
 #include "view/projection.h"
@@ -47,43 +46,34 @@ private:
     std::array<POINTAPI, kGridSize * kGridSize> m_points;
 };
 
-void drawRow(HDC dc, const PixelGrid& pixels, int i, POINTAPI& last)
+void setPen(DrawingSurface& surface, WireframePen pen)
 {
-    MoveToEx(dc, pixels(1, i).x, pixels(1, i).y, &last);
-    for (int j = 2; j <= pixels.cols(); ++j)
-        LineTo(dc, pixels(j, i).x, pixels(j, i).y);
-}
-
-void drawColumn(HDC dc, const PixelGrid& pixels, int j, POINTAPI& last)
-{
-    MoveToEx(dc, pixels(j, 1).x, pixels(j, 1).y, &last);
-    for (int i = 2; i <= pixels.rows(); ++i)
-        LineTo(dc, pixels(j, i).x, pixels(j, i).y);
+    const WireframePenStyle style = penStyle(pen);
+    surface.setDrawWidth(style.width);
+    surface.setForeColor(style.color);
 }
 
 } // namespace
 
-void drawWireframe(const PointGrid& grid, DrawingSurface& surface, ViewState& state)
+void drawWireframe(const PointGrid& grid, DrawingSurface& surface, const ViewState& state)
 {
     surface.Cls();
-    state.DisplayDC = surface.hDC();
-    surface.setDrawWidth(1);
-    surface.setForeColor(ruvex::win::kBlack);
-
-    const HDC dc = state.DisplayDC;
+    const HDC dc = surface.hDC();
     const PixelGrid pixels(grid, state.GridCols, state.GridRows);
-    for (int i = 1; i <= pixels.rows(); ++i)
-        drawRow(dc, pixels, i, state.LastPoint);
-    for (int j = 1; j <= pixels.cols(); ++j)
-        drawColumn(dc, pixels, j, state.LastPoint);
-
-    surface.setForeColor(ruvex::win::kBlue);
-    surface.setDrawWidth(2);
-    if (kHighlightRow <= pixels.rows())
-        drawRow(dc, pixels, kHighlightRow, state.LastPoint);
+    WireframePen pen = WireframePen::Grid;
+    setPen(surface, pen);
+    forEachWireframeLine(pixels.cols(), pixels.rows(), [&](const WireframeLine& line) {
+        if (line.pen != pen)
+            setPen(surface, pen = line.pen);
+        MoveToEx(dc, pixels(line.col(1), line.row(1)).x, pixels(line.col(1), line.row(1)).y, nullptr);
+        for (int n = 2; n <= line.length; ++n)
+            LineTo(dc, pixels(line.col(n), line.row(n)).x, pixels(line.col(n), line.row(n)).y);
+    });
+    if (pen != WireframePen::Highlight)
+        setPen(surface, WireframePen::Highlight);
 }
 
-void drawWireframe(const PointGrid& grid, DrawingSurface& surface, ViewState& state,
+void drawWireframe(const PointGrid& grid, DrawingSurface& surface, const ViewState& state,
                    const PictureOptions& options)
 {
     if (options == PictureOptions{}) {
@@ -91,13 +81,11 @@ void drawWireframe(const PointGrid& grid, DrawingSurface& surface, ViewState& st
         return;
     }
     surface.Cls();
-    state.DisplayDC = surface.hDC();
-    if (!state.DisplayDC)
+    const HDC dc = surface.hDC();
+    if (!dc)
         return;
-    const std::vector<WireframePolyline> lines
-        = picturePolylines(grid, state, projectionSettings(surface, state), options);
-    state.LastPoint = drawWireframeMapped(lines, PixelMapping{}, *state.DisplayDC);
+    drawWireframeMapped(picturePolylines(grid, state, projectionSettings(surface, state), options),
+                        PixelMapping{}, *dc);
     // The pen the plain run leaves set.
-    surface.setForeColor(ruvex::win::kBlue);
-    surface.setDrawWidth(2);
+    setPen(surface, WireframePen::Highlight);
 }

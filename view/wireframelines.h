@@ -1,28 +1,18 @@
 #pragma once
 // The wireframe of one view as lines rather than pixels: the polylines the
-// drawing run draws, in its order (every row, every column, then row 7 again
-// with the highlight pen), each with the unrounded screen points of the grid.
+// drawing run draws, in its order (wireframeorder.h), each with the
+// unrounded screen points of the grid.
 //
 // Pictures made from the same view in other forms (a larger picture for
 // print, a vector picture) start from this list, so they hold exactly the
 // segments of the drawing area. The drawing run itself (wireframe.h) walks the
-// grid directly: it runs on every pointer move and allocates nothing.
+// same order over the grid's pixels: it runs on every pointer move and
+// allocates nothing.
 
-#include "platform/handles.h"
 #include "surface/pointgrid.h"
+#include "view/wireframeorder.h"
 
 #include <vector>
-
-// Axis: the coordinate axes and their letters, drawn under the grid.
-enum class WireframePen { Grid, Highlight, Axis };
-
-struct WireframePenStyle {
-    ruvex::win::ColorRef color;
-    int width; // pixels of the drawing area
-};
-
-// Grid: black, 1 pixel; highlight: blue, 2 pixels; axis: red, 1 pixel.
-WireframePenStyle penStyle(WireframePen pen);
 
 struct ScreenPoint {
     float x = 0.0f;
