@@ -308,9 +308,10 @@ void speedClick(RuvexPage& page, int index)
 {
     page.model().mnuSpeed_Click(index);
 }
+// As before a picture is written: "Stop Rotasi" chosen, both timers off.
 void stopAnimation(RuvexPage& page)
 {
-    page.model().stopAnimation();
+    page.model().optAnim_Click(kAnimStop);
 }
 
 } // namespace
