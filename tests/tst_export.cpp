@@ -41,7 +41,7 @@ QByteArray readAll(const QString& path)
 
 // The view every test looks at, set in the window below and given to the
 // command line's picture.
-const PictureSettings kView{3, 120.0f, 60.0f, true, 200, 12};
+const PictureSettings kView{3, 120.0f, 60.0f, true, 200, 12, {}};
 
 // True when every pixel of `a` for which `inA` holds has, within one pixel, a
 // pixel of `b` (in `b`'s blocks of `blockB` pixels) for which `inB` holds.

@@ -75,9 +75,9 @@ TEST(PresentationPicture, EachRedrawIsTheViewAloneAndReportsWhatChanged)
     EXPECT_NEAR(corner.y, 0.0, 1e-9);
 
     PixelBuffer before = picture.image();
-    for (const PictureSettings& settings : {PictureSettings{3, 120.0f, 60.0f, false, 150, 10},
-                                            PictureSettings{13, 300.0f, 250.0f, true, 100, 16},
-                                            PictureSettings{2, 198.0f, 198.0f, false, 150, 10}}) {
+    for (const PictureSettings& settings : {PictureSettings{3, 120.0f, 60.0f, false, 150, 10, {}},
+                                            PictureSettings{13, 300.0f, 250.0f, true, 100, 16, {}},
+                                            PictureSettings{2, 198.0f, 198.0f, false, 150, 10, {}}}) {
         const StandaloneView view(settings);
         picture.redraw(view.grid(), view.state().GridCols, view.state().GridRows);
         PixelBuffer expected;

@@ -68,12 +68,13 @@ TEST(TeachingAids, DragTurnsByTheHoverRuleAndNothingElseMovesTheView)
 {
     Form1 form;
     PictureWidget* area = picDisplay(form);
-    QTest::mouseMove(area, QPoint(100, 120));
+    // Hover as the drawing area reports it (a move without a button).
+    form.picDisplay_MouseMove(0, 0, 100.0f, 120.0f);
     const float startX = form.viewState().MouseX;
     const float startY = form.viewState().MouseY;
     trigger(form, "mnuDragToTurn");
 
-    QTest::mouseMove(area, QPoint(30, 40));
+    form.picDisplay_MouseMove(0, 0, 30.0f, 40.0f);
     EXPECT_EQ(form.viewState().MouseX, startX) << "hover turns nothing";
     QTest::mousePress(area, Qt::LeftButton, {}, QPoint(50, 50));
     QTest::mouseMove(area, QPoint(70, 60));
@@ -82,29 +83,29 @@ TEST(TeachingAids, DragTurnsByTheHoverRuleAndNothingElseMovesTheView)
     EXPECT_EQ(form.viewState().MouseX, movedWithinSweep(startX, 40.0f));
     EXPECT_EQ(form.viewState().MouseY, movedWithinSweep(startY, 25.0f));
     const PixelBuffer dragged = shown(form);
-    EXPECT_EQ(dragged, StandaloneView({0, startX + 40.0f, startY + 25.0f}).area().Image());
+    EXPECT_EQ(dragged,
+              StandaloneView({0, startX + 40.0f, startY + 25.0f, false, 150, 10, {}}).area().Image());
 
     // Out of the drawing area to a menu and back: the view stays.
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(area, &leave);
-    QTest::mouseMove(area, QPoint(300, 10));
+    form.picDisplay_MouseMove(0, 0, 300.0f, 10.0f);
     EXPECT_EQ(shown(form), dragged);
     trigger(form, "mnuDragToTurn");
-    QTest::mouseMove(area, QPoint(30, 40));
+    form.picDisplay_MouseMove(0, 0, 30.0f, 40.0f);
     EXPECT_NE(shown(form), dragged) << "hover turns again once the switch is off";
 }
 
 TEST(TeachingAids, WindowOpenedFromTheCommandLineShowsTheViewAndCopiesIt)
 {
-    std::vector<std::string> words{"ruvex3d", "-platform", "offscreen", "--shape",  "3",
-                                   "--view",  "120,60",    "--perspective", "200", "--aspect",
-                                   "1,2",     "--axes"};
+    std::vector<std::string> words{"ruvex3d", "-platform",     "offscreen", "--shape",  "3",   "--view",
+                                   "120,60",  "--perspective", "200",       "--aspect", "1,2", "--axes"};
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
     const auto view = windowViewRequested(static_cast<int>(argv.size()), argv.data());
     ASSERT_TRUE(view);
-    for (const QStringList wrong : {QStringList{"--view", "396,0"}, QStringList{"--export", "x.png"}}) {
+    for (const QStringList& wrong : {QStringList{"--view", "396,0"}, QStringList{"--export", "x.png"}}) {
         QStringList arguments{QStringLiteral("ruvex3d"), QStringLiteral("--shape"), QStringLiteral("3")};
         arguments += wrong;
         const CommandLineResult result = runCommandLine(arguments);
@@ -125,5 +126,6 @@ TEST(TeachingAids, WindowOpenedFromTheCommandLineShowsTheViewAndCopiesIt)
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("ruvex3d --shape 3 --view 120,60 --perspective 200 --aspect 1,2 --axes"));
     trigger(form, "mnuCopyPicture");
-    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), imageOf(shown(form)));
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              imageOf(shown(form)));
 }
