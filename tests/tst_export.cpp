@@ -293,7 +293,7 @@ TEST_F(Export, SaveGambarWritesTheProgramsCommandLineBitmapByteForByte)
 // the window writes is the program's own with --back-lines dashed --axes.
 TEST_F(Export, WithTheAidsOnEveryPictureIsTheCommandLinesByteForByte)
 {
-    const QImage plain = picture();
+    const QImage plain = picture().copy();
     for (const char* item : {"mnuBackLines", "mnuAxes"})
         control<QAction>(*m_form, item)->trigger();
     ASSERT_NE(picture(), plain);
@@ -381,7 +381,8 @@ TEST_F(Export, APictureThatCannotBeEncodedIsToldAndWritesNothing)
     QString stored;
     std::size_t type = 0;
     m_dialog.choose(path(QStringLiteral("kosong.png")).toStdString(), 1);
-    EXPECT_EQ(ExportCommand(m_form.get(), stored, type).run({view.grid(), view.state(), none}),
+    const std::vector<WireframePolyline> lines = view.pictureLines();
+    EXPECT_EQ(ExportCommand(m_form.get(), stored, type).run({view.grid(), view.state(), none, lines}),
               ExportCommand::Outcome::Failed);
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_TRUE(failures[0].second.contains(QStringLiteral("PNG"))) << failures[0].second.toStdString();

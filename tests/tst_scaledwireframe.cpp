@@ -19,10 +19,10 @@ TEST(ScaledWireframe, AtScaleOneIsTheDrawingAreasPicture)
 {
     const ViewCase cases[] = {
         {"sphere, fresh", {}},
-        {"cone, turned", {3, 120.0f, 60.0f, false, 150, 10}},
-        {"cylinder in perspective", {6, 300.0f, 250.0f, true, 100, 10}},
-        {"torus stretched", {13, 50.0f, 380.0f, false, 150, 16}},
-        {"flat surface, points off the picture", {8, 198.0f, 198.0f, true, 350, 0}},
+        {"cone, turned", {3, 120.0f, 60.0f, false, 150, 10, {}}},
+        {"cylinder in perspective", {6, 300.0f, 250.0f, true, 100, 10, {}}},
+        {"torus stretched", {13, 50.0f, 380.0f, false, 150, 16, {}}},
+        {"flat surface, points off the picture", {8, 198.0f, 198.0f, true, 350, 0, {}}},
     };
     for (const ViewCase& c : cases) {
         const StandaloneView view(c.settings);

@@ -101,6 +101,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Ctrl+C in the definition box copies its selected text, not the picture.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectControls();

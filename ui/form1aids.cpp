@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
@@ -22,6 +24,19 @@ void Form1::connectAidMenus()
     connect(m_controls.mnuBackLines, &QAction::triggered, this, &Form1::mnuBackLines_Click);
     connect(m_controls.mnuAxes, &QAction::triggered, this, &Form1::mnuAxes_Click);
     connect(m_controls.mnuDragToTurn, &QAction::triggered, this, &Form1::mnuDragToTurn_Click);
+    m_controls.Text1->installEventFilter(this);
+}
+
+// The box's own copy key wins over "Salin Gambar"'s shortcut while it has the
+// keys, so a selected definition is still copied as text.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_controls.Text1 && event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // The picture as shown: the drawing area's, which is drawn with the aids.
