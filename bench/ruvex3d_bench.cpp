@@ -126,8 +126,9 @@ BENCHMARK(BM_BuildShape)->DenseRange(0, kShapeCount - 1);
 // The argument is the export type; -1 is the bitmap of "Save Gambar".
 void BM_ExportFile(benchmark::State& bench)
 {
-    const StandaloneView view(PictureSettings{3, 120.0f, 60.0f, false, 150, 10});
-    const ExportView picture{view.grid(), view.state(), view.area().Image()};
+    const StandaloneView view(PictureSettings{3, 120.0f, 60.0f, false, 150, 10, {}});
+    const std::vector<WireframePolyline> lines = view.pictureLines();
+    const ExportView picture{view.grid(), view.state(), view.area().Image(), lines};
     const auto type = bench.range(0);
     const PictureFormat format
         = type < 0 ? PictureFormat::Bitmap : kExportTypes[static_cast<std::size_t>(type)].format;

@@ -41,7 +41,7 @@ QByteArray readAll(const QString& path)
 
 // The view every test looks at, set in the window below and given to the
 // command line's picture.
-const PictureSettings kView{3, 120.0f, 60.0f, true, 200, 12};
+const PictureSettings kView{3, 120.0f, 60.0f, true, 200, 12, {}};
 
 // True when every pixel of `a` for which `inA` holds has, within one pixel, a
 // pixel of `b` (in `b`'s blocks of `blockB` pixels) for which `inB` holds.
@@ -144,7 +144,8 @@ protected:
     static QByteArray commandLineFile(PictureFormat format, int scale)
     {
         const StandaloneView view(kView);
-        return pictureFile({view.grid(), view.state(), view.area().Image()}, format, scale);
+        const std::vector<WireframePolyline> lines = view.pictureLines();
+        return pictureFile({view.grid(), view.state(), view.area().Image(), lines}, format, scale);
     }
 
     std::vector<SvgLine> expectedSvgLines() const
@@ -290,6 +291,43 @@ TEST_F(Export, SaveGambarWritesTheProgramsCommandLineBitmapByteForByte)
     EXPECT_EQ(readAll(path(QStringLiteral("layar.png"))), readAll(path(QStringLiteral("program.png"))));
 }
 
+// With "Garis Belakang Putus-putus" and "Sumbu Koordinat" on, every picture
+// the window writes is the program's own with --back-lines dashed --axes.
+TEST_F(Export, WithTheAidsOnEveryPictureIsTheCommandLinesByteForByte)
+{
+    const QImage plain = picture().copy();
+    for (const char* item : {"mnuBackLines", "mnuAxes"})
+        control<QAction>(*m_form, item)->trigger();
+    ASSERT_NE(picture(), plain);
+    m_dialog.choose(path(QStringLiteral("simpan")).toStdString());
+    control<QAction>(*m_form, "mnuSave")->trigger();
+    exportAs(QStringLiteral("layar.png"), 1);
+    exportAs(QStringLiteral("cetak.png"), 2);
+    exportAs(QStringLiteral("vektor.svg"), 3);
+    ASSERT_TRUE(failures.empty());
+
+    const std::pair<const char*, const char*> files[]
+        = {{"simpan.bmp", "1"}, {"layar.png", "1"}, {"cetak.png", "4"}, {"vektor.svg", "1"}};
+    for (const auto& [name, scale] : files) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(variable));
+        program.setProcessEnvironment(environment);
+        const QString written = path(QStringLiteral("program-") + QLatin1String(name));
+        program.start(QStringLiteral(RUVEX3D_PROGRAM),
+                      {QStringLiteral("--export"), written, QStringLiteral("--shape"), QStringLiteral("3"),
+                       QStringLiteral("--view"), QStringLiteral("120,60"), QStringLiteral("--perspective"),
+                       QStringLiteral("200"), QStringLiteral("--aspect"), QStringLiteral("1,2"),
+                       QStringLiteral("--back-lines"), QStringLiteral("dashed"), QStringLiteral("--axes"),
+                       QStringLiteral("--scale"), QLatin1String(scale)});
+        ASSERT_TRUE(program.waitForFinished(20000));
+        ASSERT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        EXPECT_EQ(readAll(path(QLatin1String(name))), readAll(written)) << name;
+    }
+    EXPECT_TRUE(readAll(path(QStringLiteral("vektor.svg"))).contains("stroke-dasharray"));
+}
+
 TEST_F(Export, SvgRenderedByAnotherProgramLiesOnThePicture)
 {
     const QString renderer = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
@@ -342,7 +380,8 @@ TEST_F(Export, APictureThatCannotBeEncodedIsToldAndWritesNothing)
 {
     const StandaloneView view(kView);
     const PixelBuffer none;
-    const ExportView empty{view.grid(), view.state(), none};
+    const std::vector<WireframePolyline> lines = view.pictureLines();
+    const ExportView empty{view.grid(), view.state(), none, lines};
     PictureFileMemory stored;
     m_dialog.choose(path(QStringLiteral("kosong.png")).toStdString(), 1);
     const SaveSeam fakes = seam();

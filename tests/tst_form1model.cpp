@@ -51,7 +51,7 @@ TEST(Form1Model, PicturesEqualTheViewMadeDirectly)
     model.VScroll2_Change(200);
     model.VScroll1_Change(5);
     model.picDisplay_MouseMove(120.0f, 60.0f);
-    const StandaloneView direct({3, 120.0f, 60.0f, true, 200, 5});
+    const StandaloneView direct({3, 120.0f, 60.0f, true, 200, 5, {}});
     EXPECT_EQ(model.area().Image(), direct.area().Image());
     EXPECT_EQ(model.aspectCaption(), "0.5");
     EXPECT_EQ(model.distanceCaption(), " 200");
@@ -115,7 +115,7 @@ TEST(Form1Model, DragTurnsByItsTravelAndHoverChangesNothing)
     model.pointerMoved(1, 270.0f, 215.0f);
     EXPECT_EQ(model.viewState().MouseX, 120.0f);
     EXPECT_EQ(model.viewState().MouseY, 5.0f);
-    EXPECT_EQ(model.area().Image(), StandaloneView({0, 120.0f, 5.0f}).area().Image());
+    EXPECT_EQ(model.area().Image(), StandaloneView({0, 120.0f, 5.0f, false, 150, 10, {}}).area().Image());
     model.picDisplay_MouseUp(1, 270.0f, 215.0f);
     model.pointerMoved(0, 10.0f, 10.0f);
     EXPECT_EQ(model.viewState().MouseX, 120.0f);

@@ -147,7 +147,7 @@ TEST(HiddenLines, DrawsOnlyTheGivenStretchesOfTheWholeLine)
 
 TEST(HiddenLines, ClosedSolidDashesItsBackHalfOnTheSolidLines)
 {
-    const StandaloneView view({0, 120.0f, 60.0f, false, 150, 10});
+    const StandaloneView view({0, 120.0f, 60.0f, false, 150, 10, {}});
     const auto [total, hidden] = shownAndHiddenLength(linesOf(view, {true, false}));
     // About the back half of a sphere's lines lies behind it.
     EXPECT_GT(hidden / total, 0.35);
@@ -183,7 +183,7 @@ TEST(HiddenLines, OpenSurfaceShowsItsInsideSolid)
     // side: the eye sees the inside, and nothing lies in front of any line.
     // Seen slantwise from the dome's side, the dome hides its far side.
     const auto hiddenShare = [](float x, float y) {
-        const StandaloneView view({5, x, y, false, 150, 10});
+        const StandaloneView view({5, x, y, false, 150, 10, {}});
         const auto [total, hidden] = shownAndHiddenLength(linesOf(view, {true, false}));
         return hidden / total;
     };
@@ -226,7 +226,7 @@ std::array<int, 3> letterPixelsByEnd(const PixelBuffer& image, const ViewProject
 
 TEST(CoordinateAxes, LieUnderTheWireframeWithLettersAtTheirEnds)
 {
-    const StandaloneView view({3, 120.0f, 60.0f, false, 150, 10});
+    const StandaloneView view({3, 120.0f, 60.0f, false, 150, 10, {}});
     const Drawn withAxes(view, {false, true});
     const PixelBuffer& plain = view.area().Image();
     int axisPixels = 0;
@@ -254,7 +254,7 @@ TEST(CoordinateAxes, DashedWhereTheSolidHidesThem)
 {
     // The axes run through the sphere's inside, behind its front half: at
     // least their 2 of 2.6 sizes within it, at most the stub behind it too.
-    const StandaloneView view({0, 120.0f, 60.0f, false, 150, 10});
+    const StandaloneView view({0, 120.0f, 60.0f, false, 150, 10, {}});
     const std::vector<WireframePolyline> lines = linesOf(view, {true, true});
     ASSERT_EQ(lines.front().pen, WireframePen::Axis);
     const auto [total, hidden] = shownAndHiddenLength({lines.begin(), lines.begin() + 3});
@@ -268,7 +268,7 @@ TEST(CoordinateAxes, DashedWhereTheSolidHidesThem)
 
 TEST(PictureOptions, OffGivesTodaysPicturesAndOnScalesTheDashes)
 {
-    const StandaloneView view({6, 300.0f, 250.0f, true, 250, 10});
+    const StandaloneView view({6, 300.0f, 250.0f, true, 250, 10, {}});
     const Drawn plain(view, {});
     EXPECT_TRUE(plain.image() == view.area().Image());
     const std::vector<WireframePolyline> lines = linesOf(view, {});

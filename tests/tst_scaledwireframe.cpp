@@ -19,10 +19,10 @@ TEST(ScaledWireframe, AtScaleOneIsTheDrawingAreasPicture)
 {
     const ViewCase cases[] = {
         {"sphere, fresh", {}},
-        {"cone, turned", {3, 120.0f, 60.0f, false, 150, 10}},
-        {"cylinder in perspective", {6, 300.0f, 250.0f, true, 100, 10}},
-        {"torus stretched", {13, 50.0f, 380.0f, false, 150, 16}},
-        {"flat surface, points off the picture", {8, 198.0f, 198.0f, true, 350, 0}},
+        {"cone, turned", {3, 120.0f, 60.0f, false, 150, 10, {}}},
+        {"cylinder in perspective", {6, 300.0f, 250.0f, true, 100, 10, {}}},
+        {"torus stretched", {13, 50.0f, 380.0f, false, 150, 16, {}}},
+        {"flat surface, points off the picture", {8, 198.0f, 198.0f, true, 350, 0, {}}},
     };
     for (const ViewCase& c : cases) {
         const StandaloneView view(c.settings);
@@ -75,9 +75,9 @@ TEST(PresentationPicture, EachRedrawIsTheViewAloneAndReportsWhatChanged)
     EXPECT_NEAR(corner.y, 0.0, 1e-9);
 
     PixelBuffer before = picture.image();
-    for (const PictureSettings& settings : {PictureSettings{3, 120.0f, 60.0f, false, 150, 10},
-                                            PictureSettings{13, 300.0f, 250.0f, true, 100, 16},
-                                            PictureSettings{2, 198.0f, 198.0f, false, 150, 10}}) {
+    for (const PictureSettings& settings : {PictureSettings{3, 120.0f, 60.0f, false, 150, 10, {}},
+                                            PictureSettings{13, 300.0f, 250.0f, true, 100, 16, {}},
+                                            PictureSettings{2, 198.0f, 198.0f, false, 150, 10, {}}}) {
         const StandaloneView view(settings);
         picture.redraw(view.grid(), view.state().GridCols, view.state().GridRows);
         PixelBuffer expected;

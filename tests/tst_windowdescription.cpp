@@ -126,8 +126,8 @@ TEST(WindowDescription, HoldsTheMenuTreeAndEveryOtherWindow)
                     R"j({"name":"mnuSave","kind":"item","caption":"Save Gambar","shortcut":"Ctrl+S")j"));
     EXPECT_TRUE(has(R"j("name":"mnuKecepatan","kind":"menu","caption":"&Kecepatan Rotasi","items":[)j"
                     R"j({"name":"mnuSpeed(0)","kind":"item","caption":"&Lambat","shortcut":"",)j"
-                    R"j("checkable":true,"checked":false})j"));
-    EXPECT_TRUE(has(R"j("checked":true}]},{"name":"mnuFullScreen")j"))
+                    R"j("checkable":true,"checked":false,"exclusive":true})j"));
+    EXPECT_TRUE(has(R"j("checked":true,"exclusive":true}]},{"name":"mnuFullScreen")j"))
         << "the submenu closes before the next item";
     EXPECT_TRUE(has(R"j({"name":"Mnuchar2","kind":"separator"},{"name":"MnuInfodancredit")j"));
     EXPECT_TRUE(has(R"j({"name":"frmAbout","menuItem":"MnuFungsi","caption":"Fungsi RUVEX Display 3D",)j"

@@ -11,6 +11,7 @@
 #include "ui/qtext.h"
 #include "ui/savecommand.h"
 #include "view/standaloneview.h"
+#include "view/viewsettings.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -18,10 +19,14 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <array>
 #include <cstdio>
 #include <optional>
 
 namespace {
+
+// The options that give the view, as viewsettings.h names its settings.
+constexpr std::array kViewOptions = {"shape", "view", "perspective", "aspect", "back-lines", "axes"};
 
 struct Option {
     QCommandLineOption option;
@@ -37,40 +42,6 @@ public:
     QString text;
 };
 
-std::optional<int> wholeNumber(const QString& text, int low, int high)
-{
-    // Anchored at the very end: "$" alone would also match before a final
-    // newline, and accept "3\n".
-    static const QRegularExpression digits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,6}")));
-    if (!digits.match(text).hasMatch())
-        return std::nullopt;
-    const int value = text.toInt();
-    if (value < low || value > high)
-        return std::nullopt;
-    return value;
-}
-
-// "1", "1.2", "1,2", "0.50": tenths of the stretch factor, as the window's
-// scroll bar counts them. A value between two tenths is refused rather than
-// rounded, so every picture written is one the window can show.
-std::optional<int> aspectTenths(const QString& text)
-{
-    static const QRegularExpression decimal(
-        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{1,3})(?:[.,]([0-9]+))?")));
-    const QRegularExpressionMatch match = decimal.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QString fraction = match.captured(2);
-    for (qsizetype n = 1; n < fraction.size(); ++n) {
-        if (fraction[n] != u'0')
-            return std::nullopt;
-    }
-    const int tenths = match.captured(1).toInt() * 10 + (fraction.isEmpty() ? 0 : fraction[0].digitValue());
-    if (tenths > kMaxAspectTenths)
-        return std::nullopt;
-    return tenths;
-}
-
 QString displayed(const QString& optionName)
 {
     return (optionName.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + optionName;
@@ -80,7 +51,8 @@ QString displayed(const QString& optionName)
 QStringList valueOptionNames()
 {
     return {QStringLiteral("export"),      QStringLiteral("shape"),  QStringLiteral("view"),
-            QStringLiteral("perspective"), QStringLiteral("aspect"), QStringLiteral("scale")};
+            QStringLiteral("perspective"), QStringLiteral("aspect"), QStringLiteral("scale"),
+            QStringLiteral("back-lines")};
 }
 
 class Arguments {
@@ -130,7 +102,8 @@ private:
         for (const QString& argument : arguments.mid(1)) {
             const QString name = argument.section(u'=', 0, 0);
             if (argument.contains(u'=')
-                && (name == QStringLiteral("--help") || name == QStringLiteral("--version")))
+                && (name == QStringLiteral("--help") || name == QStringLiteral("--version")
+                    || name == QStringLiteral("--axes")))
                 return QStringLiteral("pilihan %1 tidak menerima nilai.").arg(name);
         }
         return QStringLiteral("argumen tidak dapat dibaca; pilihan yang ada tercantum di \"%1 --help\".")
@@ -142,11 +115,15 @@ private:
     const std::vector<Option> m_options{
         {QCommandLineOption(QStringLiteral("export"), {}, QStringLiteral("FILE")),
          QStringLiteral("nama file .bmp, .png atau .svg")},
-        {QCommandLineOption(QStringLiteral("shape"), {}, QStringLiteral("N")), shapeRange()},
-        {QCommandLineOption(QStringLiteral("view"), {}, QStringLiteral("X,Y")), viewRange()},
-        {QCommandLineOption(QStringLiteral("perspective"), {}, QStringLiteral("D")), distanceRange()},
-        {QCommandLineOption(QStringLiteral("aspect"), {}, QStringLiteral("A")), aspectRange()},
-        {QCommandLineOption(QStringLiteral("scale"), {}, QStringLiteral("K")), scaleRange()},
+        {QCommandLineOption(QStringLiteral("shape"), {}, QStringLiteral("N")), toQString(shapeRange())},
+        {QCommandLineOption(QStringLiteral("view"), {}, QStringLiteral("X,Y")), toQString(viewRange())},
+        {QCommandLineOption(QStringLiteral("perspective"), {}, QStringLiteral("D")),
+         toQString(distanceRange())},
+        {QCommandLineOption(QStringLiteral("aspect"), {}, QStringLiteral("A")), toQString(aspectRange())},
+        {QCommandLineOption(QStringLiteral("back-lines"), {}, QStringLiteral("GARIS")),
+         toQString(backLinesRange())},
+        {QCommandLineOption(QStringLiteral("axes")), {}},
+        {QCommandLineOption(QStringLiteral("scale"), {}, QStringLiteral("K")), toQString(scaleRange())},
         {QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}), {}},
         {QCommandLineOption(QStringLiteral("version")), {}},
     };
@@ -164,41 +141,17 @@ QString refused(const char* option, const QString& range, const QString& given)
     return QStringLiteral("--%1 harus %2, bukan \"%3\".").arg(QLatin1String(option), range, given);
 }
 
-void readView(const Arguments& arguments, PictureSettings& view)
+// The view settings given, in the order the options are listed; the first
+// one refused ends it.
+void readViewSettings(const Arguments& arguments, PictureSettings& view)
 {
-    if (arguments.isSet("shape")) {
-        const auto shape = wholeNumber(arguments.value("shape"), 0, kShapeCount - 1);
-        if (!shape)
-            throw BadArguments(refused("shape", shapeRange(), arguments.value("shape")));
-        view.shapeIndex = *shape;
-    }
-    if (arguments.isSet("view")) {
-        const QString text = arguments.value("view");
-        const QStringList parts = text.split(u',');
-        const int largest = largestPointerPosition();
-        const auto x = parts.size() == 2 ? wholeNumber(parts[0], 0, largest) : std::nullopt;
-        const auto y = parts.size() == 2 ? wholeNumber(parts[1], 0, largest) : std::nullopt;
-        if (!x || !y)
-            throw BadArguments(refused("view", viewRange(), text));
-        view.pointerX = static_cast<float>(*x);
-        view.pointerY = static_cast<float>(*y);
-    }
-}
-
-void readProjection(const Arguments& arguments, PictureSettings& view)
-{
-    if (arguments.isSet("perspective")) {
-        const auto distance = wholeNumber(arguments.value("perspective"), kMinDistance, kMaxDistance);
-        if (!distance)
-            throw BadArguments(refused("perspective", distanceRange(), arguments.value("perspective")));
-        view.perspective = true;
-        view.perspectiveDistance = *distance;
-    }
-    if (arguments.isSet("aspect")) {
-        const auto tenths = aspectTenths(arguments.value("aspect"));
-        if (!tenths)
-            throw BadArguments(refused("aspect", aspectRange(), arguments.value("aspect")));
-        view.aspectTenths = *tenths;
+    for (const char* name : kViewOptions) {
+        if (!arguments.isSet(name))
+            continue;
+        const QString value = viewSettingTakesValue(name) ? arguments.value(name) : QString();
+        const std::string shown = std::string("--") + name;
+        if (const auto refusal = readViewSetting(view, name, value.toStdString(), shown))
+            throw BadArguments(QString::fromStdString(*refusal));
     }
 }
 
@@ -206,9 +159,9 @@ int readScale(const Arguments& arguments, PictureFormat format)
 {
     if (!arguments.isSet("scale"))
         return 1;
-    const auto scale = wholeNumber(arguments.value("scale"), 1, kMaxScale);
+    const auto scale = wholeNumber(arguments.value("scale").toStdString(), kMinScale, kMaxScale);
     if (!scale)
-        throw BadArguments(refused("scale", scaleRange(), arguments.value("scale")));
+        throw BadArguments(refused("scale", toQString(scaleRange()), arguments.value("scale")));
     if (*scale > 1 && format != PictureFormat::Png)
         throw BadArguments(QStringLiteral("--scale di atas 1 hanya untuk file .png; gambar .bmp dan .svg "
                                           "selalu seukuran bidang gambar."));
@@ -224,8 +177,7 @@ ExportRequest exportRequest(const Arguments& arguments)
         throw BadArguments(refused("export", QStringLiteral("nama file yang berakhiran .bmp, .png atau .svg"),
                                    request.path));
     request.format = *format;
-    readView(arguments, request.view);
-    readProjection(arguments, request.view);
+    readViewSettings(arguments, request.view);
     request.scale = readScale(arguments, request.format);
     return request;
 }
@@ -242,19 +194,21 @@ bool print(std::FILE* stream, const QString& text)
 
 } // namespace
 
-// Arguments that ask for no picture, or for one in the wrong way.
-void refuseWithoutExport(const Arguments& parsed)
+// Arguments without --export: true when they give a view to open the window
+// on; otherwise they ask for nothing, or for a picture in the wrong way.
+bool opensWindow(const Arguments& parsed)
 {
     if (!parsed.positional().isEmpty())
         throw BadArguments(QStringLiteral("program ini tidak membuka file (\"%1\"); gambar ditulis "
                                           "dengan --export FILE.")
                                .arg(parsed.positional().front()));
     if (parsed.isSet("export"))
-        return;
-    for (const char* name : {"shape", "view", "perspective", "aspect", "scale"}) {
+        return false;
+    if (parsed.isSet("scale"))
+        throw BadArguments(QStringLiteral("pilihan --scale hanya berlaku bersama --export FILE."));
+    for (const char* name : kViewOptions) {
         if (parsed.isSet(name))
-            throw BadArguments(
-                QStringLiteral("pilihan --%1 hanya berlaku bersama --export FILE.").arg(QLatin1String(name)));
+            return true;
     }
     throw BadArguments(QStringLiteral("tidak ada yang dikerjakan; gambar ditulis dengan --export FILE, "
                                       "dan tanpa argumen jendela program dibuka."));
@@ -278,7 +232,8 @@ QString oneLine(QString message, const QStringList& paths)
 std::optional<QString> writeRequestedPicture(const ExportRequest& request)
 {
     const StandaloneView view(request.view);
-    const ExportView picture{view.grid(), view.state(), view.area().Image()};
+    const std::vector<WireframePolyline> lines = view.pictureLines();
+    const ExportView picture{view.grid(), view.state(), view.area().Image(), lines};
     const SaveTarget target = vetSaveTarget(request.path.toStdString());
     if (target.refused())
         return oneLine(QString::fromStdString(target.refusal), {request.path});
@@ -306,7 +261,11 @@ CommandLineResult runCommandLine(const QStringList& arguments)
             return {kExitWritten,
                     QStringLiteral("%1 (RUVEX Display 3D) %2\n").arg(program, QLatin1String(kProgramVersion)),
                     {}};
-        refuseWithoutExport(parsed);
+        if (opensWindow(parsed)) {
+            PictureSettings view;
+            readViewSettings(parsed, view);
+            return {kExitWritten, {}, {}, view};
+        }
         if (const auto failure = writeRequestedPicture(exportRequest(parsed)))
             return failed(kExitNotWritten, *failure);
         return {};
@@ -342,4 +301,23 @@ int runCommandLine(int& argc, char** argv)
 bool commandLineRequested(int argc, char** argv)
 {
     return withoutToolkitOptions(argumentList(argc, argv), valueOptionNames()).size() > 1;
+}
+
+std::optional<PictureSettings> windowViewRequested(int argc, char** argv)
+{
+    if (notUtf8Argument(argc, argv))
+        return std::nullopt;
+    const QStringList arguments = argumentList(argc, argv);
+    try {
+        Arguments parsed(QStringLiteral("ruvex3d"));
+        parsed.parse(withoutToolkitOptions(arguments, valueOptionNames()));
+        if (parsed.isSet("help") || parsed.isSet("version") || !opensWindow(parsed))
+            return std::nullopt;
+        PictureSettings view;
+        readViewSettings(parsed, view);
+        return view;
+    } catch (const BadArguments&) {
+        // The command line tells why.
+        return std::nullopt;
+    }
 }

@@ -9,12 +9,24 @@
 // commands) and ends. It needs no display: no window is made and no window
 // system is asked for. --help and --version print and end.
 //
+//   ruvex3d --shape N --view X,Y [--perspective D] [--aspect A]
+//           [--back-lines dashed|solid] [--axes]
+//
+// without --export opens the window on that view instead; the settings are
+// checked, and refused, exactly as for a picture (view/viewsettings.h), before
+// any window is made. --back-lines and --axes draw the teaching aids, as the
+// window's switches do.
+//
 // Every message is Indonesian. Exit status 0 when the picture is written,
 // 1 when it could not be written, 2 for arguments that are wrong; after any
 // error nothing has been written.
 
+#include "view/viewsettings.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 inline constexpr int kExitWritten = 0;
 inline constexpr int kExitNotWritten = 1;
@@ -25,8 +37,9 @@ inline constexpr int kExitBadArguments = 2;
 // without one the window starts, and the toolkit takes those options.
 bool commandLineRequested(int argc, char** argv);
 
-// Runs the command line for the process's arguments: makes the application
-// object it needs (no window system) and returns the exit status. Arguments
+// Runs the command line for the process's arguments (not a window request):
+// makes the application object it needs (no window system) and returns the
+// exit status. Arguments
 // that are not UTF-8 are refused (status 2); help or version text that
 // cannot be written to standard output gives status 1.
 int runCommandLine(int& argc, char** argv);
@@ -35,7 +48,15 @@ struct CommandLineResult {
     int status = kExitWritten;
     QString output; // for standard output
     QString error;  // for standard error, one line
+    // Arguments without --export that give a view: the window opens on it.
+    std::optional<PictureSettings> windowView = std::nullopt;
 };
+
+// The view the window is to open on, when the process's arguments ask for
+// the window on a view and every setting is taken; nothing otherwise
+// (runCommandLine then says why, or does what was asked). Needs no
+// application object.
+std::optional<PictureSettings> windowViewRequested(int argc, char** argv);
 
 // The work itself for `arguments` (the program first), given an application
 // object; writes the picture, prints nothing. The toolkit's standard options

@@ -1,48 +1,20 @@
 #include "ui/commandlinetexts.h"
 
-#include "platform/picturebox.h"
 #include "surface/shapecatalogue.h"
-#include "surface/startup.h"
 #include "ui/qtext.h"
-
-int largestPointerPosition()
-{
-    PictureBox area;
-    area.setOuterSize(StartupDefaults::kPictureSize, StartupDefaults::kPictureSize);
-    return area.ScaleWidth() - 1;
-}
-
-// Texts of the help and the errors, the ranges named once.
-QString shapeRange()
-{
-    return QStringLiteral("bilangan bulat 0 sampai %1").arg(kShapeCount - 1);
-}
-QString viewRange()
-{
-    return QStringLiteral("dua bilangan bulat X,Y, masing-masing 0 sampai %1").arg(largestPointerPosition());
-}
-QString distanceRange()
-{
-    return QStringLiteral("bilangan bulat %1 sampai %2").arg(kMinDistance).arg(kMaxDistance);
-}
-QString aspectRange()
-{
-    return QStringLiteral("0 sampai 1,6 dalam kelipatan 0,1 (misalnya 0,5 atau 1.2)");
-}
-QString scaleRange()
-{
-    return QStringLiteral("bilangan bulat 1 sampai %1").arg(kMaxScale);
-}
+#include "view/viewlimits.h"
 
 QString helpText(const QString& program)
 {
     QString text
-        = QStringLiteral("Pemakaian: %1 [--export FILE [PILIHAN...]]\n"
+        = QStringLiteral("Pemakaian: %1 [--export FILE] [PILIHAN...]\n"
                          "Menampilkan bangun ruang geometri analitik sebagai kerangka kawat yang dapat\n"
                          "diputar. Tanpa pilihan, jendela program dibuka (pilihan baku Qt seperti\n"
                          "-platform, -style, -display dan -geometry berlaku untuk jendela itu). Dengan\n"
                          "--export, gambar ditulis ke FILE tanpa jendela dan tanpa layar: gambar yang sama\n"
-                         "dengan yang disimpan jendela untuk tampilan yang sama.\n\n"
+                         "dengan yang disimpan jendela untuk tampilan yang sama. Tanpa --export, pilihan\n"
+                         "tampilan di bawah membuka jendela pada tampilan itu (seperti yang disalin oleh\n"
+                         "Spasiologi -> Salin Kode Tampilan).\n\n"
                          "Pilihan:\n"
                          "  --export FILE      tulis gambar ke FILE lalu selesai; jenisnya menurut akhiran\n"
                          "                     FILE: .bmp (seperti \"Save Gambar\"), .png, .svg (vektor)\n"
@@ -52,24 +24,31 @@ QString helpText(const QString& program)
                          "  --perspective D    perspektif pada jarak D, %4 sampai %5 (bawaan: tanpa)\n"
                          "  --aspect A         faktor aspek, 0 sampai 1,6 dalam kelipatan 0,1; koma atau\n"
                          "                     titik sebagai tanda desimal (bawaan 1)\n"
-                         "  --scale K          pembesaran gambar .png, 1 sampai %6 (bawaan 1; 4 untuk\n"
+                         "  --back-lines GARIS garis belakang: dashed (putus-putus, seperti \"Garis\n"
+                         "                     Belakang Putus-putus\") atau solid (bawaan)\n"
+                         "  --axes             gambar sumbu koordinat x, y dan z (\"Sumbu Koordinat\")\n"
+                         "  --scale K          pembesaran gambar .png, %6 sampai %7 (bawaan 1; 4 untuk\n"
                          "                     dicetak)\n"
                          "  -h, --help         tampilkan bantuan ini lalu selesai\n"
                          "      --version      tampilkan versi program lalu selesai\n\n"
                          "Bangun ruang (N):\n")
               .arg(program)
-              .arg(kShapeCount - 1)
-              .arg(largestPointerPosition())
+              .arg(kLargestShapeNumber)
+              .arg(kLargestPointerPosition)
               .arg(kMinDistance)
               .arg(kMaxDistance)
+              .arg(kMinScale)
               .arg(kMaxScale);
     for (int n = 0; n < kShapeCount; ++n)
         text += QStringLiteral("  %1  %2\n").arg(n, 2).arg(toQString(shapeCaption(n)));
     text += QStringLiteral("\nContoh:\n"
                            "  %1 --export kerucut.png --shape 3 --view 120,60 --scale 4\n"
-                           "  %1 --export tabung.svg --shape 6 --perspective 200\n\n"
-                           "Status keluar: 0 gambar tertulis, 1 file tidak dapat ditulis, 2 pilihan "
-                           "salah.\n")
+                           "  %1 --export tabung.svg --shape 6 --perspective 200\n"
+                           "  %1 --export lembar-kerja.png --shape 3 --view 120,60 --back-lines dashed "
+                           "--axes --scale 4\n"
+                           "  %1 --shape 3 --view 120,60 --axes    (membuka jendela pada tampilan itu)\n\n"
+                           "Status keluar: 0 gambar tertulis (atau jendela ditutup), 1 file tidak dapat "
+                           "ditulis, 2 pilihan salah.\n")
                 .arg(program);
     return text;
 }

@@ -35,9 +35,9 @@ QByteArray pngFileBytes(const QImage& image)
 
 QByteArray pngFile(const ExportView& view, int scale)
 {
-    const PixelBuffer scaled = scale == 1 ? PixelBuffer()
-                                          : scaledPicture(view.grid, view.state.GridCols, view.state.GridRows,
-                                                          view.picture.width(), view.picture.height(), scale);
+    const PixelBuffer scaled = scale == 1
+        ? PixelBuffer()
+        : scaledPicture(view.lines, view.picture.width(), view.picture.height(), scale);
     // The resolution is set whatever the display's: the same view gives the
     // same bytes with or without a window.
     const PixelBuffer& picture = scale == 1 ? view.picture : scaled;
@@ -54,9 +54,7 @@ QByteArray pngFile(const ExportView& view, int scale)
 QByteArray svgFile(const ExportView& view)
 {
     const std::string title = "RUVEX Display 3D: " + std::string(shapeCaption(view.state.ShapeIndex));
-    const std::string svg
-        = svgPicture(wireframePolylines(view.grid, view.state.GridCols, view.state.GridRows),
-                     view.picture.width(), view.picture.height(), title);
+    const std::string svg = svgPicture(view.lines, view.picture.width(), view.picture.height(), title);
     return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
 }
 

@@ -13,27 +13,32 @@
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
 #include "ui/savecommand.h"
+#include "view/wireframelines.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
-// One view: the grid as last projected, and the drawing area's picture of it.
+// One view: the grid as last projected, the drawing area's picture of it, and
+// the lines of that picture (view/viewpicture.h, with the teaching aids in
+// force) for the pictures drawn at another size or as vectors.
 struct ExportView {
     const PointGrid& grid;
     const ViewState& state;
     const PixelBuffer& picture;
+    const std::vector<WireframePolyline>& lines;
 };
 
 // The file's contents. Bitmap: the picture as the save command writes it;
 // PNG at scale 1: the picture's pixels; PNG at scale k: the wireframe drawn k
 // times as large with k times wider pens, its resolution k times 96 dots per
 // inch so that it prints at the size of the scale-1 picture; SVG: the
-// wireframe's lines (scale must be 1 for the bitmap and the SVG). PNG files
+// picture's lines (scale must be 1 for the bitmap and the SVG). PNG files
 // hold a palette of the picture's few colours.
 QByteArray pictureFile(const ExportView& view, PictureFormat format, int scale);
 

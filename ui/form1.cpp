@@ -92,6 +92,7 @@ void Form1::connectMenus()
                 [this, index] { mnuSpeed_Click(static_cast<short>(index)); });
     }
     connect(m_controls.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
+    connectAidMenus();
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &Form1::openMenuBar);
     m_windows->connectMenuItems();
     connect(m_controls.MnuPetunjuk, &QAction::triggered, this, &Form1::MnuPetunjuk_Click);
@@ -230,15 +231,16 @@ void Form1::mnuExport_Click()
         return;
     const QScopedValueRollback saving(m_saving, true);
     stopAnimation();
-    const ExportView view{m_model.pointGrid(), m_model.viewState(), m_model.area().Image()};
+    const std::vector<WireframePolyline> lines = m_model.pictureLines();
+    const ExportView view{m_model.pointGrid(), m_model.viewState(), m_model.area().Image(), lines};
     SaveCommand(this, m_saveSeam, pictureExport(view), m_export).run();
 }
 
 void Form1::mnuFullScreen_Click()
 {
     if (!m_presentation) {
-        m_presentation
-            = new PresentationWindow(m_model.pointGrid(), m_model.viewState(), m_picDisplay->box(), this);
+        m_presentation = new PresentationWindow(m_model.pointGrid(), m_model.viewState(), m_picDisplay->box(),
+                                                m_model.pictureOptions(), this);
         connect(m_presentation, &PresentationWindow::mouseMoved, this, &Form1::picDisplay_MouseMove);
         connect(m_presentation, &PresentationWindow::keyDown, this, &Form1::picDisplay_KeyDown);
         connect(m_presentation, &PresentationWindow::mousePressed, this, &Form1::picDisplay_MouseDown);

@@ -64,6 +64,19 @@ public:
     void mnuHome_Click();
     void mnuSpeed_Click(short index);
     void mnuExit_Click();
+    // "Salin Gambar": the drawing area's picture, aids and all, on the
+    // clipboard as an image; "Salin Kode Tampilan": the command line that
+    // opens the current view, as text. A clipboard that refuses is told.
+    void mnuCopyPicture_Click();
+    void mnuCopyViewCode_Click();
+    // The switches "Garis Belakang Putus-putus", "Sumbu Koordinat" and
+    // "Putar dengan Menyeret", read from their menu items.
+    void mnuBackLines_Click();
+    void mnuAxes_Click();
+    void mnuDragToTurn_Click();
+    // Opens on a view given on the command line: the model's view, and the
+    // controls and menu items that show it.
+    void openView(const PictureSettings& settings);
     // F10: opens the first menu, as on the platform the program was made for.
     void openMenuBar();
     // The information windows, shown without a modal loop. Their menu items
@@ -93,6 +106,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Ctrl+C in the definition box copies its selected text, not the picture.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectControls();
@@ -101,6 +116,8 @@ private:
     void showPicture();
     void showTimers();
     void showDescriptionAndCaptions();
+    void connectAidMenus();
+    void showViewControls();
 
     PictureFileMemory m_picture;
     // A save or export command is running: its dialog or a message is open.

@@ -307,14 +307,17 @@ QMenu* addMenu(QMainWindow& window, QMenu* parent, const MenuEntry& entry)
     return menu;
 }
 
-// Checkable items of one menu are exclusive, as the speeds are.
+// The exclusive checkable items of one menu are one group, as the speeds are;
+// a switch stands alone.
 QAction* addItem(QMenu* menu, const MenuEntry& entry)
 {
     QAction* item = menu->addAction(toQString(entry.caption));
     item->setObjectName(toQString(entry.name));
     if (!entry.shortcut.empty())
         item->setShortcut(QKeySequence(toQString(entry.shortcut), QKeySequence::PortableText));
-    if (entry.checkable) {
+    if (entry.checkable && !entry.exclusive)
+        item->setCheckable(true);
+    if (entry.checkable && entry.exclusive) {
         auto* group = menu->findChild<QActionGroup*>(QString(), Qt::FindDirectChildrenOnly);
         if (!group)
             group = new QActionGroup(menu);
@@ -347,6 +350,11 @@ void createMenus(Form1Controls& ui, QMainWindow& window)
     const std::map<std::string_view, QAction*> items = createMenuEntries(window);
     ui.mnuSave = items.at("mnuSave");
     ui.mnuExport = items.at("mnuExport");
+    ui.mnuCopyPicture = items.at("mnuCopyPicture");
+    ui.mnuCopyViewCode = items.at("mnuCopyViewCode");
+    ui.mnuBackLines = items.at("mnuBackLines");
+    ui.mnuAxes = items.at("mnuAxes");
+    ui.mnuDragToTurn = items.at("mnuDragToTurn");
     ui.mnuHome = items.at("mnuHome");
     for (int index = 0; index < kSpeedItemCount; ++index)
         ui.mnuSpeed[static_cast<std::size_t>(index)] = items.at(memberName("mnuSpeed", index));

@@ -53,6 +53,13 @@ struct Form1Controls {
     // The menu commands; separators and the menus themselves need no handle.
     QAction* mnuSave = nullptr;
     QAction* mnuExport = nullptr;
+    QAction* mnuCopyPicture = nullptr;
+    QAction* mnuCopyViewCode = nullptr;
+    // Switches: "Garis Belakang Putus-putus", "Sumbu Koordinat", "Putar
+    // dengan Menyeret".
+    QAction* mnuBackLines = nullptr;
+    QAction* mnuAxes = nullptr;
+    QAction* mnuDragToTurn = nullptr;
     QAction* mnuFullScreen = nullptr;
     QAction* mnuHome = nullptr;
     // "Lambat", "Sedang", "Cepat", the sizes of surface/animation.h's kSweepSpeeds.

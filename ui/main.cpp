@@ -17,8 +17,13 @@ int main(int argc, char* argv[])
 {
     // Pictures from the command line need no display: decided before the
     // display is looked for.
-    if (commandLineRequested(argc, argv))
-        return runCommandLine(argc, argv);
+    // A lesson's view opens the window; the settings are checked first.
+    std::optional<PictureSettings> view;
+    if (commandLineRequested(argc, argv)) {
+        view = windowViewRequested(argc, argv);
+        if (!view)
+            return runCommandLine(argc, argv);
+    }
 
     // A platform or display named with the toolkit's options is the
     // toolkit's to reach; only without one is the environment checked.
@@ -35,6 +40,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("RUVEX Display 3D"));
 
     Form1 window;
+    if (view)
+        window.openView(*view);
     window.adjustSize();
     centreOnScreen(window);
     window.show();

@@ -5,6 +5,7 @@
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
 #include "view/form1layout.h"
+#include "view/viewpicture.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -15,11 +16,12 @@
 #include <QScreen>
 
 PresentationWindow::PresentationWindow(const PointGrid& grid, const ViewState& view, const PictureBox& area,
-                                       QWidget* parent)
+                                       const PictureOptions& options, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_grid(grid)
     , m_view(view)
     , m_area(area)
+    , m_options(options)
 {
     setObjectName(QStringLiteral("frmPresentation"));
     setWindowTitle(toQString(Form1Layout::kFullScreenCaption));
@@ -57,7 +59,7 @@ void PresentationWindow::fitTo(QSize size)
 
 void PresentationWindow::draw()
 {
-    m_picture.redraw(m_grid, m_view.GridCols, m_view.GridRows);
+    m_picture.redraw(viewPolylines(m_grid, m_view, m_area, m_options));
     const QRect changed = toQRect(m_picture.takeChangedRect());
     if (!changed.isEmpty())
         update(changed);

@@ -8,6 +8,7 @@
 // area, for the main window to send down its redraw road, which then asks
 // this window to show the new view. Esc or F11 closes it.
 
+#include "view/pictureoptions.h"
 #include "view/presentationpicture.h"
 
 #include <QWidget>
@@ -18,10 +19,10 @@ struct ViewState;
 class PresentationWindow final : public QWidget {
     Q_OBJECT
 public:
-    // `grid`, `view` and `area` (the drawing area, for its size) must outlive
-    // this window.
+    // `grid`, `view`, `area` (the drawing area, for its size and projection)
+    // and `options` (the teaching aids in force) must outlive this window.
     PresentationWindow(const PointGrid& grid, const ViewState& view, const PictureBox& area,
-                       QWidget* parent = nullptr);
+                       const PictureOptions& options, QWidget* parent = nullptr);
 
     // Full screen on the screen of the parent window, with the current view.
     void open();
@@ -58,5 +59,6 @@ private:
     const PointGrid& m_grid;
     const ViewState& m_view;
     const PictureBox& m_area;
+    const PictureOptions& m_options;
     PresentationPicture m_picture;
 };

@@ -10,6 +10,7 @@
 #include "platform/colours.h"
 #include "surface/shapecatalogue.h"
 #include "surface/startup.h"
+#include "view/viewlimits.h"
 
 #include <array>
 #include <cstdint>
@@ -209,7 +210,7 @@ inline constexpr std::array kControls = {
     yellowOnBlack(Frame, "frmPerspec", "", {120, 1800, 1995, 840}, 3, ""),
     control(Label, "LabPerspec", "frmPerspec", {180, 270, 795, 495}, 24, "LabPerspec", kYellow, kBlack, kTimes14),
     with(with(with(control(ScrollBar, "VScroll2", "frmPerspec", {120, 240, 1725, 480}, 22),
-                   &ControlDescription::range, ScrollRange{350, 100, 10, 10, StartupDefaults::kPerspectiveScrollValue}),
+                   &ControlDescription::range, ScrollRange{kMaxDistance, kMinDistance, 10, 10, StartupDefaults::kPerspectiveScrollValue}),
               &ControlDescription::enabled, false),
          &ControlDescription::scrollBarTabStop, true),
     yellowOnBlack(Frame, "Frame1", "", {120, 2640, 1950, 2535}, 4, "BANGUN RUANG"),
@@ -238,7 +239,7 @@ inline constexpr std::array kControls = {
     control(Label, "LabAspect", "frmAspect", {150, 270, 795, 255}, 23, "LabAspect", kWindowText,
             kWindowBackground),
     with(control(ScrollBar, "VScroll1", "frmAspect", {1035, 225, 270, 375}, 21),
-         &ControlDescription::range, ScrollRange{16, 0, 1, 1, StartupDefaults::kAspectTenths}),
+         &ControlDescription::range, ScrollRange{kMaxAspectTenths, kMinAspectTenths, 1, 1, StartupDefaults::kAspectTenths}),
 };
 // clang-format on
 

@@ -2,9 +2,9 @@
 // The main window's menu bar as one flat table, in the order the entries
 // appear: level 0 is a menu on the bar, level 1 an entry in it, level 2 an
 // entry of a submenu. Captions carry their & mnemonic; shortcuts are written
-// as the desktop shows them ("Ctrl+S"). Checkable items under one menu are one
-// exclusive group. Both front ends build their menus from these rows; what a
-// command does is not here.
+// as the desktop shows them ("Ctrl+S"). The exclusive checkable items under
+// one menu are one group, of which one is checked; the others are switches. Both front ends build their menus
+// from these rows; what a command does is not here.
 
 #include <array>
 #include <string_view>
@@ -19,6 +19,7 @@ struct MenuEntry {
     std::string_view shortcut;
     bool checkable = false;
     bool checked = false;
+    bool exclusive = false;
 };
 
 namespace Form1Menus {
@@ -45,7 +46,13 @@ constexpr MenuEntry separator(int level, std::string_view name)
 // "Cepat" is checked as the sweep starts at that speed.
 constexpr MenuEntry speedItem(std::string_view name, std::string_view caption, bool checked)
 {
-    return {2, MenuEntryKind::Item, name, caption, {}, true, checked};
+    return {2, MenuEntryKind::Item, name, caption, {}, true, checked, true};
+}
+
+// A switch, off at start: the teaching aids and "Putar dengan Menyeret".
+constexpr MenuEntry switchItem(std::string_view name, std::string_view caption)
+{
+    return {1, MenuEntryKind::Item, name, caption, {}, true, false, false};
 }
 
 inline constexpr std::array kEntries = {
@@ -53,6 +60,8 @@ inline constexpr std::array kEntries = {
     item(1, "mnuSave", "Save Gambar", "Ctrl+S"),
     // Ends in an ellipsis, "…", given as its UTF-8 bytes: the command asks first.
     item(1, "mnuExport", "Ekspor Gambar\xe2\x80\xa6", "Ctrl+E"),
+    item(1, "mnuCopyPicture", "Salin &Gambar", "Ctrl+C"),
+    item(1, "mnuCopyViewCode", "Salin Kode Tampi&lan"),
     separator(1, "mnuSepView"),
     item(1, "mnuHome", "&Tampilan Awal", "Home"),
     menu(1, "mnuKecepatan", "&Kecepatan Rotasi"),
@@ -60,6 +69,10 @@ inline constexpr std::array kEntries = {
     speedItem("mnuSpeed(1)", "&Sedang", false),
     speedItem("mnuSpeed(2)", "&Cepat", true),
     item(1, "mnuFullScreen", "Layar Penuh", "F11"),
+    separator(1, "mnuSepAids"),
+    switchItem("mnuBackLines", "Garis Belakang &Putus-putus"),
+    switchItem("mnuAxes", "Sumbu K&oordinat"),
+    switchItem("mnuDragToTurn", "Putar dengan &Menyeret"),
     separator(1, "zbrk"),
     item(1, "mnuExit", "Tutup Program", "Ctrl+Q"),
 

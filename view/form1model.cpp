@@ -4,6 +4,7 @@
 #include "surface/shapecatalogue.h"
 #include "view/numbertext.h"
 #include "view/projection.h"
+#include "view/viewpicture.h"
 #include "view/wireframe.h"
 
 #include <cstddef>
@@ -84,7 +85,7 @@ void Form1Model::picDisplay_MouseMove(float x, float y)
     m_view.MouseX = x;
     m_view.MouseY = y;
     CalculateScreenPoints(x, y);
-    drawWireframe(m_grid, m_area, m_view);
+    drawWireframe(m_grid, m_area, m_view, m_options);
     if (m_redrawn)
         m_redrawn();
 }
@@ -119,6 +120,50 @@ void Form1Model::setDragToTurn(bool on)
 {
     m_dragToTurn = on;
     m_drag.reset();
+}
+
+void Form1Model::setPictureOptions(const PictureOptions& options)
+{
+    m_options = options;
+    picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
+}
+
+void Form1Model::openView(const PictureSettings& settings)
+{
+    m_options = settings.options;
+    chkPerspective_Click(settings.perspective ? 1 : 0);
+    m_distance = settings.perspectiveDistance;
+    m_view.PerspectiveDistance = static_cast<float>(m_distance);
+    m_distanceCaption = ::distanceCaption(m_view.PerspectiveDistance);
+    m_aspectTenths = settings.aspectTenths;
+    m_view.AspectFactor = aspectFactorOfTenths(m_aspectTenths);
+    m_aspectCaption = ::aspectCaption(m_view.AspectFactor);
+    // The shape button's click builds the grid with all of the above.
+    Option1_Click(settings.shapeIndex);
+    picDisplay_MouseMove(settings.pointerX, settings.pointerY);
+}
+
+PictureSettings Form1Model::viewSettings() const
+{
+    PictureSettings settings;
+    settings.shapeIndex = m_view.ShapeIndex;
+    settings.pointerX = static_cast<float>(equivalentPointerPosition(m_view.MouseX));
+    settings.pointerY = static_cast<float>(equivalentPointerPosition(m_view.MouseY));
+    settings.perspective = m_view.PerspectiveFlag == 1;
+    settings.perspectiveDistance = m_distance;
+    settings.aspectTenths = m_aspectTenths;
+    settings.options = m_options;
+    return settings;
+}
+
+std::string Form1Model::viewCommand() const
+{
+    return "ruvex3d " + viewOptionsText(viewSettings());
+}
+
+std::vector<WireframePolyline> Form1Model::pictureLines() const
+{
+    return viewPolylines(m_grid, m_view, m_area, m_options);
 }
 
 void Form1Model::CalculateScreenPoints(float x, float y)

@@ -20,10 +20,14 @@
 #include "surface/startup.h"
 #include "surface/viewstate.h"
 #include "view/keycodes.h"
+#include "view/pictureoptions.h"
+#include "view/viewsettings.h"
+#include "view/wireframelines.h"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The animation buttons optAnim(0..2).
 inline constexpr int kAnimVertical = 0;
@@ -78,6 +82,21 @@ public:
     // "Putar dengan Menyeret", off at start.
     void setDragToTurn(bool on);
     bool dragToTurn() const { return m_dragToTurn; }
+    // "Garis Belakang Putus-putus" and "Sumbu Koordinat", off at start. A
+    // change redraws the view where it stands.
+    void setPictureOptions(const PictureOptions& options);
+    const PictureOptions& pictureOptions() const { return m_options; }
+    // Opens on a view noted earlier (the command line's, the page's
+    // address): the shape, aspect, distance and perspective chosen as their
+    // controls would, the aids set, then the pointer position drawn.
+    void openView(const PictureSettings& settings);
+    // The current view as such settings, the pointer brought within the
+    // drawing area (viewsettings.h), and as the command that opens it again:
+    // what "Salin Kode Tampilan" copies.
+    PictureSettings viewSettings() const;
+    std::string viewCommand() const;
+    // The lines of the picture shown, for the pictures made at other sizes.
+    std::vector<WireframePolyline> pictureLines() const;
     // The arrow keys turn the solid (Shift: ten steps) and Home goes back to
     // the start view. False for any other key, which changes nothing.
     bool picDisplay_KeyDown(int keyCode, int shift);
@@ -134,5 +153,6 @@ private:
     int m_distance = StartupDefaults::kPerspectiveScrollValue;
     int m_speedIndex = 2;
     bool m_dragToTurn = false;
+    PictureOptions m_options;
     std::optional<Drag> m_drag;
 };

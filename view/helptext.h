@@ -63,6 +63,27 @@ perintah, misalnya:</p>
 <p><code>ruvex3d --export kerucut.png --shape 3 --view 120,60 --scale 4</code></p>
 <p>Semua pilihannya dijelaskan oleh <code>ruvex3d --help</code> dan <code>man ruvex3d</code>.</p>
 
+<h3>Gambar seperti di buku pelajaran</h3>
+<p>Di menu Spasiologi ada beberapa pilihan yang semula mati; centang untuk menyalakannya:</p>
+<ul>
+<li><b>Garis Belakang Putus-putus</b>: bagian garis yang tertutup permukaan bangun digambar
+putus-putus, seperti di buku pelajaran; bagian depan tetap utuh.</li>
+<li><b>Sumbu Koordinat</b>: sumbu x, y dan z melalui titik pusat, berwarna merah dan berhuruf X, Y
+dan Z di ujung positifnya, ikut berputar bersama bangun.</li>
+<li><b>Putar dengan Menyeret</b>: bangun hanya berputar selama mouse diseret dengan tombol kiri
+(atau jari di layar sentuh), sejauh seretannya. Menggerakkan penunjuk tanpa menekan tombol tidak
+mengubah tampilan, jadi tampilan tidak hilang saat penunjuk keluar dari bidang gambar atau menuju
+menu.</li>
+</ul>
+<p>Kedua gambar bantu itu ikut tersimpan, terekspor, tampil di Layar Penuh dan tersalin.</p>
+<p>Menu Spasiologi &rarr; Salin Gambar (Ctrl+C selama bidang gambar aktif) menyalin gambar yang
+sedang tampil ke papan klip, sehingga dapat langsung ditempel di pengolah kata atau presentasi.
+Menu Spasiologi &rarr; Salin Kode Tampilan menyalin perintah yang membuka program pada tampilan
+ini, untuk dicatat di rencana pelajaran, misalnya:</p>
+<p><code>ruvex3d --shape 3 --view 120,60 --back-lines dashed --axes</code></p>
+<p>Perintah itu membuka jendela program pada tampilan yang sama. Dengan <code>--export</code> dan
+nama file, gambarnya ditulis ke file tanpa membuka jendela.</p>
+
 <h3>Layar penuh</h3>
 <p>Menu Spasiologi &rarr; Layar Penuh (F11) menampilkan bangun memenuhi layar, cocok untuk
 proyektor di kelas. Tekan Esc untuk kembali ke jendela biasa.</p>
@@ -86,6 +107,8 @@ Informasi Display RUVEX dan Help juga memuat keterangan tentang program ini.</p>
 <tr><td><b>Alt+H</b></td><td>membuka menu Help</td></tr>
 <tr><td><b>Ctrl+S</b></td><td>Save Gambar</td></tr>
 <tr><td><b>Ctrl+E</b></td><td>Ekspor Gambar&hellip;</td></tr>
+<tr><td><b>Ctrl+C</b></td><td>Salin Gambar (bidang gambar aktif; di kotak teks definisi menyalin teks
+yang dipilih)</td></tr>
 <tr><td><b>Ctrl+Q</b></td><td>Tutup Program</td></tr>
 <tr><td><b>Home</b></td><td>Tampilan Awal</td></tr>
 <tr><td><b>F11</b></td><td>Layar Penuh; <b>Esc</b> kembali ke jendela biasa</td></tr>

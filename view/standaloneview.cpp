@@ -2,10 +2,12 @@
 
 #include "surface/shapecatalogue.h"
 #include "view/projection.h"
+#include "view/viewpicture.h"
 #include "view/wireframe.h"
 
 StandaloneView::StandaloneView(const PictureSettings& settings)
     : m_state(startupViewState())
+    , m_options(settings.options)
 {
     m_grid.allocate(m_state.GridCols, m_state.GridRows);
     m_state.ShapeIndex = settings.shapeIndex;
@@ -18,5 +20,10 @@ StandaloneView::StandaloneView(const PictureSettings& settings)
     m_state.MouseX = settings.pointerX;
     m_state.MouseY = settings.pointerY;
     calculateScreenPoints(m_grid, projectionSettings(m_area, m_state), m_state.MouseX, m_state.MouseY);
-    drawWireframe(m_grid, m_area, m_state);
+    drawWireframe(m_grid, m_area, m_state, settings.options);
+}
+
+std::vector<WireframePolyline> StandaloneView::pictureLines() const
+{
+    return viewPolylines(m_grid, m_state, m_area, m_options);
 }

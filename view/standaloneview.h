@@ -1,22 +1,18 @@
 #pragma once
 // The drawing area's picture for a given view, made without a window: the
 // steps the main window takes for the same shape button, aspect and distance
-// scroll bars, perspective box and pointer position, on a drawing area of the
-// window's size. The program's command line writes its pictures from this.
+// scroll bars, perspective box, pointer position and teaching aids, on a
+// drawing area of the window's size. The program's command line writes its
+// pictures from this.
 
 #include "platform/picturebox.h"
 #include "surface/pointgrid.h"
 #include "surface/startup.h"
 #include "surface/viewstate.h"
+#include "view/viewsettings.h"
+#include "view/wireframelines.h"
 
-struct PictureSettings {
-    int shapeIndex = 0;    // 0..14, the shape buttons
-    float pointerX = 0.0f; // pointer over the drawing area, interior pixels
-    float pointerY = 0.0f;
-    bool perspective = false;
-    int perspectiveDistance = StartupDefaults::kPerspectiveScrollValue; // 100..350
-    int aspectTenths = StartupDefaults::kAspectTenths;                  // 0..16, tenths of the stretch factor
-};
+#include <vector>
 
 class StandaloneView {
 public:
@@ -27,9 +23,12 @@ public:
     const PointGrid& grid() const { return m_grid; }
     const ViewState& state() const { return m_state; }
     const PictureBox& area() const { return m_area; }
+    // The picture's lines with the settings' teaching aids (viewpicture.h).
+    std::vector<WireframePolyline> pictureLines() const;
 
 private:
     PointGrid m_grid;
     ViewState m_state;
     PictureBox m_area;
+    PictureOptions m_options;
 };

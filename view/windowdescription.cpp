@@ -144,6 +144,7 @@ std::size_t writeMenuEntries(JsonWriter& json, std::span<const MenuEntry> entrie
         if (entry.kind == MenuEntryKind::Item) {
             json.field("shortcut", entry.shortcut);
             json.field("checkable", entry.checkable).field("checked", entry.checked);
+            json.field("exclusive", entry.exclusive);
         }
         if (entry.kind == MenuEntryKind::Menu) {
             json.key("items").beginArray();

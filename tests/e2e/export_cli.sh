@@ -42,6 +42,14 @@ run --export pictures/torus.bmp --shape 13 --scale 1
 # The toolkit's own options are left to the toolkit.
 run -platform offscreen --export pictures/offscreen.png -style fusion
 [ "$status" -eq 0 ] && cmp -s pictures/offscreen.png pictures/bola.png || fail "toolkit options" "status $status"
+# The teaching aids: solid back lines are the plain picture; dashed ones and
+# the axes change it, and the SVG writes the hidden parts dashed.
+run --export pictures/bola-solid.png --back-lines solid
+cmp -s pictures/bola-solid.png pictures/bola.png || fail "--back-lines solid" "not the plain picture"
+run --export pictures/kerucut-aids.svg --shape 3 --view 120,60 --back-lines dashed --axes
+[ "$status" -eq 0 ] && grep -q 'stroke-dasharray' pictures/kerucut-aids.svg || fail "aids SVG" "no dashes"
+run --export pictures/bola-axes.png --axes
+[ "$status" -eq 0 ] && ! cmp -s pictures/bola-axes.png pictures/bola.png || fail "--axes" "no axes drawn"
 echo "ok: pictures written without a display"
 
 run --help
@@ -84,7 +92,10 @@ bad_cases=(
     "--export x.png --shape 1 --shape 2|--shape"
     "--export|--export"
     "--export x.png --shape|--shape"
-    "--shape 3|--shape"
+    "--scale 3|--scale"
+    "--shape 3 --view 396,0|--view"
+    "--shape 3 --back-lines putus|--back-lines"
+    "--export x.png --axes=ya|--axes"
     "--export x.png --warna merah|--warna"
     "-q|-q"
     "--help=ya|--help"

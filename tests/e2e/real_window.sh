@@ -142,6 +142,20 @@ wait_for 10 gone_named '^Save Gambar Bangun Ruang' || fail "Escape did not close
 [ "$(ls "$work" | grep -c '\.bmp$')" -eq 1 ] || fail "a cancelled dialog wrote a file"
 ok "Escape writes nothing"
 
+# "Salin Gambar" (Ctrl+C over the drawing area): what another program pastes
+# is the picture on screen, pixel for pixel.
+click_client 300 250
+sleep 0.2
+xdotool key ctrl+c
+pasted() { xclip -selection clipboard -t image/png -o >"$work/pasted.png" 2>/dev/null && [ -s "$work/pasted.png" ]; }
+wait_for 5 pasted || fail "Ctrl+C put no image on the clipboard"
+import -window root -crop "396x396+$((client_x + 154))+$((client_y + 106))" "$work/screen.png"
+convert "$work/pasted.png" "${mask[@]}" "$work/pasted-masked.png"
+convert "$work/screen.png" "${mask[@]}" "$work/screen-masked.png"
+differing=$(compare -metric AE "$work/pasted-masked.png" "$work/screen-masked.png" null: 2>&1 || true)
+[ "$differing" = "0" ] || fail "the pasted picture differs from the screen in $differing pixels"
+ok "Salin Gambar: the pasted picture equals the drawing area on screen"
+
 # The save dialog and the toolkit's texts are Indonesian: in the file-name
 # field's own menu the copy item is "&Salin", so "s" copies the name (in
 # English "s" would only reach "Select All").

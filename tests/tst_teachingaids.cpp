@@ -1,0 +1,131 @@
+// The teaching aids in the main window: the switches in "Spasiologi" draw
+// what the command line draws, a real mouse drag over the drawing area turns
+// the solid by the hover rule while hover and leaving change nothing, the
+// copies reach the clipboard, and a window opened from the command line shows
+// the view it was given.
+
+#include "surface/animation.h"
+#include "tests/form1controls.h"
+#include "ui/commandline.h"
+#include "ui/picturewidget.h"
+#include "ui/qtext.h"
+#include "ui/storedrangescrollbar.h"
+#include "view/standaloneview.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+PictureWidget* picDisplay(const Form1& form)
+{
+    return control<PictureWidget>(form, "picDisplay");
+}
+
+const PixelBuffer& shown(const Form1& form)
+{
+    return picDisplay(form)->box().Image();
+}
+
+void trigger(const Form1& form, const char* item)
+{
+    control<QAction>(form, item)->trigger();
+}
+
+} // namespace
+
+TEST(TeachingAids, SwitchesStartOffAndDrawWhatTheCommandLineDraws)
+{
+    Form1 form;
+    for (const char* item : {"mnuBackLines", "mnuAxes", "mnuDragToTurn"}) {
+        EXPECT_TRUE(control<QAction>(form, item)->isCheckable()) << item;
+        EXPECT_FALSE(control<QAction>(form, item)->isChecked()) << item;
+    }
+    form.picDisplay_MouseMove(0, 0, 120.0f, 60.0f);
+    const PixelBuffer plain = shown(form);
+
+    trigger(form, "mnuBackLines");
+    EXPECT_EQ(shown(form), StandaloneView({0, 120.0f, 60.0f, false, 150, 10, {true, false}}).area().Image());
+    trigger(form, "mnuAxes");
+    EXPECT_EQ(shown(form), StandaloneView({0, 120.0f, 60.0f, false, 150, 10, {true, true}}).area().Image());
+    // Each switch alone; the speeds keep their own group.
+    trigger(form, "mnuBackLines");
+    EXPECT_TRUE(control<QAction>(form, "mnuAxes")->isChecked());
+    EXPECT_TRUE(control<QAction>(form, "mnuSpeed(2)")->isChecked());
+    trigger(form, "mnuAxes");
+    EXPECT_EQ(shown(form), plain);
+}
+
+TEST(TeachingAids, DragTurnsByTheHoverRuleAndNothingElseMovesTheView)
+{
+    Form1 form;
+    PictureWidget* area = picDisplay(form);
+    // Hover as the drawing area reports it (a move without a button).
+    form.picDisplay_MouseMove(0, 0, 100.0f, 120.0f);
+    const float startX = form.viewState().MouseX;
+    const float startY = form.viewState().MouseY;
+    trigger(form, "mnuDragToTurn");
+
+    form.picDisplay_MouseMove(0, 0, 30.0f, 40.0f);
+    EXPECT_EQ(form.viewState().MouseX, startX) << "hover turns nothing";
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseMove(area, QPoint(70, 60));
+    QTest::mouseMove(area, QPoint(90, 75));
+    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(90, 75));
+    EXPECT_EQ(form.viewState().MouseX, movedWithinSweep(startX, 40.0f));
+    EXPECT_EQ(form.viewState().MouseY, movedWithinSweep(startY, 25.0f));
+    const PixelBuffer dragged = shown(form);
+    EXPECT_EQ(dragged,
+              StandaloneView({0, startX + 40.0f, startY + 25.0f, false, 150, 10, {}}).area().Image());
+
+    // Out of the drawing area to a menu and back: the view stays.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(area, &leave);
+    form.picDisplay_MouseMove(0, 0, 300.0f, 10.0f);
+    EXPECT_EQ(shown(form), dragged);
+    trigger(form, "mnuDragToTurn");
+    form.picDisplay_MouseMove(0, 0, 30.0f, 40.0f);
+    EXPECT_NE(shown(form), dragged) << "hover turns again once the switch is off";
+}
+
+TEST(TeachingAids, WindowOpenedFromTheCommandLineShowsTheViewAndCopiesIt)
+{
+    std::vector<std::string> words{"ruvex3d", "-platform",     "offscreen", "--shape",  "3",   "--view",
+                                   "120,60",  "--perspective", "200",       "--aspect", "1,2", "--axes"};
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    const auto view = windowViewRequested(static_cast<int>(argv.size()), argv.data());
+    ASSERT_TRUE(view);
+    for (const QStringList& wrong : {QStringList{"--view", "396,0"}, QStringList{"--export", "x.png"}}) {
+        QStringList arguments{QStringLiteral("ruvex3d"), QStringLiteral("--shape"), QStringLiteral("3")};
+        arguments += wrong;
+        const CommandLineResult result = runCommandLine(arguments);
+        EXPECT_FALSE(result.windowView) << wrong.join(u' ').toStdString();
+    }
+
+    Form1 form;
+    form.openView(*view);
+    EXPECT_EQ(shown(form), StandaloneView(*view).area().Image());
+    EXPECT_TRUE(control<QRadioButton>(form, "Option1", 3)->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(form, "chkPerspective")->isChecked());
+    EXPECT_EQ(control<StoredRangeScrollBar>(form, "VScroll2")->storedValue(), 200);
+    EXPECT_EQ(control<StoredRangeScrollBar>(form, "VScroll1")->storedValue(), 12);
+    EXPECT_TRUE(control<QAction>(form, "mnuAxes")->isChecked());
+    EXPECT_FALSE(control<QAction>(form, "mnuBackLines")->isChecked());
+
+    trigger(form, "mnuCopyViewCode");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("ruvex3d --shape 3 --view 120,60 --perspective 200 --aspect 1,2 --axes"));
+    trigger(form, "mnuCopyPicture");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              imageOf(shown(form)));
+}

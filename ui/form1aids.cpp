@@ -1,0 +1,98 @@
+// The main window's teaching aids and copies: the switches "Garis Belakang
+// Putus-putus", "Sumbu Koordinat" and "Putar dengan Menyeret", the commands
+// "Salin Gambar" and "Salin Kode Tampilan", and opening on a view given on the
+// command line. The rules are Form1Model's; here the menu items are read and
+// the controls shown.
+
+#include "ui/clipboardcopy.h"
+#include "ui/form1.h"
+#include "ui/picturewidget.h"
+#include "ui/qtext.h"
+#include "ui/storedrangescrollbar.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+void Form1::connectAidMenus()
+{
+    connect(m_controls.mnuCopyPicture, &QAction::triggered, this, &Form1::mnuCopyPicture_Click);
+    connect(m_controls.mnuCopyViewCode, &QAction::triggered, this, &Form1::mnuCopyViewCode_Click);
+    connect(m_controls.mnuBackLines, &QAction::triggered, this, &Form1::mnuBackLines_Click);
+    connect(m_controls.mnuAxes, &QAction::triggered, this, &Form1::mnuAxes_Click);
+    connect(m_controls.mnuDragToTurn, &QAction::triggered, this, &Form1::mnuDragToTurn_Click);
+    m_controls.Text1->installEventFilter(this);
+}
+
+// The box's own copy key wins over "Salin Gambar"'s shortcut while it has the
+// keys, so a selected definition is still copied as text.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_controls.Text1 && event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The picture as shown: the drawing area's, which is drawn with the aids.
+void Form1::mnuCopyPicture_Click()
+{
+    if (!copyImageToClipboard(imageOf(m_model.area().Image())))
+        reportClipboardRefused(this, QStringLiteral("gambar"));
+}
+
+void Form1::mnuCopyViewCode_Click()
+{
+    if (!copyTextToClipboard(toQString(m_model.viewCommand())))
+        reportClipboardRefused(this, QStringLiteral("kode tampilan"));
+}
+
+void Form1::mnuBackLines_Click()
+{
+    PictureOptions options = m_model.pictureOptions();
+    options.dashedBackLines = m_controls.mnuBackLines->isChecked();
+    m_model.setPictureOptions(options);
+}
+
+void Form1::mnuAxes_Click()
+{
+    PictureOptions options = m_model.pictureOptions();
+    options.axes = m_controls.mnuAxes->isChecked();
+    m_model.setPictureOptions(options);
+}
+
+void Form1::mnuDragToTurn_Click()
+{
+    m_model.setDragToTurn(m_controls.mnuDragToTurn->isChecked());
+}
+
+void Form1::openView(const PictureSettings& settings)
+{
+    m_model.openView(settings);
+    showViewControls();
+    showDescriptionAndCaptions();
+}
+
+// The controls show the model's view; none of them runs its handler, which
+// would build the shape again from its first view.
+void Form1::showViewControls()
+{
+    m_controls.Option1.at(static_cast<std::size_t>(m_model.shapeIndex()))->setChecked(true);
+    {
+        const QSignalBlocker aspect(m_controls.VScroll1);
+        const QSignalBlocker distance(m_controls.VScroll2);
+        const QSignalBlocker perspective(m_controls.chkPerspective);
+        m_controls.VScroll1->setStoredValue(m_model.aspectTenths());
+        m_controls.VScroll2->setStoredValue(m_model.distance());
+        m_controls.chkPerspective->setChecked(m_model.perspectiveBox() == 1);
+    }
+    m_controls.VScroll2->setEnabled(m_model.distanceBarEnabled());
+    m_controls.mnuBackLines->setChecked(m_model.pictureOptions().dashedBackLines);
+    m_controls.mnuAxes->setChecked(m_model.pictureOptions().axes);
+    m_controls.mnuDragToTurn->setChecked(m_model.dragToTurn());
+}

@@ -1,0 +1,263 @@
+#include "view/viewsettings.h"
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kDashed = "dashed";
+constexpr std::string_view kSolid = "solid";
+constexpr std::array<std::string_view, 6> kSettingNames
+    = {"shape", "view", "perspective", "aspect", "back-lines", "axes"};
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool allDigits(std::string_view text)
+{
+    for (const char c : text) {
+        if (!isDigit(c))
+            return false;
+    }
+    return true;
+}
+
+// "1", "1.2", "1,2", "0.50": tenths of the stretch factor, as the window's
+// scroll bar counts them. A value between two tenths is refused rather than
+// rounded, so every picture made is one the window can show.
+std::optional<int> aspectTenths(std::string_view text)
+{
+    const std::size_t mark = text.find_first_of(".,");
+    const std::string_view whole = text.substr(0, mark);
+    const std::string_view fraction
+        = mark == std::string_view::npos ? std::string_view() : text.substr(mark + 1);
+    if (whole.empty() || whole.size() > 3 || !allDigits(whole) || !allDigits(fraction))
+        return std::nullopt;
+    if (mark != std::string_view::npos && fraction.empty())
+        return std::nullopt;
+    if (fraction.size() > 1 && fraction.substr(1).find_first_not_of('0') != std::string_view::npos)
+        return std::nullopt;
+    const int tenths = std::stoi(std::string(whole)) * 10 + (fraction.empty() ? 0 : fraction[0] - '0');
+    if (tenths < kMinAspectTenths || tenths > kMaxAspectTenths)
+        return std::nullopt;
+    return tenths;
+}
+
+std::optional<std::array<int, 2>> pointerPosition(std::string_view text)
+{
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos)
+        return std::nullopt;
+    const auto x = wholeNumber(text.substr(0, comma), 0, kLargestPointerPosition);
+    const auto y = wholeNumber(text.substr(comma + 1), 0, kLargestPointerPosition);
+    if (!x || !y)
+        return std::nullopt;
+    return std::array{*x, *y};
+}
+
+std::string refusal(std::string_view shownName, const std::string& range, std::string_view given)
+{
+    return std::string(shownName) + " harus " + range + ", bukan \"" + std::string(given) + "\".";
+}
+
+// Reads the value of a setting that takes one; false when it is refused.
+bool readValue(PictureSettings& settings, std::string_view name, std::string_view value)
+{
+    if (name == "shape") {
+        const auto shape = wholeNumber(value, 0, kLargestShapeNumber);
+        settings.shapeIndex = shape.value_or(settings.shapeIndex);
+        return shape.has_value();
+    }
+    if (name == "view") {
+        const auto position = pointerPosition(value);
+        if (position) {
+            settings.pointerX = static_cast<float>((*position)[0]);
+            settings.pointerY = static_cast<float>((*position)[1]);
+        }
+        return position.has_value();
+    }
+    if (name == "perspective") {
+        const auto distance = wholeNumber(value, kMinDistance, kMaxDistance);
+        if (distance) {
+            settings.perspective = true;
+            settings.perspectiveDistance = *distance;
+        }
+        return distance.has_value();
+    }
+    if (name == "aspect") {
+        const auto tenths = aspectTenths(value);
+        settings.aspectTenths = tenths.value_or(settings.aspectTenths);
+        return tenths.has_value();
+    }
+    if (value != kDashed && value != kSolid)
+        return false;
+    settings.options.dashedBackLines = value == kDashed;
+    return true;
+}
+
+std::string rangeOf(std::string_view name)
+{
+    if (name == "shape")
+        return shapeRange();
+    if (name == "view")
+        return viewRange();
+    if (name == "perspective")
+        return distanceRange();
+    if (name == "aspect")
+        return aspectRange();
+    return backLinesRange();
+}
+
+// "1", "0,5", "1,2": the aspect as the window's caption writes a decimal.
+std::string aspectText(int tenths)
+{
+    const std::string whole = std::to_string(tenths / 10);
+    return tenths % 10 == 0 ? whole : whole + ',' + std::to_string(tenths % 10);
+}
+
+struct Setting {
+    std::string_view name;
+    std::string value; // empty for a switch
+};
+
+std::vector<Setting> changedSettings(const PictureSettings& settings)
+{
+    std::vector<Setting> written{
+        {"shape", std::to_string(settings.shapeIndex)},
+        {"view",
+         std::to_string(equivalentPointerPosition(settings.pointerX)) + ','
+             + std::to_string(equivalentPointerPosition(settings.pointerY))},
+    };
+    if (settings.perspective)
+        written.push_back({"perspective", std::to_string(settings.perspectiveDistance)});
+    if (settings.aspectTenths != StartupDefaults::kAspectTenths)
+        written.push_back({"aspect", aspectText(settings.aspectTenths)});
+    if (settings.options.dashedBackLines)
+        written.push_back({"back-lines", std::string(kDashed)});
+    if (settings.options.axes)
+        written.push_back({"axes", {}});
+    return written;
+}
+
+} // namespace
+
+std::string shapeRange()
+{
+    return "bilangan bulat 0 sampai " + std::to_string(kLargestShapeNumber);
+}
+std::string viewRange()
+{
+    return "dua bilangan bulat X,Y, masing-masing 0 sampai " + std::to_string(kLargestPointerPosition);
+}
+std::string distanceRange()
+{
+    return "bilangan bulat " + std::to_string(kMinDistance) + " sampai " + std::to_string(kMaxDistance);
+}
+std::string aspectRange()
+{
+    static_assert(kMinAspectTenths == 0 && kMaxAspectTenths == 16, "the sentence names the range");
+    return "0 sampai 1,6 dalam kelipatan 0,1 (misalnya 0,5 atau 1.2)";
+}
+std::string scaleRange()
+{
+    return "bilangan bulat " + std::to_string(kMinScale) + " sampai " + std::to_string(kMaxScale);
+}
+std::string backLinesRange()
+{
+    return std::string(kDashed) + " atau " + std::string(kSolid);
+}
+
+std::optional<int> wholeNumber(std::string_view value, int low, int high)
+{
+    if (value.empty() || value.size() > 6 || !allDigits(value))
+        return std::nullopt;
+    const int number = std::stoi(std::string(value));
+    if (number < low || number > high)
+        return std::nullopt;
+    return number;
+}
+
+bool isViewSetting(std::string_view name)
+{
+    for (const std::string_view known : kSettingNames) {
+        if (name == known)
+            return true;
+    }
+    return false;
+}
+
+bool viewSettingTakesValue(std::string_view name)
+{
+    return name != "axes";
+}
+
+std::optional<std::string> readViewSetting(PictureSettings& settings, std::string_view name,
+                                           std::string_view value, std::string_view shownName)
+{
+    if (!viewSettingTakesValue(name)) {
+        if (!value.empty())
+            return std::string(shownName) + " tidak menerima nilai.";
+        settings.options.axes = true;
+        return std::nullopt;
+    }
+    if (!isViewSetting(name))
+        return std::string(shownName) + " tidak dikenal.";
+    if (!readValue(settings, name, value))
+        return refusal(shownName, rangeOf(name), value);
+    return std::nullopt;
+}
+
+std::variant<PictureSettings, std::string> viewSettingsOfFragment(std::string_view fragment)
+{
+    if (fragment.starts_with('#'))
+        fragment.remove_prefix(1);
+    PictureSettings settings;
+    while (!fragment.empty()) {
+        const std::size_t end = fragment.find('&');
+        const std::string_view part = fragment.substr(0, end);
+        fragment = end == std::string_view::npos ? std::string_view() : fragment.substr(end + 1);
+        if (part.empty())
+            continue;
+        const std::size_t equals = part.find('=');
+        const std::string_view name = part.substr(0, equals);
+        const std::string_view value
+            = equals == std::string_view::npos ? std::string_view() : part.substr(equals + 1);
+        if (const auto refused = readViewSetting(settings, name, value, name))
+            return *refused;
+    }
+    return settings;
+}
+
+int equivalentPointerPosition(float stored)
+{
+    double turns = std::fmod(static_cast<double>(stored), kPointerPositions);
+    if (turns < 0.0)
+        turns += kPointerPositions;
+    const long position = std::lround(turns);
+    return position == kPointerPositions ? 0 : static_cast<int>(position);
+}
+
+std::string viewOptionsText(const PictureSettings& settings)
+{
+    std::string text;
+    for (const Setting& setting : changedSettings(settings)) {
+        text += (text.empty() ? "--" : " --") + std::string(setting.name);
+        if (!setting.value.empty())
+            text += ' ' + setting.value;
+    }
+    return text;
+}
+
+std::string viewFragment(const PictureSettings& settings)
+{
+    std::string text;
+    for (const Setting& setting : changedSettings(settings)) {
+        text += (text.empty() ? "" : "&") + std::string(setting.name);
+        if (!setting.value.empty())
+            text += '=' + setting.value;
+    }
+    return text;
+}

@@ -1,0 +1,72 @@
+#pragma once
+// A view as a lesson notes it: shape, pointer position, perspective, aspect
+// and the teaching aids, read from text one setting at a time and written
+// back as text. The command line ("--shape 3 --view 120,60 ...") and the
+// page's address ("#shape=3&view=120,60&...") both go through here, so both
+// accept the same values and refuse the rest with the same Indonesian
+// sentence. The reverse, the settings of a view in the window as the command
+// that opens it again, is what "Salin Kode Tampilan" copies.
+//
+// Text only: making the picture is standaloneview.h's job.
+
+#include "view/pictureoptions.h"
+#include "view/viewlimits.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+struct PictureSettings {
+    int shapeIndex = 0;    // 0..kLargestShapeNumber, the shape buttons
+    float pointerX = 0.0f; // pointer over the drawing area, interior pixels
+    float pointerY = 0.0f;
+    bool perspective = false;
+    int perspectiveDistance = StartupDefaults::kPerspectiveScrollValue; // kMinDistance..kMaxDistance
+    int aspectTenths = StartupDefaults::kAspectTenths;                  // tenths of the stretch factor
+    PictureOptions options;
+    friend bool operator==(const PictureSettings&, const PictureSettings&) = default;
+};
+
+// The ranges as the messages and the help name them.
+std::string shapeRange();
+std::string viewRange();
+std::string distanceRange();
+std::string aspectRange();
+std::string scaleRange();
+std::string backLinesRange();
+
+// `value` as a whole number of one to six digits within low..high.
+std::optional<int> wholeNumber(std::string_view value, int low, int high);
+
+// The settings a view is given by ("shape", "view", "perspective", "aspect",
+// "back-lines", "axes").
+bool isViewSetting(std::string_view name);
+// "axes" is a switch and takes no value; the others need one.
+bool viewSettingTakesValue(std::string_view name);
+
+// Reads one setting into `settings`. Nothing when it is taken; otherwise the
+// one sentence that refuses it, naming the setting as `shownName` (the
+// command line's "--shape", the address's "shape"). Nothing is changed by a
+// refused value.
+std::optional<std::string> readViewSetting(PictureSettings& settings, std::string_view name,
+                                           std::string_view value, std::string_view shownName);
+
+// A page's address fragment, "shape=3&view=120,60&axes" (with or without the
+// "#"): the settings, or the sentence refusing the first setting that is
+// wrong. An empty fragment is the start view.
+std::variant<PictureSettings, std::string> viewSettingsOfFragment(std::string_view fragment);
+
+// The pointer position the same picture is drawn from within 0 ..
+// kLargestPointerPosition: the rotation repeats every kPointerPositions pixels
+// of travel, so a position the animation or the keys carried outside is
+// brought back by whole turns, and rounded to a whole pixel, as the command
+// line takes it.
+int equivalentPointerPosition(float stored);
+
+// The settings as the command line's options (without the program), only
+// those that differ from the start: "--shape 3 --view 120,60 --axes". The
+// shape and the view are always written.
+std::string viewOptionsText(const PictureSettings& settings);
+// The same as the page's address fragment, without the "#".
+std::string viewFragment(const PictureSettings& settings);
