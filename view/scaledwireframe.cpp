@@ -59,7 +59,9 @@ void drawWithHidden(const WireframePolyline& line, MapPoint to, ruvex::win::Devi
         if (first == span) {
             dc.lineTo(end.x, end.y);
         } else {
-            paintedStretches({first, span}, arc, length, stretches);
+            // Pointer and count: the WebAssembly build's library has no span
+            // from an iterator pair.
+            paintedStretches({&*first, static_cast<std::size_t>(span - first)}, arc, length, stretches);
             dc.lineToStretches(end.x, end.y, stretches);
         }
         arc += length;
