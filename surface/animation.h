@@ -11,6 +11,19 @@
 
 inline constexpr float kSweepBound = 6000.0f;
 
+// The timers tick no faster than this, whatever interval the handlers store.
+// They ask for 1 ms, the shortest non-zero interval, and the platform they
+// were tuned on delivered window-timer ticks about every 15.6 ms; a true 1 ms
+// tick would spin a solid about 37 turns a second. Both front ends read it
+// from here (the desktop's timer, ui/animationtimer.h, has its own copy yet).
+inline constexpr int kMinimumTickMs = 15;
+
+// The interval a timer really ticks at for a stored interval.
+constexpr int tickInterval(int storedMs)
+{
+    return storedMs > kMinimumTickMs ? storedMs : kMinimumTickMs;
+}
+
 // The sizes of the step per tick that the menu "Kecepatan Rotasi" offers:
 // "Lambat", "Sedang" and "Cepat". The last is the start value (startup.h).
 inline constexpr std::array kSweepSpeeds = {5.0f, 10.0f, 15.0f};

@@ -2,6 +2,7 @@
 // name already is on disk (links, special files, folders).
 
 #include "export/savetarget.h"
+#include "export/savetexts.h"
 
 #include <gtest/gtest.h>
 
@@ -175,4 +176,13 @@ TEST(FailureCause, CausesAUserMeetsAreTranslated)
         EXPECT_EQ(failureCause(row.error, "/data").rfind(row.expected, 0), 0u)
             << failureCause(row.error, "/data");
     }
+}
+
+// The message templates are filled in one pass: a name that holds "%2" is
+// shown as typed, not with the reason put into it.
+TEST(SaveTexts, FillInKeepsMarkersInsideTheName)
+{
+    EXPECT_EQ(SaveTexts::fillIn(SaveTexts::kRefusedName, "a%2b.bmp", "terlalu panjang"),
+              "Gambar tidak disimpan dengan nama\na%2b.bmp\n\nterlalu panjang");
+    EXPECT_EQ(SaveTexts::fillIn("%1 dan %1, 50%", "x", "y"), "x dan x, 50%");
 }

@@ -1,11 +1,19 @@
 #include "ui/fonts.h"
 
+#include "view/fontfamilies.h"
+
 #include <QStringList>
 
 namespace {
 
-QFont fontOf(const QStringList& families, double pointSize)
+// The family and its stand-ins, as the page's style lists them too.
+QFont fontOf(std::string_view family, double pointSize)
 {
+    const FontSubstitutes& entry = fontSubstitutes(family);
+    QStringList families{QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()))};
+    for (const std::string_view substitute : entry.substitutes)
+        if (!substitute.empty())
+            families << QString::fromUtf8(substitute.data(), static_cast<qsizetype>(substitute.size()));
     QFont font;
     font.setFamilies(families);
     font.setPointSizeF(pointSize);
@@ -30,19 +38,19 @@ QFont fontOf(const ControlFont& font)
 
 QFont timesNewRomanFont(double pointSize, bool italic)
 {
-    QFont font = fontOf({"Times New Roman", "Liberation Serif"}, pointSize);
+    QFont font = fontOf("Times New Roman", pointSize);
     font.setItalic(italic);
     return font;
 }
 
 QFont msSansSerifFont(double pointSize)
 {
-    return fontOf({"MS Sans Serif", "Liberation Sans"}, pointSize);
+    return fontOf("MS Sans Serif", pointSize);
 }
 
 QFont tahomaFont(double pointSize, bool bold)
 {
-    QFont font = fontOf({"Tahoma", "DejaVu Sans", "Liberation Sans"}, pointSize);
+    QFont font = fontOf("Tahoma", pointSize);
     font.setBold(bold);
     return font;
 }

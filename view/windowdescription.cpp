@@ -1,5 +1,6 @@
 #include "view/windowdescription.h"
 
+#include "view/fontfamilies.h"
 #include "view/form1layout.h"
 #include "view/form1menus.h"
 #include "view/helptext.h"
@@ -52,7 +53,12 @@ void writeFont(JsonWriter& json, const ControlFont& font)
     json.key("font").beginObject();
     json.field("family", font.family).field("size", font.pointSize);
     json.field("bold", font.bold).field("italic", font.italic);
-    json.endObject();
+    // The family, then what stands in for it where it is missing.
+    json.key("families").beginArray().value(font.family);
+    for (const std::string_view substitute : fontSubstitutes(font.family).substitutes)
+        if (!substitute.empty())
+            json.value(substitute);
+    json.endArray().endObject();
 }
 
 void writeLine(JsonWriter& json, const LinePlacement& line, ruvex::win::ColorRef colour)
@@ -87,6 +93,9 @@ void writeKindDetails(JsonWriter& json, const ControlDescription& control)
         json.field("smallChange", range.smallChange).field("largeChange", range.largeChange);
         json.field("value", range.value).endObject();
         json.field("tabStop", control.scrollBarTabStop);
+        // The layout's scroll bars are all upright ones (VScroll), whatever
+        // their boxes' shape: the distance bar is wider than it is tall.
+        json.field("orientation", "vertical");
     }
 }
 

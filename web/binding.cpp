@@ -14,8 +14,11 @@
 #include "export/picturepath.h"
 #include "export/picturetypes.h"
 #include "export/savetarget.h"
+#include "export/savetexts.h"
 #include "export/svgpicture.h"
+#include "surface/animation.h"
 #include "surface/shapecatalogue.h"
+#include "view/pagetexts.h"
 #include "view/presentationpicture.h"
 #include "view/scaledwireframe.h"
 #include "view/wireframelines.h"
@@ -26,6 +29,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -134,6 +139,38 @@ std::string exportTypes()
     return types + "]";
 }
 
+// The texts of the page's own dialogs and lines, read once at start.
+std::string pageTexts()
+{
+    using namespace SaveTexts;
+    const std::pair<std::string_view, std::string_view> texts[] = {
+        {"saveTitle", kSaveDialogTitle},
+        {"exportTitle", kExportDialogTitle},
+        {"messageTitle", kMessageTitle},
+        {"nameCaption", kNameCaption},
+        {"typeCaption", kTypeCaption},
+        {"saveButton", kSaveButton},
+        {"exportButton", kExportButton},
+        {"cancelButton", kCancelButton},
+        {"pictureName", PageTexts::kPictureName},
+        {"programEnded", PageTexts::kProgramEnded},
+    };
+    std::string json = "{";
+    for (const auto& [key, text] : texts)
+        json += (json.size() > 1 ? ",\"" : "\"") + std::string(key) + "\":" + jsonString(std::string(text));
+    return json + "}";
+}
+
+// The messages of a refused name and of a file the browser did not take.
+std::string refusalMessage(const std::string& name, const std::string& reason)
+{
+    return SaveTexts::fillIn(SaveTexts::kRefusedName, name, reason);
+}
+std::string notWrittenMessage(const std::string& name)
+{
+    return SaveTexts::fillIn(SaveTexts::kNotWritten, name, SaveTexts::kBrowserRefused);
+}
+
 } // namespace
 
 class RuvexPage {
@@ -172,7 +209,7 @@ public:
             + jsonString(m.aspectCaption()) + ",\"distanceCaption\":" + jsonString(m.distanceCaption())
             + ",\"shape\":" + std::to_string(m.shapeIndex()) + ",\"anim\":" + std::to_string(m.animButton())
             + ",\"timer1\":" + jsonFlag(m.timer1Enabled()) + ",\"timer2\":" + jsonFlag(m.timer2Enabled())
-            + ",\"interval\":" + std::to_string(m.timerInterval()) + ",\"perspective\":"
+            + ",\"tick\":" + std::to_string(tickInterval(m.timerInterval())) + ",\"perspective\":"
             + std::to_string(m.perspectiveBox()) + ",\"distanceEnabled\":" + jsonFlag(m.distanceBarEnabled())
             + ",\"aspect\":" + std::to_string(m.aspectTenths()) + ",\"distance\":"
             + std::to_string(m.distance()) + ",\"speed\":" + std::to_string(m.speedIndex()) + ",\"pointerX\":"
@@ -322,6 +359,9 @@ EMSCRIPTEN_BINDINGS(ruvex_page)
     emscripten::function("saveName", &saveName);
     emscripten::function("exportName", &exportName);
     emscripten::function("exportTypes", &exportTypes);
+    emscripten::function("pageTexts", &pageTexts);
+    emscripten::function("refusalMessage", &refusalMessage);
+    emscripten::function("notWrittenMessage", &notWrittenMessage);
     emscripten::class_<RuvexPage>("RuvexPage")
         .constructor<>()
         .function("start", &RuvexPage::start)

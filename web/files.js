@@ -30,12 +30,12 @@ function nameDialog(app, options) {
     let types = null;
     if (options.types) {
         const label = element('label', '', form);
-        element('span', '', label).textContent = 'Jenis file:';
+        element('span', '', label).textContent = app.texts.typeCaption;
         types = element('select', '', label);
         options.types.forEach((text, n) => { const o = element('option', '', types); o.value = n + 1; o.textContent = text; });
     }
     const label = element('label', '', form);
-    element('span', '', label).textContent = 'Nama file:';
+    element('span', '', label).textContent = app.texts.nameCaption;
     const input = element('input', '', label);
     input.type = 'text';
     input.value = options.initial || '';
@@ -46,19 +46,20 @@ function nameDialog(app, options) {
     ok.textContent = options.okCaption;
     const cancel = element('button', 'button', buttons);
     cancel.type = 'button';
-    cancel.textContent = 'Batal';
+    cancel.textContent = app.texts.cancelButton;
     cancel.addEventListener('click', () => box.close());
     form.addEventListener('submit', (event) => {
         event.preventDefault();
         if (input.value === '') return box.close();
         const verdict = JSON.parse(options.answer(input.value, types ? Number(types.value) : 0));
         if (verdict.refusal) {
-            refusal.textContent = `Gambar tidak disimpan dengan nama\n${verdict.name}\n\n${verdict.refusal}`;
+            refusal.textContent = app.core.refusalMessage(verdict.name, verdict.refusal);
             input.focus();
             return;
         }
         box.close();
-        Promise.resolve(options.write(verdict)).catch(() => tell(`Gambar tidak dapat disimpan ke file\n${verdict.name}`));
+        // A write that throws synchronously is told as a failed download too.
+        Promise.resolve().then(() => options.write(verdict)).catch(() => tell(app.core.notWrittenMessage(verdict.name)));
     });
     box.showModal();
     input.focus();
@@ -66,7 +67,7 @@ function nameDialog(app, options) {
 
 function saveDialog(app) {
     nameDialog(app, {
-        id: 'saveDialog', caption: 'Save Gambar Bangun Ruang *.bmp', okCaption: 'Simpan',
+        id: 'saveDialog', caption: app.texts.saveTitle, okCaption: app.texts.saveButton,
         answer: (name) => app.core.saveName(name),
         write: (verdict) => {
             const bytes = app.page.bitmapFile().slice();
@@ -79,7 +80,7 @@ function saveDialog(app) {
 function exportDialog(app) {
     const types = JSON.parse(app.core.exportTypes());
     nameDialog(app, {
-        id: 'exportDialog', caption: 'Ekspor Gambar Bangun Ruang', okCaption: 'Ekspor', types,
+        id: 'exportDialog', caption: app.texts.exportTitle, okCaption: app.texts.exportButton, types,
         answer: (name, type) => app.core.exportName(name, type),
         write: (verdict) => {
             if (verdict.type === 2) return download(app, verdict.name, new Blob([app.page.svgFile()], { type: 'image/svg+xml' }));

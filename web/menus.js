@@ -19,14 +19,18 @@ function buildMenus(app, menus) {
         item.type = 'button';
         item.id = entry.name;
         item.tabIndex = -1;
-        item.setAttribute('role', entry.checkable ? 'menuitemradio' : 'menuitem');
+        // The speeds are one choice among three; a checkable item the page
+        // has no command for yet just shows its stored state.
+        const speed = /^mnuSpeed\(/.test(entry.name);
+        item.setAttribute('role', !entry.checkable ? 'menuitem' : speed ? 'menuitemradio' : 'menuitemcheckbox');
+        if (entry.checkable && !speed) item.setAttribute('aria-checked', String(Boolean(entry.checked)));
         element('span', 'caption', item).textContent = plain(entry.caption);
         if (entry.shortcut) {
             element('span', 'shortcut', item).textContent = entry.shortcut;
             item.setAttribute('aria-keyshortcuts', entry.shortcut.replace('Ctrl', 'Control'));
             byShortcut[entry.shortcut] = entry.name;
         }
-        if (entry.checkable) speedItems.push(item);
+        if (entry.checkable && speed) speedItems.push(item);
         if (entry.kind === 'menu') {
             item.setAttribute('aria-haspopup', 'menu');
             const sub = makeList(entry, item);

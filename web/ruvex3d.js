@@ -2,7 +2,8 @@
 // browser events into the core's handlers and copies the core's picture to
 // the canvas. No rule of the program lives here: what a click, a key or a
 // timer tick does, and every text shown, comes from the core (binding.cpp).
-// assemble.js puts this file, menus.js and files.js into one function scope.
+// assemble.js puts this file, controls.js, menus.js and files.js into one
+// function scope.
 const needs = document.getElementById('needs');
 if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') {
     needs.hidden = false;
@@ -10,8 +11,6 @@ if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') {
 }
 createRuvexCore().then(start, () => { needs.hidden = false; });
 
-// The desktop's timers tick no faster than this (ui/animationtimer.h).
-const kMinimumTickMs = 15;
 // The Windows key codes the core's key handler takes.
 const kKeyCodes = { Home: 0x24, ArrowLeft: 0x25, ArrowUp: 0x26, ArrowRight: 0x27, ArrowDown: 0x28 };
 
@@ -24,8 +23,10 @@ function element(tag, className, parent) {
 function place(node, rect) {
     Object.assign(node.style, { left: rect.x + 'px', top: rect.y + 'px', width: rect.width + 'px', height: rect.height + 'px' });
 }
+// The family the core names, then its stand-ins (view/fontfamilies.h).
 function fontOf(font) {
-    return `${font.italic ? 'italic ' : ''}${font.bold ? 'bold ' : ''}${font.size}pt "${font.family}", "Liberation Sans", Arial, sans-serif`;
+    const families = (font.families || [font.family]).map((family) => `"${family}"`).join(', ');
+    return `${font.italic ? 'italic ' : ''}${font.bold ? 'bold ' : ''}${font.size}pt ${families}, sans-serif`;
 }
 function colour(node, control) {
     if (control.foreColor) node.style.color = control.foreColor;
@@ -38,6 +39,7 @@ const mnemonic = (caption) => (/&(.)/.exec(caption) || [])[1];
 
 function start(core) {
     const description = JSON.parse(core.windowDescriptionJson());
+    const texts = JSON.parse(core.pageTexts());
     const page = new core.RuvexPage();
     const ui = buildWindow(description, page);
     const placesText = page.start(ui.controls['Option1(0)'].rect.y * 15);
@@ -46,7 +48,7 @@ function start(core) {
         button.style.left = left / 15 + 'px';
         button.style.top = top / 15 + 'px';
     });
-    const app = new PageApp(core, page, description, ui);
+    const app = new PageApp(core, page, description, ui, texts);
     app.update();
     document.getElementById('Form1').hidden = false;
     window.ruvexPage = app; // for the tests and the curious
@@ -83,10 +85,10 @@ function makeControl(control, page) {
     const kinds = {
         label: () => { const n = element('div', 'label'); n.textContent = control.caption; return n; },
         textBox: () => { const n = element('textarea', 'textbox'); n.readOnly = true; n.setAttribute('aria-label', control.name); return n; },
-        frame: () => { const n = element('fieldset', 'frame'); if (control.caption) element('legend', '', n).textContent = control.caption; return n; },
+        frame: () => frame(control),
         checkBox: () => choice('checkbox', control),
         optionButton: () => choice('radio', control),
-        scrollBar: () => scrollBar(control),
+        scrollBar: () => element('div'), // made a scroll bar by UprightScrollBar
         pictureBox: () => pictureBox(control),
     };
     const node = (kinds[control.kind] || kinds.label)();
@@ -108,21 +110,20 @@ function choice(type, control) {
     return label;
 }
 
-// A scroll bar's Min may lie above its Max (the thumb's top or left end
-// is Min either way); a range input's min is its left end, so a reversed
-// bar shows lo + hi - value.
-function scrollBar(control) {
-    const input = element('input', 'scrollbar');
-    input.type = 'range';
-    const range = control.range;
-    const lo = Math.min(range.min, range.max), hi = Math.max(range.min, range.max);
-    Object.assign(input, { min: lo, max: hi, step: range.smallChange });
-    input.dataset.reversed = String(range.min > range.max);
-    if (control.rect.height > control.rect.width) input.classList.add('vertical');
-    input.setAttribute('aria-label', control.name);
-    return input;
+// A frame draws its edge and caption as the desktop's group box does, and
+// clips what lies in it to its own box: the controls inside are placed from
+// its top-left corner, edge included.
+function frame(control) {
+    const node = element('div', 'frame');
+    node.setAttribute('role', 'group');
+    element('div', 'edge', node);
+    if (control.caption) {
+        node.setAttribute('aria-label', control.caption);
+        node.classList.add('captioned');
+        element('span', 'caption', node).textContent = control.caption;
+    }
+    return node;
 }
-const reversedValue = (input, value) => (input.dataset.reversed === 'true' ? Number(input.min) + Number(input.max) - value : value);
 
 function pictureBox(control) {
     const box = element('div', 'picturebox');
@@ -130,16 +131,16 @@ function pictureBox(control) {
     canvas.id = control.name;
     canvas.tabIndex = 0;
     canvas.setAttribute('role', 'img');
-    canvas.setAttribute('aria-label', 'Gambar bangun ruang');
     return box;
 }
 
 // The running window: the core's page object and the elements that show
 // its state.
 class PageApp {
-    constructor(core, page, description, ui) {
-        Object.assign(this, { core, page, description, ui, ticking: null, state: null });
+    constructor(core, page, description, ui, texts) {
+        Object.assign(this, { core, page, description, ui, texts, ticking: null, state: null });
         this.canvas = document.getElementById('picDisplay');
+        this.canvas.setAttribute('aria-label', texts.pictureName);
         this.context = this.canvas.getContext('2d', { alpha: false });
         this.width = page.pictureWidth();
         this.height = page.pictureHeight();
@@ -196,17 +197,18 @@ class PageApp {
         const check = c.chkPerspective.node.querySelector('input');
         check.checked = s.perspective === 1;
         check.indeterminate = s.perspective === 2;
-        c.VScroll1.node.value = reversedValue(c.VScroll1.node, s.aspect);
-        c.VScroll2.node.value = reversedValue(c.VScroll2.node, s.distance);
-        c.VScroll2.node.disabled = !s.distanceEnabled;
+        c.VScroll1.bar.show(s.aspect);
+        c.VScroll2.bar.show(s.distance);
+        c.VScroll2.bar.enable(s.distanceEnabled);
         if (this.menus) this.menus.showSpeed(s.speed);
         this.schedule(s);
     }
 
-    // One interval timer runs while either of the core's timers is on.
+    // One interval timer runs while either of the core's timers is on, at
+    // the interval the core says a timer really ticks at.
     schedule(s) {
-        const on = s.timer1 || s.timer2;
-        const interval = Math.max(s.interval, kMinimumTickMs);
+        const on = (s.timer1 || s.timer2) && !this.ended;
+        const interval = s.tick;
         if (on && this.ticking && this.ticking.interval === interval) return;
         if (this.ticking) clearInterval(this.ticking.id);
         this.ticking = on ? { interval, id: setInterval(() => this.tick(), interval) } : null;
@@ -235,8 +237,9 @@ class PageApp {
         }
         const check = c.chkPerspective.node.querySelector('input');
         check.addEventListener('change', () => this.call('perspectiveClick', check.checked ? 1 : 0));
-        c.VScroll1.node.addEventListener('input', (e) => this.call('aspectChange', reversedValue(e.target, Number(e.target.value))));
-        c.VScroll2.node.addEventListener('input', (e) => this.call('distanceChange', reversedValue(e.target, Number(e.target.value))));
+        c.VScroll1.bar = new UprightScrollBar(c.VScroll1.node, c.VScroll1.control, (value) => this.call('aspectChange', value));
+        c.VScroll2.bar = new UprightScrollBar(c.VScroll2.node, c.VScroll2.control, (value) => this.call('distanceChange', value));
+        watchFocus(this.ui.client, this.canvas);
     }
 
     // Pointer positions in whole CSS pixels from the picture's top-left
@@ -301,10 +304,25 @@ class PageApp {
             mnuSave: () => saveDialog(this),
             mnuExport: () => exportDialog(this),
             mnuFullScreen: () => toggleFullScreen(this),
-            mnuExit: () => { this.call('stopAnimation'); window.close(); },
+            mnuExit: () => this.end(),
             MnuPetunjuk: () => showHelp(this.description.helpWindow),
         };
         if (actions[name]) actions[name]();
+    }
+
+    // "Tutup Program": the timers stop in the core and the page asks to be
+    // closed; a browser keeps a tab the user opened, so the window gives way
+    // to the core's line that the program has ended.
+    end() {
+        this.call('stopAnimation');
+        this.ended = true;
+        if (this.ticking) clearInterval(this.ticking.id);
+        this.ticking = null;
+        window.close();
+        this.ui.form.hidden = true;
+        const line = document.getElementById('ended');
+        line.textContent = this.texts.programEnded;
+        line.hidden = false;
     }
 }
 

@@ -1,0 +1,61 @@
+// "Ekspor Gambar…" by the keyboard alone, and its PNG files: the picture as
+// shown and the one for print at four times the size, each with the pixels of
+// the desktop command line's PNG of the same view (both decoded by ImageMagick).
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const { openPage, pointTo, haveNative } = require('./pagetest');
+
+const decoded = (file) => execFileSync('convert', [file, '-depth', '8', 'rgba:-'], { maxBuffer: 64 << 20 });
+const sizeOf = (file) => execFileSync('identify', ['-format', '%w %h', file]).toString();
+
+function desktopPng(dir, scale) {
+    const file = path.join(dir, `desktop${scale}.png`);
+    execFileSync(process.env.RUVEX_NATIVE_PROGRAM,
+        ['--export', file, '--shape', '3', '--view', '120,60', '--scale', String(scale)],
+        { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+    return file;
+}
+
+// Ctrl+E from the drawing area; the name box has the focus, so the type is
+// reached by Shift+Tab and chosen with the arrow keys; Enter in the name box
+// confirms.
+async function exportByKeys(page, name, typeSteps) {
+    await page.locator('#picDisplay').focus();
+    await page.keyboard.press('Control+e');
+    const box = page.getByRole('dialog', { name: /Ekspor Gambar/ });
+    await box.waitFor();
+    assert.strictEqual(await page.evaluate(() => document.activeElement.type), 'text', 'the name box has the focus');
+    if (typeSteps) {
+        await page.keyboard.press('Shift+Tab');
+        for (let n = 0; n < typeSteps; ++n) await page.keyboard.press('ArrowDown');
+        await page.keyboard.press('Tab');
+    }
+    await page.keyboard.type(name);
+    const [download] = await Promise.all([page.waitForEvent('download'), page.keyboard.press('Enter')]);
+    await box.waitFor({ state: 'detached' });
+    return download;
+}
+
+test('Ekspor Gambar by the keyboard: the PNG at 1x and 4x has the desktop\'s pixels',
+    { skip: !haveNative && 'no desktop program to compare with' }, async (t) => {
+    const session = await openPage();
+    const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-png-'));
+    t.after(() => { fs.rmSync(dir, { recursive: true, force: true }); return session.close(); });
+    const { page } = session;
+    await page.getByRole('radio', { name: 'Kerucut' }).check();
+    await pointTo(page, 120, 60);
+    for (const [scale, steps, name] of [[1, 0, 'kerucut'], [4, 1, 'kerucut4']]) {
+        const download = await exportByKeys(page, name, steps);
+        assert.strictEqual(download.suggestedFilename(), name + '.png');
+        const file = path.join(dir, name + '.png');
+        await download.saveAs(file);
+        const desktop = desktopPng(dir, scale);
+        assert.strictEqual(sizeOf(file), `${396 * scale} ${396 * scale}`);
+        assert.ok(decoded(file).equals(decoded(desktop)), `the ${scale}x pixels are the desktop's`);
+    }
+});

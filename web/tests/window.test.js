@@ -1,0 +1,71 @@
+// The window as the desktop shows it, beyond its picture: the distance bar an
+// upright scroll bar over the distance number, frames that clip what lies
+// beyond them, the yellow focus ring, and "Tutup Program" ending the program
+// in a tab the browser keeps open.
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert');
+const { openPage, state } = require('./pagetest');
+
+// Which control's element is on top at the middle of `name`'s box.
+const onTopAt = (page, name, dx = 0.5, dy = 0.5) => page.evaluate(([name, dx, dy]) => {
+    const box = document.getElementById(name).getBoundingClientRect();
+    const hit = document.elementFromPoint(box.left + box.width * dx, box.top + box.height * dy);
+    return hit && (hit.closest('.control') || hit).id;
+}, [name, dx, dy]);
+
+test('the window shows what the desktop shows, and hides what it hides', async (t) => {
+    const session = await openPage();
+    t.after(() => session.close());
+    const { page } = session;
+
+    await t.test('the distance bar is upright, covers the distance number and steps by its arrows', async () => {
+        const bar = page.getByRole('scrollbar', { name: 'VScroll2' });
+        assert.strictEqual(await bar.getAttribute('aria-orientation'), 'vertical');
+        assert.strictEqual(await onTopAt(page, 'LabPerspec'), 'VScroll2');
+        await page.getByRole('checkbox', { name: 'Perbesar/Perkecil' }).check();
+        const start = (await state(page)).distance;
+        await page.locator('#VScroll2 .arrow.up').click();
+        assert.strictEqual((await state(page)).distance, start + 10, 'the upper arrow goes towards 350');
+        await page.locator('#VScroll2 .arrow.down').click();
+        await page.locator('#VScroll2 .arrow.down').click();
+        assert.strictEqual((await state(page)).distance, start - 10);
+    });
+    await t.test('frames clip their caption and the controls beyond their edge', async () => {
+        const aspect = await page.locator('#frmAspect').boundingBox();
+        assert.deepStrictEqual([aspect.width, aspect.height], [6, 16]);
+        assert.notStrictEqual(await onTopAt(page, 'Option1(14)'), 'Option1(14)', 'the last shape button is cut off');
+        assert.strictEqual(await onTopAt(page, 'Option1(0)'), 'Option1(0)');
+    });
+    await t.test('the focused control has a yellow ring; the drawing area a yellow border', async () => {
+        await page.getByRole('radio', { name: 'Vertikal' }).focus();
+        const ring = page.locator('.focusring');
+        assert.ok(await ring.isVisible());
+        assert.deepStrictEqual(await ring.boundingBox(), await page.locator('#optAnim\\(0\\)').boundingBox());
+        assert.strictEqual(await ring.evaluate((n) => getComputedStyle(n).borderTopColor), 'rgb(255, 255, 0)');
+        await page.locator('#picDisplay').focus();
+        assert.ok(await ring.isHidden());
+        const border = await page.locator('#picDisplayBox').evaluate((n) => getComputedStyle(n).borderTopColor);
+        assert.strictEqual(border, 'rgb(255, 255, 0)');
+    });
+});
+
+test('Tutup Program stops the timers and, where the tab stays open, says the program has ended', async (t) => {
+    const session = await openPage();
+    t.after(() => session.close());
+    const { page } = session;
+    // As a browser does for a page the user opened.
+    await page.evaluate(() => { window.close = () => {}; });
+    await page.getByRole('radio', { name: 'Horizontal' }).check();
+    assert.ok((await state(page)).timer2 || (await state(page)).timer1);
+    await page.keyboard.press('Control+q');
+    const ended = page.getByRole('status');
+    await ended.waitFor();
+    const expected = await page.evaluate(() => JSON.parse(window.ruvexPage.core.pageTexts()).programEnded);
+    assert.strictEqual(await ended.textContent(), expected);
+    assert.ok(await page.locator('#Form1').isHidden());
+    const stopped = await state(page);
+    assert.ok(!stopped.timer1 && !stopped.timer2);
+    await page.waitForTimeout(100);
+    assert.deepStrictEqual(await state(page), stopped, 'nothing ticks any more');
+});
