@@ -15,7 +15,7 @@ AnimationTimer::AnimationTimer(QObject* parent)
 
 int AnimationTimer::effectiveInterval() const
 {
-    return std::max(m_interval, kMinimumTickMs);
+    return tickInterval(m_interval);
 }
 
 void AnimationTimer::setInterval(int milliseconds)

@@ -9,13 +9,15 @@
 // animation was designed for, and a precise timer keeps it the same on every
 // platform instead of depending on a coarse system timer.
 
+#include "surface/animation.h"
+
 #include <QObject>
 #include <QTimer>
 
 class AnimationTimer final : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kMinimumTickMs = 15;
+    static constexpr int kMinimumTickMs = ::kMinimumTickMs;
 
     explicit AnimationTimer(QObject* parent = nullptr);
 

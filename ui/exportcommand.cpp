@@ -1,6 +1,7 @@
 #include "ui/exportcommand.h"
 
 #include "export/bitmapfile.h"
+#include "export/savetexts.h"
 #include "export/svgpicture.h"
 #include "surface/shapecatalogue.h"
 #include "ui/picturewidget.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-const std::string kDialogTitle = "Ekspor Gambar Bangun Ruang";
+const std::string kDialogTitle(SaveTexts::kExportDialogTitle);
 
 // 96 dots per inch, the drawing area's pixels on a screen.
 constexpr double kScreenDotsPerMetre = 96.0 / 0.0254;

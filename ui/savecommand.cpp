@@ -4,6 +4,7 @@
 #include "export/osdialog.h"
 #include "export/picturepath.h"
 #include "export/savetarget.h"
+#include "export/savetexts.h"
 #include "ui/qtext.h"
 #include "ui/qtfiledialog.h"
 #include "ui/wholefile.h"
@@ -15,9 +16,9 @@
 
 namespace {
 
-const std::string kDialogTitle = "Save Gambar Bangun Ruang *.bmp";
+const std::string kDialogTitle(SaveTexts::kSaveDialogTitle);
 const std::string kFilter = "Save Gambar Bangun Ruang|*.bmp";
-const QString kMessageTitle = QStringLiteral("Save Gambar");
+const QString kMessageTitle = toQString(SaveTexts::kMessageTitle);
 
 QString quoted(const QString& text)
 {
@@ -50,12 +51,12 @@ void showWarning(QWidget* owner, const QString& text)
 
 void showFailure(QWidget* owner, const QString& path, const QString& reason)
 {
-    showWarning(owner, QStringLiteral("Gambar tidak dapat disimpan ke file\n%1\n\n%2").arg(path, reason));
+    showWarning(owner, toQString(SaveTexts::kNotWritten).arg(path, reason));
 }
 
 void showRefusal(QWidget* owner, const QString& path, const QString& reason)
 {
-    showWarning(owner, QStringLiteral("Gambar tidak disimpan dengan nama\n%1\n\n%2").arg(path, reason));
+    showWarning(owner, toQString(SaveTexts::kRefusedName).arg(path, reason));
 }
 
 } // namespace
