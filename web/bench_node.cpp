@@ -11,6 +11,8 @@
 #include "view/projection.h"
 #include "view/wireframe.h"
 
+#include "referenceframe.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -21,56 +23,13 @@
 
 namespace {
 
+using reference::plainLine;
+using reference::Segment;
+using reference::segmentsOf;
+
 constexpr ProjectionSettings kArea{396, 396, 400, 400, 0, StartupDefaults::kPerspectiveDistance};
 constexpr float kViewX = 0.0f;
 constexpr float kViewY = 120.0f;
-
-struct Segment {
-    int x0, y0, x1, y1;
-    std::uint32_t color;
-};
-
-std::vector<Segment> segmentsOf(const PointGrid& grid)
-{
-    std::vector<Segment> segments;
-    auto add = [&](int j0, int i0, int j1, int i1, std::uint32_t color) {
-        segments.push_back({toPixel(grid.ScreenX(j0, i0)), toPixel(grid.ScreenY(j0, i0)),
-                            toPixel(grid.ScreenX(j1, i1)), toPixel(grid.ScreenY(j1, i1)), color});
-    };
-    for (int i = 1; i <= kGridSize; ++i)
-        for (int j = 2; j <= kGridSize; ++j)
-            add(j - 1, i, j, i, 0);
-    for (int j = 1; j <= kGridSize; ++j)
-        for (int i = 2; i <= kGridSize; ++i)
-            add(j, i - 1, j, i, 0);
-    for (int j = 2; j <= kGridSize; ++j)
-        add(j - 1, kHighlightRow, j, kHighlightRow, ruvex::win::pixelOf(ruvex::win::kBlue));
-    return segments;
-}
-
-void plainLine(std::uint32_t* pixels, int width, int height, const Segment& s)
-{
-    int x0 = s.x0;
-    int y0 = s.y0;
-    const int dx = std::abs(s.x1 - x0);
-    const int dy = -std::abs(s.y1 - y0);
-    const int sx = x0 < s.x1 ? 1 : -1;
-    const int sy = y0 < s.y1 ? 1 : -1;
-    int err = dx + dy;
-    while (x0 != s.x1 || y0 != s.y1) {
-        if (x0 >= 0 && x0 < width && y0 >= 0 && y0 < height)
-            pixels[y0 * width + x0] = s.color;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
-    }
-}
 
 // Median over 15 batches of `runs` calls, in microseconds per call.
 template <class Work> double medianMicroseconds(Work work, int runs)
