@@ -192,7 +192,12 @@ void SurfaceOcclusion::sortIntoCells()
     m_top = top;
     m_cellsPerPixel = kCellsPerSide
         / std::max({static_cast<double>(right - left), static_cast<double>(bottom - top), 1.0});
-    // Counted first, then filled: one block holds every cell's list.
+    fillCellLists();
+}
+
+// Counted first, then filled: one block holds every cell's list.
+void SurfaceOcclusion::fillCellLists()
+{
     m_cellStart.assign(static_cast<std::size_t>(m_cellCount * m_cellCount + 1), 0);
     forEachCell([this](std::size_t cell, std::size_t) { ++m_cellStart[cell + 1]; });
     for (std::size_t c = 1; c < m_cellStart.size(); ++c)

@@ -69,6 +69,7 @@ private:
 
     void prepare(const DepthPoint& p0, const DepthPoint& p1, const DepthPoint& p2);
     void sortIntoCells();
+    void fillCellLists();
     int cellOf(double coordinate, double origin) const;
     // visit(cell, triangle) for every cell each triangle's bounds touch.
     template <typename Visit> void forEachCell(Visit visit) const;
