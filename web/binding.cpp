@@ -134,7 +134,8 @@ public:
         return bytesView(m_rgba);
     }
 
-    // The files the page downloads, made as the desktop makes them.
+    // The files the page downloads, made as the desktop makes them: from the
+    // lines of the picture shown, the teaching aids included.
     emscripten::val bitmapFile()
     {
         m_file = bitmapFileBytes(m_model.area().Image());
@@ -145,17 +146,13 @@ public:
         const ViewState& view = m_model.viewState();
         const std::string title = "RUVEX Display 3D: " + std::string(shapeCaption(view.ShapeIndex));
         const PixelBuffer& image = m_model.area().Image();
-        return svgPicture(wireframePolylines(m_model.pointGrid(), view.GridCols, view.GridRows),
-                          image.width(), image.height(), title);
+        return svgPicture(m_model.pictureLines(), image.width(), image.height(), title);
     }
     // The picture drawn `scale` times as large (lines too), as RGBA.
     emscripten::val scaledPixels(int scale)
     {
-        const ViewState& view = m_model.viewState();
         const PixelBuffer& image = m_model.area().Image();
-        copyRgba(scaledPicture(m_model.pointGrid(), view.GridCols, view.GridRows, image.width(),
-                               image.height(), scale),
-                 m_file);
+        copyRgba(scaledPicture(m_model.pictureLines(), image.width(), image.height(), scale), m_file);
         return bytesView(m_file);
     }
 
@@ -187,11 +184,8 @@ public:
 private:
     PictureBox m_area;
     Form1Model m_model;
-    void redrawPresentation()
-    {
-        const ViewState& view = m_model.viewState();
-        m_presentation.redraw(m_model.pointGrid(), view.GridCols, view.GridRows);
-    }
+    // With the teaching aids, as every picture made from the view.
+    void redrawPresentation() { m_presentation.redraw(m_model.pictureLines()); }
 
     std::vector<std::uint8_t> m_rgba;
     std::vector<std::uint8_t> m_file;
