@@ -2,7 +2,10 @@
 // The texts only the page shows, where the desktop has the system's own: the
 // drawing area's name for screen readers, and the line shown when "Tutup
 // Program" has ended the program but the browser keeps the tab open (a
-// browser may refuse to close a page the user opened). UTF-8, Indonesian.
+// browser may refuse to close a page the user opened), the line shown when
+// the browser's clipboard refuses a copy (no clipboard, permission denied, a
+// page not served securely), and the one shown when the page's address names
+// a view that cannot be opened. UTF-8, Indonesian.
 // The sentence for a browser without WebAssembly is in the page's markup, as
 // nothing of the core can be read without it.
 
@@ -13,5 +16,14 @@ namespace PageTexts {
 inline constexpr std::string_view kPictureName = "Gambar bangun ruang";
 inline constexpr std::string_view kProgramEnded
     = "Program RUVEX Display 3D sudah ditutup. Tab ini boleh ditutup sekarang.";
+
+// "%1" is what was to be copied, as the desktop's warning names it.
+inline constexpr std::string_view kClipboardRefused
+    = "Papan klip peramban tidak dapat menerima %1, jadi %1 tidak tersalin.";
+inline constexpr std::string_view kCopiedPicture = "gambar";
+inline constexpr std::string_view kCopiedViewCode = "kode tampilan";
+// Followed by the sentence refusing the address's setting.
+inline constexpr std::string_view kAddressRefused
+    = "Tampilan dari alamat halaman tidak dapat dibuka; halaman dibuka pada tampilan awal.";
 
 } // namespace PageTexts

@@ -1,26 +1,24 @@
 // The page's way into the core: one Form1Model with its drawing area, the
 // window's description as JSON, and the files the page offers for download,
-// exported to the page's script with embind. The script turns browser events
+// exported to the page's script with embind (the texts and the download
+// names are bindingtexts.cpp's). The script turns browser events
 // into these calls and copies pixels() to the canvas; every rule, text and
 // picture comes from here.
 //
 // Nothing here decides what the window does: each call is one handler of the
 // model, or a read of its state.
 
+#include "bindingjson.h"
 #include "view/form1model.h"
 #include "view/windowdescription.h"
 
 #include "export/bitmapfile.h"
-#include "export/picturepath.h"
-#include "export/picturetypes.h"
-#include "export/savetarget.h"
-#include "export/savetexts.h"
 #include "export/svgpicture.h"
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
-#include "view/pagetexts.h"
 #include "view/presentationpicture.h"
 #include "view/scaledwireframe.h"
+#include "view/viewsettings.h"
 #include "view/wireframelines.h"
 
 #include <emscripten/bind.h>
@@ -29,8 +27,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
-#include <utility>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -60,31 +57,6 @@ private:
     std::array<int, kShapeButtonCount> m_lefts{};
 };
 
-std::string jsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            constexpr char kHex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-std::string jsonFlag(bool flag)
-{
-    return flag ? "true" : "false";
-}
-
 // RGBA bytes, the canvas's order, of a picture of 0xFFRRGGBB pixels.
 void copyRgba(const PixelBuffer& image, std::vector<std::uint8_t>& rgba)
 {
@@ -104,71 +76,6 @@ void copyRgba(const PixelBuffer& image, std::vector<std::uint8_t>& rgba)
 emscripten::val bytesView(const std::vector<std::uint8_t>& bytes)
 {
     return emscripten::val(emscripten::typed_memory_view(bytes.size(), bytes.data()));
-}
-
-// A name the user typed, as the desktop's rules make it, and why it is
-// refused (empty when it is not): {"name": ..., "type": ..., "refusal": ...}.
-std::string nameAnswer(const std::string& name, int type)
-{
-    return "{\"name\":" + jsonString(name) + ",\"type\":" + std::to_string(type)
-        + ",\"refusal\":" + jsonString(refuseName(name)) + "}";
-}
-
-std::string saveName(const std::string& typed)
-{
-    std::string name = typed;
-    std::string extension = ".bmp";
-    ForceExtension(name, extension);
-    return nameAnswer(name, -1);
-}
-
-// `filterIndex` 1-based, as the dialog's type list reports it.
-std::string exportName(const std::string& typed, int filterIndex)
-{
-    const ExportTarget target = exportTarget(typed, filterIndex);
-    return nameAnswer(target.path, static_cast<int>(target.type));
-}
-
-std::string exportTypes()
-{
-    std::string types = "[";
-    for (const ExportType& type : kExportTypes) {
-        types += types.size() > 1 ? "," : "";
-        types += jsonString(std::string(type.description) + " (*" + std::string(type.extension) + ")");
-    }
-    return types + "]";
-}
-
-// The texts of the page's own dialogs and lines, read once at start.
-std::string pageTexts()
-{
-    using namespace SaveTexts;
-    const std::pair<std::string_view, std::string_view> texts[] = {
-        {"saveTitle", kSaveDialogTitle},
-        {"exportTitle", kExportDialogTitle},
-        {"messageTitle", kMessageTitle},
-        {"nameCaption", kNameCaption},
-        {"typeCaption", kTypeCaption},
-        {"saveButton", kSaveButton},
-        {"exportButton", kExportButton},
-        {"cancelButton", kCancelButton},
-        {"pictureName", PageTexts::kPictureName},
-        {"programEnded", PageTexts::kProgramEnded},
-    };
-    std::string json = "{";
-    for (const auto& [key, text] : texts)
-        json += (json.size() > 1 ? ",\"" : "\"") + std::string(key) + "\":" + jsonString(std::string(text));
-    return json + "}";
-}
-
-// The messages of a refused name and of a file the browser did not take.
-std::string refusalMessage(const std::string& name, const std::string& reason)
-{
-    return SaveTexts::fillIn(SaveTexts::kRefusedName, name, reason);
-}
-std::string notWrittenMessage(const std::string& name)
-{
-    return SaveTexts::fillIn(SaveTexts::kNotWritten, name, SaveTexts::kBrowserRefused);
 }
 
 } // namespace
@@ -199,6 +106,7 @@ public:
     }
 
     Form1Model& model() { return m_model; }
+    const Form1Model& model() const { return m_model; }
 
     // Everything the controls show, read after each call.
     std::string state() const
@@ -211,9 +119,11 @@ public:
             + ",\"timer1\":" + jsonFlag(m.timer1Enabled()) + ",\"timer2\":" + jsonFlag(m.timer2Enabled())
             + ",\"tick\":" + std::to_string(tickInterval(m.timerInterval())) + ",\"perspective\":"
             + std::to_string(m.perspectiveBox()) + ",\"distanceEnabled\":" + jsonFlag(m.distanceBarEnabled())
-            + ",\"aspect\":" + std::to_string(m.aspectTenths()) + ",\"distance\":"
-            + std::to_string(m.distance()) + ",\"speed\":" + std::to_string(m.speedIndex()) + ",\"pointerX\":"
-            + std::to_string(view.MouseX) + ",\"pointerY\":" + std::to_string(view.MouseY) + "}";
+            + ",\"aspect\":" + std::to_string(m.aspectTenths())
+            + ",\"distance\":" + std::to_string(m.distance()) + ",\"speed\":" + std::to_string(m.speedIndex())
+            + ",\"pointerX\":" + std::to_string(view.MouseX) + ",\"pointerY\":" + std::to_string(view.MouseY)
+            + ",\"backLines\":" + jsonFlag(m.pictureOptions().dashedBackLines) + ",\"axes\":"
+            + jsonFlag(m.pictureOptions().axes) + ",\"dragToTurn\":" + jsonFlag(m.dragToTurn()) + "}";
     }
 
     // The drawing area's picture as RGBA bytes, the canvas's order, in a
@@ -224,7 +134,8 @@ public:
         return bytesView(m_rgba);
     }
 
-    // The files the page downloads, made as the desktop makes them.
+    // The files the page downloads, made as the desktop makes them: from the
+    // lines of the picture shown, the teaching aids included.
     emscripten::val bitmapFile()
     {
         m_file = bitmapFileBytes(m_model.area().Image());
@@ -235,17 +146,13 @@ public:
         const ViewState& view = m_model.viewState();
         const std::string title = "RUVEX Display 3D: " + std::string(shapeCaption(view.ShapeIndex));
         const PixelBuffer& image = m_model.area().Image();
-        return svgPicture(wireframePolylines(m_model.pointGrid(), view.GridCols, view.GridRows),
-                          image.width(), image.height(), title);
+        return svgPicture(m_model.pictureLines(), image.width(), image.height(), title);
     }
     // The picture drawn `scale` times as large (lines too), as RGBA.
     emscripten::val scaledPixels(int scale)
     {
-        const ViewState& view = m_model.viewState();
         const PixelBuffer& image = m_model.area().Image();
-        copyRgba(scaledPicture(m_model.pointGrid(), view.GridCols, view.GridRows, image.width(),
-                               image.height(), scale),
-                 m_file);
+        copyRgba(scaledPicture(m_model.pictureLines(), image.width(), image.height(), scale), m_file);
         return bytesView(m_file);
     }
 
@@ -277,11 +184,8 @@ public:
 private:
     PictureBox m_area;
     Form1Model m_model;
-    void redrawPresentation()
-    {
-        const ViewState& view = m_model.viewState();
-        m_presentation.redraw(m_model.pointGrid(), view.GridCols, view.GridRows);
-    }
+    // With the teaching aids, as every picture made from the view.
+    void redrawPresentation() { m_presentation.redraw(m_model.pictureLines()); }
 
     std::vector<std::uint8_t> m_rgba;
     std::vector<std::uint8_t> m_file;
@@ -345,6 +249,39 @@ void speedClick(RuvexPage& page, int index)
 {
     page.model().mnuSpeed_Click(index);
 }
+// The menu's switches, as the window's items set them: the item's new check
+// state goes to the model, which redraws the view with the aids.
+void backLinesClick(RuvexPage& page, bool on)
+{
+    PictureOptions options = page.model().pictureOptions();
+    options.dashedBackLines = on;
+    page.model().setPictureOptions(options);
+}
+void axesClick(RuvexPage& page, bool on)
+{
+    PictureOptions options = page.model().pictureOptions();
+    options.axes = on;
+    page.model().setPictureOptions(options);
+}
+void dragToTurnClick(RuvexPage& page, bool on)
+{
+    page.model().setDragToTurn(on);
+}
+// What "Salin Kode Tampilan" copies.
+std::string viewCommand(const RuvexPage& page)
+{
+    return page.model().viewCommand();
+}
+// Opens on the view an address fragment names. Empty when it is opened; the
+// sentence refusing it otherwise, and the view is left as it was.
+std::string openFragment(RuvexPage& page, const std::string& fragment)
+{
+    const auto settings = viewSettingsOfFragment(fragment);
+    if (const auto* refusal = std::get_if<std::string>(&settings))
+        return *refusal;
+    page.model().openView(std::get<PictureSettings>(settings));
+    return {};
+}
 // As before a picture is written: "Stop Rotasi" chosen, both timers off.
 void stopAnimation(RuvexPage& page)
 {
@@ -356,12 +293,6 @@ void stopAnimation(RuvexPage& page)
 EMSCRIPTEN_BINDINGS(ruvex_page)
 {
     emscripten::function("windowDescriptionJson", &windowDescriptionJson);
-    emscripten::function("saveName", &saveName);
-    emscripten::function("exportName", &exportName);
-    emscripten::function("exportTypes", &exportTypes);
-    emscripten::function("pageTexts", &pageTexts);
-    emscripten::function("refusalMessage", &refusalMessage);
-    emscripten::function("notWrittenMessage", &notWrittenMessage);
     emscripten::class_<RuvexPage>("RuvexPage")
         .constructor<>()
         .function("start", &RuvexPage::start)
@@ -389,5 +320,10 @@ EMSCRIPTEN_BINDINGS(ruvex_page)
         .function("keyDown", &keyDown)
         .function("home", &home)
         .function("speedClick", &speedClick)
-        .function("stopAnimation", &stopAnimation);
+        .function("stopAnimation", &stopAnimation)
+        .function("backLinesClick", &backLinesClick)
+        .function("axesClick", &axesClick)
+        .function("dragToTurnClick", &dragToTurnClick)
+        .function("viewCommand", &viewCommand)
+        .function("openFragment", &openFragment);
 }

@@ -1,6 +1,7 @@
-// "Save Gambar", "Ekspor Gambar…" and "Layar Penuh": the name dialog, the
-// downloads of the files the core makes, and the full-screen picture; part of
-// the page's script (ruvex3d.js).
+// "Save Gambar", "Ekspor Gambar…", "Layar Penuh", "Salin Gambar" and "Salin
+// Kode Tampilan": the name dialog, the downloads of the files the core makes,
+// the full-screen picture and the copies to the clipboard; part of the page's
+// script (ruvex3d.js).
 // Hands a file to the browser's downloads.
 function download(app, name, blob) {
     const link = element('a', '', document.body);
@@ -139,4 +140,25 @@ function toggleFullScreen(app) {
     resize();
     canvas.focus();
     if (layer.requestFullscreen) layer.requestFullscreen().catch(() => {});
+}
+
+// "Salin Gambar": the core's picture at its own size, whatever the screen's
+// pixel ratio, as a PNG through the asynchronous clipboard. The item is
+// handed over at once with the PNG still being made, so the click's user
+// activation is still valid when the browser takes it.
+function copyPicture(app) {
+    const refused = () => tell(app.texts.pictureRefused);
+    if (!navigator.clipboard || !navigator.clipboard.write || typeof ClipboardItem !== 'function') return refused();
+    const picture = element('canvas');
+    Object.assign(picture, { width: app.width, height: app.height });
+    picture.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(app.page.pixels()), app.width, app.height), 0, 0);
+    const png = new Promise((resolve, reject) => picture.toBlob((blob) => (blob ? resolve(blob) : reject()), 'image/png'));
+    return navigator.clipboard.write([new ClipboardItem({ 'image/png': png })]).catch(refused);
+}
+
+// "Salin Kode Tampilan": the command that opens the view again, the core's.
+function copyViewCode(app) {
+    const refused = () => tell(app.texts.viewCodeRefused);
+    if (!navigator.clipboard || !navigator.clipboard.writeText) return refused();
+    return navigator.clipboard.writeText(app.page.viewCommand()).catch(refused);
 }

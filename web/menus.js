@@ -7,6 +7,7 @@ function buildMenus(app, menus) {
     const bar = app.ui.menubar;
     const byShortcut = {};
     const speedItems = [];
+    const checkItems = {};
     const tops = [];
     let openIndex = -1;
 
@@ -19,8 +20,8 @@ function buildMenus(app, menus) {
         item.type = 'button';
         item.id = entry.name;
         item.tabIndex = -1;
-        // The speeds are one choice among three; a checkable item the page
-        // has no command for yet just shows its stored state.
+        // The speeds are one choice among three; the other checkable items
+        // are switches showing the core's state.
         const speed = /^mnuSpeed\(/.test(entry.name);
         item.setAttribute('role', !entry.checkable ? 'menuitem' : speed ? 'menuitemradio' : 'menuitemcheckbox');
         if (entry.checkable && !speed) item.setAttribute('aria-checked', String(Boolean(entry.checked)));
@@ -31,6 +32,7 @@ function buildMenus(app, menus) {
             byShortcut[entry.shortcut] = entry.name;
         }
         if (entry.checkable && speed) speedItems.push(item);
+        if (entry.checkable && !speed) checkItems[entry.name] = item;
         if (entry.kind === 'menu') {
             item.setAttribute('aria-haspopup', 'menu');
             const sub = makeList(entry, item);
@@ -108,6 +110,9 @@ function buildMenus(app, menus) {
         },
         showSpeed(index) {
             speedItems.forEach((item, n) => item.setAttribute('aria-checked', String(n === index)));
+        },
+        showChecks(states) {
+            for (const [name, on] of Object.entries(states)) if (checkItems[name]) checkItems[name].setAttribute('aria-checked', String(on));
         },
     };
 }

@@ -49,7 +49,11 @@ function start(core) {
         button.style.top = top / 15 + 'px';
     });
     const app = new PageApp(core, page, description, ui, texts);
+    // An address naming a view opens on it; a refused one is told, and the
+    // page stays on its start view.
+    const refusal = location.hash.length > 1 ? page.openFragment(location.hash) : '';
     app.update();
+    if (refusal) tell(texts.addressRefused + ' ' + refusal);
     document.getElementById('Form1').hidden = false;
     window.ruvexPage = app; // for the tests and the curious
     document.documentElement.dataset.ready = 'true';
@@ -201,6 +205,7 @@ class PageApp {
         c.VScroll2.bar.show(s.distance);
         c.VScroll2.bar.enable(s.distanceEnabled);
         if (this.menus) this.menus.showSpeed(s.speed);
+        if (this.menus) this.menus.showChecks({ mnuBackLines: s.backLines, mnuAxes: s.axes, mnuDragToTurn: s.dragToTurn });
         this.schedule(s);
     }
 
@@ -280,7 +285,9 @@ class PageApp {
         document.addEventListener('keydown', (event) => {
             const shortcut = shortcutOf(event);
             const item = shortcut && this.menus.byShortcut[shortcut];
-            if (item) {
+            // A text field keeps its own copy key.
+            const typing = event.target.closest && event.target.closest('input, textarea, [contenteditable="true"]');
+            if (item && !(typing && shortcut === 'Ctrl+C')) {
                 event.preventDefault();
                 this.command(item);
             } else if (event.altKey && !event.ctrlKey && this.menus.openByMnemonic(event.key)) {
@@ -306,6 +313,12 @@ class PageApp {
             mnuFullScreen: () => toggleFullScreen(this),
             mnuExit: () => this.end(),
             MnuPetunjuk: () => showHelp(this.description.helpWindow),
+            // The switches turn over the state the core reports.
+            mnuBackLines: () => this.call('backLinesClick', !this.state.backLines),
+            mnuAxes: () => this.call('axesClick', !this.state.axes),
+            mnuDragToTurn: () => this.call('dragToTurnClick', !this.state.dragToTurn),
+            mnuCopyPicture: () => copyPicture(this),
+            mnuCopyViewCode: () => copyViewCode(this),
         };
         if (actions[name]) actions[name]();
     }

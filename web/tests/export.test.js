@@ -1,6 +1,7 @@
 // "Ekspor Gambar…" by the keyboard alone, and its PNG files: the picture as
 // shown and the one for print at four times the size, each with the pixels of
-// the desktop command line's PNG of the same view (both decoded by ImageMagick).
+// the desktop command line's PNG of the same view (both decoded by ImageMagick),
+// the one for print drawn with the teaching aids.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -13,10 +14,11 @@ const { openPage, pointTo, haveNative } = require('./pagetest');
 const decoded = (file) => execFileSync('convert', [file, '-depth', '8', 'rgba:-'], { maxBuffer: 64 << 20 });
 const sizeOf = (file) => execFileSync('identify', ['-format', '%w %h', file]).toString();
 
-function desktopPng(dir, scale) {
+function desktopPng(dir, scale, aids) {
     const file = path.join(dir, `desktop${scale}.png`);
     execFileSync(process.env.RUVEX_NATIVE_PROGRAM,
-        ['--export', file, '--shape', '3', '--view', '120,60', '--scale', String(scale)],
+        ['--export', file, '--shape', '3', '--view', '120,60', '--scale', String(scale),
+         ...(aids ? ['--back-lines', 'dashed', '--axes'] : [])],
         { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
     return file;
 }
@@ -41,6 +43,11 @@ async function exportByKeys(page, name, typeSteps) {
     return download;
 }
 
+async function switchAid(page, item) {
+    await page.getByRole('button', { name: 'Spasiologi' }).click();
+    await page.getByRole('menuitemcheckbox', { name: item }).click();
+}
+
 test('Ekspor Gambar by the keyboard: the PNG at 1x and 4x has the desktop\'s pixels',
     { skip: !haveNative && 'no desktop program to compare with' }, async (t) => {
     const session = await openPage();
@@ -49,12 +56,13 @@ test('Ekspor Gambar by the keyboard: the PNG at 1x and 4x has the desktop\'s pix
     const { page } = session;
     await page.getByRole('radio', { name: 'Kerucut' }).check();
     await pointTo(page, 120, 60);
-    for (const [scale, steps, name] of [[1, 0, 'kerucut'], [4, 1, 'kerucut4']]) {
+    for (const [scale, steps, name, aids] of [[1, 0, 'kerucut', false], [4, 1, 'kerucut4', true]]) {
+        if (aids) for (const item of ['Garis Belakang Putus-putus', 'Sumbu Koordinat']) await switchAid(page, item);
         const download = await exportByKeys(page, name, steps);
         assert.strictEqual(download.suggestedFilename(), name + '.png');
         const file = path.join(dir, name + '.png');
         await download.saveAs(file);
-        const desktop = desktopPng(dir, scale);
+        const desktop = desktopPng(dir, scale, aids);
         assert.strictEqual(sizeOf(file), `${396 * scale} ${396 * scale}`);
         assert.ok(decoded(file).equals(decoded(desktop)), `the ${scale}x pixels are the desktop's`);
     }

@@ -33,11 +33,12 @@ async function openPage(options = {}) {
         refused.push(url);
         return route.abort();
     });
+    if (options.clipboard) await context.grantPermissions(['clipboard-read', 'clipboard-write']);
     const page = context.pages()[0] || await context.newPage();
     const errors = [];
     page.on('pageerror', (error) => errors.push(String(error)));
     const started = Date.now();
-    await page.goto('file://' + pagePath);
+    await page.goto('file://' + pagePath + (options.hash || ''));
     if (options.waitReady !== false) await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
     const loadMs = Date.now() - started;
     return {
@@ -79,12 +80,13 @@ function bitmapPixels(bytes) {
 }
 
 // The desktop command line's .bmp of a view: its bytes.
-function desktopBitmap({ shape = 0, view = [0, 0], perspective = null, aspect = null }) {
+function desktopBitmap({ shape = 0, view = [0, 0], perspective = null, aspect = null, aids = false }) {
     const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-cli-'));
     const file = path.join(dir, 'gambar.bmp');
     const args = ['--export', file, '--shape', String(shape), '--view', view.join(',')];
     if (perspective !== null) args.push('--perspective', String(perspective));
     if (aspect !== null) args.push('--aspect', String(aspect));
+    if (aids) args.push('--back-lines', 'dashed', '--axes');
     execFileSync(nativeProgram, args, { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
     const bytes = fs.readFileSync(file);
     fs.rmSync(dir, { recursive: true, force: true });

@@ -1,0 +1,103 @@
+// The page's texts and the rules for the names it offers for download, as
+// the core has them, exported to the page's script with embind: the file
+// names as the desktop's dialogs make them, the export types, the texts of
+// the page's own dialogs and lines, the messages of a refused name. The
+// drawing area's page object is binding.cpp's.
+
+#include "bindingjson.h"
+
+#include "export/picturepath.h"
+#include "export/picturetypes.h"
+#include "export/savetarget.h"
+#include "export/savetexts.h"
+#include "view/pagetexts.h"
+
+#include <emscripten/bind.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+// A name the user typed, as the desktop's rules make it, and why it is
+// refused (empty when it is not): {"name": ..., "type": ..., "refusal": ...}.
+std::string nameAnswer(const std::string& name, int type)
+{
+    return "{\"name\":" + jsonString(name) + ",\"type\":" + std::to_string(type)
+        + ",\"refusal\":" + jsonString(refuseName(name)) + "}";
+}
+
+std::string saveName(const std::string& typed)
+{
+    std::string name = typed;
+    std::string extension = ".bmp";
+    ForceExtension(name, extension);
+    return nameAnswer(name, -1);
+}
+
+// `filterIndex` 1-based, as the dialog's type list reports it.
+std::string exportName(const std::string& typed, int filterIndex)
+{
+    const ExportTarget target = exportTarget(typed, filterIndex);
+    return nameAnswer(target.path, static_cast<int>(target.type));
+}
+
+std::string exportTypes()
+{
+    std::string types = "[";
+    for (const ExportType& type : kExportTypes) {
+        types += types.size() > 1 ? "," : "";
+        types += jsonString(std::string(type.description) + " (*" + std::string(type.extension) + ")");
+    }
+    return types + "]";
+}
+
+// The texts of the page's own dialogs and lines, read once at start.
+std::string pageTexts()
+{
+    using namespace SaveTexts;
+    const std::pair<std::string_view, std::string_view> texts[] = {
+        {"saveTitle", kSaveDialogTitle},
+        {"exportTitle", kExportDialogTitle},
+        {"messageTitle", kMessageTitle},
+        {"nameCaption", kNameCaption},
+        {"typeCaption", kTypeCaption},
+        {"saveButton", kSaveButton},
+        {"exportButton", kExportButton},
+        {"cancelButton", kCancelButton},
+        {"pictureName", PageTexts::kPictureName},
+        {"programEnded", PageTexts::kProgramEnded},
+        {"addressRefused", PageTexts::kAddressRefused},
+    };
+    std::string json = "{";
+    for (const auto& [key, text] : texts)
+        json += (json.size() > 1 ? ",\"" : "\"") + std::string(key) + "\":" + jsonString(std::string(text));
+    for (const auto& [key, what] : {std::pair{"pictureRefused", PageTexts::kCopiedPicture},
+                                    std::pair{"viewCodeRefused", PageTexts::kCopiedViewCode}})
+        json += ",\"" + std::string(key)
+            + "\":" + jsonString(SaveTexts::fillIn(PageTexts::kClipboardRefused, what, {}));
+    return json + "}";
+}
+
+// The messages of a refused name and of a file the browser did not take.
+std::string refusalMessage(const std::string& name, const std::string& reason)
+{
+    return SaveTexts::fillIn(SaveTexts::kRefusedName, name, reason);
+}
+std::string notWrittenMessage(const std::string& name)
+{
+    return SaveTexts::fillIn(SaveTexts::kNotWritten, name, SaveTexts::kBrowserRefused);
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(ruvex_texts)
+{
+    emscripten::function("saveName", &saveName);
+    emscripten::function("exportName", &exportName);
+    emscripten::function("exportTypes", &exportTypes);
+    emscripten::function("pageTexts", &pageTexts);
+    emscripten::function("refusalMessage", &refusalMessage);
+    emscripten::function("notWrittenMessage", &notWrittenMessage);
+}

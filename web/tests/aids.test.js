@@ -1,0 +1,96 @@
+// The teaching aids in the page: the menu's switches draw what the desktop
+// command line draws with "--back-lines dashed --axes", an address opens on
+// the view it names (and a wrong one is told and ignored), and the two copy
+// items put the picture and the view's command on the clipboard.
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert');
+const { openPage, canvasPixels, differingPixels, pointTo, state, haveNative } = require('./pagetest');
+
+const noNative = !haveNative && 'no desktop program to compare with';
+
+async function menuItem(page, menu, item) {
+    await page.getByRole('button', { name: menu }).click();
+    await page.getByRole('menuitemcheckbox', { name: item }).or(page.getByRole('menuitem', { name: item })).click();
+}
+
+test('the switches redraw with the aids and show their state', { skip: noNative }, async (t) => {
+    const session = await openPage();
+    const { page } = session;
+    t.after(() => session.close());
+    await page.getByRole('radio', { name: 'Kerucut' }).check();
+    await menuItem(page, 'Spasiologi', 'Garis Belakang Putus-putus');
+    await menuItem(page, 'Spasiologi', 'Sumbu Koordinat');
+    await pointTo(page, 150, 170);
+    assert.strictEqual(await differingPixels(page, { shape: 3, view: [150, 170], aids: true }), 0);
+    const checks = await page.locator('#mnuBackLines, #mnuAxes, #mnuDragToTurn').evaluateAll((items) => items.map((i) => i.getAttribute('aria-checked')));
+    assert.deepStrictEqual(checks, ['true', 'true', 'false']);
+
+    // Dragging to turn: a move without a button leaves the view where it is.
+    await menuItem(page, 'Spasiologi', 'Putar dengan Menyeret');
+    assert.strictEqual(await page.locator('#mnuDragToTurn').getAttribute('aria-checked'), 'true');
+    await pointTo(page, 20, 30);
+    const s = await state(page);
+    assert.deepStrictEqual([s.pointerX, s.pointerY], [150, 170]);
+    assert.deepStrictEqual(session.errors, []);
+});
+
+test('an address opens on its view; a wrong one is told and the start view kept', { skip: noNative }, async (t) => {
+    await t.test('a view with every setting', async () => {
+        const session = await openPage({ hash: '#shape=3&view=120,60&perspective=200&aspect=0.5&back-lines=dashed&axes' });
+        t.after(() => session.close());
+        const view = { shape: 3, view: [120, 60], perspective: 200, aspect: '0.5', aids: true };
+        assert.strictEqual(await differingPixels(session.page, view), 0);
+        assert.strictEqual(await session.page.getByRole('checkbox', { name: 'Perbesar/Perkecil' }).isChecked(), true);
+        assert.strictEqual(await session.page.locator('#mnuAxes').getAttribute('aria-checked'), 'true');
+    });
+    await t.test('a shape out of range', async () => {
+        const session = await openPage({ hash: '#shape=99&axes' });
+        t.after(() => session.close());
+        const message = session.page.locator('#message');
+        assert.match(await message.textContent(), /tidak dapat dibuka.*shape harus bilangan bulat 0 sampai 14, bukan "99"/);
+        assert.strictEqual(await differingPixels(session.page, { shape: 0, view: [0, 0] }), 0);
+    });
+});
+
+// The clipboard's PNG drawn again in the page, as 0xRRGGBB numbers.
+async function clipboardPicture(page) {
+    const data = await page.evaluate(async () => {
+        const [item] = await navigator.clipboard.read();
+        const bitmap = await createImageBitmap(await item.getType('image/png'));
+        const canvas = Object.assign(document.createElement('canvas'), { width: bitmap.width, height: bitmap.height });
+        canvas.getContext('2d').drawImage(bitmap, 0, 0);
+        return { width: bitmap.width, data: Array.from(canvas.getContext('2d').getImageData(0, 0, bitmap.width, bitmap.height).data) };
+    });
+    const pixels = new Uint32Array(data.data.length / 4);
+    for (let n = 0; n < pixels.length; ++n) pixels[n] = (data.data[n * 4] << 16) | (data.data[n * 4 + 1] << 8) | data.data[n * 4 + 2];
+    return { width: data.width, pixels };
+}
+
+test('the copy items put the picture and the view\'s command on the clipboard', async (t) => {
+    const session = await openPage({ clipboard: true, hash: '#shape=3&view=120,60&axes' });
+    const { page } = session;
+    t.after(() => session.close());
+
+    await page.locator('#picDisplay').focus();
+    await page.keyboard.press('Control+C');
+    await page.waitForFunction(async () => (await navigator.clipboard.read())[0].types.includes('image/png'));
+    const copied = await clipboardPicture(page);
+    assert.strictEqual(copied.width, await page.evaluate(() => window.ruvexPage.page.pictureWidth()));
+    assert.deepStrictEqual(copied.pixels, await canvasPixels(page));
+
+    await menuItem(page, 'Spasiologi', 'Salin Kode Tampilan');
+    await page.waitForFunction(async () => (await navigator.clipboard.readText()).startsWith('ruvex3d'));
+    assert.strictEqual(await page.evaluate(() => navigator.clipboard.readText()), 'ruvex3d --shape 3 --view 120,60 --axes');
+    assert.strictEqual(await page.locator('#message').isHidden(), true);
+});
+
+test('a clipboard that refuses is told in the page', async (t) => {
+    const session = await openPage();
+    const { page } = session;
+    t.after(() => session.close());
+    await page.evaluate(() => { navigator.clipboard.writeText = () => Promise.reject(new DOMException('', 'NotAllowedError')); });
+    await menuItem(page, 'Spasiologi', 'Salin Kode Tampilan');
+    await page.locator('#message').waitFor();
+    assert.strictEqual(await page.locator('#message').textContent(), 'Papan klip peramban tidak dapat menerima kode tampilan, jadi kode tampilan tidak tersalin.');
+});
