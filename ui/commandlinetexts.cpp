@@ -4,6 +4,31 @@
 #include "ui/qtext.h"
 #include "view/viewlimits.h"
 
+namespace {
+
+QString shapeList()
+{
+    QString text;
+    for (int n = 0; n < kShapeCount; ++n)
+        text += QStringLiteral("  %1  %2\n").arg(n, 2).arg(toQString(shapeCaption(n)));
+    return text;
+}
+
+QString examples(const QString& program)
+{
+    return QStringLiteral("\nContoh:\n"
+                          "  %1 --export kerucut.png --shape 3 --view 120,60 --scale 4\n"
+                          "  %1 --export tabung.svg --shape 6 --perspective 200\n"
+                          "  %1 --export lembar-kerja.png --shape 3 --view 120,60 --back-lines dashed "
+                          "--axes --scale 4\n"
+                          "  %1 --shape 3 --view 120,60 --axes    (membuka jendela pada tampilan itu)\n\n"
+                          "Status keluar: 0 gambar tertulis (atau jendela ditutup), 1 file tidak dapat "
+                          "ditulis, 2 pilihan salah.\n")
+        .arg(program);
+}
+
+} // namespace
+
 QString helpText(const QString& program)
 {
     QString text
@@ -39,16 +64,5 @@ QString helpText(const QString& program)
               .arg(kMaxDistance)
               .arg(kMinScale)
               .arg(kMaxScale);
-    for (int n = 0; n < kShapeCount; ++n)
-        text += QStringLiteral("  %1  %2\n").arg(n, 2).arg(toQString(shapeCaption(n)));
-    text += QStringLiteral("\nContoh:\n"
-                           "  %1 --export kerucut.png --shape 3 --view 120,60 --scale 4\n"
-                           "  %1 --export tabung.svg --shape 6 --perspective 200\n"
-                           "  %1 --export lembar-kerja.png --shape 3 --view 120,60 --back-lines dashed "
-                           "--axes --scale 4\n"
-                           "  %1 --shape 3 --view 120,60 --axes    (membuka jendela pada tampilan itu)\n\n"
-                           "Status keluar: 0 gambar tertulis (atau jendela ditutup), 1 file tidak dapat "
-                           "ditulis, 2 pilihan salah.\n")
-                .arg(program);
-    return text;
+    return text + shapeList() + examples(program);
 }
