@@ -54,10 +54,12 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
         watch.previousHandler(type, context, message);
 }
 
+#if defined(Q_OS_LINUX)
 bool hasEnvironment(const char* name)
 {
     return !qEnvironmentVariableIsEmpty(name);
 }
+#endif
 
 } // namespace
 
