@@ -88,13 +88,15 @@ private:
     double m_left = 0.0;
     double m_top = 0.0;
     double m_cellsPerPixel = 0.0;
-    std::vector<int> m_cellStart; // m_cellCount^2 + 1 offsets into m_cellTriangles
-    // A triangle's entry in a cell: its bounds and nearest corner again, so
-    // the quick rejection reads one list straight through.
-    struct CellEntry {
-        float left, top, right, bottom, nearest;
-        std::array<float, 3> cornerX, cornerY;
-        int triangle;
+    std::vector<int> m_cellStart; // m_cellCount^2 + 1 offsets into m_cells
+    // The triangles' entries in the cells, in columns so the first sieve of
+    // a cell reads them straight through without a branch: bounds, nearest
+    // corner and corners again, and the triangle's index.
+    struct CellColumns {
+        std::vector<float> left, top, right, bottom, nearest;
+        std::array<std::vector<float>, 3> cornerX, cornerY;
+        std::vector<int> triangle;
+        void resize(std::size_t size);
     };
     // One segment being tested: what the candidate loop reads of it.
     struct SegmentQuery {
@@ -111,7 +113,13 @@ private:
     // Tests the segment against one cell's triangles; true once it is wholly hidden.
     bool hideFromCell(const SegmentQuery& q, std::size_t cell, int segment, std::vector<SegmentSpan>& hidden,
                       std::size_t first) const;
-    std::vector<CellEntry> m_cellTriangles;
+    // The cell's entries that are nearer than the segment, overlap its bounds
+    // and cross its line, into m_sieved; how many.
+    std::size_t sieveCell(const SegmentQuery& q, std::size_t cell) const;
+    // How many of the cell's entries, from its first, are nearer than the segment.
+    std::size_t nearerCount(const SegmentQuery& q, std::size_t cell) const;
+    CellColumns m_cells;
+    mutable std::vector<int> m_sieved;
     std::vector<std::pair<float, int>> m_order; // nearest corner and index, nearest first
     mutable std::vector<unsigned> m_seen;       // per triangle: the query that last tested it
     mutable unsigned m_query = 0;
