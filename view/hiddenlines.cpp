@@ -360,16 +360,23 @@ std::size_t SurfaceOcclusion::sieveCell(const SegmentQuery& q, std::size_t cell)
     const auto side = [&q](float x, float y) {
         return q.dx * (static_cast<double>(y) - q.a.y) - q.dy * (static_cast<double>(x) - q.a.x);
     };
-    const CellColumns& cells = m_cells;
+    const float *left = m_cells.left.data(), *top = m_cells.top.data();
+    const float *right = m_cells.right.data(), *bottom = m_cells.bottom.data();
+    const std::array<const float*, 3> cornerX{m_cells.cornerX[0].data(), m_cells.cornerX[1].data(),
+                                              m_cells.cornerX[2].data()};
+    const std::array<const float*, 3> cornerY{m_cells.cornerY[0].data(), m_cells.cornerY[1].data(),
+                                              m_cells.cornerY[2].data()};
     std::size_t count = 0;
     for (std::size_t c = begin; c < end; ++c) {
-        const bool overlaps = (cells.left[c] <= q.right) & (cells.right[c] >= q.left)
-            & (cells.top[c] <= q.bottom) & (cells.bottom[c] >= q.top);
-        const double s0 = side(cells.cornerX[0][c], cells.cornerY[0][c]);
-        const double s1 = side(cells.cornerX[1][c], cells.cornerY[1][c]);
-        const double s2 = side(cells.cornerX[2][c], cells.cornerY[2][c]);
-        const bool crosses = (std::max({s0, s1, s2}) > q.margin) & (std::min({s0, s1, s2}) < -q.margin);
-        m_sieved[count] = cells.triangle[c];
+        const bool overlaps
+            = (left[c] <= q.right) & (right[c] >= q.left) & (top[c] <= q.bottom) & (bottom[c] >= q.top);
+        const double s0 = side(cornerX[0][c], cornerY[0][c]);
+        const double s1 = side(cornerX[1][c], cornerY[1][c]);
+        const double s2 = side(cornerX[2][c], cornerY[2][c]);
+        const double highest = std::max({s0, s1, s2});
+        const double lowest = std::min({s0, s1, s2});
+        const bool crosses = (highest > q.margin) & (lowest < -q.margin);
+        m_sieved[count] = m_cells.triangle[c];
         count += static_cast<std::size_t>(overlaps & crosses);
     }
     return count;
