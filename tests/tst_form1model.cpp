@@ -4,8 +4,11 @@
 
 #include "view/form1model.h"
 #include "view/standaloneview.h"
+#include "view/viewpicture.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -55,6 +58,34 @@ TEST(Form1Model, PicturesEqualTheViewMadeDirectly)
     EXPECT_EQ(model.area().Image(), direct.area().Image());
     EXPECT_EQ(model.aspectCaption(), "0.5");
     EXPECT_EQ(model.distanceCaption(), " 200");
+}
+
+// The lines are made once per view and shared; a change that does not
+// redraw must still give the lines of the view as it now stands.
+TEST(Form1Model, PictureLinesFollowEveryChangeOfView)
+{
+    LoadedModel loaded;
+    Form1Model& model = loaded.model;
+    const auto linesMadeDirectly = [&model] {
+        return viewPolylines(model.pointGrid(), model.viewState(), model.area(), model.pictureOptions());
+    };
+    model.setPictureOptions({true, true});
+    model.picDisplay_MouseMove(120.0f, 60.0f);
+    EXPECT_EQ(model.pictureLines(), linesMadeDirectly());
+    const PictureOptions dashedOnly{true, false};
+    const std::vector<std::function<void()>> changes{
+        [&] { model.CalculateScreenPoints(30.0f, 200.0f); },
+        [&] { model.VScroll1_Change(6); },
+        [&] { model.chkPerspective_Click(1); },
+        [&] { model.setPictureOptions(dashedOnly); },
+        [&] { model.Option1_Click(5); },
+    };
+    for (const auto& change : changes) {
+        const std::vector<WireframePolyline> before = model.pictureLines();
+        change();
+        EXPECT_NE(model.pictureLines(), before);
+        EXPECT_EQ(model.pictureLines(), linesMadeDirectly());
+    }
 }
 
 TEST(Form1Model, KeysTimersAndHomeMoveTheStoredPosition)

@@ -239,8 +239,7 @@ void Form1::mnuExport_Click()
 void Form1::mnuFullScreen_Click()
 {
     if (!m_presentation) {
-        m_presentation = new PresentationWindow(m_model.pointGrid(), m_model.viewState(), m_picDisplay->box(),
-                                                m_model.pictureOptions(), this);
+        m_presentation = new PresentationWindow(m_model, this);
         connect(m_presentation, &PresentationWindow::mouseMoved, this, &Form1::picDisplay_MouseMove);
         connect(m_presentation, &PresentationWindow::keyDown, this, &Form1::picDisplay_KeyDown);
         connect(m_presentation, &PresentationWindow::mousePressed, this, &Form1::picDisplay_MouseDown);

@@ -1,11 +1,10 @@
 #include "ui/presentationwindow.h"
 
 #include "platform/picturebox.h"
-#include "surface/viewstate.h"
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
 #include "view/form1layout.h"
-#include "view/viewpicture.h"
+#include "view/form1model.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -15,13 +14,9 @@
 #include <QResizeEvent>
 #include <QScreen>
 
-PresentationWindow::PresentationWindow(const PointGrid& grid, const ViewState& view, const PictureBox& area,
-                                       const PictureOptions& options, QWidget* parent)
+PresentationWindow::PresentationWindow(const Form1Model& model, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_grid(grid)
-    , m_view(view)
-    , m_area(area)
-    , m_options(options)
+    , m_model(model)
 {
     setObjectName(QStringLiteral("frmPresentation"));
     setWindowTitle(toQString(Form1Layout::kFullScreenCaption));
@@ -54,12 +49,13 @@ void PresentationWindow::fitTo(QSize size)
 {
     const PixelBuffer& image = m_picture.image();
     if (image.width() != size.width() || image.height() != size.height())
-        m_picture.resize(size.width(), size.height(), m_area.ScaleWidth(), m_area.ScaleHeight());
+        m_picture.resize(size.width(), size.height(), m_model.area().ScaleWidth(),
+                         m_model.area().ScaleHeight());
 }
 
 void PresentationWindow::draw()
 {
-    m_picture.redraw(viewPolylines(m_grid, m_view, m_area, m_options));
+    m_picture.redraw(m_model.pictureLines());
     const QRect changed = toQRect(m_picture.takeChangedRect());
     if (!changed.isEmpty())
         update(changed);

@@ -3,26 +3,23 @@
 // projector. The view is drawn at the screen's scale (PresentationPicture),
 // so the solid fills the screen with sharp lines.
 //
-// It draws from the main window's grid and view and changes neither: pointer
+// It draws the main window's model's picture lines (the very lines the
+// drawing area shows, made once for both) and changes nothing: pointer
 // moves over it and its view keys are reported as positions over the drawing
 // area, for the main window to send down its redraw road, which then asks
 // this window to show the new view. Esc or F11 closes it.
 
-#include "view/pictureoptions.h"
 #include "view/presentationpicture.h"
 
 #include <QWidget>
 
-class PictureBox;
-struct ViewState;
+class Form1Model;
 
 class PresentationWindow final : public QWidget {
     Q_OBJECT
 public:
-    // `grid`, `view`, `area` (the drawing area, for its size and projection)
-    // and `options` (the teaching aids in force) must outlive this window.
-    PresentationWindow(const PointGrid& grid, const ViewState& view, const PictureBox& area,
-                       const PictureOptions& options, QWidget* parent = nullptr);
+    // `model` must outlive this window.
+    explicit PresentationWindow(const Form1Model& model, QWidget* parent = nullptr);
 
     // Full screen on the screen of the parent window, with the current view.
     void open();
@@ -56,9 +53,6 @@ private:
     void fitTo(QSize size);
     void draw();
 
-    const PointGrid& m_grid;
-    const ViewState& m_view;
-    const PictureBox& m_area;
-    const PictureOptions& m_options;
+    const Form1Model& m_model;
     PresentationPicture m_picture;
 };

@@ -85,7 +85,10 @@ void Form1Model::picDisplay_MouseMove(float x, float y)
     m_view.MouseX = x;
     m_view.MouseY = y;
     CalculateScreenPoints(x, y);
-    drawWireframe(m_grid, m_area, m_view, m_options);
+    if (m_options == PictureOptions{})
+        drawWireframe(m_grid, m_area, m_view);
+    else
+        drawPictureLines(pictureLines(), m_area);
     if (m_redrawn)
         m_redrawn();
 }
@@ -161,9 +164,9 @@ std::string Form1Model::viewCommand() const
     return "ruvex3d " + viewOptionsText(viewSettings());
 }
 
-std::vector<WireframePolyline> Form1Model::pictureLines() const
+const std::vector<WireframePolyline>& Form1Model::pictureLines() const
 {
-    return viewPolylines(m_grid, m_view, m_area, m_options);
+    return m_lines.lines(m_grid, m_view, m_area, m_options);
 }
 
 void Form1Model::CalculateScreenPoints(float x, float y)

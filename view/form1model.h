@@ -21,6 +21,7 @@
 #include "surface/viewstate.h"
 #include "view/keycodes.h"
 #include "view/pictureoptions.h"
+#include "view/viewpicture.h"
 #include "view/viewsettings.h"
 #include "view/wireframelines.h"
 
@@ -96,7 +97,9 @@ public:
     PictureSettings viewSettings() const;
     std::string viewCommand() const;
     // The lines of the picture shown, for the pictures made at other sizes.
-    std::vector<WireframePolyline> pictureLines() const;
+    // Made once per view: the redraw and every picture made from the same
+    // view share them. Valid until the next call that changes the view.
+    const std::vector<WireframePolyline>& pictureLines() const;
     // The arrow keys turn the solid (Shift: ten steps) and Home goes back to
     // the start view. False for any other key, which changes nothing.
     bool picDisplay_KeyDown(int keyCode, int shift);
@@ -155,4 +158,5 @@ private:
     bool m_dragToTurn = false;
     PictureOptions m_options;
     std::optional<Drag> m_drag;
+    mutable ViewPolylinesMemo m_lines;
 };

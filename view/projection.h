@@ -28,6 +28,7 @@ struct ProjectionSettings {
     // Perspective applies only when the flag equals 1.
     std::int32_t perspectiveFlag = 0;
     float perspectiveDistance = 0.0f;
+    friend bool operator==(const ProjectionSettings&, const ProjectionSettings&) = default;
 };
 
 // The settings of a drawing area and the view's perspective, as every redraw

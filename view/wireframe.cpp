@@ -80,12 +80,16 @@ void drawWireframe(const PointGrid& grid, DrawingSurface& surface, const ViewSta
         drawWireframe(grid, surface, state);
         return;
     }
+    drawPictureLines(picturePolylines(grid, state, projectionSettings(surface, state), options), surface);
+}
+
+void drawPictureLines(const std::vector<WireframePolyline>& lines, DrawingSurface& surface)
+{
     surface.Cls();
     const HDC dc = surface.hDC();
     if (!dc)
         return;
-    drawWireframeMapped(picturePolylines(grid, state, projectionSettings(surface, state), options),
-                        PixelMapping{}, *dc);
+    drawWireframeMapped(lines, PixelMapping{}, *dc);
     // The pen the plain run leaves set.
     setPen(surface, WireframePen::Highlight);
 }

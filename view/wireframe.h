@@ -9,7 +9,10 @@
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
 #include "view/pictureoptions.h"
+#include "view/wireframelines.h"
 #include "view/wireframeorder.h"
+
+#include <vector>
 
 void drawWireframe(const PointGrid& grid, DrawingSurface& surface, const ViewState& state);
 
@@ -20,3 +23,8 @@ void drawWireframe(const PointGrid& grid, DrawingSurface& surface, const ViewSta
 // points must have been made there.
 void drawWireframe(const PointGrid& grid, DrawingSurface& surface, const ViewState& state,
                    const PictureOptions& options);
+
+// That run's drawing for lines already made (picturelines.h, viewpicture.h):
+// clears the area, draws them in the list's order and leaves the highlight
+// pen set.
+void drawPictureLines(const std::vector<WireframePolyline>& lines, DrawingSurface& surface);

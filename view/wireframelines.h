@@ -35,6 +35,7 @@ struct WireframePolyline {
     // What the surface hides, drawn dashed: by segment and then parameter,
     // disjoint. Empty for the plain wireframe.
     std::vector<SegmentSpan> hidden = {};
+    friend bool operator==(const WireframePolyline&, const WireframePolyline&) = default;
 };
 
 // The polylines of the grid's current ScreenX/ScreenY over `cols` columns and
