@@ -373,9 +373,11 @@ std::size_t SurfaceOcclusion::sieveCell(const SegmentQuery& q, std::size_t cell)
         const double s0 = side(cornerX[0][c], cornerY[0][c]);
         const double s1 = side(cornerX[1][c], cornerY[1][c]);
         const double s2 = side(cornerX[2][c], cornerY[2][c]);
-        const double highest = std::max({s0, s1, s2});
-        const double lowest = std::min({s0, s1, s2});
-        const bool crosses = (highest > q.margin) & (lowest < -q.margin);
+        // Comparisons, not a minimum and maximum: in WebAssembly those keep
+        // the rules for NaN and -0 and cost the page nearly half its time.
+        const bool above = (s0 > q.margin) | (s1 > q.margin) | (s2 > q.margin);
+        const bool below = (s0 < -q.margin) | (s1 < -q.margin) | (s2 < -q.margin);
+        const bool crosses = above & below;
         m_sieved[count] = m_cells.triangle[c];
         count += static_cast<std::size_t>(overlaps & crosses);
     }

@@ -3,7 +3,8 @@
 // reference frame of bench/ruvex3d_bench.cpp's BM_ReferenceFrame (a memset
 // clear and a plain Bresenham of the same segments into a 32-bit buffer), so
 // the two read as a ratio from one run, as on the desktop. A benchmark, not a
-// test: it prints medians and decides nothing.
+// test: it prints medians and decides nothing. Last, the redraw with dashed
+// back lines and the axes.
 
 #include "platform/picturebox.h"
 #include "surface/shapecatalogue.h"
@@ -81,5 +82,16 @@ int main()
         400);
     std::printf("full redraw %.1f us, plain reference frame %.1f us, ratio %.2f\n", redraw, reference,
                 redraw / reference);
+
+    // With dashed back lines and the axes, as the desktop's BM_DashedRedraw.
+    state.MouseY = kViewY;
+    const double dashed = medianMicroseconds(
+        [&] {
+            calculateScreenPoints(grid, kArea, kViewX, kViewY);
+            drawWireframe(grid, box, state, PictureOptions{true, true});
+            sink = sink + box.Image().pixel(198, 198);
+        },
+        40);
+    std::printf("dashed redraw with the axes %.1f us\n", dashed);
     return 0;
 }
