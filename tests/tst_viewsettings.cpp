@@ -66,6 +66,17 @@ TEST(ViewSettings, CommandAndAddressWriteBackWhatIsRead)
     EXPECT_EQ(std::get<std::string>(refused),
               "perspective harus bilangan bulat 100 sampai 350, bukan \"99\".");
     EXPECT_EQ(std::get<std::string>(viewSettingsOfFragment("warna=merah")), "warna tidak dikenal.");
+
+    // A link passed on through mail or a learning platform may come back escaped.
+    const auto escaped = viewSettingsOfFragment(
+        "%73hape=3&view=120%2c60&perspective=200&aspect=1%2C2&back-lines=dashed&axes");
+    ASSERT_TRUE(std::holds_alternative<PictureSettings>(escaped)) << std::get<std::string>(escaped);
+    EXPECT_EQ(std::get<PictureSettings>(escaped), lesson);
+    // A broken escape, or one for a control character, is refused as it stands.
+    EXPECT_EQ(std::get<std::string>(viewSettingsOfFragment("shape=1%0A2")),
+              "shape harus bilangan bulat 0 sampai 14, bukan \"1%0A2\".");
+    EXPECT_EQ(std::get<std::string>(viewSettingsOfFragment("shape=3%2")),
+              "shape harus bilangan bulat 0 sampai 14, bukan \"3%2\".");
 }
 
 TEST(ViewSettings, PointerRangeIsTheDrawingAreasInterior)

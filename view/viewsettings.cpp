@@ -142,6 +142,41 @@ std::vector<Setting> changedSettings(const PictureSettings& settings)
     return written;
 }
 
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// An address part with its %XX escapes undone, as a mail program or a
+// learning platform may write "120,60" as "120%2C60". Only when every
+// escape is whole and stands for a printable ASCII character; otherwise the
+// part as it stands, which no setting takes, so its refusal shows what the
+// address says.
+std::string unescapedPart(std::string_view part)
+{
+    std::string text;
+    for (std::size_t n = 0; n < part.size(); ++n) {
+        if (part[n] != '%') {
+            text += part[n];
+            continue;
+        }
+        const int high = n + 2 < part.size() ? hexDigit(part[n + 1]) : -1;
+        const int low = n + 2 < part.size() ? hexDigit(part[n + 2]) : -1;
+        const int code = high * 16 + low;
+        if (high < 0 || low < 0 || code < 0x20 || code > 0x7E)
+            return std::string(part);
+        text += static_cast<char>(code);
+        n += 2;
+    }
+    return text;
+}
+
 } // namespace
 
 std::string shapeRange()
@@ -222,9 +257,9 @@ std::variant<PictureSettings, std::string> viewSettingsOfFragment(std::string_vi
         if (part.empty())
             continue;
         const std::size_t equals = part.find('=');
-        const std::string_view name = part.substr(0, equals);
-        const std::string_view value
-            = equals == std::string_view::npos ? std::string_view() : part.substr(equals + 1);
+        const std::string name = unescapedPart(part.substr(0, equals));
+        const std::string value
+            = equals == std::string_view::npos ? std::string() : unescapedPart(part.substr(equals + 1));
         if (const auto refused = readViewSetting(settings, name, value, name))
             return *refused;
     }

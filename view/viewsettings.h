@@ -53,8 +53,9 @@ std::optional<std::string> readViewSetting(PictureSettings& settings, std::strin
                                            std::string_view value, std::string_view shownName);
 
 // A page's address fragment, "shape=3&view=120,60&axes" (with or without the
-// "#"): the settings, or the sentence refusing the first setting that is
-// wrong. An empty fragment is the start view.
+// "#"), percent escapes allowed ("view=120%2C60"): the settings, or the
+// sentence refusing the first setting that is wrong. An empty fragment is the
+// start view.
 std::variant<PictureSettings, std::string> viewSettingsOfFragment(std::string_view fragment);
 
 // The pointer position the same picture is drawn from within 0 ..
