@@ -357,15 +357,14 @@ std::size_t SurfaceOcclusion::sieveCell(const SegmentQuery& q, std::size_t cell)
 {
     const auto begin = static_cast<std::size_t>(m_cellStart[cell]);
     const std::size_t end = begin + nearerCount(q, cell);
-    const auto side = [&q](float x, float y) {
-        return q.dx * (static_cast<double>(y) - q.a.y) - q.dy * (static_cast<double>(x) - q.a.x);
-    };
+    const double offset = q.dx * q.a.y - q.dy * q.a.x;
+    const auto side = [&q, offset](double x, double y) { return q.dx * y - q.dy * x - offset; };
     const float *left = m_cells.left.data(), *top = m_cells.top.data();
     const float *right = m_cells.right.data(), *bottom = m_cells.bottom.data();
-    const std::array<const float*, 3> cornerX{m_cells.cornerX[0].data(), m_cells.cornerX[1].data(),
-                                              m_cells.cornerX[2].data()};
-    const std::array<const float*, 3> cornerY{m_cells.cornerY[0].data(), m_cells.cornerY[1].data(),
-                                              m_cells.cornerY[2].data()};
+    const std::array<const double*, 3> cornerX{m_cells.cornerX[0].data(), m_cells.cornerX[1].data(),
+                                               m_cells.cornerX[2].data()};
+    const std::array<const double*, 3> cornerY{m_cells.cornerY[0].data(), m_cells.cornerY[1].data(),
+                                               m_cells.cornerY[2].data()};
     std::size_t count = 0;
     for (std::size_t c = begin; c < end; ++c) {
         const bool overlaps

@@ -91,10 +91,11 @@ private:
     std::vector<int> m_cellStart; // m_cellCount^2 + 1 offsets into m_cells
     // The triangles' entries in the cells, in columns so the first sieve of
     // a cell reads them straight through without a branch: bounds, nearest
-    // corner and corners again, and the triangle's index.
+    // corner and corners again (in double precision, as the line test works
+    // in it), and the triangle's index.
     struct CellColumns {
         std::vector<float> left, top, right, bottom, nearest;
-        std::array<std::vector<float>, 3> cornerX, cornerY;
+        std::array<std::vector<double>, 3> cornerX, cornerY;
         std::vector<int> triangle;
         void resize(std::size_t size);
     };
