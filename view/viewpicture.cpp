@@ -4,6 +4,7 @@
 #include "view/projection.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 std::vector<WireframePolyline> viewPolylines(const PointGrid& grid, const ViewState& state,
@@ -19,6 +20,9 @@ ViewPolylinesMemo::Inputs ViewPolylinesMemo::inputsOf(const PointGrid& grid, con
                                                       const PictureOptions& options)
 {
     Inputs inputs{{}, state.GridCols, state.GridRows, projectionSettings(area, state), options};
+    const std::array<const SingleGrid*, 5> arrays{&grid.WorldX, &grid.WorldY, &grid.WorldZ, &grid.ScreenX,
+                                                  &grid.ScreenY};
+    inputs.bits.reserve(3 + arrays.size() * (1 + grid.WorldX.size()));
     const auto append = [&inputs](float value) {
         std::uint32_t bits = 0;
         std::memcpy(&bits, &value, sizeof bits);
@@ -26,8 +30,7 @@ ViewPolylinesMemo::Inputs ViewPolylinesMemo::inputsOf(const PointGrid& grid, con
     };
     for (const float value : {state.MouseX, state.MouseY, state.ShapeSize})
         append(value);
-    for (const SingleGrid* values :
-         {&grid.WorldX, &grid.WorldY, &grid.WorldZ, &grid.ScreenX, &grid.ScreenY}) {
+    for (const SingleGrid* values : arrays) {
         inputs.bits.push_back(static_cast<std::uint32_t>(values->cols()));
         std::for_each(values->data(), values->data() + values->size(), append);
     }
