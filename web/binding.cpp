@@ -272,6 +272,12 @@ std::string viewCommand(const RuvexPage& page)
 {
     return page.model().viewCommand();
 }
+// The address fragment of the view shown, "#shape=3&view=120,60...", which
+// opens it again.
+std::string viewAddress(const RuvexPage& page)
+{
+    return '#' + viewFragment(page.model().viewSettings());
+}
 // Opens on the view an address fragment names. Empty when it is opened; the
 // sentence refusing it otherwise, and the view is left as it was.
 std::string openFragment(RuvexPage& page, const std::string& fragment)
@@ -325,5 +331,6 @@ EMSCRIPTEN_BINDINGS(ruvex_page)
         .function("axesClick", &axesClick)
         .function("dragToTurnClick", &dragToTurnClick)
         .function("viewCommand", &viewCommand)
+        .function("viewAddress", &viewAddress)
         .function("openFragment", &openFragment);
 }

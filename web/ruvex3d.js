@@ -11,6 +11,8 @@ if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') {
 }
 createRuvexCore().then(start, () => { needs.hidden = false; });
 
+// Milliseconds between rewrites of the address while the view changes.
+const kAddressDelay = 300;
 // The Windows key codes the core's key handler takes.
 const kKeyCodes = { Home: 0x24, ArrowLeft: 0x25, ArrowUp: 0x26, ArrowRight: 0x27, ArrowDown: 0x28 };
 
@@ -51,9 +53,14 @@ function start(core) {
     const app = new PageApp(core, page, description, ui, texts);
     // An address naming a view opens on it; a refused one is told, and the
     // page stays on its start view.
-    const refusal = location.hash.length > 1 ? page.openFragment(location.hash) : '';
-    app.update();
-    if (refusal) tell(texts.addressRefused + ' ' + refusal);
+    const openAddress = () => {
+        const refusal = location.hash.length > 1 ? page.openFragment(location.hash) : '';
+        app.update();
+        if (refusal) tell(texts.addressRefused + ' ' + refusal);
+    };
+    openAddress();
+    // An address edited by hand opens its view too.
+    window.addEventListener('hashchange', openAddress);
     document.getElementById('Form1').hidden = false;
     window.ruvexPage = app; // for the tests and the curious
     document.documentElement.dataset.ready = 'true';
@@ -207,6 +214,24 @@ class PageApp {
         if (this.menus) this.menus.showSpeed(s.speed);
         if (this.menus) this.menus.showChecks({ mnuBackLines: s.backLines, mnuAxes: s.axes, mnuDragToTurn: s.dragToTurn });
         this.schedule(s);
+        this.keepAddress();
+    }
+
+    // The address follows the view, so the page can be passed on at the view
+    // it shows. Written only once the view differs from the one the address
+    // opened (a bare address stays bare until then), and at most a few times
+    // a second: a turning solid changes it at every tick, and browsers limit
+    // how often a page may rewrite its address. Rewriting it opens nothing.
+    keepAddress() {
+        if (this.keptAddress === undefined) this.keptAddress = this.page.viewAddress();
+        if (this.addressTimer) return;
+        this.addressTimer = setTimeout(() => {
+            this.addressTimer = null;
+            const address = this.page.viewAddress();
+            if (address === this.keptAddress) return;
+            this.keptAddress = address;
+            history.replaceState(history.state, '', address);
+        }, kAddressDelay);
     }
 
     // One interval timer runs while either of the core's timers is on, at

@@ -1,7 +1,8 @@
 // The teaching aids in the page: the menu's switches draw what the desktop
 // command line draws with "--back-lines dashed --axes", an address opens on
-// the view it names (and a wrong one is told and ignored), and the two copy
-// items put the picture and the view's command on the clipboard.
+// the view it names (and a wrong one is told and ignored) and follows the
+// view as it turns, and the two copy items put the picture and the view's
+// command on the clipboard.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -50,6 +51,28 @@ test('an address opens on its view; a wrong one is told and the start view kept'
         const message = session.page.locator('#message');
         assert.match(await message.textContent(), /tidak dapat dibuka.*shape harus bilangan bulat 0 sampai 14, bukan "99"/);
         assert.strictEqual(await differingPixels(session.page, { shape: 0, view: [0, 0] }), 0);
+    });
+});
+
+test('the address follows the view, and one edited by hand opens its view', async (t) => {
+    await t.test('a bare address stays bare until the view changes', async () => {
+        const session = await openPage();
+        t.after(() => session.close());
+        await session.page.waitForTimeout(500);
+        assert.strictEqual(await session.page.evaluate(() => location.hash), '');
+    });
+    await t.test('turned and edited', async () => {
+        const session = await openPage({ hash: '#shape=3&view=120,60&axes' });
+        const { page } = session;
+        t.after(() => session.close());
+        await page.focus('#picDisplay');
+        await page.keyboard.press('ArrowRight');
+        await page.waitForFunction(() => location.hash === '#shape=3&view=135,60&axes');
+        await page.evaluate(() => { location.hash = '#shape=5&view=30,40'; });
+        await page.waitForFunction(() => window.ruvexPage.state.shape === 5);
+        const s = await state(page);
+        assert.deepStrictEqual([s.pointerX, s.pointerY, s.axes], [30, 40, false]);
+        assert.deepStrictEqual(session.errors, []);
     });
 });
 
