@@ -372,8 +372,9 @@ std::size_t SurfaceOcclusion::sieveCell(const SegmentQuery& q, std::size_t cell)
         const double s0 = side(cornerX[0][c], cornerY[0][c]);
         const double s1 = side(cornerX[1][c], cornerY[1][c]);
         const double s2 = side(cornerX[2][c], cornerY[2][c]);
-        // Comparisons, not a minimum and maximum: in WebAssembly those keep
-        // the rules for NaN and -0 and cost the page nearly half its time.
+        // Comparisons, not a minimum and maximum: in WebAssembly, taking
+        // the minimum and maximum (either way of writing them) made the
+        // page's dashed redraw nearly twice as slow.
         const bool above = (s0 > q.margin) | (s1 > q.margin) | (s2 > q.margin);
         const bool below = (s0 < -q.margin) | (s1 < -q.margin) | (s2 < -q.margin);
         const bool crosses = above & below;

@@ -25,5 +25,8 @@ inline constexpr std::string_view kCopiedViewCode = "kode tampilan";
 // Followed by the sentence refusing the address's setting.
 inline constexpr std::string_view kAddressRefused
     = "Tampilan dari alamat halaman tidak dapat dibuka; halaman dibuka pada tampilan awal.";
+// The same for an address edited while the page is open: the view stays.
+inline constexpr std::string_view kEditedAddressRefused
+    = "Tampilan dari alamat halaman tidak dapat dibuka; tampilan tidak berubah.";
 
 } // namespace PageTexts

@@ -69,6 +69,7 @@ std::string pageTexts()
         {"pictureName", PageTexts::kPictureName},
         {"programEnded", PageTexts::kProgramEnded},
         {"addressRefused", PageTexts::kAddressRefused},
+        {"editedAddressRefused", PageTexts::kEditedAddressRefused},
     };
     std::string json = "{";
     for (const auto& [key, text] : texts)

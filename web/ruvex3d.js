@@ -53,14 +53,14 @@ function start(core) {
     const app = new PageApp(core, page, description, ui, texts);
     // An address naming a view opens on it; a refused one is told, and the
     // page stays on its start view.
-    const openAddress = () => {
+    const openAddress = (refused) => {
         const refusal = location.hash.length > 1 ? page.openFragment(location.hash) : '';
         app.update();
-        if (refusal) tell(texts.addressRefused + ' ' + refusal);
+        if (refusal) tell(refused + ' ' + refusal);
     };
-    openAddress();
-    // An address edited by hand opens its view too.
-    window.addEventListener('hashchange', openAddress);
+    openAddress(texts.addressRefused);
+    // An address edited by hand opens its view too; a refused one leaves the view as it is.
+    window.addEventListener('hashchange', () => openAddress(texts.editedAddressRefused));
     document.getElementById('Form1').hidden = false;
     window.ruvexPage = app; // for the tests and the curious
     document.documentElement.dataset.ready = 'true';

@@ -72,6 +72,9 @@ test('the address follows the view, and one edited by hand opens its view', asyn
         await page.waitForFunction(() => window.ruvexPage.state.shape === 5);
         const s = await state(page);
         assert.deepStrictEqual([s.pointerX, s.pointerY, s.axes], [30, 40, false]);
+        await page.evaluate(() => { location.hash = '#shape=99'; });
+        await page.waitForFunction(() => /tampilan tidak berubah\. shape harus/.test(document.getElementById('message').textContent));
+        assert.strictEqual((await state(page)).shape, 5);
         assert.deepStrictEqual(session.errors, []);
     });
 });
