@@ -8,8 +8,8 @@
 // Nothing here decides what the window does: each call is one handler of the
 // model, or a read of its state.
 
-#include "bindingjson.h"
 #include "view/form1model.h"
+#include "view/jsonwriter.h"
 #include "view/windowdescription.h"
 
 #include "export/bitmapfile.h"
@@ -113,17 +113,28 @@ public:
     {
         const Form1Model& m = m_model;
         const ViewState& view = m.viewState();
-        return "{\"description\":" + jsonString(m.description()) + ",\"aspectCaption\":"
-            + jsonString(m.aspectCaption()) + ",\"distanceCaption\":" + jsonString(m.distanceCaption())
-            + ",\"shape\":" + std::to_string(m.shapeIndex()) + ",\"anim\":" + std::to_string(m.animButton())
-            + ",\"timer1\":" + jsonFlag(m.timer1Enabled()) + ",\"timer2\":" + jsonFlag(m.timer2Enabled())
-            + ",\"tick\":" + std::to_string(tickInterval(m.timerInterval())) + ",\"perspective\":"
-            + std::to_string(m.perspectiveBox()) + ",\"distanceEnabled\":" + jsonFlag(m.distanceBarEnabled())
-            + ",\"aspect\":" + std::to_string(m.aspectTenths())
-            + ",\"distance\":" + std::to_string(m.distance()) + ",\"speed\":" + std::to_string(m.speedIndex())
-            + ",\"pointerX\":" + std::to_string(view.MouseX) + ",\"pointerY\":" + std::to_string(view.MouseY)
-            + ",\"backLines\":" + jsonFlag(m.pictureOptions().dashedBackLines) + ",\"axes\":"
-            + jsonFlag(m.pictureOptions().axes) + ",\"dragToTurn\":" + jsonFlag(m.dragToTurn()) + "}";
+        JsonWriter json;
+        json.beginObject()
+            .field("description", m.description())
+            .field("aspectCaption", m.aspectCaption())
+            .field("distanceCaption", m.distanceCaption())
+            .field("shape", m.shapeIndex())
+            .field("anim", m.animButton())
+            .field("timer1", m.timer1Enabled())
+            .field("timer2", m.timer2Enabled())
+            .field("tick", tickInterval(m.timerInterval()))
+            .field("perspective", m.perspectiveBox())
+            .field("distanceEnabled", m.distanceBarEnabled())
+            .field("aspect", m.aspectTenths())
+            .field("distance", m.distance())
+            .field("speed", m.speedIndex())
+            .field("pointerX", static_cast<double>(view.MouseX))
+            .field("pointerY", static_cast<double>(view.MouseY))
+            .field("backLines", m.pictureOptions().dashedBackLines)
+            .field("axes", m.pictureOptions().axes)
+            .field("dragToTurn", m.dragToTurn())
+            .endObject();
+        return json.text();
     }
 
     // The drawing area's picture as RGBA bytes, the canvas's order, in a

@@ -4,12 +4,11 @@
 // the page's own dialogs and lines, the messages of a refused name. The
 // drawing area's page object is binding.cpp's.
 
-#include "bindingjson.h"
-
 #include "export/picturepath.h"
 #include "export/picturetypes.h"
 #include "export/savetarget.h"
 #include "export/savetexts.h"
+#include "view/jsonwriter.h"
 #include "view/pagetexts.h"
 
 #include <emscripten/bind.h>
@@ -24,8 +23,9 @@ namespace {
 // refused (empty when it is not): {"name": ..., "type": ..., "refusal": ...}.
 std::string nameAnswer(const std::string& name, int type)
 {
-    return "{\"name\":" + jsonString(name) + ",\"type\":" + std::to_string(type)
-        + ",\"refusal\":" + jsonString(refuseName(name)) + "}";
+    JsonWriter json;
+    json.beginObject().field("name", name).field("type", type).field("refusal", refuseName(name)).endObject();
+    return json.text();
 }
 
 std::string saveName(const std::string& typed)
@@ -45,12 +45,12 @@ std::string exportName(const std::string& typed, int filterIndex)
 
 std::string exportTypes()
 {
-    std::string types = "[";
-    for (const ExportType& type : kExportTypes) {
-        types += types.size() > 1 ? "," : "";
-        types += jsonString(std::string(type.description) + " (*" + std::string(type.extension) + ")");
-    }
-    return types + "]";
+    JsonWriter json;
+    json.beginArray();
+    for (const ExportType& type : kExportTypes)
+        json.value(std::string(type.description) + " (*" + std::string(type.extension) + ")");
+    json.endArray();
+    return json.text();
 }
 
 // The texts of the page's own dialogs and lines, read once at start.
@@ -71,14 +71,15 @@ std::string pageTexts()
         {"addressRefused", PageTexts::kAddressRefused},
         {"editedAddressRefused", PageTexts::kEditedAddressRefused},
     };
-    std::string json = "{";
+    JsonWriter json;
+    json.beginObject();
     for (const auto& [key, text] : texts)
-        json += (json.size() > 1 ? ",\"" : "\"") + std::string(key) + "\":" + jsonString(std::string(text));
+        json.field(key, text);
     for (const auto& [key, what] : {std::pair{"pictureRefused", PageTexts::kCopiedPicture},
                                     std::pair{"viewCodeRefused", PageTexts::kCopiedViewCode}})
-        json += ",\"" + std::string(key)
-            + "\":" + jsonString(SaveTexts::fillIn(PageTexts::kClipboardRefused, what, {}));
-    return json + "}";
+        json.field(key, SaveTexts::fillIn(PageTexts::kClipboardRefused, what, {}));
+    json.endObject();
+    return json.text();
 }
 
 // The messages of a refused name and of a file the browser did not take.
