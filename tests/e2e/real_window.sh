@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X window, only with X input events, and
 # reads the screen back. Run under a virtual X server:
-#   xvfb-run -a -s "-screen 0 1024x768x24" bash tests/e2e/real_window.sh build/ruvex3d
+#   xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash tests/e2e/real_window.sh build/ruvex3d
 # Every wait polls with a deadline.
 set -u
 program="$(readlink -f "$1")"
