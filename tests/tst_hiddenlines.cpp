@@ -269,8 +269,6 @@ TEST(CoordinateAxes, DashedWhereTheSolidHidesThem)
 TEST(PictureOptions, OffGivesTodaysPicturesAndOnScalesTheDashes)
 {
     const StandaloneView view({6, 300.0f, 250.0f, true, 250, 10, {}});
-    const Drawn plain(view, {});
-    EXPECT_TRUE(plain.image() == view.area().Image());
     const std::vector<WireframePolyline> lines = linesOf(view, {});
     EXPECT_TRUE(svgPicture(lines, 396, 396, "Tabung")
                 == svgPicture(wireframePolylines(view.grid(), kGridSize, kGridSize), 396, 396, "Tabung"));

@@ -104,9 +104,6 @@ TEST_F(InfoWindowsTest, EachCommandOpensItsWindowModelessCentredWithTheProgramIc
         EXPECT_EQ(window->windowIcon().cacheKey(), form().windowIcon().cacheKey());
     }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    const QList<QSize> sizes = form().windowIcon().availableSizes();
-    for (const int side : {16, 32, 48})
-        EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
 }
 
 TEST_F(InfoWindowsTest, TextsAreExactAndFitTheirLabels)

@@ -139,17 +139,6 @@ TEST(Animation, TicksSweepOneAxisAndRedraw)
     EXPECT_EQ(form.viewState().MouseX, 15.0f);
 }
 
-TEST(Animation, SweepReversesPastTheBoundThroughTheWindow)
-{
-    Form1 form;
-    form.picDisplay_MouseMove(0, 0, 5990, 0);
-    form.Timer1_Timer();
-    EXPECT_EQ(form.viewState().MouseX, 6005.0f);
-    EXPECT_EQ(form.viewState().AnimStepX, -15.0f);
-    form.Timer1_Timer();
-    EXPECT_EQ(form.viewState().MouseX, 5990.0f);
-}
-
 TEST(Animation, RunningTimerReallyTicks)
 {
     Form1 form;
