@@ -2,7 +2,9 @@
 // escaped, and a few values checked where a wrong unit or a lost member would
 // show (pixels, not twips; the menu tree; the information windows).
 
+#include "view/helptext.h"
 #include "view/jsonwriter.h"
+#include "view/richtext.h"
 #include "view/windowdescription.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +118,17 @@ TEST(WindowDescription, IsOneWellFormedDocumentWithTheWindowInPixels)
     EXPECT_TRUE(has(R"j("name":"Option1(7)","kind":"optionButton","container":"Frame1")j"));
     EXPECT_TRUE(has(R"j("range":{"min":350,"max":100,"smallChange":10,"largeChange":10,"value":150})j"));
     EXPECT_TRUE(has(R"j("name":"Line1","rect":{"x":8,"y":375,"width":128,"height":2},"color":"#ffffff")j"));
+
+    // What the window shows whole: the first seven shape buttons, not the
+    // ones its frame cuts off (a narrow page leaves those out).
+    const auto clipped = [&json](std::string_view name) {
+        const std::size_t at = json.find("\"name\":\"" + std::string(name) + '"');
+        return json.substr(json.find("\"clipped\":", at) + 10, 4) == "true";
+    };
+    EXPECT_FALSE(clipped("Option1(6)"));
+    EXPECT_TRUE(clipped("Option1(7)")) << "two pixels of it show";
+    EXPECT_TRUE(clipped("VScroll1")) << "in the six-pixel aspect frame";
+    EXPECT_FALSE(clipped("picDisplay"));
 }
 
 TEST(WindowDescription, HoldsTheMenuTreeAndEveryOtherWindow)
@@ -136,5 +149,29 @@ TEST(WindowDescription, HoldsTheMenuTreeAndEveryOtherWindow)
         has(R"j({"name":"Line1(1)","rect":{"x":8,"y":392,"width":370,"height":1},"color":"#808080"})j"));
     EXPECT_TRUE(
         has(R"j("helpWindow":{"name":"frmPetunjuk","caption":"Petunjuk Penggunaan RUVEX Display 3D")j"));
-    EXPECT_TRUE(has(R"j(\u000a<h2>Petunjuk Penggunaan RUVEX Display 3D</h2>\u000a)j"));
+    EXPECT_TRUE(has(R"j("document":{"tag":"div","children":[)j"
+                    R"j({"tag":"h2","children":["Petunjuk Penggunaan RUVEX Display 3D"]},)j"))
+        << "the help as elements, the layout's white space between them dropped";
+    EXPECT_FALSE(has("<h2>") || has("&quot;")) << "no markup reaches the page";
+}
+
+// The help is read element by element: what the page builds must be what the
+// text says, and anything outside the few known elements is refused whole.
+TEST(RichText, ReadsTheKnownElementsAndRefusesAnythingElse)
+{
+    const auto document = parseRichText("<p>Menu <b>Spasiologi</b> &rarr; &quot;Save&quot;\n  Gambar</p>\n"
+                                        "<table cellpadding=\"3\"><tr><td>F1</td></tr></table>");
+    ASSERT_TRUE(document);
+    ASSERT_EQ(document->children.size(), 2u) << "the new line between the blocks is not text";
+    const RichNode& paragraph = document->children[0];
+    ASSERT_EQ(paragraph.children.size(), 3u);
+    EXPECT_EQ(paragraph.children[0].text, "Menu ");
+    EXPECT_EQ(paragraph.children[1].tag, "b");
+    EXPECT_EQ(paragraph.children[2].text, " \u2192 \"Save\" Gambar");
+    EXPECT_EQ(document->children[1].children[0].children[0].children[0].text, "F1");
+
+    for (const char* refused : {"<script>alert(1)</script>", "<p onclick=x>a</p><img src=x>", "<p>a</b>",
+                                "<p>a", "a &copy; b", "<p>a</p></p>", "<b>a"})
+        EXPECT_FALSE(parseRichText(refused)) << refused;
+    EXPECT_TRUE(parseRichText(kHelpText)) << "the program's own help always reads";
 }

@@ -6,6 +6,7 @@
 #include "view/helptext.h"
 #include "view/infowindowlayout.h"
 #include "view/jsonwriter.h"
+#include "view/richtext.h"
 #include "view/twips.h"
 
 #include <span>
@@ -99,6 +100,20 @@ void writeKindDetails(JsonWriter& json, const ControlDescription& control)
     }
 }
 
+// Whether the window shows the control whole: one placed (partly) beyond its
+// frame's edge is cut off there, as the shape buttons from 7 on are.
+bool clippedByContainer(const ControlDescription& control)
+{
+    for (const ControlDescription& container : Form1Layout::kControls) {
+        if (container.name != control.container || control.container.empty())
+            continue;
+        const TwipsBox& inner = control.place;
+        return inner.left < 0 || inner.top < 0 || inner.left + inner.width > container.place.width
+            || inner.top + inner.height > container.place.height;
+    }
+    return false;
+}
+
 void writeControl(JsonWriter& json, const ControlDescription& control)
 {
     json.beginObject().field("name", control.name).field("kind", kindName(control.kind));
@@ -111,6 +126,7 @@ void writeControl(JsonWriter& json, const ControlDescription& control)
     writeFont(json, control.font);
     json.field("alignment", alignmentName(control.alignment));
     json.field("enabled", control.enabled).field("visible", control.visible);
+    json.field("clipped", clippedByContainer(control));
     writeKindDetails(json, control);
     json.endObject();
 }
@@ -229,6 +245,15 @@ void writeInfoWindows(JsonWriter& json)
     json.endArray();
 }
 
+// The help as elements. Its text is the program's own and always reads (a
+// test sees to it); were it not to, the page would show it as plain text.
+RichNode helpDocument()
+{
+    if (auto document = parseRichText(kHelpText))
+        return std::move(*document);
+    return RichNode{"div", {}, {RichNode{{}, std::string(kHelpText), {}}}};
+}
+
 } // namespace
 
 std::string windowDescriptionJson()
@@ -244,7 +269,10 @@ std::string windowDescriptionJson()
     json.field("width", kHelpClientWidth).field("height", kHelpClientHeight);
     json.field("foreColor", hexColour(ruvex::win::kYellow)).field("backColor", hexColour(ruvex::win::kBlack));
     writeFont(json, ControlFont{"Times New Roman", kHelpTextPointSize, false, false});
-    json.field("okCaption", InfoWindowTexts::kOkCaption).field("text", kHelpText);
+    json.field("okCaption", InfoWindowTexts::kOkCaption);
+    // As elements to build, never as markup to insert.
+    json.key("document");
+    writeRichText(json, helpDocument());
     json.endObject();
     json.endObject();
     return json.text();
