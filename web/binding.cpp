@@ -24,6 +24,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -73,6 +74,23 @@ void copyRgba(const PixelBuffer& image, std::vector<std::uint8_t>& rgba)
     }
 }
 
+// The same for the part `rect` of the picture, row after row.
+void copyRgba(const PixelBuffer& image, const PixelRect& rect, std::vector<std::uint8_t>& rgba)
+{
+    rgba.resize(static_cast<std::size_t>(std::max(rect.width, 0))
+                * static_cast<std::size_t>(std::max(rect.height, 0)) * 4);
+    std::uint8_t* out = rgba.data();
+    for (int y = rect.y; y < rect.y + rect.height; ++y) {
+        const std::uint32_t* row = image.bits() + y * image.stride() + rect.x;
+        for (int x = 0; x < rect.width; ++x, out += 4) {
+            out[0] = static_cast<std::uint8_t>(row[x] >> 16);
+            out[1] = static_cast<std::uint8_t>(row[x] >> 8);
+            out[2] = static_cast<std::uint8_t>(row[x]);
+            out[3] = 0xFF;
+        }
+    }
+}
+
 emscripten::val bytesView(const std::vector<std::uint8_t>& bytes)
 {
     return emscripten::val(emscripten::typed_memory_view(bytes.size(), bytes.data()));
@@ -87,7 +105,9 @@ public:
     {
         m_model.setRedrawListener([this] {
             if (m_presenting)
-                redrawPresentation();
+                m_presentation.redraw(m_model.pictureLines());
+            if (m_onScreen)
+                m_screen.redraw(m_model.pictureLines());
         });
     }
 
@@ -167,6 +187,24 @@ public:
         return bytesView(m_file);
     }
 
+    // The drawing area on a screen with more device pixels than the
+    // picture has pixels (a high-density screen, a zoomed page, a phone's
+    // narrow layout): the view drawn again at the canvas's device pixels,
+    // never the picture enlarged, and redrawn with every redraw of the
+    // drawing area while it is open.
+    void openScreen(int width, int height)
+    {
+        const PixelBuffer& image = m_model.area().Image();
+        m_screen.resize(width, height, image.width(), image.height());
+        m_onScreen = true;
+        m_screen.redraw(m_model.pictureLines());
+    }
+    void closeScreen() { m_onScreen = false; }
+    // The part of that picture changed since the last call, as RGBA:
+    // {x, y, width, height, data}, the data a view on the page's memory
+    // that the script puts on the canvas as it is.
+    emscripten::val screenChanges() { return changedRgba(m_screen); }
+
     // "Layar Penuh": the view drawn again at a screen's scale, redrawn with
     // every redraw of the drawing area while it is open.
     void openPresentation(int width, int height)
@@ -174,9 +212,10 @@ public:
         const PixelBuffer& image = m_model.area().Image();
         m_presentation.resize(width, height, image.width(), image.height());
         m_presenting = true;
-        redrawPresentation();
+        m_presentation.redraw(m_model.pictureLines());
     }
     void closePresentation() { m_presenting = false; }
+    emscripten::val presentationChanges() { return changedRgba(m_presentation); }
     emscripten::val presentationPixels()
     {
         copyRgba(m_presentation.image(), m_file);
@@ -193,15 +232,30 @@ public:
     int pictureHeight() const { return m_model.area().Image().height(); }
 
 private:
+    emscripten::val changedRgba(PresentationPicture& picture)
+    {
+        const PixelRect changed = picture.takeChangedRect().intersected(picture.image().rect());
+        copyRgba(picture.image(), changed, m_rgba);
+        emscripten::val part = emscripten::val::object();
+        part.set("x", changed.x);
+        part.set("y", changed.y);
+        part.set("width", changed.width);
+        part.set("height", changed.height);
+        part.set("data", bytesView(m_rgba));
+        return part;
+    }
+
     PictureBox m_area;
     Form1Model m_model;
-    // With the teaching aids, as every picture made from the view.
-    void redrawPresentation() { m_presentation.redraw(m_model.pictureLines()); }
 
     std::vector<std::uint8_t> m_rgba;
     std::vector<std::uint8_t> m_file;
+    // Both drawn from the lines of the picture shown, the teaching aids
+    // included, as every picture made from the view.
     PresentationPicture m_presentation;
     bool m_presenting = false;
+    PresentationPicture m_screen;
+    bool m_onScreen = false;
 };
 
 namespace {
@@ -318,9 +372,13 @@ EMSCRIPTEN_BINDINGS(ruvex_page)
         .function("bitmapFile", &RuvexPage::bitmapFile)
         .function("svgFile", &RuvexPage::svgFile)
         .function("scaledPixels", &RuvexPage::scaledPixels)
+        .function("openScreen", &RuvexPage::openScreen)
+        .function("closeScreen", &RuvexPage::closeScreen)
+        .function("screenChanges", &RuvexPage::screenChanges)
         .function("openPresentation", &RuvexPage::openPresentation)
         .function("closePresentation", &RuvexPage::closePresentation)
         .function("presentationPixels", &RuvexPage::presentationPixels)
+        .function("presentationChanges", &RuvexPage::presentationChanges)
         .function("presentationMouseMove", &RuvexPage::presentationMouseMove)
         .function("pictureWidth", &RuvexPage::pictureWidth)
         .function("pictureHeight", &RuvexPage::pictureHeight)

@@ -20,7 +20,7 @@ function tell(text) {
 }
 
 // The name dialog of "Save Gambar" and "Ekspor Gambar…": a name box with
-// the focus, Enter confirms, Esc cancels, an empty name cancels. `answer`
+// the focus, Enter confirms, Esc or "Batal" cancels. `answer`
 // gives the core's verdict on a name; a refusal is shown and the dialog
 // stays open, so nothing is downloaded.
 function nameDialog(app, options) {
@@ -51,7 +51,6 @@ function nameDialog(app, options) {
     cancel.addEventListener('click', () => box.close());
     form.addEventListener('submit', (event) => {
         event.preventDefault();
-        if (input.value === '') return box.close();
         const verdict = JSON.parse(options.answer(input.value, types ? Number(types.value) : 0));
         if (verdict.refusal) {
             refusal.textContent = app.core.refusalMessage(verdict.name, verdict.refusal);
@@ -101,7 +100,8 @@ function exportDialog(app) {
 }
 
 // "Layar Penuh": the presentation picture, drawn by the core at the
-// screen's scale, on a canvas over the whole screen; Esc or F11 returns.
+// screen's scale in device pixels, on a canvas over the whole visible
+// screen (a phone's too, upright or sideways); Esc or F11 returns.
 function toggleFullScreen(app) {
     if (app.presentation) return app.presentation.close();
     const layer = element('div', 'presentation', document.body);
@@ -109,26 +109,36 @@ function toggleFullScreen(app) {
     canvas.tabIndex = 0;
     canvas.setAttribute('aria-label', app.description.window.fullScreenCaption);
     const context = canvas.getContext('2d', { alpha: false });
-    let image = null;
+    let ratio = 1;
     const resize = () => {
-        const w = Math.max(1, Math.round(layer.clientWidth)), h = Math.max(1, Math.round(layer.clientHeight));
+        const view = window.visualViewport;
+        const cssWidth = view ? view.width : layer.clientWidth, cssHeight = view ? view.height : layer.clientHeight;
+        ratio = window.devicePixelRatio || 1;
+        const w = Math.max(1, Math.round(cssWidth * ratio)), h = Math.max(1, Math.round(cssHeight * ratio));
+        Object.assign(canvas.style, { width: w / ratio + 'px', height: h / ratio + 'px' });
         Object.assign(canvas, { width: w, height: h });
-        image = new ImageData(w, h);
         app.page.openPresentation(w, h);
         app.presentation.draw();
     };
     app.presentation = {
-        draw() { image.data.set(app.page.presentationPixels()); context.putImageData(image, 0, 0); },
+        draw() { putChanges(context, app.page.presentationChanges()); },
         close() {
             app.page.closePresentation();
             app.presentation = null;
             window.removeEventListener('resize', resize);
+            if (window.visualViewport) window.visualViewport.removeEventListener('resize', resize);
             if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
             layer.remove();
             app.canvas.focus();
         },
     };
-    canvas.addEventListener('pointermove', (e) => { app.page.presentationMouseMove(Math.floor(e.offsetX), Math.floor(e.offsetY)); app.update(); });
+    // Positions in the screen's device pixels, which the core maps back to
+    // the drawing area's.
+    canvas.addEventListener('pointermove', (e) => {
+        if (app.ended) return;
+        app.page.presentationMouseMove(Math.floor(e.offsetX * ratio), Math.floor(e.offsetY * ratio));
+        app.update();
+    });
     canvas.addEventListener('keydown', (e) => {
         const code = kKeyCodes[e.key];
         if (e.key === 'Escape') { e.preventDefault(); app.presentation.close(); }
@@ -137,6 +147,7 @@ function toggleFullScreen(app) {
     const left = () => { if (!document.fullscreenElement && app.presentation) app.presentation.close(); };
     layer.addEventListener('fullscreenchange', left);
     window.addEventListener('resize', resize);
+    if (window.visualViewport) window.visualViewport.addEventListener('resize', resize);
     resize();
     canvas.focus();
     if (layer.requestFullscreen) layer.requestFullscreen().catch(() => {});
@@ -153,12 +164,23 @@ function copyPicture(app) {
     Object.assign(picture, { width: app.width, height: app.height });
     picture.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(app.page.pixels()), app.width, app.height), 0, 0);
     const png = new Promise((resolve, reject) => picture.toBlob((blob) => (blob ? resolve(blob) : reject()), 'image/png'));
-    return navigator.clipboard.write([new ClipboardItem({ 'image/png': png })]).catch(refused);
+    png.catch(() => {}); // told through the clipboard's own refusal
+    return refusedIfThrown(() => navigator.clipboard.write([new ClipboardItem({ 'image/png': png })]), refused);
+}
+
+// A clipboard may refuse by throwing rather than by rejecting: both are told
+// the same way, and neither escapes as an error of the page.
+function refusedIfThrown(write, refused) {
+    try {
+        return Promise.resolve(write()).catch(refused);
+    } catch {
+        return Promise.resolve(refused());
+    }
 }
 
 // "Salin Kode Tampilan": the command that opens the view again, the core's.
 function copyViewCode(app) {
     const refused = () => tell(app.texts.viewCodeRefused);
     if (!navigator.clipboard || !navigator.clipboard.writeText) return refused();
-    return navigator.clipboard.writeText(app.page.viewCommand()).catch(refused);
+    return refusedIfThrown(() => navigator.clipboard.writeText(app.page.viewCommand()), refused);
 }

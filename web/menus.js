@@ -117,9 +117,17 @@ function buildMenus(app, menus) {
     };
 }
 
+// The dialog open over the window, if any: the window answers no shortcut
+// or menu while there is one, so there is never more than one.
+function openDialog() {
+    return document.querySelector('dialog[open]');
+}
+
 // A modal dialog named by its caption, closed by its button or Esc; the
-// focus goes back where it was.
+// focus goes back where it was (to the picture, when that was a menu that
+// has closed since), so the keys work there again at once.
 function dialog(name, caption, width) {
+    const returnTo = document.activeElement;
     const box = element('dialog', 'window', document.body);
     box.id = name;
     const title = element('div', 'titlebar', box);
@@ -128,7 +136,11 @@ function dialog(name, caption, width) {
     box.setAttribute('aria-labelledby', title.id);
     const body = element('div', 'body', box);
     if (width) body.style.width = width + 'px';
-    box.addEventListener('close', () => box.remove());
+    box.addEventListener('close', () => {
+        box.remove();
+        const back = returnTo && returnTo.isConnected && returnTo.offsetParent !== null ? returnTo : document.getElementById('picDisplay');
+        if (back) back.focus();
+    });
     return { box, body };
 }
 
@@ -147,6 +159,7 @@ function pictureAddress(name) {
 
 function showInfoWindow(info) {
     const { box, body } = dialog(info.name, info.caption, info.width);
+    body.classList.add('fixed');
     Object.assign(body.style, { height: info.height + 'px', backgroundColor: info.backColor, position: 'relative' });
     const address = info.picture && pictureAddress(info.picture);
     if (address) {
@@ -167,14 +180,33 @@ function showInfoWindow(info) {
     const ok = okButton(box, body, info.ok.caption);
     place(ok, info.ok.rect);
     box.showModal();
+    fitWidth(box, body);
     ok.focus();
+}
+
+// A window laid out in fixed pixels, on a screen narrower than it (a
+// phone): shown smaller as a whole rather than cut off.
+function fitWidth(box, body) {
+    const room = document.documentElement.clientWidth - 16 - (box.offsetWidth - box.clientWidth);
+    if (body.offsetWidth > room && room > 0) body.style.zoom = String(room / body.offsetWidth);
+}
+
+// The help's elements and text as the core read them from its rich text:
+// built node by node, text only ever as text, never parsed as markup.
+function richText(node, parent) {
+    if (typeof node === 'string') {
+        parent.appendChild(document.createTextNode(node));
+        return;
+    }
+    const built = element(node.tag, '', parent);
+    node.children.forEach((child) => richText(child, built));
 }
 
 function showHelp(help) {
     const { box, body } = dialog(help.name, help.caption, help.width);
     const text = element('div', 'helptext', body);
     Object.assign(text.style, { color: help.foreColor, backgroundColor: help.backColor, font: fontOf(help.font), maxHeight: help.height + 'px' });
-    text.textContent = help.text;
+    help.document.children.forEach((child) => richText(child, text));
     text.tabIndex = 0;
     const ok = okButton(box, element('div', 'buttons', body), help.okCaption);
     box.showModal();

@@ -51,17 +51,22 @@ function start(core) {
         button.style.top = top / 15 + 'px';
     });
     const app = new PageApp(core, page, description, ui, texts);
-    // An address naming a view opens on it; a refused one is told, and the
-    // page stays on its start view.
+    // An address naming a view opens on it; a refused one is told, the page
+    // stays on the view it shows, and the address is made to name that view,
+    // so a link copied later never passes the refused one on.
     const openAddress = (refused) => {
+        if (app.ended) return;
         const refusal = location.hash.length > 1 ? page.openFragment(location.hash) : '';
         app.update();
-        if (refusal) tell(refused + ' ' + refusal);
+        if (!refusal) return;
+        tell(refused + ' ' + refusal);
+        app.writeAddress();
     };
     openAddress(texts.addressRefused);
     // An address edited by hand opens its view too; a refused one leaves the view as it is.
     window.addEventListener('hashchange', () => openAddress(texts.editedAddressRefused));
     document.getElementById('Form1').hidden = false;
+    app.sizeCanvas();
     window.ruvexPage = app; // for the tests and the curious
     document.documentElement.dataset.ready = 'true';
 }
@@ -108,6 +113,8 @@ function makeControl(control, page) {
     colour(node, control);
     node.style.textAlign = { left: 'left', right: 'right', centre: 'center' }[control.alignment] || 'left';
     if (!control.visible) node.hidden = true;
+    // Cut off by its frame in the window: a narrow screen leaves it out too.
+    if (control.clipped) node.classList.add('clipped');
     return node;
 }
 
@@ -156,36 +163,73 @@ class PageApp {
         this.width = page.pictureWidth();
         this.height = page.pictureHeight();
         this.image = new ImageData(this.width, this.height);
-        this.scratch = element('canvas');
-        Object.assign(this.scratch, { width: this.width, height: this.height });
+        this.canvas.style.width = this.width + 'px';
+        this.canvas.style.height = this.height + 'px';
         this.sizeCanvas();
-        matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => { this.sizeCanvas(); this.draw(); });
+        this.followCanvasSize();
         this.wireControls();
         this.wirePointer();
         this.wireKeys();
         this.menus = buildMenus(this, description.menus);
     }
 
-    // The backing store has a device pixel for each device pixel on the
-    // screen; the picture is scaled up without smoothing, so at a ratio of
-    // 1 each picture pixel is one canvas pixel and above it a block.
-    sizeCanvas() {
+    // The backing store has a pixel for each device pixel the canvas covers.
+    // Where that is the picture's own size (a ratio of 1, the window's
+    // layout) the canvas shows the drawing area's picture itself; otherwise
+    // the core draws the view again at that size (every point and pen
+    // scaled), so lines stay sharp on any screen.
+    sizeCanvas(deviceSize) {
+        const box = this.canvas.getBoundingClientRect();
         const ratio = window.devicePixelRatio || 1;
-        this.canvas.style.width = this.width + 'px';
-        this.canvas.style.height = this.height + 'px';
-        this.canvas.width = Math.round(this.width * ratio);
-        this.canvas.height = Math.round(this.height * ratio);
-        this.context.imageSmoothingEnabled = false;
+        const [width, height] = deviceSize || [Math.round(box.width * ratio), Math.round(box.height * ratio)];
+        if (width < 1 || height < 1 || (width === this.canvas.width && height === this.canvas.height && this.sized)) return;
+        this.sized = true;
+        Object.assign(this.canvas, { width, height });
+        this.native = width === this.width && height === this.height;
+        if (this.native) this.page.closeScreen();
+        else this.page.openScreen(width, height);
+        this.draw();
+    }
+
+    // The canvas's size in device pixels follows the layout (a phone turned,
+    // the window's layout or the narrow one) and the pixel ratio (browser
+    // zoom, a window moved to another screen).
+    followCanvasSize() {
+        if (typeof ResizeObserver === 'function') {
+            // The exact device pixels where the browser tells them (some
+            // report the CSS size there instead: then the ratio decides).
+            const observer = new ResizeObserver(([entry]) => {
+                const exact = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
+                const css = entry.contentRect.width * (window.devicePixelRatio || 1);
+                const trusted = exact && Math.abs(exact.inlineSize - css) <= 1;
+                this.sizeCanvas(trusted ? [exact.inlineSize, exact.blockSize] : null);
+            });
+            try {
+                observer.observe(this.canvas, { box: 'device-pixel-content-box' });
+            } catch {
+                observer.observe(this.canvas);
+            }
+        }
+        this.followPixelRatio();
+    }
+
+    // A query matches one ratio only, so after each change a new one is made
+    // for the new ratio.
+    followPixelRatio() {
+        const query = matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
+        query.addEventListener('change', () => {
+            this.sizeCanvas();
+            this.followPixelRatio();
+        }, { once: true });
     }
 
     draw() {
-        this.image.data.set(this.page.pixels());
-        if (this.canvas.width === this.width && this.canvas.height === this.height) {
+        if (!this.sized) return;
+        if (this.native) {
+            this.image.data.set(this.page.pixels());
             this.context.putImageData(this.image, 0, 0);
         } else {
-            this.scratch.getContext('2d').putImageData(this.image, 0, 0);
-            this.context.imageSmoothingEnabled = false;
-            this.context.drawImage(this.scratch, 0, 0, this.canvas.width, this.canvas.height);
+            putChanges(this.context, this.page.screenChanges());
         }
         if (this.presentation) this.presentation.draw();
     }
@@ -227,11 +271,14 @@ class PageApp {
         if (this.addressTimer) return;
         this.addressTimer = setTimeout(() => {
             this.addressTimer = null;
-            const address = this.page.viewAddress();
-            if (address === this.keptAddress) return;
-            this.keptAddress = address;
-            history.replaceState(history.state, '', address);
+            if (this.page.viewAddress() !== this.keptAddress) this.writeAddress();
         }, kAddressDelay);
+    }
+
+    // The address of the view shown, now.
+    writeAddress() {
+        this.keptAddress = this.page.viewAddress();
+        history.replaceState(history.state, '', this.keptAddress);
     }
 
     // One interval timer runs while either of the core's timers is on, at
@@ -250,7 +297,9 @@ class PageApp {
         this.update();
     }
 
+    // After "Tutup Program" nothing reaches the core any more.
     call(handler, ...args) {
+        if (this.ended) return undefined;
         const result = this.page[handler](...args);
         this.update();
         return result;
@@ -272,11 +321,14 @@ class PageApp {
         watchFocus(this.ui.client, this.canvas);
     }
 
-    // Pointer positions in whole CSS pixels from the picture's top-left
-    // corner, as the desktop's picture box reports them.
+    // Pointer positions in whole pixels of the picture from its top-left
+    // corner, as the desktop's picture box reports them, whatever size the
+    // picture is shown at: the view a position gives does not depend on the
+    // screen.
     pointerAt(event) {
         const box = this.canvas.getBoundingClientRect();
-        return [Math.floor(event.clientX - box.left), Math.floor(event.clientY - box.top)];
+        return [Math.floor(((event.clientX - box.left) * this.width) / box.width),
+                Math.floor(((event.clientY - box.top) * this.height) / box.height)];
     }
 
     // Buttons as the core counts them (1 left, 2 right, 4 middle), which is
@@ -312,7 +364,12 @@ class PageApp {
             const item = shortcut && this.menus.byShortcut[shortcut];
             // A text field keeps its own copy key.
             const typing = event.target.closest && event.target.closest('input, textarea, [contenteditable="true"]');
-            if (item && !(typing && shortcut === 'Ctrl+C')) {
+            // While a dialog is open, or once the program has ended, the
+            // window's shortcuts and menus do nothing (nor the browser's own
+            // for the same keys).
+            if (this.ended || openDialog()) {
+                if (item && !(typing && shortcut === 'Ctrl+C')) event.preventDefault();
+            } else if (item && !(typing && shortcut === 'Ctrl+C')) {
                 event.preventDefault();
                 this.command(item);
             } else if (event.altKey && !event.ctrlKey && this.menus.openByMnemonic(event.key)) {
@@ -327,6 +384,7 @@ class PageApp {
     // What a menu item does, by its name in the description.
     command(name) {
         this.menus.close();
+        if (this.ended || openDialog()) return undefined;
         const speed = /^mnuSpeed\((\d)\)$/.exec(name);
         if (speed) return this.call('speedClick', Number(speed[1]));
         const info = this.description.infoWindows.find((w) => w.menuItem === name);
@@ -356,12 +414,23 @@ class PageApp {
         this.ended = true;
         if (this.ticking) clearInterval(this.ticking.id);
         this.ticking = null;
+        clearTimeout(this.addressTimer);
+        if (this.presentation) this.presentation.close();
+        document.querySelectorAll('dialog').forEach((box) => box.close());
         window.close();
         this.ui.form.hidden = true;
         const line = document.getElementById('ended');
         line.textContent = this.texts.programEnded;
         line.hidden = false;
     }
+}
+
+// Puts the part of a picture the core reports changed on a canvas; the
+// pixels are read in place from the core's memory.
+function putChanges(context, part) {
+    if (part.width < 1 || part.height < 1) return;
+    const data = new Uint8ClampedArray(part.data.buffer, part.data.byteOffset, part.data.length);
+    context.putImageData(new ImageData(data, part.width, part.height), part.x, part.y);
 }
 
 // "Ctrl+S", "F1", ... as the description writes shortcuts; Home is the

@@ -20,7 +20,9 @@ async function openPage(options = {}) {
         headless: true,
         acceptDownloads: true,
         deviceScaleFactor: options.deviceScaleFactor || 1,
-        viewport: { width: 800, height: 650 },
+        viewport: options.viewport || { width: 800, height: 650 },
+        isMobile: Boolean(options.isMobile),
+        hasTouch: Boolean(options.hasTouch),
         args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
                '--disable-component-update', '--disable-sync'],
     });

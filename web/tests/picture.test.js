@@ -105,25 +105,6 @@ test('the timers turn the solid every tick and stop', async (t) => {
     assert.deepStrictEqual([still.pointerX, still.pointerY], [stopped.pointerX, stopped.pointerY]);
 });
 
-test('at a device-pixel ratio of 2 each picture pixel is a sharp 2 x 2 block', async (t) => {
-    const session = await openPage({ deviceScaleFactor: 2 });
-    t.after(() => session.close());
-    const { page } = session;
-    await pointTo(page, 150, 100);
-    const mismatches = await page.evaluate(() => {
-        const canvas = document.getElementById('picDisplay');
-        const big = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-        const small = window.ruvexPage.page.pixels();
-        let count = canvas.width === 792 ? 0 : -1;
-        for (let y = 0; y < 792 && count >= 0; ++y)
-            for (let x = 0; x < 792; ++x)
-                for (let c = 0; c < 3; ++c)
-                    if (big[(y * 792 + x) * 4 + c] !== small[((y >> 1) * 396 + (x >> 1)) * 4 + c]) ++count;
-        return count;
-    });
-    assert.strictEqual(mismatches, 0);
-});
-
 test('a browser without WebAssembly is told in Indonesian what the page needs', async (t) => {
     const session = await openPage({ withoutWebAssembly: true, waitReady: false });
     t.after(() => session.close());
