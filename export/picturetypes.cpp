@@ -50,3 +50,22 @@ ExportTarget exportTarget(const std::string& path, std::int32_t filterIndex)
     }
     return {path + std::string(kExportTypes[chosen].extension), chosen};
 }
+
+std::string sharedPictureName(std::string_view caption)
+{
+    std::string name;
+    bool gap = false;
+    for (const char c : caption) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!letter) {
+            gap = !name.empty();
+            continue;
+        }
+        if (gap)
+            name += '-';
+        gap = false;
+        name += c;
+    }
+    lowerAsciiLetters(name);
+    return (name.empty() ? std::string("gambar") : name) + ".png";
+}

@@ -52,3 +52,9 @@ struct ExportTarget {
 // first). Any other name gets the chosen type's extension appended, so
 // nothing the user typed is cut off.
 ExportTarget exportTarget(const std::string& path, std::int32_t filterIndex);
+
+// The name a picture of the shape with caption `caption` is handed on under
+// (shared from the page): the caption's letters and digits in lower case,
+// words joined by "-", and ".png": "Kerucut" gives "kerucut.png",
+// "Ellipsoida (2 buah)" "ellipsoida-2-buah.png".
+std::string sharedPictureName(std::string_view caption);

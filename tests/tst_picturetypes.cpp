@@ -61,3 +61,11 @@ TEST(PictureTypes, FormatOfPath)
 }
 
 } // namespace
+
+TEST(PictureTypes, SharedPictureNameFromTheShapesCaption)
+{
+    EXPECT_EQ(sharedPictureName("Kerucut"), "kerucut.png");
+    EXPECT_EQ(sharedPictureName("Setengah Bola"), "setengah-bola.png");
+    EXPECT_EQ(sharedPictureName("Ellipsoida (2 buah)"), "ellipsoida-2-buah.png");
+    EXPECT_EQ(sharedPictureName(" (?) "), "gambar.png") << "never a bare extension";
+}

@@ -335,6 +335,8 @@ std::map<std::string_view, QAction*> createMenuEntries(QMainWindow& window)
     std::array<QMenu*, Form1Menus::kMaxLevel + 1> openMenus{};
     for (const MenuEntry& entry : Form1Menus::kEntries) {
         QMenu* parent = entry.level > 0 ? openMenus[static_cast<std::size_t>(entry.level - 1)] : nullptr;
+        if (entry.pageOnly)
+            continue;
         if (entry.kind == MenuEntryKind::Menu)
             openMenus[static_cast<std::size_t>(entry.level)] = addMenu(window, parent, entry);
         else if (entry.kind == MenuEntryKind::Separator)

@@ -20,6 +20,9 @@ struct MenuEntry {
     bool checkable = false;
     bool checked = false;
     bool exclusive = false;
+    // Only the page offers it (sharing through the browser); the desktop
+    // window's menu leaves it out.
+    bool pageOnly = false;
 };
 
 namespace Form1Menus {
@@ -49,6 +52,12 @@ constexpr MenuEntry speedItem(std::string_view name, std::string_view caption, b
     return {2, MenuEntryKind::Item, name, caption, {}, true, checked, true};
 }
 
+// An item only the page has.
+constexpr MenuEntry pageItem(std::string_view name, std::string_view caption)
+{
+    return {1, MenuEntryKind::Item, name, caption, {}, false, false, false, true};
+}
+
 // A switch, off at start: the teaching aids and "Putar dengan Menyeret".
 constexpr MenuEntry switchItem(std::string_view name, std::string_view caption)
 {
@@ -61,6 +70,7 @@ inline constexpr std::array kEntries = {
     // Ends in an ellipsis, "…", given as its UTF-8 bytes: the command asks first.
     item(1, "mnuExport", "Ekspor Gambar\xe2\x80\xa6", "Ctrl+E"),
     item(1, "mnuCopyPicture", "Salin &Gambar", "Ctrl+C"),
+    pageItem("mnuShare", "&Bagikan Gambar"),
     item(1, "mnuCopyViewCode", "Salin Kode Tampi&lan"),
     separator(1, "mnuSepView"),
     item(1, "mnuHome", "&Tampilan Awal", "Home"),

@@ -22,6 +22,10 @@ inline constexpr std::string_view kClipboardRefused
     = "Papan klip peramban tidak dapat menerima %1, jadi %1 tidak tersalin.";
 inline constexpr std::string_view kCopiedPicture = "gambar";
 inline constexpr std::string_view kCopiedViewCode = "kode tampilan";
+// "Bagikan Gambar" when the browser could not hand the picture on (a cancel
+// is not told).
+inline constexpr std::string_view kShareFailed
+    = "Peramban tidak dapat membagikan gambar, jadi gambar tidak terbagikan.";
 // Followed by the sentence refusing the address's setting.
 inline constexpr std::string_view kAddressRefused
     = "Tampilan dari alamat halaman tidak dapat dibuka; halaman dibuka pada tampilan awal.";

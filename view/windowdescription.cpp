@@ -170,6 +170,8 @@ std::size_t writeMenuEntries(JsonWriter& json, std::span<const MenuEntry> entrie
             json.field("shortcut", entry.shortcut);
             json.field("checkable", entry.checkable).field("checked", entry.checked);
             json.field("exclusive", entry.exclusive);
+            if (entry.pageOnly)
+                json.field("pageOnly", true);
         }
         if (entry.kind == MenuEntryKind::Menu) {
             json.key("items").beginArray();

@@ -13,6 +13,7 @@
 #include "view/windowdescription.h"
 
 #include "export/bitmapfile.h"
+#include "export/picturetypes.h"
 #include "export/svgpicture.h"
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
@@ -332,6 +333,11 @@ void dragToTurnClick(RuvexPage& page, bool on)
 {
     page.model().setDragToTurn(on);
 }
+// The name "Bagikan Gambar" hands the picture on under: the shape's.
+std::string shareName(const RuvexPage& page)
+{
+    return sharedPictureName(shapeCaption(page.model().viewState().ShapeIndex));
+}
 // What "Salin Kode Tampilan" copies.
 std::string viewCommand(const RuvexPage& page)
 {
@@ -400,6 +406,7 @@ EMSCRIPTEN_BINDINGS(ruvex_page)
         .function("axesClick", &axesClick)
         .function("dragToTurnClick", &dragToTurnClick)
         .function("viewCommand", &viewCommand)
+        .function("shareName", &shareName)
         .function("viewAddress", &viewAddress)
         .function("openFragment", &openFragment);
 }

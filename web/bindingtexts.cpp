@@ -70,6 +70,7 @@ std::string pageTexts()
         {"programEnded", PageTexts::kProgramEnded},
         {"addressRefused", PageTexts::kAddressRefused},
         {"editedAddressRefused", PageTexts::kEditedAddressRefused},
+        {"shareFailed", PageTexts::kShareFailed},
     };
     JsonWriter json;
     json.beginObject();

@@ -168,6 +168,32 @@ function copyPicture(app) {
     return refusedIfThrown(() => navigator.clipboard.write([new ClipboardItem({ 'image/png': png })]), refused);
 }
 
+// "Bagikan Gambar": the picture shown, aids included, at its own size, as a
+// PNG file named after the shape, through the browser's sharing (a phone's
+// share sheet). The file is made at once, so the click's user activation is
+// still valid when the browser takes it. A cancel is quiet; a failure told.
+function sharePicture(app) {
+    const picture = element('canvas');
+    Object.assign(picture, { width: app.width, height: app.height });
+    picture.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(app.page.pixels()), app.width, app.height), 0, 0);
+    const base64 = picture.toDataURL('image/png').split(',')[1];
+    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    const file = new File([bytes], app.page.shareName(), { type: 'image/png' });
+    const failed = (error) => { if (!error || error.name !== 'AbortError') tell(app.texts.shareFailed); };
+    return refusedIfThrown(() => navigator.share({ files: [file] }), failed);
+}
+
+// Whether the browser can share a picture file at all; where it cannot,
+// "Bagikan Gambar" is not offered.
+function canSharePictures() {
+    try {
+        const probe = new File([new Uint8Array(8)], 'gambar.png', { type: 'image/png' });
+        return typeof navigator.share === 'function' && typeof navigator.canShare === 'function' && navigator.canShare({ files: [probe] });
+    } catch {
+        return false;
+    }
+}
+
 // A clipboard may refuse by throwing rather than by rejecting: both are told
 // the same way, and neither escapes as an error of the page.
 function refusedIfThrown(write, refused) {

@@ -16,6 +16,8 @@ function buildMenus(app, menus) {
             element('div', 'separator', list).setAttribute('role', 'separator');
             return;
         }
+        // The page's own items go where the browser can do what they do.
+        if (entry.pageOnly && entry.name === 'mnuShare' && !canSharePictures()) return;
         const item = element('button', 'menuitem', list);
         item.type = 'button';
         item.id = entry.name;

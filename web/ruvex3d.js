@@ -401,6 +401,7 @@ class PageApp {
             mnuAxes: () => this.call('axesClick', !this.state.axes),
             mnuDragToTurn: () => this.call('dragToTurnClick', !this.state.dragToTurn),
             mnuCopyPicture: () => copyPicture(this),
+            mnuShare: () => sharePicture(this),
             mnuCopyViewCode: () => copyViewCode(this),
         };
         if (actions[name]) actions[name]();

@@ -26,6 +26,7 @@ async function openPage(options = {}) {
         args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
                '--disable-component-update', '--disable-sync'],
     });
+    if (options.before) await options.before(context);
     // A browser without WebAssembly, as far as the page can tell.
     if (options.withoutWebAssembly) await context.addInitScript(() => { delete globalThis.WebAssembly; });
     const refused = [];

@@ -201,3 +201,48 @@ test('a laptop at 150 %: device pixels, and a position gives the view it gives a
     const moved = await state(page);
     assert.deepStrictEqual([moved.pointerX, moved.pointerY], [123, 45]);
 });
+
+// A browser that can share files, standing in for a phone's share sheet:
+// what it was handed, or how it answers.
+async function withShareSheet(context, answer) {
+    await context.addInitScript((how) => {
+        window.shared = [];
+        navigator.canShare = (data) => Boolean(data && data.files && data.files.every((file) => file.type === 'image/png'));
+        navigator.share = async (data) => {
+            if (how !== 'share') throw new DOMException('refused', how);
+            const file = data.files[0];
+            const image = await createImageBitmap(file);
+            const scratch = new OffscreenCanvas(image.width, image.height).getContext('2d');
+            scratch.drawImage(image, 0, 0);
+            const got = scratch.getImageData(0, 0, image.width, image.height).data;
+            const shown = window.ruvexPage.page.pixels();
+            let differing = got.length === shown.length ? 0 : -1;
+            for (let n = 0; n < got.length && differing >= 0; ++n) if (got[n] !== shown[n]) ++differing;
+            window.shared.push({ name: file.name, type: file.type, size: [image.width, image.height], differing });
+        };
+    }, answer);
+}
+
+test('Bagikan Gambar shares the picture shown as the shape\'s PNG, where the browser can share files', async (t) => {
+    for (const answer of ['share', 'AbortError', 'NotAllowedError']) {
+        const session = await openPage({ ...phone(390, 844), hash: '#shape=3&view=120,60&axes', before: (context) => withShareSheet(context, answer) });
+        t.after(() => session.close());
+        const { page, errors } = session;
+        await page.getByRole('button', { name: 'Spasiologi' }).tap();
+        await page.getByRole('menuitem', { name: 'Bagikan Gambar' }).tap();
+        if (answer === 'share') {
+            await page.waitForFunction(() => window.shared.length === 1);
+            const [file] = await page.evaluate(() => window.shared);
+            assert.deepStrictEqual([file.name, file.type, file.size, file.differing], ['kerucut.png', 'image/png', [396, 396], 0]);
+        } else {
+            await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 200)));
+            const told = await page.locator('#message').isVisible() ? await page.locator('#message').textContent() : '';
+            assert.strictEqual(told !== '', answer !== 'AbortError', `${answer}: ${told}`);
+        }
+        assert.deepStrictEqual(errors, []);
+    }
+    const session = await openPage(phone(390, 844));
+    t.after(() => session.close());
+    await session.page.getByRole('button', { name: 'Spasiologi' }).tap();
+    assert.strictEqual(await session.page.getByRole('menuitem', { name: 'Bagikan Gambar' }).count(), 0, 'not offered where files cannot be shared');
+});
