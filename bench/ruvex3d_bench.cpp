@@ -10,6 +10,7 @@
 
 #include "platform/picturebox.h"
 #include "surface/animation.h"
+#include "surface/planesection.h"
 #include "surface/shapecatalogue.h"
 #include "surface/startup.h"
 #include "view/picturelines.h"
@@ -127,6 +128,21 @@ void BM_BuildShape(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_BuildShape)->DenseRange(0, kShapeCount - 1);
+
+// One plane section, from the plane to the named curve's points: 0, a conic
+// (the cone's hyperbola, cut short by the cone's height); 1, a curve traced
+// from its equation (the stretched ellipsoids at a tilt, the section with the
+// most points).
+void BM_PlaneSection(benchmark::State& bench)
+{
+    const bool traced = bench.range(0) == 1;
+    const int shape = traced ? 1 : 3;
+    const float aspect = traced ? 1.6f : 1.0f;
+    const SectionPlane plane = traced ? SectionPlane{27, -10} : SectionPlane{60, 30};
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(planeSection(shape, aspect, plane));
+}
+BENCHMARK(BM_PlaneSection)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // One picture file of each type, from the view to the bytes (not the disk):
 // what "Ekspor Gambar…" and the command line spend on the picture itself.
