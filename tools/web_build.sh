@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds the program for the browser with Debian's emscripten: the core and
 # its unit tests (run under node through ctest, as the Windows check runs them
-# under Wine) and the page, one self-contained file <build>/ruvex3d.html.
+# under Wine) and the page, one self-contained file <build>/ruvex3d.html, with
+# the installable site beside it in <build>/site/ (the same page, a manifest,
+# a service worker and the icons; needs the desktop build's icons, from
+# RUVEX_ICONS_DIR, default build/pictures/icons).
 #
 #   bash tools/web_build.sh [build-folder]      # default: build-web
 #
@@ -19,6 +22,8 @@ jobs="${RUVEX_JOBS:-2}"
 native="${RUVEX_NATIVE_PROGRAM:-$here/build/ruvex3d}"
 # The program's pictures, drawn by the desktop build (a Qt program draws them).
 pictures="${RUVEX_PICTURES_DIR:-$here/build/pictures/generated}"
+# The icon's sizes for the installable site, beside them.
+icons="${RUVEX_ICONS_DIR:-$(dirname "$pictures")/icons}"
 
 source "$here/tools/install_missing.sh"
 # node and npm may come from elsewhere than Debian (a newer node): only when
@@ -60,7 +65,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 emcmake cmake -S "$here" -B "$build" -DRUVEX_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$node_bin" -DCMAKE_FIND_ROOT_PATH="$gtest/install" \
-    -DRUVEX_NATIVE_PROGRAM="$native" -DRUVEX_PICTURES_DIR="$pictures" -DRUVEX_NODE_MODULES="$npm_dir/node_modules" \
+    -DRUVEX_NATIVE_PROGRAM="$native" -DRUVEX_PICTURES_DIR="$pictures" -DRUVEX_ICONS_DIR="$icons" -DRUVEX_NODE_MODULES="$npm_dir/node_modules" \
     "${launcher[@]}" >/dev/null
 cmake --build "$build" -j "$jobs"
-echo "== Page: $build/ruvex3d.html ($(stat -c %s "$build/ruvex3d.html") bytes)"
+echo "== Page: $build/ruvex3d.html ($(stat -c %s "$build/ruvex3d.html") bytes); installable site: $build/site/"

@@ -14,6 +14,8 @@
 namespace PageTexts {
 
 inline constexpr std::string_view kPictureName = "Gambar bangun ruang";
+// The installed page's name under its icon, where the caption is too long.
+inline constexpr std::string_view kShortName = "RUVEX 3D";
 inline constexpr std::string_view kProgramEnded
     = "Program RUVEX Display 3D sudah ditutup. Tab ini boleh ditutup sekarang.";
 

@@ -67,6 +67,7 @@ std::string pageTexts()
         {"exportButton", kExportButton},
         {"cancelButton", kCancelButton},
         {"pictureName", PageTexts::kPictureName},
+        {"shortName", PageTexts::kShortName},
         {"programEnded", PageTexts::kProgramEnded},
         {"addressRefused", PageTexts::kAddressRefused},
         {"editedAddressRefused", PageTexts::kEditedAddressRefused},

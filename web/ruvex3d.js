@@ -10,6 +10,11 @@ if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') {
     return;
 }
 createRuvexCore().then(start, () => { needs.hidden = false; });
+// Served as the installable site (its manifest named in the page), the page
+// keeps itself for use without the network; as a lone file it needs nothing.
+if (document.querySelector('link[rel="manifest"]') && navigator.serviceWorker) {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+}
 
 // Milliseconds between rewrites of the address while the view changes.
 const kAddressDelay = 300;

@@ -6,6 +6,7 @@
 #include <QPolygonF>
 #include <QVector3D>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -261,8 +262,8 @@ QImage menuBitmap(int number)
 
 QImage programIcon(int size)
 {
-    if (size != 16 && size != 32 && size != 48)
-        throw std::invalid_argument("the icon comes in 16, 32 and 48 pixels");
+    if (size != 16 && size != 32 && size != 48 && size != 192 && size != 512)
+        throw std::invalid_argument("the icon comes in 16, 32, 48, 192 and 512 pixels");
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -274,7 +275,10 @@ QImage programIcon(int size)
     const int rows = size >= 32 ? 7 : 5;
     const int columns = size >= 32 ? 10 : 4;
     const double centre = size / 2.0;
+    // The large sizes (an installed page's icons) keep the small ones' look:
+    // their pens grow with them.
+    const double pen = std::max(1.0, size / 48.0);
     drawWireframe(painter, sphere(size * 0.38), rows, columns, {20, 22, {centre, centre}},
-                  QPen(Qt::yellow, 1), rows / 2, QPen(QColor(64, 160, 255), 2));
+                  QPen(Qt::yellow, pen), rows / 2, QPen(QColor(64, 160, 255), 2 * pen));
     return image;
 }

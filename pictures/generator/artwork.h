@@ -20,5 +20,6 @@ QImage contactBackground();
 inline constexpr int kMenuBitmapCount = 8;
 QImage menuBitmap(int number);
 
-// The program icon at 48, 32 or 16 pixels, with soft edges in its alpha.
+// The program icon at 48, 32 or 16 pixels, with soft edges in its alpha;
+// at 192 and 512 pixels for an installed page.
 QImage programIcon(int size);

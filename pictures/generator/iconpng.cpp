@@ -1,7 +1,8 @@
-// Writes the program icon as PNG files for the desktop's icon theme, one per
-// size, from the same drawing as the icon inside the program:
+// Writes the program icon as PNG files for the desktop's icon theme and the
+// installable page, one per size, from the same drawing as the icon inside
+// the program:
 //
-//   iconpng OUTPUT_FOLDER      -> OUTPUT_FOLDER/{16,32,48}/ruvex3d.png
+//   iconpng OUTPUT_FOLDER      -> OUTPUT_FOLDER/{16,32,48,192,512}/ruvex3d.png
 
 #include "artwork.h"
 
@@ -16,7 +17,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    for (const int size : {16, 32, 48}) {
+    for (const int size : {16, 32, 48, 192, 512}) {
         const QString sizeFolder = QString::number(size);
         if (!folder.mkpath(sizeFolder)
             || !programIcon(size).save(folder.filePath(sizeFolder + QStringLiteral("/ruvex3d.png")), "PNG")) {

@@ -32,7 +32,8 @@ async function openPage(options = {}) {
     const refused = [];
     await context.route('**/*', (route) => {
         const url = route.request().url();
-        if (url.startsWith('file:') || url.startsWith('data:') || url.startsWith('blob:')) return route.continue();
+        const local = url.startsWith('file:') || url.startsWith('data:') || url.startsWith('blob:');
+        if (local || (options.origin && url.startsWith(options.origin + '/'))) return route.continue();
         refused.push(url);
         return route.abort();
     });
@@ -41,7 +42,7 @@ async function openPage(options = {}) {
     const errors = [];
     page.on('pageerror', (error) => errors.push(String(error)));
     const started = Date.now();
-    await page.goto('file://' + pagePath + (options.hash || ''));
+    await page.goto(options.address || 'file://' + pagePath + (options.hash || ''));
     if (options.waitReady !== false) await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
     const loadMs = Date.now() - started;
     return {
