@@ -26,6 +26,7 @@
 struct SectionPlane {
     int tiltDegrees = 0; // θ, the tilt from horizontal: 0 is the plane z = d, 90 the plane x = d
     int distance = 0;    // d, from the origin
+    friend bool operator==(const SectionPlane&, const SectionPlane&) = default;
 };
 inline constexpr int kMinSectionTilt = 0;
 inline constexpr int kMaxSectionTilt = 90;

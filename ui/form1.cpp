@@ -184,6 +184,7 @@ void Form1::showPicture()
     m_picDisplay->showChanges();
     if (m_presentation)
         m_presentation->showView();
+    showSectionWindow();
 }
 
 void Form1::CalculateScreenPoints(float x, float y)

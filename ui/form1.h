@@ -36,6 +36,7 @@
 class HelpWindow;
 class ModelessWindows;
 class PresentationWindow;
+class SectionWindow;
 class PictureWidget;
 
 class Form1 final : public QMainWindow {
@@ -74,6 +75,10 @@ public:
     void mnuBackLines_Click();
     void mnuAxes_Click();
     void mnuDragToTurn_Click();
+    // "Irisan Bidang…": the section window, made on first use and shown
+    // again if open; the section is drawn while it is open.
+    void mnuIrisan_Click();
+    SectionWindow* sectionWindow() const { return m_sectionWindow; }
     // Opens on a view given on the command line: the model's view, and the
     // controls and menu items that show it.
     void openView(const PictureSettings& settings);
@@ -118,6 +123,7 @@ private:
     void showDescriptionAndCaptions();
     void connectAidMenus();
     void showViewControls();
+    void showSectionWindow();
 
     PictureFileMemory m_picture;
     // A save or export command is running: its dialog or a message is open.
@@ -133,5 +139,7 @@ private:
     ModelessWindows* const m_windows;
     // "Layar Penuh", made on first use; every redraw shows there too.
     PresentationWindow* m_presentation = nullptr;
+    // "Irisan Bidang", made on first use.
+    SectionWindow* m_sectionWindow = nullptr;
     bool m_unloaded = false;
 };

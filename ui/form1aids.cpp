@@ -1,13 +1,14 @@
 // The main window's teaching aids and copies: the switches "Garis Belakang
-// Putus-putus", "Sumbu Koordinat" and "Putar dengan Menyeret", the commands
-// "Salin Gambar" and "Salin Kode Tampilan", and opening on a view given on the
-// command line. The rules are Form1Model's; here the menu items are read and
+// Putus-putus", "Sumbu Koordinat" and "Putar dengan Menyeret", the section
+// window "Irisan Bidang", the commands "Salin Gambar" and "Salin Kode
+// Tampilan", and opening on a view given on the command line. The rules are Form1Model's; here the menu items are read and
 // the controls shown.
 
 #include "ui/clipboardcopy.h"
 #include "ui/form1.h"
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
+#include "ui/sectionwindow.h"
 #include "ui/storedrangescrollbar.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@ void Form1::connectAidMenus()
     connect(m_controls.mnuBackLines, &QAction::triggered, this, &Form1::mnuBackLines_Click);
     connect(m_controls.mnuAxes, &QAction::triggered, this, &Form1::mnuAxes_Click);
     connect(m_controls.mnuDragToTurn, &QAction::triggered, this, &Form1::mnuDragToTurn_Click);
+    connect(m_controls.mnuIrisan, &QAction::triggered, this, &Form1::mnuIrisan_Click);
     m_controls.Text1->installEventFilter(this);
 }
 
@@ -76,6 +78,38 @@ void Form1::openView(const PictureSettings& settings)
     m_model.openView(settings);
     showViewControls();
     showDescriptionAndCaptions();
+    if (m_model.sectionShown())
+        mnuIrisan_Click();
+}
+
+void Form1::mnuIrisan_Click()
+{
+    if (!m_sectionWindow) {
+        m_sectionWindow = new SectionWindow(this);
+        connect(m_sectionWindow, &SectionWindow::tiltChanged, this,
+                [this](int degrees) { m_model.hsbKemiringan_Change(degrees); });
+        connect(m_sectionWindow, &SectionWindow::distanceChanged, this,
+                [this](int distance) { m_model.hsbJarak_Change(distance); });
+        connect(m_sectionWindow, &SectionWindow::outlineToggled, this,
+                [this](bool shown) { m_model.chkBidang_Click(shown); });
+        connect(m_sectionWindow, &SectionWindow::closed, this, [this] { m_model.frmIrisan_Unload(); });
+    }
+    m_sectionWindow->show();
+    m_sectionWindow->raise();
+    m_sectionWindow->activateWindow();
+    if (!m_model.sectionShown())
+        m_model.mnuIrisan_Click();
+    showSectionWindow();
+}
+
+// The section window, while open, shows the model's values and the texts of
+// the section drawn: a new shape or aspect changes those too.
+void Form1::showSectionWindow()
+{
+    if (!m_sectionWindow || !m_sectionWindow->isVisible())
+        return;
+    m_sectionWindow->showValues(m_model.sectionView());
+    m_sectionWindow->showSection(m_model.planeSection());
 }
 
 // The controls show the model's view; none of them runs its handler, which

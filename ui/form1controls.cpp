@@ -357,6 +357,7 @@ void createMenus(Form1Controls& ui, QMainWindow& window)
     ui.mnuBackLines = items.at("mnuBackLines");
     ui.mnuAxes = items.at("mnuAxes");
     ui.mnuDragToTurn = items.at("mnuDragToTurn");
+    ui.mnuIrisan = items.at(SectionWindowLayout::kMenuItem);
     ui.mnuHome = items.at("mnuHome");
     for (int index = 0; index < kSpeedItemCount; ++index)
         ui.mnuSpeed[static_cast<std::size_t>(index)] = items.at(memberName("mnuSpeed", index));

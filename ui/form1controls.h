@@ -60,6 +60,8 @@ struct Form1Controls {
     QAction* mnuBackLines = nullptr;
     QAction* mnuAxes = nullptr;
     QAction* mnuDragToTurn = nullptr;
+    // "Irisan Bidang…", which opens the section window.
+    QAction* mnuIrisan = nullptr;
     QAction* mnuFullScreen = nullptr;
     QAction* mnuHome = nullptr;
     // "Lambat", "Sedang", "Cepat", the sizes of surface/animation.h's kSweepSpeeds.

@@ -6,6 +6,8 @@
 // one menu are one group, of which one is checked; the others are switches. Both front ends build their menus
 // from these rows; what a command does is not here.
 
+#include "view/sectionwindowlayout.h"
+
 #include <array>
 #include <string_view>
 
@@ -82,6 +84,7 @@ inline constexpr std::array kEntries = {
     separator(1, "mnuSepAids"),
     switchItem("mnuBackLines", "Garis Belakang &Putus-putus"),
     switchItem("mnuAxes", "Sumbu K&oordinat"),
+    item(1, SectionWindowLayout::kMenuItem, "&Irisan Bidang\xe2\x80\xa6"),
     switchItem("mnuDragToTurn", "Putar dengan &Menyeret"),
     separator(1, "zbrk"),
     item(1, "mnuExit", "Tutup Program", "Ctrl+Q"),

@@ -131,9 +131,49 @@ void Form1Model::setPictureOptions(const PictureOptions& options)
     picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
 }
 
+void Form1Model::mnuIrisan_Click()
+{
+    m_options.section = m_section;
+    picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
+}
+
+void Form1Model::frmIrisan_Unload()
+{
+    m_options.section.reset();
+    picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
+}
+
+void Form1Model::hsbKemiringan_Change(int degrees)
+{
+    m_section.plane.tiltDegrees = degrees;
+    if (sectionShown())
+        mnuIrisan_Click();
+}
+
+void Form1Model::hsbJarak_Change(int distance)
+{
+    m_section.plane.distance = distance;
+    if (sectionShown())
+        mnuIrisan_Click();
+}
+
+void Form1Model::chkBidang_Click(bool shown)
+{
+    m_section.outline = shown;
+    if (sectionShown())
+        mnuIrisan_Click();
+}
+
+const PlaneSection& Form1Model::planeSection() const
+{
+    return m_sectionMemo.section(m_view.ShapeIndex, m_view.AspectFactor, m_section.plane);
+}
+
 void Form1Model::openView(const PictureSettings& settings)
 {
     m_options = settings.options;
+    if (m_options.section)
+        m_section = *m_options.section;
     chkPerspective_Click(settings.perspective ? 1 : 0);
     m_distance = settings.perspectiveDistance;
     m_view.PerspectiveDistance = static_cast<float>(m_distance);

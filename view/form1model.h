@@ -21,6 +21,8 @@
 #include "surface/viewstate.h"
 #include "view/keycodes.h"
 #include "view/pictureoptions.h"
+#include "view/sectionmemo.h"
+#include "view/sectionwindowlayout.h"
 #include "view/viewpicture.h"
 #include "view/viewsettings.h"
 #include "view/wireframelines.h"
@@ -87,6 +89,22 @@ public:
     // change redraws the view where it stands.
     void setPictureOptions(const PictureOptions& options);
     const PictureOptions& pictureOptions() const { return m_options; }
+    // "Irisan Bidang": opening its window shows a plane section with the
+    // picture, at the bars' last values (their start values at first);
+    // closing it takes the section away. The bars and the box change the
+    // section where it stands, each with a redraw.
+    void mnuIrisan_Click();
+    void frmIrisan_Unload();
+    void hsbKemiringan_Change(int degrees);
+    void hsbJarak_Change(int distance);
+    void chkBidang_Click(bool shown);
+    bool sectionShown() const { return m_options.section.has_value(); }
+    // The bars' and the box's values, shown or not.
+    const SectionView& sectionView() const { return m_section; }
+    // The current solid's section by the bars' plane: worked out once per
+    // shape, aspect and plane, and shared by the window's texts and the
+    // picture.
+    const PlaneSection& planeSection() const;
     // Opens on a view noted earlier (the command line's, the page's
     // address): the shape, aspect, distance and perspective chosen as their
     // controls would, the aids set, then the pointer position drawn.
@@ -157,6 +175,8 @@ private:
     int m_speedIndex = 2;
     bool m_dragToTurn = false;
     PictureOptions m_options;
+    SectionView m_section{{SectionWindowLayout::kTilt.start, SectionWindowLayout::kDistance.start}, true};
     std::optional<Drag> m_drag;
+    mutable SectionMemo m_sectionMemo;
     mutable ViewPolylinesMemo m_lines;
 };

@@ -1,15 +1,29 @@
 #pragma once
-// Two teaching aids a picture can be drawn with, both off unless asked for:
+// The teaching aids a picture can be drawn with, all off unless asked for:
 // the grid lines the surface hides drawn dashed ("Garis Belakang
-// Putus-putus"), and the x, y and z axes through the origin ("Sumbu
-// Koordinat"). With both off every picture is the plain wireframe.
+// Putus-putus"), the x, y and z axes through the origin ("Sumbu
+// Koordinat"), and a plane section ("Irisan Bidang"). With all off every
+// picture is the plain wireframe.
 //
 // Only the switches and the sizes they draw with; picturelines.h makes the
 // lines.
 
+#include "surface/planesection.h"
+
+#include <optional>
+
+// A plane section shown with the picture ("Irisan Bidang"): the plane, and
+// whether its outline is drawn ("Tampilkan Bidang").
+struct SectionView {
+    SectionPlane plane;
+    bool outline = true;
+    friend bool operator==(const SectionView&, const SectionView&) = default;
+};
+
 struct PictureOptions {
     bool dashedBackLines = false;
     bool axes = false;
+    std::optional<SectionView> section = std::nullopt;
     friend bool operator==(const PictureOptions&, const PictureOptions&) = default;
 };
 

@@ -7,6 +7,7 @@
 #include "view/infowindowlayout.h"
 #include "view/jsonwriter.h"
 #include "view/richtext.h"
+#include "view/sectionwindowlayout.h"
 #include "view/twips.h"
 
 #include <span>
@@ -256,6 +257,29 @@ RichNode helpDocument()
     return RichNode{"div", {}, {RichNode{{}, std::string(kHelpText), {}}}};
 }
 
+void writeBar(JsonWriter& json, const SectionWindowLayout::BarDescription& bar)
+{
+    json.beginObject().field("name", bar.name).field("caption", bar.caption);
+    json.field("min", bar.min).field("max", bar.max).field("smallChange", bar.smallChange);
+    json.field("largeChange", bar.largeChange).field("start", bar.start).endObject();
+}
+
+void writeSectionWindow(JsonWriter& json)
+{
+    using namespace SectionWindowLayout;
+    json.key("sectionWindow").beginObject();
+    json.field("name", kName).field("caption", kCaption).field("menuItem", kMenuItem);
+    json.field("planeEquation", kPlaneEquation);
+    json.key("tilt");
+    writeBar(json, kTilt);
+    json.key("distance");
+    writeBar(json, kDistance);
+    json.key("outline").beginObject().field("name", kOutlineName).field("caption", kOutlineCaption).endObject();
+    json.key("solid").beginObject().field("name", kSolidName).field("caption", kSolidCaption).endObject();
+    json.key("section").beginObject().field("name", kSectionName).field("caption", kSectionCaption).endObject();
+    json.field("closeCaption", kCloseCaption).endObject();
+}
+
 } // namespace
 
 std::string windowDescriptionJson()
@@ -266,6 +290,7 @@ std::string windowDescriptionJson()
     writeControls(json);
     writeMenus(json);
     writeInfoWindows(json);
+    writeSectionWindow(json);
     json.key("helpWindow").beginObject();
     json.field("name", kHelpWindowName).field("caption", kHelpCaption);
     json.field("width", kHelpClientWidth).field("height", kHelpClientHeight);

@@ -30,7 +30,7 @@ const parts = {
     '@PICTURES@': scriptText(JSON.stringify(images)),
     '@CORE@': scriptText(read(coreScript)),
     // The page's script, in one function scope so nothing leaks into the page's globals.
-    '@SCRIPT@': scriptText(`'use strict';\n(function () {\n${['ruvex3d.js', 'controls.js', 'menus.js', 'files.js']
+    '@SCRIPT@': scriptText(`'use strict';\n(function () {\n${['ruvex3d.js', 'controls.js', 'menus.js', 'files.js', 'section.js']
         .map((name) => read(path.join(webDir, name))).join('\n')}})();\n`),
 };
 // One pass, so nothing inserted is read as a placeholder again.

@@ -19,6 +19,7 @@
 #include "surface/shapecatalogue.h"
 #include "view/presentationpicture.h"
 #include "view/scaledwireframe.h"
+#include "view/sectionwindowlayout.h"
 #include "view/viewsettings.h"
 #include "view/wireframelines.h"
 
@@ -153,8 +154,9 @@ public:
             .field("pointerY", static_cast<double>(view.MouseY))
             .field("backLines", m.pictureOptions().dashedBackLines)
             .field("axes", m.pictureOptions().axes)
-            .field("dragToTurn", m.dragToTurn())
-            .endObject();
+            .field("dragToTurn", m.dragToTurn());
+        writeSection(json);
+        json.endObject();
         return json.text();
     }
 
@@ -233,6 +235,19 @@ public:
     int pictureHeight() const { return m_model.area().Image().height(); }
 
 private:
+    // "Irisan Bidang": whether it is shown, its bars, box and texts.
+    void writeSection(JsonWriter& json) const
+    {
+        const SectionView& view = m_model.sectionView();
+        const PlaneSection& section = m_model.planeSection();
+        json.key("section").beginObject().field("shown", m_model.sectionShown());
+        json.field("tilt", view.plane.tiltDegrees).field("distance", view.plane.distance);
+        json.field("outline", view.outline);
+        json.field("tiltText", SectionWindowLayout::tiltText(view.plane.tiltDegrees));
+        json.field("distanceText", SectionWindowLayout::distanceText(view.plane.distance));
+        json.field("solid", section.solidEquation).field("line", section.line()).endObject();
+    }
+
     emscripten::val changedRgba(PresentationPicture& picture)
     {
         const PixelRect changed = picture.takeChangedRect().intersected(picture.image().rect());
@@ -333,6 +348,27 @@ void dragToTurnClick(RuvexPage& page, bool on)
 {
     page.model().setDragToTurn(on);
 }
+// "Irisan Bidang": its window opened and closed, its bars and box.
+void sectionOpen(RuvexPage& page)
+{
+    page.model().mnuIrisan_Click();
+}
+void sectionClose(RuvexPage& page)
+{
+    page.model().frmIrisan_Unload();
+}
+void sectionTilt(RuvexPage& page, int degrees)
+{
+    page.model().hsbKemiringan_Change(degrees);
+}
+void sectionDistance(RuvexPage& page, int distance)
+{
+    page.model().hsbJarak_Change(distance);
+}
+void sectionOutline(RuvexPage& page, bool shown)
+{
+    page.model().chkBidang_Click(shown);
+}
 // The name "Bagikan Gambar" hands the picture on under: the shape's.
 std::string shareName(const RuvexPage& page)
 {
@@ -405,6 +441,11 @@ EMSCRIPTEN_BINDINGS(ruvex_page)
         .function("backLinesClick", &backLinesClick)
         .function("axesClick", &axesClick)
         .function("dragToTurnClick", &dragToTurnClick)
+        .function("sectionOpen", &sectionOpen)
+        .function("sectionClose", &sectionClose)
+        .function("sectionTilt", &sectionTilt)
+        .function("sectionDistance", &sectionDistance)
+        .function("sectionOutline", &sectionOutline)
         .function("viewCommand", &viewCommand)
         .function("shareName", &shareName)
         .function("viewAddress", &viewAddress)

@@ -122,7 +122,7 @@ function buildMenus(app, menus) {
 // The dialog open over the window, if any: the window answers no shortcut
 // or menu while there is one, so there is never more than one.
 function openDialog() {
-    return document.querySelector('dialog[open]');
+    return document.querySelector('dialog[open]:not(.modeless)');
 }
 
 // A modal dialog named by its caption, closed by its button or Esc; the

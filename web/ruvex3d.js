@@ -2,8 +2,8 @@
 // browser events into the core's handlers and copies the core's picture to
 // the canvas. No rule of the program lives here: what a click, a key or a
 // timer tick does, and every text shown, comes from the core (binding.cpp).
-// assemble.js puts this file, controls.js, menus.js and files.js into one
-// function scope.
+// assemble.js puts this file, controls.js, menus.js, files.js and section.js
+// into one function scope.
 const needs = document.getElementById('needs');
 if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') {
     needs.hidden = false;
@@ -262,6 +262,9 @@ class PageApp {
         c.VScroll2.bar.enable(s.distanceEnabled);
         if (this.menus) this.menus.showSpeed(s.speed);
         if (this.menus) this.menus.showChecks({ mnuBackLines: s.backLines, mnuAxes: s.axes, mnuDragToTurn: s.dragToTurn });
+        // A section opened by the address, and the window's values after any change.
+        if (s.section.shown && !this.sectionWindow && this.menus) openSectionWindow(this);
+        if (this.sectionWindow) this.sectionWindow.show(s.section);
         this.schedule(s);
         this.keepAddress();
     }
@@ -406,6 +409,7 @@ class PageApp {
             mnuAxes: () => this.call('axesClick', !this.state.axes),
             mnuDragToTurn: () => this.call('dragToTurnClick', !this.state.dragToTurn),
             mnuCopyPicture: () => copyPicture(this),
+            mnuIrisan: () => openSectionWindow(this),
             mnuShare: () => sharePicture(this),
             mnuCopyViewCode: () => copyViewCode(this),
         };

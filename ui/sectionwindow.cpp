@@ -1,0 +1,124 @@
+#include "ui/sectionwindow.h"
+
+#include "ui/qtext.h"
+#include "view/sectionwindowlayout.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+using namespace SectionWindowLayout;
+
+QScrollBar* makeBar(const BarDescription& bar, QWidget* parent)
+{
+    auto* made = new QScrollBar(Qt::Horizontal, parent);
+    made->setObjectName(toQString(bar.name));
+    made->setRange(bar.min, bar.max);
+    made->setSingleStep(bar.smallChange);
+    made->setPageStep(bar.largeChange);
+    made->setValue(bar.start);
+    made->setFocusPolicy(Qt::StrongFocus);
+    made->setMinimumWidth(240);
+    made->setAccessibleName(toQString(bar.caption));
+    return made;
+}
+
+// A line of text to read, select and copy, not to edit.
+QLineEdit* makeText(std::string_view name, QWidget* parent)
+{
+    auto* text = new QLineEdit(parent);
+    text->setObjectName(toQString(name));
+    text->setReadOnly(true);
+    text->setMinimumWidth(360);
+    return text;
+}
+
+// The bar with its value beside it, as one row.
+QWidget* barRow(QScrollBar* bar, QLabel* value, QWidget* parent)
+{
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(bar, 1);
+    value->setMinimumWidth(72);
+    layout->addWidget(value);
+    return row;
+}
+
+} // namespace
+
+SectionWindow::SectionWindow(QWidget* owner)
+    : QWidget(owner, Qt::Window)
+    , m_tilt(makeBar(kTilt, this))
+    , m_tiltValue(new QLabel(this))
+    , m_distance(makeBar(kDistance, this))
+    , m_distanceValue(new QLabel(this))
+    , m_outline(new QCheckBox(toQString(kOutlineCaption), this))
+    , m_solid(makeText(kSolidName, this))
+    , m_section(makeText(kSectionName, this))
+{
+    setObjectName(toQString(kName));
+    setWindowTitle(toQString(kCaption));
+    m_outline->setObjectName(toQString(kOutlineName));
+    auto* close = new QPushButton(toQString(kCloseCaption), this);
+    auto* form = new QFormLayout;
+    form->addRow(new QLabel(toQString(kPlaneEquation), this));
+    form->addRow(toQString(kTilt.caption), barRow(m_tilt, m_tiltValue, this));
+    form->addRow(toQString(kDistance.caption), barRow(m_distance, m_distanceValue, this));
+    form->addRow(m_outline);
+    form->addRow(toQString(kSolidCaption), m_solid);
+    form->addRow(toQString(kSectionCaption), m_section);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(close, 0, Qt::AlignRight);
+
+    connect(m_tilt, &QScrollBar::valueChanged, this, &SectionWindow::tiltChanged);
+    connect(m_distance, &QScrollBar::valueChanged, this, &SectionWindow::distanceChanged);
+    connect(m_outline, &QCheckBox::toggled, this, &SectionWindow::outlineToggled);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void SectionWindow::showValues(const SectionView& view)
+{
+    const QSignalBlocker tilt(m_tilt);
+    const QSignalBlocker distance(m_distance);
+    const QSignalBlocker outline(m_outline);
+    m_tilt->setValue(view.plane.tiltDegrees);
+    m_distance->setValue(view.plane.distance);
+    m_outline->setChecked(view.outline);
+    m_tiltValue->setText(toQString(tiltText(view.plane.tiltDegrees)));
+    m_distanceValue->setText(toQString(distanceText(view.plane.distance)));
+}
+
+void SectionWindow::showSection(const PlaneSection& section)
+{
+    m_solid->setText(toQString(section.solidEquation));
+    m_solid->setCursorPosition(0);
+    m_section->setText(toQString(section.line()));
+    m_section->setCursorPosition(0);
+}
+
+void SectionWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    emit closed();
+}
+
+void SectionWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
