@@ -52,6 +52,8 @@ Form1::Form1(QWidget* parent)
     , m_windows(new ModelessWindows(this))
 {
     m_model.setRedrawListener([this] { showPicture(); });
+    m_picDisplay->setLinesSource(
+        [this]() -> const std::vector<WireframePolyline>& { return m_model.pictureLines(); });
     connectControls();
     connectMenus();
     Form_Load();

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
+#include <algorithm>
+
 PictureWidget::PictureWidget(QWidget* parent)
     : QWidget(parent)
 {
@@ -29,6 +31,54 @@ void PictureWidget::showChanges()
 {
     const int border = m_box.borderWidth();
     const QRect changed = toQRect(m_box.takeChangedRect());
+    const qreal ratio = deviceRatio();
+    if (ratio > 1.0) {
+        showDeviceChanges(ratio);
+        return;
+    }
+    dropDevicePicture();
+    if (!changed.isEmpty())
+        update(changed.translated(border, border));
+}
+
+// 1 where the picture's own pixels are shown.
+qreal PictureWidget::deviceRatio() const
+{
+    return m_lines ? pictureRatio(*this) : 1.0;
+}
+
+// The view at device pixels sized for the ratio (and the picture's size),
+// drawn anew when that size changed: then true.
+bool PictureWidget::fitDevicePicture(qreal ratio)
+{
+    const PixelBuffer& picture = m_box.Image();
+    const int width = qRound(picture.width() * ratio);
+    const int height = qRound(picture.height() * ratio);
+    const PixelBuffer& shown = m_devicePicture.image();
+    if (shown.width() == width && shown.height() == height)
+        return false;
+    m_devicePicture.resize(width, height, picture.width(), picture.height());
+    m_devicePicture.redraw(m_lines());
+    m_devicePicture.takeChangedRect();
+    return true;
+}
+
+// Back at ratio 1 it is not kept up to date, so it must not be shown again.
+void PictureWidget::dropDevicePicture()
+{
+    if (!m_devicePicture.image().isEmpty())
+        m_devicePicture.resize(0, 0, 0, 0);
+}
+
+void PictureWidget::showDeviceChanges(qreal ratio)
+{
+    if (fitDevicePicture(ratio)) {
+        update(interior());
+        return;
+    }
+    m_devicePicture.redraw(m_lines());
+    const int border = m_box.borderWidth();
+    const QRect changed = logicalRect(m_devicePicture.takeChangedRect(), ratio);
     if (!changed.isEmpty())
         update(changed.translated(border, border));
 }
@@ -36,18 +86,33 @@ void PictureWidget::showChanges()
 void PictureWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const int border = m_box.borderWidth();
     const QRect inside = interior();
-    if (!inside.contains(event->rect())) {
-        if (hasFocus())
-            painter.fillRect(rect(), qColorOf(ruvex::win::kYellow)); // the picture covers the middle
-        else
-            qDrawWinPanel(&painter, rect(), palette(), true);
+    if (!inside.contains(event->rect()))
+        paintBorder(painter);
+    const qreal ratio = deviceRatio();
+    if (ratio > 1.0) {
+        // A ratio changed since the last redraw (another screen) redraws it
+        // here; a repaint of a part then asks for the rest.
+        if (fitDevicePicture(ratio) && !event->region().contains(inside))
+            update(inside);
+        painter.setClipRect(inside);
+        drawDevicePixels(painter, inside.topLeft(), m_devicePicture.image(), ratio);
+        return;
     }
+    dropDevicePicture();
     // Only the asked-for part of the image: a turning solid changes a small
     // part of the picture per frame.
+    const int border = m_box.borderWidth();
     const QRect target = event->rect().intersected(inside);
     painter.drawImage(target, imageOf(m_box.Image()), target.translated(-border, -border));
+}
+
+void PictureWidget::paintBorder(QPainter& painter)
+{
+    if (hasFocus())
+        painter.fillRect(rect(), qColorOf(ruvex::win::kYellow)); // the picture covers the middle
+    else
+        qDrawWinPanel(&painter, rect(), palette(), true);
 }
 
 QRect PictureWidget::interior() const
@@ -91,6 +156,30 @@ QImage imageOf(const PixelBuffer& picture)
 QRect toQRect(const PixelRect& rect)
 {
     return rect.isEmpty() ? QRect() : QRect(rect.x, rect.y, rect.width, rect.height);
+}
+
+qreal pictureRatio(const QWidget& widget)
+{
+    return std::max(widget.devicePixelRatio(), qreal(1.0));
+}
+
+QRect logicalRect(const PixelRect& devicePixels, qreal ratio)
+{
+    if (devicePixels.isEmpty())
+        return {};
+    const QRectF rect(devicePixels.x, devicePixels.y, devicePixels.width, devicePixels.height);
+    return QRectF(rect.topLeft() / ratio, rect.size() / ratio).toAlignedRect();
+}
+
+void drawDevicePixels(QPainter& painter, QPointF corner, const PixelBuffer& picture, qreal ratio)
+{
+    // Undoing the painter's scale leaves a translation, so the pixels are
+    // copied, not resampled (and the painter's clip keeps the copy to the
+    // part being repainted).
+    painter.save();
+    painter.scale(1.0 / ratio, 1.0 / ratio);
+    painter.drawImage(corner * ratio, imageOf(picture));
+    painter.restore();
 }
 
 QPointF PictureWidget::interiorPosition(const QMouseEvent* event) const

@@ -10,14 +10,25 @@
 // events with the Windows key codes (kKeyLeft ...) and the shift code; other
 // keys go on to the window.
 //
-// It draws nothing of its own accord: the wireframe goes into box().
+// It draws nothing of its own accord: the wireframe goes into box(). On a
+// screen with more device pixels than the picture has pixels (a device-pixel
+// ratio above 1) it shows the view drawn again at its device pixels, from
+// the lines of the picture that setLinesSource names, instead of the
+// picture's pixels enlarged in blocks; the picture in box() is still the one
+// saved and copied. Pointer positions stay in the picture's pixels.
 
 #include "platform/picturebox.h"
 #include "view/keycodes.h"
+#include "view/presentationpicture.h"
 
 #include <QImage>
 #include <QRect>
 #include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QPainter;
 
 class PictureWidget final : public QWidget {
     Q_OBJECT
@@ -34,6 +45,12 @@ public:
 
     // Schedules a repaint of the part of the image that changed.
     void showChanges();
+
+    // The lines of the picture box() holds (Form1Model::pictureLines), for
+    // drawing the view at device pixels; without them the picture's pixels
+    // are shown at any ratio.
+    using LinesSource = std::function<const std::vector<WireframePolyline>&()>;
+    void setLinesSource(LinesSource source) { m_lines = std::move(source); }
 
 signals:
     void mouseMoved(short button, short shift, float x, float y);
@@ -53,14 +70,33 @@ protected:
 private:
     QPointF interiorPosition(const QMouseEvent* event) const;
     QRect interior() const;
+    qreal deviceRatio() const;
+    bool fitDevicePicture(qreal ratio);
+    void dropDevicePicture();
+    void showDeviceChanges(qreal ratio);
+    void paintBorder(QPainter& painter);
 
     PictureBox m_box;
+    LinesSource m_lines;
+    // The view at device pixels while the ratio is above 1, else empty.
+    PresentationPicture m_devicePicture;
 };
 
 // The picture's own pixels seen as a read-only QImage, without a copy: valid
 // while the picture is neither resized nor destroyed. Null for an empty one.
 QImage imageOf(const PixelBuffer& picture);
 QRect toQRect(const PixelRect& rect);
+
+// The device pixels a picture pixel has on the widget's screen: its
+// device-pixel ratio when above 1, else 1 (a picture is never drawn smaller
+// than its own pixels).
+qreal pictureRatio(const QWidget& widget);
+// Device pixels at that ratio to the smallest rectangle of logical pixels
+// holding them.
+QRect logicalRect(const PixelRect& devicePixels, qreal ratio);
+// Draws a picture of device pixels with its top-left corner at a logical
+// position, each of its pixels on one device pixel at the ratio.
+void drawDevicePixels(QPainter& painter, QPointF corner, const PixelBuffer& picture, qreal ratio);
 
 short buttonCode(Qt::MouseButtons buttons);
 short shiftCode(Qt::KeyboardModifiers modifiers);

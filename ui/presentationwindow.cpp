@@ -32,7 +32,7 @@ void PresentationWindow::open()
     if (screen)
         setGeometry(screen->geometry());
     showFullScreen();
-    fitTo(size());
+    fitToScreen();
     draw();
     raise();
     activateWindow();
@@ -45,52 +45,71 @@ void PresentationWindow::showView()
         draw();
 }
 
-void PresentationWindow::fitTo(QSize size)
+// The picture at the screen's device pixels for the window's size, new
+// and blank (true) when that size changed.
+bool PresentationWindow::fitToScreen()
 {
+    m_ratio = pictureRatio(*this);
+    const int width = qRound(this->width() * m_ratio);
+    const int height = qRound(this->height() * m_ratio);
     const PixelBuffer& image = m_picture.image();
-    if (image.width() != size.width() || image.height() != size.height())
-        m_picture.resize(size.width(), size.height(), m_model.area().ScaleWidth(),
-                         m_model.area().ScaleHeight());
+    if (image.width() == width && image.height() == height)
+        return false;
+    m_picture.resize(width, height, m_model.area().ScaleWidth(), m_model.area().ScaleHeight());
+    return true;
 }
 
 void PresentationWindow::draw()
 {
     m_picture.redraw(m_model.pictureLines());
-    const QRect changed = toQRect(m_picture.takeChangedRect());
+    const QRect changed = logicalRect(m_picture.takeChangedRect(), m_ratio);
     if (!changed.isEmpty())
         update(changed);
 }
 
 void PresentationWindow::paintEvent(QPaintEvent* event)
 {
+    // A ratio changed since the last redraw (another screen) redraws it
+    // here; a repaint of a part then asks for the rest.
+    if (fitToScreen()) {
+        m_picture.redraw(m_model.pictureLines());
+        m_picture.takeChangedRect();
+        if (!event->region().contains(rect()))
+            update();
+    }
     QPainter painter(this);
-    const QRect target = event->rect();
-    painter.drawImage(target, imageOf(m_picture.image()), target);
+    drawDevicePixels(painter, QPointF(0, 0), m_picture.image(), m_ratio);
 }
 
-void PresentationWindow::resizeEvent(QResizeEvent* event)
+void PresentationWindow::resizeEvent(QResizeEvent*)
 {
-    fitTo(event->size());
+    fitToScreen();
     showView();
+}
+
+SourcePoint PresentationWindow::sourcePosition(const QMouseEvent* event) const
+{
+    const QPointF at = event->position() * m_ratio;
+    return m_picture.sourcePosition(at.x(), at.y());
 }
 
 void PresentationWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    const SourcePoint at = m_picture.sourcePosition(event->position().x(), event->position().y());
+    const SourcePoint at = sourcePosition(event);
     emit mouseMoved(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x),
                     static_cast<float>(at.y));
 }
 
 void PresentationWindow::mousePressEvent(QMouseEvent* event)
 {
-    const SourcePoint at = m_picture.sourcePosition(event->position().x(), event->position().y());
+    const SourcePoint at = sourcePosition(event);
     emit mousePressed(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x),
                       static_cast<float>(at.y));
 }
 
 void PresentationWindow::mouseReleaseEvent(QMouseEvent* event)
 {
-    const SourcePoint at = m_picture.sourcePosition(event->position().x(), event->position().y());
+    const SourcePoint at = sourcePosition(event);
     emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x),
                        static_cast<float>(at.y));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // "Layar Penuh": the drawing alone, full screen on a white background, for a
 // projector. The view is drawn at the screen's scale (PresentationPicture),
-// so the solid fills the screen with sharp lines.
+// so the solid fills the screen with sharp lines: at the screen's device
+// pixels where it has more of them than logical pixels.
 //
 // It draws the main window's model's picture lines (the very lines the
 // drawing area shows, made once for both) and changes nothing: pointer
@@ -50,9 +51,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void fitTo(QSize size);
+    bool fitToScreen();
     void draw();
+    SourcePoint sourcePosition(const QMouseEvent* event) const;
 
     const Form1Model& m_model;
     PresentationPicture m_picture;
+    qreal m_ratio = 1.0; // device pixels per logical pixel of m_picture
 };
