@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
@@ -82,6 +83,26 @@ void Form1::openView(const PictureSettings& settings)
         mnuIrisan_Click();
 }
 
+namespace {
+
+// Beside the main window, right or left, where the screen has room, so the
+// picture stays in view; otherwise where the system puts it.
+void placeBeside(QWidget& window, const QWidget& owner)
+{
+    window.adjustSize();
+    const QRect frame = owner.frameGeometry();
+    const QRect screen = owner.screen() ? owner.screen()->availableGeometry() : QRect();
+    const QSize size = window.frameGeometry().size();
+    const QRect right(frame.topRight() + QPoint(8, 0), size);
+    const QRect left(frame.topLeft() - QPoint(8 + size.width(), 0), size);
+    if (screen.contains(right))
+        window.move(right.topLeft());
+    else if (screen.contains(left))
+        window.move(left.topLeft());
+}
+
+} // namespace
+
 void Form1::mnuIrisan_Click()
 {
     if (!m_sectionWindow) {
@@ -93,6 +114,7 @@ void Form1::mnuIrisan_Click()
         connect(m_sectionWindow, &SectionWindow::outlineToggled, this,
                 [this](bool shown) { m_model.chkBidang_Click(shown); });
         connect(m_sectionWindow, &SectionWindow::closed, this, [this] { m_model.frmIrisan_Unload(); });
+        placeBeside(*m_sectionWindow, *this);
     }
     m_sectionWindow->show();
     m_sectionWindow->raise();
