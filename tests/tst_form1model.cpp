@@ -157,3 +157,30 @@ TEST(Form1Model, DragTurnsByItsTravelAndHoverChangesNothing)
 }
 
 } // namespace
+
+// "Irisan Bidang": the window's bars and box keep their values while it is
+// closed, and the section follows the shape.
+TEST(Form1Model, SectionShowsWhileItsWindowIsOpenAndKeepsItsValues)
+{
+    LoadedModel loaded;
+    Form1Model& model = loaded.model;
+    model.hsbKemiringan_Change(30);
+    EXPECT_FALSE(model.sectionShown()) << "a bar alone opens nothing";
+    const int redraws = loaded.redraws;
+    model.mnuIrisan_Click();
+    EXPECT_EQ(loaded.redraws, redraws + 1);
+    ASSERT_TRUE(model.pictureOptions().section);
+    EXPECT_EQ(model.pictureOptions().section->plane, (SectionPlane{30, 50}));
+
+    model.hsbJarak_Change(-20);
+    model.chkBidang_Click(false);
+    EXPECT_EQ(*model.pictureOptions().section, (SectionView{{30, -20}, false}));
+    EXPECT_EQ(model.planeSection().name, "lingkaran") << "a sphere cut anywhere";
+    model.Option1_Click(3);
+    EXPECT_EQ(model.planeSection().name, "elips");
+
+    model.frmIrisan_Unload();
+    EXPECT_FALSE(model.pictureOptions().section);
+    EXPECT_EQ(model.sectionView(), (SectionView{{30, -20}, false})) << "the bars as they were";
+    EXPECT_EQ(model.viewCommand().find("section"), std::string::npos);
+}
