@@ -80,7 +80,7 @@ std::optional<QString> writePictureFile(const QString& path, const ExportView& v
     // Encoded in memory first, so that every failure left is the disk's.
     const QByteArray bytes = pictureFile(view, format, scale);
     if (bytes.isEmpty())
-        return encodingFailure(format);
+        return toQString(SaveTexts::encodingFailure(format));
     return writeWholeFile(path, bytes);
 }
 

@@ -27,36 +27,33 @@ QString quoted(const QString& text)
 
 bool askToReplace(QWidget* owner, const QString& chosen, const QString& real)
 {
-    const QString question = chosen == real
-        ? QStringLiteral("File %1 sudah ada.\nApakah file itu akan diganti?").arg(quoted(real))
-        : QStringLiteral("%1 adalah tautan ke file %2, yang sudah ada.\nApakah file %2 akan diganti?")
-              .arg(quoted(chosen), quoted(real));
+    const QString question = toQString(SaveTexts::replaceQuestion(chosen.toStdString(), real.toStdString()));
     QMessageBox box(QMessageBox::Question, kMessageTitle, question, QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText); // a name like "<font size=7>" is shown as typed
-    QPushButton* yes = box.addButton(QStringLiteral("Ya"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Tidak"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(toQString(SaveTexts::kYesButton), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(toQString(SaveTexts::kNoButton), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
 }
 
-void showWarning(QWidget* owner, const QString& text)
+void showWarning(QWidget* owner, const std::string& text)
 {
-    QMessageBox box(QMessageBox::Warning, kMessageTitle, text, QMessageBox::NoButton, owner);
+    QMessageBox box(QMessageBox::Warning, kMessageTitle, toQString(text), QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.addButton(toQString(SaveTexts::kOkButton), QMessageBox::AcceptRole);
     box.exec();
 }
 
 void showFailure(QWidget* owner, const QString& path, const QString& reason)
 {
-    showWarning(owner, toQString(SaveTexts::kNotWritten).arg(path, reason));
+    showWarning(owner, SaveTexts::notWrittenMessage(path.toStdString(), reason.toStdString()));
 }
 
 void showRefusal(QWidget* owner, const QString& path, const QString& reason)
 {
-    showWarning(owner, toQString(SaveTexts::kRefusedName).arg(path, reason));
+    showWarning(owner, SaveTexts::refusedNameMessage(path.toStdString(), reason.toStdString()));
 }
 
 } // namespace
@@ -67,14 +64,6 @@ SaveSeam qtSaveSeam()
                 return showQtFileDialog(owner, kind, record);
             },
             {askToReplace, showFailure, showRefusal}};
-}
-
-QString encodingFailure(PictureFormat format)
-{
-    const QString kind = format == PictureFormat::Bitmap ? QStringLiteral("bitmap")
-        : format == PictureFormat::Png                   ? QStringLiteral("PNG")
-                                                         : QStringLiteral("SVG");
-    return QStringLiteral("Gambar tidak dapat diubah menjadi file %1.").arg(kind);
 }
 
 std::optional<QString> chooseTarget(QWidget* owner, const SavePrompts& prompts, const QString& chosen)
@@ -184,8 +173,8 @@ SaveCommand::Outcome SaveCommand::write(const PictureTarget& target, const QStri
     m_memory.type = target.type;
     // Encoded in memory first, so that every failure left is the disk's.
     const QByteArray bytes = m_kind.bytes(target);
-    const auto failure
-        = bytes.isEmpty() ? std::optional(encodingFailure(target.format)) : writeWholeFile(path, bytes);
+    const auto failure = bytes.isEmpty() ? std::optional(toQString(SaveTexts::encodingFailure(target.format)))
+                                         : writeWholeFile(path, bytes);
     if (!failure)
         return Outcome::Saved;
     m_memory.path.clear();

@@ -13,7 +13,7 @@
 // and the file's bytes. The dialogs and the message boxes come with the
 // SaveSeam it is handed: the window's own (qtSaveSeam), or a test's fakes,
 // so that nothing ever waits for a click. Every message box shows the paths
-// in it literally, never as rich text.
+// in it literally, never as rich text, and with their controls escaped.
 
 #include "export/osdialog.h"
 #include "export/picturetypes.h"
@@ -77,9 +77,6 @@ std::optional<QString> chooseTarget(QWidget* owner, const SavePrompts& prompts, 
 
 // "Save Gambar": `picture` as a Windows bitmap, ".bmp" forced on the name.
 PictureFileKind bitmapSave(const PixelBuffer& picture);
-
-// Why a picture could not be encoded as `format`, in Indonesian.
-QString encodingFailure(PictureFormat format);
 
 // The window's memory of a command's last file: the dialog starts from it,
 // and it is updated after every answer; a failed write empties the path.

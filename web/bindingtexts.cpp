@@ -1,13 +1,15 @@
 // The page's texts and the rules for the names it offers for download, as
 // the core has them, exported to the page's script with embind: the file
 // names as the desktop's dialogs make them, the export types, the texts of
-// the page's own dialogs and lines, the messages of a refused name. The
+// the page's own dialogs and lines, the messages of a refused name, and the
+// escaping of a typed text the page shows. The
 // drawing area's page object is binding.cpp's.
 
 #include "export/picturepath.h"
 #include "export/picturetypes.h"
 #include "export/savetarget.h"
 #include "export/savetexts.h"
+#include "view/escapedtext.h"
 #include "view/jsonwriter.h"
 #include "view/pagetexts.h"
 
@@ -82,14 +84,22 @@ std::string pageTexts()
     return json.text();
 }
 
-// The messages of a refused name and of a file the browser did not take.
+// The messages of a refused name and of a file the browser did not take,
+// the name in them escaped as in the window's.
 std::string refusalMessage(const std::string& name, const std::string& reason)
 {
-    return SaveTexts::fillIn(SaveTexts::kRefusedName, name, reason);
+    return SaveTexts::refusedNameMessage(name, reason);
 }
 std::string notWrittenMessage(const std::string& name)
 {
-    return SaveTexts::fillIn(SaveTexts::kNotWritten, name, SaveTexts::kBrowserRefused);
+    return SaveTexts::notWrittenMessage(name, SaveTexts::kBrowserRefused);
+}
+
+// A text the user gave, for the page's own lines that show it: its controls
+// and text-direction controls escaped.
+std::string escapedText(const std::string& text)
+{
+    return escapedControls(text);
 }
 
 } // namespace
@@ -102,4 +112,5 @@ EMSCRIPTEN_BINDINGS(ruvex_texts)
     emscripten::function("pageTexts", &pageTexts);
     emscripten::function("refusalMessage", &refusalMessage);
     emscripten::function("notWrittenMessage", &notWrittenMessage);
+    emscripten::function("escapedControls", &escapedText);
 }
