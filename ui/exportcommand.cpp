@@ -87,10 +87,9 @@ std::optional<QString> writePictureFile(const QString& path, const ExportView& v
 PictureFileKind pictureExport(const ExportView& view)
 {
     const auto target = [](const std::string& chosen, std::int32_t filterIndex) {
-        const ExportTarget named = exportTarget(chosen, filterIndex);
-        return PictureTarget{named.path, named.type, kExportTypes[named.type].format, {}};
+        return exportedPictureName(chosen, filterIndex, NameForm::Path);
     };
-    const auto bytes = [&view](const PictureTarget& named) {
+    const auto bytes = [&view](const PictureName& named) {
         return pictureFile(view, named.format, kExportTypes[named.type].scale);
     };
     return {kDialogTitle, exportDialogFilter(), target, bytes};

@@ -20,11 +20,6 @@ const std::string kDialogTitle(SaveTexts::kSaveDialogTitle);
 const std::string kFilter = "Save Gambar Bangun Ruang|*.bmp";
 const QString kMessageTitle = toQString(SaveTexts::kMessageTitle);
 
-QString quoted(const QString& text)
-{
-    return u'\u00ab' + text + u'\u00bb';
-}
-
 bool askToReplace(QWidget* owner, const QString& chosen, const QString& real)
 {
     const QString question = toQString(SaveTexts::replaceQuestion(chosen.toStdString(), real.toStdString()));
@@ -80,36 +75,11 @@ std::optional<QString> chooseTarget(QWidget* owner, const SavePrompts& prompts, 
     return real;
 }
 
-namespace {
-
-// The name with ".bmp" forced. A name that starts with its first dot keeps
-// nothing before the extension: ".tersembunyi" would become the hidden file
-// ".bmp", and is refused.
-PictureTarget forcedBitmapName(const std::string& chosen)
-{
-    std::string path = chosen;
-    std::string extension = ".bmp";
-    ForceExtension(path, extension);
-    if (path.size() - folderOf(path).size() != extension.size())
-        return {path, 0, PictureFormat::Bitmap, {}};
-    const QString name = QString::fromStdString(chosen.substr(folderOf(chosen).size()));
-    const QString refusal
-        = QStringLiteral(
-              "Nama file %1 dimulai dengan titik, sehingga setelah akhiran .bmp dipasang tidak "
-              "tersisa nama apa pun (hanya %2, sebuah file tersembunyi). Tulis nama sebelum titik, "
-              "misalnya %3.")
-              .arg(quoted(name), quoted(QString::fromStdString(extension)),
-                   quoted(QStringLiteral("gambar.bmp")));
-    return {chosen, 0, PictureFormat::Bitmap, refusal.toStdString()};
-}
-
-} // namespace
-
 PictureFileKind bitmapSave(const PixelBuffer& picture)
 {
     return {kDialogTitle, kFilter,
-            [](const std::string& chosen, std::int32_t) { return forcedBitmapName(chosen); },
-            [&picture](const PictureTarget&) { return toQByteArray(bitmapFileBytes(picture)); }};
+            [](const std::string& chosen, std::int32_t) { return savedPictureName(chosen, NameForm::Path); },
+            [&picture](const PictureName&) { return toQByteArray(bitmapFileBytes(picture)); }};
 }
 
 SaveCommand::SaveCommand(QWidget* owner, const SaveSeam& seam, PictureFileKind kind,
@@ -124,7 +94,7 @@ SaveCommand::SaveCommand(QWidget* owner, const SaveSeam& seam, PictureFileKind k
 SaveCommand::Outcome SaveCommand::run()
 {
     for (;;) {
-        const std::optional<PictureTarget> target = choose();
+        const std::optional<PictureName> target = choose();
         if (!target)
             return Outcome::Cancelled;
         // A refusal or a "no": back to the dialog with that name, so the
@@ -134,7 +104,7 @@ SaveCommand::Outcome SaveCommand::run()
     }
 }
 
-std::optional<PictureTarget> SaveCommand::choose()
+std::optional<PictureName> SaveCommand::choose()
 {
     std::string path = m_memory.path.toStdString();
     const std::string folder = folderOf(path);
@@ -154,12 +124,12 @@ std::optional<PictureTarget> SaveCommand::choose()
     m_memory.path = QString::fromStdString(path);
     if (path.empty())
         return std::nullopt;
-    PictureTarget target = m_kind.target(path, filterIndex);
+    PictureName target = m_kind.target(path, filterIndex);
     m_memory.path = QString::fromStdString(target.path);
     return target;
 }
 
-std::optional<QString> SaveCommand::confirmedPath(const PictureTarget& target)
+std::optional<QString> SaveCommand::confirmedPath(const PictureName& target)
 {
     if (target.refusal.empty())
         return chooseTarget(m_owner, m_seam.prompts, m_memory.path);
@@ -168,7 +138,7 @@ std::optional<QString> SaveCommand::confirmedPath(const PictureTarget& target)
     return std::nullopt;
 }
 
-SaveCommand::Outcome SaveCommand::write(const PictureTarget& target, const QString& path)
+SaveCommand::Outcome SaveCommand::write(const PictureName& target, const QString& path)
 {
     m_memory.type = target.type;
     // Encoded in memory first, so that every failure left is the disk's.

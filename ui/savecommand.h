@@ -16,7 +16,7 @@
 // in it literally, never as rich text, and with their controls escaped.
 
 #include "export/osdialog.h"
-#include "export/picturetypes.h"
+#include "export/picturename.h"
 #include "platform/pixelbuffer.h"
 
 #include <QByteArray>
@@ -52,22 +52,15 @@ struct SaveSeam {
 // The Qt file dialogs and Indonesian message boxes.
 SaveSeam qtSaveSeam();
 
-// A dialog's answer with the rule of its kind applied: the name to write and
-// the type of file, or why the name cannot be used (`path` is then the
-// answer as given).
-struct PictureTarget {
-    std::string path;
-    std::size_t type = 0;
-    PictureFormat format = PictureFormat::Bitmap;
-    std::string refusal;
-};
-
 struct PictureFileKind {
     std::string dialogTitle;
     std::string filter; // as OSDialog takes it
-    std::function<PictureTarget(const std::string& chosen, std::int32_t filterIndex)> target;
+    // The dialog's answer with the rule of the kind applied
+    // (export/picturename.h): the name to write and the type of file, or why
+    // the name cannot be used.
+    std::function<PictureName(const std::string& chosen, std::int32_t filterIndex)> target;
     // The file's contents; empty when the picture cannot be encoded.
-    std::function<QByteArray(const PictureTarget& target)> bytes;
+    std::function<QByteArray(const PictureName& target)> bytes;
 };
 
 // The file to write for the name `chosen`: vets it, shows the refusal or asks
@@ -94,9 +87,9 @@ public:
     Outcome run();
 
 private:
-    std::optional<PictureTarget> choose();
-    std::optional<QString> confirmedPath(const PictureTarget& target);
-    Outcome write(const PictureTarget& target, const QString& path);
+    std::optional<PictureName> choose();
+    std::optional<QString> confirmedPath(const PictureName& target);
+    Outcome write(const PictureName& target, const QString& path);
 
     QWidget* m_owner;
     const SaveSeam& m_seam;

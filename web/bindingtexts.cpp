@@ -2,10 +2,10 @@
 // the core has them, exported to the page's script with embind: the file
 // names as the desktop's dialogs make them, the export types, the texts of
 // the page's own dialogs and lines, the messages of a refused name, and the
-// escaping of a typed text the page shows. The
-// drawing area's page object is binding.cpp's.
+// escaping of a typed text the page shows. The drawing area's page object is
+// binding.cpp's.
 
-#include "export/picturepath.h"
+#include "export/picturename.h"
 #include "export/picturetypes.h"
 #include "export/savetarget.h"
 #include "export/savetexts.h"
@@ -23,26 +23,27 @@ namespace {
 
 // A name the user typed, as the desktop's rules make it, and why it is
 // refused (empty when it is not): {"name": ..., "type": ..., "refusal": ...}.
-std::string nameAnswer(const std::string& name, int type)
+// The name box takes a bare name, so a folder in it is refused too
+// (export/picturename.h); then the same checks as every name the window
+// writes: no controls, a length the file systems take.
+std::string nameAnswer(const PictureName& named, int type)
 {
+    const std::string refusal = named.refused() ? named.refusal : refuseName(named.path);
     JsonWriter json;
-    json.beginObject().field("name", name).field("type", type).field("refusal", refuseName(name)).endObject();
+    json.beginObject().field("name", named.path).field("type", type).field("refusal", refusal).endObject();
     return json.text();
 }
 
 std::string saveName(const std::string& typed)
 {
-    std::string name = typed;
-    std::string extension = ".bmp";
-    ForceExtension(name, extension);
-    return nameAnswer(name, -1);
+    return nameAnswer(savedPictureName(typed, NameForm::BareName), -1);
 }
 
 // `filterIndex` 1-based, as the dialog's type list reports it.
 std::string exportName(const std::string& typed, int filterIndex)
 {
-    const ExportTarget target = exportTarget(typed, filterIndex);
-    return nameAnswer(target.path, static_cast<int>(target.type));
+    const PictureName named = exportedPictureName(typed, filterIndex, NameForm::BareName);
+    return nameAnswer(named, static_cast<int>(named.type));
 }
 
 std::string exportTypes()
