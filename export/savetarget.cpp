@@ -1,6 +1,7 @@
 #include "export/savetarget.h"
 
 #include "export/picturepath.h"
+#include "view/escapedtext.h"
 
 #include <cerrno>
 #include <climits>
@@ -20,34 +21,9 @@ std::string number(std::size_t value)
     return std::to_string(value);
 }
 
-// "«text»": names in messages stand out from the sentence around them.
-std::string quoted(const std::string& text)
-{
-    return "\u00ab" + text + "\u00bb";
-}
-
-// C0 and DEL as single bytes; C1 (U+0080 to U+009F, "\xc2\x80" to
-// "\xc2\x9f") and the line and paragraph separators (U+2028, U+2029) by
-// their UTF-8 forms. Lead bytes never occur inside another character's form,
-// so a match is always a whole character.
-bool hasControlCharacter(const std::string& text)
-{
-    const auto byteAt
-        = [&text](std::size_t n) { return n < text.size() ? static_cast<unsigned char>(text[n]) : 0u; };
-    for (std::size_t n = 0; n < text.size(); ++n) {
-        const unsigned byte = byteAt(n);
-        const bool c1 = byte == 0xc2 && byteAt(n + 1) >= 0x80 && byteAt(n + 1) <= 0x9f;
-        const bool separator
-            = byte == 0xe2 && byteAt(n + 1) == 0x80 && (byteAt(n + 2) == 0xa8 || byteAt(n + 2) == 0xa9);
-        if (byte < 0x20 || byte == 0x7f || c1 || separator)
-            return true;
-    }
-    return false;
-}
-
 std::string linkLoop(const std::string& path)
 {
-    return "Tautan di jalur " + quoted(path)
+    return "Tautan di jalur " + quotedName(path)
         + " berputar (menunjuk ke dirinya sendiri), sehingga tidak menuju ke file atau folder mana pun. "
           "Pilih nama lain.";
 }
@@ -103,9 +79,17 @@ std::size_t fileNameLimit(const std::string& folder)
 
 std::string refuseName(const std::string& path, std::size_t limit)
 {
-    if (hasControlCharacter(path))
+    switch (firstControlCharacter(path)) {
+    case ControlCharacter::Control:
         return "Nama file tidak boleh memuat karakter kendali, misalnya baris baru atau tab. "
                "Hapus karakter itu dari nama file.";
+    case ControlCharacter::TextDirection:
+        return "Nama file tidak boleh memuat karakter kendali arah teks (U+202A sampai U+202E, U+2066 sampai "
+               "U+2069), yang membuat nama tampak lain dari yang sebenarnya. Hapus karakter itu dari nama "
+               "file.";
+    case ControlCharacter::None:
+        break;
+    }
     if (path.size() > limit)
         return "Nama file itu terlalu panjang untuk program ini: " + number(path.size())
             + " byte, sedangkan batasnya " + number(limit)
@@ -145,7 +129,7 @@ SaveTarget throughLink(const std::string& path, const fs::path& chosen)
         return target;
     }
     if (!fs::exists(status)) {
-        target.refusal = quoted(path) + " adalah tautan simbolik ke " + quoted(fromPath(leadsTo))
+        target.refusal = quotedName(path) + " adalah tautan simbolik ke " + quotedName(fromPath(leadsTo))
             + ", yang tidak ada. Gambar tidak disimpan lewat tautan yang tidak menuju ke "
               "file yang ada, karena file baru itu akan berada di luar folder yang dipilih. "
               "Pilih nama lain.";
@@ -153,11 +137,12 @@ SaveTarget throughLink(const std::string& path, const fs::path& chosen)
     }
     const fs::path real = fs::canonical(chosen, error);
     if (error) {
-        target.refusal = quoted(path) + " adalah tautan simbolik yang tidak dapat diikuti. Pilih nama lain.";
+        target.refusal
+            = quotedName(path) + " adalah tautan simbolik yang tidak dapat diikuti. Pilih nama lain.";
         return target;
     }
     if (!fs::is_regular_file(status)) {
-        target.refusal = quoted(path) + " adalah tautan simbolik ke " + quoted(fromPath(real)) + ", "
+        target.refusal = quotedName(path) + " adalah tautan simbolik ke " + quotedName(fromPath(real)) + ", "
             + kindOf(status.type())
             + ", bukan file biasa. Gambar hanya disimpan ke file biasa; pilih nama lain.";
         return target;
@@ -187,7 +172,7 @@ SaveTarget vetSaveTarget(const std::string& path, std::size_t limit)
     if (fs::is_symlink(own))
         return throughLink(path, chosen);
     if (!fs::is_regular_file(own)) {
-        target.refusal = quoted(path) + " adalah " + kindOf(own.type())
+        target.refusal = quotedName(path) + " adalah " + kindOf(own.type())
             + ", bukan file biasa. Gambar hanya disimpan ke file biasa; pilih nama lain.";
         return target;
     }
@@ -197,7 +182,7 @@ SaveTarget vetSaveTarget(const std::string& path, std::size_t limit)
 
 std::string failureCause(int error, const std::string& folder)
 {
-    const std::string where = folder.empty() ? std::string("folder itu") : "folder " + quoted(folder);
+    const std::string where = folder.empty() ? std::string("folder itu") : "folder " + quotedName(folder);
     switch (error) {
     case EACCES:
     case EPERM:
@@ -217,7 +202,7 @@ std::string failureCause(int error, const std::string& folder)
         return "Salah satu bagian alamat itu bukan sebuah folder, melainkan sebuah file.";
     case ENOENT:
         return folder.empty() ? std::string("Folder tujuan tidak ada.")
-                              : "Folder " + quoted(folder) + " tidak ada.";
+                              : "Folder " + quotedName(folder) + " tidak ada.";
     case EISDIR:
         return "Nama itu sudah dipakai oleh sebuah folder.";
     case EFBIG:
@@ -235,21 +220,22 @@ std::string obstacleCause(WriteObstacle obstacle, const std::string& path, const
 {
     switch (obstacle) {
     case WriteObstacle::NameBecameLink:
-        return quoted(path)
+        return quotedName(path)
             + " telah diganti dengan sebuah tautan simbolik setelah nama itu diperiksa. Gambar tidak "
               "disimpan "
               "lewat tautan itu, karena file yang ditulis bisa berada di luar folder yang dipilih. Simpan "
               "sekali lagi agar nama itu diperiksa kembali.";
     case WriteObstacle::NameBecameOther:
-        return quoted(path)
+        return quotedName(path)
             + " telah diganti dengan sesuatu yang bukan file biasa setelah nama itu diperiksa. Gambar hanya "
               "disimpan ke file biasa; simpan sekali lagi agar nama itu diperiksa kembali.";
     case WriteObstacle::FolderTakesNoFiles:
-        return "Di folder " + quoted(folder)
+        return "Di folder " + quotedName(folder)
             + " tidak dapat dibuat file: folder itu milik sistem dan hanya memuat file buatan sistem "
               "sendiri. Simpan di folder lain.";
     case WriteObstacle::FolderRemoved:
-        return "Folder " + quoted(folder) + " sudah dihapus selagi gambar disimpan. Pilih folder yang ada.";
+        return "Folder " + quotedName(folder)
+            + " sudah dihapus selagi gambar disimpan. Pilih folder yang ada.";
     case WriteObstacle::WorkingFolderRemoved:
         return "Folder kerja program ini sudah dihapus, sehingga nama file tanpa alamat lengkap tidak "
                "menunjuk ke folder mana pun. Tulis alamat lengkap file itu, atau jalankan program dari "

@@ -1,8 +1,9 @@
 #pragma once
 // Where a picture may be written, decided before anything is written. Every
 // command that writes a file the user named asks here first:
-// - names: no control characters (C0, DEL, C1 and the line and paragraph
-//   separators), no longer than the caller's limit and the
+// - names: no control characters (C0, DEL, C1, the line and paragraph
+//   separators and the text-direction controls, which would show the name as
+//   another: view/escapedtext.h), no longer than the caller's limit and the
 //   file system's (one name and the whole path, counted in UTF-8 bytes);
 // - what the name already is on disk: only a regular file may be replaced. A
 //   link counts as the file it leads to, so the question before replacing
@@ -11,7 +12,7 @@
 //   a link that leads back to itself. Folders, FIFOs, sockets and devices are
 //   refused, directly or through links.
 // Refusals are ready to show, in Indonesian, and so are the causes of a
-// failed write (failureCause, obstacleCause).
+// failed write (failureCause, obstacleCause); the names in them are escaped.
 //
 // Plain C++ on std::filesystem; the one system limit asked for (the longest
 // name a folder allows) comes from pathconf where there is one.

@@ -392,3 +392,20 @@ TEST_F(Export, APictureThatCannotBeEncodedIsToldAndWritesNothing)
     EXPECT_TRUE(stored.path.isEmpty());
     EXPECT_TRUE(QDir(m_folder.path()).isEmpty());
 }
+
+// The window's export takes the save's rule for names that leave nothing
+// visible: a hidden name or one of dots only is refused, and nothing written.
+TEST_F(Export, AHiddenOrDotsOnlyNameIsRefusedAsWhenSaving)
+{
+    for (const char* name : {".tersembunyi", ".png", ".."}) {
+        SCOPED_TRACE(name);
+        failures.clear();
+        exportAs(QString::fromLatin1(name), 1);
+        ASSERT_EQ(failures.size(), 1u);
+        EXPECT_TRUE(failures[0].second.startsWith(
+            QStringLiteral("Nama file \u00ab%1\u00bb").arg(QLatin1String(name))))
+            << failures[0].second.toStdString();
+    }
+    EXPECT_TRUE(
+        QDir(m_folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
+}

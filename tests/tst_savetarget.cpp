@@ -186,3 +186,28 @@ TEST(SaveTexts, FillInKeepsMarkersInsideTheName)
               "Gambar tidak disimpan dengan nama\na%2b.bmp\n\nterlalu panjang");
     EXPECT_EQ(SaveTexts::fillIn("%1 dan %1, 50%", "x", "y"), "x dan x, 50%");
 }
+
+// A text-direction control shows a name as another ("\u202Egnp.bmp" reads as
+// "bmp.png"), so it is refused as the other controls are; the messages that
+// quote a name show it escaped.
+TEST(RefuseName, TextDirectionControlsAreRefusedAndNamesInMessagesEscaped)
+{
+    for (const char* name : {"\u202egnp.bmp", "gam\u202abar.png", "gambar\u2066.svg", "a\u2069.bmp"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(refuseName(std::string("/tmp/") + name)
+                      .rfind("Nama file tidak boleh memuat karakter kendali "
+                             "arah teks",
+                             0),
+                  0u);
+    }
+    EXPECT_EQ(SaveTexts::refusedNameMessage("a\u202eb\n.bmp", "sebab"),
+              "Gambar tidak disimpan dengan nama\na\\u202Eb\\n.bmp\n\nsebab");
+    EXPECT_EQ(SaveTexts::notWrittenMessage("\u2067x.png", "sebab\nkedua"),
+              "Gambar tidak dapat disimpan ke file\n\\u2067x.png\n\nsebab\nkedua");
+    EXPECT_EQ(SaveTexts::replaceQuestion("t\u202e.bmp", "/asli\u2066.bmp"),
+              "\u00abt\\u202E.bmp\u00bb adalah tautan ke file \u00ab/asli\\u2066.bmp\u00bb, yang sudah ada.\n"
+              "Apakah file \u00ab/asli\\u2066.bmp\u00bb akan diganti?");
+    EXPECT_EQ(obstacleCause(WriteObstacle::FolderRemoved, "x", "/a\u202eb")
+                  .rfind("Folder \u00ab/a\\u202Eb\u00bb", 0),
+              0u);
+}

@@ -83,6 +83,36 @@ TEST(MessageBoxes, PathsAreShownLiterallyNotAsRichText)
     EXPECT_EQ(formats, QList<Qt::TextFormat>(4, Qt::PlainText));
 }
 
+// A text-direction control in a name would show the rest of the message
+// reversed: the window's message boxes show it escaped, like the others.
+TEST(SaveCommandNames, MessageBoxesShowDirectionControlsInNamesEscaped)
+{
+    const QString name = QStringLiteral("/tmp/\u202egnp.bmp");
+    QStringList texts;
+    const auto closeTheNextBox = [&texts] {
+        QTimer::singleShot(0, [&texts] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                    texts << box->text();
+                    box->reject();
+                }
+            }
+        });
+    };
+    const SavePrompts prompts = qtSaveSeam().prompts;
+    closeTheNextBox();
+    prompts.confirmReplace(nullptr, name, name);
+    closeTheNextBox();
+    prompts.reportFailure(nullptr, name, QStringLiteral("sebab"));
+    closeTheNextBox();
+    prompts.refuseName(nullptr, name, QStringLiteral("sebab"));
+    ASSERT_EQ(texts.size(), 3);
+    for (const QString& text : texts) {
+        EXPECT_FALSE(text.contains(QChar(0x202e))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("/tmp/\\u202Egnp.bmp"))) << text.toStdString();
+    }
+}
+
 TEST(SaveCommandNames, ANameTheExtensionRuleLeavesEmptyIsRefused)
 {
     QTemporaryDir folder;

@@ -123,3 +123,30 @@ TEST(ViewSettings, OutOfRangePositionsGiveTheSameRotationAsTheirEquivalent)
     EXPECT_EQ(equivalentPointerPosition(395.6f), 0);
     EXPECT_EQ(equivalentPointerPosition(6000.0f), 6000 - 15 * 396);
 }
+
+// The address refuses what the command line refuses, in the same words: a
+// setting given twice, and names that would read badly in the sentence (none
+// at all, or one holding controls).
+TEST(ViewSettingsAddress, RepeatedEmptyAndControlNamesAreRefusedReadably)
+{
+    const struct {
+        const char* fragment;
+        const char* refusal;
+    } rows[] = {
+        {"#shape=3&shape=5", "pilihan shape hanya boleh diberikan sekali."},
+        {"axes&view=1,1&axes", "pilihan axes hanya boleh diberikan sekali."},
+        {"shape=3&%73hape=5", "pilihan shape hanya boleh diberikan sekali."},
+        {"shape=99&shape=3", "pilihan shape hanya boleh diberikan sekali."},
+        {"warna=1&warna=2", "warna tidak dikenal."},
+        {"#=3", "\u00ab\u00bb tidak dikenal."},
+        {"shape=3&=", "\u00ab\u00bb tidak dikenal."},
+        {"shape=3\u202e", "shape harus bilangan bulat 0 sampai 14, bukan \"3\\u202E\"."},
+        {"a\u2066xes", "a\\u2066xes tidak dikenal."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.fragment);
+        const auto read = viewSettingsOfFragment(row.fragment);
+        const auto* refusal = std::get_if<std::string>(&read);
+        EXPECT_EQ(refusal ? *refusal : "(taken)", row.refusal);
+    }
+}

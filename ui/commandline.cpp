@@ -72,11 +72,9 @@ public:
         // The parser's own messages are English; ours name what went wrong.
         if (!m_parser.parse(arguments))
             throw BadArguments(parseFailure(arguments));
-        for (const Option& option : m_options) {
-            const QString name = option.option.names().constLast();
-            if (m_parser.values(name).size() > 1)
-                throw BadArguments(QStringLiteral("pilihan --%1 hanya boleh diberikan sekali.").arg(name));
-        }
+        if (const auto repeated = firstRepeatedName(givenSettings()))
+            throw BadArguments(
+                toQString(repeatedSettingRefusal(displayed(toQString(*repeated)).toStdString())));
     }
 
     bool isSet(const char* name) const { return m_parser.isSet(QLatin1String(name)); }
@@ -84,6 +82,19 @@ public:
     QStringList positional() const { return m_parser.positionalArguments(); }
 
 private:
+    // The options given, in order, that set something: help and version only
+    // print, and asking twice changes nothing.
+    std::vector<std::string> givenSettings() const
+    {
+        std::vector<std::string> names;
+        for (const QString& name : m_parser.optionNames()) {
+            if (name != QStringLiteral("h") && name != QStringLiteral("help")
+                && name != QStringLiteral("version"))
+                names.push_back(name.toStdString());
+        }
+        return names;
+    }
+
     QString parseFailure(const QStringList& arguments) const
     {
         const QStringList unknown = m_parser.unknownOptionNames();
@@ -136,9 +147,9 @@ struct ExportRequest {
     PictureSettings view;
 };
 
-QString refused(const char* option, const QString& range, const QString& given)
+QString refused(const char* option, std::string_view range, const QString& given)
 {
-    return QStringLiteral("--%1 harus %2, bukan \"%3\".").arg(QLatin1String(option), range, given);
+    return toQString(valueRefusal(std::string("--") + option, range, given.toStdString()));
 }
 
 // The view settings given, in the order the options are listed; the first
@@ -161,7 +172,7 @@ int readScale(const Arguments& arguments, PictureFormat format)
         return 1;
     const auto scale = wholeNumber(arguments.value("scale").toStdString(), kMinScale, kMaxScale);
     if (!scale)
-        throw BadArguments(refused("scale", toQString(scaleRange()), arguments.value("scale")));
+        throw BadArguments(refused("scale", scaleRange(), arguments.value("scale")));
     if (*scale > 1 && format != PictureFormat::Png)
         throw BadArguments(QStringLiteral("--scale di atas 1 hanya untuk file .png; gambar .bmp dan .svg "
                                           "selalu seukuran bidang gambar."));
@@ -174,8 +185,7 @@ ExportRequest exportRequest(const Arguments& arguments)
     request.path = arguments.value("export");
     const auto format = formatOfPath(request.path.toStdString());
     if (!format)
-        throw BadArguments(refused("export", QStringLiteral("nama file yang berakhiran .bmp, .png atau .svg"),
-                                   request.path));
+        throw BadArguments(refused("export", "nama file yang berakhiran .bmp, .png atau .svg", request.path));
     request.format = *format;
     readViewSettings(arguments, request.view);
     request.scale = readScale(arguments, request.format);

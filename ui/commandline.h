@@ -18,8 +18,9 @@
 // window's switches do.
 //
 // Every message is Indonesian. Exit status 0 when the picture is written,
-// 1 when it could not be written, 2 for arguments that are wrong; after any
-// error nothing has been written.
+// 1 when it could not be written, 2 for arguments that are wrong (an option
+// or switch given twice among them; asking twice for help or the version is
+// harmless); after any error nothing has been written.
 
 #include "view/viewsettings.h"
 

@@ -80,17 +80,16 @@ std::optional<QString> writePictureFile(const QString& path, const ExportView& v
     // Encoded in memory first, so that every failure left is the disk's.
     const QByteArray bytes = pictureFile(view, format, scale);
     if (bytes.isEmpty())
-        return encodingFailure(format);
+        return toQString(SaveTexts::encodingFailure(format));
     return writeWholeFile(path, bytes);
 }
 
 PictureFileKind pictureExport(const ExportView& view)
 {
     const auto target = [](const std::string& chosen, std::int32_t filterIndex) {
-        const ExportTarget named = exportTarget(chosen, filterIndex);
-        return PictureTarget{named.path, named.type, kExportTypes[named.type].format, {}};
+        return exportedPictureName(chosen, filterIndex, NameForm::Path);
     };
-    const auto bytes = [&view](const PictureTarget& named) {
+    const auto bytes = [&view](const PictureName& named) {
         return pictureFile(view, named.format, kExportTypes[named.type].scale);
     };
     return {kDialogTitle, exportDialogFilter(), target, bytes};

@@ -49,5 +49,6 @@ std::optional<QString> writePictureFile(const QString& path, const ExportView& v
                                         int scale);
 
 // "Ekspor Gambar…": the type from the chosen filter or the typed extension
-// (exportTarget), the file pictureFile of `view`, which must outlive it.
+// (exportedPictureName), the file pictureFile of `view`, which must outlive
+// it.
 PictureFileKind pictureExport(const ExportView& view);

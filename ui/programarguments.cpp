@@ -1,5 +1,8 @@
 #include "ui/programarguments.h"
 
+#include "ui/qtext.h"
+#include "view/escapedtext.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -62,38 +65,6 @@ qsizetype toolkitOptionLength(const QStringList& arguments, qsizetype at)
 bool isOwnValueOption(const QString& argument, const QStringList& valueOptions)
 {
     return argument.startsWith(QStringLiteral("--")) && valueOptions.contains(argument.mid(2));
-}
-
-// Length of the UTF-8 sequence at `at`, 0 when the bytes there are none:
-// no overlong forms, no surrogates, nothing beyond U+10FFFF.
-std::size_t sequenceLength(std::string_view text, std::size_t at)
-{
-    const auto byte = [&](std::size_t n) { return static_cast<unsigned char>(text[n]); };
-    const unsigned char lead = byte(at);
-    const std::size_t length = lead < 0x80 ? 1
-        : lead >= 0xC2 && lead <= 0xDF     ? 2
-        : lead >= 0xE0 && lead <= 0xEF     ? 3
-        : lead >= 0xF0 && lead <= 0xF4     ? 4
-                                           : 0;
-    if (length == 0 || at + length > text.size())
-        return 0;
-    for (std::size_t n = 1; n < length; ++n) {
-        if ((byte(at + n) & 0xC0) != 0x80)
-            return 0;
-    }
-    const unsigned char second = byte(at + 1);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90)
-        || (lead == 0xF4 && second > 0x8F))
-        return 0;
-    return length;
-}
-
-// "\\xFF", "\\u2028": the way a byte or character is shown when it may not
-// be shown as itself.
-QString hexEscape(char16_t kind, unsigned value, int digits)
-{
-    return QStringLiteral("\\") + QChar(kind)
-        + QString::number(value, 16).toUpper().rightJustified(digits, u'0');
 }
 
 } // namespace
@@ -161,50 +132,17 @@ std::optional<QString> notUtf8Argument(int argc, char** argv)
 {
     for (int n = 1; n < argc; ++n) {
         const std::string_view bytes(argv[n]);
-        QString shown;
-        bool valid = true;
         for (std::size_t at = 0; at < bytes.size();) {
-            const std::size_t length = sequenceLength(bytes, at);
-            if (length == 0) {
-                valid = false;
-                shown += hexEscape(u'x', static_cast<unsigned char>(bytes[at]), 2);
-                ++at;
-                continue;
-            }
-            shown += QString::fromUtf8(bytes.data() + at, static_cast<qsizetype>(length));
+            const std::size_t length = utf8SequenceLength(bytes, at);
+            if (length == 0)
+                return toQString(escapedControls(bytes));
             at += length;
         }
-        if (!valid)
-            return shown;
     }
     return std::nullopt;
 }
 
 QString escapedControls(const QString& text)
 {
-    QString shown;
-    for (const QChar c : text) {
-        const char16_t code = c.unicode();
-        if (c.category() != QChar::Other_Control && code != 0x2028 && code != 0x2029) {
-            shown += c;
-            continue;
-        }
-        switch (code) {
-        case u'\n':
-            shown += QStringLiteral("\\n");
-            break;
-        case u'\r':
-            shown += QStringLiteral("\\r");
-            break;
-        case u'\t':
-            shown += QStringLiteral("\\t");
-            break;
-        case 0x1B:
-            shown += QStringLiteral("\\e");
-            break;
-        default:
-            shown += code < 0x100 ? hexEscape(u'x', code, 2) : hexEscape(u'u', code, 4);
-        }
-    }
-    return shown;
+    return toQString(escapedControls(text.toStdString()));
 }

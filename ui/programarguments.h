@@ -31,9 +31,11 @@ bool toolkitOptionsNameDisplay(const QStringList& arguments);
 QString typedOption(const QStringList& arguments, const QString& name, const QStringList& valueOptions);
 
 // The first of argv's arguments (after the program) that is not valid UTF-8,
-// shown with each stray byte as \xNN; nothing when all are valid.
+// shown with each stray byte as \xNN (and its controls escaped); nothing when
+// all are valid.
 std::optional<QString> notUtf8Argument(int argc, char** argv);
 
 // `text` with every control character written as an escape (\n, \t, \e,
-// \x7F, ...), so that a message is one line and the terminal only shows it.
+// \x7F, \u202E, ...), so that a message is one line and the terminal only
+// shows it: view/escapedtext.h's rule.
 QString escapedControls(const QString& text);

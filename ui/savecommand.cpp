@@ -20,43 +20,35 @@ const std::string kDialogTitle(SaveTexts::kSaveDialogTitle);
 const std::string kFilter = "Save Gambar Bangun Ruang|*.bmp";
 const QString kMessageTitle = toQString(SaveTexts::kMessageTitle);
 
-QString quoted(const QString& text)
-{
-    return u'\u00ab' + text + u'\u00bb';
-}
-
 bool askToReplace(QWidget* owner, const QString& chosen, const QString& real)
 {
-    const QString question = chosen == real
-        ? QStringLiteral("File %1 sudah ada.\nApakah file itu akan diganti?").arg(quoted(real))
-        : QStringLiteral("%1 adalah tautan ke file %2, yang sudah ada.\nApakah file %2 akan diganti?")
-              .arg(quoted(chosen), quoted(real));
+    const QString question = toQString(SaveTexts::replaceQuestion(chosen.toStdString(), real.toStdString()));
     QMessageBox box(QMessageBox::Question, kMessageTitle, question, QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText); // a name like "<font size=7>" is shown as typed
-    QPushButton* yes = box.addButton(QStringLiteral("Ya"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Tidak"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(toQString(SaveTexts::kYesButton), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(toQString(SaveTexts::kNoButton), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
 }
 
-void showWarning(QWidget* owner, const QString& text)
+void showWarning(QWidget* owner, const std::string& text)
 {
-    QMessageBox box(QMessageBox::Warning, kMessageTitle, text, QMessageBox::NoButton, owner);
+    QMessageBox box(QMessageBox::Warning, kMessageTitle, toQString(text), QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.addButton(toQString(SaveTexts::kOkButton), QMessageBox::AcceptRole);
     box.exec();
 }
 
 void showFailure(QWidget* owner, const QString& path, const QString& reason)
 {
-    showWarning(owner, toQString(SaveTexts::kNotWritten).arg(path, reason));
+    showWarning(owner, SaveTexts::notWrittenMessage(path.toStdString(), reason.toStdString()));
 }
 
 void showRefusal(QWidget* owner, const QString& path, const QString& reason)
 {
-    showWarning(owner, toQString(SaveTexts::kRefusedName).arg(path, reason));
+    showWarning(owner, SaveTexts::refusedNameMessage(path.toStdString(), reason.toStdString()));
 }
 
 } // namespace
@@ -67,14 +59,6 @@ SaveSeam qtSaveSeam()
                 return showQtFileDialog(owner, kind, record);
             },
             {askToReplace, showFailure, showRefusal}};
-}
-
-QString encodingFailure(PictureFormat format)
-{
-    const QString kind = format == PictureFormat::Bitmap ? QStringLiteral("bitmap")
-        : format == PictureFormat::Png                   ? QStringLiteral("PNG")
-                                                         : QStringLiteral("SVG");
-    return QStringLiteral("Gambar tidak dapat diubah menjadi file %1.").arg(kind);
 }
 
 std::optional<QString> chooseTarget(QWidget* owner, const SavePrompts& prompts, const QString& chosen)
@@ -91,36 +75,11 @@ std::optional<QString> chooseTarget(QWidget* owner, const SavePrompts& prompts, 
     return real;
 }
 
-namespace {
-
-// The name with ".bmp" forced. A name that starts with its first dot keeps
-// nothing before the extension: ".tersembunyi" would become the hidden file
-// ".bmp", and is refused.
-PictureTarget forcedBitmapName(const std::string& chosen)
-{
-    std::string path = chosen;
-    std::string extension = ".bmp";
-    ForceExtension(path, extension);
-    if (path.size() - folderOf(path).size() != extension.size())
-        return {path, 0, PictureFormat::Bitmap, {}};
-    const QString name = QString::fromStdString(chosen.substr(folderOf(chosen).size()));
-    const QString refusal
-        = QStringLiteral(
-              "Nama file %1 dimulai dengan titik, sehingga setelah akhiran .bmp dipasang tidak "
-              "tersisa nama apa pun (hanya %2, sebuah file tersembunyi). Tulis nama sebelum titik, "
-              "misalnya %3.")
-              .arg(quoted(name), quoted(QString::fromStdString(extension)),
-                   quoted(QStringLiteral("gambar.bmp")));
-    return {chosen, 0, PictureFormat::Bitmap, refusal.toStdString()};
-}
-
-} // namespace
-
 PictureFileKind bitmapSave(const PixelBuffer& picture)
 {
     return {kDialogTitle, kFilter,
-            [](const std::string& chosen, std::int32_t) { return forcedBitmapName(chosen); },
-            [&picture](const PictureTarget&) { return toQByteArray(bitmapFileBytes(picture)); }};
+            [](const std::string& chosen, std::int32_t) { return savedPictureName(chosen, NameForm::Path); },
+            [&picture](const PictureName&) { return toQByteArray(bitmapFileBytes(picture)); }};
 }
 
 SaveCommand::SaveCommand(QWidget* owner, const SaveSeam& seam, PictureFileKind kind,
@@ -135,7 +94,7 @@ SaveCommand::SaveCommand(QWidget* owner, const SaveSeam& seam, PictureFileKind k
 SaveCommand::Outcome SaveCommand::run()
 {
     for (;;) {
-        const std::optional<PictureTarget> target = choose();
+        const std::optional<PictureName> target = choose();
         if (!target)
             return Outcome::Cancelled;
         // A refusal or a "no": back to the dialog with that name, so the
@@ -145,7 +104,7 @@ SaveCommand::Outcome SaveCommand::run()
     }
 }
 
-std::optional<PictureTarget> SaveCommand::choose()
+std::optional<PictureName> SaveCommand::choose()
 {
     std::string path = m_memory.path.toStdString();
     const std::string folder = folderOf(path);
@@ -165,12 +124,12 @@ std::optional<PictureTarget> SaveCommand::choose()
     m_memory.path = QString::fromStdString(path);
     if (path.empty())
         return std::nullopt;
-    PictureTarget target = m_kind.target(path, filterIndex);
+    PictureName target = m_kind.target(path, filterIndex);
     m_memory.path = QString::fromStdString(target.path);
     return target;
 }
 
-std::optional<QString> SaveCommand::confirmedPath(const PictureTarget& target)
+std::optional<QString> SaveCommand::confirmedPath(const PictureName& target)
 {
     if (target.refusal.empty())
         return chooseTarget(m_owner, m_seam.prompts, m_memory.path);
@@ -179,13 +138,13 @@ std::optional<QString> SaveCommand::confirmedPath(const PictureTarget& target)
     return std::nullopt;
 }
 
-SaveCommand::Outcome SaveCommand::write(const PictureTarget& target, const QString& path)
+SaveCommand::Outcome SaveCommand::write(const PictureName& target, const QString& path)
 {
     m_memory.type = target.type;
     // Encoded in memory first, so that every failure left is the disk's.
     const QByteArray bytes = m_kind.bytes(target);
-    const auto failure
-        = bytes.isEmpty() ? std::optional(encodingFailure(target.format)) : writeWholeFile(path, bytes);
+    const auto failure = bytes.isEmpty() ? std::optional(toQString(SaveTexts::encodingFailure(target.format)))
+                                         : writeWholeFile(path, bytes);
     if (!failure)
         return Outcome::Saved;
     m_memory.path.clear();

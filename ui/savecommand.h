@@ -13,10 +13,10 @@
 // and the file's bytes. The dialogs and the message boxes come with the
 // SaveSeam it is handed: the window's own (qtSaveSeam), or a test's fakes,
 // so that nothing ever waits for a click. Every message box shows the paths
-// in it literally, never as rich text.
+// in it literally, never as rich text, and with their controls escaped.
 
 #include "export/osdialog.h"
-#include "export/picturetypes.h"
+#include "export/picturename.h"
 #include "platform/pixelbuffer.h"
 
 #include <QByteArray>
@@ -52,22 +52,15 @@ struct SaveSeam {
 // The Qt file dialogs and Indonesian message boxes.
 SaveSeam qtSaveSeam();
 
-// A dialog's answer with the rule of its kind applied: the name to write and
-// the type of file, or why the name cannot be used (`path` is then the
-// answer as given).
-struct PictureTarget {
-    std::string path;
-    std::size_t type = 0;
-    PictureFormat format = PictureFormat::Bitmap;
-    std::string refusal;
-};
-
 struct PictureFileKind {
     std::string dialogTitle;
     std::string filter; // as OSDialog takes it
-    std::function<PictureTarget(const std::string& chosen, std::int32_t filterIndex)> target;
+    // The dialog's answer with the rule of the kind applied
+    // (export/picturename.h): the name to write and the type of file, or why
+    // the name cannot be used.
+    std::function<PictureName(const std::string& chosen, std::int32_t filterIndex)> target;
     // The file's contents; empty when the picture cannot be encoded.
-    std::function<QByteArray(const PictureTarget& target)> bytes;
+    std::function<QByteArray(const PictureName& target)> bytes;
 };
 
 // The file to write for the name `chosen`: vets it, shows the refusal or asks
@@ -77,9 +70,6 @@ std::optional<QString> chooseTarget(QWidget* owner, const SavePrompts& prompts, 
 
 // "Save Gambar": `picture` as a Windows bitmap, ".bmp" forced on the name.
 PictureFileKind bitmapSave(const PixelBuffer& picture);
-
-// Why a picture could not be encoded as `format`, in Indonesian.
-QString encodingFailure(PictureFormat format);
 
 // The window's memory of a command's last file: the dialog starts from it,
 // and it is updated after every answer; a failed write empties the path.
@@ -97,9 +87,9 @@ public:
     Outcome run();
 
 private:
-    std::optional<PictureTarget> choose();
-    std::optional<QString> confirmedPath(const PictureTarget& target);
-    Outcome write(const PictureTarget& target, const QString& path);
+    std::optional<PictureName> choose();
+    std::optional<QString> confirmedPath(const PictureName& target);
+    Outcome write(const PictureName& target, const QString& path);
 
     QWidget* m_owner;
     const SaveSeam& m_seam;

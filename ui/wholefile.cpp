@@ -2,6 +2,9 @@
 
 #include "export/picturepath.h"
 #include "export/savetarget.h"
+#include "ui/qtext.h"
+#include "ui/stopsignals.h"
+#include "view/escapedtext.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,16 +23,11 @@
 
 namespace {
 
-QString quoted(const QString& text)
-{
-    return u'\u00ab' + text + u'\u00bb';
-}
-
 QString readOnlyReason(const QString& path)
 {
     return QStringLiteral("File %1 dilindungi dari penulisan (hanya-baca). Hapus perlindungan itu atau "
                           "simpan dengan nama lain.")
-        .arg(quoted(path));
+        .arg(toQString(quotedName(path.toStdString())));
 }
 
 #ifdef Q_OS_UNIX
@@ -126,6 +124,7 @@ WholeFileWriter::~WholeFileWriter()
 {
     if (!m_temporary.empty())
         unlinkat(m_folderDescriptor.get(), m_temporary.c_str(), 0);
+    StopSignals::nothingToRemove();
 }
 
 std::optional<QString> WholeFileWriter::write(const QByteArray& bytes)
@@ -184,6 +183,9 @@ std::optional<QString> WholeFileWriter::createTemporary(std::optional<mode_t> re
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = ".ruvex3d-" + std::to_string(random() % 100000000u) + ".tmp";
+        // Named for the stop signals before it exists, so no moment is left
+        // in which a stop would leave it behind.
+        StopSignals::removeOnStop(m_folderDescriptor.get(), name.c_str());
         const int descriptor = openat(m_folderDescriptor.get(), name.c_str(),
                                       O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                                       replacedMode.value_or(0666)); // a new file's: less the umask
@@ -194,10 +196,12 @@ std::optional<QString> WholeFileWriter::createTemporary(std::optional<mode_t> re
                 fchmod(descriptor, *replacedMode); // the replaced file's permissions, past the umask
             return std::nullopt;
         }
-        if (errno == ENOENT)
+        const int error = errno;
+        StopSignals::nothingToRemove(); // the name may be another program's
+        if (error == ENOENT)
             return whyNoFileIsMade();
-        if (errno != EEXIST)
-            return reasonFor(errno, m_path);
+        if (error != EEXIST)
+            return reasonFor(error, m_path);
     }
     return reasonFor(EEXIST, m_path);
 }
@@ -247,6 +251,7 @@ std::optional<QString> WholeFileWriter::commit()
         != 0)
         return reasonFor(errno, m_path);
     m_temporary.clear();
+    StopSignals::nothingToRemove();
     // The new name on disk too; a folder opened for paths only cannot be
     // synchronised, and the picture is written all the same.
     fsync(m_folderDescriptor.get());

@@ -2,7 +2,8 @@
 // Writing a whole file under the name the user chose, and telling why it
 // failed. The new contents go to a temporary file in the same folder, reach
 // the disk, and only then take the name's place, so a file of that name is
-// either replaced whole or left untouched, never half-written.
+// either replaced whole or left untouched, never half-written; a stop signal
+// during the write removes the temporary file (ui/stopsignals.h).
 //
 // The name is taken as it was checked (export/savetarget.h), never through a
 // symbolic link that appears there afterwards: a link, or anything but a

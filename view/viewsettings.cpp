@@ -1,5 +1,8 @@
 #include "view/viewsettings.h"
 
+#include "view/escapedtext.h"
+
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -58,9 +61,11 @@ std::optional<std::array<int, 2>> pointerPosition(std::string_view text)
     return std::array{*x, *y};
 }
 
-std::string refusal(std::string_view shownName, const std::string& range, std::string_view given)
+// The name as a sentence shows it: an empty one as "«»", so that the
+// sentence still names what was given.
+std::string shown(std::string_view name)
 {
-    return std::string(shownName) + " harus " + range + ", bukan \"" + std::string(given) + "\".";
+    return name.empty() ? std::string("\u00ab\u00bb") : std::string(name);
 }
 
 // Reads the value of a setting that takes one; false when it is refused.
@@ -123,6 +128,12 @@ struct Setting {
     std::string value; // empty for a switch
 };
 
+// A setting as the address gives it, the name not yet known to be one.
+struct GivenSetting {
+    std::string name;
+    std::string value;
+};
+
 std::vector<Setting> changedSettings(const PictureSettings& settings)
 {
     std::vector<Setting> written{
@@ -177,6 +188,53 @@ std::string unescapedPart(std::string_view part)
     return text;
 }
 
+// The address's settings in the order given, their names and values with
+// their escapes undone; empty parts ("&&") are skipped.
+std::vector<GivenSetting> fragmentSettings(std::string_view fragment)
+{
+    if (fragment.starts_with('#'))
+        fragment.remove_prefix(1);
+    std::vector<GivenSetting> settings;
+    while (!fragment.empty()) {
+        const std::size_t end = fragment.find('&');
+        const std::string_view part = fragment.substr(0, end);
+        fragment = end == std::string_view::npos ? std::string_view() : fragment.substr(end + 1);
+        if (part.empty())
+            continue;
+        const std::size_t equals = part.find('=');
+        settings.push_back(
+            {unescapedPart(part.substr(0, equals)),
+             equals == std::string_view::npos ? std::string() : unescapedPart(part.substr(equals + 1))});
+    }
+    return settings;
+}
+
+std::string unknownRefusal(std::string_view shownName)
+{
+    return shown(shownName) + " tidak dikenal.";
+}
+
+// The address's settings read into `settings`, refused as the command line
+// refuses options: an unknown name first, then one given twice, then the
+// first value refused.
+std::optional<std::string> readFragmentSettings(const std::vector<GivenSetting>& given,
+                                                PictureSettings& settings)
+{
+    std::vector<std::string> names;
+    for (const GivenSetting& setting : given) {
+        if (!isViewSetting(setting.name))
+            return unknownRefusal(setting.name);
+        names.push_back(setting.name);
+    }
+    if (const auto repeated = firstRepeatedName(names))
+        return repeatedSettingRefusal(*repeated);
+    for (const GivenSetting& setting : given) {
+        if (const auto refused = readViewSetting(settings, setting.name, setting.value, setting.name))
+            return refused;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string shapeRange()
@@ -229,40 +287,46 @@ bool viewSettingTakesValue(std::string_view name)
     return name != "axes";
 }
 
+std::string valueRefusal(std::string_view shownName, std::string_view range, std::string_view given)
+{
+    return shown(shownName) + " harus " + std::string(range) + ", bukan \"" + std::string(given) + "\".";
+}
+
+std::optional<std::string> firstRepeatedName(const std::vector<std::string>& names)
+{
+    for (auto name = names.begin(); name != names.end(); ++name) {
+        if (std::find(names.begin(), name, *name) != name)
+            return *name;
+    }
+    return std::nullopt;
+}
+
+std::string repeatedSettingRefusal(std::string_view shownName)
+{
+    return "pilihan " + shown(shownName) + " hanya boleh diberikan sekali.";
+}
+
 std::optional<std::string> readViewSetting(PictureSettings& settings, std::string_view name,
                                            std::string_view value, std::string_view shownName)
 {
     if (!viewSettingTakesValue(name)) {
         if (!value.empty())
-            return std::string(shownName) + " tidak menerima nilai.";
+            return shown(shownName) + " tidak menerima nilai.";
         settings.options.axes = true;
         return std::nullopt;
     }
     if (!isViewSetting(name))
-        return std::string(shownName) + " tidak dikenal.";
+        return unknownRefusal(shownName);
     if (!readValue(settings, name, value))
-        return refusal(shownName, rangeOf(name), value);
+        return valueRefusal(shownName, rangeOf(name), value);
     return std::nullopt;
 }
 
 std::variant<PictureSettings, std::string> viewSettingsOfFragment(std::string_view fragment)
 {
-    if (fragment.starts_with('#'))
-        fragment.remove_prefix(1);
     PictureSettings settings;
-    while (!fragment.empty()) {
-        const std::size_t end = fragment.find('&');
-        const std::string_view part = fragment.substr(0, end);
-        fragment = end == std::string_view::npos ? std::string_view() : fragment.substr(end + 1);
-        if (part.empty())
-            continue;
-        const std::size_t equals = part.find('=');
-        const std::string name = unescapedPart(part.substr(0, equals));
-        const std::string value
-            = equals == std::string_view::npos ? std::string() : unescapedPart(part.substr(equals + 1));
-        if (const auto refused = readViewSetting(settings, name, value, name))
-            return *refused;
-    }
+    if (const auto refused = readFragmentSettings(fragmentSettings(fragment), settings))
+        return escapedControls(*refused);
     return settings;
 }
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 struct PictureSettings {
     int shapeIndex = 0;    // 0..kLargestShapeNumber, the shape buttons
@@ -45,17 +46,31 @@ bool isViewSetting(std::string_view name);
 // "axes" is a switch and takes no value; the others need one.
 bool viewSettingTakesValue(std::string_view name);
 
+// The sentence refusing the value `given` to the setting or option shown as
+// `shownName` ("--scale", "shape"), which takes `range`:
+// "--scale harus bilangan bulat 1 sampai 8, bukan "9".".
+std::string valueRefusal(std::string_view shownName, std::string_view range, std::string_view given);
+
+// A setting or option is given once at most, on the command line as in the
+// address: the first name of `names` (in the order given) that comes again,
+// or nothing.
+std::optional<std::string> firstRepeatedName(const std::vector<std::string>& names);
+// The sentence refusing it: "pilihan --shape hanya boleh diberikan sekali.".
+std::string repeatedSettingRefusal(std::string_view shownName);
+
 // Reads one setting into `settings`. Nothing when it is taken; otherwise the
 // one sentence that refuses it, naming the setting as `shownName` (the
 // command line's "--shape", the address's "shape"). Nothing is changed by a
-// refused value.
+// refused value. An empty shown name is shown as "«»".
 std::optional<std::string> readViewSetting(PictureSettings& settings, std::string_view name,
                                            std::string_view value, std::string_view shownName);
 
 // A page's address fragment, "shape=3&view=120,60&axes" (with or without the
 // "#"), percent escapes allowed ("view=120%2C60"): the settings, or the
-// sentence refusing the first setting that is wrong. An empty fragment is the
-// start view.
+// sentence refusing the first setting that is wrong: an unknown name, then a
+// name given twice, then a value, as the command line refuses them. The
+// sentence shows the address's text with its controls escaped
+// (escapedtext.h). An empty fragment is the start view.
 std::variant<PictureSettings, std::string> viewSettingsOfFragment(std::string_view fragment);
 
 // The pointer position the same picture is drawn from within 0 ..

@@ -1,13 +1,15 @@
 // The page's texts and the rules for the names it offers for download, as
 // the core has them, exported to the page's script with embind: the file
 // names as the desktop's dialogs make them, the export types, the texts of
-// the page's own dialogs and lines, the messages of a refused name. The
-// drawing area's page object is binding.cpp's.
+// the page's own dialogs and lines, the messages of a refused name, and the
+// escaping of a typed text the page shows. The drawing area's page object is
+// binding.cpp's.
 
-#include "export/picturepath.h"
+#include "export/picturename.h"
 #include "export/picturetypes.h"
 #include "export/savetarget.h"
 #include "export/savetexts.h"
+#include "view/escapedtext.h"
 #include "view/jsonwriter.h"
 #include "view/pagetexts.h"
 
@@ -21,26 +23,27 @@ namespace {
 
 // A name the user typed, as the desktop's rules make it, and why it is
 // refused (empty when it is not): {"name": ..., "type": ..., "refusal": ...}.
-std::string nameAnswer(const std::string& name, int type)
+// The name box takes a bare name, so a folder in it is refused too
+// (export/picturename.h); then the same checks as every name the window
+// writes: no controls, a length the file systems take.
+std::string nameAnswer(const PictureName& named, int type)
 {
+    const std::string refusal = named.refused() ? named.refusal : refuseName(named.path);
     JsonWriter json;
-    json.beginObject().field("name", name).field("type", type).field("refusal", refuseName(name)).endObject();
+    json.beginObject().field("name", named.path).field("type", type).field("refusal", refusal).endObject();
     return json.text();
 }
 
 std::string saveName(const std::string& typed)
 {
-    std::string name = typed;
-    std::string extension = ".bmp";
-    ForceExtension(name, extension);
-    return nameAnswer(name, -1);
+    return nameAnswer(savedPictureName(typed, NameForm::BareName), -1);
 }
 
 // `filterIndex` 1-based, as the dialog's type list reports it.
 std::string exportName(const std::string& typed, int filterIndex)
 {
-    const ExportTarget target = exportTarget(typed, filterIndex);
-    return nameAnswer(target.path, static_cast<int>(target.type));
+    const PictureName named = exportedPictureName(typed, filterIndex, NameForm::BareName);
+    return nameAnswer(named, static_cast<int>(named.type));
 }
 
 std::string exportTypes()
@@ -84,14 +87,22 @@ std::string pageTexts()
     return json.text();
 }
 
-// The messages of a refused name and of a file the browser did not take.
+// The messages of a refused name and of a file the browser did not take,
+// the name in them escaped as in the window's.
 std::string refusalMessage(const std::string& name, const std::string& reason)
 {
-    return SaveTexts::fillIn(SaveTexts::kRefusedName, name, reason);
+    return SaveTexts::refusedNameMessage(name, reason);
 }
 std::string notWrittenMessage(const std::string& name)
 {
-    return SaveTexts::fillIn(SaveTexts::kNotWritten, name, SaveTexts::kBrowserRefused);
+    return SaveTexts::notWrittenMessage(name, SaveTexts::kBrowserRefused);
+}
+
+// A text the user gave, for the page's own lines that show it: its controls
+// and text-direction controls escaped.
+std::string escapedText(const std::string& text)
+{
+    return escapedControls(text);
 }
 
 } // namespace
@@ -104,4 +115,5 @@ EMSCRIPTEN_BINDINGS(ruvex_texts)
     emscripten::function("pageTexts", &pageTexts);
     emscripten::function("refusalMessage", &refusalMessage);
     emscripten::function("notWrittenMessage", &notWrittenMessage);
+    emscripten::function("escapedControls", &escapedText);
 }

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The command line against options given twice and against text-direction
+# controls (U+202A-U+202E, U+2066-U+2069) in arguments, run with no display:
+# a repeated option or switch is refused in one sentence with status 2 before
+# any window, and no control reaches the terminal raw or a file's name.
+set -u
+program="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+
+# The controls as UTF-8 bytes, whatever the shell's locale.
+lre=$(printf '\xe2\x80\xaa') rlo=$(printf '\xe2\x80\xae')
+lri=$(printf '\xe2\x81\xa6') fsi=$(printf '\xe2\x81\xa8') pdi=$(printf '\xe2\x81\xa9')
+direction_controls=()
+for code in aa ab ac ad ae; do direction_controls+=(-e "$(printf "\\xe2\\x80\\x$code")"); done
+for code in a6 a7 a8 a9; do direction_controls+=(-e "$(printf "\\xe2\\x81\\x$code")"); done
+
+fail() {
+    echo "FAIL ($1): $2"
+    echo "--- stdout"; cat "$work/out"; echo "--- stderr"; cat "$work/err"
+    exit 1
+}
+
+# expect STATUS TEXT ARGUMENTS...: the run ends with STATUS, its standard
+# error is one line holding TEXT without a raw direction control, and no
+# file is left in the folder.
+expect() {
+    local expected="$1" text="$2"
+    shift 2
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$work/out" 2>"$work/err"
+    local status=$?
+    [ "$status" -eq "$expected" ] || fail "$*" "status $status, expected $expected"
+    grep -qF -- "$text" "$work/err" || fail "$*" "standard error does not say: $text"
+    [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$*" "not one line on standard error"
+    LC_ALL=C grep -qF "${direction_controls[@]}" "$work/err" \
+        && fail "$*" "a direction control reached the terminal"
+    [ -z "$(ls -A "$work" | grep -vxE 'out|err')" ] || fail "$*" "a file was written: $(ls -A "$work")"
+}
+
+once="hanya boleh diberikan sekali."
+expect 2 "pilihan --shape $once" --shape 3 --shape 5
+expect 2 "pilihan --axes $once" --export rep.png --axes --axes
+expect 2 "pilihan --axes $once" --axes --axes
+expect 2 "pilihan --axes $once" --shape 3 --axes --view 1,1 --axes
+expect 2 "pilihan --export $once" --export a.png --export b.png
+# Asking for the help twice asks for nothing else: it is printed once.
+env -u DISPLAY "$program" --help -h >"$work/out" 2>"$work/err"
+[ "$?" -eq 0 ] && [ "$(grep -c '^Pemakaian' "$work/out")" -eq 1 ] || fail "--help -h" "no help, or not once"
+echo "ok: options and switches given twice are refused before any window"
+
+expect 2 '--shape harus bilangan bulat 0 sampai 14, bukan "3\u202E".' --export x.png --shape "3$rlo"
+expect 2 '"\u2066dashed\u2069"' --export x.png --back-lines "${lri}dashed$pdi"
+expect 1 'karakter kendali arah teks' --export "${rlo}gnp.bmp"
+expect 1 'karakter kendali arah teks' --export "gam${fsi}bar.png"
+expect 1 'karakter kendali arah teks' --export "gambar$lre.svg"
+echo "ok: direction controls are escaped in messages and refused in names"
