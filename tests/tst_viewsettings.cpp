@@ -150,3 +150,25 @@ TEST(ViewSettingsAddress, RepeatedEmptyAndControlNamesAreRefusedReadably)
         EXPECT_EQ(refusal ? *refusal : "(taken)", row.refusal);
     }
 }
+
+// "Irisan Bidang" as a lesson notes it: the plane's tilt and signed distance,
+// their ranges' ends taken, anything else refused in the same sentence.
+TEST(ViewSettings, SectionIsReadWrittenBackAndRefusedBeyondItsRanges)
+{
+    PictureSettings settings;
+    EXPECT_FALSE(read(settings, "section", "90,-150"));
+    EXPECT_EQ(settings.options.section, (SectionView{{90, -150}, true}));
+    EXPECT_FALSE(read(settings, "section", "0,150"));
+    EXPECT_EQ(viewOptionsText(settings), "--shape 0 --view 0,0 --section 0,150");
+    const auto reread = viewSettingsOfFragment("#" + viewFragment(settings));
+    ASSERT_TRUE(std::holds_alternative<PictureSettings>(reread));
+    EXPECT_EQ(std::get<PictureSettings>(reread), settings);
+
+    for (const char* refused :
+         {"91,0", "0,151", "0,-151", "30", "-1,0", "30,1.5", "30,--4", "30,40,50", ",4"})
+        EXPECT_TRUE(read(settings, "section", refused)) << refused;
+    EXPECT_EQ(settings.options.section, (SectionView{{0, 150}, true})) << "a refused value changes nothing";
+    EXPECT_EQ(read(settings, "section", "45"),
+              "--section harus dua bilangan bulat SUDUT,JARAK, sudut 0 sampai "
+              "90 dan jarak -150 sampai 150 (misalnya 30,-40), bukan \"45\".");
+}

@@ -3,7 +3,9 @@
 #include "export/savetarget.h"
 
 #include "export/picturetypes.h"
+#include "surface/planesection.h"
 #include "surface/shapecatalogue.h"
+#include "surface/startup.h"
 #include "ui/commandlinetexts.h"
 #include "ui/exportcommand.h"
 #include "ui/programarguments.h"
@@ -26,7 +28,8 @@
 namespace {
 
 // The options that give the view, as viewsettings.h names its settings.
-constexpr std::array kViewOptions = {"shape", "view", "perspective", "aspect", "back-lines", "axes"};
+constexpr std::array kViewOptions
+    = {"shape", "view", "perspective", "aspect", "back-lines", "axes", "section"};
 
 struct Option {
     QCommandLineOption option;
@@ -52,7 +55,7 @@ QStringList valueOptionNames()
 {
     return {QStringLiteral("export"),      QStringLiteral("shape"),  QStringLiteral("view"),
             QStringLiteral("perspective"), QStringLiteral("aspect"), QStringLiteral("scale"),
-            QStringLiteral("back-lines")};
+            QStringLiteral("back-lines"),  QStringLiteral("section")};
 }
 
 class Arguments {
@@ -114,7 +117,7 @@ private:
             const QString name = argument.section(u'=', 0, 0);
             if (argument.contains(u'=')
                 && (name == QStringLiteral("--help") || name == QStringLiteral("--version")
-                    || name == QStringLiteral("--axes")))
+                    || name == QStringLiteral("--axes") || name == QStringLiteral("--section-info")))
                 return QStringLiteral("pilihan %1 tidak menerima nilai.").arg(name);
         }
         return QStringLiteral("argumen tidak dapat dibaca; pilihan yang ada tercantum di \"%1 --help\".")
@@ -134,6 +137,9 @@ private:
         {QCommandLineOption(QStringLiteral("back-lines"), {}, QStringLiteral("GARIS")),
          toQString(backLinesRange())},
         {QCommandLineOption(QStringLiteral("axes")), {}},
+        {QCommandLineOption(QStringLiteral("section"), {}, QStringLiteral("SUDUT,JARAK")),
+         toQString(sectionRange())},
+        {QCommandLineOption(QStringLiteral("section-info")), {}},
         {QCommandLineOption(QStringLiteral("scale"), {}, QStringLiteral("K")), toQString(scaleRange())},
         {QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}), {}},
         {QCommandLineOption(QStringLiteral("version")), {}},
@@ -254,6 +260,24 @@ std::optional<QString> writeRequestedPicture(const ExportRequest& request)
     return std::nullopt;
 }
 
+// "--section-info": the section's line, "<nama>: <persamaan>", after the
+// picture when one is asked for too.
+CommandLineResult sectionInfo(const Arguments& parsed)
+{
+    if (!parsed.isSet("section"))
+        throw BadArguments(
+            QStringLiteral("pilihan --section-info hanya berlaku bersama --section SUDUT,JARAK."));
+    PictureSettings view;
+    readViewSettings(parsed, view);
+    if (parsed.isSet("export")) {
+        if (const auto failure = writeRequestedPicture(exportRequest(parsed)))
+            return {kExitNotWritten, {}, failure.value()};
+    }
+    const PlaneSection section
+        = planeSection(view.shapeIndex, aspectFactorOfTenths(view.aspectTenths), view.options.section->plane);
+    return {kExitWritten, toQString(section.line()) + u'\n', {}};
+}
+
 CommandLineResult runCommandLine(const QStringList& arguments)
 {
     const QString program = QFileInfo(arguments.value(0, QStringLiteral("ruvex3d"))).fileName();
@@ -271,6 +295,12 @@ CommandLineResult runCommandLine(const QStringList& arguments)
             return {kExitWritten,
                     QStringLiteral("%1 (RUVEX Display 3D) %2\n").arg(program, QLatin1String(kProgramVersion)),
                     {}};
+        if (parsed.isSet("section-info")) {
+            CommandLineResult info = sectionInfo(parsed);
+            if (info.status == kExitNotWritten)
+                return failed(kExitNotWritten, info.error);
+            return info;
+        }
         if (opensWindow(parsed)) {
             PictureSettings view;
             readViewSettings(parsed, view);
@@ -321,7 +351,8 @@ std::optional<PictureSettings> windowViewRequested(int argc, char** argv)
     try {
         Arguments parsed(QStringLiteral("ruvex3d"));
         parsed.parse(withoutToolkitOptions(arguments, valueOptionNames()));
-        if (parsed.isSet("help") || parsed.isSet("version") || !opensWindow(parsed))
+        if (parsed.isSet("help") || parsed.isSet("version") || parsed.isSet("section-info")
+            || !opensWindow(parsed))
             return std::nullopt;
         PictureSettings view;
         readViewSettings(parsed, view);

@@ -1,8 +1,8 @@
 // The main window's teaching aids and copies: the switches "Garis Belakang
 // Putus-putus", "Sumbu Koordinat" and "Putar dengan Menyeret", the section
 // window "Irisan Bidang", the commands "Salin Gambar" and "Salin Kode
-// Tampilan", and opening on a view given on the command line. The rules are Form1Model's; here the menu items are read and
-// the controls shown.
+// Tampilan", and opening on a view given on the command line. The rules are Form1Model's; here the menu items
+// are read and the controls shown.
 
 #include "ui/clipboardcopy.h"
 #include "ui/form1.h"
@@ -15,8 +15,8 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 
 void Form1::connectAidMenus()

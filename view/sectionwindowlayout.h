@@ -27,10 +27,11 @@ struct BarDescription {
     int largeChange;
     int start;
 };
-inline constexpr BarDescription kTilt{"hsbKemiringan", "Kemiringan", kMinSectionTilt, kMaxSectionTilt, 1, 15, 0};
+inline constexpr BarDescription kTilt{
+    "hsbKemiringan", "Kemiringan", kMinSectionTilt, kMaxSectionTilt, 1, 15, 0};
 // A horizontal plane halfway up: every solid is cut in a circle at first.
-inline constexpr BarDescription kDistance{
-    "hsbJarak", "Jarak", kMinSectionDistance, kMaxSectionDistance, 1, 10, 50};
+inline constexpr BarDescription kDistance{"hsbJarak", "Jarak", kMinSectionDistance, kMaxSectionDistance, 1,
+                                          10,         50};
 
 inline constexpr std::string_view kOutlineName = "chkBidang";
 inline constexpr std::string_view kOutlineCaption = "Tampilkan Bidang";
@@ -40,8 +41,9 @@ inline constexpr std::string_view kSectionName = "txtIrisan";
 inline constexpr std::string_view kSectionCaption = "Irisan:";
 inline constexpr std::string_view kCloseCaption = "Tutup";
 // The plane's equation, above the bars.
-inline constexpr std::string_view kPlaneEquation
-    = "Bidang: x\xc2\xb7" "sin \xce\xb8 + z\xc2\xb7" "cos \xce\xb8 = d";
+inline constexpr std::string_view kPlaneEquation = "Bidang: x\xc2\xb7"
+                                                   "sin \xce\xb8 + z\xc2\xb7"
+                                                   "cos \xce\xb8 = d";
 
 // "θ = 30°" and "d = −40", as the values are shown beside their bars.
 std::string tiltText(int degrees);

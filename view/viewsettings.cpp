@@ -11,8 +11,8 @@ namespace {
 
 constexpr std::string_view kDashed = "dashed";
 constexpr std::string_view kSolid = "solid";
-constexpr std::array<std::string_view, 6> kSettingNames
-    = {"shape", "view", "perspective", "aspect", "back-lines", "axes"};
+constexpr std::array<std::string_view, 7> kSettingNames
+    = {"shape", "view", "perspective", "aspect", "back-lines", "axes", "section"};
 
 bool isDigit(char c)
 {
@@ -61,6 +61,31 @@ std::optional<std::array<int, 2>> pointerPosition(std::string_view text)
     return std::array{*x, *y};
 }
 
+// "-150", "0", "40": a whole number within low..high, a minus sign allowed.
+std::optional<int> signedNumber(std::string_view text, int low, int high)
+{
+    const bool negative = text.starts_with('-');
+    const auto size = wholeNumber(negative ? text.substr(1) : text, 0, std::max(-low, high));
+    if (!size)
+        return std::nullopt;
+    const int number = negative ? -*size : *size;
+    return number >= low && number <= high ? std::optional(number) : std::nullopt;
+}
+
+// "30,-40": the section's tilt θ and distance d, as "Irisan Bidang"'s bars
+// hold them; its plane is outlined, as the window starts.
+std::optional<SectionView> sectionOf(std::string_view text)
+{
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos)
+        return std::nullopt;
+    const auto tilt = wholeNumber(text.substr(0, comma), kMinSectionTilt, kMaxSectionTilt);
+    const auto distance = signedNumber(text.substr(comma + 1), kMinSectionDistance, kMaxSectionDistance);
+    if (!tilt || !distance)
+        return std::nullopt;
+    return SectionView{{*tilt, *distance}, true};
+}
+
 // The name as a sentence shows it: an empty one as "«»", so that the
 // sentence still names what was given.
 std::string shown(std::string_view name)
@@ -97,6 +122,12 @@ bool readValue(PictureSettings& settings, std::string_view name, std::string_vie
         settings.aspectTenths = tenths.value_or(settings.aspectTenths);
         return tenths.has_value();
     }
+    if (name == "section") {
+        const auto section = sectionOf(value);
+        if (section)
+            settings.options.section = section;
+        return section.has_value();
+    }
     if (value != kDashed && value != kSolid)
         return false;
     settings.options.dashedBackLines = value == kDashed;
@@ -113,6 +144,8 @@ std::string rangeOf(std::string_view name)
         return distanceRange();
     if (name == "aspect")
         return aspectRange();
+    if (name == "section")
+        return sectionRange();
     return backLinesRange();
 }
 
@@ -150,6 +183,10 @@ std::vector<Setting> changedSettings(const PictureSettings& settings)
         written.push_back({"back-lines", std::string(kDashed)});
     if (settings.options.axes)
         written.push_back({"axes", {}});
+    if (const auto& section = settings.options.section)
+        written.push_back(
+            {"section",
+             std::to_string(section->plane.tiltDegrees) + ',' + std::to_string(section->plane.distance)});
     return written;
 }
 
@@ -257,6 +294,12 @@ std::string aspectRange()
 std::string scaleRange()
 {
     return "bilangan bulat " + std::to_string(kMinScale) + " sampai " + std::to_string(kMaxScale);
+}
+std::string sectionRange()
+{
+    return "dua bilangan bulat SUDUT,JARAK, sudut " + std::to_string(kMinSectionTilt) + " sampai "
+        + std::to_string(kMaxSectionTilt) + " dan jarak " + std::to_string(kMinSectionDistance) + " sampai "
+        + std::to_string(kMaxSectionDistance) + " (misalnya 30,-40)";
 }
 std::string backLinesRange()
 {

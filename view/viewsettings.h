@@ -1,6 +1,6 @@
 #pragma once
-// A view as a lesson notes it: shape, pointer position, perspective, aspect
-// and the teaching aids, read from text one setting at a time and written
+// A view as a lesson notes it: shape, pointer position, perspective, aspect,
+// the teaching aids and a plane section, read from text one setting at a time and written
 // back as text. The command line ("--shape 3 --view 120,60 ...") and the
 // page's address ("#shape=3&view=120,60&...") both go through here, so both
 // accept the same values and refuse the rest with the same Indonesian
@@ -36,12 +36,13 @@ std::string distanceRange();
 std::string aspectRange();
 std::string scaleRange();
 std::string backLinesRange();
+std::string sectionRange();
 
 // `value` as a whole number of one to six digits within low..high.
 std::optional<int> wholeNumber(std::string_view value, int low, int high);
 
 // The settings a view is given by ("shape", "view", "perspective", "aspect",
-// "back-lines", "axes").
+// "back-lines", "axes", "section").
 bool isViewSetting(std::string_view name);
 // "axes" is a switch and takes no value; the others need one.
 bool viewSettingTakesValue(std::string_view name);

@@ -274,9 +274,17 @@ void writeSectionWindow(JsonWriter& json)
     writeBar(json, kTilt);
     json.key("distance");
     writeBar(json, kDistance);
-    json.key("outline").beginObject().field("name", kOutlineName).field("caption", kOutlineCaption).endObject();
+    json.key("outline")
+        .beginObject()
+        .field("name", kOutlineName)
+        .field("caption", kOutlineCaption)
+        .endObject();
     json.key("solid").beginObject().field("name", kSolidName).field("caption", kSolidCaption).endObject();
-    json.key("section").beginObject().field("name", kSectionName).field("caption", kSectionCaption).endObject();
+    json.key("section")
+        .beginObject()
+        .field("name", kSectionName)
+        .field("caption", kSectionCaption)
+        .endObject();
     json.field("closeCaption", kCloseCaption).endObject();
 }
 
