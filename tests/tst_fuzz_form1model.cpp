@@ -16,6 +16,11 @@
 #include <random>
 #include <string>
 
+// A build for an emulator sends fewer (tests/CMakeLists.txt).
+#ifndef RUVEX_FUZZ_MODEL_EVENTS_DEFAULT
+#define RUVEX_FUZZ_MODEL_EVENTS_DEFAULT 100000
+#endif
+
 namespace {
 
 unsigned long settingOr(const char* name, unsigned long fallback)
@@ -146,7 +151,7 @@ void expectInvariants(const Form1Model& model, bool rebuilt)
 TEST(Form1ModelFuzz, InvariantsHoldAfterEveryRandomEvent)
 {
     const unsigned long seed = settingOr("RUVEX_FUZZ_SEED", 20261207);
-    const unsigned long events = settingOr("RUVEX_FUZZ_MODEL_EVENTS", 100000);
+    const unsigned long events = settingOr("RUVEX_FUZZ_MODEL_EVENTS", RUVEX_FUZZ_MODEL_EVENTS_DEFAULT);
     SCOPED_TRACE("seed " + std::to_string(seed) + " (set RUVEX_FUZZ_SEED to replay)");
 
     PictureBox area;
