@@ -1,7 +1,9 @@
 // Random events against the main window, from a fixed seed: pointer moves far
 // outside the drawing area, shape indexes outside the catalogue, animation
 // clicks, timer ticks, check-box toggles and scroll values beyond their
-// ranges. After every event the window's invariants must hold.
+// ranges. After every event the window's invariants must hold. The rules
+// behind the controls get many more such events without a window
+// (tst_fuzz_form1model); here a few thousand go through the real widgets.
 //
 // RUVEX_FUZZ_SEED and RUVEX_FUZZ_EVENTS override the seed and the count.
 
@@ -195,7 +197,7 @@ void expectInvariants(const Form1& form, const Controls& controls, bool rebuilt)
 TEST(Form1Fuzz, InvariantsHoldAfterEveryRandomEvent)
 {
     const unsigned long seed = settingOr("RUVEX_FUZZ_SEED", 20261207);
-    const unsigned long events = settingOr("RUVEX_FUZZ_EVENTS", 100000);
+    const unsigned long events = settingOr("RUVEX_FUZZ_EVENTS", 3000);
     SCOPED_TRACE("seed " + std::to_string(seed) + " (set RUVEX_FUZZ_SEED to replay)");
 
     Form1 form;
@@ -211,7 +213,7 @@ TEST(Form1Fuzz, InvariantsHoldAfterEveryRandomEvent)
             return;
         }
         // Let queued events (and real timer ticks) through now and then.
-        if (n % 512 == 0)
+        if (n % 64 == 0)
             QCoreApplication::processEvents();
     }
 }

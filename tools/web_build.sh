@@ -9,7 +9,8 @@
 #   bash tools/web_build.sh [build-folder]      # default: build-web
 #
 # Installs what is missing from Debian first (as root, or through sudo), and
-# the browser tests' driver from npm, pinned by web/package-lock.json. The
+# the browser tests' driver and the linter (ESLint) from npm, pinned by
+# web/package-lock.json. The
 # page's tests compare its pictures with the desktop command line's: they
 # use RUVEX_NATIVE_PROGRAM (default build/ruvex3d) and are skipped without it;
 # the pictures come from RUVEX_PICTURES_DIR (default build/pictures/generated).
@@ -51,10 +52,10 @@ if [ "$(cat "$gtest/version" 2>/dev/null)" != "$gtest_version" ]; then
     echo "$gtest_version" >"$gtest/version"
 fi
 
-# The browser tests' driver, only when the lock file changed.
+# The browser tests' driver and the linter, only when the lock file changed.
 npm_dir="$build/npm"
 if ! cmp -s "$here/web/package-lock.json" "$npm_dir/package-lock.json"; then
-    echo "== Browser test driver from npm"
+    echo "== Browser test driver and linter from npm"
     mkdir -p "$npm_dir"
     cp "$here/web/package.json" "$here/web/package-lock.json" "$npm_dir/"
     (cd "$npm_dir" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --ignore-scripts)

@@ -141,8 +141,10 @@ function toggleFullScreen(app) {
     });
     canvas.addEventListener('keydown', (e) => {
         const code = kKeyCodes[e.key];
-        if (e.key === 'Escape') { e.preventDefault(); app.presentation.close(); }
-        else if (code !== undefined && app.call('keyDown', code, e.shiftKey ? 1 : 0)) e.preventDefault();
+        if (e.key === 'Escape') {
+            e.preventDefault();
+            app.presentation.close();
+        } else if (code !== undefined && app.call('keyDown', code, e.shiftKey ? 1 : 0)) e.preventDefault();
     });
     const left = () => { if (!document.fullscreenElement && app.presentation) app.presentation.close(); };
     layer.addEventListener('fullscreenchange', left);

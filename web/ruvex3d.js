@@ -48,7 +48,7 @@ function start(core) {
     const description = JSON.parse(core.windowDescriptionJson());
     const texts = JSON.parse(core.pageTexts());
     const page = new core.RuvexPage();
-    const ui = buildWindow(description, page);
+    const ui = buildWindow(description);
     const placesText = page.start(ui.controls['Option1(0)'].rect.y * 15);
     JSON.parse(placesText).forEach(([left, top], n) => {
         const button = ui.controls[`Option1(${n})`].node;
@@ -76,7 +76,7 @@ function start(core) {
     document.documentElement.dataset.ready = 'true';
 }
 
-function buildWindow(description, page) {
+function buildWindow(description) {
     const form = document.getElementById('Form1');
     const win = description.window;
     document.title = win.caption;
@@ -88,7 +88,7 @@ function buildWindow(description, page) {
     const controls = {};
     const containers = { '': client };
     for (const control of description.controls) {
-        const node = makeControl(control, page);
+        const node = makeControl(control);
         place(node, control.rect);
         (containers[control.container] || client).appendChild(node);
         controls[control.name] = { rect: control.rect, node, control };
@@ -102,7 +102,7 @@ function buildWindow(description, page) {
     return { form, menubar, client, controls };
 }
 
-function makeControl(control, page) {
+function makeControl(control) {
     const kinds = {
         label: () => { const n = element('div', 'label'); n.textContent = control.caption; return n; },
         textBox: () => { const n = element('textarea', 'textbox'); n.readOnly = true; n.setAttribute('aria-label', control.name); return n; },

@@ -60,7 +60,7 @@ function indexPage(page, facts) {
     const kept = ['./', ...Object.keys(files)];
     files['sw.js'] = fs.readFileSync(path.join(webDir, 'sw.js'), 'utf8')
         .replace('@VERSION@', version.digest('hex').slice(0, 16))
-        .replace('@FILES@', JSON.stringify(kept));
+        .replace('@FILES@', JSON.stringify(kept).replace(/'/g, "\\'"));
     for (const [name, content] of Object.entries(files)) fs.writeFileSync(path.join(siteDir, name), content);
     console.log(`${siteDir}: ${Object.keys(files).join(', ')}`);
 })().catch((error) => {

@@ -5,7 +5,7 @@
 // old ones.
 'use strict';
 const kCache = 'ruvex3d-@VERSION@';
-const kFiles = @FILES@;
+const kFiles = JSON.parse('@FILES@');
 
 self.addEventListener('install', (event) => {
     event.waitUntil(caches.open(kCache).then((cache) => cache.addAll(kFiles)).then(() => self.skipWaiting()));

@@ -174,20 +174,3 @@ done
 status=$?
 [ "$status" -eq 1 ] && grep -q "Folder kerja" "$work/err" || fail "deleted working folder" "status $status"
 echo "ok: link loops, system folders and a deleted working folder told in Indonesian"
-
-# A loop beside the program puts a link to a file elsewhere at the picture's
-# name and takes it away again. No run may write through the link.
-mkdir race elsewhere
-(while :; do ln -s "$work/elsewhere/secret.png" race/race.png 2>/dev/null; rm -f race/race.png; done) &
-racer=$!
-through=0 written=0
-for _ in $(seq 150); do
-    run --export race/race.png
-    [ "$status" -eq 0 ] && written=$((written + 1))
-    if [ -e elsewhere/secret.png ]; then through=$((through + 1)); rm -f elsewhere/secret.png; fi
-done
-kill "$racer"; wait "$racer" 2>/dev/null
-echo "race: $written of 150 runs written, $through through the link"
-[ "$through" -eq 0 ] || fail "race" "$through runs wrote through the link"
-[ "$written" -gt 0 ] || fail "race" "no run wrote its picture"
-echo "ok: a racing link is never written through"

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X window, only with X input events, and
 # reads the screen back. Run under a virtual X server:
-#   xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash tests/e2e/real_window.sh build/ruvex3d
-# Every wait polls with a deadline.
+#   xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
+#       bash tests/e2e/real_window.sh build/ruvex3d build/tests/layout_places
+# Every wait polls with a deadline for what the program shows: a window, the
+# keyboard focus, a menu, a changed picture; no fixed pause stands in for
+# one. Where the controls lie comes from the layout table, through
+# layout_places.
 set -u
 program="$(readlink -f "$1")"
+eval "$("$2")" || { echo "FAIL: no control places from $2"; exit 1; }
 work="$(mktemp -d)"
 full=""
 server=""
@@ -23,11 +28,20 @@ wait_for() {
     done
 }
 
-# The drawing area's interior on the screen, hashed.
-picture_hash() {
-    import -window root -crop "396x396+$((client_x + 154))+$((client_y + 106))" png:- 2>/dev/null \
-        | md5sum | cut -d' ' -f1
+# A control's place in the client area: sets left, top, width and height.
+place_of() {
+    local name="place_${1//[()]/_}"
+    name="${name%_}"
+    read -r left top width height <<<"${!name}"
 }
+# The middle of a control, in client coordinates.
+middle_of() { place_of "$1"; echo "$((left + width / 2)) $((top + height / 2))"; }
+place_of picDisplay
+picture_x=$((left + picture_border)) picture_y=$((top + picture_border))
+
+# The drawing area's interior on the screen: its crop geometry, and hashed.
+picture_crop() { echo "396x396+$((client_x + picture_x))+$((client_y + picture_y))"; }
+picture_hash() { import -window root -crop "$(picture_crop)" png:- 2>/dev/null | md5sum | cut -d' ' -f1; }
 
 picture_differs_from() { [ "$(picture_hash)" != "$1" ]; }
 
@@ -40,7 +54,42 @@ move_client() {
     xdotool mousemove "$((client_x + $1))" "$((client_y + $2))"
 }
 
+# Clicks the middle of a control of the layout table ("$2": the button).
+click_control() {
+    local at
+    read -r -a at <<<"$(middle_of "$1")"
+    click_client "${at[0]}" "${at[1]}" "${2:-1}"
+}
+
+# Moves the pointer to (x, y) of the drawing area, and clicks there.
+move_picture() { move_client "$((picture_x + $1))" "$((picture_y + $2))"; }
+click_picture() { click_client "$((picture_x + $1))" "$((picture_y + $2))" "${3:-1}"; }
+
 window_shown() { window=$(xdotool search --onlyvisible --name '^RUVEX Display 3D$' 2>/dev/null | head -1); [ -n "$window" ]; }
+shown_named() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+gone_named() { ! shown_named "$1"; }
+# The window named "$1" has the keyboard focus, so typed keys reach it.
+has_keys() {
+    local id
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$id" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]
+}
+# The program's windows on screen, its menus included.
+shown_windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
+more_windows_than() { [ "$(shown_windows)" -gt "$1" ]; }
+# Clicks at client (x, y) of the menu bar's height and waits for the menu.
+open_menu_at() {
+    local before
+    before=$(shown_windows)
+    xdotool mousemove "$((X + $1))" "$((Y + (HEIGHT - client_height) / 2))" click 1
+    wait_for 5 more_windows_than "$before" || fail "no menu opened under the menu bar at $1"
+}
+# The drawing area's left border, yellow while it has the keyboard focus.
+frame_colour() {
+    import -window root -crop "1x1+$((client_x + picture_x - picture_border))+$((client_y + picture_y + 198))" \
+        -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}'
+}
+focus_frame_shown() { [ "$(frame_colour)" = "#FFFF00" ]; }
 
 # A home and a temporary folder of its own, empty: the program must leave
 # nothing in them.
@@ -58,44 +107,44 @@ app=$!
 wait_for 20 window_shown || fail "the window 'RUVEX Display 3D' did not appear"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 client_x=$X
-client_y=$((Y + HEIGHT - 511)) # the client area is 511 high, below the menu bar
+client_y=$((Y + HEIGHT - client_height)) # the client area lies below the menu bar
 ok "window appeared at ${X},${Y} (${WIDTH}x${HEIGHT})"
 
 # The drawing area shows a wireframe: black and blue pixels on white.
-import -window root -crop "396x396+$((client_x + 154))+$((client_y + 106))" "$work/start.png"
+import -window root -crop "$(picture_crop)" "$work/start.png"
 colours=$(convert "$work/start.png" -format %c histogram:info:- | wc -l)
 [ "$colours" -ge 3 ] || fail "the drawing area shows no wireframe ($colours colours)"
 ok "wireframe drawn"
 
 # Moving the pointer turns the solid; the same spot gives the same picture.
-move_client 250 250
+move_picture 96 144
 sleep 0.1
-move_client 260 300
+move_picture 106 194
 wait_for 5 picture_differs_from "$(md5sum <"$work/start.png" | cut -d' ' -f1)" || fail "pointer move did not redraw"
 at_spot=$(picture_hash)
-move_client 400 150
+move_picture 246 44
 wait_for 5 picture_differs_from "$at_spot" || fail "second pointer move did not redraw"
-move_client 260 300
+move_picture 106 194
 wait_for 5 test "$(picture_hash)" = "$at_spot" || fail "returning to the same spot gave another picture"
 ok "pointer turns the solid, reproducibly"
 
 # A shape button: the picture and the definition change.
 before=$(picture_hash)
-click_client 28 266 # "Kerucut"
-move_client 300 520 # off the drawing area
+click_control "Option1(3)" # "Kerucut"
+move_client 300 "$((client_height + 9))" # off the drawing area
 wait_for 5 picture_differs_from "$before" || fail "the shape button did not change the picture"
-click_client 200 40 # into the description box
+click_control Text1 # into the description box
 xdotool key ctrl+a ctrl+c
 copied() { xclip -o -selection clipboard 2>/dev/null | grep -q "^Suatu Kerucut Terjadi"; }
 wait_for 5 copied || fail "the definition could not be selected and copied: '$(xclip -o -selection clipboard 2>/dev/null)'"
 ok "shape button changes picture and definition; definition copied"
 
 # "Vertikal" turns the solid over time; "Stop Rotasi" stops it.
-click_client 40 418
+click_control "optAnim(0)" # Vertikal
 first=$(picture_hash)
 wait_for 5 picture_differs_from "$first" || fail "Vertikal did not animate"
 ok "Vertikal animates"
-click_client 16 461
+click_control "optAnim(2)" # Stop Rotasi
 # Still: the same picture twice, 0.5 s apart; a busy machine may take a
 # moment to handle the click, a running timer never gives it.
 picture_still() { local first; first=$(picture_hash); sleep 0.5; [ "$(picture_hash)" = "$first" ]; }
@@ -104,22 +153,21 @@ ok "Stop Rotasi stops it"
 
 # A right-button click over the picture opens the save dialog (and stops a
 # running animation); a typed name and Enter write the picture as a .bmp.
-shown_named() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-gone_named() { ! shown_named "$1"; }
-# Waits for the save dialog that "$2" opened, types the name "$1" and Enter.
+save_dialog='^Save Gambar Bangun Ruang \*\.bmp$'
+# Waits for the save dialog that "$2" opened to take the keys, types the name
+# "$1" and Enter.
 type_into_save_dialog() {
-    wait_for 10 shown_named '^Save Gambar Bangun Ruang \*\.bmp$' || fail "$2 did not open the save dialog"
-    sleep 0.2
+    wait_for 10 has_keys "$save_dialog" || fail "$2 did not open the save dialog, or it has not the keys"
     xdotool type --delay 5 "$1"
     xdotool key Return
 }
-click_client 40 418 # Vertikal
-move_client 300 250
-click_client 300 250 3
+click_control "optAnim(0)" # Vertikal
+move_picture 146 144
+click_picture 146 144 3
 type_into_save_dialog "$work/gambar" "the right button"
 wait_for 10 gone_named '^Save Gambar Bangun Ruang' || fail "the save dialog did not close"
 wait_for 10 test -s "$work/gambar.bmp" || fail "no picture was written"
-import -window root -crop "396x396+$((client_x + 154))+$((client_y + 106))" "$work/screen.png"
+import -window root -crop "$(picture_crop)" "$work/screen.png"
 # The tiny "Aspect" frame lies over the drawing area on screen, not in its image.
 mask=(-fill black -draw "rectangle 54,54 59,69")
 convert "$work/gambar.bmp" "${mask[@]}" "$work/saved-masked.png"
@@ -132,9 +180,8 @@ wait_for 5 picture_still || fail "saving did not stop the animation"
 ok "saving stopped the animation"
 
 # Escape in the save dialog writes nothing.
-click_client 300 250 3
-wait_for 10 shown_named '^Save Gambar Bangun Ruang' || fail "the save dialog did not open again"
-sleep 0.2
+click_picture 146 144 3
+wait_for 10 has_keys "$save_dialog" || fail "the save dialog did not open again"
 xdotool key Escape
 wait_for 10 gone_named '^Save Gambar Bangun Ruang' || fail "Escape did not close the save dialog"
 [ "$(ls "$work" | grep -c '\.bmp$')" -eq 1 ] || fail "a cancelled dialog wrote a file"
@@ -142,12 +189,13 @@ ok "Escape writes nothing"
 
 # "Salin Gambar" (Ctrl+C over the drawing area): what another program pastes
 # is the picture on screen, pixel for pixel.
-click_client 300 250
-sleep 0.2
+click_picture 146 144
+wait_for 5 has_keys '^RUVEX Display 3D$' || fail "the window did not take the keys back"
+wait_for 5 focus_frame_shown || fail "a click did not give the drawing area the focus"
 xdotool key ctrl+c
 pasted() { xclip -selection clipboard -t image/png -o >"$work/pasted.png" 2>/dev/null && [ -s "$work/pasted.png" ]; }
 wait_for 5 pasted || fail "Ctrl+C put no image on the clipboard"
-import -window root -crop "396x396+$((client_x + 154))+$((client_y + 106))" "$work/screen.png"
+import -window root -crop "$(picture_crop)" "$work/screen.png"
 convert "$work/pasted.png" "${mask[@]}" "$work/pasted-masked.png"
 convert "$work/screen.png" "${mask[@]}" "$work/screen-masked.png"
 differing=$(compare -metric AE "$work/pasted-masked.png" "$work/screen-masked.png" null: 2>&1 || true)
@@ -168,27 +216,30 @@ close_save_dialog() {
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 clipboard_has() { clipboard | grep -q "$1"; }
 echo kosong | xclip -i -selection clipboard
-click_client 300 250 3
-wait_for 10 shown_named '^Save Gambar Bangun Ruang' || fail "the save dialog did not open"
-sleep 0.3
+click_picture 146 144 3
+wait_for 10 has_keys "$save_dialog" || fail "the save dialog did not open"
 import -window root "$work/dialog.png"
 xdotool type --delay 5 "salinan-nama"
+windows=$(shown_windows)
 xdotool key ctrl+a Menu
-sleep 0.3
+wait_for 5 more_windows_than "$windows" || fail "the Menu key opened no menu in the name field"
 xdotool key s
 wait_for 5 clipboard_has '^salinan-nama$' || fail "the file dialog's menu is not Indonesian ('&Salin'): clipboard '$(clipboard)'"
 ok "the file dialog's texts are Indonesian"
 close_save_dialog
 
 # Ten right-clicks in quick succession open one dialog, and no second one
-# after it.
-click_client 300 250 3
+# after it. (The clicks after the first land on the dialog.) The program
+# handles its events in order: once it has redrawn for a pointer move made
+# after the dialog closed, it has handled every click before that move.
+click_picture 146 144 3
 xdotool click --repeat 9 --delay 5 3
-wait_for 10 shown_named '^Save Gambar Bangun Ruang' || fail "the save dialog did not open"
-sleep 0.5
+wait_for 10 has_keys "$save_dialog" || fail "the save dialog did not open"
 [ "$(xdotool search --onlyvisible --name '^Save Gambar Bangun Ruang' | wc -l)" -eq 1 ] || fail "several save dialogs"
 close_save_dialog
-sleep 1
+before=$(picture_hash)
+move_picture 40 300
+wait_for 5 picture_differs_from "$before" || fail "the window took no pointer move after the dialog closed"
 gone_named '^Save Gambar Bangun Ruang' || fail "a second save dialog opened after the first"
 ok "a burst of right-clicks opens one dialog"
 
@@ -196,15 +247,13 @@ ok "a burst of right-clicks opens one dialog"
 # Gambar" about $2 (its words are checked by the widget tests); the dialog
 # then comes back for a new name when $3 is "again", and is cancelled.
 save_expecting_message() {
-    click_client 300 250 3
+    click_picture 146 144 3
     type_into_save_dialog "$1" "the right button"
-    wait_for 10 shown_named '^Save Gambar$' || fail "no message about $2 for '$1'"
-    sleep 0.2
+    wait_for 10 has_keys '^Save Gambar$' || fail "no message about $2 for '$1'"
     xdotool key Return
     wait_for 10 gone_named '^Save Gambar$' || fail "the message did not close"
     if [ "${3:-}" = again ]; then
-        wait_for 10 shown_named '^Save Gambar Bangun Ruang' || fail "the dialog did not come back"
-        sleep 0.2
+        wait_for 10 has_keys "$save_dialog" || fail "the dialog did not come back"
         xdotool key Escape
         wait_for 10 gone_named '^Save Gambar Bangun Ruang' || fail "Escape did not close the save dialog"
     fi
@@ -233,8 +282,7 @@ full=""
 
 # Each information command opens its window with its caption.
 open_menu_item() { # menu title x, number of Down presses
-    xdotool mousemove "$((X + $1))" "$((Y + (HEIGHT - 511) / 2))" click 1
-    sleep 0.3
+    open_menu_at "$1"
     for _ in $(seq "$2"); do xdotool key Down; done
     xdotool key Return
 }
@@ -251,9 +299,8 @@ check_window 227 2 "Contact Me"
 check_window 227 3 "Info"
 
 # "Tutup Program" ends the process with status 0.
-click_client 40 418 # animate again: closing must stop it too
-xdotool mousemove "$((X + 30))" "$((Y + (HEIGHT - 511) / 2))" click 1
-sleep 0.3
+click_control "optAnim(0)" # animate again: closing must stop it too
+open_menu_at 30
 xdotool key Up Return # from no item, Up reaches the last one: Tutup Program
 exited() { ! kill -0 "$app" 2>/dev/null; }
 wait_for 10 exited || fail "Tutup Program did not end the program"
@@ -273,12 +320,6 @@ HOME="$home" XDG_CONFIG_HOME="$home" "$program" &
 app=$!
 wait_for 20 window_shown || fail "the window did not appear again"
 xdotool windowfocus --sync "$window"
-# The drawing area's left border, yellow while it has the keyboard focus.
-frame_colour() {
-    import -window root -crop "1x1+$((client_x + 152))+$((client_y + 304))" -depth 8 txt:- 2>/dev/null \
-        | grep -o '#[0-9A-F]\{6\}'
-}
-focus_frame_shown() { [ "$(frame_colour)" = "#FFFF00" ]; }
 wait_for 5 focus_frame_shown || fail "no focus frame around the drawing area at start ($(frame_colour))"
 ok "the drawing area has the focus, and shows it"
 before=$(picture_hash)
@@ -308,14 +349,16 @@ pixel_colour() {
     import -window root -crop "1x1+$((client_x + $1))+$((client_y + $2))" -depth 8 txt:- 2>/dev/null \
         | grep -o '#[0-9A-F]\{6\}'
 }
-ring_at() { [ "$(pixel_colour "$1" "$2")" = "#FFFF00" ]; }
-bar_ring() { ring_at 16 152; } # VScroll2: 115 x 32 at (16, 136)
-box_ring() { ring_at 8 108; }  # chkPerspective: 133 x 25 at (8, 96)
+# The ring is yellow at the control's left edge, half-way down.
+ring_at() { place_of "$1"; [ "$(pixel_colour "$left" "$((top + height / 2))")" = "#FFFF00" ]; }
+ring_colour() { place_of "$1"; pixel_colour "$left" "$((top + height / 2))"; }
+bar_ring() { ring_at VScroll2; }
+box_ring() { ring_at chkPerspective; }
 ! bar_ring && ! box_ring || fail "a focus ring before Tab left the drawing area"
 xdotool key Tab
-wait_for 5 box_ring || fail "no yellow ring around the focused check box ($(pixel_colour 8 108))"
+wait_for 5 box_ring || fail "no yellow ring around the focused check box ($(ring_colour chkPerspective))"
 xdotool key space Tab Tab
-wait_for 5 bar_ring || fail "Tab did not reach the distance bar, or it shows no ring ($(pixel_colour 16 152))"
+wait_for 5 bar_ring || fail "Tab did not reach the distance bar, or it shows no ring ($(ring_colour VScroll2))"
 box_ring && fail "the check box kept its ring"
 import -window root "$work/focus-ring.png"
 before=$(picture_hash)
@@ -368,7 +411,8 @@ wait_for 10 display_number || fail "the second X server did not start"
 DISPLAY=":$(head -1 "$work/display")" "$program" 2>"$work/lost.txt" &
 app=$!
 wait_for 20 settings_folder || fail "no settings folder on the second display"
-sleep 1
+shown_on_second() { DISPLAY=":$(head -1 "$work/display")" xdotool search --onlyvisible --name '^RUVEX Display 3D$' >/dev/null 2>&1; }
+wait_for 20 shown_on_second || fail "the window did not appear on the second display"
 kill "$server"
 wait_for 10 exited || fail "the program did not end when its display went away"
 wait "$app"

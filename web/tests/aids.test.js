@@ -6,7 +6,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, canvasPixels, differingPixels, pointTo, state, haveNative } = require('./pagetest');
+const { openPage, canvasPixels, rgbPixels, differingPixels, pointTo, state, haveNative } = require('./pagetest');
 
 const noNative = !haveNative && 'no desktop program to compare with';
 
@@ -56,9 +56,10 @@ test('an address opens on its view; a wrong one is told and the start view kept'
 
 test('the address follows the view, and one edited by hand opens its view', async (t) => {
     await t.test('a bare address stays bare until the view changes', async () => {
-        const session = await openPage();
+        const session = await openPage({ clock: true });
         t.after(() => session.close());
-        await session.page.waitForTimeout(500);
+        // Half a second of the page's time, every timer due in it fired.
+        await session.page.clock.runFor(500);
         assert.strictEqual(await session.page.evaluate(() => location.hash), '');
     });
     await t.test('turned and edited', async () => {
@@ -82,7 +83,8 @@ test('the address follows the view, and one edited by hand opens its view', asyn
 // The clipboard's PNG drawn again in the page, as 0xRRGGBB numbers. The
 // browser writes the item asynchronously, and a read while it is being
 // written may list the PNG and still fail to hand it over: the read is tried
-// again until it yields a picture or five seconds have passed.
+// again until it yields a picture or five seconds have passed. The RGBA bytes
+// cross as one base64 string.
 async function clipboardPicture(page) {
     const data = await page.evaluate(async () => {
         const readPicture = async () => {
@@ -90,7 +92,10 @@ async function clipboardPicture(page) {
             const bitmap = await createImageBitmap(await item.getType('image/png'));
             const canvas = Object.assign(document.createElement('canvas'), { width: bitmap.width, height: bitmap.height });
             canvas.getContext('2d').drawImage(bitmap, 0, 0);
-            return { width: bitmap.width, data: Array.from(canvas.getContext('2d').getImageData(0, 0, bitmap.width, bitmap.height).data) };
+            const bytes = canvas.getContext('2d').getImageData(0, 0, bitmap.width, bitmap.height).data;
+            let binary = '';
+            for (let n = 0; n < bytes.length; n += 0x8000) binary += String.fromCharCode.apply(null, bytes.subarray(n, n + 0x8000));
+            return { width: bitmap.width, base64: btoa(binary) };
         };
         for (const deadline = Date.now() + 5000; Date.now() < deadline;) {
             try { return await readPicture(); } catch { await new Promise((resolve) => setTimeout(resolve, 50)); }
@@ -98,9 +103,7 @@ async function clipboardPicture(page) {
         return null;
     });
     assert.ok(data, 'no PNG on the clipboard');
-    const pixels = new Uint32Array(data.data.length / 4);
-    for (let n = 0; n < pixels.length; ++n) pixels[n] = (data.data[n * 4] << 16) | (data.data[n * 4 + 1] << 8) | data.data[n * 4 + 2];
-    return { width: data.width, pixels };
+    return { width: data.width, pixels: rgbPixels(Buffer.from(data.base64, 'base64')) };
 }
 
 test('the copy items put the picture and the view\'s command on the clipboard', async (t) => {

@@ -11,6 +11,8 @@ const os = require('node:os');
 const path = require('node:path');
 const { openPage, desktopBitmap, pointTo, haveNative } = require('./pagetest');
 
+const noNative = !haveNative && 'no desktop program to compare with';
+
 async function chooseMenuItem(page, menu, item) {
     await page.getByRole('button', { name: menu }).click();
     await page.getByRole('menuitem', { name: item }).click();
@@ -50,8 +52,7 @@ async function saveAs(page, name) {
     return box;
 }
 
-test('Save Gambar: a refused name is told and nothing is downloaded; a good one downloads the desktop\'s file',
-    { skip: !haveNative && 'no desktop program to compare with' }, async (t) => {
+test('Save Gambar: a refused name is told and nothing is downloaded; a good one downloads the desktop\'s file', { skip: noNative }, async (t) => {
     const session = await openPage();
     t.after(() => session.close());
     const { page } = session;
@@ -71,7 +72,7 @@ test('Save Gambar: a refused name is told and nothing is downloaded; a good one 
     assert.ok(bytes.equals(desktopBitmap({ shape: 6, view: [210, 90] })), 'the same bytes as the desktop');
 });
 
-test('Ekspor Gambar: the SVG is the desktop\'s, byte for byte', { skip: !haveNative && 'no desktop program to compare with' }, async (t) => {
+test('Ekspor Gambar: the SVG is the desktop\'s, byte for byte', { skip: noNative }, async (t) => {
     const session = await openPage();
     t.after(() => session.close());
     const { page } = session;

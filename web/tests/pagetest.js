@@ -2,8 +2,13 @@
 // file:// and every other request refused (and counted), the canvas's pixels,
 // and the desktop command line's picture of the same view to compare them
 // with.
+//
+// One browser serves every test of a file (node --test runs each file in a
+// process of its own); each session is a new context in it, so no test sees
+// another's storage, permissions or clipboard.
 'use strict';
 const { chromium } = require('playwright-core');
+const { after } = require('node:test');
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
@@ -13,22 +18,39 @@ const pagePath = process.env.RUVEX_PAGE;
 const nativeProgram = process.env.RUVEX_NATIVE_PROGRAM;
 const haveNative = Boolean(nativeProgram && fs.existsSync(nativeProgram));
 
-async function openPage(options = {}) {
-    const userData = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-chromium-'));
-    const context = await chromium.launchPersistentContext(userData, {
+let browser = null;
+function sharedBrowser() {
+    browser ||= chromium.launch({
         executablePath: '/usr/bin/chromium',
         headless: true,
+        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+               '--disable-component-update', '--disable-sync'],
+    });
+    return browser;
+}
+after(async () => {
+    if (browser) await (await browser).close();
+});
+
+// options: hash (the address's fragment), deviceScaleFactor, viewport,
+// isMobile, hasTouch, clipboard (reading and writing allowed),
+// withoutWebAssembly, waitReady (false: do not wait for the page to be ready),
+// clock (the page's timers and Date faked from the start, driven through
+// session.page.clock), before (called with the context before the page
+// opens), address (a URL to open instead of the page's file) and origin
+// (requests to it are let through).
+async function openPage(options = {}) {
+    const context = await (await sharedBrowser()).newContext({
         acceptDownloads: true,
         deviceScaleFactor: options.deviceScaleFactor || 1,
         viewport: options.viewport || { width: 800, height: 650 },
         isMobile: Boolean(options.isMobile),
         hasTouch: Boolean(options.hasTouch),
-        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-               '--disable-component-update', '--disable-sync'],
     });
     if (options.before) await options.before(context);
     // A browser without WebAssembly, as far as the page can tell.
     if (options.withoutWebAssembly) await context.addInitScript(() => { delete globalThis.WebAssembly; });
+    if (options.clock) await context.clock.install();
     const refused = [];
     await context.route('**/*', (route) => {
         const url = route.request().url();
@@ -38,7 +60,7 @@ async function openPage(options = {}) {
         return route.abort();
     });
     if (options.clipboard) await context.grantPermissions(['clipboard-read', 'clipboard-write']);
-    const page = context.pages()[0] || await context.newPage();
+    const page = await context.newPage();
     const errors = [];
     page.on('pageerror', (error) => errors.push(String(error)));
     const started = Date.now();
@@ -49,21 +71,32 @@ async function openPage(options = {}) {
         context, page, refused, errors, loadMs,
         async close() {
             await context.close();
-            fs.rmSync(userData, { recursive: true, force: true });
         },
     };
 }
 
+// RGBA bytes as 0xRRGGBB numbers.
+function rgbPixels(rgba) {
+    const pixels = new Uint32Array(rgba.length / 4);
+    for (let n = 0; n < pixels.length; ++n) pixels[n] = (rgba[n * 4] << 16) | (rgba[n * 4 + 1] << 8) | rgba[n * 4 + 2];
+    return pixels;
+}
+
+// A canvas's RGBA bytes from the page. They cross as one base64 string: as a
+// JSON array of numbers a 396 x 396 picture took seconds.
+async function canvasBytes(page, selector) {
+    const text = await page.locator(selector).evaluate((canvas) => {
+        const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+        let binary = '';
+        for (let n = 0; n < data.length; n += 0x8000) binary += String.fromCharCode.apply(null, data.subarray(n, n + 0x8000));
+        return btoa(binary);
+    });
+    return Buffer.from(text, 'base64');
+}
+
 // The canvas's pixels as 0xRRGGBB numbers, row by row.
 async function canvasPixels(page) {
-    const data = await page.evaluate(() => {
-        const canvas = document.getElementById('picDisplay');
-        const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
-        return Array.from(data);
-    });
-    const pixels = new Uint32Array(data.length / 4);
-    for (let n = 0; n < pixels.length; ++n) pixels[n] = (data[n * 4] << 16) | (data[n * 4 + 1] << 8) | data[n * 4 + 2];
-    return pixels;
+    return rgbPixels(await canvasBytes(page, '#picDisplay'));
 }
 
 // A 24-bit bottom-up bitmap file's pixels, top row first, as 0xRRGGBB.
@@ -115,4 +148,7 @@ async function pointTo(page, x, y) {
 
 const state = (page) => page.evaluate(() => JSON.parse(window.ruvexPage.page.state()));
 
-module.exports = { openPage, canvasPixels, bitmapPixels, desktopBitmap, differingPixels, pointTo, state, haveNative, pagePath };
+module.exports = {
+    openPage, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, desktopBitmap, differingPixels, pointTo, state,
+    haveNative, pagePath,
+};

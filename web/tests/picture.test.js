@@ -86,21 +86,22 @@ test('a finger drag turns the solid as the pointer does', async (t) => {
 });
 
 test('the timers turn the solid every tick and stop', async (t) => {
-    const session = await openPage();
+    const session = await openPage({ clock: true });
     t.after(() => session.close());
     const { page } = session;
+    // The page's time stands still from here on, and moves only as the test
+    // runs it: a tick comes when it is due, however busy the machine.
+    await page.clock.pauseAt(await page.evaluate(() => Date.now() + 1000));
     await page.getByRole('radio', { name: 'Vertikal' }).check();
     const first = await state(page);
     assert.ok(first.timer1 || first.timer2, 'a timer runs');
-    // A tick turns the solid; a busy machine may take its time to give one.
-    await page.waitForFunction(([x, y]) => {
-        const now = window.ruvexPage.state;
-        return now.pointerX !== x || now.pointerY !== y;
-    }, [first.pointerX, first.pointerY]);
+    await page.clock.runFor(first.tick);
+    const turned = await state(page);
+    assert.notDeepStrictEqual([turned.pointerX, turned.pointerY], [first.pointerX, first.pointerY], 'a tick turns the solid');
     await page.getByRole('radio', { name: 'Stop Rotasi' }).check();
     const stopped = await state(page);
     assert.ok(!stopped.timer1 && !stopped.timer2);
-    await page.waitForTimeout(100);
+    await page.clock.runFor(100);
     const still = await state(page);
     assert.deepStrictEqual([still.pointerX, still.pointerY], [stopped.pointerX, stopped.pointerY]);
 });

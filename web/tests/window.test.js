@@ -51,9 +51,10 @@ test('the window shows what the desktop shows, and hides what it hides', async (
 });
 
 test('Tutup Program stops the timers and, where the tab stays open, says the program has ended', async (t) => {
-    const session = await openPage();
+    const session = await openPage({ clock: true });
     t.after(() => session.close());
     const { page } = session;
+    await page.clock.pauseAt(await page.evaluate(() => Date.now() + 1000));
     // As a browser does for a page the user opened.
     await page.evaluate(() => { window.close = () => {}; });
     await page.getByRole('radio', { name: 'Horizontal' }).check();
@@ -65,6 +66,6 @@ test('Tutup Program stops the timers and, where the tab stays open, says the pro
     assert.ok(await page.locator('#Form1').isHidden());
     const stopped = await state(page);
     assert.ok(!stopped.timer1 && !stopped.timer2);
-    await page.waitForTimeout(100);
+    await page.clock.runFor(100);
     assert.deepStrictEqual(await state(page), stopped, 'nothing ticks any more');
 });
