@@ -18,14 +18,16 @@ const pagePath = process.env.RUVEX_PAGE;
 const nativeProgram = process.env.RUVEX_NATIVE_PROGRAM;
 const haveNative = Boolean(nativeProgram && fs.existsSync(nativeProgram));
 
+const launchSettings = {
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync'],
+};
+
 let browser = null;
 function sharedBrowser() {
-    browser ||= chromium.launch({
-        executablePath: '/usr/bin/chromium',
-        headless: true,
-        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-               '--disable-component-update', '--disable-sync'],
-    });
+    browser ||= chromium.launch(launchSettings);
     return browser;
 }
 after(async () => {
@@ -38,15 +40,20 @@ after(async () => {
 // clock (the page's timers and Date faked from the start, driven through
 // session.page.clock), before (called with the context before the page
 // opens), address (a URL to open instead of the page's file) and origin
-// (requests to it are let through).
+// (requests to it are let through), profile (a browser of its own with a
+// profile on disk, as a user's: a browser installs sites only from one).
 async function openPage(options = {}) {
-    const context = await (await sharedBrowser()).newContext({
+    const settings = {
         acceptDownloads: true,
         deviceScaleFactor: options.deviceScaleFactor || 1,
         viewport: options.viewport || { width: 800, height: 650 },
         isMobile: Boolean(options.isMobile),
         hasTouch: Boolean(options.hasTouch),
-    });
+    };
+    const profile = options.profile && fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-profile-'));
+    const context = profile
+        ? await chromium.launchPersistentContext(profile, { ...settings, ...launchSettings })
+        : await (await sharedBrowser()).newContext(settings);
     if (options.before) await options.before(context);
     // A browser without WebAssembly, as far as the page can tell.
     if (options.withoutWebAssembly) await context.addInitScript(() => { delete globalThis.WebAssembly; });
@@ -71,6 +78,7 @@ async function openPage(options = {}) {
         context, page, refused, errors, loadMs,
         async close() {
             await context.close();
+            if (profile) fs.rmSync(profile, { recursive: true, force: true });
         },
     };
 }

@@ -31,11 +31,11 @@ test('the site installs and opens again without the network', { skip: !(siteDir 
     const server = await serve(path.resolve(siteDir));
     const origin = `http://127.0.0.1:${server.address().port}`;
     t.after(() => server.close());
-    const session = await openPage({ address: origin + '/#shape=3&view=120,60', origin });
+    const session = await openPage({ address: origin + '/#shape=3&view=120,60', origin, profile: true });
     t.after(() => session.close());
     const { page, context } = session;
     await page.evaluate(() => Promise.race([navigator.serviceWorker.ready,
-        new Promise((resolve, reject) => setTimeout(() => reject(new Error('no service worker')), 15000))]));
+                                            new Promise((resolve, reject) => setTimeout(() => reject(new Error('no service worker')), 15000))]));
 
     const cdp = await context.newCDPSession(page);
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
@@ -44,7 +44,7 @@ test('the site installs and opens again without the network', { skip: !(siteDir 
     assert.ok(url.endsWith('/manifest.webmanifest'));
     const manifest = JSON.parse(data);
     assert.deepStrictEqual([manifest.name, manifest.lang, manifest.display, manifest.icons.map((icon) => icon.sizes)],
-        ['RUVEX Display 3D', 'id', 'standalone', ['192x192', '512x512']]);
+                           ['RUVEX Display 3D', 'id', 'standalone', ['192x192', '512x512']]);
 
     await new Promise((resolve) => server.close(resolve));
     await context.setOffline(true);
