@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-using ruvex::win::ColorRef;
 using ruvex::win::pixelOf;
 
 PictureBox::PictureBox(int borderWidth)
@@ -48,14 +47,4 @@ PixelRect PictureBox::takeChangedRect()
 {
     collectPainted();
     return std::exchange(m_changed, PixelRect{});
-}
-
-void PictureBox::setForeColor(ColorRef color)
-{
-    m_dc.setPenColor(color);
-}
-
-void PictureBox::setDrawWidth(int width)
-{
-    m_dc.setPenWidth(width);
 }

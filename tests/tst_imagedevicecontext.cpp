@@ -2,6 +2,7 @@
 // pen, the 2-pixel pen, colour changes and clipping; then random lines against
 // a plain rendering of the same rules.
 
+#include "platform/gdi.h"
 #include "platform/picturebox.h"
 
 #include <gtest/gtest.h>

@@ -46,7 +46,7 @@ namespace {
 // A polyline with hidden spans: each segment that has some is drawn by
 // stretches, the dash pattern running on along the polyline.
 template <typename MapPoint>
-void drawWithHidden(const WireframePolyline& line, MapPoint to, ruvex::win::DeviceContext& dc)
+void drawWithHidden(const WireframePolyline& line, MapPoint to, ruvex::win::ImageDeviceContext& dc)
 {
     std::vector<ruvex::win::LineStretch> stretches;
     auto span = line.hidden.begin();
@@ -72,7 +72,7 @@ void drawWithHidden(const WireframePolyline& line, MapPoint to, ruvex::win::Devi
 } // namespace
 
 ruvex::win::POINTAPI drawWireframeMapped(const std::vector<WireframePolyline>& lines,
-                                         const PixelMapping& mapping, ruvex::win::DeviceContext& dc)
+                                         const PixelMapping& mapping, ruvex::win::ImageDeviceContext& dc)
 {
     ruvex::win::POINTAPI last;
     for (const WireframePolyline& line : lines) {

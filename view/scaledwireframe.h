@@ -38,7 +38,7 @@ struct PixelMapping {
 // others exactly as the drawing run does. Returns the position the last move
 // left, as the drawing run reports it.
 ruvex::win::POINTAPI drawWireframeMapped(const std::vector<WireframePolyline>& lines,
-                                         const PixelMapping& mapping, ruvex::win::DeviceContext& dc);
+                                         const PixelMapping& mapping, ruvex::win::ImageDeviceContext& dc);
 
 // The grid's current screen points (cols x rows), drawn into `target`.
 void drawWireframeMapped(const PointGrid& grid, int cols, int rows, const PixelMapping& mapping,

@@ -8,7 +8,7 @@
 #include <cstring>
 
 std::vector<WireframePolyline> viewPolylines(const PointGrid& grid, const ViewState& state,
-                                             const DrawingSurface& area, const PictureOptions& options)
+                                             const PictureBox& area, const PictureOptions& options)
 {
     if (options == PictureOptions{})
         return wireframePolylines(grid, state.GridCols, state.GridRows);
@@ -16,8 +16,7 @@ std::vector<WireframePolyline> viewPolylines(const PointGrid& grid, const ViewSt
 }
 
 ViewPolylinesMemo::Inputs ViewPolylinesMemo::inputsOf(const PointGrid& grid, const ViewState& state,
-                                                      const DrawingSurface& area,
-                                                      const PictureOptions& options)
+                                                      const PictureBox& area, const PictureOptions& options)
 {
     Inputs inputs{{}, state.GridCols, state.GridRows, projectionSettings(area, state), options};
     const std::array<const SingleGrid*, 5> arrays{&grid.WorldX, &grid.WorldY, &grid.WorldZ, &grid.ScreenX,
@@ -38,7 +37,7 @@ ViewPolylinesMemo::Inputs ViewPolylinesMemo::inputsOf(const PointGrid& grid, con
 }
 
 const std::vector<WireframePolyline>& ViewPolylinesMemo::lines(const PointGrid& grid, const ViewState& state,
-                                                               const DrawingSurface& area,
+                                                               const PictureBox& area,
                                                                const PictureOptions& options)
 {
     Inputs inputs = inputsOf(grid, state, area, options);

@@ -5,7 +5,7 @@
 // picture's lines (picturelines.h) from the projection the drawing area's
 // screen points were made with. It draws nothing.
 
-#include "platform/drawingsurface.h"
+#include "platform/picturebox.h"
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
 #include "view/pictureoptions.h"
@@ -17,7 +17,7 @@
 #include <vector>
 
 std::vector<WireframePolyline> viewPolylines(const PointGrid& grid, const ViewState& state,
-                                             const DrawingSurface& area, const PictureOptions& options);
+                                             const PictureBox& area, const PictureOptions& options);
 
 // viewPolylines with a memory of its last answer: asked again with the same
 // grid, view, area and options, it answers with the same lines without
@@ -27,7 +27,7 @@ std::vector<WireframePolyline> viewPolylines(const PointGrid& grid, const ViewSt
 class ViewPolylinesMemo {
 public:
     const std::vector<WireframePolyline>& lines(const PointGrid& grid, const ViewState& state,
-                                                const DrawingSurface& area, const PictureOptions& options);
+                                                const PictureBox& area, const PictureOptions& options);
 
 private:
     // Everything the lines are made from: the grid's points and the parts of
@@ -41,7 +41,7 @@ private:
         PictureOptions options;
         friend bool operator==(const Inputs&, const Inputs&) = default;
     };
-    static Inputs inputsOf(const PointGrid& grid, const ViewState& state, const DrawingSurface& area,
+    static Inputs inputsOf(const PointGrid& grid, const ViewState& state, const PictureBox& area,
                            const PictureOptions& options);
 
     std::optional<Inputs> m_inputs;

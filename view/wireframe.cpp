@@ -46,7 +46,7 @@ private:
     std::array<POINTAPI, kGridSize * kGridSize> m_points;
 };
 
-void setPen(DrawingSurface& surface, WireframePen pen)
+void setPen(PictureBox& surface, WireframePen pen)
 {
     const WireframePenStyle style = penStyle(pen);
     surface.setDrawWidth(style.width);
@@ -55,7 +55,7 @@ void setPen(DrawingSurface& surface, WireframePen pen)
 
 } // namespace
 
-void drawWireframe(const PointGrid& grid, DrawingSurface& surface, const ViewState& state)
+void drawWireframe(const PointGrid& grid, PictureBox& surface, const ViewState& state)
 {
     surface.Cls();
     const HDC dc = surface.hDC();
@@ -73,7 +73,7 @@ void drawWireframe(const PointGrid& grid, DrawingSurface& surface, const ViewSta
         setPen(surface, WireframePen::Highlight);
 }
 
-void drawWireframe(const PointGrid& grid, DrawingSurface& surface, const ViewState& state,
+void drawWireframe(const PointGrid& grid, PictureBox& surface, const ViewState& state,
                    const PictureOptions& options)
 {
     if (options == PictureOptions{}) {
@@ -83,7 +83,7 @@ void drawWireframe(const PointGrid& grid, DrawingSurface& surface, const ViewSta
     drawPictureLines(picturePolylines(grid, state, projectionSettings(surface, state), options), surface);
 }
 
-void drawPictureLines(const std::vector<WireframePolyline>& lines, DrawingSurface& surface)
+void drawPictureLines(const std::vector<WireframePolyline>& lines, PictureBox& surface)
 {
     surface.Cls();
     const HDC dc = surface.hDC();

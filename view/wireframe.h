@@ -5,7 +5,7 @@
 //
 // It reads only the screen arrays; projecting them is projection.h's job.
 
-#include "platform/drawingsurface.h"
+#include "platform/picturebox.h"
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
 #include "view/pictureoptions.h"
@@ -14,17 +14,17 @@
 
 #include <vector>
 
-void drawWireframe(const PointGrid& grid, DrawingSurface& surface, const ViewState& state);
+void drawWireframe(const PointGrid& grid, PictureBox& surface, const ViewState& state);
 
 // The same run with the teaching aids of `options` (picturelines.h): with
 // both off it is the call above. Otherwise the lines are drawn through the
 // device context in the list's order, the axes first; the depths come from
 // the projection at state.MouseX, state.MouseY on this surface, so the screen
 // points must have been made there.
-void drawWireframe(const PointGrid& grid, DrawingSurface& surface, const ViewState& state,
+void drawWireframe(const PointGrid& grid, PictureBox& surface, const ViewState& state,
                    const PictureOptions& options);
 
 // That run's drawing for lines already made (picturelines.h, viewpicture.h):
 // clears the area, draws them in the list's order and leaves the highlight
 // pen set.
-void drawPictureLines(const std::vector<WireframePolyline>& lines, DrawingSurface& surface);
+void drawPictureLines(const std::vector<WireframePolyline>& lines, PictureBox& surface);
