@@ -23,12 +23,6 @@ void PresentationPicture::resize(int width, int height, int sourceWidth, int sou
     m_changed = m_image.rect();
 }
 
-void PresentationPicture::redraw(const PointGrid& grid, int cols, int rows)
-{
-    if (!m_image.isEmpty())
-        redraw(wireframePolylines(grid, cols, rows));
-}
-
 void PresentationPicture::redraw(const std::vector<WireframePolyline>& lines)
 {
     if (m_image.isEmpty())

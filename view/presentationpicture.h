@@ -14,7 +14,6 @@
 
 #include "platform/imagedevicecontext.h"
 #include "platform/pixelbuffer.h"
-#include "surface/pointgrid.h"
 #include "view/scaledwireframe.h"
 
 struct SourcePoint {
@@ -33,8 +32,6 @@ public:
     // sourceHeight interior pixels; nothing drawn yet.
     void resize(int width, int height, int sourceWidth, int sourceHeight);
 
-    // The grid's current screen points (cols x rows), in place of the last.
-    void redraw(const PointGrid& grid, int cols, int rows);
     // A picture's lines (picturelines.h), in place of the last.
     void redraw(const std::vector<WireframePolyline>& lines);
 
