@@ -48,26 +48,46 @@ using ruvex::win::LineTo;
 using ruvex::win::MoveToEx;
 using ruvex::win::POINTAPI;
 
+// The pixels of a polyline's points: each point rounded as the drawing run
+// rounds it, then mapped. Converted in one pass before any line is drawn,
+// which the compiler keeps tight.
+void mapPoints(const std::vector<ScreenPoint>& points, const PixelMapping& mapping,
+               std::vector<POINTAPI>& pixels)
+{
+    pixels.resize(points.size());
+    // The identity leaves every pixel where it is (they are far within a
+    // single's integers): the drawing area's own picture, made on every
+    // pointer move, skips the arithmetic.
+    if (mapping == PixelMapping{}) {
+        std::transform(points.begin(), points.end(), pixels.begin(), [](const ScreenPoint& point) {
+            return POINTAPI{toPixel(point.x), toPixel(point.y)};
+        });
+        return;
+    }
+    std::transform(points.begin(), points.end(), pixels.begin(), [&mapping](const ScreenPoint& point) {
+        return POINTAPI{mapping.mapX(toPixel(point.x)), mapping.mapY(toPixel(point.y))};
+    });
+}
+
 // A polyline with hidden spans: each segment that has some is drawn by
 // stretches, the dash pattern running on along the polyline.
-template <typename MapPoint> void drawWithHidden(const WireframePolyline& line, MapPoint to, HDC dc)
+void drawWithHidden(const WireframePolyline& line, const std::vector<POINTAPI>& pixels, HDC dc)
 {
     std::vector<ruvex::win::LineStretch> stretches;
     auto span = line.hidden.begin();
     float arc = 0.0f;
-    for (std::size_t n = 1; n < line.points.size(); ++n) {
-        const POINTAPI end = to(line.points[n]);
+    for (std::size_t n = 1; n < pixels.size(); ++n) {
         const auto segment = static_cast<int>(n - 1);
         const auto first = span;
         while (span != line.hidden.end() && span->segment == segment)
             ++span;
         const float length = segmentLength(line, n - 1);
         if (first == span) {
-            LineTo(dc, end.x, end.y);
+            LineTo(dc, pixels[n].x, pixels[n].y);
         } else {
             paintedStretches(std::span(std::to_address(first), static_cast<std::size_t>(span - first)), arc,
                              length, stretches);
-            dc->lineToStretches(end.x, end.y, stretches);
+            dc->lineToStretches(pixels[n].x, pixels[n].y, stretches);
         }
         arc += length;
     }
@@ -79,26 +99,22 @@ POINTAPI drawWireframeMapped(const std::vector<WireframePolyline>& lines, const 
                              ruvex::win::ImageDeviceContext& context)
 {
     const HDC dc = &context;
-    const auto to = [&mapping](const ScreenPoint& point) {
-        return POINTAPI{mapping.mapX(toPixel(point.x)), mapping.mapY(toPixel(point.y))};
-    };
     POINTAPI last;
+    std::vector<POINTAPI> pixels;
     for (const WireframePolyline& line : lines) {
         if (line.points.empty())
             continue;
         const WireframePenStyle pen = penStyle(line.pen);
         dc->setPenWidth(mapping.penWidth(pen.width));
         dc->setPenColor(pen.color);
-        const POINTAPI start = to(line.points.front());
-        MoveToEx(dc, start.x, start.y, &last);
+        mapPoints(line.points, mapping, pixels);
+        MoveToEx(dc, pixels.front().x, pixels.front().y, &last);
         if (!line.hidden.empty()) {
-            drawWithHidden(line, to, dc);
+            drawWithHidden(line, pixels, dc);
             continue;
         }
-        for (std::size_t n = 1; n < line.points.size(); ++n) {
-            const POINTAPI end = to(line.points[n]);
-            LineTo(dc, end.x, end.y);
-        }
+        for (std::size_t n = 1; n < pixels.size(); ++n)
+            LineTo(dc, pixels[n].x, pixels[n].y);
     }
     return last;
 }

@@ -31,6 +31,8 @@ struct PixelMapping {
     int mapY(int y) const;
     // A pen of `width` drawing-area pixels: scale * width rounded, at least 1.
     int penWidth(int width) const;
+
+    friend bool operator==(const PixelMapping&, const PixelMapping&) = default;
 };
 
 // Each polyline is one MoveToEx and a LineTo per further point, in its pen;
