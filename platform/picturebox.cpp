@@ -28,10 +28,11 @@ void PictureBox::setOuterSize(int width, int height)
 
 void PictureBox::Cls()
 {
-    if (m_image.isEmpty())
-        return;
-    m_image.fill(pixelOf(BackColor()));
+    // Only what was drawn since the last clear differs from the background:
+    // a turning solid covers a part of the picture, and the redraw wipes
+    // just that.
     collectPainted();
+    m_image.fill(pixelOf(BackColor()), m_content);
     m_changed = m_changed.united(m_content);
     m_content = {};
 }

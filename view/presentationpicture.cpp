@@ -29,21 +29,11 @@ void PresentationPicture::redraw(const std::vector<WireframePolyline>& lines)
         return;
     // A turning solid covers a part of the screen: clearing only that keeps
     // a redraw cheap on a large screen.
-    wipe(m_drawn);
+    m_image.fill(kBackground, m_drawn);
     drawWireframeMapped(lines, m_mapping, m_dc);
     const PixelRect painted = m_dc.takePaintedBounds();
     m_changed = m_changed.united(m_drawn).united(painted);
     m_drawn = painted;
-}
-
-void PresentationPicture::wipe(const PixelRect& rect)
-{
-    const PixelRect clipped = rect.intersected(m_image.rect());
-    if (clipped.isEmpty())
-        return;
-    std::uint32_t* row = m_image.bits() + clipped.y * m_image.stride() + clipped.x;
-    for (int y = 0; y < clipped.height; ++y, row += m_image.stride())
-        std::fill_n(row, clipped.width, kBackground);
 }
 
 SourcePoint PresentationPicture::sourcePosition(double x, double y) const

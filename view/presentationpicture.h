@@ -44,8 +44,6 @@ public:
     PixelRect takeChangedRect();
 
 private:
-    void wipe(const PixelRect& rect);
-
     PixelBuffer m_image;
     ruvex::win::ImageDeviceContext m_dc;
     PixelMapping m_mapping;
