@@ -3,7 +3,8 @@
 // picture of its interior, the pen and the device context that draws into the
 // picture. That is what the wireframe redraw needs of a drawing area: clear
 // it, hand out the device context, set the pen, and report its outer and
-// interior sizes.
+// interior sizes. Without a border it is also the full-screen picture
+// (presentationpicture.h).
 //
 // It is not a widget: the picture widget in ui/ shows Image() and forwards
 // pointer events, nothing more. Everything drawn lands in Image(), which
