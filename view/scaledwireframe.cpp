@@ -98,7 +98,9 @@ void drawWithHidden(const WireframePolyline& line, const std::vector<POINTAPI>& 
 POINTAPI drawWireframeMapped(const std::vector<WireframePolyline>& lines, const PixelMapping& mapping,
                              ruvex::win::ImageDeviceContext& context)
 {
-    const HDC dc = &context;
+    // Qualified: a translation unit that also sees the system's HDC must not
+    // find two.
+    const ruvex::win::HDC dc = &context;
     POINTAPI last;
     std::vector<POINTAPI> pixels;
     for (const WireframePolyline& line : lines) {
