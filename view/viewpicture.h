@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <vector>
 
+// picturePolylines with the projection settings of `area`.
 inline std::vector<WireframePolyline> viewPolylines(const PointGrid& grid, const ViewState& state,
                                                     const PictureBox& area, const PictureOptions& options)
 {
