@@ -189,7 +189,7 @@ void BM_PresentationRedraw(benchmark::State& bench)
     picture.resize(kScreenWidth, kScreenHeight, 396, 396);
     for (auto _ : bench) {
         calculateScreenPoints(scene.grid, kArea, kViewX, kViewY);
-        picture.redraw(scene.grid, kGridSize, kGridSize);
+        picture.redraw(picturePolylines(scene.grid, scene.state, kArea, {}));
         benchmark::DoNotOptimize(picture.takeChangedRect());
     }
 }

@@ -11,8 +11,9 @@
 
 namespace ruvex::win {
 
-class DeviceContext;
-using HDC = DeviceContext*;
+// The device context is the one drawing class (imagedevicecontext.h).
+class ImageDeviceContext;
+using HDC = ImageDeviceContext*;
 
 // A window handle: a small positive number, 0 for "no window" (the table that
 // hands them out belongs to the window toolkit's side of the program).

@@ -72,13 +72,6 @@ void ImageDeviceContext::attach(PixelBuffer* buffer)
     m_height = usable ? buffer->height() : 0;
 }
 
-POINTAPI ImageDeviceContext::moveTo(int x, int y)
-{
-    const POINTAPI previous = m_current;
-    m_current = {x, y};
-    return previous;
-}
-
 PixelRect ImageDeviceContext::takePaintedBounds()
 {
     if (!m_painted)
@@ -140,11 +133,6 @@ void ImageDeviceContext::setPenColor(ColorRef color)
 {
     m_penColor = color;
     m_penPixel = pixelOf(color);
-}
-
-void ImageDeviceContext::setPenWidth(int width)
-{
-    m_penWidth = width;
 }
 
 template <typename PaintStep>

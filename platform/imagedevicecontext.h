@@ -1,5 +1,8 @@
 #pragma once
-// A device context that rasterises straight into a pixel buffer's rows.
+// The device context: draws lines with a current position and a pen,
+// rasterising straight into a pixel buffer's rows. Every picture of the
+// program is drawn through one of these (the drawing area's, the print
+// picture, the full screen); gdi.h's MoveToEx and LineTo call it.
 //
 // Lines follow the rules of the drawing calls this program was written for:
 // - a 1-pixel pen paints every pixel of the Bresenham line from the current
@@ -10,31 +13,45 @@
 //   and lower-right neighbours);
 // - pixels outside the buffer are skipped; no antialiasing.
 //
-// It does not own the buffer, clear it or know about widgets.
+// It does not own the buffer, clear it or know about widgets: the picture
+// box that owns one (picturebox.h) clears and sets its pen.
 
 #include "platform/colours.h"
-#include "platform/gdi.h"
+#include "platform/handles.h"
 #include "platform/pixelbuffer.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <utility>
 
 namespace ruvex::win {
 
-class ImageDeviceContext final : public DeviceContext {
+// A stretch of a line by its parameter: 0 at the current position, 1 at the
+// end point; both ends belong to it.
+struct LineStretch {
+    float from = 0.0f;
+    float to = 0.0f;
+};
+
+class ImageDeviceContext {
 public:
     // The buffer must outlive this object. Attaching keeps its row pointer,
     // so lines are drawn without a call into the buffer: re-attach after the
     // buffer is reset.
     void attach(PixelBuffer* buffer);
 
-    POINTAPI moveTo(int x, int y) override;
-    void lineTo(int x, int y) override;
-    // Step k of the n steps of the Bresenham line (n the larger of its
-    // sizes) has the parameter k / n.
-    void lineToStretches(int x, int y, std::span<const LineStretch> stretches) override;
-    void setPenColor(ColorRef color) override;
-    void setPenWidth(int width) override;
+    // Sets the current position; reports the previous one.
+    POINTAPI moveTo(int x, int y) { return std::exchange(m_current, POINTAPI{x, y}); }
+    // Draws with the current pen from the current position to (x, y), which
+    // becomes the current position.
+    void lineTo(int x, int y);
+    // The same line, but only the given stretches of it (in order, disjoint):
+    // a dashed line. Step k of the n steps of the Bresenham line (n the
+    // larger of its sizes) has the parameter k / n.
+    void lineToStretches(int x, int y, std::span<const LineStretch> stretches);
+    void setPenColor(ColorRef color);
+    void setPenWidth(int width) { m_penWidth = width; }
 
     // Bounds of the pixels painted since the last call, so only they need
     // to reach the screen.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-using ruvex::win::ColorRef;
 using ruvex::win::pixelOf;
 
 PictureBox::PictureBox(int borderWidth)
@@ -29,10 +28,11 @@ void PictureBox::setOuterSize(int width, int height)
 
 void PictureBox::Cls()
 {
-    if (m_image.isEmpty())
-        return;
-    m_image.fill(pixelOf(BackColor()));
+    // Only what was drawn since the last clear differs from the background:
+    // a turning solid covers a part of the picture, and the redraw wipes
+    // just that.
     collectPainted();
+    m_image.fill(pixelOf(BackColor()), m_content);
     m_changed = m_changed.united(m_content);
     m_content = {};
 }
@@ -48,14 +48,4 @@ PixelRect PictureBox::takeChangedRect()
 {
     collectPainted();
     return std::exchange(m_changed, PixelRect{});
-}
-
-void PictureBox::setForeColor(ColorRef color)
-{
-    m_dc.setPenColor(color);
-}
-
-void PictureBox::setDrawWidth(int width)
-{
-    m_dc.setPenWidth(width);
 }

@@ -1,18 +1,20 @@
 #pragma once
 // The drawing area's model: its outer size, its border, the persistent
 // picture of its interior, the pen and the device context that draws into the
-// picture.
+// picture. That is what the wireframe redraw needs of a drawing area: clear
+// it, hand out the device context, set the pen, and report its outer and
+// interior sizes. Without a border it is also the full-screen picture
+// (presentationpicture.h).
 //
 // It is not a widget: the picture widget in ui/ shows Image() and forwards
 // pointer events, nothing more. Everything drawn lands in Image(), which
 // survives being covered and is what a saved picture contains.
 
 #include "platform/colours.h"
-#include "platform/drawingsurface.h"
 #include "platform/imagedevicecontext.h"
 #include "platform/pixelbuffer.h"
 
-class PictureBox final : public DrawingSurface {
+class PictureBox final {
 public:
     explicit PictureBox(int borderWidth = 2);
     // The device context points into this object's own picture.
@@ -24,15 +26,18 @@ public:
     void setWidth(int width) { setOuterSize(width, m_outerHeight); }
     void setHeight(int height) { setOuterSize(m_outerWidth, height); }
 
-    void Cls() override;
-    ruvex::win::HDC hDC() override { return &m_dc; }
-    void setForeColor(ruvex::win::ColorRef color) override;
-    void setDrawWidth(int width) override;
+    void Cls();
+    ruvex::win::HDC hDC() { return &m_dc; }
+    // The device context's pen.
+    void setForeColor(ruvex::win::ColorRef color) { m_dc.setPenColor(color); }
+    void setDrawWidth(int width) { m_dc.setPenWidth(width); }
 
-    int Width() const override { return m_outerWidth; }
-    int Height() const override { return m_outerHeight; }
-    int ScaleWidth() const override { return m_image.width(); }
-    int ScaleHeight() const override { return m_image.height(); }
+    // Outer size, border included, in pixels.
+    int Width() const { return m_outerWidth; }
+    int Height() const { return m_outerHeight; }
+    // Drawable interior, in pixels: also the units of pointer positions.
+    int ScaleWidth() const { return m_image.width(); }
+    int ScaleHeight() const { return m_image.height(); }
 
     ruvex::win::ColorRef ForeColor() const { return m_dc.penColor(); }
     int DrawWidth() const { return m_dc.penWidth(); }

@@ -35,7 +35,8 @@ public:
     // Drops the old pixels; the new ones all hold `pixel`.
     // Negative sizes count as 0.
     void reset(int width, int height, std::uint32_t pixel);
-    void fill(std::uint32_t pixel);
+    // Sets the pixels of `area` (the part within the buffer) to `pixel`.
+    void fill(std::uint32_t pixel, const PixelRect& area);
 
     int width() const { return m_width; }
     int height() const { return m_height; }

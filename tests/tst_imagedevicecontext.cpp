@@ -2,6 +2,7 @@
 // pen, the 2-pixel pen, colour changes and clipping; then random lines against
 // a plain rendering of the same rules.
 
+#include "platform/gdi.h"
 #include "platform/picturebox.h"
 
 #include <gtest/gtest.h>
@@ -217,6 +218,7 @@ TEST(ImageDeviceContext, RandomLinesPaintExactlyThePlainRulesPixels)
         PictureBox box(0);
         box.setOuterSize(kWidth, kHeight);
         std::vector<std::uint32_t> expected(kWidth * kHeight, pixelOf(box.BackColor()));
+        const PixelBuffer blank = box.Image();
         box.takeChangedRect();
 
         Line line{coordinate(random), coordinate(random), 0, 0, round % 5 == 4 ? pen(random) : round % 2 + 1};
@@ -250,6 +252,8 @@ TEST(ImageDeviceContext, RandomLinesPaintExactlyThePlainRulesPixels)
                     painted = painted.united({x, y, 1, 1});
             }
         EXPECT_TRUE(box.takeChangedRect().contains(painted)) << "every painted pixel reaches the screen";
+        box.Cls();
+        EXPECT_TRUE(box.Image() == blank) << "a clear wipes every painted pixel";
     }
 }
 

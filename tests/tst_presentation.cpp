@@ -8,6 +8,7 @@
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "view/scaledwireframe.h"
+#include "view/viewpicture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,7 +34,8 @@ QImage expectedScreen(const Form1& form)
 {
     PixelBuffer expected;
     expected.reset(800, 600, ruvex::win::pixelOf(ruvex::win::kWhite));
-    drawWireframeMapped(form.pointGrid(), form.viewState().GridCols, form.viewState().GridRows,
+    const PictureBox& area = control<PictureWidget>(form, "picDisplay")->box();
+    drawWireframeMapped(viewPolylines(form.pointGrid(), form.viewState(), area, {}),
                         PixelMapping::centred(kScale, 396, 396, 800, 600), expected);
     return imageOf(expected).copy();
 }

@@ -29,7 +29,7 @@ TEST(ScaledWireframe, AtScaleOneIsTheDrawingAreasPicture)
         const PixelBuffer& expected = view.area().Image();
         PixelBuffer drawn;
         drawn.reset(expected.width(), expected.height(), ruvex::win::pixelOf(ruvex::win::kWhite));
-        drawWireframeMapped(view.grid(), view.state().GridCols, view.state().GridRows, PixelMapping{}, drawn);
+        drawWireframeMapped(view.pictureLines(), PixelMapping{}, drawn);
         EXPECT_TRUE(drawn == expected) << c.what;
     }
 }
@@ -79,11 +79,10 @@ TEST(PresentationPicture, EachRedrawIsTheViewAloneAndReportsWhatChanged)
                                             PictureSettings{13, 300.0f, 250.0f, true, 100, 16, {}},
                                             PictureSettings{2, 198.0f, 198.0f, false, 150, 10, {}}}) {
         const StandaloneView view(settings);
-        picture.redraw(view.grid(), view.state().GridCols, view.state().GridRows);
+        picture.redraw(view.pictureLines());
         PixelBuffer expected;
         expected.reset(1024, 600, ruvex::win::pixelOf(ruvex::win::kWhite));
-        drawWireframeMapped(view.grid(), view.state().GridCols, view.state().GridRows, picture.mapping(),
-                            expected);
+        drawWireframeMapped(view.pictureLines(), picture.mapping(), expected);
         EXPECT_TRUE(picture.image() == expected) << settings.shapeIndex;
         const PixelRect changed = picture.takeChangedRect();
         for (int y = 0; y < 600; ++y) {

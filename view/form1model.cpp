@@ -85,10 +85,7 @@ void Form1Model::picDisplay_MouseMove(float x, float y)
     m_view.MouseX = x;
     m_view.MouseY = y;
     CalculateScreenPoints(x, y);
-    if (m_options == PictureOptions{})
-        drawWireframe(m_grid, m_area, m_view);
-    else
-        drawPictureLines(pictureLines(), m_area);
+    drawPictureLines(pictureLines(), m_area);
     if (m_redrawn)
         m_redrawn();
 }

@@ -77,7 +77,29 @@ void appendAxes(std::vector<WireframePolyline>& lines, const ViewProjection& pro
                                   {origin.x, origin.y}));
 }
 
-// `grid` is the list of wireframePolylines, so it walks the same order.
+// The grid's current screen points over `cols` x `rows` as polylines, in the
+// drawing run's order, written over `lines`: the window makes them on every
+// pointer move, and the vectors it had keep their storage.
+std::vector<WireframePolyline> gridPolylines(const PointGrid& grid, int cols, int rows,
+                                             std::vector<WireframePolyline> lines)
+{
+    std::size_t count = 0;
+    forEachWireframeLine(cols, rows, [&](const WireframeLine& line) {
+        if (count == lines.size())
+            lines.emplace_back();
+        WireframePolyline& polyline = lines[count++];
+        polyline.pen = line.pen;
+        polyline.hidden.clear();
+        polyline.points.resize(static_cast<std::size_t>(line.length));
+        for (int n = 1; n <= line.length; ++n)
+            polyline.points[static_cast<std::size_t>(n - 1)]
+                = {grid.ScreenX(line.col(n), line.row(n)), grid.ScreenY(line.col(n), line.row(n))};
+    });
+    lines.resize(count);
+    return lines;
+}
+
+// `grid` is the list of gridPolylines, so it walks the same order.
 void markHidden(std::vector<WireframePolyline>& grid, const SurfaceOcclusion& occlusion, int cols, int rows)
 {
     auto polyline = grid.begin();
@@ -93,15 +115,16 @@ void markHidden(std::vector<WireframePolyline>& grid, const SurfaceOcclusion& oc
 
 std::vector<WireframePolyline> picturePolylines(const PointGrid& grid, const ViewState& state,
                                                 const ProjectionSettings& settings,
-                                                const PictureOptions& options)
+                                                const PictureOptions& options,
+                                                std::vector<WireframePolyline> storage)
 {
-    std::vector<WireframePolyline> wireframe = wireframePolylines(grid, state.GridCols, state.GridRows);
+    const int cols = std::clamp(state.GridCols, 0, grid.ScreenX.cols());
+    const int rows = std::clamp(state.GridRows, 0, grid.ScreenX.rows());
+    std::vector<WireframePolyline> wireframe = gridPolylines(grid, cols, rows, std::move(storage));
     const ViewProjection projection(settings, state.MouseX, state.MouseY);
     if (options == PictureOptions{} || !projection.usable())
         return wireframe;
 
-    const int cols = std::clamp(state.GridCols, 0, grid.ScreenX.cols());
-    const int rows = std::clamp(state.GridRows, 0, grid.ScreenX.rows());
     std::optional<SurfaceOcclusion> occlusion;
     if (options.dashedBackLines) {
         occlusion.emplace(grid, cols, rows, projection);

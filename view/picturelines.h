@@ -1,15 +1,17 @@
 #pragma once
-// The lines of one view's picture with the teaching aids of PictureOptions:
-// the coordinate axes and their letters first (drawn under the wireframe),
-// then the wireframe's polylines in the drawing run's order, each with the
-// stretches the surface hides when back lines are dashed. With the options
-// off it is exactly wireframePolylines.
+// The lines of one view's picture, the one place they are made: with the
+// teaching aids of PictureOptions the coordinate axes and their letters first
+// (drawn under the wireframe), then the wireframe's polylines in the drawing
+// run's order (wireframeorder.h), each with the stretches the surface hides
+// when back lines are dashed. With the options off, just the polylines.
 //
 // Every picture of the view (the drawing area, the print picture, the
-// full-screen picture, the SVG) is drawn from this one list, so the aids look
-// the same in all of them. It draws nothing itself.
+// full-screen picture, the SVG) is drawn from this one list, so they hold the
+// same segments and the aids look the same in all of them. It draws nothing
+// itself; viewpicture.h keeps the last list for the pictures made beside the
+// drawing area.
 
-#include "platform/gdi.h"
+#include "platform/imagedevicecontext.h"
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
 #include "view/pictureoptions.h"
@@ -22,10 +24,12 @@
 // The grid's current screen points (state.GridCols x state.GridRows) with
 // the aids; the depths come from the projection of `settings` at the
 // pointer position state.MouseX, state.MouseY, the one the screen points were
-// made with. The axes reach kAxisReach * state.ShapeSize each way.
+// made with. The axes reach kAxisReach * state.ShapeSize each way. The
+// lines are written over `storage`, an earlier list whose vectors are reused.
 std::vector<WireframePolyline> picturePolylines(const PointGrid& grid, const ViewState& state,
                                                 const ProjectionSettings& settings,
-                                                const PictureOptions& options);
+                                                const PictureOptions& options,
+                                                std::vector<WireframePolyline> storage = {});
 
 // Where along a polyline the dash pattern stands: it runs on from one
 // segment to the next, measured in drawing-area pixels from the polyline's

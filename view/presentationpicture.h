@@ -9,12 +9,12 @@
 // (screen - square's corner) / s, so a pointer over the square turns the solid
 // exactly as over the drawing area.
 //
-// A redraw wipes only what the previous one painted and reports what changed,
-// so a viewer repaints just that part.
+// The screen is a picture box without a border: a redraw wipes only what the
+// previous one painted and reports what changed, so a viewer repaints just
+// that part.
 
-#include "platform/imagedevicecontext.h"
+#include "platform/picturebox.h"
 #include "platform/pixelbuffer.h"
-#include "surface/pointgrid.h"
 #include "view/scaledwireframe.h"
 
 struct SourcePoint {
@@ -24,34 +24,22 @@ struct SourcePoint {
 
 class PresentationPicture {
 public:
-    PresentationPicture() = default;
-    // The device context points into this object's own picture.
-    PresentationPicture(const PresentationPicture&) = delete;
-    PresentationPicture& operator=(const PresentationPicture&) = delete;
-
     // A white screen of width x height for a drawing area of sourceWidth x
     // sourceHeight interior pixels; nothing drawn yet.
     void resize(int width, int height, int sourceWidth, int sourceHeight);
 
-    // The grid's current screen points (cols x rows), in place of the last.
-    void redraw(const PointGrid& grid, int cols, int rows);
     // A picture's lines (picturelines.h), in place of the last.
     void redraw(const std::vector<WireframePolyline>& lines);
 
-    const PixelBuffer& image() const { return m_image; }
+    const PixelBuffer& image() const { return m_screen.Image(); }
     const PixelMapping& mapping() const { return m_mapping; }
     // The screen position over the drawing area, in its interior pixels.
     SourcePoint sourcePosition(double x, double y) const;
 
     // The part of the screen that changed since the last call.
-    PixelRect takeChangedRect();
+    PixelRect takeChangedRect() { return m_screen.takeChangedRect(); }
 
 private:
-    void wipe(const PixelRect& rect);
-
-    PixelBuffer m_image;
-    ruvex::win::ImageDeviceContext m_dc;
+    PictureBox m_screen{0};
     PixelMapping m_mapping;
-    PixelRect m_drawn; // what the last redraw painted
-    PixelRect m_changed;
 };

@@ -1,5 +1,7 @@
 #include "view/projection.h"
 
+#include "platform/picturebox.h"
+
 #include <cmath>
 
 namespace {
@@ -17,7 +19,7 @@ Rotation rotationFor(float position, float half)
 
 } // namespace
 
-ProjectionSettings projectionSettings(const DrawingSurface& area, const ViewState& state)
+ProjectionSettings projectionSettings(const PictureBox& area, const ViewState& state)
 {
     return {area.ScaleWidth(), area.ScaleHeight(),    area.Width(),
             area.Height(),     state.PerspectiveFlag, state.PerspectiveDistance};

@@ -6,12 +6,13 @@
 //
 // Pure arithmetic on the grid: it neither draws nor stores the position.
 
-#include "platform/drawingsurface.h"
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
 
 #include <cmath>
 #include <cstdint>
+
+class PictureBox;
 
 // The factor that turns a pointer offset (as a fraction of the half size)
 // into an angle; a seven-decimal constant, not full-precision pi.
@@ -33,7 +34,7 @@ struct ProjectionSettings {
 
 // The settings of a drawing area and the view's perspective, as every redraw
 // projects with them.
-ProjectionSettings projectionSettings(const DrawingSurface& area, const ViewState& state);
+ProjectionSettings projectionSettings(const PictureBox& area, const ViewState& state);
 
 // One view's rotation, perspective and centring, applied to single world
 // points: the projection of the grid and of anything drawn with it (the

@@ -1,7 +1,7 @@
 #include "view/scaledwireframe.h"
 
 #include "platform/colours.h"
-#include "platform/imagedevicecontext.h"
+#include "platform/gdi.h"
 #include "view/picturelines.h"
 #include "view/projection.h"
 
@@ -43,27 +43,51 @@ int PixelMapping::penWidth(int width) const
 
 namespace {
 
+using ruvex::win::HDC;
+using ruvex::win::LineTo;
+using ruvex::win::MoveToEx;
+using ruvex::win::POINTAPI;
+
+// The pixels of a polyline's points: each point rounded as the drawing run
+// rounds it, then mapped. Converted in one pass before any line is drawn,
+// which the compiler keeps tight.
+void mapPoints(const std::vector<ScreenPoint>& points, const PixelMapping& mapping,
+               std::vector<POINTAPI>& pixels)
+{
+    pixels.resize(points.size());
+    // The identity leaves every pixel where it is (they are far within a
+    // single's integers): the drawing area's own picture, made on every
+    // pointer move, skips the arithmetic.
+    if (mapping == PixelMapping{}) {
+        std::transform(points.begin(), points.end(), pixels.begin(), [](const ScreenPoint& point) {
+            return POINTAPI{toPixel(point.x), toPixel(point.y)};
+        });
+        return;
+    }
+    std::transform(points.begin(), points.end(), pixels.begin(), [&mapping](const ScreenPoint& point) {
+        return POINTAPI{mapping.mapX(toPixel(point.x)), mapping.mapY(toPixel(point.y))};
+    });
+}
+
 // A polyline with hidden spans: each segment that has some is drawn by
 // stretches, the dash pattern running on along the polyline.
-template <typename MapPoint>
-void drawWithHidden(const WireframePolyline& line, MapPoint to, ruvex::win::DeviceContext& dc)
+void drawWithHidden(const WireframePolyline& line, const std::vector<POINTAPI>& pixels, HDC dc)
 {
     std::vector<ruvex::win::LineStretch> stretches;
     auto span = line.hidden.begin();
     float arc = 0.0f;
-    for (std::size_t n = 1; n < line.points.size(); ++n) {
-        const ruvex::win::POINTAPI end = to(line.points[n]);
+    for (std::size_t n = 1; n < pixels.size(); ++n) {
         const auto segment = static_cast<int>(n - 1);
         const auto first = span;
         while (span != line.hidden.end() && span->segment == segment)
             ++span;
         const float length = segmentLength(line, n - 1);
         if (first == span) {
-            dc.lineTo(end.x, end.y);
+            LineTo(dc, pixels[n].x, pixels[n].y);
         } else {
             paintedStretches(std::span(std::to_address(first), static_cast<std::size_t>(span - first)), arc,
                              length, stretches);
-            dc.lineToStretches(end.x, end.y, stretches);
+            dc->lineToStretches(pixels[n].x, pixels[n].y, stretches);
         }
         arc += length;
     }
@@ -71,52 +95,44 @@ void drawWithHidden(const WireframePolyline& line, MapPoint to, ruvex::win::Devi
 
 } // namespace
 
-ruvex::win::POINTAPI drawWireframeMapped(const std::vector<WireframePolyline>& lines,
-                                         const PixelMapping& mapping, ruvex::win::DeviceContext& dc)
+POINTAPI drawWireframeMapped(const std::vector<WireframePolyline>& lines, const PixelMapping& mapping,
+                             ruvex::win::ImageDeviceContext& context)
 {
-    ruvex::win::POINTAPI last;
+    // Qualified: a translation unit that also sees the system's HDC must not
+    // find two.
+    const ruvex::win::HDC dc = &context;
+    POINTAPI last;
+    std::vector<POINTAPI> pixels;
     for (const WireframePolyline& line : lines) {
         if (line.points.empty())
             continue;
         const WireframePenStyle pen = penStyle(line.pen);
-        dc.setPenWidth(mapping.penWidth(pen.width));
-        dc.setPenColor(pen.color);
-        const auto to = [&mapping](const ScreenPoint& point) {
-            return ruvex::win::POINTAPI{mapping.mapX(toPixel(point.x)), mapping.mapY(toPixel(point.y))};
-        };
-        const ruvex::win::POINTAPI start = to(line.points.front());
-        last = dc.moveTo(start.x, start.y);
+        dc->setPenWidth(mapping.penWidth(pen.width));
+        dc->setPenColor(pen.color);
+        mapPoints(line.points, mapping, pixels);
+        MoveToEx(dc, pixels.front().x, pixels.front().y, &last);
         if (!line.hidden.empty()) {
-            drawWithHidden(line, to, dc);
+            drawWithHidden(line, pixels, dc);
             continue;
         }
-        for (std::size_t n = 1; n < line.points.size(); ++n) {
-            const ruvex::win::POINTAPI end = to(line.points[n]);
-            dc.lineTo(end.x, end.y);
-        }
+        for (std::size_t n = 1; n < pixels.size(); ++n)
+            LineTo(dc, pixels[n].x, pixels[n].y);
     }
     return last;
 }
 
-void drawWireframeMapped(const PointGrid& grid, int cols, int rows, const PixelMapping& mapping,
+void drawWireframeMapped(const std::vector<WireframePolyline>& lines, const PixelMapping& mapping,
                          PixelBuffer& target)
 {
     ruvex::win::ImageDeviceContext dc;
     dc.attach(&target);
-    drawWireframeMapped(wireframePolylines(grid, cols, rows), mapping, dc);
-}
-
-PixelBuffer scaledPicture(const PointGrid& grid, int cols, int rows, int width, int height, int factor)
-{
-    return scaledPicture(wireframePolylines(grid, cols, rows), width, height, factor);
+    drawWireframeMapped(lines, mapping, dc);
 }
 
 PixelBuffer scaledPicture(const std::vector<WireframePolyline>& lines, int width, int height, int factor)
 {
     PixelBuffer picture;
     picture.reset(width * factor, height * factor, ruvex::win::pixelOf(ruvex::win::kWhite));
-    ruvex::win::ImageDeviceContext dc;
-    dc.attach(&picture);
-    drawWireframeMapped(lines, PixelMapping{static_cast<double>(factor), 0.0, 0.0}, dc);
+    drawWireframeMapped(lines, PixelMapping{static_cast<double>(factor), 0.0, 0.0}, picture);
     return picture;
 }

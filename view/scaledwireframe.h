@@ -1,15 +1,14 @@
 #pragma once
-// The wireframe drawn at another size than the drawing area's: every end
-// point's pixel (the one the drawing run uses) goes through a mapping of
-// scale and origin, and every pen is scaled with it. At scale 1 and origin 0
-// this is the drawing area's own picture, pixel for pixel; at scale 4 the
-// picture for print; at any scale and an origin that keeps the centre, a
+// The one raster renderer: a picture's lines (picturelines.h) drawn through
+// a device context, every end point's pixel (its screen point rounded) going
+// through a mapping of scale and origin and every pen scaled with it. The
+// identity mapping gives the drawing area's own picture (wireframe.h); scale
+// 4 the picture for print; any scale and an origin that keeps the centre, a
 // view for a larger screen.
 //
-// Draws through a device context, so into any pixel buffer (or any other
-// context); it clears nothing.
+// It clears nothing.
 
-#include "platform/gdi.h"
+#include "platform/imagedevicecontext.h"
 #include "platform/pixelbuffer.h"
 #include "view/wireframelines.h"
 
@@ -32,20 +31,20 @@ struct PixelMapping {
     int mapY(int y) const;
     // A pen of `width` drawing-area pixels: scale * width rounded, at least 1.
     int penWidth(int width) const;
+
+    friend bool operator==(const PixelMapping&, const PixelMapping&) = default;
 };
 
-// Polylines with hidden spans draw those dashed (see picturelines.h); the
-// others exactly as the drawing run does. Returns the position the last move
-// left, as the drawing run reports it.
+// Each polyline is one MoveToEx and a LineTo per further point, in its pen;
+// its hidden spans are drawn dashed. Returns the position the last move left,
+// as the drawing run reports it.
 ruvex::win::POINTAPI drawWireframeMapped(const std::vector<WireframePolyline>& lines,
-                                         const PixelMapping& mapping, ruvex::win::DeviceContext& dc);
+                                         const PixelMapping& mapping, ruvex::win::ImageDeviceContext& dc);
 
-// The grid's current screen points (cols x rows), drawn into `target`.
-void drawWireframeMapped(const PointGrid& grid, int cols, int rows, const PixelMapping& mapping,
+// The same, into `target`.
+void drawWireframeMapped(const std::vector<WireframePolyline>& lines, const PixelMapping& mapping,
                          PixelBuffer& target);
 
 // The drawing area's picture of width x height pixels enlarged `factor`
-// times from its top-left corner: white, then the wireframe at that scale.
-PixelBuffer scaledPicture(const PointGrid& grid, int cols, int rows, int width, int height, int factor);
-// The same for a picture's lines (picturelines.h).
+// times from its top-left corner: white, then the lines at that scale.
 PixelBuffer scaledPicture(const std::vector<WireframePolyline>& lines, int width, int height, int factor);

@@ -1,13 +1,12 @@
 #include "view/standaloneview.h"
 
 #include "surface/shapecatalogue.h"
+#include "view/picturelines.h"
 #include "view/projection.h"
-#include "view/viewpicture.h"
 #include "view/wireframe.h"
 
 StandaloneView::StandaloneView(const PictureSettings& settings)
     : m_state(startupViewState())
-    , m_options(settings.options)
 {
     m_grid.allocate(m_state.GridCols, m_state.GridRows);
     m_state.ShapeIndex = settings.shapeIndex;
@@ -19,11 +18,8 @@ StandaloneView::StandaloneView(const PictureSettings& settings)
     fillShapePoints(m_grid, m_state);
     m_state.MouseX = settings.pointerX;
     m_state.MouseY = settings.pointerY;
-    calculateScreenPoints(m_grid, projectionSettings(m_area, m_state), m_state.MouseX, m_state.MouseY);
-    drawWireframe(m_grid, m_area, m_state, settings.options);
-}
-
-std::vector<WireframePolyline> StandaloneView::pictureLines() const
-{
-    return viewPolylines(m_grid, m_state, m_area, m_options);
+    const ProjectionSettings projection = projectionSettings(m_area, m_state);
+    calculateScreenPoints(m_grid, projection, m_state.MouseX, m_state.MouseY);
+    m_lines = picturePolylines(m_grid, m_state, projection, settings.options);
+    drawPictureLines(m_lines, m_area);
 }

@@ -23,12 +23,13 @@ public:
     const PointGrid& grid() const { return m_grid; }
     const ViewState& state() const { return m_state; }
     const PictureBox& area() const { return m_area; }
-    // The picture's lines with the settings' teaching aids (viewpicture.h).
-    std::vector<WireframePolyline> pictureLines() const;
+    // The picture's lines with the settings' teaching aids (picturelines.h):
+    // the drawing area's picture is drawn from them.
+    const std::vector<WireframePolyline>& pictureLines() const { return m_lines; }
 
 private:
     PointGrid m_grid;
     ViewState m_state;
     PictureBox m_area;
-    PictureOptions m_options;
+    std::vector<WireframePolyline> m_lines;
 };

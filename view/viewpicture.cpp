@@ -1,50 +1,45 @@
 #include "view/viewpicture.h"
 
-#include "view/picturelines.h"
-#include "view/projection.h"
-
-#include <algorithm>
 #include <array>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
-std::vector<WireframePolyline> viewPolylines(const PointGrid& grid, const ViewState& state,
-                                             const DrawingSurface& area, const PictureOptions& options)
+void ViewPolylinesMemo::noteInputs(const PointGrid& grid, const ViewState& state, const PictureBox& area,
+                                   const PictureOptions& options, Inputs& inputs)
 {
-    if (options == PictureOptions{})
-        return wireframePolylines(grid, state.GridCols, state.GridRows);
-    return picturePolylines(grid, state, projectionSettings(area, state), options);
-}
-
-ViewPolylinesMemo::Inputs ViewPolylinesMemo::inputsOf(const PointGrid& grid, const ViewState& state,
-                                                      const DrawingSurface& area,
-                                                      const PictureOptions& options)
-{
-    Inputs inputs{{}, state.GridCols, state.GridRows, projectionSettings(area, state), options};
+    inputs.cols = state.GridCols;
+    inputs.rows = state.GridRows;
+    inputs.settings = projectionSettings(area, state);
+    inputs.options = options;
+    const float view[] = {state.MouseX, state.MouseY, state.ShapeSize};
     const std::array<const SingleGrid*, 5> arrays{&grid.WorldX, &grid.WorldY, &grid.WorldZ, &grid.ScreenX,
                                                   &grid.ScreenY};
-    inputs.bits.reserve(3 + arrays.size() * (1 + grid.WorldX.size()));
-    const auto append = [&inputs](float value) {
-        std::uint32_t bits = 0;
-        std::memcpy(&bits, &value, sizeof bits);
-        inputs.bits.push_back(bits);
+    std::size_t size = std::size(view);
+    for (const SingleGrid* values : arrays)
+        size += 1 + values->size();
+    inputs.bits.resize(size);
+    std::uint32_t* at = inputs.bits.data();
+    const auto copy = [&at](const float* values, std::size_t count) {
+        if (count > 0)
+            std::memcpy(at, values, count * sizeof(float));
+        at += count;
     };
-    for (const float value : {state.MouseX, state.MouseY, state.ShapeSize})
-        append(value);
+    copy(view, std::size(view));
     for (const SingleGrid* values : arrays) {
-        inputs.bits.push_back(static_cast<std::uint32_t>(values->cols()));
-        std::for_each(values->data(), values->data() + values->size(), append);
+        *at++ = static_cast<std::uint32_t>(values->cols());
+        copy(values->data(), values->size());
     }
-    return inputs;
 }
 
 const std::vector<WireframePolyline>& ViewPolylinesMemo::lines(const PointGrid& grid, const ViewState& state,
-                                                               const DrawingSurface& area,
+                                                               const PictureBox& area,
                                                                const PictureOptions& options)
 {
-    Inputs inputs = inputsOf(grid, state, area, options);
-    if (m_inputs != inputs) {
-        m_lines = viewPolylines(grid, state, area, options);
-        m_inputs = std::move(inputs);
+    noteInputs(grid, state, area, options, m_asked);
+    if (m_asked != m_inputs) {
+        m_lines = picturePolylines(grid, state, m_asked.settings, options, std::move(m_lines));
+        std::swap(m_inputs, m_asked);
     }
     return m_lines;
 }

@@ -1,38 +1,42 @@
 #pragma once
-// The lines of the picture a view shows, for the pictures made from it at
-// another size or as vectors (print PNG, SVG, "Layar Penuh"): with the
-// teaching aids off exactly the wireframe's polylines, with them on the
-// picture's lines (picturelines.h) from the projection the drawing area's
-// screen points were made with. It draws nothing.
+// The lines of the picture a view shows on a drawing area (picturelines.h,
+// with the projection the area's screen points were made with), and a memory
+// of the last of them. It draws nothing.
 
-#include "platform/drawingsurface.h"
+#include "platform/picturebox.h"
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
+#include "view/picturelines.h"
 #include "view/pictureoptions.h"
 #include "view/projection.h"
 #include "view/wireframelines.h"
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
-std::vector<WireframePolyline> viewPolylines(const PointGrid& grid, const ViewState& state,
-                                             const DrawingSurface& area, const PictureOptions& options);
+// picturePolylines with the projection settings of `area`.
+inline std::vector<WireframePolyline> viewPolylines(const PointGrid& grid, const ViewState& state,
+                                                    const PictureBox& area, const PictureOptions& options)
+{
+    return picturePolylines(grid, state, projectionSettings(area, state), options);
+}
 
 // viewPolylines with a memory of its last answer: asked again with the same
 // grid, view, area and options, it answers with the same lines without
 // working them out again. The drawing area's redraw and the pictures made
 // from the same view beside it ("Layar Penuh", an export, a copy) then share
-// one working-out of the hidden lines.
+// one working-out of the hidden lines. Asked about a new view, as the window
+// is on every pointer move, it writes the new lines over the old ones'
+// storage.
 class ViewPolylinesMemo {
 public:
     const std::vector<WireframePolyline>& lines(const PointGrid& grid, const ViewState& state,
-                                                const DrawingSurface& area, const PictureOptions& options);
+                                                const PictureBox& area, const PictureOptions& options);
 
 private:
     // Everything the lines are made from: the grid's points and the parts of
     // the view they read, bit for bit (so 0 and -0 differ, and a NaN equals
-    // itself), and the projection's settings.
+    // itself), and the projection's settings. Empty bits: nothing made yet.
     struct Inputs {
         std::vector<std::uint32_t> bits;
         int cols = 0;
@@ -41,9 +45,11 @@ private:
         PictureOptions options;
         friend bool operator==(const Inputs&, const Inputs&) = default;
     };
-    static Inputs inputsOf(const PointGrid& grid, const ViewState& state, const DrawingSurface& area,
-                           const PictureOptions& options);
+    // Writes them over `inputs`, keeping its storage.
+    static void noteInputs(const PointGrid& grid, const ViewState& state, const PictureBox& area,
+                           const PictureOptions& options, Inputs& inputs);
 
-    std::optional<Inputs> m_inputs;
+    Inputs m_inputs; // of m_lines
+    Inputs m_asked;  // of the last question
     std::vector<WireframePolyline> m_lines;
 };

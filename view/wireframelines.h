@@ -1,15 +1,10 @@
 #pragma once
-// The wireframe of one view as lines rather than pixels: the polylines the
-// drawing run draws, in its order (wireframeorder.h), each with the
-// unrounded screen points of the grid.
-//
-// Pictures made from the same view in other forms (a larger picture for
-// print, a vector picture) start from this list, so they hold exactly the
-// segments of the drawing area. The drawing run itself (wireframe.h) walks the
-// same order over the grid's pixels: it runs on every pointer move and
-// allocates nothing.
+// A picture of one view as lines rather than pixels: polylines of unrounded
+// screen points, each with its pen and the stretches the surface hides.
+// picturelines.h makes them; every picture of the view (the drawing area,
+// the print picture, the full screen, the SVG) is drawn from them, so they
+// all hold exactly the same segments.
 
-#include "surface/pointgrid.h"
 #include "view/wireframeorder.h"
 
 #include <vector>
@@ -37,7 +32,3 @@ struct WireframePolyline {
     std::vector<SegmentSpan> hidden = {};
     friend bool operator==(const WireframePolyline&, const WireframePolyline&) = default;
 };
-
-// The polylines of the grid's current ScreenX/ScreenY over `cols` columns and
-// `rows` rows (limited to the grid's own extents).
-std::vector<WireframePolyline> wireframePolylines(const PointGrid& grid, int cols, int rows);

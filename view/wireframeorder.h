@@ -4,9 +4,8 @@
 // outer angle of 90 degrees, a sphere's equator) again in the highlight pen
 // (blue, 2 pixels) so it lies on top.
 //
-// The drawing run walks this order over the grid's pixels, the lists of
-// polylines (and with them the scaled picture, the SVG and the full-screen
-// page) over its screen points. It holds no points and draws nothing.
+// The picture's lines (picturelines.h) are made in this order, and every
+// picture is drawn from them. It holds no points and draws nothing.
 
 #include "platform/colours.h"
 
