@@ -11,6 +11,7 @@
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "view/scaledwireframe.h"
+#include "view/viewpicture.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -34,8 +35,8 @@ QImage drawn(const Form1& form, int width, int height, const PixelMapping& mappi
 {
     PixelBuffer picture;
     picture.reset(width, height, ruvex::win::pixelOf(ruvex::win::kWhite));
-    drawWireframeMapped(form.pointGrid(), form.viewState().GridCols, form.viewState().GridRows, mapping,
-                        picture);
+    const PictureBox& area = control<PictureWidget>(form, "picDisplay")->box();
+    drawWireframeMapped(viewPolylines(form.pointGrid(), form.viewState(), area, {}), mapping, picture);
     return imageOf(picture).copy();
 }
 
