@@ -11,9 +11,11 @@ namespace ruvex::win {
 
 inline constexpr ColorRef kBlack = 0x000000;
 inline constexpr ColorRef kWhite = 0xFFFFFF;
-inline constexpr ColorRef kBlue = 0xFF0000;    // blue in the top byte
-inline constexpr ColorRef kYellow = 0x00FFFF;  // red and green
-inline constexpr ColorRef kAxisRed = 0x0000D2; // the coordinate axes
+inline constexpr ColorRef kBlue = 0xFF0000;         // blue in the top byte
+inline constexpr ColorRef kYellow = 0x00FFFF;       // red and green
+inline constexpr ColorRef kAxisRed = 0x0000D2;      // the coordinate axes
+inline constexpr ColorRef kSectionGreen = 0x008000; // a plane section's curve
+inline constexpr ColorRef kSectionGrey = 0x808080;  // its plane's outline
 
 // 0x00BBGGRR to the opaque pixel 0xFFRRGGBB.
 constexpr std::uint32_t pixelOf(ColorRef color)

@@ -163,7 +163,7 @@ void Form1Model::chkBidang_Click(bool shown)
 
 const PlaneSection& Form1Model::planeSection() const
 {
-    return m_sectionMemo.section(m_view.ShapeIndex, m_view.AspectFactor, m_section.plane);
+    return m_lines.section(m_view, m_section.plane);
 }
 
 void Form1Model::openView(const PictureSettings& settings)

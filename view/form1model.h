@@ -21,7 +21,6 @@
 #include "surface/viewstate.h"
 #include "view/keycodes.h"
 #include "view/pictureoptions.h"
-#include "view/sectionmemo.h"
 #include "view/sectionwindowlayout.h"
 #include "view/viewpicture.h"
 #include "view/viewsettings.h"
@@ -177,6 +176,5 @@ private:
     PictureOptions m_options;
     SectionView m_section{{SectionWindowLayout::kTilt.start, SectionWindowLayout::kDistance.start}, true};
     std::optional<Drag> m_drag;
-    mutable SectionMemo m_sectionMemo;
     mutable ViewPolylinesMemo m_lines;
 };

@@ -99,6 +99,52 @@ std::vector<WireframePolyline> gridPolylines(const PointGrid& grid, int cols, in
     return lines;
 }
 
+// A section's curve lies on the surface, which the grid's flat triangles
+// only approximate: it is tested for hiding as if this much nearer the eye,
+// so that the triangles around it never hide it.
+constexpr double kSectionDepthBias = 1.5;
+
+ProjectedPoint projected(const ViewProjection& projection, const WorldPoint& point)
+{
+    return projection.project(point.x, point.y, point.z);
+}
+
+// The plane's 300 x 300 square, closed, in the plane's pen.
+WireframePolyline sectionOutline(const ViewProjection& projection, SectionPlane plane)
+{
+    WireframePolyline line{WireframePen::SectionPlane, {}, {}};
+    for (const WorldPoint& corner : sectionPlaneOutline(plane)) {
+        const ProjectedPoint at = projected(projection, corner);
+        line.points.push_back({at.x, at.y});
+    }
+    line.points.push_back(line.points.front());
+    return line;
+}
+
+// One piece of the curve, with what the surface hides of it when back lines
+// are dashed; a piece of one point, where the plane only touches the
+// surface, is a dot.
+WireframePolyline sectionPiece(const ViewProjection& projection, const std::vector<WorldPoint>& piece,
+                               const SurfaceOcclusion* occlusion)
+{
+    WireframePolyline line{WireframePen::SectionCurve, {}, {}};
+    std::vector<DepthPoint> depths;
+    for (const WorldPoint& point : piece) {
+        ProjectedPoint at = projected(projection, point);
+        line.points.push_back({at.x, at.y});
+        at.depth += static_cast<float>(kSectionDepthBias);
+        depths.push_back(depthPointOf(projection, at));
+    }
+    if (line.points.size() == 1) {
+        const ScreenPoint dot = line.points.front();
+        line.points = {{dot.x - 0.5f, dot.y}, {dot.x + 0.5f, dot.y}};
+        depths.push_back(depths.front());
+    }
+    for (std::size_t n = 1; occlusion && n < depths.size(); ++n)
+        occlusion->appendHidden(depths[n - 1], depths[n], static_cast<int>(n - 1), line.hidden);
+    return line;
+}
+
 // `grid` is the list of gridPolylines, so it walks the same order.
 void markHidden(std::vector<WireframePolyline>& grid, const SurfaceOcclusion& occlusion, int cols, int rows)
 {
@@ -116,7 +162,8 @@ void markHidden(std::vector<WireframePolyline>& grid, const SurfaceOcclusion& oc
 std::vector<WireframePolyline> picturePolylines(const PointGrid& grid, const ViewState& state,
                                                 const ProjectionSettings& settings,
                                                 const PictureOptions& options,
-                                                std::vector<WireframePolyline> storage)
+                                                std::vector<WireframePolyline> storage,
+                                                const PlaneSection* section)
 {
     const int cols = std::clamp(state.GridCols, 0, grid.ScreenX.cols());
     const int rows = std::clamp(state.GridRows, 0, grid.ScreenX.rows());
@@ -130,12 +177,22 @@ std::vector<WireframePolyline> picturePolylines(const PointGrid& grid, const Vie
         occlusion.emplace(grid, cols, rows, projection);
         markHidden(wireframe, *occlusion, cols, rows);
     }
-    if (!options.axes)
+    if (!options.axes && !options.section)
         return wireframe;
+    std::optional<PlaneSection> ownSection;
+    if (options.section && !section)
+        section
+            = &ownSection.emplace(planeSection(state.ShapeIndex, state.AspectFactor, options.section->plane));
+    const bool cut = options.section && section->available && !section->flat;
     std::vector<WireframePolyline> lines;
-    lines.reserve(wireframe.size() + 9);
-    appendAxes(lines, projection, kAxisReach * state.ShapeSize, occlusion ? &*occlusion : nullptr);
+    lines.reserve(wireframe.size() + 10 + (cut ? section->pieces.size() : 0));
+    if (cut && options.section->outline)
+        lines.push_back(sectionOutline(projection, options.section->plane));
+    if (options.axes)
+        appendAxes(lines, projection, kAxisReach * state.ShapeSize, occlusion ? &*occlusion : nullptr);
     std::move(wireframe.begin(), wireframe.end(), std::back_inserter(lines));
+    for (std::size_t n = 0; cut && n < section->pieces.size(); ++n)
+        lines.push_back(sectionPiece(projection, section->pieces[n], occlusion ? &*occlusion : nullptr));
     return lines;
 }
 

@@ -12,6 +12,7 @@
 // drawing area.
 
 #include "platform/imagedevicecontext.h"
+#include "surface/planesection.h"
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
 #include "view/pictureoptions.h"
@@ -26,10 +27,17 @@
 // pointer position state.MouseX, state.MouseY, the one the screen points were
 // made with. The axes reach kAxisReach * state.ShapeSize each way. The
 // lines are written over `storage`, an earlier list whose vectors are reused.
+//
+// With a plane section in the options: the plane's outline first (under
+// everything), the curve last (over everything), both projected from the
+// solid's coordinates; `section` is the section of the current shape and
+// aspect by that plane when the caller keeps one, otherwise it is worked
+// out here.
 std::vector<WireframePolyline> picturePolylines(const PointGrid& grid, const ViewState& state,
                                                 const ProjectionSettings& settings,
                                                 const PictureOptions& options,
-                                                std::vector<WireframePolyline> storage = {});
+                                                std::vector<WireframePolyline> storage = {},
+                                                const PlaneSection* section = nullptr);
 
 // Where along a polyline the dash pattern stands: it runs on from one
 // segment to the next, measured in drawing-area pixels from the polyline's

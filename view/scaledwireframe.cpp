@@ -50,10 +50,21 @@ using ruvex::win::POINTAPI;
 
 // The pixels of a polyline's points: each point rounded as the drawing run
 // rounds it, then mapped. Converted in one pass before any line is drawn,
-// which the compiler keeps tight.
-void mapPoints(const std::vector<ScreenPoint>& points, const PixelMapping& mapping,
+// which the compiler keeps tight. A plane section's points are mapped
+// unrounded: its curve comes from the surface's formulas, not from the
+// drawing run's pixels, and a larger picture draws it that much closer to
+// the true curve.
+void mapPoints(const std::vector<ScreenPoint>& points, const PixelMapping& mapping, bool exact,
                std::vector<POINTAPI>& pixels)
 {
+    if (exact) {
+        pixels.resize(points.size());
+        std::transform(points.begin(), points.end(), pixels.begin(), [&mapping](const ScreenPoint& point) {
+            return POINTAPI{toPixel(static_cast<float>(mapping.originX + mapping.scale * point.x)),
+                            toPixel(static_cast<float>(mapping.originY + mapping.scale * point.y))};
+        });
+        return;
+    }
     pixels.resize(points.size());
     // The identity leaves every pixel where it is (they are far within a
     // single's integers): the drawing area's own picture, made on every
@@ -109,7 +120,8 @@ POINTAPI drawWireframeMapped(const std::vector<WireframePolyline>& lines, const 
         const WireframePenStyle pen = penStyle(line.pen);
         dc->setPenWidth(mapping.penWidth(pen.width));
         dc->setPenColor(pen.color);
-        mapPoints(line.points, mapping, pixels);
+        const bool exact = line.pen == WireframePen::SectionCurve || line.pen == WireframePen::SectionPlane;
+        mapPoints(line.points, mapping, exact, pixels);
         MoveToEx(dc, pixels.front().x, pixels.front().y, &last);
         if (!line.hidden.empty()) {
             drawWithHidden(line, pixels, dc);

@@ -1,7 +1,8 @@
 #pragma once
 // The one raster renderer: a picture's lines (picturelines.h) drawn through
-// a device context, every end point's pixel (its screen point rounded) going
-// through a mapping of scale and origin and every pen scaled with it. The
+// a device context, every end point's pixel (its screen point rounded; a
+// plane section's point as it is) going through a mapping of scale and
+// origin and every pen scaled with it. The
 // identity mapping gives the drawing area's own picture (wireframe.h); scale
 // 4 the picture for print; any scale and an origin that keeps the centre, a
 // view for a larger screen.

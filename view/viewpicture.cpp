@@ -12,7 +12,9 @@ void ViewPolylinesMemo::noteInputs(const PointGrid& grid, const ViewState& state
     inputs.rows = state.GridRows;
     inputs.settings = projectionSettings(area, state);
     inputs.options = options;
-    const float view[] = {state.MouseX, state.MouseY, state.ShapeSize};
+    // The shape and aspect choose a section's curve.
+    const float view[] = {state.MouseX, state.MouseY, state.ShapeSize, static_cast<float>(state.ShapeIndex),
+                          state.AspectFactor};
     const std::array<const SingleGrid*, 5> arrays{&grid.WorldX, &grid.WorldY, &grid.WorldZ, &grid.ScreenX,
                                                   &grid.ScreenY};
     std::size_t size = std::size(view);
@@ -38,7 +40,8 @@ const std::vector<WireframePolyline>& ViewPolylinesMemo::lines(const PointGrid& 
 {
     noteInputs(grid, state, area, options, m_asked);
     if (m_asked != m_inputs) {
-        m_lines = picturePolylines(grid, state, m_asked.settings, options, std::move(m_lines));
+        const PlaneSection* cut = options.section ? &section(state, options.section->plane) : nullptr;
+        m_lines = picturePolylines(grid, state, m_asked.settings, options, std::move(m_lines), cut);
         std::swap(m_inputs, m_asked);
     }
     return m_lines;

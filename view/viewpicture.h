@@ -9,6 +9,7 @@
 #include "view/picturelines.h"
 #include "view/pictureoptions.h"
 #include "view/projection.h"
+#include "view/sectionmemo.h"
 #include "view/wireframelines.h"
 
 #include <cstdint>
@@ -32,6 +33,13 @@ class ViewPolylinesMemo {
 public:
     const std::vector<WireframePolyline>& lines(const PointGrid& grid, const ViewState& state,
                                                 const PictureBox& area, const PictureOptions& options);
+    // The section of the state's shape and aspect by `plane`, which the lines
+    // draw while it is shown: kept apart from the lines, as a turning solid
+    // needs new lines at every step but the same section.
+    const PlaneSection& section(const ViewState& state, SectionPlane plane)
+    {
+        return m_section.section(state.ShapeIndex, state.AspectFactor, plane);
+    }
 
 private:
     // Everything the lines are made from: the grid's points and the parts of
@@ -52,4 +60,5 @@ private:
     Inputs m_inputs; // of m_lines
     Inputs m_asked;  // of the last question
     std::vector<WireframePolyline> m_lines;
+    SectionMemo m_section;
 };

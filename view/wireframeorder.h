@@ -11,9 +11,10 @@
 
 inline constexpr int kHighlightRow = 7;
 
-// Axis: the coordinate axes and their letters, drawn under the grid; they
-// are not part of the order below.
-enum class WireframePen { Grid, Highlight, Axis };
+// Axis: the coordinate axes and their letters, drawn under the grid; a plane
+// section's outline (SectionPlane) under everything, its curve
+// (SectionCurve) over everything. None of them is part of the order below.
+enum class WireframePen { Grid, Highlight, Axis, SectionPlane, SectionCurve };
 
 struct WireframePenStyle {
     ruvex::win::ColorRef color;
@@ -27,6 +28,10 @@ constexpr WireframePenStyle penStyle(WireframePen pen)
         return {ruvex::win::kBlue, 2};
     case WireframePen::Axis:
         return {ruvex::win::kAxisRed, 1};
+    case WireframePen::SectionPlane:
+        return {ruvex::win::kSectionGrey, 1};
+    case WireframePen::SectionCurve:
+        return {ruvex::win::kSectionGreen, 2};
     case WireframePen::Grid:
         break;
     }
