@@ -9,6 +9,7 @@
 #include "ui/commandline.h"
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
+#include "ui/sectionwindow.h"
 #include "ui/storedrangescrollbar.h"
 #include "view/standaloneview.h"
 
@@ -16,7 +17,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -128,4 +131,38 @@ TEST(TeachingAids, WindowOpenedFromTheCommandLineShowsTheViewAndCopiesIt)
     trigger(form, "mnuCopyPicture");
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
               imageOf(shown(form)));
+}
+
+// "Irisan Bidang…": the window's bars draw what the command line's --section
+// draws, its texts are the section's, the view's command names the section
+// while the window is open, and closing it takes the section away.
+TEST(TeachingAids, SectionWindowDrawsWhatTheCommandLineDrawsWhileOpen)
+{
+    Form1 form;
+    form.picDisplay_MouseMove(0, 0, 120.0f, 60.0f);
+    const PixelBuffer plain = shown(form);
+    control<QRadioButton>(form, "Option1", 3)->click();
+    form.picDisplay_MouseMove(0, 0, 120.0f, 60.0f);
+    trigger(form, "mnuIrisan");
+    SectionWindow* window = form.sectionWindow();
+    ASSERT_TRUE(window && window->isVisible());
+    window->findChild<QScrollBar*>("hsbKemiringan")->setValue(45);
+    window->findChild<QScrollBar*>("hsbJarak")->setValue(30);
+
+    const CommandLineResult info = runCommandLine(
+        {"ruvex3d", "--shape", "3", "--view", "120,60", "--section", "45,30", "--section-info"});
+    EXPECT_EQ(info.status, kExitWritten);
+    EXPECT_EQ(window->findChild<QLineEdit*>("txtIrisan")->text() + u'\n', info.output);
+    PictureSettings cut{3, 120.0f, 60.0f, false, 150, 10, {}};
+    cut.options.section = SectionView{{45, 30}, true};
+    EXPECT_EQ(shown(form), StandaloneView(cut).area().Image());
+    trigger(form, "mnuCopyViewCode");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("ruvex3d --shape 3 --view 120,60 --section 45,30"));
+
+    window->close();
+    control<QRadioButton>(form, "Option1", 0)->click();
+    form.picDisplay_MouseMove(0, 0, 120.0f, 60.0f);
+    EXPECT_EQ(shown(form), plain) << "no section once the window is closed";
+    EXPECT_EQ(runCommandLine({"ruvex3d", "--section-info"}).status, kExitBadArguments);
 }
