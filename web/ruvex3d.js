@@ -56,6 +56,10 @@ function start(core) {
         button.style.top = top / 15 + 'px';
     });
     const app = new PageApp(core, page, description, ui, texts);
+    // Shown before the address is opened, so a window it opens (a section's)
+    // finds the main window's place.
+    document.getElementById('Form1').hidden = false;
+    app.sizeCanvas();
     // An address naming a view opens on it; a refused one is told, the page
     // stays on the view it shows, and the address is made to name that view,
     // so a link copied later never passes the refused one on.
@@ -70,8 +74,6 @@ function start(core) {
     openAddress(texts.addressRefused);
     // An address edited by hand opens its view too; a refused one leaves the view as it is.
     window.addEventListener('hashchange', () => openAddress(texts.editedAddressRefused));
-    document.getElementById('Form1').hidden = false;
-    app.sizeCanvas();
     window.ruvexPage = app; // for the tests and the curious
     document.documentElement.dataset.ready = 'true';
 }

@@ -74,6 +74,6 @@ function openSectionWindow(app) {
 // a phone's lower edge).
 function placeBeside(box, form) {
     const frame = form.getBoundingClientRect();
-    if (innerWidth - frame.right < box.offsetWidth + 16) return;
+    if (frame.width === 0 || innerWidth - frame.right < box.offsetWidth + 16) return;
     Object.assign(box.style, { left: frame.right + 8 + 'px', top: frame.top + 'px', right: 'auto', bottom: 'auto' });
 }

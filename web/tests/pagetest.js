@@ -125,13 +125,14 @@ function bitmapPixels(bytes) {
 }
 
 // The desktop command line's .bmp of a view: its bytes.
-function desktopBitmap({ shape = 0, view = [0, 0], perspective = null, aspect = null, aids = false }) {
+function desktopBitmap({ shape = 0, view = [0, 0], perspective = null, aspect = null, aids = false, section = null }) {
     const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-cli-'));
     const file = path.join(dir, 'gambar.bmp');
     const args = ['--export', file, '--shape', String(shape), '--view', view.join(',')];
     if (perspective !== null) args.push('--perspective', String(perspective));
     if (aspect !== null) args.push('--aspect', String(aspect));
     if (aids) args.push('--back-lines', 'dashed', '--axes');
+    if (section) args.push('--section', section);
     execFileSync(nativeProgram, args, { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
     const bytes = fs.readFileSync(file);
     fs.rmSync(dir, { recursive: true, force: true });
