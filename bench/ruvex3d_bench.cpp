@@ -244,6 +244,54 @@ void BM_DashedTickWithFullScreen(benchmark::State& bench)
 }
 BENCHMARK(BM_DashedTickWithFullScreen)->Unit(benchmark::kMicrosecond);
 
+// "Irisan Bidang": a redraw at a new view each time, as the window's redraw
+// road makes it (the lines' memory, then the drawing), without a section
+// (0) and with the cone's section by the plane at 45 degrees (1), whose
+// curve is worked out once for the shape and plane; and the full screen
+// with that section.
+PictureOptions sectionOptions(bool shown)
+{
+    PictureOptions options;
+    if (shown)
+        options.section = SectionView{{45, 30}, true};
+    return options;
+}
+
+void BM_SectionRedraw(benchmark::State& bench)
+{
+    Scene scene;
+    scene.state.ShapeIndex = 3;
+    fillShapePoints(scene.grid, scene.state);
+    ViewPolylinesMemo memo;
+    const PictureOptions options = sectionOptions(bench.range(0) == 1);
+    scene.state.MouseY = kViewY;
+    for (auto _ : bench) {
+        scene.state.MouseX = scene.state.MouseX == kViewX ? kViewX + 15.0f : kViewX;
+        calculateScreenPoints(scene.grid, kArea, scene.state.MouseX, kViewY);
+        drawPictureLines(memo.lines(scene.grid, scene.state, scene.box, options), scene.box);
+        benchmark::DoNotOptimize(scene.box.Image().bits());
+    }
+}
+BENCHMARK(BM_SectionRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_SectionPresentation(benchmark::State& bench)
+{
+    Scene scene;
+    scene.state.ShapeIndex = 3;
+    fillShapePoints(scene.grid, scene.state);
+    ViewPolylinesMemo memo;
+    PresentationPicture picture;
+    picture.resize(kScreenWidth, kScreenHeight, 396, 396);
+    scene.state.MouseY = kViewY;
+    for (auto _ : bench) {
+        scene.state.MouseX = scene.state.MouseX == kViewX ? kViewX + 15.0f : kViewX;
+        calculateScreenPoints(scene.grid, kArea, scene.state.MouseX, kViewY);
+        picture.redraw(memo.lines(scene.grid, scene.state, scene.box, sectionOptions(true)));
+        benchmark::DoNotOptimize(picture.takeChangedRect());
+    }
+}
+BENCHMARK(BM_SectionPresentation)->Unit(benchmark::kMicrosecond);
+
 // The reference at that size: a pen of width w paints a w x w square at each
 // pixel of the line, end included, as the drawing calls do.
 void plainSquareLine(std::uint32_t* pixels, int width, int height, const Segment& s)
