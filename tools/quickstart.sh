@@ -11,7 +11,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${RUVEX_BUILD_DIR:-$here/build}"
 mode="${1:-}"
 
-build_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libgtest-dev libgmock-dev
+build_packages=(cmake g++ make ccache qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libgtest-dev libgmock-dev
                 libbenchmark-dev fonts-liberation fonts-dejavu-core)
 # The real-window tests drive the program under a virtual X server; the export
 # tests render the SVG pictures with rsvg-convert.
@@ -20,11 +20,17 @@ test_packages=(xvfb xauth xdotool imagemagick xclip python3 librsvg2-bin locales
 source "$here/tools/install_missing.sh"
 source "$here/tools/configure_build.sh"
 
-# CI (CI=true) treats every compiler warning as an error.
+# Compiled through ccache: a second clone or a rebuild on the same machine
+# takes the compiler's earlier work (paths below the source folder count as
+# the same). CI (CI=true) treats every compiler warning as an error.
+export CCACHE_BASEDIR="$here"
 configure() {
     local werror=OFF
     [ "${CI:-}" = true ] && werror=ON
-    configure_build "$here" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR="$werror"
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    configure_build "$here" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR="$werror" \
+        "${launcher[@]}"
 }
 
 case "$mode" in

@@ -38,9 +38,12 @@ mkdir -p "$build"
 build="$(cd "$build" && pwd)"
 node_bin="$(command -v node)"
 
-# GoogleTest for WebAssembly, built once per version of the googletest package.
-gtest="$build/googletest"
-gtest_version="$(dpkg-query -W -f='${Version}' googletest) exceptions"
+# GoogleTest for WebAssembly, built once per version of the googletest and
+# emscripten packages
+# and kept in the user's cache, so a new build folder or clone finds it.
+export CCACHE_BASEDIR="$here"
+gtest="${RUVEX_GTEST_WASM_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ruvex3d/googletest-wasm}"
+gtest_version="$(dpkg-query -W -f='${Version} ' googletest emscripten)exceptions"
 if [ "$(cat "$gtest/version" 2>/dev/null)" != "$gtest_version" ]; then
     echo "== GoogleTest for WebAssembly"
     rm -rf "$gtest"
