@@ -39,8 +39,8 @@ build="$(cd "$build" && pwd)"
 node_bin="$(command -v node)"
 
 # GoogleTest for WebAssembly, built once per version of the googletest and
-# emscripten packages
-# and kept in the user's cache, so a new build folder or clone finds it.
+# emscripten packages and kept in the user's cache, so a new build folder or
+# clone finds it.
 export CCACHE_BASEDIR="$here"
 gtest="${RUVEX_GTEST_WASM_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ruvex3d/googletest-wasm}"
 gtest_version="$(dpkg-query -W -f='${Version} ' googletest emscripten)exceptions"
