@@ -112,7 +112,7 @@ protected:
     {
         ASSERT_TRUE(m_folder.isValid());
         m_form = std::make_unique<Form1>();
-        m_form->setSaveSeam(seam());
+        m_form->setSaveDialogs(saveDialogs());
         // The view of kView, through the window's own controls.
         control<QRadioButton>(*m_form, "Option1", kView.shapeIndex)->click();
         control<QCheckBox>(*m_form, "chkPerspective")->setChecked(true);
@@ -122,7 +122,7 @@ protected:
     }
     // The fake dialog; refusals and failures are both kept in `failures`,
     // and no file is replaced.
-    SaveSeam seam()
+    SaveDialogs saveDialogs()
     {
         const auto keep = [this](QWidget*, const QString& path, const QString& reason) {
             failures.push_back({path, reason});
@@ -384,7 +384,7 @@ TEST_F(Export, APictureThatCannotBeEncodedIsToldAndWritesNothing)
     const ExportView empty{view.grid(), view.state(), none, lines};
     PictureFileMemory stored;
     m_dialog.choose(path(QStringLiteral("kosong.png")).toStdString(), 1);
-    const SaveSeam fakes = seam();
+    const SaveDialogs fakes = saveDialogs();
     EXPECT_EQ(SaveCommand(m_form.get(), fakes, pictureExport(empty), stored).run(),
               SaveCommand::Outcome::Failed);
     ASSERT_EQ(failures.size(), 1u);

@@ -46,7 +46,7 @@ protected:
     {
         ASSERT_TRUE(m_folder.isValid());
         m_form = std::make_unique<Form1>();
-        m_form->setSaveSeam(m_prompts.seam(m_dialog));
+        m_form->setSaveDialogs(m_prompts.saveDialogs(m_dialog));
     }
 
     QString path(const QString& name) const { return m_folder.filePath(name); }
@@ -313,14 +313,14 @@ TEST_F(SavePicture, OnlyRegularFilesAreWrittenAndLinksCountAsTheirFiles)
 TEST_F(SavePicture, AClickWhileTheDialogIsOpenStartsNoSecondSave)
 {
     // The dialog's answer function stands for the time the dialog is open.
-    SaveSeam seam = m_prompts.seam(m_dialog);
-    seam.dialogs = [this](QWidget*, FileDialogKind, FileDialogRecord&) {
+    SaveDialogs dialogs = m_prompts.saveDialogs(m_dialog);
+    dialogs.fileDialogs = [this](QWidget*, FileDialogKind, FileDialogRecord&) {
         QTest::mouseRelease(picDisplay(), Qt::RightButton, {}, QPoint(100, 100));
         save();
         ++m_dialogsOpened;
         return false;
     };
-    m_form->setSaveSeam(seam);
+    m_form->setSaveDialogs(dialogs);
     save();
     EXPECT_EQ(m_dialogsOpened, 1);
     save();

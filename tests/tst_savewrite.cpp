@@ -70,7 +70,7 @@ TEST(MessageBoxes, PathsAreShownLiterallyNotAsRichText)
             }
         });
     };
-    const SavePrompts prompts = qtSaveSeam().prompts;
+    const SavePrompts prompts = qtSaveDialogs().prompts;
     closeTheNextBox();
     EXPECT_FALSE(prompts.confirmReplace(nullptr, name, name));
     closeTheNextBox();
@@ -99,7 +99,7 @@ TEST(SaveCommandNames, MessageBoxesShowDirectionControlsInNamesEscaped)
             }
         });
     };
-    const SavePrompts prompts = qtSaveSeam().prompts;
+    const SavePrompts prompts = qtSaveDialogs().prompts;
     closeTheNextBox();
     prompts.confirmReplace(nullptr, name, name);
     closeTheNextBox();
@@ -124,8 +124,8 @@ TEST(SaveCommandNames, ANameTheExtensionRuleLeavesEmptyIsRefused)
     dialog.choose(folder.filePath(QStringLiteral("peta.lama")).toStdString());
 
     const PixelBuffer picture = smallPicture();
-    const SaveSeam seam = prompts.seam(dialog);
-    EXPECT_EQ(SaveCommand(nullptr, seam, bitmapSave(picture), stored).run(), SaveCommand::Outcome::Saved);
+    const SaveDialogs dialogs = prompts.saveDialogs(dialog);
+    EXPECT_EQ(SaveCommand(nullptr, dialogs, bitmapSave(picture), stored).run(), SaveCommand::Outcome::Saved);
 
     ASSERT_EQ(prompts.refusals.size(), 2u);
     EXPECT_TRUE(prompts.refusals[0].second.startsWith(QStringLiteral("Nama file \u00ab.tersembunyi\u00bb")))
@@ -156,9 +156,9 @@ TEST(WriteWholeFile, ALinkSwappedInWhileTheQuestionIsOpenIsRefused)
         dialog.choose(chosen.toStdString());
         PictureFileMemory stored;
         const PixelBuffer picture = smallPicture();
-        const SaveSeam seam = prompts.seam(dialog);
+        const SaveDialogs dialogs = prompts.saveDialogs(dialog);
 
-        EXPECT_EQ(SaveCommand(nullptr, seam, bitmapSave(picture), stored).run(),
+        EXPECT_EQ(SaveCommand(nullptr, dialogs, bitmapSave(picture), stored).run(),
                   SaveCommand::Outcome::Failed);
         ASSERT_EQ(prompts.failures.size(), 1u);
         EXPECT_TRUE(prompts.failures[0].second.contains(QStringLiteral("tautan simbolik")))
