@@ -9,6 +9,7 @@
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
 
+#include <cmath>
 #include <string_view>
 
 enum class TimerId { Timer1, Timer2 };
@@ -69,6 +70,13 @@ static_assert(captionValue(kPerspectiveCaption) == kPerspectiveScrollValue);
 inline float aspectFactorOfTenths(int tenths)
 {
     return static_cast<float>(tenths / 10.0);
+}
+
+// The scroll bar's value for an aspect factor held so: the nearest tenth,
+// which gives every value above back exactly.
+inline int tenthsOfAspectFactor(float aspect)
+{
+    return static_cast<int>(std::lround(aspect * 10.0));
 }
 
 // The view the sequence leaves: the full grid, the sweep at its start speed,
