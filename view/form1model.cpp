@@ -42,9 +42,8 @@ public:
     }
     void setPictureHeight(int pixels) override { m_window.setPictureHeight(pixels); }
     void setPictureWidth(int pixels) override { m_window.setPictureWidth(pixels); }
-    int optionTop(int index) const override { return m_window.optionTop(index); }
-    void setOptionLeft(int index, int twips) override { m_window.setOptionLeft(index, twips); }
-    void setOptionTop(int index, int twips) override { m_window.setOptionTop(index, twips); }
+    int firstOptionTop() const override { return m_window.firstOptionTop(); }
+    void placeOptions(const OptionColumn& column) override { m_window.placeOptions(column); }
     // The button on is the shape the sequence has just chosen.
     void switchOptionOn(int) override { }
     void buildShapePoints() override { m_model.BuildShapePoints(); }

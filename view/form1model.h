@@ -38,15 +38,15 @@ inline constexpr int kAnimStop = 2;
 
 // The front end's part of the start-up sequence: the size of its drawing area
 // (outer pixels; the area's picture follows it) and the places of its shape
-// buttons, in twips within their frame.
+// buttons, in twips within their frame (StartupWindow's operations of the
+// same names).
 class Form1LoadWindow {
 public:
     virtual ~Form1LoadWindow() = default;
     virtual void setPictureHeight(int pixels) = 0;
     virtual void setPictureWidth(int pixels) = 0;
-    virtual int optionTop(int index) const = 0;
-    virtual void setOptionLeft(int index, int twips) = 0;
-    virtual void setOptionTop(int index, int twips) = 0;
+    virtual int firstOptionTop() const = 0;
+    virtual void placeOptions(const OptionColumn& column) = 0;
 };
 
 class Form1Model {

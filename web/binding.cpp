@@ -8,6 +8,7 @@
 // Nothing here decides what the window does: each call is one handler of the
 // model, or a read of its state.
 
+#include "view/form1layout.h"
 #include "view/form1model.h"
 #include "view/jsonwriter.h"
 #include "view/windowdescription.h"
@@ -20,6 +21,7 @@
 #include "view/presentationpicture.h"
 #include "view/scaledwireframe.h"
 #include "view/sectionwindowlayout.h"
+#include "view/twips.h"
 #include "view/viewsettings.h"
 #include "view/wireframelines.h"
 
@@ -36,28 +38,27 @@
 namespace {
 
 // The page's side of the start-up sequence: the drawing area's size goes to
-// the area itself (the canvas follows its picture), the shape buttons' places
-// are kept, in twips within their frame, for the page to apply. The page
-// places button 0 from the description and passes its top; the start-up
-// sequence lines the others up below it.
-class RecordedButtons final : public Form1LoadWindow {
+// the area itself (the canvas follows its picture); the shape buttons start
+// at their stored places, where the page has put them from the description,
+// and the column the sequence lines them up in is kept for the page to apply.
+class PageLoadWindow final : public Form1LoadWindow {
 public:
-    RecordedButtons(PictureBox& area, int firstTop)
+    explicit PageLoadWindow(PictureBox& area)
         : m_area(area)
     {
-        m_tops.fill(firstTop);
     }
     void setPictureHeight(int pixels) override { m_area.setHeight(pixels); }
     void setPictureWidth(int pixels) override { m_area.setWidth(pixels); }
-    int optionTop(int index) const override { return m_tops.at(static_cast<std::size_t>(index)); }
-    void setOptionLeft(int index, int twips) override { m_lefts.at(static_cast<std::size_t>(index)) = twips; }
-    void setOptionTop(int index, int twips) override { m_tops.at(static_cast<std::size_t>(index)) = twips; }
-    int left(int index) const { return m_lefts.at(static_cast<std::size_t>(index)); }
+    int firstOptionTop() const override
+    {
+        return Form1Layout::findControl(Form1Layout::kShapeButtonNames.front())->place.top;
+    }
+    void placeOptions(const OptionColumn& column) override { m_column = column; }
+    const OptionColumn& column() const { return m_column; }
 
 private:
     PictureBox& m_area;
-    std::array<int, kShapeButtonCount> m_tops{};
-    std::array<int, kShapeButtonCount> m_lefts{};
+    OptionColumn m_column{};
 };
 
 // RGBA bytes, the canvas's order, of a picture of 0xFFRRGGBB pixels.
@@ -113,18 +114,22 @@ public:
         });
     }
 
-    // Runs the window's start-up sequence; `firstButtonTop` is Option1(0)'s
-    // top in twips. Returns the shape buttons' places, "[[left,top],...]".
-    std::string start(int firstButtonTop)
+    // Runs the window's start-up sequence. Returns where it has put the
+    // shape buttons, in pixels within their frame, by name:
+    // {"Option1(0)":{"x":10,"y":20},...}.
+    std::string start()
     {
-        RecordedButtons buttons(m_area, firstButtonTop);
-        m_model.Form_Load(buttons);
-        std::string places = "[";
-        for (int n = 0; n < kShapeButtonCount; ++n) {
-            places += n ? ",[" : "[";
-            places += std::to_string(buttons.left(n)) + "," + std::to_string(buttons.optionTop(n)) + "]";
+        PageLoadWindow window(m_area);
+        m_model.Form_Load(window);
+        JsonWriter json;
+        json.beginObject();
+        for (std::size_t n = 0; n < window.column().size(); ++n) {
+            const OptionPlace& place = window.column()[n];
+            json.key(Form1Layout::kShapeButtonNames.at(n)).beginObject();
+            json.field("x", twipsToPixels(place.left)).field("y", twipsToPixels(place.top)).endObject();
         }
-        return places + "]";
+        json.endObject();
+        return json.text();
     }
 
     Form1Model& model() { return m_model; }

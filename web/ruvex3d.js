@@ -49,12 +49,10 @@ function start(core) {
     const texts = JSON.parse(core.pageTexts());
     const page = new core.RuvexPage();
     const ui = buildWindow(description);
-    const placesText = page.start(ui.controls['Option1(0)'].rect.y * 15);
-    JSON.parse(placesText).forEach(([left, top], n) => {
-        const button = ui.controls[`Option1(${n})`].node;
-        button.style.left = left / 15 + 'px';
-        button.style.top = top / 15 + 'px';
-    });
+    // The start-up sequence moves the controls it lays out; they go where it says.
+    for (const [name, at] of Object.entries(JSON.parse(page.start()))) {
+        Object.assign(ui.controls[name].node.style, { left: at.x + 'px', top: at.y + 'px' });
+    }
     const app = new PageApp(core, page, description, ui, texts);
     // An address naming a view opens on it; a refused one is told, the page
     // stays on the view it shows, and the address is made to name that view,
