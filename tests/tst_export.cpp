@@ -106,6 +106,52 @@ float number(QStringView text)
     return value;
 }
 
+std::vector<std::pair<float, float>> pointsOf(const QString& points)
+{
+    std::vector<std::pair<float, float>> read;
+    for (const QString& pair : points.split(u' ')) {
+        const qsizetype comma = pair.indexOf(u',');
+        read.emplace_back(number(pair.left(comma)), number(pair.mid(comma + 1)));
+    }
+    return read;
+}
+
+// An SVG picture read back: its polylines with their group's stroke, and
+// whether a white rectangle as wide as the picture lies under them. The
+// picture's size is checked on the way.
+struct SvgReading {
+    std::vector<SvgLine> lines;
+    bool whiteBackground = false;
+};
+
+SvgReading readSvg(const QByteArray& svg)
+{
+    SvgReading reading;
+    QXmlStreamReader xml(svg);
+    QString stroke, width;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto attributes = xml.attributes();
+        if (xml.name() == u"svg") {
+            EXPECT_EQ(attribute(attributes, "width"), QStringLiteral("396"));
+            EXPECT_EQ(attribute(attributes, "height"), QStringLiteral("396"));
+            EXPECT_EQ(attribute(attributes, "viewBox"), QStringLiteral("0 0 396 396"));
+        } else if (xml.name() == u"rect") {
+            reading.whiteBackground = attribute(attributes, "fill") == QStringLiteral("#ffffff")
+                && attribute(attributes, "width") == QStringLiteral("396");
+        } else if (xml.name() == u"g") {
+            stroke = attribute(attributes, "stroke");
+            width = attribute(attributes, "stroke-width");
+            EXPECT_EQ(attribute(attributes, "stroke-linecap"), QStringLiteral("round"));
+        } else if (xml.name() == u"polyline") {
+            reading.lines.push_back({stroke, width, pointsOf(attribute(attributes, "points"))});
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return reading;
+}
+
 class Export : public ::testing::Test {
 protected:
     void SetUp() override
@@ -226,37 +272,9 @@ TEST_F(Export, EachTypeHoldsTheDrawingAreasViewAsTheCommandLineWritesIt)
 
     const QByteArray svg = readAll(path(QStringLiteral("vektor.svg")));
     EXPECT_EQ(svg, commandLineFile(PictureFormat::Svg, 1));
-    QXmlStreamReader xml(svg);
-    std::vector<SvgLine> lines;
-    QString stroke, width;
-    bool whiteBackground = false;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const auto attributes = xml.attributes();
-        if (xml.name() == u"svg") {
-            EXPECT_EQ(attribute(attributes, "width"), QStringLiteral("396"));
-            EXPECT_EQ(attribute(attributes, "height"), QStringLiteral("396"));
-            EXPECT_EQ(attribute(attributes, "viewBox"), QStringLiteral("0 0 396 396"));
-        } else if (xml.name() == u"rect") {
-            whiteBackground = attribute(attributes, "fill") == QStringLiteral("#ffffff")
-                && attribute(attributes, "width") == QStringLiteral("396");
-        } else if (xml.name() == u"g") {
-            stroke = attribute(attributes, "stroke");
-            width = attribute(attributes, "stroke-width");
-            EXPECT_EQ(attribute(attributes, "stroke-linecap"), QStringLiteral("round"));
-        } else if (xml.name() == u"polyline") {
-            SvgLine line{stroke, width, {}};
-            for (const QString& pair : attribute(attributes, "points").split(u' ')) {
-                const qsizetype comma = pair.indexOf(u',');
-                line.points.emplace_back(number(pair.left(comma)), number(pair.mid(comma + 1)));
-            }
-            lines.push_back(line);
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_TRUE(whiteBackground);
-    EXPECT_TRUE(lines == expectedSvgLines());
+    const SvgReading reading = readSvg(svg);
+    EXPECT_TRUE(reading.whiteBackground);
+    EXPECT_TRUE(reading.lines == expectedSvgLines());
 
     // The bitmap of "Save Gambar" is the command line's .bmp, byte for byte.
     m_dialog.choose(path(QStringLiteral("simpan")).toStdString());

@@ -54,6 +54,40 @@ PixelBuffer smallPicture()
     return picture;
 }
 
+// Another process's loop, as a thread: puts a link to `target` at `name` and
+// takes it away again, until it is destroyed. A picture saved there is taken
+// away too, so the link can come back.
+class LinkRacer {
+public:
+    LinkRacer(const QString& name, const QString& target)
+        : m_name(QFile::encodeName(name))
+        , m_target(QFile::encodeName(target))
+        , m_thread([this] { race(); })
+    {
+    }
+    ~LinkRacer()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+
+private:
+    void race()
+    {
+        while (!m_stop) {
+            symlink(m_target.constData(), m_name.constData());
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+            unlink(m_name.constData());
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    }
+
+    const QByteArray m_name;
+    const QByteArray m_target;
+    std::atomic<bool> m_stop = false;
+    std::thread m_thread;
+};
+
 } // namespace
 
 TEST(MessageBoxes, PathsAreShownLiterallyNotAsRichText)
@@ -179,37 +213,26 @@ TEST(WriteWholeFile, ALinkRacingAtTheNameNeverTakesTheWriteOutsideTheFolder)
     QTemporaryDir elsewhere;
     const QString chosen = folder.filePath(QStringLiteral("balapan.png"));
     const QString secret = elsewhere.filePath(QStringLiteral("rahasia.png"));
-    const QByteArray chosenName = QFile::encodeName(chosen);
-    const QByteArray secretName = QFile::encodeName(secret);
     FakePrompts prompts;
     prompts.replace = true;
-    std::atomic<bool> stop = false;
-    std::thread racer([&] {
-        while (!stop) {
-            // A picture saved there is taken away too, so the link can come back.
-            symlink(secretName.constData(), chosenName.constData());
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-            unlink(chosenName.constData());
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
-    });
     int written = 0;
     int throughTheLink = 0;
     int run = 0;
-    for (; run < 300 || (written < 10 && run < 5000); ++run) {
-        if (const auto target = chooseTarget(nullptr, prompts.prompts(), chosen)) {
-            // The time the picture takes to encode between the check and the write.
-            std::this_thread::sleep_for(std::chrono::microseconds(run % 7 * 50));
-            const auto failure = writeWholeFile(*target, QByteArray(4096, 'x'));
-            written += failure ? 0 : 1;
-        }
-        if (QFile::exists(secret)) {
-            ++throughTheLink;
-            QFile::remove(secret);
+    {
+        const LinkRacer racer(chosen, secret);
+        for (; run < 300 || (written < 10 && run < 5000); ++run) {
+            if (const auto target = chooseTarget(nullptr, prompts.prompts(), chosen)) {
+                // The time the picture takes to encode between the check and the write.
+                std::this_thread::sleep_for(std::chrono::microseconds(run % 7 * 50));
+                const auto failure = writeWholeFile(*target, QByteArray(4096, 'x'));
+                written += failure ? 0 : 1;
+            }
+            if (QFile::exists(secret)) {
+                ++throughTheLink;
+                QFile::remove(secret);
+            }
         }
     }
-    stop = true;
-    racer.join();
     std::printf("%d of %d saves written, %zu refused when checked, %d through the link\n", written, run,
                 prompts.refusals.size(), throughTheLink);
     EXPECT_EQ(throughTheLink, 0);
