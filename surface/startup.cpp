@@ -2,20 +2,13 @@
 
 using namespace StartupDefaults;
 
-namespace {
-
-void layOutShapeButtons(StartupWindow& window)
+OptionColumn shapeButtonColumn(int firstTop)
 {
-    for (int n = 0; n < kShapeButtonCount; ++n) {
-        window.setOptionLeft(n, kOptionLeft);
-        // Button 0 keeps its own top; the others stand below it at a fixed
-        // pitch, whatever their stored positions were.
-        if (n > 0)
-            window.setOptionTop(n, window.optionTop(0) + kOptionPitch * n);
-    }
+    OptionColumn column;
+    for (int n = 0; n < kShapeButtonCount; ++n)
+        column[static_cast<std::size_t>(n)] = {kOptionLeft, firstTop + kOptionPitch * n};
+    return column;
 }
-
-} // namespace
 
 ViewState startupViewState()
 {
@@ -50,7 +43,7 @@ void runStartupSequence(ViewState& state, PointGrid& grid, StartupWindow& window
 
     window.setPictureHeight(kPictureSize);
     window.setPictureWidth(kPictureSize);
-    layOutShapeButtons(window);
+    window.placeOptions(shapeButtonColumn(window.firstOptionTop()));
 
     state.ShapeIndex = start.ShapeIndex;
     // Switching the button on may run its click handler, which builds with

@@ -9,12 +9,22 @@
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
 
+#include <array>
+#include <cmath>
 #include <string_view>
 
 enum class TimerId { Timer1, Timer2 };
 enum class LabelId { LabAspect, LabPerspec };
 
 inline constexpr int kShapeButtonCount = 15;
+
+// A shape button's place within its frame, in the frame's units, twips.
+struct OptionPlace {
+    int left = 0;
+    int top = 0;
+    friend constexpr bool operator==(const OptionPlace&, const OptionPlace&) = default;
+};
+using OptionColumn = std::array<OptionPlace, kShapeButtonCount>;
 
 class StartupWindow {
 public:
@@ -26,10 +36,10 @@ public:
     // In the main window's units, pixels.
     virtual void setPictureHeight(int pixels) = 0;
     virtual void setPictureWidth(int pixels) = 0;
-    // Shape button positions are in their frame's units, twips.
-    virtual int optionTop(int index) const = 0;
-    virtual void setOptionLeft(int index, int twips) = 0;
-    virtual void setOptionTop(int index, int twips) = 0;
+    // The top of Option1(0), where the column starts, and the column the
+    // sequence lines all fifteen up in (shapeButtonColumn).
+    virtual int firstOptionTop() const = 0;
+    virtual void placeOptions(const OptionColumn& column) = 0;
     virtual void switchOptionOn(int index) = 0;
     virtual void buildShapePoints() = 0;
 };
@@ -70,6 +80,18 @@ inline float aspectFactorOfTenths(int tenths)
 {
     return static_cast<float>(tenths / 10.0);
 }
+
+// The scroll bar's value for an aspect factor held so: the nearest tenth,
+// which gives every value above back exactly.
+inline int tenthsOfAspectFactor(float aspect)
+{
+    return static_cast<int>(std::lround(aspect * 10.0));
+}
+
+// The shape buttons' column below Option1(0), at `firstTop`: every button at
+// the same left, each one pitch below the one before, whatever its stored
+// place.
+OptionColumn shapeButtonColumn(int firstTop);
 
 // The view the sequence leaves: the full grid, the sweep at its start speed,
 // the defaults above, shape 0 seen from (0, 0) without perspective. The

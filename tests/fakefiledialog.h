@@ -1,6 +1,6 @@
 #pragma once
 // A stand-in for the file dialogs, handed to OSDialog (function()) or through
-// a SaveSeam (tests/fakeprompts.h): it keeps a copy of every record it is
+// a SaveDialogs (tests/fakeprompts.h): it keeps a copy of every record it is
 // shown and answers from a queue: a path (written into the file buffer like a
 // real dialog would) or a cancel. With the queue empty it cancels, so a test
 // can never block on a dialog.

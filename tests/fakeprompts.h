@@ -3,7 +3,7 @@
 // records every question, failure and refusal, answers "replace?" with
 // `replace`, and never waits for a click. `whileAsking` runs while the
 // "replace?" question would be open, for tests that change the disk behind
-// the user's back. seam() joins it with a fake dialog, and records the owner
+// the user's back. saveDialogs() joins it with a fake dialog, and records the owner
 // window each dialog was shown over.
 
 #include "tests/fakefiledialog.h"
@@ -37,7 +37,7 @@ public:
                 }};
     }
 
-    SaveSeam seam(FakeFileDialog& dialog)
+    SaveDialogs saveDialogs(FakeFileDialog& dialog)
     {
         return {[this, &dialog](QWidget* owner, FileDialogKind kind, FileDialogRecord& record) {
                     owners.push_back(owner);

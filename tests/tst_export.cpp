@@ -106,13 +106,59 @@ float number(QStringView text)
     return value;
 }
 
+std::vector<std::pair<float, float>> pointsOf(const QString& points)
+{
+    std::vector<std::pair<float, float>> read;
+    for (const QString& pair : points.split(u' ')) {
+        const qsizetype comma = pair.indexOf(u',');
+        read.emplace_back(number(pair.left(comma)), number(pair.mid(comma + 1)));
+    }
+    return read;
+}
+
+// An SVG picture read back: its polylines with their group's stroke, and
+// whether a white rectangle as wide as the picture lies under them. The
+// picture's size is checked on the way.
+struct SvgReading {
+    std::vector<SvgLine> lines;
+    bool whiteBackground = false;
+};
+
+SvgReading readSvg(const QByteArray& svg)
+{
+    SvgReading reading;
+    QXmlStreamReader xml(svg);
+    QString stroke, width;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto attributes = xml.attributes();
+        if (xml.name() == u"svg") {
+            EXPECT_EQ(attribute(attributes, "width"), QStringLiteral("396"));
+            EXPECT_EQ(attribute(attributes, "height"), QStringLiteral("396"));
+            EXPECT_EQ(attribute(attributes, "viewBox"), QStringLiteral("0 0 396 396"));
+        } else if (xml.name() == u"rect") {
+            reading.whiteBackground = attribute(attributes, "fill") == QStringLiteral("#ffffff")
+                && attribute(attributes, "width") == QStringLiteral("396");
+        } else if (xml.name() == u"g") {
+            stroke = attribute(attributes, "stroke");
+            width = attribute(attributes, "stroke-width");
+            EXPECT_EQ(attribute(attributes, "stroke-linecap"), QStringLiteral("round"));
+        } else if (xml.name() == u"polyline") {
+            reading.lines.push_back({stroke, width, pointsOf(attribute(attributes, "points"))});
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return reading;
+}
+
 class Export : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_folder.isValid());
         m_form = std::make_unique<Form1>();
-        m_form->setSaveSeam(seam());
+        m_form->setSaveDialogs(saveDialogs());
         // The view of kView, through the window's own controls.
         control<QRadioButton>(*m_form, "Option1", kView.shapeIndex)->click();
         control<QCheckBox>(*m_form, "chkPerspective")->setChecked(true);
@@ -122,7 +168,7 @@ protected:
     }
     // The fake dialog; refusals and failures are both kept in `failures`,
     // and no file is replaced.
-    SaveSeam seam()
+    SaveDialogs saveDialogs()
     {
         const auto keep = [this](QWidget*, const QString& path, const QString& reason) {
             failures.push_back({path, reason});
@@ -226,37 +272,9 @@ TEST_F(Export, EachTypeHoldsTheDrawingAreasViewAsTheCommandLineWritesIt)
 
     const QByteArray svg = readAll(path(QStringLiteral("vektor.svg")));
     EXPECT_EQ(svg, commandLineFile(PictureFormat::Svg, 1));
-    QXmlStreamReader xml(svg);
-    std::vector<SvgLine> lines;
-    QString stroke, width;
-    bool whiteBackground = false;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const auto attributes = xml.attributes();
-        if (xml.name() == u"svg") {
-            EXPECT_EQ(attribute(attributes, "width"), QStringLiteral("396"));
-            EXPECT_EQ(attribute(attributes, "height"), QStringLiteral("396"));
-            EXPECT_EQ(attribute(attributes, "viewBox"), QStringLiteral("0 0 396 396"));
-        } else if (xml.name() == u"rect") {
-            whiteBackground = attribute(attributes, "fill") == QStringLiteral("#ffffff")
-                && attribute(attributes, "width") == QStringLiteral("396");
-        } else if (xml.name() == u"g") {
-            stroke = attribute(attributes, "stroke");
-            width = attribute(attributes, "stroke-width");
-            EXPECT_EQ(attribute(attributes, "stroke-linecap"), QStringLiteral("round"));
-        } else if (xml.name() == u"polyline") {
-            SvgLine line{stroke, width, {}};
-            for (const QString& pair : attribute(attributes, "points").split(u' ')) {
-                const qsizetype comma = pair.indexOf(u',');
-                line.points.emplace_back(number(pair.left(comma)), number(pair.mid(comma + 1)));
-            }
-            lines.push_back(line);
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_TRUE(whiteBackground);
-    EXPECT_TRUE(lines == expectedSvgLines());
+    const SvgReading reading = readSvg(svg);
+    EXPECT_TRUE(reading.whiteBackground);
+    EXPECT_TRUE(reading.lines == expectedSvgLines());
 
     // The bitmap of "Save Gambar" is the command line's .bmp, byte for byte.
     m_dialog.choose(path(QStringLiteral("simpan")).toStdString());
@@ -384,7 +402,7 @@ TEST_F(Export, APictureThatCannotBeEncodedIsToldAndWritesNothing)
     const ExportView empty{view.grid(), view.state(), none, lines};
     PictureFileMemory stored;
     m_dialog.choose(path(QStringLiteral("kosong.png")).toStdString(), 1);
-    const SaveSeam fakes = seam();
+    const SaveDialogs fakes = saveDialogs();
     EXPECT_EQ(SaveCommand(m_form.get(), fakes, pictureExport(empty), stored).run(),
               SaveCommand::Outcome::Failed);
     ASSERT_EQ(failures.size(), 1u);

@@ -38,9 +38,8 @@ public:
     }
     void setPictureHeight(int pixels) override { m_area.setHeight(pixels); }
     void setPictureWidth(int pixels) override { m_area.setWidth(pixels); }
-    int optionTop(int) const override { return 300; }
-    void setOptionLeft(int, int) override { }
-    void setOptionTop(int, int) override { }
+    int firstOptionTop() const override { return 300; }
+    void placeOptions(const OptionColumn&) override { }
 
 private:
     PictureBox& m_area;

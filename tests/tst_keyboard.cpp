@@ -188,7 +188,7 @@ TEST(Keys, MenuKeysAndShortcutsReachTheirCommands)
         Form1 form;
         FakeFileDialog dialog;
         FakePrompts prompts;
-        form.setSaveSeam(prompts.seam(dialog));
+        form.setSaveDialogs(prompts.saveDialogs(dialog));
         showWithFocus(form, picDisplay(form));
         QTest::keyClick(&form, c.key.key(), c.key.keyboardModifiers());
         if (c.menu) {

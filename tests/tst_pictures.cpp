@@ -152,8 +152,13 @@ TEST(Pictures, IconHoldsThreeSizesAtEightAndThirtyTwoBits)
     const std::set<std::pair<int, unsigned>> expected
         = {{48, 8}, {32, 8}, {16, 8}, {48, 32}, {32, 32}, {16, 32}};
     EXPECT_EQ(images, expected);
+}
 
-    // Each image reads back at its size, cut out at the rounded corners.
+// Each image reads back at its size, cut out at the rounded corners.
+TEST(Pictures, IconImagesReadBackWithTheirCornersCutOut)
+{
+    const QByteArray bytes = resource(ProgramPictures::kIconFile);
+    ASSERT_GE(bytes.size(), 6 + 16 * 6);
     QImageReader reader(QString::fromLatin1(ProgramPictures::kIconFile));
     ASSERT_EQ(reader.imageCount(), 6);
     for (int n = 0; n < 6; ++n) {

@@ -19,6 +19,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include <sys/stat.h>
 
@@ -46,7 +47,7 @@ protected:
     {
         ASSERT_TRUE(m_folder.isValid());
         m_form = std::make_unique<Form1>();
-        m_form->setSaveSeam(m_prompts.seam(m_dialog));
+        m_form->setSaveDialogs(m_prompts.saveDialogs(m_dialog));
     }
 
     QString path(const QString& name) const { return m_folder.filePath(name); }
@@ -245,27 +246,20 @@ TEST_F(SavePicture, OverlongStoredPathStartsTheNextDialogWithoutAName)
     EXPECT_EQ(m_dialog.last().initialDir, (folder + u'/').toStdString());
 }
 
-TEST_F(SavePicture, OnlyRegularFilesAreWrittenAndLinksCountAsTheirFiles)
+TEST_F(SavePicture, OnlyRegularFilesAreWritten)
 {
     QTemporaryDir elsewhere;
     ASSERT_TRUE(elsewhere.isValid());
     const QString conf = elsewhere.filePath(QStringLiteral("not-a-picture.conf"));
-    const QString original = elsewhere.filePath(QStringLiteral("asli.bmp"));
-    {
-        QFile file(original);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("lama");
-    }
     ASSERT_TRUE(QFile::link(conf, path(QStringLiteral("putus.bmp"))));
-    ASSERT_TRUE(QFile::link(original, path(QStringLiteral("tautan.bmp"))));
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), path(QStringLiteral("perangkat.bmp"))));
     ASSERT_EQ(mkfifo(path(QStringLiteral("fifo.bmp")).toLocal8Bit().constData(), 0600), 0);
     ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("folder.bmp")));
     const QStringList before = folderEntries();
 
     const struct {
-        const char* chosen;
-        const char* refusal; // a part of it; nullptr: saved
+        std::string chosen;
+        const char* refusal; // a part of it
     } rows[] = {
         {"putus", "adalah tautan simbolik ke"},
         {"fifo.txt", "sebuah pipa bernama (FIFO), bukan file biasa"},
@@ -273,21 +267,15 @@ TEST_F(SavePicture, OnlyRegularFilesAreWrittenAndLinksCountAsTheirFiles)
         {"folder", "adalah sebuah folder, bukan file biasa"},
         {"gam\nbar", "karakter kendali"},
         {"gam\tbar", "karakter kendali"},
-        {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
-         "aaaaaa"
-         "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
-         "aaaaaa"
-         "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa.png", // 252 characters, 256 bytes with ".bmp"
-         "terlalu panjang untuk sistem file: 256 byte"},
+        {std::string(252, 'a') + ".png", "terlalu panjang untuk sistem file: 256 byte"}, // 256 with ".bmp"
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.chosen);
         m_prompts.refusals.clear();
         const std::size_t dialogs = m_dialog.calls().size();
-        m_dialog.choose(path(QString::fromUtf8(row.chosen)).toStdString());
+        m_dialog.choose(path(QString::fromStdString(row.chosen)).toStdString());
         m_dialog.cancel(); // the dialog comes back after the refusal
         save();
-
         ASSERT_EQ(m_prompts.refusals.size(), 1u);
         EXPECT_TRUE(m_prompts.refusals[0].second.contains(QString::fromUtf8(row.refusal)))
             << m_prompts.refusals[0].second.toStdString();
@@ -297,11 +285,23 @@ TEST_F(SavePicture, OnlyRegularFilesAreWrittenAndLinksCountAsTheirFiles)
         EXPECT_FALSE(QFile::exists(conf));
     }
     EXPECT_TRUE(std::filesystem::is_fifo(path(QStringLiteral("fifo.bmp")).toStdString()));
+}
 
-    // A link to a file elsewhere: the question names that file, which is
-    // replaced; the link stays a link.
+// A link to a file elsewhere: the question names that file, which is
+// replaced; the link stays a link.
+TEST_F(SavePicture, ALinkCountsAsTheFileItLeadsTo)
+{
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString original = elsewhere.filePath(QStringLiteral("asli.bmp"));
+    {
+        QFile file(original);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("lama");
+    }
+    ASSERT_TRUE(QFile::link(original, path(QStringLiteral("tautan.bmp"))));
+
     m_prompts.replace = true;
-    m_prompts.asked.clear();
     m_dialog.choose(path(QStringLiteral("tautan")).toStdString());
     save();
     EXPECT_EQ(m_prompts.asked, QStringList{QFileInfo(original).canonicalFilePath()});
@@ -313,14 +313,14 @@ TEST_F(SavePicture, OnlyRegularFilesAreWrittenAndLinksCountAsTheirFiles)
 TEST_F(SavePicture, AClickWhileTheDialogIsOpenStartsNoSecondSave)
 {
     // The dialog's answer function stands for the time the dialog is open.
-    SaveSeam seam = m_prompts.seam(m_dialog);
-    seam.dialogs = [this](QWidget*, FileDialogKind, FileDialogRecord&) {
+    SaveDialogs dialogs = m_prompts.saveDialogs(m_dialog);
+    dialogs.fileDialogs = [this](QWidget*, FileDialogKind, FileDialogRecord&) {
         QTest::mouseRelease(picDisplay(), Qt::RightButton, {}, QPoint(100, 100));
         save();
         ++m_dialogsOpened;
         return false;
     };
-    m_form->setSaveSeam(seam);
+    m_form->setSaveDialogs(dialogs);
     save();
     EXPECT_EQ(m_dialogsOpened, 1);
     save();

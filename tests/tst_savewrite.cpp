@@ -54,6 +54,40 @@ PixelBuffer smallPicture()
     return picture;
 }
 
+// Another process's loop, as a thread: puts a link to `target` at `name` and
+// takes it away again, until it is destroyed. A picture saved there is taken
+// away too, so the link can come back.
+class LinkRacer {
+public:
+    LinkRacer(const QString& name, const QString& target)
+        : m_name(QFile::encodeName(name))
+        , m_target(QFile::encodeName(target))
+        , m_thread([this] { race(); })
+    {
+    }
+    ~LinkRacer()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+
+private:
+    void race()
+    {
+        while (!m_stop) {
+            symlink(m_target.constData(), m_name.constData());
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+            unlink(m_name.constData());
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    }
+
+    const QByteArray m_name;
+    const QByteArray m_target;
+    std::atomic<bool> m_stop = false;
+    std::thread m_thread;
+};
+
 } // namespace
 
 TEST(MessageBoxes, PathsAreShownLiterallyNotAsRichText)
@@ -70,7 +104,7 @@ TEST(MessageBoxes, PathsAreShownLiterallyNotAsRichText)
             }
         });
     };
-    const SavePrompts prompts = qtSaveSeam().prompts;
+    const SavePrompts prompts = qtSaveDialogs().prompts;
     closeTheNextBox();
     EXPECT_FALSE(prompts.confirmReplace(nullptr, name, name));
     closeTheNextBox();
@@ -99,7 +133,7 @@ TEST(SaveCommandNames, MessageBoxesShowDirectionControlsInNamesEscaped)
             }
         });
     };
-    const SavePrompts prompts = qtSaveSeam().prompts;
+    const SavePrompts prompts = qtSaveDialogs().prompts;
     closeTheNextBox();
     prompts.confirmReplace(nullptr, name, name);
     closeTheNextBox();
@@ -124,8 +158,8 @@ TEST(SaveCommandNames, ANameTheExtensionRuleLeavesEmptyIsRefused)
     dialog.choose(folder.filePath(QStringLiteral("peta.lama")).toStdString());
 
     const PixelBuffer picture = smallPicture();
-    const SaveSeam seam = prompts.seam(dialog);
-    EXPECT_EQ(SaveCommand(nullptr, seam, bitmapSave(picture), stored).run(), SaveCommand::Outcome::Saved);
+    const SaveDialogs dialogs = prompts.saveDialogs(dialog);
+    EXPECT_EQ(SaveCommand(nullptr, dialogs, bitmapSave(picture), stored).run(), SaveCommand::Outcome::Saved);
 
     ASSERT_EQ(prompts.refusals.size(), 2u);
     EXPECT_TRUE(prompts.refusals[0].second.startsWith(QStringLiteral("Nama file \u00ab.tersembunyi\u00bb")))
@@ -156,9 +190,9 @@ TEST(WriteWholeFile, ALinkSwappedInWhileTheQuestionIsOpenIsRefused)
         dialog.choose(chosen.toStdString());
         PictureFileMemory stored;
         const PixelBuffer picture = smallPicture();
-        const SaveSeam seam = prompts.seam(dialog);
+        const SaveDialogs dialogs = prompts.saveDialogs(dialog);
 
-        EXPECT_EQ(SaveCommand(nullptr, seam, bitmapSave(picture), stored).run(),
+        EXPECT_EQ(SaveCommand(nullptr, dialogs, bitmapSave(picture), stored).run(),
                   SaveCommand::Outcome::Failed);
         ASSERT_EQ(prompts.failures.size(), 1u);
         EXPECT_TRUE(prompts.failures[0].second.contains(QStringLiteral("tautan simbolik")))
@@ -179,37 +213,26 @@ TEST(WriteWholeFile, ALinkRacingAtTheNameNeverTakesTheWriteOutsideTheFolder)
     QTemporaryDir elsewhere;
     const QString chosen = folder.filePath(QStringLiteral("balapan.png"));
     const QString secret = elsewhere.filePath(QStringLiteral("rahasia.png"));
-    const QByteArray chosenName = QFile::encodeName(chosen);
-    const QByteArray secretName = QFile::encodeName(secret);
     FakePrompts prompts;
     prompts.replace = true;
-    std::atomic<bool> stop = false;
-    std::thread racer([&] {
-        while (!stop) {
-            // A picture saved there is taken away too, so the link can come back.
-            symlink(secretName.constData(), chosenName.constData());
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-            unlink(chosenName.constData());
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
-    });
     int written = 0;
     int throughTheLink = 0;
     int run = 0;
-    for (; run < 300 || (written < 10 && run < 5000); ++run) {
-        if (const auto target = chooseTarget(nullptr, prompts.prompts(), chosen)) {
-            // The time the picture takes to encode between the check and the write.
-            std::this_thread::sleep_for(std::chrono::microseconds(run % 7 * 50));
-            const auto failure = writeWholeFile(*target, QByteArray(4096, 'x'));
-            written += failure ? 0 : 1;
-        }
-        if (QFile::exists(secret)) {
-            ++throughTheLink;
-            QFile::remove(secret);
+    {
+        const LinkRacer racer(chosen, secret);
+        for (; run < 300 || (written < 10 && run < 5000); ++run) {
+            if (const auto target = chooseTarget(nullptr, prompts.prompts(), chosen)) {
+                // The time the picture takes to encode between the check and the write.
+                std::this_thread::sleep_for(std::chrono::microseconds(run % 7 * 50));
+                const auto failure = writeWholeFile(*target, QByteArray(4096, 'x'));
+                written += failure ? 0 : 1;
+            }
+            if (QFile::exists(secret)) {
+                ++throughTheLink;
+                QFile::remove(secret);
+            }
         }
     }
-    stop = true;
-    racer.join();
     std::printf("%d of %d saves written, %zu refused when checked, %d through the link\n", written, run,
                 prompts.refusals.size(), throughTheLink);
     EXPECT_EQ(throughTheLink, 0);

@@ -33,9 +33,14 @@ public:
     void setLabelCaption(LabelId, std::string_view) override { }
     void setPictureHeight(int) override { }
     void setPictureWidth(int) override { }
-    int optionTop(int index) const override { return top[static_cast<std::size_t>(index)]; }
-    void setOptionLeft(int index, int twips) override { left[static_cast<std::size_t>(index)] = twips; }
-    void setOptionTop(int index, int twips) override { top[static_cast<std::size_t>(index)] = twips; }
+    int firstOptionTop() const override { return top[0]; }
+    void placeOptions(const OptionColumn& column) override
+    {
+        for (std::size_t n = 0; n < column.size(); ++n) {
+            left[n] = column[n].left;
+            top[n] = column[n].top;
+        }
+    }
     void switchOptionOn(int) override
     {
         if (onSwitchOn)

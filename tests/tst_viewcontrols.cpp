@@ -100,7 +100,7 @@ TEST(Animation, AnimationButtonsAndShapeButtonsAreSeparateGroups)
     FakeFileDialog dialog; // cancels the save below
     FakePrompts prompts;
     Form1 form;
-    form.setSaveSeam(prompts.seam(dialog));
+    form.setSaveDialogs(prompts.saveDialogs(dialog));
     form.show();
     QTest::mouseClick(option1(form, 3), Qt::LeftButton);
     struct Step {

@@ -12,6 +12,7 @@
 #include <cctype>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -129,6 +130,31 @@ TEST(WindowDescription, IsOneWellFormedDocumentWithTheWindowInPixels)
     EXPECT_TRUE(clipped("Option1(7)")) << "two pixels of it show";
     EXPECT_TRUE(clipped("VScroll1")) << "in the six-pixel aspect frame";
     EXPECT_FALSE(clipped("picDisplay"));
+}
+
+// The page calls what these name: each control's handler, by the model's
+// name, and a member of an array with its index.
+TEST(WindowDescription, NamesTheHandlerOfEveryControlThatRunsOne)
+{
+    const std::string json = windowDescriptionJson();
+    // The control's members, up to the next control.
+    const auto members = [&json](std::string_view name) {
+        const std::size_t at = json.find("{\"name\":\"" + std::string(name) + '"');
+        return json.substr(at, json.find("{\"name\":", at + 1) - at);
+    };
+    const std::pair<std::string_view, std::string_view> lastMembers[] = {
+        {"Option1(3)", R"j("array":"Option1","index":3,"handler":"Option1_Click"})j"},
+        {"optAnim(2)", R"j("array":"optAnim","index":2,"handler":"optAnim_Click"})j"},
+        {"chkPerspective", R"j("clipped":false,"handler":"chkPerspective_Click"})j"},
+        {"VScroll1", R"j("orientation":"vertical","handler":"VScroll1_Change"})j"},
+        {"VScroll2", R"j("orientation":"vertical","handler":"VScroll2_Change"})j"},
+        {"hsbKemiringan", R"j("handler":"hsbKemiringan_Change"})j"},
+        {"chkBidang", R"j("handler":"chkBidang_Click"})j"},
+    };
+    for (const auto& [name, end] : lastMembers)
+        EXPECT_NE(members(name).find(end), std::string::npos) << members(name);
+    for (const std::string_view name : {"Label1", "Frame1", "picDisplay", "Text1"})
+        EXPECT_EQ(members(name).find("handler"), std::string::npos) << name;
 }
 
 TEST(WindowDescription, HoldsTheMenuTreeAndEveryOtherWindow)

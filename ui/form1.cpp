@@ -161,12 +161,6 @@ void Form1::Option1_Click(short index)
     showDescriptionAndCaptions();
 }
 
-void Form1::BuildShapePoints()
-{
-    m_model.BuildShapePoints();
-    showDescriptionAndCaptions();
-}
-
 // The toolkit reports every pointer move here, whatever buttons are held; the
 // model decides, by "Putar dengan Menyeret", what the move does to the view.
 void Form1::picDisplay_MouseMove(short button, short, float x, float y)
@@ -187,11 +181,6 @@ void Form1::showPicture()
     if (m_presentation)
         m_presentation->showView();
     showSectionWindow();
-}
-
-void Form1::CalculateScreenPoints(float x, float y)
-{
-    m_model.CalculateScreenPoints(x, y);
 }
 
 void Form1::picDisplay_KeyDown(short keyCode, short shift)
@@ -225,7 +214,7 @@ void Form1::mnuSave_Click()
         return;
     const QScopedValueRollback saving(m_saving, true);
     stopAnimation();
-    SaveCommand(this, m_saveSeam, bitmapSave(m_model.area().Image()), m_picture).run();
+    SaveCommand(this, m_saveDialogs, bitmapSave(m_model.area().Image()), m_picture).run();
 }
 
 void Form1::mnuExport_Click()
@@ -236,7 +225,7 @@ void Form1::mnuExport_Click()
     stopAnimation();
     const std::vector<WireframePolyline> lines = m_model.pictureLines();
     const ExportView view{m_model.pointGrid(), m_model.viewState(), m_model.area().Image(), lines};
-    SaveCommand(this, m_saveSeam, pictureExport(view), m_export).run();
+    SaveCommand(this, m_saveDialogs, pictureExport(view), m_export).run();
 }
 
 void Form1::mnuFullScreen_Click()

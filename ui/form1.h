@@ -78,7 +78,6 @@ public:
     // "Irisan Bidang…": the section window, made on first use and shown
     // again if open; the section is drawn while it is open.
     void mnuIrisan_Click();
-    SectionWindow* sectionWindow() const { return m_sectionWindow; }
     // Opens on a view given on the command line: the model's view, and the
     // controls and menu items that show it.
     void openView(const PictureSettings& settings);
@@ -95,9 +94,6 @@ public:
     void MnuPetunjuk_Click();
     HelpWindow* helpWindow() const;
 
-    void BuildShapePoints();
-    void CalculateScreenPoints(float x, float y);
-
     const ViewState& viewState() const { return m_model.viewState(); }
     const PointGrid& pointGrid() const { return m_model.pointGrid(); }
     // The last saved picture's path; empty before the first save and after
@@ -107,7 +103,7 @@ public:
     const QString& exportPath() const { return m_export.path; }
     // The dialogs and message boxes of "Save Gambar" and "Ekspor Gambar…";
     // the Qt ones until a test hands in its own.
-    void setSaveSeam(SaveSeam seam) { m_saveSeam = std::move(seam); }
+    void setSaveDialogs(SaveDialogs dialogs) { m_saveDialogs = std::move(dialogs); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -129,7 +125,7 @@ private:
     // A save or export command is running: its dialog or a message is open.
     bool m_saving = false;
     PictureFileMemory m_export; // the export dialog's last name and type
-    SaveSeam m_saveSeam = qtSaveSeam();
+    SaveDialogs m_saveDialogs = qtSaveDialogs();
 
     const Form1Controls m_controls;
     // The drawing area, where every redraw ends.

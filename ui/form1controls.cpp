@@ -267,10 +267,8 @@ void keepControlHandles(Form1Controls& ui, const ControlMap& controls)
 {
     ui.Text1 = find<QPlainTextEdit>(controls, "Text1");
     ui.chkPerspective = find<QCheckBox>(controls, "chkPerspective");
-    ui.frmPerspec = find<QGroupBox>(controls, "frmPerspec");
     ui.VScroll2 = find<StoredRangeScrollBar>(controls, "VScroll2");
     ui.LabPerspec = find<QLabel>(controls, "LabPerspec");
-    ui.Frame1 = find<QGroupBox>(controls, "Frame1");
     for (int index = 0; index < kShapeButtonCount; ++index)
         ui.Option1[static_cast<std::size_t>(index)]
             = find<QRadioButton>(controls, memberName("Option1", index));
@@ -278,7 +276,6 @@ void keepControlHandles(Form1Controls& ui, const ControlMap& controls)
         ui.optAnim[static_cast<std::size_t>(index)]
             = find<QRadioButton>(controls, memberName("optAnim", index));
     ui.picDisplay = find<PictureWidget>(controls, "picDisplay");
-    ui.frmAspect = find<QGroupBox>(controls, "frmAspect");
     ui.VScroll1 = find<StoredRangeScrollBar>(controls, "VScroll1");
     ui.LabAspect = find<QLabel>(controls, "LabAspect");
 }
@@ -363,12 +360,7 @@ void createMenus(Form1Controls& ui, QMainWindow& window)
         ui.mnuSpeed[static_cast<std::size_t>(index)] = items.at(memberName("mnuSpeed", index));
     ui.mnuFullScreen = items.at("mnuFullScreen");
     ui.mnuExit = items.at("mnuExit");
-    ui.MnuFungsi = items.at("MnuFungsi");
-    ui.MnuSasaran = items.at("MnuSasaran");
-    ui.MnuTerimakasih = items.at("MnuTerimakasih");
     ui.MnuPetunjuk = items.at("MnuPetunjuk");
-    ui.Mnu = items.at("Mnu");
-    ui.MnuInfodancredit = items.at("MnuInfodancredit");
 }
 
 void createMenuBitmaps(QMainWindow& window)

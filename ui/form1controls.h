@@ -19,7 +19,6 @@ class AnimationTimer;
 class PictureWidget;
 class QAction;
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QMainWindow;
 class QPlainTextEdit;
@@ -35,14 +34,11 @@ struct Form1Controls {
 
     QPlainTextEdit* Text1 = nullptr;
     QCheckBox* chkPerspective = nullptr;
-    QGroupBox* frmPerspec = nullptr;
     StoredRangeScrollBar* VScroll2 = nullptr;
     QLabel* LabPerspec = nullptr;
-    QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, kShapeButtonCount> Option1{};
     std::array<QRadioButton*, kAnimButtonCount> optAnim{};
     PictureWidget* picDisplay = nullptr;
-    QGroupBox* frmAspect = nullptr;
     StoredRangeScrollBar* VScroll1 = nullptr;
     QLabel* LabAspect = nullptr;
     // Started by "Vertikal" (optAnim(0)), yet it steps the horizontal sweep:
@@ -50,7 +46,9 @@ struct Form1Controls {
     AnimationTimer* Timer1 = nullptr;
     AnimationTimer* Timer2 = nullptr;
 
-    // The menu commands; separators and the menus themselves need no handle.
+    // The menu commands the window connects; the information windows' items
+    // are found by name from their layout rows (ModelessWindows), and
+    // separators and the menus themselves need no handle.
     QAction* mnuSave = nullptr;
     QAction* mnuExport = nullptr;
     QAction* mnuCopyPicture = nullptr;
@@ -67,10 +65,5 @@ struct Form1Controls {
     // "Lambat", "Sedang", "Cepat", the sizes of surface/animation.h's kSweepSpeeds.
     std::array<QAction*, kSpeedItemCount> mnuSpeed{};
     QAction* mnuExit = nullptr;
-    QAction* MnuFungsi = nullptr;
-    QAction* MnuSasaran = nullptr;
-    QAction* MnuTerimakasih = nullptr;
     QAction* MnuPetunjuk = nullptr;
-    QAction* Mnu = nullptr;
-    QAction* MnuInfodancredit = nullptr;
 };

@@ -6,15 +6,6 @@
 
 #include <QRadioButton>
 
-namespace {
-
-QRadioButton* option(const Form1Controls& controls, int index)
-{
-    return controls.Option1.at(static_cast<std::size_t>(index));
-}
-
-} // namespace
-
 Form1StartupWindow::Form1StartupWindow(const Form1Controls& controls)
     : m_controls(controls)
 {
@@ -30,19 +21,13 @@ void Form1StartupWindow::setPictureWidth(int pixels)
     m_controls.picDisplay->setOuterWidth(pixels);
 }
 
-int Form1StartupWindow::optionTop(int index) const
+int Form1StartupWindow::firstOptionTop() const
 {
-    return pixelsToTwips(option(m_controls, index)->y());
+    return pixelsToTwips(m_controls.Option1.front()->y());
 }
 
-void Form1StartupWindow::setOptionLeft(int index, int twips)
+void Form1StartupWindow::placeOptions(const OptionColumn& column)
 {
-    QRadioButton* button = option(m_controls, index);
-    button->move(twipsToPixels(twips), button->y());
-}
-
-void Form1StartupWindow::setOptionTop(int index, int twips)
-{
-    QRadioButton* button = option(m_controls, index);
-    button->move(button->x(), twipsToPixels(twips));
+    for (std::size_t n = 0; n < column.size(); ++n)
+        m_controls.Option1.at(n)->move(twipsToPixels(column[n].left), twipsToPixels(column[n].top));
 }

@@ -15,9 +15,8 @@ public:
 
     void setPictureHeight(int pixels) override;
     void setPictureWidth(int pixels) override;
-    int optionTop(int index) const override;
-    void setOptionLeft(int index, int twips) override;
-    void setOptionTop(int index, int twips) override;
+    int firstOptionTop() const override;
+    void placeOptions(const OptionColumn& column) override;
 
 private:
     const Form1Controls& m_controls;

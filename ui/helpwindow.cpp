@@ -7,8 +7,6 @@
 #include "view/infowindowlayout.h"
 
 #include <QBoxLayout>
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -32,7 +30,7 @@ void setYellowOnBlack(QWidget* widget)
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
-    : QDialog(parent)
+    : ModelessDialog(parent)
 {
     setObjectName(toQString(kHelpWindowName));
     setWindowTitle(toQString(kHelpCaption));
@@ -64,21 +62,4 @@ HelpWindow::HelpWindow(QWidget* parent)
     layout->addWidget(m_text);
     layout->addLayout(buttons);
     m_text->setFocus();
-}
-
-void HelpWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void HelpWindow::closeEvent(QCloseEvent* event)
-{
-    QDialog::closeEvent(event);
-    if (event->isAccepted())
-        emit unloaded();
 }

@@ -5,12 +5,12 @@
 // beside the main window, and OK, Enter and Esc close it. Closing is reported
 // by unloaded(); ModelessWindows keeps one at a time and destroys it then.
 
-#include <QDialog>
+#include "ui/modelesswindows.h"
 
 class QPushButton;
 class QTextEdit;
 
-class HelpWindow final : public QDialog {
+class HelpWindow final : public ModelessDialog {
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget* parent);
@@ -18,12 +18,8 @@ public:
     QTextEdit* text() const { return m_text; }
     QPushButton* okButton() const { return m_ok; }
 
-signals:
-    void unloaded();
-
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void escape() override { close(); }
 
 private:
     QTextEdit* m_text = nullptr;

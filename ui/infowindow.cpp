@@ -6,8 +6,6 @@
 #include "ui/qtext.h"
 #include "ui/twips.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -22,7 +20,7 @@ QRect placementRect(const ControlPlacement& placement)
 } // namespace
 
 InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
-    : QDialog(parent)
+    : ModelessDialog(parent)
     , m_layout(layout)
 {
     setObjectName(toQString(layout.name));
@@ -107,21 +105,9 @@ void InfoWindow::paintEvent(QPaintEvent*)
     }
 }
 
-void InfoWindow::keyPressEvent(QKeyEvent* event)
+// Only an about window has a cancel button; QDialog would hide any.
+void InfoWindow::escape()
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        // Only an about window has a cancel button; QDialog would hide any.
-        if (m_layout.aboutWindow)
-            m_ok->click();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void InfoWindow::closeEvent(QCloseEvent* event)
-{
-    QDialog::closeEvent(event);
-    if (event->isAccepted())
-        emit unloaded();
+    if (m_layout.aboutWindow)
+        m_ok->click();
 }

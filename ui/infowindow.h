@@ -9,15 +9,15 @@
 // unloaded(); who keeps the windows decides what that means (ModelessWindows
 // destroys them). The window knows nothing of menus or of the main window.
 
+#include "ui/modelesswindows.h"
 #include "view/infowindowlayout.h"
 
-#include <QDialog>
 #include <QPixmap>
 
 class QLabel;
 class QPushButton;
 
-class InfoWindow final : public QDialog {
+class InfoWindow final : public ModelessDialog {
     Q_OBJECT
 public:
     InfoWindow(const InfoWindowLayout& layout, QWidget* parent);
@@ -30,13 +30,9 @@ public:
     void cmdOK_Click();
     void OKButton_Click();
 
-signals:
-    void unloaded();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void escape() override;
 
 private:
     void createOkButton();

@@ -6,7 +6,26 @@
 #include "ui/qtext.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QWidget>
+
+void ModelessDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        escape();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ModelessDialog::closeEvent(QCloseEvent* event)
+{
+    QDialog::closeEvent(event);
+    if (event->isAccepted())
+        emit unloaded();
+}
 
 ModelessWindows::ModelessWindows(QWidget* owner)
     : QObject(owner)

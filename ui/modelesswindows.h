@@ -13,6 +13,7 @@
 
 #include "view/infowindowlayout.h"
 
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
 
@@ -21,6 +22,23 @@
 class HelpWindow;
 class InfoWindow;
 class QWidget;
+
+// A window the main window keeps this way: Esc without a modifier does what
+// the window says (escape()), and a close the window accepts, by its OK or
+// its close box, is reported by unloaded().
+class ModelessDialog : public QDialog {
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+
+signals:
+    void unloaded();
+
+protected:
+    virtual void escape() = 0;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+};
 
 class ModelessWindows final : public QObject {
     Q_OBJECT

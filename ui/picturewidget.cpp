@@ -9,9 +9,11 @@
 #include <qdrawutil.h>
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 PictureWidget::PictureWidget(QWidget* parent)
-    : QWidget(parent)
+    : PointerSurface(parent)
 {
     setMouseTracking(true);
     // The whole widget is repainted from the image; no background needed.
@@ -182,56 +184,62 @@ void drawDevicePixels(QPainter& painter, QPointF corner, const PixelBuffer& pict
     painter.restore();
 }
 
-QPointF PictureWidget::interiorPosition(const QMouseEvent* event) const
+void PointerSurface::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = pointerPosition(event);
+    emit mouseMoved(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
+                    static_cast<float>(at.y()));
+}
+
+void PointerSurface::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF at = pointerPosition(event);
+    emit mousePressed(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
+                      static_cast<float>(at.y()));
+}
+
+void PointerSurface::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointF at = pointerPosition(event);
+    emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
+                       static_cast<float>(at.y()));
+}
+
+QPointF PictureWidget::pointerPosition(const QMouseEvent* event) const
 {
     const int border = m_box.borderWidth();
     return event->position() - QPointF(border, border);
 }
 
-void PictureWidget::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPointF at = interiorPosition(event);
-    emit mouseMoved(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                    static_cast<float>(at.y()));
-}
-
 void PictureWidget::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event); // the click still gives the focus
-    const QPointF at = interiorPosition(event);
-    emit mousePressed(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                      static_cast<float>(at.y()));
+    PointerSurface::mousePressEvent(event);
 }
 
-void PictureWidget::mouseReleaseEvent(QMouseEvent* event)
+namespace {
+
+// The bits of a Windows-style code for the toolkit's flags that are set.
+template <class Flags>
+short codeOf(Flags flags, std::initializer_list<std::pair<typename Flags::enum_type, short>> bits)
 {
-    const QPointF at = interiorPosition(event);
-    emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                       static_cast<float>(at.y()));
+    short code = 0;
+    for (const auto& [flag, bit] : bits)
+        if (flags.testFlag(flag))
+            code = static_cast<short>(code | bit);
+    return code;
 }
+
+} // namespace
 
 short buttonCode(Qt::MouseButtons buttons)
 {
-    short code = 0;
-    if (buttons & Qt::LeftButton)
-        code |= 1;
-    if (buttons & Qt::RightButton)
-        code |= 2;
-    if (buttons & Qt::MiddleButton)
-        code |= 4;
-    return code;
+    return codeOf(buttons, {{Qt::LeftButton, 1}, {Qt::RightButton, 2}, {Qt::MiddleButton, 4}});
 }
 
 short shiftCode(Qt::KeyboardModifiers modifiers)
 {
-    short code = 0;
-    if (modifiers & Qt::ShiftModifier)
-        code |= 1;
-    if (modifiers & Qt::ControlModifier)
-        code |= 2;
-    if (modifiers & Qt::AltModifier)
-        code |= 4;
-    return code;
+    return codeOf(modifiers, {{Qt::ShiftModifier, 1}, {Qt::ControlModifier, 2}, {Qt::AltModifier, 4}});
 }
 
 short arrowKeyCode(int key)

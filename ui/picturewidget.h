@@ -30,7 +30,30 @@
 
 class QPainter;
 
-class PictureWidget final : public QWidget {
+// A widget over which the pointer turns the solid, the drawing area or "Layar
+// Penuh": it reports pointer moves, presses and releases with the handlers'
+// button and shift codes at a position in the drawing area's interior
+// pixels, wherever the pointer is on the widget itself (pointerPosition).
+// Which keys it reports as keyDown is the widget's own.
+class PointerSurface : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+signals:
+    void mouseMoved(short button, short shift, float x, float y);
+    void mousePressed(short button, short shift, float x, float y);
+    void mouseReleased(short button, short shift, float x, float y);
+    void keyDown(short keyCode, short shift);
+
+protected:
+    virtual QPointF pointerPosition(const QMouseEvent* event) const = 0;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class PictureWidget final : public PointerSurface {
     Q_OBJECT
 public:
     explicit PictureWidget(QWidget* parent = nullptr);
@@ -52,23 +75,16 @@ public:
     using LinesSource = std::function<const std::vector<WireframePolyline>&()>;
     void setLinesSource(LinesSource source) { m_lines = std::move(source); }
 
-signals:
-    void mouseMoved(short button, short shift, float x, float y);
-    void mousePressed(short button, short shift, float x, float y);
-    void mouseReleased(short button, short shift, float x, float y);
-    void keyDown(short keyCode, short shift);
-
 protected:
+    // Interior pixels: the widget's less the border.
+    QPointF pointerPosition(const QMouseEvent* event) const override;
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QPointF interiorPosition(const QMouseEvent* event) const;
     QRect interior() const;
     qreal deviceRatio() const;
     bool fitDevicePicture(qreal ratio);
@@ -98,6 +114,8 @@ QRect logicalRect(const PixelRect& devicePixels, qreal ratio);
 // position, each of its pixels on one device pixel at the ratio.
 void drawDevicePixels(QPainter& painter, QPointF corner, const PixelBuffer& picture, qreal ratio);
 
+// The button code of the handlers the drawing area's events run: 1 left,
+// 2 right, 4 middle; and the shift code: 1 Shift, 2 Ctrl, 4 Alt.
 short buttonCode(Qt::MouseButtons buttons);
 short shiftCode(Qt::KeyboardModifiers modifiers);
 // The Windows key code of an arrow key, 0 for any other key.

@@ -15,7 +15,7 @@
 #include <QScreen>
 
 PresentationWindow::PresentationWindow(const Form1Model& model, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : PointerSurface(parent, Qt::Window)
     , m_model(model)
 {
     setObjectName(QStringLiteral("frmPresentation"));
@@ -87,31 +87,11 @@ void PresentationWindow::resizeEvent(QResizeEvent*)
     showView();
 }
 
-SourcePoint PresentationWindow::sourcePosition(const QMouseEvent* event) const
+QPointF PresentationWindow::pointerPosition(const QMouseEvent* event) const
 {
     const QPointF at = event->position() * m_ratio;
-    return m_picture.sourcePosition(at.x(), at.y());
-}
-
-void PresentationWindow::mouseMoveEvent(QMouseEvent* event)
-{
-    const SourcePoint at = sourcePosition(event);
-    emit mouseMoved(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x),
-                    static_cast<float>(at.y));
-}
-
-void PresentationWindow::mousePressEvent(QMouseEvent* event)
-{
-    const SourcePoint at = sourcePosition(event);
-    emit mousePressed(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x),
-                      static_cast<float>(at.y));
-}
-
-void PresentationWindow::mouseReleaseEvent(QMouseEvent* event)
-{
-    const SourcePoint at = sourcePosition(event);
-    emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x),
-                       static_cast<float>(at.y));
+    const SourcePoint source = m_picture.sourcePosition(at.x(), at.y());
+    return {source.x, source.y};
 }
 
 namespace {

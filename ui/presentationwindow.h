@@ -10,13 +10,12 @@
 // area, for the main window to send down its redraw road, which then asks
 // this window to show the new view. Esc or F11 closes it.
 
+#include "ui/picturewidget.h"
 #include "view/presentationpicture.h"
-
-#include <QWidget>
 
 class Form1Model;
 
-class PresentationWindow final : public QWidget {
+class PresentationWindow final : public PointerSurface {
     Q_OBJECT
 public:
     // `model` must outlive this window.
@@ -30,30 +29,22 @@ public:
     const PresentationPicture& picture() const { return m_picture; }
 
 signals:
-    // A position over the drawing area, in its interior pixels, with the
-    // button and shift codes of the drawing area's pointer moves.
-    void mouseMoved(short button, short shift, float x, float y);
-    // An arrow key, with the drawing area's key and shift codes.
-    void keyDown(short keyCode, short shift);
-    // The left button going down and up, for "Putar dengan Menyeret".
-    void mousePressed(short button, short shift, float x, float y);
-    void mouseReleased(short button, short shift, float x, float y);
     void closed();
 
 protected:
+    // The position over the drawing area that the point of the screen's
+    // picture under the pointer was drawn from.
+    QPointF pointerPosition(const QMouseEvent* event) const override;
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    // The arrow keys with the drawing area's key and shift codes, and Home.
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     bool fitToScreen();
     void draw();
-    SourcePoint sourcePosition(const QMouseEvent* event) const;
 
     const Form1Model& m_model;
     PresentationPicture m_picture;

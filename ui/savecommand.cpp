@@ -53,7 +53,7 @@ void showRefusal(QWidget* owner, const QString& path, const QString& reason)
 
 } // namespace
 
-SaveSeam qtSaveSeam()
+SaveDialogs qtSaveDialogs()
 {
     return {[](QWidget* owner, FileDialogKind kind, FileDialogRecord& record) {
                 return showQtFileDialog(owner, kind, record);
@@ -82,10 +82,10 @@ PictureFileKind bitmapSave(const PixelBuffer& picture)
             [&picture](const PictureName&) { return toQByteArray(bitmapFileBytes(picture)); }};
 }
 
-SaveCommand::SaveCommand(QWidget* owner, const SaveSeam& seam, PictureFileKind kind,
+SaveCommand::SaveCommand(QWidget* owner, const SaveDialogs& dialogs, PictureFileKind kind,
                          PictureFileMemory& memory)
     : m_owner(owner)
-    , m_seam(seam)
+    , m_dialogs(dialogs)
     , m_kind(std::move(kind))
     , m_memory(memory)
 {
@@ -118,7 +118,7 @@ std::optional<PictureName> SaveCommand::choose()
     // One dialog object per question, with the owner bound to its dialogs;
     // it keeps nothing worth holding on to.
     OSDialog dialog([this](FileDialogKind kind, FileDialogRecord& record) {
-        return m_seam.dialogs && m_seam.dialogs(m_owner, kind, record);
+        return m_dialogs.fileDialogs && m_dialogs.fileDialogs(m_owner, kind, record);
     });
     dialog.ShowSave(path, m_kind.dialogTitle, m_kind.filter, folder, {}, -1, filterIndex, {}, true, 0);
     m_memory.path = QString::fromStdString(path);
@@ -132,9 +132,9 @@ std::optional<PictureName> SaveCommand::choose()
 std::optional<QString> SaveCommand::confirmedPath(const PictureName& target)
 {
     if (target.refusal.empty())
-        return chooseTarget(m_owner, m_seam.prompts, m_memory.path);
-    if (m_seam.prompts.refuseName)
-        m_seam.prompts.refuseName(m_owner, m_memory.path, QString::fromStdString(target.refusal));
+        return chooseTarget(m_owner, m_dialogs.prompts, m_memory.path);
+    if (m_dialogs.prompts.refuseName)
+        m_dialogs.prompts.refuseName(m_owner, m_memory.path, QString::fromStdString(target.refusal));
     return std::nullopt;
 }
 
@@ -148,7 +148,7 @@ SaveCommand::Outcome SaveCommand::write(const PictureName& target, const QString
     if (!failure)
         return Outcome::Saved;
     m_memory.path.clear();
-    if (m_seam.prompts.reportFailure)
-        m_seam.prompts.reportFailure(m_owner, path, *failure);
+    if (m_dialogs.prompts.reportFailure)
+        m_dialogs.prompts.reportFailure(m_owner, path, *failure);
     return Outcome::Failed;
 }

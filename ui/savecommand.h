@@ -11,8 +11,8 @@
 // It does not stop the animation (the main window owns the timers) and knows
 // nothing of the drawing: a kind gives it the dialog's texts, the naming rule
 // and the file's bytes. The dialogs and the message boxes come with the
-// SaveSeam it is handed: the window's own (qtSaveSeam), or a test's fakes,
-// so that nothing ever waits for a click. Every message box shows the paths
+// SaveDialogs it is handed: the window's own (qtSaveDialogs), or a test's
+// fakes, so that nothing ever waits for a click. Every message box shows the paths
 // in it literally, never as rich text, and with their controls escaped.
 
 #include "export/osdialog.h"
@@ -43,14 +43,15 @@ struct SavePrompts {
     std::function<void(QWidget* owner, const QString& path, const QString& reason)> refuseName;
 };
 
-// What the commands that write a file the user names talk to the user with.
-struct SaveSeam {
-    FileDialogs dialogs;
+// The file dialogs and the message boxes that the commands writing a file the
+// user names talk to the user with.
+struct SaveDialogs {
+    FileDialogs fileDialogs;
     SavePrompts prompts;
 };
 
 // The Qt file dialogs and Indonesian message boxes.
-SaveSeam qtSaveSeam();
+SaveDialogs qtSaveDialogs();
 
 struct PictureFileKind {
     std::string dialogTitle;
@@ -82,7 +83,7 @@ class SaveCommand {
 public:
     enum class Outcome { Saved, Cancelled, Failed };
 
-    SaveCommand(QWidget* owner, const SaveSeam& seam, PictureFileKind kind, PictureFileMemory& memory);
+    SaveCommand(QWidget* owner, const SaveDialogs& dialogs, PictureFileKind kind, PictureFileMemory& memory);
 
     Outcome run();
 
@@ -92,7 +93,7 @@ private:
     Outcome write(const PictureName& target, const QString& path);
 
     QWidget* m_owner;
-    const SaveSeam& m_seam;
+    const SaveDialogs& m_dialogs;
     PictureFileKind m_kind;
     PictureFileMemory& m_memory;
 };

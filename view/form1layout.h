@@ -181,16 +181,19 @@ constexpr ControlDescription yellowOnBlack(ControlKind kind, std::string_view na
     return control(kind, name, container, place, tabIndex, caption, kYellow, kBlack);
 }
 
+// The members of the control array Option1, the shape buttons.
+inline constexpr std::array<std::string_view, kShapeButtonCount> kShapeButtonNames
+    = {"Option1(0)",  "Option1(1)",  "Option1(2)",  "Option1(3)",  "Option1(4)",
+       "Option1(5)",  "Option1(6)",  "Option1(7)",  "Option1(8)",  "Option1(9)",
+       "Option1(10)", "Option1(11)", "Option1(12)", "Option1(13)", "Option1(14)"};
+
 // The shape buttons 0..6 are the classical solids, yellow on black; from 7
 // on the extra figures are blue.
 constexpr ControlDescription shapeButton(int index, TwipsBox place, int tabIndex)
 {
-    constexpr std::string_view names[]
-        = {"Option1(0)",  "Option1(1)",  "Option1(2)",  "Option1(3)",  "Option1(4)",
-           "Option1(5)",  "Option1(6)",  "Option1(7)",  "Option1(8)",  "Option1(9)",
-           "Option1(10)", "Option1(11)", "Option1(12)", "Option1(13)", "Option1(14)"};
-    return control(ControlKind::OptionButton, names[index], "Frame1", place, tabIndex,
-                   kShapeCaptions[static_cast<std::size_t>(index)], index < 7 ? kYellow : kBlue, kBlack);
+    const auto n = static_cast<std::size_t>(index);
+    return control(ControlKind::OptionButton, kShapeButtonNames[n], "Frame1", place, tabIndex,
+                   kShapeCaptions[n], index < 7 ? kYellow : kBlue, kBlack);
 }
 
 using enum ControlKind;
@@ -242,6 +245,15 @@ inline constexpr std::array kControls = {
          &ControlDescription::range, ScrollRange{kMaxAspectTenths, kMinAspectTenths, 1, 1, StartupDefaults::kAspectTenths}),
 };
 // clang-format on
+
+// The row of the control `name`; nullptr for a name the table does not hold.
+constexpr const ControlDescription* findControl(std::string_view name)
+{
+    for (const ControlDescription& row : kControls)
+        if (row.name == name)
+            return &row;
+    return nullptr;
+}
 
 // The white rules above and below the animation buttons, under every control.
 inline constexpr std::array kLines = {

@@ -42,10 +42,10 @@ public:
     }
     void setPictureHeight(int pixels) override { m_window.setPictureHeight(pixels); }
     void setPictureWidth(int pixels) override { m_window.setPictureWidth(pixels); }
-    int optionTop(int index) const override { return m_window.optionTop(index); }
-    void setOptionLeft(int index, int twips) override { m_window.setOptionLeft(index, twips); }
-    void setOptionTop(int index, int twips) override { m_window.setOptionTop(index, twips); }
-    void switchOptionOn(int index) override { m_model.m_shapeButton = index; }
+    int firstOptionTop() const override { return m_window.firstOptionTop(); }
+    void placeOptions(const OptionColumn& column) override { m_window.placeOptions(column); }
+    // The button on is the shape the sequence has just chosen.
+    void switchOptionOn(int) override { }
     void buildShapePoints() override { m_model.BuildShapePoints(); }
 
 private:
@@ -66,7 +66,6 @@ void Form1Model::Form_Load(Form1LoadWindow& window)
 
 void Form1Model::Option1_Click(int index)
 {
-    m_shapeButton = index;
     m_view.ShapeIndex = index;
     BuildShapePoints();
 }
@@ -88,6 +87,13 @@ void Form1Model::picDisplay_MouseMove(float x, float y)
     drawPictureLines(pictureLines(), m_area);
     if (m_redrawn)
         m_redrawn();
+}
+
+// The redraw entry at the stored position: the view as it stands, drawn
+// again after a change that leaves the position alone.
+void Form1Model::redrawWhereItStands()
+{
+    picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
 }
 
 void Form1Model::pointerMoved(int buttons, float x, float y)
@@ -125,19 +131,19 @@ void Form1Model::setDragToTurn(bool on)
 void Form1Model::setPictureOptions(const PictureOptions& options)
 {
     m_options = options;
-    picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
+    redrawWhereItStands();
 }
 
 void Form1Model::mnuIrisan_Click()
 {
     m_options.section = m_section;
-    picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
+    redrawWhereItStands();
 }
 
 void Form1Model::frmIrisan_Unload()
 {
     m_options.section.reset();
-    picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
+    redrawWhereItStands();
 }
 
 void Form1Model::hsbKemiringan_Change(int degrees)
@@ -172,13 +178,9 @@ void Form1Model::openView(const PictureSettings& settings)
     if (m_options.section)
         m_section = *m_options.section;
     chkPerspective_Click(settings.perspective ? 1 : 0);
-    m_distance = settings.perspectiveDistance;
-    m_view.PerspectiveDistance = static_cast<float>(m_distance);
-    m_distanceCaption = ::distanceCaption(m_view.PerspectiveDistance);
-    m_aspectTenths = settings.aspectTenths;
-    m_view.AspectFactor = aspectFactorOfTenths(m_aspectTenths);
-    m_aspectCaption = ::aspectCaption(m_view.AspectFactor);
-    // The shape button's click builds the grid with all of the above.
+    VScroll2_Change(settings.perspectiveDistance);
+    VScroll1_Change(settings.aspectTenths);
+    // The shape button's click builds the grid last, with all of the above.
     Option1_Click(settings.shapeIndex);
     picDisplay_MouseMove(settings.pointerX, settings.pointerY);
 }
@@ -190,8 +192,8 @@ PictureSettings Form1Model::viewSettings() const
     settings.pointerX = static_cast<float>(equivalentPointerPosition(m_view.MouseX));
     settings.pointerY = static_cast<float>(equivalentPointerPosition(m_view.MouseY));
     settings.perspective = m_view.PerspectiveFlag == 1;
-    settings.perspectiveDistance = m_distance;
-    settings.aspectTenths = m_aspectTenths;
+    settings.perspectiveDistance = distance();
+    settings.aspectTenths = aspectTenths();
     settings.options = m_options;
     return settings;
 }
@@ -275,16 +277,12 @@ void Form1Model::optAnim_Click(int index)
 
 void Form1Model::chkPerspective_Click(int value)
 {
-    m_perspectiveBox = value;
     m_view.PerspectiveFlag = value;
-    // The distance only counts, and can only be changed, while the box is ticked.
-    m_distanceBarEnabled = value != 0;
     // No redraw: the next pointer move or tick shows the new projection.
 }
 
 void Form1Model::VScroll1_Change(int tenths)
 {
-    m_aspectTenths = tenths;
     m_view.AspectFactor = aspectFactorOfTenths(tenths);
     m_aspectCaption = ::aspectCaption(m_view.AspectFactor);
     BuildShapePoints();
@@ -292,7 +290,6 @@ void Form1Model::VScroll1_Change(int tenths)
 
 void Form1Model::VScroll2_Change(int distance)
 {
-    m_distance = distance;
     m_view.PerspectiveDistance = static_cast<float>(distance);
     m_distanceCaption = ::distanceCaption(m_view.PerspectiveDistance);
     BuildShapePoints();
@@ -303,11 +300,11 @@ void Form1Model::VScroll2_Change(int distance)
 void Form1Model::Timer1_Timer()
 {
     stepHorizontalSweep(m_view);
-    picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
+    redrawWhereItStands();
 }
 
 void Form1Model::Timer2_Timer()
 {
     stepVerticalSweep(m_view);
-    picDisplay_MouseMove(m_view.MouseX, m_view.MouseY);
+    redrawWhereItStands();
 }

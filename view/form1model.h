@@ -38,15 +38,15 @@ inline constexpr int kAnimStop = 2;
 
 // The front end's part of the start-up sequence: the size of its drawing area
 // (outer pixels; the area's picture follows it) and the places of its shape
-// buttons, in twips within their frame.
+// buttons, in twips within their frame (StartupWindow's operations of the
+// same names).
 class Form1LoadWindow {
 public:
     virtual ~Form1LoadWindow() = default;
     virtual void setPictureHeight(int pixels) = 0;
     virtual void setPictureWidth(int pixels) = 0;
-    virtual int optionTop(int index) const = 0;
-    virtual void setOptionLeft(int index, int twips) = 0;
-    virtual void setOptionTop(int index, int twips) = 0;
+    virtual int firstOptionTop() const = 0;
+    virtual void placeOptions(const OptionColumn& column) = 0;
 };
 
 class Form1Model {
@@ -126,22 +126,27 @@ public:
     void BuildShapePoints();
     void CalculateScreenPoints(float x, float y);
 
-    // What the front ends show.
+    // What the front ends show. The shape button chosen, the perspective
+    // box, the distance and the aspect are the view's own variables, read
+    // back in the controls' units.
     const ViewState& viewState() const { return m_view; }
     const PointGrid& pointGrid() const { return m_grid; }
     const PictureBox& area() const { return m_area; }
     const std::string& description() const { return m_description; }
     const std::string& aspectCaption() const { return m_aspectCaption; }
     const std::string& distanceCaption() const { return m_distanceCaption; }
-    int shapeIndex() const { return m_shapeButton; }
+    int shapeIndex() const { return m_view.ShapeIndex; }
     int animButton() const { return m_animButton; }
     bool timer1Enabled() const { return m_timer1; }
     bool timer2Enabled() const { return m_timer2; }
     int timerInterval() const { return m_timerInterval; }
-    int perspectiveBox() const { return m_perspectiveBox; }
-    bool distanceBarEnabled() const { return m_distanceBarEnabled; }
-    int aspectTenths() const { return m_aspectTenths; }
-    int distance() const { return m_distance; }
+    int perspectiveBox() const { return m_view.PerspectiveFlag; }
+    // The distance only counts, and can only be changed, while the box is
+    // ticked; greyed (2) it counts as off for the projection, yet the bar
+    // stays enabled.
+    bool distanceBarEnabled() const { return m_view.PerspectiveFlag != 0; }
+    int aspectTenths() const { return tenthsOfAspectFactor(m_view.AspectFactor); }
+    int distance() const { return static_cast<int>(m_view.PerspectiveDistance); }
     int speedIndex() const { return m_speedIndex; }
 
 private:
@@ -154,6 +159,8 @@ private:
 
     class Startup;
 
+    void redrawWhereItStands();
+
     PictureBox& m_area;
     ViewState m_view;
     PointGrid m_grid;
@@ -162,15 +169,10 @@ private:
     std::string m_description;
     std::string m_aspectCaption;
     std::string m_distanceCaption;
-    int m_shapeButton = 0;
     int m_animButton = -1; // none chosen yet
     bool m_timer1 = false;
     bool m_timer2 = false;
     int m_timerInterval = 0;
-    int m_perspectiveBox = 0;
-    bool m_distanceBarEnabled = false;
-    int m_aspectTenths = StartupDefaults::kAspectTenths;
-    int m_distance = StartupDefaults::kPerspectiveScrollValue;
     int m_speedIndex = 2;
     bool m_dragToTurn = false;
     PictureOptions m_options;

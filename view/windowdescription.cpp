@@ -105,14 +105,46 @@ void writeKindDetails(JsonWriter& json, const ControlDescription& control)
 // frame's edge is cut off there, as the shape buttons from 7 on are.
 bool clippedByContainer(const ControlDescription& control)
 {
-    for (const ControlDescription& container : Form1Layout::kControls) {
-        if (container.name != control.container || control.container.empty())
-            continue;
-        const TwipsBox& inner = control.place;
-        return inner.left < 0 || inner.top < 0 || inner.left + inner.width > container.place.width
-            || inner.top + inner.height > container.place.height;
+    const ControlDescription* container = Form1Layout::findControl(control.container);
+    if (control.container.empty() || !container)
+        return false;
+    const TwipsBox& inner = control.place;
+    return inner.left < 0 || inner.top < 0 || inner.left + inner.width > container->place.width
+        || inner.top + inner.height > container->place.height;
+}
+
+// The handlers are named after the control (the array, for a member of one)
+// and the event: Option1_Click, VScroll1_Change.
+std::string handlerName(std::string_view control, std::string_view event)
+{
+    return std::string(controlArrayName(control)) + '_' + std::string(event);
+}
+
+// The event a control's use raises; empty for one whose use runs no handler
+// of its own here.
+std::string_view valueEventName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox:
+        return "Click";
+    case ControlKind::ScrollBar:
+        return "Change";
+    default:
+        return {};
     }
-    return false;
+}
+
+// What the page dispatches on: the handler the control's use runs, and for a
+// member of a control array the array and the member's index, which the
+// handler is given.
+void writeHandler(JsonWriter& json, const ControlDescription& control)
+{
+    const int index = controlArrayIndex(control.name);
+    if (index >= 0)
+        json.field("array", controlArrayName(control.name)).field("index", index);
+    if (const std::string_view event = valueEventName(control.kind); !event.empty())
+        json.field("handler", handlerName(control.name, event));
 }
 
 void writeControl(JsonWriter& json, const ControlDescription& control)
@@ -129,6 +161,7 @@ void writeControl(JsonWriter& json, const ControlDescription& control)
     json.field("enabled", control.enabled).field("visible", control.visible);
     json.field("clipped", clippedByContainer(control));
     writeKindDetails(json, control);
+    writeHandler(json, control);
     json.endObject();
 }
 
@@ -261,7 +294,8 @@ void writeBar(JsonWriter& json, const SectionWindowLayout::BarDescription& bar)
 {
     json.beginObject().field("name", bar.name).field("caption", bar.caption);
     json.field("min", bar.min).field("max", bar.max).field("smallChange", bar.smallChange);
-    json.field("largeChange", bar.largeChange).field("start", bar.start).endObject();
+    json.field("largeChange", bar.largeChange).field("start", bar.start);
+    json.field("handler", handlerName(bar.name, "Change")).endObject();
 }
 
 void writeSectionWindow(JsonWriter& json)
@@ -278,6 +312,7 @@ void writeSectionWindow(JsonWriter& json)
         .beginObject()
         .field("name", kOutlineName)
         .field("caption", kOutlineCaption)
+        .field("handler", handlerName(kOutlineName, "Click"))
         .endObject();
     json.key("solid").beginObject().field("name", kSolidName).field("caption", kSolidCaption).endObject();
     json.key("section")

@@ -8,6 +8,7 @@
 // Nothing here decides what the window does: each call is one handler of the
 // model, or a read of its state.
 
+#include "view/form1layout.h"
 #include "view/form1model.h"
 #include "view/jsonwriter.h"
 #include "view/windowdescription.h"
@@ -20,6 +21,7 @@
 #include "view/presentationpicture.h"
 #include "view/scaledwireframe.h"
 #include "view/sectionwindowlayout.h"
+#include "view/twips.h"
 #include "view/viewsettings.h"
 #include "view/wireframelines.h"
 
@@ -36,28 +38,27 @@
 namespace {
 
 // The page's side of the start-up sequence: the drawing area's size goes to
-// the area itself (the canvas follows its picture), the shape buttons' places
-// are kept, in twips within their frame, for the page to apply. The page
-// places button 0 from the description and passes its top; the start-up
-// sequence lines the others up below it.
-class RecordedButtons final : public Form1LoadWindow {
+// the area itself (the canvas follows its picture); the shape buttons start
+// at their stored places, where the page has put them from the description,
+// and the column the sequence lines them up in is kept for the page to apply.
+class PageLoadWindow final : public Form1LoadWindow {
 public:
-    RecordedButtons(PictureBox& area, int firstTop)
+    explicit PageLoadWindow(PictureBox& area)
         : m_area(area)
     {
-        m_tops.fill(firstTop);
     }
     void setPictureHeight(int pixels) override { m_area.setHeight(pixels); }
     void setPictureWidth(int pixels) override { m_area.setWidth(pixels); }
-    int optionTop(int index) const override { return m_tops.at(static_cast<std::size_t>(index)); }
-    void setOptionLeft(int index, int twips) override { m_lefts.at(static_cast<std::size_t>(index)) = twips; }
-    void setOptionTop(int index, int twips) override { m_tops.at(static_cast<std::size_t>(index)) = twips; }
-    int left(int index) const { return m_lefts.at(static_cast<std::size_t>(index)); }
+    int firstOptionTop() const override
+    {
+        return Form1Layout::findControl(Form1Layout::kShapeButtonNames.front())->place.top;
+    }
+    void placeOptions(const OptionColumn& column) override { m_column = column; }
+    const OptionColumn& column() const { return m_column; }
 
 private:
     PictureBox& m_area;
-    std::array<int, kShapeButtonCount> m_tops{};
-    std::array<int, kShapeButtonCount> m_lefts{};
+    OptionColumn m_column{};
 };
 
 // RGBA bytes, the canvas's order, of a picture of 0xFFRRGGBB pixels.
@@ -113,18 +114,22 @@ public:
         });
     }
 
-    // Runs the window's start-up sequence; `firstButtonTop` is Option1(0)'s
-    // top in twips. Returns the shape buttons' places, "[[left,top],...]".
-    std::string start(int firstButtonTop)
+    // Runs the window's start-up sequence. Returns where it has put the
+    // shape buttons, in pixels within their frame, by name:
+    // {"Option1(0)":{"x":10,"y":20},...}.
+    std::string start()
     {
-        RecordedButtons buttons(m_area, firstButtonTop);
-        m_model.Form_Load(buttons);
-        std::string places = "[";
-        for (int n = 0; n < kShapeButtonCount; ++n) {
-            places += n ? ",[" : "[";
-            places += std::to_string(buttons.left(n)) + "," + std::to_string(buttons.optionTop(n)) + "]";
+        PageLoadWindow window(m_area);
+        m_model.Form_Load(window);
+        JsonWriter json;
+        json.beginObject();
+        for (std::size_t n = 0; n < window.column().size(); ++n) {
+            const OptionPlace& place = window.column()[n];
+            json.key(Form1Layout::kShapeButtonNames.at(n)).beginObject();
+            json.field("x", twipsToPixels(place.left)).field("y", twipsToPixels(place.top)).endObject();
         }
-        return places + "]";
+        json.endObject();
+        return json.text();
     }
 
     Form1Model& model() { return m_model; }
@@ -155,6 +160,9 @@ public:
             .field("backLines", m.pictureOptions().dashedBackLines)
             .field("axes", m.pictureOptions().axes)
             .field("dragToTurn", m.dragToTurn());
+        // Which member of each control array is chosen, by the array's name.
+        json.key("chosen").beginObject();
+        json.field("Option1", m.shapeIndex()).field("optAnim", m.animButton()).endObject();
         writeSection(json);
         json.endObject();
         return json.text();
@@ -276,60 +284,13 @@ private:
 
 namespace {
 
-// The handlers, each one call of the model, so the script holds no rule.
-void optionClick(RuvexPage& page, int index)
-{
-    page.model().Option1_Click(index);
-}
-void animClick(RuvexPage& page, int index)
-{
-    page.model().optAnim_Click(index);
-}
-void perspectiveClick(RuvexPage& page, int value)
-{
-    page.model().chkPerspective_Click(value);
-}
-void aspectChange(RuvexPage& page, int tenths)
-{
-    page.model().VScroll1_Change(tenths);
-}
-void distanceChange(RuvexPage& page, int distance)
-{
-    page.model().VScroll2_Change(distance);
-}
-void timer1Tick(RuvexPage& page)
-{
-    page.model().Timer1_Timer();
-}
-void timer2Tick(RuvexPage& page)
-{
-    page.model().Timer2_Timer();
-}
-// Buttons as the model counts them: 1 left, 2 right, 4 middle.
-void pointerMoved(RuvexPage& page, int buttons, float x, float y)
-{
-    page.model().pointerMoved(buttons, x, y);
-}
-void mouseDown(RuvexPage& page, int button, float x, float y)
-{
-    page.model().picDisplay_MouseDown(button, x, y);
-}
-void mouseUp(RuvexPage& page, int button, float x, float y)
-{
-    page.model().picDisplay_MouseUp(button, x, y);
-}
-bool keyDown(RuvexPage& page, int keyCode, int shift)
-{
-    return page.model().picDisplay_KeyDown(keyCode, shift);
-}
-void home(RuvexPage& page)
-{
-    page.model().mnuHome_Click();
-}
-void speedClick(RuvexPage& page, int index)
-{
-    page.model().mnuSpeed_Click(index);
-}
+// A handler of the model, exported under its own name: page.Option1_Click(3)
+// runs the model's Option1_Click(3), so the script holds no rule.
+template <auto Handler> struct ModelHandler;
+template <class Result, class... Args, Result (Form1Model::*Handler)(Args...)> struct ModelHandler<Handler> {
+    static Result call(RuvexPage& page, Args... args) { return (page.model().*Handler)(args...); }
+};
+
 // The menu's switches, as the window's items set them: the item's new check
 // state goes to the model, which redraws the view with the aids.
 void backLinesClick(RuvexPage& page, bool on)
@@ -343,31 +304,6 @@ void axesClick(RuvexPage& page, bool on)
     PictureOptions options = page.model().pictureOptions();
     options.axes = on;
     page.model().setPictureOptions(options);
-}
-void dragToTurnClick(RuvexPage& page, bool on)
-{
-    page.model().setDragToTurn(on);
-}
-// "Irisan Bidang": its window opened and closed, its bars and box.
-void sectionOpen(RuvexPage& page)
-{
-    page.model().mnuIrisan_Click();
-}
-void sectionClose(RuvexPage& page)
-{
-    page.model().frmIrisan_Unload();
-}
-void sectionTilt(RuvexPage& page, int degrees)
-{
-    page.model().hsbKemiringan_Change(degrees);
-}
-void sectionDistance(RuvexPage& page, int distance)
-{
-    page.model().hsbJarak_Change(distance);
-}
-void sectionOutline(RuvexPage& page, bool shown)
-{
-    page.model().chkBidang_Click(shown);
 }
 // The name "Bagikan Gambar" hands the picture on under: the shape's.
 std::string shareName(const RuvexPage& page)
@@ -401,16 +337,37 @@ void stopAnimation(RuvexPage& page)
     page.model().optAnim_Click(kAnimStop);
 }
 
-} // namespace
-
-EMSCRIPTEN_BINDINGS(ruvex_page)
+// The model's handlers, each under its own name; the window description
+// names the controls' handlers among them.
+void bindHandlers(const emscripten::class_<RuvexPage>& page)
 {
-    emscripten::function("windowDescriptionJson", &windowDescriptionJson);
-    emscripten::class_<RuvexPage>("RuvexPage")
-        .constructor<>()
-        .function("start", &RuvexPage::start)
-        .function("state", &RuvexPage::state)
-        .function("pixels", &RuvexPage::pixels)
+    page.function("Option1_Click", &ModelHandler<&Form1Model::Option1_Click>::call)
+        .function("optAnim_Click", &ModelHandler<&Form1Model::optAnim_Click>::call)
+        .function("chkPerspective_Click", &ModelHandler<&Form1Model::chkPerspective_Click>::call)
+        .function("VScroll1_Change", &ModelHandler<&Form1Model::VScroll1_Change>::call)
+        .function("VScroll2_Change", &ModelHandler<&Form1Model::VScroll2_Change>::call)
+        .function("Timer1_Timer", &ModelHandler<&Form1Model::Timer1_Timer>::call)
+        .function("Timer2_Timer", &ModelHandler<&Form1Model::Timer2_Timer>::call)
+        // Buttons as the model counts them: 1 left, 2 right, 4 middle.
+        .function("pointerMoved", &ModelHandler<&Form1Model::pointerMoved>::call)
+        .function("picDisplay_MouseDown", &ModelHandler<&Form1Model::picDisplay_MouseDown>::call)
+        .function("picDisplay_MouseUp", &ModelHandler<&Form1Model::picDisplay_MouseUp>::call)
+        .function("picDisplay_KeyDown", &ModelHandler<&Form1Model::picDisplay_KeyDown>::call)
+        .function("mnuHome_Click", &ModelHandler<&Form1Model::mnuHome_Click>::call)
+        .function("mnuSpeed_Click", &ModelHandler<&Form1Model::mnuSpeed_Click>::call)
+        .function("setDragToTurn", &ModelHandler<&Form1Model::setDragToTurn>::call)
+        // "Irisan Bidang": its window opened and closed, its bars and box.
+        .function("mnuIrisan_Click", &ModelHandler<&Form1Model::mnuIrisan_Click>::call)
+        .function("frmIrisan_Unload", &ModelHandler<&Form1Model::frmIrisan_Unload>::call)
+        .function("hsbKemiringan_Change", &ModelHandler<&Form1Model::hsbKemiringan_Change>::call)
+        .function("hsbJarak_Change", &ModelHandler<&Form1Model::hsbJarak_Change>::call)
+        .function("chkBidang_Click", &ModelHandler<&Form1Model::chkBidang_Click>::call);
+}
+
+// The pictures and files the page shows and offers.
+void bindPictures(const emscripten::class_<RuvexPage>& page)
+{
+    page.function("pixels", &RuvexPage::pixels)
         .function("bitmapFile", &RuvexPage::bitmapFile)
         .function("svgFile", &RuvexPage::svgFile)
         .function("scaledPixels", &RuvexPage::scaledPixels)
@@ -423,31 +380,25 @@ EMSCRIPTEN_BINDINGS(ruvex_page)
         .function("presentationChanges", &RuvexPage::presentationChanges)
         .function("presentationMouseMove", &RuvexPage::presentationMouseMove)
         .function("pictureWidth", &RuvexPage::pictureWidth)
-        .function("pictureHeight", &RuvexPage::pictureHeight)
-        .function("optionClick", &optionClick)
-        .function("animClick", &animClick)
-        .function("perspectiveClick", &perspectiveClick)
-        .function("aspectChange", &aspectChange)
-        .function("distanceChange", &distanceChange)
-        .function("timer1Tick", &timer1Tick)
-        .function("timer2Tick", &timer2Tick)
-        .function("pointerMoved", &pointerMoved)
-        .function("mouseDown", &mouseDown)
-        .function("mouseUp", &mouseUp)
-        .function("keyDown", &keyDown)
-        .function("home", &home)
-        .function("speedClick", &speedClick)
+        .function("pictureHeight", &RuvexPage::pictureHeight);
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(ruvex_page)
+{
+    emscripten::function("windowDescriptionJson", &windowDescriptionJson);
+    const emscripten::class_<RuvexPage> page("RuvexPage");
+    page.constructor<>()
+        .function("start", &RuvexPage::start)
+        .function("state", &RuvexPage::state)
         .function("stopAnimation", &stopAnimation)
         .function("backLinesClick", &backLinesClick)
         .function("axesClick", &axesClick)
-        .function("dragToTurnClick", &dragToTurnClick)
-        .function("sectionOpen", &sectionOpen)
-        .function("sectionClose", &sectionClose)
-        .function("sectionTilt", &sectionTilt)
-        .function("sectionDistance", &sectionDistance)
-        .function("sectionOutline", &sectionOutline)
         .function("viewCommand", &viewCommand)
         .function("shareName", &shareName)
         .function("viewAddress", &viewAddress)
         .function("openFragment", &openFragment);
+    bindHandlers(page);
+    bindPictures(page);
 }

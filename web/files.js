@@ -144,7 +144,7 @@ function toggleFullScreen(app) {
         if (e.key === 'Escape') {
             e.preventDefault();
             app.presentation.close();
-        } else if (code !== undefined && app.call('keyDown', code, e.shiftKey ? 1 : 0)) e.preventDefault();
+        } else if (code !== undefined && app.call('picDisplay_KeyDown', code, e.shiftKey ? 1 : 0)) e.preventDefault();
     });
     const left = () => { if (!document.fullscreenElement && app.presentation) app.presentation.close(); };
     layer.addEventListener('fullscreenchange', left);

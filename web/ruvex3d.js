@@ -49,12 +49,10 @@ function start(core) {
     const texts = JSON.parse(core.pageTexts());
     const page = new core.RuvexPage();
     const ui = buildWindow(description);
-    const placesText = page.start(ui.controls['Option1(0)'].rect.y * 15);
-    JSON.parse(placesText).forEach(([left, top], n) => {
-        const button = ui.controls[`Option1(${n})`].node;
-        button.style.left = left / 15 + 'px';
-        button.style.top = top / 15 + 'px';
-    });
+    // The start-up sequence moves the controls it lays out; they go where it says.
+    for (const [name, at] of Object.entries(JSON.parse(page.start()))) {
+        Object.assign(ui.controls[name].node.style, { left: at.x + 'px', top: at.y + 'px' });
+    }
     const app = new PageApp(core, page, description, ui, texts);
     // Shown before the address is opened, so a window it opens (a section's)
     // finds the main window's place.
@@ -129,7 +127,7 @@ function choice(type, control) {
     const label = element('label', type === 'radio' ? 'option' : 'check');
     const input = element('input', '', label);
     input.type = type;
-    input.name = control.name.replace(/\(\d+\)$/, '');
+    input.name = control.array || control.name;
     input.tabIndex = 0;
     element('span', '', label).textContent = control.caption;
     return label;
@@ -250,11 +248,9 @@ class PageApp {
         c.Text1.node.value = s.description;
         c.LabAspect.node.textContent = s.aspectCaption;
         c.LabPerspec.node.textContent = s.distanceCaption;
-        for (const [name, entry] of Object.entries(c)) {
-            const index = /\((\d+)\)$/.exec(name);
-            const input = entry.node.querySelector && entry.node.querySelector('input');
-            if (index && name.startsWith('Option1')) input.checked = Number(index[1]) === s.shape;
-            if (index && name.startsWith('optAnim')) input.checked = Number(index[1]) === s.anim;
+        for (const { control, node } of Object.values(c)) {
+            const chosen = s.chosen[control.array];
+            if (chosen !== undefined) node.querySelector('input').checked = chosen === control.index;
         }
         const check = c.chkPerspective.node.querySelector('input');
         check.checked = s.perspective === 1;
@@ -302,8 +298,8 @@ class PageApp {
     }
 
     tick() {
-        if (this.state.timer1) this.page.timer1Tick();
-        if (this.state.timer2) this.page.timer2Tick();
+        if (this.state.timer1) this.page.Timer1_Timer();
+        if (this.state.timer2) this.page.Timer2_Timer();
         this.update();
     }
 
@@ -315,19 +311,21 @@ class PageApp {
         return result;
     }
 
+    // Each control with a handler calls it by the name the description
+    // gives: a member of an array with its index, the check box with its
+    // value (0 or 1), a scroll bar with its new value.
     wireControls() {
-        const c = this.ui.controls;
-        for (const [name, entry] of Object.entries(c)) {
-            const index = /\((\d+)\)$/.exec(name);
-            const input = entry.node.querySelector && entry.node.querySelector('input');
-            if (!index || !input) continue;
-            const handler = name.startsWith('Option1') ? 'optionClick' : 'animClick';
-            input.addEventListener('change', () => this.call(handler, Number(index[1])));
+        for (const entry of Object.values(this.ui.controls)) {
+            const { control, node } = entry;
+            if (!control.handler) continue;
+            const run = (value) => this.call(control.handler, value);
+            if (control.kind === 'scrollBar') {
+                entry.bar = new UprightScrollBar(node, control, run);
+                continue;
+            }
+            const input = node.querySelector('input');
+            input.addEventListener('change', () => run(control.index ?? (input.checked ? 1 : 0)));
         }
-        const check = c.chkPerspective.node.querySelector('input');
-        check.addEventListener('change', () => this.call('perspectiveClick', check.checked ? 1 : 0));
-        c.VScroll1.bar = new UprightScrollBar(c.VScroll1.node, c.VScroll1.control, (value) => this.call('aspectChange', value));
-        c.VScroll2.bar = new UprightScrollBar(c.VScroll2.node, c.VScroll2.control, (value) => this.call('distanceChange', value));
         watchFocus(this.ui.client, this.canvas);
     }
 
@@ -354,10 +352,10 @@ class PageApp {
         canvas.addEventListener('pointerdown', (event) => {
             canvas.focus();
             if (event.pointerType !== 'mouse') canvas.setPointerCapture(event.pointerId);
-            this.call('mouseDown', buttonOf(event), ...this.pointerAt(event));
+            this.call('picDisplay_MouseDown', buttonOf(event), ...this.pointerAt(event));
         });
         canvas.addEventListener('pointerup', (event) => {
-            this.call('mouseUp', buttonOf(event), ...this.pointerAt(event));
+            this.call('picDisplay_MouseUp', buttonOf(event), ...this.pointerAt(event));
             if (event.button === 2) this.command('mnuSave');
         });
         canvas.addEventListener('contextmenu', (event) => event.preventDefault());
@@ -367,7 +365,7 @@ class PageApp {
         this.canvas.addEventListener('keydown', (event) => {
             const code = kKeyCodes[event.key];
             if (code === undefined || event.ctrlKey || event.altKey || event.metaKey) return;
-            if (this.call('keyDown', code, event.shiftKey ? 1 : 0)) event.preventDefault();
+            if (this.call('picDisplay_KeyDown', code, event.shiftKey ? 1 : 0)) event.preventDefault();
         });
         document.addEventListener('keydown', (event) => {
             const shortcut = shortcutOf(event);
@@ -396,11 +394,11 @@ class PageApp {
         this.menus.close();
         if (this.ended || openDialog()) return undefined;
         const speed = /^mnuSpeed\((\d)\)$/.exec(name);
-        if (speed) return this.call('speedClick', Number(speed[1]));
+        if (speed) return this.call('mnuSpeed_Click', Number(speed[1]));
         const info = this.description.infoWindows.find((w) => w.menuItem === name);
         if (info) return showInfoWindow(info);
         const actions = {
-            mnuHome: () => this.call('home'),
+            mnuHome: () => this.call('mnuHome_Click'),
             mnuSave: () => saveDialog(this),
             mnuExport: () => exportDialog(this),
             mnuFullScreen: () => toggleFullScreen(this),
@@ -409,7 +407,7 @@ class PageApp {
             // The switches turn over the state the core reports.
             mnuBackLines: () => this.call('backLinesClick', !this.state.backLines),
             mnuAxes: () => this.call('axesClick', !this.state.axes),
-            mnuDragToTurn: () => this.call('dragToTurnClick', !this.state.dragToTurn),
+            mnuDragToTurn: () => this.call('setDragToTurn', !this.state.dragToTurn),
             mnuCopyPicture: () => copyPicture(this),
             mnuIrisan: () => openSectionWindow(this),
             mnuShare: () => sharePicture(this),

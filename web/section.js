@@ -8,24 +8,24 @@ function sectionWindow(app) {
     box.classList.add('modeless');
     const form = element('div', 'sectionform', body);
     element('p', 'plane', form).textContent = layout.planeEquation;
-    const bar = (description, handler) => {
+    const bar = (description) => {
         const row = element('label', 'bar', form);
         element('span', 'caption', row).textContent = description.caption;
         const input = element('input', '', row);
         Object.assign(input, { type: 'range', min: description.min, max: description.max, step: description.smallChange });
         input.id = description.name;
         const value = element('output', '', row);
-        input.addEventListener('input', () => app.call(handler, Number(input.value)));
+        input.addEventListener('input', () => app.call(description.handler, Number(input.value)));
         return { input, value };
     };
-    const tilt = bar(layout.tilt, 'sectionTilt');
-    const distance = bar(layout.distance, 'sectionDistance');
+    const tilt = bar(layout.tilt);
+    const distance = bar(layout.distance);
     const outlineRow = element('label', 'check', form);
     const outline = element('input', '', outlineRow);
     outline.type = 'checkbox';
     outline.id = layout.outline.name;
     element('span', '', outlineRow).textContent = layout.outline.caption;
-    outline.addEventListener('change', () => app.call('sectionOutline', outline.checked));
+    outline.addEventListener('change', () => app.call(layout.outline.handler, outline.checked));
     const text = (description) => {
         const row = element('label', 'text', form);
         element('span', 'caption', row).textContent = description.caption;
@@ -41,7 +41,7 @@ function sectionWindow(app) {
         event.preventDefault();
         box.close();
     });
-    box.addEventListener('close', () => { app.sectionWindow = null; app.call('sectionClose'); });
+    box.addEventListener('close', () => { app.sectionWindow = null; app.call('frmIrisan_Unload'); });
     box.show();
     placeBeside(box, app.ui.form);
     tilt.input.focus();
@@ -65,7 +65,7 @@ function sectionWindow(app) {
 // it is open.
 function openSectionWindow(app) {
     if (!app.sectionWindow) app.sectionWindow = sectionWindow(app);
-    if (!app.state.section.shown) app.call('sectionOpen');
+    if (!app.state.section.shown) app.call('mnuIrisan_Click');
     app.sectionWindow.show(app.state.section);
 }
 

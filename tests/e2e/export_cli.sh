@@ -59,6 +59,11 @@ for word in Pemakaian --export --shape --view --perspective --aspect --scale --v
     grep -qF -- "$word" "$work/out" || fail "help" "no \"$word\""
 done
 [ "$(grep -cE '^ +[0-9]+  ' "$work/out")" -eq 15 ] || fail "help" "not 15 shapes"
+# The program's name is written as it was started, "%2" in it included.
+ln -s "$program" "$work/ruvex%2"
+env -u DISPLAY "$work/ruvex%2" --help >"$work/out" 2>"$work/err"
+grep -q '^Pemakaian: ruvex%2 ' "$work/out" || fail "help" "the program's name is not as started"
+rm "$work/ruvex%2"
 run --version
 [ "$status" -eq 0 ] && grep -qE '^ruvex3d \(RUVEX Display 3D\) [0-9]+\.[0-9]+\.[0-9]+$' "$work/out" \
     || fail "version" "status $status"
