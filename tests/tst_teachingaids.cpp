@@ -144,7 +144,7 @@ TEST(TeachingAids, SectionWindowDrawsWhatTheCommandLineDrawsWhileOpen)
     control<QRadioButton>(form, "Option1", 3)->click();
     form.picDisplay_MouseMove(0, 0, 120.0f, 60.0f);
     trigger(form, "mnuIrisan");
-    SectionWindow* window = form.sectionWindow();
+    auto* window = form.findChild<SectionWindow*>();
     ASSERT_TRUE(window && window->isVisible());
     window->findChild<QScrollBar*>("hsbKemiringan")->setValue(45);
     window->findChild<QScrollBar*>("hsbJarak")->setValue(30);
