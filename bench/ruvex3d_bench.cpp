@@ -16,9 +16,9 @@
 #include "view/picturelines.h"
 #include "view/presentationpicture.h"
 #include "view/projection.h"
-#include "view/standaloneview.h"
 #include "view/viewpicture.h"
 #include "view/wireframe.h"
+#include "window/standaloneview.h"
 
 #include "referenceframe.h"
 

@@ -1,8 +1,8 @@
 #include "export/picturename.h"
 
+#include "export/escapedtext.h"
 #include "export/picturepath.h"
 #include "export/savetexts.h"
-#include "view/escapedtext.h"
 
 #include <string_view>
 

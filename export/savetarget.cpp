@@ -1,7 +1,7 @@
 #include "export/savetarget.h"
 
+#include "export/escapedtext.h"
 #include "export/picturepath.h"
-#include "view/escapedtext.h"
 
 #include <cerrno>
 #include <climits>

@@ -3,7 +3,7 @@
 // command that writes a file the user named asks here first:
 // - names: no control characters (C0, DEL, C1, the line and paragraph
 //   separators and the text-direction controls, which would show the name as
-//   another: view/escapedtext.h), no longer than the caller's limit and the
+//   another: export/escapedtext.h), no longer than the caller's limit and the
 //   file system's (one name and the whole path, counted in UTF-8 bytes);
 // - what the name already is on disk: only a regular file may be replaced. A
 //   link counts as the file it leads to, so the question before replacing

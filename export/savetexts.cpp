@@ -1,6 +1,6 @@
 #include "export/savetexts.h"
 
-#include "view/escapedtext.h"
+#include "export/escapedtext.h"
 
 namespace SaveTexts {
 

@@ -62,7 +62,7 @@ inline std::string fillIn(std::string_view pattern, std::string_view first, std:
 }
 
 // The messages as shown: `name` is the user's and is shown escaped
-// (view/escapedtext.h), so that no control in it changes how the message
+// (export/escapedtext.h), so that no control in it changes how the message
 // reads; `reason` is the program's own sentence and is shown as it is.
 std::string refusedNameMessage(std::string_view name, std::string_view reason);
 std::string notWrittenMessage(std::string_view name, std::string_view reason);

@@ -20,7 +20,7 @@ inline constexpr int kShapeCount = 15;
 inline constexpr double kDegreesToRadians = 0.01745329277777778;
 
 // Button captions of Option1(0..14), also read by the main window's layout
-// table (view/form1layout.h).
+// table (window/form1layout.h).
 inline constexpr std::array<std::string_view, kShapeCount> kShapeCaptions = {
     "Bola",         "Ellipsoida (2 buah)",
     "Hyperboloida", "Kerucut",

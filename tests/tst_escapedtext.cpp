@@ -1,6 +1,6 @@
 // Text shown inside a message: which characters are escaped, and how.
 
-#include "view/escapedtext.h"
+#include "export/escapedtext.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include "ui/picturewidget.h"
 #include "ui/savecommand.h"
 #include "ui/storedrangescrollbar.h"
-#include "view/standaloneview.h"
+#include "window/standaloneview.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 // its pictures must be the very pictures of a view made directly, and its
 // control states must follow the toggle rules.
 
-#include "view/form1model.h"
-#include "view/standaloneview.h"
 #include "view/viewpicture.h"
+#include "window/form1model.h"
+#include "window/standaloneview.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 //
 // RUVEX_FUZZ_SEED and RUVEX_FUZZ_MODEL_EVENTS override the seed and the count.
 
-#include "view/form1model.h"
+#include "window/form1model.h"
 
 #include <gtest/gtest.h>
 

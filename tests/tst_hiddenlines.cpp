@@ -9,8 +9,8 @@
 #include "view/hiddenlines.h"
 #include "view/picturelines.h"
 #include "view/scaledwireframe.h"
-#include "view/standaloneview.h"
 #include "view/wireframe.h"
+#include "window/standaloneview.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "ui/helpwindow.h"
 #include "ui/picturewidget.h"
 #include "ui/storedrangescrollbar.h"
-#include "view/helptext.h"
+#include "window/helptext.h"
 
 #include <QAction>
 #include <QApplication>

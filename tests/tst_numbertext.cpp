@@ -1,6 +1,6 @@
 // Captions of the two value labels, in the toolkit's general number text.
 
-#include "view/numbertext.h"
+#include "window/numbertext.h"
 
 #include <gtest/gtest.h>
 

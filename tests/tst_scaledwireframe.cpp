@@ -4,7 +4,7 @@
 #include "platform/colours.h"
 #include "view/presentationpicture.h"
 #include "view/scaledwireframe.h"
-#include "view/standaloneview.h"
+#include "window/standaloneview.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "platform/colours.h"
 #include "view/projection.h"
 #include "view/scaledwireframe.h"
-#include "view/standaloneview.h"
+#include "window/standaloneview.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include "ui/qtext.h"
 #include "ui/sectionwindow.h"
 #include "ui/storedrangescrollbar.h"
-#include "view/standaloneview.h"
+#include "window/standaloneview.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -4,10 +4,10 @@
 // the drawing area shows the same picture as the position it is written as.
 
 #include "platform/picturebox.h"
-#include "view/form1model.h"
 #include "view/projection.h"
-#include "view/standaloneview.h"
-#include "view/viewsettings.h"
+#include "window/form1model.h"
+#include "window/standaloneview.h"
+#include "window/viewsettings.h"
 
 #include <gtest/gtest.h>
 

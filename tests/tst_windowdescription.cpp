@@ -2,10 +2,10 @@
 // escaped, and a few values checked where a wrong unit or a lost member would
 // show (pixels, not twips; the menu tree; the information windows).
 
-#include "view/helptext.h"
-#include "view/jsonwriter.h"
-#include "view/richtext.h"
-#include "view/windowdescription.h"
+#include "window/helptext.h"
+#include "window/jsonwriter.h"
+#include "window/richtext.h"
+#include "window/windowdescription.h"
 
 #include <gtest/gtest.h>
 

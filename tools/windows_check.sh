@@ -96,7 +96,7 @@ run_syntax() {
           -DRUVEX_QT_INCLUDE="$qt_include" >/dev/null
     cmake --build "$syntax" -j "$jobs" -- -k >"$log" 2>&1 || true
     local files errors
-    files=$(cd "$here" && find surface view platform export ui pictures bench -name '*.cpp' | wc -l)
+    files=$(cd "$here" && find surface view window platform export ui pictures bench -name '*.cpp' | wc -l)
     errors=$(grep -E '^[^ :]+\.(cpp|h):[0-9]+:[0-9]+: error:' "$log" | cut -d: -f1 | sort -u || true)
     if [ -n "$errors" ]; then
         while read -r file; do

@@ -12,8 +12,8 @@
 #include "ui/programversion.h"
 #include "ui/qtext.h"
 #include "ui/savecommand.h"
-#include "view/standaloneview.h"
-#include "view/viewsettings.h"
+#include "window/standaloneview.h"
+#include "window/viewsettings.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -13,7 +13,7 @@
 //           [--back-lines dashed|solid] [--axes]
 //
 // without --export opens the window on that view instead; the settings are
-// checked, and refused, exactly as for a picture (view/viewsettings.h), before
+// checked, and refused, exactly as for a picture (window/viewsettings.h), before
 // any window is made. --back-lines and --axes draw the teaching aids, as the
 // window's switches do.
 //
@@ -22,7 +22,7 @@
 // or switch given twice among them; asking twice for help or the version is
 // harmless); after any error nothing has been written.
 
-#include "view/viewsettings.h"
+#include "window/viewsettings.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "surface/shapecatalogue.h"
 #include "ui/qtext.h"
-#include "view/viewlimits.h"
+#include "window/viewlimits.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The command line's help, which lists the ranges of the view settings
-// (view/viewsettings.h, where they are checked) once more with the shapes.
+// (window/viewsettings.h, where they are checked) once more with the shapes.
 // The parsing itself is commandline.cpp's.
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "ui/fonts.h"
 
-#include "view/fontfamilies.h"
+#include "window/fontfamilies.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 // The program's fonts, each with a metric-compatible Linux stand-in after the
 // Windows family, so texts wrap and fit as they were laid out.
 
-#include "view/form1layout.h"
+#include "window/form1layout.h"
 
 #include <QFont>
 

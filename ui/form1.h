@@ -25,7 +25,7 @@
 
 #include "ui/form1controls.h"
 #include "ui/savecommand.h"
-#include "view/form1model.h"
+#include "window/form1model.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -12,8 +12,8 @@
 #include "ui/qtext.h"
 #include "ui/storedrangescrollbar.h"
 #include "ui/twips.h"
-#include "view/form1layout.h"
-#include "view/form1menus.h"
+#include "window/form1layout.h"
+#include "window/form1menus.h"
 
 #include <QActionGroup>
 #include <QApplication>

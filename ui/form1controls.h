@@ -3,9 +3,9 @@
 // font; the description box, the perspective, shape and aspect frames, the
 // animation buttons and rules, the drawing area, the two timers, the menu
 // bar with its bitmaps and the yellow ring that shows the keyboard focus. Each
-// control is made from its row in the stored layout (view/form1layout.h):
+// control is made from its row in the stored layout (window/form1layout.h):
 // kind, object name, caption, colours, font, place, stacking and tab position;
-// the menus from view/form1menus.h.
+// the menus from window/form1menus.h.
 //
 // It keeps a pointer to every control the handlers use; the window owns the
 // controls themselves. It connects nothing and handles no event: what a

@@ -5,7 +5,7 @@
 //
 // It decides nothing about the order or the values; the sequence does.
 
-#include "view/form1model.h"
+#include "window/form1model.h"
 
 struct Form1Controls;
 

@@ -3,8 +3,8 @@
 #include "ui/fonts.h"
 #include "ui/qtcolours.h"
 #include "ui/qtext.h"
-#include "view/helptext.h"
-#include "view/infowindowlayout.h"
+#include "window/helptext.h"
+#include "window/infowindowlayout.h"
 
 #include <QBoxLayout>
 #include <QPushButton>

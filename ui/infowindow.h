@@ -10,7 +10,7 @@
 // destroys them). The window knows nothing of menus or of the main window.
 
 #include "ui/modelesswindows.h"
-#include "view/infowindowlayout.h"
+#include "window/infowindowlayout.h"
 
 #include <QPixmap>
 

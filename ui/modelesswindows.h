@@ -11,7 +11,7 @@
 // (InfoWindowLayout::menuItem). How a window behaves inside is InfoWindow's
 // and HelpWindow's.
 
-#include "view/infowindowlayout.h"
+#include "window/infowindowlayout.h"
 
 #include <QDialog>
 #include <QObject>

@@ -18,8 +18,8 @@
 // saved and copied. Pointer positions stay in the picture's pixels.
 
 #include "platform/picturebox.h"
-#include "view/keycodes.h"
 #include "view/presentationpicture.h"
+#include "window/keycodes.h"
 
 #include <QImage>
 #include <QRect>

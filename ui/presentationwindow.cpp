@@ -3,8 +3,8 @@
 #include "platform/picturebox.h"
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
-#include "view/form1layout.h"
-#include "view/form1model.h"
+#include "window/form1layout.h"
+#include "window/form1model.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

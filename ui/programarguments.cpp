@@ -1,7 +1,7 @@
 #include "ui/programarguments.h"
 
+#include "export/escapedtext.h"
 #include "ui/qtext.h"
-#include "view/escapedtext.h"
 
 #include <array>
 #include <cstddef>

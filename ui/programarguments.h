@@ -37,5 +37,5 @@ std::optional<QString> notUtf8Argument(int argc, char** argv);
 
 // `text` with every control character written as an escape (\n, \t, \e,
 // \x7F, \u202E, ...), so that a message is one line and the terminal only
-// shows it: view/escapedtext.h's rule.
+// shows it: export/escapedtext.h's rule.
 QString escapedControls(const QString& text);

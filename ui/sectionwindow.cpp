@@ -1,7 +1,7 @@
 #include "ui/sectionwindow.h"
 
 #include "ui/qtext.h"
-#include "view/sectionwindowlayout.h"
+#include "window/sectionwindowlayout.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

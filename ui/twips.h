@@ -1,7 +1,7 @@
 #pragma once
-// The layout's twips (view/twips.h) as toolkit rectangles.
+// The layout's twips (window/twips.h) as toolkit rectangles.
 
-#include "view/twips.h"
+#include "window/twips.h"
 
 #include <QRect>
 

@@ -1,10 +1,10 @@
 #include "ui/wholefile.h"
 
+#include "export/escapedtext.h"
 #include "export/picturepath.h"
 #include "export/savetarget.h"
 #include "ui/qtext.h"
 #include "ui/stopsignals.h"
-#include "view/escapedtext.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -8,10 +8,10 @@
 // Nothing here decides what the window does: each call is one handler of the
 // model, or a read of its state.
 
-#include "view/form1layout.h"
-#include "view/form1model.h"
-#include "view/jsonwriter.h"
-#include "view/windowdescription.h"
+#include "window/form1layout.h"
+#include "window/form1model.h"
+#include "window/jsonwriter.h"
+#include "window/windowdescription.h"
 
 #include "export/bitmapfile.h"
 #include "export/picturetypes.h"
@@ -20,10 +20,10 @@
 #include "surface/shapecatalogue.h"
 #include "view/presentationpicture.h"
 #include "view/scaledwireframe.h"
-#include "view/sectionwindowlayout.h"
-#include "view/twips.h"
-#include "view/viewsettings.h"
 #include "view/wireframelines.h"
+#include "window/sectionwindowlayout.h"
+#include "window/twips.h"
+#include "window/viewsettings.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>

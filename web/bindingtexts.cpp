@@ -5,13 +5,13 @@
 // escaping of a typed text the page shows. The drawing area's page object is
 // binding.cpp's.
 
+#include "export/escapedtext.h"
 #include "export/picturename.h"
 #include "export/picturetypes.h"
 #include "export/savetarget.h"
 #include "export/savetexts.h"
-#include "view/escapedtext.h"
-#include "view/jsonwriter.h"
-#include "view/pagetexts.h"
+#include "window/jsonwriter.h"
+#include "window/pagetexts.h"
 
 #include <emscripten/bind.h>
 

@@ -30,7 +30,7 @@ function element(tag, className, parent) {
 function place(node, rect) {
     Object.assign(node.style, { left: rect.x + 'px', top: rect.y + 'px', width: rect.width + 'px', height: rect.height + 'px' });
 }
-// The family the core names, then its stand-ins (view/fontfamilies.h).
+// The family the core names, then its stand-ins (window/fontfamilies.h).
 function fontOf(font) {
     const families = (font.families || [font.family]).map((family) => `"${family}"`).join(', ');
     return `${font.italic ? 'italic ' : ''}${font.bold ? 'bold ' : ''}${font.size}pt ${families}, sans-serif`;

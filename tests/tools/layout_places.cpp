@@ -7,8 +7,8 @@
 
 #include "platform/picturebox.h"
 #include "surface/startup.h"
-#include "view/form1layout.h"
-#include "view/twips.h"
+#include "window/form1layout.h"
+#include "window/twips.h"
 
 #include <iostream>
 #include <string>

@@ -1,6 +1,6 @@
-#include "view/richtext.h"
+#include "window/richtext.h"
 
-#include "view/jsonwriter.h"
+#include "window/jsonwriter.h"
 
 #include <array>
 #include <utility>

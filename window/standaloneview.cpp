@@ -1,4 +1,4 @@
-#include "view/standaloneview.h"
+#include "window/standaloneview.h"
 
 #include "surface/shapecatalogue.h"
 #include "view/picturelines.h"

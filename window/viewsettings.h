@@ -10,7 +10,7 @@
 // Text only: making the picture is standaloneview.h's job.
 
 #include "view/pictureoptions.h"
-#include "view/viewlimits.h"
+#include "window/viewlimits.h"
 
 #include <optional>
 #include <string>

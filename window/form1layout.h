@@ -4,20 +4,20 @@
 // (in twips, within its container), tab position, caption, colours, font,
 // alignment, state and scroll range, in one table; the rules beside it. The
 // desktop window builds its controls from these rows (ui/form1controls.cpp)
-// and the page reads the same rows (view/windowdescription.h). The menu bar
-// is in view/form1menus.h. What a control does when used is not here.
+// and the page reads the same rows (window/windowdescription.h). The menu bar
+// is in window/form1menus.h. What a control does when used is not here.
 
 #include "platform/colours.h"
 #include "surface/shapecatalogue.h"
 #include "surface/startup.h"
-#include "view/viewlimits.h"
+#include "window/viewlimits.h"
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 // A control's place within its container in twips, for the information
-// windows' rows (view/infowindowlayout.h).
+// windows' rows (window/infowindowlayout.h).
 struct ControlPlacement {
     std::string_view name;
     int left = 0;

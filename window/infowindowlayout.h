@@ -10,7 +10,7 @@
 // dialogs (Dialog, Dialog1, Dialog2) only hide on OKButton and keep their
 // place; Esc does nothing there.
 
-#include "view/form1layout.h"
+#include "window/form1layout.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "view/escapedtext.h"
+#include "export/escapedtext.h"
 
 namespace {
 

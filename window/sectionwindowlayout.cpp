@@ -1,4 +1,4 @@
-#include "view/sectionwindowlayout.h"
+#include "window/sectionwindowlayout.h"
 
 namespace SectionWindowLayout {
 

@@ -19,12 +19,12 @@
 #include "surface/pointgrid.h"
 #include "surface/startup.h"
 #include "surface/viewstate.h"
-#include "view/keycodes.h"
 #include "view/pictureoptions.h"
-#include "view/sectionwindowlayout.h"
 #include "view/viewpicture.h"
-#include "view/viewsettings.h"
 #include "view/wireframelines.h"
+#include "window/keycodes.h"
+#include "window/sectionwindowlayout.h"
+#include "window/viewsettings.h"
 
 #include <functional>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "view/numbertext.h"
+#include "window/numbertext.h"
 
 #include <clocale>
 #include <cstdio>

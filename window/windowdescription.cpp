@@ -1,14 +1,14 @@
-#include "view/windowdescription.h"
+#include "window/windowdescription.h"
 
-#include "view/fontfamilies.h"
-#include "view/form1layout.h"
-#include "view/form1menus.h"
-#include "view/helptext.h"
-#include "view/infowindowlayout.h"
-#include "view/jsonwriter.h"
-#include "view/richtext.h"
-#include "view/sectionwindowlayout.h"
-#include "view/twips.h"
+#include "window/fontfamilies.h"
+#include "window/form1layout.h"
+#include "window/form1menus.h"
+#include "window/helptext.h"
+#include "window/infowindowlayout.h"
+#include "window/jsonwriter.h"
+#include "window/richtext.h"
+#include "window/sectionwindowlayout.h"
+#include "window/twips.h"
 
 #include <span>
 

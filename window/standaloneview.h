@@ -9,8 +9,8 @@
 #include "surface/pointgrid.h"
 #include "surface/startup.h"
 #include "surface/viewstate.h"
-#include "view/viewsettings.h"
 #include "view/wireframelines.h"
+#include "window/viewsettings.h"
 
 #include <vector>
 

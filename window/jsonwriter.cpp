@@ -1,4 +1,4 @@
-#include "view/jsonwriter.h"
+#include "window/jsonwriter.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "view/viewsettings.h"
+#include "window/viewsettings.h"
 
-#include "view/escapedtext.h"
+#include "export/escapedtext.h"
 
 #include <algorithm>
 #include <array>

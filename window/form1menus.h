@@ -6,7 +6,7 @@
 // one menu are one group, of which one is checked; the others are switches. Both front ends build their menus
 // from these rows; what a command does is not here.
 
-#include "view/sectionwindowlayout.h"
+#include "window/sectionwindowlayout.h"
 
 #include <array>
 #include <string_view>

@@ -1,11 +1,11 @@
-#include "view/form1model.h"
+#include "window/form1model.h"
 
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
-#include "view/numbertext.h"
 #include "view/projection.h"
 #include "view/viewpicture.h"
 #include "view/wireframe.h"
+#include "window/numbertext.h"
 
 #include <cstddef>
 
