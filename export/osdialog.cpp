@@ -5,6 +5,11 @@
 
 namespace {
 
+constexpr std::uint32_t flagIf(bool wanted, std::uint32_t flag)
+{
+    return wanted ? flag : 0u;
+}
+
 // "desc|*.a|desc|*.b" (or with ":") to desc NUL *.a NUL desc NUL *.b NUL NUL.
 std::string nulSeparatedFilter(const std::string& filter)
 {
@@ -77,15 +82,11 @@ std::string OSDialog::ShowOpen(std::string& fileName, const std::string& dialogT
 {
     refuseOverlong(fileName, fileTitle);
 
-    std::uint32_t flags = FileDialogRecord::Explorer;
-    if (fileMustExist)
-        flags |= FileDialogRecord::FileMustExist;
-    if (hideReadOnly)
-        flags |= FileDialogRecord::HideReadOnly;
-    if (allowMultiSelect)
-        flags |= FileDialogRecord::AllowMultiSelect;
-    if (readOnly)
-        flags |= FileDialogRecord::ReadOnly;
+    const std::uint32_t flags = FileDialogRecord::Explorer
+        | flagIf(fileMustExist, FileDialogRecord::FileMustExist)
+        | flagIf(hideReadOnly, FileDialogRecord::HideReadOnly)
+        | flagIf(allowMultiSelect, FileDialogRecord::AllowMultiSelect)
+        | flagIf(readOnly, FileDialogRecord::ReadOnly);
 
     FileDialogRecord record
         = makeRecord(fileName, dialogTitle, filter, initialDir, defaultExt, filterIndex, fileTitle, flags);
@@ -109,11 +110,9 @@ std::string OSDialog::ShowSave(std::string& fileName, const std::string& dialogT
 {
     refuseOverlong(fileName, fileTitle);
 
-    std::uint32_t flags = static_cast<std::uint32_t>(extraFlags);
-    flags &= ~(FileDialogRecord::EnableHook | FileDialogRecord::EnableTemplate);
-    flags |= FileDialogRecord::HideReadOnly;
-    if (overwritePrompt)
-        flags |= FileDialogRecord::OverwritePrompt;
+    const std::uint32_t flags = (static_cast<std::uint32_t>(extraFlags)
+                                 & ~(FileDialogRecord::EnableHook | FileDialogRecord::EnableTemplate))
+        | FileDialogRecord::HideReadOnly | flagIf(overwritePrompt, FileDialogRecord::OverwritePrompt);
 
     FileDialogRecord record
         = makeRecord(fileName, dialogTitle, filter, initialDir, defaultExt, filterIndex, fileTitle, flags);

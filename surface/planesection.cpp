@@ -7,6 +7,7 @@
 #include "surface/startup.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -172,27 +173,14 @@ EllipseStack stackOf(SectionSolid solid, double k)
 
 std::string_view nameOf(ConicKind kind)
 {
-    switch (kind) {
-    case ConicKind::Point:
-        return SectionTexts::kPoint;
-    case ConicKind::Circle:
-        return SectionTexts::kCircle;
-    case ConicKind::Ellipse:
-        return SectionTexts::kEllipse;
-    case ConicKind::Parabola:
-        return SectionTexts::kParabola;
-    case ConicKind::Hyperbola:
-        return SectionTexts::kHyperbola;
-    case ConicKind::CrossingLines:
-        return SectionTexts::kCrossingLines;
-    case ConicKind::ParallelLines:
-        return SectionTexts::kParallelLines;
-    case ConicKind::Line:
-        return SectionTexts::kLine;
-    case ConicKind::None:
-        break;
-    }
-    return SectionTexts::kNoSection;
+    // In the order of ConicKind.
+    static constexpr std::array<std::string_view, 9> kNames = {
+        SectionTexts::kNoSection,     SectionTexts::kPoint,         SectionTexts::kCircle,
+        SectionTexts::kEllipse,       SectionTexts::kParabola,      SectionTexts::kHyperbola,
+        SectionTexts::kCrossingLines, SectionTexts::kParallelLines, SectionTexts::kLine,
+    };
+    static_assert(kNames.size() == static_cast<std::size_t>(ConicKind::Line) + 1);
+    return kNames[static_cast<std::size_t>(kind)];
 }
 
 struct Traced {

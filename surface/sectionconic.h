@@ -18,6 +18,7 @@ struct PlaneConic {
     double d = 0.0; // constant
 };
 
+// The section names (planesection.cpp) are listed in this order.
 enum class ConicKind {
     None, // no real point
     Point,

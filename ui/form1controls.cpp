@@ -198,8 +198,7 @@ Qt::Alignment qAlignmentOf(TextAlignment alignment)
 void applyDescription(QWidget* widget, const ControlDescription& control)
 {
     widget->setObjectName(toQString(control.name));
-    widget->setGeometry(
-        twipsRect(control.place.left, control.place.top, control.place.width, control.place.height));
+    widget->setGeometry(twipsRect(control.place));
     if (control.font != Form1Layout::kFont)
         widget->setFont(fontOf(control.font));
     if (control.foreColour.source != ColourSource::Unset

@@ -14,7 +14,7 @@ namespace {
 
 QRect placementRect(const ControlPlacement& placement)
 {
-    return twipsRect(placement.left, placement.top, placement.width, placement.height);
+    return twipsRect(placement.place);
 }
 
 } // namespace

@@ -14,3 +14,8 @@ inline QRect twipsRect(int left, int top, int width, int height)
 {
     return qRectOf(twipsToPixelRect(left, top, width, height));
 }
+
+inline QRect twipsRect(const TwipsBox& box)
+{
+    return qRectOf(twipsToPixelRect(box));
+}

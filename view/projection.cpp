@@ -4,25 +4,16 @@
 
 #include <cmath>
 
-namespace {
-
-struct Rotation {
-    double cosine = 1.0;
-    double sine = 0.0;
-};
-
-Rotation rotationFor(float position, float half)
-{
-    const auto angle = static_cast<float>(((position - half) / half) * kAngleFactor);
-    return {std::cos(static_cast<double>(angle)), std::sin(static_cast<double>(angle))};
-}
-
-} // namespace
-
 ProjectionSettings projectionSettings(const PictureBox& area, const ViewState& state)
 {
     return {area.ScaleWidth(), area.ScaleHeight(),    area.Width(),
             area.Height(),     state.PerspectiveFlag, state.PerspectiveDistance};
+}
+
+ViewProjection::Rotation ViewProjection::rotationFor(float position, float half)
+{
+    const auto angle = static_cast<float>(((position - half) / half) * kAngleFactor);
+    return {std::cos(static_cast<double>(angle)), std::sin(static_cast<double>(angle))};
 }
 
 ViewProjection::ViewProjection(const ProjectionSettings& settings, float x, float y)
@@ -32,12 +23,8 @@ ViewProjection::ViewProjection(const ProjectionSettings& settings, float x, floa
     m_usable = true;
     const auto halfWidth = static_cast<float>(settings.scaleWidth) / 2.0f;
     const auto halfHeight = static_cast<float>(settings.scaleHeight) / 2.0f;
-    const Rotation horizontal = rotationFor(x, halfWidth);
-    const Rotation vertical = rotationFor(y, halfHeight);
-    m_horizontalCos = horizontal.cosine;
-    m_horizontalSin = horizontal.sine;
-    m_verticalCos = vertical.cosine;
-    m_verticalSin = vertical.sine;
+    m_horizontal = rotationFor(x, halfWidth);
+    m_vertical = rotationFor(y, halfHeight);
     m_centreX = static_cast<float>(settings.outerWidth) / 2.0f;
     m_centreY = static_cast<float>(settings.outerHeight) / 2.0f;
     m_perspective = settings.perspectiveFlag == 1;

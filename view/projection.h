@@ -57,10 +57,10 @@ public:
 
     ProjectedPoint project(double wx, double wy, double wz) const
     {
-        double h = m_horizontalCos * wx + m_horizontalSin * wy;
-        const double q = m_horizontalCos * wy - m_horizontalSin * wx;
-        const auto depth = static_cast<float>(m_verticalCos * q - m_verticalSin * wz);
-        double v = static_cast<float>(m_verticalSin * q + m_verticalCos * wz);
+        double h = m_horizontal.cosine * wx + m_horizontal.sine * wy;
+        const double q = m_horizontal.cosine * wy - m_horizontal.sine * wx;
+        const auto depth = static_cast<float>(m_vertical.cosine * q - m_vertical.sine * wz);
+        double v = static_cast<float>(m_vertical.sine * q + m_vertical.cosine * wz);
         if (m_perspective) {
             const double divisor = m_distance - depth;
             // A point exactly at the eye keeps its flat position.
@@ -73,15 +73,19 @@ public:
     }
 
 private:
+    // A turn about one axis, by the pointer's offset along it.
+    struct Rotation {
+        double cosine = 1.0;
+        double sine = 0.0;
+    };
+    static Rotation rotationFor(float position, float half);
     static float toScreen(double offset, float centre);
 
     bool m_usable = false;
     bool m_perspective = false;
     double m_distance = 0.0;
-    double m_horizontalCos = 1.0;
-    double m_horizontalSin = 0.0;
-    double m_verticalCos = 1.0;
-    double m_verticalSin = 0.0;
+    Rotation m_horizontal;
+    Rotation m_vertical;
     float m_centreX = 0.0f;
     float m_centreY = 0.0f;
 };

@@ -107,10 +107,8 @@ public:
         : m_model(m_area)
     {
         m_model.setRedrawListener([this] {
-            if (m_presenting)
-                m_presentation.redraw(m_model.pictureLines());
-            if (m_onScreen)
-                m_screen.redraw(m_model.pictureLines());
+            m_presentation.redrawIfOpen(m_model.pictureLines());
+            m_screen.redrawIfOpen(m_model.pictureLines());
         });
     }
 
@@ -203,39 +201,27 @@ public:
     // narrow layout): the view drawn again at the canvas's device pixels,
     // never the picture enlarged, and redrawn with every redraw of the
     // drawing area while it is open.
-    void openScreen(int width, int height)
-    {
-        const PixelBuffer& image = m_model.area().Image();
-        m_screen.resize(width, height, image.width(), image.height());
-        m_onScreen = true;
-        m_screen.redraw(m_model.pictureLines());
-    }
-    void closeScreen() { m_onScreen = false; }
+    void openScreen(int width, int height) { open(m_screen, width, height); }
+    void closeScreen() { m_screen.shown = false; }
     // The part of that picture changed since the last call, as RGBA:
     // {x, y, width, height, data}, the data a view on the page's memory
     // that the script puts on the canvas as it is.
-    emscripten::val screenChanges() { return changedRgba(m_screen); }
+    emscripten::val screenChanges() { return changedRgba(m_screen.picture); }
 
     // "Layar Penuh": the view drawn again at a screen's scale, redrawn with
     // every redraw of the drawing area while it is open.
-    void openPresentation(int width, int height)
-    {
-        const PixelBuffer& image = m_model.area().Image();
-        m_presentation.resize(width, height, image.width(), image.height());
-        m_presenting = true;
-        m_presentation.redraw(m_model.pictureLines());
-    }
-    void closePresentation() { m_presenting = false; }
-    emscripten::val presentationChanges() { return changedRgba(m_presentation); }
+    void openPresentation(int width, int height) { open(m_presentation, width, height); }
+    void closePresentation() { m_presentation.shown = false; }
+    emscripten::val presentationChanges() { return changedRgba(m_presentation.picture); }
     emscripten::val presentationPixels()
     {
-        copyRgba(m_presentation.image(), m_file);
+        copyRgba(m_presentation.picture.image(), m_file);
         return bytesView(m_file);
     }
     // A pointer over the screen turns the solid as over the drawing area.
     void presentationMouseMove(double x, double y)
     {
-        const SourcePoint point = m_presentation.sourcePosition(x, y);
+        const SourcePoint point = m_presentation.picture.sourcePosition(x, y);
         m_model.picDisplay_MouseMove(static_cast<float>(point.x), static_cast<float>(point.y));
     }
 
@@ -243,6 +229,25 @@ public:
     int pictureHeight() const { return m_model.area().Image().height(); }
 
 private:
+    // A picture of the view at another size, kept up to date while shown.
+    struct OpenPicture {
+        PresentationPicture picture;
+        bool shown = false;
+        void redrawIfOpen(const std::vector<WireframePolyline>& lines)
+        {
+            if (shown)
+                picture.redraw(lines);
+        }
+    };
+
+    void open(OpenPicture& target, int width, int height)
+    {
+        const PixelBuffer& image = m_model.area().Image();
+        target.picture.resize(width, height, image.width(), image.height());
+        target.shown = true;
+        target.picture.redraw(m_model.pictureLines());
+    }
+
     // "Irisan Bidang": whether it is shown, its bars, box and texts.
     void writeSection(JsonWriter& json) const
     {
@@ -276,10 +281,8 @@ private:
     std::vector<std::uint8_t> m_file;
     // Both drawn from the lines of the picture shown, the teaching aids
     // included, as every picture made from the view.
-    PresentationPicture m_presentation;
-    bool m_presenting = false;
-    PresentationPicture m_screen;
-    bool m_onScreen = false;
+    OpenPicture m_presentation;
+    OpenPicture m_screen;
 };
 
 namespace {

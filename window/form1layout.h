@@ -10,22 +10,12 @@
 #include "platform/colours.h"
 #include "surface/shapecatalogue.h"
 #include "surface/startup.h"
+#include "window/twips.h"
 #include "window/viewlimits.h"
 
 #include <array>
 #include <cstdint>
 #include <string_view>
-
-// A control's place within its container in twips, for the information
-// windows' rows (window/infowindowlayout.h).
-struct ControlPlacement {
-    std::string_view name;
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    int tabIndex = -1; // -1: not in the tab order
-};
 
 // A horizontal line from (x1, y) to (x2, y).
 struct LinePlacement {
@@ -84,11 +74,12 @@ struct ScrollRange {
     int value = 0;
 };
 
-struct TwipsBox {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+// A control's place within its container, for the information windows' rows
+// (window/infowindowlayout.h).
+struct ControlPlacement {
+    std::string_view name;
+    TwipsBox place;
+    int tabIndex = -1; // -1: not in the tab order
 };
 
 struct ControlDescription {
@@ -106,7 +97,7 @@ struct ControlDescription {
     bool visible = true;
     ScrollBars scrollBars = ScrollBars::None; // text box
     bool locked = false;                      // text box: read, selected and copied, never typed into
-    ScrollRange range;                        // scroll bar
+    ScrollRange range{};                      // scroll bar
     // Scroll bar: reached by Tab while enabled. The distance bar is; the
     // aspect bar, hidden in its tiny frame, is not.
     bool scrollBarTabStop = false;
@@ -154,17 +145,15 @@ constexpr ControlDescription control(ControlKind kind, std::string_view name, st
                                      ControlColour foreColour = {}, ControlColour backColour = {},
                                      ControlFont font = kFont)
 {
-    ControlDescription row;
-    row.name = name;
-    row.kind = kind;
-    row.container = container;
-    row.place = place;
-    row.tabIndex = tabIndex;
-    row.caption = caption;
-    row.foreColour = foreColour;
-    row.backColour = backColour;
-    row.font = font;
-    return row;
+    return {.name = name,
+            .kind = kind,
+            .container = container,
+            .place = place,
+            .tabIndex = tabIndex,
+            .caption = caption,
+            .foreColour = foreColour,
+            .backColour = backColour,
+            .font = font};
 }
 
 template <class Member, class Value>

@@ -215,28 +215,19 @@ void Form1Model::CalculateScreenPoints(float x, float y)
 
 bool Form1Model::picDisplay_KeyDown(int keyCode, int shift)
 {
+    if (keyCode == kKeyHome) {
+        mnuHome_Click();
+        return true;
+    }
     const float step = (shift & kShiftMask) != 0 ? kShiftKeyStep : kKeyStep;
     float x = m_view.MouseX;
     float y = m_view.MouseY;
-    switch (keyCode) {
-    case kKeyHome:
-        mnuHome_Click();
-        return true;
-    case kKeyLeft:
-        x = movedWithinSweep(x, -step);
-        break;
-    case kKeyRight:
-        x = movedWithinSweep(x, step);
-        break;
-    case kKeyUp:
-        y = movedWithinSweep(y, -step);
-        break;
-    case kKeyDown:
-        y = movedWithinSweep(y, step);
-        break;
-    default:
+    if (keyCode == kKeyLeft || keyCode == kKeyRight)
+        x = movedWithinSweep(x, keyCode == kKeyLeft ? -step : step);
+    else if (keyCode == kKeyUp || keyCode == kKeyDown)
+        y = movedWithinSweep(y, keyCode == kKeyUp ? -step : step);
+    else
         return false;
-    }
     picDisplay_MouseMove(x, y);
     return true;
 }

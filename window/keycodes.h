@@ -3,10 +3,7 @@
 // made for numbers them, and the shift code's bits. Every front end reports
 // its keys in these codes, so the rules that read them are written once.
 
-inline constexpr short kKeyHome = 0x24;
-inline constexpr short kKeyLeft = 0x25;
-inline constexpr short kKeyUp = 0x26;
-inline constexpr short kKeyRight = 0x27;
-inline constexpr short kKeyDown = 0x28;
+// Home, then the arrows in the platform's order: left, up, right, down.
+enum : short { kKeyHome = 0x24, kKeyLeft, kKeyUp, kKeyRight, kKeyDown };
 
 inline constexpr short kShiftMask = 1;

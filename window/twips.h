@@ -7,6 +7,14 @@
 
 inline constexpr int kTwipsPerPixel = 15;
 
+// A control's box within its container, in twips.
+struct TwipsBox {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
 constexpr int twipsToPixels(int twips)
 {
     return twips / kTwipsPerPixel;
@@ -20,6 +28,11 @@ constexpr int pixelsToTwips(int pixels)
 constexpr PixelRect twipsToPixelRect(int left, int top, int width, int height)
 {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+constexpr PixelRect twipsToPixelRect(const TwipsBox& box)
+{
+    return twipsToPixelRect(box.left, box.top, box.width, box.height);
 }
 
 // A horizontal line of `widthPixels` from (x1, y) to (x2, y), in twips, is

@@ -382,24 +382,31 @@ int equivalentPointerPosition(float stored)
     return position == kPointerPositions ? 0 : static_cast<int>(position);
 }
 
-std::string viewOptionsText(const PictureSettings& settings)
+namespace {
+
+// The settings that differ from the defaults, each as its name and value
+// joined by `assign`, after `first` for the first and `between` for the rest.
+std::string joinedSettings(const PictureSettings& settings, std::string_view first, std::string_view between,
+                           char assign)
 {
     std::string text;
     for (const Setting& setting : changedSettings(settings)) {
-        text += (text.empty() ? "--" : " --") + std::string(setting.name);
+        text += text.empty() ? first : between;
+        text += setting.name;
         if (!setting.value.empty())
-            text += ' ' + setting.value;
+            text += assign + setting.value;
     }
     return text;
 }
 
+} // namespace
+
+std::string viewOptionsText(const PictureSettings& settings)
+{
+    return joinedSettings(settings, "--", " --", ' ');
+}
+
 std::string viewFragment(const PictureSettings& settings)
 {
-    std::string text;
-    for (const Setting& setting : changedSettings(settings)) {
-        text += (text.empty() ? "" : "&") + std::string(setting.name);
-        if (!setting.value.empty())
-            text += '=' + setting.value;
-    }
-    return text;
+    return joinedSettings(settings, "", "&", '=');
 }

@@ -151,8 +151,7 @@ void writeControl(JsonWriter& json, const ControlDescription& control)
 {
     json.beginObject().field("name", control.name).field("kind", kindName(control.kind));
     json.field("container", control.container);
-    const TwipsBox& place = control.place;
-    writeRect(json, twipsToPixelRect(place.left, place.top, place.width, place.height));
+    writeRect(json, twipsToPixelRect(control.place));
     json.field("tabIndex", control.tabIndex).field("caption", control.caption);
     writeColour(json, "foreColor", control.foreColour);
     writeColour(json, "backColor", control.backColour);
@@ -228,7 +227,7 @@ void writeInfoLabel(JsonWriter& json, const InfoWindowLayout& window)
 {
     const ControlPlacement& label = window.label;
     json.key("label").beginObject().field("name", label.name);
-    writeRect(json, twipsToPixelRect(label.left, label.top, label.width, label.height));
+    writeRect(json, twipsToPixelRect(label.place));
     const bool opaque = window.labelColours != LabelColours::Default;
     const ControlColour text
         = window.labelColours == LabelColours::BlackOnWhite ? Form1Layout::kBlack : kButtonText;
@@ -248,7 +247,7 @@ void writeInfoOkButton(JsonWriter& json, const InfoWindowLayout& window)
 {
     const ControlPlacement& ok = window.okButton;
     json.key("ok").beginObject().field("name", ok.name).field("caption", InfoWindowTexts::kOkCaption);
-    writeRect(json, twipsToPixelRect(ok.left, ok.top, ok.width, ok.height));
+    writeRect(json, twipsToPixelRect(ok.place));
     json.field("default", window.aboutWindow).field("cancel", window.aboutWindow);
     json.field("onClick", window.aboutWindow ? "unload" : "hide").endObject();
 }
