@@ -112,15 +112,15 @@ inline constexpr std::array kWindows = {
     InfoWindowLayout{InfoWindowId::Dialog, "Dialog", "Mnu", "Contact Me", 6750, 5490, InfoBackground::ButtonFace,
                      InfoWindowTexts::kContactPicture, false,
                      ControlPlacement{"OKButton", {1800, 1560, 1215, 375}, 0},
-                     ControlPlacement{"Label1", 120, 120, 2895, 1815, 1}, LabelColours::WhiteBackground, false,
+                     ControlPlacement{"Label1", {120, 120, 2895, 1815}, 1}, LabelColours::WhiteBackground, false,
                      InfoWindowTexts::kContact, {}},
     InfoWindowLayout{InfoWindowId::Dialog1, "Dialog1", "MnuInfodancredit", "Info", 6030, 1500,
                      InfoBackground::ButtonFace, "", false, ControlPlacement{"OKButton", {4680, 120, 1215, 375}, 0},
-                     ControlPlacement{"Label1", 120, 120, 4455, 1335, 1}, LabelColours::Default, false,
+                     ControlPlacement{"Label1", {120, 120, 4455, 1335}, 1}, LabelColours::Default, false,
                      InfoWindowTexts::kCredits, {}},
     InfoWindowLayout{InfoWindowId::Dialog2, "Dialog2", "MnuTerimakasih", "Ucapan Terimakasih", 6030, 1500,
                      InfoBackground::ButtonFace, "", false, ControlPlacement{"OKButton", {4680, 120, 1215, 375}, 0},
-                     ControlPlacement{"Label1", 120, 120, 4455, 1335, 1}, LabelColours::Default, false,
+                     ControlPlacement{"Label1", {120, 120, 4455, 1335}, 1}, LabelColours::Default, false,
                      InfoWindowTexts::kThanks, {}},
 };
 // clang-format on
