@@ -2,6 +2,7 @@
 // its pictures must be the very pictures of a view made directly, and its
 // control states must follow the toggle rules.
 
+#include "tests/plainwindow.h"
 #include "view/viewpicture.h"
 #include "window/form1model.h"
 #include "window/standaloneview.h"
@@ -11,22 +12,6 @@
 #include <functional>
 
 namespace {
-
-// A front end with nothing but a drawing area and fifteen shape buttons.
-class PlainWindow final : public Form1LoadWindow {
-public:
-    explicit PlainWindow(PictureBox& area)
-        : m_area(area)
-    {
-    }
-    void setPictureHeight(int pixels) override { m_area.setHeight(pixels); }
-    void setPictureWidth(int pixels) override { m_area.setWidth(pixels); }
-    int firstOptionTop() const override { return 300; }
-    void placeOptions(const OptionColumn&) override { }
-
-private:
-    PictureBox& m_area;
-};
 
 struct LoadedModel {
     PictureBox area;

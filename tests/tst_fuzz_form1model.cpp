@@ -7,6 +7,7 @@
 //
 // RUVEX_FUZZ_SEED and RUVEX_FUZZ_MODEL_EVENTS override the seed and the count.
 
+#include "tests/plainwindow.h"
 #include "window/form1model.h"
 
 #include <gtest/gtest.h>
@@ -28,22 +29,6 @@ unsigned long settingOr(const char* name, unsigned long fallback)
     const char* value = std::getenv(name);
     return value ? std::strtoul(value, nullptr, 10) : fallback;
 }
-
-// A front end with nothing but a drawing area and fifteen shape buttons.
-class PlainWindow final : public Form1LoadWindow {
-public:
-    explicit PlainWindow(PictureBox& area)
-        : m_area(area)
-    {
-    }
-    void setPictureHeight(int pixels) override { m_area.setHeight(pixels); }
-    void setPictureWidth(int pixels) override { m_area.setWidth(pixels); }
-    int firstOptionTop() const override { return 300; }
-    void placeOptions(const OptionColumn&) override { }
-
-private:
-    PictureBox& m_area;
-};
 
 // One random event; `rebuilt` says whether it rebuilt the grid.
 struct Event {

@@ -12,18 +12,8 @@ work="$(mktemp -d)"
 app=""
 trap '[ -n "$app" ] && kill "$app" 2>/dev/null; rm -rf "$work"' EXIT
 
-fail() { echo "FAIL: $*"; exit 1; }
-ok() { echo "ok: $*"; }
-
-# Polls "$@" every 50 ms until it succeeds or the deadline (seconds) passes.
-wait_for() {
-    local deadline=$(( $(date +%s%N) + ${1} * 1000000000 ))
-    shift
-    until "$@"; do
-        [ "$(date +%s%N)" -lt "$deadline" ] || return 1
-        sleep 0.05
-    done
-}
+# shellcheck source=tests/e2e/polling.sh
+source "$(dirname "${BASH_SOURCE[0]}")/polling.sh"
 
 ratio=2
 window_shown() { window=$(xdotool search --onlyvisible --name '^RUVEX Display 3D$' 2>/dev/null | head -1); [ -n "$window" ]; }

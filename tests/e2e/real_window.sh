@@ -15,18 +15,8 @@ full=""
 server=""
 trap 'kill "$app" 2>/dev/null; [ -n "$server" ] && kill "$server" 2>/dev/null; [ -n "$full" ] && umount "$full" 2>/dev/null; rm -rf "$work"' EXIT
 
-fail() { echo "FAIL: $*"; exit 1; }
-ok() { echo "ok: $*"; }
-
-# Polls "$@" every 50 ms until it succeeds or the deadline (seconds) passes.
-wait_for() {
-    local deadline=$(( $(date +%s%N) + ${1} * 1000000000 ))
-    shift
-    until "$@"; do
-        [ "$(date +%s%N)" -lt "$deadline" ] || return 1
-        sleep 0.05
-    done
-}
+# shellcheck source=tests/e2e/polling.sh
+source "$(dirname "${BASH_SOURCE[0]}")/polling.sh"
 
 # A control's place in the client area: sets left, top, width and height.
 place_of() {
