@@ -29,7 +29,7 @@ icons="${RUVEX_ICONS_DIR:-$(dirname "$pictures")/icons}"
 source "$here/tools/install_missing.sh"
 # node and npm may come from elsewhere than Debian (a newer node): only when
 # there is none is Debian's installed.
-install_missing cmake make emscripten binaryen node-acorn googletest chromium
+install_missing cmake make emscripten binaryen node-acorn googletest chromium chromium-headless-shell
 command -v node >/dev/null && command -v npm >/dev/null || install_missing nodejs npm
 
 # This emscripten's optimiser loads acorn from Debian's node modules.
