@@ -20,14 +20,10 @@ test_packages=(xvfb xauth xdotool imagemagick xclip python3 librsvg2-bin locales
 source "$here/tools/install_missing.sh"
 source "$here/tools/configure_build.sh"
 
-# Compiled through ccache: a second clone or a rebuild on the same machine
-# takes the compiler's earlier work. Paths below the source folder count as
-# the same, the folder compiled in is left out (only the debug information
-# names it), and so are the test library's two folder names, which only its
-# test-data lookup reads and no test of ours uses. CI (CI=true) treats every
-# compiler warning as an error.
-export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=1
-export CCACHE_IGNOREOPTIONS="-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*"
+# Compiled through ccache (see tools/ccache_settings.sh). CI (CI=true)
+# treats every compiler warning as an error.
+source "$here/tools/ccache_settings.sh"
+ccache_settings "$here"
 configure() {
     local werror=OFF
     [ "${CI:-}" = true ] && werror=ON

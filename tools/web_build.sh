@@ -41,7 +41,6 @@ node_bin="$(command -v node)"
 # GoogleTest for WebAssembly, built once per version of the googletest and
 # emscripten packages and kept in the user's cache, so a new build folder or
 # clone finds it.
-export CCACHE_BASEDIR="$here"
 gtest="${RUVEX_GTEST_WASM_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ruvex3d/googletest-wasm}"
 gtest_version="$(dpkg-query -W -f='${Version} ' googletest emscripten)exceptions"
 if [ "$(cat "$gtest/version" 2>/dev/null)" != "$gtest_version" ]; then
@@ -65,6 +64,8 @@ if ! cmp -s "$here/web/package-lock.json" "$npm_dir/package-lock.json"; then
 fi
 
 echo "== Core, unit tests and page for WebAssembly"
+source "$here/tools/ccache_settings.sh"
+ccache_settings "$here"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 emcmake cmake -S "$here" -B "$build" -DRUVEX_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Release \
