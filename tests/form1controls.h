@@ -5,9 +5,11 @@
 // button optAnim(2).
 
 #include "ui/form1.h"
+#include "ui/picturewidget.h"
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QString>
 
 template <class T> T* control(const Form1& form, const QString& name)
@@ -27,4 +29,15 @@ template <class T> T* control(const Form1& form, const char* name)
 template <class T> T* control(const Form1& form, const char* name, int index)
 {
     return control<T>(form, QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
+}
+
+inline PictureWidget* picDisplay(const Form1& form)
+{
+    return control<PictureWidget>(form, "picDisplay");
+}
+
+// The drawing area's picture as it stands now, kept when the window redraws.
+inline QImage picture(const Form1& form)
+{
+    return imageOf(picDisplay(form)->box().Image()).copy();
 }

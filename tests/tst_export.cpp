@@ -5,6 +5,7 @@
 
 #include "tests/fakefiledialog.h"
 #include "tests/form1controls.h"
+#include "tests/readfile.h"
 #include "ui/animationtimer.h"
 #include "ui/exportcommand.h"
 #include "ui/picturewidget.h"
@@ -32,12 +33,6 @@
 using namespace std::string_literals;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The view every test looks at, set in the window below and given to the
 // command line's picture.
@@ -282,35 +277,9 @@ TEST_F(Export, EachTypeHoldsTheDrawingAreasViewAsTheCommandLineWritesIt)
     EXPECT_EQ(readAll(path(QStringLiteral("simpan.bmp"))), commandLineFile(PictureFormat::Bitmap, 1));
 }
 
-// The program run for the same view from the command line, as users run it:
-// no display, so the toolkit knows no screen resolution.
-TEST_F(Export, SaveGambarWritesTheProgramsCommandLineBitmapByteForByte)
-{
-    m_dialog.choose(path(QStringLiteral("simpan")).toStdString());
-    control<QAction>(*m_form, "mnuSave")->trigger();
-    exportAs(QStringLiteral("layar.png"), 1);
-    ASSERT_TRUE(failures.empty());
-
-    for (const char* name : {"program.bmp", "program.png"}) {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QLatin1String(variable));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(RUVEX3D_PROGRAM),
-                      {QStringLiteral("--export"), path(QLatin1String(name)), QStringLiteral("--shape"),
-                       QStringLiteral("3"), QStringLiteral("--view"), QStringLiteral("120,60"),
-                       QStringLiteral("--perspective"), QStringLiteral("200"), QStringLiteral("--aspect"),
-                       QStringLiteral("1.2")});
-        ASSERT_TRUE(program.waitForFinished(20000));
-        ASSERT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
-    }
-    EXPECT_EQ(readAll(path(QStringLiteral("simpan.bmp"))), readAll(path(QStringLiteral("program.bmp"))));
-    EXPECT_EQ(readAll(path(QStringLiteral("layar.png"))), readAll(path(QStringLiteral("program.png"))));
-}
-
 // With "Garis Belakang Putus-putus" and "Sumbu Koordinat" on, every picture
-// the window writes is the program's own with --back-lines dashed --axes.
+// the window writes is the program's own with --back-lines dashed --axes,
+// run as users run it: no display, so the toolkit knows no screen resolution.
 TEST_F(Export, WithTheAidsOnEveryPictureIsTheCommandLinesByteForByte)
 {
     const QImage plain = picture().copy();

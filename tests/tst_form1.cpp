@@ -3,11 +3,9 @@
 // picture.
 
 #include "tests/form1controls.h"
-#include "ui/animationtimer.h"
 #include "ui/picturewidget.h"
 #include "ui/storedrangescrollbar.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,11 +22,6 @@ const QString kSphereText = QStringLiteral(
     "Sebuah Bola yang titik pusatnya di P(a,b,c) dan Jari-jarinya r. Adalah Tempat Kedudukan "
     "Titik-Titik yang Berjarak r dari P");
 
-PictureWidget* picDisplay(const Form1& form)
-{
-    return control<PictureWidget>(form, "picDisplay");
-}
-
 QPlainTextEdit* text1(const Form1& form)
 {
     return control<QPlainTextEdit>(form, "Text1");
@@ -37,11 +30,6 @@ QPlainTextEdit* text1(const Form1& form)
 QRadioButton* option1(const Form1& form, int index)
 {
     return control<QRadioButton>(form, "Option1", index);
-}
-
-QImage picture(const Form1& form)
-{
-    return imageOf(picDisplay(form)->box().Image()).copy();
 }
 
 TEST(Form1Startup, DrawingAreaIs400SquareWithA396Interior)
@@ -194,15 +182,6 @@ TEST(Form1Text, DefinitionIsReadOnlyButSelectable)
     EXPECT_TRUE(text1(form)->textInteractionFlags() & Qt::TextSelectableByKeyboard);
     text1(form)->selectAll();
     EXPECT_EQ(text1(form)->textCursor().selectedText(), kSphereText);
-}
-
-TEST(Form1Close, TutupProgramClosesTheWindow)
-{
-    Form1 form;
-    form.show();
-    control<QAction>(form, "mnuExit")->trigger();
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_FALSE(control<AnimationTimer>(form, "Timer1")->isEnabled());
 }
 
 } // namespace

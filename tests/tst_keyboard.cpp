@@ -30,16 +30,6 @@
 
 namespace {
 
-PictureWidget* picDisplay(const Form1& form)
-{
-    return control<PictureWidget>(form, "picDisplay");
-}
-
-QImage picture(const Form1& form)
-{
-    return imageOf(picDisplay(form)->box().Image()).copy();
-}
-
 // The main window shown and active, the keyboard focus on `focus`.
 void showWithFocus(Form1& form, QWidget* focus)
 {

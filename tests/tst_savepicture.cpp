@@ -4,6 +4,7 @@
 #include "tests/fakefiledialog.h"
 #include "tests/fakeprompts.h"
 #include "tests/form1controls.h"
+#include "tests/readfile.h"
 #include "ui/animationtimer.h"
 #include "ui/picturewidget.h"
 #include "ui/savecommand.h"
@@ -26,12 +27,6 @@
 using namespace std::string_literals;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 std::uint32_t u32(const QByteArray& bytes, int at)
 {

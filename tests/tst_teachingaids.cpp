@@ -28,11 +28,6 @@
 
 namespace {
 
-PictureWidget* picDisplay(const Form1& form)
-{
-    return control<PictureWidget>(form, "picDisplay");
-}
-
 const PixelBuffer& shown(const Form1& form)
 {
     return picDisplay(form)->box().Image();

@@ -22,11 +22,6 @@
 
 namespace {
 
-QImage picture(const Form1& form)
-{
-    return imageOf(control<PictureWidget>(form, "picDisplay")->box().Image()).copy();
-}
-
 bool timerEnabled(const Form1& form, const char* name)
 {
     return control<AnimationTimer>(form, name)->isEnabled();

@@ -80,14 +80,6 @@ TEST(ViewSettings, CommandAndAddressWriteBackWhatIsRead)
               "shape harus bilangan bulat 0 sampai 14, bukan \"3%2\".");
 }
 
-TEST(ViewSettings, PointerRangeIsTheDrawingAreasInterior)
-{
-    PictureBox area;
-    area.setOuterSize(StartupDefaults::kPictureSize, StartupDefaults::kPictureSize);
-    EXPECT_EQ(area.ScaleWidth(), kPointerPositions);
-    EXPECT_EQ(area.ScaleHeight(), kPointerPositions);
-}
-
 // The animation sweeps the stored position to +-6000 in steps of 5, 10 or 15
 // from wherever the pointer left it; the keys move it by 15 or 150. Brought
 // back by whole turns the view is the same rotation up to the float rounding
