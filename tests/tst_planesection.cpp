@@ -6,6 +6,7 @@
 #include "surface/sectiontexts.h"
 #include "surface/shapecatalogue.h"
 #include "surface/startup.h"
+#include "tests/solidformulas.h"
 
 #include <gtest/gtest.h>
 
@@ -191,38 +192,6 @@ TEST(PlaneSection, OutlineIsTheSquareAboutTheFootPoint)
 }
 
 // --- The points ---------------------------------------------------------------
-
-struct Point3 {
-    double x, y, z;
-};
-
-// The catalogue's formulas for shapes 0..6 at the outer angle a and inner
-// angle b, in degrees (checked against the catalogue's grid below).
-Point3 cataloguePoint(int shape, double k, double a, double b)
-{
-    const double u = a * kPi / 180.0;
-    const double v = b * kPi / 180.0;
-    const double h = (a - 180.0) / 2.0;
-    const double su = std::sin(u);
-    const double cu = std::cos(u);
-    switch (shape) {
-    case 0:
-        return {kSize * su * std::cos(v), kSize * su * std::sin(v), k * kSize * cu};
-    case 1:
-        return {k * kSize * su * std::cos(v), kSize * su * std::sin(v), h};
-    case 2:
-    case 3: {
-        const double rho = shape == 2 ? h * kSize * h / 10000.0 + 25.0 : h * kSize / 100.0;
-        return {rho * std::cos(v), k * rho * std::sin(v), h};
-    }
-    case 4:
-        return {kSize * su * std::cos(v), kSize * su * std::sin(v), k * kSize * cu * cu};
-    case 5:
-        return {kSize * su * std::cos(v), kSize * su * std::sin(v), k * kSize * std::fabs(cu)};
-    default:
-        return {kSize * std::cos(v), k * kSize * std::sin(v), h};
-    }
-}
 
 TEST(PlaneSection, TheTestsFormulasAreTheCatalogues)
 {

@@ -1,10 +1,11 @@
 // A plane section as the pictures draw it, against the curve found in the
 // test itself: the solid's surface sampled from its parametric formulas
-// (written here again, not taken from the program) and cut by the plane.
+// (the tests' own, not the program's) and cut by the plane.
 // At the print scale every drawn point of the curve lies within half a pixel
 // of that curve, its green lies on it, and every part of it is drawn.
 
 #include "platform/colours.h"
+#include "tests/solidformulas.h"
 #include "view/projection.h"
 #include "view/scaledwireframe.h"
 #include "window/standaloneview.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr double kR = 100.0;
 constexpr int kScale = 4;
 
 struct Cut {
@@ -27,33 +27,6 @@ struct Cut {
     int tilt;
     int distance;
 };
-
-struct Point3 {
-    double x, y, z;
-};
-
-// The solid's point at the outer angle a and inner angle b, in degrees.
-Point3 surfacePoint(int shape, double k, double a, double b)
-{
-    const double u = a * std::numbers::pi / 180.0, v = b * std::numbers::pi / 180.0;
-    const double h = (a - 180.0) / 2.0;
-    const auto revolved = [&](double rho) { return Point3{rho * std::cos(v), k * rho * std::sin(v), h}; };
-    switch (shape) {
-    case 0:
-        return {kR * std::sin(u) * std::cos(v), kR * std::sin(u) * std::sin(v), k * kR * std::cos(u)};
-    case 1:
-        return {k * kR * std::sin(u) * std::cos(v), kR * std::sin(u) * std::sin(v), h};
-    case 2:
-        return revolved(h * h / 100.0 + 25.0);
-    case 3:
-        return revolved(h);
-    case 4:
-        return {kR * std::sin(u) * std::cos(v), kR * std::sin(u) * std::sin(v),
-                k * kR * std::cos(u) * std::cos(u)};
-    default:
-        return revolved(kR);
-    }
-}
 
 // Where the surface crosses the plane, along both parameters in fine steps.
 std::vector<Point3> trueCurve(const Cut& cut)
@@ -74,8 +47,8 @@ std::vector<Point3> trueCurve(const Cut& cut)
         }
     };
     for (double fixed = 0.0; fixed < 360.0; fixed += 0.1) {
-        crossings([&](double a) { return surfacePoint(cut.shape, k, a, fixed); });
-        crossings([&](double b) { return surfacePoint(cut.shape, k, fixed, b); });
+        crossings([&](double a) { return cataloguePoint(cut.shape, k, a, fixed); });
+        crossings([&](double b) { return cataloguePoint(cut.shape, k, fixed, b); });
     }
     return points;
 }
