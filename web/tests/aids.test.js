@@ -6,29 +6,24 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, canvasPixels, rgbPixels, differingPixels, pointTo, state, haveNative } = require('./pagetest');
+const { openPage, chooseMenuItem, canvasPixels, rgbPixels, differingPixels, pointTo, state, haveNative } = require('./pagetest');
 
 const noNative = !haveNative && 'no desktop program to compare with';
-
-async function menuItem(page, menu, item) {
-    await page.getByRole('button', { name: menu }).click();
-    await page.getByRole('menuitemcheckbox', { name: item }).or(page.getByRole('menuitem', { name: item })).click();
-}
 
 test('the switches redraw with the aids and show their state', { skip: noNative }, async (t) => {
     const session = await openPage();
     const { page } = session;
     t.after(() => session.close());
     await page.getByRole('radio', { name: 'Kerucut' }).check();
-    await menuItem(page, 'Spasiologi', 'Garis Belakang Putus-putus');
-    await menuItem(page, 'Spasiologi', 'Sumbu Koordinat');
+    await chooseMenuItem(page, 'Spasiologi', 'Garis Belakang Putus-putus');
+    await chooseMenuItem(page, 'Spasiologi', 'Sumbu Koordinat');
     await pointTo(page, 150, 170);
     assert.strictEqual(await differingPixels(page, { shape: 3, view: [150, 170], aids: true }), 0);
     const checks = await page.locator('#mnuBackLines, #mnuAxes, #mnuDragToTurn').evaluateAll((items) => items.map((i) => i.getAttribute('aria-checked')));
     assert.deepStrictEqual(checks, ['true', 'true', 'false']);
 
     // Dragging to turn: a move without a button leaves the view where it is.
-    await menuItem(page, 'Spasiologi', 'Putar dengan Menyeret');
+    await chooseMenuItem(page, 'Spasiologi', 'Putar dengan Menyeret');
     assert.strictEqual(await page.locator('#mnuDragToTurn').getAttribute('aria-checked'), 'true');
     await pointTo(page, 20, 30);
     const s = await state(page);
@@ -117,7 +112,7 @@ test('the copy items put the picture and the view\'s command on the clipboard', 
     assert.strictEqual(copied.width, await page.evaluate(() => window.ruvexPage.page.pictureWidth()));
     assert.deepStrictEqual(copied.pixels, await canvasPixels(page));
 
-    await menuItem(page, 'Spasiologi', 'Salin Kode Tampilan');
+    await chooseMenuItem(page, 'Spasiologi', 'Salin Kode Tampilan');
     await page.waitForFunction(async () => (await navigator.clipboard.readText().catch(() => '')).startsWith('ruvex3d'));
     assert.strictEqual(await page.evaluate(() => navigator.clipboard.readText()), 'ruvex3d --shape 3 --view 120,60 --axes');
     assert.strictEqual(await page.locator('#message').isHidden(), true);
@@ -128,7 +123,7 @@ test('a clipboard that refuses is told in the page', async (t) => {
     const { page } = session;
     t.after(() => session.close());
     await page.evaluate(() => { navigator.clipboard.writeText = () => Promise.reject(new DOMException('', 'NotAllowedError')); });
-    await menuItem(page, 'Spasiologi', 'Salin Kode Tampilan');
+    await chooseMenuItem(page, 'Spasiologi', 'Salin Kode Tampilan');
     await page.locator('#message').waitFor();
     assert.strictEqual(await page.locator('#message').textContent(), 'Papan klip peramban tidak dapat menerima kode tampilan, jadi kode tampilan tidak tersalin.');
 });

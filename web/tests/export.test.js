@@ -9,16 +9,14 @@ const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { openPage, pointTo, haveNative } = require('./pagetest');
+const { openPage, chooseMenuItem, pointTo, desktopFile, haveNative } = require('./pagetest');
 
 const decoded = (file) => execFileSync('convert', [file, '-depth', '8', 'rgba:-'], { maxBuffer: 64 << 20 });
 const sizeOf = (file) => execFileSync('identify', ['-format', '%w %h', file]).toString();
 
 function desktopPng(dir, scale, aids) {
     const file = path.join(dir, `desktop${scale}.png`);
-    const args = ['--export', file, '--shape', '3', '--view', '120,60', '--scale', String(scale)];
-    if (aids) args.push('--back-lines', 'dashed', '--axes');
-    execFileSync(process.env.RUVEX_NATIVE_PROGRAM, args, { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+    fs.writeFileSync(file, desktopFile({ shape: 3, view: [120, 60], scale, aids, type: 'png' }));
     return file;
 }
 
@@ -42,11 +40,6 @@ async function exportByKeys(page, name, typeSteps) {
     return download;
 }
 
-async function switchAid(page, item) {
-    await page.getByRole('button', { name: 'Spasiologi' }).click();
-    await page.getByRole('menuitemcheckbox', { name: item }).click();
-}
-
 const noNative = !haveNative && 'no desktop program to compare with';
 
 test('Ekspor Gambar by the keyboard: the PNG at 1x and 4x has the desktop\'s pixels', { skip: noNative }, async (t) => {
@@ -57,7 +50,7 @@ test('Ekspor Gambar by the keyboard: the PNG at 1x and 4x has the desktop\'s pix
     await page.getByRole('radio', { name: 'Kerucut' }).check();
     await pointTo(page, 120, 60);
     for (const [scale, steps, name, aids] of [[1, 0, 'kerucut', false], [4, 1, 'kerucut4', true]]) {
-        if (aids) for (const item of ['Garis Belakang Putus-putus', 'Sumbu Koordinat']) await switchAid(page, item);
+        if (aids) for (const item of ['Garis Belakang Putus-putus', 'Sumbu Koordinat']) await chooseMenuItem(page, 'Spasiologi', item);
         const download = await exportByKeys(page, name, steps);
         assert.strictEqual(download.suggestedFilename(), name + '.png');
         const file = path.join(dir, name + '.png');

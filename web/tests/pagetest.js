@@ -134,16 +134,20 @@ function bitmapPixels(bytes) {
     return { width, height, pixels };
 }
 
-// The desktop command line's .bmp of a view: its bytes.
-function desktopBitmap({ shape = 0, view = [0, 0], perspective = null, aspect = null, aids = false, section = null }) {
+// The desktop program run with `args`, no display: what it writes out.
+const runDesktop = (args) => execFileSync(nativeProgram, args, { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+
+// The desktop command line's picture file of a view (.bmp, .png or .svg): its bytes.
+function desktopFile({ shape = 0, view = [0, 0], perspective = null, aspect = null, aids = false, section = null, scale = 1, type = 'bmp' }) {
     const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-cli-'));
-    const file = path.join(dir, 'gambar.bmp');
+    const file = path.join(dir, `gambar.${type}`);
     const args = ['--export', file, '--shape', String(shape), '--view', view.join(',')];
+    if (scale !== 1) args.push('--scale', String(scale));
     if (perspective !== null) args.push('--perspective', String(perspective));
     if (aspect !== null) args.push('--aspect', String(aspect));
     if (aids) args.push('--back-lines', 'dashed', '--axes');
     if (section) args.push('--section', section);
-    execFileSync(nativeProgram, args, { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+    runDesktop(args);
     const bytes = fs.readFileSync(file);
     fs.rmSync(dir, { recursive: true, force: true });
     return bytes;
@@ -152,11 +156,17 @@ function desktopBitmap({ shape = 0, view = [0, 0], perspective = null, aspect = 
 // How many pixels differ between the canvas and the desktop's picture.
 async function differingPixels(page, view) {
     const canvas = await canvasPixels(page);
-    const desktop = bitmapPixels(desktopBitmap(view)).pixels;
+    const desktop = bitmapPixels(desktopFile(view)).pixels;
     if (canvas.length !== desktop.length) return `sizes differ: ${canvas.length} and ${desktop.length} pixels`;
     let count = 0;
     for (let n = 0; n < canvas.length; ++n) if (canvas[n] !== desktop[n]) ++count;
     return count;
+}
+
+// Opens the menu `menu` and chooses its command or switch `item`.
+async function chooseMenuItem(page, menu, item) {
+    await page.getByRole('button', { name: menu }).click();
+    await page.getByRole('menuitemcheckbox', { name: item }).or(page.getByRole('menuitem', { name: item })).click();
 }
 
 // Moves the pointer to (x, y) of the drawing area, in CSS pixels.
@@ -168,6 +178,6 @@ async function pointTo(page, x, y) {
 const state = (page) => page.evaluate(() => JSON.parse(window.ruvexPage.page.state()));
 
 module.exports = {
-    openPage, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, desktopBitmap, differingPixels, pointTo, state,
+    openPage, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, runDesktop, desktopFile, differingPixels, chooseMenuItem, pointTo, state,
     haveNative, pagePath,
 };

@@ -7,11 +7,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { execFileSync } = require('node:child_process');
-const fs = require('node:fs');
-const os = require('node:os');
-const path = require('node:path');
-const { openPage, state, haveNative } = require('./pagetest');
+const { openPage, state, desktopFile, haveNative } = require('./pagetest');
 
 const phone = (width, height) => ({ viewport: { width, height }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
 
@@ -151,15 +147,7 @@ test('Layar Penuh on a phone fills the screen at device pixels, the solid centre
 });
 
 // The command line's PNG of a view at a scale, for comparing with a canvas.
-function desktopPng(shape, view, scale) {
-    const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-png-'));
-    const file = path.join(dir, 'gambar.png');
-    execFileSync(process.env.RUVEX_NATIVE_PROGRAM, ['--export', file, '--shape', String(shape), '--view', view.join(','), '--scale', String(scale)],
-                 { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
-    const bytes = fs.readFileSync(file);
-    fs.rmSync(dir, { recursive: true, force: true });
-    return bytes.toString('base64');
-}
+const desktopPng = (shape, view, scale) => desktopFile({ shape, view, scale, type: 'png' }).toString('base64');
 
 // Pixels of the drawing area's canvas that differ from a PNG, decoded by
 // the browser.

@@ -6,12 +6,9 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { execFileSync } = require('node:child_process');
-const { openPage, differingPixels, pointTo, state, haveNative } = require('./pagetest');
+const { openPage, runDesktop, differingPixels, pointTo, state, haveNative } = require('./pagetest');
 
-const sectionLine = (section) => execFileSync(process.env.RUVEX_NATIVE_PROGRAM,
-                                              ['--shape', '3', '--section', section, '--section-info'], { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } })
-    .toString().trim();
+const sectionLine = (section) => runDesktop(['--shape', '3', '--section', section, '--section-info']).toString().trim();
 
 test('a section from the address is the command line\'s, and its window changes and takes it', { skip: !haveNative && 'no desktop program to compare with' }, async (t) => {
     const session = await openPage({ hash: '#shape=3&view=120,60&section=45,30' });
