@@ -9,6 +9,7 @@
 
 #include "surface/shapecatalogue.h"
 #include "tests/form1controls.h"
+#include "tests/fuzzing.h"
 #include "ui/animationtimer.h"
 #include "ui/picturewidget.h"
 #include "ui/storedrangescrollbar.h"
@@ -20,18 +21,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
-#include <cstdlib>
-#include <random>
 #include <string>
 
 namespace {
-
-unsigned long settingOr(const char* name, unsigned long fallback)
-{
-    const char* value = std::getenv(name);
-    return value ? std::strtoul(value, nullptr, 10) : fallback;
-}
 
 // The controls the fuzzer drives and checks, looked up once.
 struct Controls {
@@ -56,23 +48,16 @@ struct Controls {
     AnimationTimer* Timer2;
 };
 
-// One random event and its description; `rebuilt` says whether it rebuilt
-// the grid.
-struct Event {
-    std::string what;
-    bool rebuilt = false;
-};
-
-class Fuzzer {
+class Fuzzer : FuzzRandom {
 public:
     Fuzzer(Form1& form, const Controls& controls, unsigned long seed)
-        : m_form(form)
+        : FuzzRandom(seed)
+        , m_form(form)
         , m_controls(controls)
-        , m_random(static_cast<std::mt19937::result_type>(seed))
     {
     }
 
-    Event step()
+    FuzzEvent step()
     {
         switch (pick(0, 9)) {
         case 0:
@@ -100,7 +85,7 @@ public:
     }
 
 private:
-    Event handlerMove()
+    FuzzEvent handlerMove()
     {
         const float x = position();
         const float y = position();
@@ -108,21 +93,21 @@ private:
         return {"move " + std::to_string(x) + "," + std::to_string(y)};
     }
 
-    Event pointerMove()
+    FuzzEvent pointerMove()
     {
         const QPoint at(pick(-50, 450), pick(-50, 450));
         QTest::mouseMove(m_controls.picDisplay, at);
         return {"real move"};
     }
 
-    Event shape()
+    FuzzEvent shape()
     {
         const int index = pick(-20, 40);
         m_form.Option1_Click(static_cast<short>(index));
         return {"shape " + std::to_string(index), true};
     }
 
-    Event animation()
+    FuzzEvent animation()
     {
         const int index = pick(0, 3);
         if (index < 3 && pick(0, 1))
@@ -132,14 +117,14 @@ private:
         return {"anim " + std::to_string(index)};
     }
 
-    Event perspectiveBox()
+    FuzzEvent perspectiveBox()
     {
         const Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
         m_controls.chkPerspective->setCheckState(states[pick(0, 2)]);
         return {"perspective box"};
     }
 
-    Event distance()
+    FuzzEvent distance()
     {
         const int value = pick(-50, 400);
         m_controls.VScroll2->setStoredValue(value);
@@ -147,7 +132,7 @@ private:
         return {"distance " + std::to_string(value), true};
     }
 
-    Event aspect()
+    FuzzEvent aspect()
     {
         const int value = pick(-10, 30);
         m_controls.VScroll1->setStoredValue(value);
@@ -155,49 +140,21 @@ private:
         return {"aspect " + std::to_string(value), true};
     }
 
-    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
-
-    float position()
-    {
-        switch (pick(0, 3)) {
-        case 0:
-            return static_cast<float>(pick(0, 395));
-        case 1:
-            return static_cast<float>(pick(-7000, 7000));
-        case 2:
-            return std::uniform_real_distribution<float>(-1e7f, 1e7f)(m_random);
-        default:
-            return static_cast<float>(pick(-1, 1)) * 1e7f;
-        }
-    }
-
     Form1& m_form;
     const Controls& m_controls;
-    std::mt19937 m_random;
 };
 
 void expectInvariants(const Form1& form, const Controls& controls, bool rebuilt)
 {
-    const PointGrid& grid = form.pointGrid();
-    for (const SingleGrid* screen : {&grid.ScreenX, &grid.ScreenY}) {
-        for (std::size_t n = 0; n < screen->size(); ++n) {
-            const float v = screen->data()[n];
-            ASSERT_TRUE(std::isfinite(v) && v >= -1000.0f && v <= 1000.0f) << "screen value " << v;
-        }
-    }
+    expectViewInvariants(form.pointGrid(), form.viewState(), rebuilt);
     ASSERT_FALSE(controls.Timer1->isEnabled() && controls.Timer2->isEnabled()) << "two timers running";
     ASSERT_EQ(controls.VScroll2->isEnabled(), controls.chkPerspective->checkState() != Qt::Unchecked);
-    if (rebuilt) {
-        // A rebuild starts the view again from the pointer position (0, 0).
-        ASSERT_EQ(form.viewState().MouseX, 0.0f);
-        ASSERT_EQ(form.viewState().MouseY, 0.0f);
-    }
 }
 
 TEST(Form1Fuzz, InvariantsHoldAfterEveryRandomEvent)
 {
-    const unsigned long seed = settingOr("RUVEX_FUZZ_SEED", 20261207);
-    const unsigned long events = settingOr("RUVEX_FUZZ_EVENTS", 3000);
+    const unsigned long seed = fuzzSetting("RUVEX_FUZZ_SEED", 20261207);
+    const unsigned long events = fuzzSetting("RUVEX_FUZZ_EVENTS", 3000);
     SCOPED_TRACE("seed " + std::to_string(seed) + " (set RUVEX_FUZZ_SEED to replay)");
 
     Form1 form;
@@ -205,17 +162,13 @@ TEST(Form1Fuzz, InvariantsHoldAfterEveryRandomEvent)
     const Controls controls(form);
     controls.chkPerspective->setTristate(true);
     Fuzzer fuzzer(form, controls, seed);
-    for (unsigned long n = 0; n < events; ++n) {
-        const Event event = fuzzer.step();
-        expectInvariants(form, controls, event.rebuilt);
-        if (::testing::Test::HasFatalFailure()) {
-            ADD_FAILURE() << "after event " << n << ": " << event.what;
-            return;
-        }
+    const auto step = [&](unsigned long n) {
         // Let queued events (and real timer ticks) through now and then.
-        if (n % 64 == 0)
+        if (n % 64 == 1)
             QCoreApplication::processEvents();
-    }
+        return fuzzer.step();
+    };
+    runFuzz(events, step, [&](const FuzzEvent& event) { expectInvariants(form, controls, event.rebuilt); });
 }
 
 } // namespace
