@@ -180,7 +180,7 @@ protected:
         m_dialog.choose(path(name).toStdString(), filterIndex);
         control<QAction>(*m_form, "mnuExport")->trigger();
     }
-    QImage picture() const { return imageOf(control<PictureWidget>(*m_form, "picDisplay")->box().Image()); }
+    QImage picture() const { return ::picture(*m_form); }
     // What the command line writes for the same view.
     static QByteArray commandLineFile(PictureFormat format, int scale)
     {

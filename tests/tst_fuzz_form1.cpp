@@ -28,7 +28,7 @@ namespace {
 // The controls the fuzzer drives and checks, looked up once.
 struct Controls {
     explicit Controls(const Form1& form)
-        : picDisplay(control<PictureWidget>(form, "picDisplay"))
+        : picDisplay(::picDisplay(form))
         , optAnim{control<QRadioButton>(form, "optAnim", 0), control<QRadioButton>(form, "optAnim", 1),
                   control<QRadioButton>(form, "optAnim", 2)}
         , chkPerspective(control<QCheckBox>(form, "chkPerspective"))

@@ -35,7 +35,7 @@ QImage drawn(const Form1& form, int width, int height, const PixelMapping& mappi
 {
     PixelBuffer picture;
     picture.reset(width, height, ruvex::win::pixelOf(ruvex::win::kWhite));
-    const PictureBox& area = control<PictureWidget>(form, "picDisplay")->box();
+    const PictureBox& area = picDisplay(form)->box();
     drawWireframeMapped(viewPolylines(form.pointGrid(), form.viewState(), area, {}), mapping, picture);
     return imageOf(picture).copy();
 }
@@ -56,7 +56,7 @@ TEST(HighDensity, DrawingAreaShowsTheViewDrawnAtDevicePixels)
     Form1 form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    auto* area = control<PictureWidget>(form, "picDisplay");
+    auto* area = picDisplay(form);
 
     // A pointer move is still in the picture's pixels, past the border.
     // Sent to the window: the offscreen platform's frame, one device pixel
@@ -106,7 +106,7 @@ TEST(RatioChange, MovingTheWindowToAnotherScreenDrawsTheCurrentViewAtItsRatio)
     Form1 form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    auto* area = control<PictureWidget>(form, "picDisplay");
+    auto* area = picDisplay(form);
     const auto moveTo = [&](const QScreen* screen) {
         form.move(screen->geometry().topLeft() + QPoint(10, 10));
         return QTest::qWaitFor([&] { return area->devicePixelRatio() == screen->devicePixelRatio(); });

@@ -24,17 +24,12 @@ namespace {
 constexpr double kScale = 600.0 / 396.0;
 const QPoint kSquareCorner(100, 0);
 
-QImage areaPicture(const Form1& form)
-{
-    return imageOf(control<PictureWidget>(form, "picDisplay")->box().Image()).copy();
-}
-
 // What the screen should show for the form's current view.
 QImage expectedScreen(const Form1& form)
 {
     PixelBuffer expected;
     expected.reset(800, 600, ruvex::win::pixelOf(ruvex::win::kWhite));
-    const PictureBox& area = control<PictureWidget>(form, "picDisplay")->box();
+    const PictureBox& area = picDisplay(form)->box();
     drawWireframeMapped(viewPolylines(form.pointGrid(), form.viewState(), area, {}),
                         PixelMapping::centred(kScale, 396, 396, 800, 600), expected);
     return imageOf(expected).copy();
@@ -84,7 +79,7 @@ TEST(Presentation, F11ShowsTheViewScaledToTheScreenAndPointerMovesTurnItAsOverTh
     QTest::mouseMove(window->windowHandle(), kSquareCorner + p * kScale);
     EXPECT_FLOAT_EQ(form.viewState().MouseX, reference.viewState().MouseX);
     EXPECT_FLOAT_EQ(form.viewState().MouseY, reference.viewState().MouseY);
-    EXPECT_EQ(areaPicture(form), areaPicture(reference));
+    EXPECT_EQ(picture(form), picture(reference));
     EXPECT_EQ(shown(window), expectedScreen(form)) << "the old lines are gone";
 }
 
@@ -116,7 +111,7 @@ TEST(Presentation, KeysTurnTheViewAndEscOrF11GoBackToTheWindow)
     EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     Form1 reference;
     reference.picDisplay_MouseMove(1, 0, 0, 15);
-    EXPECT_EQ(areaPicture(form), areaPicture(reference)) << "the window shows the view turned full screen";
+    EXPECT_EQ(picture(form), picture(reference)) << "the window shows the view turned full screen";
 
     // Opened again, it shows the view as it is now; F11 closes it as Esc does.
     form.picDisplay_MouseMove(1, 0, 300, 40);

@@ -51,8 +51,8 @@ protected:
         return QDir(m_folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }
     void save() { control<QAction>(*m_form, "mnuSave")->trigger(); }
-    PictureWidget* picDisplay() const { return control<PictureWidget>(*m_form, "picDisplay"); }
-    QImage picture() const { return imageOf(picDisplay()->box().Image()); }
+    PictureWidget* picDisplay() const { return ::picDisplay(*m_form); }
+    QImage picture() const { return ::picture(*m_form); }
     bool timerEnabled(const char* name) const { return control<AnimationTimer>(*m_form, name)->isEnabled(); }
 
     QTemporaryDir m_folder;
