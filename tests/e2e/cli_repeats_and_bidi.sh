@@ -4,10 +4,8 @@
 # a repeated option or switch is refused in one sentence with status 2 before
 # any window, and no control reaches the terminal raw or a file's name.
 set -u
-program="$1"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
+# shellcheck source=tests/e2e/commandline.sh
+source "$(dirname "${BASH_SOURCE[0]}")/commandline.sh"
 
 # The controls as UTF-8 bytes, whatever the shell's locale.
 lre=$(printf '\xe2\x80\xaa') rlo=$(printf '\xe2\x80\xae')
@@ -16,20 +14,13 @@ direction_controls=()
 for code in aa ab ac ad ae; do direction_controls+=(-e "$(printf "\\xe2\\x80\\x$code")"); done
 for code in a6 a7 a8 a9; do direction_controls+=(-e "$(printf "\\xe2\\x81\\x$code")"); done
 
-fail() {
-    echo "FAIL ($1): $2"
-    echo "--- stdout"; cat "$work/out"; echo "--- stderr"; cat "$work/err"
-    exit 1
-}
-
 # expect STATUS TEXT ARGUMENTS...: the run ends with STATUS, its standard
 # error is one line holding TEXT without a raw direction control, and no
 # file is left in the folder.
 expect() {
     local expected="$1" text="$2"
     shift 2
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$work/out" 2>"$work/err"
-    local status=$?
+    run "$@"
     [ "$status" -eq "$expected" ] || fail "$*" "status $status, expected $expected"
     grep -qF -- "$text" "$work/err" || fail "$*" "standard error does not say: $text"
     [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$*" "not one line on standard error"

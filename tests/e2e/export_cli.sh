@@ -3,21 +3,8 @@
 # the pictures it writes, the Indonesian help, and for wrong arguments and
 # failed writes one Indonesian sentence, the right exit status and no file.
 set -u
-program="$1"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
-
-run() {
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$work/out" 2>"$work/err"
-    status=$?
-}
-
-fail() {
-    echo "FAIL ($1): $2"
-    echo "--- stdout"; cat "$work/out"; echo "--- stderr"; cat "$work/err"
-    exit 1
-}
+# shellcheck source=tests/e2e/commandline.sh
+source "$(dirname "${BASH_SOURCE[0]}")/commandline.sh"
 
 # Width and height from a PNG's header.
 png_size() {
