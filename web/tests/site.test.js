@@ -82,8 +82,8 @@ function nextBuild(t) {
 
 const cacheNames = (page) => page.evaluate(() => caches.keys());
 
-test('a new build replaces the installed one within two reloads, even where browsers keep files for a day',
-     { skip: !(siteDir && fs.existsSync(siteDir) && process.env.RUVEX_CORE_SCRIPT) && 'no site built' }, async (t) => {
+const withNextBuild = { skip: !(siteDir && fs.existsSync(siteDir) && process.env.RUVEX_CORE_SCRIPT) && 'no site built' };
+test('a new build replaces the installed one within two reloads, even where browsers keep files for a day', withNextBuild, async (t) => {
     const server = await serve(path.resolve(siteDir), { 'Cache-Control': 'max-age=86400' });
     const origin = `http://127.0.0.1:${server.address().port}`;
     t.after(() => server.close());
