@@ -72,7 +72,7 @@ web)
     # The program's pictures are drawn by the desktop build's generator.
     install_missing "${build_packages[@]}"
     configure
-    cmake --build "$build" --target viewer_pictures desktop_icons -j"$(nproc)"
+    cmake --build "$build" --target program_pictures desktop_icons -j"$(nproc)"
     RUVEX_PICTURES_DIR="$build/pictures/generated" bash "$here/tools/web_build.sh" "$here/build-web"
     ;;
 *)

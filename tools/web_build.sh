@@ -26,6 +26,16 @@ pictures="${RUVEX_PICTURES_DIR:-$here/build/pictures/generated}"
 # The icon's sizes for the installable site, beside them.
 icons="${RUVEX_ICONS_DIR:-$(dirname "$pictures")/icons}"
 
+# Without them the page would lack its pictures and the site its icons: say
+# so now, not after the build.
+for needed in "$pictures/ruvex3d.ico" "$icons/512/ruvex3d.png"; do
+    if [ ! -f "$needed" ]; then
+        echo "web_build.sh: $needed is missing: the page's pictures are drawn by the desktop build" >&2
+        echo "  (bash tools/quickstart.sh web builds them, then the page)" >&2
+        exit 1
+    fi
+done
+
 source "$here/tools/install_missing.sh"
 # node and npm may come from elsewhere than Debian (a newer node): only when
 # there is none is Debian's installed.

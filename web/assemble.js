@@ -7,7 +7,7 @@
 const fs = require('fs');
 const path = require('path');
 
-const [webDir, coreScript, picturesDir, out] = process.argv.slice(2);
+const [webDir, coreScript, picturesDir, pictureNames, out] = process.argv.slice(2);
 const read = (file) => fs.readFileSync(file, 'utf8');
 
 // Text inside <script> must not end the element early.
@@ -15,18 +15,29 @@ const scriptText = (text) => text.replace(/<\/(script)/gi, '<\\/$1');
 
 function pictures() {
     const found = {};
-    if (!picturesDir || !fs.existsSync(picturesDir)) return found;
-    for (const name of fs.readdirSync(picturesDir).sort()) {
+    const names = pictureNames.split(',').filter(Boolean);
+    const missing = names.filter((name) => !picturesDir || !fs.existsSync(path.join(picturesDir, name)));
+    if (!names.length || missing.length) {
+        throw new Error(`the program's pictures are missing from "${picturesDir}": ${missing.join(', ') || 'no names given'}`
+            + ' (they are drawn by the desktop build: bash tools/quickstart.sh web)');
+    }
+    for (const name of names) {
         const type = { '.bmp': 'image/bmp', '.ico': 'image/x-icon', '.png': 'image/png' }[path.extname(name)];
-        if (type) found[name] = `data:${type};base64,${fs.readFileSync(path.join(picturesDir, name)).toString('base64')}`;
+        found[name] = `data:${type};base64,${fs.readFileSync(path.join(picturesDir, name)).toString('base64')}`;
     }
     return found;
 }
 
-const images = pictures();
+let images;
+try {
+    images = pictures();
+} catch (error) {
+    console.error(`assemble.js: ${error.message}`);
+    process.exit(1);
+}
 const parts = {
     '@STYLE@': read(path.join(webDir, 'ruvex3d.css')),
-    '@ICON@': images['ruvex3d.ico'] || 'data:,',
+    '@ICON@': images['ruvex3d.ico'],
     '@PICTURES@': scriptText(JSON.stringify(images)),
     '@CORE@': scriptText(read(coreScript)),
     // The page's script, in one function scope so nothing leaks into the page's globals.

@@ -47,6 +47,17 @@ function indexPage(page, facts) {
         .replace('</head>', head + '</head>');
 }
 
+// The service worker with the build's hash and the files it keeps written in
+// at every placeholder; one left over would make two builds share a cache.
+function serviceWorker(script, version, kept) {
+    const values = { '@VERSION@': version, '@FILES@': JSON.stringify(kept).replace(/'/g, "\\'") };
+    const written = script.replace(/@(VERSION|FILES)@/g, (key) => values[key]);
+    if (!script.includes("'ruvex3d-@VERSION@'") || /@(VERSION|FILES)@/.test(written)) {
+        throw new Error('sw.js does not name its cache by the build');
+    }
+    return written;
+}
+
 (async () => {
     const facts = await windowFacts();
     fs.mkdirSync(siteDir, { recursive: true });
@@ -58,9 +69,7 @@ function indexPage(page, facts) {
     const version = crypto.createHash('sha256');
     for (const name of Object.keys(files).sort()) version.update(name).update(files[name]);
     const kept = ['./', ...Object.keys(files)];
-    files['sw.js'] = fs.readFileSync(path.join(webDir, 'sw.js'), 'utf8')
-        .replace('@VERSION@', version.digest('hex').slice(0, 16))
-        .replace('@FILES@', JSON.stringify(kept).replace(/'/g, "\\'"));
+    files['sw.js'] = serviceWorker(fs.readFileSync(path.join(webDir, 'sw.js'), 'utf8'), version.digest('hex').slice(0, 16), kept);
     for (const [name, content] of Object.entries(files)) fs.writeFileSync(path.join(siteDir, name), content);
     console.log(`${siteDir}: ${Object.keys(files).join(', ')}`);
 })().catch((error) => {

@@ -51,7 +51,9 @@ after(async () => {
 // session.page.clock), before (called with the context before the page
 // opens), address (a URL to open instead of the page's file) and origin
 // (requests to it are let through), profile (a browser of its own with a
-// profile on disk, as a user's: a browser installs sites only from one).
+// profile on disk, as a user's: a browser installs sites only from one),
+// httpCache (requests are not watched, which would turn the browser's HTTP
+// cache off: it works as a user's does, and nothing is refused).
 async function openPage(options = {}) {
     const settings = {
         acceptDownloads: true,
@@ -69,7 +71,7 @@ async function openPage(options = {}) {
     if (options.withoutWebAssembly) await context.addInitScript(() => { delete globalThis.WebAssembly; });
     if (options.clock) await context.clock.install();
     const refused = [];
-    await context.route('**/*', (route) => {
+    if (!options.httpCache) await context.route('**/*', (route) => {
         const url = route.request().url();
         const local = url.startsWith('file:') || url.startsWith('data:') || url.startsWith('blob:');
         if (local || (options.origin && url.startsWith(options.origin + '/'))) return route.continue();

@@ -1,0 +1,40 @@
+// The page's own build tools: the one-file page is never made without the
+// program's pictures.
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert');
+const { spawnSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+
+const webDir = path.join(__dirname, '..');
+const names = ['aboutback.bmp', 'contactback.bmp', 'ruvex3d.ico'];
+
+function assemble(picturesDir, t) {
+    const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-assemble-'));
+    t.after(() => fs.rmSync(dir, { recursive: true, force: true }));
+    const out = path.join(dir, 'page.html');
+    const run = spawnSync(process.execPath, [path.join(webDir, 'assemble.js'), webDir, process.env.RUVEX_CORE_SCRIPT,
+                                             picturesDir, names.join(','), out], { encoding: 'utf8' });
+    return { ...run, page: fs.existsSync(out) ? fs.readFileSync(out, 'utf8') : null };
+}
+
+test('a missing picture stops the page\'s build and is named', { skip: !process.env.RUVEX_CORE_SCRIPT && 'no core built' }, (t) => {
+    const partial = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-pictures-'));
+    t.after(() => fs.rmSync(partial, { recursive: true, force: true }));
+    fs.writeFileSync(path.join(partial, 'aboutback.bmp'), 'BM');
+    for (const folder of [partial, path.join(partial, 'none')]) {
+        const run = assemble(folder, t);
+        assert.strictEqual(run.status, 1, run.stderr);
+        assert.match(run.stderr, /contactback\.bmp, ruvex3d\.ico/);
+        assert.strictEqual(run.page, null, 'no page written');
+    }
+});
+
+test('every picture named goes into the page', { skip: !process.env.RUVEX_PICTURES_DIR && 'no pictures drawn' }, (t) => {
+    const run = assemble(process.env.RUVEX_PICTURES_DIR, t);
+    assert.strictEqual(run.status, 0, run.stderr);
+    const pictures = JSON.parse(/<script type="application\/json" id="pictures">(.*?)<\/script>/s.exec(run.page)[1]);
+    assert.deepStrictEqual(Object.keys(pictures), names);
+});
