@@ -1,56 +1,19 @@
 #include "ui/exportcommand.h"
 
 #include "export/bitmapfile.h"
+#include "export/pngfile.h"
 #include "export/savetexts.h"
 #include "export/svgpicture.h"
 #include "surface/shapecatalogue.h"
-#include "ui/picturewidget.h"
 #include "ui/qtext.h"
 #include "ui/wholefile.h"
-#include "view/scaledwireframe.h"
 #include "view/wireframelines.h"
 
-#include <QBuffer>
-#include <QImage>
-
-#include <cmath>
 #include <string>
 
 namespace {
 
 const std::string kDialogTitle(SaveTexts::kExportDialogTitle);
-
-// 96 dots per inch, the drawing area's pixels on a screen.
-constexpr double kScreenDotsPerMetre = 96.0 / 0.0254;
-
-QByteArray pngFileBytes(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    // A failed encoding leaves nothing to write, as for the bitmap.
-    if (!image.save(&buffer, "PNG"))
-        return {};
-    return bytes;
-}
-
-QByteArray pngFile(const ExportView& view, int scale)
-{
-    const PixelBuffer scaled = scale == 1
-        ? PixelBuffer()
-        : scaledPicture(view.lines, view.picture.width(), view.picture.height(), scale);
-    // The resolution is set whatever the display's: the same view gives the
-    // same bytes with or without a window.
-    const PixelBuffer& picture = scale == 1 ? view.picture : scaled;
-    // With a palette, one byte a pixel: a drawing holds only its pens' few
-    // colours (a wireframe three), which the toolkit keeps exactly, and a
-    // third of the data is what the compression's time goes by.
-    QImage image = imageOf(picture).convertToFormat(QImage::Format_Indexed8);
-    const auto dotsPerMetre = static_cast<int>(std::lround(kScreenDotsPerMetre * scale));
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    return pngFileBytes(image);
-}
 
 QByteArray svgFile(const ExportView& view)
 {
@@ -67,7 +30,7 @@ QByteArray pictureFile(const ExportView& view, PictureFormat format, int scale)
     case PictureFormat::Bitmap:
         return toQByteArray(bitmapFileBytes(view.picture));
     case PictureFormat::Png:
-        return pngFile(view, scale);
+        return toQByteArray(viewPngFile(view.picture, view.lines, scale));
     case PictureFormat::Svg:
         return svgFile(view);
     }

@@ -38,8 +38,8 @@ struct ExportView {
 // PNG at scale 1: the picture's pixels; PNG at scale k: the wireframe drawn k
 // times as large with k times wider pens, its resolution k times 96 dots per
 // inch so that it prints at the size of the scale-1 picture; SVG: the
-// picture's lines (scale must be 1 for the bitmap and the SVG). PNG files
-// hold a palette of the picture's few colours.
+// picture's lines (scale must be 1 for the bitmap and the SVG). The PNG is
+// the core's (export/pngfile.h), the page's download of the same view.
 QByteArray pictureFile(const ExportView& view, PictureFormat format, int scale);
 
 // Writes pictureFile(view, format, scale) whole to `path`. Nothing when it

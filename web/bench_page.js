@@ -4,7 +4,9 @@
 // state and copying its pixels), as medians; the pointer move also with
 // dashed back lines and the axes. Each on a laptop's screen at a ratio of 1
 // (the window's layout, the picture's own pixels) and on a phone upright at
-// a ratio of 3 (the narrow layout, the picture drawn at device pixels).
+// a ratio of 3 (the narrow layout, the picture drawn at device pixels). Then
+// the time the core takes to make the PNG files of a view, drawn and encoded:
+// the picture as shown and the one for print, 1584 x 1584.
 //
 //   NODE_PATH=build-web/npm/node_modules node web/bench_page.js build-web/ruvex3d.html
 'use strict';
@@ -35,6 +37,24 @@ async function pointerMoves(context, address) {
             spent.push(performance.now() - start);
         }
         return spent;
+    });
+    await page.close();
+    return times;
+}
+
+// The times of the core's PNG files of the cone with the aids, nine of each.
+async function pngFiles(context, address) {
+    const page = await context.newPage();
+    await page.goto(address + '#shape=3&view=120,60&back-lines=dashed&axes');
+    await page.waitForSelector('html[data-ready="true"]');
+    const times = await page.evaluate(() => {
+        const core = window.ruvexPage.page;
+        const time = (make) => Array.from({ length: 9 }, () => {
+            const start = performance.now();
+            make();
+            return performance.now() - start;
+        });
+        return { shown: time(() => core.pngFile()), print: time(() => core.exportFile(1)) };
     });
     await page.close();
     return times;
@@ -71,5 +91,10 @@ async function firstPictures(context, file) {
         console.log(`  the same with dashed back lines and the axes: median ${median(dashedMoves).toFixed(3)} ms`);
         await context.close();
     }
+    const context = await browser.newContext(screens['laptop, ratio 1']);
+    const png = await pngFiles(context, file);
+    console.log(`PNG of the picture shown, 396 x 396: median ${median(png.shown).toFixed(1)} ms`);
+    console.log(`PNG for print, 1584 x 1584: median ${median(png.print).toFixed(1)} ms (${png.print.map((ms) => ms.toFixed(0)).join(', ')})`);
+    await context.close();
     await browser.close();
 })();

@@ -15,11 +15,11 @@
 
 #include "export/bitmapfile.h"
 #include "export/picturetypes.h"
+#include "export/pngfile.h"
 #include "export/svgpicture.h"
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
 #include "view/presentationpicture.h"
-#include "view/scaledwireframe.h"
 #include "view/wireframelines.h"
 #include "window/sectionwindowlayout.h"
 #include "window/twips.h"
@@ -181,18 +181,24 @@ public:
         m_file = bitmapFileBytes(m_model.area().Image());
         return bytesView(m_file);
     }
-    std::string svgFile() const
+    // "Ekspor Gambar…" as kExportTypes[type]: the PNG at the type's scale,
+    // the command line's bytes for the same view, or the SVG.
+    emscripten::val exportFile(int type)
     {
-        const ViewState& view = m_model.viewState();
-        const std::string title = "RUVEX Display 3D: " + std::string(shapeCaption(view.ShapeIndex));
-        const PixelBuffer& image = m_model.area().Image();
-        return svgPicture(m_model.pictureLines(), image.width(), image.height(), title);
+        const ExportType& chosen = kExportTypes.at(static_cast<std::size_t>(type));
+        if (chosen.format == PictureFormat::Svg) {
+            const std::string svg = svgFile();
+            m_file.assign(svg.begin(), svg.end());
+        } else {
+            m_file = viewPngFile(m_model.area().Image(), m_model.pictureLines(), chosen.scale);
+        }
+        return bytesView(m_file);
     }
-    // The picture drawn `scale` times as large (lines too), as RGBA.
-    emscripten::val scaledPixels(int scale)
+    // The picture shown as the PNG "Bagikan Gambar" and "Salin Gambar" hand
+    // over: the export's at the picture's own size.
+    emscripten::val pngFile()
     {
-        const PixelBuffer& image = m_model.area().Image();
-        copyRgba(scaledPicture(m_model.pictureLines(), image.width(), image.height(), scale), m_file);
+        m_file = viewPngFile(m_model.area().Image(), m_model.pictureLines(), 1);
         return bytesView(m_file);
     }
 
@@ -229,6 +235,14 @@ public:
     int pictureHeight() const { return m_model.area().Image().height(); }
 
 private:
+    std::string svgFile() const
+    {
+        const ViewState& view = m_model.viewState();
+        const std::string title = "RUVEX Display 3D: " + std::string(shapeCaption(view.ShapeIndex));
+        const PixelBuffer& image = m_model.area().Image();
+        return svgPicture(m_model.pictureLines(), image.width(), image.height(), title);
+    }
+
     // A picture of the view at another size, kept up to date while shown.
     struct OpenPicture {
         PresentationPicture picture;
@@ -372,8 +386,8 @@ void bindPictures(const emscripten::class_<RuvexPage>& page)
 {
     page.function("pixels", &RuvexPage::pixels)
         .function("bitmapFile", &RuvexPage::bitmapFile)
-        .function("svgFile", &RuvexPage::svgFile)
-        .function("scaledPixels", &RuvexPage::scaledPixels)
+        .function("exportFile", &RuvexPage::exportFile)
+        .function("pngFile", &RuvexPage::pngFile)
         .function("openScreen", &RuvexPage::openScreen)
         .function("closeScreen", &RuvexPage::closeScreen)
         .function("screenChanges", &RuvexPage::screenChanges)

@@ -82,19 +82,12 @@ function exportDialog(app) {
     nameDialog(app, {
         id: 'exportDialog', caption: app.texts.exportTitle, okCaption: app.texts.exportButton, types,
         answer: (name, type) => app.core.exportName(name, type),
+        // The core's file of the chosen type: a PNG is the command line's
+        // bytes for the same view, its resolution included.
         write: (verdict) => {
-            if (verdict.type === 2) return download(app, verdict.name, new Blob([app.page.svgFile()], { type: 'image/svg+xml' }));
-            const scale = verdict.type === 1 ? 4 : 1;
-            const canvas = element('canvas');
-            Object.assign(canvas, { width: app.width * scale, height: app.height * scale });
-            const image = new ImageData(canvas.width, canvas.height);
-            image.data.set(scale === 1 ? app.page.pixels() : app.page.scaledPixels(scale));
-            canvas.getContext('2d').putImageData(image, 0, 0);
-            return new Promise((resolve, reject) => canvas.toBlob((blob) => {
-                if (!blob) return reject(new Error('no PNG'));
-                download(app, verdict.name, blob);
-                resolve();
-            }, 'image/png'));
+            const bytes = app.page.exportFile(verdict.type).slice();
+            if (!bytes.length) throw new Error('no picture file');
+            download(app, verdict.name, new Blob([bytes], { type: verdict.type === 2 ? 'image/svg+xml' : 'image/png' }));
         },
     });
 }
@@ -155,34 +148,25 @@ function toggleFullScreen(app) {
     if (layer.requestFullscreen) layer.requestFullscreen().catch(() => {});
 }
 
-// "Salin Gambar": the core's picture at its own size, whatever the screen's
-// pixel ratio, as a PNG through the asynchronous clipboard. The item is
-// handed over at once with the PNG still being made, so the click's user
-// activation is still valid when the browser takes it.
+// "Salin Gambar": the core's PNG of the picture at its own size, whatever
+// the screen's pixel ratio, through the asynchronous clipboard, handed over
+// at once, while the click's user activation is still valid.
 function copyPicture(app) {
     const refused = () => tell(app.texts.pictureRefused);
     if (!navigator.clipboard || !navigator.clipboard.write || typeof ClipboardItem !== 'function') return refused();
-    const picture = element('canvas');
-    Object.assign(picture, { width: app.width, height: app.height });
-    picture.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(app.page.pixels()), app.width, app.height), 0, 0);
-    const png = new Promise((resolve, reject) => picture.toBlob((blob) => (blob ? resolve(blob) : reject()), 'image/png'));
-    png.catch(() => {}); // told through the clipboard's own refusal
-    return refusedIfThrown(() => navigator.clipboard.write([new ClipboardItem({ 'image/png': png })]), refused);
+    const png = () => new Blob([app.page.pngFile().slice()], { type: 'image/png' });
+    return refusedIfThrown(() => navigator.clipboard.write([new ClipboardItem({ 'image/png': png() })]), refused);
 }
 
-// "Bagikan Gambar": the picture shown, aids included, at its own size, as a
-// PNG file named after the shape, through the browser's sharing (a phone's
-// share sheet). The file is made at once, so the click's user activation is
-// still valid when the browser takes it. A cancel is quiet; a failure told.
+// "Bagikan Gambar": the picture shown, aids included, at its own size, as the
+// core's PNG file named after the shape, through the browser's sharing (a
+// phone's share sheet). The file is made at once, so the click's user
+// activation is still valid when the browser takes it. A cancel is quiet; a
+// failure told.
 function sharePicture(app) {
-    const picture = element('canvas');
-    Object.assign(picture, { width: app.width, height: app.height });
-    picture.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(app.page.pixels()), app.width, app.height), 0, 0);
-    const base64 = picture.toDataURL('image/png').split(',')[1];
-    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
-    const file = new File([bytes], app.page.shareName(), { type: 'image/png' });
+    const file = () => new File([app.page.pngFile().slice()], app.page.shareName(), { type: 'image/png' });
     const failed = (error) => { if (!error || error.name !== 'AbortError') tell(app.texts.shareFailed); };
-    return refusedIfThrown(() => navigator.share({ files: [file] }), failed);
+    return refusedIfThrown(() => navigator.share({ files: [file()] }), failed);
 }
 
 // Whether the browser can share a picture file at all; where it cannot,

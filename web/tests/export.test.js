@@ -1,7 +1,9 @@
 // "Ekspor Gambar…" by the keyboard alone, and its PNG files: the picture as
 // shown and the one for print at four times the size, each with the pixels of
 // the desktop command line's PNG of the same view (both decoded by ImageMagick),
-// the one for print drawn with the teaching aids.
+// the one for print drawn with the teaching aids; and each file the desktop's
+// byte for byte, its resolution included, as the PNG the page shares and
+// copies is.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -58,5 +60,36 @@ test('Ekspor Gambar by the keyboard: the PNG at 1x and 4x has the desktop\'s pix
         const desktop = desktopPng(dir, scale, aids);
         assert.strictEqual(sizeOf(file), `${396 * scale} ${396 * scale}`);
         assert.ok(decoded(file).equals(decoded(desktop)), `the ${scale}x pixels are the desktop's`);
+        assert.ok(fs.readFileSync(file).equals(fs.readFileSync(desktop)), `the ${scale}x file is the desktop's`);
     }
+});
+
+// A browser that can share files and a clipboard, each keeping the PNG it
+// is handed, as base64.
+function keepHandedFiles(context) {
+    return context.addInitScript(() => {
+        window.handed = [];
+        const keep = async (blob) => {
+            const bytes = new Uint8Array(await blob.arrayBuffer());
+            window.handed.push(btoa(Array.from(bytes, (byte) => String.fromCharCode(byte)).join('')));
+        };
+        navigator.canShare = () => true;
+        navigator.share = ({ files }) => keep(files[0]);
+        navigator.clipboard.write = async ([item]) => keep(await item.getType('image/png'));
+    });
+}
+
+test('Bagikan Gambar and Salin Gambar hand over the desktop\'s PNG of the view', { skip: noNative }, async (t) => {
+    const session = await openPage({ hash: '#shape=3&view=120,60&back-lines=dashed&axes', before: keepHandedFiles });
+    t.after(() => session.close());
+    const { page } = session;
+    await chooseMenuItem(page, 'Spasiologi', 'Bagikan Gambar');
+    await chooseMenuItem(page, 'Spasiologi', 'Salin Gambar');
+    await page.waitForFunction(() => window.handed.length === 2);
+    const desktop = desktopFile({ shape: 3, view: [120, 60], aids: true, type: 'png' });
+    for (const [n, what] of ['shared', 'copied'].entries()) {
+        const handed = Buffer.from(await page.evaluate((at) => window.handed[at], n), 'base64');
+        assert.ok(handed.equals(desktop), `the ${what} PNG is the desktop's`);
+    }
+    assert.deepStrictEqual(session.errors, []);
 });
