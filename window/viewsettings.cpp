@@ -350,7 +350,7 @@ const std::vector<std::string_view>& viewSettingNames()
 
 bool isViewSetting(std::string_view name)
 {
-    return std::ranges::find(viewSettingNames(), name) != viewSettingNames().end();
+    return std::find(viewSettingNames().begin(), viewSettingNames().end(), name) != viewSettingNames().end();
 }
 
 bool viewSettingTakesValue(std::string_view name)
@@ -379,8 +379,9 @@ std::string repeatedSettingRefusal(std::string_view shownName)
 
 std::optional<std::string> loneSettingRefusal(const std::vector<std::string>& names, std::string_view prefix)
 {
-    const auto given
-        = [&names](std::string_view name) { return std::ranges::find(names, name) != names.end(); };
+    const auto given = [&names](std::string_view name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
     if (!given("section-plane") || given("section"))
         return std::nullopt;
     const std::string p(prefix);
