@@ -168,3 +168,33 @@ TEST(Form1Model, SectionShowsWhileItsWindowIsOpenAndKeepsItsValues)
     EXPECT_EQ(model.sectionView(), (SectionView{{30, -20}, false})) << "the bars as they were";
     EXPECT_EQ(model.viewCommand().find("section"), std::string::npos);
 }
+
+// Opened on a solid still at its first position, where a plane of θ = 0 is
+// seen edge-on, the window turns it to the worksheets' oblique view; a view
+// turned to is kept. The bars' buttons step by one within the bars' ranges.
+TEST(Form1Model, SectionOpensObliqueAndItsButtonsStepWithinTheBars)
+{
+    LoadedModel loaded;
+    Form1Model& model = loaded.model;
+    model.Option1_Click(3);
+    model.mnuIrisan_Click();
+    EXPECT_EQ(model.viewSettings().pointerX, 170.0f);
+    EXPECT_EQ(model.viewSettings().pointerY, 160.0f);
+    model.mnuHome_Click();
+    model.hsbKemiringan_Step(1);
+    EXPECT_EQ(model.viewState().MouseX, 0.0f) << "a bar moved keeps the view";
+    model.frmIrisan_Unload();
+    model.picDisplay_MouseMove(120.0f, 60.0f);
+    model.mnuIrisan_Click();
+    EXPECT_EQ(model.viewState().MouseX, 120.0f);
+
+    model.hsbKemiringan_Step(-1);
+    model.hsbKemiringan_Step(-1);
+    model.hsbJarak_Step(1);
+    EXPECT_EQ(model.pictureOptions().section->plane, (SectionPlane{0, 51}));
+    model.hsbKemiringan_Change(90);
+    model.hsbKemiringan_Step(1);
+    model.hsbJarak_Change(-150);
+    model.hsbJarak_Step(-1);
+    EXPECT_EQ(model.pictureOptions().section->plane, (SectionPlane{90, -150}));
+}

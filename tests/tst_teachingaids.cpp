@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -160,4 +161,42 @@ TEST(TeachingAids, SectionWindowDrawsWhatTheCommandLineDrawsWhileOpen)
     form.picDisplay_MouseMove(0, 0, 120.0f, 60.0f);
     EXPECT_EQ(shown(form), plain) << "no section once the window is closed";
     EXPECT_EQ(runCommandLine({"ruvex3d", "--section-info"}).status, kExitBadArguments);
+}
+
+// Opened on a shape just chosen, the window turns it to the worksheets'
+// oblique view; its "−" and "+" step the bars; the plane left out is part of
+// the view's command, which the command line takes back.
+TEST(TeachingAids, SectionWindowOpensObliqueStepsByButtonsAndCarriesThePlane)
+{
+    Form1 form;
+    control<QRadioButton>(form, "Option1", 3)->click();
+    trigger(form, "mnuIrisan");
+    auto* window = form.findChild<SectionWindow*>();
+    ASSERT_TRUE(window);
+    const auto button = [window](const char* name) {
+        for (auto* found : window->findChildren<QToolButton*>()) {
+            if (found->accessibleName() == QLatin1String(name))
+                return found;
+        }
+        return static_cast<QToolButton*>(nullptr);
+    };
+    for (const char* name :
+         {"Tambah Kemiringan", "Tambah Kemiringan", "Kurangi Kemiringan", "Kurangi Jarak"}) {
+        ASSERT_TRUE(button(name)) << name;
+        button(name)->click();
+    }
+    EXPECT_EQ(window->findChild<QScrollBar*>("hsbKemiringan")->value(), 1);
+    window->findChild<QCheckBox*>("chkBidang")->click();
+    trigger(form, "mnuCopyViewCode");
+    const QString command
+        = QStringLiteral("ruvex3d --shape 3 --view 170,160 --section 1,49 --section-plane hidden");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), command);
+
+    const CommandLineResult reopened = runCommandLine(command.split(u' '));
+    ASSERT_TRUE(reopened.windowView);
+    EXPECT_EQ(shown(form), StandaloneView(*reopened.windowView).area().Image());
+    EXPECT_FALSE(reopened.windowView->options.section->outline);
+    EXPECT_EQ(
+        runCommandLine({"ruvex3d", "--shape", "3", "--section-plane", "hidden"}).error,
+        QStringLiteral("ruvex3d: pilihan --section-plane hanya berlaku bersama --section SUDUT,JARAK.\n"));
 }

@@ -169,3 +169,24 @@ TEST(ViewSettings, SectionIsReadWrittenBackAndRefusedBeyondItsRanges)
               "--section harus dua bilangan bulat SUDUT,JARAK, sudut 0 sampai "
               "90 dan jarak -150 sampai 150 (misalnya 30,-40), bukan \"45\".");
 }
+
+// "Tampilkan Bidang" unticked is part of the view: written back after the
+// section, read in either order, and refused without a section to belong to.
+TEST(ViewSettings, SectionPlaneLeftOutIsWrittenAndReadBack)
+{
+    PictureSettings hidden{3, 170.0f, 160.0f, false, 150, 10, {}};
+    hidden.options.section = SectionView{{45, 30}, false};
+    EXPECT_EQ(viewOptionsText(hidden), "--shape 3 --view 170,160 --section 45,30 --section-plane hidden");
+    for (const char* fragment : {"shape=3&view=170,160&section=45,30&section-plane=hidden",
+                                 "shape=3&view=170,160&section-plane=hidden&section=45,30"}) {
+        const auto read = viewSettingsOfFragment(fragment);
+        ASSERT_TRUE(std::holds_alternative<PictureSettings>(read)) << std::get<std::string>(read);
+        EXPECT_EQ(std::get<PictureSettings>(read), hidden) << fragment;
+    }
+    EXPECT_EQ(std::get<std::string>(viewSettingsOfFragment("section-plane=hidden")),
+              "pilihan section-plane hanya berlaku bersama section SUDUT,JARAK.");
+    EXPECT_FALSE(read(hidden, "section-plane", "shown"));
+    EXPECT_EQ(hidden.options.section, (SectionView{{45, 30}, true}));
+    EXPECT_EQ(read(hidden, "section-plane", "tidak"),
+              "--section-plane harus shown atau hidden, bukan \"tidak\".");
+}

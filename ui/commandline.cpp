@@ -27,10 +27,6 @@
 
 namespace {
 
-// The options that give the view, as viewsettings.h names its settings.
-constexpr std::array kViewOptions
-    = {"shape", "view", "perspective", "aspect", "back-lines", "axes", "section"};
-
 struct Option {
     QCommandLineOption option;
     QString range; // empty for the options without a value
@@ -50,12 +46,16 @@ QString displayed(const QString& optionName)
     return (optionName.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + optionName;
 }
 
-// The options of the parser below that take a value.
+// The options of the parser below that take a value: the view's settings
+// (viewsettings.h) and the picture's file and scale.
 QStringList valueOptionNames()
 {
-    return {QStringLiteral("export"),      QStringLiteral("shape"),  QStringLiteral("view"),
-            QStringLiteral("perspective"), QStringLiteral("aspect"), QStringLiteral("scale"),
-            QStringLiteral("back-lines"),  QStringLiteral("section")};
+    QStringList names{QStringLiteral("export"), QStringLiteral("scale")};
+    for (const std::string_view name : viewSettingNames()) {
+        if (viewSettingTakesValue(name))
+            names.append(toQString(name));
+    }
+    return names;
 }
 
 class Arguments {
@@ -78,10 +78,12 @@ public:
         if (const auto repeated = firstRepeatedName(givenSettings()))
             throw BadArguments(
                 toQString(repeatedSettingRefusal(displayed(toQString(*repeated)).toStdString())));
+        if (const auto lone = loneSettingRefusal(givenSettings(), "--"))
+            throw BadArguments(toQString(*lone));
     }
 
-    bool isSet(const char* name) const { return m_parser.isSet(QLatin1String(name)); }
-    QString value(const char* name) const { return m_parser.value(QLatin1String(name)); }
+    bool isSet(std::string_view name) const { return m_parser.isSet(toQString(name)); }
+    QString value(std::string_view name) const { return m_parser.value(toQString(name)); }
     QStringList positional() const { return m_parser.positionalArguments(); }
 
 private:
@@ -139,6 +141,8 @@ private:
         {QCommandLineOption(QStringLiteral("axes")), {}},
         {QCommandLineOption(QStringLiteral("section"), {}, QStringLiteral("SUDUT,JARAK")),
          toQString(sectionRange())},
+        {QCommandLineOption(QStringLiteral("section-plane"), {}, QStringLiteral("BIDANG")),
+         toQString(sectionPlaneRange())},
         {QCommandLineOption(QStringLiteral("section-info")), {}},
         {QCommandLineOption(QStringLiteral("scale"), {}, QStringLiteral("K")), toQString(scaleRange())},
         {QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}), {}},
@@ -162,11 +166,11 @@ QString refused(const char* option, std::string_view range, const QString& given
 // one refused ends it.
 void readViewSettings(const Arguments& arguments, PictureSettings& view)
 {
-    for (const char* name : kViewOptions) {
+    for (const std::string_view name : viewSettingNames()) {
         if (!arguments.isSet(name))
             continue;
         const QString value = viewSettingTakesValue(name) ? arguments.value(name) : QString();
-        const std::string shown = std::string("--") + name;
+        const std::string shown = "--" + std::string(name);
         if (const auto refusal = readViewSetting(view, name, value.toStdString(), shown))
             throw BadArguments(QString::fromStdString(*refusal));
     }
@@ -222,7 +226,7 @@ bool opensWindow(const Arguments& parsed)
         return false;
     if (parsed.isSet("scale"))
         throw BadArguments(QStringLiteral("pilihan --scale hanya berlaku bersama --export FILE."));
-    for (const char* name : kViewOptions) {
+    for (const std::string_view name : viewSettingNames()) {
         if (parsed.isSet(name))
             return true;
     }

@@ -11,6 +11,7 @@
 //
 //   ruvex3d --shape N --view X,Y [--perspective D] [--aspect A]
 //           [--back-lines dashed|solid] [--axes]
+//           [--section SUDUT,JARAK [--section-plane shown|hidden]]
 //
 // without --export opens the window on that view instead; the settings are
 // checked, and refused, exactly as for a picture (window/viewsettings.h), before

@@ -111,6 +111,10 @@ void Form1::mnuIrisan_Click()
                 [this](int degrees) { m_model.hsbKemiringan_Change(degrees); });
         connect(m_sectionWindow, &SectionWindow::distanceChanged, this,
                 [this](int distance) { m_model.hsbJarak_Change(distance); });
+        connect(m_sectionWindow, &SectionWindow::tiltStepped, this,
+                [this](int steps) { m_model.hsbKemiringan_Step(steps); });
+        connect(m_sectionWindow, &SectionWindow::distanceStepped, this,
+                [this](int steps) { m_model.hsbJarak_Step(steps); });
         connect(m_sectionWindow, &SectionWindow::outlineToggled, this,
                 [this](bool shown) { m_model.chkBidang_Click(shown); });
         connect(m_sectionWindow, &SectionWindow::closed, this, [this] { m_model.frmIrisan_Unload(); });

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,13 +44,35 @@ QLineEdit* makeText(std::string_view name, QWidget* parent)
     return text;
 }
 
-// The bar with its value beside it, as one row.
-QWidget* barRow(QScrollBar* bar, QLabel* value, QWidget* parent)
+// "−" or "+" beside a bar; held down, it goes on stepping, as the bar's
+// arrows do.
+QToolButton* makeStepButton(std::string_view caption, const std::string& name, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setText(toQString(caption));
+    button->setAccessibleName(toQString(name));
+    button->setToolTip(toQString(name));
+    button->setAutoRepeat(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+// The bar between its "−" and "+", with its value beside it, as one row; the
+// buttons report the steps they ask for through `stepped`.
+template <typename Stepped>
+QWidget* barRow(const BarDescription& description, QScrollBar* bar, QLabel* value, QWidget* parent,
+                Stepped stepped)
 {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    auto* decrease = makeStepButton(kDecreaseCaption, decreaseName(description), row);
+    auto* increase = makeStepButton(kIncreaseCaption, increaseName(description), row);
+    QObject::connect(decrease, &QToolButton::clicked, parent, [stepped] { stepped(-1); });
+    QObject::connect(increase, &QToolButton::clicked, parent, [stepped] { stepped(1); });
+    layout->addWidget(decrease);
     layout->addWidget(bar, 1);
+    layout->addWidget(increase);
     value->setMinimumWidth(72);
     layout->addWidget(value);
     return row;
@@ -73,8 +96,11 @@ SectionWindow::SectionWindow(QWidget* owner)
     auto* close = new QPushButton(toQString(kCloseCaption), this);
     auto* form = new QFormLayout;
     form->addRow(new QLabel(toQString(kPlaneEquation), this));
-    form->addRow(toQString(kTilt.caption), barRow(m_tilt, m_tiltValue, this));
-    form->addRow(toQString(kDistance.caption), barRow(m_distance, m_distanceValue, this));
+    form->addRow(toQString(kTilt.caption),
+                 barRow(kTilt, m_tilt, m_tiltValue, this, [this](int steps) { emit tiltStepped(steps); }));
+    form->addRow(toQString(kDistance.caption),
+                 barRow(kDistance, m_distance, m_distanceValue, this,
+                        [this](int steps) { emit distanceStepped(steps); }));
     form->addRow(m_outline);
     form->addRow(toQString(kSolidCaption), m_solid);
     form->addRow(toQString(kSectionCaption), m_section);

@@ -1,6 +1,7 @@
 #pragma once
 // "Irisan Bidang" beside the main window: the plane's equation, the bars
-// "Kemiringan" (θ) and "Jarak" (d) with their values, the box "Tampilkan
+// "Kemiringan" (θ) and "Jarak" (d) between their "−" and "+" buttons and
+// with their values, the box "Tampilkan
 // Bidang", the solid's equation and the section's line as text that can be
 // selected and copied, and "Tutup". Every control is reached with Tab; Esc
 // closes it as "Tutup" does.
@@ -31,6 +32,9 @@ public:
 signals:
     void tiltChanged(int degrees);
     void distanceChanged(int distance);
+    // "−" (-1) or "+" (1) beside a bar.
+    void tiltStepped(int steps);
+    void distanceStepped(int steps);
     void outlineToggled(bool shown);
     void closed();
 

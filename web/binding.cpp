@@ -373,11 +373,14 @@ void bindHandlers(const emscripten::class_<RuvexPage>& page)
         .function("mnuHome_Click", &ModelHandler<&Form1Model::mnuHome_Click>::call)
         .function("mnuSpeed_Click", &ModelHandler<&Form1Model::mnuSpeed_Click>::call)
         .function("setDragToTurn", &ModelHandler<&Form1Model::setDragToTurn>::call)
-        // "Irisan Bidang": its window opened and closed, its bars and box.
+        // "Irisan Bidang": its window opened and closed, its bars, their
+        // buttons and its box.
         .function("mnuIrisan_Click", &ModelHandler<&Form1Model::mnuIrisan_Click>::call)
         .function("frmIrisan_Unload", &ModelHandler<&Form1Model::frmIrisan_Unload>::call)
         .function("hsbKemiringan_Change", &ModelHandler<&Form1Model::hsbKemiringan_Change>::call)
         .function("hsbJarak_Change", &ModelHandler<&Form1Model::hsbJarak_Change>::call)
+        .function("hsbKemiringan_Step", &ModelHandler<&Form1Model::hsbKemiringan_Step>::call)
+        .function("hsbJarak_Step", &ModelHandler<&Form1Model::hsbJarak_Step>::call)
         .function("chkBidang_Click", &ModelHandler<&Form1Model::chkBidang_Click>::call);
 }
 

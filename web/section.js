@@ -8,12 +8,25 @@ function sectionWindow(app) {
     box.classList.add('modeless');
     const form = element('div', 'sectionform', body);
     element('p', 'plane', form).textContent = layout.planeEquation;
+    // The bar between its "−" and "+", each a step of the core's; the caption
+    // names the bar alone.
     const bar = (description) => {
-        const row = element('label', 'bar', form);
-        element('span', 'caption', row).textContent = description.caption;
+        const row = element('div', 'bar', form);
+        const caption = element('label', 'caption', row);
+        caption.textContent = description.caption;
+        caption.htmlFor = description.name;
+        const step = (button, steps) => {
+            const made = element('button', 'step', row);
+            Object.assign(made, { type: 'button', textContent: button.caption, title: button.name });
+            made.setAttribute('aria-label', button.name);
+            made.addEventListener('click', () => app.call(description.stepHandler, steps));
+            return made;
+        };
+        step(description.decrease, -1);
         const input = element('input', '', row);
         Object.assign(input, { type: 'range', min: description.min, max: description.max, step: description.smallChange });
         input.id = description.name;
+        step(description.increase, 1);
         const value = element('output', '', row);
         input.addEventListener('input', () => app.call(description.handler, Number(input.value)));
         return { input, value };
@@ -35,16 +48,25 @@ function sectionWindow(app) {
     };
     const solid = text(layout.solid);
     const line = text(layout.section);
+    line.parentNode.classList.add('sectionline');
     const close = okButton(box, element('div', 'buttons', body), layout.closeCaption);
     box.addEventListener('keydown', (event) => {
         if (event.key !== 'Escape') return;
         event.preventDefault();
         box.close();
     });
-    box.addEventListener('close', () => { app.sectionWindow = null; app.call('frmIrisan_Unload'); });
+    const place = () => placeSectionWindow(box, app.ui.form);
+    box.addEventListener('close', () => {
+        app.sectionWindow = null;
+        window.removeEventListener('resize', place);
+        document.documentElement.classList.remove('sectionopen');
+        app.call('frmIrisan_Unload');
+    });
+    document.documentElement.classList.add('sectionopen');
     box.show();
-    placeBeside(box, app.ui.form);
-    tilt.input.focus();
+    place();
+    window.addEventListener('resize', place);
+    tilt.input.focus({ preventScroll: true });
     return {
         box,
         show(section) {
@@ -69,11 +91,38 @@ function openSectionWindow(app) {
     app.sectionWindow.show(app.state.section);
 }
 
-// Beside the window where the screen has room for it, so the picture stays in
-// view; otherwise where the style sheet puts it (the screen's lower corner,
-// a phone's lower edge).
-function placeBeside(box, form) {
+// The window never hides the picture, and its line ("Irisan:") is in view.
+// Laid out for the width (a phone), it is a sheet at the screen's lower edge,
+// or beside the picture on its side, and the picture takes the room the sheet
+// leaves. In the window's own layout it stands beside the window where the
+// screen has room for it; otherwise, made narrow, beside the picture, the
+// picture scrolled into view.
+function placeSectionWindow(box, form) {
+    const style = document.documentElement.style;
+    box.classList.remove('compact');
+    Object.assign(box.style, { left: '', top: '', right: '', bottom: '', width: '' });
+    if (getComputedStyle(form).display === 'grid') {
+        style.setProperty('--section-sheet', box.offsetHeight + 'px');
+        const pictureTop = document.getElementById('picDisplayBox').getBoundingClientRect().top + scrollY;
+        const sheetTop = box.getBoundingClientRect().top;
+        style.setProperty('--section-room', Math.floor(Math.min(innerHeight, sheetTop + scrollY) - pictureTop - 4) + 'px');
+        return;
+    }
+    style.removeProperty('--section-sheet');
+    style.removeProperty('--section-room');
     const frame = form.getBoundingClientRect();
-    if (frame.width === 0 || innerWidth - frame.right < box.offsetWidth + 16) return;
-    Object.assign(box.style, { left: frame.right + 8 + 'px', top: frame.top + 'px', right: 'auto', bottom: 'auto' });
+    if (innerWidth - frame.right >= box.offsetWidth + 16) {
+        Object.assign(box.style, { left: frame.right + 8 + 'px', top: Math.max(frame.top, 8) + 'px', right: 'auto', bottom: 'auto' });
+        return;
+    }
+    if (innerHeight - frame.bottom >= box.offsetHeight + 16 && innerWidth >= box.offsetWidth + 16) {
+        Object.assign(box.style, { left: Math.max(frame.left, 8) + 'px', top: frame.bottom + 8 + 'px', right: 'auto', bottom: 'auto' });
+        return;
+    }
+    const canvas = document.getElementById('picDisplay');
+    const picture = canvas.getBoundingClientRect();
+    box.classList.add('compact');
+    const left = Math.max(frame.right, picture.right) + 8;
+    Object.assign(box.style, { left: left + 'px', width: Math.max(innerWidth - left - 8, 0) + 'px', top: '8px', right: 'auto', bottom: 'auto' });
+    canvas.scrollIntoView({ block: 'nearest', inline: 'nearest' });
 }

@@ -137,6 +137,16 @@ void Form1Model::setPictureOptions(const PictureOptions& options)
 void Form1Model::mnuIrisan_Click()
 {
     m_options.section = m_section;
+    if (m_view.MouseX == 0.0f && m_view.MouseY == 0.0f)
+        picDisplay_MouseMove(SectionWindowLayout::kOpeningViewX, SectionWindowLayout::kOpeningViewY);
+    else
+        redrawWhereItStands();
+}
+
+// The section at the bars' values, the view where it stands.
+void Form1Model::showSection()
+{
+    m_options.section = m_section;
     redrawWhereItStands();
 }
 
@@ -150,21 +160,33 @@ void Form1Model::hsbKemiringan_Change(int degrees)
 {
     m_section.plane.tiltDegrees = degrees;
     if (sectionShown())
-        mnuIrisan_Click();
+        showSection();
 }
 
 void Form1Model::hsbJarak_Change(int distance)
 {
     m_section.plane.distance = distance;
     if (sectionShown())
-        mnuIrisan_Click();
+        showSection();
+}
+
+void Form1Model::hsbKemiringan_Step(int steps)
+{
+    hsbKemiringan_Change(
+        SectionWindowLayout::steppedValue(SectionWindowLayout::kTilt, m_section.plane.tiltDegrees, steps));
+}
+
+void Form1Model::hsbJarak_Step(int steps)
+{
+    hsbJarak_Change(
+        SectionWindowLayout::steppedValue(SectionWindowLayout::kDistance, m_section.plane.distance, steps));
 }
 
 void Form1Model::chkBidang_Click(bool shown)
 {
     m_section.outline = shown;
     if (sectionShown())
-        mnuIrisan_Click();
+        showSection();
 }
 
 const PlaneSection& Form1Model::planeSection() const

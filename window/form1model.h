@@ -91,11 +91,18 @@ public:
     // "Irisan Bidang": opening its window shows a plane section with the
     // picture, at the bars' last values (their start values at first);
     // closing it takes the section away. The bars and the box change the
-    // section where it stands, each with a redraw.
+    // section where it stands, each with a redraw. Opened on a solid still
+    // at its first position (0, 0), where every section of θ = 0 looks like
+    // a line, it turns the solid to the oblique view the worksheets use; a
+    // view turned to is kept.
     void mnuIrisan_Click();
     void frmIrisan_Unload();
     void hsbKemiringan_Change(int degrees);
     void hsbJarak_Change(int distance);
+    // The buttons "−" and "+" beside the bars: the bar moved by `steps`
+    // small changes within its range, as if it were moved there.
+    void hsbKemiringan_Step(int steps);
+    void hsbJarak_Step(int steps);
     void chkBidang_Click(bool shown);
     bool sectionShown() const { return m_options.section.has_value(); }
     // The bars' and the box's values, shown or not.
@@ -160,6 +167,7 @@ private:
     class Startup;
 
     void redrawWhereItStands();
+    void showSection();
 
     PictureBox& m_area;
     ViewState m_view;

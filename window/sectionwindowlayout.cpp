@@ -1,5 +1,7 @@
 #include "window/sectionwindowlayout.h"
 
+#include <algorithm>
+
 namespace SectionWindowLayout {
 
 namespace {
@@ -20,6 +22,21 @@ std::string tiltText(int degrees)
 std::string distanceText(int distance)
 {
     return "d = " + signedText(distance);
+}
+
+std::string decreaseName(const BarDescription& bar)
+{
+    return "Kurangi " + std::string(bar.caption);
+}
+
+std::string increaseName(const BarDescription& bar)
+{
+    return "Tambah " + std::string(bar.caption);
+}
+
+int steppedValue(const BarDescription& bar, int value, int steps)
+{
+    return std::clamp(value + steps * bar.smallChange, bar.min, bar.max);
 }
 
 } // namespace SectionWindowLayout

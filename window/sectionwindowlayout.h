@@ -33,6 +33,23 @@ inline constexpr BarDescription kTilt{
 inline constexpr BarDescription kDistance{"hsbJarak", "Jarak", kMinSectionDistance, kMaxSectionDistance, 1,
                                           10,         50};
 
+// The buttons beside each bar that move it by one small change, for a finger
+// or a pointer that cannot hit a single degree on the bar: their captions,
+// and their accessible names ("Kurangi Kemiringan", "Tambah Jarak").
+inline constexpr std::string_view kDecreaseCaption = "\xe2\x88\x92";
+inline constexpr std::string_view kIncreaseCaption = "+";
+std::string decreaseName(const BarDescription& bar);
+std::string increaseName(const BarDescription& bar);
+// `value` moved by `steps` small changes, kept within the bar's range.
+int steppedValue(const BarDescription& bar, int value, int steps);
+
+// The view the window turns a solid to when it opens on a shape still seen
+// from its first position (0, 0), where every plane of θ = 0 is seen edge-on
+// and every section looks like a straight line: the oblique view the
+// worksheets use.
+inline constexpr float kOpeningViewX = 170.0f;
+inline constexpr float kOpeningViewY = 160.0f;
+
 inline constexpr std::string_view kOutlineName = "chkBidang";
 inline constexpr std::string_view kOutlineCaption = "Tampilkan Bidang";
 inline constexpr std::string_view kSolidName = "txtBangun";

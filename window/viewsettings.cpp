@@ -1,6 +1,7 @@
 #include "window/viewsettings.h"
 
 #include "export/escapedtext.h"
+#include "window/sectionwindowlayout.h"
 
 #include <algorithm>
 #include <array>
@@ -11,8 +12,8 @@ namespace {
 
 constexpr std::string_view kDashed = "dashed";
 constexpr std::string_view kSolid = "solid";
-constexpr std::array<std::string_view, 7> kSettingNames
-    = {"shape", "view", "perspective", "aspect", "back-lines", "axes", "section"};
+constexpr std::string_view kPlaneShown = "shown";
+constexpr std::string_view kPlaneHidden = "hidden";
 
 bool isDigit(char c)
 {
@@ -73,8 +74,9 @@ std::optional<int> signedNumber(std::string_view text, int low, int high)
 }
 
 // "30,-40": the section's tilt θ and distance d, as "Irisan Bidang"'s bars
-// hold them; its plane is outlined, as the window starts.
-std::optional<SectionView> sectionOf(std::string_view text)
+// hold them; its plane is outlined, as the window starts, unless
+// "section-plane" has said otherwise.
+std::optional<SectionPlane> sectionOf(std::string_view text)
 {
     const std::size_t comma = text.find(',');
     if (comma == std::string_view::npos)
@@ -83,7 +85,7 @@ std::optional<SectionView> sectionOf(std::string_view text)
     const auto distance = signedNumber(text.substr(comma + 1), kMinSectionDistance, kMaxSectionDistance);
     if (!tilt || !distance)
         return std::nullopt;
-    return SectionView{{*tilt, *distance}, true};
+    return SectionPlane{*tilt, *distance};
 }
 
 // The name as a sentence shows it: an empty one as "«»", so that the
@@ -123,10 +125,22 @@ bool readValue(PictureSettings& settings, std::string_view name, std::string_vie
         return tenths.has_value();
     }
     if (name == "section") {
-        const auto section = sectionOf(value);
-        if (section)
-            settings.options.section = section;
-        return section.has_value();
+        const auto plane = sectionOf(value);
+        if (plane)
+            settings.options.section
+                = SectionView{*plane, !settings.options.section || settings.options.section->outline};
+        return plane.has_value();
+    }
+    if (name == "section-plane") {
+        if (value != kPlaneShown && value != kPlaneHidden)
+            return false;
+        // Read before "section" in an address, it sets the start plane's box
+        // until the plane is read.
+        SectionView section = settings.options.section.value_or(
+            SectionView{{SectionWindowLayout::kTilt.start, SectionWindowLayout::kDistance.start}, true});
+        section.outline = value == kPlaneShown;
+        settings.options.section = section;
+        return true;
     }
     if (value != kDashed && value != kSolid)
         return false;
@@ -146,6 +160,8 @@ std::string rangeOf(std::string_view name)
         return aspectRange();
     if (name == "section")
         return sectionRange();
+    if (name == "section-plane")
+        return sectionPlaneRange();
     return backLinesRange();
 }
 
@@ -183,10 +199,13 @@ std::vector<Setting> changedSettings(const PictureSettings& settings)
         written.push_back({"back-lines", std::string(kDashed)});
     if (settings.options.axes)
         written.push_back({"axes", {}});
-    if (const auto& section = settings.options.section)
+    if (const auto& section = settings.options.section) {
         written.push_back(
             {"section",
              std::to_string(section->plane.tiltDegrees) + ',' + std::to_string(section->plane.distance)});
+        if (!section->outline)
+            written.push_back({"section-plane", std::string(kPlaneHidden)});
+    }
     return written;
 }
 
@@ -265,6 +284,8 @@ std::optional<std::string> readFragmentSettings(const std::vector<GivenSetting>&
     }
     if (const auto repeated = firstRepeatedName(names))
         return repeatedSettingRefusal(*repeated);
+    if (const auto lone = loneSettingRefusal(names, ""))
+        return lone;
     for (const GivenSetting& setting : given) {
         if (const auto refused = readViewSetting(settings, setting.name, setting.value, setting.name))
             return refused;
@@ -301,6 +322,10 @@ std::string sectionRange()
         + std::to_string(kMaxSectionTilt) + " dan jarak " + std::to_string(kMinSectionDistance) + " sampai "
         + std::to_string(kMaxSectionDistance) + " (misalnya 30,-40)";
 }
+std::string sectionPlaneRange()
+{
+    return std::string(kPlaneShown) + " atau " + std::string(kPlaneHidden);
+}
 std::string backLinesRange()
 {
     return std::string(kDashed) + " atau " + std::string(kSolid);
@@ -316,13 +341,16 @@ std::optional<int> wholeNumber(std::string_view value, int low, int high)
     return number;
 }
 
+const std::vector<std::string_view>& viewSettingNames()
+{
+    static const std::vector<std::string_view> names{"shape",      "view", "perspective", "aspect",
+                                                     "back-lines", "axes", "section",     "section-plane"};
+    return names;
+}
+
 bool isViewSetting(std::string_view name)
 {
-    for (const std::string_view known : kSettingNames) {
-        if (name == known)
-            return true;
-    }
-    return false;
+    return std::find(viewSettingNames().begin(), viewSettingNames().end(), name) != viewSettingNames().end();
 }
 
 bool viewSettingTakesValue(std::string_view name)
@@ -347,6 +375,17 @@ std::optional<std::string> firstRepeatedName(const std::vector<std::string>& nam
 std::string repeatedSettingRefusal(std::string_view shownName)
 {
     return "pilihan " + shown(shownName) + " hanya boleh diberikan sekali.";
+}
+
+std::optional<std::string> loneSettingRefusal(const std::vector<std::string>& names, std::string_view prefix)
+{
+    const auto given = [&names](std::string_view name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
+    if (!given("section-plane") || given("section"))
+        return std::nullopt;
+    const std::string p(prefix);
+    return "pilihan " + p + "section-plane hanya berlaku bersama " + p + "section SUDUT,JARAK.";
 }
 
 std::optional<std::string> readViewSetting(PictureSettings& settings, std::string_view name,

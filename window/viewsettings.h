@@ -37,12 +37,16 @@ std::string aspectRange();
 std::string scaleRange();
 std::string backLinesRange();
 std::string sectionRange();
+std::string sectionPlaneRange();
 
 // `value` as a whole number of one to six digits within low..high.
 std::optional<int> wholeNumber(std::string_view value, int low, int high);
 
-// The settings a view is given by ("shape", "view", "perspective", "aspect",
-// "back-lines", "axes", "section").
+// The settings a view is given by, in the order the command line reads them:
+// "shape", "view", "perspective", "aspect", "back-lines", "axes", "section"
+// and "section-plane" ("shown", the start, or "hidden": "Tampilkan Bidang"
+// unticked). The command line's options of the view are these.
+const std::vector<std::string_view>& viewSettingNames();
 bool isViewSetting(std::string_view name);
 // "axes" is a switch and takes no value; the others need one.
 bool viewSettingTakesValue(std::string_view name);
@@ -58,6 +62,10 @@ std::string valueRefusal(std::string_view shownName, std::string_view range, std
 std::optional<std::string> firstRepeatedName(const std::vector<std::string>& names);
 // The sentence refusing it: "pilihan --shape hanya boleh diberikan sekali.".
 std::string repeatedSettingRefusal(std::string_view shownName);
+// "section-plane" only says how a section is drawn: given without "section"
+// among `names`, the sentence refusing it, the names shown after `prefix`
+// ("--" on the command line, nothing in the address); otherwise nothing.
+std::optional<std::string> loneSettingRefusal(const std::vector<std::string>& names, std::string_view prefix);
 
 // Reads one setting into `settings`. Nothing when it is taken; otherwise the
 // one sentence that refuses it, naming the setting as `shownName` (the

@@ -294,6 +294,12 @@ void writeBar(JsonWriter& json, const SectionWindowLayout::BarDescription& bar)
     json.beginObject().field("name", bar.name).field("caption", bar.caption);
     json.field("min", bar.min).field("max", bar.max).field("smallChange", bar.smallChange);
     json.field("largeChange", bar.largeChange).field("start", bar.start);
+    // The buttons "−" and "+" beside the bar, and the handler they call.
+    json.key("decrease").beginObject().field("caption", SectionWindowLayout::kDecreaseCaption);
+    json.field("name", SectionWindowLayout::decreaseName(bar)).endObject();
+    json.key("increase").beginObject().field("caption", SectionWindowLayout::kIncreaseCaption);
+    json.field("name", SectionWindowLayout::increaseName(bar)).endObject();
+    json.field("stepHandler", handlerName(bar.name, "Step"));
     json.field("handler", handlerName(bar.name, "Change")).endObject();
 }
 

@@ -140,7 +140,7 @@ function bitmapPixels(bytes) {
 const runDesktop = (args) => execFileSync(nativeProgram, args, { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
 
 // The desktop command line's picture file of a view (.bmp, .png or .svg): its bytes.
-function desktopFile({ shape = 0, view = [0, 0], perspective = null, aspect = null, aids = false, section = null, scale = 1, type = 'bmp' }) {
+function desktopFile({ shape = 0, view = [0, 0], perspective = null, aspect = null, aids = false, section = null, sectionPlane = null, scale = 1, type = 'bmp' }) {
     const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-cli-'));
     const file = path.join(dir, `gambar.${type}`);
     const args = ['--export', file, '--shape', String(shape), '--view', view.join(',')];
@@ -149,6 +149,7 @@ function desktopFile({ shape = 0, view = [0, 0], perspective = null, aspect = nu
     if (aspect !== null) args.push('--aspect', String(aspect));
     if (aids) args.push('--back-lines', 'dashed', '--axes');
     if (section) args.push('--section', section);
+    if (sectionPlane) args.push('--section-plane', sectionPlane);
     runDesktop(args);
     const bytes = fs.readFileSync(file);
     fs.rmSync(dir, { recursive: true, force: true });

@@ -2,7 +2,9 @@
 // beside the picture and draws what the command line draws; the bars change
 // the section, the picture still turns under the pointer while the window is
 // open, and closing it takes the section away, from the picture and the
-// address.
+// address. Opened on a shape just chosen it turns it to the oblique view,
+// its buttons step the bars, the plane left out is part of the address, and
+// on every screen it leaves the picture whole and its line in view.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -33,4 +35,64 @@ test('a section from the address is the command line\'s, and its window changes 
     assert.strictEqual(await differingPixels(page, { shape: 3, view: [200, 100] }), 0);
     await page.waitForFunction(() => !location.hash.includes('section'));
     assert.deepStrictEqual(session.errors, []);
+});
+
+test('opened on a shape just chosen it turns to 170,160; − and + step the bars; the plane left out stays out', { skip: !haveNative && 'no desktop program to compare with' }, async (t) => {
+    const session = await openPage({ hash: '#shape=3' });
+    t.after(() => session.close());
+    const { page } = session;
+    await page.evaluate(() => window.ruvexPage.command('mnuIrisan'));
+    const dialog = page.getByRole('dialog', { name: 'Irisan Bidang' });
+    await dialog.waitFor();
+    const opened = await state(page);
+    assert.deepStrictEqual([opened.pointerX, opened.pointerY], [170, 160]);
+
+    for (const name of ['Tambah Kemiringan', 'Tambah Kemiringan', 'Kurangi Jarak']) await dialog.getByRole('button', { name }).click();
+    await dialog.getByRole('checkbox', { name: 'Tampilkan Bidang' }).uncheck();
+    await page.waitForFunction(() => location.hash.includes('section-plane=hidden'));
+    const address = await page.evaluate(() => location.hash);
+    assert.strictEqual(address, '#shape=3&view=170,160&section=2,49&section-plane=hidden');
+    const view = { shape: 3, view: [170, 160], section: '2,49', sectionPlane: 'hidden' };
+    assert.strictEqual(await differingPixels(page, view), 0);
+
+    const reopened = await openPage({ hash: address });
+    t.after(() => reopened.close());
+    await reopened.page.getByRole('dialog', { name: 'Irisan Bidang' }).waitFor();
+    assert.strictEqual(await differingPixels(reopened.page, view), 0, 'the address opens it without the plane');
+    assert.deepStrictEqual([...session.errors, ...reopened.errors], []);
+});
+
+// Where the window stands, measured: the picture, the window and its line.
+function sectionLayout() {
+    const rect = (node) => node.getBoundingClientRect();
+    const box = document.querySelector('dialog[open].modeless');
+    const steps = [...box.querySelectorAll('button.step')].map((button) => [rect(button).width, rect(button).height]);
+    return {
+        picture: rect(document.getElementById('picDisplay')).toJSON(), window: rect(box).toJSON(),
+        line: rect(document.getElementById('txtIrisan')).toJSON(), steps, screen: [innerWidth, innerHeight],
+    };
+}
+
+const phone = (width, height) => ({ viewport: { width, height }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+const screens = [
+    ['a phone upright', phone(360, 740)], ['a phone on its side', phone(740, 360)], ['a larger phone', phone(412, 915)],
+    ['a larger phone on its side', phone(915, 412)],
+    ['a laptop at 150 %', { viewport: { width: 910, height: 512 }, deviceScaleFactor: 1.5 }],
+    ['a small laptop', { viewport: { width: 800, height: 600 } }], ['a tablet', { ...phone(768, 1024), deviceScaleFactor: 2 }],
+];
+
+test('on every screen the section leaves the picture whole and its line in view', async (t) => {
+    for (const [label, screen] of screens) {
+        const session = await openPage({ ...screen, hash: '#shape=3&view=170,160&section=45,30' });
+        t.after(() => session.close());
+        await session.page.locator('dialog[open].modeless').waitFor();
+        const { picture, window: sheet, line, steps, screen: [width, height] } = await session.page.evaluate(sectionLayout);
+        const inside = (inner, outer) => inner.left >= outer.left - 0.5 && inner.top >= outer.top - 0.5
+            && inner.right <= outer.right + 0.5 && inner.bottom <= outer.bottom + 0.5;
+        const shown = { left: 0, top: 0, right: width, bottom: height };
+        const apart = picture.right <= sheet.left || sheet.right <= picture.left || picture.bottom <= sheet.top || sheet.bottom <= picture.top;
+        assert.ok(inside(picture, shown) && apart, `${label}: the picture whole and uncovered ${JSON.stringify({ picture, sheet })}`);
+        assert.ok(inside(line, sheet) && inside(line, shown), `${label}: the line in view ${JSON.stringify({ line, sheet })}`);
+        if (screen.hasTouch) assert.ok(steps.length === 4 && steps.every(([w, h]) => w >= 44 && h >= 44), `${label}: finger-sized buttons ${steps}`);
+    }
 });
