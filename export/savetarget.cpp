@@ -206,7 +206,11 @@ std::string failureCause(int error, const std::string& folder)
     case EISDIR:
         return "Nama itu sudah dipakai oleh sebuah folder.";
     case EFBIG:
-        return "Gambar terlalu besar untuk sistem file itu.";
+        // Past the file system's largest file, or past the file-size limit
+        // set for the program (ulimit -f), which the system tells the same way.
+        return "Gambar terlalu besar: file itu melampaui batas ukuran file, batas sistem file itu atau batas "
+               "yang ditetapkan untuk program ini (misalnya dengan ulimit -f). Simpan di tempat lain atau "
+               "longgarkan batas itu.";
     case EIO:
         return "Perangkat penyimpanan melaporkan kesalahan saat menulis.";
     case ELOOP:
