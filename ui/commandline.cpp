@@ -260,6 +260,18 @@ std::optional<QString> writeRequestedPicture(const ExportRequest& request)
     return std::nullopt;
 }
 
+// A section asked for where none can be drawn (a further figure, a flat
+// solid): the picture is the plain one, and the window's sentence for that
+// case says why. Empty otherwise.
+QString undrawnSectionNotice(const PictureSettings& view)
+{
+    if (!view.options.section)
+        return {};
+    const PlaneSection section
+        = planeSection(view.shapeIndex, aspectFactorOfTenths(view.aspectTenths), view.options.section->plane);
+    return section.available && !section.flat ? QString() : toQString(section.line());
+}
+
 // "--section-info": the section's line, "<nama>: <persamaan>", after the
 // picture when one is asked for too.
 CommandLineResult sectionInfo(const Arguments& parsed)
@@ -282,9 +294,11 @@ CommandLineResult runCommandLine(const QStringList& arguments)
 {
     const QString program = QFileInfo(arguments.value(0, QStringLiteral("ruvex3d"))).fileName();
     // Whatever the user typed is shown, never obeyed by the terminal.
-    const auto failed = [&program](int status, const QString& sentence) {
-        return CommandLineResult{
-            status, {}, escapedControls(program + QStringLiteral(": ") + sentence) + u'\n'};
+    const auto told = [&program](const QString& sentence) {
+        return escapedControls(program + QStringLiteral(": ") + sentence) + u'\n';
+    };
+    const auto failed = [&told](int status, const QString& sentence) {
+        return CommandLineResult{status, {}, told(sentence)};
     };
     try {
         Arguments parsed(program);
@@ -306,9 +320,11 @@ CommandLineResult runCommandLine(const QStringList& arguments)
             readViewSettings(parsed, view);
             return {kExitWritten, {}, {}, view};
         }
-        if (const auto failure = writeRequestedPicture(exportRequest(parsed)))
+        const ExportRequest request = exportRequest(parsed);
+        if (const auto failure = writeRequestedPicture(request))
             return failed(kExitNotWritten, *failure);
-        return {};
+        const QString notice = undrawnSectionNotice(request.view);
+        return {kExitWritten, {}, notice.isEmpty() ? QString() : told(notice)};
     } catch (const BadArguments& bad) {
         return failed(kExitBadArguments, bad.text);
     }
