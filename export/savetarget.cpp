@@ -85,8 +85,8 @@ std::string refuseName(const std::string& path, std::size_t limit)
                "Hapus karakter itu dari nama file.";
     case ControlCharacter::TextDirection:
         return "Nama file tidak boleh memuat karakter kendali arah teks (U+202A sampai U+202E, U+2066 sampai "
-               "U+2069), yang membuat nama tampak lain dari yang sebenarnya. Hapus karakter itu dari nama "
-               "file.";
+               "U+2069, U+200E, U+200F, U+061C), yang membuat nama tampak lain dari yang sebenarnya. Hapus "
+               "karakter itu dari nama file.";
     case ControlCharacter::None:
         break;
     }

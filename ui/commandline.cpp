@@ -2,6 +2,7 @@
 
 #include "export/savetarget.h"
 
+#include "export/picturename.h"
 #include "export/picturetypes.h"
 #include "surface/planesection.h"
 #include "surface/shapecatalogue.h"
@@ -168,7 +169,7 @@ void readViewSettings(const Arguments& arguments, PictureSettings& view)
         const QString value = viewSettingTakesValue(name) ? arguments.value(name) : QString();
         const std::string shown = std::string("--") + name;
         if (const auto refusal = readViewSetting(view, name, value.toStdString(), shown))
-            throw BadArguments(QString::fromStdString(*refusal));
+            throw BadArguments(toQString(*refusal));
     }
 }
 
@@ -242,18 +243,22 @@ QString oneLine(QString message, const QStringList& paths)
     return message.replace(u'\n', u' ');
 }
 
-// Writes the picture asked for, under the same rules as in the window: only
-// regular files, links as the file they lead to, names the file system
-// takes. The failure in one line, or nothing.
+// Writes the picture asked for, under the same rules as in the window and
+// the page: a name that shows (export/picturename.h), only regular files,
+// links as the file they lead to, names the file system takes. The failure
+// in one line, or nothing.
 std::optional<QString> writeRequestedPicture(const ExportRequest& request)
 {
     const StandaloneView view(request.view);
     const std::vector<WireframePolyline> lines = view.pictureLines();
     const ExportView picture{view.grid(), view.state(), view.area().Image(), lines};
-    const SaveTarget target = vetSaveTarget(request.path.toStdString());
+    const PictureName named = givenPictureName(request.path.toStdString());
+    if (named.refused())
+        return oneLine(toQString(named.refusal), {request.path});
+    const SaveTarget target = vetSaveTarget(named.path);
     if (target.refused())
-        return oneLine(QString::fromStdString(target.refusal), {request.path});
-    const QString real = QString::fromStdString(target.path);
+        return oneLine(toQString(target.refusal), {request.path});
+    const QString real = toQString(target.path);
     if (const auto failure = writePictureFile(real, picture, request.format, request.scale))
         return oneLine(QStringLiteral("gambar tidak dapat ditulis ke file %1. %2").arg(real, *failure),
                        {request.path, real});
@@ -332,9 +337,12 @@ CommandLineResult runCommandLine(const QStringList& arguments)
 
 int runCommandLine(int& argc, char** argv)
 {
+    // Read before the toolkit sees them, and as they are: the toolkit's own
+    // list drops a name's leading U+FEFF.
+    const QStringList arguments = argumentList(argc, argv);
     // No window system at all: the pictures are made in memory.
     const QCoreApplication application(argc, argv);
-    const QString program = QFileInfo(QCoreApplication::arguments().value(0)).fileName();
+    const QString program = QFileInfo(arguments.value(0)).fileName();
     // A name that is not UTF-8 cannot be written as given (the toolkit's file
     // names are UTF-8), and any other name would be the wrong file.
     if (const auto argument = notUtf8Argument(argc, argv)) {
@@ -345,7 +353,7 @@ int runCommandLine(int& argc, char** argv)
                   + u'\n');
         return kExitBadArguments;
     }
-    const CommandLineResult result = runCommandLine(QCoreApplication::arguments());
+    const CommandLineResult result = runCommandLine(arguments);
     if (!print(stdout, result.output)) {
         print(stderr, QStringLiteral("%1: teks tidak dapat ditulis ke keluaran standar.\n").arg(program));
         return kExitNotWritten;
