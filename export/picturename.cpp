@@ -109,8 +109,10 @@ PictureName givenPictureName(const std::string& given)
 {
     const PictureFormat format = formatOfPath(given).value_or(PictureFormat::Png);
     const std::string extension = fileExtension(given);
-    const auto type = std::ranges::find(kExportTypes, format, &ExportType::format);
-    const std::size_t typeIndex = type == kExportTypes.end() ? 0 : std::size_t(type - kExportTypes.begin());
+    const auto type = std::find_if(kExportTypes.begin(), kExportTypes.end(),
+                                   [format](const ExportType& offered) { return offered.format == format; });
+    const std::size_t typeIndex
+        = type == kExportTypes.end() ? 0 : static_cast<std::size_t>(type - kExportTypes.begin());
     const std::string refusal = refusedFileName(fileNamePart(given, NameForm::Path), stemOf(given, extension),
                                                 NameForm::Path, extension);
     return {given, typeIndex, format, refusal};

@@ -194,8 +194,9 @@ struct Traced {
 // cone's hyperbola at θ = 90°, d = 90 keeps just its two vertices).
 bool onlyIsolatedPoints(const std::vector<PlanePiece>& pieces)
 {
-    return !pieces.empty()
-        && std::ranges::all_of(pieces, [](const PlanePiece& piece) { return piece.size() == 1; });
+    return !pieces.empty() && std::all_of(pieces.begin(), pieces.end(), [](const PlanePiece& piece) {
+        return piece.size() == 1;
+    });
 }
 
 // Named "titik", whatever curve the points belong to.
