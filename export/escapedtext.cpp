@@ -1,5 +1,7 @@
 #include "export/escapedtext.h"
 
+#include <algorithm>
+
 namespace {
 
 char32_t codePointAt(std::string_view text, std::size_t at, std::size_t length)
@@ -19,9 +21,37 @@ ControlCharacter kindOf(char32_t code)
 {
     if (code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x2028 || code == 0x2029)
         return ControlCharacter::Control;
-    if ((code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069))
+    if ((code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069) || code == 0x200E
+        || code == 0x200F || code == 0x061C)
         return ControlCharacter::TextDirection;
     return ControlCharacter::None;
+}
+
+struct Range {
+    char32_t first;
+    char32_t last;
+};
+
+// The characters that leave no mark: spaces, fillers and blanks, and the
+// formatting characters a text shows nothing of (Unicode's white space and
+// default-ignorable characters, the Hangul fillers, the Braille blank).
+constexpr Range kBlankRanges[] = {
+    {0x0020, 0x0020},   {0x00A0, 0x00A0},   {0x00AD, 0x00AD}, {0x034F, 0x034F}, {0x061C, 0x061C},
+    {0x115F, 0x1160},   {0x1680, 0x1680},   {0x17B4, 0x17B5}, {0x180B, 0x180F}, {0x2000, 0x200F},
+    {0x202A, 0x202F},   {0x205F, 0x206F},   {0x2800, 0x2800}, {0x3000, 0x3000}, {0x3164, 0x3164},
+    {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},   {0xFFA0, 0xFFA0}, {0xFFF0, 0xFFFB}, {0x1BCA0, 0x1BCA3},
+    {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF},
+};
+
+bool drawsNothing(char32_t code)
+{
+    if (kindOf(code) != ControlCharacter::None)
+        return true;
+    for (const Range& range : kBlankRanges) {
+        if (code >= range.first && code <= range.last)
+            return true;
+    }
+    return false;
 }
 
 std::string hexEscape(char kind, char32_t value, int digits)
@@ -112,4 +142,31 @@ std::string escapedControls(std::string_view text)
 std::string quotedName(std::string_view text)
 {
     return "\u00ab" + escapedControls(text) + "\u00bb";
+}
+
+bool showsNothing(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = utf8SequenceLength(text, at);
+        if (length == 0 || !drawsNothing(codePointAt(text, at, length)))
+            return false;
+        at += length;
+    }
+    return true;
+}
+
+std::string quotedBlankName(std::string_view text)
+{
+    std::string shown;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = utf8SequenceLength(text, at);
+        const char32_t code = length == 0 ? U'?' : codePointAt(text, at, length);
+        const std::size_t step = std::max<std::size_t>(length, 1);
+        if (code != U' ' && kindOf(code) == ControlCharacter::None && drawsNothing(code))
+            shown += code > 0xFFFF ? hexEscape('U', code, 8) : hexEscape('u', code, 4);
+        else
+            shown += escapedControls(text.substr(at, step)); // controls and stray bytes as everywhere
+        at += step;
+    }
+    return "\u00ab" + shown + "\u00bb";
 }

@@ -85,8 +85,8 @@ std::string refuseName(const std::string& path, std::size_t limit)
                "Hapus karakter itu dari nama file.";
     case ControlCharacter::TextDirection:
         return "Nama file tidak boleh memuat karakter kendali arah teks (U+202A sampai U+202E, U+2066 sampai "
-               "U+2069), yang membuat nama tampak lain dari yang sebenarnya. Hapus karakter itu dari nama "
-               "file.";
+               "U+2069, U+200E, U+200F, U+061C), yang membuat nama tampak lain dari yang sebenarnya. Hapus "
+               "karakter itu dari nama file.";
     case ControlCharacter::None:
         break;
     }
@@ -206,7 +206,11 @@ std::string failureCause(int error, const std::string& folder)
     case EISDIR:
         return "Nama itu sudah dipakai oleh sebuah folder.";
     case EFBIG:
-        return "Gambar terlalu besar untuk sistem file itu.";
+        // Past the file system's largest file, or past the file-size limit
+        // set for the program (ulimit -f), which the system tells the same way.
+        return "Gambar terlalu besar: file itu melampaui batas ukuran file, batas sistem file itu atau batas "
+               "yang ditetapkan untuk program ini (misalnya dengan ulimit -f). Simpan di tempat lain atau "
+               "longgarkan batas itu.";
     case EIO:
         return "Perangkat penyimpanan melaporkan kesalahan saat menulis.";
     case ELOOP:

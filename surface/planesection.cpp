@@ -189,19 +189,36 @@ struct Traced {
     std::vector<PlanePiece> pieces;
 };
 
+// Pieces of one point each, and nothing else: the plane only touches the
+// surface, or meets the finite solid only where its rim ends a curve (the
+// cone's hyperbola at θ = 90°, d = 90 keeps just its two vertices).
+bool onlyIsolatedPoints(const std::vector<PlanePiece>& pieces)
+{
+    return !pieces.empty() && std::all_of(pieces.begin(), pieces.end(), [](const PlanePiece& piece) {
+        return piece.size() == 1;
+    });
+}
+
+// Named "titik", whatever curve the points belong to.
+Traced isolatedPoints(std::vector<PlanePiece> pieces)
+{
+    std::vector<double> sOnAxis;
+    for (const PlanePiece& piece : pieces)
+        sOnAxis.push_back(piece.front().s);
+    return {SectionTexts::kPoint, Sections::pointsEquation(sOnAxis), std::move(pieces)};
+}
+
 // A conic keeps its name where the solid's range cuts it short, unless all
-// that is left is one point: the plane touches the surface's rim there.
+// that is left is isolated points.
 Traced conicSection(const PlaneConic& onPlane, Span span)
 {
-    CanonicalConic conic = Sections::canonicalConic(onPlane, kSize);
+    const CanonicalConic conic = Sections::canonicalConic(onPlane, kSize);
     if (conic.kind == ConicKind::None)
         return {};
     const Sections::SquaredWidth width = [&conic](double s) { return conic.squaredWidth(s); };
     std::vector<PlanePiece> pieces = Sections::traceSection(width, span.first, span.last, conic.zeros());
-    if (pieces.size() == 1 && pieces.front().size() == 1) {
-        conic.kind = ConicKind::Point;
-        conic.centre = pieces.front().front().s;
-    }
+    if (onlyIsolatedPoints(pieces))
+        return isolatedPoints(std::move(pieces));
     return {nameOf(conic.kind), Sections::conicEquation(conic), std::move(pieces)};
 }
 
@@ -237,9 +254,12 @@ Traced stackSection(SectionSolid solid, double k, const PlaneFrame& frame, Span 
         return stack.stretchY * stack.stretchY
             * (radius * radius - (x / stack.stretchX) * (x / stack.stretchX));
     };
+    std::vector<PlanePiece> pieces = Sections::traceSection(
+        width, span.first, span.last, Sections::findZeros(width, span.first, span.last));
+    if (onlyIsolatedPoints(pieces))
+        return isolatedPoints(std::move(pieces));
     return {SectionTexts::kCurve, Sections::restrictedEquation(solid, k, frame.x(), frame.z()),
-            Sections::traceSection(width, span.first, span.last,
-                                   Sections::findZeros(width, span.first, span.last))};
+            std::move(pieces)};
 }
 
 Traced traceOn(SectionSolid solid, double k, const PlaneFrame& frame)

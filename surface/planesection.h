@@ -12,7 +12,10 @@
 // print picture, 4 pixels a unit). Five solids are quadrics, so their
 // sections are conics, named by their mathematics; "Ellipsoida (2 buah)" and
 // "Hyperboloida" are not, and only their horizontal sections are conics (an
-// ellipse, a circle or a point), every other one is a "kurva".
+// ellipse, a circle or a point), every other one is a "kurva". A plane that
+// meets the finite solid only in isolated points (touching it, or meeting
+// it only where its rim ends a curve) gives a "titik", whatever curve the
+// points lie on.
 //
 // Nothing here draws or knows a front end; texts are in
 // surface/sectiontexts.h and surface/sectionequations.h.

@@ -1,5 +1,6 @@
 #include "surface/sectionequations.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <string_view>
@@ -18,9 +19,34 @@ constexpr std::string_view kDegrees = "\u00b0";
 // The solids' size R, as the catalogue builds them.
 constexpr std::string_view kSize = "100";
 
+// Where one decimal would blur what the name says (an ellipse's two
+// semi-axes, a slope that is not 0), more are written, up to this many: enough
+// for every plane of whole degrees and whole units.
+constexpr int kMostDecimals = 6;
+
 bool roundsToZero(double value)
 {
     return std::llround(std::fabs(value) * 10.0) == 0;
+}
+
+// The fewest decimals, at least one, that write `value` as a number other
+// than 0: a radius, a semi-axis, a slope.
+int decimalsShowingNonZero(double value)
+{
+    int decimals = 1;
+    while (decimals < kMostDecimals && decimalText(value, decimals) == decimalText(0.0, decimals))
+        ++decimals;
+    return decimals;
+}
+
+// The fewest decimals, at least one, that write `a` and `b` as two numbers:
+// the semi-axes of an ellipse, which are equal only in a circle.
+int decimalsTellingApart(double a, double b)
+{
+    int decimals = 1;
+    while (decimals < kMostDecimals && decimalText(a, decimals) == decimalText(b, decimals))
+        ++decimals;
+    return decimals;
 }
 
 std::string wholeText(double value)
@@ -45,8 +71,11 @@ std::string shiftedS(double centre)
 
 std::string hyperbolaEquation(const CanonicalConic& conic)
 {
-    const std::string sPart = squared(shiftedS(conic.centre)) + "/" + squared(decimalText(conic.alongS));
-    const std::string tPart = "t" + std::string(kSquared) + "/" + squared(decimalText(conic.alongT));
+    const int decimals = std::max(decimalsShowingNonZero(conic.alongS), decimalsShowingNonZero(conic.alongT));
+    const std::string sPart
+        = squared(shiftedS(conic.centre)) + "/" + squared(decimalText(conic.alongS, decimals));
+    const std::string tPart
+        = "t" + std::string(kSquared) + "/" + squared(decimalText(conic.alongT, decimals));
     const std::string minus = " " + std::string(kMinus) + " ";
     return (conic.opensAlongT ? tPart + minus + sPart : sPart + minus + tPart) + " = 1";
 }
@@ -159,39 +188,59 @@ std::string rangeOf(SectionSolid solid, double k)
 
 } // namespace
 
-std::string decimalText(double value)
+std::string decimalText(double value, int decimals)
 {
-    const long long tenths = std::llround(std::fabs(value) * 10.0);
-    std::string text = std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
-    return value < 0.0 && tenths != 0 ? std::string(kMinus) + text : text;
+    long long unit = 1;
+    for (int n = 0; n < decimals; ++n)
+        unit *= 10;
+    const long long units = std::llround(std::fabs(value) * static_cast<double>(unit));
+    std::string fraction = std::to_string(units % unit);
+    fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
+    std::string text = std::to_string(units / unit) + "," + fraction;
+    return value < 0.0 && units != 0 ? std::string(kMinus) + text : text;
 }
 
 std::string conicEquation(const CanonicalConic& conic)
 {
     const std::string s = shiftedS(conic.centre);
     const std::string tSquared = "t" + std::string(kSquared);
+    const auto shown = [](double value) { return decimalText(value, decimalsShowingNonZero(value)); };
     switch (conic.kind) {
     case ConicKind::Circle:
-        return squared(s) + " + " + tSquared + " = " + squared(decimalText(conic.alongS));
-    case ConicKind::Ellipse:
-        return squared(s) + "/" + squared(decimalText(conic.alongS)) + " + " + tSquared + "/"
-            + squared(decimalText(conic.alongT)) + " = 1";
+        return squared(s) + " + " + tSquared + " = " + squared(shown(conic.alongS));
+    case ConicKind::Ellipse: {
+        const int decimals
+            = std::max({decimalsTellingApart(conic.alongS, conic.alongT),
+                        decimalsShowingNonZero(conic.alongS), decimalsShowingNonZero(conic.alongT)});
+        return squared(s) + "/" + squared(decimalText(conic.alongS, decimals)) + " + " + tSquared + "/"
+            + squared(decimalText(conic.alongT, decimals)) + " = 1";
+    }
     case ConicKind::Hyperbola:
         return hyperbolaEquation(conic);
     case ConicKind::Parabola:
-        return tSquared + " = " + decimalText(conic.factor) + std::string(kTimes) + s;
+        return tSquared + " = " + shown(conic.factor) + std::string(kTimes) + s;
     case ConicKind::CrossingLines:
-        return "t = " + std::string(kPlusMinus) + decimalText(conic.factor) + std::string(kTimes) + s;
+        return "t = " + std::string(kPlusMinus) + shown(conic.factor) + std::string(kTimes) + s;
     case ConicKind::ParallelLines:
-        return "t = " + std::string(kPlusMinus) + decimalText(conic.alongT);
+        return "t = " + std::string(kPlusMinus) + shown(conic.alongT);
     case ConicKind::Line:
         return "t = 0";
     case ConicKind::Point:
-        return "(" + decimalText(conic.centre) + "; 0)";
+        return pointsEquation({conic.centre});
     case ConicKind::None:
         break;
     }
     return {};
+}
+
+std::string pointsEquation(const std::vector<double>& sOnAxis)
+{
+    std::string text;
+    for (std::size_t n = 0; n < sOnAxis.size(); ++n) {
+        const bool last = n + 1 == sOnAxis.size();
+        text += (n == 0 ? "" : last ? " dan " : ", ") + ("(" + decimalText(sOnAxis[n]) + "; 0)");
+    }
+    return text;
 }
 
 std::string solidEquation(SectionSolid solid, double k)

@@ -1,6 +1,7 @@
 #pragma once
 // The equations of plane sections and of the seven solids, as the user reads
-// them. One number style throughout: one decimal, a decimal comma, no
+// them. One number style throughout: one decimal (more only where one would
+// contradict the curve's name, see conicEquation), a decimal comma, no
 // grouping of thousands, and the minus sign U+2212 for negative numbers and
 // subtraction alike ("80,0", "−12,5", "(s − 12,3)²"). A radius or semi-axis
 // is written squared as its own number ("80,0²") so that the length can be
@@ -15,6 +16,7 @@
 #include "surface/sectionconic.h"
 
 #include <string>
+#include <vector>
 
 namespace Sections {
 
@@ -28,10 +30,17 @@ struct LinearInS {
     double perS = 0.0;
 };
 
-std::string decimalText(double value);
+// `value` with `decimals` decimals in the style above ("12,3", "−0,05").
+std::string decimalText(double value, int decimals = 1);
+
+// Points on the plane's s axis, where the plane meets the solid only in
+// isolated points: "(12,3; 0)", "(−90,0; 0) dan (90,0; 0)".
+std::string pointsEquation(const std::vector<double>& sOnAxis);
 
 // The canonical form in (s, t), as listed in surface/sectionconic.h; empty
-// for ConicKind::None.
+// for ConicKind::None. Lengths and factors get more decimals than one where
+// one would contradict the name: an ellipse's semi-axes that read equal, a
+// slope, radius or semi-axis that reads 0,0.
 std::string conicEquation(const CanonicalConic& conic);
 
 // "x² + y² + (z/1,2)² = 100²"; k > 0.

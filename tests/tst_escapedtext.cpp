@@ -14,7 +14,8 @@ TEST(EscapedControls, ControlsSeparatorsAndDirectionControlsAreEscapedTheRestKep
         {"gambar.png", "gambar.png", ControlCharacter::None},
         {"a\u00a0b\u2013c\u20ac\u00e9\u56fe\U0001F600", "a\u00a0b\u2013c\u20ac\u00e9\u56fe\U0001F600",
          ControlCharacter::None},
-        {"\u200f\u061c", "\u200f\u061c", ControlCharacter::None}, // marks, which reorder nothing around them
+        // The marks reorder the neutral characters beside them ("gnp.\u200Fa").
+        {"\u200e\u200f\u061c", "\\u200E\\u200F\\u061C", ControlCharacter::TextDirection},
         {"a\nb\rc\td\x1b", "a\\nb\\rc\\td\\e", ControlCharacter::Control},
         {"\x01\x7f", "\\x01\\x7F", ControlCharacter::Control},
         {"x\u0085\u009b", "x\\x85\\x9B", ControlCharacter::Control},

@@ -67,3 +67,57 @@ TEST(PictureName, HiddenEmptyAndFolderNamesAreRefusedAndTheRestNamed)
                                              : PictureFormat::Png);
     }
 }
+
+// A name that shows nothing before its extension (spaces, blanks, fillers,
+// characters that leave no mark) is refused on every front end, the blank
+// characters escaped in the sentence; one that shows something is written as
+// given, a leading U+FEFF kept.
+TEST(PictureName, NamesShowingNothingBeforeTheirExtensionAreRefused)
+{
+    for (const std::string blank : {"\u200b", "\u00a0", "\u3000", "\u2800", "\u115f", "\u034f", "\ufe0f",
+                                    "\ufeff", " ", "\u200b.\ufeff", "\u2060\u180e\U000E0020"}) {
+        SCOPED_TRACE(blank);
+        for (const PictureName& name :
+             {savedPictureName(blank, NameForm::BareName), savedPictureName(blank + ".x", NameForm::BareName),
+              exportedPictureName(blank + ".png", 1, NameForm::BareName),
+              exportedPictureName("/tmp/" + blank, 3, NameForm::Path), givenPictureName(blank + ".SVG")})
+            EXPECT_EQ(name.refusal.rfind("Nama file \u00ab", 0), 0u) << name.path;
+    }
+    EXPECT_EQ(
+        exportedPictureName("\u200b\ufeff.png", 1, NameForm::BareName).refusal,
+        "Nama file \u00ab\\u200B\\uFEFF.png\u00bb tidak memuat huruf atau tanda yang tampak sebelum "
+        "akhirannya, hanya spasi atau karakter yang tidak terlihat, sehingga namanya tampak kosong. Tulis "
+        "nama yang terlihat, misalnya \u00abgambar.png\u00bb.");
+    for (const char* shown : {"\ufeffgambar.png", "a\u200b.png", "\u3000\u00e9.png", "\u200b.x.png"}) {
+        SCOPED_TRACE(shown);
+        EXPECT_EQ(exportedPictureName(shown, 1, NameForm::BareName).path, shown);
+        EXPECT_EQ(givenPictureName(shown).path, shown);
+        EXPECT_FALSE(givenPictureName(shown).refused());
+    }
+}
+
+// The command line writes its name as given, the type its extension's, and
+// refuses a hidden name as the window and the page do.
+TEST(PictureName, TheCommandLinesNameIsWrittenAsGiven)
+{
+    const struct {
+        const char* given;
+        PictureFormat format;
+        bool refused;
+    } rows[] = {
+        {"peta.lama.bmp", PictureFormat::Bitmap, false},
+        {"/tmp/Kerucut.PNG", PictureFormat::Png, false},
+        {"x.svg", PictureFormat::Svg, false},
+        {".png", PictureFormat::Png, true},
+        {".hidden.png", PictureFormat::Png, true},
+        {"/tmp/.x.bmp", PictureFormat::Bitmap, true},
+        {"a/.svg", PictureFormat::Svg, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.given);
+        const PictureName name = givenPictureName(row.given);
+        EXPECT_EQ(name.path, row.given);
+        EXPECT_EQ(name.format, row.format);
+        EXPECT_EQ(name.refused(), row.refused) << name.refusal;
+    }
+}

@@ -64,16 +64,17 @@ INSTANTIATE_TEST_SUITE_P(SevenSolids, Names, ::testing::Values(
     NameCase{{0, 1.2f, 30, 0}, kEllipse},
     NameCase{{1, 1.0f, 0, 45}, kCircle},          NameCase{{1, 1.2f, 0, 20}, kEllipse},
     NameCase{{1, 1.0f, 0, 90}, kPoint},           NameCase{{1, 1.0f, 0, 0}, kPoint},      // the pinches
-    NameCase{{1, 1.0f, 30, 20}, kCurve},          NameCase{{1, 1.0f, 90, 100}, kCurve},   // touches twice
+    NameCase{{1, 1.0f, 30, 20}, kCurve},          NameCase{{1, 1.0f, 90, 100}, kPoint},   // touches twice
     NameCase{{1, 1.0f, 0, 91}, kNoSection},       NameCase{{1, 1.0f, 90, 101}, kNoSection},
     NameCase{{2, 1.0f, 0, 0}, kCircle},           NameCase{{2, 0.5f, 0, 60}, kEllipse},
     NameCase{{2, 1.0f, 1, 0}, kCurve},            NameCase{{2, 1.0f, 90, 25}, kCurve},
-    NameCase{{2, 1.0f, 90, 106}, kCurve},         NameCase{{2, 1.0f, 90, 107}, kNoSection},
+    NameCase{{2, 1.0f, 90, 106}, kPoint},         NameCase{{2, 1.0f, 90, 107}, kNoSection}, // the rims
     NameCase{{3, 1.0f, 0, 50}, kCircle},          NameCase{{3, 1.0f, 20, 30}, kEllipse},
     NameCase{{3, 1.0f, 45, 50}, kParabola},       NameCase{{3, 1.0f, 60, 30}, kHyperbola},
     NameCase{{3, 1.0f, 0, 0}, kPoint},            NameCase{{3, 1.0f, 30, 0}, kPoint},     // the apex
     NameCase{{3, 1.0f, 45, 0}, kLine},            NameCase{{3, 1.0f, 60, 0}, kCrossingLines},
     NameCase{{3, 1.0f, 0, 91}, kNoSection},       NameCase{{3, 1.5f, 0, 50}, kEllipse},
+    NameCase{{3, 1.0f, 90, 90}, kPoint},          NameCase{{3, 0.4f, 90, -90}, kPoint},   // the rims' vertices
     NameCase{{3, 1.5f, 45, -50}, kParabola},
     NameCase{{4, 1.0f, 0, 50}, kCircle},          NameCase{{4, 1.0f, 0, 100}, kPoint},    // the cap
     NameCase{{4, 1.0f, 90, 30}, kParabola},       NameCase{{4, 1.0f, 30, 40}, kEllipse},
@@ -147,7 +148,15 @@ INSTANTIATE_TEST_SUITE_P(SevenSolids, Lines, ::testing::Values(
     LineCase{{0, 1.0f, 30, 100}, "titik: (0,0; 0)"},
     LineCase{{0, 1.0f, 0, 101}, "tidak memotong"},
     LineCase{{2, 1.0f, 30, 20}, "kurva: (10,0 + 0,9·s)² + t² = ((17,3 − 0,5·s)²/100 + 25)²"},
-    LineCase{{1, 1.2f, 90, 0}, "kurva: (t/100)² = sin²(2·(−s)°)"}));
+    LineCase{{1, 1.2f, 90, 0}, "kurva: (t/100)² = sin²(2·(−s)°)"},
+    // Where one decimal would contradict the name: semi-axes that differ,
+    // slopes that are not 0; the plane meeting the solid in its rims only.
+    LineCase{{0, 0.2f, 1, -20}, "elips: (s + 8,3)²/8,49² + t²/8,52² = 1"},
+    LineCase{{0, 0.8f, 1, 36}, "elips: (s − 0,4)²/89,297² + t²/89,305² = 1"},
+    LineCase{{3, 0.1f, 46, 0}, "dua garis berpotongan: t = ±0,02·s"},
+    LineCase{{3, 0.1f, 45, 1}, "parabola: t² = −0,02·s"},
+    LineCase{{3, 1.0f, 90, 90}, "titik: (−90,0; 0) dan (90,0; 0)"},
+    LineCase{{1, 1.0f, 90, -100}, "titik: (−45,0; 0) dan (45,0; 0)"}));
 // clang-format on
 
 TEST(PlaneSection, SolidEquationsCarryTheNumbers)

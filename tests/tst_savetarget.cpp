@@ -192,7 +192,8 @@ TEST(SaveTexts, FillInKeepsMarkersInsideTheName)
 // quote a name show it escaped.
 TEST(RefuseName, TextDirectionControlsAreRefusedAndNamesInMessagesEscaped)
 {
-    for (const char* name : {"\u202egnp.bmp", "gam\u202abar.png", "gambar\u2066.svg", "a\u2069.bmp"}) {
+    for (const char* name : {"\u202egnp.bmp", "gam\u202abar.png", "gambar\u2066.svg", "a\u2069.bmp",
+                             "gam\u200ebar.png", "\u200fx.png", "a\u061c.svg"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(refuseName(std::string("/tmp/") + name)
                       .rfind("Nama file tidak boleh memuat karakter kendali "

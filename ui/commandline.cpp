@@ -2,6 +2,7 @@
 
 #include "export/savetarget.h"
 
+#include "export/picturename.h"
 #include "export/picturetypes.h"
 #include "surface/planesection.h"
 #include "surface/shapecatalogue.h"
@@ -172,7 +173,7 @@ void readViewSettings(const Arguments& arguments, PictureSettings& view)
         const QString value = viewSettingTakesValue(name) ? arguments.value(name) : QString();
         const std::string shown = "--" + std::string(name);
         if (const auto refusal = readViewSetting(view, name, value.toStdString(), shown))
-            throw BadArguments(QString::fromStdString(*refusal));
+            throw BadArguments(toQString(*refusal));
     }
 }
 
@@ -246,22 +247,38 @@ QString oneLine(QString message, const QStringList& paths)
     return message.replace(u'\n', u' ');
 }
 
-// Writes the picture asked for, under the same rules as in the window: only
-// regular files, links as the file they lead to, names the file system
-// takes. The failure in one line, or nothing.
+// Writes the picture asked for, under the same rules as in the window and
+// the page: a name that shows (export/picturename.h), only regular files,
+// links as the file they lead to, names the file system takes. The failure
+// in one line, or nothing.
 std::optional<QString> writeRequestedPicture(const ExportRequest& request)
 {
     const StandaloneView view(request.view);
     const std::vector<WireframePolyline> lines = view.pictureLines();
     const ExportView picture{view.grid(), view.state(), view.area().Image(), lines};
-    const SaveTarget target = vetSaveTarget(request.path.toStdString());
+    const PictureName named = givenPictureName(request.path.toStdString());
+    if (named.refused())
+        return oneLine(toQString(named.refusal), {request.path});
+    const SaveTarget target = vetSaveTarget(named.path);
     if (target.refused())
-        return oneLine(QString::fromStdString(target.refusal), {request.path});
-    const QString real = QString::fromStdString(target.path);
+        return oneLine(toQString(target.refusal), {request.path});
+    const QString real = toQString(target.path);
     if (const auto failure = writePictureFile(real, picture, request.format, request.scale))
         return oneLine(QStringLiteral("gambar tidak dapat ditulis ke file %1. %2").arg(real, *failure),
                        {request.path, real});
     return std::nullopt;
+}
+
+// A section asked for where none can be drawn (a further figure, a flat
+// solid): the picture is the plain one, and the window's sentence for that
+// case says why. Empty otherwise.
+QString undrawnSectionNotice(const PictureSettings& view)
+{
+    if (!view.options.section)
+        return {};
+    const PlaneSection section
+        = planeSection(view.shapeIndex, aspectFactorOfTenths(view.aspectTenths), view.options.section->plane);
+    return section.available && !section.flat ? QString() : toQString(section.line());
 }
 
 // "--section-info": the section's line, "<nama>: <persamaan>", after the
@@ -286,9 +303,11 @@ CommandLineResult runCommandLine(const QStringList& arguments)
 {
     const QString program = QFileInfo(arguments.value(0, QStringLiteral("ruvex3d"))).fileName();
     // Whatever the user typed is shown, never obeyed by the terminal.
-    const auto failed = [&program](int status, const QString& sentence) {
-        return CommandLineResult{
-            status, {}, escapedControls(program + QStringLiteral(": ") + sentence) + u'\n'};
+    const auto told = [&program](const QString& sentence) {
+        return escapedControls(program + QStringLiteral(": ") + sentence) + u'\n';
+    };
+    const auto failed = [&told](int status, const QString& sentence) {
+        return CommandLineResult{status, {}, told(sentence)};
     };
     try {
         Arguments parsed(program);
@@ -310,9 +329,11 @@ CommandLineResult runCommandLine(const QStringList& arguments)
             readViewSettings(parsed, view);
             return {kExitWritten, {}, {}, view};
         }
-        if (const auto failure = writeRequestedPicture(exportRequest(parsed)))
+        const ExportRequest request = exportRequest(parsed);
+        if (const auto failure = writeRequestedPicture(request))
             return failed(kExitNotWritten, *failure);
-        return {};
+        const QString notice = undrawnSectionNotice(request.view);
+        return {kExitWritten, {}, notice.isEmpty() ? QString() : told(notice)};
     } catch (const BadArguments& bad) {
         return failed(kExitBadArguments, bad.text);
     }
@@ -320,9 +341,12 @@ CommandLineResult runCommandLine(const QStringList& arguments)
 
 int runCommandLine(int& argc, char** argv)
 {
+    // Read before the toolkit sees them, and as they are: the toolkit's own
+    // list drops a name's leading U+FEFF.
+    const QStringList arguments = argumentList(argc, argv);
     // No window system at all: the pictures are made in memory.
     const QCoreApplication application(argc, argv);
-    const QString program = QFileInfo(QCoreApplication::arguments().value(0)).fileName();
+    const QString program = QFileInfo(arguments.value(0)).fileName();
     // A name that is not UTF-8 cannot be written as given (the toolkit's file
     // names are UTF-8), and any other name would be the wrong file.
     if (const auto argument = notUtf8Argument(argc, argv)) {
@@ -333,7 +357,7 @@ int runCommandLine(int& argc, char** argv)
                   + u'\n');
         return kExitBadArguments;
     }
-    const CommandLineResult result = runCommandLine(QCoreApplication::arguments());
+    const CommandLineResult result = runCommandLine(arguments);
     if (!print(stdout, result.output)) {
         print(stderr, QStringLiteral("%1: teks tidak dapat ditulis ke keluaran standar.\n").arg(program));
         return kExitNotWritten;

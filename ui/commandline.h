@@ -49,7 +49,8 @@ int runCommandLine(int& argc, char** argv);
 struct CommandLineResult {
     int status = kExitWritten;
     QString output; // for standard output
-    QString error;  // for standard error, one line
+    QString error;  // for standard error, one line: why nothing was done, or a notice
+                    // beside a picture written
     // Arguments without --export that give a view: the window opens on it.
     std::optional<PictureSettings> windowView = std::nullopt;
 };

@@ -71,9 +71,11 @@ bool isOwnValueOption(const QString& argument, const QStringList& valueOptions)
 
 QStringList argumentList(int argc, char** argv)
 {
+    // UTF-8 (notUtf8Argument refuses anything else), a leading U+FEFF kept
+    // (ui/qtext.h): the toolkit's own list of arguments drops it.
     QStringList arguments;
     for (int n = 0; n < argc; ++n)
-        arguments.append(QString::fromLocal8Bit(argv[n]));
+        arguments.append(toQString(argv[n]));
     return arguments;
 }
 

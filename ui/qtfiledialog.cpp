@@ -1,6 +1,7 @@
 #include "ui/qtfiledialog.h"
 
 #include "export/savetarget.h"
+#include "ui/qtext.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -17,7 +18,7 @@ namespace {
 
 QString fromDialogText(const std::string& text)
 {
-    return QString::fromStdString(text);
+    return toQString(text);
 }
 
 // The record's file buffer up to its first NUL.
@@ -174,8 +175,8 @@ QString answerRefusal(FileDialogKind kind, const QStringList& files, std::size_t
     const std::size_t limit = capacity >= terminators ? capacity - terminators : 0;
     const std::string text = selectionText(files);
     if (kind == FileDialogKind::Save)
-        return QString::fromStdString(refuseName(text, limit));
-    return text.size() > limit ? QString::fromStdString(refuseName(text, limit)) : QString();
+        return toQString(refuseName(text, limit));
+    return text.size() > limit ? toQString(refuseName(text, limit)) : QString();
 }
 
 namespace {

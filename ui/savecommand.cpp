@@ -66,10 +66,10 @@ std::optional<QString> chooseTarget(QWidget* owner, const SavePrompts& prompts, 
     const SaveTarget target = vetSaveTarget(chosen.toStdString());
     if (target.refused()) {
         if (prompts.refuseName)
-            prompts.refuseName(owner, chosen, QString::fromStdString(target.refusal));
+            prompts.refuseName(owner, chosen, toQString(target.refusal));
         return std::nullopt;
     }
-    const QString real = QString::fromStdString(target.path);
+    const QString real = toQString(target.path);
     if (target.replaces && !(prompts.confirmReplace && prompts.confirmReplace(owner, chosen, real)))
         return std::nullopt;
     return real;
@@ -121,11 +121,11 @@ std::optional<PictureName> SaveCommand::choose()
         return m_dialogs.fileDialogs && m_dialogs.fileDialogs(m_owner, kind, record);
     });
     dialog.ShowSave(path, m_kind.dialogTitle, m_kind.filter, folder, {}, -1, filterIndex, {}, true, 0);
-    m_memory.path = QString::fromStdString(path);
+    m_memory.path = toQString(path);
     if (path.empty())
         return std::nullopt;
     PictureName target = m_kind.target(path, filterIndex);
-    m_memory.path = QString::fromStdString(target.path);
+    m_memory.path = toQString(target.path);
     return target;
 }
 
@@ -134,7 +134,7 @@ std::optional<QString> SaveCommand::confirmedPath(const PictureName& target)
     if (target.refusal.empty())
         return chooseTarget(m_owner, m_dialogs.prompts, m_memory.path);
     if (m_dialogs.prompts.refuseName)
-        m_dialogs.prompts.refuseName(m_owner, m_memory.path, QString::fromStdString(target.refusal));
+        m_dialogs.prompts.refuseName(m_owner, m_memory.path, toQString(target.refusal));
     return std::nullopt;
 }
 

@@ -15,7 +15,39 @@
 
 namespace {
 
-constexpr std::array kStopSignals{SIGTERM, SIGINT, SIGHUP};
+// Every signal whose default action ends the program and that a handler may
+// catch (SIGKILL and SIGSTOP cannot be caught), where the system has it.
+constexpr std::array kStopSignals{
+    SIGHUP,    SIGINT,  SIGQUIT, SIGILL,  SIGTRAP, SIGABRT, SIGBUS,    SIGFPE,  SIGUSR1, SIGSEGV,
+    SIGUSR2,   SIGPIPE, SIGALRM, SIGTERM, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF, SIGSYS,
+#ifdef SIGSTKFLT
+    SIGSTKFLT,
+#endif
+#ifdef SIGIO
+    SIGIO,
+#endif
+#ifdef SIGPWR
+    SIGPWR,
+#endif
+#ifdef SIGEMT
+    SIGEMT,
+#endif
+#ifdef SIGLOST
+    SIGLOST,
+#endif
+};
+
+// The fixed list and, where there are any, the real-time signals, whose
+// default action ends the program too.
+template <typename Visit> void forEachStopSignal(Visit visit)
+{
+    for (const int number : kStopSignals)
+        visit(number);
+#ifdef SIGRTMIN
+    for (int number = SIGRTMIN; number <= SIGRTMAX; ++number)
+        visit(number);
+#endif
+}
 
 // A signal handler reaches only static storage, so the one file to remove
 // lives here. Its name (the writer's are about twenty bytes) is written only
@@ -39,21 +71,40 @@ void removeAndStop(int number)
     raise(number);
 }
 
+bool sentByAnotherProgram(const siginfo_t* info)
+{
+    bool sent = info->si_code == SI_USER || info->si_code == SI_QUEUE;
+#ifdef SI_TKILL
+    sent = sent || info->si_code == SI_TKILL;
+#endif
+    return sent && info->si_pid != getpid();
+}
+
+// SIGXFSZ from the system itself means a write went past the file-size limit
+// (ulimit -f): that write then fails with EFBIG, and the writer tells it and
+// removes its file as after a full disk. Every other stop ends the program.
+void onStop(int number, siginfo_t* info, void*)
+{
+    if (number == SIGXFSZ && g_folder.load() >= 0 && !sentByAnotherProgram(info))
+        return;
+    removeAndStop(number);
+}
+
 // Only signals with their default action get the handler: one ignored at
 // start, or handled by someone else, is left as it is.
 void installHandlers()
 {
     struct sigaction action { };
-    action.sa_handler = removeAndStop;
+    action.sa_sigaction = onStop;
+    action.sa_flags = SA_SIGINFO;
     sigemptyset(&action.sa_mask);
-    for (const int number : kStopSignals)
-        sigaddset(&action.sa_mask, number); // one stop at a time
-    for (const int number : kStopSignals) {
+    forEachStopSignal([&action](int number) { sigaddset(&action.sa_mask, number); }); // one stop at a time
+    forEachStopSignal([&action](int number) {
         struct sigaction previous { };
         if (sigaction(number, nullptr, &previous) == 0 && !(previous.sa_flags & SA_SIGINFO)
             && previous.sa_handler == SIG_DFL)
             sigaction(number, &action, nullptr);
-    }
+    });
 }
 
 } // namespace

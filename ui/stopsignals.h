@@ -1,16 +1,22 @@
 #pragma once
 // A temporary file must not outlive the program that was writing it. When a
-// stop signal ends the program in the middle of a write (SIGTERM: a kill or
-// a shutdown; SIGINT: Ctrl+C; SIGHUP: a closed terminal or a session's
-// logout), the one file named here is removed first, and the program then
-// ends as that signal ends any program (the shell sees 128 + its number).
-// The window and the command line alike: both write through ui/wholefile.h.
+// signal ends the program in the middle of a write (SIGTERM: a kill or a
+// shutdown; SIGINT: Ctrl+C; SIGHUP: a closed terminal or a session's logout;
+// SIGQUIT: Ctrl+\; and every other signal whose default action ends a
+// program and that can be caught: SIGUSR1, SIGPIPE, SIGALRM, SIGXCPU, the
+// real-time signals, ...), the one file named here is removed first, and the
+// program then ends as that signal ends any program (the shell sees 128 + its
+// number). A write past the file-size limit (ulimit -f) does not end the
+// program: the system's SIGXFSZ is let pass, so that the write fails with
+// EFBIG and is told like a full disk. The window and the command line alike:
+// both write through ui/wholefile.h.
 //
 // The name is kept in a fixed buffer, set before the file is made and
 // cleared once it is renamed or removed, so that the handler only reads
 // memory and makes calls that are safe in a signal handler (unlinkat,
-// sigaction, raise). A signal ignored when the program started (nohup, a
-// background job) stays ignored. Without POSIX signals (Windows) nothing is
+// sigaction, raise, getpid). A signal ignored when the program started
+// (nohup, a background job) stays ignored, and one another part of the
+// program handles stays its. Without POSIX signals (Windows) nothing is
 // recorded and nothing installed.
 
 namespace StopSignals {

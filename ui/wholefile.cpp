@@ -42,14 +42,14 @@ QString reasonFor(int error, const QString& path)
 {
     const std::string cause = failureCause(error, messageFolder(path));
     if (!cause.empty())
-        return QString::fromStdString(cause);
+        return toQString(cause);
     return QStringLiteral("Penulisan file gagal karena sebab yang tidak dikenal.\nKeterangan sistem: ")
         + qt_error_string(error);
 }
 
 QString reasonFor(WriteObstacle obstacle, const QString& path)
 {
-    return QString::fromStdString(obstacleCause(obstacle, path.toStdString(), messageFolder(path)));
+    return toQString(obstacleCause(obstacle, path.toStdString(), messageFolder(path)));
 }
 
 // A file descriptor, closed with its owner.

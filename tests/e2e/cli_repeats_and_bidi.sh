@@ -45,4 +45,18 @@ expect 2 '"\u2066dashed\u2069"' --export x.png --back-lines "${lri}dashed$pdi"
 expect 1 'karakter kendali arah teks' --export "${rlo}gnp.bmp"
 expect 1 'karakter kendali arah teks' --export "gam${fsi}bar.png"
 expect 1 'karakter kendali arah teks' --export "gambar$lre.svg"
+expect 1 'karakter kendali arah teks' --export "gam$(printf '\xe2\x80\x8f')bar.png"
 echo "ok: direction controls are escaped in messages and refused in names"
+
+# The window's and the page's rule for names: one that shows nothing before
+# its extension, or starts with a dot, is refused; any other is written under
+# exactly the name given, a leading U+FEFF too.
+expect 1 'dimulai dengan titik' --export .png
+expect 1 'dimulai dengan titik' --export .hidden.png
+expect 1 'Nama file «\u200B.png» tidak memuat huruf' --export "$(printf '\xe2\x80\x8b').png"
+expect 1 'Nama file «\uFEFF\u00A0.bmp» tidak memuat huruf' --export "$(printf '\xef\xbb\xbf\xc2\xa0').bmp"
+bom_name="$(printf '\xef\xbb\xbf')gambar.png"
+run --export "$bom_name"
+[ "$status" -eq 0 ] && [ -f "$bom_name" ] || fail "--export <U+FEFF>gambar.png" "not written under the name given: $(ls)"
+rm -f -- "$bom_name"
+echo "ok: names are refused by the window's rule and written as given"

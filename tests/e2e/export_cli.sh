@@ -37,6 +37,20 @@ run --export pictures/kerucut-aids.svg --shape 3 --view 120,60 --back-lines dash
 [ "$status" -eq 0 ] && grep -q 'stroke-dasharray' pictures/kerucut-aids.svg || fail "aids SVG" "no dashes"
 run --export pictures/bola-axes.png --axes
 [ "$status" -eq 0 ] && ! cmp -s pictures/bola-axes.png pictures/bola.png || fail "--axes" "no axes drawn"
+# A section that cannot be drawn: the plain picture, status 0, and the
+# window's sentence for that case.
+for case in "9|Irisan bidang hanya tersedia untuk tujuh bangun ruang" "3 --aspect 0|Bangun pipih: tidak ada irisan"; do
+    shape="${case%|*}" sentence="${case#*|}"
+    # shellcheck disable=SC2086 # the arguments are split on purpose
+    run --export pictures/plain.png --shape $shape
+    # shellcheck disable=SC2086
+    run --export pictures/section.png --shape $shape --section 45,30
+    [ "$status" -eq 0 ] && cmp -s pictures/plain.png pictures/section.png \
+        || fail "--shape $shape --section" "status $status, or not the plain picture"
+    grep -qF "ruvex3d: $sentence" "$work/err" && [ "$(wc -l <"$work/err")" -eq 1 ] \
+        || fail "--shape $shape --section" "not the one sentence on standard error"
+done
+rm pictures/plain.png pictures/section.png
 echo "ok: pictures written without a display"
 
 run --help

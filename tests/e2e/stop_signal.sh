@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# A stop signal (SIGTERM, SIGINT, SIGHUP) while a picture is being written:
-# the program removes its temporary file, never leaves the chosen name behind
-# and ends as the signal ends a program (status 128 + the signal's number).
-# Each attempt starts a large export, waits for its temporary file to appear
-# and sends the signal at once; an attempt whose write finished first is
-# repeated.
+# A signal that ends the program (SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1,
+# ... a real-time one) while a picture is being written: the program removes
+# its temporary file, never leaves the chosen name behind and ends as the
+# signal ends a program (status 128 + the signal's number). Each attempt
+# starts a large export, waits for its temporary file to appear and sends the
+# signal at once; an attempt whose write finished first is repeated. A write
+# past the file-size limit fails as on a full disk instead: one Indonesian
+# sentence, status 1, nothing left.
 set -u
+ulimit -c 0 # SIGQUIT, SIGXCPU, SIGSYS and SIGXFSZ would leave a core file
 program="$1"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -21,9 +24,10 @@ attempt() {
     local signal="$1" number
     number=$(kill -l "$signal")
     rm -f out.png
-    # A shell starts background commands with SIGINT ignored: the program gets
-    # the signals' default handling, as when started from a terminal.
-    env --default-signal=INT,TERM,HUP -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    # A shell starts background commands with SIGINT and SIGQUIT ignored: the
+    # program gets every signal's default handling, as when started from a
+    # terminal.
+    env --default-signal -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
         "$program" --export out.png --scale 8 2>"$work/err" &
     local pid=$! deadline=$((SECONDS + 20))
     until leftovers >/dev/null; do
@@ -49,12 +53,23 @@ attempt() {
     fi
 }
 
-for signal in TERM INT HUP; do
+# XFSZ sent by another program is a stop like any other.
+for signal in TERM INT HUP QUIT USR1 USR2 ALRM PIPE XCPU VTALRM PROF SYS XFSZ RTMIN RTMAX; do
     result=late
     for _ in $(seq 10); do
         result=$(attempt "$signal") || exit 1
         [ "$result" = caught ] && break
     done
     [ "$result" = caught ] || { echo "FAIL ($signal): the write always finished before the signal"; exit 1; }
-    echo "ok: SIG$signal during the write leaves no temporary file and no picture, status 128 + signal"
 done
+echo "ok: each signal during the write leaves no temporary file and no picture, status 128 + signal"
+
+# 8 KiB at most per file: the picture, some 50 KiB, goes past it.
+(ulimit -f 8 && exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --export out.png --scale 8) \
+    2>"$work/err"
+status=$?
+[ "$status" -eq 1 ] || { echo "FAIL (ulimit -f 8): status $status, expected 1"; cat "$work/err"; exit 1; }
+grep -q 'tidak dapat ditulis.*batas ukuran file' "$work/err" && [ "$(wc -l <"$work/err")" -eq 1 ] \
+    || { echo "FAIL (ulimit -f 8): not the one Indonesian sentence:"; cat "$work/err"; exit 1; }
+[ ! -e out.png ] && ! leftovers >/dev/null || { echo "FAIL (ulimit -f 8): a file was left: $(ls -A)"; exit 1; }
+echo "ok: a picture past the file-size limit is refused in Indonesian with status 1, nothing left"
