@@ -27,6 +27,10 @@ void PixelBuffer::reset(int width, int height, std::uint32_t pixel)
 {
     m_width = std::max(0, width);
     m_height = std::max(0, height);
+    // The old memory is given back before the new is taken: a screen-sized
+    // picture is large, and an empty one then holds none.
+    m_pixels.clear();
+    m_pixels.shrink_to_fit();
     m_pixels.assign(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), pixel);
 }
 

@@ -32,7 +32,7 @@ struct PixelRect {
 
 class PixelBuffer {
 public:
-    // Drops the old pixels; the new ones all hold `pixel`.
+    // Drops the old pixels, and their memory; the new ones all hold `pixel`.
     // Negative sizes count as 0.
     void reset(int width, int height, std::uint32_t pixel);
     // Sets the pixels of `area` (the part within the buffer) to `pixel`.

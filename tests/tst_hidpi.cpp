@@ -4,7 +4,8 @@
 // stay in the picture's pixels and the picture that is saved stays 396 x 396.
 // HighDensity runs with QT_SCALE_FACTOR 2 and 1.5 on the offscreen
 // platform's 800 x 600 screen (offscreen-800x600.json), RatioChange on two
-// screens (offscreen-two-ratios.json).
+// screens (offscreen-two-ratios.json), LargeScreen with QT_SCALE_FACTOR 2 on
+// a screen of 7680 x 4320 device pixels (offscreen-7680x4320.json).
 
 #include "platform/colours.h"
 #include "tests/form1controls.h"
@@ -95,6 +96,40 @@ TEST(HighDensity, FullScreenDrawsAtTheScreensDevicePixelsAndMapsThePointerBack)
     EXPECT_FLOAT_EQ(form.viewState().MouseX, float((at.x() * ratio - mapping.originX) / mapping.scale));
     EXPECT_FLOAT_EQ(form.viewState().MouseY, float((at.y() * ratio - mapping.originY) / mapping.scale));
     EXPECT_EQ(devicePixels(window), drawn(form, 800, 600, mapping));
+}
+
+// Twice 4K's pixels each way: "Layar Penuh" draws 4K's pixels, at ratio 1
+// here, which the window shows enlarged, and its picture's memory is given
+// back when it closes.
+TEST(LargeScreen, FullScreenDrawsAtMostFourKsPixelsEnlargedAndMapsThePointerBack)
+{
+    Form1 form;
+    form.picDisplay_MouseMove(1, 0, 120, 60);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F11);
+    auto* window = form.findChild<PresentationWindow*>();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    ASSERT_EQ(window->size(), QSize(3840, 2160));
+
+    const QImage picture = imageOf(window->picture().image());
+    ASSERT_EQ(picture.size(), QSize(3840, 2160));
+    const PixelMapping mapping = PixelMapping::centred(2160.0 / kSide, kSide, kSide, 3840, 2160);
+    EXPECT_EQ(picture, drawn(form, 3840, 2160, mapping));
+    // The middle of the sphere, each picture pixel on two by two device pixels.
+    const QRect middle(1890, 1050, 60, 60);
+    const QImage shown = window->grab(middle).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, picture.copy(middle).scaled(120, 120));
+
+    const QPoint at(300, 200);
+    QTest::mouseMove(window->windowHandle(), at);
+    EXPECT_FLOAT_EQ(form.viewState().MouseX, float((at.x() - mapping.originX) / mapping.scale));
+    EXPECT_FLOAT_EQ(form.viewState().MouseY, float((at.y() - mapping.originY) / mapping.scale));
+
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_TRUE(window->picture().image().isEmpty());
 }
 
 // Two screens side by side, at ratios 1 and 2: a window moved from one to

@@ -6,6 +6,7 @@
 #include "tests/fakeprompts.h"
 #include "tests/form1controls.h"
 #include "ui/helpwindow.h"
+#include "ui/infowindow.h"
 #include "ui/picturewidget.h"
 #include "ui/storedrangescrollbar.h"
 #include "window/helptext.h"
@@ -13,7 +14,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -21,11 +24,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -250,6 +255,60 @@ TEST(Help, F1OpensOneWindowThatListsEveryShortcutAndClosesWithEscEnterOrOk)
     help = form.helpWindow();
     form.close();
     EXPECT_FALSE(help && help->isVisible()) << "it ends with the main window";
+}
+
+} // namespace
+
+namespace {
+
+// Ctrl+C in the help's text, an information window's label and the
+// section's line: each copies its selected text, though the main window's
+// "Salin Gambar" has the same shortcut.
+TEST(Copy, CtrlCInAWindowsTextCopiesItsSelectedTextNotThePicture)
+{
+    Form1 form;
+    showWithFocus(form, picDisplay(form));
+    QTest::keyClick(&form, Qt::Key_F1);
+    QTextEdit* help = form.helpWindow()->text();
+    control<QAction>(form, "MnuSasaran")->trigger();
+    auto* info = form.findChild<InfoWindow*>();
+    auto* label = info ? info->findChild<QLabel*>(QStringLiteral("lblTitle")) : nullptr;
+    control<QAction>(form, "mnuIrisan")->trigger();
+    auto* line = form.findChild<QLineEdit*>(QStringLiteral("txtIrisan"));
+    ASSERT_TRUE(label && line);
+    struct Text {
+        QWidget* widget;
+        std::function<QString()> select;
+    };
+    const Text texts[] = {
+        {help,
+         [help] {
+             help->selectAll();
+             return help->textCursor().selection().toPlainText();
+         }},
+        {label,
+         [label] {
+             label->setSelection(0, 20);
+             return label->selectedText();
+         }},
+        {line,
+         [line] {
+             line->selectAll();
+             return line->selectedText();
+         }},
+    };
+    for (const Text& text : texts) {
+        SCOPED_TRACE(text.widget->objectName().toStdString());
+        text.widget->window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(text.widget->window()));
+        text.widget->setFocus();
+        const QString selected = text.select();
+        ASSERT_FALSE(selected.isEmpty());
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(text.widget, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), selected);
+        EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
+    }
 }
 
 } // namespace

@@ -2,8 +2,13 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 namespace {
 
@@ -43,4 +48,16 @@ void reportClipboardRefused(QWidget* owner, const QString& what)
     QMessageBox::warning(
         owner, QStringLiteral("RUVEX Display 3D"),
         QStringLiteral("Papan klip tidak dapat menerima %1, jadi %1 tidak tersalin.").arg(what));
+}
+
+bool textKeepsCopyKey(const QWidget* focus, const QEvent* event)
+{
+    if (!focus || event->type() != QEvent::ShortcutOverride
+        || !static_cast<const QKeyEvent*>(event)->matches(QKeySequence::Copy))
+        return false;
+    if (qobject_cast<const QTextEdit*>(focus) || qobject_cast<const QPlainTextEdit*>(focus)
+        || qobject_cast<const QLineEdit*>(focus))
+        return true;
+    const auto* label = qobject_cast<const QLabel*>(focus);
+    return label && label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
 }

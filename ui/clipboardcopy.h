@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 
+class QEvent;
 class QWidget;
 
 // True when the clipboard now offers it.
@@ -16,3 +17,9 @@ bool copyTextToClipboard(const QString& text);
 // The Indonesian message box for a clipboard that refused `what` ("gambar",
 // "kode tampilan").
 void reportClipboardRefused(QWidget* owner, const QString& what);
+
+// Whether `event` asks for the copy key (Ctrl+C) while a text has the keys:
+// the definition box, the help's text, an information window's label, the
+// section's lines. Such a text copies its own selection, so it keeps the key
+// rather than "Salin Gambar"'s shortcut taking it.
+bool textKeepsCopyKey(const QWidget* focus, const QEvent* event);

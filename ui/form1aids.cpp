@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -34,8 +33,7 @@ void Form1::connectAidMenus()
 // keys, so a selected definition is still copied as text.
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_controls.Text1 && event->type() == QEvent::ShortcutOverride
-        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    if (watched == m_controls.Text1 && textKeepsCopyKey(m_controls.Text1, event)) {
         event->accept();
         return true;
     }

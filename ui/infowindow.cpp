@@ -66,6 +66,9 @@ void InfoWindow::createLabel()
     m_label->setObjectName(toQString(m_layout.label.name));
     m_label->setGeometry(placementRect(m_layout.label));
     m_label->setWordWrap(true);
+    // Its text can be selected and copied (Ctrl+C), as the help's can; a
+    // click gives it the keys, Tab does not.
+    m_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ControlFont font = InfoWindowTexts::kLabelFont;
     font.italic = m_layout.labelItalic;

@@ -1,6 +1,7 @@
 #include "ui/modelesswindows.h"
 
 #include "ui/centring.h"
+#include "ui/clipboardcopy.h"
 #include "ui/helpwindow.h"
 #include "ui/infowindow.h"
 #include "ui/qtext.h"
@@ -9,6 +10,16 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QWidget>
+
+bool ModelessDialog::event(QEvent* event)
+{
+    // Asked of the focused text first, then of its window: here.
+    if (textKeepsCopyKey(focusWidget(), event)) {
+        event->accept();
+        return true;
+    }
+    return QDialog::event(event);
+}
 
 void ModelessDialog::keyPressEvent(QKeyEvent* event)
 {

@@ -24,8 +24,9 @@ class InfoWindow;
 class QWidget;
 
 // A window the main window keeps this way: Esc without a modifier does what
-// the window says (escape()), and a close the window accepts, by its OK or
-// its close box, is reported by unloaded().
+// the window says (escape()), a text in it with the keys copies its own
+// selection with Ctrl+C, and a close the window accepts, by its OK or its
+// close box, is reported by unloaded().
 class ModelessDialog : public QDialog {
     Q_OBJECT
 public:
@@ -36,6 +37,7 @@ signals:
 
 protected:
     virtual void escape() = 0;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };

@@ -45,17 +45,17 @@ void PresentationWindow::showView()
         draw();
 }
 
-// The picture at the screen's device pixels for the window's size, new
-// and blank (true) when that size changed.
+// The picture at the screen's device pixels for the window's size (or as
+// many as the largest picture has, which the painter enlarges), new and
+// blank (true) when that size changed.
 bool PresentationWindow::fitToScreen()
 {
-    m_ratio = pictureRatio(*this);
-    const int width = qRound(this->width() * m_ratio);
-    const int height = qRound(this->height() * m_ratio);
+    const ScreenPictureSize size = screenPictureSize(width(), height(), pictureRatio(*this));
+    m_ratio = size.ratio;
     const PixelBuffer& image = m_picture.image();
-    if (image.width() == width && image.height() == height)
+    if (image.width() == size.width && image.height() == size.height)
         return false;
-    m_picture.resize(width, height, m_model.area().ScaleWidth(), m_model.area().ScaleHeight());
+    m_picture.resize(size.width, size.height, m_model.area().ScaleWidth(), m_model.area().ScaleHeight());
     return true;
 }
 
@@ -142,6 +142,8 @@ void PresentationWindow::keyPressEvent(QKeyEvent* event)
 
 void PresentationWindow::closeEvent(QCloseEvent* event)
 {
+    // A screen's picture is large; opened again, it is made anew.
+    m_picture.release();
     event->accept();
     emit closed();
 }

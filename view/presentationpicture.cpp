@@ -1,6 +1,22 @@
 #include "view/presentationpicture.h"
 
 #include <algorithm>
+#include <cmath>
+
+ScreenPictureSize screenPictureSize(double width, double height, double deviceRatio)
+{
+    const double longSide = std::max(width, height);
+    const double shortSide = std::min(width, height);
+    double ratio = deviceRatio;
+    if (longSide > 0.0 && shortSide > 0.0)
+        ratio = std::min({ratio, kLargestScreenLongSide / longSide, kLargestScreenShortSide / shortSide});
+    const auto pixels = [ratio](double side, int largest) {
+        return std::clamp(static_cast<int>(std::lround(side * ratio)), 1, largest);
+    };
+    const bool wide = width >= height;
+    return {pixels(width, wide ? kLargestScreenLongSide : kLargestScreenShortSide),
+            pixels(height, wide ? kLargestScreenShortSide : kLargestScreenLongSide), ratio};
+}
 
 void PresentationPicture::resize(int width, int height, int sourceWidth, int sourceHeight)
 {
@@ -22,4 +38,9 @@ void PresentationPicture::redraw(const std::vector<WireframePolyline>& lines)
 SourcePoint PresentationPicture::sourcePosition(double x, double y) const
 {
     return {(x - m_mapping.originX) / m_mapping.scale, (y - m_mapping.originY) / m_mapping.scale};
+}
+
+void PresentationPicture::release()
+{
+    m_screen.setOuterSize(0, 0);
 }

@@ -17,6 +17,25 @@
 #include "platform/pixelbuffer.h"
 #include "view/scaledwireframe.h"
 
+// The largest picture drawn for a screen: a 4K screen's device pixels, either
+// way round. A larger screen, or one with more device pixels per logical
+// pixel, has the picture drawn at the largest ratio that fits and enlarged by
+// the screen, so its memory and the time of a redraw stay a 4K screen's.
+inline constexpr int kLargestScreenLongSide = 3840;
+inline constexpr int kLargestScreenShortSide = 2160;
+
+// A screen's picture: its pixels, and how many of them a logical pixel has.
+struct ScreenPictureSize {
+    int width = 1;
+    int height = 1;
+    double ratio = 1.0;
+};
+
+// The picture for a screen of width x height logical pixels with deviceRatio
+// device pixels to a logical pixel: at its device pixels where they fit in
+// the largest picture, else at the largest ratio that fits.
+ScreenPictureSize screenPictureSize(double width, double height, double deviceRatio);
+
 struct SourcePoint {
     double x = 0.0;
     double y = 0.0;
@@ -38,6 +57,9 @@ public:
 
     // The part of the screen that changed since the last call.
     PixelRect takeChangedRect() { return m_screen.takeChangedRect(); }
+
+    // The screen's memory given back; resize() makes it again.
+    void release();
 
 private:
     PictureBox m_screen{0};

@@ -6,7 +6,9 @@
 // (the window's layout, the picture's own pixels) and on a phone upright at
 // a ratio of 3 (the narrow layout, the picture drawn at device pixels). Then
 // the time the core takes to make the PNG files of a view, drawn and encoded:
-// the picture as shown and the one for print, 1584 x 1584.
+// the picture as shown and the one for print, 1584 x 1584. Then "Layar
+// Penuh" on a 3840 x 2160 screen at ratios 2 and 5: the page's WebAssembly
+// memory before, while open and after closing, and a pointer move over it.
 //
 //   NODE_PATH=build-web/npm/node_modules node web/bench_page.js build-web/ruvex3d.html
 'use strict';
@@ -60,6 +62,37 @@ async function pngFiles(context, address) {
     return times;
 }
 
+// The page's WebAssembly memory in MB: the buffer the core's pixels are views on.
+const wasmMemory = (page) => page.evaluate(() => (window.ruvexPage.page.pixels().buffer.byteLength / 2 ** 20).toFixed(1));
+
+// "Layar Penuh" on a large screen: memory, the picture's size and 40 pointer moves.
+async function fullScreen(browser, file, deviceScaleFactor) {
+    const context = await browser.newContext({ viewport: { width: 3840, height: 2160 }, deviceScaleFactor });
+    const page = await context.newPage();
+    await page.goto(file);
+    await page.waitForSelector('html[data-ready="true"]');
+    const before = await wasmMemory(page);
+    await page.evaluate(() => window.ruvexPage.command('mnuFullScreen'));
+    const times = await page.evaluate(() => {
+        const canvas = document.querySelector('.presentation canvas');
+        const spent = [];
+        for (let n = 0; n < 40; ++n) {
+            const event = new PointerEvent('pointermove', { clientX: 100 + n * 37, clientY: 100 + n * 23, bubbles: true, isPrimary: true });
+            const start = performance.now();
+            canvas.dispatchEvent(event);
+            spent.push(performance.now() - start);
+        }
+        return { spent, size: [canvas.width, canvas.height] };
+    });
+    const open = await wasmMemory(page);
+    await page.keyboard.press('Escape');
+    const closed = await wasmMemory(page);
+    await context.close();
+    console.log(`Layar Penuh, 3840 x 2160 at ratio ${deviceScaleFactor}: picture ${times.size.join(' x ')}`);
+    console.log(`  WebAssembly memory ${before} MB before, ${open} MB open, ${closed} MB closed`);
+    console.log(`  pointer move: median ${median(times.spent).toFixed(1)} ms over ${times.spent.length}`);
+}
+
 async function firstPictures(context, file) {
     const loads = [];
     for (let run = 0; run < 7; ++run) {
@@ -96,5 +129,6 @@ async function firstPictures(context, file) {
     console.log(`PNG of the picture shown, 396 x 396: median ${median(png.shown).toFixed(1)} ms`);
     console.log(`PNG for print, 1584 x 1584: median ${median(png.print).toFixed(1)} ms (${png.print.map((ms) => ms.toFixed(0)).join(', ')})`);
     await context.close();
+    for (const ratio of [2, 5]) await fullScreen(browser, file, ratio);
     await browser.close();
 })();

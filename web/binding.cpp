@@ -106,9 +106,13 @@ public:
     RuvexPage()
         : m_model(m_area)
     {
+        // The drawing area's picture at device pixels is hidden while "Layar
+        // Penuh" covers the page: it is drawn again when that closes, so a
+        // pointer move full screen costs the same at any pixel ratio.
         m_model.setRedrawListener([this] {
             m_presentation.redrawIfOpen(m_model.pictureLines());
-            m_screen.redrawIfOpen(m_model.pictureLines());
+            if (!m_presentation.shown)
+                m_screen.redrawIfOpen(m_model.pictureLines());
         });
     }
 
@@ -209,26 +213,55 @@ public:
     // drawing area while it is open.
     void openScreen(int width, int height) { open(m_screen, width, height); }
     void closeScreen() { m_screen.shown = false; }
-    // The part of that picture changed since the last call, as RGBA:
-    // {x, y, width, height, data}, the data a view on the page's memory
-    // that the script puts on the canvas as it is.
-    emscripten::val screenChanges() { return changedRgba(m_screen.picture); }
+    // The part of that picture changed since the last call, as RGBA, a band
+    // of rows a call until an empty one: {x, y, width, height, data}, the
+    // data a view on the page's memory that the script puts on the canvas as
+    // it is.
+    emscripten::val screenChanges() { return changedRgba(m_screen); }
 
-    // "Layar Penuh": the view drawn again at a screen's scale, redrawn with
-    // every redraw of the drawing area while it is open.
-    void openPresentation(int width, int height) { open(m_presentation, width, height); }
-    void closePresentation() { m_presentation.shown = false; }
-    emscripten::val presentationChanges() { return changedRgba(m_presentation.picture); }
+    // "Layar Penuh": the view drawn again for a screen of width x height CSS
+    // pixels at the browser's device-pixel ratio, redrawn with every redraw
+    // of the drawing area while it is open. Returns the picture's size and
+    // its pixels per CSS pixel, {width, height, ratio}: the screen's device
+    // pixels up to the largest picture (screenPictureSize), which the
+    // browser then enlarges.
+    emscripten::val openPresentation(double width, double height, double deviceRatio)
+    {
+        const ScreenPictureSize size = screenPictureSize(width, height, deviceRatio);
+        open(m_presentation, size.width, size.height);
+        emscripten::val shown = emscripten::val::object();
+        shown.set("width", size.width);
+        shown.set("height", size.height);
+        shown.set("ratio", size.ratio);
+        return shown;
+    }
+    // Closed, its memory and the copies' given back; the drawing area's
+    // picture at device pixels shows the view again (screenChanges).
+    void closePresentation()
+    {
+        m_presentation.shown = false;
+        m_presentation.unsent = {};
+        m_presentation.picture.release();
+        std::vector<std::uint8_t>().swap(m_rgba);
+        std::vector<std::uint8_t>().swap(m_file);
+        m_screen.redrawIfOpen(m_model.pictureLines());
+    }
+    emscripten::val presentationChanges() { return changedRgba(m_presentation); }
     emscripten::val presentationPixels()
     {
         copyRgba(m_presentation.picture.image(), m_file);
         return bytesView(m_file);
     }
-    // A pointer over the screen turns the solid as over the drawing area.
-    void presentationMouseMove(double x, double y)
+    // The position over the drawing area that a point of the screen's
+    // picture was drawn from, {x, y}: a pointer there goes to the drawing
+    // area's handlers, and turns the solid by their rules.
+    emscripten::val presentationPosition(double x, double y) const
     {
         const SourcePoint point = m_presentation.picture.sourcePosition(x, y);
-        m_model.picDisplay_MouseMove(static_cast<float>(point.x), static_cast<float>(point.y));
+        emscripten::val position = emscripten::val::object();
+        position.set("x", point.x);
+        position.set("y", point.y);
+        return position;
     }
 
     int pictureWidth() const { return m_model.area().Image().width(); }
@@ -247,6 +280,7 @@ private:
     struct OpenPicture {
         PresentationPicture picture;
         bool shown = false;
+        PixelRect unsent; // changed, and not yet handed to the page
         void redrawIfOpen(const std::vector<WireframePolyline>& lines)
         {
             if (shown)
@@ -258,6 +292,7 @@ private:
     {
         const PixelBuffer& image = m_model.area().Image();
         target.picture.resize(width, height, image.width(), image.height());
+        target.unsent = {};
         target.shown = true;
         target.picture.redraw(m_model.pictureLines());
     }
@@ -275,9 +310,18 @@ private:
         json.field("solid", section.solidEquation).field("line", section.line()).endObject();
     }
 
-    emscripten::val changedRgba(PresentationPicture& picture)
+    // A band of rows of what changed, the first of those not yet handed
+    // over; empty once all are. A screen-sized change goes over in bands, so
+    // its RGBA copy stays small.
+    emscripten::val changedRgba(OpenPicture& target)
     {
-        const PixelRect changed = picture.takeChangedRect().intersected(picture.image().rect());
+        const PresentationPicture& picture = target.picture;
+        if (target.unsent.isEmpty())
+            target.unsent = target.picture.takeChangedRect().intersected(picture.image().rect());
+        PixelRect changed = target.unsent;
+        changed.height = std::min(changed.height, std::max(1, kBandPixels / std::max(changed.width, 1)));
+        target.unsent.y += changed.height;
+        target.unsent.height -= changed.height;
         copyRgba(picture.image(), changed, m_rgba);
         emscripten::val part = emscripten::val::object();
         part.set("x", changed.x);
@@ -287,6 +331,9 @@ private:
         part.set("data", bytesView(m_rgba));
         return part;
     }
+
+    // The most pixels handed to the page in one band: 2 MB of RGBA.
+    static constexpr int kBandPixels = 1 << 19;
 
     PictureBox m_area;
     Form1Model m_model;
@@ -398,7 +445,7 @@ void bindPictures(const emscripten::class_<RuvexPage>& page)
         .function("closePresentation", &RuvexPage::closePresentation)
         .function("presentationPixels", &RuvexPage::presentationPixels)
         .function("presentationChanges", &RuvexPage::presentationChanges)
-        .function("presentationMouseMove", &RuvexPage::presentationMouseMove)
+        .function("presentationPosition", &RuvexPage::presentationPosition)
         .function("pictureWidth", &RuvexPage::pictureWidth)
         .function("pictureHeight", &RuvexPage::pictureHeight);
 }

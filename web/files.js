@@ -92,9 +92,11 @@ function exportDialog(app) {
     });
 }
 
-// "Layar Penuh": the presentation picture, drawn by the core at the
-// screen's scale in device pixels, on a canvas over the whole visible
-// screen (a phone's too, upright or sideways); Esc or F11 returns.
+// "Layar Penuh": the presentation picture, drawn by the core for the whole
+// visible screen (a phone's too, upright or sideways) at its device pixels,
+// or as many as the core allows (the browser enlarges the rest); Esc or F11
+// returns. The pointer turns the solid by the drawing area's rules, at the
+// position over the drawing area the core maps each point back to.
 function toggleFullScreen(app) {
     if (app.presentation) return app.presentation.close();
     const layer = element('div', 'presentation', document.body);
@@ -106,31 +108,31 @@ function toggleFullScreen(app) {
     const resize = () => {
         const view = window.visualViewport;
         const cssWidth = view ? view.width : layer.clientWidth, cssHeight = view ? view.height : layer.clientHeight;
-        ratio = window.devicePixelRatio || 1;
-        const w = Math.max(1, Math.round(cssWidth * ratio)), h = Math.max(1, Math.round(cssHeight * ratio));
-        Object.assign(canvas.style, { width: w / ratio + 'px', height: h / ratio + 'px' });
-        Object.assign(canvas, { width: w, height: h });
-        app.page.openPresentation(w, h);
+        const shown = app.page.openPresentation(cssWidth, cssHeight, window.devicePixelRatio || 1);
+        ratio = shown.ratio;
+        Object.assign(canvas.style, { width: shown.width / ratio + 'px', height: shown.height / ratio + 'px' });
+        Object.assign(canvas, { width: shown.width, height: shown.height });
         app.presentation.draw();
     };
     app.presentation = {
-        draw() { putChanges(context, app.page.presentationChanges()); },
+        draw() { putChanges(context, () => app.page.presentationChanges()); },
         close() {
             app.page.closePresentation();
             app.presentation = null;
             window.removeEventListener('resize', resize);
             if (window.visualViewport) window.visualViewport.removeEventListener('resize', resize);
             if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+            // The canvas's pixels are given back with it.
+            Object.assign(canvas, { width: 0, height: 0 });
             layer.remove();
+            app.draw();
             app.canvas.focus();
         },
     };
-    // Positions in the screen's device pixels, which the core maps back to
-    // the drawing area's.
-    canvas.addEventListener('pointermove', (e) => {
-        if (app.ended) return;
-        app.page.presentationMouseMove(Math.floor(e.offsetX * ratio), Math.floor(e.offsetY * ratio));
-        app.update();
+    wireTurning(app, canvas, (event) => {
+        const box = canvas.getBoundingClientRect();
+        const at = app.page.presentationPosition(Math.floor((event.clientX - box.left) * ratio), Math.floor((event.clientY - box.top) * ratio));
+        return [at.x, at.y];
     });
     canvas.addEventListener('keydown', (e) => {
         const code = kKeyCodes[e.key];
@@ -162,11 +164,15 @@ function copyPicture(app) {
 // core's PNG file named after the shape, through the browser's sharing (a
 // phone's share sheet). The file is made at once, so the click's user
 // activation is still valid when the browser takes it. A cancel is quiet; a
-// failure told.
+// failure told. While a share is open, another tap is ignored: the browser
+// would refuse it and the page would tell a failure while the first share
+// goes on.
 function sharePicture(app) {
+    if (app.sharing) return app.sharing;
     const file = () => new File([app.page.pngFile().slice()], app.page.shareName(), { type: 'image/png' });
     const failed = (error) => { if (!error || error.name !== 'AbortError') tell(app.texts.shareFailed); };
-    return refusedIfThrown(() => navigator.share({ files: [file()] }), failed);
+    app.sharing = refusedIfThrown(() => navigator.share({ files: [file()] }), failed).finally(() => { app.sharing = null; });
+    return app.sharing;
 }
 
 // Whether the browser can share a picture file at all; where it cannot,

@@ -234,7 +234,7 @@ class PageApp {
             this.image.data.set(this.page.pixels());
             this.context.putImageData(this.image, 0, 0);
         } else {
-            putChanges(this.context, this.page.screenChanges());
+            putChanges(this.context, () => this.page.screenChanges());
         }
         if (this.presentation) this.presentation.draw();
     }
@@ -339,26 +339,12 @@ class PageApp {
                 Math.floor(((event.clientY - box.top) * this.height) / box.height)];
     }
 
-    // Buttons as the core counts them (1 left, 2 right, 4 middle), which is
-    // the browser's `buttons` mask; a touch or a pen in contact is the left.
+    // The drawing area's pointer; a right button's release saves the picture.
     wirePointer() {
-        const canvas = this.canvas;
-        const buttonOf = (event) => [1, 4, 2][event.button] || 0;
-        canvas.addEventListener('pointermove', (event) => {
-            const events = event.getCoalescedEvents ? event.getCoalescedEvents() : [];
-            const last = events.length ? events[events.length - 1] : event;
-            this.call('pointerMoved', event.buttons, ...this.pointerAt(last));
-        });
-        canvas.addEventListener('pointerdown', (event) => {
-            canvas.focus();
-            if (event.pointerType !== 'mouse') canvas.setPointerCapture(event.pointerId);
-            this.call('picDisplay_MouseDown', buttonOf(event), ...this.pointerAt(event));
-        });
-        canvas.addEventListener('pointerup', (event) => {
-            this.call('picDisplay_MouseUp', buttonOf(event), ...this.pointerAt(event));
+        wireTurning(this, this.canvas, (event) => this.pointerAt(event), (event) => {
             if (event.button === 2) this.command('mnuSave');
         });
-        canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+        this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
     }
 
     wireKeys() {
@@ -369,15 +355,13 @@ class PageApp {
         });
         document.addEventListener('keydown', (event) => {
             const shortcut = shortcutOf(event);
-            const item = shortcut && this.menus.byShortcut[shortcut];
-            // A text field keeps its own copy key.
-            const typing = event.target.closest && event.target.closest('input, textarea, [contenteditable="true"]');
+            const item = shortcut && !textKeepsCopyKey(event, shortcut) && this.menus.byShortcut[shortcut];
             // While a dialog is open, or once the program has ended, the
             // window's shortcuts and menus do nothing (nor the browser's own
             // for the same keys).
             if (this.ended || openDialog()) {
-                if (item && !(typing && shortcut === 'Ctrl+C')) event.preventDefault();
-            } else if (item && !(typing && shortcut === 'Ctrl+C')) {
+                if (item) event.preventDefault();
+            } else if (item) {
                 event.preventDefault();
                 this.command(item);
             } else if (event.altKey && !event.ctrlKey && this.menus.openByMnemonic(event.key)) {
@@ -435,12 +419,53 @@ class PageApp {
     }
 }
 
-// Puts the part of a picture the core reports changed on a canvas; the
-// pixels are read in place from the core's memory.
-function putChanges(context, part) {
-    if (part.width < 1 || part.height < 1) return;
-    const data = new Uint8ClampedArray(part.data.buffer, part.data.byteOffset, part.data.length);
-    context.putImageData(new ImageData(data, part.width, part.height), part.x, part.y);
+// A surface over which the pointer turns the solid, the drawing area or the
+// full screen: its moves, presses and releases go to the drawing area's
+// handlers, at the position over the drawing area `positionOf` gives, with
+// the buttons as the core counts them (1 left, 2 right, 4 middle: the
+// browser's `buttons` mask; a touch or a pen in contact is the left). Only
+// the primary pointer (the mouse, the first finger) turns the solid: another
+// finger neither moves the view nor starts or ends a drag.
+function wireTurning(app, surface, positionOf, released) {
+    const buttonOf = (event) => [1, 4, 2][event.button] || 0;
+    surface.addEventListener('pointermove', (event) => {
+        if (!event.isPrimary) return;
+        const events = event.getCoalescedEvents ? event.getCoalescedEvents() : [];
+        const last = events.length ? events[events.length - 1] : event;
+        app.call('pointerMoved', event.buttons, ...positionOf(last));
+    });
+    surface.addEventListener('pointerdown', (event) => {
+        if (!event.isPrimary) return;
+        surface.focus();
+        if (event.pointerType !== 'mouse') surface.setPointerCapture(event.pointerId);
+        app.call('picDisplay_MouseDown', buttonOf(event), ...positionOf(event));
+    });
+    surface.addEventListener('pointerup', (event) => {
+        if (!event.isPrimary) return;
+        app.call('picDisplay_MouseUp', buttonOf(event), ...positionOf(event));
+        if (released) released(event);
+    });
+}
+
+// Puts the part of a picture the core reports changed on a canvas, band
+// after band as `next` hands them over until an empty one; the pixels are
+// read in place from the core's memory.
+function putChanges(context, next) {
+    for (let part = next(); part.width > 0 && part.height > 0; part = next()) {
+        const data = new Uint8ClampedArray(part.data.buffer, part.data.byteOffset, part.data.length);
+        context.putImageData(new ImageData(data, part.width, part.height), part.x, part.y);
+    }
+}
+
+// A text keeps the copy key (Ctrl+C) for its own copy: a text field with the
+// keys, and a text with a selection (the help, an information window, the
+// section window's lines) while the picture has not the keys.
+function textKeepsCopyKey(event, shortcut) {
+    if (shortcut !== 'Ctrl+C') return false;
+    const target = event.target;
+    if (target.closest && target.closest('input, textarea, [contenteditable="true"]')) return true;
+    const selection = document.getSelection();
+    return Boolean(selection && !selection.isCollapsed && selection.toString()) && !(target instanceof HTMLCanvasElement);
 }
 
 // "Ctrl+S", "F1", ... as the description writes shortcuts; Home is the

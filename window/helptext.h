@@ -107,8 +107,8 @@ Informasi Display RUVEX dan Help juga memuat keterangan tentang program ini.</p>
 <tr><td><b>Alt+H</b></td><td>membuka menu Help</td></tr>
 <tr><td><b>Ctrl+S</b></td><td>Save Gambar</td></tr>
 <tr><td><b>Ctrl+E</b></td><td>Ekspor Gambar&hellip;</td></tr>
-<tr><td><b>Ctrl+C</b></td><td>Salin Gambar (bidang gambar aktif; di kotak teks definisi menyalin teks
-yang dipilih)</td></tr>
+<tr><td><b>Ctrl+C</b></td><td>Salin Gambar (bidang gambar aktif; di kotak teks definisi, jendela ini,
+jendela informasi dan jendela Irisan Bidang menyalin teks yang dipilih)</td></tr>
 <tr><td><b>Ctrl+Q</b></td><td>Tutup Program</td></tr>
 <tr><td><b>Home</b></td><td>Tampilan Awal</td></tr>
 <tr><td><b>F11</b></td><td>Layar Penuh; <b>Esc</b> kembali ke jendela biasa</td></tr>

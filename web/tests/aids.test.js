@@ -118,6 +118,40 @@ test('the copy items put the picture and the view\'s command on the clipboard', 
     assert.strictEqual(await page.locator('#message').isHidden(), true);
 });
 
+// A text in the page, its first `length` characters selected with the
+// mouse's gesture (the focus where that leaves it), then Ctrl+C: what the
+// clipboard holds.
+async function copySelected(page, selector, length) {
+    const selected = await page.locator(selector).first().evaluate((node, count) => {
+        const walker = document.createTreeWalker(node, NodeFilter.SHOW_TEXT);
+        const text = walker.nextNode();
+        getSelection().setBaseAndExtent(text, 0, text, Math.min(count, text.length));
+        return getSelection().toString();
+    }, length);
+    await page.evaluate(() => navigator.clipboard.writeText('kosong'));
+    await page.keyboard.press('Control+C');
+    await page.waitForFunction(async () => (await navigator.clipboard.readText()) !== 'kosong', null, { timeout: 2000 }).catch(() => {});
+    return { selected, copied: await page.evaluate(() => navigator.clipboard.readText()) };
+}
+
+test('Ctrl+C in the help, an information window and the section window copies the selected text', async (t) => {
+    const session = await openPage({ clipboard: true });
+    const { page } = session;
+    t.after(() => session.close());
+    await page.locator('#picDisplay').focus();
+    await page.keyboard.press('F1');
+    const help = await copySelected(page, '.helptext p', 30);
+    assert.strictEqual(help.copied, help.selected, 'the help');
+    await page.keyboard.press('Escape');
+    await chooseMenuItem(page, 'Informasi Display RUVEX', 'Fungsi');
+    const info = await copySelected(page, 'dialog .label', 20);
+    assert.strictEqual(info.copied, info.selected, 'an information window');
+    await page.keyboard.press('Escape');
+    await chooseMenuItem(page, 'Spasiologi', 'Irisan Bidang…');
+    const section = await copySelected(page, '.sectionform p', 10);
+    assert.strictEqual(section.copied, section.selected, 'the section window');
+});
+
 test('a clipboard that refuses is told in the page', async (t) => {
     const session = await openPage();
     const { page } = session;

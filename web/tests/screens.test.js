@@ -235,3 +235,113 @@ test('Bagikan Gambar shares the picture shown as the shape\'s PNG, where the bro
     await session.page.getByRole('button', { name: 'Spasiologi' }).tap();
     assert.strictEqual(await session.page.getByRole('menuitem', { name: 'Bagikan Gambar' }).count(), 0, 'not offered where files cannot be shared');
 });
+
+test('Bagikan Gambar tapped again while the share sheet is open is ignored, not told as a failure', async (t) => {
+    // A share sheet that stays open until the test closes it, and refuses a
+    // second share meanwhile as a browser does.
+    const session = await openPage({
+        ...phone(390, 844),
+        before: (context) => context.addInitScript(() => {
+            window.shares = 0;
+            navigator.canShare = () => true;
+            navigator.share = () => {
+                if (window.closeSheet) return Promise.reject(new DOMException('An earlier share has not yet completed.', 'InvalidStateError'));
+                ++window.shares;
+                return new Promise((resolve) => { window.closeSheet = () => { window.closeSheet = null; resolve(); }; });
+            };
+        }),
+    });
+    t.after(() => session.close());
+    const { page } = session;
+    const share = async () => {
+        await page.getByRole('button', { name: 'Spasiologi' }).tap();
+        await page.getByRole('menuitem', { name: 'Bagikan Gambar' }).tap();
+    };
+    await share();
+    await share();
+    await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 200)));
+    assert.strictEqual(await page.locator('#message').isVisible(), false);
+    await page.evaluate(() => window.closeSheet());
+    await share();
+    assert.strictEqual(await page.evaluate(() => window.shares), 2, 'shared again once the sheet has closed');
+    assert.deepStrictEqual(session.errors, []);
+});
+
+// Fingers on the screen through the browser's touch input, by number: a
+// touchStart or a touchMove names every finger then on the screen, a
+// touchEnd the fingers lifted. Each waits until the page has handled it.
+async function touchScreen(page) {
+    const cdp = await page.context().newCDPSession(page);
+    return async (type, fingers) => {
+        const touchPoints = Object.entries(fingers).map(([id, [x, y]]) => ({ id: Number(id), x, y }));
+        await cdp.send('Input.dispatchTouchEvent', { type, touchPoints });
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve))));
+    };
+}
+
+test('with Putar dengan Menyeret a finger turns the solid by its travel since the press, full screen too; a second finger does nothing', async (t) => {
+    const session = await openPage({ ...phone(740, 360), hash: '#shape=3&view=170,160' });
+    t.after(() => session.close());
+    const { page } = session;
+    await page.evaluate(() => window.ruvexPage.command('mnuDragToTurn'));
+    const view = async () => { const s = await state(page); return [s.pointerX, s.pointerY]; };
+    const near = ([x, y], [toX, toY], label) => assert.ok(Math.abs(x - toX) <= 0.5 && Math.abs(y - toY) <= 0.5, `${label}: ${x}, ${y}`);
+    const touch = await touchScreen(page);
+
+    // The drawing area, as the page reports a touch's position on it.
+    const box = await page.locator('#picDisplay').boundingBox();
+    const at = (x, y) => [box.x + x + 0.5, box.y + y + 0.5];
+    const travel = (css) => Math.floor(((css + 0.5) * 396) / box.width) - Math.floor((100.5 * 396) / box.width);
+    await touch('touchStart', { 0: at(100, 100) });
+    await touch('touchMove', { 0: at(110, 100) });
+    near(await view(), [170 + travel(110), 160], 'a drag');
+    await touch('touchStart', { 0: at(110, 100), 1: at(200, 150) });
+    await touch('touchMove', { 0: at(110, 100), 1: at(240, 190) });
+    await touch('touchMove', { 0: at(110, 100), 1: at(160, 100) });
+    await touch('touchEnd', { 1: at(160, 100) });
+    near(await view(), [170 + travel(110), 160], 'a second finger laid down, moved and lifted');
+    await touch('touchMove', { 0: at(120, 100) });
+    near(await view(), [170 + travel(120), 160], 'the first finger\'s drag goes on');
+    await touch('touchEnd', { 0: at(120, 100) });
+
+    // Full screen on the phone's 2220 x 1080 device pixels: the picture
+    // square 1080 high for the drawing area's 396.
+    await page.evaluate(() => window.ruvexPage.command('mnuFullScreen'));
+    const start = await view();
+    await page.mouse.move(300, 200);
+    await page.mouse.move(350, 220);
+    near(await view(), start, 'a pointer moved without a button');
+    await touch('touchStart', { 0: [300, 200] });
+    await touch('touchMove', { 0: [310, 200] });
+    const dragged = [start[0] + (30 * 396) / 1080, start[1]];
+    near(await view(), dragged, 'a finger moved 10 CSS pixels');
+    await touch('touchStart', { 0: [310, 200], 1: [500, 100] });
+    await touch('touchMove', { 0: [310, 200], 1: [400, 300] });
+    await touch('touchEnd', { 1: [400, 300] });
+    near(await view(), dragged, 'a second finger');
+    await touch('touchEnd', { 0: [310, 200] });
+    assert.deepStrictEqual(session.errors, []);
+});
+
+test('Layar Penuh on a screen of more than 4K\'s device pixels draws 4K\'s, enlarged, and gives its memory back', async (t) => {
+    for (const [width, height] of [[1280, 720], [720, 1280]]) {
+        const session = await openPage({ viewport: { width, height }, deviceScaleFactor: 5 });
+        t.after(() => session.close());
+        const { page } = session;
+        // The page's WebAssembly memory, which the core's pixels are views on.
+        const memory = () => page.evaluate(() => window.ruvexPage.page.pixels().buffer.byteLength);
+        await page.evaluate(() => window.ruvexPage.command('mnuFullScreen'));
+        const shown = await page.evaluate(() => {
+            const canvas = document.querySelector('.presentation canvas');
+            const box = canvas.getBoundingClientRect();
+            return [canvas.width, canvas.height, Math.round(box.width), Math.round(box.height)];
+        });
+        assert.deepStrictEqual(shown, width > height ? [3840, 2160, width, height] : [2160, 3840, width, height]);
+        await page.mouse.move(width / 2, height / 2);
+        const middle = await state(page);
+        assert.deepStrictEqual([Math.round(middle.pointerX), Math.round(middle.pointerY)], [198, 198]);
+        assert.ok(await memory() < 128 * 2 ** 20, `${await memory()} bytes`);
+        await page.keyboard.press('Escape');
+        assert.strictEqual(await page.evaluate(() => window.ruvexPage.page.presentationPixels().length), 0, 'given back');
+    }
+});
