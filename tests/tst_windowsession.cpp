@@ -1,0 +1,192 @@
+// The window's rules as every front end meets them: the same intents give the
+// same view, snapshot and requests, whichever surface or window they come
+// from.
+
+#include "tests/plainwindow.h"
+#include "window/windowsession.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Session {
+    PictureBox area;
+    WindowSession session{area};
+
+    Session()
+    {
+        PlainWindow window(area);
+        session.start(window);
+    }
+    unsigned apply(const Intent& intent) { return session.apply(intent); }
+    std::vector<RequestKind> requests()
+    {
+        std::vector<RequestKind> kinds;
+        for (const Request& request : session.takeRequests())
+            kinds.push_back(request.kind);
+        return kinds;
+    }
+    const ViewState& view() const { return session.model().viewState(); }
+};
+
+PointerIntent pointer(PointerSurface surface, PointerAction action, int buttons, float x, float y)
+{
+    return {surface, action, buttons, x, y};
+}
+
+KeyIntent ctrl(char character, KeyTarget target)
+{
+    return {KeyName::Character, character, false, true, false, target};
+}
+
+using Kinds = std::vector<RequestKind>;
+
+// With "Putar dengan Menyeret" on, a plain move over either surface leaves the
+// view alone and a left drag turns it by its travel; only the drawing area's
+// right-button release saves, after stopping the animation.
+TEST(WindowSession, BothSurfacesFollowTheDragRuleAndOnlyTheDrawingAreaSaves)
+{
+    for (const PointerSurface surface : {PointerSurface::DrawingArea, PointerSurface::FullScreen}) {
+        Session s;
+        s.apply(MenuIntent{"mnuDragToTurn"});
+        s.apply(ControlIntent{"optAnim_Click", kAnimVertical});
+        const float startX = s.view().MouseX;
+        EXPECT_EQ(s.apply(pointer(surface, PointerAction::Move, 0, 150, 90)) & kPictureChanged, 0u);
+        EXPECT_EQ(s.view().MouseX, startX);
+        s.apply(pointer(surface, PointerAction::Press, kLeftButton, 100, 100));
+        EXPECT_NE(s.apply(pointer(surface, PointerAction::Move, kLeftButton, 130, 100)) & kPictureChanged,
+                  0u);
+        EXPECT_EQ(s.view().MouseX, startX + 30);
+        s.apply(pointer(surface, PointerAction::Release, kLeftButton, 130, 100));
+        s.apply(pointer(surface, PointerAction::Release, kRightButton, 130, 100));
+        const bool drawingArea = surface == PointerSurface::DrawingArea;
+        EXPECT_EQ(s.requests(), drawingArea ? Kinds{RequestKind::SaveDialog} : Kinds{});
+        EXPECT_EQ(s.session.snapshot().timerRunning, !drawingArea);
+    }
+}
+
+// While the save or export dialog is open no command runs, a second save
+// among them; once it ends the window answers again.
+TEST(WindowSession, AnOpenDialogHoldsEveryCommandBack)
+{
+    Session s;
+    s.apply(KeyIntent{KeyName::Character, 'S', false, true, false, KeyTarget::Picture});
+    EXPECT_EQ(s.requests(), Kinds{RequestKind::SaveDialog});
+    for (const char* item : {"mnuSave", "mnuExport", "mnuAxes", "mnuExit"})
+        EXPECT_EQ(s.apply(MenuIntent{item}), 0u) << item;
+    EXPECT_EQ(s.requests(), Kinds{});
+    EXPECT_FALSE(s.session.snapshot().axes);
+    s.apply(WindowClosedIntent{WindowName::Dialog});
+    s.apply(MenuIntent{"mnuExport"});
+    EXPECT_EQ(s.requests(), Kinds{RequestKind::ExportDialog});
+}
+
+// Ctrl+C copies the picture, except in a text, which keeps it for its own
+// copy; F10 opens the menu bar; Esc and F11 close "Layar Penuh", Esc the
+// section window; other keys are not taken, so the toolkit keeps them.
+TEST(WindowSession, KeysGoWhereTheirTargetSays)
+{
+    Session s;
+    EXPECT_EQ(s.apply(ctrl('C', KeyTarget::Text)), 0u);
+    EXPECT_NE(s.apply(ctrl('C', KeyTarget::Picture)) & kIntentTaken, 0u);
+    EXPECT_EQ(s.requests(), Kinds{RequestKind::CopyPicture});
+
+    s.apply(KeyIntent{KeyName::F10, 0, false, false, false, KeyTarget::Window});
+    s.apply(KeyIntent{KeyName::F11, 0, false, false, false, KeyTarget::Window});
+    EXPECT_TRUE(s.session.snapshot().fullScreen);
+    s.apply(KeyIntent{KeyName::Escape, 0, false, false, false, KeyTarget::FullScreen});
+    EXPECT_FALSE(s.session.snapshot().fullScreen);
+    s.apply(MenuIntent{"mnuIrisan"});
+    s.apply(KeyIntent{KeyName::Escape, 0, false, false, false, KeyTarget::SectionWindow});
+    EXPECT_EQ(s.requests(),
+              (Kinds{RequestKind::OpenMenuBar, RequestKind::OpenFullScreen, RequestKind::CloseFullScreen,
+                     RequestKind::ShowSectionWindow, RequestKind::CloseSectionWindow}));
+    EXPECT_EQ(s.apply(KeyIntent{KeyName::Character, 'C', false, false, true, KeyTarget::Picture}), 0u);
+    EXPECT_EQ(s.apply(KeyIntent{KeyName::Home, 0, false, false, false, KeyTarget::Text}), 0u);
+}
+
+// The arrows turn the solid over both surfaces, Shift ten steps; with Ctrl
+// or Alt they belong to the toolkit.
+TEST(WindowSession, ArrowsTurnOverBothSurfaces)
+{
+    Session s;
+    const float startX = s.view().MouseX;
+    s.apply(KeyIntent{KeyName::Right, 0, false, false, false, KeyTarget::Picture});
+    const float step = s.view().MouseX - startX;
+    EXPECT_GT(step, 0.0f);
+    s.apply(KeyIntent{KeyName::Right, 0, true, false, false, KeyTarget::FullScreen});
+    EXPECT_FLOAT_EQ(s.view().MouseX, startX + 11 * step);
+    EXPECT_EQ(s.apply(KeyIntent{KeyName::Right, 0, false, true, false, KeyTarget::Picture}), 0u);
+    s.apply(KeyIntent{KeyName::Home, 0, true, false, false, KeyTarget::FullScreen});
+    EXPECT_EQ(s.view().MouseX, 0.0f);
+}
+
+// The switches are the session's: each item turns its own over, and the
+// snapshot shows it; a redraw comes with the aids, none with the drag rule.
+TEST(WindowSession, SwitchesTurnOverAndShowInTheSnapshot)
+{
+    Session s;
+    EXPECT_EQ(s.apply(MenuIntent{"mnuAxes"}), kPictureChanged | kControlsChanged | kIntentTaken);
+    EXPECT_EQ(s.apply(MenuIntent{"mnuDragToTurn"}), kControlsChanged | kIntentTaken);
+    s.apply(MenuIntent{"mnuBackLines"});
+    s.apply(MenuIntent{"mnuAxes"});
+    const WindowSnapshot shown = s.session.snapshot();
+    EXPECT_TRUE(shown.backLines);
+    EXPECT_FALSE(shown.axes);
+    EXPECT_TRUE(shown.dragToTurn);
+    s.apply(MenuIntent{"mnuSpeed(0)"});
+    EXPECT_EQ(s.session.snapshot().speed, 0);
+    EXPECT_EQ(s.apply(MenuIntent{"mnuSpeed(9"}), 0u);
+}
+
+// Commands that hand something to the toolkit carry it; information windows
+// by their names.
+TEST(WindowSession, RequestsCarryWhatTheFrontEndNeeds)
+{
+    Session s;
+    s.apply(ControlIntent{"Option1_Click", 3});
+    s.apply(MenuIntent{"mnuCopyViewCode"});
+    s.apply(MenuIntent{"mnuShare"});
+    s.apply(MenuIntent{"MnuSasaran"});
+    const std::vector<Request> requests = s.session.takeRequests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[0], (Request{RequestKind::CopyText, s.session.viewCommand()}));
+    EXPECT_NE(requests[0].text.find("--shape 3"), std::string::npos);
+    EXPECT_EQ(requests[1], (Request{RequestKind::SharePicture, s.session.pictureName()}));
+    EXPECT_EQ(requests[2], (Request{RequestKind::ShowInfoWindow, "frmAbout1"}));
+}
+
+// "Tutup Program" stops the timers and ends the session: nothing after it
+// reaches the view.
+TEST(WindowSession, NothingReachesTheViewAfterTheProgramEnds)
+{
+    Session s;
+    s.apply(ControlIntent{"optAnim_Click", kAnimHorizontal});
+    s.apply(KeyIntent{KeyName::Character, 'Q', false, true, false, KeyTarget::Window});
+    EXPECT_EQ(s.requests(), Kinds{RequestKind::CloseProgram});
+    EXPECT_FALSE(s.session.snapshot().timerRunning);
+    const PixelBuffer before = s.area.Image();
+    s.apply(TickIntent{});
+    s.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 10, 10));
+    s.apply(ControlIntent{"Option1_Click", 2});
+    EXPECT_EQ(s.area.Image(), before);
+}
+
+// An address that is refused leaves the view as it was and says why; one
+// with a section opens the section's window.
+TEST(WindowSession, AddressesOpenTheirViewOrAreRefused)
+{
+    Session s;
+    s.apply(OpenAddressIntent{"#shape=3&view=120,60&section=30,10"});
+    EXPECT_TRUE(s.session.addressRefusal().empty());
+    EXPECT_EQ(s.requests(), Kinds{RequestKind::ShowSectionWindow});
+    EXPECT_TRUE(s.session.snapshot().section.shown);
+    const std::string address = s.session.viewAddress();
+    EXPECT_EQ(s.apply(OpenAddressIntent{"#shape=99"}), 0u);
+    EXPECT_FALSE(s.session.addressRefusal().empty());
+    EXPECT_EQ(s.session.viewAddress(), address);
+    s.apply(WindowClosedIntent{WindowName::SectionWindow});
+    EXPECT_FALSE(s.session.snapshot().section.shown);
+}
+
+} // namespace

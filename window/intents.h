@@ -1,0 +1,85 @@
+#pragma once
+// What a user does to the window, in terms no toolkit owns: the front ends
+// (the desktop window, the page, the command line) turn their events into
+// these and hand them to the window's session (windowsession.h), which holds
+// every rule about what they do.
+
+#include "window/viewsettings.h"
+
+#include <string>
+#include <variant>
+
+// Mouse buttons as one mask: a move carries the buttons held, a press or a
+// release the one button.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
+// The surfaces the pointer turns the solid over: the drawing area, and "Layar
+// Penuh", whose positions the front end reports in the drawing area's pixels
+// (the picture there maps them back: view/presentationpicture.h).
+enum class PointerSurface { DrawingArea, FullScreen };
+enum class PointerAction { Move, Press, Release };
+
+struct PointerIntent {
+    PointerSurface surface = PointerSurface::DrawingArea;
+    PointerAction action = PointerAction::Move;
+    int buttons = 0;
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+// The keys any rule reads; Character is a letter or digit, in `character`.
+enum class KeyName { Other, Character, Left, Up, Right, Down, Home, Escape, F1, F10, F11 };
+
+// Where the key went: the drawing area, "Layar Penuh", a text that keeps the
+// copy key for its own copy (a text box with the keys, or a selection outside
+// the picture), the section window, or anywhere else in the window.
+enum class KeyTarget { Picture, FullScreen, Text, SectionWindow, Window };
+
+struct KeyIntent {
+    KeyName key = KeyName::Other;
+    char character = 0; // upper case, for KeyName::Character
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false; // Alt, or the Meta (Command, Windows) key
+    KeyTarget target = KeyTarget::Window;
+};
+
+// A menu item chosen, by its name in the menu table ("mnuSave",
+// "mnuSpeed(1)").
+struct MenuIntent {
+    std::string item;
+};
+
+// A control of the main window or of "Irisan Bidang" given a new value by the
+// user, by its handler's name in the window's description: a member of an
+// array with its index ("Option1_Click", 3), the check boxes with their value
+// (0 unticked, 1 ticked, 2 greyed), a scroll bar with its value, the section
+// bars' "−" and "+" with their steps.
+struct ControlIntent {
+    std::string handler;
+    int value = 0;
+};
+
+// The animation timer ticked.
+struct TickIntent { };
+
+// The window opened on a view noted earlier: the command line's, or the
+// page's address fragment ("#shape=3&view=…").
+struct OpenViewIntent {
+    PictureSettings settings;
+};
+struct OpenAddressIntent {
+    std::string fragment;
+};
+
+// A window the session asked for was closed by the user or the system, or a
+// dialog it asked for has ended (whatever its answer).
+enum class WindowName { SectionWindow, FullScreen, Dialog };
+struct WindowClosedIntent {
+    WindowName window = WindowName::Dialog;
+};
+
+using Intent = std::variant<PointerIntent, KeyIntent, MenuIntent, ControlIntent, TickIntent, OpenViewIntent,
+                            OpenAddressIntent, WindowClosedIntent>;

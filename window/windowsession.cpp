@@ -1,0 +1,435 @@
+#include "window/windowsession.h"
+
+#include "export/picturetypes.h"
+#include "surface/animation.h"
+#include "surface/shapecatalogue.h"
+#include "window/form1menus.h"
+#include "window/infowindowlayout.h"
+#include "window/keycodes.h"
+#include "window/sectionwindowlayout.h"
+
+#include <array>
+#include <charconv>
+#include <functional>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+// The controls' handlers by the names the window's description gives them.
+using ControlHandler = void (*)(Form1Model&, int);
+struct NamedHandler {
+    std::string_view name;
+    ControlHandler handler;
+};
+constexpr std::array kControlHandlers = {
+    NamedHandler{"Option1_Click", [](Form1Model& m, int v) { m.Option1_Click(v); }},
+    NamedHandler{"optAnim_Click", [](Form1Model& m, int v) { m.optAnim_Click(v); }},
+    NamedHandler{"chkPerspective_Click", [](Form1Model& m, int v) { m.chkPerspective_Click(v); }},
+    NamedHandler{"VScroll1_Change", [](Form1Model& m, int v) { m.VScroll1_Change(v); }},
+    NamedHandler{"VScroll2_Change", [](Form1Model& m, int v) { m.VScroll2_Change(v); }},
+    NamedHandler{"hsbKemiringan_Change", [](Form1Model& m, int v) { m.hsbKemiringan_Change(v); }},
+    NamedHandler{"hsbJarak_Change", [](Form1Model& m, int v) { m.hsbJarak_Change(v); }},
+    NamedHandler{"hsbKemiringan_Step", [](Form1Model& m, int v) { m.hsbKemiringan_Step(v); }},
+    NamedHandler{"hsbJarak_Step", [](Form1Model& m, int v) { m.hsbJarak_Step(v); }},
+    NamedHandler{"chkBidang_Click", [](Form1Model& m, int v) { m.chkBidang_Click(v != 0); }},
+};
+
+// The arrow keys and Home in the codes the model's key handler reads.
+short turningKeyCode(KeyName key)
+{
+    switch (key) {
+    case KeyName::Left:
+        return kKeyLeft;
+    case KeyName::Up:
+        return kKeyUp;
+    case KeyName::Right:
+        return kKeyRight;
+    case KeyName::Down:
+        return kKeyDown;
+    case KeyName::Home:
+        return kKeyHome;
+    default:
+        return 0;
+    }
+}
+
+// "mnuSpeed(2)" → 2; -1 for any other item.
+int speedItemIndex(std::string_view item)
+{
+    constexpr std::string_view prefix = "mnuSpeed(";
+    if (!item.starts_with(prefix) || !item.ends_with(')'))
+        return -1;
+    int index = -1;
+    const char* first = item.data() + prefix.size();
+    const auto [end, error] = std::from_chars(first, item.data() + item.size() - 1, index);
+    return error == std::errc() && end == item.data() + item.size() - 1 ? index : -1;
+}
+
+std::string_view infoWindowOfMenuItem(std::string_view item)
+{
+    for (const InfoWindowLayout& window : InfoWindowLayouts::kWindows)
+        if (window.menuItem == item)
+            return window.name;
+    return {};
+}
+
+} // namespace
+
+WindowSession::WindowSession(PictureBox& area)
+    : m_model(area)
+{
+    m_model.setRedrawListener([this] {
+        m_redrawn = true;
+        if (m_afterRedraw)
+            m_afterRedraw();
+    });
+}
+
+void WindowSession::start(Form1LoadWindow& window)
+{
+    m_model.Form_Load(window);
+}
+
+unsigned WindowSession::apply(const Intent& intent)
+{
+    const WindowSnapshot before = snapshot();
+    const std::size_t requestsBefore = m_requests.size();
+    m_redrawn = false;
+    const unsigned taken = std::visit(
+        [this](const auto& what) -> unsigned {
+            using Kind = std::decay_t<decltype(what)>;
+            if constexpr (std::is_same_v<Kind, PointerIntent>)
+                return applyPointer(what);
+            else if constexpr (std::is_same_v<Kind, KeyIntent>)
+                return applyKey(what);
+            else if constexpr (std::is_same_v<Kind, MenuIntent>)
+                return applyMenu(what.item);
+            else if constexpr (std::is_same_v<Kind, ControlIntent>)
+                return applyControl(what);
+            else if constexpr (std::is_same_v<Kind, TickIntent>)
+                return applyTick();
+            else if constexpr (std::is_same_v<Kind, OpenViewIntent>)
+                return openView(what.settings);
+            else if constexpr (std::is_same_v<Kind, OpenAddressIntent>)
+                return openAddress(what.fragment);
+            else
+                return windowClosed(what.window);
+        },
+        intent);
+    unsigned changes = taken;
+    if (m_redrawn)
+        changes |= kPictureChanged;
+    if (!(snapshot() == before))
+        changes |= kControlsChanged;
+    if (m_requests.size() != requestsBefore)
+        changes |= kRequestsWaiting;
+    return changes;
+}
+
+// --- pointer and keys -------------------------------------------------------
+
+// Both surfaces turn the solid by the drawing area's rules ("Putar dengan
+// Menyeret" included); the right button's release over the drawing area saves
+// the picture, as it always did, and over "Layar Penuh" only ends a drag.
+unsigned WindowSession::applyPointer(const PointerIntent& pointer)
+{
+    if (m_ended)
+        return 0;
+    switch (pointer.action) {
+    case PointerAction::Move:
+        m_model.pointerMoved(pointer.buttons, pointer.x, pointer.y);
+        break;
+    case PointerAction::Press:
+        m_model.picDisplay_MouseDown(pointer.buttons, pointer.x, pointer.y);
+        break;
+    case PointerAction::Release:
+        m_model.picDisplay_MouseUp(pointer.buttons, pointer.x, pointer.y);
+        if (pointer.buttons == kRightButton && pointer.surface == PointerSurface::DrawingArea)
+            applyMenu("mnuSave");
+        break;
+    }
+    return kIntentTaken;
+}
+
+unsigned WindowSession::applyKey(const KeyIntent& key)
+{
+    if (m_ended)
+        return 0;
+    const bool plain = !key.ctrl && !key.alt;
+    const bool overPicture = key.target == KeyTarget::Picture || key.target == KeyTarget::FullScreen;
+    if (key.target == KeyTarget::FullScreen && (key.key == KeyName::Escape || key.key == KeyName::F11)) {
+        windowClosed(WindowName::FullScreen);
+        request(RequestKind::CloseFullScreen);
+        return kIntentTaken;
+    }
+    if (overPicture && plain && turningKeyCode(key.key) != 0) {
+        // Home over "Layar Penuh" is the first view whatever Shift says.
+        const int shift = key.shift && key.key != KeyName::Home ? kShiftMask : 0;
+        return m_model.picDisplay_KeyDown(turningKeyCode(key.key), shift) ? kIntentTaken : 0u;
+    }
+    if (key.target == KeyTarget::SectionWindow && key.key == KeyName::Escape) {
+        request(RequestKind::CloseSectionWindow);
+        return kIntentTaken;
+    }
+    const std::string shortcut = shortcutOf(key);
+    // A text keeps the copy key for its own copy.
+    if (shortcut == "Ctrl+C" && key.target == KeyTarget::Text)
+        return 0;
+    const std::string_view item = menuItemOfShortcut(shortcut);
+    if (!item.empty())
+        return applyMenu(std::string(item)) | kIntentTaken;
+    if (key.key == KeyName::F10 && !key.shift && plain && !m_dialogOpen) {
+        request(RequestKind::OpenMenuBar);
+        return kIntentTaken;
+    }
+    return 0;
+}
+
+std::string WindowSession::shortcutOf(const KeyIntent& key)
+{
+    if (key.alt)
+        return {};
+    if (key.key == KeyName::Character && key.ctrl)
+        return std::string("Ctrl+") + key.character;
+    if (key.ctrl)
+        return {};
+    switch (key.key) {
+    case KeyName::F1:
+        return "F1";
+    case KeyName::F11:
+        return "F11";
+    default:
+        return {};
+    }
+}
+
+std::string_view WindowSession::menuItemOfShortcut(std::string_view shortcut)
+{
+    if (shortcut.empty())
+        return {};
+    for (const MenuEntry& entry : Form1Menus::kEntries)
+        if (entry.shortcut == shortcut)
+            return entry.name;
+    return {};
+}
+
+// --- menus ------------------------------------------------------------------
+
+// While a dialog the session asked for is open, or after "Tutup Program",
+// the menus and their shortcuts do nothing.
+unsigned WindowSession::applyMenu(const std::string& item)
+{
+    if (m_ended || m_dialogOpen)
+        return 0;
+    const int speed = speedItemIndex(item);
+    if (speed >= 0) {
+        m_model.mnuSpeed_Click(speed);
+        return kIntentTaken;
+    }
+    const std::string_view info = infoWindowOfMenuItem(item);
+    if (!info.empty()) {
+        request(RequestKind::ShowInfoWindow, std::string(info));
+        return kIntentTaken;
+    }
+    return runCommand(item) || runSwitch(item) ? kIntentTaken : 0u;
+}
+
+bool WindowSession::runCommand(const std::string& item)
+{
+    using Command = std::function<void()>;
+    const std::array<std::pair<std::string_view, Command>, 10> commands = {{
+        {"mnuHome", [this] { m_model.mnuHome_Click(); }},
+        {"mnuSave", [this] { requestDialog(RequestKind::SaveDialog); }},
+        {"mnuExport", [this] { requestDialog(RequestKind::ExportDialog); }},
+        {"mnuFullScreen",
+         [this] {
+             request(m_fullScreen ? RequestKind::CloseFullScreen : RequestKind::OpenFullScreen);
+             m_fullScreen = !m_fullScreen;
+         }},
+        {"mnuExit",
+         [this] {
+             stopAnimation();
+             m_ended = true;
+             request(RequestKind::CloseProgram);
+         }},
+        {"MnuPetunjuk", [this] { request(RequestKind::ShowHelp); }},
+        {"mnuCopyPicture", [this] { request(RequestKind::CopyPicture); }},
+        {"mnuCopyViewCode", [this] { request(RequestKind::CopyText, viewCommand()); }},
+        {"mnuShare", [this] { request(RequestKind::SharePicture, pictureName()); }},
+        {SectionWindowLayout::kMenuItem, [this] { openSection(); }},
+    }};
+    for (const auto& [name, command] : commands) {
+        if (name == item) {
+            command();
+            return true;
+        }
+    }
+    return false;
+}
+
+// The switches turn over the state the session keeps.
+bool WindowSession::runSwitch(const std::string& item)
+{
+    PictureOptions options = m_model.pictureOptions();
+    if (item == "mnuBackLines") {
+        options.dashedBackLines = !options.dashedBackLines;
+        m_model.setPictureOptions(options);
+    } else if (item == "mnuAxes") {
+        options.axes = !options.axes;
+        m_model.setPictureOptions(options);
+    } else if (item == "mnuDragToTurn") {
+        m_model.setDragToTurn(!m_model.dragToTurn());
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void WindowSession::openSection()
+{
+    request(RequestKind::ShowSectionWindow);
+    if (!m_model.sectionShown())
+        m_model.mnuIrisan_Click();
+}
+
+// Before a picture is written: stopped before the dialog opens and left
+// stopped, so no tick redraws the picture while the dialog is up or while the
+// file is written.
+void WindowSession::stopAnimation()
+{
+    m_model.optAnim_Click(kAnimStop);
+}
+
+void WindowSession::requestDialog(RequestKind kind)
+{
+    stopAnimation();
+    m_dialogOpen = true;
+    request(kind);
+}
+
+void WindowSession::request(RequestKind kind, std::string text)
+{
+    m_requests.push_back({kind, std::move(text)});
+}
+
+std::vector<Request> WindowSession::takeRequests()
+{
+    return std::exchange(m_requests, {});
+}
+
+// --- controls, timers, views and windows ------------------------------------
+
+unsigned WindowSession::applyControl(const ControlIntent& control)
+{
+    if (m_ended)
+        return 0;
+    for (const NamedHandler& named : kControlHandlers) {
+        if (named.name == control.handler) {
+            named.handler(m_model, control.value);
+            return kIntentTaken;
+        }
+    }
+    return 0;
+}
+
+unsigned WindowSession::applyTick()
+{
+    if (m_ended)
+        return 0;
+    if (m_model.timer1Enabled())
+        m_model.Timer1_Timer();
+    if (m_model.timer2Enabled())
+        m_model.Timer2_Timer();
+    return kIntentTaken;
+}
+
+// A view noted with a section opens the section's window too.
+unsigned WindowSession::openView(const PictureSettings& settings)
+{
+    m_model.openView(settings);
+    if (m_model.sectionShown())
+        request(RequestKind::ShowSectionWindow);
+    return kIntentTaken;
+}
+
+// A refused address leaves the view as it was.
+unsigned WindowSession::openAddress(const std::string& fragment)
+{
+    const auto settings = viewSettingsOfFragment(fragment);
+    if (const auto* refusal = std::get_if<std::string>(&settings)) {
+        m_addressRefusal = *refusal;
+        return 0;
+    }
+    m_addressRefusal.clear();
+    return openView(std::get<PictureSettings>(settings));
+}
+
+unsigned WindowSession::windowClosed(WindowName window)
+{
+    switch (window) {
+    case WindowName::SectionWindow:
+        if (m_model.sectionShown())
+            m_model.frmIrisan_Unload();
+        break;
+    case WindowName::FullScreen:
+        m_fullScreen = false;
+        break;
+    case WindowName::Dialog:
+        m_dialogOpen = false;
+        break;
+    }
+    return kIntentTaken;
+}
+
+// --- what the windows show --------------------------------------------------
+
+WindowSnapshot WindowSession::snapshot() const
+{
+    const Form1Model& m = m_model;
+    WindowSnapshot s;
+    s.description = m.description();
+    s.aspectCaption = m.aspectCaption();
+    s.distanceCaption = m.distanceCaption();
+    s.shape = m.shapeIndex();
+    s.animButton = m.animButton();
+    s.perspective = m.perspectiveBox();
+    s.aspectTenths = m.aspectTenths();
+    s.distance = m.distance();
+    s.distanceEnabled = m.distanceBarEnabled();
+    s.speed = m.speedIndex();
+    s.backLines = m.pictureOptions().dashedBackLines;
+    s.axes = m.pictureOptions().axes;
+    s.dragToTurn = m.dragToTurn();
+    s.timerRunning = !m_ended && (m.timer1Enabled() || m.timer2Enabled());
+    s.tickInterval = tickInterval(m.timerInterval());
+    s.fullScreen = m_fullScreen;
+    s.section = sectionSnapshot();
+    return s;
+}
+
+SectionSnapshot WindowSession::sectionSnapshot() const
+{
+    const SectionView& view = m_model.sectionView();
+    SectionSnapshot s;
+    s.shown = m_model.sectionShown();
+    s.tilt = view.plane.tiltDegrees;
+    s.distance = view.plane.distance;
+    s.outline = view.outline;
+    s.tiltText = SectionWindowLayout::tiltText(view.plane.tiltDegrees);
+    s.distanceText = SectionWindowLayout::distanceText(view.plane.distance);
+    const PlaneSection& section = m_model.planeSection();
+    s.solid = section.solidEquation;
+    s.line = section.line();
+    return s;
+}
+
+std::string WindowSession::viewAddress() const
+{
+    return '#' + viewFragment(m_model.viewSettings());
+}
+
+std::string WindowSession::pictureName() const
+{
+    return sharedPictureName(shapeCaption(m_model.shapeIndex()));
+}

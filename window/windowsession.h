@@ -1,0 +1,149 @@
+#pragma once
+// The main window's session: what a user does goes in as intents
+// (intents.h), and what every front end shows comes out as one snapshot,
+// with the requests it is to carry out with its toolkit (a dialog, the
+// clipboard, a window opened or closed). Every rule of the window and every
+// piece of its state lives here once: the desktop window, the page and the
+// command line only translate events into intents and show what comes back.
+//
+// The drawing area's picture is the model's (form1model.h), drawn into the
+// PictureBox the front end owns and shows.
+
+#include "window/form1model.h"
+#include "window/intents.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// What a front end is asked to do with its toolkit.
+enum class RequestKind {
+    SaveDialog,         // "Save Gambar": the name dialog, then the bitmap
+    ExportDialog,       // "Ekspor Gambar…": the name and type dialog, then the file
+    CopyPicture,        // "Salin Gambar": the drawing area's picture
+    CopyText,           // "Salin Kode Tampilan": `text` is the view's command
+    SharePicture,       // "Bagikan Gambar": the picture as a PNG named `text`
+    OpenFullScreen,     // "Layar Penuh"
+    CloseFullScreen,    //
+    ShowSectionWindow,  // "Irisan Bidang", opened or brought forward
+    CloseSectionWindow, //
+    ShowInfoWindow,     // the information window named `text`
+    ShowHelp,           // "Petunjuk Penggunaan"
+    OpenMenuBar,        // F10: the first menu opened
+    CloseProgram,       // "Tutup Program": every window closes, the program ends
+};
+
+struct Request {
+    RequestKind kind;
+    std::string text;
+    bool operator==(const Request&) const = default;
+};
+
+// "Irisan Bidang" as its window shows it.
+struct SectionSnapshot {
+    bool shown = false; // the window is open and the section drawn
+    int tilt = 0;
+    int distance = 0;
+    bool outline = true;
+    std::string tiltText;
+    std::string distanceText;
+    std::string solid;
+    std::string line;
+    bool operator==(const SectionSnapshot&) const = default;
+};
+
+// Everything the windows show, in the controls' own units.
+struct WindowSnapshot {
+    std::string description; // Text1
+    std::string aspectCaption;
+    std::string distanceCaption;
+    int shape = 0;        // the Option1 button chosen
+    int animButton = -1;  // the optAnim button chosen; none at first
+    int perspective = 0;  // chkPerspective: 0, 1 or 2 (greyed)
+    int aspectTenths = 0; // VScroll1
+    int distance = 0;     // VScroll2
+    bool distanceEnabled = false;
+    int speed = 0; // the mnuSpeed item ticked
+    bool backLines = false;
+    bool axes = false;
+    bool dragToTurn = false;
+    bool timerRunning = false; // a timer of the model is on
+    int tickInterval = 0;      // how often it really ticks, in ms
+    bool fullScreen = false;
+    SectionSnapshot section;
+    bool operator==(const WindowSnapshot&) const = default;
+};
+
+// What an intent changed, as bits: a front end redraws, reads the snapshot
+// or takes the requests only when it has to.
+inline constexpr unsigned kPictureChanged = 1u;  // the drawing area's picture was drawn again
+inline constexpr unsigned kControlsChanged = 2u; // the snapshot differs
+inline constexpr unsigned kRequestsWaiting = 4u; // takeRequests() has something
+// The intent meant something here: a key the front end should not pass on.
+inline constexpr unsigned kIntentTaken = 8u;
+
+class WindowSession {
+public:
+    explicit WindowSession(PictureBox& area);
+    WindowSession(const WindowSession&) = delete;
+    WindowSession& operator=(const WindowSession&) = delete;
+
+    // The start-up sequence (Form1Model::Form_Load).
+    void start(Form1LoadWindow& window);
+    // Called after every redraw of the drawing area's picture, whatever
+    // caused it, before apply() returns.
+    void setRedrawListener(std::function<void()> listener) { m_afterRedraw = std::move(listener); }
+
+    unsigned apply(const Intent& intent);
+    WindowSnapshot snapshot() const;
+    // The requests made since the last call, oldest first.
+    std::vector<Request> takeRequests();
+
+    // The view as the command that opens it again, and as the page's address
+    // fragment ("#shape=3&view=…").
+    std::string viewCommand() const { return m_model.viewCommand(); }
+    std::string viewAddress() const;
+    // The name a shared or copied picture file goes by: the shape's.
+    std::string pictureName() const;
+
+    // The refusal of the last OpenAddressIntent, empty when it opened.
+    const std::string& addressRefusal() const { return m_addressRefusal; }
+
+    // The menu item a shortcut ("Ctrl+S", "F1") runs, or empty.
+    static std::string_view menuItemOfShortcut(std::string_view shortcut);
+    // The shortcut a key gives, as the menu table writes it, or empty.
+    static std::string shortcutOf(const KeyIntent& key);
+
+    Form1Model& model() { return m_model; }
+    const Form1Model& model() const { return m_model; }
+
+private:
+    unsigned applyPointer(const PointerIntent& pointer);
+    unsigned applyKey(const KeyIntent& key);
+    unsigned applyMenu(const std::string& item);
+    unsigned applyControl(const ControlIntent& control);
+    unsigned applyTick();
+    unsigned openView(const PictureSettings& settings);
+    unsigned openAddress(const std::string& fragment);
+    unsigned windowClosed(WindowName window);
+    SectionSnapshot sectionSnapshot() const;
+
+    bool runCommand(const std::string& item);
+    bool runSwitch(const std::string& item);
+    void openSection();
+    void stopAnimation();
+    void request(RequestKind kind, std::string text = {});
+    // A dialog the session asked for is open: the window takes no command
+    // until it ends.
+    void requestDialog(RequestKind kind);
+
+    Form1Model m_model;
+    std::vector<Request> m_requests;
+    std::string m_addressRefusal;
+    bool m_dialogOpen = false;
+    bool m_fullScreen = false;
+    bool m_ended = false;
+    bool m_redrawn = false;
+    std::function<void()> m_afterRedraw;
+};
