@@ -190,3 +190,30 @@ TEST(WindowSession, AddressesOpenTheirViewOrAreRefused)
 }
 
 } // namespace
+
+namespace {
+
+// The drawing area's scaled view waits while "Layar Penuh" is open and shows
+// the view as it then stands once that closes; the full screen's follows
+// every move.
+TEST(WindowSession, ScaledViewsFollowTheViewAndTheAreaWaitsBehindTheFullScreen)
+{
+    Session s;
+    s.session.openScaledView(ScaledView::DrawingArea, 800, 800);
+    s.session.openScaledView(ScaledView::FullScreen, 1000, 600);
+    const PixelBuffer waiting = s.session.scaledPicture(ScaledView::DrawingArea).image();
+    const PixelBuffer fullBefore = s.session.scaledPicture(ScaledView::FullScreen).image();
+    s.apply(pointer(PointerSurface::FullScreen, PointerAction::Move, 0, 150, 90));
+    EXPECT_EQ(s.session.scaledPicture(ScaledView::DrawingArea).image(), waiting);
+    EXPECT_NE(s.session.scaledPicture(ScaledView::FullScreen).image(), fullBefore);
+
+    s.session.closeScaledView(ScaledView::FullScreen);
+    EXPECT_TRUE(s.session.scaledPicture(ScaledView::FullScreen).image().isEmpty());
+    Session fresh;
+    fresh.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 150, 90));
+    fresh.session.openScaledView(ScaledView::DrawingArea, 800, 800);
+    EXPECT_EQ(s.session.scaledPicture(ScaledView::DrawingArea).image(),
+              fresh.session.scaledPicture(ScaledView::DrawingArea).image());
+}
+
+} // namespace

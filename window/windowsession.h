@@ -9,9 +9,12 @@
 // The drawing area's picture is the model's (form1model.h), drawn into the
 // PictureBox the front end owns and shows.
 
+#include "view/presentationpicture.h"
 #include "window/form1model.h"
 #include "window/intents.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -75,6 +78,11 @@ struct WindowSnapshot {
     bool operator==(const WindowSnapshot&) const = default;
 };
 
+// The view drawn again at another size, kept up to date with every redraw
+// while open: the drawing area at its device pixels (a high-density screen,
+// a zoomed page), and "Layar Penuh".
+enum class ScaledView { DrawingArea, FullScreen };
+
 // What an intent changed, as bits: a front end redraws, reads the snapshot
 // or takes the requests only when it has to.
 inline constexpr unsigned kPictureChanged = 1u;  // the drawing area's picture was drawn again
@@ -99,6 +107,16 @@ public:
     WindowSnapshot snapshot() const;
     // The requests made since the last call, oldest first.
     std::vector<Request> takeRequests();
+
+    // A scaled view of width x height pixels, drawn now (its whole picture
+    // reported changed) and with every redraw until it is closed. While "Layar
+    // Penuh" is open the drawing area's scaled view waits: it is drawn again
+    // when that closes, so a move full screen costs the same at any ratio.
+    void openScaledView(ScaledView which, int width, int height);
+    // Closed, its memory given back.
+    void closeScaledView(ScaledView which);
+    bool scaledViewOpen(ScaledView which) const { return scaledView(which).open; }
+    PresentationPicture& scaledPicture(ScaledView which) { return scaledView(which).picture; }
 
     // The view as the command that opens it again, and as the page's address
     // fragment ("#shape=3&view=…").
@@ -138,7 +156,16 @@ private:
     // until it ends.
     void requestDialog(RequestKind kind);
 
+    struct OpenView {
+        PresentationPicture picture;
+        bool open = false;
+    };
+    OpenView& scaledView(ScaledView which) { return m_scaled[static_cast<std::size_t>(which)]; }
+    const OpenView& scaledView(ScaledView which) const { return m_scaled[static_cast<std::size_t>(which)]; }
+    void redrawScaledViews();
+
     Form1Model m_model;
+    std::array<OpenView, 2> m_scaled;
     std::vector<Request> m_requests;
     std::string m_addressRefusal;
     bool m_dialogOpen = false;
