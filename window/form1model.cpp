@@ -7,6 +7,8 @@
 #include "view/wireframe.h"
 #include "window/numbertext.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 
 namespace {
@@ -130,13 +132,29 @@ void Form1Model::setDragToTurn(bool on)
 
 void Form1Model::setPictureOptions(const PictureOptions& options)
 {
-    m_options = options;
+    takeOptions(options);
     redrawWhereItStands();
+}
+
+void Form1Model::takeOptions(const PictureOptions& options)
+{
+    m_aids = {options.dashedBackLines, options.axes, std::nullopt};
+    m_sectionShown = options.section.has_value();
+    if (options.section)
+        m_section = *options.section;
+}
+
+PictureOptions Form1Model::pictureOptions() const
+{
+    PictureOptions options = m_aids;
+    if (m_sectionShown)
+        options.section = m_section;
+    return options;
 }
 
 void Form1Model::mnuIrisan_Click()
 {
-    m_options.section = m_section;
+    m_sectionShown = true;
     if (m_view.MouseX == 0.0f && m_view.MouseY == 0.0f)
         picDisplay_MouseMove(SectionWindowLayout::kOpeningViewX, SectionWindowLayout::kOpeningViewY);
     else
@@ -146,13 +164,12 @@ void Form1Model::mnuIrisan_Click()
 // The section at the bars' values, the view where it stands.
 void Form1Model::showSection()
 {
-    m_options.section = m_section;
     redrawWhereItStands();
 }
 
 void Form1Model::frmIrisan_Unload()
 {
-    m_options.section.reset();
+    m_sectionShown = false;
     redrawWhereItStands();
 }
 
@@ -196,9 +213,7 @@ const PlaneSection& Form1Model::planeSection() const
 
 void Form1Model::openView(const PictureSettings& settings)
 {
-    m_options = settings.options;
-    if (m_options.section)
-        m_section = *m_options.section;
+    takeOptions(settings.options);
     chkPerspective_Click(settings.perspective ? 1 : 0);
     VScroll2_Change(settings.perspectiveDistance);
     VScroll1_Change(settings.aspectTenths);
@@ -216,7 +231,7 @@ PictureSettings Form1Model::viewSettings() const
     settings.perspective = m_view.PerspectiveFlag == 1;
     settings.perspectiveDistance = distance();
     settings.aspectTenths = aspectTenths();
-    settings.options = m_options;
+    settings.options = pictureOptions();
     return settings;
 }
 
@@ -227,7 +242,7 @@ std::string Form1Model::viewCommand() const
 
 const std::vector<WireframePolyline>& Form1Model::pictureLines() const
 {
-    return m_lines.lines(m_grid, m_view, m_area, m_options);
+    return m_lines.lines(m_grid, m_view, m_area, pictureOptions());
 }
 
 void Form1Model::CalculateScreenPoints(float x, float y)
@@ -262,7 +277,6 @@ void Form1Model::mnuHome_Click()
 // The sweep keeps its direction; only the size of its step changes.
 void Form1Model::mnuSpeed_Click(int index)
 {
-    m_speedIndex = index;
     setSweepSpeed(m_view, kSweepSpeeds.at(static_cast<std::size_t>(index)));
 }
 
@@ -320,4 +334,12 @@ void Form1Model::Timer2_Timer()
 {
     stepVerticalSweep(m_view);
     redrawWhereItStands();
+}
+
+// The speed is the size of the sweep's steps, whichever way they go.
+int Form1Model::speedIndex() const
+{
+    const float speed = std::fabs(m_view.AnimStepX);
+    const auto found = std::find(kSweepSpeeds.begin(), kSweepSpeeds.end(), speed);
+    return found == kSweepSpeeds.end() ? -1 : static_cast<int>(found - kSweepSpeeds.begin());
 }

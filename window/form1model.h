@@ -87,7 +87,7 @@ public:
     // "Garis Belakang Putus-putus" and "Sumbu Koordinat", off at start. A
     // change redraws the view where it stands.
     void setPictureOptions(const PictureOptions& options);
-    const PictureOptions& pictureOptions() const { return m_options; }
+    PictureOptions pictureOptions() const;
     // "Irisan Bidang": opening its window shows a plane section with the
     // picture, at the bars' last values (their start values at first);
     // closing it takes the section away. The bars and the box change the
@@ -104,7 +104,7 @@ public:
     void hsbKemiringan_Step(int steps);
     void hsbJarak_Step(int steps);
     void chkBidang_Click(bool shown);
-    bool sectionShown() const { return m_options.section.has_value(); }
+    bool sectionShown() const { return m_sectionShown; }
     // The bars' and the box's values, shown or not.
     const SectionView& sectionView() const { return m_section; }
     // The current solid's section by the bars' plane: worked out once per
@@ -154,7 +154,8 @@ public:
     bool distanceBarEnabled() const { return m_view.PerspectiveFlag != 0; }
     int aspectTenths() const { return tenthsOfAspectFactor(m_view.AspectFactor); }
     int distance() const { return static_cast<int>(m_view.PerspectiveDistance); }
-    int speedIndex() const { return m_speedIndex; }
+    // The "Kecepatan Rotasi" item the sweep's step size is; -1 for none.
+    int speedIndex() const;
 
 private:
     struct Drag {
@@ -167,6 +168,7 @@ private:
     class Startup;
 
     void redrawWhereItStands();
+    void takeOptions(const PictureOptions& options);
     void showSection();
 
     PictureBox& m_area;
@@ -181,9 +183,9 @@ private:
     bool m_timer1 = false;
     bool m_timer2 = false;
     int m_timerInterval = 0;
-    int m_speedIndex = 2;
     bool m_dragToTurn = false;
-    PictureOptions m_options;
+    PictureOptions m_aids; // the teaching aids; the section is m_section while shown
+    bool m_sectionShown = false;
     SectionView m_section{{SectionWindowLayout::kTilt.start, SectionWindowLayout::kDistance.start}, true};
     std::optional<Drag> m_drag;
     mutable ViewPolylinesMemo m_lines;
