@@ -65,7 +65,7 @@ TEST(Presentation, F11ShowsTheViewScaledToTheScreenAndPointerMovesTurnItAsOverTh
     ASSERT_EQ(reference.viewState().MouseX, 66.0f);
 
     Form1 form;
-    form.picDisplay_MouseMove(1, 0, 120, 60);
+    moveOver(form, 1, 120, 60);
     PresentationWindow* window = openWithF11(form);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isFullScreen());
@@ -86,7 +86,7 @@ TEST(Presentation, F11ShowsTheViewScaledToTheScreenAndPointerMovesTurnItAsOverTh
 TEST(Presentation, KeysTurnTheViewAndEscOrF11GoBackToTheWindow)
 {
     Form1 form;
-    form.picDisplay_MouseMove(1, 0, 100, 100);
+    moveOver(form, 1, 100, 100);
     PresentationWindow* window = openWithF11(form);
     ASSERT_NE(window, nullptr);
     struct Case {
@@ -110,11 +110,11 @@ TEST(Presentation, KeysTurnTheViewAndEscOrF11GoBackToTheWindow)
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     Form1 reference;
-    reference.picDisplay_MouseMove(1, 0, 0, 15);
+    moveOver(reference, 1, 0, 15);
     EXPECT_EQ(picture(form), picture(reference)) << "the window shows the view turned full screen";
 
     // Opened again, it shows the view as it is now; F11 closes it as Esc does.
-    form.picDisplay_MouseMove(1, 0, 300, 40);
+    moveOver(form, 1, 300, 40);
     window = openWithF11(form);
     EXPECT_EQ(shown(window), expectedScreen(form));
     QTest::keyClick(window, Qt::Key_F11);
