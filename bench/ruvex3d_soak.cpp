@@ -41,16 +41,15 @@ long statusKiB(const char* field)
 void run(Form1& form, long ticks, long firstTick)
 {
     for (long tick = firstTick; tick < ticks; ++tick) {
-        if (tick % 2 == 0)
-            form.Timer1_Timer();
-        else
-            form.Timer2_Timer();
+        // The two directions in turn: the button chosen runs its timer.
+        form.apply(ControlIntent{"optAnim_Click", static_cast<int>(tick % 2)});
+        form.apply(TickIntent{});
         // A pointer move every few ticks, as a user's hand would add.
         if (tick % 7 == 0)
-            form.picDisplay_MouseMove(0, 0, static_cast<float>(tick % 396),
-                                      static_cast<float>((tick * 3) % 396));
+            form.apply(PointerIntent{PointerSurface::DrawingArea, PointerAction::Move, 0,
+                                     static_cast<float>(tick % 396), static_cast<float>((tick * 3) % 396)});
         if (tick % 5000 == 0)
-            form.Option1_Click(static_cast<short>((tick / 5000) % 15));
+            form.apply(ControlIntent{"Option1_Click", static_cast<int>((tick / 5000) % 15)});
         // Let the window paint, as the event loop would between ticks.
         QCoreApplication::processEvents();
     }

@@ -36,6 +36,13 @@ inline PictureWidget* picDisplay(const Form1& form)
     return control<PictureWidget>(form, "picDisplay");
 }
 
+// A pointer move over the drawing area with the buttons held (intents.h's
+// mask), as the window hands it to its session.
+inline void moveOver(Form1& form, int buttons, float x, float y)
+{
+    form.apply(PointerIntent{PointerSurface::DrawingArea, PointerAction::Move, buttons, x, y});
+}
+
 // The drawing area's picture as it stands now, kept when the window redraws.
 inline QImage picture(const Form1& form)
 {

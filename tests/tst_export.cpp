@@ -159,7 +159,7 @@ protected:
         control<QCheckBox>(*m_form, "chkPerspective")->setChecked(true);
         control<StoredRangeScrollBar>(*m_form, "VScroll2")->setStoredValue(kView.perspectiveDistance);
         control<StoredRangeScrollBar>(*m_form, "VScroll1")->setStoredValue(kView.aspectTenths);
-        m_form->picDisplay_MouseMove(0, 0, kView.pointerX, kView.pointerY);
+        moveOver(*m_form, 0, kView.pointerX, kView.pointerY);
     }
     // The fake dialog; refusals and failures are both kept in `failures`,
     // and no file is replaced.

@@ -97,8 +97,8 @@ TEST(Form1Redraw, PointerMovesTurnTheSolidWithOrWithoutButtons)
 
     // The same position gives the same picture, whatever buttons are held.
     const QImage turned = picture(form);
-    form.picDisplay_MouseMove(2, 3, 100, 100);
-    form.picDisplay_MouseMove(0, 0, 58, 248);
+    moveOver(form, 2, 100, 100);
+    moveOver(form, 0, 58, 248);
     EXPECT_EQ(picture(form), turned);
 }
 
@@ -148,7 +148,7 @@ TEST(Form1Redraw, ShapeButtonsRebuildFromPositionZero)
 {
     Form1 form;
     form.show();
-    form.picDisplay_MouseMove(0, 0, 120, 80);
+    moveOver(form, 0, 120, 80);
     QTest::mouseClick(option1(form, 3), Qt::LeftButton);
     EXPECT_EQ(form.viewState().ShapeIndex, 3);
     EXPECT_EQ(form.viewState().MouseX, 0.0f);
@@ -156,18 +156,18 @@ TEST(Form1Redraw, ShapeButtonsRebuildFromPositionZero)
     EXPECT_TRUE(text1(form)->toPlainText().startsWith(QStringLiteral("Suatu Kerucut")));
 
     // The extra figures keep the last definition shown.
-    form.Option1_Click(0);
-    form.Option1_Click(13);
+    form.apply(ControlIntent{"Option1_Click", 0});
+    form.apply(ControlIntent{"Option1_Click", 13});
     EXPECT_EQ(text1(form)->toPlainText(), kSphereText);
 }
 
 TEST(Form1Redraw, IndexOutsideTheCatalogueDrawsTheCollapsedGrid)
 {
     Form1 form;
-    form.Option1_Click(2);
+    form.apply(ControlIntent{"Option1_Click", 2});
     const QString text = text1(form)->toPlainText();
-    form.Option1_Click(-5);
-    form.Option1_Click(99);
+    form.apply(ControlIntent{"Option1_Click", -5});
+    form.apply(ControlIntent{"Option1_Click", 99});
     EXPECT_EQ(text1(form)->toPlainText(), text);
     EXPECT_EQ(form.pointGrid().WorldX(25, 25), 0.0f);
     // Every point at the centre: only a blue dot where all lines collapse.

@@ -70,10 +70,10 @@ public:
         case 4:
             return animation();
         case 5:
-            m_form.Timer1_Timer();
+            m_form.session().model().Timer1_Timer();
             return {"tick 1"};
         case 6:
-            m_form.Timer2_Timer();
+            m_form.session().model().Timer2_Timer();
             return {"tick 2"};
         case 7:
             return perspectiveBox();
@@ -89,7 +89,7 @@ private:
     {
         const float x = position();
         const float y = position();
-        m_form.picDisplay_MouseMove(static_cast<short>(pick(0, 7)), static_cast<short>(pick(0, 7)), x, y);
+        moveOver(m_form, pick(0, 7), x, y);
         return {"move " + std::to_string(x) + "," + std::to_string(y)};
     }
 
@@ -103,7 +103,7 @@ private:
     FuzzEvent shape()
     {
         const int index = pick(-20, 40);
-        m_form.Option1_Click(static_cast<short>(index));
+        m_form.apply(ControlIntent{"Option1_Click", index});
         return {"shape " + std::to_string(index), true};
     }
 
@@ -113,7 +113,7 @@ private:
         if (index < 3 && pick(0, 1))
             QTest::mouseClick(m_controls.optAnim[static_cast<std::size_t>(index)], Qt::LeftButton);
         else
-            m_form.optAnim_Click(static_cast<short>(index));
+            m_form.apply(ControlIntent{"optAnim_Click", index});
         return {"anim " + std::to_string(index)};
     }
 
@@ -128,7 +128,7 @@ private:
     {
         const int value = pick(-50, 400);
         m_controls.VScroll2->setStoredValue(value);
-        m_form.VScroll2_Change();
+        m_form.apply(ControlIntent{"VScroll2_Change", m_controls.VScroll2->storedValue()});
         return {"distance " + std::to_string(value), true};
     }
 
@@ -136,7 +136,7 @@ private:
     {
         const int value = pick(-10, 30);
         m_controls.VScroll1->setStoredValue(value);
-        m_form.VScroll1_Change();
+        m_form.apply(ControlIntent{"VScroll1_Change", m_controls.VScroll1->storedValue()});
         return {"aspect " + std::to_string(value), true};
     }
 

@@ -53,7 +53,7 @@ QImage interiorShown(PictureWidget* area)
 // null where a window did not come up.
 PresentationWindow* openFullScreen(Form1& form)
 {
-    form.picDisplay_MouseMove(1, 0, 120, 60);
+    moveOver(form, 1, 120, 60);
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form))
@@ -155,7 +155,7 @@ TEST(RatioChange, MovingTheWindowToAnotherScreenDrawsTheCurrentViewAtItsRatio)
     for (const QPointF& view : views) {
         SCOPED_TRACE(view.x());
         ASSERT_TRUE(moveTo(plain));
-        form.picDisplay_MouseMove(1, 0, float(view.x()), float(view.y()));
+        moveOver(form, 1, float(view.x()), float(view.y()));
         EXPECT_EQ(interiorShown(area), imageOf(area->box().Image()).copy());
         ASSERT_TRUE(moveTo(dense));
         EXPECT_EQ(interiorShown(area), drawn(form, 2 * kSide, 2 * kSide, PixelMapping{2.0, 0.0, 0.0}));

@@ -207,15 +207,15 @@ TEST(Speed, EachItemSetsTheStepSizeAndKeepsTheDirection)
     Form1 form;
     EXPECT_TRUE(control<QAction>(form, "mnuSpeed(2)")->isChecked()) << "Cepat at start";
     // Just past the bound: the sweep turns back, and must keep going back.
-    form.picDisplay_MouseMove(0, 0, 5999, 0);
-    form.Timer1_Timer();
+    moveOver(form, 0, 5999, 0);
+    form.session().model().Timer1_Timer();
     const float steps[] = {5, 10, 15};
     for (int index = 0; index < 3; ++index) {
         control<QAction>(form, "mnuSpeed", index)->trigger();
         EXPECT_TRUE(control<QAction>(form, "mnuSpeed", index)->isChecked());
         EXPECT_EQ(control<QAction>(form, "mnuSpeed(2)")->isChecked(), index == 2) << "only one checked";
         const float before = form.viewState().MouseX;
-        form.Timer1_Timer();
+        form.session().model().Timer1_Timer();
         EXPECT_EQ(form.viewState().MouseX, before - steps[index]) << index;
     }
 }
@@ -235,7 +235,7 @@ TEST(Help, F1OpensOneWindowThatListsEveryShortcutAndClosesWithEscEnterOrOk)
         EXPECT_TRUE(text.contains(shortcut)) << action->objectName().toStdString();
     }
 
-    form.MnuPetunjuk_Click();
+    form.apply(MenuIntent{"MnuPetunjuk"});
     EXPECT_EQ(form.helpWindow(), help.data()) << "shown again, not copied";
     using Closer = void (*)(HelpWindow*);
     const Closer closers[] = {
@@ -244,14 +244,14 @@ TEST(Help, F1OpensOneWindowThatListsEveryShortcutAndClosesWithEscEnterOrOk)
         [](HelpWindow* window) { QTest::mouseClick(window->okButton(), Qt::LeftButton); },
     };
     for (const Closer close : closers) {
-        form.MnuPetunjuk_Click();
+        form.apply(MenuIntent{"MnuPetunjuk"});
         help = form.helpWindow();
         close(help);
         EXPECT_EQ(form.helpWindow(), nullptr) << "forgotten at once";
         QTRY_VERIFY(!help);
     }
 
-    form.MnuPetunjuk_Click();
+    form.apply(MenuIntent{"MnuPetunjuk"});
     help = form.helpWindow();
     form.close();
     EXPECT_FALSE(help && help->isVisible()) << "it ends with the main window";

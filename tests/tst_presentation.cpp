@@ -4,7 +4,9 @@
 // going on, and the way back to the window.
 
 #include "platform/colours.h"
+#include "tests/fakeprompts.h"
 #include "tests/form1controls.h"
+#include "ui/animationtimer.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "view/scaledwireframe.h"
@@ -65,7 +67,7 @@ TEST(Presentation, F11ShowsTheViewScaledToTheScreenAndPointerMovesTurnItAsOverTh
     ASSERT_EQ(reference.viewState().MouseX, 66.0f);
 
     Form1 form;
-    form.picDisplay_MouseMove(1, 0, 120, 60);
+    moveOver(form, 1, 120, 60);
     PresentationWindow* window = openWithF11(form);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isFullScreen());
@@ -86,7 +88,7 @@ TEST(Presentation, F11ShowsTheViewScaledToTheScreenAndPointerMovesTurnItAsOverTh
 TEST(Presentation, KeysTurnTheViewAndEscOrF11GoBackToTheWindow)
 {
     Form1 form;
-    form.picDisplay_MouseMove(1, 0, 100, 100);
+    moveOver(form, 1, 100, 100);
     PresentationWindow* window = openWithF11(form);
     ASSERT_NE(window, nullptr);
     struct Case {
@@ -110,11 +112,11 @@ TEST(Presentation, KeysTurnTheViewAndEscOrF11GoBackToTheWindow)
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     Form1 reference;
-    reference.picDisplay_MouseMove(1, 0, 0, 15);
+    moveOver(reference, 1, 0, 15);
     EXPECT_EQ(picture(form), picture(reference)) << "the window shows the view turned full screen";
 
     // Opened again, it shows the view as it is now; F11 closes it as Esc does.
-    form.picDisplay_MouseMove(1, 0, 300, 40);
+    moveOver(form, 1, 300, 40);
     window = openWithF11(form);
     EXPECT_EQ(shown(window), expectedScreen(form));
     QTest::keyClick(window, Qt::Key_F11);
@@ -148,6 +150,43 @@ TEST(Presentation, SpasiologiMenuOpensItFullScreen)
     auto* window = form.findChild<PresentationWindow*>();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible() && window->isFullScreen());
+}
+
+// The session's own drag and save sequence (tst_windowsession.cpp) as real
+// mouse events over each surface, with the same outcomes: with "Putar dengan
+// Menyeret" a hover leaves the view, a left drag turns it by its travel, and
+// only the drawing area's right-button release saves, the animation stopped.
+TEST(SameEvents, DragRuleAndRightReleaseSaveAsTheSessionHasThem)
+{
+    for (const bool fullScreen : {false, true}) {
+        SCOPED_TRACE(fullScreen ? "Layar Penuh" : "drawing area");
+        Form1 form;
+        FakeFileDialog dialog;
+        FakePrompts prompts;
+        dialog.cancel();
+        form.setSaveDialogs(prompts.saveDialogs(dialog));
+        control<QAction>(form, "mnuDragToTurn")->trigger();
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        PresentationWindow* window = fullScreen ? openWithF11(form) : nullptr;
+        ASSERT_EQ(window != nullptr, fullScreen);
+        // Positions over the drawing area; 66 of its pixels are 100 on the screen.
+        QWidget* surface = fullScreen ? static_cast<QWidget*>(window) : picDisplay(form);
+        const auto at = [&](int x, int y) {
+            return fullScreen ? kSquareCorner + QPoint(x, y) * kScale : QPoint(x, y) + QPoint(2, 2);
+        };
+        const float startX = form.viewState().MouseX;
+        QTest::mouseMove(surface, at(132, 66));
+        EXPECT_EQ(form.viewState().MouseX, startX);
+        QTest::mousePress(surface, Qt::LeftButton, {}, at(66, 66));
+        QTest::mouseMove(surface, at(132, 66));
+        EXPECT_FLOAT_EQ(form.viewState().MouseX, startX + 66);
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, at(132, 66));
+        control<QRadioButton>(form, "optAnim", kAnimVertical)->click(); // no tick turns it before
+        QTest::mouseClick(surface, Qt::RightButton, {}, at(132, 66));
+        EXPECT_EQ(dialog.calls().size(), fullScreen ? 0u : 1u);
+        EXPECT_EQ(control<AnimationTimer>(form, "Timer1")->isEnabled(), fullScreen);
+    }
 }
 
 } // namespace

@@ -48,7 +48,7 @@ TEST(TeachingAids, SwitchesStartOffAndDrawWhatTheCommandLineDraws)
         EXPECT_TRUE(control<QAction>(form, item)->isCheckable()) << item;
         EXPECT_FALSE(control<QAction>(form, item)->isChecked()) << item;
     }
-    form.picDisplay_MouseMove(0, 0, 120.0f, 60.0f);
+    moveOver(form, 0, 120.0f, 60.0f);
     const PixelBuffer plain = shown(form);
 
     trigger(form, "mnuBackLines");
@@ -68,12 +68,12 @@ TEST(TeachingAids, DragTurnsByTheHoverRuleAndNothingElseMovesTheView)
     Form1 form;
     PictureWidget* area = picDisplay(form);
     // Hover as the drawing area reports it (a move without a button).
-    form.picDisplay_MouseMove(0, 0, 100.0f, 120.0f);
+    moveOver(form, 0, 100.0f, 120.0f);
     const float startX = form.viewState().MouseX;
     const float startY = form.viewState().MouseY;
     trigger(form, "mnuDragToTurn");
 
-    form.picDisplay_MouseMove(0, 0, 30.0f, 40.0f);
+    moveOver(form, 0, 30.0f, 40.0f);
     EXPECT_EQ(form.viewState().MouseX, startX) << "hover turns nothing";
     QTest::mousePress(area, Qt::LeftButton, {}, QPoint(50, 50));
     QTest::mouseMove(area, QPoint(70, 60));
@@ -88,10 +88,10 @@ TEST(TeachingAids, DragTurnsByTheHoverRuleAndNothingElseMovesTheView)
     // Out of the drawing area to a menu and back: the view stays.
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(area, &leave);
-    form.picDisplay_MouseMove(0, 0, 300.0f, 10.0f);
+    moveOver(form, 0, 300.0f, 10.0f);
     EXPECT_EQ(shown(form), dragged);
     trigger(form, "mnuDragToTurn");
-    form.picDisplay_MouseMove(0, 0, 30.0f, 40.0f);
+    moveOver(form, 0, 30.0f, 40.0f);
     EXPECT_NE(shown(form), dragged) << "hover turns again once the switch is off";
 }
 
@@ -135,10 +135,10 @@ TEST(TeachingAids, WindowOpenedFromTheCommandLineShowsTheViewAndCopiesIt)
 TEST(TeachingAids, SectionWindowDrawsWhatTheCommandLineDrawsWhileOpen)
 {
     Form1 form;
-    form.picDisplay_MouseMove(0, 0, 120.0f, 60.0f);
+    moveOver(form, 0, 120.0f, 60.0f);
     const PixelBuffer plain = shown(form);
     control<QRadioButton>(form, "Option1", 3)->click();
-    form.picDisplay_MouseMove(0, 0, 120.0f, 60.0f);
+    moveOver(form, 0, 120.0f, 60.0f);
     trigger(form, "mnuIrisan");
     auto* window = form.findChild<SectionWindow*>();
     ASSERT_TRUE(window && window->isVisible());
@@ -158,7 +158,7 @@ TEST(TeachingAids, SectionWindowDrawsWhatTheCommandLineDrawsWhileOpen)
 
     window->close();
     control<QRadioButton>(form, "Option1", 0)->click();
-    form.picDisplay_MouseMove(0, 0, 120.0f, 60.0f);
+    moveOver(form, 0, 120.0f, 60.0f);
     EXPECT_EQ(shown(form), plain) << "no section once the window is closed";
     EXPECT_EQ(runCommandLine({"ruvex3d", "--section-info"}).status, kExitBadArguments);
 }

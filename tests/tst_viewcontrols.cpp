@@ -110,7 +110,7 @@ TEST(Animation, AnimationButtonsAndShapeButtonsAreSeparateGroups)
     int n = 0;
     for (const Step& step : steps) {
         if (step.button < 0)
-            form.mnuSave_Click();
+            form.apply(MenuIntent{"mnuSave"});
         else
             clickAnim(form, step.button);
         EXPECT_EQ(shownSelection(form), step.shown) << "step " << n++;
@@ -123,13 +123,13 @@ TEST(Animation, TicksSweepOneAxisAndRedraw)
 {
     Form1 form;
     const QImage before = picture(form);
-    form.Timer1_Timer();
+    form.session().model().Timer1_Timer();
     EXPECT_EQ(form.viewState().MouseX, 15.0f);
     EXPECT_EQ(form.viewState().MouseY, 0.0f);
     EXPECT_NE(picture(form), before);
 
-    form.Timer2_Timer();
-    form.Timer2_Timer();
+    form.session().model().Timer2_Timer();
+    form.session().model().Timer2_Timer();
     EXPECT_EQ(form.viewState().MouseY, 30.0f);
     EXPECT_EQ(form.viewState().MouseX, 15.0f);
 }
@@ -168,7 +168,7 @@ TEST(Perspective, TickingTheBoxWaitsForTheNextRedraw)
 {
     Form1 form;
     form.show();
-    form.picDisplay_MouseMove(0, 0, 150, 120);
+    moveOver(form, 0, 150, 120);
     const QImage flat = picture(form);
     auto* chkPerspective = control<QCheckBox>(form, "chkPerspective");
     auto* vscroll2 = control<StoredRangeScrollBar>(form, "VScroll2");
@@ -178,7 +178,7 @@ TEST(Perspective, TickingTheBoxWaitsForTheNextRedraw)
     EXPECT_TRUE(vscroll2->isEnabled());
     EXPECT_EQ(picture(form), flat) << "the box itself does not redraw";
 
-    form.picDisplay_MouseMove(0, 0, 150, 120);
+    moveOver(form, 0, 150, 120);
     EXPECT_NE(picture(form), flat);
 
     QTest::mouseClick(chkPerspective, Qt::LeftButton);
@@ -198,7 +198,7 @@ TEST(ScrollBars, AspectChangesRebuildWithTheirCaption)
     auto* vscroll1 = control<StoredRangeScrollBar>(form, "VScroll1");
     const std::pair<int, const char*> cases[] = {{0, " 0"}, {5, "0.5"}, {10, " 1"}, {16, " 1.6"}};
     for (auto [value, caption] : cases) {
-        form.picDisplay_MouseMove(0, 0, 33, 44);
+        moveOver(form, 0, 33, 44);
         vscroll1->setStoredValue(value);
         EXPECT_EQ(control<QLabel>(form, "LabAspect")->text().toStdString(), caption);
         EXPECT_FLOAT_EQ(form.viewState().AspectFactor, value / 10.0f);

@@ -62,6 +62,7 @@ TEST(WindowSession, BothSurfacesFollowTheDragRuleAndOnlyTheDrawingAreaSaves)
         const bool drawingArea = surface == PointerSurface::DrawingArea;
         EXPECT_EQ(s.requests(), drawingArea ? Kinds{RequestKind::SaveDialog} : Kinds{});
         EXPECT_EQ(s.session.snapshot().timerRunning, !drawingArea);
+        EXPECT_EQ(s.session.snapshot().runningTimer, drawingArea ? 0 : 1);
     }
 }
 

@@ -1,14 +1,13 @@
 #include "ui/clipboardcopy.h"
 
+#include "ui/qtext.h"
+#include "window/desktoptexts.h"
+#include "window/form1layout.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 
 namespace {
 
@@ -43,21 +42,8 @@ bool copyTextToClipboard(const QString& text)
     return data && data->hasText() && data->text() == text;
 }
 
-void reportClipboardRefused(QWidget* owner, const QString& what)
+void reportClipboardRefused(QWidget* owner, std::string_view what)
 {
-    QMessageBox::warning(
-        owner, QStringLiteral("RUVEX Display 3D"),
-        QStringLiteral("Papan klip tidak dapat menerima %1, jadi %1 tidak tersalin.").arg(what));
-}
-
-bool textKeepsCopyKey(const QWidget* focus, const QEvent* event)
-{
-    if (!focus || event->type() != QEvent::ShortcutOverride
-        || !static_cast<const QKeyEvent*>(event)->matches(QKeySequence::Copy))
-        return false;
-    if (qobject_cast<const QTextEdit*>(focus) || qobject_cast<const QPlainTextEdit*>(focus)
-        || qobject_cast<const QLineEdit*>(focus))
-        return true;
-    const auto* label = qobject_cast<const QLabel*>(focus);
-    return label && label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
+    QMessageBox::warning(owner, toQString(Form1Layout::kCaption),
+                         toQString(DesktopTexts::kClipboardRefused).arg(toQString(what)));
 }

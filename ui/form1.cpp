@@ -1,38 +1,35 @@
 #include "ui/form1.h"
 
-#include "surface/animation.h"
 #include "ui/animationtimer.h"
-#include "ui/exportcommand.h"
 #include "ui/form1startup.h"
-#include "ui/helpwindow.h"
 #include "ui/modelesswindows.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
-#include "ui/savecommand.h"
+#include "ui/sectionwindow.h"
 #include "ui/storedrangescrollbar.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMenuBar>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScopedValueRollback>
-#include <QShortcut>
-#include <QThread>
+#include <QSignalBlocker>
+#include <QTextEdit>
+
+#include <array>
+#include <initializer_list>
 
 namespace {
 
-static_assert(kSweepSpeeds.size() == kSpeedItemCount);
-
 // 0 unticked, 1 ticked, 2 greyed, as the check box's value reads.
-std::int32_t checkBoxValue(const QCheckBox* box)
+int checkBoxValue(int state)
 {
-    switch (box->checkState()) {
+    switch (static_cast<Qt::CheckState>(state)) {
     case Qt::Checked:
         return 1;
     case Qt::PartiallyChecked:
@@ -42,99 +39,123 @@ std::int32_t checkBoxValue(const QCheckBox* box)
     }
 }
 
+Qt::CheckState checkStateOf(int value)
+{
+    constexpr std::array states = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+    return value >= 0 && value < 3 ? states[static_cast<std::size_t>(value)] : Qt::Unchecked;
+}
+
+int buttonMask(Qt::MouseButtons buttons)
+{
+    return (buttons.testFlag(Qt::LeftButton) ? kLeftButton : 0)
+        | (buttons.testFlag(Qt::RightButton) ? kRightButton : 0)
+        | (buttons.testFlag(Qt::MiddleButton) ? kMiddleButton : 0);
+}
+
+KeyName keyNameOf(int key)
+{
+    struct Named {
+        int key;
+        KeyName name;
+    };
+    constexpr std::array names = {
+        Named{Qt::Key_Left, KeyName::Left},   Named{Qt::Key_Up, KeyName::Up},
+        Named{Qt::Key_Right, KeyName::Right}, Named{Qt::Key_Down, KeyName::Down},
+        Named{Qt::Key_Home, KeyName::Home},   Named{Qt::Key_Escape, KeyName::Escape},
+        Named{Qt::Key_F1, KeyName::F1},       Named{Qt::Key_F10, KeyName::F10},
+        Named{Qt::Key_F11, KeyName::F11},
+    };
+    for (const Named& named : names)
+        if (named.key == key)
+            return named.name;
+    const bool letterOrDigit
+        = (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9);
+    return letterOrDigit ? KeyName::Character : KeyName::Other;
+}
+
+KeyIntent keyIntentOf(const QKeyEvent& event, KeyTarget target)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    KeyIntent key;
+    key.key = keyNameOf(event.key());
+    key.character = key.key == KeyName::Character ? static_cast<char>(event.key()) : 0; // the keys are ASCII
+    key.shift = modifiers.testFlag(Qt::ShiftModifier);
+    key.ctrl = modifiers.testFlag(Qt::ControlModifier);
+    key.alt = modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier);
+    key.target = target;
+    return key;
+}
+
+// A text that copies its own selection: a text box, the help's text, a line
+// of the section window, an information window's selectable label.
+bool isText(const QWidget* widget)
+{
+    if (qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget)
+        || qobject_cast<const QLineEdit*>(widget))
+        return true;
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    return label && label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent)
     : QMainWindow(parent)
     , m_controls(*this)
     , m_picDisplay(m_controls.picDisplay)
-    , m_model(m_picDisplay->box())
+    , m_session(m_picDisplay->box())
     , m_windows(new ModelessWindows(this))
 {
-    m_model.setRedrawListener([this] { showPicture(); });
-    m_picDisplay->setLinesSource(
-        [this]() -> const std::vector<WireframePolyline>& { return m_model.pictureLines(); });
+    m_picDisplay->setSession(&m_session);
     connectControls();
     connectMenus();
-    Form_Load();
+    Form1StartupWindow window(m_controls);
+    m_session.start(window);
+    show(m_session.snapshot());
+    showPicture();
+    qApp->installEventFilter(this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    qApp->removeEventFilter(this);
+}
 
+// The controls report what the user set, by their handlers' names.
 void Form1::connectControls()
 {
-    for (int index = 0; index < kShapeButtonCount; ++index) {
+    for (int index = 0; index < kShapeButtonCount; ++index)
         connect(m_controls.Option1[static_cast<std::size_t>(index)], &QRadioButton::clicked, this,
-                [this, index] { Option1_Click(static_cast<short>(index)); });
-    }
-    for (int index = 0; index < kAnimButtonCount; ++index) {
+                [this, index] {
+                    apply(ControlIntent{"Option1_Click", index});
+                });
+    for (int index = 0; index < kAnimButtonCount; ++index)
         connect(m_controls.optAnim[static_cast<std::size_t>(index)], &QRadioButton::clicked, this,
-                [this, index] { optAnim_Click(static_cast<short>(index)); });
-    }
-    // Any change of the box's value, by the user or by code, runs the handler.
-    connect(m_controls.chkPerspective, &QCheckBox::stateChanged, this, &Form1::chkPerspective_Click);
-    connect(m_controls.VScroll1, &StoredRangeScrollBar::storedValueChanged, this, &Form1::VScroll1_Change);
-    connect(m_controls.VScroll2, &StoredRangeScrollBar::storedValueChanged, this, &Form1::VScroll2_Change);
-    connect(m_controls.Timer1, &AnimationTimer::tick, this, &Form1::Timer1_Timer);
-    connect(m_controls.Timer2, &AnimationTimer::tick, this, &Form1::Timer2_Timer);
-    connect(m_picDisplay, &PictureWidget::mouseMoved, this, &Form1::picDisplay_MouseMove);
-    connect(m_picDisplay, &PictureWidget::mousePressed, this, &Form1::picDisplay_MouseDown);
-    connect(m_picDisplay, &PictureWidget::mouseReleased, this, &Form1::picDisplay_MouseUp);
-    connect(m_picDisplay, &PictureWidget::keyDown, this, &Form1::picDisplay_KeyDown);
+                [this, index] {
+                    apply(ControlIntent{"optAnim_Click", index});
+                });
+    connect(m_controls.chkPerspective, &QCheckBox::stateChanged, this, [this](int state) {
+        apply(ControlIntent{"chkPerspective_Click", checkBoxValue(state)});
+    });
+    connect(m_controls.VScroll1, &StoredRangeScrollBar::storedValueChanged, this, [this] {
+        apply(ControlIntent{"VScroll1_Change", m_controls.VScroll1->storedValue()});
+    });
+    connect(m_controls.VScroll2, &StoredRangeScrollBar::storedValueChanged, this, [this] {
+        apply(ControlIntent{"VScroll2_Change", m_controls.VScroll2->storedValue()});
+    });
+    for (AnimationTimer* timer : {m_controls.Timer1, m_controls.Timer2})
+        connect(timer, &AnimationTimer::tick, this, [this] { apply(TickIntent{}); });
 }
 
+// Every menu item is a command of the session, by its name. The shortcuts the
+// items show are the session's too (eventFilter).
 void Form1::connectMenus()
 {
-    connect(m_controls.mnuSave, &QAction::triggered, this, &Form1::mnuSave_Click);
-    connect(m_controls.mnuExport, &QAction::triggered, this, &Form1::mnuExport_Click);
-    connect(m_controls.mnuFullScreen, &QAction::triggered, this, &Form1::mnuFullScreen_Click);
-    connect(m_controls.mnuHome, &QAction::triggered, this, &Form1::mnuHome_Click);
-    for (int index = 0; index < kSpeedItemCount; ++index) {
-        connect(m_controls.mnuSpeed[static_cast<std::size_t>(index)], &QAction::triggered, this,
-                [this, index] { mnuSpeed_Click(static_cast<short>(index)); });
+    for (QAction* item : menuBar()->findChildren<QAction*>()) {
+        if (!item->menu() && !item->isSeparator())
+            connect(item, &QAction::triggered, this,
+                    [this, item] { apply(MenuIntent{item->objectName().toStdString()}); });
     }
-    connect(m_controls.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
-    connectAidMenus();
-    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, &Form1::openMenuBar);
-    m_windows->connectMenuItems();
-    connect(m_controls.MnuPetunjuk, &QAction::triggered, this, &Form1::MnuPetunjuk_Click);
-}
-
-void Form1::openMenuBar()
-{
-    menuBar()->setActiveAction(menuBar()->actions().constFirst());
-}
-
-// --- information windows ------------------------------------------------
-
-void Form1::MnuFungsi_Click()
-{
-    m_windows->show(InfoWindowId::frmAbout);
-}
-
-void Form1::MnuSasaran_Click()
-{
-    m_windows->show(InfoWindowId::frmAbout1);
-}
-
-void Form1::MnuTerimakasih_Click()
-{
-    m_windows->show(InfoWindowId::Dialog2);
-}
-
-void Form1::Mnu_Click()
-{
-    m_windows->show(InfoWindowId::Dialog);
-}
-
-void Form1::MnuInfodancredit_Click()
-{
-    m_windows->show(InfoWindowId::Dialog1);
-}
-
-void Form1::MnuPetunjuk_Click()
-{
-    m_windows->showHelp();
 }
 
 HelpWindow* Form1::helpWindow() const
@@ -142,202 +163,141 @@ HelpWindow* Form1::helpWindow() const
     return m_windows->helpWindow();
 }
 
-// --- handlers -------------------------------------------------------------
-
-void Form1::Form_Load()
+unsigned Form1::apply(const Intent& intent)
 {
-    Form1StartupWindow window(m_controls);
-    m_model.Form_Load(window);
-    m_controls.Timer1->setInterval(m_model.timerInterval());
-    m_controls.Timer2->setInterval(m_model.timerInterval());
-    showTimers();
-    m_controls.Option1.at(static_cast<std::size_t>(m_model.shapeIndex()))->setChecked(true);
-    showDescriptionAndCaptions();
+    const unsigned changes = m_session.apply(intent);
+    if (changes & kPictureChanged)
+        showPicture();
+    if (changes & kControlsChanged)
+        show(m_session.snapshot());
+    if (changes & kRequestsWaiting)
+        carryOut(m_session.takeRequests());
+    return changes;
 }
 
-void Form1::Option1_Click(short index)
+// --- events in ---------------------------------------------------------------
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    m_model.Option1_Click(index);
-    showDescriptionAndCaptions();
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && isOurs(widget))
+            return applyKey(widget, event);
+        break;
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        if (watched == m_picDisplay || (m_presentation && watched == m_presentation))
+            return applyPointer(watched, event);
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
-// The toolkit reports every pointer move here, whatever buttons are held; the
-// model decides, by "Putar dengan Menyeret", what the move does to the view.
-void Form1::picDisplay_MouseMove(short button, short, float x, float y)
+// The windows whose keys the session reads: this one, "Layar Penuh",
+// "Irisan Bidang", the information windows and the help.
+bool Form1::isOurs(const QWidget* widget) const
 {
-    m_model.pointerMoved(button, x, y);
+    const QWidget* window = widget->window();
+    return window == this || window == m_presentation || window == m_sectionWindow
+        || (qobject_cast<const ModelessDialog*>(window) && window->parentWidget() == this);
 }
 
-void Form1::picDisplay_MouseDown(short button, short, float x, float y)
+KeyTarget Form1::keyTarget(const QWidget* receiver) const
 {
-    m_model.picDisplay_MouseDown(button, x, y);
+    if (receiver == m_picDisplay)
+        return KeyTarget::Picture;
+    if (receiver->window() == m_presentation)
+        return KeyTarget::FullScreen;
+    if (isText(receiver))
+        return KeyTarget::Text;
+    return receiver->window() == m_sectionWindow ? KeyTarget::SectionWindow : KeyTarget::Window;
 }
 
-// Every redraw of the model ends here: the drawing area shows what changed,
-// and "Layar Penuh", while open, the whole view.
+// A key that is one of the session's shortcuts is kept from the toolkit's
+// shortcuts (which only show in the menus), so that it arrives as a key; a
+// key the session takes goes no further.
+bool Form1::applyKey(QWidget* receiver, QEvent* event)
+{
+    const KeyIntent key = keyIntentOf(*static_cast<QKeyEvent*>(event), keyTarget(receiver));
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (WindowSession::shortcutOf(key).empty())
+            return false;
+        event->accept();
+        return true;
+    }
+    if (!(apply(key) & kIntentTaken))
+        return false;
+    event->accept();
+    return true;
+}
+
+// Positions over "Layar Penuh" in the drawing area's pixels. A press still
+// goes on to the widget, which takes the focus.
+bool Form1::applyPointer(QObject* watched, QEvent* event)
+{
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const bool fullScreen = watched != m_picDisplay;
+    const QPointF at = fullScreen ? m_presentation->picturePosition(mouse->position())
+                                  : m_picDisplay->picturePosition(mouse->position());
+    PointerIntent pointer{fullScreen ? PointerSurface::FullScreen : PointerSurface::DrawingArea,
+                          PointerAction::Move, buttonMask(mouse->buttons()), static_cast<float>(at.x()),
+                          static_cast<float>(at.y())};
+    if (event->type() != QEvent::MouseMove) {
+        // A double click is a press, as the drawing area always took it.
+        pointer.action
+            = event->type() == QEvent::MouseButtonRelease ? PointerAction::Release : PointerAction::Press;
+        pointer.buttons = buttonMask(mouse->button());
+    }
+    apply(pointer);
+    return event->type() != QEvent::MouseButtonPress;
+}
+
+// --- what the session shows ----------------------------------------------------
+
 void Form1::showPicture()
 {
     m_picDisplay->showChanges();
     if (m_presentation)
         m_presentation->showView();
-    showSectionWindow();
 }
 
-void Form1::picDisplay_KeyDown(short keyCode, short shift)
+void Form1::show(const WindowSnapshot& shown)
 {
-    m_model.picDisplay_KeyDown(keyCode, shift);
-}
-
-void Form1::mnuHome_Click()
-{
-    m_model.mnuHome_Click();
-}
-
-void Form1::mnuSpeed_Click(short index)
-{
-    m_model.mnuSpeed_Click(index);
-}
-
-void Form1::picDisplay_MouseUp(short button, short, float x, float y)
-{
-    m_model.picDisplay_MouseUp(button, x, y);
-    if (button == 2)
-        mnuSave_Click();
-}
-
-void Form1::mnuSave_Click()
-{
-    // A click that arrives while a save is in progress (queued behind the
-    // one that opened the dialog, or delivered by its message boxes) starts
-    // no second one.
-    if (m_saving)
-        return;
-    const QScopedValueRollback saving(m_saving, true);
-    stopAnimation();
-    SaveCommand(this, m_saveDialogs, bitmapSave(m_model.area().Image()), m_picture).run();
-}
-
-void Form1::mnuExport_Click()
-{
-    if (m_saving)
-        return;
-    const QScopedValueRollback saving(m_saving, true);
-    stopAnimation();
-    const std::vector<WireframePolyline> lines = m_model.pictureLines();
-    const ExportView view{m_model.pointGrid(), m_model.viewState(), m_model.area().Image(), lines};
-    SaveCommand(this, m_saveDialogs, pictureExport(view), m_export).run();
-}
-
-void Form1::mnuFullScreen_Click()
-{
-    if (!m_presentation) {
-        m_presentation = new PresentationWindow(m_model, this);
-        connect(m_presentation, &PresentationWindow::mouseMoved, this, &Form1::picDisplay_MouseMove);
-        connect(m_presentation, &PresentationWindow::keyDown, this, &Form1::picDisplay_KeyDown);
-        connect(m_presentation, &PresentationWindow::mousePressed, this, &Form1::picDisplay_MouseDown);
-        // A release there ends a drag; it saves nothing, as a right-click on
-        // the full screen never did.
-        connect(m_presentation, &PresentationWindow::mouseReleased, this,
-                [this](short button, short, float x, float y) { m_model.picDisplay_MouseUp(button, x, y); });
-        // Back in the window, where the drawing area already shows the view.
-        connect(m_presentation, &PresentationWindow::closed, this, [this] {
-            if (m_unloaded)
-                return;
-            activateWindow();
-            m_picDisplay->setFocus();
-        });
+    const Form1Controls& c = m_controls;
+    const QSignalBlocker blockers[]
+        = {QSignalBlocker(c.chkPerspective), QSignalBlocker(c.VScroll1), QSignalBlocker(c.VScroll2)};
+    const QString description = toQString(shown.description);
+    // The description box keeps its scroll position when the text stays.
+    if (c.Text1->toPlainText() != description)
+        c.Text1->setPlainText(description);
+    c.LabAspect->setText(toQString(shown.aspectCaption));
+    c.LabPerspec->setText(toQString(shown.distanceCaption));
+    if (shown.shape >= 0 && shown.shape < kShapeButtonCount)
+        c.Option1[static_cast<std::size_t>(shown.shape)]->setChecked(true);
+    if (shown.animButton >= 0 && shown.animButton < kAnimButtonCount)
+        c.optAnim[static_cast<std::size_t>(shown.animButton)]->setChecked(true);
+    c.chkPerspective->setCheckState(checkStateOf(shown.perspective));
+    c.VScroll1->setStoredValue(shown.aspectTenths);
+    c.VScroll2->setStoredValue(shown.distance);
+    c.VScroll2->setEnabled(shown.distanceEnabled);
+    if (shown.speed >= 0 && shown.speed < kSpeedItemCount)
+        c.mnuSpeed[static_cast<std::size_t>(shown.speed)]->setChecked(true);
+    c.mnuBackLines->setChecked(shown.backLines);
+    c.mnuAxes->setChecked(shown.axes);
+    c.mnuDragToTurn->setChecked(shown.dragToTurn);
+    // Set again, a running timer would start its period over.
+    for (int number : {1, 2}) {
+        AnimationTimer* timer = number == 1 ? c.Timer1 : c.Timer2;
+        if (timer->interval() != shown.tickInterval)
+            timer->setInterval(shown.tickInterval);
+        if (timer->isEnabled() != (shown.runningTimer == number))
+            timer->setEnabled(shown.runningTimer == number);
     }
-    m_presentation->open();
-}
-
-// Before a picture is written: stopped before the dialog opens and left
-// stopped, so no tick redraws the picture while the dialog is up or while the
-// file is written.
-void Form1::stopAnimation()
-{
-    optAnim_Click(kAnimStop);
-    m_controls.optAnim[kAnimStop]->setChecked(true);
-}
-
-void Form1::optAnim_Click(short index)
-{
-    m_model.optAnim_Click(index);
-    showTimers();
-}
-
-void Form1::showTimers()
-{
-    m_controls.Timer1->setEnabled(m_model.timer1Enabled());
-    m_controls.Timer2->setEnabled(m_model.timer2Enabled());
-}
-
-// The description box keeps its text (and its scroll position) when a shape
-// without a definition is chosen.
-void Form1::showDescriptionAndCaptions()
-{
-    const QString description = toQString(m_model.description());
-    if (m_controls.Text1->toPlainText() != description)
-        m_controls.Text1->setPlainText(description);
-    m_controls.LabAspect->setText(toQString(m_model.aspectCaption()));
-    m_controls.LabPerspec->setText(toQString(m_model.distanceCaption()));
-}
-
-void Form1::chkPerspective_Click()
-{
-    m_model.chkPerspective_Click(checkBoxValue(m_controls.chkPerspective));
-    m_controls.VScroll2->setEnabled(m_model.distanceBarEnabled());
-}
-
-void Form1::VScroll1_Change()
-{
-    m_model.VScroll1_Change(m_controls.VScroll1->storedValue());
-    showDescriptionAndCaptions();
-}
-
-void Form1::VScroll2_Change()
-{
-    m_model.VScroll2_Change(m_controls.VScroll2->storedValue());
-    showDescriptionAndCaptions();
-}
-
-void Form1::Timer1_Timer()
-{
-    m_model.Timer1_Timer();
-}
-
-void Form1::Timer2_Timer()
-{
-    m_model.Timer2_Timer();
-}
-
-void Form1::mnuExit_Click()
-{
-    close();
-}
-
-void Form1::Form_Unload(int&)
-{
-    optAnim_Click(kAnimStop);
-    m_unloaded = true;
-    // Every other window of the program goes with the main window.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != this && window->isVisible())
-            window->close();
-    }
-    // The program ends at once. Only a running event loop can be left: when
-    // the window lives without one (under test), exiting would instead make
-    // the next event loop return before it starts.
-    if (QThread::currentThread()->loopLevel() > 0)
-        QCoreApplication::exit(0);
-}
-
-void Form1::closeEvent(QCloseEvent* event)
-{
-    if (m_unloaded) {
-        event->accept();
-        return;
-    }
-    int cancel = 0;
-    Form_Unload(cancel);
-    event->accept();
+    if (m_sectionWindow && m_sectionWindow->isVisible())
+        m_sectionWindow->showSnapshot(shown.section);
 }

@@ -1,37 +1,26 @@
 #pragma once
-// The main window's behaviour: the handlers, their wiring to the controls and
-// the last saved picture's path. It builds no control and sets no caption,
-// colour or place; Form1Controls does that, from the stored layout.
+// The main window on the window's session (window/windowsession.h): every
+// event of the window and of the windows it opens becomes one intent, handed
+// to the session by apply(); what the session then shows is set on the
+// controls in one place (show), and what it asks for is done with the
+// toolkit in another (carryOut). It decides nothing: the rules are the
+// session's. Form1Controls builds the controls from the stored layout.
 //
-// The one road to a picture. Three kinds of event lead to the single redraw
-// entry picDisplay_MouseMove:
-// - a pointer move over the drawing area (with or without buttons held);
-// - a timer tick (Timer1_Timer, Timer2_Timer) that steps the stored position;
-// - a change of geometry (Option1_Click, VScroll1_Change, VScroll2_Change)
-//   through BuildShapePoints, which rebuilds the grid and resets the position
-//   to (0, 0).
-// Keys are a fourth road to the same entry: the arrow keys over the drawing
-// area (picDisplay_KeyDown) move the stored position as a pointer move would,
-// and "Tampilan Awal" (mnuHome_Click) puts it back to (0, 0).
-// The entry stores the position, runs CalculateScreenPoints and draws the
-// wireframe into the drawing area's persistent image. Nothing else draws; the
-// perspective check box only sets a flag that the next redraw reads. While
-// "Layar Penuh" is open, the entry also redraws it, and its pointer moves and
-// keys come back into the entry as drawing-area positions.
-//
-// The handlers translate events into calls on Form1Model, which holds the
-// view, the grid and the rules (the browser page drives the same class), and
-// show what it reads back on the controls.
+// The road of a pointer move: the toolkit's event reaches eventFilter, which
+// makes it an intent; apply() hands it to the session, which redraws the
+// drawing area's picture (and its scaled views); then the drawing area and
+// "Layar Penuh" are asked to show what changed. Timer ticks, keys, menu items
+// and controls take the same road from apply() on.
 
 #include "ui/form1controls.h"
 #include "ui/savecommand.h"
-#include "window/form1model.h"
+#include "window/windowsession.h"
 
 #include <QMainWindow>
 #include <QString>
 
-#include <cstddef>
 #include <utility>
+#include <vector>
 
 class HelpWindow;
 class ModelessWindows;
@@ -45,57 +34,17 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Handlers, named after the control and event that run them.
-    void Form_Load();
-    void Form_Unload(int& cancel);
-    void Option1_Click(short index);
-    void optAnim_Click(short index);
-    void chkPerspective_Click();
-    void VScroll1_Change();
-    void VScroll2_Change();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void picDisplay_MouseMove(short button, short shift, float x, float y);
-    void picDisplay_MouseDown(short button, short shift, float x, float y);
-    void picDisplay_MouseUp(short button, short shift, float x, float y);
-    void picDisplay_KeyDown(short keyCode, short shift);
-    void mnuSave_Click();
-    void mnuExport_Click();
-    void mnuFullScreen_Click();
-    void mnuHome_Click();
-    void mnuSpeed_Click(short index);
-    void mnuExit_Click();
-    // "Salin Gambar": the drawing area's picture, aids and all, on the
-    // clipboard as an image; "Salin Kode Tampilan": the command line that
-    // opens the current view, as text. A clipboard that refuses is told.
-    void mnuCopyPicture_Click();
-    void mnuCopyViewCode_Click();
-    // The switches "Garis Belakang Putus-putus", "Sumbu Koordinat" and
-    // "Putar dengan Menyeret", read from their menu items.
-    void mnuBackLines_Click();
-    void mnuAxes_Click();
-    void mnuDragToTurn_Click();
-    // "Irisan Bidang…": the section window, made on first use and shown
-    // again if open; the section is drawn while it is open.
-    void mnuIrisan_Click();
-    // Opens on a view given on the command line: the model's view, and the
-    // controls and menu items that show it.
-    void openView(const PictureSettings& settings);
-    // F10: opens the first menu, as on the platform the program was made for.
-    void openMenuBar();
-    // The information windows, shown without a modal loop. Their menu items
-    // are connected from the windows' layout table; these run the same.
-    void MnuFungsi_Click();
-    void MnuSasaran_Click();
-    void MnuTerimakasih_Click();
-    void Mnu_Click();
-    void MnuInfodancredit_Click();
-    // "Petunjuk Penggunaan": one window at a time, shown again if open.
-    void MnuPetunjuk_Click();
-    HelpWindow* helpWindow() const;
+    // What a user did: the session's answer (windowsession.h's bits), shown
+    // and carried out.
+    unsigned apply(const Intent& intent);
+    // Opens on a view given on the command line.
+    void openView(const PictureSettings& settings) { apply(OpenViewIntent{settings}); }
 
-    const ViewState& viewState() const { return m_model.viewState(); }
-    const PointGrid& pointGrid() const { return m_model.pointGrid(); }
+    const WindowSession& session() const { return m_session; }
+    WindowSession& session() { return m_session; }
+    const ViewState& viewState() const { return m_session.model().viewState(); }
+    const PointGrid& pointGrid() const { return m_session.model().pointGrid(); }
+    HelpWindow* helpWindow() const;
     // The last saved picture's path; empty before the first save and after
     // a save that wrote nothing.
     const QString& PicturePath() const { return m_picture.path; }
@@ -105,37 +54,47 @@ public:
     // the Qt ones until a test hands in its own.
     void setSaveDialogs(SaveDialogs dialogs) { m_saveDialogs = std::move(dialogs); }
 
+    using QMainWindow::show;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Ctrl+C in the definition box copies its selected text, not the picture.
+    // The keys of every window of the program, and the pointer over the
+    // drawing area and "Layar Penuh", as intents.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectControls();
     void connectMenus();
-    void stopAnimation();
+    bool applyKey(QWidget* receiver, QEvent* event);
+    bool applyPointer(QObject* watched, QEvent* event);
+    bool isOurs(const QWidget* widget) const;
+    KeyTarget keyTarget(const QWidget* receiver) const;
+
+    // Every control, caption, tick, timer and window as the snapshot has it.
+    void show(const WindowSnapshot& shown);
     void showPicture();
-    void showTimers();
-    void showDescriptionAndCaptions();
-    void connectAidMenus();
-    void showViewControls();
+    void carryOut(const std::vector<Request>& requests);
+    void carryOut(const Request& request);
+    void save(PictureFileKind kind, PictureFileMemory& memory);
+    void copyPicture();
+    void copyText(const std::string& text);
+    void openFullScreen();
+    void fullScreenClosed();
     void showSectionWindow();
+    void endProgram();
 
     PictureFileMemory m_picture;
-    // A save or export command is running: its dialog or a message is open.
-    bool m_saving = false;
     PictureFileMemory m_export; // the export dialog's last name and type
     SaveDialogs m_saveDialogs = qtSaveDialogs();
 
     const Form1Controls m_controls;
     // The drawing area, where every redraw ends.
     PictureWidget* const m_picDisplay;
-    Form1Model m_model;
+    WindowSession m_session;
     // The information windows and the help window.
     ModelessWindows* const m_windows;
-    // "Layar Penuh", made on first use; every redraw shows there too.
+    // "Layar Penuh" and "Irisan Bidang", made on first use.
     PresentationWindow* m_presentation = nullptr;
-    // "Irisan Bidang", made on first use.
     SectionWindow* m_sectionWindow = nullptr;
     bool m_unloaded = false;
 };

@@ -1,25 +1,13 @@
 #include "ui/modelesswindows.h"
 
 #include "ui/centring.h"
-#include "ui/clipboardcopy.h"
 #include "ui/helpwindow.h"
 #include "ui/infowindow.h"
 #include "ui/qtext.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QWidget>
-
-bool ModelessDialog::event(QEvent* event)
-{
-    // Asked of the focused text first, then of its window: here.
-    if (textKeepsCopyKey(focusWidget(), event)) {
-        event->accept();
-        return true;
-    }
-    return QDialog::event(event);
-}
 
 void ModelessDialog::keyPressEvent(QKeyEvent* event)
 {
@@ -44,13 +32,11 @@ ModelessWindows::ModelessWindows(QWidget* owner)
 {
 }
 
-void ModelessWindows::connectMenuItems()
+void ModelessWindows::show(std::string_view name)
 {
-    for (const InfoWindowLayout& layout : InfoWindowLayouts::kWindows) {
-        auto* item = m_owner->findChild<QAction*>(toQString(layout.menuItem));
-        Q_ASSERT(item);
-        connect(item, &QAction::triggered, this, [this, id = layout.id] { show(id); });
-    }
+    for (const InfoWindowLayout& layout : InfoWindowLayouts::kWindows)
+        if (layout.name == name)
+            show(layout.id);
 }
 
 InfoWindow* ModelessWindows::window(InfoWindowId id) const

@@ -7,9 +7,7 @@
 // destroyed once its close has finished, so the next show makes it afresh
 // and centred.
 //
-// The information windows open from the menu items their layout rows name
-// (InfoWindowLayout::menuItem). How a window behaves inside is InfoWindow's
-// and HelpWindow's.
+// How a window behaves inside is InfoWindow's and HelpWindow's.
 
 #include "window/infowindowlayout.h"
 
@@ -18,15 +16,15 @@
 #include <QPointer>
 
 #include <array>
+#include <string_view>
 
 class HelpWindow;
 class InfoWindow;
 class QWidget;
 
 // A window the main window keeps this way: Esc without a modifier does what
-// the window says (escape()), a text in it with the keys copies its own
-// selection with Ctrl+C, and a close the window accepts, by its OK or its
-// close box, is reported by unloaded().
+// the window says (escape()), and a close the window accepts, by its OK or
+// its close box, is reported by unloaded().
 class ModelessDialog : public QDialog {
     Q_OBJECT
 public:
@@ -37,7 +35,6 @@ signals:
 
 protected:
     virtual void escape() = 0;
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };
@@ -49,11 +46,9 @@ public:
     // button of their own, share its icon and end with it.
     explicit ModelessWindows(QWidget* owner);
 
-    // Connects each information window's menu item, found among the owner's
-    // actions by name, to showing that window.
-    void connectMenuItems();
-
     InfoWindow* show(InfoWindowId id);
+    // The information window of that name in its layout row ("frmAbout1").
+    void show(std::string_view name);
     HelpWindow* showHelp();
     // The loaded window, or nullptr when it is not loaded.
     InfoWindow* window(InfoWindowId id) const;

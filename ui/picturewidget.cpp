@@ -1,19 +1,16 @@
 #include "ui/picturewidget.h"
 
 #include "ui/qtcolours.h"
+#include "window/windowsession.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
 #include <algorithm>
-#include <initializer_list>
-#include <utility>
 
 PictureWidget::PictureWidget(QWidget* parent)
-    : PointerSurface(parent)
+    : QWidget(parent)
 {
     setMouseTracking(true);
     // The whole widget is repainted from the image; no background needed.
@@ -34,55 +31,49 @@ void PictureWidget::showChanges()
     const int border = m_box.borderWidth();
     const QRect changed = toQRect(m_box.takeChangedRect());
     const qreal ratio = deviceRatio();
-    if (ratio > 1.0) {
-        showDeviceChanges(ratio);
+    if (ratio == 1.0) {
+        if (m_session && m_session->scaledViewOpen(ScaledView::DrawingArea))
+            m_session->closeScaledView(ScaledView::DrawingArea); // not kept up to date at ratio 1
+        if (!changed.isEmpty())
+            update(changed.translated(border, border));
         return;
     }
-    dropDevicePicture();
-    if (!changed.isEmpty())
-        update(changed.translated(border, border));
+    if (fitDeviceView(ratio)) {
+        update(interior());
+        return;
+    }
+    const PixelRect devicePixels = m_session->scaledPicture(ScaledView::DrawingArea).takeChangedRect();
+    const QRect logical = logicalRect(devicePixels, ratio);
+    if (!logical.isEmpty())
+        update(logical.translated(border, border));
+}
+
+QPointF PictureWidget::picturePosition(QPointF widgetPosition) const
+{
+    const int border = m_box.borderWidth();
+    return widgetPosition - QPointF(border, border);
 }
 
 // 1 where the picture's own pixels are shown.
 qreal PictureWidget::deviceRatio() const
 {
-    return m_lines ? pictureRatio(*this) : 1.0;
+    return m_session ? pictureRatio(*this) : 1.0;
 }
 
-// The view at device pixels sized for the ratio (and the picture's size),
-// drawn anew when that size changed: then true.
-bool PictureWidget::fitDevicePicture(qreal ratio)
+// The session's view at device pixels sized for the ratio (and the picture's
+// size), opened anew when that size changed: then true.
+bool PictureWidget::fitDeviceView(qreal ratio)
 {
     const PixelBuffer& picture = m_box.Image();
     const int width = qRound(picture.width() * ratio);
     const int height = qRound(picture.height() * ratio);
-    const PixelBuffer& shown = m_devicePicture.image();
-    if (shown.width() == width && shown.height() == height)
+    const PixelBuffer& shown = m_session->scaledPicture(ScaledView::DrawingArea).image();
+    if (m_session->scaledViewOpen(ScaledView::DrawingArea) && shown.width() == width
+        && shown.height() == height)
         return false;
-    m_devicePicture.resize(width, height, picture.width(), picture.height());
-    m_devicePicture.redraw(m_lines());
-    m_devicePicture.takeChangedRect();
+    m_session->openScaledView(ScaledView::DrawingArea, width, height);
+    m_session->scaledPicture(ScaledView::DrawingArea).takeChangedRect();
     return true;
-}
-
-// Back at ratio 1 it is not kept up to date, so it must not be shown again.
-void PictureWidget::dropDevicePicture()
-{
-    if (!m_devicePicture.image().isEmpty())
-        m_devicePicture.resize(0, 0, 0, 0);
-}
-
-void PictureWidget::showDeviceChanges(qreal ratio)
-{
-    if (fitDevicePicture(ratio)) {
-        update(interior());
-        return;
-    }
-    m_devicePicture.redraw(m_lines());
-    const int border = m_box.borderWidth();
-    const QRect changed = logicalRect(m_devicePicture.takeChangedRect(), ratio);
-    if (!changed.isEmpty())
-        update(changed.translated(border, border));
 }
 
 void PictureWidget::paintEvent(QPaintEvent* event)
@@ -95,13 +86,15 @@ void PictureWidget::paintEvent(QPaintEvent* event)
     if (ratio > 1.0) {
         // A ratio changed since the last redraw (another screen) redraws it
         // here; a repaint of a part then asks for the rest.
-        if (fitDevicePicture(ratio) && !event->region().contains(inside))
+        if (fitDeviceView(ratio) && !event->region().contains(inside))
             update(inside);
         painter.setClipRect(inside);
-        drawDevicePixels(painter, inside.topLeft(), m_devicePicture.image(), ratio);
+        drawDevicePixels(painter, inside.topLeft(), m_session->scaledPicture(ScaledView::DrawingArea).image(),
+                         ratio);
         return;
     }
-    dropDevicePicture();
+    if (m_session && m_session->scaledViewOpen(ScaledView::DrawingArea))
+        m_session->closeScaledView(ScaledView::DrawingArea);
     // Only the asked-for part of the image: a turning solid changes a small
     // part of the picture per frame.
     const int border = m_box.borderWidth();
@@ -133,17 +126,6 @@ void PictureWidget::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
     update(QRegion(rect()) - interior());
-}
-
-void PictureWidget::keyPressEvent(QKeyEvent* event)
-{
-    const short code = arrowKeyCode(event->key());
-    // Alt and Ctrl with an arrow are left to the window.
-    if (code == 0 || (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    emit keyDown(code, shiftCode(event->modifiers()));
 }
 
 QImage imageOf(const PixelBuffer& picture)
@@ -182,78 +164,4 @@ void drawDevicePixels(QPainter& painter, QPointF corner, const PixelBuffer& pict
     painter.scale(1.0 / ratio, 1.0 / ratio);
     painter.drawImage(corner * ratio, imageOf(picture));
     painter.restore();
-}
-
-void PointerSurface::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPointF at = pointerPosition(event);
-    emit mouseMoved(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                    static_cast<float>(at.y()));
-}
-
-void PointerSurface::mousePressEvent(QMouseEvent* event)
-{
-    const QPointF at = pointerPosition(event);
-    emit mousePressed(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                      static_cast<float>(at.y()));
-}
-
-void PointerSurface::mouseReleaseEvent(QMouseEvent* event)
-{
-    const QPointF at = pointerPosition(event);
-    emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                       static_cast<float>(at.y()));
-}
-
-QPointF PictureWidget::pointerPosition(const QMouseEvent* event) const
-{
-    const int border = m_box.borderWidth();
-    return event->position() - QPointF(border, border);
-}
-
-void PictureWidget::mousePressEvent(QMouseEvent* event)
-{
-    QWidget::mousePressEvent(event); // the click still gives the focus
-    PointerSurface::mousePressEvent(event);
-}
-
-namespace {
-
-// The bits of a Windows-style code for the toolkit's flags that are set.
-template <class Flags>
-short codeOf(Flags flags, std::initializer_list<std::pair<typename Flags::enum_type, short>> bits)
-{
-    short code = 0;
-    for (const auto& [flag, bit] : bits)
-        if (flags.testFlag(flag))
-            code = static_cast<short>(code | bit);
-    return code;
-}
-
-} // namespace
-
-short buttonCode(Qt::MouseButtons buttons)
-{
-    return codeOf(buttons, {{Qt::LeftButton, 1}, {Qt::RightButton, 2}, {Qt::MiddleButton, 4}});
-}
-
-short shiftCode(Qt::KeyboardModifiers modifiers)
-{
-    return codeOf(modifiers, {{Qt::ShiftModifier, 1}, {Qt::ControlModifier, 2}, {Qt::AltModifier, 4}});
-}
-
-short arrowKeyCode(int key)
-{
-    switch (key) {
-    case Qt::Key_Left:
-        return kKeyLeft;
-    case Qt::Key_Up:
-        return kKeyUp;
-    case Qt::Key_Right:
-        return kKeyRight;
-    case Qt::Key_Down:
-        return kKeyDown;
-    default:
-        return 0;
-    }
 }

@@ -1,52 +1,46 @@
 #pragma once
 // "Layar Penuh": the drawing alone, full screen on a white background, for a
-// projector. The view is drawn at the screen's scale (PresentationPicture),
-// so the solid fills the screen with sharp lines: at the screen's device
-// pixels where it has more of them than logical pixels.
+// projector. It shows the session's full-screen view, the view drawn at the
+// screen's scale, so the solid fills the screen with sharp lines: at the
+// screen's device pixels where it has more of them than logical pixels.
 //
-// It draws the main window's model's picture lines (the very lines the
-// drawing area shows, made once for both) and changes nothing: pointer
-// moves over it and its view keys are reported as positions over the drawing
-// area, for the main window to send down its redraw road, which then asks
-// this window to show the new view. Esc or F11 closes it.
+// It changes nothing itself: the window hands the pointer and the keys over
+// it to the session, with positions mapped back over the drawing area
+// (picturePosition), and asks it to show the new view.
 
-#include "ui/picturewidget.h"
 #include "view/presentationpicture.h"
 
-class Form1Model;
+#include <QWidget>
 
-class PresentationWindow final : public PointerSurface {
+class WindowSession;
+
+class PresentationWindow final : public QWidget {
     Q_OBJECT
 public:
-    // `model` must outlive this window.
-    explicit PresentationWindow(const Form1Model& model, QWidget* parent = nullptr);
+    // `session` must outlive this window.
+    explicit PresentationWindow(WindowSession& session, QWidget* parent = nullptr);
 
     // Full screen on the screen of the parent window, with the current view.
     void open();
-    // Draws the current view again, while shown.
+    // Shows what changed in the view, while shown.
     void showView();
+    // The position over the drawing area that the point of the screen's
+    // picture under a position over the window was drawn from.
+    QPointF picturePosition(QPointF windowPosition) const;
 
-    const PresentationPicture& picture() const { return m_picture; }
+    const PresentationPicture& picture() const;
 
 signals:
     void closed();
 
 protected:
-    // The position over the drawing area that the point of the screen's
-    // picture under the pointer was drawn from.
-    QPointF pointerPosition(const QMouseEvent* event) const override;
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    // The arrow keys with the drawing area's key and shift codes, and Home.
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     bool fitToScreen();
-    void draw();
 
-    const Form1Model& m_model;
-    PresentationPicture m_picture;
-    qreal m_ratio = 1.0; // device pixels per logical pixel of m_picture
+    WindowSession& m_session;
+    qreal m_ratio = 1.0; // device pixels per logical pixel of the picture
 };

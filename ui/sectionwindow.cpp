@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,19 +56,23 @@ QToolButton* makeStepButton(std::string_view caption, const std::string& name, Q
     return button;
 }
 
-// The bar between its "−" and "+", with its value beside it, as one row; the
-// buttons report the steps they ask for through `stepped`.
-template <typename Stepped>
-QWidget* barRow(const BarDescription& description, QScrollBar* bar, QLabel* value, QWidget* parent,
-                Stepped stepped)
+// The bar between its "−" and "+", with its value beside it, as one row.
+QWidget* barRow(const BarDescription& description, QScrollBar* bar, QLabel* value, SectionWindow* parent)
 {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* decrease = makeStepButton(kDecreaseCaption, decreaseName(description), row);
     auto* increase = makeStepButton(kIncreaseCaption, increaseName(description), row);
-    QObject::connect(decrease, &QToolButton::clicked, parent, [stepped] { stepped(-1); });
-    QObject::connect(increase, &QToolButton::clicked, parent, [stepped] { stepped(1); });
+    const std::string stepped = std::string(description.name) + "_Step";
+    QObject::connect(decrease, &QToolButton::clicked, parent,
+                     [parent, stepped] { emit parent->controlUsed(stepped, -1); });
+    QObject::connect(increase, &QToolButton::clicked, parent,
+                     [parent, stepped] { emit parent->controlUsed(stepped, 1); });
+    QObject::connect(bar, &QScrollBar::valueChanged, parent,
+                     [parent, changed = std::string(description.name) + "_Change"](int value) {
+                         emit parent->controlUsed(changed, value);
+                     });
     layout->addWidget(decrease);
     layout->addWidget(bar, 1);
     layout->addWidget(increase);
@@ -96,11 +99,8 @@ SectionWindow::SectionWindow(QWidget* owner)
     auto* close = new QPushButton(toQString(kCloseCaption), this);
     auto* form = new QFormLayout;
     form->addRow(new QLabel(toQString(kPlaneEquation), this));
-    form->addRow(toQString(kTilt.caption),
-                 barRow(kTilt, m_tilt, m_tiltValue, this, [this](int steps) { emit tiltStepped(steps); }));
-    form->addRow(toQString(kDistance.caption),
-                 barRow(kDistance, m_distance, m_distanceValue, this,
-                        [this](int steps) { emit distanceStepped(steps); }));
+    form->addRow(toQString(kTilt.caption), barRow(kTilt, m_tilt, m_tiltValue, this));
+    form->addRow(toQString(kDistance.caption), barRow(kDistance, m_distance, m_distanceValue, this));
     form->addRow(m_outline);
     form->addRow(toQString(kSolidCaption), m_solid);
     form->addRow(toQString(kSectionCaption), m_section);
@@ -108,29 +108,24 @@ SectionWindow::SectionWindow(QWidget* owner)
     layout->addLayout(form);
     layout->addWidget(close, 0, Qt::AlignRight);
 
-    connect(m_tilt, &QScrollBar::valueChanged, this, &SectionWindow::tiltChanged);
-    connect(m_distance, &QScrollBar::valueChanged, this, &SectionWindow::distanceChanged);
-    connect(m_outline, &QCheckBox::toggled, this, &SectionWindow::outlineToggled);
+    connect(m_outline, &QCheckBox::toggled, this,
+            [this](bool shown) { emit controlUsed(std::string(kOutlineName) + "_Click", shown ? 1 : 0); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void SectionWindow::showValues(const SectionView& view)
+void SectionWindow::showSnapshot(const SectionSnapshot& section)
 {
     const QSignalBlocker tilt(m_tilt);
     const QSignalBlocker distance(m_distance);
     const QSignalBlocker outline(m_outline);
-    m_tilt->setValue(view.plane.tiltDegrees);
-    m_distance->setValue(view.plane.distance);
-    m_outline->setChecked(view.outline);
-    m_tiltValue->setText(toQString(tiltText(view.plane.tiltDegrees)));
-    m_distanceValue->setText(toQString(distanceText(view.plane.distance)));
-}
-
-void SectionWindow::showSection(const PlaneSection& section)
-{
-    m_solid->setText(toQString(section.solidEquation));
+    m_tilt->setValue(section.tilt);
+    m_distance->setValue(section.distance);
+    m_outline->setChecked(section.outline);
+    m_tiltValue->setText(toQString(section.tiltText));
+    m_distanceValue->setText(toQString(section.distanceText));
+    m_solid->setText(toQString(section.solid));
     m_solid->setCursorPosition(0);
-    m_section->setText(toQString(section.line()));
+    m_section->setText(toQString(section.line));
     m_section->setCursorPosition(0);
 }
 
@@ -138,13 +133,4 @@ void SectionWindow::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
     emit closed();
-}
-
-void SectionWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

@@ -3,14 +3,13 @@
 // "Kemiringan" (θ) and "Jarak" (d) between their "−" and "+" buttons and
 // with their values, the box "Tampilkan
 // Bidang", the solid's equation and the section's line as text that can be
-// selected and copied, and "Tutup". Every control is reached with Tab; Esc
-// closes it as "Tutup" does.
+// selected and copied, and "Tutup". Every control is reached with Tab.
 //
-// It keeps no value of its own: it reports the bars, the box and its closing
-// to its owner, and shows the values and texts it is given (Form1Model's).
+// It keeps no value of its own: it reports the bars, the buttons, the box
+// and its closing to its owner, by the handlers' names the session knows,
+// and shows the session's snapshot of it.
 
-#include "surface/planesection.h"
-#include "view/pictureoptions.h"
+#include "window/windowsession.h"
 
 #include <QWidget>
 
@@ -24,23 +23,18 @@ class SectionWindow final : public QWidget {
 public:
     explicit SectionWindow(QWidget* owner);
 
-    // The bars and the box at `view`, without reporting them back.
-    void showValues(const SectionView& view);
-    // The section's texts.
-    void showSection(const PlaneSection& section);
+    // The bars, the box and the texts as the snapshot has them, without
+    // reporting them back.
+    void showSnapshot(const SectionSnapshot& section);
 
 signals:
-    void tiltChanged(int degrees);
-    void distanceChanged(int distance);
-    // "−" (-1) or "+" (1) beside a bar.
-    void tiltStepped(int steps);
-    void distanceStepped(int steps);
-    void outlineToggled(bool shown);
+    // A control used: "hsbKemiringan_Change" with the degrees, "hsbJarak_Step"
+    // with -1 for "−" or 1 for "+", "chkBidang_Click" with 0 or 1, ...
+    void controlUsed(const std::string& handler, int value);
     void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QScrollBar* m_tilt;

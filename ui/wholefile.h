@@ -1,17 +1,6 @@
 #pragma once
-// Writing a whole file under the name the user chose, and telling why it
-// failed. The new contents go to a temporary file in the same folder, reach
-// the disk, and only then take the name's place, so a file of that name is
-// either replaced whole or left untouched, never half-written; a stop signal
-// during the write removes the temporary file (ui/stopsignals.h).
-//
-// The name is taken as it was checked (export/savetarget.h), never through a
-// symbolic link that appears there afterwards: a link, or anything but a
-// regular file, found at the name while writing is a refusal, and the final
-// rename replaces the name itself, never the file a link leads to. A link
-// the user accepted was resolved before the write, so the path given here is
-// the regular file it leads to. (On systems without POSIX calls the
-// toolkit's own whole-file writer is used, which resolves links itself.)
+// The whole-file write (export/wholefile.h) with the toolkit's strings, and
+// the toolkit's own whole-file writer where there are no POSIX calls.
 
 #include <QByteArray>
 #include <QString>

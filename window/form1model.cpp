@@ -87,6 +87,7 @@ void Form1Model::picDisplay_MouseMove(float x, float y)
     m_view.MouseY = y;
     CalculateScreenPoints(x, y);
     drawPictureLines(pictureLines(), m_area);
+    ++m_redrawCount;
     if (m_redrawn)
         m_redrawn();
 }

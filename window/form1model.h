@@ -57,6 +57,9 @@ public:
 
     // Called after every redraw, once the picture holds the new view.
     void setRedrawListener(std::function<void()> listener) { m_redrawn = std::move(listener); }
+    // How many redraws there have been: a caller sees whether its calls
+    // redrew without being called back.
+    unsigned redrawCount() const { return m_redrawCount; }
 
     // The start-up sequence: defaults, timers off, captions, the drawing area
     // of 400 × 400 pixels, the shape buttons laid out, "Bola" chosen and drawn.
@@ -175,6 +178,7 @@ private:
     ViewState m_view;
     PointGrid m_grid;
     std::function<void()> m_redrawn;
+    unsigned m_redrawCount = 0;
 
     std::string m_description;
     std::string m_aspectCaption;

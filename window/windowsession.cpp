@@ -79,12 +79,6 @@ std::string_view infoWindowOfMenuItem(std::string_view item)
 WindowSession::WindowSession(PictureBox& area)
     : m_model(area)
 {
-    m_model.setRedrawListener([this] {
-        m_redrawn = true;
-        redrawScaledViews();
-        if (m_afterRedraw)
-            m_afterRedraw();
-    });
 }
 
 void WindowSession::start(Form1LoadWindow& window)
@@ -123,7 +117,7 @@ unsigned WindowSession::apply(const Intent& intent)
 {
     const WindowSnapshot before = snapshot();
     const std::size_t requestsBefore = m_requests.size();
-    m_redrawn = false;
+    const unsigned redrawsBefore = m_model.redrawCount();
     const unsigned taken = std::visit(
         [this](const auto& what) -> unsigned {
             using Kind = std::decay_t<decltype(what)>;
@@ -146,8 +140,14 @@ unsigned WindowSession::apply(const Intent& intent)
         },
         intent);
     unsigned changes = taken;
-    if (m_redrawn)
+    // The scaled views follow once the intent is done, however many times
+    // it redrew the drawing area.
+    if (m_model.redrawCount() != redrawsBefore) {
         changes |= kPictureChanged;
+        redrawScaledViews();
+        if (m_afterRedraw)
+            m_afterRedraw();
+    }
     if (!(snapshot() == before))
         changes |= kControlsChanged;
     if (m_requests.size() != requestsBefore)
@@ -430,6 +430,10 @@ WindowSnapshot WindowSession::snapshot() const
     s.axes = m.pictureOptions().axes;
     s.dragToTurn = m.dragToTurn();
     s.timerRunning = !m_ended && (m.timer1Enabled() || m.timer2Enabled());
+    if (!m_ended && m.timer1Enabled())
+        s.runningTimer = 1;
+    else if (!m_ended && m.timer2Enabled())
+        s.runningTimer = 2;
     s.tickInterval = tickInterval(m.timerInterval());
     s.fullScreen = m_fullScreen;
     s.section = sectionSnapshot();

@@ -72,6 +72,7 @@ struct WindowSnapshot {
     bool axes = false;
     bool dragToTurn = false;
     bool timerRunning = false; // a timer of the model is on
+    int runningTimer = 0;      // which: 1 (Timer1), 2 (Timer2) or 0
     int tickInterval = 0;      // how often it really ticks, in ms
     bool fullScreen = false;
     SectionSnapshot section;
@@ -99,8 +100,8 @@ public:
 
     // The start-up sequence (Form1Model::Form_Load).
     void start(Form1LoadWindow& window);
-    // Called after every redraw of the drawing area's picture, whatever
-    // caused it, before apply() returns.
+    // Called once apply() has redrawn the drawing area's picture (and the
+    // scaled views), whatever caused it, before apply() returns.
     void setRedrawListener(std::function<void()> listener) { m_afterRedraw = std::move(listener); }
 
     unsigned apply(const Intent& intent);
@@ -171,6 +172,5 @@ private:
     bool m_dialogOpen = false;
     bool m_fullScreen = false;
     bool m_ended = false;
-    bool m_redrawn = false;
     std::function<void()> m_afterRedraw;
 };

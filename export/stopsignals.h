@@ -9,7 +9,7 @@
 // number). A write past the file-size limit (ulimit -f) does not end the
 // program: the system's SIGXFSZ is let pass, so that the write fails with
 // EFBIG and is told like a full disk. The window and the command line alike:
-// both write through ui/wholefile.h.
+// both write through export/wholefile.h.
 //
 // The name is kept in a fixed buffer, set before the file is made and
 // cleared once it is renamed or removed, so that the handler only reads
@@ -18,6 +18,13 @@
 // (nohup, a background job) stays ignored, and one another part of the
 // program handles stays its. Without POSIX signals (Windows) nothing is
 // recorded and nothing installed.
+
+// POSIX signals, where a program has them (not in the browser).
+#if (defined(__unix__) || defined(__APPLE__)) && !defined(__EMSCRIPTEN__)
+#define RUVEX_STOP_SIGNALS 1
+#else
+#define RUVEX_STOP_SIGNALS 0
+#endif
 
 namespace StopSignals {
 

@@ -1,8 +1,6 @@
-#include "ui/stopsignals.h"
+#include "export/stopsignals.h"
 
-#include <QtGlobal>
-
-#ifdef Q_OS_UNIX
+#if RUVEX_STOP_SIGNALS
 
 #include <signal.h>
 #include <unistd.h>

@@ -1,0 +1,181 @@
+// What the session asks the main window to do with the toolkit: the save and
+// export dialogs, the clipboard, "Layar Penuh", "Irisan Bidang", the
+// information windows and the help, the menu bar, and the program's end.
+
+#include "ui/clipboardcopy.h"
+#include "ui/exportcommand.h"
+#include "ui/form1.h"
+#include "ui/modelesswindows.h"
+#include "ui/picturewidget.h"
+#include "ui/presentationwindow.h"
+#include "ui/qtext.h"
+#include "ui/sectionwindow.h"
+#include "window/pagetexts.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QThread>
+
+void Form1::carryOut(const std::vector<Request>& requests)
+{
+    for (const Request& request : requests)
+        carryOut(request);
+}
+
+void Form1::carryOut(const Request& request)
+{
+    const Form1Model& model = m_session.model();
+    switch (request.kind) {
+    case RequestKind::SaveDialog:
+        save(bitmapSave(model.area().Image()), m_picture);
+        break;
+    case RequestKind::ExportDialog: {
+        const std::vector<WireframePolyline> lines = model.pictureLines();
+        save(pictureExport({model.pointGrid(), model.viewState(), model.area().Image(), lines}), m_export);
+        break;
+    }
+    case RequestKind::CopyPicture:
+        copyPicture();
+        break;
+    case RequestKind::CopyText:
+        copyText(request.text);
+        break;
+    case RequestKind::SharePicture: // the page's: the desktop has no such item
+        break;
+    case RequestKind::OpenFullScreen:
+        openFullScreen();
+        break;
+    case RequestKind::CloseFullScreen:
+        if (m_presentation)
+            m_presentation->close();
+        break;
+    case RequestKind::ShowSectionWindow:
+        showSectionWindow();
+        break;
+    case RequestKind::CloseSectionWindow:
+        if (m_sectionWindow)
+            m_sectionWindow->close();
+        break;
+    case RequestKind::ShowInfoWindow:
+        m_windows->show(request.text);
+        break;
+    case RequestKind::ShowHelp:
+        m_windows->showHelp();
+        break;
+    case RequestKind::OpenMenuBar:
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+        break;
+    case RequestKind::CloseProgram:
+        close();
+        break;
+    }
+}
+
+// The session takes no command while the dialog and its messages are open;
+// every control shows it as it stands (the animation stopped) meanwhile.
+void Form1::save(PictureFileKind kind, PictureFileMemory& memory)
+{
+    show(m_session.snapshot());
+    SaveCommand(this, m_saveDialogs, std::move(kind), memory).run();
+    apply(WindowClosedIntent{WindowName::Dialog});
+}
+
+// The picture as shown: the drawing area's, which is drawn with the aids.
+void Form1::copyPicture()
+{
+    if (!copyImageToClipboard(imageOf(m_session.model().area().Image())))
+        reportClipboardRefused(this, PageTexts::kCopiedPicture);
+}
+
+void Form1::copyText(const std::string& text)
+{
+    if (!copyTextToClipboard(toQString(text)))
+        reportClipboardRefused(this, PageTexts::kCopiedViewCode);
+}
+
+void Form1::openFullScreen()
+{
+    if (!m_presentation) {
+        m_presentation = new PresentationWindow(m_session, this);
+        connect(m_presentation, &PresentationWindow::closed, this, &Form1::fullScreenClosed);
+    }
+    m_presentation->open();
+}
+
+// Its picture's memory given back; back in the window, where the drawing
+// area shows the view as it now stands.
+void Form1::fullScreenClosed()
+{
+    m_session.closeScaledView(ScaledView::FullScreen);
+    apply(WindowClosedIntent{WindowName::FullScreen});
+    if (m_unloaded)
+        return;
+    m_picDisplay->showChanges();
+    activateWindow();
+    m_picDisplay->setFocus();
+}
+
+namespace {
+
+// Beside the main window, right or left, where the screen has room, so the
+// picture stays in view; otherwise where the system puts it.
+void placeBeside(QWidget& window, const QWidget& owner)
+{
+    window.adjustSize();
+    const QRect frame = owner.frameGeometry();
+    const QRect screen = owner.screen() ? owner.screen()->availableGeometry() : QRect();
+    const QSize size = window.frameGeometry().size();
+    const QRect right(frame.topRight() + QPoint(8, 0), size);
+    const QRect left(frame.topLeft() - QPoint(8 + size.width(), 0), size);
+    if (screen.contains(right))
+        window.move(right.topLeft());
+    else if (screen.contains(left))
+        window.move(left.topLeft());
+}
+
+} // namespace
+
+void Form1::showSectionWindow()
+{
+    if (!m_sectionWindow) {
+        m_sectionWindow = new SectionWindow(this);
+        connect(m_sectionWindow, &SectionWindow::controlUsed, this,
+                [this](const std::string& handler, int value) {
+                    apply(ControlIntent{handler, value});
+                });
+        connect(m_sectionWindow, &SectionWindow::closed, this,
+                [this] { apply(WindowClosedIntent{WindowName::SectionWindow}); });
+        placeBeside(*m_sectionWindow, *this);
+    }
+    m_sectionWindow->show();
+    m_sectionWindow->raise();
+    m_sectionWindow->activateWindow();
+    m_sectionWindow->showSnapshot(m_session.snapshot().section);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    apply(MenuIntent{"mnuExit"}); // the session ends, its timers stopped
+    endProgram();
+}
+
+// Every other window of the program goes with the main window, and the
+// program ends at once. Only a running event loop can be left: when the
+// window lives without one (under test), exiting would instead make the next
+// event loop return before it starts.
+void Form1::endProgram()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}
