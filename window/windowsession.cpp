@@ -196,6 +196,10 @@ unsigned WindowSession::applyKey(const KeyIntent& key)
         const int shift = key.shift && key.key != KeyName::Home ? kShiftMask : 0;
         return m_model.picDisplay_KeyDown(turningKeyCode(key.key), shift) ? kIntentTaken : 0u;
     }
+    // A modal window holds the shortcuts back: taken, so the toolkit runs none
+    // of its own for them either.
+    if (key.target == KeyTarget::Dialog)
+        return menuItemOfShortcut(shortcutOf(key)).empty() ? 0u : kIntentTaken;
     if (key.target == KeyTarget::SectionWindow && key.key == KeyName::Escape) {
         request(RequestKind::CloseSectionWindow);
         return kIntentTaken;
@@ -372,9 +376,12 @@ unsigned WindowSession::applyTick()
     return kIntentTaken;
 }
 
-// A view noted with a section opens the section's window too.
+// A view noted with a section opens the section's window too; after "Tutup
+// Program" no view opens.
 unsigned WindowSession::openView(const PictureSettings& settings)
 {
+    if (m_ended)
+        return 0;
     m_model.openView(settings);
     if (m_model.sectionShown())
         request(RequestKind::ShowSectionWindow);
