@@ -109,6 +109,12 @@ TEST(WindowSession, KeysGoWhereTheirTargetSays)
     // A modal window of the program's own holds the shortcuts back, F10 too.
     EXPECT_EQ(s.apply(ctrl('S', KeyTarget::Dialog)), kIntentTaken);
     EXPECT_EQ(s.apply(KeyIntent{KeyName::F10, 0, false, false, false, KeyTarget::Dialog}), 0u);
+    // A text inside a window keeps the copy key there too.
+    for (const KeyTarget target : {KeyTarget::Dialog, KeyTarget::SectionWindow}) {
+        KeyIntent copy = ctrl('C', target);
+        copy.inText = true;
+        EXPECT_EQ(s.apply(copy), 0u);
+    }
     EXPECT_EQ(s.requests(), Kinds{});
 }
 

@@ -46,6 +46,9 @@ struct KeyIntent {
     bool ctrl = false;
     bool alt = false; // Alt, or the Meta (Command, Windows) key
     KeyTarget target = KeyTarget::Window;
+    // Within the target, a text that keeps the copy key (a text box of the
+    // section window, a selection in the help), as KeyTarget::Text is.
+    bool inText = false;
 };
 
 // A menu item chosen, by its name in the menu table ("mnuSave",

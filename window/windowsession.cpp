@@ -196,19 +196,19 @@ unsigned WindowSession::applyKey(const KeyIntent& key)
         const int shift = key.shift && key.key != KeyName::Home ? kShiftMask : 0;
         return m_model.picDisplay_KeyDown(turningKeyCode(key.key), shift) ? kIntentTaken : 0u;
     }
-    // A modal window holds the shortcuts back: taken, so the toolkit runs none
-    // of its own for them either.
-    if (key.target == KeyTarget::Dialog)
-        return menuItemOfShortcut(shortcutOf(key)).empty() ? 0u : kIntentTaken;
     if (key.target == KeyTarget::SectionWindow && key.key == KeyName::Escape) {
         request(RequestKind::CloseSectionWindow);
         return kIntentTaken;
     }
     const std::string shortcut = shortcutOf(key);
     // A text keeps the copy key for its own copy.
-    if (shortcut == "Ctrl+C" && key.target == KeyTarget::Text)
+    if (shortcut == "Ctrl+C" && (key.target == KeyTarget::Text || key.inText))
         return 0;
     const std::string_view item = menuItemOfShortcut(shortcut);
+    // A modal window holds the shortcuts back: taken, so the toolkit runs none
+    // of its own for them either.
+    if (key.target == KeyTarget::Dialog)
+        return item.empty() ? 0u : kIntentTaken;
     if (!item.empty())
         return applyMenu(std::string(item)) | kIntentTaken;
     if (key.key == KeyName::F10 && !key.shift && plain && !m_dialogOpen) {
@@ -391,6 +391,8 @@ unsigned WindowSession::openView(const PictureSettings& settings)
 // A refused address leaves the view as it was.
 unsigned WindowSession::openAddress(const std::string& fragment)
 {
+    if (m_ended)
+        return 0;
     const auto settings = viewSettingsOfFragment(fragment);
     if (const auto* refusal = std::get_if<std::string>(&settings)) {
         m_addressRefusal = *refusal;
