@@ -24,7 +24,6 @@ function tell(text) {
 // gives the core's verdict on a name; a refusal is shown and the dialog
 // stays open, so nothing is downloaded.
 function nameDialog(app, options) {
-    app.call('stopAnimation');
     const { box, body } = dialog(options.id, options.caption, 360);
     const form = element('form', 'namedialog', body);
     form.method = 'dialog';
@@ -49,6 +48,8 @@ function nameDialog(app, options) {
     cancel.type = 'button';
     cancel.textContent = app.texts.cancelButton;
     cancel.addEventListener('click', () => box.close());
+    // Whatever its answer, the session hears that the dialog has ended.
+    box.addEventListener('close', () => app.windowClosed('Dialog'));
     form.addEventListener('submit', (event) => {
         event.preventDefault();
         const verdict = JSON.parse(options.answer(input.value, types ? Number(types.value) : 0));
@@ -94,15 +95,12 @@ function exportDialog(app) {
 
 // "Layar Penuh": the presentation picture, drawn by the core for the whole
 // visible screen (a phone's too, upright or sideways) at its device pixels,
-// or as many as the core allows (the browser enlarges the rest); Esc or F11
-// returns. The pointer turns the solid by the drawing area's rules, at the
-// position over the drawing area the core maps each point back to.
-function toggleFullScreen(app) {
-    if (app.presentation) return app.presentation.close();
+// or as many as the core allows (the browser enlarges the rest). The pointer
+// and the keys over it go to the session, a position as a pixel of its
+// picture.
+function openFullScreen(app) {
     const layer = element('div', 'presentation', document.body);
-    const canvas = element('canvas', '', layer);
-    canvas.tabIndex = 0;
-    canvas.setAttribute('aria-label', app.description.window.fullScreenCaption);
+    const canvas = element('canvas', '', layer, { tabIndex: 0, attrs: { 'aria-label': app.description.window.fullScreenCaption } });
     const context = canvas.getContext('2d', { alpha: false });
     let ratio = 1;
     const resize = () => {
@@ -114,13 +112,14 @@ function toggleFullScreen(app) {
         Object.assign(canvas, { width: shown.width, height: shown.height });
         app.presentation.draw();
     };
+    const viewports = [window, window.visualViewport].filter(Boolean);
     app.presentation = {
+        canvas,
         draw() { putChanges(context, () => app.page.presentationChanges()); },
         close() {
             app.page.closePresentation();
             app.presentation = null;
-            window.removeEventListener('resize', resize);
-            if (window.visualViewport) window.visualViewport.removeEventListener('resize', resize);
+            viewports.forEach((viewport) => viewport.removeEventListener('resize', resize));
             if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
             // The canvas's pixels are given back with it.
             Object.assign(canvas, { width: 0, height: 0 });
@@ -129,22 +128,17 @@ function toggleFullScreen(app) {
             app.canvas.focus();
         },
     };
-    wireTurning(app, canvas, (event) => {
+    wireTurning(app, canvas, app.core.PointerSurface.FullScreen, (event) => {
         const box = canvas.getBoundingClientRect();
-        const at = app.page.presentationPosition(Math.floor((event.clientX - box.left) * ratio), Math.floor((event.clientY - box.top) * ratio));
-        return [at.x, at.y];
+        return [Math.floor((event.clientX - box.left) * ratio), Math.floor((event.clientY - box.top) * ratio)];
     });
-    canvas.addEventListener('keydown', (e) => {
-        const code = kKeyCodes[e.key];
-        if (e.key === 'Escape') {
-            e.preventDefault();
-            app.presentation.close();
-        } else if (code !== undefined && app.call('picDisplay_KeyDown', code, e.shiftKey ? 1 : 0)) e.preventDefault();
+    // The browser's own full screen left (its Esc, a swipe): the window closes.
+    layer.addEventListener('fullscreenchange', () => {
+        if (document.fullscreenElement || !app.presentation) return;
+        app.presentation.close();
+        app.windowClosed('FullScreen');
     });
-    const left = () => { if (!document.fullscreenElement && app.presentation) app.presentation.close(); };
-    layer.addEventListener('fullscreenchange', left);
-    window.addEventListener('resize', resize);
-    if (window.visualViewport) window.visualViewport.addEventListener('resize', resize);
+    viewports.forEach((viewport) => viewport.addEventListener('resize', resize));
     resize();
     canvas.focus();
     if (layer.requestFullscreen) layer.requestFullscreen().catch(() => {});
@@ -167,9 +161,9 @@ function copyPicture(app) {
 // failure told. While a share is open, another tap is ignored: the browser
 // would refuse it and the page would tell a failure while the first share
 // goes on.
-function sharePicture(app) {
+function sharePicture(app, name) {
     if (app.sharing) return app.sharing;
-    const file = () => new File([app.page.pngFile().slice()], app.page.shareName(), { type: 'image/png' });
+    const file = () => new File([app.page.pngFile().slice()], name, { type: 'image/png' });
     const failed = (error) => { if (!error || error.name !== 'AbortError') tell(app.texts.shareFailed); };
     app.sharing = refusedIfThrown(() => navigator.share({ files: [file()] }), failed).finally(() => { app.sharing = null; });
     return app.sharing;
@@ -197,8 +191,8 @@ function refusedIfThrown(write, refused) {
 }
 
 // "Salin Kode Tampilan": the command that opens the view again, the core's.
-function copyViewCode(app) {
+function copyViewCode(app, command) {
     const refused = () => tell(app.texts.viewCodeRefused);
     if (!navigator.clipboard || !navigator.clipboard.writeText) return refused();
-    return refusedIfThrown(() => navigator.clipboard.writeText(app.page.viewCommand()), refused);
+    return refusedIfThrown(() => navigator.clipboard.writeText(command), refused);
 }

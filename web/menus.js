@@ -5,7 +5,6 @@
 // of menu items under it, submenus one level further.
 function buildMenus(app, menus) {
     const bar = app.ui.menubar;
-    const byShortcut = {};
     const speedItems = [];
     const checkItems = {};
     const tops = [];
@@ -31,7 +30,6 @@ function buildMenus(app, menus) {
         if (entry.shortcut) {
             element('span', 'shortcut', item).textContent = entry.shortcut;
             item.setAttribute('aria-keyshortcuts', entry.shortcut.replace('Ctrl', 'Control'));
-            byShortcut[entry.shortcut] = entry.name;
         }
         if (entry.checkable && speed) speedItems.push(item);
         if (entry.checkable && !speed) checkItems[entry.name] = item;
@@ -104,7 +102,7 @@ function buildMenus(app, menus) {
     });
     document.addEventListener('click', close);
     return {
-        byShortcut, open, close,
+        open, close,
         openByMnemonic(key) {
             const index = tops.findIndex((top) => top.key === key.toLowerCase());
             if (index >= 0) open(index);

@@ -1,7 +1,7 @@
 // "Irisan Bidang": the section window as a dialog beside the picture, not
 // over it: the picture, the keys and the menus go on working while it is
 // open. Its bars and box call the core, and it shows what the core reports
-// (state().section); part of the page's script (ruvex3d.js).
+// (the snapshot's section); part of the page's script (ruvex3d.js).
 function sectionWindow(app) {
     const layout = app.description.sectionWindow;
     const { box, body } = dialog(layout.name, layout.caption);
@@ -19,7 +19,7 @@ function sectionWindow(app) {
             const made = element('button', 'step', row);
             Object.assign(made, { type: 'button', textContent: button.caption, title: button.name });
             made.setAttribute('aria-label', button.name);
-            made.addEventListener('click', () => app.call(description.stepHandler, steps));
+            made.addEventListener('click', () => app.control(description.stepHandler, steps));
             return made;
         };
         step(description.decrease, -1);
@@ -28,7 +28,7 @@ function sectionWindow(app) {
         input.id = description.name;
         step(description.increase, 1);
         const value = element('output', '', row);
-        input.addEventListener('input', () => app.call(description.handler, Number(input.value)));
+        input.addEventListener('input', () => app.control(description.handler, Number(input.value)));
         return { input, value };
     };
     const tilt = bar(layout.tilt);
@@ -38,7 +38,7 @@ function sectionWindow(app) {
     outline.type = 'checkbox';
     outline.id = layout.outline.name;
     element('span', '', outlineRow).textContent = layout.outline.caption;
-    outline.addEventListener('change', () => app.call(layout.outline.handler, outline.checked));
+    outline.addEventListener('change', () => app.control(layout.outline.handler, outline.checked ? 1 : 0));
     const text = (description) => {
         const row = element('label', 'text', form);
         element('span', 'caption', row).textContent = description.caption;
@@ -50,17 +50,12 @@ function sectionWindow(app) {
     const line = text(layout.section);
     line.parentNode.classList.add('sectionline');
     const close = okButton(box, element('div', 'buttons', body), layout.closeCaption);
-    box.addEventListener('keydown', (event) => {
-        if (event.key !== 'Escape') return;
-        event.preventDefault();
-        box.close();
-    });
     const place = () => placeSectionWindow(box, app.ui.form);
     box.addEventListener('close', () => {
         app.sectionWindow = null;
         window.removeEventListener('resize', place);
         document.documentElement.classList.remove('sectionopen');
-        app.call('frmIrisan_Unload');
+        app.windowClosed('SectionWindow');
     });
     document.documentElement.classList.add('sectionopen');
     box.show();
@@ -83,12 +78,10 @@ function sectionWindow(app) {
     };
 }
 
-// Opens the section window, or brings it forward; the section is drawn while
-// it is open.
+// Opens the section window, or brings it forward.
 function openSectionWindow(app) {
     if (!app.sectionWindow) app.sectionWindow = sectionWindow(app);
-    if (!app.state.section.shown) app.call('mnuIrisan_Click');
-    app.sectionWindow.show(app.state.section);
+    app.sectionWindow.show(app.snapshot.section);
 }
 
 // The window never hides the picture, and its line ("Irisan:") is in view.
