@@ -19,6 +19,14 @@ if (document.querySelector('link[rel="manifest"]') && navigator.serviceWorker) {
 
 // Milliseconds between rewrites of the address while the view changes.
 const kAddressDelay = 300;
+// What each of the session's requests is in the browser, with the request's text.
+const kRequests = {
+    saveDialog, exportDialog, copyPicture, copyText, sharePicture, openFullScreen, showSectionWindow, showInfoWindow, showHelp,
+    closeFullScreen: (app) => app.presentation && app.presentation.close(),
+    closeSectionWindow: (app) => app.sectionWindow && app.sectionWindow.close(),
+    openMenuBar: (app) => app.menus.open(0),
+    closeProgram: (app) => app.end(),
+};
 
 // An element with its properties (className, id, textContent, type...), set
 // as they are, and its attributes and style.
@@ -157,7 +165,7 @@ class PageApp {
         wireTurning(this, this.canvas, core.PointerSurface.DrawingArea, (event) => this.pointerAt(event));
         this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
         this.wireKeys();
-        this.menus = buildMenus(this, description.menus);
+        this.menus = new MenuBar(this, description.menus);
         this.show(JSON.parse(page.snapshot()));
     }
 
@@ -165,7 +173,7 @@ class PageApp {
     handle(changes) {
         if (changes & this.core.kPictureChanged) this.draw();
         if (changes & this.core.kControlsChanged) this.show(JSON.parse(this.page.snapshot()));
-        if (changes & this.core.kRequestsWaiting) JSON.parse(this.page.requests()).forEach((request) => this.carryOut(request));
+        if (changes & this.core.kRequestsWaiting) JSON.parse(this.page.requests()).forEach(({ kind, text }) => kRequests[kind](this, text));
         if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) this.keepAddress();
         return changes;
     }
@@ -271,30 +279,9 @@ class PageApp {
         c.VScroll1.bar.show(s.aspectTenths);
         c.VScroll2.bar.show(s.distance);
         c.VScroll2.bar.enable(s.distanceEnabled);
-        this.menus.showSpeed(s.speed);
-        this.menus.showChecks({ mnuBackLines: s.backLines, mnuAxes: s.axes, mnuDragToTurn: s.dragToTurn });
+        this.menus.show(s);
         if (this.sectionWindow) this.sectionWindow.show(s.section);
         this.schedule(s);
-    }
-
-    // What the session asks of the browser.
-    carryOut({ kind, text }) {
-        const actions = {
-            saveDialog: () => saveDialog(this),
-            exportDialog: () => exportDialog(this),
-            copyPicture: () => copyPicture(this),
-            copyText: () => copyViewCode(this, text),
-            sharePicture: () => sharePicture(this, text),
-            openFullScreen: () => openFullScreen(this),
-            closeFullScreen: () => this.presentation && this.presentation.close(),
-            showSectionWindow: () => openSectionWindow(this),
-            closeSectionWindow: () => this.sectionWindow && this.sectionWindow.close(),
-            showInfoWindow: () => showInfoWindow(this.description.infoWindows.find((info) => info.name === text)),
-            showHelp: () => showHelp(this.description.helpWindow),
-            openMenuBar: () => this.menus.open(0),
-            closeProgram: () => this.end(),
-        };
-        actions[kind]();
     }
 
     // The address follows the view, so the page can be passed on at the view
