@@ -132,13 +132,10 @@ function choice(type, control) {
 // clips what lies in it to its own box: the controls inside are placed from
 // its top-left corner, edge included.
 function frame(control) {
-    const node = element('div', 'frame', null, { attrs: { role: 'group' } });
+    const attrs = control.caption ? { role: 'group', 'aria-label': control.caption } : { role: 'group' };
+    const node = element('div', control.caption ? 'frame captioned' : 'frame', null, { attrs });
     element('div', 'edge', node);
-    if (control.caption) {
-        node.setAttribute('aria-label', control.caption);
-        node.classList.add('captioned');
-        element('span', 'caption', node, { textContent: control.caption });
-    }
+    if (control.caption) element('span', 'caption', node, { textContent: control.caption });
     return node;
 }
 
@@ -378,9 +375,7 @@ class PageApp {
         document.querySelectorAll('dialog').forEach((box) => box.close());
         window.close();
         this.ui.form.hidden = true;
-        const line = document.getElementById('ended');
-        line.textContent = this.texts.programEnded;
-        line.hidden = false;
+        Object.assign(document.getElementById('ended'), { textContent: this.texts.programEnded, hidden: false });
     }
 }
 
