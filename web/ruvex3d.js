@@ -339,15 +339,19 @@ class PageApp {
     }
 
     // Every key goes to the session with where it went; a key it takes is
-    // not the browser's. A menu's mnemonic opens it, as the menu bar's own.
+    // not the browser's, and closes an open menu as a menu item does. A
+    // menu's mnemonic opens it, as the menu bar's own.
     wireKeys() {
         document.addEventListener('keydown', (event) => {
             const modal = openDialog();
             if (!modal && event.altKey && !event.ctrlKey && this.menus.openByMnemonic(event.key)) return event.preventDefault();
             const [target, inText] = this.keyTarget(event.target, modal);
-            const alt = event.altKey || event.metaKey;
-            const changes = this.handle(this.page.key(event.key, event.shiftKey, event.ctrlKey, alt, target, inText));
-            if (changes & this.core.kIntentTaken) event.preventDefault();
+            const changes = this.page.key(event.key, event.shiftKey, event.ctrlKey, event.altKey || event.metaKey, target, inText);
+            if (changes & this.core.kIntentTaken) {
+                event.preventDefault();
+                this.menus.close();
+            }
+            return this.handle(changes);
         });
     }
 
