@@ -62,7 +62,7 @@ emscripten::val RuvexPage::exportFile(int type)
     const ExportType& chosen = kExportTypes.at(static_cast<std::size_t>(type));
     const Form1Model& model = m_session.model();
     if (chosen.format == PictureFormat::Svg) {
-        const std::string title = "RUVEX Display 3D: " + std::string(shapeCaption(model.shapeIndex()));
+        const std::string title = svgPictureTitle(shapeCaption(model.shapeIndex()));
         const std::string svg = svgPicture(model.pictureLines(), pictureWidth(), pictureHeight(), title);
         m_file.assign(svg.begin(), svg.end());
     } else {
