@@ -183,6 +183,8 @@ TEST(WindowSession, NothingReachesTheViewAfterTheProgramEnds)
     s.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 10, 10));
     s.apply(ControlIntent{"Option1_Click", 2});
     s.apply(OpenAddressIntent{"#shape=3&view=120,60"});
+    EXPECT_EQ(s.apply(ctrl('S', KeyTarget::Window)), kIntentTaken);
+    EXPECT_EQ(s.requests(), Kinds{});
     EXPECT_EQ(s.area.Image(), before);
 }
 

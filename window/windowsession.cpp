@@ -182,8 +182,10 @@ unsigned WindowSession::applyPointer(const PointerIntent& pointer)
 
 unsigned WindowSession::applyKey(const KeyIntent& key)
 {
+    // After "Tutup Program" a shortcut does nothing, and is still taken, so
+    // the toolkit runs none of its own for it (a browser's tab stays open).
     if (m_ended)
-        return 0;
+        return menuItemOfShortcut(shortcutOf(key)).empty() ? 0u : kIntentTaken;
     const bool plain = !key.ctrl && !key.alt;
     const bool overPicture = key.target == KeyTarget::Picture || key.target == KeyTarget::FullScreen;
     if (key.target == KeyTarget::FullScreen && (key.key == KeyName::Escape || key.key == KeyName::F11)) {
