@@ -147,3 +147,8 @@ std::string svgPicture(const std::vector<WireframePolyline>& lines, int width, i
     svg += "</svg>\n";
     return svg;
 }
+
+std::string svgPictureTitle(std::string_view shapeCaption)
+{
+    return "RUVEX Display 3D: " + std::string(shapeCaption);
+}

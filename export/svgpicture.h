@@ -22,6 +22,10 @@
 std::string svgPicture(const std::vector<WireframePolyline>& lines, int width, int height,
                        std::string_view title);
 
+// The title an SVG of a shape's view goes by, "RUVEX Display 3D: Kerucut",
+// the same from every front end.
+std::string svgPictureTitle(std::string_view shapeCaption);
+
 // A coordinate as it is written: the shortest decimal form that reads back as
 // the same single, without an exponent and whatever the locale.
 std::string svgNumber(float value);

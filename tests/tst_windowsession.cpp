@@ -3,9 +3,12 @@
 // from.
 
 #include "tests/plainwindow.h"
+#include "window/snapshotjson.h"
 #include "window/windowsession.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -104,6 +107,16 @@ TEST(WindowSession, KeysGoWhereTheirTargetSays)
                      RequestKind::ShowSectionWindow, RequestKind::CloseSectionWindow}));
     EXPECT_EQ(s.apply(KeyIntent{KeyName::Character, 'C', false, false, true, KeyTarget::Picture}), 0u);
     EXPECT_EQ(s.apply(KeyIntent{KeyName::Home, 0, false, false, false, KeyTarget::Text}), 0u);
+    // A modal window of the program's own holds the shortcuts back, F10 too.
+    EXPECT_EQ(s.apply(ctrl('S', KeyTarget::Dialog)), kIntentTaken);
+    EXPECT_EQ(s.apply(KeyIntent{KeyName::F10, 0, false, false, false, KeyTarget::Dialog}), 0u);
+    // A text inside a window keeps the copy key there too.
+    for (const KeyTarget target : {KeyTarget::Dialog, KeyTarget::SectionWindow}) {
+        KeyIntent copy = ctrl('C', target);
+        copy.inText = true;
+        EXPECT_EQ(s.apply(copy), 0u);
+    }
+    EXPECT_EQ(s.requests(), Kinds{});
 }
 
 // The arrows turn the solid over both surfaces, Shift ten steps; with Ctrl
@@ -170,6 +183,9 @@ TEST(WindowSession, NothingReachesTheViewAfterTheProgramEnds)
     s.apply(TickIntent{});
     s.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 10, 10));
     s.apply(ControlIntent{"Option1_Click", 2});
+    s.apply(OpenAddressIntent{"#shape=3&view=120,60"});
+    EXPECT_EQ(s.apply(ctrl('S', KeyTarget::Window)), kIntentTaken);
+    EXPECT_EQ(s.requests(), Kinds{});
     EXPECT_EQ(s.area.Image(), before);
 }
 
@@ -188,6 +204,20 @@ TEST(WindowSession, AddressesOpenTheirViewOrAreRefused)
     EXPECT_EQ(s.session.viewAddress(), address);
     s.apply(WindowClosedIntent{WindowName::SectionWindow});
     EXPECT_FALSE(s.session.snapshot().section.shown);
+}
+
+// The page reads the snapshot and the requests as JSON: each kind of request
+// by a name of its own, the section's window as an object of its own.
+TEST(WindowSession, SnapshotAndRequestsReadAsJson)
+{
+    std::set<std::string_view> names;
+    for (int kind = 0; kind <= static_cast<int>(RequestKind::CloseProgram); ++kind)
+        names.insert(requestKindName(static_cast<RequestKind>(kind)));
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(RequestKind::CloseProgram) + 1);
+    Session s;
+    s.apply(MenuIntent{"mnuIrisan"});
+    EXPECT_NE(snapshotJson(s.session.snapshot()).find(R"("section":{"shown":true,)"), std::string::npos);
+    EXPECT_EQ(requestsJson(s.session.takeRequests()), R"([{"kind":"showSectionWindow","text":""}])");
 }
 
 } // namespace

@@ -14,11 +14,11 @@ class UprightScrollBar {
         Object.assign(this, { node, range, changed, value: range.value, enabled: true });
         this.towardsMax = range.max >= range.min ? 1 : -1;
         node.classList.add('scrollbar');
-        node.setAttribute('role', 'scrollbar');
-        node.setAttribute('aria-orientation', control.orientation || 'vertical');
-        node.setAttribute('aria-label', control.name);
-        node.setAttribute('aria-valuemin', Math.min(range.min, range.max));
-        node.setAttribute('aria-valuemax', Math.max(range.min, range.max));
+        const attrs = {
+            role: 'scrollbar', 'aria-orientation': control.orientation || 'vertical', 'aria-label': control.name,
+            'aria-valuemin': Math.min(range.min, range.max), 'aria-valuemax': Math.max(range.min, range.max),
+        };
+        for (const [name, value] of Object.entries(attrs)) node.setAttribute(name, value);
         this.tabStop = control.tabStop;
         this.up = element('div', 'arrow up', node);
         this.track = element('div', 'track', node);
@@ -56,10 +56,9 @@ class UprightScrollBar {
     }
 
     wire() {
+        const small = (steps) => () => this.step(steps, this.range.smallChange), large = (steps) => () => this.step(steps, this.range.largeChange);
         const keys = {
-            ArrowUp: () => this.step(-1, this.range.smallChange), ArrowLeft: () => this.step(-1, this.range.smallChange),
-            ArrowDown: () => this.step(1, this.range.smallChange), ArrowRight: () => this.step(1, this.range.smallChange),
-            PageUp: () => this.step(-1, this.range.largeChange), PageDown: () => this.step(1, this.range.largeChange),
+            ArrowUp: small(-1), ArrowLeft: small(-1), ArrowDown: small(1), ArrowRight: small(1), PageUp: large(-1), PageDown: large(1),
             Home: () => this.set(this.range.min), End: () => this.set(this.range.max),
         };
         this.node.addEventListener('keydown', (event) => {

@@ -2,64 +2,52 @@
 // Kode Tampilan": the name dialog, the downloads of the files the core makes,
 // the full-screen picture and the copies to the clipboard; part of the page's
 // script (ruvex3d.js).
+
 // Hands a file to the browser's downloads.
-function download(app, name, blob) {
-    const link = element('a', '', document.body);
-    link.href = URL.createObjectURL(blob);
-    link.download = name.replace(/^.*[\\/]/, '');
+function download(name, bytes, type) {
+    if (!bytes.length) throw new Error('no picture file');
+    const link = element('a', '', document.body, { href: URL.createObjectURL(new Blob([bytes], { type })), download: name.replace(/^.*[\\/]/, '') });
     link.click();
     setTimeout(() => { URL.revokeObjectURL(link.href); link.remove(); }, 1000);
 }
 
 function tell(text) {
     const message = document.getElementById('message');
-    message.textContent = text;
-    message.hidden = false;
+    Object.assign(message, { textContent: text, hidden: false });
     clearTimeout(tell.timer);
     tell.timer = setTimeout(() => { message.hidden = true; }, 8000);
 }
 
-// The name dialog of "Save Gambar" and "Ekspor Gambar…": a name box with
-// the focus, Enter confirms, Esc or "Batal" cancels. `answer`
-// gives the core's verdict on a name; a refusal is shown and the dialog
-// stays open, so nothing is downloaded.
+// The name dialog of "Save Gambar" and "Ekspor Gambar…": a name box with the
+// focus, Enter confirms, Esc or "Batal" cancels. `answer` gives the core's
+// verdict on a name; a refusal is shown and the dialog stays open, so nothing
+// is downloaded. Whatever its answer, the session hears that it has ended.
 function nameDialog(app, options) {
-    app.call('stopAnimation');
     const { box, body } = dialog(options.id, options.caption, 360);
-    const form = element('form', 'namedialog', body);
-    form.method = 'dialog';
-    let types = null;
-    if (options.types) {
+    const form = element('form', 'namedialog', body, { method: 'dialog' });
+    const labelled = (caption, tag) => {
         const label = element('label', '', form);
-        element('span', '', label).textContent = app.texts.typeCaption;
-        types = element('select', '', label);
-        options.types.forEach((text, n) => { const o = element('option', '', types); o.value = n + 1; o.textContent = text; });
-    }
-    const label = element('label', '', form);
-    element('span', '', label).textContent = app.texts.nameCaption;
-    const input = element('input', '', label);
-    input.type = 'text';
-    input.value = options.initial || '';
-    const refusal = element('p', 'refusal', form);
-    refusal.setAttribute('role', 'alert');
+        element('span', '', label, { textContent: caption });
+        return element(tag, '', label, tag === 'input' ? { type: 'text' } : {});
+    };
+    const types = options.types && labelled(app.texts.typeCaption, 'select');
+    (options.types || []).forEach((text, n) => element('option', '', types, { value: n + 1, textContent: text }));
+    const input = labelled(app.texts.nameCaption, 'input');
+    const refusal = element('p', 'refusal', form, { attrs: { role: 'alert' } });
     const buttons = element('div', 'buttons', form);
-    const ok = element('button', 'button', buttons);
-    ok.textContent = options.okCaption;
-    const cancel = element('button', 'button', buttons);
-    cancel.type = 'button';
-    cancel.textContent = app.texts.cancelButton;
-    cancel.addEventListener('click', () => box.close());
+    element('button', 'button', buttons, { textContent: options.okCaption });
+    element('button', 'button', buttons, { type: 'button', textContent: app.texts.cancelButton, onclick: () => box.close() });
+    box.addEventListener('close', () => app.windowClosed('Dialog'));
     form.addEventListener('submit', (event) => {
         event.preventDefault();
         const verdict = JSON.parse(options.answer(input.value, types ? Number(types.value) : 0));
         if (verdict.refusal) {
             refusal.textContent = app.core.refusalMessage(verdict.name, verdict.refusal);
-            input.focus();
-            return;
+            return input.focus();
         }
         box.close();
         // A write that throws synchronously is told as a failed download too.
-        Promise.resolve().then(() => options.write(verdict)).catch(() => tell(app.core.notWrittenMessage(verdict.name)));
+        return Promise.resolve().then(() => options.write(verdict)).catch(() => tell(app.core.notWrittenMessage(verdict.name)));
     });
     box.showModal();
     input.focus();
@@ -69,40 +57,28 @@ function saveDialog(app) {
     nameDialog(app, {
         id: 'saveDialog', caption: app.texts.saveTitle, okCaption: app.texts.saveButton,
         answer: (name) => app.core.saveName(name),
-        write: (verdict) => {
-            const bytes = app.page.bitmapFile().slice();
-            if (!bytes.length) throw new Error('no bitmap encoder');
-            download(app, verdict.name, new Blob([bytes], { type: 'image/bmp' }));
-        },
+        write: (verdict) => download(verdict.name, app.page.bitmapFile().slice(), 'image/bmp'),
     });
 }
 
+// The core's file of the chosen type: a PNG is the command line's bytes for
+// the same view, its resolution included.
 function exportDialog(app) {
-    const types = JSON.parse(app.core.exportTypes());
     nameDialog(app, {
-        id: 'exportDialog', caption: app.texts.exportTitle, okCaption: app.texts.exportButton, types,
+        id: 'exportDialog', caption: app.texts.exportTitle, okCaption: app.texts.exportButton, types: JSON.parse(app.core.exportTypes()),
         answer: (name, type) => app.core.exportName(name, type),
-        // The core's file of the chosen type: a PNG is the command line's
-        // bytes for the same view, its resolution included.
-        write: (verdict) => {
-            const bytes = app.page.exportFile(verdict.type).slice();
-            if (!bytes.length) throw new Error('no picture file');
-            download(app, verdict.name, new Blob([bytes], { type: verdict.type === 2 ? 'image/svg+xml' : 'image/png' }));
-        },
+        write: (verdict) => download(verdict.name, app.page.exportFile(verdict.type).slice(), verdict.type === 2 ? 'image/svg+xml' : 'image/png'),
     });
 }
 
 // "Layar Penuh": the presentation picture, drawn by the core for the whole
 // visible screen (a phone's too, upright or sideways) at its device pixels,
-// or as many as the core allows (the browser enlarges the rest); Esc or F11
-// returns. The pointer turns the solid by the drawing area's rules, at the
-// position over the drawing area the core maps each point back to.
-function toggleFullScreen(app) {
-    if (app.presentation) return app.presentation.close();
+// or as many as the core allows (the browser enlarges the rest). The pointer
+// and the keys over it go to the session, a position as a pixel of its
+// picture.
+function openFullScreen(app) {
     const layer = element('div', 'presentation', document.body);
-    const canvas = element('canvas', '', layer);
-    canvas.tabIndex = 0;
-    canvas.setAttribute('aria-label', app.description.window.fullScreenCaption);
+    const canvas = element('canvas', '', layer, { tabIndex: 0, attrs: { 'aria-label': app.description.window.fullScreenCaption } });
     const context = canvas.getContext('2d', { alpha: false });
     let ratio = 1;
     const resize = () => {
@@ -114,13 +90,31 @@ function toggleFullScreen(app) {
         Object.assign(canvas, { width: shown.width, height: shown.height });
         app.presentation.draw();
     };
-    app.presentation = {
-        draw() { putChanges(context, () => app.page.presentationChanges()); },
+    const viewports = [window, window.visualViewport].filter(Boolean);
+    const closed = () => viewports.forEach((viewport) => viewport.removeEventListener('resize', resize));
+    app.presentation = presentation(app, layer, context, closed);
+    wireTurning(app, canvas, app.core.PointerSurface.FullScreen, (event) => {
+        const box = canvas.getBoundingClientRect();
+        return [Math.floor((event.clientX - box.left) * ratio), Math.floor((event.clientY - box.top) * ratio)];
+    });
+    viewports.forEach((viewport) => viewport.addEventListener('resize', resize));
+    resize();
+    canvas.focus();
+    if (layer.requestFullscreen) layer.requestFullscreen().catch(() => {});
+}
+
+// The open full screen: drawn with every change, closed by the session or by
+// leaving the browser's own full screen (its Esc, a swipe), which the session
+// then hears of.
+function presentation(app, layer, context, closed) {
+    const canvas = context.canvas;
+    const shown = {
+        canvas,
+        draw: () => putChanges(context, () => app.page.presentationChanges()),
         close() {
             app.page.closePresentation();
             app.presentation = null;
-            window.removeEventListener('resize', resize);
-            if (window.visualViewport) window.visualViewport.removeEventListener('resize', resize);
+            closed();
             if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
             // The canvas's pixels are given back with it.
             Object.assign(canvas, { width: 0, height: 0 });
@@ -129,25 +123,12 @@ function toggleFullScreen(app) {
             app.canvas.focus();
         },
     };
-    wireTurning(app, canvas, (event) => {
-        const box = canvas.getBoundingClientRect();
-        const at = app.page.presentationPosition(Math.floor((event.clientX - box.left) * ratio), Math.floor((event.clientY - box.top) * ratio));
-        return [at.x, at.y];
+    layer.addEventListener('fullscreenchange', () => {
+        if (document.fullscreenElement || app.presentation !== shown) return;
+        shown.close();
+        app.windowClosed('FullScreen');
     });
-    canvas.addEventListener('keydown', (e) => {
-        const code = kKeyCodes[e.key];
-        if (e.key === 'Escape') {
-            e.preventDefault();
-            app.presentation.close();
-        } else if (code !== undefined && app.call('picDisplay_KeyDown', code, e.shiftKey ? 1 : 0)) e.preventDefault();
-    });
-    const left = () => { if (!document.fullscreenElement && app.presentation) app.presentation.close(); };
-    layer.addEventListener('fullscreenchange', left);
-    window.addEventListener('resize', resize);
-    if (window.visualViewport) window.visualViewport.addEventListener('resize', resize);
-    resize();
-    canvas.focus();
-    if (layer.requestFullscreen) layer.requestFullscreen().catch(() => {});
+    return shown;
 }
 
 // "Salin Gambar": the core's PNG of the picture at its own size, whatever
@@ -167,9 +148,9 @@ function copyPicture(app) {
 // failure told. While a share is open, another tap is ignored: the browser
 // would refuse it and the page would tell a failure while the first share
 // goes on.
-function sharePicture(app) {
+function sharePicture(app, name) {
     if (app.sharing) return app.sharing;
-    const file = () => new File([app.page.pngFile().slice()], app.page.shareName(), { type: 'image/png' });
+    const file = () => new File([app.page.pngFile().slice()], name, { type: 'image/png' });
     const failed = (error) => { if (!error || error.name !== 'AbortError') tell(app.texts.shareFailed); };
     app.sharing = refusedIfThrown(() => navigator.share({ files: [file()] }), failed).finally(() => { app.sharing = null; });
     return app.sharing;
@@ -197,8 +178,8 @@ function refusedIfThrown(write, refused) {
 }
 
 // "Salin Kode Tampilan": the command that opens the view again, the core's.
-function copyViewCode(app) {
+function copyText(app, command) {
     const refused = () => tell(app.texts.viewCodeRefused);
     if (!navigator.clipboard || !navigator.clipboard.writeText) return refused();
-    return refusedIfThrown(() => navigator.clipboard.writeText(app.page.viewCommand()), refused);
+    return refusedIfThrown(() => navigator.clipboard.writeText(command), refused);
 }

@@ -1,143 +1,130 @@
 // The menu bar and the program's windows (the information windows, the help)
 // as the core's description gives them; part of the page's script
 // (ruvex3d.js).
-// The menu bar from the description: a button per menu on the bar, a list
-// of menu items under it, submenus one level further.
-function buildMenus(app, menus) {
-    const bar = app.ui.menubar;
-    const byShortcut = {};
-    const speedItems = [];
-    const checkItems = {};
-    const tops = [];
-    let openIndex = -1;
 
-    function makeItem(entry, list) {
-        if (entry.kind === 'separator') {
-            element('div', 'separator', list).setAttribute('role', 'separator');
-            return;
-        }
-        // The page's own items go where the browser can do what they do.
-        if (entry.pageOnly && entry.name === 'mnuShare' && !canSharePictures()) return;
-        const item = element('button', 'menuitem', list);
-        item.type = 'button';
-        item.id = entry.name;
-        item.tabIndex = -1;
-        // The speeds are one choice among three; the other checkable items
-        // are switches showing the core's state.
-        const speed = /^mnuSpeed\(/.test(entry.name);
-        item.setAttribute('role', !entry.checkable ? 'menuitem' : speed ? 'menuitemradio' : 'menuitemcheckbox');
-        if (entry.checkable && !speed) item.setAttribute('aria-checked', String(Boolean(entry.checked)));
-        element('span', 'caption', item).textContent = plain(entry.caption);
-        if (entry.shortcut) {
-            element('span', 'shortcut', item).textContent = entry.shortcut;
-            item.setAttribute('aria-keyshortcuts', entry.shortcut.replace('Ctrl', 'Control'));
-            byShortcut[entry.shortcut] = entry.name;
-        }
-        if (entry.checkable && speed) speedItems.push(item);
-        if (entry.checkable && !speed) checkItems[entry.name] = item;
-        if (entry.kind === 'menu') {
-            item.setAttribute('aria-haspopup', 'menu');
-            const sub = makeList(entry, item);
-            item.appendChild(sub);
-            item.addEventListener('click', (e) => { e.stopPropagation(); sub.hidden = !sub.hidden; focusFirst(sub); });
-        } else {
-            item.addEventListener('click', (e) => { e.stopPropagation(); app.command(entry.name); });
-        }
+// The menu bar: a button per menu on the bar, a list of menu items under it,
+// submenus one level further. An item hands its name to the session; the
+// speeds and the switches show the snapshot.
+class MenuBar {
+    constructor(app, menus) {
+        Object.assign(this, { app, tops: [], speedItems: [], checkItems: {}, openIndex: -1 });
+        menus.forEach((entry, index) => this.addMenu(entry, index));
+        document.addEventListener('click', () => this.close());
     }
-    function makeList(entry) {
-        const list = element('div', 'menu');
-        list.setAttribute('role', 'menu');
-        list.setAttribute('aria-label', plain(entry.caption));
-        list.hidden = true;
-        entry.items.forEach((child) => makeItem(child, list));
-        list.addEventListener('keydown', (e) => moveInMenu(e, list));
+
+    addMenu(entry, index) {
+        const holder = element('div', 'menuholder', this.app.ui.menubar);
+        const attrs = { 'aria-haspopup': 'menu', 'aria-expanded': 'false' };
+        const button = element('button', 'menutitle', holder, { type: 'button', id: entry.name, textContent: plain(entry.caption), attrs });
+        const list = holder.appendChild(this.makeList(entry, true));
+        this.tops.push({ button, list, key: (mnemonic(entry.caption) || '').toLowerCase() });
+        button.addEventListener('click', (e) => {
+            e.stopPropagation();
+            if (this.openIndex === index) this.close();
+            else this.open(index);
+        });
+    }
+
+    makeList(entry, top) {
+        const list = element('div', 'menu', null, { hidden: true, attrs: { role: 'menu', 'aria-label': plain(entry.caption) } });
+        entry.items.forEach((child) => this.makeItem(child, list));
+        list.addEventListener('keydown', (e) => this.moveInMenu(e, list, top));
         return list;
     }
-    function focusFirst(list) {
-        const first = list.querySelector(':scope > .menuitem');
-        if (first) first.focus();
+
+    makeItem(entry, list) {
+        if (entry.kind === 'separator') return element('div', 'separator', list, { attrs: { role: 'separator' } });
+        // The page's own items go where the browser can do what they do.
+        if (entry.pageOnly && entry.name === 'mnuShare' && !canSharePictures()) return null;
+        // The speeds are one choice among three; the other checkable items are switches.
+        const speed = /^mnuSpeed\(/.test(entry.name);
+        const role = !entry.checkable ? 'menuitem' : speed ? 'menuitemradio' : 'menuitemcheckbox';
+        const item = element('button', 'menuitem', list, { type: 'button', id: entry.name, tabIndex: -1, attrs: { role } });
+        element('span', 'caption', item, { textContent: plain(entry.caption) });
+        if (entry.shortcut) {
+            element('span', 'shortcut', item, { textContent: entry.shortcut });
+            item.setAttribute('aria-keyshortcuts', entry.shortcut.replace('Ctrl', 'Control'));
+        }
+        if (entry.checkable && speed) this.speedItems.push(item);
+        else if (entry.checkable) this.checkItems[entry.name] = item;
+        const sub = entry.kind === 'menu' ? item.appendChild(this.makeList(entry, false)) : null;
+        if (sub) item.setAttribute('aria-haspopup', 'menu');
+        item.addEventListener('click', (e) => {
+            e.stopPropagation();
+            if (!sub) return this.app.command(entry.name);
+            sub.hidden = !sub.hidden;
+            focusFirst(sub);
+        });
+        return item;
     }
-    function moveInMenu(event, list) {
+
+    // Up and down within a list; left and right from a menu on the bar to the next.
+    moveInMenu(event, list, top) {
         const items = [...list.querySelectorAll(':scope > .menuitem')];
         const at = items.indexOf(document.activeElement);
-        const steps = { ArrowDown: 1, ArrowUp: -1 };
-        if (event.key in steps && at >= 0) {
-            items[(at + steps[event.key] + items.length) % items.length].focus();
+        const step = { ArrowDown: 1, ArrowUp: -1, ArrowRight: 1, ArrowLeft: -1 }[event.key];
+        if ((event.key === 'ArrowDown' || event.key === 'ArrowUp') && at >= 0) {
+            items[(at + step + items.length) % items.length].focus();
         } else if (event.key === 'Escape') {
-            close();
+            this.close();
         } else if (event.key === 'ArrowRight' || event.key === 'ArrowLeft') {
-            if (list.parentElement !== bar && !list.parentElement.classList.contains('menuitem')) open((openIndex + (event.key === 'ArrowRight' ? 1 : -1) + tops.length) % tops.length);
+            if (top) this.open((this.openIndex + step + this.tops.length) % this.tops.length);
         } else {
             return;
         }
         event.preventDefault();
         event.stopPropagation();
     }
-    function open(index) {
-        close();
-        openIndex = index;
-        tops[index].list.hidden = false;
-        tops[index].button.setAttribute('aria-expanded', 'true');
-        focusFirst(tops[index].list);
+
+    open(index) {
+        this.close();
+        this.openIndex = index;
+        this.tops[index].list.hidden = false;
+        this.tops[index].button.setAttribute('aria-expanded', 'true');
+        focusFirst(this.tops[index].list);
     }
-    function close() {
-        if (openIndex < 0) return;
-        const top = tops[openIndex];
+
+    close() {
+        if (this.openIndex < 0) return;
+        const top = this.tops[this.openIndex];
         top.list.hidden = true;
         top.list.querySelectorAll('.menu').forEach((sub) => { sub.hidden = true; });
         top.button.setAttribute('aria-expanded', 'false');
-        openIndex = -1;
+        this.openIndex = -1;
     }
 
-    menus.forEach((entry, index) => {
-        const holder = element('div', 'menuholder', bar);
-        const button = element('button', 'menutitle', holder);
-        button.type = 'button';
-        button.id = entry.name;
-        button.textContent = plain(entry.caption);
-        button.setAttribute('aria-haspopup', 'menu');
-        button.setAttribute('aria-expanded', 'false');
-        const list = makeList(entry);
-        holder.appendChild(list);
-        tops.push({ button, list, key: (mnemonic(entry.caption) || '').toLowerCase() });
-        button.addEventListener('click', (e) => { e.stopPropagation(); openIndex === index ? close() : open(index); });
-    });
-    document.addEventListener('click', close);
-    return {
-        byShortcut, open, close,
-        openByMnemonic(key) {
-            const index = tops.findIndex((top) => top.key === key.toLowerCase());
-            if (index >= 0) open(index);
-            return index >= 0;
-        },
-        showSpeed(index) {
-            speedItems.forEach((item, n) => item.setAttribute('aria-checked', String(n === index)));
-        },
-        showChecks(states) {
-            for (const [name, on] of Object.entries(states)) if (checkItems[name]) checkItems[name].setAttribute('aria-checked', String(on));
-        },
-    };
+    openByMnemonic(key) {
+        const index = this.tops.findIndex((top) => top.key === key.toLowerCase());
+        if (index >= 0) this.open(index);
+        return index >= 0;
+    }
+
+    show(snapshot) {
+        this.speedItems.forEach((item, n) => item.setAttribute('aria-checked', String(n === snapshot.speed)));
+        const switches = { mnuBackLines: snapshot.backLines, mnuAxes: snapshot.axes, mnuDragToTurn: snapshot.dragToTurn };
+        for (const [name, on] of Object.entries(switches)) if (this.checkItems[name]) this.checkItems[name].setAttribute('aria-checked', String(on));
+    }
 }
 
-// The dialog open over the window, if any: the window answers no shortcut
-// or menu while there is one, so there is never more than one.
+function focusFirst(list) {
+    const first = list.querySelector(':scope > .menuitem');
+    if (first) first.focus();
+}
+
+// The dialog open over the window, if any: it holds the window's keys, so
+// there is never more than one.
 function openDialog() {
     return document.querySelector('dialog[open]:not(.modeless)');
 }
 
-// A modal dialog named by its caption, closed by its button or Esc; the
-// focus goes back where it was (to the picture, when that was a menu that
-// has closed since), so the keys work there again at once.
+// A window named by its caption, closed by its button or Esc; the focus goes
+// back where it was (to the picture, when that was a menu that has closed
+// since), so the keys work there again at once.
 function dialog(name, caption, width) {
     const returnTo = document.activeElement;
-    const box = element('dialog', 'window', document.body);
-    box.id = name;
-    const title = element('div', 'titlebar', box);
-    title.id = name + 'Title';
-    title.textContent = caption;
-    box.setAttribute('aria-labelledby', title.id);
-    const body = element('div', 'body', box);
-    if (width) body.style.width = width + 'px';
+    const box = element('dialog', 'window', document.body, { id: name, attrs: { 'aria-labelledby': name + 'Title' } });
+    element('div', 'titlebar', box, { id: name + 'Title', textContent: caption });
+    const body = element('div', 'body', box, { style: width ? { width: width + 'px' } : {} });
     box.addEventListener('close', () => {
         box.remove();
         const back = returnTo && returnTo.isConnected && returnTo.offsetParent !== null ? returnTo : document.getElementById('picDisplay');
@@ -147,69 +134,46 @@ function dialog(name, caption, width) {
 }
 
 function okButton(box, parent, caption) {
-    const ok = element('button', 'button', parent);
-    ok.type = 'button';
-    ok.textContent = caption;
-    ok.addEventListener('click', () => box.close());
-    return ok;
+    return element('button', 'button', parent, { type: 'button', textContent: caption, onclick: () => box.close() });
 }
 
-function pictureAddress(name) {
-    const pictures = JSON.parse(document.getElementById('pictures').textContent || '{}');
-    return pictures[name];
-}
-
-function showInfoWindow(info) {
+// An information window laid out as the desktop's, in fixed pixels: on a
+// screen narrower than it (a phone) shown smaller as a whole, not cut off.
+function showInfoWindow(app, name) {
+    const info = app.description.infoWindows.find((entry) => entry.name === name);
     const { box, body } = dialog(info.name, info.caption, info.width);
     body.classList.add('fixed');
     Object.assign(body.style, { height: info.height + 'px', backgroundColor: info.backColor, position: 'relative' });
-    const address = info.picture && pictureAddress(info.picture);
-    if (address) {
-        const img = element('img', 'picture', body);
-        img.src = address;
-        img.alt = '';
-    }
-    const label = element('div', 'label', body);
+    const address = info.picture && JSON.parse(document.getElementById('pictures').textContent || '{}')[info.picture];
+    if (address) element('img', 'picture', body, { src: address, alt: '' });
+    const label = element('div', 'label', body, { textContent: info.label.text });
     place(label, info.label.rect);
     colour(label, info.label);
     if (info.label.backStyle !== 'opaque') label.style.backgroundColor = 'transparent';
-    label.textContent = info.label.text;
-    for (const line of info.lines) {
-        const node = element('div', 'line', body);
-        place(node, line.rect);
-        node.style.backgroundColor = line.color;
-    }
+    drawLines(body, info.lines);
     const ok = okButton(box, body, info.ok.caption);
     place(ok, info.ok.rect);
     box.showModal();
-    fitWidth(box, body);
-    ok.focus();
-}
-
-// A window laid out in fixed pixels, on a screen narrower than it (a
-// phone): shown smaller as a whole rather than cut off.
-function fitWidth(box, body) {
     const room = document.documentElement.clientWidth - 16 - (box.offsetWidth - box.clientWidth);
     if (body.offsetWidth > room && room > 0) body.style.zoom = String(room / body.offsetWidth);
+    ok.focus();
 }
 
 // The help's elements and text as the core read them from its rich text:
 // built node by node, text only ever as text, never parsed as markup.
 function richText(node, parent) {
-    if (typeof node === 'string') {
-        parent.appendChild(document.createTextNode(node));
-        return;
-    }
+    if (typeof node === 'string') return parent.appendChild(document.createTextNode(node));
     const built = element(node.tag, '', parent);
     node.children.forEach((child) => richText(child, built));
+    return built;
 }
 
-function showHelp(help) {
+function showHelp(app) {
+    const help = app.description.helpWindow;
     const { box, body } = dialog(help.name, help.caption, help.width);
-    const text = element('div', 'helptext', body);
-    Object.assign(text.style, { color: help.foreColor, backgroundColor: help.backColor, font: fontOf(help.font), maxHeight: help.height + 'px' });
+    const style = { color: help.foreColor, backgroundColor: help.backColor, font: fontOf(help.font), maxHeight: help.height + 'px' };
+    const text = element('div', 'helptext', body, { tabIndex: 0, style });
     help.document.children.forEach((child) => richText(child, text));
-    text.tabIndex = 0;
     const ok = okButton(box, element('div', 'buttons', body), help.okCaption);
     box.showModal();
     ok.focus();

@@ -1,7 +1,8 @@
 // The page's front end: builds the window from the core's description, turns
-// browser events into the core's handlers and copies the core's picture to
-// the canvas. No rule of the program lives here: what a click, a key or a
-// timer tick does, and every text shown, comes from the core (binding.cpp).
+// each browser event into one call of the core's window session and shows
+// what comes back: the picture when it changed, the controls' snapshot when
+// they changed, and the requests, carried out with the browser. No rule of
+// the program lives here (binding.cpp, window/windowsession.h).
 // assemble.js puts this file, controls.js, menus.js, files.js and section.js
 // into one function scope.
 const needs = document.getElementById('needs');
@@ -18,12 +19,22 @@ if (document.querySelector('link[rel="manifest"]') && navigator.serviceWorker) {
 
 // Milliseconds between rewrites of the address while the view changes.
 const kAddressDelay = 300;
-// The Windows key codes the core's key handler takes.
-const kKeyCodes = { Home: 0x24, ArrowLeft: 0x25, ArrowUp: 0x26, ArrowRight: 0x27, ArrowDown: 0x28 };
+// What each of the session's requests is in the browser, with the request's text.
+const kRequests = {
+    saveDialog, exportDialog, copyPicture, copyText, sharePicture, openFullScreen, showSectionWindow, showInfoWindow, showHelp,
+    closeFullScreen: (app) => app.presentation && app.presentation.close(),
+    closeSectionWindow: (app) => app.sectionWindow && app.sectionWindow.close(),
+    openMenuBar: (app) => app.menus.open(0),
+    closeProgram: (app) => app.end(),
+};
 
-function element(tag, className, parent) {
-    const node = document.createElement(tag);
+// An element with its properties (className, id, textContent, type...), set
+// as they are, and its attributes and style.
+function element(tag, className, parent, { attrs = {}, style = {}, ...properties } = {}) {
+    const node = Object.assign(document.createElement(tag), properties);
     if (className) node.className = className;
+    for (const [name, value] of Object.entries(attrs)) node.setAttribute(name, value);
+    Object.assign(node.style, style);
     if (parent) parent.appendChild(node);
     return node;
 }
@@ -46,32 +57,21 @@ const mnemonic = (caption) => (/&(.)/.exec(caption) || [])[1];
 
 function start(core) {
     const description = JSON.parse(core.windowDescriptionJson());
-    const texts = JSON.parse(core.pageTexts());
     const page = new core.RuvexPage();
     const ui = buildWindow(description);
     // The start-up sequence moves the controls it lays out; they go where it says.
     for (const [name, at] of Object.entries(JSON.parse(page.start()))) {
         Object.assign(ui.controls[name].node.style, { left: at.x + 'px', top: at.y + 'px' });
     }
-    const app = new PageApp(core, page, description, ui, texts);
+    const app = new PageApp(core, page, description, ui, JSON.parse(core.pageTexts()));
     // Shown before the address is opened, so a window it opens (a section's)
     // finds the main window's place.
     document.getElementById('Form1').hidden = false;
     app.sizeCanvas();
-    // An address naming a view opens on it; a refused one is told, the page
-    // stays on the view it shows, and the address is made to name that view,
-    // so a link copied later never passes the refused one on.
-    const openAddress = (refused) => {
-        if (app.ended) return;
-        const refusal = location.hash.length > 1 ? page.openFragment(location.hash) : '';
-        app.update();
-        if (!refusal) return;
-        tell(refused + ' ' + refusal);
-        app.writeAddress();
-    };
-    openAddress(texts.addressRefused);
+    app.openAddress(app.texts.addressRefused);
+    app.keepAddress();
     // An address edited by hand opens its view too; a refused one leaves the view as it is.
-    window.addEventListener('hashchange', () => openAddress(texts.editedAddressRefused));
+    window.addEventListener('hashchange', () => app.openAddress(app.texts.editedAddressRefused));
     window.ruvexPage = app; // for the tests and the curious
     document.documentElement.dataset.ready = 'true';
 }
@@ -81,10 +81,8 @@ function buildWindow(description) {
     const win = description.window;
     document.title = win.caption;
     form.style.font = fontOf(win.font);
-    const menubar = element('div', 'menubar', form);
-    menubar.setAttribute('role', 'menubar');
-    const client = element('div', 'client', form);
-    Object.assign(client.style, { width: win.width + 'px', height: win.height + 'px', backgroundColor: win.backColor });
+    const menubar = element('div', 'menubar', form, { attrs: { role: 'menubar' } });
+    const client = element('div', 'client', form, { style: { width: win.width + 'px', height: win.height + 'px', backgroundColor: win.backColor } });
     const controls = {};
     const containers = { '': client };
     for (const control of description.controls) {
@@ -94,18 +92,18 @@ function buildWindow(description) {
         controls[control.name] = { rect: control.rect, node, control };
         if (control.kind === 'frame') containers[control.name] = node;
     }
-    for (const line of description.lines) {
-        const node = element('div', 'line', client);
-        place(node, line.rect);
-        node.style.backgroundColor = line.color;
-    }
+    drawLines(client, description.lines);
     return { form, menubar, client, controls };
+}
+
+function drawLines(parent, lines) {
+    for (const line of lines) place(element('div', 'line', parent, { style: { backgroundColor: line.color } }), line.rect);
 }
 
 function makeControl(control) {
     const kinds = {
-        label: () => { const n = element('div', 'label'); n.textContent = control.caption; return n; },
-        textBox: () => { const n = element('textarea', 'textbox'); n.readOnly = true; n.setAttribute('aria-label', control.name); return n; },
+        label: () => element('div', 'label', null, { textContent: control.caption }),
+        textBox: () => element('textarea', 'textbox', null, { readOnly: true, attrs: { 'aria-label': control.name } }),
         frame: () => frame(control),
         checkBox: () => choice('checkbox', control),
         optionButton: () => choice('radio', control),
@@ -125,11 +123,8 @@ function makeControl(control) {
 
 function choice(type, control) {
     const label = element('label', type === 'radio' ? 'option' : 'check');
-    const input = element('input', '', label);
-    input.type = type;
-    input.name = control.array || control.name;
-    input.tabIndex = 0;
-    element('span', '', label).textContent = control.caption;
+    element('input', '', label, { type, name: control.array || control.name, tabIndex: 0 });
+    element('span', '', label, { textContent: control.caption });
     return label;
 }
 
@@ -137,45 +132,70 @@ function choice(type, control) {
 // clips what lies in it to its own box: the controls inside are placed from
 // its top-left corner, edge included.
 function frame(control) {
-    const node = element('div', 'frame');
-    node.setAttribute('role', 'group');
+    const attrs = control.caption ? { role: 'group', 'aria-label': control.caption } : { role: 'group' };
+    const node = element('div', control.caption ? 'frame captioned' : 'frame', null, { attrs });
     element('div', 'edge', node);
-    if (control.caption) {
-        node.setAttribute('aria-label', control.caption);
-        node.classList.add('captioned');
-        element('span', 'caption', node).textContent = control.caption;
-    }
+    if (control.caption) element('span', 'caption', node, { textContent: control.caption });
     return node;
 }
 
 function pictureBox(control) {
     const box = element('div', 'picturebox');
-    const canvas = element('canvas', '', box);
-    canvas.id = control.name;
-    canvas.tabIndex = 0;
-    canvas.setAttribute('role', 'img');
+    element('canvas', '', box, { id: control.name, tabIndex: 0, attrs: { role: 'img' } });
     return box;
 }
 
-// The running window: the core's page object and the elements that show
-// its state.
+// The running window: the core's session and the elements that show it.
 class PageApp {
     constructor(core, page, description, ui, texts) {
-        Object.assign(this, { core, page, description, ui, texts, ticking: null, state: null });
+        Object.assign(this, { core, page, description, ui, texts, ticking: null });
         this.canvas = document.getElementById('picDisplay');
         this.canvas.setAttribute('aria-label', texts.pictureName);
         this.context = this.canvas.getContext('2d', { alpha: false });
         this.width = page.pictureWidth();
         this.height = page.pictureHeight();
         this.image = new ImageData(this.width, this.height);
-        this.canvas.style.width = this.width + 'px';
-        this.canvas.style.height = this.height + 'px';
+        Object.assign(this.canvas.style, { width: this.width + 'px', height: this.height + 'px' });
         this.sizeCanvas();
         this.followCanvasSize();
         this.wireControls();
-        this.wirePointer();
+        wireTurning(this, this.canvas, core.PointerSurface.DrawingArea, (event) => this.pointerAt(event));
+        this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
         this.wireKeys();
-        this.menus = buildMenus(this, description.menus);
+        this.menus = new MenuBar(this, description.menus);
+        this.show(JSON.parse(page.snapshot()));
+    }
+
+    // What an intent changed, shown: the picture, the controls, the requests.
+    handle(changes) {
+        if (changes & this.core.kPictureChanged) this.draw();
+        if (changes & this.core.kControlsChanged) this.show(JSON.parse(this.page.snapshot()));
+        if (changes & this.core.kRequestsWaiting) JSON.parse(this.page.requests()).forEach(({ kind, text }) => kRequests[kind](this, text));
+        if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) this.keepAddress();
+        return changes;
+    }
+    // A menu item chosen, by its name in the description.
+    command(item) {
+        this.menus.close();
+        return this.handle(this.page.menu(item));
+    }
+    control(handler, value) {
+        return this.handle(this.page.control(handler, value));
+    }
+    windowClosed(which) {
+        return this.handle(this.page.windowClosed(this.core.WindowName[which]));
+    }
+
+    // An address naming a view opens on it; a refused one is told, the page
+    // stays on the view it shows, and the address is made to name that view,
+    // so a link copied later never passes the refused one on.
+    openAddress(refused) {
+        if (location.hash.length <= 1) return;
+        this.handle(this.page.openAddress(location.hash));
+        const refusal = this.page.addressRefusal();
+        if (!refusal) return;
+        tell(refused + ' ' + refusal);
+        this.writeAddress();
     }
 
     // The backing store has a pixel for each device pixel the canvas covers.
@@ -239,32 +259,26 @@ class PageApp {
         if (this.presentation) this.presentation.draw();
     }
 
-    // After every call into the core: the picture and every control.
-    update() {
-        this.draw();
-        const s = JSON.parse(this.page.state());
-        this.state = s;
+    // Every control as the snapshot has it.
+    show(s) {
+        this.snapshot = s;
         const c = this.ui.controls;
         c.Text1.node.value = s.description;
         c.LabAspect.node.textContent = s.aspectCaption;
         c.LabPerspec.node.textContent = s.distanceCaption;
+        const chosen = { Option1: s.shape, optAnim: s.animButton };
         for (const { control, node } of Object.values(c)) {
-            const chosen = s.chosen[control.array];
-            if (chosen !== undefined) node.querySelector('input').checked = chosen === control.index;
+            if (control.array in chosen) node.querySelector('input').checked = chosen[control.array] === control.index;
         }
         const check = c.chkPerspective.node.querySelector('input');
         check.checked = s.perspective === 1;
         check.indeterminate = s.perspective === 2;
-        c.VScroll1.bar.show(s.aspect);
+        c.VScroll1.bar.show(s.aspectTenths);
         c.VScroll2.bar.show(s.distance);
         c.VScroll2.bar.enable(s.distanceEnabled);
-        if (this.menus) this.menus.showSpeed(s.speed);
-        if (this.menus) this.menus.showChecks({ mnuBackLines: s.backLines, mnuAxes: s.axes, mnuDragToTurn: s.dragToTurn });
-        // A section opened by the address, and the window's values after any change.
-        if (s.section.shown && !this.sectionWindow && this.menus) openSectionWindow(this);
+        this.menus.show(s);
         if (this.sectionWindow) this.sectionWindow.show(s.section);
         this.schedule(s);
-        this.keepAddress();
     }
 
     // The address follows the view, so the page can be passed on at the view
@@ -274,7 +288,7 @@ class PageApp {
     // how often a page may rewrite its address. Rewriting it opens nothing.
     keepAddress() {
         if (this.keptAddress === undefined) this.keptAddress = this.page.viewAddress();
-        if (this.addressTimer) return;
+        if (this.addressTimer || this.ended) return;
         this.addressTimer = setTimeout(() => {
             this.addressTimer = null;
             if (this.page.viewAddress() !== this.keptAddress) this.writeAddress();
@@ -287,38 +301,23 @@ class PageApp {
         history.replaceState(history.state, '', this.keptAddress);
     }
 
-    // One interval timer runs while either of the core's timers is on, at
-    // the interval the core says a timer really ticks at.
-    schedule(s) {
-        const on = (s.timer1 || s.timer2) && !this.ended;
-        const interval = s.tick;
+    // One interval timer runs while the session's timers are on, at the
+    // interval the session says a timer really ticks at.
+    schedule({ timerRunning: on, tickInterval: interval }) {
         if (on && this.ticking && this.ticking.interval === interval) return;
         if (this.ticking) clearInterval(this.ticking.id);
-        this.ticking = on ? { interval, id: setInterval(() => this.tick(), interval) } : null;
+        this.ticking = on ? { interval, id: setInterval(() => this.handle(this.page.tick()), interval) } : null;
     }
 
-    tick() {
-        if (this.state.timer1) this.page.Timer1_Timer();
-        if (this.state.timer2) this.page.Timer2_Timer();
-        this.update();
-    }
-
-    // After "Tutup Program" nothing reaches the core any more.
-    call(handler, ...args) {
-        if (this.ended) return undefined;
-        const result = this.page[handler](...args);
-        this.update();
-        return result;
-    }
-
-    // Each control with a handler calls it by the name the description
-    // gives: a member of an array with its index, the check box with its
-    // value (0 or 1), a scroll bar with its new value.
+    // Each control with a handler hands its new value to the session by the
+    // handler's name the description gives: a member of an array with its
+    // index, the check box with its value (0 or 1), a scroll bar with its
+    // new value.
     wireControls() {
         for (const entry of Object.values(this.ui.controls)) {
             const { control, node } = entry;
             if (!control.handler) continue;
-            const run = (value) => this.call(control.handler, value);
+            const run = (value) => this.control(control.handler, value);
             if (control.kind === 'scrollBar') {
                 entry.bar = new UprightScrollBar(node, control, run);
                 continue;
@@ -339,111 +338,73 @@ class PageApp {
                 Math.floor(((event.clientY - box.top) * this.height) / box.height)];
     }
 
-    // The drawing area's pointer; a right button's release saves the picture.
-    wirePointer() {
-        wireTurning(this, this.canvas, (event) => this.pointerAt(event), (event) => {
-            if (event.button === 2) this.command('mnuSave');
-        });
-        this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
-    }
-
+    // Every key goes to the session with where it went; a key it takes is
+    // not the browser's, and closes an open menu as a menu item does. A
+    // menu's mnemonic opens it, as the menu bar's own.
     wireKeys() {
-        this.canvas.addEventListener('keydown', (event) => {
-            const code = kKeyCodes[event.key];
-            if (code === undefined || event.ctrlKey || event.altKey || event.metaKey) return;
-            if (this.call('picDisplay_KeyDown', code, event.shiftKey ? 1 : 0)) event.preventDefault();
-        });
         document.addEventListener('keydown', (event) => {
-            const shortcut = shortcutOf(event);
-            const item = shortcut && !textKeepsCopyKey(event, shortcut) && this.menus.byShortcut[shortcut];
-            // While a dialog is open, or once the program has ended, the
-            // window's shortcuts and menus do nothing (nor the browser's own
-            // for the same keys).
-            if (this.ended || openDialog()) {
-                if (item) event.preventDefault();
-            } else if (item) {
+            const modal = openDialog();
+            if (!modal && event.altKey && !event.ctrlKey && this.menus.openByMnemonic(event.key)) return event.preventDefault();
+            const [target, inText] = this.keyTarget(event.target, modal);
+            const changes = this.page.key(event.key, event.shiftKey, event.ctrlKey, event.altKey || event.metaKey, target, inText);
+            if (changes & this.core.kIntentTaken) {
                 event.preventDefault();
-                this.command(item);
-            } else if (event.altKey && !event.ctrlKey && this.menus.openByMnemonic(event.key)) {
-                event.preventDefault();
-            } else if (event.key === 'F10' && !event.shiftKey) {
-                event.preventDefault();
-                this.menus.open(0);
+                this.menus.close();
             }
+            return this.handle(changes);
         });
     }
 
-    // What a menu item does, by its name in the description.
-    command(name) {
-        this.menus.close();
-        if (this.ended || openDialog()) return undefined;
-        const speed = /^mnuSpeed\((\d)\)$/.exec(name);
-        if (speed) return this.call('mnuSpeed_Click', Number(speed[1]));
-        const info = this.description.infoWindows.find((w) => w.menuItem === name);
-        if (info) return showInfoWindow(info);
-        const actions = {
-            mnuHome: () => this.call('mnuHome_Click'),
-            mnuSave: () => saveDialog(this),
-            mnuExport: () => exportDialog(this),
-            mnuFullScreen: () => toggleFullScreen(this),
-            mnuExit: () => this.end(),
-            MnuPetunjuk: () => showHelp(this.description.helpWindow),
-            // The switches turn over the state the core reports.
-            mnuBackLines: () => this.call('backLinesClick', !this.state.backLines),
-            mnuAxes: () => this.call('axesClick', !this.state.axes),
-            mnuDragToTurn: () => this.call('setDragToTurn', !this.state.dragToTurn),
-            mnuCopyPicture: () => copyPicture(this),
-            mnuIrisan: () => openSectionWindow(this),
-            mnuShare: () => sharePicture(this),
-            mnuCopyViewCode: () => copyViewCode(this),
-        };
-        if (actions[name]) actions[name]();
+    // Where a key went, and whether to a text that keeps the copy key: a
+    // text field, or a selected text while the picture has not the keys.
+    keyTarget(target, modal) {
+        const names = this.core.KeyTarget;
+        const selection = document.getSelection();
+        const selected = Boolean(selection && !selection.isCollapsed && selection.toString()) && !(target instanceof HTMLCanvasElement);
+        const inText = Boolean(target.closest && target.closest('input, textarea, [contenteditable="true"]')) || selected;
+        if (target === this.canvas) return [names.Picture, inText];
+        if (this.presentation && target === this.presentation.canvas) return [names.FullScreen, inText];
+        if (modal) return [names.Dialog, inText];
+        if (this.sectionWindow && this.sectionWindow.box.contains(target)) return [names.SectionWindow, inText];
+        return [inText ? names.Text : names.Window, inText];
     }
 
-    // "Tutup Program": the timers stop in the core and the page asks to be
+    // "Tutup Program", once the session has ended: the page asks to be
     // closed; a browser keeps a tab the user opened, so the window gives way
     // to the core's line that the program has ended.
     end() {
-        this.call('stopAnimation');
         this.ended = true;
-        if (this.ticking) clearInterval(this.ticking.id);
-        this.ticking = null;
         clearTimeout(this.addressTimer);
         if (this.presentation) this.presentation.close();
         document.querySelectorAll('dialog').forEach((box) => box.close());
         window.close();
         this.ui.form.hidden = true;
-        const line = document.getElementById('ended');
-        line.textContent = this.texts.programEnded;
-        line.hidden = false;
+        Object.assign(document.getElementById('ended'), { textContent: this.texts.programEnded, hidden: false });
     }
 }
 
 // A surface over which the pointer turns the solid, the drawing area or the
-// full screen: its moves, presses and releases go to the drawing area's
-// handlers, at the position over the drawing area `positionOf` gives, with
-// the buttons as the core counts them (1 left, 2 right, 4 middle: the
-// browser's `buttons` mask; a touch or a pen in contact is the left). Only
-// the primary pointer (the mouse, the first finger) turns the solid: another
-// finger neither moves the view nor starts or ends a drag.
-function wireTurning(app, surface, positionOf, released) {
-    const buttonOf = (event) => [1, 4, 2][event.button] || 0;
+// full screen: its moves, presses and releases go to the session at the
+// position `positionOf` gives, with the browser's buttons (a touch or a pen
+// in contact is the left). Only the primary pointer (the mouse, the first
+// finger) turns the solid, as a touch screen's mouse does: another finger
+// neither moves the view nor starts or ends a drag.
+function wireTurning(app, surface, surfaceName, positionOf) {
+    const actions = app.core.PointerAction;
+    const send = (action, event, at) => app.handle(app.page.pointer(surfaceName, action, event.buttons, event.button, ...at));
     surface.addEventListener('pointermove', (event) => {
         if (!event.isPrimary) return;
         const events = event.getCoalescedEvents ? event.getCoalescedEvents() : [];
-        const last = events.length ? events[events.length - 1] : event;
-        app.call('pointerMoved', event.buttons, ...positionOf(last));
+        send(actions.Move, event, positionOf(events.length ? events[events.length - 1] : event));
     });
     surface.addEventListener('pointerdown', (event) => {
         if (!event.isPrimary) return;
         surface.focus();
         if (event.pointerType !== 'mouse') surface.setPointerCapture(event.pointerId);
-        app.call('picDisplay_MouseDown', buttonOf(event), ...positionOf(event));
+        send(actions.Press, event, positionOf(event));
     });
     surface.addEventListener('pointerup', (event) => {
-        if (!event.isPrimary) return;
-        app.call('picDisplay_MouseUp', buttonOf(event), ...positionOf(event));
-        if (released) released(event);
+        if (event.isPrimary) send(actions.Release, event, positionOf(event));
     });
 }
 
@@ -455,24 +416,4 @@ function putChanges(context, next) {
         const data = new Uint8ClampedArray(part.data.buffer, part.data.byteOffset, part.data.length);
         context.putImageData(new ImageData(data, part.width, part.height), part.x, part.y);
     }
-}
-
-// A text keeps the copy key (Ctrl+C) for its own copy: a text field with the
-// keys, and a text with a selection (the help, an information window, the
-// section window's lines) while the picture has not the keys.
-function textKeepsCopyKey(event, shortcut) {
-    if (shortcut !== 'Ctrl+C') return false;
-    const target = event.target;
-    if (target.closest && target.closest('input, textarea, [contenteditable="true"]')) return true;
-    const selection = document.getSelection();
-    return Boolean(selection && !selection.isCollapsed && selection.toString()) && !(target instanceof HTMLCanvasElement);
-}
-
-// "Ctrl+S", "F1", ... as the description writes shortcuts; Home is the
-// drawing area's own key and not a page-wide shortcut.
-function shortcutOf(event) {
-    if (event.key === 'Home' || event.altKey || event.metaKey) return null;
-    const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
-    if (event.ctrlKey && key.length === 1) return 'Ctrl+' + key;
-    return /^F\d+$/.test(key) && !event.ctrlKey ? key : null;
 }

@@ -1,94 +1,71 @@
 // "Irisan Bidang": the section window as a dialog beside the picture, not
 // over it: the picture, the keys and the menus go on working while it is
-// open. Its bars and box call the core, and it shows what the core reports
-// (state().section); part of the page's script (ruvex3d.js).
+// open. Its bars and box hand their values to the session, and it shows the
+// snapshot's section; part of the page's script (ruvex3d.js).
 function sectionWindow(app) {
     const layout = app.description.sectionWindow;
     const { box, body } = dialog(layout.name, layout.caption);
     box.classList.add('modeless');
     const form = element('div', 'sectionform', body);
-    element('p', 'plane', form).textContent = layout.planeEquation;
-    // The bar between its "−" and "+", each a step of the core's; the caption
-    // names the bar alone.
-    const bar = (description) => {
-        const row = element('div', 'bar', form);
-        const caption = element('label', 'caption', row);
-        caption.textContent = description.caption;
-        caption.htmlFor = description.name;
-        const step = (button, steps) => {
-            const made = element('button', 'step', row);
-            Object.assign(made, { type: 'button', textContent: button.caption, title: button.name });
-            made.setAttribute('aria-label', button.name);
-            made.addEventListener('click', () => app.call(description.stepHandler, steps));
-            return made;
-        };
-        step(description.decrease, -1);
-        const input = element('input', '', row);
-        Object.assign(input, { type: 'range', min: description.min, max: description.max, step: description.smallChange });
-        input.id = description.name;
-        step(description.increase, 1);
-        const value = element('output', '', row);
-        input.addEventListener('input', () => app.call(description.handler, Number(input.value)));
-        return { input, value };
-    };
-    const tilt = bar(layout.tilt);
-    const distance = bar(layout.distance);
-    const outlineRow = element('label', 'check', form);
-    const outline = element('input', '', outlineRow);
-    outline.type = 'checkbox';
-    outline.id = layout.outline.name;
-    element('span', '', outlineRow).textContent = layout.outline.caption;
-    outline.addEventListener('change', () => app.call(layout.outline.handler, outline.checked));
-    const text = (description) => {
-        const row = element('label', 'text', form);
-        element('span', 'caption', row).textContent = description.caption;
-        const input = element('input', '', row);
-        Object.assign(input, { type: 'text', readOnly: true, id: description.name });
-        return input;
-    };
-    const solid = text(layout.solid);
-    const line = text(layout.section);
-    line.parentNode.classList.add('sectionline');
-    const close = okButton(box, element('div', 'buttons', body), layout.closeCaption);
-    box.addEventListener('keydown', (event) => {
-        if (event.key !== 'Escape') return;
-        event.preventDefault();
-        box.close();
-    });
+    element('p', 'plane', form, { textContent: layout.planeEquation });
+    const tilt = sectionBar(app, form, layout.tilt), distance = sectionBar(app, form, layout.distance);
+    const outline = labelledInput(form, 'check', layout.outline, { type: 'checkbox' });
+    outline.addEventListener('change', () => app.control(layout.outline.handler, outline.checked ? 1 : 0));
+    const solid = labelledInput(form, 'text', layout.solid, { type: 'text', readOnly: true });
+    const line = labelledInput(form, 'text sectionline', layout.section, { type: 'text', readOnly: true });
+    okButton(box, element('div', 'buttons', body), layout.closeCaption);
     const place = () => placeSectionWindow(box, app.ui.form);
     box.addEventListener('close', () => {
         app.sectionWindow = null;
         window.removeEventListener('resize', place);
         document.documentElement.classList.remove('sectionopen');
-        app.call('frmIrisan_Unload');
+        app.windowClosed('SectionWindow');
     });
     document.documentElement.classList.add('sectionopen');
     box.show();
     place();
     window.addEventListener('resize', place);
     tilt.input.focus({ preventScroll: true });
-    return {
-        box,
-        show(section) {
-            tilt.input.value = section.tilt;
-            tilt.value.textContent = section.tiltText;
-            distance.input.value = section.distance;
-            distance.value.textContent = section.distanceText;
-            outline.checked = section.outline;
-            if (solid.value !== section.solid) solid.value = section.solid;
-            if (line.value !== section.line) line.value = section.line;
-        },
-        close: () => box.close(),
-        closeButton: close,
+    const show = (section) => {
+        [tilt.input.value, tilt.value.textContent] = [section.tilt, section.tiltText];
+        [distance.input.value, distance.value.textContent] = [section.distance, section.distanceText];
+        outline.checked = section.outline;
+        if (solid.value !== section.solid) solid.value = section.solid;
+        if (line.value !== section.line) line.value = section.line;
     };
+    return { box, show, close: () => box.close() };
 }
 
-// Opens the section window, or brings it forward; the section is drawn while
-// it is open.
-function openSectionWindow(app) {
+// A bar between its "−" and "+", each a step of the session's, and its value
+// as text; the caption names the bar alone.
+function sectionBar(app, form, description) {
+    const row = element('div', 'bar', form);
+    element('label', 'caption', row, { textContent: description.caption, htmlFor: description.name });
+    const step = (button, steps) => element('button', 'step', row, {
+        type: 'button', textContent: button.caption, title: button.name, attrs: { 'aria-label': button.name },
+        onclick: () => app.control(description.stepHandler, steps),
+    });
+    step(description.decrease, -1);
+    const input = element('input', '', row, { type: 'range', min: description.min, max: description.max, step: description.smallChange, id: description.name });
+    step(description.increase, 1);
+    input.addEventListener('input', () => app.control(description.handler, Number(input.value)));
+    return { input, value: element('output', '', row) };
+}
+
+// A box or a text field in a label with its caption: a box before it, a text after.
+function labelledInput(form, className, description, properties) {
+    const row = element('label', className, form);
+    const box = properties.type === 'checkbox';
+    if (!box) element('span', 'caption', row, { textContent: description.caption });
+    const input = element('input', '', row, { ...properties, id: description.name });
+    if (box) element('span', '', row, { textContent: description.caption });
+    return input;
+}
+
+// Opens the section window, or brings it forward.
+function showSectionWindow(app) {
     if (!app.sectionWindow) app.sectionWindow = sectionWindow(app);
-    if (!app.state.section.shown) app.call('mnuIrisan_Click');
-    app.sectionWindow.show(app.state.section);
+    app.sectionWindow.show(app.snapshot.section);
 }
 
 // The window never hides the picture, and its line ("Irisan:") is in view.

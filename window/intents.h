@@ -34,8 +34,10 @@ enum class KeyName { Other, Character, Left, Up, Right, Down, Home, Escape, F1, 
 
 // Where the key went: the drawing area, "Layar Penuh", a text that keeps the
 // copy key for its own copy (a text box with the keys, or a selection outside
-// the picture), the section window, or anywhere else in the window.
-enum class KeyTarget { Picture, FullScreen, Text, SectionWindow, Window };
+// the picture), the section window, a modal window of the program's own (an
+// information window, the help) where the toolkit does not hold the main
+// window's keys back itself, or anywhere else in the window.
+enum class KeyTarget { Picture, FullScreen, Text, SectionWindow, Dialog, Window };
 
 struct KeyIntent {
     KeyName key = KeyName::Other;
@@ -44,6 +46,9 @@ struct KeyIntent {
     bool ctrl = false;
     bool alt = false; // Alt, or the Meta (Command, Windows) key
     KeyTarget target = KeyTarget::Window;
+    // Within the target, a text that keeps the copy key (a text box of the
+    // section window, a selection in the help), as KeyTarget::Text is.
+    bool inText = false;
 };
 
 // A menu item chosen, by its name in the menu table ("mnuSave",

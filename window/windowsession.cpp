@@ -182,8 +182,10 @@ unsigned WindowSession::applyPointer(const PointerIntent& pointer)
 
 unsigned WindowSession::applyKey(const KeyIntent& key)
 {
+    // After "Tutup Program" a shortcut does nothing, and is still taken, so
+    // the toolkit runs none of its own for it (a browser's tab stays open).
     if (m_ended)
-        return 0;
+        return menuItemOfShortcut(shortcutOf(key)).empty() ? 0u : kIntentTaken;
     const bool plain = !key.ctrl && !key.alt;
     const bool overPicture = key.target == KeyTarget::Picture || key.target == KeyTarget::FullScreen;
     if (key.target == KeyTarget::FullScreen && (key.key == KeyName::Escape || key.key == KeyName::F11)) {
@@ -202,9 +204,13 @@ unsigned WindowSession::applyKey(const KeyIntent& key)
     }
     const std::string shortcut = shortcutOf(key);
     // A text keeps the copy key for its own copy.
-    if (shortcut == "Ctrl+C" && key.target == KeyTarget::Text)
+    if (shortcut == "Ctrl+C" && (key.target == KeyTarget::Text || key.inText))
         return 0;
     const std::string_view item = menuItemOfShortcut(shortcut);
+    // A modal window holds the shortcuts back: taken, so the toolkit runs none
+    // of its own for them either.
+    if (key.target == KeyTarget::Dialog)
+        return item.empty() ? 0u : kIntentTaken;
     if (!item.empty())
         return applyMenu(std::string(item)) | kIntentTaken;
     if (key.key == KeyName::F10 && !key.shift && plain && !m_dialogOpen) {
@@ -372,9 +378,12 @@ unsigned WindowSession::applyTick()
     return kIntentTaken;
 }
 
-// A view noted with a section opens the section's window too.
+// A view noted with a section opens the section's window too; after "Tutup
+// Program" no view opens.
 unsigned WindowSession::openView(const PictureSettings& settings)
 {
+    if (m_ended)
+        return 0;
     m_model.openView(settings);
     if (m_model.sectionShown())
         request(RequestKind::ShowSectionWindow);
@@ -384,6 +393,8 @@ unsigned WindowSession::openView(const PictureSettings& settings)
 // A refused address leaves the view as it was.
 unsigned WindowSession::openAddress(const std::string& fragment)
 {
+    if (m_ended)
+        return 0;
     const auto settings = viewSettingsOfFragment(fragment);
     if (const auto* refusal = std::get_if<std::string>(&settings)) {
         m_addressRefusal = *refusal;

@@ -6,7 +6,7 @@
 const test = require('node:test');
 const assert = require('node:assert');
 const fs = require('node:fs');
-const { openPage, chooseMenuItem, desktopFile, pointTo, haveNative } = require('./pagetest');
+const { openPage, chooseMenuItem, desktopFile, pointTo, state, haveNative } = require('./pagetest');
 
 const noNative = !haveNative && 'no desktop program to compare with';
 
@@ -99,7 +99,7 @@ test('Layar Penuh (F11) shows the core\'s presentation picture at the screen\'s 
     assert.strictEqual(shown.differing, 0);
     // The middle of the screen is the middle of the drawing area.
     await page.mouse.move(shown.width / 2, shown.height / 2);
-    const middle = await page.evaluate(() => JSON.parse(window.ruvexPage.page.state()));
+    const middle = await state(page);
     assert.deepStrictEqual([middle.pointerX, middle.pointerY], [198, 198]);
     await page.keyboard.press('Escape');
     assert.strictEqual(await page.locator('.presentation').count(), 0);

@@ -178,7 +178,11 @@ async function pointTo(page, x, y) {
     await page.mouse.move(box.x + x + 0.5, box.y + y + 0.5);
 }
 
-const state = (page) => page.evaluate(() => JSON.parse(window.ruvexPage.page.state()));
+// The window's snapshot, with where the pointer has turned the view.
+const state = (page) => page.evaluate(() => {
+    const view = window.ruvexPage.page.viewPosition();
+    return { ...JSON.parse(window.ruvexPage.page.snapshot()), pointerX: view.x, pointerY: view.y };
+});
 
 module.exports = {
     openPage, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, runDesktop, desktopFile, differingPixels, chooseMenuItem, pointTo, state,

@@ -1,0 +1,77 @@
+#pragma once
+// The page's object in the core: one window session and its drawing area,
+// the calls binding.cpp exports to the page's script. The intents are built
+// in binding.cpp; the pictures and the files the page shows and offers are
+// bindingpictures.cpp's.
+
+#include "view/presentationpicture.h"
+#include "window/windowsession.h"
+
+#include <emscripten/val.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class RuvexPage {
+public:
+    RuvexPage();
+
+    std::string start();
+
+    // What the user did, each returning the session's change bits.
+    unsigned pointer(PointerSurface surface, PointerAction action, int buttons, int button, double x,
+                     double y);
+    unsigned key(const std::string& name, bool shift, bool ctrl, bool alt, KeyTarget target, bool inText);
+    unsigned menu(const std::string& item) { return m_session.apply(MenuIntent{item}); }
+    unsigned control(const std::string& handler, int value)
+    {
+        return m_session.apply(ControlIntent{handler, value});
+    }
+    unsigned tick() { return m_session.apply(TickIntent{}); }
+    unsigned openAddress(const std::string& fragment) { return m_session.apply(OpenAddressIntent{fragment}); }
+    unsigned windowClosed(WindowName which) { return m_session.apply(WindowClosedIntent{which}); }
+
+    std::string snapshot() const;
+    std::string requests();
+    std::string addressRefusal() const { return m_session.addressRefusal(); }
+    std::string viewAddress() const { return m_session.viewAddress(); }
+    emscripten::val viewPosition() const;
+
+    // The drawing area's picture as RGBA bytes, the canvas's order, in a
+    // buffer of the page's that the script reads in place.
+    emscripten::val pixels();
+    emscripten::val bitmapFile();
+    emscripten::val exportFile(int type);
+    emscripten::val pngFile();
+
+    // The drawing area at the canvas's device pixels where they are not the
+    // picture's own (a high-density screen, a zoomed page, a phone's narrow
+    // layout): the view drawn again at that size, never enlarged.
+    void openScreen(int width, int height) { openView(ScaledView::DrawingArea, width, height); }
+    void closeScreen() { m_session.closeScaledView(ScaledView::DrawingArea); }
+    emscripten::val screenChanges() { return changedRgba(ScaledView::DrawingArea); }
+
+    // "Layar Penuh" for a screen of width x height CSS pixels at the
+    // browser's device-pixel ratio: {width, height, ratio} of its picture.
+    emscripten::val openPresentation(double width, double height, double deviceRatio);
+    void closePresentation();
+    emscripten::val presentationChanges() { return changedRgba(ScaledView::FullScreen); }
+    emscripten::val presentationPixels();
+
+    int pictureWidth() const { return m_area.Image().width(); }
+    int pictureHeight() const { return m_area.Image().height(); }
+
+private:
+    void openView(ScaledView which, int width, int height);
+    emscripten::val changedRgba(ScaledView which);
+    PixelRect& unsent(ScaledView which) { return m_unsent[static_cast<std::size_t>(which)]; }
+
+    PictureBox m_area;
+    WindowSession m_session;
+    std::vector<std::uint8_t> m_rgba;
+    std::vector<std::uint8_t> m_file;
+    // Of each scaled view: changed, and not yet handed to the page.
+    std::array<PixelRect, 2> m_unsent{};
+};

@@ -1,0 +1,140 @@
+// The pictures and files the page shows and offers (bindingpage.h): the
+// drawing area's picture, its scaled views handed over band by band, and the
+// files made as the desktop makes them, from the lines of the picture shown,
+// the teaching aids included.
+
+#include "bindingpage.h"
+
+#include "export/bitmapfile.h"
+#include "export/picturetypes.h"
+#include "export/pngfile.h"
+#include "export/svgpicture.h"
+#include "surface/shapecatalogue.h"
+
+#include <algorithm>
+
+namespace {
+
+// RGBA bytes, the canvas's order, of the part `rect` of a picture of
+// 0xFFRRGGBB pixels, row after row.
+void copyRgba(const PixelBuffer& image, const PixelRect& rect, std::vector<std::uint8_t>& rgba)
+{
+    rgba.resize(static_cast<std::size_t>(std::max(rect.width, 0))
+                * static_cast<std::size_t>(std::max(rect.height, 0)) * 4);
+    std::uint8_t* out = rgba.data();
+    for (int y = rect.y; y < rect.y + rect.height; ++y) {
+        const std::uint32_t* row = image.bits() + y * image.stride() + rect.x;
+        for (int x = 0; x < rect.width; ++x, out += 4) {
+            out[0] = static_cast<std::uint8_t>(row[x] >> 16);
+            out[1] = static_cast<std::uint8_t>(row[x] >> 8);
+            out[2] = static_cast<std::uint8_t>(row[x]);
+            out[3] = 0xFF;
+        }
+    }
+}
+
+emscripten::val bytesView(const std::vector<std::uint8_t>& bytes)
+{
+    return emscripten::val(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+}
+
+// The most pixels handed to the page in one band: 2 MB of RGBA.
+constexpr int kBandPixels = 1 << 19;
+
+} // namespace
+
+emscripten::val RuvexPage::pixels()
+{
+    copyRgba(m_area.Image(), m_area.Image().rect(), m_rgba);
+    return bytesView(m_rgba);
+}
+
+emscripten::val RuvexPage::bitmapFile()
+{
+    m_file = bitmapFileBytes(m_area.Image());
+    return bytesView(m_file);
+}
+
+// "Ekspor Gambar…" as kExportTypes[type]: the PNG at the type's scale, the
+// command line's bytes for the same view, or the SVG.
+emscripten::val RuvexPage::exportFile(int type)
+{
+    const ExportType& chosen = kExportTypes.at(static_cast<std::size_t>(type));
+    const Form1Model& model = m_session.model();
+    if (chosen.format == PictureFormat::Svg) {
+        const std::string title = svgPictureTitle(shapeCaption(model.shapeIndex()));
+        const std::string svg = svgPicture(model.pictureLines(), pictureWidth(), pictureHeight(), title);
+        m_file.assign(svg.begin(), svg.end());
+    } else {
+        m_file = viewPngFile(m_area.Image(), model.pictureLines(), chosen.scale);
+    }
+    return bytesView(m_file);
+}
+
+// The picture shown as the PNG "Bagikan Gambar" and "Salin Gambar" hand over:
+// the export's at the picture's own size.
+emscripten::val RuvexPage::pngFile()
+{
+    m_file = viewPngFile(m_area.Image(), m_session.model().pictureLines(), 1);
+    return bytesView(m_file);
+}
+
+void RuvexPage::openView(ScaledView which, int width, int height)
+{
+    unsent(which) = {};
+    m_session.openScaledView(which, width, height);
+}
+
+// The screen's device pixels up to the largest picture (screenPictureSize),
+// which the browser then enlarges.
+emscripten::val RuvexPage::openPresentation(double width, double height, double deviceRatio)
+{
+    const ScreenPictureSize size = screenPictureSize(width, height, deviceRatio);
+    openView(ScaledView::FullScreen, size.width, size.height);
+    emscripten::val shown = emscripten::val::object();
+    shown.set("width", size.width);
+    shown.set("height", size.height);
+    shown.set("ratio", size.ratio);
+    return shown;
+}
+
+// Closed, its memory and the copies' given back; the drawing area's scaled
+// view shows the view again (screenChanges).
+void RuvexPage::closePresentation()
+{
+    unsent(ScaledView::FullScreen) = {};
+    m_session.closeScaledView(ScaledView::FullScreen);
+    std::vector<std::uint8_t>().swap(m_rgba);
+    std::vector<std::uint8_t>().swap(m_file);
+}
+
+emscripten::val RuvexPage::presentationPixels()
+{
+    const PixelBuffer& image = m_session.scaledPicture(ScaledView::FullScreen).image();
+    copyRgba(image, image.rect(), m_file);
+    return bytesView(m_file);
+}
+
+// A band of rows of what changed, {x, y, width, height, data}, the first of
+// those not yet handed over; empty once all are. A screen-sized change goes
+// over in bands, so its RGBA copy stays small; the data is a view on the
+// page's memory that the script puts on the canvas as it is.
+emscripten::val RuvexPage::changedRgba(ScaledView which)
+{
+    PresentationPicture& picture = m_session.scaledPicture(which);
+    PixelRect& waiting = unsent(which);
+    if (waiting.isEmpty())
+        waiting = picture.takeChangedRect().intersected(picture.image().rect());
+    PixelRect changed = waiting;
+    changed.height = std::min(changed.height, std::max(1, kBandPixels / std::max(changed.width, 1)));
+    waiting.y += changed.height;
+    waiting.height -= changed.height;
+    copyRgba(picture.image(), changed, m_rgba);
+    emscripten::val part = emscripten::val::object();
+    part.set("x", changed.x);
+    part.set("y", changed.y);
+    part.set("width", changed.width);
+    part.set("height", changed.height);
+    part.set("data", bytesView(m_rgba));
+    return part;
+}

@@ -1,0 +1,63 @@
+#include "window/snapshotjson.h"
+
+#include "window/jsonwriter.h"
+
+#include <array>
+#include <cstddef>
+
+namespace {
+
+void writeSection(JsonWriter& json, const SectionSnapshot& section)
+{
+    json.key("section").beginObject();
+    json.field("shown", section.shown).field("tilt", section.tilt).field("distance", section.distance);
+    json.field("outline", section.outline).field("tiltText", section.tiltText);
+    json.field("distanceText", section.distanceText).field("solid", section.solid);
+    json.field("line", section.line).endObject();
+}
+
+// In RequestKind's order.
+constexpr std::array<std::string_view, 13> kRequestKindNames = {
+    "saveDialog",     "exportDialog",    "copyPicture",       "copyText",           "sharePicture",
+    "openFullScreen", "closeFullScreen", "showSectionWindow", "closeSectionWindow", "showInfoWindow",
+    "showHelp",       "openMenuBar",     "closeProgram",
+};
+static_assert(static_cast<std::size_t>(RequestKind::CloseProgram) + 1 == kRequestKindNames.size());
+
+} // namespace
+
+std::string snapshotJson(const WindowSnapshot& s)
+{
+    JsonWriter json;
+    json.beginObject();
+    json.field("description", s.description).field("aspectCaption", s.aspectCaption);
+    json.field("distanceCaption", s.distanceCaption)
+        .field("shape", s.shape)
+        .field("animButton", s.animButton);
+    json.field("perspective", s.perspective).field("aspectTenths", s.aspectTenths);
+    json.field("distance", s.distance).field("distanceEnabled", s.distanceEnabled).field("speed", s.speed);
+    json.field("backLines", s.backLines).field("axes", s.axes).field("dragToTurn", s.dragToTurn);
+    json.field("timerRunning", s.timerRunning).field("tickInterval", s.tickInterval);
+    json.field("fullScreen", s.fullScreen);
+    writeSection(json, s.section);
+    json.endObject();
+    return json.text();
+}
+
+std::string_view requestKindName(RequestKind kind)
+{
+    return kRequestKindNames.at(static_cast<std::size_t>(kind));
+}
+
+std::string requestsJson(const std::vector<Request>& requests)
+{
+    JsonWriter json;
+    json.beginArray();
+    for (const Request& request : requests)
+        json.beginObject()
+            .field("kind", requestKindName(request.kind))
+            .field("text", request.text)
+            .endObject();
+    json.endArray();
+    return json.text();
+}
