@@ -8,6 +8,7 @@
 // time to the first picture (offscreen platform) from main and from process
 // start, after them the peak resident memory; the last two read /proc (Linux).
 
+#include "export/picturefile.h"
 #include "platform/picturebox.h"
 #include "surface/animation.h"
 #include "surface/planesection.h"
@@ -22,7 +23,6 @@
 
 #include "referenceframe.h"
 
-#include "ui/exportcommand.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/picturewidget.h"
@@ -161,14 +161,13 @@ BENCHMARK(BM_PlaneSection)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 void BM_ExportFile(benchmark::State& bench)
 {
     const StandaloneView view(PictureSettings{3, 120.0f, 60.0f, false, 150, 10, {}});
-    const std::vector<WireframePolyline> lines = view.pictureLines();
-    const ExportView picture{view.grid(), view.state(), view.area().Image(), lines};
+    const PictureFileView picture{view.area().Image(), view.pictureLines(), 3};
     const auto type = bench.range(0);
     const PictureFormat format
         = type < 0 ? PictureFormat::Bitmap : kExportTypes[static_cast<std::size_t>(type)].format;
     const int scale = type < 0 ? 1 : kExportTypes[static_cast<std::size_t>(type)].scale;
     for (auto _ : bench)
-        benchmark::DoNotOptimize(pictureFile(picture, format, scale));
+        benchmark::DoNotOptimize(pictureFileBytes(picture, format, scale));
 }
 BENCHMARK(BM_ExportFile)->Arg(-1)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 

@@ -9,6 +9,7 @@
 #include "ui/animationtimer.h"
 #include "ui/exportcommand.h"
 #include "ui/picturewidget.h"
+#include "ui/qtext.h"
 #include "ui/savecommand.h"
 #include "ui/storedrangescrollbar.h"
 #include "window/standaloneview.h"
@@ -185,8 +186,8 @@ protected:
     static QByteArray commandLineFile(PictureFormat format, int scale)
     {
         const StandaloneView view(kView);
-        const std::vector<WireframePolyline> lines = view.pictureLines();
-        return pictureFile({view.grid(), view.state(), view.area().Image(), lines}, format, scale);
+        return toQByteArray(
+            pictureFileBytes({view.area().Image(), view.pictureLines(), kView.shapeIndex}, format, scale));
     }
 
     std::vector<SvgLine> expectedSvgLines() const
@@ -367,8 +368,7 @@ TEST_F(Export, APictureThatCannotBeEncodedIsToldAndWritesNothing)
 {
     const StandaloneView view(kView);
     const PixelBuffer none;
-    const std::vector<WireframePolyline> lines = view.pictureLines();
-    const ExportView empty{view.grid(), view.state(), none, lines};
+    const PictureFileView empty{none, view.pictureLines(), kView.shapeIndex};
     PictureFileMemory stored;
     m_dialog.choose(path(QStringLiteral("kosong.png")).toStdString(), 1);
     const SaveDialogs fakes = saveDialogs();

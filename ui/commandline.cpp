@@ -2,17 +2,18 @@
 
 #include "export/savetarget.h"
 
+#include "export/picturefile.h"
 #include "export/picturename.h"
 #include "export/picturetypes.h"
+#include "export/savetexts.h"
 #include "surface/planesection.h"
 #include "surface/shapecatalogue.h"
 #include "surface/startup.h"
 #include "ui/commandlinetexts.h"
-#include "ui/exportcommand.h"
 #include "ui/programarguments.h"
 #include "ui/programversion.h"
 #include "ui/qtext.h"
-#include "ui/savecommand.h"
+#include "ui/wholefile.h"
 #include "window/standaloneview.h"
 #include "window/viewsettings.h"
 
@@ -235,6 +236,18 @@ bool opensWindow(const Arguments& parsed)
                                       "dan tanpa argumen jendela program dibuka."));
 }
 
+// Writes the file of `view` whole to `path`: nothing when it is written,
+// otherwise why not. It is encoded in memory first, so that every failure
+// left is the disk's.
+std::optional<QString> writePictureFile(const QString& path, const PictureFileView& view,
+                                        PictureFormat format, int scale)
+{
+    const std::vector<std::uint8_t> bytes = pictureFileBytes(view, format, scale);
+    if (bytes.empty())
+        return toQString(SaveTexts::encodingFailure(format));
+    return writeWholeFile(path, toQByteArray(bytes));
+}
+
 // A message of the window's, which may name `paths` and their folder, in one
 // line: the line breaks within the names are escaped, the message's own ones
 // become spaces.
@@ -254,8 +267,7 @@ QString oneLine(QString message, const QStringList& paths)
 std::optional<QString> writeRequestedPicture(const ExportRequest& request)
 {
     const StandaloneView view(request.view);
-    const std::vector<WireframePolyline> lines = view.pictureLines();
-    const ExportView picture{view.grid(), view.state(), view.area().Image(), lines};
+    const PictureFileView picture{view.area().Image(), view.pictureLines(), request.view.shapeIndex};
     const PictureName named = givenPictureName(request.path.toStdString());
     if (named.refused())
         return oneLine(toQString(named.refusal), {request.path});

@@ -224,7 +224,7 @@ void Form1::mnuExport_Click()
     const QScopedValueRollback saving(m_saving, true);
     stopAnimation();
     const std::vector<WireframePolyline> lines = m_model.pictureLines();
-    const ExportView view{m_model.pointGrid(), m_model.viewState(), m_model.area().Image(), lines};
+    const PictureFileView view{m_model.area().Image(), lines, m_model.shapeIndex()};
     SaveCommand(this, m_saveDialogs, pictureExport(view), m_export).run();
 }
 

@@ -14,9 +14,9 @@
 #include "window/windowdescription.h"
 
 #include "export/bitmapfile.h"
+#include "export/picturefile.h"
 #include "export/picturetypes.h"
 #include "export/pngfile.h"
-#include "export/svgpicture.h"
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
 #include "view/presentationpicture.h"
@@ -190,12 +190,8 @@ public:
     emscripten::val exportFile(int type)
     {
         const ExportType& chosen = kExportTypes.at(static_cast<std::size_t>(type));
-        if (chosen.format == PictureFormat::Svg) {
-            const std::string svg = svgFile();
-            m_file.assign(svg.begin(), svg.end());
-        } else {
-            m_file = viewPngFile(m_model.area().Image(), m_model.pictureLines(), chosen.scale);
-        }
+        const PictureFileView view{m_model.area().Image(), m_model.pictureLines(), m_model.shapeIndex()};
+        m_file = pictureFileBytes(view, chosen.format, chosen.scale);
         return bytesView(m_file);
     }
     // The picture shown as the PNG "Bagikan Gambar" and "Salin Gambar" hand
@@ -268,14 +264,6 @@ public:
     int pictureHeight() const { return m_model.area().Image().height(); }
 
 private:
-    std::string svgFile() const
-    {
-        const ViewState& view = m_model.viewState();
-        const std::string title = "RUVEX Display 3D: " + std::string(shapeCaption(view.ShapeIndex));
-        const PixelBuffer& image = m_model.area().Image();
-        return svgPicture(m_model.pictureLines(), image.width(), image.height(), title);
-    }
-
     // A picture of the view at another size, kept up to date while shown.
     struct OpenPicture {
         PresentationPicture picture;
