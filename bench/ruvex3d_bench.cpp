@@ -19,7 +19,7 @@
 #include "view/projection.h"
 #include "view/viewpicture.h"
 #include "view/wireframe.h"
-#include "window/standaloneview.h"
+#include "window/openedview.h"
 
 #include "referenceframe.h"
 
@@ -160,7 +160,8 @@ BENCHMARK(BM_PlaneSection)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // The argument is the export type; -1 is the bitmap of "Save Gambar".
 void BM_ExportFile(benchmark::State& bench)
 {
-    const StandaloneView view(PictureSettings{3, 120.0f, 60.0f, false, 150, 10, {}});
+    const OpenedView opened(PictureSettings{3, 120.0f, 60.0f, false, 150, 10, {}});
+    const Form1Model& view = opened.model();
     const PictureFileView picture{view.area().Image(), view.pictureLines(), 3};
     const auto type = bench.range(0);
     const PictureFormat format

@@ -12,7 +12,7 @@
 #include "ui/qtext.h"
 #include "ui/savecommand.h"
 #include "ui/storedrangescrollbar.h"
-#include "window/standaloneview.h"
+#include "window/openedview.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -185,7 +185,8 @@ protected:
     // What the command line writes for the same view.
     static QByteArray commandLineFile(PictureFormat format, int scale)
     {
-        const StandaloneView view(kView);
+        const OpenedView opened(kView);
+        const Form1Model& view = opened.model();
         return toQByteArray(
             pictureFileBytes({view.area().Image(), view.pictureLines(), kView.shapeIndex}, format, scale));
     }
@@ -366,7 +367,8 @@ TEST_F(Export, ADanglingLinkIsRefusedAsWhenSaving)
 // file reported as written.
 TEST_F(Export, APictureThatCannotBeEncodedIsToldAndWritesNothing)
 {
-    const StandaloneView view(kView);
+    const OpenedView opened(kView);
+    const Form1Model& view = opened.model();
     const PixelBuffer none;
     const PictureFileView empty{none, view.pictureLines(), kView.shapeIndex};
     PictureFileMemory stored;

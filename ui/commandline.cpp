@@ -7,14 +7,12 @@
 #include "export/picturetypes.h"
 #include "export/savetexts.h"
 #include "surface/planesection.h"
-#include "surface/shapecatalogue.h"
-#include "surface/startup.h"
 #include "ui/commandlinetexts.h"
 #include "ui/programarguments.h"
 #include "ui/programversion.h"
 #include "ui/qtext.h"
 #include "ui/wholefile.h"
-#include "window/standaloneview.h"
+#include "window/openedview.h"
 #include "window/viewsettings.h"
 
 #include <QCommandLineOption>
@@ -260,14 +258,13 @@ QString oneLine(QString message, const QStringList& paths)
     return message.replace(u'\n', u' ');
 }
 
-// Writes the picture asked for, under the same rules as in the window and
-// the page: a name that shows (export/picturename.h), only regular files,
-// links as the file they lead to, names the file system takes. The failure
-// in one line, or nothing.
-std::optional<QString> writeRequestedPicture(const ExportRequest& request)
+// Writes the picture asked for from the view opened on the window's model,
+// under the same rules as in the window and the page: a name that shows
+// (export/picturename.h), only regular files, links as the file they lead
+// to, names the file system takes. The failure in one line, or nothing.
+std::optional<QString> writeRequestedPicture(const ExportRequest& request, const Form1Model& model)
 {
-    const StandaloneView view(request.view);
-    const PictureFileView picture{view.area().Image(), view.pictureLines(), request.view.shapeIndex};
+    const PictureFileView picture{model.area().Image(), model.pictureLines(), model.shapeIndex()};
     const PictureName named = givenPictureName(request.path.toStdString());
     if (named.refused())
         return oneLine(toQString(named.refusal), {request.path});
@@ -284,12 +281,11 @@ std::optional<QString> writeRequestedPicture(const ExportRequest& request)
 // A section asked for where none can be drawn (a further figure, a flat
 // solid): the picture is the plain one, and the window's sentence for that
 // case says why. Empty otherwise.
-QString undrawnSectionNotice(const PictureSettings& view)
+QString undrawnSectionNotice(const Form1Model& model)
 {
-    if (!view.options.section)
+    if (!model.sectionShown())
         return {};
-    const PlaneSection section
-        = planeSection(view.shapeIndex, aspectFactorOfTenths(view.aspectTenths), view.options.section->plane);
+    const PlaneSection& section = model.planeSection();
     return section.available && !section.flat ? QString() : toQString(section.line());
 }
 
@@ -302,13 +298,13 @@ CommandLineResult sectionInfo(const Arguments& parsed)
             QStringLiteral("pilihan --section-info hanya berlaku bersama --section SUDUT,JARAK."));
     PictureSettings view;
     readViewSettings(parsed, view);
-    if (parsed.isSet("export")) {
-        if (const auto failure = writeRequestedPicture(exportRequest(parsed)))
+    const auto request = parsed.isSet("export") ? std::optional(exportRequest(parsed)) : std::nullopt;
+    const OpenedView opened(view);
+    if (request) {
+        if (const auto failure = writeRequestedPicture(*request, opened.model()))
             return {kExitNotWritten, {}, failure.value()};
     }
-    const PlaneSection section
-        = planeSection(view.shapeIndex, aspectFactorOfTenths(view.aspectTenths), view.options.section->plane);
-    return {kExitWritten, toQString(section.line()) + u'\n', {}};
+    return {kExitWritten, toQString(opened.model().planeSection().line()) + u'\n', {}};
 }
 
 CommandLineResult runCommandLine(const QStringList& arguments)
@@ -342,9 +338,10 @@ CommandLineResult runCommandLine(const QStringList& arguments)
             return {kExitWritten, {}, {}, view};
         }
         const ExportRequest request = exportRequest(parsed);
-        if (const auto failure = writeRequestedPicture(request))
+        const OpenedView opened(request.view);
+        if (const auto failure = writeRequestedPicture(request, opened.model()))
             return failed(kExitNotWritten, *failure);
-        const QString notice = undrawnSectionNotice(request.view);
+        const QString notice = undrawnSectionNotice(opened.model());
         return {kExitWritten, {}, notice.isEmpty() ? QString() : told(notice)};
     } catch (const BadArguments& bad) {
         return failed(kExitBadArguments, bad.text);

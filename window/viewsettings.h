@@ -7,7 +7,7 @@
 // sentence. The reverse, the settings of a view in the window as the command
 // that opens it again, is what "Salin Kode Tampilan" copies.
 //
-// Text only: making the picture is standaloneview.h's job.
+// Text only: the window's model opens a view on them (openedview.h).
 
 #include "view/pictureoptions.h"
 #include "window/viewlimits.h"
