@@ -104,7 +104,7 @@ TEST(TeachingAids, WindowOpenedFromTheCommandLineShowsTheViewAndCopiesIt)
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
-    const auto view = windowViewRequested(static_cast<int>(argv.size()), argv.data());
+    const auto view = readCommandLine(static_cast<int>(argv.size()), argv.data()).view;
     ASSERT_TRUE(view);
     for (const QStringList& wrong : {QStringList{"--view", "396,0"}, QStringList{"--export", "x.png"}}) {
         QStringList arguments{QStringLiteral("ruvex3d"), QStringLiteral("--shape"), QStringLiteral("3")};

@@ -23,6 +23,7 @@
 // or switch given twice among them; asking twice for help or the version is
 // harmless); after any error nothing has been written.
 
+#include "export/picturetypes.h"
 #include "window/viewsettings.h"
 
 #include <QString>
@@ -34,17 +35,41 @@ inline constexpr int kExitWritten = 0;
 inline constexpr int kExitNotWritten = 1;
 inline constexpr int kExitBadArguments = 2;
 
-// Any argument but the toolkit's standard options (-platform, -style,
-// -display, -geometry, ...; programarguments.h) selects the command line;
-// without one the window starts, and the toolkit takes those options.
-bool commandLineRequested(int argc, char** argv);
+// --export FILE: the file to write, its type and its scale.
+struct PictureFileRequest {
+    QString path;
+    PictureFormat format = PictureFormat::Png;
+    int scale = 1;
+};
 
-// Runs the command line for the process's arguments (not a window request):
-// makes the application object it needs (no window system) and returns the
-// exit status. Arguments
-// that are not UTF-8 are refused (status 2); help or version text that
-// cannot be written to standard output gives status 1.
-int runCommandLine(int& argc, char** argv);
+// What the program's arguments ask for, read once, before any application
+// object: the window's start and the command line both act on this one
+// reading. Any argument but the toolkit's standard options (-platform,
+// -style, -display, -geometry, ...; programarguments.h) is read as the
+// command line; without one the window starts, and the toolkit takes those
+// options.
+struct CommandLineRequest {
+    enum class Task { Window, Help, Version, Picture, SectionInfo, Refused };
+    Task task = Task::Window;
+    QString program = QStringLiteral("ruvex3d"); // the name it was started as, for its messages
+    // The view given, every setting taken: the window opens on it, the
+    // picture and the section are its. None for the window without one.
+    std::optional<PictureSettings> view = std::nullopt;
+    std::optional<PictureFileRequest> picture = std::nullopt; // with --export
+    QString refusal = {};                                     // Refused: why nothing is done, one sentence
+};
+
+// The process's arguments; arguments that are not UTF-8 are refused. Needs
+// no application object.
+CommandLineRequest readCommandLine(int argc, char** argv);
+// The same for `arguments` (the program first).
+CommandLineRequest readCommandLine(const QStringList& arguments);
+
+// Carries out a request other than the window's: makes the application
+// object it needs (no window system), prints and returns the exit status.
+// Help or version text that cannot be written to standard output gives
+// status 1.
+int runCommandLine(const CommandLineRequest& request, int& argc, char** argv);
 
 struct CommandLineResult {
     int status = kExitWritten;
@@ -55,14 +80,8 @@ struct CommandLineResult {
     std::optional<PictureSettings> windowView = std::nullopt;
 };
 
-// The view the window is to open on, when the process's arguments ask for
-// the window on a view and every setting is taken; nothing otherwise
-// (runCommandLine then says why, or does what was asked). Needs no
-// application object.
-std::optional<PictureSettings> windowViewRequested(int argc, char** argv);
-
-// The work itself for `arguments` (the program first), given an application
-// object; writes the picture, prints nothing. The toolkit's standard options
-// among the arguments are left to the toolkit, here ignored. The error is one
-// line, its control characters escaped.
+// The work itself, given an application object: writes the picture, prints
+// nothing. The error is one line, its control characters escaped.
+CommandLineResult runCommandLine(const CommandLineRequest& request);
+// readCommandLine(arguments), carried out.
 CommandLineResult runCommandLine(const QStringList& arguments);
