@@ -6,11 +6,11 @@
 #include "export/savetarget.h"
 #include "export/savetexts.h"
 #include "surface/planesection.h"
-#include "ui/commandlinetexts.h"
 #include "ui/programarguments.h"
 #include "ui/programversion.h"
 #include "ui/qtext.h"
 #include "ui/wholefile.h"
+#include "window/commandlineoptions.h"
 #include "window/openedview.h"
 #include "window/viewsettings.h"
 
@@ -19,17 +19,13 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <vector>
 
 namespace {
-
-struct Option {
-    QCommandLineOption option;
-    QString range; // empty for the options without a value
-};
 
 class BadArguments {
 public:
@@ -45,14 +41,44 @@ QString displayed(const QString& optionName)
     return (optionName.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + optionName;
 }
 
-// The options of the parser below that take a value: the view's settings
-// (viewsettings.h) and the picture's file and scale.
+// The option as the parser knows it, under its short name too.
+QCommandLineOption parserOption(const CommandLineOption& option)
+{
+    QStringList names;
+    if (!option.shortName.empty())
+        names.append(toQString(option.shortName));
+    names.append(toQString(option.name));
+    if (option.valueName.empty())
+        return QCommandLineOption(names);
+    return QCommandLineOption(names, {}, toQString(option.valueName));
+}
+
+// The option a name given to the parser ("h", "help", "shape") belongs to.
+const CommandLineOption* optionNamed(const QString& given)
+{
+    for (const CommandLineOption& option : commandLineOptions()) {
+        if (given == toQString(option.name) || given == toQString(option.shortName))
+            return &option;
+    }
+    return nullptr;
+}
+
+// "--axes", "--help": an option that takes no value, as typed.
+bool isSwitch(const QString& typed)
+{
+    const auto& options = commandLineOptions();
+    return std::any_of(options.begin(), options.end(), [&typed](const CommandLineOption& option) {
+        return option.valueName.empty() && typed == displayed(toQString(option.name));
+    });
+}
+
+// The options that take a value, named without dashes.
 QStringList valueOptionNames()
 {
-    QStringList names{QStringLiteral("export"), QStringLiteral("scale")};
-    for (const std::string_view name : viewSettingNames()) {
-        if (viewSettingTakesValue(name))
-            names.append(toQString(name));
+    QStringList names;
+    for (const CommandLineOption& option : commandLineOptions()) {
+        if (!option.valueName.empty())
+            names.append(toQString(option.name));
     }
     return names;
 }
@@ -64,8 +90,8 @@ public:
     {
         // Short words after one dash are options of their own letters.
         m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-        for (const Option& option : m_options)
-            m_parser.addOption(option.option);
+        for (const CommandLineOption& option : commandLineOptions())
+            m_parser.addOption(parserOption(option));
     }
 
     // Throws BadArguments for anything the parser refuses.
@@ -86,14 +112,13 @@ public:
     QStringList positional() const { return m_parser.positionalArguments(); }
 
 private:
-    // The options given, in order, that set something: help and version only
-    // print, and asking twice changes nothing.
+    // The options given, in order, that set something: asking twice for one
+    // that only prints changes nothing.
     std::vector<std::string> givenSettings() const
     {
         std::vector<std::string> names;
         for (const QString& name : m_parser.optionNames()) {
-            if (name != QStringLiteral("h") && name != QStringLiteral("help")
-                && name != QStringLiteral("version"))
+            if (!optionNamed(name)->printsOnly)
                 names.push_back(name.toStdString());
         }
         return names;
@@ -108,17 +133,13 @@ private:
         // The other refusals: a value missing at the end, or one given to an
         // option that takes none.
         const QString last = arguments.size() > 1 ? arguments.back() : QString();
-        for (const Option& option : m_options) {
-            for (const QString& name : option.option.names()) {
-                if (!option.range.isEmpty() && last == displayed(name))
-                    return QStringLiteral("pilihan %1 memerlukan nilai: %2.").arg(last, option.range);
-            }
+        for (const CommandLineOption& option : commandLineOptions()) {
+            if (!option.valueName.empty() && last == displayed(toQString(option.name)))
+                return QStringLiteral("pilihan %1 memerlukan nilai: %2.").arg(last, toQString(option.range));
         }
         for (const QString& argument : arguments.mid(1)) {
             const QString name = argument.section(u'=', 0, 0);
-            if (argument.contains(u'=')
-                && (name == QStringLiteral("--help") || name == QStringLiteral("--version")
-                    || name == QStringLiteral("--axes") || name == QStringLiteral("--section-info")))
+            if (argument.contains(u'=') && isSwitch(name))
                 return QStringLiteral("pilihan %1 tidak menerima nilai.").arg(name);
         }
         return QStringLiteral("argumen tidak dapat dibaca; pilihan yang ada tercantum di \"%1 --help\".")
@@ -127,26 +148,6 @@ private:
 
     QString m_program;
     QCommandLineParser m_parser;
-    const std::vector<Option> m_options{
-        {QCommandLineOption(QStringLiteral("export"), {}, QStringLiteral("FILE")),
-         QStringLiteral("nama file .bmp, .png atau .svg")},
-        {QCommandLineOption(QStringLiteral("shape"), {}, QStringLiteral("N")), toQString(shapeRange())},
-        {QCommandLineOption(QStringLiteral("view"), {}, QStringLiteral("X,Y")), toQString(viewRange())},
-        {QCommandLineOption(QStringLiteral("perspective"), {}, QStringLiteral("D")),
-         toQString(distanceRange())},
-        {QCommandLineOption(QStringLiteral("aspect"), {}, QStringLiteral("A")), toQString(aspectRange())},
-        {QCommandLineOption(QStringLiteral("back-lines"), {}, QStringLiteral("GARIS")),
-         toQString(backLinesRange())},
-        {QCommandLineOption(QStringLiteral("axes")), {}},
-        {QCommandLineOption(QStringLiteral("section"), {}, QStringLiteral("SUDUT,JARAK")),
-         toQString(sectionRange())},
-        {QCommandLineOption(QStringLiteral("section-plane"), {}, QStringLiteral("BIDANG")),
-         toQString(sectionPlaneRange())},
-        {QCommandLineOption(QStringLiteral("section-info")), {}},
-        {QCommandLineOption(QStringLiteral("scale"), {}, QStringLiteral("K")), toQString(scaleRange())},
-        {QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}), {}},
-        {QCommandLineOption(QStringLiteral("version")), {}},
-    };
 };
 
 QString refused(const char* option, std::string_view range, const QString& given)
@@ -386,7 +387,7 @@ CommandLineResult runCommandLine(const CommandLineRequest& request)
     case Task::Refused:
         return {kExitBadArguments, {}, told(request.program, request.refusal)};
     case Task::Help:
-        return {kExitWritten, helpText(request.program), {}};
+        return {kExitWritten, toQString(commandLineHelp(request.program.toStdString())), {}};
     case Task::Version:
         return {
             kExitWritten,

@@ -1,22 +1,26 @@
 #pragma once
-// The program's command line, for pictures without a window:
+// The program's command line. Its options, with their values and their help
+// lines, are listed once, in window/commandlineoptions.h. VIEW below stands
+// for the view's settings among them (window/viewsettings.h): the shape, the
+// pointer position, perspective and aspect, the teaching aids, and a plane
+// section, --section SUDUT,JARAK [--section-plane shown|hidden]. Its forms:
 //
-//   ruvex3d --export FILE [--shape N] [--view X,Y] [--perspective D]
-//           [--aspect A] [--scale K]
+//   ruvex3d --export FILE [VIEW...] [--scale K]
 //
 // writes the picture the window would show for that view to FILE (.bmp as
 // "Save Gambar" writes it, .png, .svg; the same bytes as the window's
 // commands) and ends. It needs no display: no window is made and no window
-// system is asked for. --help and --version print and end.
+// system is asked for.
 //
-//   ruvex3d --shape N --view X,Y [--perspective D] [--aspect A]
-//           [--back-lines dashed|solid] [--axes]
-//           [--section SUDUT,JARAK [--section-plane shown|hidden]]
+//   ruvex3d VIEW...
 //
 // without --export opens the window on that view instead; the settings are
-// checked, and refused, exactly as for a picture (window/viewsettings.h), before
-// any window is made. --back-lines and --axes draw the teaching aids, as the
-// window's switches do.
+// checked, and refused, exactly as for a picture, before any window is made.
+//
+//   ruvex3d --section SUDUT,JARAK [VIEW...] --section-info [--export FILE]
+//
+// prints the section's name and equation (after writing the picture, when
+// one is asked for) and ends. --help and --version print and end.
 //
 // Every message is Indonesian. Exit status 0 when the picture is written,
 // 1 when it could not be written, 2 for arguments that are wrong (an option
