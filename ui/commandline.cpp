@@ -10,6 +10,7 @@
 #include "ui/programversion.h"
 #include "ui/qtext.h"
 #include "ui/wholefile.h"
+#include "window/commandlinehelp.h"
 #include "window/commandlineoptions.h"
 #include "window/openedview.h"
 #include "window/viewsettings.h"

@@ -2,7 +2,7 @@
 // The command line's options, listed once: each option's name, the name of
 // its value, what the value must be and its lines in the help. The parser
 // (ui/commandline.cpp) takes its options from this table, "--help" lists
-// them from it, and the manual page's test holds the page against that list.
+// them from it (commandlinehelp.h), and the manual page's test holds the page against that list.
 // The view's settings among them (viewsettings.h) are the page's address's
 // settings too.
 
@@ -28,8 +28,3 @@ const std::vector<CommandLineOption>& commandLineOptions();
 
 // The option of that name (without dashes), or none.
 const CommandLineOption* commandLineOption(std::string_view name);
-
-// The whole help, `program` being the name the program was started as: its
-// use, every option of the table with its description, the shapes, examples
-// and the exit statuses.
-std::string commandLineHelp(std::string_view program);
