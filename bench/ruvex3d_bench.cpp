@@ -8,6 +8,7 @@
 // time to the first picture (offscreen platform) from main and from process
 // start, after them the peak resident memory; the last two read /proc (Linux).
 
+#include "export/picturefile.h"
 #include "platform/picturebox.h"
 #include "surface/animation.h"
 #include "surface/planesection.h"
@@ -18,11 +19,10 @@
 #include "view/projection.h"
 #include "view/viewpicture.h"
 #include "view/wireframe.h"
-#include "window/standaloneview.h"
+#include "window/openedview.h"
 
 #include "referenceframe.h"
 
-#include "ui/exportcommand.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/picturewidget.h"
@@ -160,15 +160,15 @@ BENCHMARK(BM_PlaneSection)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // The argument is the export type; -1 is the bitmap of "Save Gambar".
 void BM_ExportFile(benchmark::State& bench)
 {
-    const StandaloneView view(PictureSettings{3, 120.0f, 60.0f, false, 150, 10, {}});
-    const std::vector<WireframePolyline> lines = view.pictureLines();
-    const ExportView picture{view.grid(), view.state(), view.area().Image(), lines};
+    const OpenedView opened(PictureSettings{3, 120.0f, 60.0f, false, 150, 10, {}});
+    const Form1Model& view = opened.model();
+    const PictureFileView picture{view.area().Image(), view.pictureLines(), 3};
     const auto type = bench.range(0);
     const PictureFormat format
         = type < 0 ? PictureFormat::Bitmap : kExportTypes[static_cast<std::size_t>(type)].format;
     const int scale = type < 0 ? 1 : kExportTypes[static_cast<std::size_t>(type)].scale;
     for (auto _ : bench)
-        benchmark::DoNotOptimize(pictureFile(picture, format, scale));
+        benchmark::DoNotOptimize(pictureFileBytes(picture, format, scale));
 }
 BENCHMARK(BM_ExportFile)->Arg(-1)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 

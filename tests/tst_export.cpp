@@ -9,9 +9,10 @@
 #include "ui/animationtimer.h"
 #include "ui/exportcommand.h"
 #include "ui/picturewidget.h"
+#include "ui/qtext.h"
 #include "ui/savecommand.h"
 #include "ui/storedrangescrollbar.h"
-#include "window/standaloneview.h"
+#include "window/openedview.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -184,9 +185,10 @@ protected:
     // What the command line writes for the same view.
     static QByteArray commandLineFile(PictureFormat format, int scale)
     {
-        const StandaloneView view(kView);
-        const std::vector<WireframePolyline> lines = view.pictureLines();
-        return pictureFile({view.grid(), view.state(), view.area().Image(), lines}, format, scale);
+        const OpenedView opened(kView);
+        const Form1Model& view = opened.model();
+        return toQByteArray(
+            pictureFileBytes({view.area().Image(), view.pictureLines(), kView.shapeIndex}, format, scale));
     }
 
     std::vector<SvgLine> expectedSvgLines() const
@@ -365,10 +367,10 @@ TEST_F(Export, ADanglingLinkIsRefusedAsWhenSaving)
 // file reported as written.
 TEST_F(Export, APictureThatCannotBeEncodedIsToldAndWritesNothing)
 {
-    const StandaloneView view(kView);
+    const OpenedView opened(kView);
+    const Form1Model& view = opened.model();
     const PixelBuffer none;
-    const std::vector<WireframePolyline> lines = view.pictureLines();
-    const ExportView empty{view.grid(), view.state(), none, lines};
+    const PictureFileView empty{none, view.pictureLines(), kView.shapeIndex};
     PictureFileMemory stored;
     m_dialog.choose(path(QStringLiteral("kosong.png")).toStdString(), 1);
     const SaveDialogs fakes = saveDialogs();

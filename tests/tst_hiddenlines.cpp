@@ -10,7 +10,7 @@
 #include "view/picturelines.h"
 #include "view/scaledwireframe.h"
 #include "view/wireframe.h"
-#include "window/standaloneview.h"
+#include "window/openedview.h"
 
 #include <gtest/gtest.h>
 
@@ -27,19 +27,19 @@ const std::uint32_t kAxisPixel = ruvex::win::pixelOf(ruvex::win::kAxisRed);
 struct Drawn {
     ViewState state;
     PictureBox area;
-    Drawn(const StandaloneView& view, const PictureOptions& options)
-        : state(view.state())
+    Drawn(const Form1Model& view, const PictureOptions& options)
+        : state(view.viewState())
     {
         area.setOuterSize(view.area().Width(), view.area().Height());
-        drawWireframe(view.grid(), area, state, options);
+        drawWireframe(view.pointGrid(), area, state, options);
     }
     const PixelBuffer& image() const { return area.Image(); }
 };
 
-std::vector<WireframePolyline> linesOf(const StandaloneView& view, const PictureOptions& options)
+std::vector<WireframePolyline> linesOf(const Form1Model& view, const PictureOptions& options)
 {
-    return picturePolylines(view.grid(), view.state(), projectionSettings(view.area(), view.state()),
-                            options);
+    return picturePolylines(view.pointGrid(), view.viewState(),
+                            projectionSettings(view.area(), view.viewState()), options);
 }
 
 // Total length of the polylines' segments and of their hidden spans, pixels.
@@ -147,7 +147,8 @@ TEST(HiddenLines, DrawsOnlyTheGivenStretchesOfTheWholeLine)
 
 TEST(HiddenLines, ClosedSolidDashesItsBackHalfOnTheSolidLines)
 {
-    const StandaloneView view({0, 120.0f, 60.0f, false, 150, 10, {}});
+    const OpenedView opened({0, 120.0f, 60.0f, false, 150, 10, {}});
+    const Form1Model& view = opened.model();
     const auto [total, hidden] = shownAndHiddenLength(linesOf(view, {true, false}));
     // About the back half of a sphere's lines lies behind it.
     EXPECT_GT(hidden / total, 0.35);
@@ -183,7 +184,8 @@ TEST(HiddenLines, OpenSurfaceShowsItsInsideSolid)
     // side: the eye sees the inside, and nothing lies in front of any line.
     // Seen slantwise from the dome's side, the dome hides its far side.
     const auto hiddenShare = [](float x, float y) {
-        const StandaloneView view({5, x, y, false, 150, 10, {}});
+        const OpenedView opened({5, x, y, false, 150, 10, {}});
+        const Form1Model& view = opened.model();
         const auto [total, hidden] = shownAndHiddenLength(linesOf(view, {true, false}));
         return hidden / total;
     };
@@ -226,7 +228,8 @@ std::array<int, 3> letterPixelsByEnd(const PixelBuffer& image, const ViewProject
 
 TEST(CoordinateAxes, LieUnderTheWireframeWithLettersAtTheirEnds)
 {
-    const StandaloneView view({3, 120.0f, 60.0f, false, 150, 10, {}});
+    const OpenedView opened({3, 120.0f, 60.0f, false, 150, 10, {}});
+    const Form1Model& view = opened.model();
     const Drawn withAxes(view, {false, true});
     const PixelBuffer& plain = view.area().Image();
     int axisPixels = 0;
@@ -243,9 +246,9 @@ TEST(CoordinateAxes, LieUnderTheWireframeWithLettersAtTheirEnds)
 
     // Away from the three axis lines, red is only the letters, each near its
     // axis's projected positive end.
-    const ViewProjection projection(projectionSettings(view.area(), view.state()), 120.0f, 60.0f);
+    const ViewProjection projection(projectionSettings(view.area(), view.viewState()), 120.0f, 60.0f);
     const std::array<int, 3> letterPixels
-        = letterPixelsByEnd(withAxes.image(), projection, kAxisReach * view.state().ShapeSize);
+        = letterPixelsByEnd(withAxes.image(), projection, kAxisReach * view.viewState().ShapeSize);
     for (const int count : letterPixels)
         EXPECT_GE(count, 6);
 }
@@ -254,7 +257,8 @@ TEST(CoordinateAxes, DashedWhereTheSolidHidesThem)
 {
     // The axes run through the sphere's inside, behind its front half: at
     // least their 2 of 2.6 sizes within it, at most the stub behind it too.
-    const StandaloneView view({0, 120.0f, 60.0f, false, 150, 10, {}});
+    const OpenedView opened({0, 120.0f, 60.0f, false, 150, 10, {}});
+    const Form1Model& view = opened.model();
     const std::vector<WireframePolyline> lines = linesOf(view, {true, true});
     ASSERT_EQ(lines.front().pen, WireframePen::Axis);
     const auto [total, hidden] = shownAndHiddenLength({lines.begin(), lines.begin() + 3});
@@ -268,7 +272,8 @@ TEST(CoordinateAxes, DashedWhereTheSolidHidesThem)
 
 TEST(PictureOptions, OffGivesTodaysPicturesAndOnScalesTheDashes)
 {
-    const StandaloneView view({6, 300.0f, 250.0f, true, 250, 10, {}});
+    const OpenedView opened({6, 300.0f, 250.0f, true, 250, 10, {}});
+    const Form1Model& view = opened.model();
     const std::vector<WireframePolyline> lines = linesOf(view, {});
     // Off: the same polylines as with back lines dashed, with nothing dashed.
     const std::vector<WireframePolyline> dashed = linesOf(view, {true, false});

@@ -7,7 +7,7 @@
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
 #include "view/scaledwireframe.h"
-#include "window/standaloneview.h"
+#include "window/openedview.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -115,7 +115,8 @@ TEST(ZlibStream, HuffmanCodesKeepTheirLimitAndAreComplete)
 // at 96 and 384 dots per inch.
 TEST(PngFile, DecodesToThePictureAtNinetySixDpiTimesItsScale)
 {
-    const StandaloneView view(kCone);
+    const OpenedView opened(kCone);
+    const Form1Model& view = opened.model();
     const PixelBuffer& picture = view.area().Image();
     for (const int scale : {1, 4}) {
         SCOPED_TRACE(scale);

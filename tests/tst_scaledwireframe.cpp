@@ -4,7 +4,7 @@
 #include "platform/colours.h"
 #include "view/presentationpicture.h"
 #include "view/scaledwireframe.h"
-#include "window/standaloneview.h"
+#include "window/openedview.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,8 @@ TEST(ScaledWireframe, AtScaleOneIsTheDrawingAreasPicture)
         {"flat surface, points off the picture", {8, 198.0f, 198.0f, true, 350, 0, {}}},
     };
     for (const ViewCase& c : cases) {
-        const StandaloneView view(c.settings);
+        const OpenedView opened(c.settings);
+        const Form1Model& view = opened.model();
         const PixelBuffer& expected = view.area().Image();
         PixelBuffer drawn;
         drawn.reset(expected.width(), expected.height(), ruvex::win::pixelOf(ruvex::win::kWhite));
@@ -78,7 +79,8 @@ TEST(PresentationPicture, EachRedrawIsTheViewAloneAndReportsWhatChanged)
     for (const PictureSettings& settings : {PictureSettings{3, 120.0f, 60.0f, false, 150, 10, {}},
                                             PictureSettings{13, 300.0f, 250.0f, true, 100, 16, {}},
                                             PictureSettings{2, 198.0f, 198.0f, false, 150, 10, {}}}) {
-        const StandaloneView view(settings);
+        const OpenedView opened(settings);
+        const Form1Model& view = opened.model();
         picture.redraw(view.pictureLines());
         PixelBuffer expected;
         expected.reset(1024, 600, ruvex::win::pixelOf(ruvex::win::kWhite));

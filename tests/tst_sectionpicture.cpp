@@ -8,7 +8,7 @@
 #include "tests/solidformulas.h"
 #include "view/projection.h"
 #include "view/scaledwireframe.h"
-#include "window/standaloneview.h"
+#include "window/openedview.h"
 
 #include <gtest/gtest.h>
 
@@ -108,8 +108,9 @@ TEST(SectionPicture, PrintPictureDrawsTheTrueCurve)
                      << "shape " << cut.shape << " at " << cut.tilt << "," << cut.distance);
         PictureSettings settings{cut.shape, 120.0f, 60.0f, false, 150, cut.aspectTenths, {}};
         settings.options.section = SectionView{{cut.tilt, cut.distance}, false};
-        const StandaloneView view(settings);
-        const ViewProjection projection(projectionSettings(view.area(), view.state()), 120.0f, 60.0f);
+        const OpenedView opened(settings);
+        const Form1Model& view = opened.model();
+        const ViewProjection projection(projectionSettings(view.area(), view.viewState()), 120.0f, 60.0f);
         std::vector<Pixel> truth;
         for (const Point3& p : trueCurve(cut)) {
             const ProjectedPoint at = projection.project(p.x, p.y, p.z);

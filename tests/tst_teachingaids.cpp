@@ -11,7 +11,7 @@
 #include "ui/qtext.h"
 #include "ui/sectionwindow.h"
 #include "ui/storedrangescrollbar.h"
-#include "window/standaloneview.h"
+#include "window/openedview.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -52,9 +52,11 @@ TEST(TeachingAids, SwitchesStartOffAndDrawWhatTheCommandLineDraws)
     const PixelBuffer plain = shown(form);
 
     trigger(form, "mnuBackLines");
-    EXPECT_EQ(shown(form), StandaloneView({0, 120.0f, 60.0f, false, 150, 10, {true, false}}).area().Image());
+    EXPECT_EQ(shown(form),
+              OpenedView({0, 120.0f, 60.0f, false, 150, 10, {true, false}}).model().area().Image());
     trigger(form, "mnuAxes");
-    EXPECT_EQ(shown(form), StandaloneView({0, 120.0f, 60.0f, false, 150, 10, {true, true}}).area().Image());
+    EXPECT_EQ(shown(form),
+              OpenedView({0, 120.0f, 60.0f, false, 150, 10, {true, true}}).model().area().Image());
     // Each switch alone; the speeds keep their own group.
     trigger(form, "mnuBackLines");
     EXPECT_TRUE(control<QAction>(form, "mnuAxes")->isChecked());
@@ -83,7 +85,7 @@ TEST(TeachingAids, DragTurnsByTheHoverRuleAndNothingElseMovesTheView)
     EXPECT_EQ(form.viewState().MouseY, movedWithinSweep(startY, 25.0f));
     const PixelBuffer dragged = shown(form);
     EXPECT_EQ(dragged,
-              StandaloneView({0, startX + 40.0f, startY + 25.0f, false, 150, 10, {}}).area().Image());
+              OpenedView({0, startX + 40.0f, startY + 25.0f, false, 150, 10, {}}).model().area().Image());
 
     // Out of the drawing area to a menu and back: the view stays.
     QEvent leave(QEvent::Leave);
@@ -102,7 +104,7 @@ TEST(TeachingAids, WindowOpenedFromTheCommandLineShowsTheViewAndCopiesIt)
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
-    const auto view = windowViewRequested(static_cast<int>(argv.size()), argv.data());
+    const auto view = readCommandLine(static_cast<int>(argv.size()), argv.data()).view;
     ASSERT_TRUE(view);
     for (const QStringList& wrong : {QStringList{"--view", "396,0"}, QStringList{"--export", "x.png"}}) {
         QStringList arguments{QStringLiteral("ruvex3d"), QStringLiteral("--shape"), QStringLiteral("3")};
@@ -113,7 +115,7 @@ TEST(TeachingAids, WindowOpenedFromTheCommandLineShowsTheViewAndCopiesIt)
 
     Form1 form;
     form.openView(*view);
-    EXPECT_EQ(shown(form), StandaloneView(*view).area().Image());
+    EXPECT_EQ(shown(form), OpenedView(*view).model().area().Image());
     EXPECT_TRUE(control<QRadioButton>(form, "Option1", 3)->isChecked());
     EXPECT_TRUE(control<QCheckBox>(form, "chkPerspective")->isChecked());
     EXPECT_EQ(control<StoredRangeScrollBar>(form, "VScroll2")->storedValue(), 200);
@@ -151,7 +153,7 @@ TEST(TeachingAids, SectionWindowDrawsWhatTheCommandLineDrawsWhileOpen)
     EXPECT_EQ(window->findChild<QLineEdit*>("txtIrisan")->text() + u'\n', info.output);
     PictureSettings cut{3, 120.0f, 60.0f, false, 150, 10, {}};
     cut.options.section = SectionView{{45, 30}, true};
-    EXPECT_EQ(shown(form), StandaloneView(cut).area().Image());
+    EXPECT_EQ(shown(form), OpenedView(cut).model().area().Image());
     trigger(form, "mnuCopyViewCode");
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("ruvex3d --shape 3 --view 120,60 --section 45,30"));
@@ -194,7 +196,7 @@ TEST(TeachingAids, SectionWindowOpensObliqueStepsByButtonsAndCarriesThePlane)
 
     const CommandLineResult reopened = runCommandLine(command.split(u' '));
     ASSERT_TRUE(reopened.windowView);
-    EXPECT_EQ(shown(form), StandaloneView(*reopened.windowView).area().Image());
+    EXPECT_EQ(shown(form), OpenedView(*reopened.windowView).model().area().Image());
     EXPECT_FALSE(reopened.windowView->options.section->outline);
     EXPECT_EQ(
         runCommandLine({"ruvex3d", "--shape", "3", "--section-plane", "hidden"}).error,

@@ -6,7 +6,7 @@
 #include "platform/picturebox.h"
 #include "view/projection.h"
 #include "window/form1model.h"
-#include "window/standaloneview.h"
+#include "window/openedview.h"
 #include "window/viewsettings.h"
 
 #include <gtest/gtest.h>
@@ -90,10 +90,10 @@ TEST(ViewSettings, CommandAndAddressWriteBackWhatIsRead)
 // changes with the position.
 TEST(ViewSettings, OutOfRangePositionsGiveTheSameRotationAsTheirEquivalent)
 {
-    const auto largestOffset = [](const StandaloneView& view, float storedX, float storedY) {
-        const ProjectionSettings projection = projectionSettings(view.area(), view.state());
-        PointGrid stored = view.grid();
-        PointGrid written = view.grid();
+    const auto largestOffset = [](const Form1Model& view, float storedX, float storedY) {
+        const ProjectionSettings projection = projectionSettings(view.area(), view.viewState());
+        PointGrid stored = view.pointGrid();
+        PointGrid written = view.pointGrid();
         calculateScreenPoints(stored, projection, storedX, storedY);
         calculateScreenPoints(written, projection, static_cast<float>(equivalentPointerPosition(storedX)),
                               static_cast<float>(equivalentPointerPosition(storedY)));
@@ -106,8 +106,10 @@ TEST(ViewSettings, OutOfRangePositionsGiveTheSameRotationAsTheirEquivalent)
     };
     float largest = 0.0f;
     for (const int shape : {0, 5, 13}) {
-        const StandaloneView inPerspective({shape, 0.0f, 0.0f, true, 150, 10, {}});
-        const StandaloneView flat({shape, 0.0f, 0.0f, false, 150, 10, {}});
+        const OpenedView inPerspectiveOpened({shape, 0.0f, 0.0f, true, 150, 10, {}});
+        const Form1Model& inPerspective = inPerspectiveOpened.model();
+        const OpenedView flatOpened({shape, 0.0f, 0.0f, false, 150, 10, {}});
+        const Form1Model& flat = flatOpened.model();
         for (int position = -6015; position <= 6015; position += 45) {
             const auto at = static_cast<float>(position);
             largest = std::max(

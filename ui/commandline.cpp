@@ -1,37 +1,32 @@
 #include "ui/commandline.h"
 
-#include "export/savetarget.h"
-
+#include "export/picturefile.h"
 #include "export/picturename.h"
 #include "export/picturetypes.h"
+#include "export/savetarget.h"
+#include "export/savetexts.h"
 #include "surface/planesection.h"
-#include "surface/shapecatalogue.h"
-#include "surface/startup.h"
-#include "ui/commandlinetexts.h"
-#include "ui/exportcommand.h"
 #include "ui/programarguments.h"
 #include "ui/programversion.h"
 #include "ui/qtext.h"
-#include "ui/savecommand.h"
-#include "window/standaloneview.h"
+#include "ui/wholefile.h"
+#include "window/commandlinehelp.h"
+#include "window/commandlineoptions.h"
+#include "window/openedview.h"
 #include "window/viewsettings.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QRegularExpression>
 
-#include <array>
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 namespace {
-
-struct Option {
-    QCommandLineOption option;
-    QString range; // empty for the options without a value
-};
 
 class BadArguments {
 public:
@@ -47,14 +42,44 @@ QString displayed(const QString& optionName)
     return (optionName.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + optionName;
 }
 
-// The options of the parser below that take a value: the view's settings
-// (viewsettings.h) and the picture's file and scale.
+// The option as the parser knows it, under its short name too.
+QCommandLineOption parserOption(const CommandLineOption& option)
+{
+    QStringList names;
+    if (!option.shortName.empty())
+        names.append(toQString(option.shortName));
+    names.append(toQString(option.name));
+    if (option.valueName.empty())
+        return QCommandLineOption(names);
+    return QCommandLineOption(names, {}, toQString(option.valueName));
+}
+
+// The option a name given to the parser ("h", "help", "shape") belongs to.
+const CommandLineOption* optionNamed(const QString& given)
+{
+    for (const CommandLineOption& option : commandLineOptions()) {
+        if (given == toQString(option.name) || given == toQString(option.shortName))
+            return &option;
+    }
+    return nullptr;
+}
+
+// "--axes", "--help": an option that takes no value, as typed.
+bool isSwitch(const QString& typed)
+{
+    const auto& options = commandLineOptions();
+    return std::any_of(options.begin(), options.end(), [&typed](const CommandLineOption& option) {
+        return option.valueName.empty() && typed == displayed(toQString(option.name));
+    });
+}
+
+// The options that take a value, named without dashes.
 QStringList valueOptionNames()
 {
-    QStringList names{QStringLiteral("export"), QStringLiteral("scale")};
-    for (const std::string_view name : viewSettingNames()) {
-        if (viewSettingTakesValue(name))
-            names.append(toQString(name));
+    QStringList names;
+    for (const CommandLineOption& option : commandLineOptions()) {
+        if (!option.valueName.empty())
+            names.append(toQString(option.name));
     }
     return names;
 }
@@ -66,8 +91,8 @@ public:
     {
         // Short words after one dash are options of their own letters.
         m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-        for (const Option& option : m_options)
-            m_parser.addOption(option.option);
+        for (const CommandLineOption& option : commandLineOptions())
+            m_parser.addOption(parserOption(option));
     }
 
     // Throws BadArguments for anything the parser refuses.
@@ -88,14 +113,13 @@ public:
     QStringList positional() const { return m_parser.positionalArguments(); }
 
 private:
-    // The options given, in order, that set something: help and version only
-    // print, and asking twice changes nothing.
+    // The options given, in order, that set something: asking twice for one
+    // that only prints changes nothing.
     std::vector<std::string> givenSettings() const
     {
         std::vector<std::string> names;
         for (const QString& name : m_parser.optionNames()) {
-            if (name != QStringLiteral("h") && name != QStringLiteral("help")
-                && name != QStringLiteral("version"))
+            if (!optionNamed(name)->printsOnly)
                 names.push_back(name.toStdString());
         }
         return names;
@@ -110,17 +134,13 @@ private:
         // The other refusals: a value missing at the end, or one given to an
         // option that takes none.
         const QString last = arguments.size() > 1 ? arguments.back() : QString();
-        for (const Option& option : m_options) {
-            for (const QString& name : option.option.names()) {
-                if (!option.range.isEmpty() && last == displayed(name))
-                    return QStringLiteral("pilihan %1 memerlukan nilai: %2.").arg(last, option.range);
-            }
+        for (const CommandLineOption& option : commandLineOptions()) {
+            if (!option.valueName.empty() && last == displayed(toQString(option.name)))
+                return QStringLiteral("pilihan %1 memerlukan nilai: %2.").arg(last, toQString(option.range));
         }
         for (const QString& argument : arguments.mid(1)) {
             const QString name = argument.section(u'=', 0, 0);
-            if (argument.contains(u'=')
-                && (name == QStringLiteral("--help") || name == QStringLiteral("--version")
-                    || name == QStringLiteral("--axes") || name == QStringLiteral("--section-info")))
+            if (argument.contains(u'=') && isSwitch(name))
                 return QStringLiteral("pilihan %1 tidak menerima nilai.").arg(name);
         }
         return QStringLiteral("argumen tidak dapat dibaca; pilihan yang ada tercantum di \"%1 --help\".")
@@ -129,33 +149,6 @@ private:
 
     QString m_program;
     QCommandLineParser m_parser;
-    const std::vector<Option> m_options{
-        {QCommandLineOption(QStringLiteral("export"), {}, QStringLiteral("FILE")),
-         QStringLiteral("nama file .bmp, .png atau .svg")},
-        {QCommandLineOption(QStringLiteral("shape"), {}, QStringLiteral("N")), toQString(shapeRange())},
-        {QCommandLineOption(QStringLiteral("view"), {}, QStringLiteral("X,Y")), toQString(viewRange())},
-        {QCommandLineOption(QStringLiteral("perspective"), {}, QStringLiteral("D")),
-         toQString(distanceRange())},
-        {QCommandLineOption(QStringLiteral("aspect"), {}, QStringLiteral("A")), toQString(aspectRange())},
-        {QCommandLineOption(QStringLiteral("back-lines"), {}, QStringLiteral("GARIS")),
-         toQString(backLinesRange())},
-        {QCommandLineOption(QStringLiteral("axes")), {}},
-        {QCommandLineOption(QStringLiteral("section"), {}, QStringLiteral("SUDUT,JARAK")),
-         toQString(sectionRange())},
-        {QCommandLineOption(QStringLiteral("section-plane"), {}, QStringLiteral("BIDANG")),
-         toQString(sectionPlaneRange())},
-        {QCommandLineOption(QStringLiteral("section-info")), {}},
-        {QCommandLineOption(QStringLiteral("scale"), {}, QStringLiteral("K")), toQString(scaleRange())},
-        {QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}), {}},
-        {QCommandLineOption(QStringLiteral("version")), {}},
-    };
-};
-
-struct ExportRequest {
-    QString path;
-    PictureFormat format = PictureFormat::Png;
-    int scale = 1;
-    PictureSettings view;
 };
 
 QString refused(const char* option, std::string_view range, const QString& given)
@@ -165,8 +158,9 @@ QString refused(const char* option, std::string_view range, const QString& given
 
 // The view settings given, in the order the options are listed; the first
 // one refused ends it.
-void readViewSettings(const Arguments& arguments, PictureSettings& view)
+PictureSettings viewSettings(const Arguments& arguments)
 {
+    PictureSettings view;
     for (const std::string_view name : viewSettingNames()) {
         if (!arguments.isSet(name))
             continue;
@@ -175,6 +169,7 @@ void readViewSettings(const Arguments& arguments, PictureSettings& view)
         if (const auto refusal = readViewSetting(view, name, value.toStdString(), shown))
             throw BadArguments(toQString(*refusal));
     }
+    return view;
 }
 
 int readScale(const Arguments& arguments, PictureFormat format)
@@ -190,30 +185,17 @@ int readScale(const Arguments& arguments, PictureFormat format)
     return *scale;
 }
 
-ExportRequest exportRequest(const Arguments& arguments)
+// --export FILE with its scale, and the view it shows: the file's type is
+// refused first, then a view setting, then the scale.
+void readPictureFile(const Arguments& arguments, CommandLineRequest& request)
 {
-    ExportRequest request;
-    request.path = arguments.value("export");
-    const auto format = formatOfPath(request.path.toStdString());
+    const QString path = arguments.value("export");
+    const auto format = formatOfPath(path.toStdString());
     if (!format)
-        throw BadArguments(refused("export", "nama file yang berakhiran .bmp, .png atau .svg", request.path));
-    request.format = *format;
-    readViewSettings(arguments, request.view);
-    request.scale = readScale(arguments, request.format);
-    return request;
+        throw BadArguments(refused("export", "nama file yang berakhiran .bmp, .png atau .svg", path));
+    request.view = viewSettings(arguments);
+    request.picture = PictureFileRequest{path, *format, readScale(arguments, *format)};
 }
-
-// False when the text did not all reach the stream (a full disk, a closed
-// output).
-bool print(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    const auto size = static_cast<std::size_t>(bytes.size());
-    const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
-    return std::fflush(stream) == 0 && written;
-}
-
-} // namespace
 
 // Arguments without --export: true when they give a view to open the window
 // on; otherwise they ask for nothing, or for a picture in the wrong way.
@@ -235,6 +217,66 @@ bool opensWindow(const Arguments& parsed)
                                       "dan tanpa argumen jendela program dibuka."));
 }
 
+// What the parsed arguments ask for; throws BadArguments for the first
+// thing refused.
+void readTask(const Arguments& parsed, CommandLineRequest& request)
+{
+    using Task = CommandLineRequest::Task;
+    if (parsed.isSet("help")) {
+        request.task = Task::Help;
+    } else if (parsed.isSet("version")) {
+        request.task = Task::Version;
+    } else if (parsed.isSet("section-info")) {
+        // "--section-info": the section's line, "<nama>: <persamaan>", after
+        // the picture when one is asked for too.
+        if (!parsed.isSet("section"))
+            throw BadArguments(
+                QStringLiteral("pilihan --section-info hanya berlaku bersama --section SUDUT,JARAK."));
+        request.task = Task::SectionInfo;
+        request.view = viewSettings(parsed);
+        if (parsed.isSet("export"))
+            readPictureFile(parsed, request);
+    } else if (opensWindow(parsed)) {
+        request.view = viewSettings(parsed);
+    } else {
+        request.task = Task::Picture;
+        readPictureFile(parsed, request);
+    }
+}
+
+// The request for the program's own arguments, `own` (the program first,
+// the toolkit's options taken out): nothing but the program is the window.
+CommandLineRequest requestOf(const QString& program, const QStringList& own)
+{
+    CommandLineRequest request;
+    request.program = program;
+    if (own.size() <= 1)
+        return request;
+    try {
+        Arguments parsed(program);
+        parsed.parse(own);
+        readTask(parsed, request);
+    } catch (const BadArguments& bad) {
+        request = {CommandLineRequest::Task::Refused, program, std::nullopt, std::nullopt, bad.text};
+    }
+    return request;
+}
+
+QString programName(const QStringList& arguments)
+{
+    return QFileInfo(arguments.value(0, QStringLiteral("ruvex3d"))).fileName();
+}
+
+// False when the text did not all reach the stream (a full disk, a closed
+// output).
+bool print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    const auto size = static_cast<std::size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
+    return std::fflush(stream) == 0 && written;
+}
+
 // A message of the window's, which may name `paths` and their folder, in one
 // line: the line breaks within the names are escaped, the message's own ones
 // become spaces.
@@ -247,15 +289,25 @@ QString oneLine(QString message, const QStringList& paths)
     return message.replace(u'\n', u' ');
 }
 
-// Writes the picture asked for, under the same rules as in the window and
-// the page: a name that shows (export/picturename.h), only regular files,
-// links as the file they lead to, names the file system takes. The failure
-// in one line, or nothing.
-std::optional<QString> writeRequestedPicture(const ExportRequest& request)
+// Writes the file of `view` whole to `path`: nothing when it is written,
+// otherwise why not. It is encoded in memory first, so that every failure
+// left is the disk's.
+std::optional<QString> writePictureFile(const QString& path, const PictureFileView& view,
+                                        PictureFormat format, int scale)
 {
-    const StandaloneView view(request.view);
-    const std::vector<WireframePolyline> lines = view.pictureLines();
-    const ExportView picture{view.grid(), view.state(), view.area().Image(), lines};
+    const std::vector<std::uint8_t> bytes = pictureFileBytes(view, format, scale);
+    if (bytes.empty())
+        return toQString(SaveTexts::encodingFailure(format));
+    return writeWholeFile(path, toQByteArray(bytes));
+}
+
+// Writes the picture asked for from the view opened on the window's model,
+// under the same rules as in the window and the page: a name that shows
+// (export/picturename.h), only regular files, links as the file they lead
+// to, names the file system takes. The failure in one line, or nothing.
+std::optional<QString> writeRequestedPicture(const PictureFileRequest& request, const Form1Model& model)
+{
+    const PictureFileView picture{model.area().Image(), model.pictureLines(), model.shapeIndex()};
     const PictureName named = givenPictureName(request.path.toStdString());
     if (named.refused())
         return oneLine(toQString(named.refusal), {request.path});
@@ -272,121 +324,98 @@ std::optional<QString> writeRequestedPicture(const ExportRequest& request)
 // A section asked for where none can be drawn (a further figure, a flat
 // solid): the picture is the plain one, and the window's sentence for that
 // case says why. Empty otherwise.
-QString undrawnSectionNotice(const PictureSettings& view)
+QString undrawnSectionNotice(const Form1Model& model)
 {
-    if (!view.options.section)
+    if (!model.sectionShown())
         return {};
-    const PlaneSection section
-        = planeSection(view.shapeIndex, aspectFactorOfTenths(view.aspectTenths), view.options.section->plane);
+    const PlaneSection& section = model.planeSection();
     return section.available && !section.flat ? QString() : toQString(section.line());
 }
 
-// "--section-info": the section's line, "<nama>: <persamaan>", after the
-// picture when one is asked for too.
-CommandLineResult sectionInfo(const Arguments& parsed)
+// One line on standard error: whatever the user typed is shown, never obeyed
+// by the terminal.
+QString told(const QString& program, const QString& sentence)
 {
-    if (!parsed.isSet("section"))
-        throw BadArguments(
-            QStringLiteral("pilihan --section-info hanya berlaku bersama --section SUDUT,JARAK."));
-    PictureSettings view;
-    readViewSettings(parsed, view);
-    if (parsed.isSet("export")) {
-        if (const auto failure = writeRequestedPicture(exportRequest(parsed)))
-            return {kExitNotWritten, {}, failure.value()};
+    return escapedControls(program + QStringLiteral(": ") + sentence) + u'\n';
+}
+
+// The view opened as the window opens it, its picture written when one is
+// asked for; then the section's line, or the notice beside the picture.
+CommandLineResult openedViewResult(const CommandLineRequest& request)
+{
+    const OpenedView opened(*request.view);
+    const Form1Model& model = opened.model();
+    if (request.picture) {
+        if (const auto failure = writeRequestedPicture(*request.picture, model))
+            return {kExitNotWritten, {}, told(request.program, *failure)};
     }
-    const PlaneSection section
-        = planeSection(view.shapeIndex, aspectFactorOfTenths(view.aspectTenths), view.options.section->plane);
-    return {kExitWritten, toQString(section.line()) + u'\n', {}};
+    if (request.task == CommandLineRequest::Task::SectionInfo)
+        return {kExitWritten, toQString(model.planeSection().line()) + u'\n', {}};
+    const QString notice = undrawnSectionNotice(model);
+    return {kExitWritten, {}, notice.isEmpty() ? QString() : told(request.program, notice)};
+}
+
+} // namespace
+
+CommandLineRequest readCommandLine(const QStringList& arguments)
+{
+    return requestOf(programName(arguments), withoutToolkitOptions(arguments, valueOptionNames()));
+}
+
+CommandLineRequest readCommandLine(int argc, char** argv)
+{
+    // Read as they are: the toolkit's own list drops a name's leading U+FEFF.
+    const QStringList arguments = argumentList(argc, argv);
+    const QStringList own = withoutToolkitOptions(arguments, valueOptionNames());
+    // A name that is not UTF-8 cannot be written as given (the toolkit's file
+    // names are UTF-8), and any other name would be the wrong file.
+    if (own.size() > 1) {
+        if (const auto argument = notUtf8Argument(argc, argv))
+            return {CommandLineRequest::Task::Refused, programName(arguments), std::nullopt, std::nullopt,
+                    QStringLiteral("argumen \"%1\" bukan teks UTF-8 yang sah; nama file dan nilai pilihan "
+                                   "harus ditulis dalam UTF-8.")
+                        .arg(*argument)};
+    }
+    return requestOf(programName(arguments), own);
+}
+
+CommandLineResult runCommandLine(const CommandLineRequest& request)
+{
+    using Task = CommandLineRequest::Task;
+    switch (request.task) {
+    case Task::Window:
+        return {kExitWritten, {}, {}, request.view};
+    case Task::Refused:
+        return {kExitBadArguments, {}, told(request.program, request.refusal)};
+    case Task::Help:
+        return {kExitWritten, toQString(commandLineHelp(request.program.toStdString())), {}};
+    case Task::Version:
+        return {
+            kExitWritten,
+            QStringLiteral("%1 (RUVEX Display 3D) %2\n").arg(request.program, QLatin1String(kProgramVersion)),
+            {}};
+    case Task::Picture:
+    case Task::SectionInfo:
+        return openedViewResult(request);
+    }
+    return {};
 }
 
 CommandLineResult runCommandLine(const QStringList& arguments)
 {
-    const QString program = QFileInfo(arguments.value(0, QStringLiteral("ruvex3d"))).fileName();
-    // Whatever the user typed is shown, never obeyed by the terminal.
-    const auto told = [&program](const QString& sentence) {
-        return escapedControls(program + QStringLiteral(": ") + sentence) + u'\n';
-    };
-    const auto failed = [&told](int status, const QString& sentence) {
-        return CommandLineResult{status, {}, told(sentence)};
-    };
-    try {
-        Arguments parsed(program);
-        parsed.parse(withoutToolkitOptions(arguments, valueOptionNames()));
-        if (parsed.isSet("help"))
-            return {kExitWritten, helpText(program), {}};
-        if (parsed.isSet("version"))
-            return {kExitWritten,
-                    QStringLiteral("%1 (RUVEX Display 3D) %2\n").arg(program, QLatin1String(kProgramVersion)),
-                    {}};
-        if (parsed.isSet("section-info")) {
-            CommandLineResult info = sectionInfo(parsed);
-            if (info.status == kExitNotWritten)
-                return failed(kExitNotWritten, info.error);
-            return info;
-        }
-        if (opensWindow(parsed)) {
-            PictureSettings view;
-            readViewSettings(parsed, view);
-            return {kExitWritten, {}, {}, view};
-        }
-        const ExportRequest request = exportRequest(parsed);
-        if (const auto failure = writeRequestedPicture(request))
-            return failed(kExitNotWritten, *failure);
-        const QString notice = undrawnSectionNotice(request.view);
-        return {kExitWritten, {}, notice.isEmpty() ? QString() : told(notice)};
-    } catch (const BadArguments& bad) {
-        return failed(kExitBadArguments, bad.text);
-    }
+    return runCommandLine(readCommandLine(arguments));
 }
 
-int runCommandLine(int& argc, char** argv)
+int runCommandLine(const CommandLineRequest& request, int& argc, char** argv)
 {
-    // Read before the toolkit sees them, and as they are: the toolkit's own
-    // list drops a name's leading U+FEFF.
-    const QStringList arguments = argumentList(argc, argv);
     // No window system at all: the pictures are made in memory.
     const QCoreApplication application(argc, argv);
-    const QString program = QFileInfo(arguments.value(0)).fileName();
-    // A name that is not UTF-8 cannot be written as given (the toolkit's file
-    // names are UTF-8), and any other name would be the wrong file.
-    if (const auto argument = notUtf8Argument(argc, argv)) {
-        print(stderr,
-              escapedControls(QStringLiteral("%1: argumen \"%2\" bukan teks UTF-8 yang sah; nama file dan "
-                                             "nilai pilihan harus ditulis dalam UTF-8.")
-                                  .arg(program, *argument))
-                  + u'\n');
-        return kExitBadArguments;
-    }
-    const CommandLineResult result = runCommandLine(arguments);
+    const CommandLineResult result = runCommandLine(request);
     if (!print(stdout, result.output)) {
-        print(stderr, QStringLiteral("%1: teks tidak dapat ditulis ke keluaran standar.\n").arg(program));
+        print(stderr,
+              QStringLiteral("%1: teks tidak dapat ditulis ke keluaran standar.\n").arg(request.program));
         return kExitNotWritten;
     }
     print(stderr, result.error);
     return result.status;
-}
-
-bool commandLineRequested(int argc, char** argv)
-{
-    return withoutToolkitOptions(argumentList(argc, argv), valueOptionNames()).size() > 1;
-}
-
-std::optional<PictureSettings> windowViewRequested(int argc, char** argv)
-{
-    if (notUtf8Argument(argc, argv))
-        return std::nullopt;
-    const QStringList arguments = argumentList(argc, argv);
-    try {
-        Arguments parsed(QStringLiteral("ruvex3d"));
-        parsed.parse(withoutToolkitOptions(arguments, valueOptionNames()));
-        if (parsed.isSet("help") || parsed.isSet("version") || parsed.isSet("section-info")
-            || !opensWindow(parsed))
-            return std::nullopt;
-        PictureSettings view;
-        readViewSettings(parsed, view);
-        return view;
-    } catch (const BadArguments&) {
-        // The command line tells why.
-        return std::nullopt;
-    }
 }

@@ -34,7 +34,7 @@ void Form1::carryOut(const Request& request)
         break;
     case RequestKind::ExportDialog: {
         const std::vector<WireframePolyline> lines = model.pictureLines();
-        save(pictureExport({model.pointGrid(), model.viewState(), model.area().Image(), lines}), m_export);
+        save(pictureExport({model.area().Image(), lines, model.shapeIndex()}), m_export);
         break;
     }
     case RequestKind::CopyPicture:

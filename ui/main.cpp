@@ -15,15 +15,12 @@
 
 int main(int argc, char* argv[])
 {
-    // Pictures from the command line need no display: decided before the
-    // display is looked for.
-    // A lesson's view opens the window; the settings are checked first.
-    std::optional<PictureSettings> view;
-    if (commandLineRequested(argc, argv)) {
-        view = windowViewRequested(argc, argv);
-        if (!view)
-            return runCommandLine(argc, argv);
-    }
+    // The arguments are read once, before the display is looked for:
+    // pictures from the command line need none, and a lesson's view that
+    // opens the window has its settings checked first.
+    const CommandLineRequest request = readCommandLine(argc, argv);
+    if (request.task != CommandLineRequest::Task::Window)
+        return runCommandLine(request, argc, argv);
 
     // A platform or display named with the toolkit's options is the
     // toolkit's to reach; only without one is the environment checked.
@@ -40,8 +37,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("RUVEX Display 3D"));
 
     Form1 window;
-    if (view)
-        window.openView(*view);
+    if (request.view)
+        window.openView(*request.view);
     window.adjustSize();
     centreOnScreen(window);
     window.show();

@@ -6,6 +6,7 @@
 #include "bindingpage.h"
 
 #include "export/bitmapfile.h"
+#include "export/picturefile.h"
 #include "export/picturetypes.h"
 #include "export/pngfile.h"
 #include "export/svgpicture.h"
@@ -61,13 +62,8 @@ emscripten::val RuvexPage::exportFile(int type)
 {
     const ExportType& chosen = kExportTypes.at(static_cast<std::size_t>(type));
     const Form1Model& model = m_session.model();
-    if (chosen.format == PictureFormat::Svg) {
-        const std::string title = svgPictureTitle(shapeCaption(model.shapeIndex()));
-        const std::string svg = svgPicture(model.pictureLines(), pictureWidth(), pictureHeight(), title);
-        m_file.assign(svg.begin(), svg.end());
-    } else {
-        m_file = viewPngFile(m_area.Image(), model.pictureLines(), chosen.scale);
-    }
+    const PictureFileView view{m_area.Image(), model.pictureLines(), model.shapeIndex()};
+    m_file = pictureFileBytes(view, chosen.format, chosen.scale);
     return bytesView(m_file);
 }
 

@@ -1,6 +1,7 @@
 #include "window/viewsettings.h"
 
 #include "export/escapedtext.h"
+#include "window/commandlineoptions.h"
 #include "window/sectionwindowlayout.h"
 
 #include <algorithm>
@@ -150,19 +151,7 @@ bool readValue(PictureSettings& settings, std::string_view name, std::string_vie
 
 std::string rangeOf(std::string_view name)
 {
-    if (name == "shape")
-        return shapeRange();
-    if (name == "view")
-        return viewRange();
-    if (name == "perspective")
-        return distanceRange();
-    if (name == "aspect")
-        return aspectRange();
-    if (name == "section")
-        return sectionRange();
-    if (name == "section-plane")
-        return sectionPlaneRange();
-    return backLinesRange();
+    return commandLineOption(name)->range;
 }
 
 // "1", "0,5", "1,2": the aspect as the window's caption writes a decimal.
@@ -343,8 +332,14 @@ std::optional<int> wholeNumber(std::string_view value, int low, int high)
 
 const std::vector<std::string_view>& viewSettingNames()
 {
-    static const std::vector<std::string_view> names{"shape",      "view", "perspective", "aspect",
-                                                     "back-lines", "axes", "section",     "section-plane"};
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> settings;
+        for (const CommandLineOption& option : commandLineOptions()) {
+            if (option.viewSetting)
+                settings.push_back(option.name);
+        }
+        return settings;
+    }();
     return names;
 }
 
@@ -355,7 +350,8 @@ bool isViewSetting(std::string_view name)
 
 bool viewSettingTakesValue(std::string_view name)
 {
-    return name != "axes";
+    const CommandLineOption* option = commandLineOption(name);
+    return !option || !option->viewSetting || !option->valueName.empty();
 }
 
 std::string valueRefusal(std::string_view shownName, std::string_view range, std::string_view given)

@@ -7,7 +7,7 @@
 // sentence. The reverse, the settings of a view in the window as the command
 // that opens it again, is what "Salin Kode Tampilan" copies.
 //
-// Text only: making the picture is standaloneview.h's job.
+// Text only: the window's model opens a view on them (openedview.h).
 
 #include "view/pictureoptions.h"
 #include "window/viewlimits.h"
@@ -42,10 +42,9 @@ std::string sectionPlaneRange();
 // `value` as a whole number of one to six digits within low..high.
 std::optional<int> wholeNumber(std::string_view value, int low, int high);
 
-// The settings a view is given by, in the order the command line reads them:
-// "shape", "view", "perspective", "aspect", "back-lines", "axes", "section"
-// and "section-plane" ("shown", the start, or "hidden": "Tampilkan Bidang"
-// unticked). The command line's options of the view are these.
+// The settings a view is given by: the command line's options of the view
+// (commandlineoptions.h), in the order they are read. "section-plane" is
+// "shown", the start, or "hidden": "Tampilkan Bidang" unticked.
 const std::vector<std::string_view>& viewSettingNames();
 bool isViewSetting(std::string_view name);
 // "axes" is a switch and takes no value; the others need one.

@@ -1,0 +1,69 @@
+#include "window/commandlineoptions.h"
+
+#include "surface/planesection.h"
+#include "window/viewlimits.h"
+#include "window/viewsettings.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string number(int value)
+{
+    return std::to_string(value);
+}
+
+std::vector<CommandLineOption> optionTable()
+{
+    return {
+        {"export", "", "FILE", false, false, "nama file .bmp, .png atau .svg",
+         "tulis gambar ke FILE lalu selesai; jenisnya menurut akhiran\n"
+         "FILE: .bmp (seperti \"Save Gambar\"), .png, .svg (vektor)"},
+        {"shape", "", "N", true, false, shapeRange(),
+         "bangun ruang nomor, 0 sampai " + number(kLargestShapeNumber) + " (bawaan 0; daftar di bawah)"},
+        {"view", "", "X,Y", true, false, viewRange(),
+         "posisi penunjuk di atas bidang gambar, X dan Y 0 sampai " + number(kLargestPointerPosition)
+             + "\n(bawaan 0,0, seperti bangun ruang yang baru dipilih)"},
+        {"perspective", "", "D", true, false, distanceRange(),
+         "perspektif pada jarak D, " + number(kMinDistance) + " sampai " + number(kMaxDistance)
+             + " (bawaan: tanpa)"},
+        {"aspect", "", "A", true, false, aspectRange(),
+         "faktor aspek, 0 sampai 1,6 dalam kelipatan 0,1; koma atau\n"
+         "titik sebagai tanda desimal (bawaan 1)"},
+        {"back-lines", "", "GARIS", true, false, backLinesRange(),
+         "garis belakang: dashed (putus-putus, seperti \"Garis\n"
+         "Belakang Putus-putus\") atau solid (bawaan)"},
+        {"axes", "", "", true, false, "", "gambar sumbu koordinat x, y dan z (\"Sumbu Koordinat\")"},
+        {"section", "", "SUDUT,JARAK", true, false, sectionRange(),
+         "irisan bidang x\u00b7sin SUDUT + z\u00b7cos SUDUT = JARAK\n(\"Irisan Bidang\"): SUDUT "
+             + number(kMinSectionTilt) + " sampai " + number(kMaxSectionTilt) + ", JARAK "
+             + number(kMinSectionDistance) + " sampai " + number(kMaxSectionDistance)},
+        {"section-plane", "", "BIDANG", true, false, sectionPlaneRange(),
+         "bidang irisan itu: shown (digambar, bawaan) atau hidden\n"
+         "(tidak digambar, \"Tampilkan Bidang\" tidak dicentang)"},
+        {"section-info", "", "", false, false, "",
+         "tulis nama dan persamaan irisan itu lalu selesai (bersama\n"
+         "--section; dengan --export gambarnya juga ditulis)"},
+        {"scale", "", "K", false, false, scaleRange(),
+         "pembesaran gambar .png, " + number(kMinScale) + " sampai " + number(kMaxScale)
+             + " (bawaan 1; 4 untuk\ndicetak)"},
+        {"help", "h", "", false, true, "", "tampilkan bantuan ini lalu selesai"},
+        {"version", "", "", false, true, "", "tampilkan versi program lalu selesai"},
+    };
+}
+
+} // namespace
+
+const std::vector<CommandLineOption>& commandLineOptions()
+{
+    static const std::vector<CommandLineOption> options = optionTable();
+    return options;
+}
+
+const CommandLineOption* commandLineOption(std::string_view name)
+{
+    const auto& options = commandLineOptions();
+    const auto found = std::find_if(options.begin(), options.end(),
+                                    [name](const CommandLineOption& option) { return option.name == name; });
+    return found == options.end() ? nullptr : &*found;
+}
