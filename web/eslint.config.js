@@ -69,6 +69,22 @@ module.exports = [
     },
     ...pageFiles.map(pageFileConfig),
     {
+        // Files and functions small enough to read: the page's scripts and
+        // the tools beside them, as tools/check_sizes.sh holds the C++.
+        files: ['*.js'],
+        rules: {
+            'max-lines': ['error', { max: 400 }],
+            'max-lines-per-function': ['error', { max: 40, skipBlankLines: true, skipComments: true }],
+        },
+    },
+    {
+        // Being moved onto the window session, not yet within those limits
+        // (as tools/size_exceptions.txt for the C++); each leaves this list
+        // when it is.
+        files: ['ruvex3d.js', 'files.js', 'menus.js', 'section.js'],
+        rules: { 'max-lines': 'off', 'max-lines-per-function': 'off' },
+    },
+    {
         files: workerFiles,
         languageOptions: { sourceType: 'script', globals: globals.serviceworker },
     },
