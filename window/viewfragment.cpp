@@ -3,7 +3,6 @@
 
 #include "export/escapedtext.h"
 #include "window/viewsettings.h"
-#include "window/viewsettingwords.h"
 
 namespace {
 
@@ -78,7 +77,7 @@ std::optional<std::string> readFragmentSettings(const std::vector<GivenSetting>&
     std::vector<std::string> names;
     for (const GivenSetting& setting : given) {
         if (!isViewSetting(setting.name))
-            return ViewSettingWords::unknownRefusal(setting.name);
+            return unknownSettingRefusal(setting.name);
         names.push_back(setting.name);
     }
     if (const auto repeated = firstRepeatedName(names))

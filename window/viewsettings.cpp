@@ -1,16 +1,18 @@
 #include "window/viewsettings.h"
 
 #include "window/sectionwindowlayout.h"
-#include "window/viewsettingwords.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
 
-using namespace ViewSettingWords;
-
 namespace {
+
+constexpr std::string_view kDashed = "dashed";
+constexpr std::string_view kSolid = "solid";
+constexpr std::string_view kPlaneShown = "shown";
+constexpr std::string_view kPlaneHidden = "hidden";
 
 bool isDigit(char c)
 {
@@ -217,6 +219,42 @@ std::vector<Setting> changedSettings(const PictureSettings& settings)
 
 } // namespace
 
+std::string shapeRange()
+{
+    return "bilangan bulat 0 sampai " + std::to_string(kLargestShapeNumber);
+}
+std::string viewRange()
+{
+    return "dua bilangan bulat X,Y, masing-masing 0 sampai " + std::to_string(kLargestPointerPosition);
+}
+std::string distanceRange()
+{
+    return "bilangan bulat " + std::to_string(kMinDistance) + " sampai " + std::to_string(kMaxDistance);
+}
+std::string aspectRange()
+{
+    static_assert(kMinAspectTenths == 0 && kMaxAspectTenths == 16, "the sentence names the range");
+    return "0 sampai 1,6 dalam kelipatan 0,1 (misalnya 0,5 atau 1.2)";
+}
+std::string scaleRange()
+{
+    return "bilangan bulat " + std::to_string(kMinScale) + " sampai " + std::to_string(kMaxScale);
+}
+std::string sectionRange()
+{
+    return "dua bilangan bulat SUDUT,JARAK, sudut " + std::to_string(kMinSectionTilt) + " sampai "
+        + std::to_string(kMaxSectionTilt) + " dan jarak " + std::to_string(kMinSectionDistance) + " sampai "
+        + std::to_string(kMaxSectionDistance) + " (misalnya 30,-40)";
+}
+std::string sectionPlaneRange()
+{
+    return std::string(kPlaneShown) + " atau " + std::string(kPlaneHidden);
+}
+std::string backLinesRange()
+{
+    return std::string(kDashed) + " atau " + std::string(kSolid);
+}
+
 std::optional<int> wholeNumber(std::string_view value, int low, int high)
 {
     if (value.empty() || value.size() > 6 || !allDigits(value))
@@ -253,13 +291,13 @@ std::optional<std::string> readViewSetting(PictureSettings& settings, std::strin
 {
     if (!viewSettingTakesValue(name)) {
         if (!value.empty())
-            return shown(shownName) + " tidak menerima nilai.";
+            return switchValueRefusal(shownName);
         settings.options.axes = true;
         return std::nullopt;
     }
     const SettingReader* setting = settingReader(name);
     if (!setting)
-        return unknownRefusal(shownName);
+        return unknownSettingRefusal(shownName);
     if (!setting->read(settings, value))
         return valueRefusal(shownName, setting->range(), value);
     return std::nullopt;
