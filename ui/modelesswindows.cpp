@@ -1,42 +1,12 @@
 #include "ui/modelesswindows.h"
 
 #include "ui/centring.h"
-#include "ui/clipboardcopy.h"
 #include "ui/helpwindow.h"
 #include "ui/infowindow.h"
 #include "ui/qtext.h"
 
 #include <QAction>
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QWidget>
-
-bool ModelessDialog::event(QEvent* event)
-{
-    // Asked of the focused text first, then of its window: here.
-    if (textKeepsCopyKey(focusWidget(), event)) {
-        event->accept();
-        return true;
-    }
-    return QDialog::event(event);
-}
-
-void ModelessDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        escape();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void ModelessDialog::closeEvent(QCloseEvent* event)
-{
-    QDialog::closeEvent(event);
-    if (event->isAccepted())
-        emit unloaded();
-}
 
 ModelessWindows::ModelessWindows(QWidget* owner)
     : QObject(owner)

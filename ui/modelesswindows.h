@@ -9,11 +9,10 @@
 //
 // The information windows open from the menu items their layout rows name
 // (InfoWindowLayout::menuItem). How a window behaves inside is InfoWindow's
-// and HelpWindow's.
+// and HelpWindow's, both ModelessDialogs (modelessdialog.h).
 
 #include "window/infowindowlayout.h"
 
-#include <QDialog>
 #include <QObject>
 #include <QPointer>
 
@@ -22,25 +21,6 @@
 class HelpWindow;
 class InfoWindow;
 class QWidget;
-
-// A window the main window keeps this way: Esc without a modifier does what
-// the window says (escape()), a text in it with the keys copies its own
-// selection with Ctrl+C, and a close the window accepts, by its OK or its
-// close box, is reported by unloaded().
-class ModelessDialog : public QDialog {
-    Q_OBJECT
-public:
-    using QDialog::QDialog;
-
-signals:
-    void unloaded();
-
-protected:
-    virtual void escape() = 0;
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-};
 
 class ModelessWindows final : public QObject {
     Q_OBJECT
