@@ -2,12 +2,16 @@
 // The program's command line, for pictures without a window:
 //
 //   ruvex3d --export FILE [--shape N] [--view X,Y] [--perspective D]
-//           [--aspect A] [--scale K]
+//           [--aspect A] [--back-lines dashed|solid] [--axes]
+//           [--section SUDUT,JARAK [--section-plane shown|hidden]
+//           [--section-info]] [--scale K]
 //
 // writes the picture the window would show for that view to FILE (.bmp as
 // "Save Gambar" writes it, .png, .svg; the same bytes as the window's
 // commands) and ends. It needs no display: no window is made and no window
-// system is asked for. --help and --version print and end.
+// system is asked for. --help and --version print and end; --section-info
+// prints the section's name and equation and ends, after the picture when
+// --export is given.
 //
 //   ruvex3d --shape N --view X,Y [--perspective D] [--aspect A]
 //           [--back-lines dashed|solid] [--axes]
