@@ -35,8 +35,8 @@ void BM_PresentationRedraw(benchmark::State& bench)
     PresentationPicture picture;
     picture.resize(kScreenWidth, kScreenHeight, 396, 396);
     for (auto _ : bench) {
-        calculateScreenPoints(scene.grid, kBenchArea, kBenchViewX, kBenchViewY);
-        picture.redraw(picturePolylines(scene.grid, scene.state, kBenchArea, {}));
+        projectGridPoints(scene.grid, kBenchArea, kBenchViewX, kBenchViewY);
+        picture.redraw(makePictureLines(scene.grid, scene.state, kBenchArea, {}));
         benchmark::DoNotOptimize(picture.takeChangedRect());
     }
 }
@@ -61,8 +61,8 @@ void BM_DashedPresentation(benchmark::State& bench)
     PresentationPicture picture;
     picture.resize(kScreenWidth, kScreenHeight, 396, 396);
     for (auto _ : bench) {
-        calculateScreenPoints(scene.grid, kBenchArea, kBenchViewX, kBenchViewY);
-        picture.redraw(picturePolylines(scene.grid, scene.state, kBenchArea, kBenchAids));
+        projectGridPoints(scene.grid, kBenchArea, kBenchViewX, kBenchViewY);
+        picture.redraw(makePictureLines(scene.grid, scene.state, kBenchArea, kBenchAids));
         benchmark::DoNotOptimize(picture.takeChangedRect());
     }
 }
@@ -74,14 +74,14 @@ BENCHMARK(BM_DashedPresentation)->Unit(benchmark::kMicrosecond);
 void BM_DashedTickWithFullScreen(benchmark::State& bench)
 {
     BenchScene scene;
-    ViewPolylinesMemo memo;
+    PictureLinesMemo memo;
     PresentationPicture picture;
     picture.resize(kScreenWidth, kScreenHeight, 396, 396);
     for (auto _ : bench) {
         scene.turnToNextView();
         const std::vector<WireframePolyline>& lines
             = memo.lines(scene.grid, scene.state, scene.box, kBenchAids);
-        drawPictureLines(lines, scene.box);
+        redrawArea(lines, scene.box);
         picture.redraw(lines);
         benchmark::DoNotOptimize(picture.takeChangedRect());
     }
@@ -106,11 +106,11 @@ void BM_SectionRedraw(benchmark::State& bench)
     BenchScene scene;
     scene.state.ShapeIndex = 3;
     fillShapePoints(scene.grid, scene.state);
-    ViewPolylinesMemo memo;
+    PictureLinesMemo memo;
     const PictureOptions options = sectionOptions(bench.range(0) == 1);
     for (auto _ : bench) {
         scene.turnToNextView();
-        drawPictureLines(memo.lines(scene.grid, scene.state, scene.box, options), scene.box);
+        redrawArea(memo.lines(scene.grid, scene.state, scene.box, options), scene.box);
         benchmark::DoNotOptimize(scene.box.Image().bits());
     }
 }
@@ -121,7 +121,7 @@ void BM_SectionPresentation(benchmark::State& bench)
     BenchScene scene;
     scene.state.ShapeIndex = 3;
     fillShapePoints(scene.grid, scene.state);
-    ViewPolylinesMemo memo;
+    PictureLinesMemo memo;
     PresentationPicture picture;
     picture.resize(kScreenWidth, kScreenHeight, 396, 396);
     for (auto _ : bench) {
@@ -155,7 +155,7 @@ void plainSquareLine(std::uint32_t* pixels, int width, int height, const Segment
 void BM_PresentationReference(benchmark::State& bench)
 {
     BenchScene scene;
-    calculateScreenPoints(scene.grid, kBenchArea, kBenchViewX, kBenchViewY);
+    projectGridPoints(scene.grid, kBenchArea, kBenchViewX, kBenchViewY);
     const PixelMapping mapping
         = PixelMapping::centred(kScreenHeight / 396.0, 396, 396, kScreenWidth, kScreenHeight);
     std::vector<Segment> segments = segmentsOf(scene.grid);

@@ -14,8 +14,8 @@ BenchScene::BenchScene()
 
 void BenchScene::redraw(const PictureOptions& options)
 {
-    calculateScreenPoints(grid, kBenchArea, kBenchViewX, kBenchViewY);
-    drawWireframe(grid, box, state, options);
+    projectGridPoints(grid, kBenchArea, kBenchViewX, kBenchViewY);
+    redrawArea(grid, state, box, options);
 }
 
 void BenchScene::lookAtView()
@@ -28,13 +28,13 @@ void BenchScene::turnToNextView()
 {
     state.MouseX = state.MouseX == kBenchViewX ? kBenchViewX + 15.0f : kBenchViewX;
     state.MouseY = kBenchViewY;
-    calculateScreenPoints(grid, kBenchArea, state.MouseX, kBenchViewY);
+    projectGridPoints(grid, kBenchArea, state.MouseX, kBenchViewY);
 }
 
 ReferenceFrame::ReferenceFrame(BenchScene& scene)
     : m_pixels(396 * 396)
 {
-    calculateScreenPoints(scene.grid, kBenchArea, kBenchViewX, kBenchViewY);
+    projectGridPoints(scene.grid, kBenchArea, kBenchViewX, kBenchViewY);
     m_segments = reference::segmentsOf(scene.grid);
 }
 

@@ -38,8 +38,8 @@ void BM_AnimationTick(benchmark::State& bench)
     scene.state.AnimStepX = 15.0f;
     for (auto _ : bench) {
         stepHorizontalSweep(scene.state);
-        calculateScreenPoints(scene.grid, kBenchArea, scene.state.MouseX, scene.state.MouseY);
-        drawWireframe(scene.grid, scene.box, scene.state);
+        projectGridPoints(scene.grid, kBenchArea, scene.state.MouseX, scene.state.MouseY);
+        redrawArea(scene.grid, scene.state, scene.box);
         benchmark::DoNotOptimize(scene.box.takeChangedRect());
     }
 }
@@ -51,7 +51,7 @@ void BM_ProjectionOnly(benchmark::State& bench)
     BenchScene scene;
     float x = 0.0f;
     for (auto _ : bench) {
-        calculateScreenPoints(scene.grid, kBenchArea, x, 120.0f);
+        projectGridPoints(scene.grid, kBenchArea, x, 120.0f);
         benchmark::DoNotOptimize(scene.grid.ScreenX.data());
         x += 15.0f;
     }

@@ -31,14 +31,14 @@ struct Drawn {
         : state(view.state())
     {
         area.setOuterSize(view.area().Width(), view.area().Height());
-        drawWireframe(view.grid(), area, state, options);
+        redrawArea(view.grid(), state, area, options);
     }
     const PixelBuffer& image() const { return area.Image(); }
 };
 
 std::vector<WireframePolyline> linesOf(const StandaloneView& view, const PictureOptions& options)
 {
-    return picturePolylines(view.grid(), view.state(), projectionSettings(view.area(), view.state()),
+    return makePictureLines(view.grid(), view.state(), projectionSettings(view.area(), view.state()),
                             options);
 }
 

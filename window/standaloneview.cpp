@@ -19,7 +19,7 @@ StandaloneView::StandaloneView(const PictureSettings& settings)
     m_state.MouseX = settings.pointerX;
     m_state.MouseY = settings.pointerY;
     const ProjectionSettings projection = projectionSettings(m_area, m_state);
-    calculateScreenPoints(m_grid, projection, m_state.MouseX, m_state.MouseY);
-    m_lines = picturePolylines(m_grid, m_state, projection, settings.options);
-    drawPictureLines(m_lines, m_area);
+    projectGridPoints(m_grid, projection, m_state.MouseX, m_state.MouseY);
+    m_lines = makePictureLines(m_grid, m_state, projection, settings.options);
+    redrawArea(m_lines, m_area);
 }
