@@ -10,7 +10,9 @@ if(BUILD_TESTING)
     add_subdirectory(tests)
 endif()
 
-# Built with emscripten, the page comes with the core (web/).
+# Built with emscripten, the page comes with the core (web/), and with it the
+# benchmark cases it shares with the desktop (bench/).
 if(EMSCRIPTEN)
+    add_subdirectory(bench)
     add_subdirectory(web)
 endif()

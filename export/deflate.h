@@ -7,7 +7,8 @@
 // Repeats are found through hash chains of three-byte prefixes with one step
 // of lazy matching, as zlib's default level does; each block is coded with
 // Huffman codes made for its own symbols, or with the fixed codes where that
-// is shorter. The same input gives the same bytes on every target: nothing
+// is shorter (matchfinder.h finds the repeats, deflateblock.h codes the
+// blocks). The same input gives the same bytes on every target: nothing
 // depends on the machine's word size or byte order.
 
 #include <cstdint>
@@ -20,10 +21,3 @@ std::vector<std::uint8_t> zlibStream(std::span<const std::uint8_t> data);
 
 // The zlib stream's checksum.
 std::uint32_t adler32(std::span<const std::uint8_t> data);
-
-// The lengths of a Huffman code for symbols counted `counts` times, none
-// longer than `limit` bits, as each block's codes are made. At least two
-// symbols get a code, so that every decoder takes the code as complete;
-// a tree too deep is built again from counts halved (none to zero), which
-// ends at the balanced tree at the latest.
-std::vector<std::uint8_t> huffmanCodeLengths(std::vector<std::uint32_t> counts, int limit);

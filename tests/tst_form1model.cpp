@@ -54,7 +54,7 @@ TEST(Form1Model, PictureLinesFollowEveryChangeOfView)
     LoadedModel loaded;
     Form1Model& model = loaded.model;
     const auto linesMadeDirectly = [&model] {
-        return viewPolylines(model.pointGrid(), model.viewState(), model.area(), model.pictureOptions());
+        return makePictureLines(model.pointGrid(), model.viewState(), model.area(), model.pictureOptions());
     };
     model.setPictureOptions({true, true});
     model.picDisplay_MouseMove(120.0f, 60.0f);

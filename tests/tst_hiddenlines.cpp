@@ -31,14 +31,14 @@ struct Drawn {
         : state(view.viewState())
     {
         area.setOuterSize(view.area().Width(), view.area().Height());
-        drawWireframe(view.pointGrid(), area, state, options);
+        redrawArea(view.pointGrid(), state, area, options);
     }
     const PixelBuffer& image() const { return area.Image(); }
 };
 
 std::vector<WireframePolyline> linesOf(const Form1Model& view, const PictureOptions& options)
 {
-    return picturePolylines(view.pointGrid(), view.viewState(),
+    return makePictureLines(view.pointGrid(), view.viewState(),
                             projectionSettings(view.area(), view.viewState()), options);
 }
 

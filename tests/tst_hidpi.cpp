@@ -37,7 +37,7 @@ QImage drawn(const Form1& form, int width, int height, const PixelMapping& mappi
     PixelBuffer picture;
     picture.reset(width, height, ruvex::win::pixelOf(ruvex::win::kWhite));
     const PictureBox& area = picDisplay(form)->box();
-    drawWireframeMapped(viewPolylines(form.pointGrid(), form.viewState(), area, {}), mapping, picture);
+    drawMappedLines(makePictureLines(form.pointGrid(), form.viewState(), area, {}), mapping, picture);
     return imageOf(picture).copy();
 }
 

@@ -205,14 +205,39 @@ void referenceLine(std::vector<std::uint32_t>& pixels, int width, int height, co
     }
 }
 
-TEST(ImageDeviceContext, RandomLinesPaintExactlyThePlainRulesPixels)
+constexpr int kWidth = 40;
+constexpr int kHeight = 30;
+
+// A short random polyline, each segment starting where the last one ended,
+// drawn into the box and by the plain rules into `expected`; its pen. Ends
+// lie mostly inside, some well outside, in every direction and length; in
+// every third round wholly inside, pen and all.
+int drawRandomPolyline(PictureBox& box, std::vector<std::uint32_t>& expected, std::mt19937& random, int round)
 {
-    constexpr int kWidth = 40;
-    constexpr int kHeight = 30;
-    std::mt19937 random(20240611);
-    // Ends mostly inside, some well outside; every direction and length.
     std::uniform_int_distribution<int> coordinate(-25, 65);
     std::uniform_int_distribution<int> pen(1, 3);
+    const auto inside
+        = [round](int value, int size) { return round % 3 == 0 ? std::clamp(value, 1, size - 2) : value; };
+    Line line{coordinate(random), coordinate(random), 0, 0, round % 5 == 4 ? pen(random) : round % 2 + 1};
+    line.x0 = inside(line.x0, kWidth);
+    line.y0 = inside(line.y0, kHeight);
+    MoveToEx(box.hDC(), line.x0, line.y0, nullptr);
+    box.setDrawWidth(line.pen);
+    box.setForeColor(round % 2 ? kBlue : kBlack);
+    for (int segment = 0; segment < 3; ++segment) {
+        line.x1 = inside(coordinate(random), kWidth);
+        line.y1 = inside(coordinate(random), kHeight);
+        LineTo(box.hDC(), line.x1, line.y1);
+        referenceLine(expected, kWidth, kHeight, line, pixelOf(round % 2 ? kBlue : kBlack));
+        line.x0 = line.x1;
+        line.y0 = line.y1;
+    }
+    return line.pen;
+}
+
+TEST(ImageDeviceContext, RandomLinesPaintExactlyThePlainRulesPixels)
+{
+    std::mt19937 random(20240611);
     for (int round = 0; round < 400; ++round) {
         SCOPED_TRACE(round);
         PictureBox box(0);
@@ -220,34 +245,13 @@ TEST(ImageDeviceContext, RandomLinesPaintExactlyThePlainRulesPixels)
         std::vector<std::uint32_t> expected(kWidth * kHeight, pixelOf(box.BackColor()));
         const PixelBuffer blank = box.Image();
         box.takeChangedRect();
-
-        Line line{coordinate(random), coordinate(random), 0, 0, round % 5 == 4 ? pen(random) : round % 2 + 1};
-        if (round % 3 == 0) { // wholly inside, pen and all
-            line.x0 = std::clamp(line.x0, 1, kWidth - 2);
-            line.y0 = std::clamp(line.y0, 1, kHeight - 2);
-        }
-        MoveToEx(box.hDC(), line.x0, line.y0, nullptr);
-        box.setDrawWidth(line.pen);
-        box.setForeColor(round % 2 ? kBlue : kBlack);
-        // A short polyline: each segment starts where the last one ended.
-        for (int segment = 0; segment < 3; ++segment) {
-            line.x1 = coordinate(random);
-            line.y1 = coordinate(random);
-            if (round % 3 == 0) {
-                line.x1 = std::clamp(line.x1, 1, kWidth - 2);
-                line.y1 = std::clamp(line.y1, 1, kHeight - 2);
-            }
-            LineTo(box.hDC(), line.x1, line.y1);
-            referenceLine(expected, kWidth, kHeight, line, pixelOf(round % 2 ? kBlue : kBlack));
-            line.x0 = line.x1;
-            line.y0 = line.y1;
-        }
+        const int pen = drawRandomPolyline(box, expected, random, round);
 
         PixelRect painted;
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x) {
                 const std::uint32_t want = expected[static_cast<std::size_t>(y * kWidth + x)];
-                ASSERT_EQ(box.Image().pixel(x, y), want) << "pen " << line.pen << " at " << x << ", " << y;
+                ASSERT_EQ(box.Image().pixel(x, y), want) << "pen " << pen << " at " << x << ", " << y;
                 if (want != pixelOf(box.BackColor()))
                     painted = painted.united({x, y, 1, 1});
             }

@@ -8,7 +8,7 @@
 #include "ui/infowindow.h"
 #include "ui/modelesswindows.h"
 #include "ui/qtext.h"
-#include "ui/twips.h"
+#include "ui/qtrects.h"
 
 #include <QAction>
 #include <QApplication>

@@ -261,6 +261,27 @@ TEST(Help, F1OpensOneWindowThatListsEveryShortcutAndClosesWithEscEnterOrOk)
 
 namespace {
 
+struct SelectableText {
+    QWidget* widget;
+    std::function<QString()> select; // selects some of it, and says what
+};
+
+// Ctrl+C in the text, in its own window made active, puts what is selected
+// on the clipboard, and no picture.
+void expectCtrlCCopiesTheSelection(const SelectableText& text)
+{
+    SCOPED_TRACE(text.widget->objectName().toStdString());
+    text.widget->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(text.widget->window()));
+    text.widget->setFocus();
+    const QString selected = text.select();
+    ASSERT_FALSE(selected.isEmpty());
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(text.widget, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), selected);
+    EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
+}
+
 // Ctrl+C in the help's text, an information window's label and the
 // section's line: each copies its selected text, though the main window's
 // "Salin Gambar" has the same shortcut.
@@ -276,11 +297,7 @@ TEST(Copy, CtrlCInAWindowsTextCopiesItsSelectedTextNotThePicture)
     control<QAction>(form, "mnuIrisan")->trigger();
     auto* line = form.findChild<QLineEdit*>(QStringLiteral("txtIrisan"));
     ASSERT_TRUE(label && line);
-    struct Text {
-        QWidget* widget;
-        std::function<QString()> select;
-    };
-    const Text texts[] = {
+    const SelectableText texts[] = {
         {help,
          [help] {
              help->selectAll();
@@ -297,18 +314,8 @@ TEST(Copy, CtrlCInAWindowsTextCopiesItsSelectedTextNotThePicture)
              return line->selectedText();
          }},
     };
-    for (const Text& text : texts) {
-        SCOPED_TRACE(text.widget->objectName().toStdString());
-        text.widget->window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(text.widget->window()));
-        text.widget->setFocus();
-        const QString selected = text.select();
-        ASSERT_FALSE(selected.isEmpty());
-        QGuiApplication::clipboard()->clear();
-        QTest::keyClick(text.widget, Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), selected);
-        EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
-    }
+    for (const SelectableText& text : texts)
+        ASSERT_NO_FATAL_FAILURE(expectCtrlCCopiesTheSelection(text));
 }
 
 } // namespace

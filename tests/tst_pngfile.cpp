@@ -3,6 +3,7 @@
 // check every checksum on the way.
 
 #include "export/deflate.h"
+#include "export/huffmancode.h"
 #include "export/pngfile.h"
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"

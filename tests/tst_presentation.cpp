@@ -32,8 +32,8 @@ QImage expectedScreen(const Form1& form)
     PixelBuffer expected;
     expected.reset(800, 600, ruvex::win::pixelOf(ruvex::win::kWhite));
     const PictureBox& area = picDisplay(form)->box();
-    drawWireframeMapped(viewPolylines(form.pointGrid(), form.viewState(), area, {}),
-                        PixelMapping::centred(kScale, 396, 396, 800, 600), expected);
+    drawMappedLines(makePictureLines(form.pointGrid(), form.viewState(), area, {}),
+                    PixelMapping::centred(kScale, 396, 396, 800, 600), expected);
     return imageOf(expected).copy();
 }
 

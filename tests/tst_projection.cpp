@@ -24,7 +24,7 @@ std::pair<float, float> project(float x, float y, float z, float px, float py,
     std::fill(grid.WorldX.data(), grid.WorldX.data() + grid.WorldX.size(), x);
     std::fill(grid.WorldY.data(), grid.WorldY.data() + grid.WorldY.size(), y);
     std::fill(grid.WorldZ.data(), grid.WorldZ.data() + grid.WorldZ.size(), z);
-    calculateScreenPoints(grid, settings, px, py);
+    projectGridPoints(grid, settings, px, py);
     return {grid.ScreenX(13, 13), grid.ScreenY(13, 13)};
 }
 
@@ -103,7 +103,7 @@ TEST(Projection, ZeroSizedInteriorLeavesTheScreenPointsAlone)
     grid.ScreenX(1, 1) = 42.0f;
     ProjectionSettings empty = kStartupArea;
     empty.scaleWidth = 0;
-    calculateScreenPoints(grid, empty, 10, 10);
+    projectGridPoints(grid, empty, 10, 10);
     EXPECT_EQ(grid.ScreenX(1, 1), 42.0f);
 }
 

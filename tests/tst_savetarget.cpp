@@ -10,6 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 #ifdef __unix__
 #include <sys/stat.h>
@@ -40,26 +43,18 @@ private:
     std::ofstream(path) << "lama";
 }
 
-} // namespace
+// A name and the beginning of its refusal (empty: accepted) under a limit.
+struct NameCase {
+    const char* why;
+    std::string path;
+    std::size_t limit;
+    const char* refusal;
+};
 
-TEST(RefuseName, ControlCharactersAndLengthsInBytes)
+std::vector<NameCase> controlCharacterCases()
 {
     const std::string folder = "/tmp/";
-    const std::string cjk = "\xe5\x9b\xbe"; // one character, three bytes
-    std::string name85;
-    for (int n = 0; n < 85; ++n)
-        name85 += cjk; // 255 bytes
-    // Short folder names, so only the whole path's length counts.
-    std::string deep;
-    for (int n = 0; n < 20; ++n)
-        deep += "/" + std::string(99, 'd');                                               // 2000 bytes
-    [[maybe_unused]] const std::string deeper = deep + deep + "/" + std::string(99, 'd'); // 4100 bytes
-    const struct {
-        const char* why;
-        std::string path;
-        std::size_t limit;
-        const char* refusal; // its beginning; empty: accepted
-    } rows[] = {
+    return {
         {"plain name", folder + "gambar.bmp", 2047, ""},
         {"new-line", folder + "gam\nbar.bmp", 2047, "Nama file tidak boleh memuat karakter kendali"},
         {"tab", folder + "gam\tbar.bmp", 2047, "Nama file tidak boleh memuat karakter kendali"},
@@ -73,6 +68,22 @@ TEST(RefuseName, ControlCharactersAndLengthsInBytes)
         {"line separator U+2028", folder + "gam\u2028bar.bmp", 2047, "Nama file tidak boleh memuat"},
         {"paragraph separator U+2029", folder + "gam\u2029bar.bmp", 2047, "Nama file tidak boleh memuat"},
         {"no-break space, en dash, euro sign", folder + "a\u00a0b\u2013c\u20ac.bmp", 2047, ""},
+    };
+}
+
+std::vector<NameCase> lengthCases()
+{
+    const std::string folder = "/tmp/";
+    const std::string cjk = "\xe5\x9b\xbe"; // one character, three bytes
+    std::string name85;
+    for (int n = 0; n < 85; ++n)
+        name85 += cjk; // 255 bytes
+    // Short folder names, so only the whole path's length counts.
+    std::string deep;
+    for (int n = 0; n < 20; ++n)
+        deep += "/" + std::string(99, 'd');                                               // 2000 bytes
+    [[maybe_unused]] const std::string deeper = deep + deep + "/" + std::string(99, 'd'); // 4100 bytes
+    return {
         {"at the caller's limit", deep + "/" + std::string(46, 'f'), 2047, ""},
         {"one byte past it", deep + "/" + std::string(47, 'f'), 2047,
          "Nama file itu terlalu panjang untuk program ini: 2048 byte, sedangkan batasnya 2047 byte"},
@@ -87,6 +98,15 @@ TEST(RefuseName, ControlCharactersAndLengthsInBytes)
          "Alamat file itu terlalu panjang untuk sistem file: 4100 byte, sedangkan batasnya 4095 byte"},
 #endif
     };
+}
+
+} // namespace
+
+TEST(RefuseName, ControlCharactersAndLengthsInBytes)
+{
+    std::vector<NameCase> rows = controlCharacterCases();
+    for (NameCase& row : lengthCases())
+        rows.push_back(std::move(row));
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
         const std::string refusal = refuseName(row.path, row.limit);
@@ -97,10 +117,12 @@ TEST(RefuseName, ControlCharactersAndLengthsInBytes)
 
 // The WebAssembly build has no file system of its own to make these in.
 #if defined(__unix__) && !defined(__EMSCRIPTEN__)
-TEST(VetSaveTarget, OnlyRegularFilesAreWrittenAndLinksCountAsWhatTheyLeadTo)
+namespace {
+
+// In `chosen`: a file, a named pipe, a folder, and links to a file elsewhere,
+// to nothing, to a device, to the pipe and to themselves.
+void makeTargets(const Folder& chosen, const Folder& elsewhere)
 {
-    Folder chosen;
-    Folder elsewhere;
     touch(chosen / "lama.bmp");
     touch(elsewhere / "asli.bmp");
     ASSERT_EQ(mkfifo((chosen / "fifo.bmp").c_str(), 0600), 0);
@@ -111,14 +133,25 @@ TEST(VetSaveTarget, OnlyRegularFilesAreWrittenAndLinksCountAsWhatTheyLeadTo)
     fs::create_symlink(chosen / "fifo.bmp", chosen / "kefifo.bmp");
     fs::create_symlink(chosen / "putaran.bmp", chosen / "putaran.bmp");
     fs::create_directory_symlink(chosen / "folderputar", chosen / "folderputar");
+}
+
+struct TargetCase {
+    const char* name;
+    std::string refusalPart; // empty: may be written
+    std::string path;        // what is written
+    bool replaces;
+};
+
+} // namespace
+
+TEST(VetSaveTarget, OnlyRegularFilesAreWrittenAndLinksCountAsWhatTheyLeadTo)
+{
+    Folder chosen;
+    Folder elsewhere;
+    ASSERT_NO_FATAL_FAILURE(makeTargets(chosen, elsewhere));
     const std::string realOriginal = fs::canonical(elsewhere / "asli.bmp").string();
 
-    const struct {
-        const char* name;
-        std::string refusalPart; // empty: may be written
-        std::string path;        // what is written
-        bool replaces;
-    } rows[] = {
+    const TargetCase rows[] = {
         {"baru.bmp", {}, chosen / "baru.bmp", false},
         {"lama.bmp", {}, chosen / "lama.bmp", true},
         {"tautan.bmp", {}, realOriginal, true},

@@ -30,7 +30,7 @@ TEST(ScaledWireframe, AtScaleOneIsTheDrawingAreasPicture)
         const PixelBuffer& expected = view.area().Image();
         PixelBuffer drawn;
         drawn.reset(expected.width(), expected.height(), ruvex::win::pixelOf(ruvex::win::kWhite));
-        drawWireframeMapped(view.pictureLines(), PixelMapping{}, drawn);
+        drawMappedLines(view.pictureLines(), PixelMapping{}, drawn);
         EXPECT_TRUE(drawn == expected) << c.what;
     }
 }
@@ -84,7 +84,7 @@ TEST(PresentationPicture, EachRedrawIsTheViewAloneAndReportsWhatChanged)
         picture.redraw(view.pictureLines());
         PixelBuffer expected;
         expected.reset(1024, 600, ruvex::win::pixelOf(ruvex::win::kWhite));
-        drawWireframeMapped(view.pictureLines(), picture.mapping(), expected);
+        drawMappedLines(view.pictureLines(), picture.mapping(), expected);
         EXPECT_TRUE(picture.image() == expected) << settings.shapeIndex;
         const PixelRect changed = picture.takeChangedRect();
         for (int y = 0; y < 600; ++y) {

@@ -94,9 +94,9 @@ TEST(ViewSettings, OutOfRangePositionsGiveTheSameRotationAsTheirEquivalent)
         const ProjectionSettings projection = projectionSettings(view.area(), view.viewState());
         PointGrid stored = view.pointGrid();
         PointGrid written = view.pointGrid();
-        calculateScreenPoints(stored, projection, storedX, storedY);
-        calculateScreenPoints(written, projection, static_cast<float>(equivalentPointerPosition(storedX)),
-                              static_cast<float>(equivalentPointerPosition(storedY)));
+        projectGridPoints(stored, projection, storedX, storedY);
+        projectGridPoints(written, projection, static_cast<float>(equivalentPointerPosition(storedX)),
+                          static_cast<float>(equivalentPointerPosition(storedY)));
         float largest = 0.0f;
         for (int i = 1; i <= kGridSize; ++i)
             for (int j = 1; j <= kGridSize; ++j)

@@ -23,7 +23,7 @@ struct Scene {
         state.ShapeIndex = shape;
         grid.allocate(25, 25);
         fillShapePoints(grid, state);
-        calculateScreenPoints(grid, {396, 396, 400, 400, 0, 150.0f}, 0.0f, 0.0f);
+        projectGridPoints(grid, {396, 396, 400, 400, 0, 150.0f}, 0.0f, 0.0f);
     }
 };
 
@@ -32,7 +32,7 @@ TEST(DrawingRun, TheEquatorIsBlueOnTopOfTheBlackColumns)
     Scene scene(0);
     PictureBox box(2);
     box.setOuterSize(400, 400);
-    drawWireframe(scene.grid, box, scene.state);
+    redrawArea(scene.grid, scene.state, box);
 
     // Pointer at (0, 0): the equator crosses column 1 at world (100, 0, 0),
     // drawn at 200 - 100 = (100, 200).
@@ -53,13 +53,13 @@ TEST(DrawingRun, ARedrawReplacesThePreviousPicture)
     Scene scene(0);
     PictureBox box(2);
     box.setOuterSize(400, 400);
-    drawWireframe(scene.grid, box, scene.state);
+    redrawArea(scene.grid, scene.state, box);
     const PixelBuffer sphere = box.Image();
 
-    calculateScreenPoints(scene.grid, {396, 396, 400, 400, 0, 150.0f}, 1000.0f, 1000.0f);
-    drawWireframe(scene.grid, box, scene.state);
-    calculateScreenPoints(scene.grid, {396, 396, 400, 400, 0, 150.0f}, 0.0f, 0.0f);
-    drawWireframe(scene.grid, box, scene.state);
+    projectGridPoints(scene.grid, {396, 396, 400, 400, 0, 150.0f}, 1000.0f, 1000.0f);
+    redrawArea(scene.grid, scene.state, box);
+    projectGridPoints(scene.grid, {396, 396, 400, 400, 0, 150.0f}, 0.0f, 0.0f);
+    redrawArea(scene.grid, scene.state, box);
     EXPECT_EQ(box.Image(), sphere);
 }
 

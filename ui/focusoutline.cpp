@@ -38,5 +38,5 @@ void FocusOutline::follow(QWidget* focused)
 void FocusOutline::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), qColorOf(ruvex::win::kYellow));
+    painter.fillRect(rect(), qColourOf(ruvex::win::kYellow));
 }

@@ -2,6 +2,7 @@
 
 #include "ui/animationtimer.h"
 #include "ui/form1startup.h"
+#include "ui/modelessdialog.h"
 #include "ui/modelesswindows.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"

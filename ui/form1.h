@@ -75,6 +75,8 @@ private:
     void showPicture();
     void carryOut(const std::vector<Request>& requests);
     void carryOut(const Request& request);
+    bool carryOutPictureRequest(const Request& request);
+    void carryOutWindowRequest(const Request& request);
     void save(PictureFileKind kind, PictureFileMemory& memory);
     void copyPicture();
     void copyText(const std::string& text);

@@ -10,8 +10,8 @@
 #include "ui/picturewidget.h"
 #include "ui/qtcolours.h"
 #include "ui/qtext.h"
+#include "ui/qtrects.h"
 #include "ui/storedrangescrollbar.h"
-#include "ui/twips.h"
 #include "window/form1layout.h"
 #include "window/form1menus.h"
 
@@ -59,7 +59,7 @@ QColor qColourOf(const ControlColour& colour)
     case ColourSource::Unset:
         break;
     }
-    return qColorOf(colour.rgb);
+    return ::qColourOf(colour.rgb);
 }
 
 // Text in `text` on a `background`, for labels, frames and buttons. Check

@@ -27,24 +27,39 @@ void Form1::carryOut(const std::vector<Request>& requests)
 
 void Form1::carryOut(const Request& request)
 {
+    if (!carryOutPictureRequest(request))
+        carryOutWindowRequest(request);
+}
+
+// The requests that hand the picture or the view on: false for any other.
+bool Form1::carryOutPictureRequest(const Request& request)
+{
     const Form1Model& model = m_session.model();
     switch (request.kind) {
     case RequestKind::SaveDialog:
         save(bitmapSave(model.area().Image()), m_picture);
-        break;
+        return true;
     case RequestKind::ExportDialog: {
         const std::vector<WireframePolyline> lines = model.pictureLines();
         save(pictureExport({model.area().Image(), lines, model.shapeIndex()}), m_export);
-        break;
+        return true;
     }
     case RequestKind::CopyPicture:
         copyPicture();
-        break;
+        return true;
     case RequestKind::CopyText:
         copyText(request.text);
-        break;
+        return true;
     case RequestKind::SharePicture: // the page's: the desktop has no such item
-        break;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Form1::carryOutWindowRequest(const Request& request)
+{
+    switch (request.kind) {
     case RequestKind::OpenFullScreen:
         openFullScreen();
         break;
@@ -70,6 +85,8 @@ void Form1::carryOut(const Request& request)
         break;
     case RequestKind::CloseProgram:
         close();
+        break;
+    default:
         break;
     }
 }

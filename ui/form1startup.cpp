@@ -2,7 +2,7 @@
 
 #include "ui/form1controls.h"
 #include "ui/picturewidget.h"
-#include "ui/twips.h"
+#include "ui/qtrects.h"
 
 #include <QRadioButton>
 

@@ -16,8 +16,8 @@ constexpr QSize kClientSize(kHelpClientWidth, kHelpClientHeight);
 
 void setYellowOnBlack(QWidget* widget)
 {
-    const QColor yellow = qColorOf(ruvex::win::kYellow);
-    const QColor black = qColorOf(ruvex::win::kBlack);
+    const QColor yellow = qColourOf(ruvex::win::kYellow);
+    const QColor black = qColourOf(ruvex::win::kBlack);
     QPalette colours = widget->palette();
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         colours.setColor(role, yellow);

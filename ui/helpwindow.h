@@ -5,7 +5,7 @@
 // beside the main window, and OK, Enter and Esc close it. Closing is reported
 // by unloaded(); ModelessWindows keeps one at a time and destroys it then.
 
-#include "ui/modelesswindows.h"
+#include "ui/modelessdialog.h"
 
 class QPushButton;
 class QTextEdit;

@@ -4,7 +4,7 @@
 #include "ui/fonts.h"
 #include "ui/qtcolours.h"
 #include "ui/qtext.h"
-#include "ui/twips.h"
+#include "ui/qtrects.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -34,7 +34,7 @@ InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window,
-                     layout.background == InfoBackground::White ? qColorOf(ruvex::win::kWhite)
+                     layout.background == InfoBackground::White ? qColourOf(ruvex::win::kWhite)
                                                                 : colours.color(QPalette::Button));
     setPalette(colours);
     setAutoFillBackground(true);
@@ -75,9 +75,9 @@ void InfoWindow::createLabel()
     m_label->setFont(fontOf(font));
     if (m_layout.labelColours != LabelColours::Default) {
         QPalette colours = m_label->palette();
-        colours.setColor(QPalette::Window, qColorOf(ruvex::win::kWhite));
+        colours.setColor(QPalette::Window, qColourOf(ruvex::win::kWhite));
         if (m_layout.labelColours == LabelColours::BlackOnWhite)
-            colours.setColor(QPalette::WindowText, qColorOf(ruvex::win::kBlack));
+            colours.setColor(QPalette::WindowText, qColourOf(ruvex::win::kBlack));
         m_label->setPalette(colours);
         m_label->setAutoFillBackground(true);
     }

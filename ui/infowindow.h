@@ -9,7 +9,7 @@
 // unloaded(); who keeps the windows decides what that means (ModelessWindows
 // destroys them). The window knows nothing of menus or of the main window.
 
-#include "ui/modelesswindows.h"
+#include "ui/modelessdialog.h"
 #include "window/infowindowlayout.h"
 
 #include <QPixmap>

@@ -5,26 +5,7 @@
 #include "ui/infowindow.h"
 #include "ui/qtext.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QWidget>
-
-void ModelessDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        escape();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void ModelessDialog::closeEvent(QCloseEvent* event)
-{
-    QDialog::closeEvent(event);
-    if (event->isAccepted())
-        emit unloaded();
-}
 
 ModelessWindows::ModelessWindows(QWidget* owner)
     : QObject(owner)

@@ -7,11 +7,12 @@
 // destroyed once its close has finished, so the next show makes it afresh
 // and centred.
 //
-// How a window behaves inside is InfoWindow's and HelpWindow's.
+// The information windows are shown by the names their layout rows give
+// them (InfoWindowLayout::name). How a window behaves inside is InfoWindow's
+// and HelpWindow's, both ModelessDialogs (modelessdialog.h).
 
 #include "window/infowindowlayout.h"
 
-#include <QDialog>
 #include <QObject>
 #include <QPointer>
 
@@ -21,23 +22,6 @@
 class HelpWindow;
 class InfoWindow;
 class QWidget;
-
-// A window the main window keeps this way: Esc without a modifier does what
-// the window says (escape()), and a close the window accepts, by its OK or
-// its close box, is reported by unloaded().
-class ModelessDialog : public QDialog {
-    Q_OBJECT
-public:
-    using QDialog::QDialog;
-
-signals:
-    void unloaded();
-
-protected:
-    virtual void escape() = 0;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-};
 
 class ModelessWindows final : public QObject {
     Q_OBJECT

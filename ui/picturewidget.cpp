@@ -105,7 +105,7 @@ void PictureWidget::paintEvent(QPaintEvent* event)
 void PictureWidget::paintBorder(QPainter& painter)
 {
     if (hasFocus())
-        painter.fillRect(rect(), qColorOf(ruvex::win::kYellow)); // the picture covers the middle
+        painter.fillRect(rect(), qColourOf(ruvex::win::kYellow)); // the picture covers the middle
     else
         qDrawWinPanel(&painter, rect(), palette(), true);
 }

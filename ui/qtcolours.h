@@ -5,7 +5,7 @@
 
 #include <QColor>
 
-inline QColor qColorOf(ruvex::win::ColorRef color)
+inline QColor qColourOf(ruvex::win::ColorRef colour)
 {
-    return QColor::fromRgb(ruvex::win::pixelOf(color));
+    return QColor::fromRgb(ruvex::win::pixelOf(colour));
 }

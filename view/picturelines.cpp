@@ -159,7 +159,7 @@ void markHidden(std::vector<WireframePolyline>& grid, const SurfaceOcclusion& oc
 
 } // namespace
 
-std::vector<WireframePolyline> picturePolylines(const PointGrid& grid, const ViewState& state,
+std::vector<WireframePolyline> makePictureLines(const PointGrid& grid, const ViewState& state,
                                                 const ProjectionSettings& settings,
                                                 const PictureOptions& options,
                                                 std::vector<WireframePolyline> storage,

@@ -33,7 +33,7 @@
 // solid's coordinates; `section` is the section of the current shape and
 // aspect by that plane when the caller keeps one, otherwise it is worked
 // out here.
-std::vector<WireframePolyline> picturePolylines(const PointGrid& grid, const ViewState& state,
+std::vector<WireframePolyline> makePictureLines(const PointGrid& grid, const ViewState& state,
                                                 const ProjectionSettings& settings,
                                                 const PictureOptions& options,
                                                 std::vector<WireframePolyline> storage = {},

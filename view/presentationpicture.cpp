@@ -32,7 +32,7 @@ void PresentationPicture::resize(int width, int height, int sourceWidth, int sou
 void PresentationPicture::redraw(const std::vector<WireframePolyline>& lines)
 {
     m_screen.Cls();
-    drawWireframeMapped(lines, m_mapping, *m_screen.hDC());
+    drawMappedLines(lines, m_mapping, *m_screen.hDC());
 }
 
 SourcePoint PresentationPicture::sourcePosition(double x, double y) const

@@ -31,7 +31,7 @@ ViewProjection::ViewProjection(const ProjectionSettings& settings, float x, floa
     m_distance = settings.perspectiveDistance;
 }
 
-void calculateScreenPoints(PointGrid& grid, const ProjectionSettings& settings, float x, float y)
+void projectGridPoints(PointGrid& grid, const ProjectionSettings& settings, float x, float y)
 {
     const ViewProjection projection(settings, x, y);
     if (!projection.usable())

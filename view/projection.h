@@ -94,7 +94,7 @@ private:
 // as they were. A coordinate that comes out as NaN (only possible for a
 // non-finite position) is put at the drawing centre, so every stored
 // coordinate is finite and within the limits.
-void calculateScreenPoints(PointGrid& grid, const ProjectionSettings& settings, float x, float y);
+void projectGridPoints(PointGrid& grid, const ProjectionSettings& settings, float x, float y);
 
 // The clamp step: limits to -1000..1000, infinities by their sign.
 inline float clampScreenCoordinate(float value)

@@ -106,8 +106,8 @@ void drawWithHidden(const WireframePolyline& line, const std::vector<POINTAPI>& 
 
 } // namespace
 
-POINTAPI drawWireframeMapped(const std::vector<WireframePolyline>& lines, const PixelMapping& mapping,
-                             ruvex::win::ImageDeviceContext& context)
+POINTAPI drawMappedLines(const std::vector<WireframePolyline>& lines, const PixelMapping& mapping,
+                         ruvex::win::ImageDeviceContext& context)
 {
     // Qualified: a translation unit that also sees the system's HDC must not
     // find two.
@@ -133,18 +133,18 @@ POINTAPI drawWireframeMapped(const std::vector<WireframePolyline>& lines, const 
     return last;
 }
 
-void drawWireframeMapped(const std::vector<WireframePolyline>& lines, const PixelMapping& mapping,
-                         PixelBuffer& target)
+void drawMappedLines(const std::vector<WireframePolyline>& lines, const PixelMapping& mapping,
+                     PixelBuffer& target)
 {
     ruvex::win::ImageDeviceContext dc;
     dc.attach(&target);
-    drawWireframeMapped(lines, mapping, dc);
+    drawMappedLines(lines, mapping, dc);
 }
 
 PixelBuffer scaledPicture(const std::vector<WireframePolyline>& lines, int width, int height, int factor)
 {
     PixelBuffer picture;
     picture.reset(width * factor, height * factor, ruvex::win::pixelOf(ruvex::win::kWhite));
-    drawWireframeMapped(lines, PixelMapping{static_cast<double>(factor), 0.0, 0.0}, picture);
+    drawMappedLines(lines, PixelMapping{static_cast<double>(factor), 0.0, 0.0}, picture);
     return picture;
 }

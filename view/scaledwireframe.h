@@ -39,12 +39,12 @@ struct PixelMapping {
 // Each polyline is one MoveToEx and a LineTo per further point, in its pen;
 // its hidden spans are drawn dashed. Returns the position the last move left,
 // as the drawing run reports it.
-ruvex::win::POINTAPI drawWireframeMapped(const std::vector<WireframePolyline>& lines,
-                                         const PixelMapping& mapping, ruvex::win::ImageDeviceContext& dc);
+ruvex::win::POINTAPI drawMappedLines(const std::vector<WireframePolyline>& lines, const PixelMapping& mapping,
+                                     ruvex::win::ImageDeviceContext& dc);
 
 // The same, into `target`.
-void drawWireframeMapped(const std::vector<WireframePolyline>& lines, const PixelMapping& mapping,
-                         PixelBuffer& target);
+void drawMappedLines(const std::vector<WireframePolyline>& lines, const PixelMapping& mapping,
+                     PixelBuffer& target);
 
 // The drawing area's picture of width x height pixels enlarged `factor`
 // times from its top-left corner: white, then the lines at that scale.

@@ -5,8 +5,8 @@
 #include <iterator>
 #include <utility>
 
-void ViewPolylinesMemo::noteInputs(const PointGrid& grid, const ViewState& state, const PictureBox& area,
-                                   const PictureOptions& options, Inputs& inputs)
+void PictureLinesMemo::noteInputs(const PointGrid& grid, const ViewState& state, const PictureBox& area,
+                                  const PictureOptions& options, Inputs& inputs)
 {
     inputs.cols = state.GridCols;
     inputs.rows = state.GridRows;
@@ -34,14 +34,14 @@ void ViewPolylinesMemo::noteInputs(const PointGrid& grid, const ViewState& state
     }
 }
 
-const std::vector<WireframePolyline>& ViewPolylinesMemo::lines(const PointGrid& grid, const ViewState& state,
-                                                               const PictureBox& area,
-                                                               const PictureOptions& options)
+const std::vector<WireframePolyline>& PictureLinesMemo::lines(const PointGrid& grid, const ViewState& state,
+                                                              const PictureBox& area,
+                                                              const PictureOptions& options)
 {
     noteInputs(grid, state, area, options, m_asked);
     if (m_asked != m_inputs) {
         const PlaneSection* cut = options.section ? &section(state, options.section->plane) : nullptr;
-        m_lines = picturePolylines(grid, state, m_asked.settings, options, std::move(m_lines), cut);
+        m_lines = makePictureLines(grid, state, m_asked.settings, options, std::move(m_lines), cut);
         std::swap(m_inputs, m_asked);
     }
     return m_lines;

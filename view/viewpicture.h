@@ -15,21 +15,21 @@
 #include <cstdint>
 #include <vector>
 
-// picturePolylines with the projection settings of `area`.
-inline std::vector<WireframePolyline> viewPolylines(const PointGrid& grid, const ViewState& state,
-                                                    const PictureBox& area, const PictureOptions& options)
+// makePictureLines with the projection settings of `area`.
+inline std::vector<WireframePolyline> makePictureLines(const PointGrid& grid, const ViewState& state,
+                                                       const PictureBox& area, const PictureOptions& options)
 {
-    return picturePolylines(grid, state, projectionSettings(area, state), options);
+    return makePictureLines(grid, state, projectionSettings(area, state), options);
 }
 
-// viewPolylines with a memory of its last answer: asked again with the same
+// makePictureLines with a memory of its last answer: asked again with the same
 // grid, view, area and options, it answers with the same lines without
 // working them out again. The drawing area's redraw and the pictures made
 // from the same view beside it ("Layar Penuh", an export, a copy) then share
 // one working-out of the hidden lines. Asked about a new view, as the window
 // is on every pointer move, it writes the new lines over the old ones'
 // storage.
-class ViewPolylinesMemo {
+class PictureLinesMemo {
 public:
     const std::vector<WireframePolyline>& lines(const PointGrid& grid, const ViewState& state,
                                                 const PictureBox& area, const PictureOptions& options);

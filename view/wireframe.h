@@ -15,10 +15,11 @@
 #include <vector>
 
 // The run for lines already made (the window's are kept, viewpicture.h).
-void drawPictureLines(const std::vector<WireframePolyline>& lines, PictureBox& area);
+void redrawArea(const std::vector<WireframePolyline>& lines, PictureBox& area);
 
 // The run for the grid's current screen points, their lines made afresh
-// (picturePolylines) with the teaching aids of `options`: the depths come from the projection at
-// state.MouseX, state.MouseY on this area, so the screen points must have been made there.
-void drawWireframe(const PointGrid& grid, PictureBox& area, const ViewState& state,
-                   const PictureOptions& options = {});
+// (makePictureLines) with the teaching aids of `options`: the depths come
+// from the projection at state.MouseX, state.MouseY on this area, so the
+// screen points must have been made there.
+void redrawArea(const PointGrid& grid, const ViewState& state, PictureBox& area,
+                const PictureOptions& options = {});

@@ -86,7 +86,7 @@ void Form1Model::picDisplay_MouseMove(float x, float y)
     m_view.MouseX = x;
     m_view.MouseY = y;
     CalculateScreenPoints(x, y);
-    drawPictureLines(pictureLines(), m_area);
+    redrawArea(pictureLines(), m_area);
     ++m_redrawCount;
     if (m_redrawn)
         m_redrawn();
@@ -248,7 +248,7 @@ const std::vector<WireframePolyline>& Form1Model::pictureLines() const
 
 void Form1Model::CalculateScreenPoints(float x, float y)
 {
-    calculateScreenPoints(m_grid, projectionSettings(m_area, m_view), x, y);
+    projectGridPoints(m_grid, projectionSettings(m_area, m_view), x, y);
 }
 
 bool Form1Model::picDisplay_KeyDown(int keyCode, int shift)

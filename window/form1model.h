@@ -192,5 +192,5 @@ private:
     bool m_sectionShown = false;
     SectionView m_section{{SectionWindowLayout::kTilt.start, SectionWindowLayout::kDistance.start}, true};
     std::optional<Drag> m_drag;
-    mutable ViewPolylinesMemo m_lines;
+    mutable PictureLinesMemo m_lines;
 };

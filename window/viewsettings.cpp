@@ -89,69 +89,96 @@ std::optional<SectionPlane> sectionOf(std::string_view text)
     return SectionPlane{*tilt, *distance};
 }
 
-// The name as a sentence shows it: an empty one as "«»", so that the
-// sentence still names what was given.
-std::string shown(std::string_view name)
+bool readShape(PictureSettings& settings, std::string_view value)
 {
-    return name.empty() ? std::string("\u00ab\u00bb") : std::string(name);
+    const auto shape = wholeNumber(value, 0, kLargestShapeNumber);
+    settings.shapeIndex = shape.value_or(settings.shapeIndex);
+    return shape.has_value();
 }
 
-// Reads the value of a setting that takes one; false when it is refused.
-bool readValue(PictureSettings& settings, std::string_view name, std::string_view value)
+bool readView(PictureSettings& settings, std::string_view value)
 {
-    if (name == "shape") {
-        const auto shape = wholeNumber(value, 0, kLargestShapeNumber);
-        settings.shapeIndex = shape.value_or(settings.shapeIndex);
-        return shape.has_value();
+    const auto position = pointerPosition(value);
+    if (position) {
+        settings.pointerX = static_cast<float>((*position)[0]);
+        settings.pointerY = static_cast<float>((*position)[1]);
     }
-    if (name == "view") {
-        const auto position = pointerPosition(value);
-        if (position) {
-            settings.pointerX = static_cast<float>((*position)[0]);
-            settings.pointerY = static_cast<float>((*position)[1]);
-        }
-        return position.has_value();
+    return position.has_value();
+}
+
+bool readPerspective(PictureSettings& settings, std::string_view value)
+{
+    const auto distance = wholeNumber(value, kMinDistance, kMaxDistance);
+    if (distance) {
+        settings.perspective = true;
+        settings.perspectiveDistance = *distance;
     }
-    if (name == "perspective") {
-        const auto distance = wholeNumber(value, kMinDistance, kMaxDistance);
-        if (distance) {
-            settings.perspective = true;
-            settings.perspectiveDistance = *distance;
-        }
-        return distance.has_value();
-    }
-    if (name == "aspect") {
-        const auto tenths = aspectTenths(value);
-        settings.aspectTenths = tenths.value_or(settings.aspectTenths);
-        return tenths.has_value();
-    }
-    if (name == "section") {
-        const auto plane = sectionOf(value);
-        if (plane)
-            settings.options.section
-                = SectionView{*plane, !settings.options.section || settings.options.section->outline};
-        return plane.has_value();
-    }
-    if (name == "section-plane") {
-        if (value != kPlaneShown && value != kPlaneHidden)
-            return false;
-        // Read before "section" in an address, it sets the start plane's box
-        // until the plane is read.
-        SectionView section = settings.options.section.value_or(
-            SectionView{{SectionWindowLayout::kTilt.start, SectionWindowLayout::kDistance.start}, true});
-        section.outline = value == kPlaneShown;
-        settings.options.section = section;
-        return true;
-    }
+    return distance.has_value();
+}
+
+bool readAspect(PictureSettings& settings, std::string_view value)
+{
+    const auto tenths = aspectTenths(value);
+    settings.aspectTenths = tenths.value_or(settings.aspectTenths);
+    return tenths.has_value();
+}
+
+bool readBackLines(PictureSettings& settings, std::string_view value)
+{
     if (value != kDashed && value != kSolid)
         return false;
     settings.options.dashedBackLines = value == kDashed;
     return true;
 }
 
-std::string rangeOf(std::string_view name)
+bool readSection(PictureSettings& settings, std::string_view value)
 {
-    return commandLineOption(name)->range;
+    const auto plane = sectionOf(value);
+    if (plane)
+        settings.options.section
+            = SectionView{*plane, !settings.options.section || settings.options.section->outline};
+    return plane.has_value();
+}
+
+bool readSectionPlane(PictureSettings& settings, std::string_view value)
+{
+    if (value != kPlaneShown && value != kPlaneHidden)
+        return false;
+    // Read before "section" in an address, it sets the start plane's box
+    // until the plane is read.
+    SectionView section = settings.options.section.value_or(
+        SectionView{{SectionWindowLayout::kTilt.start, SectionWindowLayout::kDistance.start}, true});
+    section.outline = value == kPlaneShown;
+    settings.options.section = section;
+    return true;
+}
+
+// A view's setting: how its value is read (false when it is refused, the
+// settings then unchanged) and what it takes, as its refusal says; neither
+// for the switch "axes".
+struct SettingReader {
+    std::string_view name;
+    bool (*read)(PictureSettings& settings, std::string_view value);
+    std::string (*range)();
+};
+
+// In the order the command line reads them.
+constexpr std::array<SettingReader, 8> kSettings{{
+    {"shape", readShape, shapeRange},
+    {"view", readView, viewRange},
+    {"perspective", readPerspective, distanceRange},
+    {"aspect", readAspect, aspectRange},
+    {"back-lines", readBackLines, backLinesRange},
+    {"axes", nullptr, nullptr},
+    {"section", readSection, sectionRange},
+    {"section-plane", readSectionPlane, sectionPlaneRange},
+}};
+
+const SettingReader* settingReader(std::string_view name)
+{
+    const auto found = std::find_if(kSettings.begin(), kSettings.end(),
+                                    [name](const SettingReader& setting) { return setting.name == name; });
+    return found == kSettings.end() ? nullptr : &*found;
 }
 
 // "1", "0,5", "1,2": the aspect as the window's caption writes a decimal.
@@ -164,12 +191,6 @@ std::string aspectText(int tenths)
 struct Setting {
     std::string_view name;
     std::string value; // empty for a switch
-};
-
-// A setting as the address gives it, the name not yet known to be one.
-struct GivenSetting {
-    std::string name;
-    std::string value;
 };
 
 std::vector<Setting> changedSettings(const PictureSettings& settings)
@@ -196,90 +217,6 @@ std::vector<Setting> changedSettings(const PictureSettings& settings)
             written.push_back({"section-plane", std::string(kPlaneHidden)});
     }
     return written;
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// An address part with its %XX escapes undone, as a mail program or a
-// learning platform may write "120,60" as "120%2C60". Only when every
-// escape is whole and stands for a printable ASCII character; otherwise the
-// part as it stands, which no setting takes, so its refusal shows what the
-// address says.
-std::string unescapedPart(std::string_view part)
-{
-    std::string text;
-    for (std::size_t n = 0; n < part.size(); ++n) {
-        if (part[n] != '%') {
-            text += part[n];
-            continue;
-        }
-        const int high = n + 2 < part.size() ? hexDigit(part[n + 1]) : -1;
-        const int low = n + 2 < part.size() ? hexDigit(part[n + 2]) : -1;
-        const int code = high * 16 + low;
-        if (high < 0 || low < 0 || code < 0x20 || code > 0x7E)
-            return std::string(part);
-        text += static_cast<char>(code);
-        n += 2;
-    }
-    return text;
-}
-
-// The address's settings in the order given, their names and values with
-// their escapes undone; empty parts ("&&") are skipped.
-std::vector<GivenSetting> fragmentSettings(std::string_view fragment)
-{
-    if (fragment.starts_with('#'))
-        fragment.remove_prefix(1);
-    std::vector<GivenSetting> settings;
-    while (!fragment.empty()) {
-        const std::size_t end = fragment.find('&');
-        const std::string_view part = fragment.substr(0, end);
-        fragment = end == std::string_view::npos ? std::string_view() : fragment.substr(end + 1);
-        if (part.empty())
-            continue;
-        const std::size_t equals = part.find('=');
-        settings.push_back(
-            {unescapedPart(part.substr(0, equals)),
-             equals == std::string_view::npos ? std::string() : unescapedPart(part.substr(equals + 1))});
-    }
-    return settings;
-}
-
-std::string unknownRefusal(std::string_view shownName)
-{
-    return shown(shownName) + " tidak dikenal.";
-}
-
-// The address's settings read into `settings`, refused as the command line
-// refuses options: an unknown name first, then one given twice, then the
-// first value refused.
-std::optional<std::string> readFragmentSettings(const std::vector<GivenSetting>& given,
-                                                PictureSettings& settings)
-{
-    std::vector<std::string> names;
-    for (const GivenSetting& setting : given) {
-        if (!isViewSetting(setting.name))
-            return unknownRefusal(setting.name);
-        names.push_back(setting.name);
-    }
-    if (const auto repeated = firstRepeatedName(names))
-        return repeatedSettingRefusal(*repeated);
-    if (const auto lone = loneSettingRefusal(names, ""))
-        return lone;
-    for (const GivenSetting& setting : given) {
-        if (const auto refused = readViewSetting(settings, setting.name, setting.value, setting.name))
-            return refused;
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -345,7 +282,7 @@ const std::vector<std::string_view>& viewSettingNames()
 
 bool isViewSetting(std::string_view name)
 {
-    return std::find(viewSettingNames().begin(), viewSettingNames().end(), name) != viewSettingNames().end();
+    return settingReader(name) != nullptr;
 }
 
 bool viewSettingTakesValue(std::string_view name)
@@ -354,58 +291,21 @@ bool viewSettingTakesValue(std::string_view name)
     return !option || !option->viewSetting || !option->valueName.empty();
 }
 
-std::string valueRefusal(std::string_view shownName, std::string_view range, std::string_view given)
-{
-    return shown(shownName) + " harus " + std::string(range) + ", bukan \"" + std::string(given) + "\".";
-}
-
-std::optional<std::string> firstRepeatedName(const std::vector<std::string>& names)
-{
-    for (auto name = names.begin(); name != names.end(); ++name) {
-        if (std::find(names.begin(), name, *name) != name)
-            return *name;
-    }
-    return std::nullopt;
-}
-
-std::string repeatedSettingRefusal(std::string_view shownName)
-{
-    return "pilihan " + shown(shownName) + " hanya boleh diberikan sekali.";
-}
-
-std::optional<std::string> loneSettingRefusal(const std::vector<std::string>& names, std::string_view prefix)
-{
-    const auto given = [&names](std::string_view name) {
-        return std::find(names.begin(), names.end(), name) != names.end();
-    };
-    if (!given("section-plane") || given("section"))
-        return std::nullopt;
-    const std::string p(prefix);
-    return "pilihan " + p + "section-plane hanya berlaku bersama " + p + "section SUDUT,JARAK.";
-}
-
 std::optional<std::string> readViewSetting(PictureSettings& settings, std::string_view name,
                                            std::string_view value, std::string_view shownName)
 {
     if (!viewSettingTakesValue(name)) {
         if (!value.empty())
-            return shown(shownName) + " tidak menerima nilai.";
+            return switchValueRefusal(shownName);
         settings.options.axes = true;
         return std::nullopt;
     }
-    if (!isViewSetting(name))
-        return unknownRefusal(shownName);
-    if (!readValue(settings, name, value))
-        return valueRefusal(shownName, rangeOf(name), value);
+    const SettingReader* setting = settingReader(name);
+    if (!setting)
+        return unknownSettingRefusal(shownName);
+    if (!setting->read(settings, value))
+        return valueRefusal(shownName, setting->range(), value);
     return std::nullopt;
-}
-
-std::variant<PictureSettings, std::string> viewSettingsOfFragment(std::string_view fragment)
-{
-    PictureSettings settings;
-    if (const auto refused = readFragmentSettings(fragmentSettings(fragment), settings))
-        return escapedControls(*refused);
-    return settings;
 }
 
 int equivalentPointerPosition(float stored)

@@ -52,8 +52,13 @@ bool viewSettingTakesValue(std::string_view name);
 
 // The sentence refusing the value `given` to the setting or option shown as
 // `shownName` ("--scale", "shape"), which takes `range`:
-// "--scale harus bilangan bulat 1 sampai 8, bukan "9".".
+// "--scale harus bilangan bulat 1 sampai 8, bukan "9".". An empty shown
+// name is shown as "«»" in this sentence and the ones below.
 std::string valueRefusal(std::string_view shownName, std::string_view range, std::string_view given);
+// A value given to a switch: "--axes tidak menerima nilai.".
+std::string switchValueRefusal(std::string_view shownName);
+// A name that is no setting: "warna tidak dikenal.".
+std::string unknownSettingRefusal(std::string_view shownName);
 
 // A setting or option is given once at most, on the command line as in the
 // address: the first name of `names` (in the order given) that comes again,

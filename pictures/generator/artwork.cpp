@@ -44,8 +44,8 @@ struct View {
 // `rows` lines of constant s and `columns` lines of constant t (t wraps round,
 // so the last column is not a repeat of the first). The accent row is drawn
 // last with its own pen, as the viewer draws the sphere's equator.
-void drawWireframe(QPainter& painter, const Surface& surface, int rows, int columns, const View& view,
-                   const QPen& pen, int accentRow, const QPen& accent)
+void drawSurfaceGrid(QPainter& painter, const Surface& surface, int rows, int columns, const View& view,
+                     const QPen& pen, int accentRow, const QPen& accent)
 {
     constexpr int kSegments = 48;
     auto curve = [&](const std::function<QVector3D(double)>& along) {
@@ -135,7 +135,7 @@ void saveBitmap(QPainter& painter)
     painter.fillRect(QRectF(36, 8, 56, 36), kSilver);
     painter.fillRect(QRectF(72, 14, 12, 24), kNavy);
     painter.fillRect(QRectF(20, 60, 88, 56), Qt::white);
-    drawWireframe(painter, sphere(24), 5, 6, {20, 20, {64, 88}}, QPen(Qt::black, 2), 2, QPen(Qt::blue, 4));
+    drawSurfaceGrid(painter, sphere(24), 5, 6, {20, 20, {64, 88}}, QPen(Qt::black, 2), 2, QPen(Qt::blue, 4));
 }
 
 void exitBitmap(QPainter& painter)
@@ -224,9 +224,9 @@ QImage aboutBackground()
 
     const QPen black(Qt::black, 1);
     const QPen equator(Qt::blue, 2);
-    drawWireframe(painter, sphere(62), 9, 16, {20, 20, {94, 84}}, black, 4, equator);
-    drawWireframe(painter, cone(52, 104), 6, 16, {15, 22, {94, 212}}, black, 5, equator);
-    drawWireframe(painter, torus(54, 20), 13, 24, {10, 38, {94, 330}}, black, 3, equator);
+    drawSurfaceGrid(painter, sphere(62), 9, 16, {20, 20, {94, 84}}, black, 4, equator);
+    drawSurfaceGrid(painter, cone(52, 104), 6, 16, {15, 22, {94, 212}}, black, 5, equator);
+    drawSurfaceGrid(painter, torus(54, 20), 13, 24, {10, 38, {94, 330}}, black, 3, equator);
     return image;
 }
 
@@ -245,8 +245,8 @@ QImage contactBackground()
 
     const QPen thin(Qt::black, 1);
     const QPen thick(Qt::black, 2);
-    drawWireframe(painter, torus(88, 34), 15, 28, {25, 55, {320, 140}}, thin, 3, thick);
-    drawWireframe(painter, sphere(44), 9, 16, {15, 20, {100, 196}}, thin, 4, thick);
+    drawSurfaceGrid(painter, torus(88, 34), 15, 28, {25, 55, {320, 140}}, thin, 3, thick);
+    drawSurfaceGrid(painter, sphere(44), 9, 16, {15, 20, {100, 196}}, thin, 4, thick);
     return image;
 }
 
@@ -278,7 +278,7 @@ QImage programIcon(int size)
     // The large sizes (an installed page's icons) keep the small ones' look:
     // their pens grow with them.
     const double pen = std::max(1.0, size / 48.0);
-    drawWireframe(painter, sphere(size * 0.38), rows, columns, {20, 22, {centre, centre}},
-                  QPen(Qt::yellow, pen), rows / 2, QPen(QColor(64, 160, 255), 2 * pen));
+    drawSurfaceGrid(painter, sphere(size * 0.38), rows, columns, {20, 22, {centre, centre}},
+                    QPen(Qt::yellow, pen), rows / 2, QPen(QColor(64, 160, 255), 2 * pen));
     return image;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The layout's twips (window/twips.h) as toolkit rectangles.
+// The layout's rectangles, in pixels or in twips (window/twips.h), as
+// toolkit rectangles.
 
 #include "window/twips.h"
 

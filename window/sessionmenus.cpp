@@ -1,0 +1,141 @@
+// The window session's menus: what each item of the menu bar does, and the
+// requests it hands the front end.
+
+#include "window/windowsession.h"
+
+#include "window/infowindowlayout.h"
+#include "window/sectionwindowlayout.h"
+
+#include <array>
+#include <charconv>
+#include <functional>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+// "mnuSpeed(2)" → 2; -1 for any other item.
+int speedItemIndex(std::string_view item)
+{
+    constexpr std::string_view prefix = "mnuSpeed(";
+    if (!item.starts_with(prefix) || !item.ends_with(')'))
+        return -1;
+    int index = -1;
+    const char* first = item.data() + prefix.size();
+    const auto [end, error] = std::from_chars(first, item.data() + item.size() - 1, index);
+    return error == std::errc() && end == item.data() + item.size() - 1 ? index : -1;
+}
+
+std::string_view infoWindowOfMenuItem(std::string_view item)
+{
+    for (const InfoWindowLayout& window : InfoWindowLayouts::kWindows)
+        if (window.menuItem == item)
+            return window.name;
+    return {};
+}
+
+} // namespace
+
+// --- menus ------------------------------------------------------------------
+
+// While a dialog the session asked for is open, or after "Tutup Program",
+// the menus and their shortcuts do nothing.
+unsigned WindowSession::applyMenu(const std::string& item)
+{
+    if (m_ended || m_dialogOpen)
+        return 0;
+    const int speed = speedItemIndex(item);
+    if (speed >= 0) {
+        m_model.mnuSpeed_Click(speed);
+        return kIntentTaken;
+    }
+    const std::string_view info = infoWindowOfMenuItem(item);
+    if (!info.empty()) {
+        request(RequestKind::ShowInfoWindow, std::string(info));
+        return kIntentTaken;
+    }
+    return runCommand(item) || runSwitch(item) ? kIntentTaken : 0u;
+}
+
+bool WindowSession::runCommand(const std::string& item)
+{
+    using Command = std::function<void()>;
+    const std::array<std::pair<std::string_view, Command>, 10> commands = {{
+        {"mnuHome", [this] { m_model.mnuHome_Click(); }},
+        {"mnuSave", [this] { requestDialog(RequestKind::SaveDialog); }},
+        {"mnuExport", [this] { requestDialog(RequestKind::ExportDialog); }},
+        {"mnuFullScreen",
+         [this] {
+             request(m_fullScreen ? RequestKind::CloseFullScreen : RequestKind::OpenFullScreen);
+             m_fullScreen = !m_fullScreen;
+         }},
+        {"mnuExit",
+         [this] {
+             stopAnimation();
+             m_ended = true;
+             request(RequestKind::CloseProgram);
+         }},
+        {"MnuPetunjuk", [this] { request(RequestKind::ShowHelp); }},
+        {"mnuCopyPicture", [this] { request(RequestKind::CopyPicture); }},
+        {"mnuCopyViewCode", [this] { request(RequestKind::CopyText, viewCommand()); }},
+        {"mnuShare", [this] { request(RequestKind::SharePicture, pictureName()); }},
+        {SectionWindowLayout::kMenuItem, [this] { openSection(); }},
+    }};
+    for (const auto& [name, command] : commands) {
+        if (name == item) {
+            command();
+            return true;
+        }
+    }
+    return false;
+}
+
+// The switches turn over the state the session keeps.
+bool WindowSession::runSwitch(const std::string& item)
+{
+    PictureOptions options = m_model.pictureOptions();
+    if (item == "mnuBackLines") {
+        options.dashedBackLines = !options.dashedBackLines;
+        m_model.setPictureOptions(options);
+    } else if (item == "mnuAxes") {
+        options.axes = !options.axes;
+        m_model.setPictureOptions(options);
+    } else if (item == "mnuDragToTurn") {
+        m_model.setDragToTurn(!m_model.dragToTurn());
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void WindowSession::openSection()
+{
+    request(RequestKind::ShowSectionWindow);
+    if (!m_model.sectionShown())
+        m_model.mnuIrisan_Click();
+}
+
+// Before a picture is written: stopped before the dialog opens and left
+// stopped, so no tick redraws the picture while the dialog is up or while the
+// file is written.
+void WindowSession::stopAnimation()
+{
+    m_model.optAnim_Click(kAnimStop);
+}
+
+void WindowSession::requestDialog(RequestKind kind)
+{
+    stopAnimation();
+    m_dialogOpen = true;
+    request(kind);
+}
+
+void WindowSession::request(RequestKind kind, std::string text)
+{
+    m_requests.push_back({kind, std::move(text)});
+}
+
+std::vector<Request> WindowSession::takeRequests()
+{
+    return std::exchange(m_requests, {});
+}
