@@ -14,6 +14,7 @@
 
 #include "window/form1layout.h"
 #include "window/jsonwriter.h"
+#include "window/openedview.h"
 #include "window/snapshotjson.h"
 #include "window/twips.h"
 #include "window/windowdescription.h"
@@ -25,30 +26,6 @@
 #include <string_view>
 
 namespace {
-
-// The page's side of the start-up sequence: the drawing area's size goes to
-// the area itself (the canvas follows its picture); the shape buttons start
-// at their stored places, where the page has put them from the description,
-// and the column the sequence lines them up in is kept for the page to apply.
-class PageLoadWindow final : public Form1LoadWindow {
-public:
-    explicit PageLoadWindow(PictureBox& area)
-        : m_area(area)
-    {
-    }
-    void setPictureHeight(int pixels) override { m_area.setHeight(pixels); }
-    void setPictureWidth(int pixels) override { m_area.setWidth(pixels); }
-    int firstOptionTop() const override
-    {
-        return Form1Layout::findControl(Form1Layout::kShapeButtonNames.front())->place.top;
-    }
-    void placeOptions(const OptionColumn& column) override { m_column = column; }
-    const OptionColumn& column() const { return m_column; }
-
-private:
-    PictureBox& m_area;
-    OptionColumn m_column{};
-};
 
 // The browser's names of the keys any rule reads (KeyboardEvent.key).
 struct NamedKey {
@@ -100,7 +77,7 @@ RuvexPage::RuvexPage()
 // within their frame, by name: {"Option1(0)":{"x":10,"y":20},...}.
 std::string RuvexPage::start()
 {
-    PageLoadWindow window(m_area);
+    AreaLoadWindow window(m_area);
     m_session.start(window);
     JsonWriter json;
     json.beginObject();

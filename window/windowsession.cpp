@@ -91,9 +91,22 @@ void WindowSession::redrawScaledViews()
             view.picture.redraw(m_model.pictureLines());
 }
 
+namespace {
+
+// A pointer move or a tick only turns the view: no control shows anything
+// else afterwards, so the redraw path builds no snapshot to compare.
+bool onlyTurns(const Intent& intent)
+{
+    const auto* pointer = std::get_if<PointerIntent>(&intent);
+    return std::holds_alternative<TickIntent>(intent) || (pointer && pointer->action == PointerAction::Move);
+}
+
+} // namespace
+
 unsigned WindowSession::apply(const Intent& intent)
 {
-    const WindowSnapshot before = snapshot();
+    const bool compare = !onlyTurns(intent);
+    const WindowSnapshot before = compare ? snapshot() : WindowSnapshot{};
     const std::size_t requestsBefore = m_requests.size();
     const unsigned redrawsBefore = m_model.redrawCount();
     const unsigned taken = std::visit(
@@ -126,7 +139,7 @@ unsigned WindowSession::apply(const Intent& intent)
         if (m_afterRedraw)
             m_afterRedraw();
     }
-    if (!(snapshot() == before))
+    if (compare && !(snapshot() == before))
         changes |= kControlsChanged;
     if (m_requests.size() != requestsBefore)
         changes |= kRequestsWaiting;
