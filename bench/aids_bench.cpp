@@ -7,8 +7,8 @@
 #include "view/picturelines.h"
 #include "view/presentationpicture.h"
 #include "view/projection.h"
+#include "view/scaledwireframe.h"
 #include "view/viewpicture.h"
-#include "view/wireframe.h"
 
 #include "benchcases.h"
 

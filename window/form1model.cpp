@@ -3,8 +3,8 @@
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
 #include "view/projection.h"
+#include "view/scaledwireframe.h"
 #include "view/viewpicture.h"
-#include "view/wireframe.h"
 #include "window/numbertext.h"
 
 #include <algorithm>
