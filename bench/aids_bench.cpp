@@ -8,7 +8,6 @@
 #include "view/presentationpicture.h"
 #include "view/projection.h"
 #include "view/scaledwireframe.h"
-#include "view/viewpicture.h"
 
 #include "benchcases.h"
 

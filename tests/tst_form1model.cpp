@@ -3,7 +3,7 @@
 // and its control states must follow the toggle rules.
 
 #include "tests/plainwindow.h"
-#include "view/viewpicture.h"
+#include "view/picturelines.h"
 #include "window/form1model.h"
 #include "window/openedview.h"
 
