@@ -15,6 +15,7 @@
 #include "window/form1layout.h"
 #include "window/jsonwriter.h"
 #include "window/openedview.h"
+#include "window/pagetexts.h"
 #include "window/scrollbarmoves.h"
 #include "window/snapshotjson.h"
 #include "window/twips.h"
@@ -124,6 +125,15 @@ std::string RuvexPage::snapshot() const
     return snapshotJson(m_session.snapshot());
 }
 
+std::string RuvexPage::addressRefusalMessage(bool edited) const
+{
+    const std::string& refusal = m_session.addressRefusal();
+    if (refusal.empty())
+        return {};
+    return std::string(edited ? PageTexts::kEditedAddressRefused : PageTexts::kAddressRefused) + ' '
+        + refusal;
+}
+
 std::string RuvexPage::elementStates() const
 {
     return elementStatesJson(m_session.snapshot());
@@ -192,7 +202,7 @@ void bindIntents(const emscripten::class_<RuvexPage>& page)
         .function("snapshot", &RuvexPage::snapshot)
         .function("elementStates", &RuvexPage::elementStates)
         .function("requests", &RuvexPage::requests)
-        .function("addressRefusal", &RuvexPage::addressRefusal)
+        .function("addressRefusalMessage", &RuvexPage::addressRefusalMessage)
         .function("viewAddress", &RuvexPage::viewAddress)
         .function("viewPosition", &RuvexPage::viewPosition);
 }

@@ -36,7 +36,10 @@ public:
     std::string snapshot() const;
     std::string elementStates() const;
     std::string requests();
-    std::string addressRefusal() const { return m_session.addressRefusal(); }
+    // Why the last address did not open, as the page tells it (empty when it
+    // opened): at start the page opens on the first view, `edited` by hand
+    // later it stays on the view shown.
+    std::string addressRefusalMessage(bool edited) const;
     std::string viewAddress() const { return m_session.viewAddress(); }
     emscripten::val viewPosition() const;
 

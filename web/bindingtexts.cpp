@@ -80,8 +80,6 @@ std::string pageTexts()
         {"pictureName", PageTexts::kPictureName},
         {"shortName", PageTexts::kShortName},
         {"programEnded", PageTexts::kProgramEnded},
-        {"addressRefused", PageTexts::kAddressRefused},
-        {"editedAddressRefused", PageTexts::kEditedAddressRefused},
         {"shareFailed", PageTexts::kShareFailed},
     };
     JsonWriter json;

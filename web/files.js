@@ -2,10 +2,10 @@
 // dialogs, the downloads), "Layar Penuh", the share and the copies to the
 // clipboard; part of the page's script (ruvex3d.js).
 
-// Hands a file to the browser's downloads.
+// Hands a file to the browser's downloads, under the bare name the core allows.
 function download(name, bytes, type) {
     if (!bytes.length) throw new Error('no picture file');
-    const link = element('a', '', document.body, { href: URL.createObjectURL(new Blob([bytes], { type })), download: name.replace(/^.*[\\/]/, '') });
+    const link = element('a', '', document.body, { href: URL.createObjectURL(new Blob([bytes], { type })), download: name });
     link.click();
     setTimeout(() => { URL.revokeObjectURL(link.href); link.remove(); }, 1000);
 }

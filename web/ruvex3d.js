@@ -64,10 +64,10 @@ function start(core) {
     // Shown before the address opens a window (a section's) that finds its place.
     form.hidden = false;
     app.sizeCanvas();
-    app.openAddress(app.texts.addressRefused);
+    app.openAddress(false);
     app.keepAddress();
     // An address edited by hand opens its view too; a refused one leaves the view as it is.
-    window.addEventListener('hashchange', () => app.openAddress(app.texts.editedAddressRefused));
+    window.addEventListener('hashchange', () => app.openAddress(true));
     window.ruvexPage = app; // for the tests and the curious
     document.documentElement.dataset.ready = 'true';
 }
@@ -212,12 +212,12 @@ class PageApp {
 
     // An address naming a view opens on it; a refused one is told and made to
     // name the view shown, so a link copied later never passes it on.
-    openAddress(refused) {
+    openAddress(edited) {
         if (location.hash.length <= 1) return;
         this.handle(this.page.openAddress(location.hash));
-        const refusal = this.page.addressRefusal();
+        const refusal = this.page.addressRefusalMessage(edited);
         if (!refusal) return;
-        tell(refused + ' ' + refusal);
+        tell(refusal);
         this.writeAddress();
     }
 
