@@ -230,7 +230,7 @@ TEST(ElementStates, NameEachElementWithWhatItShows)
 }
 
 // Beside the main window where the screen has room, else below it, else
-// narrowed in the strip right of the picture.
+// narrowed in the strip right of the picture, else left of it.
 TEST(WindowPlacement, BesideThenBelowThenNarrowed)
 {
     const PlacementRect main{8, 8, 600, 500}, picture{200, 60, 400, 400}, size{0, 0, 300, 200};
@@ -241,6 +241,11 @@ TEST(WindowPlacement, BesideThenBelowThenNarrowed)
     const WindowPlacement narrow = placeBeside(main, picture, size, {0, 0, 800, 600});
     EXPECT_EQ(std::tuple(narrow.x, narrow.y, narrow.narrowed, narrow.width),
               std::tuple(616.0, 8.0, true, 176.0));
+    // A window that cannot be that narrow: left of the main one, else not placed.
+    const PlacementRect mainRight{400, 0, 560, 500}, pictureRight{600, 100, 300, 300};
+    const WindowPlacement left = placeBeside(mainRight, pictureRight, size, {0, 0, 1000, 600}, 300);
+    EXPECT_EQ(std::tuple(left.x, left.y, left.placed), std::tuple(92.0, 8.0, true));
+    EXPECT_FALSE(placeBeside(main, picture, size, {0, 0, 800, 600}, 300).placed);
 }
 
 // Up is towards Min on either bar, within the range; a dragged thumb rounds

@@ -21,10 +21,14 @@ struct WindowPlacement {
     // Narrowed to `width` (the strip's), rather than its own width.
     bool narrowed = false;
     double width = 0;
+    // False where the window fits nowhere beside the main one: the system's
+    // place for it stands.
+    bool placed = true;
 };
 
 // `main` the main window's rectangle, `keepInView` the part of it that must
 // stay uncovered, `size` the new window's own width and height, `screen` the
-// room there is.
+// room there is. A window that cannot be narrowed below `narrowest` goes left
+// of the main window instead of into a narrower strip, where there is room.
 WindowPlacement placeBeside(const PlacementRect& main, const PlacementRect& keepInView,
-                            const PlacementRect& size, const PlacementRect& screen);
+                            const PlacementRect& size, const PlacementRect& screen, double narrowest = 0);
