@@ -188,10 +188,12 @@ void bindNames()
         .value("FullScreen", KeyTarget::FullScreen)
         .value("Text", KeyTarget::Text)
         .value("SectionWindow", KeyTarget::SectionWindow)
+        .value("SizeWindow", KeyTarget::SizeWindow)
         .value("Dialog", KeyTarget::Dialog)
         .value("Window", KeyTarget::Window);
     emscripten::enum_<WindowName>("WindowName")
         .value("SectionWindow", WindowName::SectionWindow)
+        .value("SizeWindow", WindowName::SizeWindow)
         .value("FullScreen", WindowName::FullScreen)
         .value("Dialog", WindowName::Dialog);
     emscripten::constant("kPictureChanged", kPictureChanged);
