@@ -5,10 +5,12 @@
 #include "tests/plainwindow.h"
 #include "window/sizewindowlayout.h"
 #include "window/snapshotjson.h"
+#include "window/windowdescription.h"
 #include "window/windowsession.h"
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <set>
 
 namespace {
@@ -244,6 +246,9 @@ TEST(WindowSession, SizeWindowDrawsTheSchoolSolidUntilItCloses)
                                                                                  {"hsbJaring_Change", 50},
                                                                                  {"optPi_Click", 1}})
         s.apply(ControlIntent{handler, value});
+    s.apply(ControlIntent{"hsbJariJari_Step", -5});
+    EXPECT_EQ(s.session.snapshot().sizes.radiusText, "r = 1 cm") << "kept within the bar";
+    s.apply(ControlIntent{"hsbJariJari_Step", 2});
     EXPECT_EQ(s.apply(ControlIntent{"VScroll1_Change", 5}), 0u);
     EXPECT_EQ(s.session.snapshot().aspectTenths, 10);
     s.apply(ControlIntent{"Option1_Click", kSchoolKerucut});
@@ -257,6 +262,21 @@ TEST(WindowSession, SizeWindowDrawsTheSchoolSolidUntilItCloses)
     EXPECT_EQ(s.session.model().pictureOptions().schoolSolid, std::nullopt);
     EXPECT_EQ(s.session.snapshot().sizes.notice, SizeTexts::kOtherShape);
     EXPECT_TRUE(s.session.snapshot().sizes.numbers.empty());
+}
+
+// The page calls the handlers the window's description names, the
+// "Ukuran Bangun" window's among them: the session takes every one.
+TEST(WindowSession, TakesEveryHandlerTheDescriptionNames)
+{
+    const std::string json = windowDescriptionJson();
+    const std::regex named(R"j("(stepHandler|handler)":"([A-Za-z0-9_]+)")j");
+    int handlers = 0;
+    for (auto found = std::sregex_iterator(json.begin(), json.end(), named); found != std::sregex_iterator();
+         ++found, ++handlers) {
+        Session s;
+        EXPECT_NE(s.apply(ControlIntent{(*found)[2].str(), 1}) & kIntentTaken, 0u) << (*found)[2].str();
+    }
+    EXPECT_GE(handlers, 15);
 }
 
 // "Irisan Bidang" and "Ukuran Bangun" close each other; Escape over the

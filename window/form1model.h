@@ -131,6 +131,10 @@ public:
     void hsbTinggi_Change(int height);
     void hsbJaring_Change(int percent);
     void optPi_Click(int index);
+    // The buttons "−" and "+" beside the bars, as the section window's.
+    void hsbJariJari_Step(int steps);
+    void hsbTinggi_Step(int steps);
+    void hsbJaring_Step(int steps);
     bool sizesShown() const { return m_sizesShown; }
     const SizeWindowValues& sizeValues() const { return m_sizes; }
     // The school solid drawn: while the window is open on one of the four

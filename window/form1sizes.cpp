@@ -44,6 +44,21 @@ void Form1Model::hsbJaring_Change(int percent)
     showSizes();
 }
 
+void Form1Model::hsbJariJari_Step(int steps)
+{
+    hsbJariJari_Change(SectionWindowLayout::steppedValue(SizeWindowLayout::kRadius, m_sizes.radius, steps));
+}
+
+void Form1Model::hsbTinggi_Step(int steps)
+{
+    hsbTinggi_Change(SectionWindowLayout::steppedValue(SizeWindowLayout::kHeight, m_sizes.height, steps));
+}
+
+void Form1Model::hsbJaring_Step(int steps)
+{
+    hsbJaring_Change(SectionWindowLayout::steppedValue(SizeWindowLayout::kNet, m_sizes.netPercent, steps));
+}
+
 // π changes the numbers, not the picture.
 void Form1Model::optPi_Click(int index)
 {

@@ -35,6 +35,9 @@ constexpr std::array kControlHandlers = {
     NamedHandler{"hsbTinggi_Change", [](Form1Model& m, int v) { m.hsbTinggi_Change(v); }},
     NamedHandler{"hsbJaring_Change", [](Form1Model& m, int v) { m.hsbJaring_Change(v); }},
     NamedHandler{"optPi_Click", [](Form1Model& m, int v) { m.optPi_Click(v); }},
+    NamedHandler{"hsbJariJari_Step", [](Form1Model& m, int v) { m.hsbJariJari_Step(v); }},
+    NamedHandler{"hsbTinggi_Step", [](Form1Model& m, int v) { m.hsbTinggi_Step(v); }},
+    NamedHandler{"hsbJaring_Step", [](Form1Model& m, int v) { m.hsbJaring_Step(v); }},
 };
 
 // The arrow keys and Home in the codes the model's key handler reads.
