@@ -61,8 +61,8 @@ std::vector<CommandLineOption> furtherOptions()
     return {
         {"size", "", "R[,T]", true, false, sizeRange(),
          "\"Ukuran Bangun\": jari-jari R " + number(kRadius.min) + " sampai " + number(kRadius.max)
-             + " dan tinggi T " + number(kHeight.min) + " sampai " + number(kHeight.max)
-             + " dalam cm;\nR,T untuk Kerucut (3) dan Tabung (6), R saja untuk Bola (0)\ndan Setengah Bola "
+             + " dan tinggi T\n" + number(kHeight.min) + " sampai " + number(kHeight.max)
+             + " dalam cm; R,T untuk Kerucut (3) dan Tabung\n(6), R saja untuk Bola (0) dan Setengah Bola "
                "(5)"},
         {"net", "", "P", true, false, netRange(),
          "\"Buka Jaring-jaring\" P persen, " + number(kNet.min) + " sampai " + number(kNet.max)
