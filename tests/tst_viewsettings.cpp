@@ -192,3 +192,75 @@ TEST(ViewSettings, SectionPlaneLeftOutIsWrittenAndReadBack)
     EXPECT_EQ(read(hidden, "section-plane", "tidak"),
               "--section-plane harus shown atau hidden, bukan \"tidak\".");
 }
+
+namespace {
+
+// The address read, or its refusal as the text.
+std::string addressRead(std::string_view fragment, PictureSettings* read = nullptr)
+{
+    const auto settings = viewSettingsOfFragment(fragment);
+    if (const auto* refusal = std::get_if<std::string>(&settings))
+        return *refusal;
+    if (read)
+        *read = std::get<PictureSettings>(settings);
+    return {};
+}
+
+} // namespace
+
+// "Ukuran Bangun" as a lesson notes it: R,T for the kerucut and tabung, R
+// for the bola and setengah bola, in any order with the shape; written back
+// and read again.
+TEST(ViewSettings, SchoolSizesAreReadWhateverTheOrderAndWrittenBack)
+{
+    PictureSettings kerucut;
+    EXPECT_EQ(addressRead("size=3,4&net=50&pi=3.14&shape=3&view=170,160", &kerucut), "");
+    EXPECT_EQ(kerucut.options.schoolSolid, (SchoolSolid{kSchoolKerucut, 3, 4, 50}));
+    EXPECT_EQ(kerucut.pi, SchoolPi::ThreePointFourteen);
+    EXPECT_EQ(viewOptionsText(kerucut), "--shape 3 --view 170,160 --size 3,4 --net 50 --pi 3,14");
+    PictureSettings bola;
+    EXPECT_EQ(addressRead("shape=0&size=50", &bola), "");
+    EXPECT_EQ(viewFragment(bola), "shape=0&view=0,0&size=50");
+    for (const PictureSettings& settings : {kerucut, bola}) {
+        PictureSettings reread;
+        EXPECT_EQ(addressRead(viewFragment(settings), &reread), "");
+        EXPECT_EQ(reread, settings);
+    }
+}
+
+// Refused for another shape, in the wrong form for the shape, beyond the
+// ranges, alone, twice, or beside a section.
+TEST(ViewSettings, SchoolSizesAreRefusedInOneSentence)
+{
+    const std::vector<std::pair<std::string_view, std::string_view>> refusals = {
+        {"shape=1&size=7,10",
+         "pilihan size hanya berlaku untuk Bola (0), Setengah Bola (5), Kerucut (3) dan "
+         "Tabung (6), bukan Ellipsoida (2 buah) (1)."},
+        {"shape=6&size=7", "pilihan size untuk Tabung memerlukan jari-jari dan tinggi, R,T (misalnya 7,10)."},
+        {"shape=5&size=7,10", "pilihan size untuk Setengah Bola hanya menerima jari-jari R (misalnya 7)."},
+        {"shape=0&size=7&net=10",
+         "pilihan net tidak berlaku untuk Bola: Bola tidak mempunyai jaring-jaring."},
+        {"shape=3&size=51,10",
+         "size harus R atau R,T, bilangan bulat: jari-jari R 1 sampai 50, tinggi T 1 "
+         "sampai 100 (misalnya 7,10), bukan \"51,10\"."},
+        {"shape=3&size=7,101", ""},
+        {"shape=3&size=0,10", ""},
+        {"shape=3&size=7,1.5", ""},
+        {"shape=3&size=7,", ""},
+        {"shape=3&size=7,10&net=101", "net harus bilangan bulat 0 sampai 100, bukan \"101\"."},
+        {"shape=3&size=7,10&pi=3", "pi harus 22/7 atau 3,14, bukan \"3\"."},
+        {"shape=3&net=50", "pilihan net hanya berlaku bersama size R,T."},
+        {"shape=3&pi=22/7", "pilihan pi hanya berlaku bersama size R[,T]."},
+        {"shape=3&size=7,10&size=7,10", "pilihan size hanya boleh diberikan sekali."},
+        {"shape=3&size=7,10&section=0,50",
+         "pilihan size dan section tidak dapat diberikan bersama: \"Ukuran "
+         "Bangun\" dan \"Irisan Bidang\" saling menggantikan."},
+    };
+    for (const auto& [fragment, sentence] : refusals) {
+        const std::string refusal = addressRead(fragment);
+        EXPECT_FALSE(refusal.empty()) << fragment;
+        if (!sentence.empty()) {
+            EXPECT_EQ(refusal, sentence) << fragment;
+        }
+    }
+}

@@ -3,11 +3,14 @@
 // from.
 
 #include "window/openedview.h"
+#include "window/sizewindowlayout.h"
 #include "window/snapshotjson.h"
+#include "window/windowdescription.h"
 #include "window/windowsession.h"
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <set>
 
 namespace {
@@ -218,6 +221,89 @@ TEST(WindowSession, SnapshotAndRequestsReadAsJson)
     s.apply(MenuIntent{"mnuIrisan"});
     EXPECT_NE(snapshotJson(s.session.snapshot()).find(R"("section":{"shown":true,)"), std::string::npos);
     EXPECT_EQ(requestsJson(s.session.takeRequests()), R"([{"kind":"showSectionWindow","text":""}])");
+}
+
+// "Ukuran Bangun": the school solid drawn for the four shapes only, with its
+// bars' sizes and its worked numbers; the aspect bar disabled and kept.
+TEST(WindowSession, SizeWindowDrawsTheSchoolSolidUntilItCloses)
+{
+    Session s;
+    s.apply(ControlIntent{"Option1_Click", kSchoolTabung});
+    s.apply(MenuIntent{"mnuUkuran"});
+    EXPECT_EQ(s.requests(), Kinds{RequestKind::ShowSizeWindow});
+    EXPECT_EQ(s.view().MouseX, SizeWindowLayout::kOpeningViewX) << "turned from the side view";
+    EXPECT_EQ(s.session.model().pictureOptions().schoolSolid, (SchoolSolid{kSchoolTabung, 7, 10, 0}));
+    WindowSnapshot shown = s.session.snapshot();
+    EXPECT_TRUE(shown.sizes.shown && shown.sizes.heightEnabled && shown.sizes.netEnabled);
+    EXPECT_FALSE(shown.aspectEnabled);
+    EXPECT_EQ(shown.sizes.numbers.substr(0, shown.sizes.numbers.find('\n')),
+              "Luas alas = \u03c0r\u00b2 = 22/7 \u00d7 7\u00b2 = 154,00 cm\u00b2");
+    EXPECT_NE(snapshotJson(shown).find(R"("sizes":{"shown":true,"available":true,"radius":7,)"),
+              std::string::npos);
+
+    for (const auto& [handler, value] : std::vector<std::pair<std::string, int>>{{"hsbJariJari_Change", 3},
+                                                                                 {"hsbTinggi_Change", 4},
+                                                                                 {"hsbJaring_Change", 50},
+                                                                                 {"optPi_Click", 1}})
+        s.apply(ControlIntent{handler, value});
+    s.apply(ControlIntent{"hsbJariJari_Step", -5});
+    EXPECT_EQ(s.session.snapshot().sizes.radiusText, "r = 1 cm") << "kept within the bar";
+    s.apply(ControlIntent{"hsbJariJari_Step", 2});
+    EXPECT_EQ(s.apply(ControlIntent{"VScroll1_Change", 5}), 0u);
+    EXPECT_EQ(s.session.snapshot().aspectTenths, 10);
+    s.apply(ControlIntent{"Option1_Click", kSchoolKerucut});
+    EXPECT_EQ(s.session.model().pictureOptions().schoolSolid, (SchoolSolid{kSchoolKerucut, 3, 4, 50}));
+    EXPECT_EQ(s.session.viewCommand(), "ruvex3d --shape 3 --view 0,0 --size 3,4 --net 50 --pi 3,14");
+    s.apply(ControlIntent{"Option1_Click", kSchoolBola});
+    EXPECT_EQ(s.session.model().pictureOptions().schoolSolid, (SchoolSolid{kSchoolBola, 3, 4, 0}));
+    EXPECT_EQ(s.session.snapshot().sizes.notice, "Bola tidak mempunyai jaring-jaring");
+    EXPECT_FALSE(s.session.snapshot().sizes.netEnabled);
+    s.apply(ControlIntent{"Option1_Click", 1});
+    EXPECT_EQ(s.session.model().pictureOptions().schoolSolid, std::nullopt);
+    EXPECT_EQ(s.session.snapshot().sizes.notice, SizeTexts::kOtherShape);
+    EXPECT_TRUE(s.session.snapshot().sizes.numbers.empty());
+}
+
+// The page calls the handlers the window's description names, the
+// "Ukuran Bangun" window's among them: the session takes every one.
+TEST(WindowSession, TakesEveryHandlerTheDescriptionNames)
+{
+    const std::string json = windowDescriptionJson();
+    const std::regex named(R"j("(stepHandler|handler)":"([A-Za-z0-9_]+)")j");
+    int handlers = 0;
+    for (auto found = std::sregex_iterator(json.begin(), json.end(), named); found != std::sregex_iterator();
+         ++found, ++handlers) {
+        Session s;
+        EXPECT_NE(s.apply(ControlIntent{(*found)[2].str(), 1}) & kIntentTaken, 0u) << (*found)[2].str();
+    }
+    EXPECT_GE(handlers, 15);
+}
+
+// "Irisan Bidang" and "Ukuran Bangun" close each other; Escape over the
+// sizes window asks to close it, and closed the program's own solid is
+// back, pixel for pixel.
+TEST(WindowSession, SizeWindowAndSectionAreAlternativesAndClosingBringsTheOwnSolidBack)
+{
+    Session s;
+    s.apply(MenuIntent{"mnuUkuran"});
+    s.apply(MenuIntent{"mnuIrisan"});
+    EXPECT_EQ(
+        s.requests(),
+        (Kinds{RequestKind::ShowSizeWindow, RequestKind::CloseSizeWindow, RequestKind::ShowSectionWindow}));
+    s.apply(MenuIntent{"mnuUkuran"});
+    EXPECT_EQ(s.requests(), (Kinds{RequestKind::CloseSectionWindow, RequestKind::ShowSizeWindow}));
+    EXPECT_FALSE(s.session.snapshot().section.shown);
+    s.apply(ControlIntent{"Option1_Click", kSchoolTabung});
+    s.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 120, 60));
+    s.apply(KeyIntent{KeyName::Escape, 0, false, false, false, KeyTarget::SizeWindow});
+    EXPECT_EQ(s.requests(), Kinds{RequestKind::CloseSizeWindow});
+    s.apply(WindowClosedIntent{WindowName::SizeWindow});
+    EXPECT_TRUE(s.session.snapshot().aspectEnabled);
+    EXPECT_EQ(s.session.model().pictureOptions(), PictureOptions{});
+    Session plain;
+    plain.apply(ControlIntent{"Option1_Click", kSchoolTabung});
+    plain.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 120, 60));
+    EXPECT_EQ(s.area.Image(), plain.area.Image());
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "window/commandlinehelp.h"
 #include "window/commandlineoptions.h"
 #include "window/openedview.h"
+#include "window/sizesettings.h"
 #include "window/viewsettings.h"
 
 #include <QCommandLineOption>
@@ -170,6 +171,8 @@ PictureSettings viewSettings(const Arguments& arguments)
         if (const auto refusal = readViewSetting(view, name, value.toStdString(), shown))
             throw BadArguments(toQString(*refusal));
     }
+    if (const auto refusal = settleSchoolSolid(view, "--"))
+        throw BadArguments(toQString(*refusal));
     return view;
 }
 
@@ -234,6 +237,13 @@ void readTask(const Arguments& parsed, CommandLineRequest& request)
             throw BadArguments(
                 QStringLiteral("pilihan --section-info hanya berlaku bersama --section SUDUT,JARAK."));
         request.task = Task::SectionInfo;
+        request.view = viewSettings(parsed);
+        if (parsed.isSet("export"))
+            readPictureFile(parsed, request);
+    } else if (parsed.isSet("size-info")) {
+        // "--size-info": the worked numbers, after the picture when one is
+        // asked for too; --size is there (loneSettingRefusal).
+        request.task = Task::SizeInfo;
         request.view = viewSettings(parsed);
         if (parsed.isSet("export"))
             readPictureFile(parsed, request);
@@ -308,6 +318,8 @@ CommandLineResult openedViewResult(const CommandLineRequest& request)
     }
     if (request.task == CommandLineRequest::Task::SectionInfo)
         return {kExitWritten, toQString(model.planeSection().line()) + u'\n', {}};
+    if (request.task == CommandLineRequest::Task::SizeInfo)
+        return {kExitWritten, toQString(model.sizeNumbersText()), {}};
     const QString notice = undrawnSectionNotice(model);
     return {kExitWritten, {}, notice.isEmpty() ? QString() : told(request.program, notice)};
 }
@@ -353,6 +365,7 @@ CommandLineResult runCommandLine(const CommandLineRequest& request)
             {}};
     case Task::Picture:
     case Task::SectionInfo:
+    case Task::SizeInfo:
         return openedViewResult(request);
     }
     return {};

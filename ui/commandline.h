@@ -20,7 +20,9 @@
 //   ruvex3d --section SUDUT,JARAK [VIEW...] --section-info [--export FILE]
 //
 // prints the section's name and equation (after writing the picture, when
-// one is asked for) and ends. --help and --version print and end.
+// one is asked for) and ends; --size R[,T] [--net P] [--pi 22/7|3,14]
+// --size-info prints "Ukuran Bangun"'s worked numbers, one a line, likewise. --help and --version print and
+// end.
 //
 // Every message is Indonesian. Exit status 0 when the picture is written,
 // 1 when it could not be written, 2 for arguments that are wrong (an option
@@ -53,7 +55,7 @@ struct PictureFileRequest {
 // command line; without one the window starts, and the toolkit takes those
 // options.
 struct CommandLineRequest {
-    enum class Task { Window, Help, Version, Picture, SectionInfo, Refused };
+    enum class Task { Window, Help, Version, Picture, SectionInfo, SizeInfo, Refused };
     Task task = Task::Window;
     QString program = QStringLiteral("ruvex3d"); // the name it was started as, for its messages
     // The view given, every setting taken: the window opens on it, the

@@ -9,6 +9,7 @@
 // lines.
 
 #include "surface/planesection.h"
+#include "surface/schoolsolid.h"
 
 #include <optional>
 
@@ -24,6 +25,7 @@ struct PictureOptions {
     bool dashedBackLines = false;
     bool axes = false;
     std::optional<SectionView> section = std::nullopt;
+    std::optional<SchoolSolid> schoolSolid = std::nullopt;
     friend bool operator==(const PictureOptions&, const PictureOptions&) = default;
 };
 

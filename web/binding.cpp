@@ -241,6 +241,7 @@ void bindNames()
         .value("FullScreen", KeyTarget::FullScreen)
         .value("Text", KeyTarget::Text)
         .value("SectionWindow", KeyTarget::SectionWindow)
+        .value("SizeWindow", KeyTarget::SizeWindow)
         .value("Dialog", KeyTarget::Dialog)
         .value("Window", KeyTarget::Window);
     emscripten::enum_<ScrollMove>("ScrollMove")
@@ -252,6 +253,7 @@ void bindNames()
         .value("Bottom", ScrollMove::Bottom);
     emscripten::enum_<WindowName>("WindowName")
         .value("SectionWindow", WindowName::SectionWindow)
+        .value("SizeWindow", WindowName::SizeWindow)
         .value("FullScreen", WindowName::FullScreen)
         .value("Dialog", WindowName::Dialog);
     emscripten::constant("kPictureChanged", kPictureChanged);

@@ -77,7 +77,10 @@ std::string examples(const std::string& program)
         + " --export lembar-kerja.png --shape 3 --view 120,60 --back-lines dashed --axes --scale 4\n"
           "  "
         + program
-        + " --shape 3 --view 120,60 --axes    (membuka jendela pada tampilan itu)\n\n"
+        + " --shape 3 --view 120,60 --axes    (membuka jendela pada tampilan itu)\n"
+          "  "
+        + program
+        + " --shape 3 --size 3,4 --size-info    (luas dan volume kerucut)\n\n"
           "Status keluar: 0 gambar tertulis (atau jendela ditutup), 1 file tidak dapat ditulis, 2 "
           "pilihan salah.\n";
 }

@@ -1,6 +1,8 @@
 #include "window/commandlineoptions.h"
 
 #include "surface/planesection.h"
+#include "window/sizesettings.h"
+#include "window/sizewindowlayout.h"
 #include "window/viewlimits.h"
 #include "window/viewsettings.h"
 
@@ -8,12 +10,17 @@
 
 namespace {
 
+using SizeWindowLayout::kHeight;
+using SizeWindowLayout::kNet;
+using SizeWindowLayout::kRadius;
+
 std::string number(int value)
 {
     return std::to_string(value);
 }
 
-std::vector<CommandLineOption> optionTable()
+// The picture file, the view's settings and the section's line.
+std::vector<CommandLineOption> viewOptions()
 {
     return {
         {"export", "", "FILE", false, false, "nama file .bmp, .png atau .svg",
@@ -44,12 +51,41 @@ std::vector<CommandLineOption> optionTable()
         {"section-info", "", "", false, false, "",
          "tulis nama dan persamaan irisan itu lalu selesai (bersama\n"
          "--section; dengan --export gambarnya juga ditulis)"},
+    };
+}
+
+// "Ukuran Bangun"'s sizes and numbers, the picture's scale, help and
+// version.
+std::vector<CommandLineOption> furtherOptions()
+{
+    return {
+        {"size", "", "R[,T]", true, false, sizeRange(),
+         "\"Ukuran Bangun\": jari-jari R " + number(kRadius.min) + " sampai " + number(kRadius.max)
+             + " dan tinggi T\n" + number(kHeight.min) + " sampai " + number(kHeight.max)
+             + " dalam cm; R,T untuk Kerucut (3) dan Tabung\n(6), R saja untuk Bola (0) dan Setengah Bola "
+               "(5)"},
+        {"net", "", "P", true, false, netRange(),
+         "\"Buka Jaring-jaring\" P persen, " + number(kNet.min) + " sampai " + number(kNet.max)
+             + " (bawaan 0;\nbersama --size, untuk Kerucut dan Tabung)"},
+        {"pi", "", "PI", true, false, piRange(),
+         "nilai \u03c0 dalam hitungan: 22/7 (bawaan) atau 3,14 (bersama\n--size)"},
+        {"size-info", "", "", false, false, "",
+         "tulis hitungan luas dan volume bangun itu, satu baris\nsetiap besaran, lalu selesai (bersama "
+         "--size; dengan\n--export gambarnya juga ditulis)"},
         {"scale", "", "K", false, false, scaleRange(),
          "pembesaran gambar .png, " + number(kMinScale) + " sampai " + number(kMaxScale)
              + " (bawaan 1; 4 untuk\ndicetak)"},
         {"help", "h", "", false, true, "", "tampilkan bantuan ini lalu selesai"},
         {"version", "", "", false, true, "", "tampilkan versi program lalu selesai"},
     };
+}
+
+std::vector<CommandLineOption> optionTable()
+{
+    std::vector<CommandLineOption> options = viewOptions();
+    for (CommandLineOption& option : furtherOptions())
+        options.push_back(std::move(option));
+    return options;
 }
 
 } // namespace

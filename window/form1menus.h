@@ -7,6 +7,7 @@
 // from these rows; what a command does is not here.
 
 #include "window/sectionwindowlayout.h"
+#include "window/sizewindowlayout.h"
 
 #include <array>
 #include <string_view>
@@ -85,6 +86,7 @@ inline constexpr std::array kEntries = {
     switchItem("mnuBackLines", "Garis Belakang &Putus-putus"),
     switchItem("mnuAxes", "Sumbu K&oordinat"),
     item(1, SectionWindowLayout::kMenuItem, "&Irisan Bidang\xe2\x80\xa6"),
+    item(1, SizeWindowLayout::kMenuItem, "&Ukuran Bangun\xe2\x80\xa6"),
     switchItem("mnuDragToTurn", "Putar dengan &Menyeret"),
     separator(1, "zbrk"),
     item(1, "mnuExit", "Tutup Program", "Ctrl+Q"),

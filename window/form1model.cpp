@@ -150,12 +150,14 @@ PictureOptions Form1Model::pictureOptions() const
     PictureOptions options = m_aids;
     if (m_sectionShown)
         options.section = m_section;
+    options.schoolSolid = schoolSolid();
     return options;
 }
 
 void Form1Model::mnuIrisan_Click()
 {
     m_sectionShown = true;
+    m_sizesShown = false;
     if (m_view.MouseX == 0.0f && m_view.MouseY == 0.0f)
         picDisplay_MouseMove(SectionWindowLayout::kOpeningViewX, SectionWindowLayout::kOpeningViewY);
     else
@@ -215,6 +217,7 @@ const PlaneSection& Form1Model::planeSection() const
 void Form1Model::openView(const PictureSettings& settings)
 {
     takeOptions(settings.options);
+    takeSchoolSolid(settings);
     chkPerspective_Click(settings.perspective ? 1 : 0);
     VScroll2_Change(settings.perspectiveDistance);
     VScroll1_Change(settings.aspectTenths);
@@ -233,6 +236,8 @@ PictureSettings Form1Model::viewSettings() const
     settings.perspectiveDistance = distance();
     settings.aspectTenths = aspectTenths();
     settings.options = pictureOptions();
+    if (settings.options.schoolSolid)
+        settings.pi = m_sizes.pi;
     return settings;
 }
 

@@ -24,6 +24,7 @@
 #include "view/wireframelines.h"
 #include "window/keycodes.h"
 #include "window/sectionwindowlayout.h"
+#include "window/sizewindowlayout.h"
 #include "window/viewsettings.h"
 
 #include <functional>
@@ -47,6 +48,16 @@ public:
     virtual void setPictureWidth(int pixels) = 0;
     virtual int firstOptionTop() const = 0;
     virtual void placeOptions(const OptionColumn& column) = 0;
+};
+
+// "Ukuran Bangun"'s controls: its bars' values and the choice of π, kept
+// while the window is closed.
+struct SizeWindowValues {
+    int radius = SizeWindowLayout::kRadius.start;
+    int height = SizeWindowLayout::kHeight.start;
+    int netPercent = SizeWindowLayout::kNet.start;
+    SchoolPi pi = SchoolPi::TwentyTwoSevenths;
+    friend bool operator==(const SizeWindowValues&, const SizeWindowValues&) = default;
 };
 
 class Form1Model {
@@ -107,6 +118,30 @@ public:
     void hsbKemiringan_Step(int steps);
     void hsbJarak_Step(int steps);
     void chkBidang_Click(bool shown);
+    // "Ukuran Bangun" (form1sizes.cpp): opening its window closes "Irisan
+    // Bidang" and draws the chosen shape as the school solid with the bars'
+    // sizes, when it is the bola, setengah bola, kerucut or tabung (for any
+    // other shape nothing changes); closing it brings the program's own
+    // solid back. It turns a solid still at (0, 0) as "Irisan Bidang" does.
+    // The bars and the choice of π (0: 22/7, 1: 3,14) change it where it
+    // stands. "Irisan Bidang" opened closes it.
+    void mnuUkuran_Click();
+    void frmUkuran_Unload();
+    void hsbJariJari_Change(int radius);
+    void hsbTinggi_Change(int height);
+    void hsbJaring_Change(int percent);
+    void optPi_Click(int index);
+    // The buttons "−" and "+" beside the bars, as the section window's.
+    void hsbJariJari_Step(int steps);
+    void hsbTinggi_Step(int steps);
+    void hsbJaring_Step(int steps);
+    bool sizesShown() const { return m_sizesShown; }
+    const SizeWindowValues& sizeValues() const { return m_sizes; }
+    // The school solid drawn: while the window is open on one of the four
+    // shapes. Its net stays closed for the bola and setengah bola.
+    std::optional<SchoolSolid> schoolSolid() const;
+    // Its worked numbers, each line ending in a line break; empty without one.
+    std::string sizeNumbersText() const;
     bool sectionShown() const { return m_sectionShown; }
     // The bars' and the box's values, shown or not.
     const SectionView& sectionView() const { return m_section; }
@@ -173,6 +208,8 @@ private:
     void redrawWhereItStands();
     void takeOptions(const PictureOptions& options);
     void showSection();
+    void takeSchoolSolid(const PictureSettings& settings);
+    void showSizes();
 
     PictureBox& m_area;
     ViewState m_view;
@@ -191,6 +228,8 @@ private:
     PictureOptions m_aids; // the teaching aids; the section is m_section while shown
     bool m_sectionShown = false;
     SectionView m_section{{SectionWindowLayout::kTilt.start, SectionWindowLayout::kDistance.start}, true};
+    bool m_sizesShown = false;
+    SizeWindowValues m_sizes;
     std::optional<Drag> m_drag;
     mutable PictureLinesMemo m_lines;
 };

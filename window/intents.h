@@ -34,10 +34,10 @@ enum class KeyName { Other, Character, Left, Up, Right, Down, Home, Escape, F1, 
 
 // Where the key went: the drawing area, "Layar Penuh", a text that keeps the
 // copy key for its own copy (a text box with the keys, or a selection outside
-// the picture), the section window, a modal window of the program's own (an
+// the picture), the section window, the sizes window, a modal window of the program's own (an
 // information window, the help) where the toolkit does not hold the main
 // window's keys back itself, or anywhere else in the window.
-enum class KeyTarget { Picture, FullScreen, Text, SectionWindow, Dialog, Window };
+enum class KeyTarget { Picture, FullScreen, Text, SectionWindow, SizeWindow, Dialog, Window };
 
 struct KeyIntent {
     KeyName key = KeyName::Other;
@@ -57,7 +57,7 @@ struct MenuIntent {
     std::string item;
 };
 
-// A control of the main window or of "Irisan Bidang" given a new value by the
+// A control of the main window, of "Irisan Bidang" or of "Ukuran Bangun" given a new value by the
 // user, by its handler's name in the window's description: a member of an
 // array with its index ("Option1_Click", 3), the check boxes with their value
 // (0 unticked, 1 ticked, 2 greyed), a scroll bar with its value, the section
@@ -81,7 +81,7 @@ struct OpenAddressIntent {
 
 // A window the session asked for was closed by the user or the system, or a
 // dialog it asked for has ended (whatever its answer).
-enum class WindowName { SectionWindow, FullScreen, Dialog };
+enum class WindowName { SectionWindow, SizeWindow, FullScreen, Dialog };
 struct WindowClosedIntent {
     WindowName window = WindowName::Dialog;
 };

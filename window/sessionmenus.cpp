@@ -60,7 +60,7 @@ unsigned WindowSession::applyMenu(const std::string& item)
 bool WindowSession::runCommand(const std::string& item)
 {
     using Command = std::function<void()>;
-    const std::array<std::pair<std::string_view, Command>, 10> commands = {{
+    const std::array<std::pair<std::string_view, Command>, 11> commands = {{
         {"mnuHome", [this] { m_model.mnuHome_Click(); }},
         {"mnuSave", [this] { requestDialog(RequestKind::SaveDialog); }},
         {"mnuExport", [this] { requestDialog(RequestKind::ExportDialog); }},
@@ -80,6 +80,7 @@ bool WindowSession::runCommand(const std::string& item)
         {"mnuCopyViewCode", [this] { request(RequestKind::CopyText, viewCommand()); }},
         {"mnuShare", [this] { request(RequestKind::SharePicture, pictureName()); }},
         {SectionWindowLayout::kMenuItem, [this] { openSection(); }},
+        {SizeWindowLayout::kMenuItem, [this] { openSizes(); }},
     }};
     for (const auto& [name, command] : commands) {
         if (name == item) {
@@ -108,8 +109,12 @@ bool WindowSession::runSwitch(const std::string& item)
     return true;
 }
 
+// "Irisan Bidang" and "Ukuran Bangun" are alternatives: opening one closes
+// the other.
 void WindowSession::openSection()
 {
+    if (m_model.sizesShown())
+        request(RequestKind::CloseSizeWindow);
     request(RequestKind::ShowSectionWindow);
     if (!m_model.sectionShown())
         m_model.mnuIrisan_Click();

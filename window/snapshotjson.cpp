@@ -20,11 +20,22 @@ void writeSection(JsonWriter& json, const SectionSnapshot& section)
     json.field("line", section.line).endObject();
 }
 
+void writeSizes(JsonWriter& json, const SizeSnapshot& sizes)
+{
+    json.key("sizes").beginObject();
+    json.field("shown", sizes.shown).field("available", sizes.available).field("radius", sizes.radius);
+    json.field("height", sizes.height).field("heightEnabled", sizes.heightEnabled).field("net", sizes.net);
+    json.field("netEnabled", sizes.netEnabled).field("pi", sizes.pi).field("radiusText", sizes.radiusText);
+    json.field("heightText", sizes.heightText).field("netText", sizes.netText);
+    json.field("numbers", sizes.numbers).field("notice", sizes.notice);
+    json.field("caption", sizes.caption).endObject();
+}
+
 // In RequestKind's order.
-constexpr std::array<std::string_view, 13> kRequestKindNames = {
-    "saveDialog",     "exportDialog",    "copyPicture",       "copyText",           "sharePicture",
-    "openFullScreen", "closeFullScreen", "showSectionWindow", "closeSectionWindow", "showInfoWindow",
-    "showHelp",       "openMenuBar",     "closeProgram",
+constexpr std::array<std::string_view, 15> kRequestKindNames = {
+    "saveDialog",      "exportDialog",    "copyPicture",       "copyText",           "sharePicture",
+    "openFullScreen",  "closeFullScreen", "showSectionWindow", "closeSectionWindow", "showSizeWindow",
+    "closeSizeWindow", "showInfoWindow",  "showHelp",          "openMenuBar",        "closeProgram",
 };
 static_assert(static_cast<std::size_t>(RequestKind::CloseProgram) + 1 == kRequestKindNames.size());
 
@@ -115,11 +126,13 @@ std::string snapshotJson(const WindowSnapshot& s)
         .field("shape", s.shape)
         .field("animButton", s.animButton);
     json.field("perspective", s.perspective).field("aspectTenths", s.aspectTenths);
+    json.field("aspectEnabled", s.aspectEnabled);
     json.field("distance", s.distance).field("distanceEnabled", s.distanceEnabled).field("speed", s.speed);
     json.field("backLines", s.backLines).field("axes", s.axes).field("dragToTurn", s.dragToTurn);
     json.field("timerRunning", s.timerRunning).field("tickInterval", s.tickInterval);
     json.field("fullScreen", s.fullScreen);
     writeSection(json, s.section);
+    writeSizes(json, s.sizes);
     json.endObject();
     return json.text();
 }

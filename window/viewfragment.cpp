@@ -2,6 +2,7 @@
 // refused as the command line refuses its options.
 
 #include "export/escapedtext.h"
+#include "window/sizesettings.h"
 #include "window/viewsettings.h"
 
 namespace {
@@ -88,7 +89,7 @@ std::optional<std::string> readFragmentSettings(const std::vector<GivenSetting>&
         if (const auto refused = readViewSetting(settings, setting.name, setting.value, setting.name))
             return refused;
     }
-    return std::nullopt;
+    return settleSchoolSolid(settings, "");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "window/viewsettings.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -47,11 +48,27 @@ std::string repeatedSettingRefusal(std::string_view shownName)
 
 std::optional<std::string> loneSettingRefusal(const std::vector<std::string>& names, std::string_view prefix)
 {
+    // A setting that only says how another is drawn, the other, and the
+    // other's value as the sentence names it.
+    struct Dependent {
+        std::string_view name;
+        std::string_view needs;
+        std::string_view needsValue;
+    };
+    constexpr std::array<Dependent, 4> kDependents{{
+        {"section-plane", "section", "SUDUT,JARAK"},
+        {"net", "size", "R,T"},
+        {"pi", "size", "R[,T]"},
+        {"size-info", "size", "R[,T]"},
+    }};
     const auto given = [&names](std::string_view name) {
         return std::find(names.begin(), names.end(), name) != names.end();
     };
-    if (!given("section-plane") || given("section"))
-        return std::nullopt;
     const std::string p(prefix);
-    return "pilihan " + p + "section-plane hanya berlaku bersama " + p + "section SUDUT,JARAK.";
+    for (const Dependent& dependent : kDependents) {
+        if (given(dependent.name) && !given(dependent.needs))
+            return "pilihan " + p + std::string(dependent.name) + " hanya berlaku bersama " + p
+                + std::string(dependent.needs) + ' ' + std::string(dependent.needsValue) + '.';
+    }
+    return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "export/escapedtext.h"
 #include "window/commandlineoptions.h"
 #include "window/sectionwindowlayout.h"
+#include "window/sizesettings.h"
 
 #include <algorithm>
 #include <array>
@@ -163,7 +164,7 @@ struct SettingReader {
 };
 
 // In the order the command line reads them.
-constexpr std::array<SettingReader, 8> kSettings{{
+constexpr std::array<SettingReader, 11> kSettings{{
     {"shape", readShape, shapeRange},
     {"view", readView, viewRange},
     {"perspective", readPerspective, distanceRange},
@@ -172,6 +173,9 @@ constexpr std::array<SettingReader, 8> kSettings{{
     {"axes", nullptr, nullptr},
     {"section", readSection, sectionRange},
     {"section-plane", readSectionPlane, sectionPlaneRange},
+    {"size", readSchoolSize, sizeRange},
+    {"net", readSchoolNet, netRange},
+    {"pi", readSchoolPi, piRange},
 }};
 
 const SettingReader* settingReader(std::string_view name)
@@ -216,6 +220,8 @@ std::vector<Setting> changedSettings(const PictureSettings& settings)
         if (!section->outline)
             written.push_back({"section-plane", std::string(kPlaneHidden)});
     }
+    for (auto& [name, value] : schoolSettingsText(settings))
+        written.push_back({name, std::move(value)});
     return written;
 }
 

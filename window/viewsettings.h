@@ -10,6 +10,7 @@
 // Text only: the window's model opens a view on them (openedview.h).
 
 #include "view/pictureoptions.h"
+#include "window/sizenumbers.h"
 #include "window/viewlimits.h"
 
 #include <optional>
@@ -26,6 +27,8 @@ struct PictureSettings {
     int perspectiveDistance = StartupDefaults::kPerspectiveScrollValue; // kMinDistance..kMaxDistance
     int aspectTenths = StartupDefaults::kAspectTenths;                  // tenths of the stretch factor
     PictureOptions options;
+    // "Ukuran Bangun"'s π, given with a school solid (options.schoolSolid).
+    SchoolPi pi = SchoolPi::TwentyTwoSevenths;
     friend bool operator==(const PictureSettings&, const PictureSettings&) = default;
 };
 
@@ -66,9 +69,11 @@ std::string unknownSettingRefusal(std::string_view shownName);
 std::optional<std::string> firstRepeatedName(const std::vector<std::string>& names);
 // The sentence refusing it: "pilihan --shape hanya boleh diberikan sekali.".
 std::string repeatedSettingRefusal(std::string_view shownName);
-// "section-plane" only says how a section is drawn: given without "section"
-// among `names`, the sentence refusing it, the names shown after `prefix`
-// ("--" on the command line, nothing in the address); otherwise nothing.
+// "section-plane" only says how a section is drawn, and "net", "pi" and
+// "size-info" only how a school solid's sizes are: given without "section"
+// or "size" among `names`, the sentence refusing the first, the names shown
+// after `prefix` ("--" on the command line, nothing in the address);
+// otherwise nothing.
 std::optional<std::string> loneSettingRefusal(const std::vector<std::string>& names, std::string_view prefix);
 
 // Reads one setting into `settings`. Nothing when it is taken; otherwise the

@@ -8,6 +8,7 @@
 #include "window/jsonwriter.h"
 #include "window/richtext.h"
 #include "window/sectionwindowlayout.h"
+#include "window/sizewindowlayout.h"
 #include "window/twips.h"
 
 #include <span>
@@ -328,6 +329,25 @@ void writeSectionWindow(JsonWriter& json)
     json.field("closeCaption", kCloseCaption).endObject();
 }
 
+void writeSizeWindow(JsonWriter& json)
+{
+    using namespace SizeWindowLayout;
+    json.key("sizeWindow").beginObject();
+    json.field("name", kName).field("caption", kCaption).field("menuItem", kMenuItem);
+    json.key("radius");
+    writeBar(json, kRadius);
+    json.key("height");
+    writeBar(json, kHeight);
+    json.key("net");
+    writeBar(json, kNet);
+    json.key("pi").beginObject().field("name", kPiName).field("handler", handlerName(kPiName, "Click"));
+    json.key("captions").beginArray();
+    for (const std::string_view caption : kPiCaptions)
+        json.value(caption);
+    json.endArray().endObject();
+    json.field("numbersName", kNumbersName).field("closeCaption", kCloseCaption).endObject();
+}
+
 } // namespace
 
 std::string windowDescriptionJson()
@@ -339,6 +359,7 @@ std::string windowDescriptionJson()
     writeMenus(json);
     writeInfoWindows(json);
     writeSectionWindow(json);
+    writeSizeWindow(json);
     json.key("helpWindow").beginObject();
     json.field("name", kHelpWindowName).field("caption", kHelpCaption);
     json.field("width", kHelpClientWidth).field("height", kHelpClientHeight);

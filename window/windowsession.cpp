@@ -31,6 +31,13 @@ constexpr std::array kControlHandlers = {
     NamedHandler{"hsbKemiringan_Step", [](Form1Model& m, int v) { m.hsbKemiringan_Step(v); }},
     NamedHandler{"hsbJarak_Step", [](Form1Model& m, int v) { m.hsbJarak_Step(v); }},
     NamedHandler{"chkBidang_Click", [](Form1Model& m, int v) { m.chkBidang_Click(v != 0); }},
+    NamedHandler{"hsbJariJari_Change", [](Form1Model& m, int v) { m.hsbJariJari_Change(v); }},
+    NamedHandler{"hsbTinggi_Change", [](Form1Model& m, int v) { m.hsbTinggi_Change(v); }},
+    NamedHandler{"hsbJaring_Change", [](Form1Model& m, int v) { m.hsbJaring_Change(v); }},
+    NamedHandler{"optPi_Click", [](Form1Model& m, int v) { m.optPi_Click(v); }},
+    NamedHandler{"hsbJariJari_Step", [](Form1Model& m, int v) { m.hsbJariJari_Step(v); }},
+    NamedHandler{"hsbTinggi_Step", [](Form1Model& m, int v) { m.hsbTinggi_Step(v); }},
+    NamedHandler{"hsbJaring_Step", [](Form1Model& m, int v) { m.hsbJaring_Step(v); }},
 };
 
 // The arrow keys and Home in the codes the model's key handler reads.
@@ -193,6 +200,10 @@ unsigned WindowSession::applyKey(const KeyIntent& key)
         request(RequestKind::CloseSectionWindow);
         return kIntentTaken;
     }
+    if (key.target == KeyTarget::SizeWindow && key.key == KeyName::Escape) {
+        request(RequestKind::CloseSizeWindow);
+        return kIntentTaken;
+    }
     const std::string shortcut = shortcutOf(key);
     // A text keeps the copy key for its own copy.
     if (shortcut == "Ctrl+C" && (key.target == KeyTarget::Text || key.inText))
@@ -243,7 +254,9 @@ std::string_view WindowSession::menuItemOfShortcut(std::string_view shortcut)
 
 unsigned WindowSession::applyControl(const ControlIntent& control)
 {
-    if (m_ended)
+    // The aspect bar is disabled while "Ukuran Bangun" is open: the school
+    // solid has sizes of its own.
+    if (m_ended || (control.handler == "VScroll1_Change" && m_model.sizesShown()))
         return 0;
     for (const NamedHandler& named : kControlHandlers) {
         if (named.name == control.handler) {
@@ -265,15 +278,20 @@ unsigned WindowSession::applyTick()
     return kIntentTaken;
 }
 
-// A view noted with a section opens the section's window too; after "Tutup
-// Program" no view opens.
+// A view noted with a section or sizes opens their window too; one without
+// sizes closes their window. After "Tutup Program" no view opens.
 unsigned WindowSession::openView(const PictureSettings& settings)
 {
     if (m_ended)
         return 0;
+    const bool sizesBefore = m_model.sizesShown();
     m_model.openView(settings);
     if (m_model.sectionShown())
         request(RequestKind::ShowSectionWindow);
+    if (m_model.sizesShown())
+        request(RequestKind::ShowSizeWindow);
+    else if (sizesBefore)
+        request(RequestKind::CloseSizeWindow);
     return kIntentTaken;
 }
 
@@ -298,6 +316,10 @@ unsigned WindowSession::windowClosed(WindowName window)
         if (m_model.sectionShown())
             m_model.frmIrisan_Unload();
         break;
+    case WindowName::SizeWindow:
+        if (m_model.sizesShown())
+            m_model.frmUkuran_Unload();
+        break;
     case WindowName::FullScreen:
         m_fullScreen = false;
         break;
@@ -321,6 +343,7 @@ WindowSnapshot WindowSession::snapshot() const
     s.animButton = m.animButton();
     s.perspective = m.perspectiveBox();
     s.aspectTenths = m.aspectTenths();
+    s.aspectEnabled = !m.sizesShown();
     s.distance = m.distance();
     s.distanceEnabled = m.distanceBarEnabled();
     s.speed = m.speedIndex();
@@ -335,6 +358,7 @@ WindowSnapshot WindowSession::snapshot() const
     s.tickInterval = tickInterval(m.timerInterval());
     s.fullScreen = m_fullScreen;
     s.section = sectionSnapshot();
+    s.sizes = sizeSnapshot();
     return s;
 }
 

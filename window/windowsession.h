@@ -31,6 +31,8 @@ enum class RequestKind {
     CloseFullScreen,    //
     ShowSectionWindow,  // "Irisan Bidang", opened or brought forward
     CloseSectionWindow, //
+    ShowSizeWindow,     // "Ukuran Bangun", opened or brought forward
+    CloseSizeWindow,    //
     ShowInfoWindow,     // the information window named `text`
     ShowHelp,           // "Petunjuk Penggunaan"
     OpenMenuBar,        // F10: the first menu opened
@@ -56,16 +58,39 @@ struct SectionSnapshot {
     bool operator==(const SectionSnapshot&) const = default;
 };
 
+// "Ukuran Bangun" as its window shows it. For a shape without a school solid
+// the bars and the choice are shown as kept, `available` is false and
+// `notice` says which shapes have sizes; for the bola and setengah bola the
+// height's and the net's bars are disabled and `notice` says there is no net.
+struct SizeSnapshot {
+    bool shown = false;     // the window is open
+    bool available = false; // the shape chosen is drawn as a school solid
+    int radius = 0;
+    int height = 0;
+    bool heightEnabled = false;
+    int net = 0;
+    bool netEnabled = false;
+    int pi = 0; // the optPi button chosen: 0 "π = 22/7", 1 "π = 3,14"
+    std::string radiusText;
+    std::string heightText;
+    std::string netText;
+    std::string numbers; // the worked lines, joined by line breaks
+    std::string notice;
+    std::string caption; // the solid's volume and surface area, for "Layar Penuh"
+    bool operator==(const SizeSnapshot&) const = default;
+};
+
 // Everything the windows show, in the controls' own units.
 struct WindowSnapshot {
     std::string description; // Text1
     std::string aspectCaption;
     std::string distanceCaption;
-    int shape = 0;        // the Option1 button chosen
-    int animButton = -1;  // the optAnim button chosen; none at first
-    int perspective = 0;  // chkPerspective: 0, 1 or 2 (greyed)
-    int aspectTenths = 0; // VScroll1
-    int distance = 0;     // VScroll2
+    int shape = 0;             // the Option1 button chosen
+    int animButton = -1;       // the optAnim button chosen; none at first
+    int perspective = 0;       // chkPerspective: 0, 1 or 2 (greyed)
+    int aspectTenths = 0;      // VScroll1
+    bool aspectEnabled = true; // not while "Ukuran Bangun" is open
+    int distance = 0;          // VScroll2
     bool distanceEnabled = false;
     int speed = 0; // the mnuSpeed item ticked
     bool backLines = false;
@@ -76,6 +101,7 @@ struct WindowSnapshot {
     int tickInterval = 0;      // how often it really ticks, in ms
     bool fullScreen = false;
     SectionSnapshot section;
+    SizeSnapshot sizes;
     bool operator==(const WindowSnapshot&) const = default;
 };
 
@@ -147,10 +173,12 @@ private:
     unsigned openAddress(const std::string& fragment);
     unsigned windowClosed(WindowName window);
     SectionSnapshot sectionSnapshot() const;
+    SizeSnapshot sizeSnapshot() const;
 
     bool runCommand(const std::string& item);
     bool runSwitch(const std::string& item);
     void openSection();
+    void openSizes();
     void stopAnimation();
     void request(RequestKind kind, std::string text = {});
     // A dialog the session asked for is open: the window takes no command
