@@ -7,8 +7,7 @@
 #include "view/picturelines.h"
 #include "view/presentationpicture.h"
 #include "view/projection.h"
-#include "view/viewpicture.h"
-#include "view/wireframe.h"
+#include "view/scaledwireframe.h"
 
 #include "benchcases.h"
 

@@ -1,7 +1,7 @@
 #include "benchcases.h"
 
 #include "surface/shapecatalogue.h"
-#include "view/wireframe.h"
+#include "view/scaledwireframe.h"
 
 #include <cstring>
 

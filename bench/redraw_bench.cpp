@@ -8,7 +8,7 @@
 #include "surface/planesection.h"
 #include "surface/shapecatalogue.h"
 #include "view/projection.h"
-#include "view/wireframe.h"
+#include "view/scaledwireframe.h"
 #include "window/openedview.h"
 
 #include "benchcases.h"

@@ -15,7 +15,7 @@
 #include <vector>
 
 // One view as its files are made from it: the drawing area's picture, the
-// lines it is drawn from (view/viewpicture.h, with the teaching aids in
+// lines it is drawn from (view/picturelines.h, with the teaching aids in
 // force) for the pictures drawn at another size or as vectors, and the shape
 // shown, which names the vector picture.
 struct PictureFileView {

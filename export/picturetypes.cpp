@@ -2,6 +2,12 @@
 
 #include "export/picturepath.h"
 
+std::string_view mediaType(PictureFormat format)
+{
+    constexpr std::string_view types[] = {"image/bmp", "image/png", "image/svg+xml"};
+    return types[static_cast<int>(format)];
+}
+
 std::string exportDialogFilter()
 {
     std::string filter;

@@ -28,6 +28,10 @@ inline constexpr std::array<ExportType, 3> kExportTypes{{
     {PictureFormat::Svg, 1, "SVG, gambar vektor", ".svg"},
 }};
 
+// The media type a browser hands the file on as: "image/bmp", "image/png",
+// "image/svg+xml".
+std::string_view mediaType(PictureFormat format);
+
 // "description|*.ext|..." for every export type, as the dialog layer takes it.
 std::string exportDialogFilter();
 

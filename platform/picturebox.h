@@ -14,19 +14,48 @@
 #include "platform/imagedevicecontext.h"
 #include "platform/pixelbuffer.h"
 
+#include <algorithm>
+#include <utility>
+
 class PictureBox final {
 public:
-    explicit PictureBox(int borderWidth = 2);
+    explicit PictureBox(int borderWidth = 2)
+        : m_border(borderWidth)
+    {
+        m_dc.attach(&m_image);
+    }
     // The device context points into this object's own picture.
     PictureBox(const PictureBox&) = delete;
     PictureBox& operator=(const PictureBox&) = delete;
 
     // Resizing reallocates the interior picture, cleared to the background.
-    void setOuterSize(int width, int height);
+    void setOuterSize(int width, int height)
+    {
+        m_outerWidth = width;
+        m_outerHeight = height;
+        const int interiorWidth = std::max(0, width - 2 * m_border);
+        const int interiorHeight = std::max(0, height - 2 * m_border);
+        if (interiorWidth == m_image.width() && interiorHeight == m_image.height())
+            return;
+        m_image.reset(interiorWidth, interiorHeight, ruvex::win::pixelOf(BackColor()));
+        m_dc.attach(&m_image);
+        m_dc.takePaintedBounds();
+        m_content = {};
+        m_changed = m_image.rect();
+    }
     void setWidth(int width) { setOuterSize(width, m_outerHeight); }
     void setHeight(int height) { setOuterSize(m_outerWidth, height); }
 
-    void Cls();
+    void Cls()
+    {
+        // Only what was drawn since the last clear differs from the
+        // background: a turning solid covers a part of the picture, and the
+        // redraw wipes just that.
+        collectPainted();
+        m_image.fill(ruvex::win::pixelOf(BackColor()), m_content);
+        m_changed = m_changed.united(m_content);
+        m_content = {};
+    }
     ruvex::win::HDC hDC() { return &m_dc; }
     // The device context's pen.
     void setForeColor(ruvex::win::ColorRef color) { m_dc.setPenColor(color); }
@@ -48,10 +77,19 @@ public:
 
     // The part of the picture that changed since the last call: what was
     // drawn and what a clear wiped out. A viewer repaints just that.
-    PixelRect takeChangedRect();
+    PixelRect takeChangedRect()
+    {
+        collectPainted();
+        return std::exchange(m_changed, PixelRect{});
+    }
 
 private:
-    void collectPainted();
+    void collectPainted()
+    {
+        const PixelRect painted = m_dc.takePaintedBounds();
+        m_content = m_content.united(painted);
+        m_changed = m_changed.united(painted);
+    }
 
     int m_border;
     int m_outerWidth = 0;

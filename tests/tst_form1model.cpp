@@ -2,8 +2,7 @@
 // a view opened from its settings must be the very picture its controls give,
 // and its control states must follow the toggle rules.
 
-#include "tests/plainwindow.h"
-#include "view/viewpicture.h"
+#include "view/picturelines.h"
 #include "window/form1model.h"
 #include "window/openedview.h"
 
@@ -21,7 +20,7 @@ struct LoadedModel {
     LoadedModel()
     {
         model.setRedrawListener([this] { ++redraws; });
-        PlainWindow window(area);
+        AreaLoadWindow window(area);
         model.Form_Load(window);
     }
 };

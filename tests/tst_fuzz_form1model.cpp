@@ -8,8 +8,8 @@
 // RUVEX_FUZZ_SEED and RUVEX_FUZZ_MODEL_EVENTS override the seed and the count.
 
 #include "tests/fuzzing.h"
-#include "tests/plainwindow.h"
 #include "window/form1model.h"
+#include "window/openedview.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +98,7 @@ TEST(Form1ModelFuzz, InvariantsHoldAfterEveryRandomEvent)
 
     PictureBox area;
     Form1Model model(area);
-    PlainWindow window(area);
+    AreaLoadWindow window(area);
     model.Form_Load(window);
     ModelFuzzer fuzzer(model, seed);
     runFuzz(

@@ -9,7 +9,6 @@
 #include "view/hiddenlines.h"
 #include "view/picturelines.h"
 #include "view/scaledwireframe.h"
-#include "view/wireframe.h"
 #include "window/openedview.h"
 
 #include <gtest/gtest.h>

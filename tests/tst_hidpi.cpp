@@ -11,8 +11,8 @@
 #include "tests/form1controls.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
+#include "view/picturelines.h"
 #include "view/scaledwireframe.h"
-#include "view/viewpicture.h"
 
 #include <QApplication>
 #include <QScreen>

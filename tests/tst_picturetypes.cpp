@@ -69,3 +69,11 @@ TEST(PictureTypes, SharedPictureNameFromTheShapesCaption)
     EXPECT_EQ(sharedPictureName("Ellipsoida (2 buah)"), "ellipsoida-2-buah.png");
     EXPECT_EQ(sharedPictureName(" (?) "), "gambar.png") << "never a bare extension";
 }
+
+TEST(PictureTypes, EachFormatsMediaTypeMatchesItsExtension)
+{
+    for (const ExportType& type : kExportTypes)
+        EXPECT_EQ(mediaType(type.format),
+                  "image/" + std::string(type.extension == ".svg" ? "svg+xml" : "png"));
+    EXPECT_EQ(mediaType(PictureFormat::Bitmap), "image/bmp");
+}

@@ -9,8 +9,8 @@
 #include "ui/animationtimer.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
+#include "view/picturelines.h"
 #include "view/scaledwireframe.h"
-#include "view/viewpicture.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,13 +5,17 @@
 #include "window/helptext.h"
 #include "window/jsonwriter.h"
 #include "window/richtext.h"
+#include "window/scrollbarmoves.h"
+#include "window/snapshotjson.h"
 #include "window/windowdescription.h"
+#include "window/windowplacement.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -200,4 +204,62 @@ TEST(RichText, ReadsTheKnownElementsAndRefusesAnythingElse)
                                 "<p>a", "a &copy; b", "<p>a</p></p>", "<b>a"})
         EXPECT_FALSE(parseRichText(refused)) << refused;
     EXPECT_TRUE(parseRichText(kHelpText)) << "the program's own help always reads";
+}
+
+// What each element shows: the greyed check box, the chosen buttons and the
+// ticked speed by their own names, the section's elements only while shown.
+TEST(ElementStates, NameEachElementWithWhatItShows)
+{
+    WindowSnapshot s;
+    s.shape = 3;
+    s.animButton = 2;
+    s.perspective = 2;
+    s.speed = 1;
+    s.axes = true;
+    const std::string json = elementStatesJson(s);
+    const auto has = [&](std::string_view part) { return json.find(part) != std::string::npos; };
+    EXPECT_TRUE(has(R"j("chkPerspective":{"checked":false,"indeterminate":true})j"));
+    EXPECT_TRUE(has(R"j("Option1(3)":{"checked":true})j") && has(R"j("Option1(0)":{"checked":false})j"));
+    EXPECT_TRUE(has(R"j("optAnim(2)":{"checked":true})j") && has(R"j("optAnim(0)":{"checked":false})j"));
+    EXPECT_TRUE(has(R"j("mnuSpeed(1)":{"checked":true})j") && has(R"j("mnuSpeed(0)":{"checked":false})j"));
+    EXPECT_TRUE(has(R"j("mnuAxes":{"checked":true},"mnuDragToTurn":{"checked":false})j"));
+    EXPECT_FALSE(has("hsbJarak"));
+    s.section = {true, 45, 30, false, "45", "30", "bangun", "irisan"};
+    EXPECT_NE(elementStatesJson(s).find(R"j("chkBidang":{"checked":false},"txtBangun":{"value":"bangun"})j"),
+              std::string::npos);
+}
+
+// Beside the main window where the screen has room, else below it, else
+// narrowed in the strip right of the picture, else left of it.
+TEST(WindowPlacement, BesideThenBelowThenNarrowed)
+{
+    const PlacementRect main{8, 8, 600, 500}, picture{200, 60, 400, 400}, size{0, 0, 300, 200};
+    const WindowPlacement right = placeBeside(main, picture, size, {0, 0, 1366, 768});
+    EXPECT_EQ(std::tuple(right.x, right.y, right.narrowed), std::tuple(616.0, 8.0, false));
+    const WindowPlacement below = placeBeside(main, picture, size, {0, 0, 800, 900});
+    EXPECT_EQ(std::tuple(below.x, below.y, below.narrowed), std::tuple(8.0, 516.0, false));
+    const WindowPlacement narrow = placeBeside(main, picture, size, {0, 0, 800, 600});
+    EXPECT_EQ(std::tuple(narrow.x, narrow.y, narrow.narrowed, narrow.width),
+              std::tuple(616.0, 8.0, true, 176.0));
+    // A window that cannot be that narrow: left of the main one, else not placed.
+    const PlacementRect mainRight{400, 0, 560, 500}, pictureRight{600, 100, 300, 300};
+    const WindowPlacement left = placeBeside(mainRight, pictureRight, size, {0, 0, 1000, 600}, 300);
+    EXPECT_EQ(std::tuple(left.x, left.y, left.placed), std::tuple(92.0, 8.0, true));
+    EXPECT_FALSE(placeBeside(main, picture, size, {0, 0, 800, 600}, 300).placed);
+}
+
+// Up is towards Min on either bar, within the range; a dragged thumb rounds
+// half up.
+TEST(ScrollBarMoves, UpIsTowardsMinOnEitherBar)
+{
+    const ScrollRange aspect{1, 20, 1, 5, 10}, distance{350, 100, 10, 50, 200};
+    EXPECT_EQ(movedValue(aspect, 10, ScrollMove::LineUp), 9);
+    EXPECT_EQ(movedValue(distance, 200, ScrollMove::LineUp), 210);
+    EXPECT_EQ(movedValue(distance, 200, ScrollMove::PageDown), 150);
+    EXPECT_EQ(movedValue(distance, 320, ScrollMove::PageUp), 350);
+    EXPECT_EQ(movedValue(aspect, 3, ScrollMove::PageUp), 1);
+    EXPECT_EQ(movedValue(distance, 200, ScrollMove::Top), 350);
+    EXPECT_EQ(valueAtFraction(distance, 0.5), 225);
+    EXPECT_EQ(valueAtFraction(aspect, 0.5), 11) << "10.5 rounds up";
+    EXPECT_DOUBLE_EQ(thumbFraction(distance, 100), 1.0);
 }

@@ -2,7 +2,7 @@
 // same view, snapshot and requests, whichever surface or window they come
 // from.
 
-#include "tests/plainwindow.h"
+#include "window/openedview.h"
 #include "window/sizewindowlayout.h"
 #include "window/snapshotjson.h"
 #include "window/windowdescription.h"
@@ -21,7 +21,7 @@ struct Session {
 
     Session()
     {
-        PlainWindow window(area);
+        AreaLoadWindow window(area);
         session.start(window);
     }
     unsigned apply(const Intent& intent) { return session.apply(intent); }

@@ -5,7 +5,7 @@
 #include "surface/shapecatalogue.h"
 #include "surface/startup.h"
 #include "view/projection.h"
-#include "view/wireframe.h"
+#include "view/scaledwireframe.h"
 
 #include <gtest/gtest.h>
 

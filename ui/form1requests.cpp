@@ -11,6 +11,7 @@
 #include "ui/qtext.h"
 #include "ui/sectionwindow.h"
 #include "window/pagetexts.h"
+#include "window/windowplacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,6 +19,9 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
+
+#include <algorithm>
 
 void Form1::carryOut(const std::vector<Request>& requests)
 {
@@ -137,20 +141,32 @@ void Form1::fullScreenClosed()
 
 namespace {
 
-// Beside the main window, right or left, where the screen has room, so the
-// picture stays in view; otherwise where the system puts it.
-void placeBeside(QWidget& window, const QWidget& owner)
+PlacementRect placementRectOf(const QRect& rect)
+{
+    return {static_cast<double>(rect.x()), static_cast<double>(rect.y()), static_cast<double>(rect.width()),
+            static_cast<double>(rect.height())};
+}
+
+// Beside the main window by the rule every front end shares, the picture
+// kept in view; on no screen, where the system puts it.
+void placeBesideMain(QWidget& window, const QWidget& main, const QWidget& picture)
 {
     window.adjustSize();
-    const QRect frame = owner.frameGeometry();
-    const QRect screen = owner.screen() ? owner.screen()->availableGeometry() : QRect();
-    const QSize size = window.frameGeometry().size();
-    const QRect right(frame.topRight() + QPoint(8, 0), size);
-    const QRect left(frame.topLeft() - QPoint(8 + size.width(), 0), size);
-    if (screen.contains(right))
-        window.move(right.topLeft());
-    else if (screen.contains(left))
-        window.move(left.topLeft());
+    if (!main.screen())
+        return;
+    const QRect pictureOnScreen(picture.mapToGlobal(QPoint(0, 0)), picture.size());
+    const QRect ownSize(QPoint(), window.frameGeometry().size());
+    const WindowPlacement place
+        = placeBeside(placementRectOf(main.frameGeometry()), placementRectOf(pictureOnScreen),
+                      placementRectOf(ownSize), placementRectOf(main.screen()->availableGeometry()),
+                      window.minimumSizeHint().width() + window.frameGeometry().width() - window.width());
+    if (!place.placed)
+        return;
+    if (place.narrowed) {
+        const int frameWidth = window.frameGeometry().width() - window.width();
+        window.resize(std::max(window.minimumWidth(), qRound(place.width) - frameWidth), window.height());
+    }
+    window.move(qRound(place.x), qRound(place.y));
 }
 
 } // namespace
@@ -165,7 +181,13 @@ void Form1::showSectionWindow()
                 });
         connect(m_sectionWindow, &SectionWindow::closed, this,
                 [this] { apply(WindowClosedIntent{WindowName::SectionWindow}); });
-        placeBeside(*m_sectionWindow, *this);
+        // A view opened with a section shows it before this window has its
+        // place on the screen: placed once this one is shown.
+        if (isVisible())
+            placeBesideMain(*m_sectionWindow, *this, *m_picDisplay);
+        else
+            QTimer::singleShot(0, m_sectionWindow,
+                               [this] { placeBesideMain(*m_sectionWindow, *this, *m_picDisplay); });
     }
     m_sectionWindow->show();
     m_sectionWindow->raise();

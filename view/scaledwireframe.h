@@ -2,15 +2,17 @@
 // The one raster renderer: a picture's lines (picturelines.h) drawn through
 // a device context, every end point's pixel (its screen point rounded; a
 // plane section's point as it is) going through a mapping of scale and
-// origin and every pen scaled with it. The
-// identity mapping gives the drawing area's own picture (wireframe.h); scale
-// 4 the picture for print; any scale and an origin that keeps the centre, a
-// view for a larger screen.
-//
-// It clears nothing.
+// origin and every pen scaled with it. The identity mapping gives the
+// drawing area's own picture (the drawing run, redrawArea, the one place
+// that clears first); scale 4 the picture for print; any scale and an
+// origin that keeps the centre, a view for a larger screen.
 
 #include "platform/imagedevicecontext.h"
+#include "platform/picturebox.h"
 #include "platform/pixelbuffer.h"
+#include "surface/pointgrid.h"
+#include "surface/viewstate.h"
+#include "view/pictureoptions.h"
 #include "view/wireframelines.h"
 
 #include <vector>
@@ -49,3 +51,15 @@ void drawMappedLines(const std::vector<WireframePolyline>& lines, const PixelMap
 // The drawing area's picture of width x height pixels enlarged `factor`
 // times from its top-left corner: white, then the lines at that scale.
 PixelBuffer scaledPicture(const std::vector<WireframePolyline>& lines, int width, int height, int factor);
+
+// The drawing run: clears the drawing area and draws a picture's lines into
+// it at its own size, with the identity mapping. It leaves the highlight pen
+// set, whether or not there was a row 7.
+void redrawArea(const std::vector<WireframePolyline>& lines, PictureBox& area);
+
+// The run for the grid's current screen points, their lines made afresh
+// (makePictureLines) with the teaching aids of `options`: the depths come
+// from the projection at state.MouseX, state.MouseY on this area, so the
+// screen points must have been made there (projection.h).
+void redrawArea(const PointGrid& grid, const ViewState& state, PictureBox& area,
+                const PictureOptions& options = {});

@@ -15,9 +15,12 @@
 #include "window/form1layout.h"
 #include "window/jsonwriter.h"
 #include "window/openedview.h"
+#include "window/pagetexts.h"
+#include "window/scrollbarmoves.h"
 #include "window/snapshotjson.h"
 #include "window/twips.h"
 #include "window/windowdescription.h"
+#include "window/windowplacement.h"
 
 #include <emscripten/bind.h>
 
@@ -122,6 +125,20 @@ std::string RuvexPage::snapshot() const
     return snapshotJson(m_session.snapshot());
 }
 
+std::string RuvexPage::addressRefusalMessage(bool edited) const
+{
+    const std::string& refusal = m_session.addressRefusal();
+    if (refusal.empty())
+        return {};
+    return std::string(edited ? PageTexts::kEditedAddressRefused : PageTexts::kAddressRefused) + ' '
+        + refusal;
+}
+
+std::string RuvexPage::elementStates() const
+{
+    return elementStatesJson(m_session.snapshot());
+}
+
 std::string RuvexPage::requests()
 {
     return requestsJson(m_session.takeRequests());
@@ -139,6 +156,40 @@ emscripten::val RuvexPage::viewPosition() const
 
 namespace {
 
+PlacementRect rectOf(const emscripten::val& rect)
+{
+    return {rect["x"].as<double>(), rect["y"].as<double>(), rect["width"].as<double>(),
+            rect["height"].as<double>()};
+}
+
+// A window opened beside the main one (windowplacement.h), the rectangles
+// as the browser measures them (DOMRect): {x, y, narrowed, width}.
+emscripten::val placeBesideMain(const emscripten::val& main, const emscripten::val& keepInView,
+                                const emscripten::val& size, const emscripten::val& screen)
+{
+    const WindowPlacement place = placeBeside(rectOf(main), rectOf(keepInView), rectOf(size), rectOf(screen));
+    emscripten::val placed = emscripten::val::object();
+    placed.set("x", place.x);
+    placed.set("y", place.y);
+    placed.set("narrowed", place.narrowed);
+    placed.set("width", place.width);
+    return placed;
+}
+
+// A scroll bar of the window (scrollbarmoves.h), by its control's name.
+const ScrollRange& rangeOf(const std::string& bar)
+{
+    return Form1Layout::findControl(bar)->range;
+}
+int scrolledValue(const std::string& bar, ScrollMove move, int value)
+{
+    return movedValue(rangeOf(bar), value, move);
+}
+int scrollValueAt(const std::string& bar, double fraction)
+{
+    return valueAtFraction(rangeOf(bar), fraction);
+}
+
 void bindIntents(const emscripten::class_<RuvexPage>& page)
 {
     page.function("pointer", &RuvexPage::pointer)
@@ -149,8 +200,9 @@ void bindIntents(const emscripten::class_<RuvexPage>& page)
         .function("openAddress", &RuvexPage::openAddress)
         .function("windowClosed", &RuvexPage::windowClosed)
         .function("snapshot", &RuvexPage::snapshot)
+        .function("elementStates", &RuvexPage::elementStates)
         .function("requests", &RuvexPage::requests)
-        .function("addressRefusal", &RuvexPage::addressRefusal)
+        .function("addressRefusalMessage", &RuvexPage::addressRefusalMessage)
         .function("viewAddress", &RuvexPage::viewAddress)
         .function("viewPosition", &RuvexPage::viewPosition);
 }
@@ -161,6 +213,7 @@ void bindPictures(const emscripten::class_<RuvexPage>& page)
         .function("bitmapFile", &RuvexPage::bitmapFile)
         .function("exportFile", &RuvexPage::exportFile)
         .function("pngFile", &RuvexPage::pngFile)
+        .function("pictureFile", &RuvexPage::pictureFile)
         .function("openScreen", &RuvexPage::openScreen)
         .function("closeScreen", &RuvexPage::closeScreen)
         .function("screenChanges", &RuvexPage::screenChanges)
@@ -172,7 +225,7 @@ void bindPictures(const emscripten::class_<RuvexPage>& page)
         .function("pictureHeight", &RuvexPage::pictureHeight);
 }
 
-// The session's names for surfaces, actions, targets and windows, and its
+// The session's names for surfaces, actions, targets, scroll bar moves and windows, and its
 // change bits, so the script spells none of them itself.
 void bindNames()
 {
@@ -191,6 +244,13 @@ void bindNames()
         .value("SizeWindow", KeyTarget::SizeWindow)
         .value("Dialog", KeyTarget::Dialog)
         .value("Window", KeyTarget::Window);
+    emscripten::enum_<ScrollMove>("ScrollMove")
+        .value("LineUp", ScrollMove::LineUp)
+        .value("LineDown", ScrollMove::LineDown)
+        .value("PageUp", ScrollMove::PageUp)
+        .value("PageDown", ScrollMove::PageDown)
+        .value("Top", ScrollMove::Top)
+        .value("Bottom", ScrollMove::Bottom);
     emscripten::enum_<WindowName>("WindowName")
         .value("SectionWindow", WindowName::SectionWindow)
         .value("SizeWindow", WindowName::SizeWindow)
@@ -207,6 +267,9 @@ void bindNames()
 EMSCRIPTEN_BINDINGS(ruvex_page)
 {
     emscripten::function("windowDescriptionJson", &windowDescriptionJson);
+    emscripten::function("placeBeside", &placeBesideMain);
+    emscripten::function("scrolledValue", &scrolledValue);
+    emscripten::function("scrollValueAt", &scrollValueAt);
     bindNames();
     const emscripten::class_<RuvexPage> page("RuvexPage");
     page.constructor<>().function("start", &RuvexPage::start);

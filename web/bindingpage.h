@@ -34,8 +34,12 @@ public:
     unsigned windowClosed(WindowName which) { return m_session.apply(WindowClosedIntent{which}); }
 
     std::string snapshot() const;
+    std::string elementStates() const;
     std::string requests();
-    std::string addressRefusal() const { return m_session.addressRefusal(); }
+    // Why the last address did not open, as the page tells it (empty when it
+    // opened): at start the page opens on the first view, `edited` by hand
+    // later it stays on the view shown.
+    std::string addressRefusalMessage(bool edited) const;
     std::string viewAddress() const { return m_session.viewAddress(); }
     emscripten::val viewPosition() const;
 
@@ -45,6 +49,9 @@ public:
     emscripten::val bitmapFile();
     emscripten::val exportFile(int type);
     emscripten::val pngFile();
+    // The file of the name dialog `dialog` (bindingtexts.cpp's fileDialog):
+    // the bitmap, or the export of type `type`.
+    emscripten::val pictureFile(const std::string& dialog, int type);
 
     // The drawing area at the canvas's device pixels where they are not the
     // picture's own (a high-density screen, a zoomed page, a phone's narrow

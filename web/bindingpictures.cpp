@@ -11,6 +11,7 @@
 #include "export/pngfile.h"
 #include "export/svgpicture.h"
 #include "surface/shapecatalogue.h"
+#include "window/snapshotjson.h"
 
 #include <algorithm>
 
@@ -73,6 +74,11 @@ emscripten::val RuvexPage::pngFile()
 {
     m_file = viewPngFile(m_area.Image(), m_session.model().pictureLines(), 1);
     return bytesView(m_file);
+}
+
+emscripten::val RuvexPage::pictureFile(const std::string& dialog, int type)
+{
+    return dialog == requestKindName(RequestKind::ExportDialog) ? exportFile(type) : bitmapFile();
 }
 
 void RuvexPage::openView(ScaledView which, int width, int height)

@@ -1,17 +1,16 @@
 // The page's texts and the rules for the names it offers for download, as
-// the core has them, exported to the page's script with embind: the file
-// names as the desktop's dialogs make them, the export types, the texts of
-// the page's own dialogs and lines, the messages of a refused name, and the
-// escaping of a typed text the page shows. The drawing area's page object is
-// binding.cpp's.
+// the core has them, exported to the page's script with embind: the name
+// dialogs with their texts and types, the file names as the desktop's
+// dialogs make them with the messages of a refused name, the texts of the
+// page's own lines. The drawing area's page object is binding.cpp's.
 
-#include "export/escapedtext.h"
 #include "export/picturename.h"
 #include "export/picturetypes.h"
 #include "export/savetarget.h"
 #include "export/savetexts.h"
 #include "window/jsonwriter.h"
 #include "window/pagetexts.h"
+#include "window/snapshotjson.h"
 
 #include <emscripten/bind.h>
 
@@ -22,58 +21,65 @@
 namespace {
 
 // A name the user typed, as the desktop's rules make it, and why it is
-// refused (empty when it is not): {"name": ..., "type": ..., "refusal": ...}.
+// refused (empty when it is not), with the messages the page shows:
+// {"name", "type", "mediaType", "refusal", "refusalMessage", "notWrittenMessage"}.
 // The name box takes a bare name, so a folder in it is refused too
 // (export/picturename.h); then the same checks as every name the window
-// writes: no controls, a length the file systems take.
-std::string nameAnswer(const PictureName& named, int type)
+// writes: no controls, a length the file systems take. The messages' name is
+// escaped as in the window's.
+std::string nameAnswer(const PictureName& named, int type, PictureFormat format)
 {
     const std::string refusal = named.refused() ? named.refusal : refuseName(named.path);
     JsonWriter json;
-    json.beginObject().field("name", named.path).field("type", type).field("refusal", refusal).endObject();
-    return json.text();
+    json.beginObject().field("name", named.path).field("type", type).field("mediaType", mediaType(format));
+    json.field("refusal", refusal);
+    if (!refusal.empty())
+        json.field("refusalMessage", SaveTexts::refusedNameMessage(named.path, refusal));
+    json.field("notWrittenMessage", SaveTexts::notWrittenMessage(named.path, SaveTexts::kBrowserRefused));
+    return json.endObject().text();
 }
 
-std::string saveName(const std::string& typed)
+bool isExport(const std::string& dialog)
 {
-    return nameAnswer(savedPictureName(typed, NameForm::BareName), -1);
+    return dialog == requestKindName(RequestKind::ExportDialog);
 }
 
-// `filterIndex` 1-based, as the dialog's type list reports it.
-std::string exportName(const std::string& typed, int filterIndex)
+// The answer of the dialog `dialog` ("saveDialog" or "exportDialog", as the
+// session's request names it) to a typed name; `filterIndex` 1-based, as the
+// dialog's type list reports it.
+std::string fileName(const std::string& dialog, const std::string& typed, int filterIndex)
 {
+    if (!isExport(dialog))
+        return nameAnswer(savedPictureName(typed, NameForm::BareName), -1, PictureFormat::Bitmap);
     const PictureName named = exportedPictureName(typed, filterIndex, NameForm::BareName);
-    return nameAnswer(named, static_cast<int>(named.type));
+    return nameAnswer(named, static_cast<int>(named.type), kExportTypes.at(named.type).format);
 }
 
-std::string exportTypes()
+// The name dialog `dialog` as the page shows it: its title, its captions and
+// the types it offers (the export's; none for the bitmap).
+std::string fileDialog(const std::string& dialog)
 {
+    using namespace SaveTexts;
+    const bool exporting = isExport(dialog);
     JsonWriter json;
-    json.beginArray();
+    json.beginObject()
+        .field("id", dialog)
+        .field("caption", exporting ? kExportDialogTitle : kSaveDialogTitle);
+    json.field("okCaption", exporting ? kExportButton : kSaveButton).field("cancelCaption", kCancelButton);
+    json.field("nameCaption", kNameCaption).field("typeCaption", kTypeCaption).key("types").beginArray();
     for (const ExportType& type : kExportTypes)
-        json.value(std::string(type.description) + " (*" + std::string(type.extension) + ")");
-    json.endArray();
-    return json.text();
+        if (exporting)
+            json.value(std::string(type.description) + " (*" + std::string(type.extension) + ")");
+    return json.endArray().endObject().text();
 }
 
 // The texts of the page's own dialogs and lines, read once at start.
 std::string pageTexts()
 {
-    using namespace SaveTexts;
     const std::pair<std::string_view, std::string_view> texts[] = {
-        {"saveTitle", kSaveDialogTitle},
-        {"exportTitle", kExportDialogTitle},
-        {"messageTitle", kMessageTitle},
-        {"nameCaption", kNameCaption},
-        {"typeCaption", kTypeCaption},
-        {"saveButton", kSaveButton},
-        {"exportButton", kExportButton},
-        {"cancelButton", kCancelButton},
         {"pictureName", PageTexts::kPictureName},
         {"shortName", PageTexts::kShortName},
         {"programEnded", PageTexts::kProgramEnded},
-        {"addressRefused", PageTexts::kAddressRefused},
-        {"editedAddressRefused", PageTexts::kEditedAddressRefused},
         {"shareFailed", PageTexts::kShareFailed},
     };
     JsonWriter json;
@@ -87,33 +93,11 @@ std::string pageTexts()
     return json.text();
 }
 
-// The messages of a refused name and of a file the browser did not take,
-// the name in them escaped as in the window's.
-std::string refusalMessage(const std::string& name, const std::string& reason)
-{
-    return SaveTexts::refusedNameMessage(name, reason);
-}
-std::string notWrittenMessage(const std::string& name)
-{
-    return SaveTexts::notWrittenMessage(name, SaveTexts::kBrowserRefused);
-}
-
-// A text the user gave, for the page's own lines that show it: its controls
-// and text-direction controls escaped.
-std::string escapedText(const std::string& text)
-{
-    return escapedControls(text);
-}
-
 } // namespace
 
 EMSCRIPTEN_BINDINGS(ruvex_texts)
 {
-    emscripten::function("saveName", &saveName);
-    emscripten::function("exportName", &exportName);
-    emscripten::function("exportTypes", &exportTypes);
+    emscripten::function("fileDialog", &fileDialog);
+    emscripten::function("fileName", &fileName);
     emscripten::function("pageTexts", &pageTexts);
-    emscripten::function("refusalMessage", &refusalMessage);
-    emscripten::function("notWrittenMessage", &notWrittenMessage);
-    emscripten::function("escapedControls", &escapedText);
 }

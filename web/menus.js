@@ -1,28 +1,26 @@
 // The menu bar and the program's windows (the information windows, the help)
-// as the core's description gives them; part of the page's script
-// (ruvex3d.js).
+// as the core's description gives them; part of the page's script.
 
 // The menu bar: a button per menu on the bar, a list of menu items under it,
 // submenus one level further. An item hands its name to the session; the
-// speeds and the switches show the snapshot.
+// ticks show the core's element states (showStates).
 class MenuBar {
     constructor(app, menus) {
-        Object.assign(this, { app, tops: [], speedItems: [], checkItems: {}, openIndex: -1 });
-        menus.forEach((entry, index) => this.addMenu(entry, index));
-        document.addEventListener('click', () => this.close());
-    }
-
-    addMenu(entry, index) {
-        const holder = element('div', 'menuholder', this.app.ui.menubar);
-        const attrs = { 'aria-haspopup': 'menu', 'aria-expanded': 'false' };
-        const button = element('button', 'menutitle', holder, { type: 'button', id: entry.name, textContent: plain(entry.caption), attrs });
-        const list = holder.appendChild(this.makeList(entry, true));
-        this.tops.push({ button, list, key: (mnemonic(entry.caption) || '').toLowerCase() });
-        button.addEventListener('click', (e) => {
-            e.stopPropagation();
-            if (this.openIndex === index) this.close();
-            else this.open(index);
+        Object.assign(this, { app, tops: [], openIndex: -1 });
+        const bar = app.form.querySelector('.menubar');
+        menus.forEach((entry, index) => {
+            const holder = element('div', 'menuholder', bar);
+            const attrs = { 'aria-haspopup': 'menu', 'aria-expanded': 'false' };
+            const button = element('button', 'menutitle', holder, { type: 'button', id: entry.name, textContent: plain(entry.caption), attrs });
+            const list = holder.appendChild(this.makeList(entry, true));
+            this.tops.push({ button, list, key: (mnemonic(entry.caption) || '').toLowerCase() });
+            button.addEventListener('click', (e) => {
+                e.stopPropagation();
+                if (this.openIndex === index) this.close();
+                else this.open(index);
+            });
         });
+        document.addEventListener('click', () => this.close());
     }
 
     makeList(entry, top) {
@@ -36,17 +34,14 @@ class MenuBar {
         if (entry.kind === 'separator') return element('div', 'separator', list, { attrs: { role: 'separator' } });
         // The page's own items go where the browser can do what they do.
         if (entry.pageOnly && entry.name === 'mnuShare' && !canSharePictures()) return null;
-        // The speeds are one choice among three; the other checkable items are switches.
-        const speed = /^mnuSpeed\(/.test(entry.name);
-        const role = !entry.checkable ? 'menuitem' : speed ? 'menuitemradio' : 'menuitemcheckbox';
+        // The exclusive items (the speeds) are one choice; the other checkable items are switches.
+        const role = !entry.checkable ? 'menuitem' : entry.exclusive ? 'menuitemradio' : 'menuitemcheckbox';
         const item = element('button', 'menuitem', list, { type: 'button', id: entry.name, tabIndex: -1, attrs: { role } });
         element('span', 'caption', item, { textContent: plain(entry.caption) });
         if (entry.shortcut) {
             element('span', 'shortcut', item, { textContent: entry.shortcut });
             item.setAttribute('aria-keyshortcuts', entry.shortcut.replace('Ctrl', 'Control'));
         }
-        if (entry.checkable && speed) this.speedItems.push(item);
-        else if (entry.checkable) this.checkItems[entry.name] = item;
         const sub = entry.kind === 'menu' ? item.appendChild(this.makeList(entry, false)) : null;
         if (sub) item.setAttribute('aria-haspopup', 'menu');
         item.addEventListener('click', (e) => {
@@ -98,12 +93,6 @@ class MenuBar {
         if (index >= 0) this.open(index);
         return index >= 0;
     }
-
-    show(snapshot) {
-        this.speedItems.forEach((item, n) => item.setAttribute('aria-checked', String(n === snapshot.speed)));
-        const switches = { mnuBackLines: snapshot.backLines, mnuAxes: snapshot.axes, mnuDragToTurn: snapshot.dragToTurn };
-        for (const [name, on] of Object.entries(switches)) if (this.checkItems[name]) this.checkItems[name].setAttribute('aria-checked', String(on));
-    }
 }
 
 function focusFirst(list) {
@@ -136,6 +125,11 @@ function dialog(name, caption, width) {
 function okButton(box, parent, caption) {
     return element('button', 'button', parent, { type: 'button', textContent: caption, onclick: () => box.close() });
 }
+// Shown over the window, its button with the focus.
+function showModal(box) {
+    box.showModal();
+    box.querySelector('button').focus();
+}
 
 // An information window laid out as the desktop's, in fixed pixels: on a
 // screen narrower than it (a phone) shown smaller as a whole, not cut off.
@@ -151,12 +145,10 @@ function showInfoWindow(app, name) {
     colour(label, info.label);
     if (info.label.backStyle !== 'opaque') label.style.backgroundColor = 'transparent';
     drawLines(body, info.lines);
-    const ok = okButton(box, body, info.ok.caption);
-    place(ok, info.ok.rect);
-    box.showModal();
+    place(okButton(box, body, info.ok.caption), info.ok.rect);
+    showModal(box);
     const room = document.documentElement.clientWidth - 16 - (box.offsetWidth - box.clientWidth);
     if (body.offsetWidth > room && room > 0) body.style.zoom = String(room / body.offsetWidth);
-    ok.focus();
 }
 
 // The help's elements and text as the core read them from its rich text:
@@ -174,7 +166,6 @@ function showHelp(app) {
     const style = { color: help.foreColor, backgroundColor: help.backColor, font: fontOf(help.font), maxHeight: help.height + 'px' };
     const text = element('div', 'helptext', body, { tabIndex: 0, style });
     help.document.children.forEach((child) => richText(child, text));
-    const ok = okButton(box, element('div', 'buttons', body), help.okCaption);
-    box.showModal();
-    ok.focus();
+    okButton(box, element('div', 'buttons', body), help.okCaption);
+    showModal(box);
 }

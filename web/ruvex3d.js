@@ -1,35 +1,32 @@
 // The page's front end: builds the window from the core's description, turns
 // each browser event into one call of the core's window session and shows
-// what comes back: the picture when it changed, the controls' snapshot when
-// they changed, and the requests, carried out with the browser. No rule of
-// the program lives here (binding.cpp, window/windowsession.h).
-// assemble.js puts this file, controls.js, menus.js, files.js and section.js
-// into one function scope.
+// what comes back (the picture, each element's state, the requests carried
+// out with the browser); no rule of the program lives here (binding.cpp).
+// assemble.js runs the page's five scripts in one function scope.
 const needs = document.getElementById('needs');
 if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') {
     needs.hidden = false;
     return;
 }
 createRuvexCore().then(start, () => { needs.hidden = false; });
-// Served as the installable site (its manifest named in the page), the page
-// keeps itself for use without the network; as a lone file it needs nothing.
+// As the installable site (a manifest named), the page keeps itself for use offline.
 if (document.querySelector('link[rel="manifest"]') && navigator.serviceWorker) {
     navigator.serviceWorker.register('sw.js').catch(() => {});
 }
 
 // Milliseconds between rewrites of the address while the view changes.
 const kAddressDelay = 300;
-// What each of the session's requests is in the browser, with the request's text.
+// What each of the session's requests is in the browser, given its text and kind.
 const kRequests = {
-    saveDialog, exportDialog, copyPicture, copyText, sharePicture, openFullScreen, showSectionWindow, showInfoWindow, showHelp,
+    saveDialog: fileDialog, exportDialog: fileDialog, copyPicture, copyText, sharePicture, openFullScreen, showSectionWindow,
+    showInfoWindow, showHelp,
     closeFullScreen: (app) => app.presentation && app.presentation.close(),
     closeSectionWindow: (app) => app.sectionWindow && app.sectionWindow.close(),
     openMenuBar: (app) => app.menus.open(0),
     closeProgram: (app) => app.end(),
 };
 
-// An element with its properties (className, id, textContent, type...), set
-// as they are, and its attributes and style.
+// An element with its properties (id, textContent, type...), attributes and style.
 function element(tag, className, parent, { attrs = {}, style = {}, ...properties } = {}) {
     const node = Object.assign(document.createElement(tag), properties);
     if (className) node.className = className;
@@ -58,20 +55,19 @@ const mnemonic = (caption) => (/&(.)/.exec(caption) || [])[1];
 function start(core) {
     const description = JSON.parse(core.windowDescriptionJson());
     const page = new core.RuvexPage();
-    const ui = buildWindow(description);
+    const form = buildWindow(description);
     // The start-up sequence moves the controls it lays out; they go where it says.
     for (const [name, at] of Object.entries(JSON.parse(page.start()))) {
-        Object.assign(ui.controls[name].node.style, { left: at.x + 'px', top: at.y + 'px' });
+        Object.assign(document.getElementById(name).style, { left: at.x + 'px', top: at.y + 'px' });
     }
-    const app = new PageApp(core, page, description, ui, JSON.parse(core.pageTexts()));
-    // Shown before the address is opened, so a window it opens (a section's)
-    // finds the main window's place.
-    document.getElementById('Form1').hidden = false;
+    const app = new PageApp(core, page, description, form, JSON.parse(core.pageTexts()));
+    // Shown before the address opens a window (a section's) that finds its place.
+    form.hidden = false;
     app.sizeCanvas();
-    app.openAddress(app.texts.addressRefused);
+    app.openAddress(false);
     app.keepAddress();
     // An address edited by hand opens its view too; a refused one leaves the view as it is.
-    window.addEventListener('hashchange', () => app.openAddress(app.texts.editedAddressRefused));
+    window.addEventListener('hashchange', () => app.openAddress(true));
     window.ruvexPage = app; // for the tests and the curious
     document.documentElement.dataset.ready = 'true';
 }
@@ -81,19 +77,15 @@ function buildWindow(description) {
     const win = description.window;
     document.title = win.caption;
     form.style.font = fontOf(win.font);
-    const menubar = element('div', 'menubar', form, { attrs: { role: 'menubar' } });
+    element('div', 'menubar', form, { attrs: { role: 'menubar' } });
     const client = element('div', 'client', form, { style: { width: win.width + 'px', height: win.height + 'px', backgroundColor: win.backColor } });
-    const controls = {};
-    const containers = { '': client };
     for (const control of description.controls) {
         const node = makeControl(control);
         place(node, control.rect);
-        (containers[control.container] || client).appendChild(node);
-        controls[control.name] = { rect: control.rect, node, control };
-        if (control.kind === 'frame') containers[control.name] = node;
+        (document.getElementById(control.container) || client).appendChild(node);
     }
     drawLines(client, description.lines);
-    return { form, menubar, client, controls };
+    return form;
 }
 
 function drawLines(parent, lines) {
@@ -105,13 +97,14 @@ function makeControl(control) {
         label: () => element('div', 'label', null, { textContent: control.caption }),
         textBox: () => element('textarea', 'textbox', null, { readOnly: true, attrs: { 'aria-label': control.name } }),
         frame: () => frame(control),
-        checkBox: () => choice('checkbox', control),
-        optionButton: () => choice('radio', control),
+        checkBox: () => choice('checkbox', 'check', control),
+        optionButton: () => choice('radio', 'option', control),
         scrollBar: () => element('div'), // made a scroll bar by UprightScrollBar
-        pictureBox: () => pictureBox(control),
+        pictureBox: () => element('div', 'picturebox', null, { id: control.name + 'Box' }),
     };
     const node = (kinds[control.kind] || kinds.label)();
-    node.id = control.kind === 'pictureBox' ? control.name + 'Box' : control.name;
+    if (control.kind === 'pictureBox') element('canvas', '', node, { id: control.name, tabIndex: 0, attrs: { role: 'img' } });
+    else node.id = control.name;
     node.classList.add('control');
     colour(node, control);
     node.style.textAlign = { left: 'left', right: 'right', centre: 'center' }[control.alignment] || 'left';
@@ -121,16 +114,22 @@ function makeControl(control) {
     return node;
 }
 
-function choice(type, control) {
-    const label = element('label', type === 'radio' ? 'option' : 'check');
-    element('input', '', label, { type, name: control.array || control.name, tabIndex: 0 });
-    element('span', '', label, { textContent: control.caption });
-    return label;
+function choice(type, className, control) {
+    return labelled('input', className, null, control.caption, { type, name: control.array || control.name, tabIndex: 0 }).parentNode;
 }
 
-// A frame draws its edge and caption as the desktop's group box does, and
-// clips what lies in it to its own box: the controls inside are placed from
-// its top-left corner, edge included.
+// An input in a label with its caption: a box's after it, a text's before.
+function labelled(tag, className, parent, caption, properties) {
+    const row = element('label', className, parent);
+    const box = properties.type === 'checkbox' || properties.type === 'radio';
+    if (!box) element('span', 'caption', row, { textContent: caption });
+    const input = element(tag, '', row, properties);
+    if (box) element('span', '', row, { textContent: caption });
+    return input;
+}
+
+// A frame draws its edge and caption as the desktop's group box does and clips
+// what lies in it, placed from its top-left corner, edge included.
 function frame(control) {
     const attrs = control.caption ? { role: 'group', 'aria-label': control.caption } : { role: 'group' };
     const node = element('div', control.caption ? 'frame captioned' : 'frame', null, { attrs });
@@ -139,16 +138,34 @@ function frame(control) {
     return node;
 }
 
-function pictureBox(control) {
-    const box = element('div', 'picturebox');
-    element('canvas', '', box, { id: control.name, tabIndex: 0, attrs: { role: 'img' } });
-    return box;
+// A box, an option button or a bar hands the session its handler's name and
+// its new value: a member of an array its index, a box 0 or 1, a bar its position.
+function handValue(app, input, handler, index) {
+    const bar = input.type === 'range';
+    input.addEventListener(bar ? 'input' : 'change', () => app.control(handler, index ?? (bar ? Number(input.value) : Number(input.checked))));
+}
+
+// Each element as the core says it shows: its value, its text, ticked or
+// greyed; a scroll bar shows its own. An element not built (a window not
+// open) is passed over.
+function showStates(states) {
+    for (const [id, state] of Object.entries(states)) {
+        const { value, text, checked, indeterminate } = state, found = document.getElementById(id);
+        if (found && found.bar) found.bar.show(state);
+        const node = found && !found.bar && (found.querySelector('input') || found);
+        if (!node) continue;
+        if (value !== undefined && node.value !== String(value)) node.value = value;
+        if (text !== undefined) (node.shownText || node).textContent = text;
+        if (checked !== undefined && 'checked' in node) node.checked = checked;
+        else if (checked !== undefined) node.setAttribute('aria-checked', String(checked));
+        if (indeterminate !== undefined) node.indeterminate = indeterminate;
+    }
 }
 
 // The running window: the core's session and the elements that show it.
 class PageApp {
-    constructor(core, page, description, ui, texts) {
-        Object.assign(this, { core, page, description, ui, texts, ticking: null });
+    constructor(core, page, description, form, texts) {
+        Object.assign(this, { core, page, description, form, texts, ticking: null });
         this.canvas = document.getElementById('picDisplay');
         this.canvas.setAttribute('aria-label', texts.pictureName);
         this.context = this.canvas.getContext('2d', { alpha: false });
@@ -163,14 +180,14 @@ class PageApp {
         this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
         this.wireKeys();
         this.menus = new MenuBar(this, description.menus);
-        this.show(JSON.parse(page.snapshot()));
+        this.show();
     }
 
     // What an intent changed, shown: the picture, the controls, the requests.
     handle(changes) {
         if (changes & this.core.kPictureChanged) this.draw();
-        if (changes & this.core.kControlsChanged) this.show(JSON.parse(this.page.snapshot()));
-        if (changes & this.core.kRequestsWaiting) JSON.parse(this.page.requests()).forEach(({ kind, text }) => kRequests[kind](this, text));
+        if (changes & this.core.kControlsChanged) this.show();
+        if (changes & this.core.kRequestsWaiting) JSON.parse(this.page.requests()).forEach(({ kind, text }) => kRequests[kind](this, text, kind));
         if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) this.keepAddress();
         return changes;
     }
@@ -186,23 +203,27 @@ class PageApp {
         return this.handle(this.page.windowClosed(this.core.WindowName[which]));
     }
 
-    // An address naming a view opens on it; a refused one is told, the page
-    // stays on the view it shows, and the address is made to name that view,
-    // so a link copied later never passes the refused one on.
-    openAddress(refused) {
+    // Every element as the snapshot has it, and the timer it runs.
+    show() {
+        this.snapshot = JSON.parse(this.page.snapshot());
+        showStates(JSON.parse(this.page.elementStates()));
+        this.schedule(this.snapshot);
+    }
+
+    // An address naming a view opens on it; a refused one is told and made to
+    // name the view shown, so a link copied later never passes it on.
+    openAddress(edited) {
         if (location.hash.length <= 1) return;
         this.handle(this.page.openAddress(location.hash));
-        const refusal = this.page.addressRefusal();
+        const refusal = this.page.addressRefusalMessage(edited);
         if (!refusal) return;
-        tell(refused + ' ' + refusal);
+        tell(refusal);
         this.writeAddress();
     }
 
-    // The backing store has a pixel for each device pixel the canvas covers.
-    // Where that is the picture's own size (a ratio of 1, the window's
-    // layout) the canvas shows the drawing area's picture itself; otherwise
-    // the core draws the view again at that size (every point and pen
-    // scaled), so lines stay sharp on any screen.
+    // A backing-store pixel for each device pixel the canvas covers: at the
+    // picture's own size the drawing area's picture itself, otherwise the view
+    // drawn again by the core at that size, so lines stay sharp on any screen.
     sizeCanvas(deviceSize) {
         const box = this.canvas.getBoundingClientRect();
         const ratio = window.devicePixelRatio || 1;
@@ -216,30 +237,25 @@ class PageApp {
         this.draw();
     }
 
-    // The canvas's size in device pixels follows the layout (a phone turned,
-    // the window's layout or the narrow one) and the pixel ratio (browser
-    // zoom, a window moved to another screen).
+    // The canvas's device pixels follow the layout (a phone turned) and the
+    // pixel ratio (browser zoom, a window moved to another screen).
     followCanvasSize() {
-        if (typeof ResizeObserver === 'function') {
-            // The exact device pixels where the browser tells them (some
-            // report the CSS size there instead: then the ratio decides).
-            const observer = new ResizeObserver(([entry]) => {
-                const exact = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
-                const css = entry.contentRect.width * (window.devicePixelRatio || 1);
-                const trusted = exact && Math.abs(exact.inlineSize - css) <= 1;
-                this.sizeCanvas(trusted ? [exact.inlineSize, exact.blockSize] : null);
-            });
-            try {
-                observer.observe(this.canvas, { box: 'device-pixel-content-box' });
-            } catch {
-                observer.observe(this.canvas);
-            }
+        // The exact device pixels where the browser tells them right.
+        const observer = new ResizeObserver(([entry]) => {
+            const exact = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
+            const css = entry.contentRect.width * (window.devicePixelRatio || 1);
+            const trusted = exact && Math.abs(exact.inlineSize - css) <= 1;
+            this.sizeCanvas(trusted ? [exact.inlineSize, exact.blockSize] : null);
+        });
+        try {
+            observer.observe(this.canvas, { box: 'device-pixel-content-box' });
+        } catch {
+            observer.observe(this.canvas);
         }
         this.followPixelRatio();
     }
 
-    // A query matches one ratio only, so after each change a new one is made
-    // for the new ratio.
+    // A query matches one ratio only: after each change, one for the new ratio.
     followPixelRatio() {
         const query = matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
         query.addEventListener('change', () => {
@@ -259,33 +275,10 @@ class PageApp {
         if (this.presentation) this.presentation.draw();
     }
 
-    // Every control as the snapshot has it.
-    show(s) {
-        this.snapshot = s;
-        const c = this.ui.controls;
-        c.Text1.node.value = s.description;
-        c.LabAspect.node.textContent = s.aspectCaption;
-        c.LabPerspec.node.textContent = s.distanceCaption;
-        const chosen = { Option1: s.shape, optAnim: s.animButton };
-        for (const { control, node } of Object.values(c)) {
-            if (control.array in chosen) node.querySelector('input').checked = chosen[control.array] === control.index;
-        }
-        const check = c.chkPerspective.node.querySelector('input');
-        check.checked = s.perspective === 1;
-        check.indeterminate = s.perspective === 2;
-        c.VScroll1.bar.show(s.aspectTenths);
-        c.VScroll2.bar.show(s.distance);
-        c.VScroll2.bar.enable(s.distanceEnabled);
-        this.menus.show(s);
-        if (this.sectionWindow) this.sectionWindow.show(s.section);
-        this.schedule(s);
-    }
-
     // The address follows the view, so the page can be passed on at the view
-    // it shows. Written only once the view differs from the one the address
-    // opened (a bare address stays bare until then), and at most a few times
-    // a second: a turning solid changes it at every tick, and browsers limit
-    // how often a page may rewrite its address. Rewriting it opens nothing.
+    // it shows: once the view differs from the one it opened (a bare address
+    // stays bare until then), and at most a few times a second, as browsers
+    // limit how often a page rewrites it. Rewriting it opens nothing.
     keepAddress() {
         if (this.keptAddress === undefined) this.keptAddress = this.page.viewAddress();
         if (this.addressTimer || this.ended) return;
@@ -301,46 +294,32 @@ class PageApp {
         history.replaceState(history.state, '', this.keptAddress);
     }
 
-    // One interval timer runs while the session's timers are on, at the
-    // interval the session says a timer really ticks at.
+    // One interval timer while the session's timers are on, at the interval they really tick at.
     schedule({ timerRunning: on, tickInterval: interval }) {
         if (on && this.ticking && this.ticking.interval === interval) return;
         if (this.ticking) clearInterval(this.ticking.id);
         this.ticking = on ? { interval, id: setInterval(() => this.handle(this.page.tick()), interval) } : null;
     }
 
-    // Each control with a handler hands its new value to the session by the
-    // handler's name the description gives: a member of an array with its
-    // index, the check box with its value (0 or 1), a scroll bar with its
-    // new value.
     wireControls() {
-        for (const entry of Object.values(this.ui.controls)) {
-            const { control, node } = entry;
-            if (!control.handler) continue;
-            const run = (value) => this.control(control.handler, value);
-            if (control.kind === 'scrollBar') {
-                entry.bar = new UprightScrollBar(node, control, run);
-                continue;
-            }
-            const input = node.querySelector('input');
-            input.addEventListener('change', () => run(control.index ?? (input.checked ? 1 : 0)));
+        for (const control of this.description.controls.filter(({ handler }) => handler)) {
+            const node = document.getElementById(control.name);
+            if (control.kind !== 'scrollBar') handValue(this, node.querySelector('input'), control.handler, control.index);
+            else node.bar = new UprightScrollBar(this, node, control);
         }
-        watchFocus(this.ui.client, this.canvas);
+        watchFocus(this.form.querySelector('.client'), this.canvas);
     }
 
-    // Pointer positions in whole pixels of the picture from its top-left
-    // corner, as the desktop's picture box reports them, whatever size the
-    // picture is shown at: the view a position gives does not depend on the
-    // screen.
+    // Pointer positions in whole pixels of the picture, as the desktop's
+    // picture box reports them, whatever size it is shown at.
     pointerAt(event) {
         const box = this.canvas.getBoundingClientRect();
         return [Math.floor(((event.clientX - box.left) * this.width) / box.width),
                 Math.floor(((event.clientY - box.top) * this.height) / box.height)];
     }
 
-    // Every key goes to the session with where it went; a key it takes is
-    // not the browser's, and closes an open menu as a menu item does. A
-    // menu's mnemonic opens it, as the menu bar's own.
+    // Every key goes to the session with where it went; one it takes is not
+    // the browser's and closes an open menu. A menu's mnemonic opens it.
     wireKeys() {
         document.addEventListener('keydown', (event) => {
             const modal = openDialog();
@@ -355,8 +334,8 @@ class PageApp {
         });
     }
 
-    // Where a key went, and whether to a text that keeps the copy key: a
-    // text field, or a selected text while the picture has not the keys.
+    // Where a key went, and whether to a text that keeps the copy key (a
+    // field, or a selection while the picture has not the keys).
     keyTarget(target, modal) {
         const names = this.core.KeyTarget;
         const selection = document.getSelection();
@@ -365,30 +344,27 @@ class PageApp {
         if (target === this.canvas) return [names.Picture, inText];
         if (this.presentation && target === this.presentation.canvas) return [names.FullScreen, inText];
         if (modal) return [names.Dialog, inText];
-        if (this.sectionWindow && this.sectionWindow.box.contains(target)) return [names.SectionWindow, inText];
+        if (this.sectionWindow && this.sectionWindow.contains(target)) return [names.SectionWindow, inText];
         return [inText ? names.Text : names.Window, inText];
     }
 
-    // "Tutup Program", once the session has ended: the page asks to be
-    // closed; a browser keeps a tab the user opened, so the window gives way
-    // to the core's line that the program has ended.
+    // "Tutup Program": the page asks to be closed; as a browser keeps a tab
+    // the user opened, the window gives way to the core's line that it has ended.
     end() {
         this.ended = true;
         clearTimeout(this.addressTimer);
         if (this.presentation) this.presentation.close();
         document.querySelectorAll('dialog').forEach((box) => box.close());
         window.close();
-        this.ui.form.hidden = true;
+        this.form.hidden = true;
         Object.assign(document.getElementById('ended'), { textContent: this.texts.programEnded, hidden: false });
     }
 }
 
-// A surface over which the pointer turns the solid, the drawing area or the
-// full screen: its moves, presses and releases go to the session at the
-// position `positionOf` gives, with the browser's buttons (a touch or a pen
-// in contact is the left). Only the primary pointer (the mouse, the first
-// finger) turns the solid, as a touch screen's mouse does: another finger
-// neither moves the view nor starts or ends a drag.
+// The drawing area or the full screen, over which the pointer turns the
+// solid: moves, presses and releases go to the session at the position
+// `positionOf` gives, with the browser's buttons. Only the primary pointer
+// (the mouse, the first finger) turns it, as a touch screen's mouse does.
 function wireTurning(app, surface, surfaceName, positionOf) {
     const actions = app.core.PointerAction;
     const send = (action, event, at) => app.handle(app.page.pointer(surfaceName, action, event.buttons, event.button, ...at));
@@ -408,9 +384,8 @@ function wireTurning(app, surface, surfaceName, positionOf) {
     });
 }
 
-// Puts the part of a picture the core reports changed on a canvas, band
-// after band as `next` hands them over until an empty one; the pixels are
-// read in place from the core's memory.
+// The changed part of a picture on a canvas, band after band as the core
+// hands them over, read in place from its memory.
 function putChanges(context, next) {
     for (let part = next(); part.width > 0 && part.height > 0; part = next()) {
         const data = new Uint8ClampedArray(part.data.buffer, part.data.byteOffset, part.data.length);

@@ -2,9 +2,9 @@
 
 #include "surface/animation.h"
 #include "surface/shapecatalogue.h"
+#include "view/picturelines.h"
 #include "view/projection.h"
-#include "view/viewpicture.h"
-#include "view/wireframe.h"
+#include "view/scaledwireframe.h"
 #include "window/numbertext.h"
 
 #include <algorithm>
