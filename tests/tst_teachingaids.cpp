@@ -1,8 +1,9 @@
 // The teaching aids in the main window: the switches in "Spasiologi" draw
 // what the command line draws, a real mouse drag over the drawing area turns
 // the solid by the hover rule while hover and leaving change nothing, the
-// copies reach the clipboard, and a window opened from the command line shows
-// the view it was given.
+// copies reach the clipboard, a window opened from the command line shows
+// the view it was given, and "Irisan Bidang" and "Ukuran Bangun" show what the
+// command line prints.
 
 #include "surface/animation.h"
 #include "tests/form1controls.h"
@@ -10,6 +11,7 @@
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
 #include "ui/sectionwindow.h"
+#include "ui/sizewindow.h"
 #include "ui/storedrangescrollbar.h"
 #include "window/openedview.h"
 
@@ -18,6 +20,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -201,4 +204,29 @@ TEST(TeachingAids, SectionWindowOpensObliqueStepsByButtonsAndCarriesThePlane)
     EXPECT_EQ(
         runCommandLine({"ruvex3d", "--shape", "3", "--section-plane", "hidden"}).error,
         QStringLiteral("ruvex3d: pilihan --section-plane hanya berlaku bersama --section SUDUT,JARAK.\n"));
+}
+
+// "Ukuran Bangun" shows the worked numbers the command line prints for the
+// same sizes, holds the aspect bar while open, and gives way to "Irisan
+// Bidang".
+TEST(TeachingAids, SizeWindowShowsTheCommandLinesNumbersAndGivesWayToTheSection)
+{
+    Form1 form;
+    control<QRadioButton>(form, "Option1", 6)->click();
+    trigger(form, "mnuUkuran");
+    auto* window = form.findChild<SizeWindow*>();
+    ASSERT_TRUE(window && window->isVisible());
+    window->findChild<QScrollBar*>("hsbJariJari")->setValue(3);
+    window->findChild<QRadioButton*>("optPi1")->click();
+
+    const CommandLineResult info
+        = runCommandLine({"ruvex3d", "--shape", "6", "--size", "3,10", "--pi", "3,14", "--size-info"});
+    EXPECT_EQ(info.status, kExitWritten);
+    EXPECT_EQ(window->findChild<QPlainTextEdit*>("txtHitungan")->toPlainText() + u'\n', info.output);
+    EXPECT_FALSE(control<StoredRangeScrollBar>(form, "VScroll1")->isEnabled());
+
+    trigger(form, "mnuIrisan");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(form.findChild<SectionWindow*>()->isVisible());
+    EXPECT_TRUE(control<StoredRangeScrollBar>(form, "VScroll1")->isEnabled());
 }

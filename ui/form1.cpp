@@ -8,6 +8,7 @@
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
 #include "ui/sectionwindow.h"
+#include "ui/sizewindow.h"
 #include "ui/storedrangescrollbar.h"
 
 #include <QAction>
@@ -206,7 +207,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 bool Form1::isOurs(const QWidget* widget) const
 {
     const QWidget* window = widget->window();
-    return window == this || window == m_presentation || window == m_sectionWindow
+    return window == this || window == m_presentation || window == m_sectionWindow || window == m_sizeWindow
         || (qobject_cast<const ModelessDialog*>(window) && window->parentWidget() == this);
 }
 
@@ -218,6 +219,8 @@ KeyTarget Form1::keyTarget(const QWidget* receiver) const
         return KeyTarget::FullScreen;
     if (isText(receiver))
         return KeyTarget::Text;
+    if (receiver->window() == m_sizeWindow)
+        return KeyTarget::SizeWindow;
     return receiver->window() == m_sectionWindow ? KeyTarget::SectionWindow : KeyTarget::Window;
 }
 
@@ -286,6 +289,7 @@ void Form1::show(const WindowSnapshot& shown)
         c.optAnim[static_cast<std::size_t>(shown.animButton)]->setChecked(true);
     c.chkPerspective->setCheckState(checkStateOf(shown.perspective));
     c.VScroll1->setStoredValue(shown.aspectTenths);
+    c.VScroll1->setEnabled(shown.aspectEnabled);
     c.VScroll2->setStoredValue(shown.distance);
     c.VScroll2->setEnabled(shown.distanceEnabled);
     if (shown.speed >= 0 && shown.speed < kSpeedItemCount)
@@ -303,4 +307,6 @@ void Form1::show(const WindowSnapshot& shown)
     }
     if (m_sectionWindow && m_sectionWindow->isVisible())
         m_sectionWindow->showSnapshot(shown.section);
+    if (m_sizeWindow && m_sizeWindow->isVisible())
+        m_sizeWindow->showSnapshot(shown.sizes);
 }

@@ -26,6 +26,7 @@ class HelpWindow;
 class ModelessWindows;
 class PresentationWindow;
 class SectionWindow;
+class SizeWindow;
 class PictureWidget;
 
 class Form1 final : public QMainWindow {
@@ -83,6 +84,8 @@ private:
     void openFullScreen();
     void fullScreenClosed();
     void showSectionWindow();
+    void showSizeWindow();
+    template <typename Window> Window* besideWindow(Window*& window, WindowName name);
     void endProgram();
 
     PictureFileMemory m_picture;
@@ -98,5 +101,6 @@ private:
     // "Layar Penuh" and "Irisan Bidang", made on first use.
     PresentationWindow* m_presentation = nullptr;
     SectionWindow* m_sectionWindow = nullptr;
+    SizeWindow* m_sizeWindow = nullptr;
     bool m_unloaded = false;
 };

@@ -10,6 +10,7 @@
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
 #include "ui/sectionwindow.h"
+#include "ui/sizewindow.h"
 #include "window/pagetexts.h"
 #include "window/windowplacement.h"
 
@@ -77,6 +78,13 @@ void Form1::carryOutWindowRequest(const Request& request)
     case RequestKind::CloseSectionWindow:
         if (m_sectionWindow)
             m_sectionWindow->close();
+        break;
+    case RequestKind::ShowSizeWindow:
+        showSizeWindow();
+        break;
+    case RequestKind::CloseSizeWindow:
+        if (m_sizeWindow)
+            m_sizeWindow->close();
         break;
     case RequestKind::ShowInfoWindow:
         m_windows->show(request.text);
@@ -171,28 +179,37 @@ void placeBesideMain(QWidget& window, const QWidget& main, const QWidget& pictur
 
 } // namespace
 
-void Form1::showSectionWindow()
+// A window beside the main one, made on first use: its controls and its
+// closing go to the session as intents.
+template <typename Window> Window* Form1::besideWindow(Window*& window, WindowName name)
 {
-    if (!m_sectionWindow) {
-        m_sectionWindow = new SectionWindow(this);
-        connect(m_sectionWindow, &SectionWindow::controlUsed, this,
-                [this](const std::string& handler, int value) {
-                    apply(ControlIntent{handler, value});
-                });
-        connect(m_sectionWindow, &SectionWindow::closed, this,
-                [this] { apply(WindowClosedIntent{WindowName::SectionWindow}); });
+    if (!window) {
+        window = new Window(this);
+        connect(window, &Window::controlUsed, this, [this](const std::string& handler, int value) {
+            apply(ControlIntent{handler, value});
+        });
+        connect(window, &Window::closed, this, [this, name] { apply(WindowClosedIntent{name}); });
         // A view opened with a section shows it before this window has its
         // place on the screen: placed once this one is shown.
         if (isVisible())
-            placeBesideMain(*m_sectionWindow, *this, *m_picDisplay);
+            placeBesideMain(*window, *this, *m_picDisplay);
         else
-            QTimer::singleShot(0, m_sectionWindow,
-                               [this] { placeBesideMain(*m_sectionWindow, *this, *m_picDisplay); });
+            QTimer::singleShot(0, window, [this, window] { placeBesideMain(*window, *this, *m_picDisplay); });
     }
-    m_sectionWindow->show();
-    m_sectionWindow->raise();
-    m_sectionWindow->activateWindow();
-    m_sectionWindow->showSnapshot(m_session.snapshot().section);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void Form1::showSectionWindow()
+{
+    besideWindow(m_sectionWindow, WindowName::SectionWindow)->showSnapshot(m_session.snapshot().section);
+}
+
+void Form1::showSizeWindow()
+{
+    besideWindow(m_sizeWindow, WindowName::SizeWindow)->showSnapshot(m_session.snapshot().sizes);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

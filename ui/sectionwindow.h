@@ -9,14 +9,13 @@
 // and its closing to its owner, by the handlers' names the session knows,
 // and shows the session's snapshot of it.
 
+#include "ui/steppedbar.h"
 #include "window/windowsession.h"
 
 #include <QWidget>
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
-class QScrollBar;
 
 class SectionWindow final : public QWidget {
     Q_OBJECT
@@ -37,10 +36,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QScrollBar* m_tilt;
-    QLabel* m_tiltValue;
-    QScrollBar* m_distance;
-    QLabel* m_distanceValue;
+    ControlUsed reporter();
+
+    SteppedBar* m_tilt;
+    SteppedBar* m_distance;
     QCheckBox* m_outline;
     QLineEdit* m_solid;
     QLineEdit* m_section;

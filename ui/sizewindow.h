@@ -1,0 +1,48 @@
+#pragma once
+// "Ukuran Bangun" beside the main window: the bars "Jari-jari", "Tinggi" and
+// "Buka Jaring-jaring" between their "−" and "+" buttons and with their
+// values, the choice of π, a notice where a bar is of no use, the worked
+// numbers as text that can be selected and copied, and "Tutup". Every
+// control is reached with Tab.
+//
+// Like "Irisan Bidang" it keeps no value of its own: it reports its controls
+// and its closing by the handlers' names the session knows, and shows the
+// session's snapshot of it.
+
+#include "ui/steppedbar.h"
+#include "window/windowsession.h"
+
+#include <array>
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QRadioButton;
+
+class SizeWindow final : public QWidget {
+    Q_OBJECT
+public:
+    explicit SizeWindow(QWidget* owner);
+
+    // Without reporting it back.
+    void showSnapshot(const SizeSnapshot& sizes);
+
+signals:
+    void controlUsed(const std::string& handler, int value);
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ControlUsed reporter();
+    QWidget* piChoice();
+
+    SteppedBar* m_radius;
+    SteppedBar* m_height;
+    SteppedBar* m_net;
+    std::array<QRadioButton*, 2> m_pi{};
+    QLabel* m_notice;
+    QPlainTextEdit* m_numbers;
+};
