@@ -3,8 +3,8 @@
 #include "surface/pointgrid.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <functional>
 #include <numbers>
 
 namespace {
@@ -31,20 +31,37 @@ Unfolding unfoldingOf(std::int32_t netPercent)
     return {1.0 - std::min(1.0, 3.0 * share), std::max(0.0, (share - 1.0 / 3.0) * 1.5)};
 }
 
-// Turns `point` about the line through `pivot` along y, from x toward z.
-WorldPoint turnedXZ(const WorldPoint& point, const WorldPoint& pivot, double angle)
-{
-    const double dx = point.x - pivot.x;
-    const double dz = point.z - pivot.z;
-    return {pivot.x + dx * std::cos(angle) - dz * std::sin(angle), point.y,
-            pivot.z + dx * std::sin(angle) + dz * std::cos(angle)};
-}
+// A turn about the line through `pivot` along y, from x toward z, then a
+// shift: the solid tipping over, for every point of it.
+class TurnXZ {
+public:
+    TurnXZ(const WorldPoint& pivot, double angle, const WorldPoint& shift)
+        : m_pivot(pivot)
+        , m_cos(std::cos(angle))
+        , m_sin(std::sin(angle))
+        , m_shift(shift)
+    {
+    }
+    WorldPoint operator()(const WorldPoint& point) const
+    {
+        const double dx = point.x - m_pivot.x;
+        const double dz = point.z - m_pivot.z;
+        return {m_pivot.x + dx * m_cos - dz * m_sin + m_shift.x, point.y + m_shift.y,
+                m_pivot.z + dx * m_sin + dz * m_cos + m_shift.z};
+    }
+
+private:
+    WorldPoint m_pivot;
+    double m_cos;
+    double m_sin;
+    WorldPoint m_shift;
+};
 
 // Builds the faces in a frame where the solid, once tipped over, lies on its
-// side line along the x axis, and places every point through `place`.
+// side line along the x axis, and places every point by the tipping turn.
 class ShapeBuilder {
 public:
-    explicit ShapeBuilder(std::function<WorldPoint(const WorldPoint&)> place)
+    explicit ShapeBuilder(TurnXZ place)
         : m_place(std::move(place))
     {
     }
@@ -71,7 +88,7 @@ public:
     SchoolSolidShape take() { return std::move(m_shape); }
 
 private:
-    std::function<WorldPoint(const WorldPoint&)> m_place;
+    TurnXZ m_place;
     SchoolSolidShape m_shape;
 };
 
@@ -88,11 +105,19 @@ template <typename AngleAt>
 void addDisc(ShapeBuilder& builder, SolidFace face, double r, const WorldPoint& touch, double turn,
              AngleAt angleAt)
 {
+    std::array<double, kAround> cosines{};
+    std::array<double, kAround> sines{};
+    for (std::size_t col = 0; col < kAround; ++col) {
+        cosines[col] = std::cos(angleAt(static_cast<int>(col)));
+        sines[col] = std::sin(angleAt(static_cast<int>(col)));
+    }
+    const double inwardX = std::cos(turn);
+    const double inwardZ = std::sin(turn);
     builder.addPatch(face, kAround, 2, [&](int col, int row) {
         const double rho = row * r;
-        const double inward = r - rho * std::cos(angleAt(col));
-        return WorldPoint{touch.x + inward * std::cos(turn), touch.y + rho * std::sin(angleAt(col)),
-                          touch.z + inward * std::sin(turn)};
+        const auto at = static_cast<std::size_t>(col);
+        const double inward = r - rho * cosines[at];
+        return WorldPoint{touch.x + inward * inwardX, touch.y + rho * sines[at], touch.z + inward * inwardZ};
     });
 }
 
@@ -147,14 +172,15 @@ void addTabungMarks(ShapeBuilder& builder, const UnrollingTabung& side, double t
 
 SchoolSolidShape tabung(double r, double t, const Unfolding& unfolding)
 {
-    const double lean = unfolding.lean * kPi / 2;
-    ShapeBuilder builder([lean, r](const WorldPoint& p) {
-        const WorldPoint standing = turnedXZ(p, {}, lean);
-        return WorldPoint{standing.x + r, standing.y, standing.z};
-    });
+    ShapeBuilder builder(TurnXZ({}, unfolding.lean * kPi / 2, {r, 0.0, 0.0}));
     const UnrollingTabung side{r, unfolding.open};
-    builder.addPatch(SolidFace::Selimut, kAround, kTabungRows,
-                     [&](int col, int row) { return side.at(col, t * row / (kTabungRows - 1)); });
+    std::array<WorldPoint, kAround> sections;
+    for (int col = 0; col < kAround; ++col)
+        sections[static_cast<std::size_t>(col)] = side.at(col, 0.0);
+    builder.addPatch(SolidFace::Selimut, kAround, kTabungRows, [&](int col, int row) {
+        const WorldPoint& across = sections[static_cast<std::size_t>(col)];
+        return WorldPoint{t * row / (kTabungRows - 1), across.y, across.z};
+    });
     const double fold = unfolding.open * kPi / 2;
     const auto rimAngle = [&side](int col) { return side.along(col) / side.r; };
     addDisc(builder, SolidFace::Alas, r, {}, kPi / 2 + fold, rimAngle);
@@ -172,13 +198,19 @@ struct OpeningKerucut {
     double sector = 0.0; // the net's angle, 2 pi r / s
     double half = 0.0;   // at the apex
 
-    WorldPoint at(int col, double length) const
+    // The column's side line, of length 1.
+    WorldPoint direction(int col) const
     {
         const double sine = std::sin(half);
         const double cosine = std::cos(half);
         const double around = sector * (static_cast<double>(col) / (kAround - 1) - 0.5) / sine;
-        return {length * (cosine * cosine + sine * sine * std::cos(around)), length * sine * std::sin(around),
-                length * sine * cosine * (1.0 - std::cos(around))};
+        return {cosine * cosine + sine * sine * std::cos(around), sine * std::sin(around),
+                sine * cosine * (1.0 - std::cos(around))};
+    }
+    WorldPoint at(int col, double length) const
+    {
+        const WorldPoint line = direction(col);
+        return {length * line.x, length * line.y, length * line.z};
     }
 };
 
@@ -204,14 +236,16 @@ SchoolSolidShape kerucut(double r, double t, const Unfolding& unfolding)
     const double s = std::hypot(r, t);
     const double closedHalf = std::asin(r / s);
     const WorldPoint touch{s, 0.0, 0.0};
-    const double lean = -unfolding.lean * (kPi / 2 + closedHalf);
-    ShapeBuilder builder([lean, touch, s, r](const WorldPoint& p) {
-        const WorldPoint standing = turnedXZ(p, touch, lean);
-        return WorldPoint{standing.x - s - r, standing.y, standing.z};
-    });
+    ShapeBuilder builder(TurnXZ(touch, -unfolding.lean * (kPi / 2 + closedHalf), {-s - r, 0.0, 0.0}));
     const OpeningKerucut side{s, 2.0 * kPi * r / s, closedHalf + unfolding.open * (kPi / 2 - closedHalf)};
-    builder.addPatch(SolidFace::Selimut, kAround, kKerucutRows,
-                     [&](int col, int row) { return side.at(col, s * row / (kKerucutRows - 1)); });
+    std::array<WorldPoint, kAround> lines;
+    for (int col = 0; col < kAround; ++col)
+        lines[static_cast<std::size_t>(col)] = side.direction(col);
+    builder.addPatch(SolidFace::Selimut, kAround, kKerucutRows, [&](int col, int row) {
+        const WorldPoint& line = lines[static_cast<std::size_t>(col)];
+        const double length = s * row / (kKerucutRows - 1);
+        return WorldPoint{length * line.x, length * line.y, length * line.z};
+    });
     const double turn = (kPi / 2 + closedHalf) * (1.0 - unfolding.open);
     const auto closedAround
         = [](int col) { return 2.0 * kPi * (static_cast<double>(col) / (kAround - 1) - 0.5); };
@@ -225,7 +259,7 @@ SchoolSolidShape kerucut(double r, double t, const Unfolding& unfolding)
 SchoolSolidShape bola(double r, bool half)
 {
     const double lift = half ? 0.0 : r;
-    ShapeBuilder builder([](const WorldPoint& p) { return p; });
+    ShapeBuilder builder(TurnXZ({}, 0.0, {}));
     const int rows = half ? (kBolaRows + 1) / 2 : kBolaRows;
     builder.addPatch(SolidFace::Bola, kAround, rows, [&](int col, int row) {
         const double fromTop = kPi * row / (kBolaRows - 1);
