@@ -249,8 +249,10 @@ TEST(SchoolSolid, MarksLieOnTheSolidsParts)
     const SolidMark& bolaR = markOf(shapeOf(kSchoolBola, 5, 1, 0), "r");
     EXPECT_NEAR(distance(bolaR.points.front(), {0, 0, 5}), 0.0, kNear);
     EXPECT_NEAR(distance(bolaR.points.front(), bolaR.points.back()), 5.0, kNear);
+}
 
-    // On the nets: the rectangle's sides, the sector's radius and the arc.
+TEST(SchoolSolid, MarksOnTheNetsAndMovingWithTheirFaces)
+{
     const SchoolSolidShape tabungNet = shapeOf(kSchoolTabung, 7, 10, 100);
     const SolidPatch& side = faceOf(tabungNet, SolidFace::Selimut);
     const SolidMark& netT = markOf(tabungNet, "t");

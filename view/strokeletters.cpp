@@ -1,14 +1,12 @@
 #include "view/strokeletters.h"
 
-std::vector<Stroke> letterStrokes(char32_t letter)
+namespace {
+
+// The labels' characters; the small letters r and s stand three quarters of
+// the box high.
+std::vector<Stroke> labelStrokes(char32_t letter)
 {
     switch (letter) {
-    case U'X':
-        return {{{-0.5f, -0.5f}, {0.5f, 0.5f}}, {{0.5f, -0.5f}, {-0.5f, 0.5f}}};
-    case U'Y':
-        return {{{-0.5f, -0.5f}, {0.0f, 0.0f}, {0.5f, -0.5f}}, {{0.0f, 0.0f}, {0.0f, 0.5f}}};
-    case U'Z':
-        return {{{-0.5f, -0.5f}, {0.5f, -0.5f}, {-0.5f, 0.5f}, {0.5f, 0.5f}}};
     case U'r':
         return {{{-0.3f, -0.25f}, {-0.3f, 0.5f}},
                 {{-0.3f, 0.05f}, {-0.1f, -0.15f}, {0.15f, -0.25f}, {0.4f, -0.17f}}};
@@ -40,6 +38,22 @@ std::vector<Stroke> letterStrokes(char32_t letter)
                 {{0.18f, -0.2f}, {0.2f, 0.38f}, {0.35f, 0.5f}}};
     default:
         return {};
+    }
+}
+
+} // namespace
+
+std::vector<Stroke> letterStrokes(char32_t letter)
+{
+    switch (letter) {
+    case U'X':
+        return {{{-0.5f, -0.5f}, {0.5f, 0.5f}}, {{0.5f, -0.5f}, {-0.5f, 0.5f}}};
+    case U'Y':
+        return {{{-0.5f, -0.5f}, {0.0f, 0.0f}, {0.5f, -0.5f}}, {{0.0f, 0.0f}, {0.0f, 0.5f}}};
+    case U'Z':
+        return {{{-0.5f, -0.5f}, {0.5f, -0.5f}, {-0.5f, 0.5f}, {0.5f, 0.5f}}};
+    default:
+        return labelStrokes(letter);
     }
 }
 
