@@ -13,11 +13,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <numbers>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
