@@ -1,8 +1,10 @@
 // "Layar Penuh" and the teaching aids: the full-screen picture, the redraws
-// with dashed back lines and the axes or a plane section, and the plain
+// with dashed back lines and the axes, a plane section or the lesson's
+// kerucut unfolding ("Ukuran Bangun"), and the plain
 // reference frame at full-screen size (the overview is ruvex3d_bench.cpp's).
 
 #include "platform/picturebox.h"
+#include "surface/schoolsolid.h"
 #include "surface/shapecatalogue.h"
 #include "view/picturelines.h"
 #include "view/presentationpicture.h"
@@ -130,6 +132,48 @@ void BM_SectionPresentation(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_SectionPresentation)->Unit(benchmark::kMicrosecond);
+
+// "Ukuran Bangun": the same road with the kerucut of the lesson unfolding, at
+// 50 % of its net (1), against the catalogue's kerucut without it (0); and
+// the full screen with it.
+PictureOptions schoolSolidOptions(bool shown)
+{
+    PictureOptions options;
+    if (shown)
+        options.schoolSolid = SchoolSolid{kSchoolKerucut, 7, 10, 50};
+    return options;
+}
+
+void BM_SchoolSolidRedraw(benchmark::State& bench)
+{
+    BenchScene scene;
+    scene.state.ShapeIndex = kSchoolKerucut;
+    fillShapePoints(scene.grid, scene.state);
+    PictureLinesMemo memo;
+    const PictureOptions options = schoolSolidOptions(bench.range(0) == 1);
+    for (auto _ : bench) {
+        scene.turnToNextView();
+        redrawArea(memo.lines(scene.grid, scene.state, scene.box, options), scene.box);
+        benchmark::DoNotOptimize(scene.box.Image().bits());
+    }
+}
+BENCHMARK(BM_SchoolSolidRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_SchoolSolidPresentation(benchmark::State& bench)
+{
+    BenchScene scene;
+    scene.state.ShapeIndex = kSchoolKerucut;
+    fillShapePoints(scene.grid, scene.state);
+    PictureLinesMemo memo;
+    PresentationPicture picture;
+    picture.resize(kScreenWidth, kScreenHeight, 396, 396);
+    for (auto _ : bench) {
+        scene.turnToNextView();
+        picture.redraw(memo.lines(scene.grid, scene.state, scene.box, schoolSolidOptions(true)));
+        benchmark::DoNotOptimize(picture.takeChangedRect());
+    }
+}
+BENCHMARK(BM_SchoolSolidPresentation)->Unit(benchmark::kMicrosecond);
 
 // The reference at that size: a pen of width w paints a w x w square at each
 // pixel of the line, end included, as the drawing calls do.

@@ -138,12 +138,14 @@ std::string svgPicture(const std::vector<WireframePolyline>& lines, int width, i
     svg += "<rect x=\"0\" y=\"0\" width=\"" + w + "\" height=\"" + h + "\" fill=\""
         + colourText(ruvex::win::kWhite) + "\"/>\n";
     // A section's plane and the axes under the grid lines, the highlight
-    // and a section's curve on top, as the drawing run paints them.
+    // and a section's curve on top, a school solid's marks over all, as the
+    // drawing run paints them.
     appendGroup(svg, lines, WireframePen::SectionPlane);
     appendGroup(svg, lines, WireframePen::Axis);
     appendGroup(svg, lines, WireframePen::Grid);
     appendGroup(svg, lines, WireframePen::Highlight);
     appendGroup(svg, lines, WireframePen::SectionCurve);
+    appendGroup(svg, lines, WireframePen::SchoolMark);
     svg += "</svg>\n";
     return svg;
 }

@@ -16,6 +16,7 @@ inline constexpr ColorRef kYellow = 0x00FFFF;       // red and green
 inline constexpr ColorRef kAxisRed = 0x0000D2;      // the coordinate axes
 inline constexpr ColorRef kSectionGreen = 0x008000; // a plane section's curve
 inline constexpr ColorRef kSectionGrey = 0x808080;  // its plane's outline
+inline constexpr ColorRef kMarkRed = 0x0000FF;      // a school solid's marked parts
 
 // 0x00BBGGRR to the opaque pixel 0xFFRRGGBB.
 constexpr std::uint32_t pixelOf(ColorRef color)

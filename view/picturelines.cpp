@@ -1,6 +1,8 @@
 #include "view/picturelines.h"
 
 #include "view/hiddenlines.h"
+#include "view/schoolsolidpicture.h"
+#include "view/strokeletters.h"
 
 #include <algorithm>
 #include <array>
@@ -17,23 +19,6 @@ constexpr float kLetterWidth = 6.0f;
 constexpr float kLetterHeight = 8.0f;
 constexpr float kLetterGap = 3.0f;
 
-// A stroke owns its points: an initializer_list would point into arrays that
-// end with the return statement that made them.
-using Stroke = std::vector<ScreenPoint>;
-
-// Strokes of X, Y and Z in a unit box centred on 0 (y grows downwards).
-std::vector<Stroke> letterStrokes(int axis)
-{
-    switch (axis) {
-    case 0:
-        return {{{-0.5f, -0.5f}, {0.5f, 0.5f}}, {{0.5f, -0.5f}, {-0.5f, 0.5f}}};
-    case 1:
-        return {{{-0.5f, -0.5f}, {0.0f, 0.0f}, {0.5f, -0.5f}}, {{0.0f, 0.0f}, {0.0f, 0.5f}}};
-    default:
-        return {{{-0.5f, -0.5f}, {0.5f, -0.5f}, {-0.5f, 0.5f}, {0.5f, 0.5f}}};
-    }
-}
-
 // The letter sits beyond the positive end, away from the origin's image; an
 // axis seen end-on gets its letter up and to the right.
 ScreenPoint letterCentre(const ScreenPoint& end, const ScreenPoint& origin)
@@ -49,7 +34,7 @@ ScreenPoint letterCentre(const ScreenPoint& end, const ScreenPoint& origin)
 
 void appendLetter(std::vector<WireframePolyline>& lines, int axis, const ScreenPoint& centre)
 {
-    for (const Stroke& stroke : letterStrokes(axis)) {
+    for (const Stroke& stroke : letterStrokes(U"XYZ"[axis])) {
         WireframePolyline line{WireframePen::Axis, {}, {}};
         for (const ScreenPoint& p : stroke)
             line.points.push_back({centre.x + p.x * kLetterWidth, centre.y + p.y * kLetterHeight});
@@ -159,6 +144,25 @@ void markHidden(std::vector<WireframePolyline>& grid, const SurfaceOcclusion& oc
     });
 }
 
+// A school solid drawn instead of the grid: the axes under it, its faces,
+// then its marks over everything. A section is not drawn with it.
+std::vector<WireframePolyline> schoolSolidLines(const SchoolSolid& solid, const ViewState& state,
+                                                const ProjectionSettings& settings,
+                                                const PictureOptions& options,
+                                                std::vector<WireframePolyline> lines)
+{
+    lines.clear();
+    const ViewProjection projection(settings, state.MouseX, state.MouseY);
+    if (!projection.usable())
+        return lines;
+    const SchoolSolidPicture picture(solid, state.ShapeSize, projection, options.dashedBackLines);
+    if (options.axes)
+        appendAxes(lines, projection, kAxisReach * state.ShapeSize, picture.occlusion());
+    picture.appendFaces(lines);
+    picture.appendMarks(lines);
+    return lines;
+}
+
 } // namespace
 
 std::vector<WireframePolyline> makePictureLines(const PointGrid& grid, const ViewState& state,
@@ -167,6 +171,8 @@ std::vector<WireframePolyline> makePictureLines(const PointGrid& grid, const Vie
                                                 std::vector<WireframePolyline> storage,
                                                 const PlaneSection* section)
 {
+    if (options.schoolSolid)
+        return schoolSolidLines(*options.schoolSolid, state, settings, options, std::move(storage));
     const int cols = std::clamp(state.GridCols, 0, grid.ScreenX.cols());
     const int rows = std::clamp(state.GridRows, 0, grid.ScreenX.rows());
     std::vector<WireframePolyline> wireframe = gridPolylines(grid, cols, rows, std::move(storage));

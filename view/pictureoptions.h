@@ -2,8 +2,9 @@
 // The teaching aids a picture can be drawn with, all off unless asked for:
 // the grid lines the surface hides drawn dashed ("Garis Belakang
 // Putus-putus"), the x, y and z axes through the origin ("Sumbu
-// Koordinat"), and a plane section ("Irisan Bidang"). With all off every
-// picture is the plain wireframe.
+// Koordinat"), a plane section ("Irisan Bidang") and a school solid with
+// its sizes ("Ukuran Bangun"). With all off every picture is the plain
+// wireframe.
 //
 // Only the switches and the sizes they draw with; picturelines.h makes the
 // lines.
@@ -25,6 +26,9 @@ struct PictureOptions {
     bool dashedBackLines = false;
     bool axes = false;
     std::optional<SectionView> section = std::nullopt;
+    // "Ukuran Bangun": the school solid drawn instead of the catalogue's
+    // grid, with its marked parts and its net (schoolsolidpicture.h); a
+    // section is not drawn with it.
     std::optional<SchoolSolid> schoolSolid = std::nullopt;
     friend bool operator==(const PictureOptions&, const PictureOptions&) = default;
 };

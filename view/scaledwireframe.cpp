@@ -53,7 +53,7 @@ using ruvex::win::POINTAPI;
 // which the compiler keeps tight. A plane section's points are mapped
 // unrounded: its curve comes from the surface's formulas, not from the
 // drawing run's pixels, and a larger picture draws it that much closer to
-// the true curve.
+// the true curve. So are a school solid's marks and their labels' strokes.
 void mapPoints(const std::vector<ScreenPoint>& points, const PixelMapping& mapping, bool exact,
                std::vector<POINTAPI>& pixels)
 {
@@ -120,7 +120,8 @@ POINTAPI drawMappedLines(const std::vector<WireframePolyline>& lines, const Pixe
         const WireframePenStyle pen = penStyle(line.pen);
         dc->setPenWidth(mapping.penWidth(pen.width));
         dc->setPenColor(pen.color);
-        const bool exact = line.pen == WireframePen::SectionCurve || line.pen == WireframePen::SectionPlane;
+        const bool exact = line.pen == WireframePen::SectionCurve || line.pen == WireframePen::SectionPlane
+            || line.pen == WireframePen::SchoolMark;
         mapPoints(line.points, mapping, exact, pixels);
         MoveToEx(dc, pixels.front().x, pixels.front().y, &last);
         if (!line.hidden.empty()) {

@@ -13,8 +13,10 @@ inline constexpr int kHighlightRow = 7;
 
 // Axis: the coordinate axes and their letters, drawn under the grid; a plane
 // section's outline (SectionPlane) under everything, its curve
-// (SectionCurve) over everything. None of them is part of the order below.
-enum class WireframePen { Grid, Highlight, Axis, SectionPlane, SectionCurve };
+// (SectionCurve) over everything, and a school solid's marked parts and
+// their labels (SchoolMark, never dashed) over that. None of them is part of
+// the order below.
+enum class WireframePen { Grid, Highlight, Axis, SectionPlane, SectionCurve, SchoolMark };
 
 struct WireframePenStyle {
     ruvex::win::ColorRef color;
@@ -32,6 +34,8 @@ constexpr WireframePenStyle penStyle(WireframePen pen)
         return {ruvex::win::kSectionGrey, 1};
     case WireframePen::SectionCurve:
         return {ruvex::win::kSectionGreen, 2};
+    case WireframePen::SchoolMark:
+        return {ruvex::win::kMarkRed, 2};
     case WireframePen::Grid:
         break;
     }
