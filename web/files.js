@@ -104,15 +104,13 @@ function closeWithBrowser(app, layer, presentation) {
 // "Salin Gambar": the core's PNG of the picture at its own size, handed over
 // at once, while the click's user activation is still valid.
 function copyPicture(app) {
-    const clipboard = navigator.clipboard && navigator.clipboard.write && typeof ClipboardItem === 'function';
     const png = () => new Blob([app.page.pngFile().slice()], { type: 'image/png' });
-    return handOver(clipboard && (() => navigator.clipboard.write([new ClipboardItem({ 'image/png': png() })])), app.texts.pictureRefused);
+    return handOver(() => navigator.clipboard.write([new ClipboardItem({ 'image/png': png() })]), app.texts.pictureRefused);
 }
 
 // "Salin Kode Tampilan": the command that opens the view again, the core's.
 function copyText(app, command) {
-    const clipboard = navigator.clipboard && navigator.clipboard.writeText;
-    return handOver(clipboard && (() => navigator.clipboard.writeText(command)), app.texts.viewCodeRefused);
+    return handOver(() => navigator.clipboard.writeText(command), app.texts.viewCodeRefused);
 }
 
 // "Bagikan Gambar": the core's PNG named after the shape, to the browser's
@@ -135,13 +133,8 @@ function canSharePictures() {
     }
 }
 
-// Hands something to the browser (`write`, missing where it cannot): a
-// refusal, thrown or rejected, is told, a cancel by the user is quiet.
+// Hands something to the browser: a refusal, rejected or thrown (where the
+// browser lacks the means), is told, a cancel by the user is quiet.
 function handOver(write, refused) {
-    const told = (error) => { if (!error || error.name !== 'AbortError') tell(refused); };
-    try {
-        return Promise.resolve(write ? write() : Promise.reject()).catch(told);
-    } catch (error) {
-        return Promise.resolve(told(error));
-    }
+    return new Promise((resolve) => resolve(write())).catch((error) => { if (error?.name !== 'AbortError') tell(refused); });
 }

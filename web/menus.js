@@ -57,16 +57,11 @@ class MenuBar {
     moveInMenu(event, list, top) {
         const items = [...list.querySelectorAll(':scope > .menuitem')];
         const at = items.indexOf(document.activeElement);
-        const step = { ArrowDown: 1, ArrowUp: -1, ArrowRight: 1, ArrowLeft: -1 }[event.key];
-        if ((event.key === 'ArrowDown' || event.key === 'ArrowUp') && at >= 0) {
-            items[(at + step + items.length) % items.length].focus();
-        } else if (event.key === 'Escape') {
-            this.close();
-        } else if (event.key === 'ArrowRight' || event.key === 'ArrowLeft') {
-            if (top) this.open((this.openIndex + step + this.tops.length) % this.tops.length);
-        } else {
-            return;
-        }
+        const down = { ArrowDown: 1, ArrowUp: -1 }[event.key], across = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
+        if (down && at >= 0) items[(at + down + items.length) % items.length].focus();
+        else if (event.key === 'Escape') this.close();
+        else if (across && top) this.open((this.openIndex + across + this.tops.length) % this.tops.length);
+        else if (!across) return;
         event.preventDefault();
         event.stopPropagation();
     }
@@ -95,10 +90,7 @@ class MenuBar {
     }
 }
 
-function focusFirst(list) {
-    const first = list.querySelector(':scope > .menuitem');
-    if (first) first.focus();
-}
+const focusFirst = (list) => list.querySelector(':scope > .menuitem')?.focus();
 
 // The dialog open over the window, if any: it holds the window's keys, so
 // there is never more than one.
@@ -125,7 +117,6 @@ function dialog(name, caption, width) {
 function okButton(box, parent, caption) {
     return element('button', 'button', parent, { type: 'button', textContent: caption, onclick: () => box.close() });
 }
-// Shown over the window, its button with the focus.
 function showModal(box) {
     box.showModal();
     box.querySelector('button').focus();

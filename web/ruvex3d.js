@@ -20,8 +20,8 @@ const kAddressDelay = 300;
 const kRequests = {
     saveDialog: fileDialog, exportDialog: fileDialog, copyPicture, copyText, sharePicture, openFullScreen, showSectionWindow,
     showInfoWindow, showHelp,
-    closeFullScreen: (app) => app.presentation && app.presentation.close(),
-    closeSectionWindow: (app) => app.sectionWindow && app.sectionWindow.close(),
+    closeFullScreen: (app) => app.presentation?.close(),
+    closeSectionWindow: (app) => app.sectionWindow?.close(),
     openMenuBar: (app) => app.menus.open(0),
     closeProgram: (app) => app.end(),
 };
@@ -77,8 +77,8 @@ function buildWindow(description) {
     const win = description.window;
     document.title = win.caption;
     form.style.font = fontOf(win.font);
-    element('div', 'menubar', form, { attrs: { role: 'menubar' } });
-    const client = element('div', 'client', form, { style: { width: win.width + 'px', height: win.height + 'px', backgroundColor: win.backColor } });
+    const client = form.querySelector('.client');
+    Object.assign(client.style, { width: win.width + 'px', height: win.height + 'px', backgroundColor: win.backColor });
     for (const control of description.controls) {
         const node = makeControl(control);
         place(node, control.rect);
@@ -173,7 +173,6 @@ class PageApp {
         this.height = page.pictureHeight();
         this.image = new ImageData(this.width, this.height);
         Object.assign(this.canvas.style, { width: this.width + 'px', height: this.height + 'px' });
-        this.sizeCanvas();
         this.followCanvasSize();
         this.wireControls();
         wireTurning(this, this.canvas, core.PointerSurface.DrawingArea, (event) => this.pointerAt(event));
@@ -288,7 +287,6 @@ class PageApp {
         }, kAddressDelay);
     }
 
-    // The address of the view shown, now.
     writeAddress() {
         this.keptAddress = this.page.viewAddress();
         history.replaceState(history.state, '', this.keptAddress);

@@ -2,8 +2,8 @@
 // picture, the keys and the menus go on working while it is open; part of
 // the page's script (ruvex3d.js).
 function showSectionWindow(app) {
-    if (!app.sectionWindow) app.sectionWindow = sectionWindow(app);
-    showStates(JSON.parse(app.page.elementStates()));
+    app.sectionWindow ||= sectionWindow(app);
+    app.show();
 }
 
 function sectionWindow(app) {
