@@ -17,6 +17,8 @@
 namespace SaveTexts {
 
 inline constexpr std::string_view kSaveDialogTitle = "Save Gambar Bangun Ruang *.bmp";
+// The save dialog's filter, as OSDialog takes it.
+inline constexpr std::string_view kSaveDialogFilter = "Save Gambar Bangun Ruang|*.bmp";
 inline constexpr std::string_view kExportDialogTitle = "Ekspor Gambar Bangun Ruang";
 // The title of every message about saving or exporting.
 inline constexpr std::string_view kMessageTitle = "Save Gambar";
