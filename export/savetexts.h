@@ -17,6 +17,8 @@
 namespace SaveTexts {
 
 inline constexpr std::string_view kSaveDialogTitle = "Save Gambar Bangun Ruang *.bmp";
+// The save dialog's filter, as OSDialog takes it.
+inline constexpr std::string_view kSaveDialogFilter = "Save Gambar Bangun Ruang|*.bmp";
 inline constexpr std::string_view kExportDialogTitle = "Ekspor Gambar Bangun Ruang";
 // The title of every message about saving or exporting.
 inline constexpr std::string_view kMessageTitle = "Save Gambar";
@@ -31,6 +33,9 @@ inline constexpr std::string_view kNoButton = "Tidak";
 inline constexpr std::string_view kOkButton = "OK";
 // A picture that could not be encoded; %1 is the kind of file.
 inline constexpr std::string_view kNotEncoded = "Gambar tidak dapat diubah menjadi file %1.";
+// The command line's one line for a file it could not write: %1 the file,
+// %2 the reason.
+inline constexpr std::string_view kFileNotWrittenLine = "gambar tidak dapat ditulis ke file %1. %2";
 // Why the page could not hand a file to the browser's downloads.
 inline constexpr std::string_view kBrowserRefused = "Peramban tidak dapat membuat file unduhan.";
 

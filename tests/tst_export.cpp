@@ -3,11 +3,11 @@
 // file is read back and held against the drawing area, and against the bytes
 // the command line writes for the same view.
 
+#include "export/picturefilekind.h"
 #include "tests/fakefiledialog.h"
 #include "tests/form1controls.h"
 #include "tests/readfile.h"
 #include "ui/animationtimer.h"
-#include "ui/exportcommand.h"
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
 #include "ui/savecommand.h"

@@ -153,7 +153,7 @@ TEST(TeachingAids, SectionWindowDrawsWhatTheCommandLineDrawsWhileOpen)
     const CommandLineResult info = runCommandLine(
         {"ruvex3d", "--shape", "3", "--view", "120,60", "--section", "45,30", "--section-info"});
     EXPECT_EQ(info.status, kExitWritten);
-    EXPECT_EQ(window->findChild<QLineEdit*>("txtIrisan")->text() + u'\n', info.output);
+    EXPECT_EQ(window->findChild<QLineEdit*>("txtIrisan")->text() + u'\n', toQString(info.output));
     PictureSettings cut{3, 120.0f, 60.0f, false, 150, 10, {}};
     cut.options.section = SectionView{{45, 30}, true};
     EXPECT_EQ(shown(form), OpenedView(cut).model().area().Image());
@@ -201,9 +201,8 @@ TEST(TeachingAids, SectionWindowOpensObliqueStepsByButtonsAndCarriesThePlane)
     ASSERT_TRUE(reopened.windowView);
     EXPECT_EQ(shown(form), OpenedView(*reopened.windowView).model().area().Image());
     EXPECT_FALSE(reopened.windowView->options.section->outline);
-    EXPECT_EQ(
-        runCommandLine({"ruvex3d", "--shape", "3", "--section-plane", "hidden"}).error,
-        QStringLiteral("ruvex3d: pilihan --section-plane hanya berlaku bersama --section SUDUT,JARAK.\n"));
+    EXPECT_EQ(runCommandLine({"ruvex3d", "--shape", "3", "--section-plane", "hidden"}).error,
+              "ruvex3d: pilihan --section-plane hanya berlaku bersama --section SUDUT,JARAK.\n");
 }
 
 // "Ukuran Bangun" shows the worked numbers the command line prints for the
@@ -222,7 +221,8 @@ TEST(TeachingAids, SizeWindowShowsTheCommandLinesNumbersAndGivesWayToTheSection)
     const CommandLineResult info
         = runCommandLine({"ruvex3d", "--shape", "6", "--size", "3,10", "--pi", "3,14", "--size-info"});
     EXPECT_EQ(info.status, kExitWritten);
-    EXPECT_EQ(window->findChild<QPlainTextEdit*>("txtHitungan")->toPlainText() + u'\n', info.output);
+    EXPECT_EQ(window->findChild<QPlainTextEdit*>("txtHitungan")->toPlainText() + u'\n',
+              toQString(info.output));
     EXPECT_FALSE(control<StoredRangeScrollBar>(form, "VScroll1")->isEnabled());
 
     trigger(form, "mnuIrisan");

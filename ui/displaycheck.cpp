@@ -1,5 +1,8 @@
 #include "ui/displaycheck.h"
 
+#include "export/savetexts.h"
+#include "window/desktoptexts.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -26,6 +29,11 @@ bool saysDisplayUnreachable(const QString& message)
         || message.contains(QLatin1String("Failed to create wl_display"), Qt::CaseInsensitive);
 }
 
+std::string told(std::string_view text, std::string_view filling)
+{
+    return SaveTexts::fillIn(text, filling, {});
+}
+
 [[noreturn]] void failStart(const std::string& text)
 {
     std::fprintf(stderr, "%s\n", text.c_str());
@@ -40,9 +48,9 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
         watch.displayUnreachable = true;
     if (type == QtFatalMsg) {
         if (watch.displayUnreachable)
-            failStart(DisplayCheck::noDisplayMessage(*watch.program));
+            failStart(told(DesktopTexts::kNoDisplay, *watch.program));
         watch.toolkitMessages += message.toStdString();
-        failStart(DisplayCheck::startFailureMessage(watch.toolkitMessages));
+        failStart(told(DesktopTexts::kStartFailure, watch.toolkitMessages));
     }
     // The platform's complaints are kept for the reason given should start-up
     // fail; when it does not, they are of no interest to the user.
@@ -90,22 +98,9 @@ bool DisplayCheck::displayConfigured() const
 #if defined(Q_OS_LINUX)
     const bool platformChosen = m_displayNamed || hasEnvironment("QT_QPA_PLATFORM");
     if (!platformChosen && !hasEnvironment("DISPLAY") && !hasEnvironment("WAYLAND_DISPLAY")) {
-        std::fprintf(stderr, "%s\n", noDisplayMessage(m_program).c_str());
+        std::fprintf(stderr, "%s\n", told(DesktopTexts::kNoDisplay, m_program).c_str());
         return false;
     }
 #endif
     return true;
-}
-
-std::string DisplayCheck::noDisplayMessage(std::string_view program)
-{
-    return "RUVEX Display 3D memerlukan layar grafis, tetapi tidak ada yang dapat dihubungi "
-           "(DISPLAY tidak diisi atau tidak dapat dibuka): jalankan program ini di desktop, atau "
-           "di layar virtual dengan `xvfb-run -a "
-        + std::string(program) + "`.";
-}
-
-std::string DisplayCheck::startFailureMessage(std::string_view toolkitReason)
-{
-    return "RUVEX Display 3D tidak dapat dimulai. Keterangan dari Qt:\n" + std::string(toolkitReason);
 }

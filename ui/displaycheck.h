@@ -10,7 +10,6 @@
 // with status 1.
 
 #include <string>
-#include <string_view>
 
 class DisplayCheck {
 public:
@@ -29,9 +28,6 @@ public:
     bool displayConfigured() const;
     // The application object exists: stop watching.
     void reached();
-
-    static std::string noDisplayMessage(std::string_view program);
-    static std::string startFailureMessage(std::string_view toolkitReason);
 
 private:
     std::string m_program;

@@ -3,7 +3,6 @@
 // information windows and the help, the menu bar, and the program's end.
 
 #include "ui/clipboardcopy.h"
-#include "ui/exportcommand.h"
 #include "ui/form1.h"
 #include "ui/modelesswindows.h"
 #include "ui/picturewidget.h"

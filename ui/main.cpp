@@ -6,7 +6,6 @@
 #include "ui/displaycheck.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
-#include "ui/programarguments.h"
 #include "ui/transientsettings.h"
 #include "ui/translations.h"
 
@@ -25,7 +24,7 @@ int main(int argc, char* argv[])
     // A platform or display named with the toolkit's options is the
     // toolkit's to reach; only without one is the environment checked.
     DisplayCheck displayCheck(argc > 0 ? argv[0] : "ruvex3d",
-                              toolkitOptionsNameDisplay(argumentList(argc, argv)));
+                              toolkitOptionsNameDisplay(ArgumentList(argv, argv + argc)));
     if (!displayCheck.displayConfigured())
         return 1;
     QApplication app(argc, argv);

@@ -1,6 +1,7 @@
 #include "ui/qtfiledialog.h"
 
-#include "export/savetarget.h"
+#include "export/dialoganswer.h"
+#include "export/savetexts.h"
 #include "ui/qtext.h"
 
 #include <QDialogButtonBox>
@@ -11,8 +12,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
-
-#include <optional>
 
 namespace {
 
@@ -27,13 +26,11 @@ QString initialName(const std::string& buffer)
     return fromDialogText(buffer.substr(0, buffer.find('\0')));
 }
 
-// `text` followed by NULs to `capacity` bytes, or nothing when it does not fit
-// with the `terminators` NULs it needs.
-std::optional<std::string> fillBuffer(const std::string& text, std::size_t capacity, std::size_t terminators)
+// The chosen files as the record takes them.
+DialogAnswer dialogAnswer(const QStringList& files)
 {
-    if (text.size() + terminators > capacity)
-        return std::nullopt;
-    return text + std::string(capacity - text.size(), '\0');
+    return {selectionText(files), static_cast<std::size_t>(files.size()),
+            QFileInfo(files.front()).fileName().toStdString()};
 }
 
 // The dialog with the checks of answerRefusal before it closes, so that a
@@ -137,7 +134,7 @@ void showRefusalBox(QWidget* dialog, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, dialog->windowTitle(), text, QMessageBox::NoButton, dialog);
     box.setTextFormat(Qt::PlainText); // the refused name is shown as typed, never as rich text
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.addButton(toQString(SaveTexts::kOkButton), QMessageBox::AcceptRole);
     box.exec();
 }
 
@@ -168,15 +165,7 @@ std::string selectionText(const QStringList& files)
 
 QString answerRefusal(FileDialogKind kind, const QStringList& files, std::size_t capacity)
 {
-    if (files.isEmpty())
-        return {};
-    // A list of several files ends with two NULs, a single path with one.
-    const std::size_t terminators = files.size() > 1 ? 2 : 1;
-    const std::size_t limit = capacity >= terminators ? capacity - terminators : 0;
-    const std::string text = selectionText(files);
-    if (kind == FileDialogKind::Save)
-        return toQString(refuseName(text, limit));
-    return text.size() > limit ? toQString(refuseName(text, limit)) : QString();
+    return files.isEmpty() ? QString() : toQString(dialogAnswerRefusal(kind, dialogAnswer(files), capacity));
 }
 
 namespace {
@@ -200,28 +189,6 @@ QStringList acceptedFiles(CheckedFileDialog& dialog)
     }
 }
 
-// Writes the answer into the record; false when it does not fit its buffer.
-bool answerInto(FileDialogRecord& record, const QStringList& files, const QStringList& filters,
-                const QString& chosenFilter)
-{
-    // A list of several files ends with two NULs, a single path with one.
-    const std::size_t terminators = files.size() > 1 ? 2 : 1;
-    const auto file = fillBuffer(selectionText(files), record.file.size(), terminators);
-    if (!file)
-        return false;
-    record.file = *file;
-    if (files.size() == 1) {
-        const auto title
-            = fillBuffer(QFileInfo(files.front()).fileName().toStdString(), record.fileTitle.size(), 1);
-        if (title)
-            record.fileTitle = *title;
-    }
-    const qsizetype chosen = filters.indexOf(chosenFilter);
-    if (chosen >= 0)
-        record.filterIndex = static_cast<std::uint32_t>(chosen + 1);
-    return true;
-}
-
 } // namespace
 
 bool showQtFileDialog(QWidget* owner, FileDialogKind kind, FileDialogRecord& record,
@@ -237,5 +204,6 @@ bool showQtFileDialog(QWidget* owner, FileDialogKind kind, FileDialogRecord& rec
     const QStringList files = acceptedFiles(dialog);
     if (files.isEmpty())
         return false;
-    return answerInto(record, files, filters, dialog.selectedNameFilter());
+    const auto chosen = static_cast<std::uint32_t>(filters.indexOf(dialog.selectedNameFilter()) + 1);
+    return writeDialogAnswer(record, dialogAnswer(files), chosen);
 }

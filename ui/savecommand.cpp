@@ -1,6 +1,5 @@
 #include "ui/savecommand.h"
 
-#include "export/bitmapfile.h"
 #include "export/osdialog.h"
 #include "export/picturepath.h"
 #include "export/savetarget.h"
@@ -16,8 +15,6 @@
 
 namespace {
 
-const std::string kDialogTitle(SaveTexts::kSaveDialogTitle);
-const std::string kFilter = "Save Gambar Bangun Ruang|*.bmp";
 const QString kMessageTitle = toQString(SaveTexts::kMessageTitle);
 
 bool askToReplace(QWidget* owner, const QString& chosen, const QString& real)
@@ -73,13 +70,6 @@ std::optional<QString> chooseTarget(QWidget* owner, const SavePrompts& prompts, 
     if (target.replaces && !(prompts.confirmReplace && prompts.confirmReplace(owner, chosen, real)))
         return std::nullopt;
     return real;
-}
-
-PictureFileKind bitmapSave(const PixelBuffer& picture)
-{
-    return {kDialogTitle, kFilter,
-            [](const std::string& chosen, std::int32_t) { return savedPictureName(chosen, NameForm::Path); },
-            [&picture](const PictureName&) { return toQByteArray(bitmapFileBytes(picture)); }};
 }
 
 SaveCommand::SaveCommand(QWidget* owner, const SaveDialogs& dialogs, PictureFileKind kind,
@@ -142,9 +132,9 @@ SaveCommand::Outcome SaveCommand::write(const PictureName& target, const QString
 {
     m_memory.type = target.type;
     // Encoded in memory first, so that every failure left is the disk's.
-    const QByteArray bytes = m_kind.bytes(target);
-    const auto failure = bytes.isEmpty() ? std::optional(toQString(SaveTexts::encodingFailure(target.format)))
-                                         : writeWholeFile(path, bytes);
+    const std::vector<std::uint8_t> bytes = m_kind.bytes(target);
+    const auto failure = bytes.empty() ? std::optional(toQString(SaveTexts::encodingFailure(target.format)))
+                                       : writeWholeFile(path, toQByteArray(bytes));
     if (!failure)
         return Outcome::Saved;
     m_memory.path.clear();

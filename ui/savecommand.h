@@ -9,17 +9,16 @@
 // path empty, as after a cancel: nothing claims a picture that was not saved.
 //
 // It does not stop the animation (the main window owns the timers) and knows
-// nothing of the drawing: a kind gives it the dialog's texts, the naming rule
-// and the file's bytes. The dialogs and the message boxes come with the
-// SaveDialogs it is handed: the window's own (qtSaveDialogs), or a test's
-// fakes, so that nothing ever waits for a click. Every message box shows the paths
-// in it literally, never as rich text, and with their controls escaped.
+// nothing of the drawing: a kind (export/picturefilekind.h) gives it the
+// dialog's texts, the naming rule and the file's bytes. The dialogs and the
+// message boxes come with the SaveDialogs it is handed: the window's own
+// (qtSaveDialogs), or a test's fakes, so that nothing ever waits for a
+// click. Every message box shows the paths in it literally, never as rich
+// text, and with their controls escaped.
 
 #include "export/osdialog.h"
-#include "export/picturename.h"
-#include "platform/pixelbuffer.h"
+#include "export/picturefilekind.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <cstddef>
@@ -53,24 +52,10 @@ struct SaveDialogs {
 // The Qt file dialogs and Indonesian message boxes.
 SaveDialogs qtSaveDialogs();
 
-struct PictureFileKind {
-    std::string dialogTitle;
-    std::string filter; // as OSDialog takes it
-    // The dialog's answer with the rule of the kind applied
-    // (export/picturename.h): the name to write and the type of file, or why
-    // the name cannot be used.
-    std::function<PictureName(const std::string& chosen, std::int32_t filterIndex)> target;
-    // The file's contents; empty when the picture cannot be encoded.
-    std::function<QByteArray(const PictureName& target)> bytes;
-};
-
 // The file to write for the name `chosen`: vets it, shows the refusal or asks
 // before replacing an existing file (naming the file that will really be
 // replaced). Nothing when the user is to choose again.
 std::optional<QString> chooseTarget(QWidget* owner, const SavePrompts& prompts, const QString& chosen);
-
-// "Save Gambar": `picture` as a Windows bitmap, ".bmp" forced on the name.
-PictureFileKind bitmapSave(const PixelBuffer& picture);
 
 // The window's memory of a command's last file: the dialog starts from it,
 // and it is updated after every answer; a failed write empties the path.

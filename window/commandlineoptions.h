@@ -1,8 +1,11 @@
 #pragma once
 // The command line's options, listed once: each option's name, the name of
 // its value, what the value must be and its lines in the help. The parser
-// (ui/commandline.cpp) takes its options from this table, "--help" lists
-// them from it (commandlinehelp.h), and the manual page's test holds the page against that list.
+// (commandlineparser.h) takes its options from this table, "--help" lists
+// them from it (commandlinehelp.h), and the manual page's test holds the page
+// against that list. A new option is one row here: the parser reads it in
+// every form, and the request (commandline.cpp) reads a view setting's
+// value through viewsettings.h; anything else it does is commandline.cpp's.
 // The view's settings among them (viewsettings.h) are the page's address's
 // settings too.
 

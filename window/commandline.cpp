@@ -1,0 +1,166 @@
+// Reading the command line into a request: the words parsed, then the
+// options given twice, then what they ask for, each refused in one sentence.
+
+#include "window/commandline.h"
+
+#include "export/savetexts.h"
+#include "window/commandlineparser.h"
+#include "window/commandlinetexts.h"
+#include "window/sizesettings.h"
+
+namespace {
+
+using Task = CommandLineRequest::Task;
+
+class BadArguments {
+public:
+    explicit BadArguments(std::string sentence)
+        : text(std::move(sentence))
+    {
+    }
+    std::string text;
+};
+
+std::string fillIn(std::string_view pattern, std::string_view first)
+{
+    return SaveTexts::fillIn(pattern, first, {});
+}
+
+// The options given, in order, that set something, as the refusals name
+// them: asking twice for one that only prints changes nothing.
+std::vector<std::string> givenSettings(const ParsedArguments& parsed)
+{
+    std::vector<std::string> names;
+    for (const ParsedArguments::Given& given : parsed.given) {
+        if (!given.option->printsOnly)
+            names.emplace_back(given.option->name);
+    }
+    return names;
+}
+
+// The words read, nothing given twice and nothing alone that needs another.
+ParsedArguments readWords(const ArgumentList& own, std::string_view program)
+{
+    ParsedArguments parsed = parseArguments(own, program);
+    if (parsed.refusal)
+        throw BadArguments(*parsed.refusal);
+    const std::vector<std::string> settings = givenSettings(parsed);
+    if (const auto repeated = firstRepeatedName(settings))
+        throw BadArguments(repeatedSettingRefusal("--" + *repeated));
+    if (const auto lone = loneSettingRefusal(settings, "--"))
+        throw BadArguments(*lone);
+    return parsed;
+}
+
+// The view settings given, in the order the options are listed; the first
+// one refused ends it.
+PictureSettings viewSettings(const ParsedArguments& parsed)
+{
+    PictureSettings view;
+    for (const std::string_view name : viewSettingNames()) {
+        if (!parsed.isSet(name))
+            continue;
+        const std::string shown = "--" + std::string(name);
+        if (const auto refusal = readViewSetting(view, name, parsed.value(name), shown))
+            throw BadArguments(*refusal);
+    }
+    if (const auto refusal = settleSchoolSolid(view, "--"))
+        throw BadArguments(*refusal);
+    return view;
+}
+
+int readScale(const ParsedArguments& parsed, PictureFormat format)
+{
+    if (!parsed.isSet("scale"))
+        return 1;
+    const std::string given = parsed.value("scale");
+    const auto scale = wholeNumber(given, kMinScale, kMaxScale);
+    if (!scale)
+        throw BadArguments(valueRefusal("--scale", scaleRange(), given));
+    if (*scale > 1 && format != PictureFormat::Png)
+        throw BadArguments(std::string(CommandLineTexts::kScaleOnlyForPng));
+    return *scale;
+}
+
+// --export FILE with its scale, and the view it shows: the file's type is
+// refused first, then a view setting, then the scale.
+void readPictureFile(const ParsedArguments& parsed, CommandLineRequest& request)
+{
+    const std::string path = parsed.value("export");
+    const auto format = formatOfPath(path);
+    if (!format)
+        throw BadArguments(valueRefusal("--export", CommandLineTexts::kExportRange, path));
+    request.view = viewSettings(parsed);
+    request.picture = PictureFileRequest{path, *format, readScale(parsed, *format)};
+}
+
+// Arguments without --export: true when they give a view to open the window
+// on; otherwise they ask for nothing, or for a picture in the wrong way.
+bool opensWindow(const ParsedArguments& parsed)
+{
+    if (!parsed.plain.empty())
+        throw BadArguments(fillIn(CommandLineTexts::kOpensNoFile, parsed.plain.front()));
+    if (parsed.isSet("export"))
+        return false;
+    if (parsed.isSet("scale"))
+        throw BadArguments(std::string(CommandLineTexts::kScaleWithoutExport));
+    for (const std::string_view name : viewSettingNames()) {
+        if (parsed.isSet(name))
+            return true;
+    }
+    throw BadArguments(std::string(CommandLineTexts::kNothingToDo));
+}
+
+// What the parsed arguments ask for; throws BadArguments for the first
+// thing refused.
+void readTask(const ParsedArguments& parsed, CommandLineRequest& request)
+{
+    if (parsed.isSet("help")) {
+        request.task = Task::Help;
+    } else if (parsed.isSet("version")) {
+        request.task = Task::Version;
+    } else if (parsed.isSet("section-info")) {
+        // "--section-info": the section's line, "<nama>: <persamaan>", after
+        // the picture when one is asked for too.
+        if (!parsed.isSet("section"))
+            throw BadArguments(std::string(CommandLineTexts::kSectionInfoWithoutSection));
+        request.task = Task::SectionInfo;
+        request.view = viewSettings(parsed);
+        if (parsed.isSet("export"))
+            readPictureFile(parsed, request);
+    } else if (parsed.isSet("size-info")) {
+        // "--size-info": the worked numbers, after the picture when one is
+        // asked for too; --size is there (loneSettingRefusal).
+        request.task = Task::SizeInfo;
+        request.view = viewSettings(parsed);
+        if (parsed.isSet("export"))
+            readPictureFile(parsed, request);
+    } else if (opensWindow(parsed)) {
+        request.view = viewSettings(parsed);
+    } else {
+        request.task = Task::Picture;
+        readPictureFile(parsed, request);
+    }
+}
+
+} // namespace
+
+CommandLineRequest readCommandLine(const ArgumentList& arguments)
+{
+    CommandLineRequest request;
+    request.program = programName(arguments);
+    const ArgumentList own = withoutToolkitOptions(arguments, valueOptionNames());
+    // Nothing but the program (and the toolkit's options) is the window.
+    if (own.size() <= 1)
+        return request;
+    try {
+        // A name that is not UTF-8 cannot be written as given, and any other
+        // name would be the wrong file.
+        if (const auto argument = notUtf8Argument(arguments))
+            throw BadArguments(fillIn(CommandLineTexts::kNotUtf8, *argument));
+        readTask(readWords(own, request.program), request);
+    } catch (const BadArguments& bad) {
+        request = {Task::Refused, request.program, std::nullopt, std::nullopt, bad.text};
+    }
+    return request;
+}
