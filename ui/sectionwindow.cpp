@@ -1,11 +1,9 @@
 #include "ui/sectionwindow.h"
 
 #include "ui/qtext.h"
-#include "ui/steppedbar.h"
 #include "window/sectionwindowlayout.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +28,7 @@ QLineEdit* makeText(std::string_view name, QWidget* parent)
 } // namespace
 
 SectionWindow::SectionWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window)
+    : BesideWindow(owner)
     , m_tilt(new SteppedBar(kTilt, this, reporter()))
     , m_distance(new SteppedBar(kDistance, this, reporter()))
     , m_outline(new QCheckBox(toQString(kOutlineCaption), this))
@@ -57,11 +55,6 @@ SectionWindow::SectionWindow(QWidget* owner)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
-ControlUsed SectionWindow::reporter()
-{
-    return [this](const std::string& handler, int value) { emit controlUsed(handler, value); };
-}
-
 void SectionWindow::showSnapshot(const SectionSnapshot& section)
 {
     const QSignalBlocker outline(m_outline);
@@ -72,10 +65,4 @@ void SectionWindow::showSnapshot(const SectionSnapshot& section)
     m_solid->setCursorPosition(0);
     m_section->setText(toQString(section.line));
     m_section->setCursorPosition(0);
-}
-
-void SectionWindow::closeEvent(QCloseEvent* event)
-{
-    QWidget::closeEvent(event);
-    emit closed();
 }

@@ -9,15 +9,13 @@
 // and its closing to its owner, by the handlers' names the session knows,
 // and shows the session's snapshot of it.
 
-#include "ui/steppedbar.h"
+#include "ui/besidewindow.h"
 #include "window/windowsession.h"
-
-#include <QWidget>
 
 class QCheckBox;
 class QLineEdit;
 
-class SectionWindow final : public QWidget {
+class SectionWindow final : public BesideWindow {
     Q_OBJECT
 public:
     explicit SectionWindow(QWidget* owner);
@@ -26,18 +24,7 @@ public:
     // reporting them back.
     void showSnapshot(const SectionSnapshot& section);
 
-signals:
-    // A control used: "hsbKemiringan_Change" with the degrees, "hsbJarak_Step"
-    // with -1 for "−" or 1 for "+", "chkBidang_Click" with 0 or 1, ...
-    void controlUsed(const std::string& handler, int value);
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    ControlUsed reporter();
-
     SteppedBar* m_tilt;
     SteppedBar* m_distance;
     QCheckBox* m_outline;

@@ -4,7 +4,6 @@
 #include "window/sizewindowlayout.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +16,7 @@
 using namespace SizeWindowLayout;
 
 SizeWindow::SizeWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window)
+    : BesideWindow(owner)
     , m_radius(new SteppedBar(kRadius, this, reporter()))
     , m_height(new SteppedBar(kHeight, this, reporter()))
     , m_net(new SteppedBar(kNet, this, reporter()))
@@ -43,11 +42,6 @@ SizeWindow::SizeWindow(QWidget* owner)
     layout->addWidget(m_numbers, 1);
     layout->addWidget(close, 0, Qt::AlignRight);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-}
-
-ControlUsed SizeWindow::reporter()
-{
-    return [this](const std::string& handler, int value) { emit controlUsed(handler, value); };
 }
 
 // "π = 22/7" and "π = 3,14" as one group, reported as optPi_Click with the
@@ -84,10 +78,4 @@ void SizeWindow::showSnapshot(const SizeSnapshot& sizes)
     m_notice->setVisible(!sizes.notice.empty());
     if (m_numbers->toPlainText() != toQString(sizes.numbers))
         m_numbers->setPlainText(toQString(sizes.numbers));
-}
-
-void SizeWindow::closeEvent(QCloseEvent* event)
-{
-    QWidget::closeEvent(event);
-    emit closed();
 }

@@ -9,18 +9,16 @@
 // and its closing by the handlers' names the session knows, and shows the
 // session's snapshot of it.
 
-#include "ui/steppedbar.h"
+#include "ui/besidewindow.h"
 #include "window/windowsession.h"
 
 #include <array>
-
-#include <QWidget>
 
 class QLabel;
 class QPlainTextEdit;
 class QRadioButton;
 
-class SizeWindow final : public QWidget {
+class SizeWindow final : public BesideWindow {
     Q_OBJECT
 public:
     explicit SizeWindow(QWidget* owner);
@@ -28,15 +26,7 @@ public:
     // Without reporting it back.
     void showSnapshot(const SizeSnapshot& sizes);
 
-signals:
-    void controlUsed(const std::string& handler, int value);
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    ControlUsed reporter();
     QWidget* piChoice();
 
     SteppedBar* m_radius;

@@ -1,7 +1,8 @@
-#include "ui/steppedbar.h"
+#include "ui/besidewindow.h"
 
 #include "ui/qtext.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
@@ -66,4 +67,15 @@ void SteppedBar::showValue(int value, const std::string& valueText, bool enabled
     m_bar->setValue(value);
     m_value->setText(toQString(valueText));
     setEnabled(enabled);
+}
+
+void BesideWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    emit closed();
+}
+
+ControlUsed BesideWindow::reporter()
+{
+    return [this](const std::string& handler, int value) { emit controlUsed(handler, value); };
 }
