@@ -102,22 +102,22 @@ PictureOptions sectionOptions(bool shown)
     return options;
 }
 
-void BM_SectionRedraw(benchmark::State& bench)
+// The cone (the catalogue's, or the lesson's when the options ask for it)
+// redrawn at a new view each time, on the drawing area or the full screen.
+void coneRedraws(benchmark::State& bench, const PictureOptions& options)
 {
     BenchScene scene;
     scene.state.ShapeIndex = 3;
     fillShapePoints(scene.grid, scene.state);
     PictureLinesMemo memo;
-    const PictureOptions options = sectionOptions(bench.range(0) == 1);
     for (auto _ : bench) {
         scene.turnToNextView();
         redrawArea(memo.lines(scene.grid, scene.state, scene.box, options), scene.box);
         benchmark::DoNotOptimize(scene.box.Image().bits());
     }
 }
-BENCHMARK(BM_SectionRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-void BM_SectionPresentation(benchmark::State& bench)
+void conePresentations(benchmark::State& bench, const PictureOptions& options)
 {
     BenchScene scene;
     scene.state.ShapeIndex = 3;
@@ -127,9 +127,20 @@ void BM_SectionPresentation(benchmark::State& bench)
     picture.resize(kScreenWidth, kScreenHeight, 396, 396);
     for (auto _ : bench) {
         scene.turnToNextView();
-        picture.redraw(memo.lines(scene.grid, scene.state, scene.box, sectionOptions(true)));
+        picture.redraw(memo.lines(scene.grid, scene.state, scene.box, options));
         benchmark::DoNotOptimize(picture.takeChangedRect());
     }
+}
+
+void BM_SectionRedraw(benchmark::State& bench)
+{
+    coneRedraws(bench, sectionOptions(bench.range(0) == 1));
+}
+BENCHMARK(BM_SectionRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_SectionPresentation(benchmark::State& bench)
+{
+    conePresentations(bench, sectionOptions(true));
 }
 BENCHMARK(BM_SectionPresentation)->Unit(benchmark::kMicrosecond);
 
@@ -146,32 +157,13 @@ PictureOptions schoolSolidOptions(bool shown)
 
 void BM_SchoolSolidRedraw(benchmark::State& bench)
 {
-    BenchScene scene;
-    scene.state.ShapeIndex = kSchoolKerucut;
-    fillShapePoints(scene.grid, scene.state);
-    PictureLinesMemo memo;
-    const PictureOptions options = schoolSolidOptions(bench.range(0) == 1);
-    for (auto _ : bench) {
-        scene.turnToNextView();
-        redrawArea(memo.lines(scene.grid, scene.state, scene.box, options), scene.box);
-        benchmark::DoNotOptimize(scene.box.Image().bits());
-    }
+    coneRedraws(bench, schoolSolidOptions(bench.range(0) == 1));
 }
 BENCHMARK(BM_SchoolSolidRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_SchoolSolidPresentation(benchmark::State& bench)
 {
-    BenchScene scene;
-    scene.state.ShapeIndex = kSchoolKerucut;
-    fillShapePoints(scene.grid, scene.state);
-    PictureLinesMemo memo;
-    PresentationPicture picture;
-    picture.resize(kScreenWidth, kScreenHeight, 396, 396);
-    for (auto _ : bench) {
-        scene.turnToNextView();
-        picture.redraw(memo.lines(scene.grid, scene.state, scene.box, schoolSolidOptions(true)));
-        benchmark::DoNotOptimize(picture.takeChangedRect());
-    }
+    conePresentations(bench, schoolSolidOptions(true));
 }
 BENCHMARK(BM_SchoolSolidPresentation)->Unit(benchmark::kMicrosecond);
 
