@@ -158,6 +158,14 @@ void Form1Model::mnuIrisan_Click()
 {
     m_sectionShown = true;
     m_sizesShown = false;
+    redrawForOpenedWindow();
+}
+
+// Opened on a solid still at its first position (0, 0), seen exactly from
+// the side, "Irisan Bidang" and "Ukuran Bangun" turn it to the worksheets'
+// oblique view; elsewhere the view stays where it stands.
+void Form1Model::redrawForOpenedWindow()
+{
     if (m_view.MouseX == 0.0f && m_view.MouseY == 0.0f)
         picDisplay_MouseMove(SectionWindowLayout::kOpeningViewX, SectionWindowLayout::kOpeningViewY);
     else

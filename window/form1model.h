@@ -206,6 +206,7 @@ private:
     class Startup;
 
     void redrawWhereItStands();
+    void redrawForOpenedWindow();
     void takeOptions(const PictureOptions& options);
     void showSection();
     void takeSchoolSolid(const PictureSettings& settings);

@@ -7,10 +7,7 @@ void Form1Model::mnuUkuran_Click()
 {
     m_sizesShown = true;
     m_sectionShown = false;
-    if (m_view.MouseX == 0.0f && m_view.MouseY == 0.0f)
-        picDisplay_MouseMove(SizeWindowLayout::kOpeningViewX, SizeWindowLayout::kOpeningViewY);
-    else
-        redrawWhereItStands();
+    redrawForOpenedWindow();
 }
 
 void Form1Model::frmUkuran_Unload()
