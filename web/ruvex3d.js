@@ -19,9 +19,10 @@ const kAddressDelay = 300;
 // What each of the session's requests is in the browser, given its text and kind.
 const kRequests = {
     saveDialog: fileDialog, exportDialog: fileDialog, copyPicture, copyText, sharePicture, openFullScreen, showSectionWindow,
-    showInfoWindow, showHelp,
+    showSizeWindow, showInfoWindow, showHelp,
     closeFullScreen: (app) => app.presentation?.close(),
     closeSectionWindow: (app) => app.sectionWindow?.close(),
+    closeSizeWindow: (app) => app.sizeWindow?.close(),
     openMenuBar: (app) => app.menus.open(0),
     closeProgram: (app) => app.end(),
 };
@@ -159,6 +160,8 @@ function showStates(states) {
         if (checked !== undefined && 'checked' in node) node.checked = checked;
         else if (checked !== undefined) node.setAttribute('aria-checked', String(checked));
         if (indeterminate !== undefined) node.indeterminate = indeterminate;
+        // A bar of a window greyed with its "−" and "+".
+        if (state.enabled !== undefined) node.parentNode.querySelectorAll('input, button').forEach((part) => { part.disabled = !state.enabled; });
     }
 }
 
@@ -206,6 +209,7 @@ class PageApp {
     show() {
         this.snapshot = JSON.parse(this.page.snapshot());
         showStates(JSON.parse(this.page.elementStates()));
+        showSizeNotice(this);
         this.schedule(this.snapshot);
     }
 
@@ -343,6 +347,7 @@ class PageApp {
         if (this.presentation && target === this.presentation.canvas) return [names.FullScreen, inText];
         if (modal) return [names.Dialog, inText];
         if (this.sectionWindow && this.sectionWindow.contains(target)) return [names.SectionWindow, inText];
+        if (this.sizeWindow && this.sizeWindow.contains(target)) return [names.SizeWindow, inText];
         return [inText ? names.Text : names.Window, inText];
     }
 

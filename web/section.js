@@ -2,15 +2,43 @@
 // picture, the keys and the menus go on working while it is open; part of
 // the page's script (ruvex3d.js).
 function showSectionWindow(app) {
-    app.sectionWindow ||= sectionWindow(app);
+    app.sectionWindow ||= besideWindow(app, app.description.sectionWindow, 'SectionWindow', sectionForm);
     app.show();
 }
 
-function sectionWindow(app) {
-    const layout = app.description.sectionWindow;
+// "Ukuran Bangun", the sizes of a school solid, laid out and placed as
+// "Irisan Bidang" is; the two are alternatives, the core closing one as the
+// other opens.
+function showSizeWindow(app) {
+    app.sizeWindow ||= besideWindow(app, app.description.sizeWindow, 'SizeWindow', sizeForm);
+    app.show();
+}
+
+// A window beside the picture, its form filled by `fill`, which returns the
+// control to focus; closing it tells the session which window closed.
+function besideWindow(app, layout, name, fill) {
+    const key = name[0].toLowerCase() + name.slice(1), root = document.documentElement.classList;
     const { box, body } = dialog(layout.name, layout.caption);
     box.classList.add('modeless');
-    const form = element('div', 'sectionform', body);
+    const first = fill(app, element('div', 'sectionform', body), layout);
+    okButton(box, element('div', 'buttons', body), layout.closeCaption);
+    const place = () => placeSectionWindow(app.core, box);
+    box.addEventListener('close', () => {
+        if (app[key] === box) app[key] = null;
+        window.removeEventListener('resize', place);
+        // The other window may have opened as this one closed.
+        if (!app.sectionWindow && !app.sizeWindow) root.remove('sectionopen');
+        app.windowClosed(name);
+    });
+    root.add('sectionopen');
+    box.show();
+    place();
+    window.addEventListener('resize', place);
+    first.focus({ preventScroll: true });
+    return box;
+}
+
+function sectionForm(app, form, layout) {
     element('p', 'plane', form, { textContent: layout.planeEquation });
     const tilt = sectionBar(app, form, layout.tilt);
     sectionBar(app, form, layout.distance);
@@ -18,20 +46,28 @@ function sectionWindow(app) {
     handValue(app, labelled('input', 'check', form, outline.caption, { type: 'checkbox', id: outline.name }), outline.handler);
     labelled('input', 'text', form, solid.caption, { type: 'text', readOnly: true, id: solid.name });
     labelled('input', 'text sectionline', form, section.caption, { type: 'text', readOnly: true, id: section.name });
-    okButton(box, element('div', 'buttons', body), layout.closeCaption);
-    const place = () => placeSectionWindow(app.core, box);
-    box.addEventListener('close', () => {
-        app.sectionWindow = null;
-        window.removeEventListener('resize', place);
-        document.documentElement.classList.remove('sectionopen');
-        app.windowClosed('SectionWindow');
+    return tilt;
+}
+
+// The bars r and t, the choice of π, the net's bar, the notice (for a shape
+// without these sizes, a bola's net) and the worked numbers, to select and copy.
+function sizeForm(app, form, layout) {
+    const radius = sectionBar(app, form, layout.radius);
+    sectionBar(app, form, layout.height);
+    const pi = element('div', 'pi', form, { attrs: { role: 'radiogroup' } });
+    layout.pi.captions.forEach((caption, index) => {
+        const id = `${layout.pi.name}(${index})`;
+        handValue(app, labelled('input', 'option', pi, caption, { type: 'radio', name: layout.pi.name, id }), layout.pi.handler, index);
     });
-    document.documentElement.classList.add('sectionopen');
-    box.show();
-    place();
-    window.addEventListener('resize', place);
-    tilt.focus({ preventScroll: true });
-    return box;
+    sectionBar(app, form, layout.net);
+    element('p', 'notice', form, { hidden: true });
+    element('textarea', 'numbers', form, { readOnly: true, rows: 7, id: layout.numbersName, attrs: { 'aria-label': layout.numbersName } });
+    return radius;
+}
+
+function showSizeNotice(app) {
+    const notice = app.sizeWindow?.querySelector('.notice');
+    if (notice) Object.assign(notice, { textContent: app.snapshot.sizes.notice, hidden: !app.snapshot.sizes.notice });
 }
 
 // A bar between its "−" and "+", each a step of the session's, and its value

@@ -5,9 +5,11 @@
 #include "window/jsonwriter.h"
 #include "window/scrollbarmoves.h"
 #include "window/sectionwindowlayout.h"
+#include "window/sizewindowlayout.h"
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 namespace {
 
@@ -95,6 +97,29 @@ void writeSectionStates(JsonWriter& json, const SectionSnapshot& section)
     json.key(kSectionName).beginObject().field("value", section.line).endObject();
 }
 
+// A bar of "Ukuran Bangun" with its value as text, greyed where the solid has
+// no such size (a bola's height, its net).
+void writeSizeBar(JsonWriter& json, std::string_view name, int value, const std::string& text, bool enabled)
+{
+    json.key(name)
+        .beginObject()
+        .field("value", value)
+        .field("text", text)
+        .field("enabled", enabled)
+        .endObject();
+}
+
+void writeSizeStates(JsonWriter& json, const SizeSnapshot& sizes)
+{
+    using namespace SizeWindowLayout;
+    writeSizeBar(json, kRadius.name, sizes.radius, sizes.radiusText, true);
+    writeSizeBar(json, kHeight.name, sizes.height, sizes.heightText, sizes.heightEnabled);
+    writeSizeBar(json, kNet.name, sizes.net, sizes.netText, sizes.netEnabled);
+    for (int button = 0; button < static_cast<int>(kPiCaptions.size()); ++button)
+        checkedState(json, std::string(kPiName) + "(" + std::to_string(button) + ")", sizes.pi == button);
+    json.key(kNumbersName).beginObject().field("value", sizes.numbers).endObject();
+}
+
 } // namespace
 
 std::string elementStatesJson(const WindowSnapshot& s)
@@ -107,12 +132,14 @@ std::string elementStatesJson(const WindowSnapshot& s)
     // The check box's third state, greyed, is the browser's indeterminate.
     json.key("chkPerspective").beginObject().field("checked", s.perspective == 1);
     json.field("indeterminate", s.perspective == 2).endObject();
-    writeBarState(json, "VScroll1", s.aspectTenths, true);
+    writeBarState(json, "VScroll1", s.aspectTenths, s.aspectEnabled);
     writeBarState(json, "VScroll2", s.distance, s.distanceEnabled);
     writeOptionStates(json, s);
     writeMenuStates(json, s);
     if (s.section.shown)
         writeSectionStates(json, s.section);
+    if (s.sizes.shown)
+        writeSizeStates(json, s.sizes);
     json.endObject();
     return json.text();
 }

@@ -150,7 +150,7 @@ const startDesktop = (args) => promisify(execFile)(nativeProgram, args, desktopS
 // The command line that writes a view's picture file (.bmp, .png or .svg) as `file`.
 function desktopArguments(file, picture) {
     const { shape = 0, view: [x, y] = [0, 0], perspective = null, aspect = null, aids = false } = picture;
-    const { section = null, sectionPlane = null, scale = 1 } = picture;
+    const { section = null, sectionPlane = null, size = null, net = null, scale = 1 } = picture;
     const args = ['--export', file, '--shape', String(shape), '--view', `${x},${y}`];
     if (scale !== 1) args.push('--scale', String(scale));
     if (perspective !== null) args.push('--perspective', String(perspective));
@@ -158,6 +158,8 @@ function desktopArguments(file, picture) {
     if (aids) args.push('--back-lines', 'dashed', '--axes');
     if (section) args.push('--section', section);
     if (sectionPlane) args.push('--section-plane', sectionPlane);
+    if (size) args.push('--size', size);
+    if (net !== null) args.push('--net', String(net));
     return args;
 }
 

@@ -62,6 +62,35 @@ test('opened on a shape just chosen it turns to 170,160; − and + step the bars
     assert.deepStrictEqual([...session.errors, ...reopened.errors], []);
 });
 
+test('"Ukuran Bangun" from the menu sets the kerucut\'s sizes as the command line does; Esc takes the solid away', { skip: !haveNative && 'no desktop program to compare with' }, async (t) => {
+    const session = await openPage({ hash: '#shape=3' });
+    t.after(() => session.close());
+    const { page } = session;
+    await page.evaluate(() => window.ruvexPage.command('mnuUkuran'));
+    const dialog = page.getByRole('dialog', { name: 'Ukuran Bangun' });
+    await dialog.waitFor();
+    await page.locator('#hsbJariJari').fill('3');
+    await page.locator('#hsbTinggi').fill('4');
+    const numbers = runDesktop(['--shape', '3', '--size', '3,4', '--size-info']).toString().trim();
+    assert.strictEqual(await page.locator('#txtHitungan').inputValue(), numbers);
+    assert.strictEqual(await page.locator('#VScroll1').getAttribute('aria-disabled'), 'true', 'the aspect bar rests while it is open');
+    await dialog.getByRole('button', { name: 'Tambah Buka Jaring-jaring' }).click();
+    await page.locator('#hsbJaring').fill('50');
+    const view = { shape: 3, view: [170, 160], size: '3,4', net: 50 };
+    assert.strictEqual(await differingPixels(page, view), 0);
+    await page.waitForFunction(() => location.hash.includes('net=50'));
+    const reopened = await openPage({ hash: await page.evaluate(() => location.hash) });
+    t.after(() => reopened.close());
+    await reopened.page.getByRole('dialog', { name: 'Ukuran Bangun' }).waitFor();
+    assert.strictEqual(await differingPixels(reopened.page, view), 0, 'the address opens it at its sizes');
+
+    await page.locator('#hsbJaring').focus();
+    await page.keyboard.press('Escape');
+    await dialog.waitFor({ state: 'detached' });
+    assert.strictEqual(await differingPixels(page, { shape: 3, view: [170, 160] }), 0);
+    assert.deepStrictEqual([...session.errors, ...reopened.errors], []);
+});
+
 // Where the window stands, measured: the picture, the window and its line.
 function sectionLayout() {
     const rect = (node) => node.getBoundingClientRect();
