@@ -1,18 +1,19 @@
 #include "window/sizenumbers.h"
 
+#include "surface/mathsigns.h"
 #include "surface/shapecatalogue.h"
 
 #include <cmath>
 
 namespace {
 
+using MathSigns::kCubed;
+using MathSigns::kDegree;
+using MathSigns::kSquared;
 constexpr std::string_view kTimes = " \u00d7 ";
-constexpr std::string_view kSquared = "\u00b2";
-constexpr std::string_view kCubed = "\u00b3";
 constexpr std::string_view kLength = " cm";
 constexpr std::string_view kArea = " cm\u00b2";
 constexpr std::string_view kVolume = " cm\u00b3";
-constexpr std::string_view kDegree = "\u00b0";
 
 // Two decimals and a decimal comma: 1540 → "1540,00". A true half is
 // rounded up; the nudge keeps a half that the binary fraction put a hair
