@@ -163,11 +163,17 @@ std::string result(const std::vector<std::string>& lines, std::string_view name)
 
 } // namespace
 
-std::string sizeCaption(const SchoolSolid& solid, SchoolPi pi)
+std::string sizeResults(const SchoolSolid& solid, SchoolPi pi)
 {
     if (!hasSchoolSolid(solid.shapeIndex))
         return {};
     const std::vector<std::string> lines = workedLines(solid, pi);
-    return std::string(shapeCaption(solid.shapeIndex)) + ": " + result(lines, "Volume") + ", "
-        + result(lines, "Luas permukaan");
+    return result(lines, "Volume") + ", " + result(lines, "Luas permukaan");
+}
+
+std::string sizeCaption(const SchoolSolid& solid, SchoolPi pi)
+{
+    if (!hasSchoolSolid(solid.shapeIndex))
+        return {};
+    return std::string(shapeCaption(solid.shapeIndex)) + ": " + sizeResults(solid, pi);
 }
