@@ -1,6 +1,6 @@
 #include "surface/sectionequations.h"
 
-#include "surface/mathsigns.h"
+#include "surface/sectiontexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,10 +11,10 @@ namespace Sections {
 
 namespace {
 
-using MathSigns::kMinus;
-using MathSigns::kPlusMinus;
 using MathSigns::kSquared;
-constexpr std::string_view kTimes = MathSigns::kMiddleDot;
+constexpr std::string_view kMinus = "\u2212";
+constexpr std::string_view kTimes = "\u00b7";
+constexpr std::string_view kPlusMinus = "\u00b1";
 constexpr std::string_view kAtMost = " \u2264 ";
 constexpr std::string_view kAtLeast = " \u2265 ";
 constexpr std::string_view kDegrees = MathSigns::kDegree;

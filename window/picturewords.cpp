@@ -1,7 +1,7 @@
 #include "window/picturewords.h"
 
-#include "surface/mathsigns.h"
 #include "surface/planesection.h"
+#include "surface/sectiontexts.h"
 #include "surface/shapecatalogue.h"
 #include "window/sizenumbers.h"
 #include "window/viewlimits.h"

@@ -1,6 +1,6 @@
 #include "window/sizenumbers.h"
 
-#include "surface/mathsigns.h"
+#include "surface/sectiontexts.h"
 #include "surface/shapecatalogue.h"
 
 #include <cmath>
