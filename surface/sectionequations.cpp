@@ -1,5 +1,7 @@
 #include "surface/sectionequations.h"
 
+#include "surface/sectiontexts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -9,13 +11,13 @@ namespace Sections {
 
 namespace {
 
+using MathSigns::kSquared;
 constexpr std::string_view kMinus = "\u2212";
-constexpr std::string_view kSquared = "\u00b2";
 constexpr std::string_view kTimes = "\u00b7";
 constexpr std::string_view kPlusMinus = "\u00b1";
 constexpr std::string_view kAtMost = " \u2264 ";
 constexpr std::string_view kAtLeast = " \u2265 ";
-constexpr std::string_view kDegrees = "\u00b0";
+constexpr std::string_view kDegrees = MathSigns::kDegree;
 // The solids' size R, as the catalogue builds them.
 constexpr std::string_view kSize = "100";
 

@@ -1,7 +1,8 @@
 #pragma once
 // The texts of a plane section that every front end shows: the names of the
 // curves, and the sentences shown instead of a section. UTF-8, Indonesian.
-// The equations themselves are written by surface/sectionequations.h.
+// The equations themselves are written by surface/sectionequations.h, with
+// the formula signs below, which "Ukuran Bangun"'s worked numbers share.
 
 #include <string_view>
 
@@ -27,3 +28,12 @@ inline constexpr std::string_view kUnavailable
     = "Irisan bidang hanya tersedia untuk tujuh bangun ruang pada bingkai BANGUN RUANG.";
 
 } // namespace SectionTexts
+
+// The signs of powers and angles, in the equations and the worked numbers alike.
+namespace MathSigns {
+
+inline constexpr std::string_view kSquared = "\u00b2";
+inline constexpr std::string_view kCubed = "\u00b3";
+inline constexpr std::string_view kDegree = "\u00b0";
+
+} // namespace MathSigns

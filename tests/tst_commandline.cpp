@@ -71,3 +71,39 @@ TEST(CommandLine, TakesEachFormOfAnOption)
     for (const ArgumentList& words : {ArgumentList{"-h"}, ArgumentList{"--h"}, ArgumentList{"--help", "-h"}})
         EXPECT_EQ(read(words).task, Task::Help) << words.front();
 }
+
+// --describe: the picture in words, for the views a student meets; the turn
+// is measured from "Tampilan Awal" the way the arrow keys turn it.
+TEST(CommandLine, DescribesThePictureInWords)
+{
+    const std::vector<std::pair<ArgumentList, std::string>> cases{
+        {{"--shape", "3", "--view", "0,0"}, "Kerucut, tampak depan."},
+        // 33 of the 396 pixels of a turn to the right, 22 upward.
+        {{"--shape", "3", "--view", "33,374", "--perspective", "200", "--section", "30,40"},
+         "Kerucut, diputar 30\u00b0 ke kanan dan 20\u00b0 ke atas, perspektif jarak 200. Irisan: elips, "},
+        {{"--shape", "0", "--view", "300,198", "--aspect", "1.5", "--back-lines", "dashed", "--axes"},
+         "Bola, diputar 87\u00b0 ke kiri dan 180\u00b0 ke atas, aspek 1,5. Dengan garis belakang putus-putus "
+         "dan sumbu koordinat."},
+        {{"--shape", "6", "--view", "0,11", "--axes"},
+         "Tabung, diputar 10\u00b0 ke bawah. Dengan sumbu koordinat."},
+        {{"--shape", "3", "--view", "0,0", "--size", "3,4", "--net", "50"},
+         "Kerucut, r = 3 cm, t = 4 cm, jaring-jaring terbuka 50 %, tampak depan. Volume = 37,71 cm\u00b3, "
+         "Luas "
+         "permukaan = 75,43 cm\u00b2."},
+        {{"--shape", "13", "--view", "0,0", "--section", "0,0"}, "Torus, tampak depan. "},
+    };
+    const auto nothingWritten
+        = [](const std::string&, std::string_view) { return std::optional<std::string>(); };
+    for (const auto& [words, sentence] : cases) {
+        const CommandLineRequest request = read([&] {
+            ArgumentList all = words;
+            all.push_back("--describe");
+            return all;
+        }());
+        ASSERT_EQ(request.task, Task::Describe) << request.refusal;
+        const CommandLineResult result = runCommandLine(request, "1.0", nothingWritten);
+        EXPECT_EQ(result.status, kExitWritten);
+        EXPECT_TRUE(result.output.starts_with(sentence)) << result.output;
+        EXPECT_TRUE(result.output.ends_with(".\n")) << result.output;
+    }
+}

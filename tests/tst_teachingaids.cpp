@@ -223,6 +223,8 @@ TEST(TeachingAids, SizeWindowShowsTheCommandLinesNumbersAndGivesWayToTheSection)
     EXPECT_EQ(info.status, kExitWritten);
     EXPECT_EQ(window->findChild<QPlainTextEdit*>("txtHitungan")->toPlainText() + u'\n',
               toQString(info.output));
+    // A screen reader names the numbers in Indonesian, not by the box's name.
+    EXPECT_EQ(window->findChild<QPlainTextEdit*>("txtHitungan")->accessibleName(), u"Hitungan");
     EXPECT_FALSE(control<StoredRangeScrollBar>(form, "VScroll1")->isEnabled());
 
     trigger(form, "mnuIrisan");

@@ -27,6 +27,7 @@ SizeWindow::SizeWindow(QWidget* owner)
     setWindowTitle(toQString(kCaption));
     m_notice->setWordWrap(true);
     m_numbers->setObjectName(toQString(kNumbersName));
+    m_numbers->setAccessibleName(toQString(kNumbersCaption));
     m_numbers->setReadOnly(true);
     m_numbers->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_numbers->setMinimumSize(460, 150);
@@ -49,6 +50,7 @@ SizeWindow::SizeWindow(QWidget* owner)
 QWidget* SizeWindow::piChoice()
 {
     auto* row = new QWidget(this);
+    row->setAccessibleName(toQString(kPiCaption));
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* group = new QButtonGroup(row);

@@ -111,6 +111,15 @@ bool opensWindow(const ParsedArguments& parsed)
     throw BadArguments(std::string(CommandLineTexts::kNothingToDo));
 }
 
+// A text about the view, printed after its picture when one is asked for too.
+void readTextTask(const ParsedArguments& parsed, CommandLineRequest& request, Task task)
+{
+    request.task = task;
+    request.view = viewSettings(parsed);
+    if (parsed.isSet("export"))
+        readPictureFile(parsed, request);
+}
+
 // What the parsed arguments ask for; throws BadArguments for the first
 // thing refused.
 void readTask(const ParsedArguments& parsed, CommandLineRequest& request)
@@ -120,21 +129,15 @@ void readTask(const ParsedArguments& parsed, CommandLineRequest& request)
     } else if (parsed.isSet("version")) {
         request.task = Task::Version;
     } else if (parsed.isSet("section-info")) {
-        // "--section-info": the section's line, "<nama>: <persamaan>", after
-        // the picture when one is asked for too.
+        // "--section-info": the section's line, "<nama>: <persamaan>".
         if (!parsed.isSet("section"))
             throw BadArguments(std::string(CommandLineTexts::kSectionInfoWithoutSection));
-        request.task = Task::SectionInfo;
-        request.view = viewSettings(parsed);
-        if (parsed.isSet("export"))
-            readPictureFile(parsed, request);
+        readTextTask(parsed, request, Task::SectionInfo);
     } else if (parsed.isSet("size-info")) {
-        // "--size-info": the worked numbers, after the picture when one is
-        // asked for too; --size is there (loneSettingRefusal).
-        request.task = Task::SizeInfo;
-        request.view = viewSettings(parsed);
-        if (parsed.isSet("export"))
-            readPictureFile(parsed, request);
+        // "--size-info": the worked numbers; --size is there (loneSettingRefusal).
+        readTextTask(parsed, request, Task::SizeInfo);
+    } else if (parsed.isSet("describe")) {
+        readTextTask(parsed, request, Task::Describe);
     } else if (opensWindow(parsed)) {
         request.view = viewSettings(parsed);
     } else {

@@ -26,7 +26,11 @@
 //
 //   ruvex3d --size R[,T] [--net P] [--pi 22/7|3,14] [VIEW...] --size-info [--export FILE]
 //
-// prints "Ukuran Bangun"'s worked numbers, one a line, likewise. --help and
+// prints "Ukuran Bangun"'s worked numbers, one a line, likewise;
+//
+//   ruvex3d [VIEW...] --describe [--export FILE]
+//
+// prints the picture in words (picturewords.h), likewise. --help and
 // --version print and end.
 //
 // Every message is Indonesian. Exit status 0 when the picture is written,
@@ -61,7 +65,7 @@ struct PictureFileRequest {
 // (commandlinewords.h) is read as the command line; without one the window
 // starts, and the toolkit takes those options.
 struct CommandLineRequest {
-    enum class Task { Window, Help, Version, Picture, SectionInfo, SizeInfo, Refused };
+    enum class Task { Window, Help, Version, Picture, SectionInfo, SizeInfo, Describe, Refused };
     Task task = Task::Window;
     std::string program = "ruvex3d"; // the name it was started as, for its messages
     // The view given, every setting taken: the window opens on it, the

@@ -72,6 +72,10 @@ std::vector<CommandLineOption> furtherOptions()
         {"size-info", "", "", false, false, "",
          "tulis hitungan luas dan volume bangun itu, satu baris\nsetiap besaran, lalu selesai (bersama "
          "--size; dengan\n--export gambarnya juga ditulis)"},
+        {"describe", "", "", false, false, "",
+         "tulis gambar itu dalam kata-kata (bangun, putaran,\nperspektif, irisan atau ukurannya) lalu "
+         "selesai (dengan\n"
+         "--export gambarnya juga ditulis)"},
         {"scale", "", "K", false, false, scaleRange(),
          "pembesaran gambar .png, " + number(kMinScale) + " sampai " + number(kMaxScale)
              + " (bawaan 1; 4 untuk\ndicetak)"},

@@ -11,6 +11,7 @@
 #include "window/commandlinehelp.h"
 #include "window/commandlinetexts.h"
 #include "window/openedview.h"
+#include "window/picturewords.h"
 
 #include <filesystem>
 
@@ -103,6 +104,8 @@ CommandLineResult openedViewResult(const CommandLineRequest& request, const Whol
         return {kExitWritten, model.planeSection().line() + '\n', {}};
     if (request.task == CommandLineRequest::Task::SizeInfo)
         return {kExitWritten, model.sizeNumbersText(), {}};
+    if (request.task == CommandLineRequest::Task::Describe)
+        return {kExitWritten, pictureInWords(model.viewSettings()) + '\n', {}};
     const std::string notice = undrawnSectionNotice(model);
     return {kExitWritten, {}, notice.empty() ? std::string() : told(request.program, notice)};
 }
@@ -132,6 +135,7 @@ CommandLineResult runCommandLine(const CommandLineRequest& request, std::string_
     case Task::Picture:
     case Task::SectionInfo:
     case Task::SizeInfo:
+    case Task::Describe:
         return openedViewResult(request, write);
     }
     return {};

@@ -1,18 +1,19 @@
 #include "window/sizenumbers.h"
 
+#include "surface/sectiontexts.h"
 #include "surface/shapecatalogue.h"
 
 #include <cmath>
 
 namespace {
 
+using MathSigns::kCubed;
+using MathSigns::kDegree;
+using MathSigns::kSquared;
 constexpr std::string_view kTimes = " \u00d7 ";
-constexpr std::string_view kSquared = "\u00b2";
-constexpr std::string_view kCubed = "\u00b3";
 constexpr std::string_view kLength = " cm";
 constexpr std::string_view kArea = " cm\u00b2";
 constexpr std::string_view kVolume = " cm\u00b3";
-constexpr std::string_view kDegree = "\u00b0";
 
 // Two decimals and a decimal comma: 1540 → "1540,00". A true half is
 // rounded up; the nudge keeps a half that the binary fraction put a hair
@@ -162,11 +163,17 @@ std::string result(const std::vector<std::string>& lines, std::string_view name)
 
 } // namespace
 
-std::string sizeCaption(const SchoolSolid& solid, SchoolPi pi)
+std::string sizeResults(const SchoolSolid& solid, SchoolPi pi)
 {
     if (!hasSchoolSolid(solid.shapeIndex))
         return {};
     const std::vector<std::string> lines = workedLines(solid, pi);
-    return std::string(shapeCaption(solid.shapeIndex)) + ": " + result(lines, "Volume") + ", "
-        + result(lines, "Luas permukaan");
+    return result(lines, "Volume") + ", " + result(lines, "Luas permukaan");
+}
+
+std::string sizeCaption(const SchoolSolid& solid, SchoolPi pi)
+{
+    if (!hasSchoolSolid(solid.shapeIndex))
+        return {};
+    return std::string(shapeCaption(solid.shapeIndex)) + ": " + sizeResults(solid, pi);
 }

@@ -40,6 +40,10 @@ std::vector<std::string> workedLines(const SchoolSolid& solid, SchoolPi pi);
 // setengah bola); empty for a solid with a net.
 std::string_view noNetSentence(int shapeIndex);
 
+// The volume and surface area alone: "Volume = 1540,00 cm³, Luas permukaan =
+// 748,00 cm²". Empty for any other shape.
+std::string sizeResults(const SchoolSolid& solid, SchoolPi pi);
+
 // The numbers a projector's caption shows: "Tabung: Volume = 1540,00 cm³,
 // Luas permukaan = 748,00 cm²". Empty for any other shape.
 std::string sizeCaption(const SchoolSolid& solid, SchoolPi pi);

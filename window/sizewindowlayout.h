@@ -31,8 +31,12 @@ inline constexpr BarDescription kNet{"hsbJaring", "Buka Jaring-jaring", 0, 100, 
 
 // The choice of π, its buttons optPi(0) and optPi(1) in SchoolPi's order.
 inline constexpr std::string_view kPiName = "optPi";
+// The two π buttons' group, as a screen reader names it.
+inline constexpr std::string_view kPiCaption = "Nilai \u03c0";
 inline constexpr std::array<std::string_view, 2> kPiCaptions = {"\u03c0 = 22/7", "\u03c0 = 3,14"};
 inline constexpr std::string_view kNumbersName = "txtHitungan";
+// The worked numbers' box, as a screen reader names it.
+inline constexpr std::string_view kNumbersCaption = "Hitungan";
 inline constexpr std::string_view kCloseCaption = "Tutup";
 
 // Opened on a solid still at its first position (0, 0), seen exactly from

@@ -340,12 +340,14 @@ void writeSizeWindow(JsonWriter& json)
     writeBar(json, kHeight);
     json.key("net");
     writeBar(json, kNet);
-    json.key("pi").beginObject().field("name", kPiName).field("handler", handlerName(kPiName, "Click"));
+    json.key("pi").beginObject().field("name", kPiName).field("caption", kPiCaption);
+    json.field("handler", handlerName(kPiName, "Click"));
     json.key("captions").beginArray();
     for (const std::string_view caption : kPiCaptions)
         json.value(caption);
     json.endArray().endObject();
-    json.field("numbersName", kNumbersName).field("closeCaption", kCloseCaption).endObject();
+    json.field("numbersName", kNumbersName).field("numbersCaption", kNumbersCaption);
+    json.field("closeCaption", kCloseCaption).endObject();
 }
 
 } // namespace

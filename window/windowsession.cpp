@@ -5,6 +5,7 @@
 #include "surface/shapecatalogue.h"
 #include "window/form1menus.h"
 #include "window/keycodes.h"
+#include "window/picturewords.h"
 #include "window/sectionwindowlayout.h"
 
 #include <array>
@@ -381,6 +382,11 @@ SectionSnapshot WindowSession::sectionSnapshot() const
 std::string WindowSession::viewAddress() const
 {
     return '#' + viewFragment(m_model.viewSettings());
+}
+
+std::string WindowSession::pictureWords() const
+{
+    return pictureInWords(m_model.viewSettings());
 }
 
 std::string WindowSession::pictureName() const

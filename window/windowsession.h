@@ -148,6 +148,8 @@ public:
     // The view as the command that opens it again, and as the page's address
     // fragment ("#shape=3&view=…").
     std::string viewCommand() const { return m_model.viewCommand(); }
+    // The picture in words (picturewords.h), for a reader who cannot see it.
+    std::string pictureWords() const;
     std::string viewAddress() const;
     // The name a shared or copied picture file goes by: the shape's.
     std::string pictureName() const;
