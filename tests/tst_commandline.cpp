@@ -95,11 +95,9 @@ TEST(CommandLine, DescribesThePictureInWords)
     const auto nothingWritten
         = [](const std::string&, std::string_view) { return std::optional<std::string>(); };
     for (const auto& [words, sentence] : cases) {
-        const CommandLineRequest request = read([&] {
-            ArgumentList all = words;
-            all.push_back("--describe");
-            return all;
-        }());
+        ArgumentList described = words;
+        described.push_back("--describe");
+        const CommandLineRequest request = read(described);
         ASSERT_EQ(request.task, Task::Describe) << request.refusal;
         const CommandLineResult result = runCommandLine(request, "1.0", nothingWritten);
         EXPECT_EQ(result.status, kExitWritten);
