@@ -14,7 +14,7 @@ const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { openPage, chooseMenuItem, desktopFile, pointTo, state, haveNative } = require('./pagetest');
+const { openPage, chooseMenuItem, desktopFile, pointTo, state, haveNative, modalClosed } = require('./pagetest');
 
 const noNative = !haveNative && 'no desktop program to compare with';
 
@@ -34,7 +34,7 @@ test('the information windows and the help open as named dialogs', async (t) => 
         const dialog = page.getByRole('dialog', { name: caption, exact: true });
         await dialog.waitFor();
         await page.keyboard.press('Escape');
-        await dialog.waitFor({ state: 'detached' });
+        await modalClosed(page);
     }
     await page.locator('#picDisplay').focus();
     await page.keyboard.press('F1');
@@ -138,7 +138,7 @@ async function exportByKeys(page, name, typeSteps) {
     }
     await page.keyboard.type(name);
     const [download] = await Promise.all([page.waitForEvent('download'), page.keyboard.press('Enter')]);
-    await box.waitFor({ state: 'detached' });
+    await modalClosed(page);
     return download;
 }
 

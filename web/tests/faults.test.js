@@ -6,7 +6,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, state } = require('./pagetest');
+const { openPage, state, modalClosed } = require('./pagetest');
 
 const message = (page) => page.locator('#message').textContent();
 const openDialogs = (page) => page.evaluate(() => document.querySelectorAll('dialog').length);
@@ -115,7 +115,7 @@ test('names that a browser would change or that point elsewhere are refused, and
             await refusal.filter({ hasText: 'Gambar tidak disimpan' }).waitFor();
             assert.doesNotMatch(await refusal.textContent(), /\u202e/, 'a bidirectional control is shown escaped');
             await page.keyboard.press('Escape');
-            await box.waitFor({ state: 'detached' });
+            await modalClosed(page);
         }
     }
     assert.deepStrictEqual(downloads, []);

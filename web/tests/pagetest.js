@@ -204,6 +204,13 @@ async function pointTo(page, x, y) {
     await page.mouse.move(box.x + x + 0.5, box.y + y + 0.5);
 }
 
+// Esc or a button closes a modal window at once, but the page hears of it (and
+// tells the session, which holds the menus back until then) a task later, as
+// the window leaves the page: the next menu chosen waits for that.
+async function modalClosed(page) {
+    await page.waitForFunction(() => !document.querySelector('dialog:not(.modeless)'));
+}
+
 // The window's snapshot, with where the pointer has turned the view.
 const state = (page) => page.evaluate(() => {
     const view = window.ruvexPage.page.viewPosition();
@@ -212,5 +219,6 @@ const state = (page) => page.evaluate(() => {
 
 module.exports = {
     openPage, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, runDesktop, desktopFile, differingPixels, chooseMenuItem, pointTo, state,
+    modalClosed,
     haveNative, pagePath,
 };

@@ -7,7 +7,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, state, desktopFile, haveNative } = require('./pagetest');
+const { openPage, state, desktopFile, haveNative, modalClosed } = require('./pagetest');
 
 const phone = (width, height) => ({ viewport: { width, height }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
 
@@ -106,7 +106,7 @@ test('a phone: every menu and dialog fits the screen\'s width, scrolling inside 
         await dialog.waitFor();
         await fitsWidth(page, dialog, item);
         await page.keyboard.press('Escape');
-        await dialog.waitFor({ state: 'detached' });
+        await modalClosed(page);
     }
 });
 
