@@ -5,6 +5,7 @@
 #include "surface/shapecatalogue.h"
 #include "window/form1menus.h"
 #include "window/keycodes.h"
+#include "window/lessoncaption.h"
 #include "window/sectionwindowlayout.h"
 
 #include <array>
@@ -75,9 +76,41 @@ void WindowSession::openScaledView(ScaledView which, int width, int height)
 {
     OpenView& view = scaledView(which);
     const PixelBuffer& image = m_model.area().Image();
-    view.picture.resize(width, height, image.width(), image.height());
+    view.width = width;
+    view.height = height;
+    view.band = bandHeight(which, height);
+    view.picture.resize(width, height - view.band, image.width(), image.height());
     view.open = true;
     view.picture.redraw(m_model.pictureLines());
+}
+
+int WindowSession::bandHeight(ScaledView which, int height) const
+{
+    if (which != ScaledView::FullScreen || fullScreenCaption(m_model).empty())
+        return 0;
+    return captionBand(height).height;
+}
+
+// The full screen's picture made anew at its height without the band when a
+// caption came or went; true when it was, to be drawn.
+bool WindowSession::fitCaptionBand()
+{
+    OpenView& view = scaledView(ScaledView::FullScreen);
+    if (!view.open)
+        return false;
+    const int band = bandHeight(ScaledView::FullScreen, view.height);
+    if (band == view.band)
+        return false;
+    view.band = band;
+    const PixelBuffer& image = m_model.area().Image();
+    view.picture.resize(view.width, view.height - band, image.width(), image.height());
+    return true;
+}
+
+CaptionBand WindowSession::fullScreenBand() const
+{
+    const OpenView& view = scaledView(ScaledView::FullScreen);
+    return view.open && view.band > 0 ? captionBand(view.height) : CaptionBand{};
 }
 
 void WindowSession::closeScaledView(ScaledView which)
@@ -138,9 +171,10 @@ unsigned WindowSession::apply(const Intent& intent)
         },
         intent);
     unsigned changes = taken;
+    const bool refitted = fitCaptionBand();
     // The scaled views follow once the intent is done, however many times
     // it redrew the drawing area.
-    if (m_model.redrawCount() != redrawsBefore) {
+    if (m_model.redrawCount() != redrawsBefore || refitted) {
         changes |= kPictureChanged;
         redrawScaledViews();
         if (m_afterRedraw)
@@ -359,6 +393,7 @@ WindowSnapshot WindowSession::snapshot() const
     s.fullScreen = m_fullScreen;
     s.section = sectionSnapshot();
     s.sizes = sizeSnapshot();
+    s.caption = fullScreenCaption(m_model);
     return s;
 }
 
