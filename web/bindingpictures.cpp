@@ -11,6 +11,7 @@
 #include "export/pngfile.h"
 #include "export/svgpicture.h"
 #include "surface/shapecatalogue.h"
+#include "window/lessoncaption.h"
 #include "window/snapshotjson.h"
 
 #include <algorithm>
@@ -63,7 +64,8 @@ emscripten::val RuvexPage::exportFile(int type)
 {
     const ExportType& chosen = kExportTypes.at(static_cast<std::size_t>(type));
     const Form1Model& model = m_session.model();
-    const PictureFileView view{m_area.Image(), model.pictureLines(), model.shapeIndex()};
+    const std::string caption = fullScreenCaption(model);
+    const PictureFileView view{m_area.Image(), model.pictureLines(), model.shapeIndex(), caption};
     m_file = pictureFileBytes(view, chosen.format, chosen.scale);
     return bytesView(m_file);
 }
