@@ -112,6 +112,16 @@ void RuvexPage::closePresentation()
     std::vector<std::uint8_t>().swap(m_file);
 }
 
+emscripten::val RuvexPage::presentationBand()
+{
+    const CaptionBand band = m_session.fullScreenBand();
+    emscripten::val shown = emscripten::val::object();
+    shown.set("pictureHeight", m_session.scaledPicture(ScaledView::FullScreen).image().height());
+    shown.set("height", band.height);
+    shown.set("textHeight", band.textHeight);
+    return shown;
+}
+
 emscripten::val RuvexPage::presentationPixels()
 {
     const PixelBuffer& image = m_session.scaledPicture(ScaledView::FullScreen).image();
