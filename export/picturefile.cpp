@@ -12,7 +12,8 @@ namespace {
 std::vector<std::uint8_t> svgFileBytes(const PictureFileView& view)
 {
     const std::string title = svgPictureTitle(shapeCaption(view.shapeIndex));
-    const std::string svg = svgPicture(view.lines, view.picture.width(), view.picture.height(), title);
+    const std::string svg
+        = svgPicture(view.lines, view.picture.width(), view.picture.height(), title, view.caption);
     return {svg.begin(), svg.end()};
 }
 

@@ -12,6 +12,7 @@
 #include "view/wireframelines.h"
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 // One view as its files are made from it: the drawing area's picture, the
@@ -22,6 +23,10 @@ struct PictureFileView {
     const PixelBuffer& picture;
     const std::vector<WireframePolyline>& lines;
     int shapeIndex = 0;
+    // The lesson's caption while "Irisan Bidang" or "Ukuran Bangun" is open
+    // (window/lessoncaption.h): the SVG carries it under the picture; the
+    // bitmap and the PNG stay the picture alone.
+    std::string_view caption = {};
 };
 
 // The file's contents. Bitmap: the picture as "Save Gambar" writes it
@@ -29,6 +34,6 @@ struct PictureFileView {
 // wireframe drawn k times as large with k times wider pens, its resolution k
 // times 96 dots per inch so that it prints at the size of the scale-1
 // picture (pngfile.h); SVG: the picture's lines, titled
-// "RUVEX Display 3D: <shape>" (svgpicture.h). The scale must be 1 for the
+// "RUVEX Display 3D: <shape>", with the caption under it (svgpicture.h). The scale must be 1 for the
 // bitmap and the SVG. Empty when the picture cannot be encoded.
 std::vector<std::uint8_t> pictureFileBytes(const PictureFileView& view, PictureFormat format, int scale);

@@ -4,6 +4,7 @@
 #include "view/picturelines.h"
 #include "view/pictureoptions.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -101,7 +102,98 @@ void appendGroup(std::string& svg, const std::vector<WireframePolyline>& lines, 
     svg += "</g>\n";
 }
 
+// The caption's text, 14 pixels high (a worksheet's print), one line every
+// 18 pixels with 6 above and below. A glyph of the usual sans-serif faces is
+// 0.6 of the size wide or less, so a line of as many fits the picture.
+constexpr int kCaptionTextSize = 14;
+constexpr int kCaptionLineStep = 18;
+constexpr int kCaptionMargin = 6;
+constexpr double kCaptionGlyphWidth = 0.6 * kCaptionTextSize;
+
+// Characters, not bytes: a UTF-8 sequence's continuation bytes do not count.
+std::size_t glyphCount(std::string_view text)
+{
+    std::size_t count = 0;
+    for (const char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
+    return count;
+}
+
+bool endsAClause(std::string_view word)
+{
+    return word.ends_with(",") || word.ends_with(":") || word == "\u2014";
+}
+
+// The words of `line` after the last one that ends a clause in its second
+// half, taken off it; none when there is no such word.
+std::vector<std::string> clauseTail(std::vector<std::string>& line, std::size_t perLine)
+{
+    std::size_t length = 0;
+    std::size_t cut = 0;
+    for (std::size_t n = 0; n + 1 < line.size(); ++n) {
+        length += glyphCount(line[n]) + (n > 0);
+        if (endsAClause(line[n]) && 2 * length >= perLine)
+            cut = n + 1;
+    }
+    if (cut == 0)
+        return {};
+    std::vector<std::string> tail(line.begin() + static_cast<std::ptrdiff_t>(cut), line.end());
+    line.resize(cut);
+    return tail;
+}
+
+std::string joined(const std::vector<std::string>& words)
+{
+    std::string text;
+    for (const std::string& word : words)
+        text += (text.empty() ? "" : " ") + word;
+    return text;
+}
+
+// The band is white over anything drawn past the picture's lower edge,
+// which the drawing area would not show either.
+void appendCaption(std::string& svg, std::string_view caption, int width, int top, int band)
+{
+    svg += "<rect x=\"0\" y=\"" + std::to_string(top) + "\" width=\"" + std::to_string(width) + "\" height=\""
+        + std::to_string(band) + "\" fill=\"" + colourText(ruvex::win::kWhite) + "\"/>\n";
+    svg += "<g font-family=\"sans-serif\" font-size=\"" + std::to_string(kCaptionTextSize) + "\" fill=\""
+        + colourText(ruvex::win::kBlack) + "\" text-anchor=\"middle\">\n";
+    int baseline = top + kCaptionMargin + kCaptionTextSize;
+    for (const std::string& line : svgCaptionLines(caption, width)) {
+        svg += "<text x=\"" + svgNumber(static_cast<float>(width) / 2) + "\" y=\"" + std::to_string(baseline)
+            + "\">" + escaped(line) + "</text>\n";
+        baseline += kCaptionLineStep;
+    }
+    svg += "</g>\n";
+}
+
 } // namespace
+
+std::vector<std::string> svgCaptionLines(std::string_view caption, int width)
+{
+    const auto perLine
+        = static_cast<std::size_t>(std::max(1.0, (width - 2 * kCaptionMargin) / kCaptionGlyphWidth));
+    std::vector<std::string> lines;
+    std::vector<std::string> line;
+    std::size_t length = 0;
+    std::size_t start = 0;
+    while (start < caption.size()) {
+        const std::size_t end = std::min(caption.find(' ', start), caption.size());
+        std::string word(caption.substr(start, end - start));
+        start = end + 1;
+        if (!line.empty() && length + 1 + glyphCount(word) > perLine) {
+            std::vector<std::string> tail = clauseTail(line, perLine);
+            lines.push_back(joined(line));
+            line = std::move(tail);
+            length = glyphCount(joined(line));
+        }
+        length += glyphCount(word) + (line.empty() ? 0 : 1);
+        line.push_back(std::move(word));
+    }
+    if (!line.empty())
+        lines.push_back(joined(line));
+    return lines;
+}
 
 std::string svgNumber(float value)
 {
@@ -127,10 +219,14 @@ std::string svgNumber(float value)
 }
 
 std::string svgPicture(const std::vector<WireframePolyline>& lines, int width, int height,
-                       std::string_view title)
+                       std::string_view title, std::string_view caption)
 {
+    const std::size_t captionLines = caption.empty() ? 0 : svgCaptionLines(caption, width).size();
+    const int band = captionLines == 0 ? 0
+                                       : 2 * kCaptionMargin
+            + static_cast<int>(captionLines) * kCaptionLineStep - (kCaptionLineStep - kCaptionTextSize);
     const std::string w = std::to_string(width);
-    const std::string h = std::to_string(height);
+    const std::string h = std::to_string(height + band);
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w + "\" height=\"" + h
         + "\" viewBox=\"0 0 " + w + " " + h + "\">\n";
@@ -146,6 +242,8 @@ std::string svgPicture(const std::vector<WireframePolyline>& lines, int width, i
     appendGroup(svg, lines, WireframePen::Highlight);
     appendGroup(svg, lines, WireframePen::SectionCurve);
     appendGroup(svg, lines, WireframePen::SchoolMark);
+    if (band > 0)
+        appendCaption(svg, caption, width, height, band);
     svg += "</svg>\n";
     return svg;
 }

@@ -19,8 +19,18 @@
 
 // `title` names the picture (for example the shape's caption); plain UTF-8,
 // escaped here. The text is UTF-8 and ends with a newline.
+//
+// A `caption` (a lesson's, window/lessoncaption.h) is written as text in a
+// white band under the picture, which makes the document that much higher;
+// the picture above keeps its size and coordinates. Without one the
+// document is the picture alone.
 std::string svgPicture(const std::vector<WireframePolyline>& lines, int width, int height,
-                       std::string_view title);
+                       std::string_view title, std::string_view caption = {});
+
+// The caption's lines in a band `width` pixels wide: broken at spaces,
+// after a comma or a dash where one lies in the line's second half, so a
+// quantity or an equation stays whole where it can.
+std::vector<std::string> svgCaptionLines(std::string_view caption, int width);
 
 // The title an SVG of a shape's view goes by, "RUVEX Display 3D: Kerucut",
 // the same from every front end.

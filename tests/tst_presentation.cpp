@@ -4,6 +4,7 @@
 // going on, and the way back to the window.
 
 #include "platform/colours.h"
+#include "surface/schoolsolid.h"
 #include "tests/fakeprompts.h"
 #include "tests/form1controls.h"
 #include "ui/animationtimer.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTest>
@@ -150,6 +152,35 @@ TEST(Presentation, SpasiologiMenuOpensItFullScreen)
     auto* window = form.findChild<PresentationWindow*>();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible() && window->isFullScreen());
+}
+
+// With "Ukuran Bangun" open the band under the picture names the solid's
+// volume and surface area, large enough for a projector; closed, the screen
+// is the plain view again.
+TEST(Presentation, TheSizeWindowsCaptionStandsInABandUnderThePicture)
+{
+    Form1 form;
+    form.show();
+    control<QRadioButton>(form, "Option1", kSchoolTabung)->click();
+    control<QAction>(form, "mnuUkuran")->trigger();
+    PresentationWindow* window = openWithF11(form);
+    ASSERT_NE(window, nullptr);
+    auto* band = window->findChild<QLabel*>(QStringLiteral("lblCaption"));
+    ASSERT_NE(band, nullptr);
+    EXPECT_TRUE(band->isVisible());
+    EXPECT_EQ(band->text(),
+              QStringLiteral("Tabung: Volume = 1540,00 cm\u00b3, Luas permukaan = 748,00 cm\u00b2"));
+    EXPECT_GE(band->font().pixelSize(), 0.03 * 600);
+    EXPECT_EQ(band->geometry(), QRect(0, window->picture().image().height(), 800, band->height()));
+    EXPECT_EQ(band->geometry().bottom(), 599);
+    EXPECT_GE(band->height(), 2 * band->font().pixelSize());
+    const QImage screen = shown(window);
+    const QRect square(QPoint(0, 0), QSize(800, window->picture().image().height()));
+    EXPECT_EQ(screen.copy(square), imageOf(window->picture().image()).convertToFormat(QImage::Format_RGB32));
+
+    form.findChild<QWidget*>(QStringLiteral("frmUkuran"))->close();
+    EXPECT_FALSE(band->isVisible());
+    EXPECT_EQ(shown(window), expectedScreen(form));
 }
 
 // The session's own drag and save sequence (tst_windowsession.cpp) as real

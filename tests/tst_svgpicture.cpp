@@ -52,4 +52,29 @@ TEST(SvgPicture, HighlightComesLastAndTheTitleIsEscaped)
     EXPECT_LT(svg.find("stroke=\"#0000ff\""), highlight);
 }
 
+// A lesson's caption goes under the picture, which keeps its coordinates;
+// long lines break after a clause where one lies in the line's second half.
+TEST(SvgPicture, CaptionStandsInABandUnderThePicture)
+{
+    const std::vector<WireframePolyline> lines = {{WireframePen::Grid, {{1.0f, 2.0f}, {3.0f, 500.0f}}}};
+    const std::string svg = svgPicture(lines, 396, 396, "Tabung",
+                                       "Tabung: Volume = 1540,00 cm\u00b3, "
+                                       "Luas permukaan = 748,00 cm\u00b2 & <lebih>");
+    EXPECT_NE(svg.find("width=\"396\" height=\"440\" viewBox=\"0 0 396 440\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find("points=\"1,2 3,500\""), std::string::npos);
+    // The band covers what runs past the picture's lower edge, as the drawing area clips it.
+    EXPECT_GT(svg.find("<rect x=\"0\" y=\"396\" width=\"396\" height=\"44\" fill=\"#ffffff\"/>"),
+              svg.find("points=\"1,2 3,500\""));
+    EXPECT_NE(svg.find(">Tabung: Volume = 1540,00 cm\u00b3,</text>"), std::string::npos) << svg;
+    EXPECT_NE(svg.find(">Luas permukaan = 748,00 cm\u00b2 &amp; &lt;lebih&gt;</text>"), std::string::npos);
+
+    const std::string kurva = "Ellipsoida (2 buah) \u2014 Irisan: kurva: ((26,0 + 0,5\u00b7s)/100)\u00b2 + "
+                              "(t/100)\u00b2 = sin\u00b2(2\u00b7(15,0 \u2212 0,9\u00b7s)\u00b0)";
+    EXPECT_EQ(svgCaptionLines(kurva, 396),
+              (std::vector<std::string>{"Ellipsoida (2 buah) \u2014 Irisan: kurva:",
+                                        "((26,0 + 0,5\u00b7s)/100)\u00b2 + (t/100)\u00b2 =",
+                                        "sin\u00b2(2\u00b7(15,0 \u2212 0,9\u00b7s)\u00b0)"}));
+    EXPECT_EQ(svgCaptionLines(kurva, 1584).size(), 1u) << "a wider picture holds it on one line";
+}
+
 } // namespace

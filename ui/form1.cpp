@@ -309,4 +309,6 @@ void Form1::show(const WindowSnapshot& shown)
         m_sectionWindow->showSnapshot(shown.section);
     if (m_sizeWindow && m_sizeWindow->isVisible())
         m_sizeWindow->showSnapshot(shown.sizes);
+    if (m_presentation && m_presentation->isVisible())
+        m_presentation->showCaption(shown.caption);
 }

@@ -10,6 +10,7 @@
 #include "ui/qtext.h"
 #include "ui/sectionwindow.h"
 #include "ui/sizewindow.h"
+#include "window/lessoncaption.h"
 #include "window/pagetexts.h"
 #include "window/windowplacement.h"
 
@@ -45,7 +46,8 @@ bool Form1::carryOutPictureRequest(const Request& request)
         return true;
     case RequestKind::ExportDialog: {
         const std::vector<WireframePolyline> lines = model.pictureLines();
-        save(pictureExport({model.area().Image(), lines, model.shapeIndex()}), m_export);
+        const std::string caption = fullScreenCaption(model);
+        save(pictureExport({model.area().Image(), lines, model.shapeIndex(), caption}), m_export);
         return true;
     }
     case RequestKind::CopyPicture:

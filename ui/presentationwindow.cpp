@@ -6,9 +6,13 @@
 #include "window/windowsession.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+
+#include <algorithm>
+#include <cmath>
 
 PresentationWindow::PresentationWindow(WindowSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -18,8 +22,18 @@ PresentationWindow::PresentationWindow(WindowSession& session, QWidget* parent)
     setWindowTitle(toQString(Form1Layout::kFullScreenCaption));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    // Every pixel comes from the picture.
+    // Every pixel comes from the picture, or from the caption's band.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("lblCaption"));
+    m_caption->setAlignment(Qt::AlignCenter);
+    m_caption->setWordWrap(true);
+    m_caption->setAutoFillBackground(true);
+    QPalette colours = m_caption->palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    m_caption->setPalette(colours);
+    m_caption->hide();
 }
 
 const PresentationPicture& PresentationWindow::picture() const
@@ -34,6 +48,7 @@ void PresentationWindow::open()
         setGeometry(screen->geometry());
     showFullScreen();
     fitToScreen();
+    showCaption(m_session.snapshot().caption);
     update();
     raise();
     activateWindow();
@@ -48,6 +63,36 @@ void PresentationWindow::showView()
         = logicalRect(m_session.scaledPicture(ScaledView::FullScreen).takeChangedRect(), m_ratio);
     if (!changed.isEmpty())
         update(changed);
+    placeCaption();
+}
+
+void PresentationWindow::showCaption(const std::string& caption)
+{
+    const QString text = toQString(caption);
+    if (m_caption->text() != text)
+        m_caption->setText(text);
+    placeCaption();
+}
+
+// The band below the picture's pixels, the text at the session's size in
+// logical pixels; the picture repainted whole when it changed its height.
+void PresentationWindow::placeCaption()
+{
+    const CaptionBand band = m_session.fullScreenBand();
+    const int pictureHeight = picture().image().height();
+    if (pictureHeight != m_pictureHeight) {
+        m_pictureHeight = pictureHeight;
+        update();
+    }
+    const bool shown = band.height > 0 && !m_caption->text().isEmpty();
+    if (shown) {
+        const int top = static_cast<int>(std::lround(pictureHeight / m_ratio));
+        m_caption->setGeometry(0, top, width(), height() - top);
+        QFont font = m_caption->font();
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(band.textHeight / m_ratio))));
+        m_caption->setFont(font);
+    }
+    m_caption->setVisible(shown);
 }
 
 // The session's view at the screen's device pixels for the window's size (or
@@ -57,12 +102,13 @@ bool PresentationWindow::fitToScreen()
 {
     const ScreenPictureSize size = screenPictureSize(width(), height(), pictureRatio(*this));
     m_ratio = size.ratio;
-    const PixelBuffer& image = picture().image();
-    if (m_session.scaledViewOpen(ScaledView::FullScreen) && image.width() == size.width
-        && image.height() == size.height)
+    if (m_session.scaledViewOpen(ScaledView::FullScreen) && m_opened.width == size.width
+        && m_opened.height == size.height)
         return false;
+    m_opened = size;
     m_session.openScaledView(ScaledView::FullScreen, size.width, size.height);
     m_session.scaledPicture(ScaledView::FullScreen).takeChangedRect();
+    placeCaption();
     return true;
 }
 
@@ -74,6 +120,10 @@ void PresentationWindow::paintEvent(QPaintEvent* event)
         update();
     QPainter painter(this);
     drawDevicePixels(painter, QPointF(0, 0), picture().image(), m_ratio);
+    // Under a picture left shorter for a band, until the caption shows.
+    const int below = static_cast<int>(std::floor(picture().image().height() / m_ratio));
+    if (below < height())
+        painter.fillRect(QRect(0, below, width(), height() - below), Qt::white);
 }
 
 void PresentationWindow::resizeEvent(QResizeEvent*)

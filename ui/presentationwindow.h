@@ -7,10 +7,18 @@
 // It changes nothing itself: the window hands the pointer and the keys over
 // it to the session, with positions mapped back over the drawing area
 // (picturePosition), and asks it to show the new view.
+//
+// While "Irisan Bidang" or "Ukuran Bangun" is open, the snapshot's caption
+// stands in a band under the picture, at the size the session gives
+// (fullScreenBand); the picture is drawn shorter above it.
 
 #include "view/presentationpicture.h"
 
 #include <QWidget>
+
+#include <string>
+
+class QLabel;
 
 class WindowSession;
 
@@ -24,6 +32,8 @@ public:
     void open();
     // Shows what changed in the view, while shown.
     void showView();
+    // The snapshot's caption, in the band under the picture; empty for none.
+    void showCaption(const std::string& caption);
     // The position over the drawing area that the point of the screen's
     // picture under a position over the window was drawn from.
     QPointF picturePosition(QPointF windowPosition) const;
@@ -40,7 +50,11 @@ protected:
 
 private:
     bool fitToScreen();
+    void placeCaption();
 
     WindowSession& m_session;
-    qreal m_ratio = 1.0; // device pixels per logical pixel of the picture
+    qreal m_ratio = 1.0;        // device pixels per logical pixel of the picture
+    ScreenPictureSize m_opened; // the screen's size the session's view was opened at
+    int m_pictureHeight = 0;    // the picture's pixels shown above the band
+    QLabel* m_caption = nullptr;
 };

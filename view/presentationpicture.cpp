@@ -18,6 +18,13 @@ ScreenPictureSize screenPictureSize(double width, double height, double deviceRa
             pixels(height, wide ? kLargestScreenShortSide : kLargestScreenLongSide), ratio};
 }
 
+CaptionBand captionBand(int screenHeight)
+{
+    const int text = std::max(1, static_cast<int>(std::lround(screenHeight * 0.04)));
+    const int band = static_cast<int>(std::lround(text * 2.5));
+    return {std::min(band, screenHeight / 2), text};
+}
+
 void PresentationPicture::resize(int width, int height, int sourceWidth, int sourceHeight)
 {
     // A new screen is white and wholly changed, even at the size it had.

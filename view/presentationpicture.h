@@ -36,6 +36,16 @@ struct ScreenPictureSize {
 // the largest picture, else at the largest ratio that fits.
 ScreenPictureSize screenPictureSize(double width, double height, double deviceRatio);
 
+// The band under the picture that carries a lesson's caption on a screen
+// `screenHeight` pixels high: text 4 % of the screen high, so it reads from
+// the back of a classroom, and room for two lines of it, so a long equation
+// wraps instead of running off the screen. The picture takes the rest above.
+struct CaptionBand {
+    int height = 0;
+    int textHeight = 0; // the font's pixel size
+};
+CaptionBand captionBand(int screenHeight);
+
 struct SourcePoint {
     double x = 0.0;
     double y = 0.0;

@@ -221,6 +221,7 @@ void bindPictures(const emscripten::class_<RuvexPage>& page)
         .function("closePresentation", &RuvexPage::closePresentation)
         .function("presentationPixels", &RuvexPage::presentationPixels)
         .function("presentationChanges", &RuvexPage::presentationChanges)
+        .function("presentationBand", &RuvexPage::presentationBand)
         .function("pictureWidth", &RuvexPage::pictureWidth)
         .function("pictureHeight", &RuvexPage::pictureHeight);
 }

@@ -65,6 +65,10 @@ public:
     emscripten::val openPresentation(double width, double height, double deviceRatio);
     void closePresentation();
     emscripten::val presentationChanges() { return changedRgba(ScaledView::FullScreen); }
+    // Its caption's band: {pictureHeight, height, textHeight} in the
+    // picture's pixels, the picture's rows above a band of height 0 when the
+    // snapshot has no caption.
+    emscripten::val presentationBand();
     emscripten::val presentationPixels();
 
     int pictureWidth() const { return m_area.Image().width(); }

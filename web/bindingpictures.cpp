@@ -11,6 +11,7 @@
 #include "export/pngfile.h"
 #include "export/svgpicture.h"
 #include "surface/shapecatalogue.h"
+#include "window/lessoncaption.h"
 #include "window/snapshotjson.h"
 
 #include <algorithm>
@@ -63,7 +64,8 @@ emscripten::val RuvexPage::exportFile(int type)
 {
     const ExportType& chosen = kExportTypes.at(static_cast<std::size_t>(type));
     const Form1Model& model = m_session.model();
-    const PictureFileView view{m_area.Image(), model.pictureLines(), model.shapeIndex()};
+    const std::string caption = fullScreenCaption(model);
+    const PictureFileView view{m_area.Image(), model.pictureLines(), model.shapeIndex(), caption};
     m_file = pictureFileBytes(view, chosen.format, chosen.scale);
     return bytesView(m_file);
 }
@@ -108,6 +110,16 @@ void RuvexPage::closePresentation()
     m_session.closeScaledView(ScaledView::FullScreen);
     std::vector<std::uint8_t>().swap(m_rgba);
     std::vector<std::uint8_t>().swap(m_file);
+}
+
+emscripten::val RuvexPage::presentationBand()
+{
+    const CaptionBand band = m_session.fullScreenBand();
+    emscripten::val shown = emscripten::val::object();
+    shown.set("pictureHeight", m_session.scaledPicture(ScaledView::FullScreen).image().height());
+    shown.set("height", band.height);
+    shown.set("textHeight", band.textHeight);
+    return shown;
 }
 
 emscripten::val RuvexPage::presentationPixels()

@@ -55,6 +55,7 @@ function fileDialog(app, text, kind) {
 function openFullScreen(app) {
     const layer = element('div', 'presentation', document.body);
     const canvas = element('canvas', '', layer, { tabIndex: 0, attrs: { 'aria-label': app.description.window.fullScreenCaption } });
+    const fitBand = captionBand(app, layer, canvas);
     const context = canvas.getContext('2d', { alpha: false });
     const viewports = [window, window.visualViewport].filter(Boolean);
     let ratio = 1;
@@ -62,13 +63,13 @@ function openFullScreen(app) {
         const view = window.visualViewport || { width: layer.clientWidth, height: layer.clientHeight };
         const shown = app.page.openPresentation(view.width, view.height, window.devicePixelRatio || 1);
         ratio = shown.ratio;
-        Object.assign(canvas.style, { width: shown.width / ratio + 'px', height: shown.height / ratio + 'px' });
-        Object.assign(canvas, { width: shown.width, height: shown.height });
+        canvas.style.width = shown.width / ratio + 'px';
+        canvas.width = shown.width;
         app.presentation.draw();
     };
     const presentation = {
         canvas,
-        draw: () => putChanges(context, () => app.page.presentationChanges()),
+        draw: () => { fitBand(ratio); putChanges(context, () => app.page.presentationChanges()); },
         close() {
             app.page.closePresentation();
             app.presentation = null;
@@ -90,6 +91,23 @@ function openFullScreen(app) {
     resize();
     canvas.focus();
     if (layer.requestFullscreen) layer.requestFullscreen().catch(() => {});
+}
+
+// The band under the picture for the snapshot's caption, and what fits both
+// to the core's sizes at `ratio` device pixels a CSS pixel: the picture as
+// tall as the core leaves it, the caption's text as high as it says.
+function captionBand(app, layer, canvas) {
+    const caption = element('div', 'caption', layer, { hidden: true });
+    return (ratio) => {
+        const band = app.page.presentationBand();
+        if (canvas.height !== band.pictureHeight) {
+            canvas.height = band.pictureHeight;
+            canvas.style.height = band.pictureHeight / ratio + 'px';
+        }
+        caption.hidden = band.height === 0 || !app.snapshot.caption;
+        Object.assign(caption.style, { height: band.height / ratio + 'px', fontSize: band.textHeight / ratio + 'px' });
+        if (caption.textContent !== app.snapshot.caption) caption.textContent = app.snapshot.caption;
+    };
 }
 
 // Leaving the browser's own full screen closes the presentation, and the session hears of it.

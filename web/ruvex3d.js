@@ -210,6 +210,7 @@ class PageApp {
         this.snapshot = JSON.parse(this.page.snapshot());
         showStates(JSON.parse(this.page.elementStates()));
         showSizeNotice(this);
+        if (this.presentation) this.presentation.draw(); // the caption's band
         this.schedule(this.snapshot);
     }
 

@@ -10,6 +10,7 @@
 #include "window/commandline.h"
 #include "window/commandlinehelp.h"
 #include "window/commandlinetexts.h"
+#include "window/lessoncaption.h"
 #include "window/openedview.h"
 #include "window/picturewords.h"
 
@@ -55,7 +56,8 @@ std::string oneLine(std::string message, std::vector<std::string> paths)
 std::optional<std::string> writeRequestedPicture(const PictureFileRequest& request, const Form1Model& model,
                                                  const WholeFileWriter& write)
 {
-    const PictureFileView picture{model.area().Image(), model.pictureLines(), model.shapeIndex()};
+    const std::string caption = fullScreenCaption(model);
+    const PictureFileView picture{model.area().Image(), model.pictureLines(), model.shapeIndex(), caption};
     const PictureName named = givenPictureName(request.path);
     if (named.refused())
         return oneLine(named.refusal, {request.path});

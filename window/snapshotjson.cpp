@@ -160,6 +160,7 @@ std::string snapshotJson(const WindowSnapshot& s)
     json.field("fullScreen", s.fullScreen);
     writeSection(json, s.section);
     writeSizes(json, s.sizes);
+    json.field("caption", s.caption);
     json.endObject();
     return json.text();
 }

@@ -5,6 +5,7 @@
 #include "surface/shapecatalogue.h"
 #include "window/form1menus.h"
 #include "window/keycodes.h"
+#include "window/lessoncaption.h"
 #include "window/picturewords.h"
 #include "window/sectionwindowlayout.h"
 
@@ -72,33 +73,6 @@ void WindowSession::start(Form1LoadWindow& window)
     m_model.Form_Load(window);
 }
 
-void WindowSession::openScaledView(ScaledView which, int width, int height)
-{
-    OpenView& view = scaledView(which);
-    const PixelBuffer& image = m_model.area().Image();
-    view.picture.resize(width, height, image.width(), image.height());
-    view.open = true;
-    view.picture.redraw(m_model.pictureLines());
-}
-
-void WindowSession::closeScaledView(ScaledView which)
-{
-    OpenView& view = scaledView(which);
-    view.open = false;
-    view.picture.release();
-    OpenView& area = scaledView(ScaledView::DrawingArea);
-    if (which == ScaledView::FullScreen && area.open)
-        area.picture.redraw(m_model.pictureLines());
-}
-
-void WindowSession::redrawScaledViews()
-{
-    const OpenView& fullScreen = scaledView(ScaledView::FullScreen);
-    for (OpenView& view : m_scaled)
-        if (view.open && (&view == &fullScreen || !fullScreen.open))
-            view.picture.redraw(m_model.pictureLines());
-}
-
 namespace {
 
 // A pointer move or a tick only turns the view: no control shows anything
@@ -140,8 +114,8 @@ unsigned WindowSession::apply(const Intent& intent)
         intent);
     unsigned changes = taken;
     // The scaled views follow once the intent is done, however many times
-    // it redrew the drawing area.
-    if (m_model.redrawCount() != redrawsBefore) {
+    // it redrew the drawing area, or when the caption's band came or went.
+    if (fitCaptionBand() || m_model.redrawCount() != redrawsBefore) {
         changes |= kPictureChanged;
         redrawScaledViews();
         if (m_afterRedraw)
@@ -360,6 +334,7 @@ WindowSnapshot WindowSession::snapshot() const
     s.fullScreen = m_fullScreen;
     s.section = sectionSnapshot();
     s.sizes = sizeSnapshot();
+    s.caption = fullScreenCaption(m_model);
     return s;
 }
 

@@ -102,6 +102,9 @@ struct WindowSnapshot {
     bool fullScreen = false;
     SectionSnapshot section;
     SizeSnapshot sizes;
+    // What "Layar Penuh" shows in its band under the picture
+    // (lessoncaption.h); empty, and no band, with neither window open.
+    std::string caption;
     bool operator==(const WindowSnapshot&) const = default;
 };
 
@@ -144,6 +147,12 @@ public:
     void closeScaledView(ScaledView which);
     bool scaledViewOpen(ScaledView which) const { return scaledView(which).open; }
     PresentationPicture& scaledPicture(ScaledView which) { return scaledView(which).picture; }
+    // While the snapshot has a caption, "Layar Penuh"'s picture leaves the
+    // band under it free (presentationpicture.h): the picture is as many
+    // pixels shorter than the size it was opened at, and the band is found
+    // again after every intent, so the picture grows back when the caption
+    // goes. Height 0 without a band.
+    CaptionBand fullScreenBand() const;
 
     // The view as the command that opens it again, and as the page's address
     // fragment ("#shape=3&view=…").
@@ -190,10 +199,15 @@ private:
     struct OpenView {
         PresentationPicture picture;
         bool open = false;
+        int width = 0; // as opened, the band included
+        int height = 0;
+        int band = 0;
     };
     OpenView& scaledView(ScaledView which) { return m_scaled[static_cast<std::size_t>(which)]; }
     const OpenView& scaledView(ScaledView which) const { return m_scaled[static_cast<std::size_t>(which)]; }
     void redrawScaledViews();
+    int bandHeight(ScaledView which, int height) const;
+    bool fitCaptionBand();
 
     Form1Model m_model;
     std::array<OpenView, 2> m_scaled;

@@ -91,6 +91,38 @@ test('"Ukuran Bangun" from the menu sets the kerucut\'s sizes as the command lin
     assert.deepStrictEqual([...session.errors, ...reopened.errors], []);
 });
 
+test('Layar Penuh with "Ukuran Bangun" open: the caption in a band under the picture, large enough for a projector; closed, the band goes', async (t) => {
+    const session = await openPage({ hash: '#shape=6&view=170,160&size=7,10', viewport: { width: 1366, height: 768 } });
+    t.after(() => session.close());
+    const { page } = session;
+    await page.getByRole('dialog', { name: 'Ukuran Bangun' }).waitFor();
+    await page.evaluate(() => window.ruvexPage.command('mnuFullScreen'));
+    const caption = page.locator('.presentation .caption');
+    await caption.waitFor();
+    const measure = () => page.evaluate(() => {
+        const canvas = document.querySelector('.presentation canvas');
+        const band = document.querySelector('.presentation .caption');
+        const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+        const core = window.ruvexPage.page.presentationPixels();
+        return {
+            text: band.hidden ? '' : band.textContent, fontSize: parseFloat(getComputedStyle(band).fontSize),
+            pictureBottom: canvas.getBoundingClientRect().bottom, bandTop: band.getBoundingClientRect().top,
+            differing: data.length === core.length ? data.filter((value, n) => value !== core[n]).length : -1,
+            canvasHeight: canvas.height, screen: innerHeight,
+        };
+    });
+    const shown = await measure();
+    assert.strictEqual(shown.text, 'Tabung: Volume = 1540,00 cm\u00b3, Luas permukaan = 748,00 cm\u00b2');
+    assert.ok(shown.fontSize >= 0.03 * shown.screen, `text ${shown.fontSize} px high`);
+    assert.ok(shown.bandTop >= shown.pictureBottom, 'the band is under the picture, not over it');
+    assert.strictEqual(shown.differing, 0, 'the picture is the core\'s');
+
+    await page.evaluate(() => window.ruvexPage.windowClosed('SizeWindow'));
+    const plain = await measure();
+    assert.deepStrictEqual([plain.text, plain.canvasHeight, plain.differing], ['', plain.screen, 0]);
+    assert.deepStrictEqual(session.errors, []);
+});
+
 // Where the window stands, measured: the picture, the window and its line.
 function sectionLayout() {
     const rect = (node) => node.getBoundingClientRect();

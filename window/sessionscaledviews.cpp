@@ -1,0 +1,65 @@
+// The window session's scaled views: the drawing area at its device pixels
+// and "Layar Penuh", kept up to date with every redraw, and the band that
+// "Layar Penuh" leaves under its picture for a lesson's caption.
+
+#include "window/lessoncaption.h"
+#include "window/windowsession.h"
+
+void WindowSession::openScaledView(ScaledView which, int width, int height)
+{
+    OpenView& view = scaledView(which);
+    const PixelBuffer& image = m_model.area().Image();
+    view.width = width;
+    view.height = height;
+    view.band = bandHeight(which, height);
+    view.picture.resize(width, height - view.band, image.width(), image.height());
+    view.open = true;
+    view.picture.redraw(m_model.pictureLines());
+}
+
+int WindowSession::bandHeight(ScaledView which, int height) const
+{
+    if (which != ScaledView::FullScreen || fullScreenCaption(m_model).empty())
+        return 0;
+    return captionBand(height).height;
+}
+
+// The full screen's picture made anew at its height without the band when a
+// caption came or went; true when it was, to be drawn.
+bool WindowSession::fitCaptionBand()
+{
+    OpenView& view = scaledView(ScaledView::FullScreen);
+    if (!view.open)
+        return false;
+    const int band = bandHeight(ScaledView::FullScreen, view.height);
+    if (band == view.band)
+        return false;
+    view.band = band;
+    const PixelBuffer& image = m_model.area().Image();
+    view.picture.resize(view.width, view.height - band, image.width(), image.height());
+    return true;
+}
+
+CaptionBand WindowSession::fullScreenBand() const
+{
+    const OpenView& view = scaledView(ScaledView::FullScreen);
+    return view.open && view.band > 0 ? captionBand(view.height) : CaptionBand{};
+}
+
+void WindowSession::closeScaledView(ScaledView which)
+{
+    OpenView& view = scaledView(which);
+    view.open = false;
+    view.picture.release();
+    OpenView& area = scaledView(ScaledView::DrawingArea);
+    if (which == ScaledView::FullScreen && area.open)
+        area.picture.redraw(m_model.pictureLines());
+}
+
+void WindowSession::redrawScaledViews()
+{
+    const OpenView& fullScreen = scaledView(ScaledView::FullScreen);
+    for (OpenView& view : m_scaled)
+        if (view.open && (&view == &fullScreen || !fullScreen.open))
+            view.picture.redraw(m_model.pictureLines());
+}
