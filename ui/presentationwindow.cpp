@@ -57,13 +57,7 @@ bool PresentationWindow::fitToScreen()
 {
     const ScreenPictureSize size = screenPictureSize(width(), height(), pictureRatio(*this));
     m_ratio = size.ratio;
-    const PixelBuffer& image = picture().image();
-    if (m_session.scaledViewOpen(ScaledView::FullScreen) && image.width() == size.width
-        && image.height() == size.height)
-        return false;
-    m_session.openScaledView(ScaledView::FullScreen, size.width, size.height);
-    m_session.scaledPicture(ScaledView::FullScreen).takeChangedRect();
-    return true;
+    return m_session.fitScaledView(ScaledView::FullScreen, size.width, size.height);
 }
 
 void PresentationWindow::paintEvent(QPaintEvent* event)

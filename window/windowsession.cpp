@@ -71,25 +71,6 @@ void WindowSession::start(Form1LoadWindow& window)
     m_model.Form_Load(window);
 }
 
-void WindowSession::openScaledView(ScaledView which, int width, int height)
-{
-    OpenView& view = scaledView(which);
-    const PixelBuffer& image = m_model.area().Image();
-    view.picture.resize(width, height, image.width(), image.height());
-    view.open = true;
-    view.picture.redraw(m_model.pictureLines());
-}
-
-void WindowSession::closeScaledView(ScaledView which)
-{
-    OpenView& view = scaledView(which);
-    view.open = false;
-    view.picture.release();
-    OpenView& area = scaledView(ScaledView::DrawingArea);
-    if (which == ScaledView::FullScreen && area.open)
-        area.picture.redraw(m_model.pictureLines());
-}
-
 void WindowSession::redrawScaledViews()
 {
     const OpenView& fullScreen = scaledView(ScaledView::FullScreen);
