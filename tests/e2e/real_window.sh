@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X window, only with X input events, and
 # reads the screen back. Run under a virtual X server:
-#   xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
+#   bash tests/e2e/with_xvfb.sh "-screen 0 1024x768x24 -noreset" \
 #       bash tests/e2e/real_window.sh build/ruvex3d build/tests/layout_places
 # Every wait polls with a deadline for what the program shows: a window, the
 # keyboard focus, a menu, a changed picture; no fixed pause stands in for
