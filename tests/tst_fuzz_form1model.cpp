@@ -17,7 +17,7 @@
 
 // A build for an emulator sends fewer (tests/CMakeLists.txt).
 #ifndef RUVEX_FUZZ_MODEL_EVENTS_DEFAULT
-#define RUVEX_FUZZ_MODEL_EVENTS_DEFAULT 100000
+#define RUVEX_FUZZ_MODEL_EVENTS_DEFAULT 20000
 #endif
 
 namespace {

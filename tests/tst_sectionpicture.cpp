@@ -15,6 +15,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,14 +35,18 @@ std::vector<Point3> trueCurve(const Cut& cut)
     const double k = cut.aspectTenths / 10.0, t = cut.tilt * std::numbers::pi / 180.0;
     const auto side = [&](const Point3& p) { return p.x * std::sin(t) + p.z * std::cos(t) - cut.distance; };
     std::vector<Point3> points;
+    // Each step's end is the next one's start, and the low end of the
+    // bisection keeps its side: each side is worked out once.
     const auto crossings = [&](auto at) {
+        bool startBelow = side(at(0.0)) < 0;
         for (double along = 0.0; along < 360.0; along += 1.0) {
             double low = along, high = along + 1.0;
-            if ((side(at(low)) < 0) == (side(at(high)) < 0))
+            const bool lowBelow = std::exchange(startBelow, side(at(high)) < 0);
+            if (lowBelow == startBelow)
                 continue;
             for (int n = 0; n < 30; ++n) {
                 const double middle = (low + high) / 2;
-                ((side(at(low)) < 0) == (side(at(middle)) < 0) ? low : high) = middle;
+                (lowBelow == (side(at(middle)) < 0) ? low : high) = middle;
             }
             points.push_back(at(low));
         }

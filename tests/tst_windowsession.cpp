@@ -333,4 +333,19 @@ TEST(WindowSession, ScaledViewsFollowTheViewAndTheAreaWaitsBehindTheFullScreen)
               fresh.session.scaledPicture(ScaledView::DrawingArea).image());
 }
 
+// Fitted to the size it has, a view is kept as it is; to another, it is
+// opened anew with nothing left to report as changed.
+TEST(WindowSession, AScaledViewIsOpenedAnewOnlyForAnotherSize)
+{
+    Session s;
+    PresentationPicture& view = s.session.scaledPicture(ScaledView::FullScreen);
+    EXPECT_TRUE(s.session.fitScaledView(ScaledView::FullScreen, 800, 600));
+    EXPECT_TRUE(view.takeChangedRect().isEmpty());
+    s.apply(pointer(PointerSurface::FullScreen, PointerAction::Move, 0, 150, 90));
+    EXPECT_FALSE(s.session.fitScaledView(ScaledView::FullScreen, 800, 600));
+    EXPECT_FALSE(view.takeChangedRect().isEmpty()); // the move's change, still to show
+    EXPECT_TRUE(s.session.fitScaledView(ScaledView::FullScreen, 1000, 600));
+    EXPECT_EQ(view.image().width(), 1000);
+}
+
 } // namespace

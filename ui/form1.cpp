@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -128,25 +129,21 @@ Form1::~Form1()
 // The controls report what the user set, by their handlers' names.
 void Form1::connectControls()
 {
-    for (int index = 0; index < kShapeButtonCount; ++index)
-        connect(m_controls.Option1[static_cast<std::size_t>(index)], &QRadioButton::clicked, this,
-                [this, index] {
-                    apply(ControlIntent{"Option1_Click", index});
-                });
-    for (int index = 0; index < kAnimButtonCount; ++index)
-        connect(m_controls.optAnim[static_cast<std::size_t>(index)], &QRadioButton::clicked, this,
-                [this, index] {
-                    apply(ControlIntent{"optAnim_Click", index});
-                });
+    // Each control array's buttons are one group (Form1Controls).
+    for (const QRadioButton* first : {m_controls.Option1.front(), m_controls.optAnim.front()}) {
+        const std::string handler
+            = std::string(controlArrayName(first->objectName().toStdString())) + "_Click";
+        connect(first->group(), &QButtonGroup::idClicked, this, [this, handler](int index) {
+            apply(ControlIntent{handler, index});
+        });
+    }
     connect(m_controls.chkPerspective, &QCheckBox::stateChanged, this, [this](int state) {
         apply(ControlIntent{"chkPerspective_Click", checkBoxValue(state)});
     });
-    connect(m_controls.VScroll1, &StoredRangeScrollBar::storedValueChanged, this, [this] {
-        apply(ControlIntent{"VScroll1_Change", m_controls.VScroll1->storedValue()});
-    });
-    connect(m_controls.VScroll2, &StoredRangeScrollBar::storedValueChanged, this, [this] {
-        apply(ControlIntent{"VScroll2_Change", m_controls.VScroll2->storedValue()});
-    });
+    for (StoredRangeScrollBar* bar : {m_controls.VScroll1, m_controls.VScroll2})
+        connect(bar, &StoredRangeScrollBar::storedValueChanged, this, [this, bar] {
+            apply(ControlIntent{bar->objectName().toStdString() + "_Change", bar->storedValue()});
+        });
     for (AnimationTimer* timer : {m_controls.Timer1, m_controls.Timer2})
         connect(timer, &AnimationTimer::tick, this, [this] { apply(TickIntent{}); });
 }

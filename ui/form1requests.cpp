@@ -163,18 +163,16 @@ void placeBesideMain(QWidget& window, const QWidget& main, const QWidget& pictur
     window.adjustSize();
     if (!main.screen())
         return;
+    const int frameWidth = window.frameGeometry().width() - window.width();
     const QRect pictureOnScreen(picture.mapToGlobal(QPoint(0, 0)), picture.size());
     const QRect ownSize(QPoint(), window.frameGeometry().size());
-    const WindowPlacement place
-        = placeBeside(placementRectOf(main.frameGeometry()), placementRectOf(pictureOnScreen),
-                      placementRectOf(ownSize), placementRectOf(main.screen()->availableGeometry()),
-                      window.minimumSizeHint().width() + window.frameGeometry().width() - window.width());
+    const WindowPlacement place = placeBeside(
+        placementRectOf(main.frameGeometry()), placementRectOf(pictureOnScreen), placementRectOf(ownSize),
+        placementRectOf(main.screen()->availableGeometry()), window.minimumSizeHint().width() + frameWidth);
     if (!place.placed)
         return;
-    if (place.narrowed) {
-        const int frameWidth = window.frameGeometry().width() - window.width();
+    if (place.narrowed)
         window.resize(std::max(window.minimumWidth(), qRound(place.width) - frameWidth), window.height());
-    }
     window.move(qRound(place.x), qRound(place.y));
 }
 

@@ -10,15 +10,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-namespace {
-
-QRect placementRect(const ControlPlacement& placement)
-{
-    return twipsRect(placement.place);
-}
-
-} // namespace
-
 InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
     : ModelessDialog(parent)
     , m_layout(layout)
@@ -51,7 +42,7 @@ void InfoWindow::createOkButton()
 {
     m_ok = new QPushButton(toQString(InfoWindowTexts::kOkCaption), this);
     m_ok->setObjectName(toQString(m_layout.okButton.name));
-    m_ok->setGeometry(placementRect(m_layout.okButton));
+    m_ok->setGeometry(twipsRect(m_layout.okButton.place));
     if (m_layout.aboutWindow) {
         m_ok->setDefault(true);
         connect(m_ok, &QPushButton::clicked, this, &InfoWindow::cmdOK_Click);
@@ -64,7 +55,7 @@ void InfoWindow::createLabel()
 {
     m_label = new QLabel(toQString(m_layout.text), this);
     m_label->setObjectName(toQString(m_layout.label.name));
-    m_label->setGeometry(placementRect(m_layout.label));
+    m_label->setGeometry(twipsRect(m_layout.label.place));
     m_label->setWordWrap(true);
     // Its text can be selected and copied (Ctrl+C), as the help's can; a
     // click gives it the keys, Tab does not.

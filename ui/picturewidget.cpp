@@ -65,15 +65,8 @@ qreal PictureWidget::deviceRatio() const
 bool PictureWidget::fitDeviceView(qreal ratio)
 {
     const PixelBuffer& picture = m_box.Image();
-    const int width = qRound(picture.width() * ratio);
-    const int height = qRound(picture.height() * ratio);
-    const PixelBuffer& shown = m_session->scaledPicture(ScaledView::DrawingArea).image();
-    if (m_session->scaledViewOpen(ScaledView::DrawingArea) && shown.width() == width
-        && shown.height() == height)
-        return false;
-    m_session->openScaledView(ScaledView::DrawingArea, width, height);
-    m_session->scaledPicture(ScaledView::DrawingArea).takeChangedRect();
-    return true;
+    return m_session->fitScaledView(ScaledView::DrawingArea, qRound(picture.width() * ratio),
+                                    qRound(picture.height() * ratio));
 }
 
 void PictureWidget::paintEvent(QPaintEvent* event)

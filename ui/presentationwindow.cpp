@@ -102,12 +102,8 @@ bool PresentationWindow::fitToScreen()
 {
     const ScreenPictureSize size = screenPictureSize(width(), height(), pictureRatio(*this));
     m_ratio = size.ratio;
-    if (m_session.scaledViewOpen(ScaledView::FullScreen) && m_opened.width == size.width
-        && m_opened.height == size.height)
+    if (!m_session.fitScaledView(ScaledView::FullScreen, size.width, size.height))
         return false;
-    m_opened = size;
-    m_session.openScaledView(ScaledView::FullScreen, size.width, size.height);
-    m_session.scaledPicture(ScaledView::FullScreen).takeChangedRect();
     placeCaption();
     return true;
 }

@@ -54,7 +54,6 @@ private:
 
     WindowSession& m_session;
     qreal m_ratio = 1.0;        // device pixels per logical pixel of the picture
-    ScreenPictureSize m_opened; // the screen's size the session's view was opened at
     int m_pictureHeight = 0;    // the picture's pixels shown above the band
     QLabel* m_caption = nullptr;
 };

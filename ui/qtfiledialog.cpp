@@ -15,17 +15,6 @@
 
 namespace {
 
-QString fromDialogText(const std::string& text)
-{
-    return toQString(text);
-}
-
-// The record's file buffer up to its first NUL.
-QString initialName(const std::string& buffer)
-{
-    return fromDialogText(buffer.substr(0, buffer.find('\0')));
-}
-
 // The chosen files as the record takes them.
 DialogAnswer dialogAnswer(const QStringList& files)
 {
@@ -108,9 +97,9 @@ void configure(QFileDialog& dialog, FileDialogKind kind, const FileDialogRecord&
     }
     // Set after the accept mode, which would otherwise put its default back.
     if (!record.title.empty())
-        dialog.setWindowTitle(fromDialogText(record.title));
+        dialog.setWindowTitle(toQString(record.title));
 
-    QString suffix = fromDialogText(record.defaultExt);
+    QString suffix = toQString(record.defaultExt);
     while (suffix.startsWith(u'.'))
         suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
@@ -122,8 +111,8 @@ void configure(QFileDialog& dialog, FileDialogKind kind, const FileDialogRecord&
     }
 
     if (!record.initialDir.empty())
-        dialog.setDirectory(fromDialogText(record.initialDir));
-    const QString name = initialName(record.file);
+        dialog.setDirectory(toQString(record.initialDir));
+    const QString name = toQString(record.file.substr(0, record.file.find('\0'))); // the buffer up to its NUL
     if (!name.isEmpty())
         dialog.selectFile(name);
 }
@@ -140,7 +129,7 @@ void showRefusalBox(QWidget* dialog, const QString& text)
 
 QStringList qtNameFilters(const std::string& filter)
 {
-    const QStringList pieces = fromDialogText(filter).split(QChar(u'\0'), Qt::SkipEmptyParts);
+    const QStringList pieces = toQString(filter).split(QChar(u'\0'), Qt::SkipEmptyParts);
     QStringList filters;
     for (qsizetype n = 0; n + 1 < pieces.size(); n += 2) {
         const QString& description = pieces[n];

@@ -1,13 +1,9 @@
 #pragma once
 // "Irisan Bidang" beside the main window: the plane's equation, the bars
 // "Kemiringan" (θ) and "Jarak" (d) between their "−" and "+" buttons and
-// with their values, the box "Tampilkan
-// Bidang", the solid's equation and the section's line as text that can be
-// selected and copied, and "Tutup". Every control is reached with Tab.
-//
-// It keeps no value of its own: it reports the bars, the buttons, the box
-// and its closing to its owner, by the handlers' names the session knows,
-// and shows the session's snapshot of it.
+// with their values, the box "Tampilkan Bidang", the solid's equation and the
+// section's line as text that can be selected and copied, and "Tutup". Every
+// control is reached with Tab. Like every BesideWindow it keeps no value.
 
 #include "ui/besidewindow.h"
 #include "window/windowsession.h"

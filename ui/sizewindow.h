@@ -3,11 +3,7 @@
 // "Buka Jaring-jaring" between their "−" and "+" buttons and with their
 // values, the choice of π, a notice where a bar is of no use, the worked
 // numbers as text that can be selected and copied, and "Tutup". Every
-// control is reached with Tab.
-//
-// Like "Irisan Bidang" it keeps no value of its own: it reports its controls
-// and its closing by the handlers' names the session knows, and shows the
-// session's snapshot of it.
+// control is reached with Tab. Like every BesideWindow it keeps no value.
 
 #include "ui/besidewindow.h"
 #include "window/windowsession.h"

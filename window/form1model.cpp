@@ -154,6 +154,17 @@ PictureOptions Form1Model::pictureOptions() const
     return options;
 }
 
+// Which school solid is drawn is part of what every redraw shows, so it is
+// decided beside the options; its bars are "Ukuran Bangun"'s (form1sizes.cpp).
+std::optional<SchoolSolid> Form1Model::schoolSolid() const
+{
+    const int shape = m_view.ShapeIndex;
+    if (!m_sizesShown || !hasSchoolSolid(shape))
+        return std::nullopt;
+    return SchoolSolid{shape, m_sizes.radius, m_sizes.height,
+                       hasSchoolHeight(shape) ? m_sizes.netPercent : 0};
+}
+
 void Form1Model::mnuIrisan_Click()
 {
     m_sectionShown = true;

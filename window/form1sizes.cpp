@@ -62,15 +62,6 @@ void Form1Model::optPi_Click(int index)
     m_sizes.pi = index == 0 ? SchoolPi::TwentyTwoSevenths : SchoolPi::ThreePointFourteen;
 }
 
-std::optional<SchoolSolid> Form1Model::schoolSolid() const
-{
-    const int shape = m_view.ShapeIndex;
-    if (!m_sizesShown || !hasSchoolSolid(shape))
-        return std::nullopt;
-    return SchoolSolid{shape, m_sizes.radius, m_sizes.height,
-                       hasSchoolHeight(shape) ? m_sizes.netPercent : 0};
-}
-
 std::string Form1Model::sizeNumbersText() const
 {
     std::string text;

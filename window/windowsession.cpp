@@ -73,6 +73,14 @@ void WindowSession::start(Form1LoadWindow& window)
     m_model.Form_Load(window);
 }
 
+void WindowSession::redrawScaledViews()
+{
+    const OpenView& fullScreen = scaledView(ScaledView::FullScreen);
+    for (OpenView& view : m_scaled)
+        if (view.open && (&view == &fullScreen || !fullScreen.open))
+            view.picture.redraw(m_model.pictureLines());
+}
+
 namespace {
 
 // A pointer move or a tick only turns the view: no control shows anything

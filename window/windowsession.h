@@ -145,6 +145,9 @@ public:
     void openScaledView(ScaledView which, int width, int height);
     // Closed, its memory given back.
     void closeScaledView(ScaledView which);
+    // Opened anew at width x height (true), its changes taken, for a front
+    // end that then shows it whole; false when it is open at that size.
+    bool fitScaledView(ScaledView which, int width, int height);
     bool scaledViewOpen(ScaledView which) const { return scaledView(which).open; }
     PresentationPicture& scaledPicture(ScaledView which) { return scaledView(which).picture; }
     // While the snapshot has a caption, "Layar Penuh"'s picture leaves the

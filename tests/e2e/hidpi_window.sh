@@ -4,7 +4,7 @@
 # pixels, the very pixels `ruvex3d --export x.png --scale 2` writes for that
 # view, not the 396-pixel picture enlarged in blocks. Run under a virtual X
 # server with room for the window at twice its size:
-#   xvfb-run -a -s "-screen 0 1600x1200x24" bash tests/e2e/hidpi_window.sh build/ruvex3d
+#   bash tests/e2e/with_xvfb.sh "-screen 0 1600x1200x24" bash tests/e2e/hidpi_window.sh build/ruvex3d
 # Every wait polls with a deadline.
 set -u
 program="$(readlink -f "$1")"

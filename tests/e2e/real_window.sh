@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X window, only with X input events, and
 # reads the screen back. Run under a virtual X server:
-#   xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
+#   bash tests/e2e/with_xvfb.sh "-screen 0 1024x768x24 -noreset" \
 #       bash tests/e2e/real_window.sh build/ruvex3d build/tests/layout_places
 # Every wait polls with a deadline for what the program shows: a window, the
 # keyboard focus, a menu, a changed picture; no fixed pause stands in for
@@ -43,6 +43,7 @@ client_y=$((Y + HEIGHT - client_height)) # the client area lies below the menu b
 ok "window appeared at ${X},${Y} (${WIDTH}x${HEIGHT})"
 
 # The drawing area shows a wireframe: black and blue pixels on white.
+start=$(picture_hash)
 import -window root -crop "$(picture_crop)" "$work/start.png"
 colours=$(convert "$work/start.png" -format %c histogram:info:- | wc -l)
 [ "$colours" -ge 3 ] || fail "the drawing area shows no wireframe ($colours colours)"
@@ -50,7 +51,7 @@ ok "wireframe drawn"
 
 # Moving the pointer turns the solid; the same spot gives the same picture.
 move_picture 96 144
-wait_for 5 picture_differs_from "$(md5sum <"$work/start.png" | cut -d' ' -f1)" || fail "pointer move did not redraw"
+wait_for 5 picture_differs_from "$start" || fail "pointer move did not redraw"
 first=$(picture_hash)
 move_picture 106 194
 wait_for 5 picture_differs_from "$first" || fail "the next pointer move did not redraw"
@@ -151,7 +152,6 @@ clipboard_has() { clipboard | grep -q "$1"; }
 echo kosong | xclip -i -selection clipboard
 click_picture 146 144 3
 wait_for 10 has_keys "$save_dialog" || fail "the save dialog did not open"
-import -window root "$work/dialog.png"
 xdotool type --delay 5 "salinan-nama"
 windows=$(shown_windows)
 xdotool key ctrl+a Menu
@@ -278,10 +278,7 @@ wait_for 5 picture_differs_from "$cone" || fail "the arrow keys did not turn the
 ok "shape chosen, turned and reset with the keys"
 # Tab reaches the distance bar once the box is ticked; a yellow ring shows
 # which control has the keys (the bar's left edge, the box's left edge).
-pixel_colour() {
-    import -window root -crop "1x1+$((client_x + $1))+$((client_y + $2))" -depth 8 txt:- 2>/dev/null \
-        | grep -o '#[0-9A-F]\{6\}'
-}
+pixel_colour() { read_screen colour "$((client_x + $1))" "$((client_y + $2))"; }
 # The ring is yellow at the control's left edge, half-way down.
 ring_at() { place_of "$1"; [ "$(pixel_colour "$left" "$((top + height / 2))")" = "#FFFF00" ]; }
 ring_colour() { place_of "$1"; pixel_colour "$left" "$((top + height / 2))"; }
@@ -293,7 +290,6 @@ wait_for 5 box_ring || fail "no yellow ring around the focused check box ($(ring
 xdotool key space Tab Tab
 wait_for 5 bar_ring || fail "Tab did not reach the distance bar, or it shows no ring ($(ring_colour VScroll2))"
 box_ring && fail "the check box kept its ring"
-import -window root "$work/focus-ring.png"
 before=$(picture_hash)
 xdotool key Down
 wait_for 5 picture_differs_from "$before" || fail "the arrow key on the distance bar changed nothing"

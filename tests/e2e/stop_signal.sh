@@ -3,8 +3,10 @@
 # ... a real-time one) while a picture is being written: the program removes
 # its temporary file, never leaves the chosen name behind and ends as the
 # signal ends a program (status 128 + the signal's number). Each attempt
-# starts a large export, waits for its temporary file to appear and sends the
-# signal at once; an attempt whose write finished first is repeated. A write
+# starts an export, waits for its temporary file to appear and sends the
+# signal at once; an attempt whose write finished first is repeated. The
+# attempts write a .bmp: the same writer as every kind, the most bytes to
+# write (470 KB) and nothing slow to draw before them. A write
 # past the file-size limit fails as on a full disk instead: one Indonesian
 # sentence, status 1, nothing left.
 set -u
@@ -23,12 +25,12 @@ leftovers() {
 attempt() {
     local signal="$1" number
     number=$(kill -l "$signal")
-    rm -f out.png
+    rm -f out.bmp
     # A shell starts background commands with SIGINT and SIGQUIT ignored: the
     # program gets every signal's default handling, as when started from a
     # terminal.
     env --default-signal -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-        "$program" --export out.png --scale 8 2>"$work/err" &
+        "$program" --export out.bmp 2>"$work/err" &
     local pid=$! deadline=$((SECONDS + 20))
     until leftovers >/dev/null; do
         if ! kill -0 "$pid" 2>/dev/null || [ "$SECONDS" -ge "$deadline" ]; then
@@ -42,7 +44,7 @@ attempt() {
         echo "FAIL ($signal): temporary file left: $(leftovers | tr '\n' ' ')(status $status)" >&2
         return 1
     fi
-    if [ "$status" -eq 0 ] || { [ "$status" -eq $((128 + number)) ] && [ -e out.png ]; }; then
+    if [ "$status" -eq 0 ] || { [ "$status" -eq $((128 + number)) ] && [ -e out.bmp ]; }; then
         echo late
     elif [ "$status" -eq $((128 + number)) ]; then
         echo caught

@@ -12,9 +12,13 @@ place_of() {
 }
 # The middle of a control, in client coordinates.
 middle_of() { place_of "$1"; echo "$((left + width / 2)) $((top + height / 2))"; }
+# The screen read by one process for the whole test (screen_reader.py):
+# "hash WIDTH HEIGHT X Y" or "colour X Y".
+coproc SCREEN_READER { python3 "$(dirname "${BASH_SOURCE[0]}")/screen_reader.py"; }
+read_screen() { echo "$*" >&"${SCREEN_READER[1]}" && read -r answer <&"${SCREEN_READER[0]}" && echo "$answer"; }
 # The drawing area's interior on the screen: its crop geometry, and hashed.
 picture_crop() { echo "396x396+$((client_x + picture_x))+$((client_y + picture_y))"; }
-picture_hash() { import -window root -crop "$(picture_crop)" png:- 2>/dev/null | md5sum | cut -d' ' -f1; }
+picture_hash() { read_screen hash 396 396 "$((client_x + picture_x))" "$((client_y + picture_y))"; }
 
 picture_differs_from() { [ "$(picture_hash)" != "$1" ]; }
 
@@ -42,11 +46,7 @@ window_shown() { window=$(xdotool search --onlyvisible --name '^RUVEX Display 3D
 shown_named() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 gone_named() { ! shown_named "$1"; }
 # The window named "$1" has the keyboard focus, so typed keys reach it.
-has_keys() {
-    local id
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
-    [ -n "$id" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]
-}
+has_keys() { [[ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" =~ $1 ]]; }
 # The program's windows on screen, its menus included.
 shown_windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
 more_windows_than() { [ "$(shown_windows)" -gt "$1" ]; }
@@ -58,8 +58,5 @@ open_menu_at() {
     wait_for 5 more_windows_than "$before" || fail "no menu opened under the menu bar at $1"
 }
 # The drawing area's left border, yellow while it has the keyboard focus.
-frame_colour() {
-    import -window root -crop "1x1+$((client_x + picture_x - picture_border))+$((client_y + picture_y + 198))" \
-        -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}'
-}
+frame_colour() { read_screen colour "$((client_x + picture_x - picture_border))" "$((client_y + picture_y + 198))"; }
 focus_frame_shown() { [ "$(frame_colour)" = "#FFFF00" ]; }

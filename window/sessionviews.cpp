@@ -1,6 +1,8 @@
 // The window session's scaled views: the drawing area at its device pixels
-// and "Layar Penuh", kept up to date with every redraw, and the band that
-// "Layar Penuh" leaves under its picture for a lesson's caption.
+// and "Layar Penuh", opened, fitted to a size and closed by the front ends,
+// and the band that "Layar Penuh" leaves under its picture for a lesson's
+// caption. Their redraw with every turn is the session's own
+// (windowsession.cpp), on the road of every pointer move.
 
 #include "window/lessoncaption.h"
 #include "window/windowsession.h"
@@ -15,6 +17,26 @@ void WindowSession::openScaledView(ScaledView which, int width, int height)
     view.picture.resize(width, height - view.band, image.width(), image.height());
     view.open = true;
     view.picture.redraw(m_model.pictureLines());
+}
+
+void WindowSession::closeScaledView(ScaledView which)
+{
+    OpenView& view = scaledView(which);
+    view.open = false;
+    view.picture.release();
+    OpenView& area = scaledView(ScaledView::DrawingArea);
+    if (which == ScaledView::FullScreen && area.open)
+        area.picture.redraw(m_model.pictureLines());
+}
+
+bool WindowSession::fitScaledView(ScaledView which, int width, int height)
+{
+    const OpenView& view = scaledView(which);
+    if (view.open && view.width == width && view.height == height)
+        return false;
+    openScaledView(which, width, height);
+    scaledPicture(which).takeChangedRect();
+    return true;
 }
 
 int WindowSession::bandHeight(ScaledView which, int height) const
@@ -44,22 +66,4 @@ CaptionBand WindowSession::fullScreenBand() const
 {
     const OpenView& view = scaledView(ScaledView::FullScreen);
     return view.open && view.band > 0 ? captionBand(view.height) : CaptionBand{};
-}
-
-void WindowSession::closeScaledView(ScaledView which)
-{
-    OpenView& view = scaledView(which);
-    view.open = false;
-    view.picture.release();
-    OpenView& area = scaledView(ScaledView::DrawingArea);
-    if (which == ScaledView::FullScreen && area.open)
-        area.picture.redraw(m_model.pictureLines());
-}
-
-void WindowSession::redrawScaledViews()
-{
-    const OpenView& fullScreen = scaledView(ScaledView::FullScreen);
-    for (OpenView& view : m_scaled)
-        if (view.open && (&view == &fullScreen || !fullScreen.open))
-            view.picture.redraw(m_model.pictureLines());
 }
