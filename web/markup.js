@@ -44,27 +44,30 @@ function labelled(className, caption, input) {
     return tag('label', { class: className || null }, box ? input + text('span', {}, caption) : text('span', { class: 'caption' }, caption) + input);
 }
 
-// A control of the main window; a frame holds the controls placed in it,
-// drawing its edge and caption as the desktop's group box does and clipping
-// them. A control cut off by its frame in the window (.clipped) a narrow
-// screen leaves out too.
-function control(item, inside, texts) {
+// A control of the main window as the session starts it (`shown`: the
+// page's texts and the elements' states); a frame holds the controls placed
+// in it, drawing its edge and caption as the desktop's group box does and
+// clipping them. A control cut off by its frame in the window (.clipped) a
+// narrow screen leaves out too.
+function control(item, inside, shown) {
+    const state = shown.states[item.name] || {};
     const classes = (name) => [name, 'control', item.clipped && 'clipped'].filter(Boolean).join(' ');
     const align = { left: 'left', right: 'right', centre: 'center' }[item.alignment] || 'left';
     const common = { id: item.name, hidden: !item.visible, style: style({ ...colours(item), 'text-align': align, ...place(item.rect) }) };
     const handed = { 'data-handler': item.handler, 'data-index': item.index };
     const choice = (type, className) => tag('label', { ...common, class: classes(className) },
-                                            tag('input', { type, name: item.array || item.name, tabindex: 0, ...handed }) + text('span', {}, item.caption));
+                                            tag('input', { type, name: item.array || item.name, tabindex: 0, checked: Boolean(state.checked), ...handed })
+                                            + text('span', {}, item.caption));
     const kinds = {
-        label: () => text('div', { ...common, class: classes('label') }, item.caption),
-        textBox: () => tag('textarea', { ...common, class: classes('textbox'), readonly: true, 'aria-label': item.name }),
+        label: () => text('div', { ...common, class: classes('label') }, state.text ?? item.caption),
+        textBox: () => text('textarea', { ...common, class: classes('textbox'), readonly: true, 'aria-label': item.name }, state.value ?? ''),
         frame: () => tag('div', { ...common, class: classes(item.caption ? 'frame captioned' : 'frame'), role: 'group', 'aria-label': item.caption || null },
                          '<div class="edge"></div>' + (item.caption ? text('span', { class: 'caption' }, item.caption) : '') + inside),
         checkBox: () => choice('checkbox', 'check'),
         optionButton: () => choice('radio', 'option'),
-        scrollBar: () => scrollBar(item, { ...common, class: classes('') + ' scrollbar', ...handed }),
+        scrollBar: () => scrollBar(item, { ...common, class: classes('') + (state.enabled ? ' scrollbar' : ' scrollbar disabled'), ...handed }),
         pictureBox: () => tag('div', { ...common, id: item.name + 'Box', class: classes('picturebox') },
-                              tag('canvas', { id: item.name, tabindex: 0, role: 'img', 'aria-label': texts.pictureName })),
+                              tag('canvas', { id: item.name, tabindex: 0, role: 'img', 'aria-label': shown.texts.pictureName })),
     };
     return (kinds[item.kind] || kinds.label)();
 }
@@ -81,9 +84,9 @@ function scrollBar(item, attributes) {
 const lines = (drawn) => drawn.map((line) => tag('div', { class: 'line', style: style({ 'background-color': line.color, ...place(line.rect) }) })).join('');
 
 // The controls in the description's order, each in its container.
-function controls(description, texts) {
+function controls(description, shown) {
     const within = (container) => description.controls.filter((item) => item.container === container)
-        .map((item) => control(item, within(item.name), texts)).join('');
+        .map((item) => control(item, within(item.name), shown)).join('');
     return within('');
 }
 
@@ -202,24 +205,26 @@ function sizeWindow(layout) {
         + tag('textarea', { class: 'numbers', readonly: true, rows: 7, id: layout.numbersName, 'aria-label': layout.numbersName }));
 }
 
-// The main window, hidden until the script has started the session; the
-// start-up sequence's places for the controls it lays out are written in.
-function mainWindow(description, startPlaces, texts) {
+// The main window as the session starts it: the start-up sequence's places
+// for the controls it lays out and the elements' states written in, so that
+// it shows from the first paint; inert until the script has started the
+// session (ruvex3d.js), and hidden where the page cannot run.
+function mainWindow(description, startPlaces, shown) {
     const win = description.window;
     for (const item of description.controls) Object.assign(item.rect, startPlaces[item.name] || {});
     const client = style({ width: win.width + 'px', height: win.height + 'px', 'background-color': win.backColor });
-    return tag('div', { id: win.name, class: 'window', hidden: true, style: style({ font: fontOf(win.font) }) },
+    return tag('div', { id: win.name, class: 'window', inert: true, style: style({ font: fontOf(win.font) }) },
                tag('div', { class: 'menubar', role: 'menubar' }, menuBar(description.menus))
-               + tag('div', { class: 'client', style: client }, controls(description, texts) + lines(description.lines) + '<div class="focusring" hidden></div>'));
+               + tag('div', { class: 'client', style: client }, controls(description, shown) + lines(description.lines) + '<div class="focusring" hidden></div>'));
 }
 
 // The page's title and its window's markup with every window's template.
 async function windowMarkup(coreScript) {
     const core = await require(path.resolve(coreScript))();
     const description = JSON.parse(core.windowDescriptionJson());
-    const texts = JSON.parse(core.pageTexts());
     const session = new core.RuvexPage();
     const startPlaces = JSON.parse(session.start());
+    const shown = { texts: JSON.parse(core.pageTexts()), states: JSON.parse(session.elementStates()) };
     session.delete();
     const presentation = tag('div', { class: 'presentation' }, tag('canvas', { tabindex: 0, 'aria-label': description.window.fullScreenCaption }));
     const windows = [
@@ -227,7 +232,7 @@ async function windowMarkup(coreScript) {
         ...kFileDialogs.map((kind) => fileDialog(kind, JSON.parse(core.fileDialog(kind)))),
         sectionWindow(description.sectionWindow), sizeWindow(description.sizeWindow), tag('template', { id: 'template-presentation' }, presentation),
     ];
-    return { title: escaped(description.window.caption), window: mainWindow(description, startPlaces, texts) + '\n' + windows.join('\n') };
+    return { title: escaped(description.window.caption), window: mainWindow(description, startPlaces, shown) + '\n' + windows.join('\n') };
 }
 
 module.exports = { windowMarkup, richText, menuItem };

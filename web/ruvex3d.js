@@ -3,12 +3,13 @@
 // shows what comes back (the picture, each element's state, the requests
 // carried out with the browser); no rule of the program lives here
 // (binding.cpp). assemble.js runs the page's five scripts in one scope.
-const needs = document.getElementById('needs');
-if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') {
-    needs.hidden = false;
-    return;
+// Where the browser cannot run the program, what it needs takes the place of the window.
+function cannotRun() {
+    document.getElementById('needs').hidden = false;
+    document.getElementById('Form1').hidden = true;
 }
-createRuvexCore().then(start, () => { needs.hidden = false; });
+if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') return cannotRun();
+createRuvexCore().then(start, cannotRun);
 // As the installable site (a manifest named), the page keeps itself for use offline.
 if (document.querySelector('link[rel="manifest"]') && navigator.serviceWorker) {
     navigator.serviceWorker.register('sw.js').catch(() => {});
@@ -37,8 +38,8 @@ function start(core) {
     // The start-up sequence's places for the controls it lays out are in the markup already.
     page.start();
     const app = new PageApp(core, page, document.getElementById('Form1'), JSON.parse(core.pageTexts()));
-    // Shown before the address opens a window (a section's) that finds its place.
-    app.form.hidden = false;
+    // Shown from the first paint, it takes input once the session runs.
+    app.form.inert = false;
     app.sizeCanvas();
     app.openAddress(false);
     app.keepAddress();
@@ -88,8 +89,7 @@ class PageApp {
         Object.assign(this, { core, page, form, texts, ticking: null });
         this.canvas = document.getElementById('picDisplay');
         this.context = this.canvas.getContext('2d', { alpha: false });
-        this.width = page.pictureWidth();
-        this.height = page.pictureHeight();
+        Object.assign(this, { width: page.pictureWidth(), height: page.pictureHeight() });
         this.image = new ImageData(this.width, this.height);
         Object.assign(this.canvas.style, { width: this.width + 'px', height: this.height + 'px' });
         this.followCanvasSize();

@@ -1,11 +1,13 @@
 // The window's markup as the page's build writes it (markup.js): texts only
-// ever as text, the help's elements as a browser reads them back, and ids
-// that name one element each, in the window and in every window that opens
-// later.
+// ever as text, the help's elements as a browser reads them back, ids that
+// name one element each, in the window and in every window that opens
+// later; and the window shown from the first paint, taking no input before
+// the session runs.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
 const { windowMarkup, richText, menuItem } = require('../markup');
+const { openPage } = require('./pagetest');
 
 test('texts are written as text, never as markup, in content and attributes', () => {
     const hostile = '</p><script>alert("x")</script> & \'';
@@ -32,4 +34,21 @@ test('each id names one element, in the window and in each window opened beside 
         const named = [...ids(main), ...ids(template)];
         assert.deepStrictEqual(named.filter((id, at) => named.indexOf(id) !== at), [], template.slice(0, 40));
     }
+});
+
+test('the window shows before the core has started, and takes no input until then', async (t) => {
+    // The core's WebAssembly never starts.
+    const held = (context) => context.addInitScript(() => { WebAssembly.instantiate = () => new Promise(() => {}); });
+    const session = await openPage({ waitReady: false, before: held });
+    t.after(() => session.close());
+    const { page } = session;
+    await page.locator('#Form1').waitFor({ state: 'visible' });
+    assert.match(await page.locator('#Text1').inputValue(), /^Sebuah Bola/, 'the starting shape\'s definition');
+    await page.locator('#mF').click({ force: true });
+    await page.locator('#Option1\\(3\\)').click({ force: true });
+    await page.keyboard.press('Tab');
+    const taken = await page.evaluate(() => [document.getElementById('mF').getAttribute('aria-expanded'),
+                                             document.querySelector('#Option1\\(3\\) input').checked,
+                                             document.getElementById('Form1').contains(document.activeElement)]);
+    assert.deepStrictEqual(taken, ['false', false, false]);
 });
