@@ -5,8 +5,9 @@
 // templates the page's script clones on opening (the information windows,
 // the help, the name dialogs, "Irisan Bidang", "Ukuran Bangun" and "Layar
 // Penuh"). The script finds the elements by id and wires them to the window
-// session; element names it wires carry data-handler (and data-index or
-// data-step). Every text is written escaped, never read as markup.
+// session; the elements it wires to a handler carry data-handler (and
+// data-index or data-step). Every text is written escaped, never read as
+// markup.
 'use strict';
 const path = require('path');
 
@@ -39,10 +40,8 @@ const plain = (caption) => caption.replace(/&(.)/g, '$1');
 const mnemonic = (caption) => ((/&(.)/.exec(caption) || [])[1] || '').toLowerCase();
 
 // An input in a label with its caption: a box's after it, a text's before.
-function labelled(className, caption, input) {
-    const box = /type="(checkbox|radio)"/.test(input);
-    return tag('label', { class: className || null }, box ? input + text('span', {}, caption) : text('span', { class: 'caption' }, caption) + input);
-}
+const boxed = (className, input, caption) => tag('label', { class: className }, input + text('span', {}, caption));
+const labelled = (className, caption, input) => tag('label', { class: className || null }, text('span', { class: 'caption' }, caption) + input);
 
 // A control of the main window as the session starts it (`shown`: the
 // page's texts and the elements' states); a frame holds the controls placed
@@ -189,7 +188,7 @@ function besideWindow(template, layout, form) {
 function sectionWindow(layout) {
     const { outline, solid, section } = layout;
     return besideWindow('SectionWindow', layout, text('p', { class: 'plane' }, layout.planeEquation) + bar(layout.tilt) + bar(layout.distance)
-        + labelled('check', outline.caption, tag('input', { type: 'checkbox', id: outline.name, 'data-handler': outline.handler }))
+        + boxed('check', tag('input', { type: 'checkbox', id: outline.name, 'data-handler': outline.handler }), outline.caption)
         + labelled('text', solid.caption, tag('input', { type: 'text', readonly: true, id: solid.name }))
         + labelled('text sectionline', section.caption, tag('input', { type: 'text', readonly: true, id: section.name })));
 }
@@ -197,9 +196,9 @@ function sectionWindow(layout) {
 // without these sizes, a bola's net) and the worked numbers, to select and copy.
 function sizeWindow(layout) {
     const { pi } = layout;
-    const choices = pi.captions.map((caption, index) => labelled('option', caption, tag('input', {
+    const choices = pi.captions.map((caption, index) => boxed('option', tag('input', {
         type: 'radio', name: pi.name, id: `${pi.name}(${index})`, 'data-handler': pi.handler, 'data-index': index,
-    }))).join('');
+    }), caption)).join('');
     return besideWindow('SizeWindow', layout, bar(layout.radius) + bar(layout.height) + tag('div', { class: 'pi', role: 'radiogroup' }, choices)
         + bar(layout.net) + tag('p', { class: 'notice', hidden: true })
         + tag('textarea', { class: 'numbers', readonly: true, rows: 7, id: layout.numbersName, 'aria-label': layout.numbersName }));
