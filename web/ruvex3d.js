@@ -110,7 +110,7 @@ class PageApp {
         if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) this.keepAddress();
         return changes;
     }
-    // A menu item chosen, by its name in the description.
+    // A menu item chosen, by its name (its element's id).
     command(item) {
         this.menus.close();
         return this.handle(this.page.menu(item));
