@@ -5,28 +5,19 @@
 // own: an arrow, the track, a key or a drag asks the core where it moves to
 // (window/scrollbarmoves.h) and hands that to the session.
 class UprightScrollBar {
-    constructor(app, node, control) {
-        const { min, max } = control.range;
-        Object.assign(this, { app, node, control, value: control.range.value, enabled: control.enabled });
-        node.classList.add('scrollbar');
-        const attrs = {
-            role: 'scrollbar', 'aria-orientation': control.orientation || 'vertical', 'aria-label': control.name,
-            'aria-valuemin': Math.min(min, max), 'aria-valuemax': Math.max(min, max),
-        };
-        for (const [name, value] of Object.entries(attrs)) node.setAttribute(name, value);
-        this.up = element('div', 'arrow up', node);
-        this.track = element('div', 'track', node);
-        this.thumb = element('div', 'thumb', this.track);
-        this.down = element('div', 'arrow down', node);
+    constructor(app, node) {
+        Object.assign(this, { app, node, name: node.id, handler: node.dataset.handler, tabStop: 'tabStop' in node.dataset });
+        [this.up, this.track, this.down] = node.children;
+        this.thumb = this.track.firstElementChild;
         this.wire();
     }
 
     // The session hears of a value that moved.
     moveTo(value) {
-        if (this.enabled && value !== this.value) this.app.control(this.control.handler, value);
+        if (this.enabled && value !== this.value) this.app.control(this.handler, value);
     }
     move(how) {
-        this.moveTo(this.app.core.scrolledValue(this.control.name, how, this.value));
+        this.moveTo(this.app.core.scrolledValue(this.name, how, this.value));
     }
 
     // The core's state of the bar: its value, where its thumb stands (0 top,
@@ -38,7 +29,7 @@ class UprightScrollBar {
         this.enabled = enabled;
         this.node.classList.toggle('disabled', !enabled);
         this.node.setAttribute('aria-disabled', String(!enabled));
-        this.node.tabIndex = enabled && this.control.tabStop ? 0 : -1;
+        this.node.tabIndex = enabled && this.tabStop ? 0 : -1;
     }
 
     wire() {
@@ -60,7 +51,7 @@ class UprightScrollBar {
     press(event, moves) {
         if (!this.enabled || event.button !== 0) return;
         event.preventDefault();
-        if (this.control.tabStop) this.node.focus();
+        if (this.tabStop) this.node.focus();
         if (event.target === this.thumb) return this.drag(event);
         const above = event.clientY < this.thumb.getBoundingClientRect().top;
         const action = () => this.move(event.target === this.up ? moves.LineUp : event.target === this.down ? moves.LineDown
@@ -76,7 +67,7 @@ class UprightScrollBar {
         const room = this.track.clientHeight - this.thumb.offsetHeight;
         const move = (e) => {
             const top = Math.min(room, Math.max(0, startTop + e.clientY - startY));
-            if (room > 0) this.moveTo(this.app.core.scrollValueAt(this.control.name, top / room));
+            if (room > 0) this.moveTo(this.app.core.scrollValueAt(this.name, top / room));
         };
         const stop = () => { window.removeEventListener('pointermove', move); window.removeEventListener('pointerup', stop); };
         window.addEventListener('pointermove', move);
@@ -88,15 +79,14 @@ class UprightScrollBar {
 // desktop draws it, over the client area so that a control clipped by its
 // frame keeps its whole ring; none for the drawing area, whose border turns.
 function watchFocus(client, framesItself) {
-    const ring = element('div', 'focusring', client);
-    ring.hidden = true;
+    const ring = client.querySelector('.focusring');
     const follow = () => {
         const focused = document.activeElement;
         const control = focused && focused !== framesItself && client.contains(focused) && focused.closest('.control');
         ring.hidden = !control;
         if (!control) return;
         const box = control.getBoundingClientRect(), origin = client.getBoundingClientRect();
-        place(ring, { x: box.left - origin.left, y: box.top - origin.top, width: box.width, height: box.height });
+        Object.assign(ring.style, { left: box.left - origin.left + 'px', top: box.top - origin.top + 'px', width: box.width + 'px', height: box.height + 'px' });
     };
     document.addEventListener('focusin', follow);
     document.addEventListener('focusout', () => setTimeout(follow));

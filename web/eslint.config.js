@@ -14,7 +14,7 @@ const globals = require('globals');
 // The page's script is its files run one after another in one function
 // (assemble.js), so a file may use what another declares at its top level,
 // and ruvex3d.js may return early from that function.
-const nodeFiles = ['assemble.js', 'bench_page.js', 'eslint.config.js', 'site.js'];
+const nodeFiles = ['assemble.js', 'bench_page.js', 'eslint.config.js', 'markup.js', 'site.js'];
 // The installable site's service worker runs on its own, not in the page.
 const workerFiles = ['sw.js'];
 const pageFiles = fs.readdirSync(__dirname).filter((name) => name.endsWith('.js') && !nodeFiles.includes(name) && !workerFiles.includes(name));

@@ -5,7 +5,7 @@
 // Hands a file to the browser's downloads, under the bare name the core allows.
 function download(name, bytes, type) {
     if (!bytes.length) throw new Error('no picture file');
-    const link = element('a', '', document.body, { href: URL.createObjectURL(new Blob([bytes], { type })), download: name });
+    const link = document.body.appendChild(Object.assign(document.createElement('a'), { href: URL.createObjectURL(new Blob([bytes], { type })), download: name }));
     link.click();
     setTimeout(() => { URL.revokeObjectURL(link.href); link.remove(); }, 1000);
 }
@@ -22,16 +22,8 @@ function tell(text) {
 // refuses is told and the dialog stays open; otherwise the file goes to the
 // downloads as the core's answer names it. The session hears that it ended.
 function fileDialog(app, text, kind) {
-    const texts = JSON.parse(app.core.fileDialog(kind));
-    const { box, body } = dialog(texts.id, texts.caption, 360);
-    const form = element('form', 'namedialog', body, { method: 'dialog' });
-    const types = texts.types.length ? labelled('select', '', form, texts.typeCaption, {}) : null;
-    texts.types.forEach((type, n) => element('option', '', types, { value: n + 1, textContent: type }));
-    const input = labelled('input', '', form, texts.nameCaption, { type: 'text' });
-    const refusal = element('p', 'refusal', form, { attrs: { role: 'alert' } });
-    const buttons = element('div', 'buttons', form);
-    element('button', 'button', buttons, { textContent: texts.okCaption });
-    element('button', 'button', buttons, { type: 'button', textContent: texts.cancelCaption, onclick: () => box.close() });
+    const box = dialog(kind);
+    const [form, types, input, refusal] = ['form', 'select', 'input', '.refusal'].map((part) => box.querySelector(part));
     box.addEventListener('close', () => app.windowClosed('Dialog'));
     form.addEventListener('submit', (event) => {
         event.preventDefault();
@@ -53,8 +45,8 @@ function fileDialog(app, text, kind) {
 // at its device pixels, or as many as the core allows (the browser enlarges
 // the rest); the pointer over it goes to the session as a pixel of it.
 function openFullScreen(app) {
-    const layer = element('div', 'presentation', document.body);
-    const canvas = element('canvas', '', layer, { tabIndex: 0, attrs: { 'aria-label': app.description.window.fullScreenCaption } });
+    const layer = fromTemplate('presentation');
+    const canvas = layer.firstElementChild;
     const fitBand = captionBand(app, layer, canvas);
     const context = canvas.getContext('2d', { alpha: false });
     const viewports = [window, window.visualViewport].filter(Boolean);
@@ -97,7 +89,7 @@ function openFullScreen(app) {
 // to the core's sizes at `ratio` device pixels a CSS pixel: the picture as
 // tall as the core leaves it, the caption's text as high as it says.
 function captionBand(app, layer, canvas) {
-    const caption = element('div', 'caption', layer, { hidden: true });
+    const caption = layer.querySelector('.caption');
     return (ratio) => {
         const band = app.page.presentationBand();
         if (canvas.height !== band.pictureHeight) {

@@ -1,56 +1,37 @@
 // The menu bar and the program's windows (the information windows, the help)
-// as the core's description gives them; part of the page's script.
+// as the page's markup has them; part of the page's script.
 
 // The menu bar: a button per menu on the bar, a list of menu items under it,
 // submenus one level further. An item hands its name to the session; the
 // ticks show the core's element states (showStates).
 class MenuBar {
-    constructor(app, menus) {
+    constructor(app) {
         Object.assign(this, { app, tops: [], openIndex: -1 });
         const bar = app.form.querySelector('.menubar');
-        menus.forEach((entry, index) => {
-            const holder = element('div', 'menuholder', bar);
-            const attrs = { 'aria-haspopup': 'menu', 'aria-expanded': 'false' };
-            const button = element('button', 'menutitle', holder, { type: 'button', id: entry.name, textContent: plain(entry.caption), attrs });
-            const list = holder.appendChild(this.makeList(entry, true));
-            this.tops.push({ button, list, key: (mnemonic(entry.caption) || '').toLowerCase() });
+        // Each submenu follows its item in the markup, which a button cannot hold; it goes into its item here.
+        bar.querySelectorAll('.menu > .menu').forEach((sub) => sub.previousElementSibling.appendChild(sub));
+        // The page's own items go where the browser can do what they do.
+        if (!canSharePictures()) document.getElementById('mnuShare').remove();
+        bar.querySelectorAll('.menutitle').forEach((button, index) => {
+            this.tops.push({ button, list: button.nextElementSibling, key: button.dataset.key });
             button.addEventListener('click', (e) => {
                 e.stopPropagation();
                 if (this.openIndex === index) this.close();
                 else this.open(index);
             });
         });
+        bar.querySelectorAll('.menu').forEach((list) => list.addEventListener('keydown', (e) => this.moveInMenu(e, list, list.matches('.menuholder > .menu'))));
+        bar.querySelectorAll('.menuitem').forEach((item) => item.addEventListener('click', (e) => this.choose(e, item)));
         document.addEventListener('click', () => this.close());
     }
 
-    makeList(entry, top) {
-        const list = element('div', 'menu', null, { hidden: true, attrs: { role: 'menu', 'aria-label': plain(entry.caption) } });
-        entry.items.forEach((child) => this.makeItem(child, list));
-        list.addEventListener('keydown', (e) => this.moveInMenu(e, list, top));
-        return list;
-    }
-
-    makeItem(entry, list) {
-        if (entry.kind === 'separator') return element('div', 'separator', list, { attrs: { role: 'separator' } });
-        // The page's own items go where the browser can do what they do.
-        if (entry.pageOnly && entry.name === 'mnuShare' && !canSharePictures()) return null;
-        // The exclusive items (the speeds) are one choice; the other checkable items are switches.
-        const role = !entry.checkable ? 'menuitem' : entry.exclusive ? 'menuitemradio' : 'menuitemcheckbox';
-        const item = element('button', 'menuitem', list, { type: 'button', id: entry.name, tabIndex: -1, attrs: { role } });
-        element('span', 'caption', item, { textContent: plain(entry.caption) });
-        if (entry.shortcut) {
-            element('span', 'shortcut', item, { textContent: entry.shortcut });
-            item.setAttribute('aria-keyshortcuts', entry.shortcut.replace('Ctrl', 'Control'));
-        }
-        const sub = entry.kind === 'menu' ? item.appendChild(this.makeList(entry, false)) : null;
-        if (sub) item.setAttribute('aria-haspopup', 'menu');
-        item.addEventListener('click', (e) => {
-            e.stopPropagation();
-            if (!sub) return this.app.command(entry.name);
-            sub.hidden = !sub.hidden;
-            focusFirst(sub);
-        });
-        return item;
+    // An item hands its name to the session; one with a submenu opens it.
+    choose(event, item) {
+        event.stopPropagation();
+        const sub = item.querySelector('.menu');
+        if (!sub) return this.app.command(item.id);
+        sub.hidden = !sub.hidden;
+        return focusFirst(sub);
     }
 
     // Up and down within a list; left and right from a menu on the bar to the next.
@@ -98,25 +79,21 @@ function openDialog() {
     return document.querySelector('dialog[open]:not(.modeless)');
 }
 
-// A window named by its caption, closed by its button or Esc; the focus goes
-// back where it was (to the picture, when that was a menu that has closed
-// since), so the keys work there again at once.
-function dialog(name, caption, width) {
+// A window from its template (markup.js), named by its caption, closed by
+// its button or Esc; the focus goes back where it was (to the picture, when
+// that was a menu that has closed since), so the keys work there again at once.
+function dialog(name) {
     const returnTo = document.activeElement;
-    const box = element('dialog', 'window', document.body, { id: name, attrs: { 'aria-labelledby': name + 'Title' } });
-    element('div', 'titlebar', box, { id: name + 'Title', textContent: caption });
-    const body = element('div', 'body', box, { style: width ? { width: width + 'px' } : {} });
+    const box = fromTemplate(name);
+    box.querySelectorAll('[data-close]').forEach((button) => button.addEventListener('click', () => box.close()));
     box.addEventListener('close', () => {
         box.remove();
         const back = returnTo && returnTo.isConnected && returnTo.offsetParent !== null ? returnTo : document.getElementById('picDisplay');
         if (back) back.focus();
     });
-    return { box, body };
+    return box;
 }
 
-function okButton(box, parent, caption) {
-    return element('button', 'button', parent, { type: 'button', textContent: caption, onclick: () => box.close() });
-}
 function showModal(box) {
     box.showModal();
     box.querySelector('button').focus();
@@ -125,38 +102,9 @@ function showModal(box) {
 // An information window laid out as the desktop's, in fixed pixels: on a
 // screen narrower than it (a phone) shown smaller as a whole, not cut off.
 function showInfoWindow(app, name) {
-    const info = app.description.infoWindows.find((entry) => entry.name === name);
-    const { box, body } = dialog(info.name, info.caption, info.width);
-    body.classList.add('fixed');
-    Object.assign(body.style, { height: info.height + 'px', backgroundColor: info.backColor, position: 'relative' });
-    const address = info.picture && JSON.parse(document.getElementById('pictures').textContent || '{}')[info.picture];
-    if (address) element('img', 'picture', body, { src: address, alt: '' });
-    const label = element('div', 'label', body, { textContent: info.label.text });
-    place(label, info.label.rect);
-    colour(label, info.label);
-    if (info.label.backStyle !== 'opaque') label.style.backgroundColor = 'transparent';
-    drawLines(body, info.lines);
-    place(okButton(box, body, info.ok.caption), info.ok.rect);
+    const box = dialog(name), body = box.querySelector('.body'), picture = box.querySelector('img');
+    if (picture) picture.src = JSON.parse(document.getElementById('pictures').textContent)[picture.dataset.picture];
     showModal(box);
     const room = document.documentElement.clientWidth - 16 - (box.offsetWidth - box.clientWidth);
     if (body.offsetWidth > room && room > 0) body.style.zoom = String(room / body.offsetWidth);
-}
-
-// The help's elements and text as the core read them from its rich text:
-// built node by node, text only ever as text, never parsed as markup.
-function richText(node, parent) {
-    if (typeof node === 'string') return parent.appendChild(document.createTextNode(node));
-    const built = element(node.tag, '', parent);
-    node.children.forEach((child) => richText(child, built));
-    return built;
-}
-
-function showHelp(app) {
-    const help = app.description.helpWindow;
-    const { box, body } = dialog(help.name, help.caption, help.width);
-    const style = { color: help.foreColor, backgroundColor: help.backColor, font: fontOf(help.font), maxHeight: help.height + 'px' };
-    const text = element('div', 'helptext', body, { tabIndex: 0, style });
-    help.document.children.forEach((child) => richText(child, text));
-    okButton(box, element('div', 'buttons', body), help.okCaption);
-    showModal(box);
 }

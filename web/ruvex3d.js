@@ -1,14 +1,15 @@
-// The page's front end: builds the window from the core's description, turns
-// each browser event into one call of the core's window session and shows
-// what comes back (the picture, each element's state, the requests carried
-// out with the browser); no rule of the program lives here (binding.cpp).
-// assemble.js runs the page's five scripts in one function scope.
-const needs = document.getElementById('needs');
-if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') {
-    needs.hidden = false;
-    return;
+// The page's front end: finds the window's elements (markup.js wrote them),
+// turns each browser event into one call of the core's window session and
+// shows what comes back (the picture, each element's state, the requests
+// carried out with the browser); no rule of the program lives here
+// (binding.cpp). assemble.js runs the page's five scripts in one scope.
+// Where the browser cannot run the program, what it needs takes the place of the window.
+function cannotRun() {
+    document.getElementById('needs').hidden = false;
+    document.getElementById('Form1').hidden = true;
 }
-createRuvexCore().then(start, () => { needs.hidden = false; });
+if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') return cannotRun();
+createRuvexCore().then(start, cannotRun);
 // As the installable site (a manifest named), the page keeps itself for use offline.
 if (document.querySelector('link[rel="manifest"]') && navigator.serviceWorker) {
     navigator.serviceWorker.register('sw.js').catch(() => {});
@@ -18,8 +19,10 @@ if (document.querySelector('link[rel="manifest"]') && navigator.serviceWorker) {
 const kAddressDelay = 300;
 // What each of the session's requests is in the browser, given its text and kind.
 const kRequests = {
-    saveDialog: fileDialog, exportDialog: fileDialog, copyPicture, copyText, sharePicture, openFullScreen, showSectionWindow,
-    showSizeWindow, showInfoWindow, showHelp,
+    saveDialog: fileDialog, exportDialog: fileDialog, copyPicture, copyText, sharePicture, openFullScreen, showInfoWindow,
+    showHelp: () => showModal(dialog('help')),
+    showSectionWindow: (app) => showBesideWindow(app, 'SectionWindow'),
+    showSizeWindow: (app) => showBesideWindow(app, 'SizeWindow'),
     closeFullScreen: (app) => app.presentation?.close(),
     closeSectionWindow: (app) => app.sectionWindow?.close(),
     closeSizeWindow: (app) => app.sizeWindow?.close(),
@@ -27,43 +30,16 @@ const kRequests = {
     closeProgram: (app) => app.end(),
 };
 
-// An element with its properties (id, textContent, type...), attributes and style.
-function element(tag, className, parent, { attrs = {}, style = {}, ...properties } = {}) {
-    const node = Object.assign(document.createElement(tag), properties);
-    if (className) node.className = className;
-    for (const [name, value] of Object.entries(attrs)) node.setAttribute(name, value);
-    Object.assign(node.style, style);
-    if (parent) parent.appendChild(node);
-    return node;
-}
-function place(node, rect) {
-    Object.assign(node.style, { left: rect.x + 'px', top: rect.y + 'px', width: rect.width + 'px', height: rect.height + 'px' });
-}
-// The family the core names, then its stand-ins (window/fontfamilies.h).
-function fontOf(font) {
-    const families = (font.families || [font.family]).map((family) => `"${family}"`).join(', ');
-    return `${font.italic ? 'italic ' : ''}${font.bold ? 'bold ' : ''}${font.size}pt ${families}, sans-serif`;
-}
-function colour(node, control) {
-    if (control.foreColor) node.style.color = control.foreColor;
-    if (control.backColor) node.style.backgroundColor = control.backColor;
-    if (control.font) node.style.font = fontOf(control.font);
-}
-// "&Spasiologi": the caption without its mnemonic, and the mnemonic's letter.
-const plain = (caption) => caption.replace(/&(.)/g, '$1');
-const mnemonic = (caption) => (/&(.)/.exec(caption) || [])[1];
+// A copy of the page's template `name` (markup.js), put at the end of the page.
+const fromTemplate = (name) => document.body.appendChild(document.getElementById('template-' + name).content.firstElementChild.cloneNode(true));
 
 function start(core) {
-    const description = JSON.parse(core.windowDescriptionJson());
     const page = new core.RuvexPage();
-    const form = buildWindow(description);
-    // The start-up sequence moves the controls it lays out; they go where it says.
-    for (const [name, at] of Object.entries(JSON.parse(page.start()))) {
-        Object.assign(document.getElementById(name).style, { left: at.x + 'px', top: at.y + 'px' });
-    }
-    const app = new PageApp(core, page, description, form, JSON.parse(core.pageTexts()));
-    // Shown before the address opens a window (a section's) that finds its place.
-    form.hidden = false;
+    // The start-up sequence's places for the controls it lays out are in the markup already.
+    page.start();
+    const app = new PageApp(core, page, document.getElementById('Form1'), JSON.parse(core.pageTexts()));
+    // Shown from the first paint, it takes input once the session runs.
+    app.form.inert = false;
     app.sizeCanvas();
     app.openAddress(false);
     app.keepAddress();
@@ -73,77 +49,19 @@ function start(core) {
     document.documentElement.dataset.ready = 'true';
 }
 
-function buildWindow(description) {
-    const form = document.getElementById('Form1');
-    const win = description.window;
-    document.title = win.caption;
-    form.style.font = fontOf(win.font);
-    const client = form.querySelector('.client');
-    Object.assign(client.style, { width: win.width + 'px', height: win.height + 'px', backgroundColor: win.backColor });
-    for (const control of description.controls) {
-        const node = makeControl(control);
-        place(node, control.rect);
-        (document.getElementById(control.container) || client).appendChild(node);
+// Every element in `root` that hands the session its handler's name and a
+// value (data-handler): a box 0 or 1, a member of an array its index, a bar
+// its position (shown as text beside it), a "−" or "+" its step; an upright
+// scroll bar hands over its own moves.
+function wireHandlers(app, root) {
+    for (const node of root.querySelectorAll('[data-handler]')) {
+        const { handler, index, step } = node.dataset, bar = node.type === 'range';
+        const value = () => (index ? Number(index) : Number(bar ? node.value : node.checked));
+        if (node.classList.contains('scrollbar')) node.bar = new UprightScrollBar(app, node);
+        else if (step) node.addEventListener('click', () => app.control(handler, Number(step)));
+        else node.addEventListener(bar ? 'input' : 'change', () => app.control(handler, value()));
+        if (bar) node.shownText = node.parentNode.querySelector('output');
     }
-    drawLines(client, description.lines);
-    return form;
-}
-
-function drawLines(parent, lines) {
-    for (const line of lines) place(element('div', 'line', parent, { style: { backgroundColor: line.color } }), line.rect);
-}
-
-function makeControl(control) {
-    const kinds = {
-        label: () => element('div', 'label', null, { textContent: control.caption }),
-        textBox: () => element('textarea', 'textbox', null, { readOnly: true, attrs: { 'aria-label': control.name } }),
-        frame: () => frame(control),
-        checkBox: () => choice('checkbox', 'check', control),
-        optionButton: () => choice('radio', 'option', control),
-        scrollBar: () => element('div'), // made a scroll bar by UprightScrollBar
-        pictureBox: () => element('div', 'picturebox', null, { id: control.name + 'Box' }),
-    };
-    const node = (kinds[control.kind] || kinds.label)();
-    if (control.kind === 'pictureBox') element('canvas', '', node, { id: control.name, tabIndex: 0, attrs: { role: 'img' } });
-    else node.id = control.name;
-    node.classList.add('control');
-    colour(node, control);
-    node.style.textAlign = { left: 'left', right: 'right', centre: 'center' }[control.alignment] || 'left';
-    if (!control.visible) node.hidden = true;
-    // Cut off by its frame in the window: a narrow screen leaves it out too.
-    if (control.clipped) node.classList.add('clipped');
-    return node;
-}
-
-function choice(type, className, control) {
-    return labelled('input', className, null, control.caption, { type, name: control.array || control.name, tabIndex: 0 }).parentNode;
-}
-
-// An input in a label with its caption: a box's after it, a text's before.
-function labelled(tag, className, parent, caption, properties) {
-    const row = element('label', className, parent);
-    const box = properties.type === 'checkbox' || properties.type === 'radio';
-    if (!box) element('span', 'caption', row, { textContent: caption });
-    const input = element(tag, '', row, properties);
-    if (box) element('span', '', row, { textContent: caption });
-    return input;
-}
-
-// A frame draws its edge and caption as the desktop's group box does and clips
-// what lies in it, placed from its top-left corner, edge included.
-function frame(control) {
-    const attrs = control.caption ? { role: 'group', 'aria-label': control.caption } : { role: 'group' };
-    const node = element('div', control.caption ? 'frame captioned' : 'frame', null, { attrs });
-    element('div', 'edge', node);
-    if (control.caption) element('span', 'caption', node, { textContent: control.caption });
-    return node;
-}
-
-// A box, an option button or a bar hands the session its handler's name and
-// its new value: a member of an array its index, a box 0 or 1, a bar its position.
-function handValue(app, input, handler, index) {
-    const bar = input.type === 'range';
-    input.addEventListener(bar ? 'input' : 'change', () => app.control(handler, index ?? (bar ? Number(input.value) : Number(input.checked))));
 }
 
 // Each element as the core says it shows: its value, its text, ticked or
@@ -167,21 +85,20 @@ function showStates(states) {
 
 // The running window: the core's session and the elements that show it.
 class PageApp {
-    constructor(core, page, description, form, texts) {
-        Object.assign(this, { core, page, description, form, texts, ticking: null });
+    constructor(core, page, form, texts) {
+        Object.assign(this, { core, page, form, texts, ticking: null });
         this.canvas = document.getElementById('picDisplay');
-        this.canvas.setAttribute('aria-label', texts.pictureName);
         this.context = this.canvas.getContext('2d', { alpha: false });
-        this.width = page.pictureWidth();
-        this.height = page.pictureHeight();
+        Object.assign(this, { width: page.pictureWidth(), height: page.pictureHeight() });
         this.image = new ImageData(this.width, this.height);
         Object.assign(this.canvas.style, { width: this.width + 'px', height: this.height + 'px' });
         this.followCanvasSize();
-        this.wireControls();
+        wireHandlers(this, form);
+        watchFocus(form.querySelector('.client'), this.canvas);
         wireTurning(this, this.canvas, core.PointerSurface.DrawingArea, (event) => this.pointerAt(event));
         this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
         this.wireKeys();
-        this.menus = new MenuBar(this, description.menus);
+        this.menus = new MenuBar(this);
         this.show();
     }
 
@@ -193,7 +110,7 @@ class PageApp {
         if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) this.keepAddress();
         return changes;
     }
-    // A menu item chosen, by its name in the description.
+    // A menu item chosen, by its name (its element's id).
     command(item) {
         this.menus.close();
         return this.handle(this.page.menu(item));
@@ -302,15 +219,6 @@ class PageApp {
         if (on && this.ticking && this.ticking.interval === interval) return;
         if (this.ticking) clearInterval(this.ticking.id);
         this.ticking = on ? { interval, id: setInterval(() => this.handle(this.page.tick()), interval) } : null;
-    }
-
-    wireControls() {
-        for (const control of this.description.controls.filter(({ handler }) => handler)) {
-            const node = document.getElementById(control.name);
-            if (control.kind !== 'scrollBar') handValue(this, node.querySelector('input'), control.handler, control.index);
-            else node.bar = new UprightScrollBar(this, node, control);
-        }
-        watchFocus(this.form.querySelector('.client'), this.canvas);
     }
 
     // Pointer positions in whole pixels of the picture, as the desktop's
