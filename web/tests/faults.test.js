@@ -138,7 +138,7 @@ test('a clipboard that throws is told like one that refuses, and raises no error
 });
 
 test('the canvas follows the pixel ratio through every change, not only the first', async (t) => {
-    const session = await openPage();
+    const session = await openPage({ ownTab: true });
     t.after(() => session.close());
     const { page } = session;
     const cdp = await page.context().newCDPSession(page);
