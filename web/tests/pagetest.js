@@ -3,14 +3,13 @@
 // and the desktop command line's picture of the same view to compare them
 // with.
 //
-// One browser serves every test of a file (node --test runs each file in a
-// process of its own). A session that asks for nothing of the browser but its
-// screen (no clock, clipboard, init script, profile or server) opens the page
-// afresh in the tab the last such session on that screen closed: a new tab
-// starts a new renderer process, as dear as the page's load itself. The page
-// keeps nothing in the browser's storage, so a fresh load is a fresh start;
-// every other session is a new context of its own, so no test sees another's
-// permissions or clipboard.
+// One browser serves every test of a file (CTest runs each file as a node
+// process of its own). A session that asks the browser for nothing but its
+// screen and the clipboard's permissions (no clock, init script, profile or
+// server) opens the page afresh in the tab the last such session left: a new
+// tab starts a new renderer process, half as dear as the page's load. The
+// page keeps nothing in the browser's storage, so a fresh load is a fresh
+// start; every other session is a new context of its own.
 'use strict';
 const { chromium } = require('playwright-core');
 const { after } = require('node:test');
@@ -71,7 +70,7 @@ async function openPage(options = {}) {
         isMobile: Boolean(options.isMobile),
         hasTouch: Boolean(options.hasTouch),
     };
-    const tab = reusable(options) ? await freeTab(settings) : await newTab(settings, options);
+    const tab = reusable(options) ? await freeTab(settings, options) : await newTab(settings, options);
     const { context, page, profile } = tab;
     tab.refused = [];
     const errors = [];
@@ -97,16 +96,16 @@ async function openPage(options = {}) {
     };
 }
 
-const reusable = (options) => !(options.ownTab || options.clipboard || options.withoutWebAssembly || options.clock || options.before
-                                || options.address || options.origin || options.profile || options.httpCache);
+const reusable = (options) => !(options.ownTab || options.withoutWebAssembly || options.clock || options.before || options.address
+                                || options.origin || options.profile || options.httpCache);
 
 // Tabs left by closed sessions, each with the screen it was made for.
 const idleTabs = [];
-async function freeTab(settings) {
-    const key = JSON.stringify(settings);
+async function freeTab(settings, { clipboard = false }) {
+    const key = JSON.stringify({ ...settings, clipboard });
     const at = idleTabs.findIndex((tab) => tab.key === key && !tab.page.isClosed());
     if (at >= 0) return idleTabs.splice(at, 1)[0];
-    return { ...await newTab(settings, {}), key };
+    return Object.assign(await newTab(settings, { clipboard }), { key });
 }
 
 async function newTab(settings, options) {
