@@ -134,12 +134,12 @@ async function newTab(settings, options) {
 // new address differing in its fragment alone would only scroll it: the tab
 // takes the address without opening it, then loads it afresh.
 async function load({ page }, address) {
-    if (page.url() === 'about:blank') {
+    const [document, fragment = ''] = address.split('#');
+    if (page.url().split('#')[0] !== document) {
         await page.goto(address);
         return;
     }
-    const local = address.slice(address.indexOf('#') >= 0 ? address.indexOf('#') : address.length);
-    await page.evaluate((fragment) => history.replaceState(null, '', fragment || location.pathname), local);
+    await page.evaluate((hash) => history.replaceState(null, '', hash ? '#' + hash : location.pathname), fragment);
     await page.reload();
 }
 
