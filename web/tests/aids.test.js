@@ -32,17 +32,17 @@ test('the switches redraw with the aids and show their state', { skip: noNative 
 });
 
 test('an address opens on its view; a wrong one is told and the start view kept', { skip: noNative }, async (t) => {
-    await t.test('a view with every setting', async () => {
+    await t.test('a view with every setting', async (st) => {
         const session = await openPage({ hash: '#shape=3&view=120,60&perspective=200&aspect=0.5&back-lines=dashed&axes' });
-        t.after(() => session.close());
+        st.after(() => session.close());
         const view = { shape: 3, view: [120, 60], perspective: 200, aspect: '0.5', aids: true };
         assert.strictEqual(await differingPixels(session.page, view), 0);
         assert.strictEqual(await session.page.getByRole('checkbox', { name: 'Perbesar/Perkecil' }).isChecked(), true);
         assert.strictEqual(await session.page.locator('#mnuAxes').getAttribute('aria-checked'), 'true');
     });
-    await t.test('a shape out of range', async () => {
+    await t.test('a shape out of range', async (st) => {
         const session = await openPage({ hash: '#shape=99&axes' });
-        t.after(() => session.close());
+        st.after(() => session.close());
         const message = session.page.locator('#message');
         assert.match(await message.textContent(), /tidak dapat dibuka.*shape harus bilangan bulat 0 sampai 14, bukan "99"/);
         assert.strictEqual(await differingPixels(session.page, { shape: 0, view: [0, 0] }), 0);
@@ -50,17 +50,17 @@ test('an address opens on its view; a wrong one is told and the start view kept'
 });
 
 test('the address follows the view, and one edited by hand opens its view', async (t) => {
-    await t.test('a bare address stays bare until the view changes', async () => {
+    await t.test('a bare address stays bare until the view changes', async (st) => {
         const session = await openPage({ clock: true });
-        t.after(() => session.close());
+        st.after(() => session.close());
         // Half a second of the page's time, every timer due in it fired.
         await session.page.clock.runFor(500);
         assert.strictEqual(await session.page.evaluate(() => location.hash), '');
     });
-    await t.test('turned and edited', async () => {
+    await t.test('turned and edited', async (st) => {
         const session = await openPage({ hash: '#shape=3&view=120,60&axes' });
         const { page } = session;
-        t.after(() => session.close());
+        st.after(() => session.close());
         await page.focus('#picDisplay');
         await page.keyboard.press('ArrowRight');
         await page.waitForFunction(() => location.hash === '#shape=3&view=135,60&axes');

@@ -81,13 +81,15 @@ test('a refused address is told with the core\'s sentence and replaced by the vi
         ['#=3', /\u00ab\u00bb/],
     ];
     for (const [hash, said] of cases) {
-        const session = await openPage({ hash });
-        t.after(() => session.close());
-        const { page } = session;
-        assert.match(await message(page), said, hash);
-        assert.doesNotMatch(await message(page), / {2}/, 'no gap where a name should be');
-        assert.strictEqual((await state(page)).shape, 0, `${hash} opens the start view`);
-        assert.strictEqual(await page.evaluate(() => location.hash), '#shape=0&view=0,0', hash);
+        await t.test(hash, async (st) => {
+            const session = await openPage({ hash });
+            st.after(() => session.close());
+            const { page } = session;
+            assert.match(await message(page), said, hash);
+            assert.doesNotMatch(await message(page), / {2}/, 'no gap where a name should be');
+            assert.strictEqual((await state(page)).shape, 0, `${hash} opens the start view`);
+            assert.strictEqual(await page.evaluate(() => location.hash), '#shape=0&view=0,0', hash);
+        });
     }
 });
 
@@ -138,7 +140,7 @@ test('a clipboard that throws is told like one that refuses, and raises no error
 });
 
 test('the canvas follows the pixel ratio through every change, not only the first', async (t) => {
-    const session = await openPage();
+    const session = await openPage({ ownTab: true });
     t.after(() => session.close());
     const { page } = session;
     const cdp = await page.context().newCDPSession(page);

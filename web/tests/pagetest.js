@@ -3,9 +3,13 @@
 // and the desktop command line's picture of the same view to compare them
 // with.
 //
-// One browser serves every test of a file (node --test runs each file in a
-// process of its own); each session is a new context in it, so no test sees
-// another's storage, permissions or clipboard.
+// One browser serves every test of a file (CTest runs each file as a node
+// process of its own). A session that asks the browser for nothing but its
+// screen and the clipboard's permissions (no clock, init script, profile or
+// server) opens the page afresh in the tab the last such session left: a new
+// tab starts a new renderer process, half as dear as the page's load. The
+// page keeps nothing in the browser's storage, so a fresh load is a fresh
+// start; every other session is a new context of its own.
 'use strict';
 const { chromium } = require('playwright-core');
 const { after } = require('node:test');
@@ -55,7 +59,9 @@ after(async () => {
 // (requests to it are let through), profile (a browser of its own with a
 // profile on disk, as a user's: a browser installs sites only from one),
 // httpCache (requests are not watched, which would turn the browser's HTTP
-// cache off: it works as a user's does, and nothing is refused).
+// cache off: it works as a user's does, and nothing is refused), ownTab (a
+// context of its own for a test that changes the browser's emulation, which
+// would outlast a reload).
 async function openPage(options = {}) {
     const settings = {
         acceptDownloads: true,
@@ -64,6 +70,45 @@ async function openPage(options = {}) {
         isMobile: Boolean(options.isMobile),
         hasTouch: Boolean(options.hasTouch),
     };
+    const tab = reusable(options) ? await freeTab(settings, options) : await newTab(settings, options);
+    const { context, page, profile } = tab;
+    tab.refused = [];
+    const errors = [];
+    const onError = (error) => errors.push(String(error));
+    page.on('pageerror', onError);
+    const started = Date.now();
+    await load(tab, options.address || 'file://' + pagePath + (options.hash || ''));
+    if (options.waitReady !== false) await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
+    const loadMs = Date.now() - started;
+    return {
+        context, page, refused: tab.refused, errors, loadMs,
+        async close() {
+            if (!tab.key) {
+                await context.close();
+                if (profile) fs.rmSync(profile, { recursive: true, force: true });
+                return;
+            }
+            // What the test listened to goes with it; the tab waits for the next session.
+            page.off('pageerror', onError);
+            for (const event of ['download', 'dialog', 'console']) page.removeAllListeners(event);
+            idleTabs.push(tab);
+        },
+    };
+}
+
+const reusable = (options) => !(options.ownTab || options.withoutWebAssembly || options.clock || options.before || options.address
+                                || options.origin || options.profile || options.httpCache);
+
+// Tabs left by closed sessions, each with the screen it was made for.
+const idleTabs = [];
+async function freeTab(settings, { clipboard = false }) {
+    const key = JSON.stringify({ ...settings, clipboard });
+    const at = idleTabs.findIndex((tab) => tab.key === key && !tab.page.isClosed());
+    if (at >= 0) return idleTabs.splice(at, 1)[0];
+    return Object.assign(await newTab(settings, { clipboard }), { key });
+}
+
+async function newTab(settings, options) {
     const profile = options.profile && fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-profile-'));
     const context = profile
         ? await chromium.launchPersistentContext(profile, { ...settings, ...launchSettings })
@@ -72,29 +117,30 @@ async function openPage(options = {}) {
     // A browser without WebAssembly, as far as the page can tell.
     if (options.withoutWebAssembly) await context.addInitScript(() => { delete globalThis.WebAssembly; });
     if (options.clock) await context.clock.install();
-    const refused = [];
+    const tab = { context, profile };
     if (!options.httpCache) await context.route('**/*', (route) => {
         const url = route.request().url();
         const local = url.startsWith('file:') || url.startsWith('data:') || url.startsWith('blob:');
         if (local || (options.origin && url.startsWith(options.origin + '/'))) return route.continue();
-        refused.push(url);
+        tab.refused.push(url);
         return route.abort();
     });
     if (options.clipboard) await context.grantPermissions(['clipboard-read', 'clipboard-write']);
-    const page = await context.newPage();
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(String(error)));
-    const started = Date.now();
-    await page.goto(options.address || 'file://' + pagePath + (options.hash || ''));
-    if (options.waitReady !== false) await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
-    const loadMs = Date.now() - started;
-    return {
-        context, page, refused, errors, loadMs,
-        async close() {
-            await context.close();
-            if (profile) fs.rmSync(profile, { recursive: true, force: true });
-        },
-    };
+    tab.page = await context.newPage();
+    return tab;
+}
+
+// Opens `address` as a new document. In a tab that shows the page already a
+// new address differing in its fragment alone would only scroll it: the tab
+// takes the address without opening it, then loads it afresh.
+async function load({ page }, address) {
+    const [document, fragment = ''] = address.split('#');
+    if (page.url().split('#')[0] !== document) {
+        await page.goto(address);
+        return;
+    }
+    await page.evaluate((hash) => history.replaceState(null, '', hash ? '#' + hash : location.pathname), fragment);
+    await page.reload();
 }
 
 // RGBA bytes as 0xRRGGBB numbers.
