@@ -225,8 +225,8 @@ async function windowMarkup(coreScript) {
     const startPlaces = JSON.parse(session.start());
     const shown = { texts: JSON.parse(core.pageTexts()), states: JSON.parse(session.elementStates()) };
     session.delete();
-    const presentation = tag('div', { class: 'presentation' },
-        tag('canvas', { tabindex: 0, 'aria-label': description.window.fullScreenCaption }) + tag('div', { class: 'caption', hidden: true }));
+    const picture = tag('canvas', { tabindex: 0, 'aria-label': description.window.fullScreenCaption });
+    const presentation = tag('div', { class: 'presentation' }, picture + tag('div', { class: 'caption', hidden: true }));
     const windows = [
         ...description.infoWindows.map(infoWindow), helpWindow(description.helpWindow),
         ...kFileDialogs.map((kind) => fileDialog(kind, JSON.parse(core.fileDialog(kind)))),
