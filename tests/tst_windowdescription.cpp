@@ -122,6 +122,8 @@ TEST(WindowDescription, IsOneWellFormedDocumentWithTheWindowInPixels)
             R"j("tabIndex":2,"caption":"Perbesar/Perkecil","foreColor":"#ffff00","backColor":"#000000")j"));
     EXPECT_TRUE(has(R"j("name":"Option1(7)","kind":"optionButton","container":"Frame1")j"));
     EXPECT_TRUE(has(R"j("range":{"min":350,"max":100,"smallChange":10,"largeChange":10,"value":150})j"));
+    // Read by a screen reader where the stored caption says nothing.
+    EXPECT_TRUE(has(R"j("tabIndex":29,"caption":"Text1","accessibleName":"Definisi")j"));
     EXPECT_TRUE(has(R"j("name":"Line1","rect":{"x":8,"y":375,"width":128,"height":2},"color":"#ffffff")j"));
 
     // What the window shows whole: the first seven shape buttons, not the
@@ -216,6 +218,8 @@ TEST(ElementStates, NameEachElementWithWhatItShows)
     s.perspective = 2;
     s.speed = 1;
     s.axes = true;
+    s.aspectTenths = 15;
+    s.distance = 200;
     const std::string json = elementStatesJson(s);
     const auto has = [&](std::string_view part) { return json.find(part) != std::string::npos; };
     EXPECT_TRUE(has(R"j("chkPerspective":{"checked":false,"indeterminate":true})j"));
@@ -224,6 +228,8 @@ TEST(ElementStates, NameEachElementWithWhatItShows)
     EXPECT_TRUE(has(R"j("mnuSpeed(1)":{"checked":true})j") && has(R"j("mnuSpeed(0)":{"checked":false})j"));
     EXPECT_TRUE(has(R"j("mnuAxes":{"checked":true},"mnuDragToTurn":{"checked":false})j"));
     EXPECT_FALSE(has("hsbJarak"));
+    EXPECT_TRUE(has(R"j("valueText":"Aspek 1,5")j")) << json;
+    EXPECT_TRUE(has(R"j("valueText":"Jarak Pandang 200")j"));
     s.section = {true, 45, 30, false, "45", "30", "bangun", "irisan"};
     EXPECT_NE(elementStatesJson(s).find(R"j("chkBidang":{"checked":false},"txtBangun":{"value":"bangun"})j"),
               std::string::npos);

@@ -53,7 +53,7 @@ private:
     void placeCaption();
 
     WindowSession& m_session;
-    qreal m_ratio = 1.0;        // device pixels per logical pixel of the picture
-    int m_pictureHeight = 0;    // the picture's pixels shown above the band
+    qreal m_ratio = 1.0;     // device pixels per logical pixel of the picture
+    int m_pictureHeight = 0; // the picture's pixels shown above the band
     QLabel* m_caption = nullptr;
 };

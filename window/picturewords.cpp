@@ -3,6 +3,7 @@
 #include "surface/planesection.h"
 #include "surface/sectiontexts.h"
 #include "surface/shapecatalogue.h"
+#include "window/accessibletexts.h"
 #include "window/sizenumbers.h"
 #include "window/viewlimits.h"
 
@@ -55,8 +56,7 @@ std::string viewSentence(const PictureSettings& settings)
     if (settings.perspective)
         sentence += ", perspektif jarak " + std::to_string(settings.perspectiveDistance);
     if (settings.aspectTenths != StartupDefaults::kAspectTenths)
-        sentence += ", aspek " + std::to_string(settings.aspectTenths / 10) + ","
-            + std::to_string(settings.aspectTenths % 10);
+        sentence += ", aspek " + tenthsText(settings.aspectTenths);
     return sentence + ".";
 }
 

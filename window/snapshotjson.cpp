@@ -1,5 +1,6 @@
 #include "window/snapshotjson.h"
 
+#include "window/accessibletexts.h"
 #include "window/form1layout.h"
 #include "window/form1menus.h"
 #include "window/jsonwriter.h"
@@ -49,6 +50,7 @@ void writeBarState(JsonWriter& json, std::string_view name, int value, bool enab
         .beginObject()
         .field("value", value)
         .field("thumb", thumb)
+        .field("valueText", barValueText(name, value))
         .field("enabled", enabled)
         .endObject();
 }

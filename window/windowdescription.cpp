@@ -1,5 +1,6 @@
 #include "window/windowdescription.h"
 
+#include "window/accessibletexts.h"
 #include "window/fontfamilies.h"
 #include "window/form1layout.h"
 #include "window/form1menus.h"
@@ -154,6 +155,8 @@ void writeControl(JsonWriter& json, const ControlDescription& control)
     json.field("container", control.container);
     writeRect(json, twipsToPixelRect(control.place));
     json.field("tabIndex", control.tabIndex).field("caption", control.caption);
+    if (const std::string_view name = accessibleName(control.name); !name.empty())
+        json.field("accessibleName", name);
     writeColour(json, "foreColor", control.foreColour);
     writeColour(json, "backColor", control.backColour);
     writeFont(json, control.font);

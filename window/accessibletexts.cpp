@@ -1,0 +1,43 @@
+#include "window/accessibletexts.h"
+
+#include "window/pagetexts.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+using namespace AccessibleTexts;
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kNames = {{
+    {"Text1", kDefinition},
+    {"frmPerspec", kPerspective},
+    {"VScroll2", kDistance},
+    {"frmAspect", kAspect},
+    {"VScroll1", kAspect},
+    {"picDisplay", PageTexts::kPictureName},
+}};
+
+} // namespace
+
+std::string_view accessibleName(std::string_view control)
+{
+    for (const auto& [name, read] : kNames)
+        if (name == control)
+            return read;
+    return {};
+}
+
+std::string tenthsText(int tenths)
+{
+    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
+}
+
+std::string barValueText(std::string_view control, int value)
+{
+    if (control == "VScroll1")
+        return std::string(kAspect) + " " + tenthsText(value);
+    if (control == "VScroll2")
+        return std::string(kDistance) + " " + std::to_string(value);
+    return {};
+}

@@ -1,0 +1,28 @@
+#pragma once
+// What a screen reader says of the main window where the stored captions
+// tell a student nothing: the definition box captioned "Text1", the frames
+// without a caption, the scroll bars and the drawing area; and a bar's value
+// in words ("Aspek 1,0", "Jarak Pandang 200"). The same on the desktop and
+// the page. UTF-8, Indonesian.
+
+#include <string>
+#include <string_view>
+
+namespace AccessibleTexts {
+
+inline constexpr std::string_view kDefinition = "Definisi";
+inline constexpr std::string_view kPerspective = "Perspektif";
+inline constexpr std::string_view kDistance = "Jarak Pandang";
+inline constexpr std::string_view kAspect = "Aspek";
+
+} // namespace AccessibleTexts
+
+// The name read for the control `name`; empty where its caption serves.
+std::string_view accessibleName(std::string_view control);
+
+// A scroll bar's value as read with its name: "Aspek 1,0", "Jarak Pandang
+// 200"; empty for a control that is no bar of the main window.
+std::string barValueText(std::string_view control, int value);
+
+// Tenths (never negative) as a decimal with its comma: 15 → "1,5".
+std::string tenthsText(int tenths);
