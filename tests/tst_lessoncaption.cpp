@@ -90,4 +90,18 @@ TEST(WindowSession, FullScreenLeavesTheBandFreeWhileACaptionShows)
     EXPECT_EQ(s.session.scaledPicture(ScaledView::FullScreen).image(), plain) << "as before, pixel for pixel";
 }
 
+// A caption that fits one line across a laptop wraps on an upright phone:
+// the band holds its 1.2 lines a line of text, or the text is cut off.
+TEST(CaptionBand, HoldsTheLinesTheCaptionWrapsOn)
+{
+    const std::string caption = "Kerucut: Volume = 513,33 cm\u00b3, Luas permukaan = 422,62 cm\u00b2";
+    const CaptionBand laptop = captionBand(1366, 768, caption);
+    EXPECT_EQ(laptop.height, 78) << "one line, two and a half lines high, as before";
+    const CaptionBand phone = captionBand(1080, 2220, caption);
+    const int lettersPerLine = static_cast<int>(0.9 * 1080 / (0.6 * phone.textHeight));
+    const int lines = (57 + lettersPerLine - 1) / lettersPerLine;
+    EXPECT_GE(lines, 3);
+    EXPECT_GE(phone.height, static_cast<int>((1.2 * lines + 1) * phone.textHeight));
+}
+
 } // namespace

@@ -18,10 +18,18 @@ ScreenPictureSize screenPictureSize(double width, double height, double deviceRa
             pixels(height, wide ? kLargestScreenShortSide : kLargestScreenLongSide), ratio};
 }
 
-CaptionBand captionBand(int screenHeight)
+// The lines counted at an average letter 0.6 of the text's height wide (a
+// sans-serif font's digits and capitals are wider than its small letters)
+// across nine tenths of the width; the band is a line and a half of room
+// with 1.2 lines for each line of text, at most half the screen.
+CaptionBand captionBand(int screenWidth, int screenHeight, std::string_view caption)
 {
+    const auto letters
+        = std::count_if(caption.begin(), caption.end(), [](char byte) { return (byte & 0xC0) != 0x80; });
     const int text = std::max(1, static_cast<int>(std::lround(screenHeight * 0.04)));
-    const int band = static_cast<int>(std::lround(text * 2.5));
+    const double needed = static_cast<double>(letters) * 0.6 * text / std::max(1.0, 0.9 * screenWidth);
+    const int lines = std::clamp(static_cast<int>(std::ceil(needed)), 1, 4);
+    const int band = static_cast<int>(std::lround(text * (1.3 + 1.2 * lines)));
     return {std::min(band, screenHeight / 2), text};
 }
 

@@ -17,6 +17,8 @@
 #include "platform/pixelbuffer.h"
 #include "view/scaledwireframe.h"
 
+#include <string_view>
+
 // The largest picture drawn for a screen: a 4K screen's device pixels, either
 // way round. A larger screen, or one with more device pixels per logical
 // pixel, has the picture drawn at the largest ratio that fits and enlarged by
@@ -36,15 +38,15 @@ struct ScreenPictureSize {
 // the largest picture, else at the largest ratio that fits.
 ScreenPictureSize screenPictureSize(double width, double height, double deviceRatio);
 
-// The band under the picture that carries a lesson's caption on a screen
-// `screenHeight` pixels high: text 4 % of the screen high, so it reads from
-// the back of a classroom, and room for two lines of it, so a long equation
-// wraps instead of running off the screen. The picture takes the rest above.
+// The band under the picture that carries a lesson's caption (UTF-8) on a screen of `screenWidth` x
+// `screenHeight` pixels: text 4 % of the screen high, so it reads from the back of a classroom, as many lines
+// of it as the caption needs across the screen's width (a phone held upright wraps it on three or four) and
+// room above and below. The picture takes the rest above.
 struct CaptionBand {
     int height = 0;
     int textHeight = 0; // the font's pixel size
 };
-CaptionBand captionBand(int screenHeight);
+CaptionBand captionBand(int screenWidth, int screenHeight, std::string_view caption);
 
 struct SourcePoint {
     double x = 0.0;

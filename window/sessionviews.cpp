@@ -13,7 +13,7 @@ void WindowSession::openScaledView(ScaledView which, int width, int height)
     const PixelBuffer& image = m_model.area().Image();
     view.width = width;
     view.height = height;
-    view.band = bandHeight(which, height);
+    view.band = bandHeight(which, width, height);
     view.picture.resize(width, height - view.band, image.width(), image.height());
     view.open = true;
     view.picture.redraw(m_model.pictureLines());
@@ -39,11 +39,16 @@ bool WindowSession::fitScaledView(ScaledView which, int width, int height)
     return true;
 }
 
-int WindowSession::bandHeight(ScaledView which, int height) const
+int WindowSession::bandHeight(ScaledView which, int width, int height) const
 {
-    if (which != ScaledView::FullScreen || fullScreenCaption(m_model).empty())
-        return 0;
-    return captionBand(height).height;
+    return which == ScaledView::FullScreen ? fullScreenBandOn(width, height).height : 0;
+}
+
+// The band the caption needs on a full screen of that size; none without one.
+CaptionBand WindowSession::fullScreenBandOn(int width, int height) const
+{
+    const std::string caption = fullScreenCaption(m_model);
+    return caption.empty() ? CaptionBand{} : captionBand(width, height, caption);
 }
 
 // The full screen's picture made anew at its height without the band when a
@@ -53,7 +58,7 @@ bool WindowSession::fitCaptionBand()
     OpenView& view = scaledView(ScaledView::FullScreen);
     if (!view.open)
         return false;
-    const int band = bandHeight(ScaledView::FullScreen, view.height);
+    const int band = bandHeight(ScaledView::FullScreen, view.width, view.height);
     if (band == view.band)
         return false;
     view.band = band;
@@ -65,5 +70,5 @@ bool WindowSession::fitCaptionBand()
 CaptionBand WindowSession::fullScreenBand() const
 {
     const OpenView& view = scaledView(ScaledView::FullScreen);
-    return view.open && view.band > 0 ? captionBand(view.height) : CaptionBand{};
+    return view.open && view.band > 0 ? fullScreenBandOn(view.width, view.height) : CaptionBand{};
 }

@@ -209,7 +209,8 @@ private:
     OpenView& scaledView(ScaledView which) { return m_scaled[static_cast<std::size_t>(which)]; }
     const OpenView& scaledView(ScaledView which) const { return m_scaled[static_cast<std::size_t>(which)]; }
     void redrawScaledViews();
-    int bandHeight(ScaledView which, int height) const;
+    int bandHeight(ScaledView which, int width, int height) const;
+    CaptionBand fullScreenBandOn(int width, int height) const;
     bool fitCaptionBand();
 
     Form1Model m_model;
