@@ -204,7 +204,8 @@ void bindIntents(const emscripten::class_<RuvexPage>& page)
         .function("requests", &RuvexPage::requests)
         .function("addressRefusalMessage", &RuvexPage::addressRefusalMessage)
         .function("viewAddress", &RuvexPage::viewAddress)
-        .function("viewPosition", &RuvexPage::viewPosition);
+        .function("viewPosition", &RuvexPage::viewPosition)
+        .function("pictureWords", &RuvexPage::pictureWords);
 }
 
 void bindPictures(const emscripten::class_<RuvexPage>& page)

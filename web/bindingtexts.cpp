@@ -89,6 +89,7 @@ std::string pageTexts()
     for (const auto& [key, what] : {std::pair{"pictureRefused", PageTexts::kCopiedPicture},
                                     std::pair{"viewCodeRefused", PageTexts::kCopiedViewCode}})
         json.field(key, SaveTexts::fillIn(PageTexts::kClipboardRefused, what, {}));
+    json.field("pictureWordsRest", PageTexts::kPictureWordsRestMs);
     json.endObject();
     return json.text();
 }

@@ -86,7 +86,7 @@ function showStates(states) {
 // The running window: the core's session and the elements that show it.
 class PageApp {
     constructor(core, page, form, texts) {
-        Object.assign(this, { core, page, form, texts, ticking: null });
+        Object.assign(this, { core, page, form, texts, ticking: null, words: document.getElementById('pictureWords'), said: document.getElementById('pictureSaid') });
         this.canvas = document.getElementById('picDisplay');
         this.context = this.canvas.getContext('2d', { alpha: false });
         Object.assign(this, { width: page.pictureWidth(), height: page.pictureHeight() });
@@ -107,7 +107,7 @@ class PageApp {
         if (changes & this.core.kPictureChanged) this.draw();
         if (changes & this.core.kControlsChanged) this.show();
         if (changes & this.core.kRequestsWaiting) JSON.parse(this.page.requests()).forEach(({ kind, text }) => kRequests[kind](this, text, kind));
-        if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) this.keepAddress();
+        if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) { this.keepAddress(); this.tellPicture(); }
         return changes;
     }
     // A menu item chosen, by its name (its element's id).
@@ -207,6 +207,17 @@ class PageApp {
             this.addressTimer = null;
             if (this.page.viewAddress() !== this.keptAddress) this.writeAddress();
         }, kAddressDelay);
+    }
+
+    // The picture in words, for a screen reader once the view has rested for
+    // the core's delay (not while it turns or is dragged), and only if it differs.
+    tellPicture() {
+        clearTimeout(this.wordsTimer);
+        this.wordsTimer = setTimeout(() => {
+            const words = this.page.pictureWords();
+            if (!words) this.tellPicture();
+            else if (words !== this.words.textContent) this.words.textContent = this.said.textContent = words;
+        }, this.texts.pictureWordsRest);
     }
 
     writeAddress() {

@@ -145,6 +145,8 @@ unsigned WindowSession::applyPointer(const PointerIntent& pointer)
 {
     if (m_ended)
         return 0;
+    m_pointerHeld = pointer.action == PointerAction::Press
+        || (pointer.action == PointerAction::Move && pointer.buttons != 0);
     switch (pointer.action) {
     case PointerAction::Move:
         m_model.pointerMoved(pointer.buttons, pointer.x, pointer.y);
