@@ -45,6 +45,7 @@ constexpr std::array kBrowserKeys = {
     NamedKey{"F1", KeyName::F1},
     NamedKey{"F10", KeyName::F10},
     NamedKey{"F11", KeyName::F11},
+    NamedKey{"Tab", KeyName::Tab},
 };
 
 KeyIntent keyOfBrowser(std::string_view name)

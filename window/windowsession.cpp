@@ -176,6 +176,10 @@ unsigned WindowSession::applyKey(const KeyIntent& key)
         request(RequestKind::CloseFullScreen);
         return kIntentTaken;
     }
+    // "Layar Penuh" keeps the keys until it closes: Tab moves the focus
+    // nowhere behind it.
+    if (key.target == KeyTarget::FullScreen && key.key == KeyName::Tab)
+        return kIntentTaken;
     if (overPicture && plain && turningKeyCode(key.key) != 0) {
         // Home over "Layar Penuh" is the first view whatever Shift says.
         const int shift = key.shift && key.key != KeyName::Home ? kShiftMask : 0;

@@ -8,7 +8,7 @@
 // Menyeret" on, a plain move leaves the view alone and a left drag turns it
 // by its travel; only the drawing area's right-button release saves, after
 // stopping the animation. The focus: seen on every tab stop in both
-// layouts.
+// layouts, and back where it was once a menu or "Layar Penuh" closes.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -151,3 +151,26 @@ for (const [layout, options] of Object.entries(layouts)) {
         assert.ok(stops.length >= 8, stops.join(', '));
     });
 }
+
+test('the focus returns where it was: from a menu, a command and Layar Penuh, which keeps it until it closes', async (t) => {
+    const session = await openPage();
+    t.after(() => session.close());
+    const { page } = session;
+    const focused = () => page.evaluate(() => document.activeElement.closest('[id]')?.id);
+    await page.locator('#picDisplay').focus();
+    await page.keyboard.press('Alt+s');
+    await page.keyboard.press('Escape');
+    assert.strictEqual(await focused(), 'mF', 'Esc: the menu\'s button');
+    await page.locator('#chkPerspective input').focus();
+    await page.keyboard.press('Alt+s');
+    await page.locator('#mnuHome').press('Enter');
+    assert.strictEqual(await focused(), 'chkPerspective', 'a command: where it was before');
+    await page.keyboard.press('F11');
+    for (const key of ['Tab', 'Shift+Tab', 'Tab']) {
+        await page.keyboard.press(key);
+        assert.ok(await page.evaluate(() => document.activeElement.matches('.presentation canvas')), key);
+    }
+    await page.keyboard.press('Escape');
+    assert.strictEqual(await page.locator('.presentation').count(), 0);
+    assert.strictEqual(await focused(), 'chkPerspective', 'Layar Penuh closed');
+});
