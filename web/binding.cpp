@@ -206,7 +206,8 @@ void bindIntents(const emscripten::class_<RuvexPage>& page)
         .function("addressRefusalMessage", &RuvexPage::addressRefusalMessage)
         .function("viewAddress", &RuvexPage::viewAddress)
         .function("viewPosition", &RuvexPage::viewPosition)
-        .function("pictureWords", &RuvexPage::pictureWords);
+        .function("pictureWords", &RuvexPage::pictureWords)
+        .function("reduceMotion", &RuvexPage::reduceMotion);
 }
 
 void bindPictures(const emscripten::class_<RuvexPage>& page)

@@ -48,6 +48,9 @@ public:
     {
         return m_session.pointerHeld() ? std::string() : m_session.pictureWords();
     }
+    // The user asks for less motion (the browser's setting): the solid
+    // sweeps at the slowest of its speeds.
+    void reduceMotion() { m_session.reduceMotion(); }
 
     // The drawing area's picture as RGBA bytes, the canvas's order, in a
     // buffer of the page's that the script reads in place.

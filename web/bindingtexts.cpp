@@ -81,6 +81,10 @@ std::string pageTexts()
         {"shortName", PageTexts::kShortName},
         {"programEnded", PageTexts::kProgramEnded},
         {"shareFailed", PageTexts::kShareFailed},
+        {"turnLeft", PageTexts::kTurnLeft},
+        {"turnRight", PageTexts::kTurnRight},
+        {"turnUp", PageTexts::kTurnUp},
+        {"turnDown", PageTexts::kTurnDown},
     };
     JsonWriter json;
     json.beginObject();

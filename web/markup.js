@@ -85,6 +85,15 @@ function scrollBar(item, attributes) {
 // reader to say.
 const pictureWords = (words) => text('div', { id: 'pictureWords', class: 'unseen' }, words) + tag('div', { id: 'pictureSaid', class: 'unseen', 'aria-live': 'polite' });
 
+// For a touch screen, the buttons that turn the solid as the arrow keys over
+// the picture do, and Home back to the front view, named as its menu item.
+function turnButtons(texts, home) {
+    const { turnLeft, turnUp, turnDown, turnRight } = texts;
+    const turns = [['ArrowLeft', turnLeft, '\u25C0'], ['ArrowUp', turnUp, '\u25B2'], ['ArrowDown', turnDown, '\u25BC'], ['ArrowRight', turnRight, '\u25B6']]
+        .map(([key, name, shape]) => text('button', { type: 'button', 'data-key': key, 'aria-label': name, title: name }, shape));
+    return tag('div', { class: 'turns' }, turns.join('') + text('button', { type: 'button', 'data-key': 'Home' }, plain(home.caption)));
+}
+
 const lines = (drawn) => drawn.map((line) => tag('div', { class: 'line', style: style({ 'background-color': line.color, ...place(line.rect) }) })).join('');
 
 // The controls in the description's order, each in its container.
@@ -216,9 +225,10 @@ function sizeWindow(layout) {
 function mainWindow(description, startPlaces, shown) {
     const win = description.window;
     for (const item of description.controls) Object.assign(item.rect, startPlaces[item.name] || {});
+    const home = description.menus.flatMap((menu) => menu.items).find((item) => item.name === 'mnuHome');
     const client = style({ width: win.width + 'px', height: win.height + 'px', 'background-color': win.backColor });
     const inside = controls(description, shown) + lines(description.lines) + '<div class="focusring" hidden></div>'
-        + pictureWords(shown.words);
+        + pictureWords(shown.words) + turnButtons(shown.texts, home);
     return tag('div', { id: win.name, class: 'window', inert: true, style: style({ font: fontOf(win.font) }) },
                tag('div', { class: 'menubar', role: 'menubar' }, menuBar(description.menus)) + tag('div', { class: 'client', style: client }, inside));
 }

@@ -37,6 +37,7 @@ function start(core) {
     const page = new core.RuvexPage();
     // The start-up sequence's places for the controls it lays out are in the markup already.
     page.start();
+    if (matchMedia('(prefers-reduced-motion: reduce)').matches) page.reduceMotion();
     const app = new PageApp(core, page, document.getElementById('Form1'), JSON.parse(core.pageTexts()));
     // Shown from the first paint, it takes input once the session runs.
     app.form.inert = false;
@@ -98,6 +99,9 @@ class PageApp {
         wireTurning(this, this.canvas, core.PointerSurface.DrawingArea, (event) => this.pointerAt(event));
         this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
         this.wireKeys();
+        // A touch screen's turning buttons: each the key over the picture.
+        const turn = (key) => this.handle(page.key(key, false, false, false, core.KeyTarget.Picture, false));
+        form.querySelectorAll('.turns button').forEach((button) => button.addEventListener('click', () => turn(button.dataset.key)));
         this.menus = new MenuBar(this);
         this.show();
     }

@@ -162,6 +162,8 @@ public:
     std::string viewCommand() const { return m_model.viewCommand(); }
     // The picture in words (picturewords.h), for a reader who cannot see it.
     std::string pictureWords() const;
+    // The user asks for less motion: the solid sweeps at its slowest speed.
+    void reduceMotion();
     // A pointer button is held over the picture: the view is being dragged.
     bool pointerHeld() const { return m_pointerHeld; }
     std::string viewAddress() const;
