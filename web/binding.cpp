@@ -45,6 +45,7 @@ constexpr std::array kBrowserKeys = {
     NamedKey{"F1", KeyName::F1},
     NamedKey{"F10", KeyName::F10},
     NamedKey{"F11", KeyName::F11},
+    NamedKey{"Tab", KeyName::Tab},
 };
 
 KeyIntent keyOfBrowser(std::string_view name)
@@ -204,7 +205,9 @@ void bindIntents(const emscripten::class_<RuvexPage>& page)
         .function("requests", &RuvexPage::requests)
         .function("addressRefusalMessage", &RuvexPage::addressRefusalMessage)
         .function("viewAddress", &RuvexPage::viewAddress)
-        .function("viewPosition", &RuvexPage::viewPosition);
+        .function("viewPosition", &RuvexPage::viewPosition)
+        .function("pictureWords", &RuvexPage::pictureWords)
+        .function("reduceMotion", &RuvexPage::reduceMotion);
 }
 
 void bindPictures(const emscripten::class_<RuvexPage>& page)

@@ -81,6 +81,10 @@ std::string pageTexts()
         {"shortName", PageTexts::kShortName},
         {"programEnded", PageTexts::kProgramEnded},
         {"shareFailed", PageTexts::kShareFailed},
+        {"turnLeft", PageTexts::kTurnLeft},
+        {"turnRight", PageTexts::kTurnRight},
+        {"turnUp", PageTexts::kTurnUp},
+        {"turnDown", PageTexts::kTurnDown},
     };
     JsonWriter json;
     json.beginObject();
@@ -89,6 +93,7 @@ std::string pageTexts()
     for (const auto& [key, what] : {std::pair{"pictureRefused", PageTexts::kCopiedPicture},
                                     std::pair{"viewCodeRefused", PageTexts::kCopiedViewCode}})
         json.field(key, SaveTexts::fillIn(PageTexts::kClipboardRefused, what, {}));
+    json.field("pictureWordsRest", PageTexts::kPictureWordsRestMs);
     json.endObject();
     return json.text();
 }

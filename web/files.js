@@ -45,7 +45,7 @@ function fileDialog(app, text, kind) {
 // at its device pixels, or as many as the core allows (the browser enlarges
 // the rest); the pointer over it goes to the session as a pixel of it.
 function openFullScreen(app) {
-    const layer = fromTemplate('presentation');
+    const returnTo = document.activeElement, layer = fromTemplate('presentation');
     const canvas = layer.firstElementChild;
     const fitBand = captionBand(app, layer, canvas);
     const context = canvas.getContext('2d', { alpha: false });
@@ -70,7 +70,7 @@ function openFullScreen(app) {
             Object.assign(canvas, { width: 0, height: 0 }); // its pixels given back with it
             layer.remove();
             app.draw();
-            app.canvas.focus();
+            focusBack(returnTo);
         },
     };
     closeWithBrowser(app, layer, presentation);

@@ -66,7 +66,7 @@ function control(item, inside, shown) {
         optionButton: () => choice('radio', 'option'),
         scrollBar: () => scrollBar(item, { ...common, class: classes('') + (state.enabled ? ' scrollbar' : ' scrollbar disabled'), ...handed }),
         pictureBox: () => tag('div', { ...common, id: item.name + 'Box', class: classes('picturebox') },
-                              tag('canvas', { id: item.name, tabindex: 0, role: 'img', 'aria-label': shown.texts.pictureName })),
+                              tag('canvas', { id: item.name, tabindex: 0, role: 'img', 'aria-label': shown.texts.pictureName, 'aria-describedby': 'pictureWords' })),
     };
     return (kinds[item.kind] || kinds.label)();
 }
@@ -78,6 +78,20 @@ function scrollBar(item, attributes) {
         ...attributes, role: 'scrollbar', 'aria-orientation': item.orientation || 'vertical', 'aria-label': item.name,
         'aria-valuemin': Math.min(min, max), 'aria-valuemax': Math.max(min, max), 'data-tab-stop': Boolean(item.tabStop),
     }, '<div class="arrow up"></div><div class="track"><div class="thumb"></div></div><div class="arrow down"></div>');
+}
+
+// The picture in words, unseen: the drawing area's description, and the
+// polite line the script writes it to once the view rests, for a screen
+// reader to say.
+const pictureWords = (words) => text('div', { id: 'pictureWords', class: 'unseen' }, words) + tag('div', { id: 'pictureSaid', class: 'unseen', 'aria-live': 'polite' });
+
+// For a touch screen, the buttons that turn the solid as the arrow keys over
+// the picture do, and Home back to the front view, named as its menu item.
+function turnButtons(texts, home) {
+    const { turnLeft, turnUp, turnDown, turnRight } = texts;
+    const turns = [['ArrowLeft', turnLeft, '\u25C0'], ['ArrowUp', turnUp, '\u25B2'], ['ArrowDown', turnDown, '\u25BC'], ['ArrowRight', turnRight, '\u25B6']]
+        .map(([key, name, shape]) => text('button', { type: 'button', 'data-key': key, 'aria-label': name, title: name }, shape));
+    return tag('div', { class: 'turns' }, turns.join('') + text('button', { type: 'button', 'data-key': 'Home' }, plain(home.caption)));
 }
 
 const lines = (drawn) => drawn.map((line) => tag('div', { class: 'line', style: style({ 'background-color': line.color, ...place(line.rect) }) })).join('');
@@ -211,10 +225,12 @@ function sizeWindow(layout) {
 function mainWindow(description, startPlaces, shown) {
     const win = description.window;
     for (const item of description.controls) Object.assign(item.rect, startPlaces[item.name] || {});
+    const home = description.menus.flatMap((menu) => menu.items).find((item) => item.name === 'mnuHome');
     const client = style({ width: win.width + 'px', height: win.height + 'px', 'background-color': win.backColor });
+    const inside = controls(description, shown) + lines(description.lines) + '<div class="focusring" hidden></div>'
+        + pictureWords(shown.words) + turnButtons(shown.texts, home);
     return tag('div', { id: win.name, class: 'window', inert: true, style: style({ font: fontOf(win.font) }) },
-               tag('div', { class: 'menubar', role: 'menubar' }, menuBar(description.menus))
-               + tag('div', { class: 'client', style: client }, controls(description, shown) + lines(description.lines) + '<div class="focusring" hidden></div>'));
+               tag('div', { class: 'menubar', role: 'menubar' }, menuBar(description.menus)) + tag('div', { class: 'client', style: client }, inside));
 }
 
 // The page's title and its window's markup with every window's template.
@@ -223,7 +239,7 @@ async function windowMarkup(coreScript) {
     const description = JSON.parse(core.windowDescriptionJson());
     const session = new core.RuvexPage();
     const startPlaces = JSON.parse(session.start());
-    const shown = { texts: JSON.parse(core.pageTexts()), states: JSON.parse(session.elementStates()) };
+    const shown = { texts: JSON.parse(core.pageTexts()), states: JSON.parse(session.elementStates()), words: session.pictureWords() };
     session.delete();
     const picture = tag('canvas', { tabindex: 0, 'aria-label': description.window.fullScreenCaption });
     const presentation = tag('div', { class: 'presentation' }, picture + tag('div', { class: 'caption', hidden: true }));

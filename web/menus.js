@@ -40,14 +40,17 @@ class MenuBar {
         const at = items.indexOf(document.activeElement);
         const down = { ArrowDown: 1, ArrowUp: -1 }[event.key], across = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
         if (down && at >= 0) items[(at + down + items.length) % items.length].focus();
-        else if (event.key === 'Escape') this.close();
+        else if (event.key === 'Escape') this.close(true);
         else if (across && top) this.open((this.openIndex + across + this.tops.length) % this.tops.length);
         else if (!across) return;
         event.preventDefault();
         event.stopPropagation();
     }
 
+    // A menu opened from the window: the focus goes back where it was once a
+    // command is chosen, to the menu's button when Esc closes it.
     open(index) {
+        if (!document.activeElement?.closest('.menu')) this.before = document.activeElement;
         this.close();
         this.openIndex = index;
         this.tops[index].list.hidden = false;
@@ -55,13 +58,14 @@ class MenuBar {
         focusFirst(this.tops[index].list);
     }
 
-    close() {
+    close(toButton) {
         if (this.openIndex < 0) return;
-        const top = this.tops[this.openIndex];
+        const top = this.tops[this.openIndex], focused = top.list.contains(document.activeElement);
         top.list.hidden = true;
         top.list.querySelectorAll('.menu').forEach((sub) => { sub.hidden = true; });
         top.button.setAttribute('aria-expanded', 'false');
         this.openIndex = -1;
+        if (focused) focusBack(toButton ? top.button : this.before);
     }
 
     openByMnemonic(key) {
@@ -72,6 +76,8 @@ class MenuBar {
 }
 
 const focusFirst = (list) => list.querySelector(':scope > .menuitem')?.focus();
+// The focus back on `element` if it is still shown, otherwise on the picture.
+const focusBack = (element) => (element?.isConnected && element.offsetParent !== null ? element : document.getElementById('picDisplay')).focus();
 
 // The dialog open over the window, if any: it holds the window's keys, so
 // there is never more than one.
@@ -88,8 +94,7 @@ function dialog(name) {
     box.querySelectorAll('[data-close]').forEach((button) => button.addEventListener('click', () => box.close()));
     box.addEventListener('close', () => {
         box.remove();
-        const back = returnTo && returnTo.isConnected && returnTo.offsetParent !== null ? returnTo : document.getElementById('picDisplay');
-        if (back) back.focus();
+        focusBack(returnTo);
     });
     return box;
 }

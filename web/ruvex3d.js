@@ -37,6 +37,7 @@ function start(core) {
     const page = new core.RuvexPage();
     // The start-up sequence's places for the controls it lays out are in the markup already.
     page.start();
+    if (matchMedia('(prefers-reduced-motion: reduce)').matches) page.reduceMotion();
     const app = new PageApp(core, page, document.getElementById('Form1'), JSON.parse(core.pageTexts()));
     // Shown from the first paint, it takes input once the session runs.
     app.form.inert = false;
@@ -86,7 +87,7 @@ function showStates(states) {
 // The running window: the core's session and the elements that show it.
 class PageApp {
     constructor(core, page, form, texts) {
-        Object.assign(this, { core, page, form, texts, ticking: null });
+        Object.assign(this, { core, page, form, texts, ticking: null, words: document.getElementById('pictureWords'), said: document.getElementById('pictureSaid') });
         this.canvas = document.getElementById('picDisplay');
         this.context = this.canvas.getContext('2d', { alpha: false });
         Object.assign(this, { width: page.pictureWidth(), height: page.pictureHeight() });
@@ -98,6 +99,9 @@ class PageApp {
         wireTurning(this, this.canvas, core.PointerSurface.DrawingArea, (event) => this.pointerAt(event));
         this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
         this.wireKeys();
+        // A touch screen's turning buttons: each the key over the picture.
+        const turn = (key) => this.handle(page.key(key, false, false, false, core.KeyTarget.Picture, false));
+        form.querySelectorAll('.turns button').forEach((button) => button.addEventListener('click', () => turn(button.dataset.key)));
         this.menus = new MenuBar(this);
         this.show();
     }
@@ -107,7 +111,7 @@ class PageApp {
         if (changes & this.core.kPictureChanged) this.draw();
         if (changes & this.core.kControlsChanged) this.show();
         if (changes & this.core.kRequestsWaiting) JSON.parse(this.page.requests()).forEach(({ kind, text }) => kRequests[kind](this, text, kind));
-        if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) this.keepAddress();
+        if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) { this.keepAddress(); this.tellPicture(); }
         return changes;
     }
     // A menu item chosen, by its name (its element's id).
@@ -207,6 +211,17 @@ class PageApp {
             this.addressTimer = null;
             if (this.page.viewAddress() !== this.keptAddress) this.writeAddress();
         }, kAddressDelay);
+    }
+
+    // The picture in words, for a screen reader once the view has rested for
+    // the core's delay (not while it turns or is dragged), and only if it differs.
+    tellPicture() {
+        clearTimeout(this.wordsTimer);
+        this.wordsTimer = setTimeout(() => {
+            const words = this.page.pictureWords();
+            if (!words) this.tellPicture();
+            else if (words !== this.words.textContent) this.words.textContent = this.said.textContent = words;
+        }, this.texts.pictureWordsRest);
     }
 
     writeAddress() {

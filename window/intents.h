@@ -30,7 +30,7 @@ struct PointerIntent {
 };
 
 // The keys any rule reads; Character is a letter or digit, in `character`.
-enum class KeyName { Other, Character, Left, Up, Right, Down, Home, Escape, F1, F10, F11 };
+enum class KeyName { Other, Character, Left, Up, Right, Down, Home, Escape, F1, F10, F11, Tab };
 
 // Where the key went: the drawing area, "Layar Penuh", a text that keeps the
 // copy key for its own copy (a text box with the keys, or a selection outside

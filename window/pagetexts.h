@@ -5,7 +5,8 @@
 // browser may refuse to close a page the user opened), the line shown when
 // the browser's clipboard refuses a copy (no clipboard, permission denied, a
 // page not served securely), and the one shown when the page's address names
-// a view that cannot be opened. UTF-8, Indonesian.
+// a view that cannot be opened; the names of the buttons that turn the solid
+// on a touch screen. UTF-8, Indonesian.
 // The sentence for a browser without WebAssembly is in the page's markup, as
 // nothing of the core can be read without it.
 
@@ -14,6 +15,11 @@
 namespace PageTexts {
 
 inline constexpr std::string_view kPictureName = "Gambar bangun ruang";
+// How long the view rests unchanged before the page tells it in words to a
+// screen reader (WindowSession::pictureWords): a turn by the keys, one
+// step after another, is told once, where it ends, and a spinning solid
+// never rests, so it is not told over and over.
+inline constexpr int kPictureWordsRestMs = 500;
 // The installed page's name under its icon, where the caption is too long.
 inline constexpr std::string_view kShortName = "RUVEX 3D";
 inline constexpr std::string_view kProgramEnded
@@ -34,5 +40,13 @@ inline constexpr std::string_view kAddressRefused
 // The same for an address edited while the page is open: the view stays.
 inline constexpr std::string_view kEditedAddressRefused
     = "Tampilan dari alamat halaman tidak dapat dibuka; tampilan tidak berubah.";
+
+// The buttons a touch screen turns the solid with, each as its arrow key
+// over the picture does; the one back to the front view is named as its
+// menu item, "Tampilan Awal".
+inline constexpr std::string_view kTurnLeft = "Putar ke kiri";
+inline constexpr std::string_view kTurnRight = "Putar ke kanan";
+inline constexpr std::string_view kTurnUp = "Putar ke atas";
+inline constexpr std::string_view kTurnDown = "Putar ke bawah";
 
 } // namespace PageTexts

@@ -3,9 +3,11 @@
 
 #include "window/windowsession.h"
 
+#include "surface/animation.h"
 #include "window/infowindowlayout.h"
 #include "window/sectionwindowlayout.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <functional>
@@ -55,6 +57,14 @@ unsigned WindowSession::applyMenu(const std::string& item)
         return kIntentTaken;
     }
     return runCommand(item) || runSwitch(item) ? kIntentTaken : 0u;
+}
+
+// Less motion asked for (a browser's or system's setting): the sweep goes at
+// the slowest speed "Kecepatan Rotasi" offers.
+void WindowSession::reduceMotion()
+{
+    const auto slowest = std::min_element(kSweepSpeeds.begin(), kSweepSpeeds.end());
+    m_model.mnuSpeed_Click(static_cast<int>(slowest - kSweepSpeeds.begin()));
 }
 
 bool WindowSession::runCommand(const std::string& item)

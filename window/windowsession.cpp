@@ -145,6 +145,8 @@ unsigned WindowSession::applyPointer(const PointerIntent& pointer)
 {
     if (m_ended)
         return 0;
+    m_pointerHeld = pointer.action == PointerAction::Press
+        || (pointer.action == PointerAction::Move && pointer.buttons != 0);
     switch (pointer.action) {
     case PointerAction::Move:
         m_model.pointerMoved(pointer.buttons, pointer.x, pointer.y);
@@ -174,6 +176,10 @@ unsigned WindowSession::applyKey(const KeyIntent& key)
         request(RequestKind::CloseFullScreen);
         return kIntentTaken;
     }
+    // "Layar Penuh" keeps the keys until it closes: Tab moves the focus
+    // nowhere behind it.
+    if (key.target == KeyTarget::FullScreen && key.key == KeyName::Tab)
+        return kIntentTaken;
     if (overPicture && plain && turningKeyCode(key.key) != 0) {
         // Home over "Layar Penuh" is the first view whatever Shift says.
         const int shift = key.shift && key.key != KeyName::Home ? kShiftMask : 0;

@@ -162,6 +162,10 @@ public:
     std::string viewCommand() const { return m_model.viewCommand(); }
     // The picture in words (picturewords.h), for a reader who cannot see it.
     std::string pictureWords() const;
+    // The user asks for less motion: the solid sweeps at its slowest speed.
+    void reduceMotion();
+    // A pointer button is held over the picture: the view is being dragged.
+    bool pointerHeld() const { return m_pointerHeld; }
     std::string viewAddress() const;
     // The name a shared or copied picture file goes by: the shape's.
     std::string pictureName() const;
@@ -220,5 +224,6 @@ private:
     bool m_dialogOpen = false;
     bool m_fullScreen = false;
     bool m_ended = false;
+    bool m_pointerHeld = false;
     std::function<void()> m_afterRedraw;
 };

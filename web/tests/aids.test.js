@@ -2,11 +2,12 @@
 // command line draws with "--back-lines dashed --axes", an address opens on
 // the view it names (and a wrong one is told and ignored) and follows the
 // view as it turns, and the two copy items put the picture and the view's
-// command on the clipboard.
+// command on the clipboard. The picture is told in words, as the command
+// line's --describe tells it, once the view has rested.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, chooseMenuItem, canvasPixels, rgbPixels, differingPixels, pointTo, state, haveNative } = require('./pagetest');
+const { openPage, chooseMenuItem, canvasPixels, rgbPixels, differingPixels, pointTo, state, runDesktop, haveNative } = require('./pagetest');
 
 const noNative = !haveNative && 'no desktop program to compare with';
 
@@ -30,6 +31,40 @@ test('the switches redraw with the aids and show their state', { skip: noNative 
     assert.deepStrictEqual([s.pointerX, s.pointerY], [150, 170]);
     assert.deepStrictEqual(session.errors, []);
 });
+
+test('the view is told in words once it has rested, as the command line tells it, and not while a drag holds it', { skip: noNative },
+     async (t) => {
+         const session = await openPage({ clock: true });
+         t.after(() => session.close());
+         const { page } = session;
+         const said = page.locator('#pictureSaid');
+         // The command line's sentence for the view the address names ("#shape=0&view=30,381").
+         const described = async () => {
+             const address = await page.evaluate(() => window.ruvexPage.page.viewAddress());
+             const args = address.slice(1).split('&').flatMap((part) => ['--' + part.split('=')[0], ...part.split('=').slice(1)]);
+             return runDesktop([...args, '--describe']).toString().trim();
+         };
+         const startWords = await described();
+         assert.strictEqual(await page.locator('#picDisplay').evaluate((canvas) => document.getElementById(canvas.getAttribute('aria-describedby')).textContent),
+                            startWords);
+         await page.locator('#picDisplay').focus();
+         for (const key of ['ArrowRight', 'ArrowRight', 'ArrowUp']) await page.keyboard.press(key);
+         await page.clock.runFor(400);
+         assert.strictEqual(await said.textContent(), '', 'not before the view has rested');
+         await page.clock.runFor(200);
+         const turned = await described();
+         assert.notStrictEqual(turned, startWords);
+         assert.strictEqual(await said.textContent(), turned);
+
+         await pointTo(page, 100, 100);
+         await page.mouse.down();
+         await pointTo(page, 150, 120);
+         await page.clock.runFor(2000);
+         assert.strictEqual(await said.textContent(), turned, 'a drag held still');
+         await page.mouse.up();
+         await page.clock.runFor(600);
+         assert.strictEqual(await said.textContent(), await described());
+     });
 
 test('an address opens on its view; a wrong one is told and the start view kept', { skip: noNative }, async (t) => {
     await t.test('a view with every setting', async (st) => {

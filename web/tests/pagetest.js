@@ -51,7 +51,7 @@ after(async () => {
 });
 
 // options: hash (the address's fragment), deviceScaleFactor, viewport,
-// isMobile, hasTouch, clipboard (reading and writing allowed),
+// isMobile, hasTouch, reducedMotion ('reduce': less motion asked for), clipboard (reading and writing allowed),
 // withoutWebAssembly, waitReady (false: do not wait for the page to be ready),
 // clock (the page's timers and Date faked from the start, driven through
 // session.page.clock), before (called with the context before the page
@@ -69,6 +69,7 @@ async function openPage(options = {}) {
         viewport: options.viewport || { width: 800, height: 650 },
         isMobile: Boolean(options.isMobile),
         hasTouch: Boolean(options.hasTouch),
+        reducedMotion: options.reducedMotion || 'no-preference',
     };
     const tab = reusable(options) ? await freeTab(settings, options) : await newTab(settings, options);
     const { context, page, profile } = tab;

@@ -3,7 +3,8 @@
 // drawn at the screen's device pixels (never enlarged in blocks), the
 // command line's picture at that scale; on a phone the window's controls
 // are laid out for the width, each a finger's size, and a finger turns the
-// solid without moving the page.
+// solid without moving the page, or taps the buttons that turn it as the
+// arrow keys do.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -89,6 +90,31 @@ for (const [width, height] of [[360, 740], [390, 844], [412, 915]]) {
         assert.deepStrictEqual(await page.evaluate(() => [scrollX, scrollY, visualViewport.scale]), [0, 0, 1]);
     });
 }
+
+test('a phone has buttons that turn the solid as the arrow keys and Home do, a finger\'s size', async (t) => {
+    const session = await openPage(phone(390, 844));
+    t.after(() => session.close());
+    const { page } = session;
+    for (const box of await page.locator('.turns button').evaluateAll((nodes) => nodes.map((node) => node.getBoundingClientRect().toJSON()))) {
+        assert.ok(box.width >= 44 && box.height >= 44, JSON.stringify(box));
+    }
+    const start = await state(page);
+    await page.getByRole('button', { name: 'Putar ke kanan' }).tap();
+    const tapped = await state(page);
+    assert.notDeepStrictEqual(tapped, start);
+    await page.getByRole('button', { name: 'Tampilan Awal' }).tap();
+    assert.deepStrictEqual(await state(page), start);
+    await page.locator('#picDisplay').focus();
+    await page.keyboard.press('ArrowRight');
+    assert.deepStrictEqual(await state(page), tapped);
+});
+
+test('the window has no turning buttons; asked for less motion, the solid sweeps at the slowest speed', async (t) => {
+    const session = await openPage({ viewport: { width: 1366, height: 768 }, reducedMotion: 'reduce' });
+    t.after(() => session.close());
+    assert.ok(await session.page.locator('.turns').isHidden());
+    assert.strictEqual(await session.page.locator('#mnuSpeed\\(0\\)').getAttribute('aria-checked'), 'true');
+});
 
 test('a phone: every menu and dialog fits the screen\'s width, scrolling inside itself where long', async (t) => {
     const session = await openPage(phone(360, 740));

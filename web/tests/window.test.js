@@ -7,7 +7,8 @@
 // pointer events on the drawing area and on "Layar Penuh": with "Putar dengan
 // Menyeret" on, a plain move leaves the view alone and a left drag turns it
 // by its travel; only the drawing area's right-button release saves, after
-// stopping the animation.
+// stopping the animation. The focus: seen on every tab stop in both
+// layouts, and back where it was once a menu or "Layar Penuh" closes.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -116,3 +117,60 @@ for (const [surface, positions] of Object.entries(surfaces)) {
         assert.deepStrictEqual(session.errors, []);
     });
 }
+
+// Every tab stop shows where the focus is, in the window's layout and in the
+// narrow one (a phone, a laptop at 200 %): its box, with room for an outline
+// round it, looks different focused and unfocused.
+const layouts = {
+    'the window at 1366 × 768': { viewport: { width: 1366, height: 768 } },
+    'the narrow layout': { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true },
+};
+for (const [layout, options] of Object.entries(layouts)) {
+    test(`${layout}: the focus is seen on every tab stop`, async (t) => {
+        const session = await openPage(options);
+        t.after(() => session.close());
+        const { page } = session;
+        const stops = [];
+        for (;;) {
+            await page.keyboard.press('Tab');
+            const focused = await page.evaluateHandle(() => document.activeElement);
+            const name = await focused.evaluate((node) => node.id || node.closest('[id]')?.id + ' ' + (node.getAttribute('aria-label') || node.textContent));
+            if (stops.includes(name) || await focused.evaluate((node) => node === document.body)) break;
+            stops.push(name);
+            const box = await focused.evaluate((node) => {
+                const { left, top, right, bottom } = node.getBoundingClientRect();
+                const x = Math.max(0, left - 6), y = Math.max(0, top - 6);
+                return { x, y, width: Math.min(innerWidth, right + 6) - x, height: Math.min(innerHeight, bottom + 6) - y };
+            });
+            const shown = await page.screenshot({ clip: box });
+            await focused.evaluate((node) => node.blur());
+            const unfocused = await page.screenshot({ clip: box });
+            assert.ok(!shown.equals(unfocused), `${name}: the focus is seen`);
+            await focused.evaluate((node) => node.focus());
+        }
+        assert.ok(stops.length >= 8, stops.join(', '));
+    });
+}
+
+test('the focus returns where it was: from a menu, a command and Layar Penuh, which keeps it until it closes', async (t) => {
+    const session = await openPage();
+    t.after(() => session.close());
+    const { page } = session;
+    const focused = () => page.evaluate(() => document.activeElement.closest('[id]')?.id);
+    await page.locator('#picDisplay').focus();
+    await page.keyboard.press('Alt+s');
+    await page.keyboard.press('Escape');
+    assert.strictEqual(await focused(), 'mF', 'Esc: the menu\'s button');
+    await page.locator('#chkPerspective input').focus();
+    await page.keyboard.press('Alt+s');
+    await page.locator('#mnuHome').press('Enter');
+    assert.strictEqual(await focused(), 'chkPerspective', 'a command: where it was before');
+    await page.keyboard.press('F11');
+    for (const key of ['Tab', 'Shift+Tab', 'Tab']) {
+        await page.keyboard.press(key);
+        assert.ok(await page.evaluate(() => document.activeElement.matches('.presentation canvas')), key);
+    }
+    await page.keyboard.press('Escape');
+    assert.strictEqual(await page.locator('.presentation').count(), 0);
+    assert.strictEqual(await focused(), 'chkPerspective', 'Layar Penuh closed');
+});
