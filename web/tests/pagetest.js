@@ -80,9 +80,14 @@ async function openPage(options = {}) {
     await load(tab, options.address || 'file://' + pagePath + (options.hash || ''));
     if (options.waitReady !== false) await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
     const loadMs = Date.now() - started;
+    let closed = false;
     return {
         context, page, refused: tab.refused, errors, loadMs,
+        // A test may close a session early, so that the next takes its tab;
+        // its `after` closes it again, which does nothing.
         async close() {
+            if (closed) return;
+            closed = true;
             if (!tab.key) {
                 await context.close();
                 if (profile) fs.rmSync(profile, { recursive: true, force: true });
@@ -257,6 +262,9 @@ async function modalClosed(page) {
     await page.waitForFunction(() => !document.querySelector('dialog:not(.modeless)'));
 }
 
+// A phone's screen in CSS pixels, at three device pixels to each.
+const phone = (width, height) => ({ viewport: { width, height }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+
 // The window's snapshot, with where the pointer has turned the view.
 const state = (page) => page.evaluate(() => {
     const view = window.ruvexPage.page.viewPosition();
@@ -265,6 +273,6 @@ const state = (page) => page.evaluate(() => {
 
 module.exports = {
     openPage, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, runDesktop, desktopFile, differingPixels, chooseMenuItem, pointTo, state,
-    modalClosed,
+    modalClosed, phone,
     haveNative, pagePath,
 };
