@@ -12,6 +12,7 @@
 // start; every other session is a new context of its own.
 'use strict';
 const { chromium } = require('playwright-core');
+const assert = require('node:assert');
 const { after } = require('node:test');
 const { execFile, execFileSync } = require('node:child_process');
 const fs = require('node:fs');
@@ -148,6 +149,29 @@ async function load({ page }, address) {
     await page.reload();
 }
 
+// A session of its own (ownTab, opened without touch) opened afresh on
+// another screen: the browser's emulation set as a new context would set
+// it, then the page loaded again; a context for each screen would start a
+// renderer for each. The page must then see that screen: an emulation that
+// did not take would leave every check on the first.
+async function reopenOn(session, screen, hash = '') {
+    const { viewport: { width, height }, deviceScaleFactor = 1, isMobile = false, hasTouch = false } = screen;
+    const { page } = session;
+    // The emulation lasts as long as the connection that set it.
+    session.emulation ||= await page.context().newCDPSession(page);
+    const cdp = session.emulation;
+    const turned = isMobile && width > height;
+    await cdp.send('Emulation.setDeviceMetricsOverride', {
+        mobile: isMobile, width, height, screenWidth: width, screenHeight: height, deviceScaleFactor,
+        screenOrientation: { angle: turned ? 90 : 0, type: turned || !isMobile ? 'landscapePrimary' : 'portraitPrimary' },
+    });
+    await cdp.send('Emulation.setTouchEmulationEnabled', { enabled: hasTouch });
+    await load(session, 'file://' + pagePath + hash);
+    await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
+    const shown = await page.evaluate(() => [innerWidth, innerHeight, devicePixelRatio, navigator.maxTouchPoints > 0]);
+    assert.deepStrictEqual(shown, [width, height, deviceScaleFactor, hasTouch], 'the page sees the screen');
+}
+
 // RGBA bytes as 0xRRGGBB numbers.
 function rgbPixels(rgba) {
     const pixels = new Uint32Array(rgba.length / 4);
@@ -272,7 +296,7 @@ const state = (page) => page.evaluate(() => {
 });
 
 module.exports = {
-    openPage, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, runDesktop, desktopFile, differingPixels, chooseMenuItem, pointTo, state,
+    openPage, reopenOn, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, runDesktop, desktopFile, differingPixels, chooseMenuItem, pointTo, state,
     modalClosed, phone,
     haveNative, pagePath,
 };
