@@ -5,7 +5,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, state, desktopFile, haveNative, phone } = require('./pagetest');
+const { openPage, reopenOn, state, desktopFile, haveNative, phone } = require('./pagetest');
 
 // The command line's PNG of a view at a scale, for comparing with a canvas.
 const desktopPng = (shape, view, scale) => desktopFile({ shape, view, scale, type: 'png' }).toString('base64');
@@ -31,13 +31,16 @@ function differingFromPng(page, base64) {
 
 test('a tablet and a laptop at a ratio of 2 keep the window\'s layout and show the command line\'s picture at scale 2',
      { skip: !haveNative && 'no desktop program to compare with' }, async (t) => {
-         for (const viewport of [{ width: 768, height: 1024 }, { width: 1280, height: 800 }]) {
-             const session = await openPage({ viewport, deviceScaleFactor: 2, hash: '#shape=3&view=120,60' });
-             t.after(() => session.close());
-             const { page } = session;
+         const [hash, tablet, laptop] = ['#shape=3&view=120,60', { width: 768, height: 1024 }, { width: 1280, height: 800 }];
+         const desktop = desktopPng(3, [120, 60], 2);
+         const session = await openPage({ viewport: tablet, deviceScaleFactor: 2, hash, ownTab: true });
+         t.after(() => session.close());
+         const { page } = session;
+         for (const viewport of [tablet, laptop]) {
+             if (viewport === laptop) await reopenOn(session, { viewport, deviceScaleFactor: 2 }, hash);
              const size = await page.evaluate(() => [document.getElementById('picDisplay').getBoundingClientRect().width, document.getElementById('picDisplay').width]);
              assert.deepStrictEqual(size, [396, 792], `${viewport.width} px wide`);
-             assert.strictEqual(await differingFromPng(page, desktopPng(3, [120, 60], 2)), 0);
+             assert.strictEqual(await differingFromPng(page, desktop), 0);
          }
      });
 
@@ -129,10 +132,11 @@ test('Bagikan Gambar tapped again while the share sheet is open is ignored, not 
 });
 
 test('Layar Penuh on a screen of more than 4K\'s device pixels draws 4K\'s, enlarged, and gives its memory back', async (t) => {
+    const session = await openPage({ viewport: { width: 1280, height: 720 }, deviceScaleFactor: 5, ownTab: true });
+    t.after(() => session.close());
+    const { page } = session;
     for (const [width, height] of [[1280, 720], [720, 1280]]) {
-        const session = await openPage({ viewport: { width, height }, deviceScaleFactor: 5 });
-        t.after(() => session.close());
-        const { page } = session;
+        if (width < height) await reopenOn(session, { viewport: { width, height }, deviceScaleFactor: 5 });
         // The page's WebAssembly memory, which the core's pixels are views on.
         const memory = () => page.evaluate(() => window.ruvexPage.page.pixels().buffer.byteLength);
         await page.evaluate(() => window.ruvexPage.command('mnuFullScreen'));

@@ -5,7 +5,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, state, modalClosed, phone } = require('./pagetest');
+const { openPage, reopenOn, state, modalClosed, phone } = require('./pagetest');
 
 // What a student's thumb and eyes meet on the page, measured in it.
 function measureLayout() {
@@ -117,10 +117,12 @@ test('a phone on its side: the picture wholly on screen beside the controls', as
 });
 
 test('Layar Penuh on a phone fills the screen at device pixels, the solid centred and whole', async (t) => {
+    const hash = '#shape=3&view=120,60';
+    const session = await openPage({ ...phone(360, 740), hash, ownTab: true });
+    t.after(() => session.close());
+    const { page } = session;
     for (const [width, height] of [[360, 740], [740, 360]]) {
-        const session = await openPage({ ...phone(width, height), hash: '#shape=3&view=120,60' });
-        t.after(() => session.close());
-        const { page } = session;
+        if (width > height) await reopenOn(session, phone(width, height), hash);
         await page.evaluate(() => window.ruvexPage.command('mnuFullScreen'));
         const shown = await page.evaluate(() => {
             const canvas = document.querySelector('.presentation canvas');
