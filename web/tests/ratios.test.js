@@ -56,13 +56,15 @@ test('a laptop at 150 %: device pixels, and a position gives the view it gives a
 });
 
 // A browser that can share files, standing in for a phone's share sheet:
-// what it was handed, or how it answers.
-async function withShareSheet(context, answer) {
-    await context.addInitScript((how) => {
+// what it was handed, and how it answers (window.shareAnswer: 'share', or
+// the name of the error it refuses with).
+function withShareSheet(context) {
+    return context.addInitScript(() => {
         window.shared = [];
+        window.shareAnswer = 'share';
         navigator.canShare = (data) => Boolean(data && data.files && data.files.every((file) => file.type === 'image/png'));
         navigator.share = async (data) => {
-            if (how !== 'share') throw new DOMException('refused', how);
+            if (window.shareAnswer !== 'share') throw new DOMException('refused', window.shareAnswer);
             const file = data.files[0];
             const image = await createImageBitmap(file);
             const scratch = new OffscreenCanvas(image.width, image.height).getContext('2d');
@@ -73,14 +75,16 @@ async function withShareSheet(context, answer) {
             for (let n = 0; n < got.length && differing >= 0; ++n) if (got[n] !== shown[n]) ++differing;
             window.shared.push({ name: file.name, type: file.type, size: [image.width, image.height], differing });
         };
-    }, answer);
+    });
 }
 
 test('Bagikan Gambar shares the picture shown as the shape\'s PNG, where the browser can share files', async (t) => {
+    // The sheet's answers one after another in one page, the refusal told last.
+    const sheet = await openPage({ ...phone(390, 844), hash: '#shape=3&view=120,60&axes', before: withShareSheet });
+    t.after(() => sheet.close());
+    const { page, errors } = sheet;
     for (const answer of ['share', 'AbortError', 'NotAllowedError']) {
-        const session = await openPage({ ...phone(390, 844), hash: '#shape=3&view=120,60&axes', before: (context) => withShareSheet(context, answer) });
-        t.after(() => session.close());
-        const { page, errors } = session;
+        await page.evaluate((how) => { window.shareAnswer = how; }, answer);
         await page.getByRole('button', { name: 'Spasiologi' }).tap();
         await page.getByRole('menuitem', { name: 'Bagikan Gambar' }).tap();
         if (answer === 'share') {
