@@ -7,6 +7,15 @@ const test = require('node:test');
 const assert = require('node:assert');
 const { openPage, reopenOn, state, modalClosed, phone } = require('./pagetest');
 
+// Every test here in one tab, the page opened afresh on the test's phone: a
+// context for each phone would start a renderer for each.
+let phoneTab = null;
+async function onPhone(screen, hash = '') {
+    if (phoneTab) await reopenOn(phoneTab, screen, hash);
+    else phoneTab = await openPage({ ...screen, hash, ownTab: true });
+    return phoneTab;
+}
+
 // What a student's thumb and eyes meet on the page, measured in it.
 function measureLayout() {
     const visible = (node) => node.offsetParent !== null && getComputedStyle(node).visibility !== 'hidden';
@@ -63,9 +72,8 @@ async function fitsWidth(page, locator, label) {
 }
 
 for (const [width, height] of [[360, 740], [390, 844], [412, 915]]) {
-    test(`a phone upright at ${width} × ${height}: the controls laid out for the width, a finger's size`, async (t) => {
-        const session = await openPage(phone(width, height));
-        t.after(() => session.close());
+    test(`a phone upright at ${width} × ${height}: the controls laid out for the width, a finger's size`, async () => {
+        const session = await onPhone(phone(width, height));
         const { page } = session;
         const layout = await page.evaluate(measureLayout);
         assertFitsPhone(layout, [width, height], `${width} px`);
@@ -86,9 +94,8 @@ for (const [width, height] of [[360, 740], [390, 844], [412, 915]]) {
     });
 }
 
-test('a phone: every menu and dialog fits the screen\'s width, scrolling inside itself where long', async (t) => {
-    const session = await openPage(phone(360, 740));
-    t.after(() => session.close());
+test('a phone: every menu and dialog fits the screen\'s width, scrolling inside itself where long', async () => {
+    const session = await onPhone(phone(360, 740));
     const { page } = session;
     for (const menu of ['Spasiologi', 'Informasi Display RUVEX', 'Help']) {
         await page.getByRole('button', { name: menu }).tap();
@@ -106,9 +113,8 @@ test('a phone: every menu and dialog fits the screen\'s width, scrolling inside 
     }
 });
 
-test('a phone on its side: the picture wholly on screen beside the controls', async (t) => {
-    const session = await openPage(phone(740, 360));
-    t.after(() => session.close());
+test('a phone on its side: the picture wholly on screen beside the controls', async () => {
+    const session = await onPhone(phone(740, 360));
     const { page } = session;
     const layout = await page.evaluate(measureLayout);
     assertFitsPhone(layout, [740, 360], 'sideways');
@@ -116,13 +122,10 @@ test('a phone on its side: the picture wholly on screen beside the controls', as
     assert.ok(beside.x >= layout.picture.right, 'the definition beside the picture');
 });
 
-test('Layar Penuh on a phone fills the screen at device pixels, the solid centred and whole', async (t) => {
+test('Layar Penuh on a phone fills the screen at device pixels, the solid centred and whole', async () => {
     const hash = '#shape=3&view=120,60';
-    const session = await openPage({ ...phone(360, 740), hash, ownTab: true });
-    t.after(() => session.close());
-    const { page } = session;
     for (const [width, height] of [[360, 740], [740, 360]]) {
-        if (width > height) await reopenOn(session, phone(width, height), hash);
+        const { page } = await onPhone(phone(width, height), hash);
         await page.evaluate(() => window.ruvexPage.command('mnuFullScreen'));
         const shown = await page.evaluate(() => {
             const canvas = document.querySelector('.presentation canvas');
@@ -156,9 +159,8 @@ async function touchScreen(page) {
     };
 }
 
-test('with Putar dengan Menyeret a finger turns the solid by its travel since the press, full screen too; a second finger does nothing', async (t) => {
-    const session = await openPage({ ...phone(740, 360), hash: '#shape=3&view=170,160' });
-    t.after(() => session.close());
+test('with Putar dengan Menyeret a finger turns the solid by its travel since the press, full screen too; a second finger does nothing', async () => {
+    const session = await onPhone(phone(740, 360), '#shape=3&view=170,160');
     const { page } = session;
     await page.evaluate(() => window.ruvexPage.command('mnuDragToTurn'));
     const view = async () => { const s = await state(page); return [s.pointerX, s.pointerY]; };
