@@ -12,6 +12,7 @@
 // start; every other session is a new context of its own.
 'use strict';
 const { chromium } = require('playwright-core');
+const assert = require('node:assert');
 const { after } = require('node:test');
 const { execFile, execFileSync } = require('node:child_process');
 const fs = require('node:fs');
@@ -81,9 +82,14 @@ async function openPage(options = {}) {
     await load(tab, options.address || 'file://' + pagePath + (options.hash || ''));
     if (options.waitReady !== false) await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
     const loadMs = Date.now() - started;
+    let closed = false;
     return {
         context, page, refused: tab.refused, errors, loadMs,
+        // A test may close a session early, so that the next takes its tab;
+        // its `after` closes it again, which does nothing.
         async close() {
+            if (closed) return;
+            closed = true;
             if (!tab.key) {
                 await context.close();
                 if (profile) fs.rmSync(profile, { recursive: true, force: true });
@@ -142,6 +148,29 @@ async function load({ page }, address) {
     }
     await page.evaluate((hash) => history.replaceState(null, '', hash ? '#' + hash : location.pathname), fragment);
     await page.reload();
+}
+
+// A session of its own (ownTab, opened without touch) opened afresh on
+// another screen: the browser's emulation set as a new context would set
+// it, then the page loaded again; a context for each screen would start a
+// renderer for each. The page must then see that screen: an emulation that
+// did not take would leave every check on the first.
+async function reopenOn(session, screen, hash = '') {
+    const { viewport: { width, height }, deviceScaleFactor = 1, isMobile = false, hasTouch = false } = screen;
+    const { page } = session;
+    // The emulation lasts as long as the connection that set it.
+    session.emulation ||= await page.context().newCDPSession(page);
+    const cdp = session.emulation;
+    const turned = isMobile && width > height;
+    await cdp.send('Emulation.setDeviceMetricsOverride', {
+        mobile: isMobile, width, height, screenWidth: width, screenHeight: height, deviceScaleFactor,
+        screenOrientation: { angle: turned ? 90 : 0, type: turned || !isMobile ? 'landscapePrimary' : 'portraitPrimary' },
+    });
+    await cdp.send('Emulation.setTouchEmulationEnabled', { enabled: hasTouch });
+    await load(session, 'file://' + pagePath + hash);
+    await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
+    const shown = await page.evaluate(() => [innerWidth, innerHeight, devicePixelRatio, navigator.maxTouchPoints > 0]);
+    assert.deepStrictEqual(shown, [width, height, deviceScaleFactor, hasTouch], 'the page sees the screen');
 }
 
 // RGBA bytes as 0xRRGGBB numbers.
@@ -258,6 +287,9 @@ async function modalClosed(page) {
     await page.waitForFunction(() => !document.querySelector('dialog:not(.modeless)'));
 }
 
+// A phone's screen in CSS pixels, at three device pixels to each.
+const phone = (width, height) => ({ viewport: { width, height }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+
 // The window's snapshot, with where the pointer has turned the view.
 const state = (page) => page.evaluate(() => {
     const view = window.ruvexPage.page.viewPosition();
@@ -265,7 +297,7 @@ const state = (page) => page.evaluate(() => {
 });
 
 module.exports = {
-    openPage, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, runDesktop, desktopFile, differingPixels, chooseMenuItem, pointTo, state,
-    modalClosed,
+    openPage, reopenOn, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, runDesktop, desktopFile, differingPixels, chooseMenuItem, pointTo, state,
+    modalClosed, phone,
     haveNative, pagePath,
 };

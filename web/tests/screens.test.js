@@ -1,16 +1,21 @@
-// The page on every screen a student or teacher has: phones upright and on
-// their side, a tablet, laptops at a ratio of 2 and at 150 %. The picture is
-// drawn at the screen's device pixels (never enlarged in blocks), the
-// command line's picture at that scale; on a phone the window's controls
-// are laid out for the width, each a finger's size, and a finger turns the
-// solid without moving the page, or taps the buttons that turn it as the
-// arrow keys do.
+// The page on a phone, upright and on its side: the picture drawn at the
+// screen's device pixels (never enlarged in blocks), the window's controls
+// laid out for the width, each a finger's size, every menu and dialog within
+// the width, and a finger turning the solid without moving the page, or
+// tapping the buttons that turn it as the arrow keys do.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, state, desktopFile, haveNative, modalClosed } = require('./pagetest');
+const { openPage, reopenOn, state, modalClosed, phone } = require('./pagetest');
 
-const phone = (width, height) => ({ viewport: { width, height }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+// Every test here in one tab, the page opened afresh on the test's phone: a
+// context for each phone would start a renderer for each.
+let phoneTab = null;
+async function onPhone(screen, hash = '') {
+    if (phoneTab) await reopenOn(phoneTab, screen, hash);
+    else phoneTab = await openPage({ ...screen, hash, ownTab: true });
+    return phoneTab;
+}
 
 // What a student's thumb and eyes meet on the page, measured in it.
 function measureLayout() {
@@ -68,9 +73,8 @@ async function fitsWidth(page, locator, label) {
 }
 
 for (const [width, height] of [[360, 740], [390, 844], [412, 915]]) {
-    test(`a phone upright at ${width} × ${height}: the controls laid out for the width, a finger's size`, async (t) => {
-        const session = await openPage(phone(width, height));
-        t.after(() => session.close());
+    test(`a phone upright at ${width} × ${height}: the controls laid out for the width, a finger's size`, async () => {
+        const session = await onPhone(phone(width, height));
         const { page } = session;
         const layout = await page.evaluate(measureLayout);
         assertFitsPhone(layout, [width, height], `${width} px`);
@@ -91,10 +95,8 @@ for (const [width, height] of [[360, 740], [390, 844], [412, 915]]) {
     });
 }
 
-test('a phone has buttons that turn the solid as the arrow keys and Home do, a finger\'s size', async (t) => {
-    const session = await openPage(phone(390, 844));
-    t.after(() => session.close());
-    const { page } = session;
+test('a phone has buttons that turn the solid as the arrow keys and Home do, a finger\'s size', async () => {
+    const { page } = await onPhone(phone(390, 844));
     for (const box of await page.locator('.turns button').evaluateAll((nodes) => nodes.map((node) => node.getBoundingClientRect().toJSON()))) {
         assert.ok(box.width >= 44 && box.height >= 44, JSON.stringify(box));
     }
@@ -116,9 +118,8 @@ test('the window has no turning buttons; asked for less motion, the solid sweeps
     assert.strictEqual(await session.page.locator('#mnuSpeed\\(0\\)').getAttribute('aria-checked'), 'true');
 });
 
-test('a phone: every menu and dialog fits the screen\'s width, scrolling inside itself where long', async (t) => {
-    const session = await openPage(phone(360, 740));
-    t.after(() => session.close());
+test('a phone: every menu and dialog fits the screen\'s width, scrolling inside itself where long', async () => {
+    const session = await onPhone(phone(360, 740));
     const { page } = session;
     for (const menu of ['Spasiologi', 'Informasi Display RUVEX', 'Help']) {
         await page.getByRole('button', { name: menu }).tap();
@@ -136,9 +137,8 @@ test('a phone: every menu and dialog fits the screen\'s width, scrolling inside 
     }
 });
 
-test('a phone on its side: the picture wholly on screen beside the controls', async (t) => {
-    const session = await openPage(phone(740, 360));
-    t.after(() => session.close());
+test('a phone on its side: the picture wholly on screen beside the controls', async () => {
+    const session = await onPhone(phone(740, 360));
     const { page } = session;
     const layout = await page.evaluate(measureLayout);
     assertFitsPhone(layout, [740, 360], 'sideways');
@@ -146,11 +146,10 @@ test('a phone on its side: the picture wholly on screen beside the controls', as
     assert.ok(beside.x >= layout.picture.right, 'the definition beside the picture');
 });
 
-test('Layar Penuh on a phone fills the screen at device pixels, the solid centred and whole', async (t) => {
+test('Layar Penuh on a phone fills the screen at device pixels, the solid centred and whole', async () => {
+    const hash = '#shape=3&view=120,60';
     for (const [width, height] of [[360, 740], [740, 360]]) {
-        const session = await openPage({ ...phone(width, height), hash: '#shape=3&view=120,60' });
-        t.after(() => session.close());
-        const { page } = session;
+        const { page } = await onPhone(phone(width, height), hash);
         await page.evaluate(() => window.ruvexPage.command('mnuFullScreen'));
         const shown = await page.evaluate(() => {
             const canvas = document.querySelector('.presentation canvas');
@@ -172,127 +171,6 @@ test('Layar Penuh on a phone fills the screen at device pixels, the solid centre
     }
 });
 
-// The command line's PNG of a view at a scale, for comparing with a canvas.
-const desktopPng = (shape, view, scale) => desktopFile({ shape, view, scale, type: 'png' }).toString('base64');
-
-// Pixels of the drawing area's canvas that differ from a PNG, decoded by
-// the browser.
-function differingFromPng(page, base64) {
-    return page.evaluate(async (png) => {
-        const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
-        const image = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
-        const canvas = document.getElementById('picDisplay');
-        if (image.width !== canvas.width || image.height !== canvas.height) return `sizes ${image.width} and ${canvas.width}`;
-        const scratch = new OffscreenCanvas(image.width, image.height).getContext('2d');
-        scratch.drawImage(image, 0, 0);
-        const expected = scratch.getImageData(0, 0, image.width, image.height).data;
-        const shown = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-        let count = 0;
-        const same = (n) => shown[n] === expected[n] && shown[n + 1] === expected[n + 1] && shown[n + 2] === expected[n + 2];
-        for (let n = 0; n < shown.length; n += 4) if (!same(n)) ++count;
-        return count;
-    }, base64);
-}
-
-test('a tablet and a laptop at a ratio of 2 keep the window\'s layout and show the command line\'s picture at scale 2',
-     { skip: !haveNative && 'no desktop program to compare with' }, async (t) => {
-         for (const viewport of [{ width: 768, height: 1024 }, { width: 1280, height: 800 }]) {
-             const session = await openPage({ viewport, deviceScaleFactor: 2, hash: '#shape=3&view=120,60' });
-             t.after(() => session.close());
-             const { page } = session;
-             const size = await page.evaluate(() => [document.getElementById('picDisplay').getBoundingClientRect().width, document.getElementById('picDisplay').width]);
-             assert.deepStrictEqual(size, [396, 792], `${viewport.width} px wide`);
-             assert.strictEqual(await differingFromPng(page, desktopPng(3, [120, 60], 2)), 0);
-         }
-     });
-
-test('a laptop at 150 %: device pixels, and a position gives the view it gives at 100 %', async (t) => {
-    const session = await openPage({ viewport: { width: 1280, height: 720 }, deviceScaleFactor: 1.5 });
-    t.after(() => session.close());
-    const { page } = session;
-    assert.strictEqual(await page.evaluate(() => document.getElementById('picDisplay').width), 594);
-    const box = await page.locator('#picDisplay').boundingBox();
-    await page.mouse.move(box.x + 123.5, box.y + 45.5);
-    const moved = await state(page);
-    assert.deepStrictEqual([moved.pointerX, moved.pointerY], [123, 45]);
-});
-
-// A browser that can share files, standing in for a phone's share sheet:
-// what it was handed, or how it answers.
-async function withShareSheet(context, answer) {
-    await context.addInitScript((how) => {
-        window.shared = [];
-        navigator.canShare = (data) => Boolean(data && data.files && data.files.every((file) => file.type === 'image/png'));
-        navigator.share = async (data) => {
-            if (how !== 'share') throw new DOMException('refused', how);
-            const file = data.files[0];
-            const image = await createImageBitmap(file);
-            const scratch = new OffscreenCanvas(image.width, image.height).getContext('2d');
-            scratch.drawImage(image, 0, 0);
-            const got = scratch.getImageData(0, 0, image.width, image.height).data;
-            const shown = window.ruvexPage.page.pixels();
-            let differing = got.length === shown.length ? 0 : -1;
-            for (let n = 0; n < got.length && differing >= 0; ++n) if (got[n] !== shown[n]) ++differing;
-            window.shared.push({ name: file.name, type: file.type, size: [image.width, image.height], differing });
-        };
-    }, answer);
-}
-
-test('Bagikan Gambar shares the picture shown as the shape\'s PNG, where the browser can share files', async (t) => {
-    for (const answer of ['share', 'AbortError', 'NotAllowedError']) {
-        const session = await openPage({ ...phone(390, 844), hash: '#shape=3&view=120,60&axes', before: (context) => withShareSheet(context, answer) });
-        t.after(() => session.close());
-        const { page, errors } = session;
-        await page.getByRole('button', { name: 'Spasiologi' }).tap();
-        await page.getByRole('menuitem', { name: 'Bagikan Gambar' }).tap();
-        if (answer === 'share') {
-            await page.waitForFunction(() => window.shared.length === 1);
-            const [file] = await page.evaluate(() => window.shared);
-            assert.deepStrictEqual([file.name, file.type, file.size, file.differing], ['kerucut.png', 'image/png', [396, 396], 0]);
-        } else {
-            await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 200)));
-            const told = await page.locator('#message').isVisible() ? await page.locator('#message').textContent() : '';
-            assert.strictEqual(told !== '', answer !== 'AbortError', `${answer}: ${told}`);
-        }
-        assert.deepStrictEqual(errors, []);
-    }
-    const session = await openPage(phone(390, 844));
-    t.after(() => session.close());
-    await session.page.getByRole('button', { name: 'Spasiologi' }).tap();
-    assert.strictEqual(await session.page.getByRole('menuitem', { name: 'Bagikan Gambar' }).count(), 0, 'not offered where files cannot be shared');
-});
-
-test('Bagikan Gambar tapped again while the share sheet is open is ignored, not told as a failure', async (t) => {
-    // A share sheet that stays open until the test closes it, and refuses a
-    // second share meanwhile as a browser does.
-    const session = await openPage({
-        ...phone(390, 844),
-        before: (context) => context.addInitScript(() => {
-            window.shares = 0;
-            navigator.canShare = () => true;
-            navigator.share = () => {
-                if (window.closeSheet) return Promise.reject(new DOMException('An earlier share has not yet completed.', 'InvalidStateError'));
-                ++window.shares;
-                return new Promise((resolve) => { window.closeSheet = () => { window.closeSheet = null; resolve(); }; });
-            };
-        }),
-    });
-    t.after(() => session.close());
-    const { page } = session;
-    const share = async () => {
-        await page.getByRole('button', { name: 'Spasiologi' }).tap();
-        await page.getByRole('menuitem', { name: 'Bagikan Gambar' }).tap();
-    };
-    await share();
-    await share();
-    await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 200)));
-    assert.strictEqual(await page.locator('#message').isVisible(), false);
-    await page.evaluate(() => window.closeSheet());
-    await share();
-    assert.strictEqual(await page.evaluate(() => window.shares), 2, 'shared again once the sheet has closed');
-    assert.deepStrictEqual(session.errors, []);
-});
-
 // Fingers on the screen through the browser's touch input, by number: a
 // touchStart or a touchMove names every finger then on the screen, a
 // touchEnd the fingers lifted. Each waits until the page has handled it.
@@ -305,9 +183,8 @@ async function touchScreen(page) {
     };
 }
 
-test('with Putar dengan Menyeret a finger turns the solid by its travel since the press, full screen too; a second finger does nothing', async (t) => {
-    const session = await openPage({ ...phone(740, 360), hash: '#shape=3&view=170,160' });
-    t.after(() => session.close());
+test('with Putar dengan Menyeret a finger turns the solid by its travel since the press, full screen too; a second finger does nothing', async () => {
+    const session = await onPhone(phone(740, 360), '#shape=3&view=170,160');
     const { page } = session;
     await page.evaluate(() => window.ruvexPage.command('mnuDragToTurn'));
     const view = async () => { const s = await state(page); return [s.pointerX, s.pointerY]; };
@@ -347,27 +224,4 @@ test('with Putar dengan Menyeret a finger turns the solid by its travel since th
     near(await view(), dragged, 'a second finger');
     await touch('touchEnd', { 0: [310, 200] });
     assert.deepStrictEqual(session.errors, []);
-});
-
-test('Layar Penuh on a screen of more than 4K\'s device pixels draws 4K\'s, enlarged, and gives its memory back', async (t) => {
-    for (const [width, height] of [[1280, 720], [720, 1280]]) {
-        const session = await openPage({ viewport: { width, height }, deviceScaleFactor: 5 });
-        t.after(() => session.close());
-        const { page } = session;
-        // The page's WebAssembly memory, which the core's pixels are views on.
-        const memory = () => page.evaluate(() => window.ruvexPage.page.pixels().buffer.byteLength);
-        await page.evaluate(() => window.ruvexPage.command('mnuFullScreen'));
-        const shown = await page.evaluate(() => {
-            const canvas = document.querySelector('.presentation canvas');
-            const box = canvas.getBoundingClientRect();
-            return [canvas.width, canvas.height, Math.round(box.width), Math.round(box.height)];
-        });
-        assert.deepStrictEqual(shown, width > height ? [3840, 2160, width, height] : [2160, 3840, width, height]);
-        await page.mouse.move(width / 2, height / 2);
-        const middle = await state(page);
-        assert.deepStrictEqual([Math.round(middle.pointerX), Math.round(middle.pointerY)], [198, 198]);
-        assert.ok(await memory() < 128 * 2 ** 20, `${await memory()} bytes`);
-        await page.keyboard.press('Escape');
-        assert.strictEqual(await page.evaluate(() => window.ruvexPage.page.presentationPixels().length), 0, 'given back');
-    }
 });

@@ -8,7 +8,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, runDesktop, differingPixels, pointTo, state, haveNative } = require('./pagetest');
+const { openPage, reopenOn, runDesktop, differingPixels, pointTo, state, haveNative, phone } = require('./pagetest');
 
 const sectionLine = (section) => runDesktop(['--shape', '3', '--section', section, '--section-info']).toString().trim();
 
@@ -55,6 +55,8 @@ test('opened on a shape just chosen it turns to 170,160; − and + step the bars
     const view = { shape: 3, view: [170, 160], section: '2,49', sectionPlane: 'hidden' };
     assert.strictEqual(await differingPixels(page, view), 0);
 
+    // Closed first, so that the address opens afresh in the same tab.
+    await session.close();
     const reopened = await openPage({ hash: address });
     t.after(() => reopened.close());
     await reopened.page.getByRole('dialog', { name: 'Irisan Bidang' }).waitFor();
@@ -79,15 +81,18 @@ test('"Ukuran Bangun" from the menu sets the kerucut\'s sizes as the command lin
     const view = { shape: 3, view: [170, 160], size: '3,4', net: 50 };
     assert.strictEqual(await differingPixels(page, view), 0);
     await page.waitForFunction(() => location.hash.includes('net=50'));
-    const reopened = await openPage({ hash: await page.evaluate(() => location.hash) });
-    t.after(() => reopened.close());
-    await reopened.page.getByRole('dialog', { name: 'Ukuran Bangun' }).waitFor();
-    assert.strictEqual(await differingPixels(reopened.page, view), 0, 'the address opens it at its sizes');
+    const address = await page.evaluate(() => location.hash);
 
     await page.locator('#hsbJaring').focus();
     await page.keyboard.press('Escape');
     await dialog.waitFor({ state: 'detached' });
     assert.strictEqual(await differingPixels(page, { shape: 3, view: [170, 160] }), 0);
+
+    await session.close();
+    const reopened = await openPage({ hash: address });
+    t.after(() => reopened.close());
+    await reopened.page.getByRole('dialog', { name: 'Ukuran Bangun' }).waitFor();
+    assert.strictEqual(await differingPixels(reopened.page, view), 0, 'the address opens it at its sizes');
     assert.deepStrictEqual([...session.errors, ...reopened.errors], []);
 });
 
@@ -134,18 +139,23 @@ function sectionLayout() {
     };
 }
 
-const phone = (width, height) => ({ viewport: { width, height }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+// The first screen without touch: the tab opened on it takes every later
+// screen's from reopenOn, touch or none (touch the tab was opened with would
+// stay on).
 const screens = [
+    ['a small laptop', { viewport: { width: 800, height: 600 } }],
     ['a phone upright', phone(360, 740)], ['a phone on its side', phone(740, 360)], ['a larger phone', phone(412, 915)],
     ['a larger phone on its side', phone(915, 412)],
     ['a laptop at 150 %', { viewport: { width: 910, height: 512 }, deviceScaleFactor: 1.5 }],
-    ['a small laptop', { viewport: { width: 800, height: 600 } }], ['a tablet', { ...phone(768, 1024), deviceScaleFactor: 2 }],
+    ['a tablet', { ...phone(768, 1024), deviceScaleFactor: 2 }],
 ];
 
 test('on every screen the section leaves the picture whole and its line in view', async (t) => {
-    for (const [label, screen] of screens) {
-        const session = await openPage({ ...screen, hash: '#shape=3&view=170,160&section=45,30' });
-        t.after(() => session.close());
+    const hash = '#shape=3&view=170,160&section=45,30';
+    const session = await openPage({ ...screens[0][1], hash, ownTab: true });
+    t.after(() => session.close());
+    for (const [n, [label, screen]] of screens.entries()) {
+        if (n > 0) await reopenOn(session, screen, hash);
         await session.page.locator('dialog[open].modeless').waitFor();
         const { picture, window: sheet, line, steps, screen: [width, height] } = await session.page.evaluate(sectionLayout);
         const inside = (inner, outer) => inner.left >= outer.left - 0.5 && inner.top >= outer.top - 0.5
