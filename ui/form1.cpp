@@ -10,6 +10,7 @@
 #include "ui/sectionwindow.h"
 #include "ui/sizewindow.h"
 #include "ui/storedrangescrollbar.h"
+#include "window/accessibletexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +31,16 @@
 #include <initializer_list>
 
 namespace {
+
+// A bar's value in words ("Aspek 1,0") as its description, which the
+// toolkit's screen-reader bridge on Linux reads and announces when it changes;
+// set only when it changed, so nothing is announced twice.
+void describeBarValue(StoredRangeScrollBar* bar)
+{
+    const QString words = toQString(barValueText(bar->objectName().toStdString(), bar->storedValue()));
+    if (bar->accessibleDescription() != words)
+        bar->setAccessibleDescription(words);
+}
 
 // 0 unticked, 1 ticked, 2 greyed, as the check box's value reads.
 int checkBoxValue(int state)
@@ -142,6 +153,7 @@ void Form1::connectControls()
     });
     for (StoredRangeScrollBar* bar : {m_controls.VScroll1, m_controls.VScroll2})
         connect(bar, &StoredRangeScrollBar::storedValueChanged, this, [this, bar] {
+            describeBarValue(bar);
             apply(ControlIntent{bar->objectName().toStdString() + "_Change", bar->storedValue()});
         });
     for (AnimationTimer* timer : {m_controls.Timer1, m_controls.Timer2})
@@ -289,6 +301,8 @@ void Form1::show(const WindowSnapshot& shown)
     c.VScroll1->setEnabled(shown.aspectEnabled);
     c.VScroll2->setStoredValue(shown.distance);
     c.VScroll2->setEnabled(shown.distanceEnabled);
+    describeBarValue(c.VScroll1);
+    describeBarValue(c.VScroll2);
     if (shown.speed >= 0 && shown.speed < kSpeedItemCount)
         c.mnuSpeed[static_cast<std::size_t>(shown.speed)]->setChecked(true);
     c.mnuBackLines->setChecked(shown.backLines);

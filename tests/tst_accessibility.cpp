@@ -1,0 +1,87 @@
+// The main window for a student who cannot see it: what a screen reader is
+// told of the controls and the windows.
+
+#include "tests/form1controls.h"
+#include "ui/helpwindow.h"
+#include "ui/storedrangescrollbar.h"
+#include "window/infowindowlayout.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string read(QObject* object, QAccessible::Text kind)
+{
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(object);
+    return control ? control->text(kind).toStdString() : std::string();
+}
+
+std::string description(QObject* object)
+{
+    return read(object, QAccessible::Description);
+}
+
+// Every name and value under a window, as a screen reader walks it.
+std::string everythingRead(QAccessibleInterface* node)
+{
+    std::string told = node->text(QAccessible::Name).toStdString() + "\n"
+        + node->text(QAccessible::Value).toStdString() + "\n";
+    for (int n = 0; n < node->childCount(); ++n)
+        told += everythingRead(node->child(n));
+    return told;
+}
+
+} // namespace
+
+TEST(ScreenReader, ControlsAreNamedAndTheBarsTellTheirValueAsItMoves)
+{
+    Form1 form;
+    EXPECT_EQ(read(control<QWidget>(form, "Text1"), QAccessible::Name), "Definisi");
+    EXPECT_EQ(read(picDisplay(form), QAccessible::Name), "Gambar bangun ruang");
+    const std::pair<const char*, const char*> groups[]
+        = {{"frmPerspec", "Perspektif"}, {"frmAspect", "Aspek"}, {"Frame1", "BANGUN RUANG"}};
+    for (const auto& [frame, name] : groups) {
+        QAccessibleInterface* group = QAccessible::queryAccessibleInterface(control<QWidget>(form, frame));
+        EXPECT_EQ(group->role(), QAccessible::Grouping) << frame;
+        EXPECT_EQ(group->text(QAccessible::Name).toStdString(), name);
+    }
+
+    auto* aspect = control<StoredRangeScrollBar>(form, "VScroll1");
+    auto* distance = control<StoredRangeScrollBar>(form, "VScroll2");
+    EXPECT_EQ(read(aspect, QAccessible::Name), "Aspek");
+    EXPECT_EQ(read(distance, QAccessible::Name), "Jarak Pandang");
+    EXPECT_EQ(description(aspect), "Aspek 1,0");
+    EXPECT_EQ(description(distance), "Jarak Pandang 150");
+    QTest::keyClick(aspect, Qt::Key_Down); // moved by the student
+    EXPECT_EQ(description(aspect), "Aspek 0,9");
+    PictureSettings opened;
+    opened.aspectTenths = 15;
+    opened.perspective = true;
+    opened.perspectiveDistance = 200;
+    form.openView(opened); // set by the window
+    EXPECT_EQ(description(aspect), "Aspek 1,5");
+    EXPECT_EQ(description(distance), "Jarak Pandang 200");
+}
+
+TEST(ScreenReader, InformationWindowsAndTheHelpAreReadWhole)
+{
+    Form1 form;
+    for (const InfoWindowLayout& layout : InfoWindowLayouts::kWindows) {
+        form.apply(MenuIntent{std::string(layout.menuItem)});
+        QWidget* window
+            = form.findChild<QWidget*>(QString::fromUtf8(layout.name.data(), qsizetype(layout.name.size())));
+        ASSERT_TRUE(window) << layout.name;
+        EXPECT_NE(everythingRead(QAccessible::queryAccessibleInterface(window)).find(layout.text),
+                  std::string::npos)
+            << layout.name;
+    }
+    form.apply(MenuIntent{"MnuPetunjuk"});
+    QTextEdit* help = form.helpWindow()->text();
+    EXPECT_FALSE(read(help, QAccessible::Name).empty()) << "the help's text box has a name";
+    EXPECT_EQ(read(help, QAccessible::Value), help->toPlainText().toStdString());
+}
