@@ -1,13 +1,17 @@
 // The main window for a student who cannot see it: what a screen reader is
-// told of the controls and the windows.
+// told of the controls and the windows, and the picture in words once the
+// view rests.
 
 #include "tests/form1controls.h"
 #include "ui/helpwindow.h"
 #include "ui/storedrangescrollbar.h"
+#include "window/commandline.h"
 #include "window/infowindowlayout.h"
+#include "window/picturewords.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTextEdit>
 
@@ -66,6 +70,52 @@ TEST(ScreenReader, ControlsAreNamedAndTheBarsTellTheirValueAsItMoves)
     form.openView(opened); // set by the window
     EXPECT_EQ(description(aspect), "Aspek 1,5");
     EXPECT_EQ(description(distance), "Jarak Pandang 200");
+}
+
+// The desktop reads out the very sentence "ruvex3d … --describe" prints.
+TEST(ScreenReader, TheDrawingAreaTellsThePictureAsTheCommandLineDoes)
+{
+    const std::vector<ArgumentList> views{
+        {"--shape", "3", "--view", "33,374", "--perspective", "200"},
+        {"--shape", "0", "--view", "300,198", "--aspect", "1.5", "--axes"},
+        {"--shape", "3", "--view", "0,0", "--section", "30,40"},
+        {"--shape", "6", "--view", "40,90", "--size", "3,4"},
+    };
+    const auto nothingWritten
+        = [](const std::string&, std::string_view) { return std::optional<std::string>(); };
+    for (ArgumentList words : views) {
+        words.insert(words.begin(), "ruvex3d");
+        words.push_back("--describe");
+        const CommandLineRequest request = readCommandLine(words);
+        ASSERT_TRUE(request.view) << request.refusal;
+        const std::string printed = runCommandLine(request, "1.0", nothingWritten).output;
+        Form1 form;
+        form.openView(*request.view);
+        const auto told = [&form] { return description(picDisplay(form)) + '\n'; };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return told() == printed; }, 3 * kPictureWordsRestMilliseconds))
+            << told() << "\nprinted\n"
+            << printed;
+    }
+}
+
+// A drag changes the view at every step; the sentence is told once the
+// pointer has rested, not step by step.
+TEST(ScreenReader, ThePictureIsToldAgainOnlyAfterTheViewHasRested)
+{
+    Form1 form;
+    const std::string atStart = description(picDisplay(form));
+    EXPECT_EQ(atStart, form.session().pictureWords());
+    QElapsedTimer sinceLastMove;
+    for (float x : {40.0f, 80.0f, 120.0f, 160.0f}) {
+        moveOver(form, 0, x, 100.0f);
+        sinceLastMove.start();
+        QTest::qWait(kPictureWordsRestMilliseconds * 2 / 3);
+        EXPECT_EQ(description(picDisplay(form)), atStart) << "still moving at x " << x;
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return description(picDisplay(form)) != atStart; }, 1000));
+    // The toolkit's timers may fire up to 5 % early.
+    EXPECT_GE(sinceLastMove.elapsed(), kPictureWordsRestMilliseconds * 9 / 10);
+    EXPECT_EQ(description(picDisplay(form)), form.session().pictureWords());
 }
 
 TEST(ScreenReader, InformationWindowsAndTheHelpAreReadWhole)

@@ -4,6 +4,7 @@
 #include "ui/form1startup.h"
 #include "ui/modelessdialog.h"
 #include "ui/modelesswindows.h"
+#include "ui/picturedescription.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
@@ -129,6 +130,7 @@ Form1::Form1(QWidget* parent)
     m_session.start(window);
     show(m_session.snapshot());
     showPicture();
+    m_pictureWords = new PictureDescription(*m_picDisplay, m_session);
     qApp->installEventFilter(this);
 }
 
@@ -185,6 +187,8 @@ unsigned Form1::apply(const Intent& intent)
         show(m_session.snapshot());
     if (changes & kRequestsWaiting)
         carryOut(m_session.takeRequests());
+    if (changes & (kPictureChanged | kControlsChanged))
+        viewMayHaveChanged();
     return changes;
 }
 
@@ -279,6 +283,15 @@ void Form1::showPicture()
     m_picDisplay->showChanges();
     if (m_presentation)
         m_presentation->showView();
+}
+
+// The words follow once the view rests (PictureDescription): an open window
+// such as "Irisan Bidang" changes them as the picture does.
+void Form1::viewMayHaveChanged()
+{
+    m_pictureWords->viewChanged();
+    if (m_fullScreenWords)
+        m_fullScreenWords->viewChanged();
 }
 
 void Form1::show(const WindowSnapshot& shown)

@@ -24,6 +24,7 @@
 
 class HelpWindow;
 class ModelessWindows;
+class PictureDescription;
 class PresentationWindow;
 class SectionWindow;
 class SizeWindow;
@@ -74,6 +75,7 @@ private:
     // Every control, caption, tick, timer and window as the snapshot has it.
     void show(const WindowSnapshot& shown);
     void showPicture();
+    void viewMayHaveChanged();
     void carryOut(const std::vector<Request>& requests);
     void carryOut(const Request& request);
     bool carryOutPictureRequest(const Request& request);
@@ -102,5 +104,8 @@ private:
     PresentationWindow* m_presentation = nullptr;
     SectionWindow* m_sectionWindow = nullptr;
     SizeWindow* m_sizeWindow = nullptr;
+    // The drawing area and "Layar Penuh" in words, for a screen reader.
+    PictureDescription* m_pictureWords = nullptr;
+    PictureDescription* m_fullScreenWords = nullptr;
     bool m_unloaded = false;
 };

@@ -5,6 +5,7 @@
 #include "ui/clipboardcopy.h"
 #include "ui/form1.h"
 #include "ui/modelesswindows.h"
+#include "ui/picturedescription.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
@@ -131,6 +132,7 @@ void Form1::openFullScreen()
     if (!m_presentation) {
         m_presentation = new PresentationWindow(m_session, this);
         connect(m_presentation, &PresentationWindow::closed, this, &Form1::fullScreenClosed);
+        m_fullScreenWords = new PictureDescription(*m_presentation, m_session);
     }
     m_presentation->open();
 }
