@@ -1,9 +1,10 @@
 // The main window for a student who cannot see it: what a screen reader is
-// told of the controls and the windows, and the picture in words once the
-// view rests.
+// told of the controls and the windows, the picture in words once the view
+// rests, and where the keyboard focus goes with "Layar Penuh".
 
 #include "tests/form1controls.h"
 #include "ui/helpwindow.h"
+#include "ui/presentationwindow.h"
 #include "ui/storedrangescrollbar.h"
 #include "window/commandline.h"
 #include "window/infowindowlayout.h"
@@ -12,6 +13,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
 
@@ -38,6 +40,18 @@ std::string everythingRead(QAccessibleInterface* node)
     for (int n = 0; n < node->childCount(); ++n)
         told += everythingRead(node->child(n));
     return told;
+}
+
+QWidget* focused()
+{
+    return QApplication::focusWidget();
+}
+
+void showActive(Form1& form)
+{
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 }
 
 } // namespace
@@ -134,4 +148,23 @@ TEST(ScreenReader, InformationWindowsAndTheHelpAreReadWhole)
     QTextEdit* help = form.helpWindow()->text();
     EXPECT_FALSE(read(help, QAccessible::Name).empty()) << "the help's text box has a name";
     EXPECT_EQ(read(help, QAccessible::Value), help->toPlainText().toStdString());
+}
+
+// Tab cannot leave "Layar Penuh"; when it closes the keys go back where
+// they were before the menu command opened it.
+TEST(KeyboardFocus, FullScreenKeepsItUntilItClosesThenGivesItBack)
+{
+    Form1 form;
+    showActive(form);
+    auto* cone = control<QRadioButton>(form, "Option1", 3);
+    cone->setFocus();
+    form.apply(MenuIntent{"mnuFullScreen"});
+    auto* fullScreen = form.findChild<PresentationWindow*>();
+    ASSERT_TRUE(fullScreen && QTest::qWaitFor([fullScreen] { return focused() == fullScreen; }));
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Tab}) {
+        QTest::keyClick(focused(), key);
+        EXPECT_EQ(focused(), fullScreen);
+    }
+    QTest::keyClick(fullScreen, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([cone] { return focused() == cone; })) << "focus on " << focused();
 }

@@ -17,6 +17,7 @@
 #include "window/windowsession.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <utility>
@@ -102,6 +103,8 @@ private:
     ModelessWindows* const m_windows;
     // "Layar Penuh" and "Irisan Bidang", made on first use.
     PresentationWindow* m_presentation = nullptr;
+    // Where the keys went before "Layar Penuh" took them; they go back there.
+    QPointer<QWidget> m_focusBeforeFullScreen;
     SectionWindow* m_sectionWindow = nullptr;
     SizeWindow* m_sizeWindow = nullptr;
     // The drawing area and "Layar Penuh" in words, for a screen reader.

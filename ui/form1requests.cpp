@@ -134,11 +134,13 @@ void Form1::openFullScreen()
         connect(m_presentation, &PresentationWindow::closed, this, &Form1::fullScreenClosed);
         m_fullScreenWords = new PictureDescription(*m_presentation, m_session);
     }
+    m_focusBeforeFullScreen = focusWidget();
     m_presentation->open();
 }
 
 // Its picture's memory given back; back in the window, where the drawing
-// area shows the view as it now stands.
+// area shows the view as it now stands and the keys go where they went
+// before, as after any other menu command.
 void Form1::fullScreenClosed()
 {
     m_session.closeScaledView(ScaledView::FullScreen);
@@ -147,7 +149,10 @@ void Form1::fullScreenClosed()
         return;
     m_picDisplay->showChanges();
     activateWindow();
-    m_picDisplay->setFocus();
+    QWidget* focus = m_focusBeforeFullScreen ? m_focusBeforeFullScreen.data() : m_picDisplay;
+    if (!focus->isEnabled() || !focus->isVisible())
+        focus = m_picDisplay; // the distance bar, say, disabled full screen
+    focus->setFocus();
 }
 
 namespace {
