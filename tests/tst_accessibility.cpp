@@ -75,6 +75,11 @@ TEST(ScreenReader, ControlsAreNamedAndTheBarsTellTheirValueAsItMoves)
     EXPECT_EQ(read(distance, QAccessible::Name), "Jarak Pandang");
     EXPECT_EQ(description(aspect), "Aspek 1,0");
     EXPECT_EQ(description(distance), "Jarak Pandang 150");
+    EXPECT_EQ(read(distance, QAccessible::Value), "Jarak Pandang 150");
+    QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(distance)->valueInterface();
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->currentValue().toInt(), 150) << "the stored value, not the negated one inside";
+    EXPECT_EQ(value->maximumValue().toInt(), 350);
     QTest::keyClick(aspect, Qt::Key_Down); // moved by the student
     EXPECT_EQ(description(aspect), "Aspek 0,9");
     PictureSettings opened;
