@@ -4,12 +4,14 @@
 #include "ui/form1startup.h"
 #include "ui/modelessdialog.h"
 #include "ui/modelesswindows.h"
+#include "ui/picturedescription.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
 #include "ui/sectionwindow.h"
 #include "ui/sizewindow.h"
 #include "ui/storedrangescrollbar.h"
+#include "window/accessibletexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +32,16 @@
 #include <initializer_list>
 
 namespace {
+
+// A bar's value in words ("Aspek 1,0") as its description, which the
+// toolkit's screen-reader bridge on Linux reads and announces when it changes;
+// set only when it changed, so nothing is announced twice.
+void describeBarValue(StoredRangeScrollBar* bar)
+{
+    const QString words = toQString(barValueText(bar->objectName().toStdString(), bar->storedValue()));
+    if (bar->accessibleDescription() != words)
+        bar->setAccessibleDescription(words);
+}
 
 // 0 unticked, 1 ticked, 2 greyed, as the check box's value reads.
 int checkBoxValue(int state)
@@ -118,6 +130,7 @@ Form1::Form1(QWidget* parent)
     m_session.start(window);
     show(m_session.snapshot());
     showPicture();
+    m_pictureWords = new PictureDescription(*m_picDisplay, m_session);
     qApp->installEventFilter(this);
 }
 
@@ -142,6 +155,7 @@ void Form1::connectControls()
     });
     for (StoredRangeScrollBar* bar : {m_controls.VScroll1, m_controls.VScroll2})
         connect(bar, &StoredRangeScrollBar::storedValueChanged, this, [this, bar] {
+            describeBarValue(bar);
             apply(ControlIntent{bar->objectName().toStdString() + "_Change", bar->storedValue()});
         });
     for (AnimationTimer* timer : {m_controls.Timer1, m_controls.Timer2})
@@ -173,6 +187,8 @@ unsigned Form1::apply(const Intent& intent)
         show(m_session.snapshot());
     if (changes & kRequestsWaiting)
         carryOut(m_session.takeRequests());
+    if (changes & (kPictureChanged | kControlsChanged))
+        viewMayHaveChanged();
     return changes;
 }
 
@@ -269,6 +285,15 @@ void Form1::showPicture()
         m_presentation->showView();
 }
 
+// The words follow once the view rests (PictureDescription): an open window
+// such as "Irisan Bidang" changes them as the picture does.
+void Form1::viewMayHaveChanged()
+{
+    m_pictureWords->viewChanged();
+    if (m_fullScreenWords)
+        m_fullScreenWords->viewChanged();
+}
+
 void Form1::show(const WindowSnapshot& shown)
 {
     const Form1Controls& c = m_controls;
@@ -289,6 +314,8 @@ void Form1::show(const WindowSnapshot& shown)
     c.VScroll1->setEnabled(shown.aspectEnabled);
     c.VScroll2->setStoredValue(shown.distance);
     c.VScroll2->setEnabled(shown.distanceEnabled);
+    describeBarValue(c.VScroll1);
+    describeBarValue(c.VScroll2);
     if (shown.speed >= 0 && shown.speed < kSpeedItemCount)
         c.mnuSpeed[static_cast<std::size_t>(shown.speed)]->setChecked(true);
     c.mnuBackLines->setChecked(shown.backLines);

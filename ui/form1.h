@@ -17,6 +17,7 @@
 #include "window/windowsession.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <utility>
@@ -24,6 +25,7 @@
 
 class HelpWindow;
 class ModelessWindows;
+class PictureDescription;
 class PresentationWindow;
 class SectionWindow;
 class SizeWindow;
@@ -74,6 +76,7 @@ private:
     // Every control, caption, tick, timer and window as the snapshot has it.
     void show(const WindowSnapshot& shown);
     void showPicture();
+    void viewMayHaveChanged();
     void carryOut(const std::vector<Request>& requests);
     void carryOut(const Request& request);
     bool carryOutPictureRequest(const Request& request);
@@ -100,7 +103,12 @@ private:
     ModelessWindows* const m_windows;
     // "Layar Penuh" and "Irisan Bidang", made on first use.
     PresentationWindow* m_presentation = nullptr;
+    // Where the keys went before "Layar Penuh" took them; they go back there.
+    QPointer<QWidget> m_focusBeforeFullScreen;
     SectionWindow* m_sectionWindow = nullptr;
     SizeWindow* m_sizeWindow = nullptr;
+    // The drawing area and "Layar Penuh" in words, for a screen reader.
+    PictureDescription* m_pictureWords = nullptr;
+    PictureDescription* m_fullScreenWords = nullptr;
     bool m_unloaded = false;
 };

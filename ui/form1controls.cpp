@@ -12,6 +12,7 @@
 #include "ui/qtext.h"
 #include "ui/qtrects.h"
 #include "ui/storedrangescrollbar.h"
+#include "window/accessibletexts.h"
 #include "window/form1layout.h"
 #include "window/form1menus.h"
 
@@ -198,6 +199,9 @@ Qt::Alignment qAlignmentOf(TextAlignment alignment)
 void applyDescription(QWidget* widget, const ControlDescription& control)
 {
     widget->setObjectName(toQString(control.name));
+    // Elsewhere the toolkit reads the caption as shown, a label's as it changes.
+    if (const std::string_view name = accessibleName(control.name); !name.empty())
+        widget->setAccessibleName(toQString(name));
     widget->setGeometry(twipsRect(control.place));
     if (control.font != Form1Layout::kFont)
         widget->setFont(fontOf(control.font));

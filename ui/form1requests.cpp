@@ -5,6 +5,7 @@
 #include "ui/clipboardcopy.h"
 #include "ui/form1.h"
 #include "ui/modelesswindows.h"
+#include "ui/picturedescription.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
@@ -131,12 +132,15 @@ void Form1::openFullScreen()
     if (!m_presentation) {
         m_presentation = new PresentationWindow(m_session, this);
         connect(m_presentation, &PresentationWindow::closed, this, &Form1::fullScreenClosed);
+        m_fullScreenWords = new PictureDescription(*m_presentation, m_session);
     }
+    m_focusBeforeFullScreen = focusWidget();
     m_presentation->open();
 }
 
 // Its picture's memory given back; back in the window, where the drawing
-// area shows the view as it now stands.
+// area shows the view as it now stands and the keys go where they went
+// before, as after any other menu command.
 void Form1::fullScreenClosed()
 {
     m_session.closeScaledView(ScaledView::FullScreen);
@@ -145,7 +149,10 @@ void Form1::fullScreenClosed()
         return;
     m_picDisplay->showChanges();
     activateWindow();
-    m_picDisplay->setFocus();
+    QWidget* focus = m_focusBeforeFullScreen ? m_focusBeforeFullScreen.data() : m_picDisplay;
+    if (!focus->isEnabled() || !focus->isVisible())
+        focus = m_picDisplay; // the distance bar, say, disabled full screen
+    focus->setFocus();
 }
 
 namespace {

@@ -49,6 +49,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_text->setFont(timesNewRomanFont(kHelpTextPointSize));
     m_text->setHtml(toQString(kHelpText));
+    // Read whole by a screen reader; unnamed, it would be an empty edit box.
+    m_text->setAccessibleName(toQString(kHelpCaption));
 
     m_ok = new QPushButton(toQString(InfoWindowTexts::kOkCaption), this);
     m_ok->setObjectName(QStringLiteral("cmdOK"));

@@ -6,9 +6,12 @@
 //
 // Qt's scroll bar always has its minimum at the top, so a reversed range is
 // held negated inside it; storedValue() is always the stored-range value
-// (the inherited value() is the inner one).
+// (the inherited value() is the inner one), and a screen reader is told it
+// too, with the main window's words for it (accessibletexts.h).
 
 #include <QScrollBar>
+
+#include <algorithm>
 
 class StoredRangeScrollBar final : public QScrollBar {
     Q_OBJECT
@@ -17,6 +20,9 @@ public:
                          QWidget* parent = nullptr);
 
     int storedValue() const;
+    // The stored range's ends, lower first whichever is Min.
+    int storedLow() const { return std::min(m_min, m_max); }
+    int storedHigh() const { return std::max(m_min, m_max); }
     // Clamped into the stored range; raises storedValueChanged when the value moves.
     void setStoredValue(int value);
 

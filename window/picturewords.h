@@ -16,6 +16,11 @@
 
 std::string pictureInWords(const PictureSettings& settings);
 
+// How long the view must rest before its words are told again: a turn by the
+// pointer or an animation changes the view many times a second, and a screen
+// reader that started the sentence anew at every step would say nothing whole.
+inline constexpr int kPictureWordsRestMilliseconds = 500;
+
 // Degrees turned from the front view for a pointer position along one axis,
 // -179..180: a full turn is the drawing area's interior width of pointer
 // travel, positive the way the right (or up) arrow key turns it.
