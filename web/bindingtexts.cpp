@@ -10,6 +10,7 @@
 #include "export/savetexts.h"
 #include "window/jsonwriter.h"
 #include "window/pagetexts.h"
+#include "window/picturewords.h"
 #include "window/snapshotjson.h"
 
 #include <emscripten/bind.h>
@@ -93,7 +94,7 @@ std::string pageTexts()
     for (const auto& [key, what] : {std::pair{"pictureRefused", PageTexts::kCopiedPicture},
                                     std::pair{"viewCodeRefused", PageTexts::kCopiedViewCode}})
         json.field(key, SaveTexts::fillIn(PageTexts::kClipboardRefused, what, {}));
-    json.field("pictureWordsRest", PageTexts::kPictureWordsRestMs);
+    json.field("pictureWordsRest", kPictureWordsRestMilliseconds);
     json.endObject();
     return json.text();
 }

@@ -15,11 +15,6 @@
 namespace PageTexts {
 
 inline constexpr std::string_view kPictureName = "Gambar bangun ruang";
-// How long the view rests unchanged before the page tells it in words to a
-// screen reader (WindowSession::pictureWords): a turn by the keys, one
-// step after another, is told once, where it ends, and a spinning solid
-// never rests, so it is not told over and over.
-inline constexpr int kPictureWordsRestMs = 500;
 // The installed page's name under its icon, where the caption is too long.
 inline constexpr std::string_view kShortName = "RUVEX 3D";
 inline constexpr std::string_view kProgramEnded
