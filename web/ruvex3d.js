@@ -30,8 +30,8 @@ const kRequests = {
     closeProgram: (app) => app.end(),
 };
 
-// A copy of the page's template `name` (markup.js), put at the end of the page.
-const fromTemplate = (name) => document.body.appendChild(document.getElementById('template-' + name).content.firstElementChild.cloneNode(true));
+// A copy of the page's template `name` (markup.js), put at the end of the page's content.
+const fromTemplate = (name) => document.querySelector('main').appendChild(document.getElementById('template-' + name).content.firstElementChild.cloneNode(true));
 
 function start(core) {
     const page = new core.RuvexPage();
