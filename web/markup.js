@@ -44,7 +44,7 @@ const boxed = (className, input, caption) => tag('label', { class: className }, 
 const labelled = (className, caption, input) => tag('label', { class: className || null }, text('span', { class: 'caption' }, caption) + input);
 
 // A control of the main window as the session starts it (`shown`: the
-// elements' states); a frame holds the controls placed
+// elements' states and the picture's size); a frame holds the controls placed
 // in it, drawing its edge and caption as the desktop's group box does and
 // clipping them. A control cut off by its frame in the window (.clipped) a
 // narrow screen leaves out too.
@@ -66,7 +66,7 @@ function control(item, inside, shown) {
         optionButton: () => choice('radio', 'option'),
         scrollBar: () => scrollBar(item, state, { ...common, class: classes('') + (state.enabled ? ' scrollbar' : ' scrollbar disabled'), ...handed }),
         pictureBox: () => tag('div', { ...common, id: item.name + 'Box', class: classes('picturebox') },
-                              tag('canvas', { id: item.name, tabindex: 0, role: 'img', 'aria-label': item.accessibleName })),
+                              tag('canvas', { id: item.name, tabindex: 0, role: 'img', 'aria-label': item.accessibleName, style: style(shown.picture) })),
     };
     return (kinds[item.kind] || kinds.label)();
 }
@@ -229,7 +229,8 @@ async function windowMarkup(coreScript) {
     const description = JSON.parse(core.windowDescriptionJson());
     const session = new core.RuvexPage();
     const startPlaces = JSON.parse(session.start());
-    const shown = { states: JSON.parse(session.elementStates()) };
+    const pictureSize = { width: session.pictureWidth() + 'px', height: session.pictureHeight() + 'px' };
+    const shown = { states: JSON.parse(session.elementStates()), picture: pictureSize };
     session.delete();
     const picture = tag('canvas', { tabindex: 0, 'aria-label': description.window.fullScreenCaption });
     const presentation = tag('div', { class: 'presentation' }, picture + tag('div', { class: 'caption', hidden: true }));

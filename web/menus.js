@@ -73,16 +73,11 @@ class MenuBar {
 
 const focusFirst = (list) => list.querySelector(':scope > .menuitem')?.focus();
 
-// The dialog open over the window, if any: it holds the window's keys, so
-// there is never more than one.
-function openDialog() {
-    return document.querySelector('dialog[open]:not(.modeless)');
-}
-
 // A window from its template (markup.js), named by its caption, closed by
-// its button or Esc; the focus goes back where it was (to the picture, when
-// that was a menu that has closed since), so the keys work there again at once.
-function dialog(name) {
+// its button or Esc, shown over the window with its first button focused when
+// `modal`; the focus goes back where it was (to the picture, when that was a
+// menu that has closed since), so the keys work there again at once.
+function dialog(name, modal = false) {
     const returnTo = document.activeElement;
     const box = fromTemplate(name);
     box.querySelectorAll('[data-close]').forEach((button) => button.addEventListener('click', () => box.close()));
@@ -91,20 +86,15 @@ function dialog(name) {
         const back = returnTo && returnTo.isConnected && returnTo.offsetParent !== null ? returnTo : document.getElementById('picDisplay');
         if (back) back.focus();
     });
+    if (modal) { box.showModal(); box.querySelector('button').focus(); }
     return box;
-}
-
-function showModal(box) {
-    box.showModal();
-    box.querySelector('button').focus();
 }
 
 // An information window laid out as the desktop's, in fixed pixels: on a
 // screen narrower than it (a phone) shown smaller as a whole, not cut off.
 function showInfoWindow(app, name) {
-    const box = dialog(name), body = box.querySelector('.body'), picture = box.querySelector('img');
+    const box = dialog(name, true), body = box.querySelector('.body'), picture = box.querySelector('img');
     if (picture) picture.src = JSON.parse(document.getElementById('pictures').textContent)[picture.dataset.picture];
-    showModal(box);
     const room = document.documentElement.clientWidth - 16 - (box.offsetWidth - box.clientWidth);
     if (body.offsetWidth > room && room > 0) body.style.zoom = String(room / body.offsetWidth);
 }
