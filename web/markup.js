@@ -52,7 +52,7 @@ function control(item, inside, shown) {
     const state = shown.states[item.name] || {};
     const classes = (name) => [name, 'control', item.clipped && 'clipped'].filter(Boolean).join(' ');
     const align = { left: 'left', right: 'right', centre: 'center' }[item.alignment] || 'left';
-    const common = { id: item.name, hidden: !item.visible, style: style({ ...colours(item), 'text-align': align, ...place(item.rect) }) };
+    const common = { id: item.name, lang: item.lang, hidden: !item.visible, style: style({ ...colours(item), 'text-align': align, ...place(item.rect) }) };
     const handed = { 'data-handler': item.handler, 'data-index': item.index };
     const choice = (type, className) => tag('label', { ...common, class: classes(className) },
                                             tag('input', { type, name: item.array || item.name, tabindex: 0, checked: Boolean(state.checked), ...handed })
@@ -107,22 +107,23 @@ function menuItem(entry) {
     const submenu = entry.kind === 'menu';
     const hint = submenu ? tag('span', { class: 'more', 'aria-hidden': 'true' }) : entry.shortcut && text('span', { class: 'shortcut', 'aria-hidden': 'true' }, entry.shortcut);
     const item = tag('button', {
-        type: 'button', class: 'menuitem', id: entry.name, tabindex: -1, role,
+        type: 'button', class: 'menuitem', id: entry.name, lang: entry.lang, tabindex: -1, role,
         'aria-keyshortcuts': entry.shortcut ? entry.shortcut.replace('Ctrl', 'Control') : null, 'aria-haspopup': submenu && 'menu',
     }, tag('span', { class: 'mark', 'aria-hidden': 'true' }) + text('span', { class: 'caption' }, plain(entry.caption)) + (hint || ''));
     return submenu ? item + menuList(entry) : item;
 }
 function menuBar(menus) {
     return menus.map((entry) => tag('div', { class: 'menuholder' }, text('button', {
-        type: 'button', class: 'menutitle', id: entry.name, 'aria-haspopup': 'menu', 'aria-expanded': 'false', 'data-key': mnemonic(entry.caption),
+        type: 'button', class: 'menutitle', id: entry.name, lang: entry.lang, 'aria-haspopup': 'menu', 'aria-expanded': 'false', 'data-key': mnemonic(entry.caption),
     }, plain(entry.caption)) + menuList(entry))).join('');
 }
 
-// A window opened later: a dialog named by its caption, in a template the
-// script clones as `template-<name>`.
-function windowTemplate(template, { name, caption, modeless = false }, body, content) {
+// A window opened later: a dialog named by its caption (marked as English
+// where the core says it is), in a template the script clones as `template-<name>`.
+function windowTemplate(template, { name, caption, lang, modeless = false }, body, content) {
     const dialog = { class: modeless ? 'window modeless' : 'window', id: name, 'aria-labelledby': name + 'Title' };
-    return tag('template', { id: `template-${template}` }, tag('dialog', dialog, text('div', { class: 'titlebar', id: name + 'Title' }, caption) + tag('div', body, content)));
+    const title = text('div', { class: 'titlebar', id: name + 'Title', lang }, caption);
+    return tag('template', { id: `template-${template}` }, tag('dialog', dialog, title + tag('div', body, content)));
 }
 const closeButton = (caption, attributes = {}) => text('button', { class: 'button', type: 'button', 'data-close': true, ...attributes }, caption);
 const buttons = (content) => tag('div', { class: 'buttons' }, content);

@@ -60,7 +60,8 @@ async function everyWindowChecked(page) {
 }
 
 // Names from the core where a caption says nothing, a menu item's name its
-// caption alone (no tick, key or arrow), the bars' values in words.
+// caption alone (no tick, key or arrow); below, the bars' values in words and
+// what the program keeps in English marked so.
 const kRead = [
     'heading "RUVEX Display 3D" [level=1]', 'textbox "Definisi"', 'group "Perspektif"', 'scrollbar "Jarak Pandang"', 'group "BANGUN RUANG"',
     'img "Gambar bangun ruang"', 'group "Aspek"', 'scrollbar "Aspek"', 'menuitem "Salin Gambar"\n', 'menuitem "Kecepatan Rotasi":',
@@ -84,5 +85,7 @@ for (const [label, [settings, names]] of Object.entries(kLayouts)) {
         assert.deepStrictEqual(names.filter((name) => !read.includes(name)), []);
         await page.evaluate(() => window.ruvexPage.control(document.getElementById('VScroll1').dataset.handler, 15));
         assert.strictEqual(await page.locator('#VScroll1').getAttribute('aria-valuetext'), 'Aspek 1,5');
+        const english = await page.locator('main [lang="en"]').evaluateAll((found) => found.map((element) => element.textContent));
+        assert.deepStrictEqual(english, ['Help', 'Contact', 'Hyperboloid', 'Flat surface', 'Sine wave', 'Bendy blades', 'Parabloid', 'Semi-sphere', 'Wheel']);
     });
 }
