@@ -39,7 +39,7 @@ class MenuBar {
         const items = [...list.querySelectorAll(':scope > .menuitem')];
         const at = items.indexOf(document.activeElement);
         const down = { ArrowDown: 1, ArrowUp: -1 }[event.key], across = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
-        if (down) items[(at + down + items.length) % items.length].focus();
+        if (down) items[((at < 0 && down < 0 ? items.length : at) + down + items.length) % items.length].focus();
         else if (event.key === 'Escape') this.close();
         else if (across && top) this.open((this.openIndex + across + this.tops.length) % this.tops.length);
         else if (!across) return;
