@@ -175,6 +175,11 @@ TEST(WindowDescription, HoldsTheMenuTreeAndEveryOtherWindow)
     EXPECT_TRUE(has(R"j("checked":true,"exclusive":true}]},{"name":"mnuFullScreen")j"))
         << "the submenu closes before the next item";
     EXPECT_TRUE(has(R"j({"name":"Mnuchar2","kind":"separator"},{"name":"MnuInfodancredit")j"));
+    // What the program keeps in English is marked so, and only that.
+    EXPECT_TRUE(
+        has(R"j("caption":"&Help","lang":"en","items")j") && has(R"j("caption":"Contact","lang":"en",)j")
+        && has(R"j("caption":"Contact Me","lang":"en",)j") && has(R"j("caption":"Wheel","lang":"en",)j"));
+    EXPECT_EQ(json.find(R"j("caption":"Info","lang")j"), std::string::npos);
     EXPECT_TRUE(has(R"j({"name":"frmAbout","menuItem":"MnuFungsi","caption":"Fungsi RUVEX Display 3D",)j"
                     R"j("width":401,"height":394,"backColor":"#ffffff","picture":"aboutback.bmp")j"));
     EXPECT_TRUE(

@@ -22,9 +22,10 @@ class UprightScrollBar {
 
     // The core's state of the bar: its value, where its thumb stands (0 top,
     // 1 bottom) and whether it takes input.
-    show({ value, thumb, enabled }) {
+    show({ value, thumb, enabled, valueText }) {
         this.value = value;
         this.node.setAttribute('aria-valuenow', value);
+        this.node.setAttribute('aria-valuetext', valueText);
         this.thumb.style.top = Math.round(thumb * (this.track.clientHeight - this.thumb.offsetHeight)) + 'px';
         this.enabled = enabled;
         this.node.classList.toggle('disabled', !enabled);

@@ -44,7 +44,7 @@ const boxed = (className, input, caption) => tag('label', { class: className }, 
 const labelled = (className, caption, input) => tag('label', { class: className || null }, text('span', { class: 'caption' }, caption) + input);
 
 // A control of the main window as the session starts it (`shown`: the
-// page's texts and the elements' states); a frame holds the controls placed
+// elements' states and the picture's size); a frame holds the controls placed
 // in it, drawing its edge and caption as the desktop's group box does and
 // clipping them. A control cut off by its frame in the window (.clipped) a
 // narrow screen leaves out too.
@@ -52,31 +52,33 @@ function control(item, inside, shown) {
     const state = shown.states[item.name] || {};
     const classes = (name) => [name, 'control', item.clipped && 'clipped'].filter(Boolean).join(' ');
     const align = { left: 'left', right: 'right', centre: 'center' }[item.alignment] || 'left';
-    const common = { id: item.name, hidden: !item.visible, style: style({ ...colours(item), 'text-align': align, ...place(item.rect) }) };
+    const common = { id: item.name, lang: item.lang, hidden: !item.visible, style: style({ ...colours(item), 'text-align': align, ...place(item.rect) }) };
     const handed = { 'data-handler': item.handler, 'data-index': item.index };
     const choice = (type, className) => tag('label', { ...common, class: classes(className) },
                                             tag('input', { type, name: item.array || item.name, tabindex: 0, checked: Boolean(state.checked), ...handed })
                                             + text('span', {}, item.caption));
     const kinds = {
         label: () => text('div', { ...common, class: classes('label') }, state.text ?? item.caption),
-        textBox: () => text('textarea', { ...common, class: classes('textbox'), readonly: true, 'aria-label': item.name }, state.value ?? ''),
-        frame: () => tag('div', { ...common, class: classes(item.caption ? 'frame captioned' : 'frame'), role: 'group', 'aria-label': item.caption || null },
+        textBox: () => text('textarea', { ...common, class: classes('textbox'), readonly: true, 'aria-label': item.accessibleName }, state.value ?? ''),
+        frame: () => tag('div', { ...common, class: classes(item.caption ? 'frame captioned' : 'frame'), role: 'group', 'aria-label': item.accessibleName || item.caption },
                          '<div class="edge"></div>' + (item.caption ? text('span', { class: 'caption' }, item.caption) : '') + inside),
         checkBox: () => choice('checkbox', 'check'),
         optionButton: () => choice('radio', 'option'),
-        scrollBar: () => scrollBar(item, { ...common, class: classes('') + (state.enabled ? ' scrollbar' : ' scrollbar disabled'), ...handed }),
+        scrollBar: () => scrollBar(item, state, { ...common, class: classes('') + (state.enabled ? ' scrollbar' : ' scrollbar disabled'), ...handed }),
         pictureBox: () => tag('div', { ...common, id: item.name + 'Box', class: classes('picturebox') },
-                              tag('canvas', { id: item.name, tabindex: 0, role: 'img', 'aria-label': shown.texts.pictureName, 'aria-describedby': 'pictureWords' })),
+                              tag('canvas', { id: item.name, tabindex: 0, role: 'img', 'aria-label': item.accessibleName, 'aria-describedby': 'pictureWords', style: style(shown.picture) })),
     };
     return (kinds[item.kind] || kinds.label)();
 }
 
-// An upright scroll bar: its arrows and track, whose value the script shows.
-function scrollBar(item, attributes) {
+// An upright scroll bar: its arrows and track, its value as the session
+// starts it (the script keeps it current), read in words.
+function scrollBar(item, state, attributes) {
     const { min, max } = item.range;
     return tag('div', {
-        ...attributes, role: 'scrollbar', 'aria-orientation': item.orientation || 'vertical', 'aria-label': item.name,
-        'aria-valuemin': Math.min(min, max), 'aria-valuemax': Math.max(min, max), 'data-tab-stop': Boolean(item.tabStop),
+        ...attributes, role: 'scrollbar', 'aria-orientation': item.orientation || 'vertical', 'aria-label': item.accessibleName,
+        'aria-valuemin': Math.min(min, max), 'aria-valuemax': Math.max(min, max), 'aria-valuenow': state.value, 'aria-valuetext': state.valueText,
+        'data-tab-stop': Boolean(item.tabStop),
     }, '<div class="arrow up"></div><div class="track"><div class="thumb"></div></div><div class="arrow down"></div>');
 }
 
@@ -106,31 +108,36 @@ function controls(description, shown) {
 // The menu bar: a button per menu, its list under it, submenus one level
 // further. A list is no content a button keeps when the markup is read, so
 // a submenu follows its item here and the script puts it in the item.
+// A list takes the focus itself too (the arrows go on to its items), so
+// that a list taller than a phone's screen scrolls by the keys.
 function menuList(entry) {
-    return tag('div', { class: 'menu', hidden: true, role: 'menu', 'aria-label': plain(entry.caption) }, entry.items.map(menuItem).join(''));
+    return tag('div', { class: 'menu', hidden: true, role: 'menu', tabindex: 0, 'aria-label': plain(entry.caption) }, entry.items.map(menuItem).join(''));
 }
 function menuItem(entry) {
     if (entry.kind === 'separator') return '<div class="separator" role="separator"></div>';
     // The exclusive items (the speeds) are one choice; the other checkable items are switches.
     const role = !entry.checkable ? 'menuitem' : entry.exclusive ? 'menuitemradio' : 'menuitemcheckbox';
+    // Its tick, key and arrow are drawn for the eye only: the name is the caption.
     const submenu = entry.kind === 'menu';
+    const hint = submenu ? tag('span', { class: 'more', 'aria-hidden': 'true' }) : entry.shortcut && text('span', { class: 'shortcut', 'aria-hidden': 'true' }, entry.shortcut);
     const item = tag('button', {
-        type: 'button', class: 'menuitem', id: entry.name, tabindex: -1, role,
+        type: 'button', class: 'menuitem', id: entry.name, lang: entry.lang, tabindex: -1, role,
         'aria-keyshortcuts': entry.shortcut ? entry.shortcut.replace('Ctrl', 'Control') : null, 'aria-haspopup': submenu && 'menu',
-    }, text('span', { class: 'caption' }, plain(entry.caption)) + (entry.shortcut ? text('span', { class: 'shortcut' }, entry.shortcut) : ''));
+    }, tag('span', { class: 'mark', 'aria-hidden': 'true' }) + text('span', { class: 'caption' }, plain(entry.caption)) + (hint || ''));
     return submenu ? item + menuList(entry) : item;
 }
 function menuBar(menus) {
     return menus.map((entry) => tag('div', { class: 'menuholder' }, text('button', {
-        type: 'button', class: 'menutitle', id: entry.name, 'aria-haspopup': 'menu', 'aria-expanded': 'false', 'data-key': mnemonic(entry.caption),
+        type: 'button', class: 'menutitle', id: entry.name, lang: entry.lang, 'aria-haspopup': 'menu', 'aria-expanded': 'false', 'data-key': mnemonic(entry.caption),
     }, plain(entry.caption)) + menuList(entry))).join('');
 }
 
-// A window opened later: a dialog named by its caption, in a template the
-// script clones as `template-<name>`.
-function windowTemplate(template, { name, caption, modeless = false }, body, content) {
+// A window opened later: a dialog named by its caption (marked as English
+// where the core says it is), in a template the script clones as `template-<name>`.
+function windowTemplate(template, { name, caption, lang, modeless = false }, body, content) {
     const dialog = { class: modeless ? 'window modeless' : 'window', id: name, 'aria-labelledby': name + 'Title' };
-    return tag('template', { id: `template-${template}` }, tag('dialog', dialog, text('div', { class: 'titlebar', id: name + 'Title' }, caption) + tag('div', body, content)));
+    const title = text('div', { class: 'titlebar', id: name + 'Title', lang }, caption);
+    return tag('template', { id: `template-${template}` }, tag('dialog', dialog, title + tag('div', body, content)));
 }
 const closeButton = (caption, attributes = {}) => text('button', { class: 'button', type: 'button', 'data-close': true, ...attributes }, caption);
 const buttons = (content) => tag('div', { class: 'buttons' }, content);
@@ -213,9 +220,9 @@ function sizeWindow(layout) {
     const choices = pi.captions.map((caption, index) => boxed('option', tag('input', {
         type: 'radio', name: pi.name, id: `${pi.name}(${index})`, 'data-handler': pi.handler, 'data-index': index,
     }), caption)).join('');
-    return besideWindow('SizeWindow', layout, bar(layout.radius) + bar(layout.height) + tag('div', { class: 'pi', role: 'radiogroup' }, choices)
+    return besideWindow('SizeWindow', layout, bar(layout.radius) + bar(layout.height) + tag('div', { class: 'pi', role: 'radiogroup', 'aria-label': pi.caption }, choices)
         + bar(layout.net) + tag('p', { class: 'notice', hidden: true })
-        + tag('textarea', { class: 'numbers', readonly: true, rows: 7, id: layout.numbersName, 'aria-label': layout.numbersName }));
+        + tag('textarea', { class: 'numbers', readonly: true, rows: 7, id: layout.numbersName, 'aria-label': layout.numbersCaption }));
 }
 
 // The main window as the session starts it: the start-up sequence's places
@@ -230,7 +237,7 @@ function mainWindow(description, startPlaces, shown) {
     const inside = controls(description, shown) + lines(description.lines) + '<div class="focusring" hidden></div>'
         + pictureWords(shown.words) + turnButtons(shown.texts, home);
     return tag('div', { id: win.name, class: 'window', inert: true, style: style({ font: fontOf(win.font) }) },
-               tag('div', { class: 'menubar', role: 'menubar' }, menuBar(description.menus)) + tag('div', { class: 'client', style: client }, inside));
+               tag('div', { class: 'menubar' }, menuBar(description.menus)) + tag('div', { class: 'client', style: client }, inside));
 }
 
 // The page's title and its window's markup with every window's template.
@@ -239,7 +246,8 @@ async function windowMarkup(coreScript) {
     const description = JSON.parse(core.windowDescriptionJson());
     const session = new core.RuvexPage();
     const startPlaces = JSON.parse(session.start());
-    const shown = { texts: JSON.parse(core.pageTexts()), states: JSON.parse(session.elementStates()), words: session.pictureWords() };
+    const pictureSize = { width: session.pictureWidth() + 'px', height: session.pictureHeight() + 'px' };
+    const shown = { texts: JSON.parse(core.pageTexts()), states: JSON.parse(session.elementStates()), words: session.pictureWords(), picture: pictureSize };
     session.delete();
     const picture = tag('canvas', { tabindex: 0, 'aria-label': description.window.fullScreenCaption });
     const presentation = tag('div', { class: 'presentation' }, picture + tag('div', { class: 'caption', hidden: true }));
@@ -248,7 +256,8 @@ async function windowMarkup(coreScript) {
         ...kFileDialogs.map((kind) => fileDialog(kind, JSON.parse(core.fileDialog(kind)))),
         sectionWindow(description.sectionWindow), sizeWindow(description.sizeWindow), tag('template', { id: 'template-presentation' }, presentation),
     ];
-    return { title: escaped(description.window.caption), window: mainWindow(description, startPlaces, shown) + '\n' + windows.join('\n') };
+    const heading = text('h1', { class: 'heading' }, description.window.caption);
+    return { title: escaped(description.window.caption), window: heading + mainWindow(description, startPlaces, shown) + '\n' + windows.join('\n') };
 }
 
 module.exports = { windowMarkup, richText, menuItem };

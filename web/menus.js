@@ -39,7 +39,7 @@ class MenuBar {
         const items = [...list.querySelectorAll(':scope > .menuitem')];
         const at = items.indexOf(document.activeElement);
         const down = { ArrowDown: 1, ArrowUp: -1 }[event.key], across = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
-        if (down && at >= 0) items[(at + down + items.length) % items.length].focus();
+        if (down) items[((at < 0 && down < 0 ? items.length : at) + down + items.length) % items.length].focus();
         else if (event.key === 'Escape') this.close(true);
         else if (across && top) this.open((this.openIndex + across + this.tops.length) % this.tops.length);
         else if (!across) return;
@@ -79,16 +79,11 @@ const focusFirst = (list) => list.querySelector(':scope > .menuitem')?.focus();
 // The focus back on `element` if it is still shown, otherwise on the picture.
 const focusBack = (element) => (element?.isConnected && element.offsetParent !== null ? element : document.getElementById('picDisplay')).focus();
 
-// The dialog open over the window, if any: it holds the window's keys, so
-// there is never more than one.
-function openDialog() {
-    return document.querySelector('dialog[open]:not(.modeless)');
-}
-
 // A window from its template (markup.js), named by its caption, closed by
-// its button or Esc; the focus goes back where it was (to the picture, when
-// that was a menu that has closed since), so the keys work there again at once.
-function dialog(name) {
+// its button or Esc, shown over the window with its first button focused when
+// `modal`; the focus goes back where it was (to the picture, when that was a
+// menu that has closed since), so the keys work there again at once.
+function dialog(name, modal = false) {
     const returnTo = document.activeElement;
     const box = fromTemplate(name);
     box.querySelectorAll('[data-close]').forEach((button) => button.addEventListener('click', () => box.close()));
@@ -96,20 +91,15 @@ function dialog(name) {
         box.remove();
         focusBack(returnTo);
     });
+    if (modal) { box.showModal(); box.querySelector('button').focus(); }
     return box;
-}
-
-function showModal(box) {
-    box.showModal();
-    box.querySelector('button').focus();
 }
 
 // An information window laid out as the desktop's, in fixed pixels: on a
 // screen narrower than it (a phone) shown smaller as a whole, not cut off.
 function showInfoWindow(app, name) {
-    const box = dialog(name), body = box.querySelector('.body'), picture = box.querySelector('img');
+    const box = dialog(name, true), body = box.querySelector('.body'), picture = box.querySelector('img');
     if (picture) picture.src = JSON.parse(document.getElementById('pictures').textContent)[picture.dataset.picture];
-    showModal(box);
     const room = document.documentElement.clientWidth - 16 - (box.offsetWidth - box.clientWidth);
     if (body.offsetWidth > room && room > 0) body.style.zoom = String(room / body.offsetWidth);
 }

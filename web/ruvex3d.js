@@ -3,35 +3,24 @@
 // shows what comes back (the picture, each element's state, the requests
 // carried out with the browser); no rule of the program lives here
 // (binding.cpp). assemble.js runs the page's five scripts in one scope.
-// Where the browser cannot run the program, what it needs takes the place of the window.
-function cannotRun() {
-    document.getElementById('needs').hidden = false;
-    document.getElementById('Form1').hidden = true;
-}
+// Where the browser cannot run the program, what it needs takes the place of the window (the style sheet).
+const cannotRun = () => document.documentElement.classList.add('cannotrun');
 if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') return cannotRun();
 createRuvexCore().then(start, cannotRun);
-// As the installable site (a manifest named), the page keeps itself for use offline.
-if (document.querySelector('link[rel="manifest"]') && navigator.serviceWorker) {
-    navigator.serviceWorker.register('sw.js').catch(() => {});
-}
 
 // Milliseconds between rewrites of the address while the view changes.
 const kAddressDelay = 300;
 // What each of the session's requests is in the browser, given its text and kind.
 const kRequests = {
     saveDialog: fileDialog, exportDialog: fileDialog, copyPicture, copyText, sharePicture, openFullScreen, showInfoWindow,
-    showHelp: () => showModal(dialog('help')),
-    showSectionWindow: (app) => showBesideWindow(app, 'SectionWindow'),
-    showSizeWindow: (app) => showBesideWindow(app, 'SizeWindow'),
-    closeFullScreen: (app) => app.presentation?.close(),
-    closeSectionWindow: (app) => app.sectionWindow?.close(),
-    closeSizeWindow: (app) => app.sizeWindow?.close(),
-    openMenuBar: (app) => app.menus.open(0),
-    closeProgram: (app) => app.end(),
+    showHelp: () => dialog('help', true),
+    showSectionWindow: (app) => showBesideWindow(app, 'SectionWindow'), showSizeWindow: (app) => showBesideWindow(app, 'SizeWindow'),
+    closeFullScreen: (app) => app.presentation?.close(), closeSectionWindow: (app) => app.sectionWindow?.close(),
+    closeSizeWindow: (app) => app.sizeWindow?.close(), openMenuBar: (app) => app.menus.open(0), closeProgram: (app) => app.end(),
 };
 
-// A copy of the page's template `name` (markup.js), put at the end of the page.
-const fromTemplate = (name) => document.body.appendChild(document.getElementById('template-' + name).content.firstElementChild.cloneNode(true));
+// A copy of the page's template `name` (markup.js), put at the end of the page's content.
+const fromTemplate = (name) => document.querySelector('main').appendChild(document.getElementById('template-' + name).content.firstElementChild.cloneNode(true));
 
 function start(core) {
     const page = new core.RuvexPage();
@@ -92,7 +81,6 @@ class PageApp {
         this.context = this.canvas.getContext('2d', { alpha: false });
         Object.assign(this, { width: page.pictureWidth(), height: page.pictureHeight() });
         this.image = new ImageData(this.width, this.height);
-        Object.assign(this.canvas.style, { width: this.width + 'px', height: this.height + 'px' });
         this.followCanvasSize();
         wireHandlers(this, form);
         watchFocus(form.querySelector('.client'), this.canvas);
@@ -248,7 +236,8 @@ class PageApp {
     // the browser's and closes an open menu. A menu's mnemonic opens it.
     wireKeys() {
         document.addEventListener('keydown', (event) => {
-            const modal = openDialog();
+            // A dialog open over the window holds its keys; there is never more than one.
+            const modal = document.querySelector('dialog[open]:not(.modeless)');
             if (!modal && event.altKey && !event.ctrlKey && this.menus.openByMnemonic(event.key)) return event.preventDefault();
             const [target, inText] = this.keyTarget(event.target, modal);
             const changes = this.page.key(event.key, event.shiftKey, event.ctrlKey, event.altKey || event.metaKey, target, inText);

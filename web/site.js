@@ -38,7 +38,9 @@ function manifest(facts) {
 // The page with its manifest named, and its content policy opened to the
 // manifest, the icons and the service worker, all from the site itself.
 function indexPage(page, facts) {
-    const head = `<link rel="manifest" href="manifest.webmanifest">\n<meta name="theme-color" content="${facts.colour}">\n`;
+    // The installed page keeps itself for use offline.
+    const keep = "<script>if (navigator.serviceWorker) navigator.serviceWorker.register('sw.js').catch(() => {});</script>\n";
+    const head = `<link rel="manifest" href="manifest.webmanifest">\n<meta name="theme-color" content="${facts.colour}">\n${keep}`;
     const policy = /(<meta http-equiv="Content-Security-Policy" content=")([^"]*)(")/;
     if (!policy.test(page) || !page.includes('</head>')) throw new Error('the page has no content policy or head');
     return page

@@ -2,7 +2,9 @@
 
 #include "window/pagetexts.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
 
 namespace {
@@ -26,6 +28,17 @@ std::string_view accessibleName(std::string_view control)
         if (name == control)
             return read;
     return {};
+}
+
+std::string_view captionLanguage(std::string_view caption)
+{
+    // "Info", "Torus", "Save Gambar" and "OK" read as Indonesian too.
+    static constexpr std::array<std::string_view, 10> kEnglish
+        = {"Help",      "Contact",      "Contact Me", "Hyperboloid", "Flat surface",
+           "Sine wave", "Bendy blades", "Parabloid",  "Semi-sphere", "Wheel"};
+    std::string plain(caption);
+    std::erase(plain, '&');
+    return std::find(kEnglish.begin(), kEnglish.end(), plain) != kEnglish.end() ? "en" : "";
 }
 
 std::string tenthsText(int tenths)

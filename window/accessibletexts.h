@@ -26,3 +26,9 @@ std::string barValueText(std::string_view control, int value);
 
 // Tenths (never negative) as a decimal with its comma: 15 → "1,5".
 std::string tenthsText(int tenths);
+
+// "en" for a caption the program keeps wholly in English ("Help", "Contact
+// Me", the shape buttons its frame cuts off), so that a screen reader reads
+// it as English; empty for the program's Indonesian. A mnemonic's "&" is
+// passed over.
+std::string_view captionLanguage(std::string_view caption);

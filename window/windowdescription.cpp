@@ -149,12 +149,19 @@ void writeHandler(JsonWriter& json, const ControlDescription& control)
         json.field("handler", handlerName(control.name, event));
 }
 
+void writeLanguage(JsonWriter& json, std::string_view caption)
+{
+    if (const std::string_view language = captionLanguage(caption); !language.empty())
+        json.field("lang", language);
+}
+
 void writeControl(JsonWriter& json, const ControlDescription& control)
 {
     json.beginObject().field("name", control.name).field("kind", kindName(control.kind));
     json.field("container", control.container);
     writeRect(json, twipsToPixelRect(control.place));
     json.field("tabIndex", control.tabIndex).field("caption", control.caption);
+    writeLanguage(json, control.caption);
     if (const std::string_view name = accessibleName(control.name); !name.empty())
         json.field("accessibleName", name);
     writeColour(json, "foreColor", control.foreColour);
@@ -201,8 +208,10 @@ std::size_t writeMenuEntries(JsonWriter& json, std::span<const MenuEntry> entrie
     while (taken < entries.size() && entries[taken].level == level) {
         const MenuEntry& entry = entries[taken++];
         json.beginObject().field("name", entry.name).field("kind", kinds[static_cast<int>(entry.kind)]);
-        if (entry.kind != MenuEntryKind::Separator)
+        if (entry.kind != MenuEntryKind::Separator) {
             json.field("caption", entry.caption);
+            writeLanguage(json, entry.caption);
+        }
         if (entry.kind == MenuEntryKind::Item) {
             json.field("shortcut", entry.shortcut);
             json.field("checkable", entry.checkable).field("checked", entry.checked);
@@ -260,6 +269,7 @@ void writeInfoWindow(JsonWriter& json, const InfoWindowLayout& window)
 {
     json.beginObject().field("name", window.name).field("menuItem", window.menuItem);
     json.field("caption", window.caption);
+    writeLanguage(json, window.caption);
     json.field("width", twipsToPixels(window.clientWidth))
         .field("height", twipsToPixels(window.clientHeight));
     writeColour(json, "backColor",

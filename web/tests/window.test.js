@@ -27,7 +27,7 @@ test('the window shows what the desktop shows, and hides what it hides', async (
     const { page } = session;
 
     await t.test('the distance bar is upright, covers the distance number and steps by its arrows', async () => {
-        const bar = page.getByRole('scrollbar', { name: 'VScroll2' });
+        const bar = page.getByRole('scrollbar', { name: 'Jarak Pandang' });
         assert.strictEqual(await bar.getAttribute('aria-orientation'), 'vertical');
         assert.strictEqual(await onTopAt(page, 'LabPerspec'), 'VScroll2');
         await page.getByRole('checkbox', { name: 'Perbesar/Perkecil' }).check();
