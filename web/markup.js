@@ -247,7 +247,8 @@ async function windowMarkup(coreScript) {
     const session = new core.RuvexPage();
     const startPlaces = JSON.parse(session.start());
     const pictureSize = { width: session.pictureWidth() + 'px', height: session.pictureHeight() + 'px' };
-    const shown = { texts: JSON.parse(core.pageTexts()), states: JSON.parse(session.elementStates()), words: session.pictureWords(), picture: pictureSize };
+    const shown = { texts: JSON.parse(core.pageTexts()), states: JSON.parse(session.elementStates()), picture: pictureSize };
+    shown.words = session.pictureWords();
     session.delete();
     const picture = tag('canvas', { tabindex: 0, 'aria-label': description.window.fullScreenCaption });
     const presentation = tag('div', { class: 'presentation' }, picture + tag('div', { class: 'caption', hidden: true }));
