@@ -9,11 +9,12 @@
 
 namespace {
 
-using namespace AccessibleTexts;
+constexpr std::string_view kDistance = "Jarak Pandang";
+constexpr std::string_view kAspect = "Aspek";
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kNames = {{
-    {"Text1", kDefinition},
-    {"frmPerspec", kPerspective},
+    {"Text1", "Definisi"},
+    {"frmPerspec", "Perspektif"},
     {"VScroll2", kDistance},
     {"frmAspect", kAspect},
     {"VScroll1", kAspect},

@@ -8,15 +8,6 @@
 #include <string>
 #include <string_view>
 
-namespace AccessibleTexts {
-
-inline constexpr std::string_view kDefinition = "Definisi";
-inline constexpr std::string_view kPerspective = "Perspektif";
-inline constexpr std::string_view kDistance = "Jarak Pandang";
-inline constexpr std::string_view kAspect = "Aspek";
-
-} // namespace AccessibleTexts
-
 // The name read for the control `name`; empty where its caption serves.
 std::string_view accessibleName(std::string_view control);
 
