@@ -137,17 +137,13 @@ async function newTab(settings, options) {
     return tab;
 }
 
-// Opens `address` as a new document. In a tab that shows the page already a
-// new address differing in its fragment alone would only scroll it: the tab
-// takes the address without opening it, then loads it afresh.
+// Opens `address` as a new document, in a tab that may show the page
+// already: the last page gone first, so that its timers (the view's address
+// is written a moment after it rests) cannot reach the next, and an address
+// differing in its fragment alone opens afresh rather than scrolling.
 async function load({ page }, address) {
-    const [document, fragment = ''] = address.split('#');
-    if (page.url().split('#')[0] !== document) {
-        await page.goto(address);
-        return;
-    }
-    await page.evaluate((hash) => history.replaceState(null, '', hash ? '#' + hash : location.pathname), fragment);
-    await page.reload();
+    if (page.url() !== 'about:blank') await page.goto('about:blank');
+    await page.goto(address);
 }
 
 // A session of its own (ownTab, opened without touch) opened afresh on
