@@ -96,8 +96,10 @@ for (const [width, height] of [[360, 740], [390, 844], [412, 915]]) {
     });
 }
 
-test('a laptop zoomed to 400 % (320 × 256): one column, no caption cut, no sideways scrolling', async () => {
-    const { page } = await onPhone({ viewport: { width: 320, height: 256 } });
+test('a laptop zoomed to 400 % (320 × 256): one column, no caption cut, no sideways scrolling', async (t) => {
+    const session = await openPage({ viewport: { width: 320, height: 256 } });
+    t.after(() => session.close());
+    const { page } = session;
     const shown = await page.evaluate(() => ({
         scrollWidth: document.documentElement.scrollWidth,
         cut: [...document.querySelectorAll('label.option, label.check, .frame > .caption, .label, .menutitle, .turns button')]
