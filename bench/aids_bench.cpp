@@ -102,10 +102,15 @@ PictureOptions sectionOptions(bool shown)
     return options;
 }
 
+// A teaching aid's picture options, off or on.
+using AidOptions = PictureOptions (*)(bool shown);
+
 // The cone (the catalogue's, or the lesson's when the options ask for it)
-// redrawn at a new view each time, on the drawing area or the full screen.
-void coneRedraws(benchmark::State& bench, const PictureOptions& options)
+// redrawn at a new view each time: on the drawing area with the aid off (0)
+// and on (1), or on the full screen with it on.
+void coneRedraws(benchmark::State& bench, AidOptions aid)
 {
+    const PictureOptions options = aid(bench.range(0) == 1);
     BenchScene scene;
     scene.state.ShapeIndex = 3;
     fillShapePoints(scene.grid, scene.state);
@@ -117,8 +122,9 @@ void coneRedraws(benchmark::State& bench, const PictureOptions& options)
     }
 }
 
-void conePresentations(benchmark::State& bench, const PictureOptions& options)
+void conePresentations(benchmark::State& bench, AidOptions aid)
 {
+    const PictureOptions options = aid(true);
     BenchScene scene;
     scene.state.ShapeIndex = 3;
     fillShapePoints(scene.grid, scene.state);
@@ -132,17 +138,14 @@ void conePresentations(benchmark::State& bench, const PictureOptions& options)
     }
 }
 
-void BM_SectionRedraw(benchmark::State& bench)
-{
-    coneRedraws(bench, sectionOptions(bench.range(0) == 1));
-}
-BENCHMARK(BM_SectionRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-
-void BM_SectionPresentation(benchmark::State& bench)
-{
-    conePresentations(bench, sectionOptions(true));
-}
-BENCHMARK(BM_SectionPresentation)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(coneRedraws, section, sectionOptions)
+    ->Name("BM_SectionRedraw")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(conePresentations, section, sectionOptions)
+    ->Name("BM_SectionPresentation")
+    ->Unit(benchmark::kMicrosecond);
 
 // "Ukuran Bangun": the same road with the kerucut of the lesson unfolding, at
 // 50 % of its net (1), against the catalogue's kerucut without it (0); and
@@ -155,17 +158,14 @@ PictureOptions schoolSolidOptions(bool shown)
     return options;
 }
 
-void BM_SchoolSolidRedraw(benchmark::State& bench)
-{
-    coneRedraws(bench, schoolSolidOptions(bench.range(0) == 1));
-}
-BENCHMARK(BM_SchoolSolidRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-
-void BM_SchoolSolidPresentation(benchmark::State& bench)
-{
-    conePresentations(bench, schoolSolidOptions(true));
-}
-BENCHMARK(BM_SchoolSolidPresentation)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(coneRedraws, schoolSolid, schoolSolidOptions)
+    ->Name("BM_SchoolSolidRedraw")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(conePresentations, schoolSolid, schoolSolidOptions)
+    ->Name("BM_SchoolSolidPresentation")
+    ->Unit(benchmark::kMicrosecond);
 
 // The reference at that size: a pen of width w paints a w x w square at each
 // pixel of the line, end included, as the drawing calls do.
