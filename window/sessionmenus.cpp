@@ -16,6 +16,19 @@
 
 namespace {
 
+// "Irisan Bidang" and "Ukuran Bangun": the requests that show and close each,
+// whether it is shown, and the command that opens it.
+struct BesideWindow {
+    RequestKind show;
+    RequestKind close;
+    bool (Form1Model::*shown)() const;
+    void (Form1Model::*open)();
+};
+constexpr BesideWindow kSectionWindow{RequestKind::ShowSectionWindow, RequestKind::CloseSectionWindow,
+                                      &Form1Model::sectionShown, &Form1Model::mnuIrisan_Click};
+constexpr BesideWindow kSizeWindow{RequestKind::ShowSizeWindow, RequestKind::CloseSizeWindow,
+                                   &Form1Model::sizesShown, &Form1Model::mnuUkuran_Click};
+
 // "mnuSpeed(2)" → 2; -1 for any other item.
 int speedItemIndex(std::string_view item)
 {
@@ -89,8 +102,8 @@ bool WindowSession::runCommand(const std::string& item)
         {"mnuCopyPicture", [this] { request(RequestKind::CopyPicture); }},
         {"mnuCopyViewCode", [this] { request(RequestKind::CopyText, viewCommand()); }},
         {"mnuShare", [this] { request(RequestKind::SharePicture, pictureName()); }},
-        {SectionWindowLayout::kMenuItem, [this] { openSection(); }},
-        {SizeWindowLayout::kMenuItem, [this] { openSizes(); }},
+        {SectionWindowLayout::kMenuItem, [this] { openBeside(WindowName::SectionWindow); }},
+        {SizeWindowLayout::kMenuItem, [this] { openBeside(WindowName::SizeWindow); }},
     }};
     for (const auto& [name, command] : commands) {
         if (name == item) {
@@ -121,13 +134,16 @@ bool WindowSession::runSwitch(const std::string& item)
 
 // "Irisan Bidang" and "Ukuran Bangun" are alternatives: opening one closes
 // the other.
-void WindowSession::openSection()
+void WindowSession::openBeside(WindowName which)
 {
-    if (m_model.sizesShown())
-        request(RequestKind::CloseSizeWindow);
-    request(RequestKind::ShowSectionWindow);
-    if (!m_model.sectionShown())
-        m_model.mnuIrisan_Click();
+    const bool section = which == WindowName::SectionWindow;
+    const BesideWindow& window = section ? kSectionWindow : kSizeWindow;
+    const BesideWindow& other = section ? kSizeWindow : kSectionWindow;
+    if ((m_model.*other.shown)())
+        request(other.close);
+    request(window.show);
+    if (!(m_model.*window.shown)())
+        (m_model.*window.open)();
 }
 
 // Before a picture is written: stopped before the dialog opens and left

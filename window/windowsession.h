@@ -195,8 +195,8 @@ private:
 
     bool runCommand(const std::string& item);
     bool runSwitch(const std::string& item);
-    void openSection();
-    void openSizes();
+    // "Irisan Bidang" or "Ukuran Bangun", from its menu item.
+    void openBeside(WindowName which);
     void stopAnimation();
     void request(RequestKind kind, std::string text = {});
     // A dialog the session asked for is open: the window takes no command
