@@ -229,37 +229,26 @@ void bindPictures(const emscripten::class_<RuvexPage>& page)
         .function("pictureHeight", &RuvexPage::pictureHeight);
 }
 
-// The session's names for surfaces, actions, targets, scroll bar moves and windows, and its
-// change bits, so the script spells none of them itself.
+// An enumeration under its name, its values' names in their order of
+// declaration, `Last` the last of them.
+template <auto Last, std::size_t Count> void bindEnum(const char* name, const char* const (&values)[Count])
+{
+    static_assert(static_cast<std::size_t>(Last) + 1 == Count, "a name for each value");
+    emscripten::enum_<decltype(Last)> bound(name);
+    for (std::size_t n = 0; n < Count; ++n)
+        bound.value(values[n], static_cast<decltype(Last)>(n));
+}
+
+// The session's names for surfaces, actions, targets, scroll bar moves and
+// windows, and its change bits, so the script spells none of them itself.
 void bindNames()
 {
-    emscripten::enum_<PointerSurface>("PointerSurface")
-        .value("DrawingArea", PointerSurface::DrawingArea)
-        .value("FullScreen", PointerSurface::FullScreen);
-    emscripten::enum_<PointerAction>("PointerAction")
-        .value("Move", PointerAction::Move)
-        .value("Press", PointerAction::Press)
-        .value("Release", PointerAction::Release);
-    emscripten::enum_<KeyTarget>("KeyTarget")
-        .value("Picture", KeyTarget::Picture)
-        .value("FullScreen", KeyTarget::FullScreen)
-        .value("Text", KeyTarget::Text)
-        .value("SectionWindow", KeyTarget::SectionWindow)
-        .value("SizeWindow", KeyTarget::SizeWindow)
-        .value("Dialog", KeyTarget::Dialog)
-        .value("Window", KeyTarget::Window);
-    emscripten::enum_<ScrollMove>("ScrollMove")
-        .value("LineUp", ScrollMove::LineUp)
-        .value("LineDown", ScrollMove::LineDown)
-        .value("PageUp", ScrollMove::PageUp)
-        .value("PageDown", ScrollMove::PageDown)
-        .value("Top", ScrollMove::Top)
-        .value("Bottom", ScrollMove::Bottom);
-    emscripten::enum_<WindowName>("WindowName")
-        .value("SectionWindow", WindowName::SectionWindow)
-        .value("SizeWindow", WindowName::SizeWindow)
-        .value("FullScreen", WindowName::FullScreen)
-        .value("Dialog", WindowName::Dialog);
+    bindEnum<PointerSurface::FullScreen>("PointerSurface", {"DrawingArea", "FullScreen"});
+    bindEnum<PointerAction::Release>("PointerAction", {"Move", "Press", "Release"});
+    bindEnum<KeyTarget::Window>(
+        "KeyTarget", {"Picture", "FullScreen", "Text", "SectionWindow", "SizeWindow", "Dialog", "Window"});
+    bindEnum<ScrollMove::Bottom>("ScrollMove", {"LineUp", "LineDown", "PageUp", "PageDown", "Top", "Bottom"});
+    bindEnum<WindowName::Dialog>("WindowName", {"SectionWindow", "SizeWindow", "FullScreen", "Dialog"});
     emscripten::constant("kPictureChanged", kPictureChanged);
     emscripten::constant("kControlsChanged", kControlsChanged);
     emscripten::constant("kRequestsWaiting", kRequestsWaiting);
