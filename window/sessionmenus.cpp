@@ -4,11 +4,13 @@
 #include "window/windowsession.h"
 
 #include "surface/animation.h"
+#include "window/form1menus.h"
 #include "window/infowindowlayout.h"
 #include "window/sectionwindowlayout.h"
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <functional>
 #include <string_view>
@@ -28,6 +30,15 @@ constexpr BesideWindow kSectionWindow{RequestKind::ShowSectionWindow, RequestKin
                                       &Form1Model::sectionShown, &Form1Model::mnuIrisan_Click};
 constexpr BesideWindow kSizeWindow{RequestKind::ShowSizeWindow, RequestKind::CloseSizeWindow,
                                    &Form1Model::sizesShown, &Form1Model::mnuUkuran_Click};
+
+// The letter a caption underlines, upper case ("&Spasiologi": 'S'); 0 for none.
+char underlinedLetter(std::string_view caption)
+{
+    const std::size_t mark = caption.find('&');
+    if (mark == std::string_view::npos || mark + 1 == caption.size())
+        return 0;
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[mark + 1])));
+}
 
 // "mnuSpeed(2)" → 2; -1 for any other item.
 int speedItemIndex(std::string_view item)
@@ -169,4 +180,21 @@ void WindowSession::request(RequestKind kind, std::string text)
 std::vector<Request> WindowSession::takeRequests()
 {
     return std::exchange(m_requests, {});
+}
+
+// The menu on the bar a key opens, by name: F10 the first, Alt and a letter
+// the one whose caption underlines it ("&Spasiologi"); none while a dialog is
+// open.
+std::string_view WindowSession::menuOpenedBy(const KeyIntent& key) const
+{
+    if (m_dialogOpen || key.ctrl)
+        return {};
+    if (key.key == KeyName::F10 && !key.shift && !key.alt)
+        return Form1Menus::kEntries.front().name;
+    if (!key.menuLetters || key.key != KeyName::Character)
+        return {};
+    for (const MenuEntry& entry : Form1Menus::kEntries)
+        if (entry.level == 0 && underlinedLetter(entry.caption) == key.character)
+            return entry.name;
+    return {};
 }
