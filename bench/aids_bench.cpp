@@ -17,6 +17,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -138,15 +140,6 @@ void conePresentations(benchmark::State& bench, AidOptions aid)
     }
 }
 
-BENCHMARK_CAPTURE(coneRedraws, section, sectionOptions)
-    ->Name("BM_SectionRedraw")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(conePresentations, section, sectionOptions)
-    ->Name("BM_SectionPresentation")
-    ->Unit(benchmark::kMicrosecond);
-
 // "Ukuran Bangun": the same road with the kerucut of the lesson unfolding, at
 // 50 % of its net (1), against the catalogue's kerucut without it (0); and
 // the full screen with it.
@@ -158,14 +151,20 @@ PictureOptions schoolSolidOptions(bool shown)
     return options;
 }
 
-BENCHMARK_CAPTURE(coneRedraws, schoolSolid, schoolSolidOptions)
-    ->Name("BM_SchoolSolidRedraw")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(conePresentations, schoolSolid, schoolSolidOptions)
-    ->Name("BM_SchoolSolidPresentation")
-    ->Unit(benchmark::kMicrosecond);
+// Each aid's runs: BM_<aid>Redraw/0 and /1, BM_<aid>Presentation.
+[[maybe_unused]] const bool kAidRuns = [] {
+    for (const auto& [aid, options] :
+         {std::pair{"Section", &sectionOptions}, std::pair{"SchoolSolid", &schoolSolidOptions}}) {
+        const std::string name = "BM_" + std::string(aid);
+        benchmark::RegisterBenchmark((name + "Redraw").c_str(), coneRedraws, options)
+            ->Arg(0)
+            ->Arg(1)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((name + "Presentation").c_str(), conePresentations, options)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    return true;
+}();
 
 // The reference at that size: a pen of width w paints a w x w square at each
 // pixel of the line, end included, as the drawing calls do.
