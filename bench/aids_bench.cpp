@@ -17,6 +17,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -102,10 +104,15 @@ PictureOptions sectionOptions(bool shown)
     return options;
 }
 
+// A teaching aid's picture options, off or on.
+using AidOptions = PictureOptions (*)(bool shown);
+
 // The cone (the catalogue's, or the lesson's when the options ask for it)
-// redrawn at a new view each time, on the drawing area or the full screen.
-void coneRedraws(benchmark::State& bench, const PictureOptions& options)
+// redrawn at a new view each time: on the drawing area with the aid off (0)
+// and on (1), or on the full screen with it on.
+void coneRedraws(benchmark::State& bench, AidOptions aid)
 {
+    const PictureOptions options = aid(bench.range(0) == 1);
     BenchScene scene;
     scene.state.ShapeIndex = 3;
     fillShapePoints(scene.grid, scene.state);
@@ -117,8 +124,9 @@ void coneRedraws(benchmark::State& bench, const PictureOptions& options)
     }
 }
 
-void conePresentations(benchmark::State& bench, const PictureOptions& options)
+void conePresentations(benchmark::State& bench, AidOptions aid)
 {
+    const PictureOptions options = aid(true);
     BenchScene scene;
     scene.state.ShapeIndex = 3;
     fillShapePoints(scene.grid, scene.state);
@@ -132,18 +140,6 @@ void conePresentations(benchmark::State& bench, const PictureOptions& options)
     }
 }
 
-void BM_SectionRedraw(benchmark::State& bench)
-{
-    coneRedraws(bench, sectionOptions(bench.range(0) == 1));
-}
-BENCHMARK(BM_SectionRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-
-void BM_SectionPresentation(benchmark::State& bench)
-{
-    conePresentations(bench, sectionOptions(true));
-}
-BENCHMARK(BM_SectionPresentation)->Unit(benchmark::kMicrosecond);
-
 // "Ukuran Bangun": the same road with the kerucut of the lesson unfolding, at
 // 50 % of its net (1), against the catalogue's kerucut without it (0); and
 // the full screen with it.
@@ -155,17 +151,20 @@ PictureOptions schoolSolidOptions(bool shown)
     return options;
 }
 
-void BM_SchoolSolidRedraw(benchmark::State& bench)
-{
-    coneRedraws(bench, schoolSolidOptions(bench.range(0) == 1));
-}
-BENCHMARK(BM_SchoolSolidRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-
-void BM_SchoolSolidPresentation(benchmark::State& bench)
-{
-    conePresentations(bench, schoolSolidOptions(true));
-}
-BENCHMARK(BM_SchoolSolidPresentation)->Unit(benchmark::kMicrosecond);
+// Each aid's runs: BM_<aid>Redraw/0 and /1, BM_<aid>Presentation.
+[[maybe_unused]] const bool kAidRuns = [] {
+    for (const auto& [aid, options] :
+         {std::pair{"Section", &sectionOptions}, std::pair{"SchoolSolid", &schoolSolidOptions}}) {
+        const std::string name = "BM_" + std::string(aid);
+        benchmark::RegisterBenchmark((name + "Redraw").c_str(), coneRedraws, options)
+            ->Arg(0)
+            ->Arg(1)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((name + "Presentation").c_str(), conePresentations, options)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    return true;
+}();
 
 // The reference at that size: a pen of width w paints a w x w square at each
 // pixel of the line, end included, as the drawing calls do.

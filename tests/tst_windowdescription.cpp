@@ -238,6 +238,10 @@ TEST(ElementStates, NameEachElementWithWhatItShows)
     s.section = {true, 45, 30, false, "45", "30", "bangun", "irisan"};
     EXPECT_NE(elementStatesJson(s).find(R"j("chkBidang":{"checked":false},"txtBangun":{"value":"bangun"})j"),
               std::string::npos);
+    s.sizes.shown = true;
+    s.sizes.notice = "tanpa jaring";
+    EXPECT_NE(elementStatesJson(s).find(R"j("lblCatatan":{"text":"tanpa jaring","hidden":false})j"),
+              std::string::npos);
 }
 
 // Beside the main window where the screen has room, else below it, else
@@ -273,4 +277,7 @@ TEST(ScrollBarMoves, UpIsTowardsMinOnEitherBar)
     EXPECT_EQ(valueAtFraction(distance, 0.5), 225);
     EXPECT_EQ(valueAtFraction(aspect, 0.5), 11) << "10.5 rounds up";
     EXPECT_DOUBLE_EQ(thumbFraction(distance, 100), 1.0);
+    EXPECT_EQ(scrollMoveOfKey(KeyName::Left), ScrollMove::LineUp) << "left, as up, towards Min";
+    EXPECT_EQ(scrollMoveOfKey(KeyName::End), ScrollMove::Bottom);
+    EXPECT_EQ(scrollMoveOfKey(KeyName::Escape), std::nullopt);
 }

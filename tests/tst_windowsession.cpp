@@ -12,6 +12,7 @@
 
 #include <regex>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -89,7 +90,7 @@ TEST(WindowSession, AnOpenDialogHoldsEveryCommandBack)
 }
 
 // Ctrl+C copies the picture, except in a text, which keeps it for its own
-// copy; F10 opens the menu bar; Esc and F11 close "Layar Penuh", Esc the
+// copy; F10 opens the menu bar, Alt and a letter the menu it names; Esc and F11 close "Layar Penuh", Esc the
 // section window; other keys are not taken, so the toolkit keeps them.
 TEST(WindowSession, KeysGoWhereTheirTargetSays)
 {
@@ -113,6 +114,15 @@ TEST(WindowSession, KeysGoWhereTheirTargetSays)
     // A modal window of the program's own holds the shortcuts back, F10 too.
     EXPECT_EQ(s.apply(ctrl('S', KeyTarget::Dialog)), kIntentTaken);
     EXPECT_EQ(s.apply(KeyIntent{KeyName::F10, 0, false, false, false, KeyTarget::Dialog}), 0u);
+    // Alt and a menu's underlined letter opens it where Alt itself is held.
+    KeyIntent altH{KeyName::Character, 'H', false, false, true, KeyTarget::Picture};
+    EXPECT_EQ(s.apply(altH), 0u) << "Meta";
+    altH.menuLetters = true;
+    EXPECT_NE(s.apply(altH) & kIntentTaken, 0u);
+    const std::vector<Request> opened = s.session.takeRequests();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(std::tuple(opened[0].kind, opened[0].text),
+              std::tuple(RequestKind::OpenMenuBar, "MnuHelputama"));
     // A text inside a window keeps the copy key there too.
     for (const KeyTarget target : {KeyTarget::Dialog, KeyTarget::SectionWindow}) {
         KeyIntent copy = ctrl('C', target);
@@ -192,8 +202,8 @@ TEST(WindowSession, NothingReachesTheViewAfterTheProgramEnds)
     EXPECT_EQ(s.area.Image(), before);
 }
 
-// An address that is refused leaves the view as it was and says why; one
-// with a section opens the section's window.
+// An address that is refused leaves the view as it was and says why, a bare
+// one leaves it silently; one with a section opens the section's window.
 TEST(WindowSession, AddressesOpenTheirViewOrAreRefused)
 {
     Session s;
@@ -205,6 +215,8 @@ TEST(WindowSession, AddressesOpenTheirViewOrAreRefused)
     EXPECT_EQ(s.apply(OpenAddressIntent{"#shape=99"}), 0u);
     EXPECT_FALSE(s.session.addressRefusal().empty());
     EXPECT_EQ(s.session.viewAddress(), address);
+    EXPECT_EQ(s.apply(OpenAddressIntent{"#"}), 0u) << "a bare address names no view";
+    EXPECT_EQ(std::tuple(s.session.viewAddress(), s.session.addressRefusal()), std::tuple(address, ""));
     s.apply(WindowClosedIntent{WindowName::SectionWindow});
     EXPECT_FALSE(s.session.snapshot().section.shown);
 }

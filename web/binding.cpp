@@ -26,6 +26,7 @@
 
 #include <array>
 #include <cctype>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -36,15 +37,12 @@ struct NamedKey {
     KeyName key;
 };
 constexpr std::array kBrowserKeys = {
-    NamedKey{"ArrowLeft", KeyName::Left},
-    NamedKey{"ArrowUp", KeyName::Up},
-    NamedKey{"ArrowRight", KeyName::Right},
-    NamedKey{"ArrowDown", KeyName::Down},
-    NamedKey{"Home", KeyName::Home},
-    NamedKey{"Escape", KeyName::Escape},
-    NamedKey{"F1", KeyName::F1},
-    NamedKey{"F10", KeyName::F10},
-    NamedKey{"F11", KeyName::F11},
+    NamedKey{"ArrowLeft", KeyName::Left},   NamedKey{"ArrowUp", KeyName::Up},
+    NamedKey{"ArrowRight", KeyName::Right}, NamedKey{"ArrowDown", KeyName::Down},
+    NamedKey{"Home", KeyName::Home},        NamedKey{"End", KeyName::End},
+    NamedKey{"PageUp", KeyName::PageUp},    NamedKey{"PageDown", KeyName::PageDown},
+    NamedKey{"Escape", KeyName::Escape},    NamedKey{"F1", KeyName::F1},
+    NamedKey{"F10", KeyName::F10},          NamedKey{"F11", KeyName::F11},
     NamedKey{"Tab", KeyName::Tab},
 };
 
@@ -109,13 +107,14 @@ unsigned RuvexPage::pointer(PointerSurface surface, PointerAction action, int bu
         PointerIntent{surface, action, mask, static_cast<float>(x), static_cast<float>(y)});
 }
 
-unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt, KeyTarget target,
+unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta, KeyTarget target,
                         bool inText)
 {
     KeyIntent intent = keyOfBrowser(name);
     intent.shift = shift;
     intent.ctrl = ctrl;
-    intent.alt = alt;
+    intent.alt = alt || meta;
+    intent.menuLetters = alt;
     intent.target = target;
     intent.inText = inText;
     return m_session.apply(intent);
@@ -190,6 +189,13 @@ int scrollValueAt(const std::string& bar, double fraction)
 {
     return valueAtFraction(rangeOf(bar), fraction);
 }
+// The value the browser's key `key` moves the bar to, null for a key that
+// moves no bar.
+emscripten::val scrolledByKey(const std::string& bar, const std::string& key, int value)
+{
+    const std::optional<ScrollMove> move = scrollMoveOfKey(keyOfBrowser(key).key);
+    return move ? emscripten::val(movedValue(rangeOf(bar), value, *move)) : emscripten::val::null();
+}
 
 void bindIntents(const emscripten::class_<RuvexPage>& page)
 {
@@ -217,8 +223,7 @@ void bindPictures(const emscripten::class_<RuvexPage>& page)
         .function("exportFile", &RuvexPage::exportFile)
         .function("pngFile", &RuvexPage::pngFile)
         .function("pictureFile", &RuvexPage::pictureFile)
-        .function("openScreen", &RuvexPage::openScreen)
-        .function("closeScreen", &RuvexPage::closeScreen)
+        .function("showScreen", &RuvexPage::showScreen)
         .function("screenChanges", &RuvexPage::screenChanges)
         .function("openPresentation", &RuvexPage::openPresentation)
         .function("closePresentation", &RuvexPage::closePresentation)
@@ -229,37 +234,26 @@ void bindPictures(const emscripten::class_<RuvexPage>& page)
         .function("pictureHeight", &RuvexPage::pictureHeight);
 }
 
-// The session's names for surfaces, actions, targets, scroll bar moves and windows, and its
-// change bits, so the script spells none of them itself.
+// An enumeration under its name, its values' names in their order of
+// declaration, `Last` the last of them.
+template <auto Last, std::size_t Count> void bindEnum(const char* name, const char* const (&values)[Count])
+{
+    static_assert(static_cast<std::size_t>(Last) + 1 == Count, "a name for each value");
+    emscripten::enum_<decltype(Last)> bound(name);
+    for (std::size_t n = 0; n < Count; ++n)
+        bound.value(values[n], static_cast<decltype(Last)>(n));
+}
+
+// The session's names for surfaces, actions, targets, scroll bar moves and
+// windows, and its change bits, so the script spells none of them itself.
 void bindNames()
 {
-    emscripten::enum_<PointerSurface>("PointerSurface")
-        .value("DrawingArea", PointerSurface::DrawingArea)
-        .value("FullScreen", PointerSurface::FullScreen);
-    emscripten::enum_<PointerAction>("PointerAction")
-        .value("Move", PointerAction::Move)
-        .value("Press", PointerAction::Press)
-        .value("Release", PointerAction::Release);
-    emscripten::enum_<KeyTarget>("KeyTarget")
-        .value("Picture", KeyTarget::Picture)
-        .value("FullScreen", KeyTarget::FullScreen)
-        .value("Text", KeyTarget::Text)
-        .value("SectionWindow", KeyTarget::SectionWindow)
-        .value("SizeWindow", KeyTarget::SizeWindow)
-        .value("Dialog", KeyTarget::Dialog)
-        .value("Window", KeyTarget::Window);
-    emscripten::enum_<ScrollMove>("ScrollMove")
-        .value("LineUp", ScrollMove::LineUp)
-        .value("LineDown", ScrollMove::LineDown)
-        .value("PageUp", ScrollMove::PageUp)
-        .value("PageDown", ScrollMove::PageDown)
-        .value("Top", ScrollMove::Top)
-        .value("Bottom", ScrollMove::Bottom);
-    emscripten::enum_<WindowName>("WindowName")
-        .value("SectionWindow", WindowName::SectionWindow)
-        .value("SizeWindow", WindowName::SizeWindow)
-        .value("FullScreen", WindowName::FullScreen)
-        .value("Dialog", WindowName::Dialog);
+    bindEnum<PointerSurface::FullScreen>("PointerSurface", {"DrawingArea", "FullScreen"});
+    bindEnum<PointerAction::Release>("PointerAction", {"Move", "Press", "Release"});
+    bindEnum<KeyTarget::Window>(
+        "KeyTarget", {"Picture", "FullScreen", "Text", "SectionWindow", "SizeWindow", "Dialog", "Window"});
+    bindEnum<ScrollMove::Bottom>("ScrollMove", {"LineUp", "LineDown", "PageUp", "PageDown", "Top", "Bottom"});
+    bindEnum<WindowName::Dialog>("WindowName", {"SectionWindow", "SizeWindow", "FullScreen", "Dialog"});
     emscripten::constant("kPictureChanged", kPictureChanged);
     emscripten::constant("kControlsChanged", kControlsChanged);
     emscripten::constant("kRequestsWaiting", kRequestsWaiting);
@@ -274,6 +268,7 @@ EMSCRIPTEN_BINDINGS(ruvex_page)
     emscripten::function("placeBeside", &placeBesideMain);
     emscripten::function("scrolledValue", &scrolledValue);
     emscripten::function("scrollValueAt", &scrollValueAt);
+    emscripten::function("scrolledByKey", &scrolledByKey);
     bindNames();
     const emscripten::class_<RuvexPage> page("RuvexPage");
     page.constructor<>().function("start", &RuvexPage::start);

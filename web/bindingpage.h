@@ -23,7 +23,9 @@ public:
     // What the user did, each returning the session's change bits.
     unsigned pointer(PointerSurface surface, PointerAction action, int buttons, int button, double x,
                      double y);
-    unsigned key(const std::string& name, bool shift, bool ctrl, bool alt, KeyTarget target, bool inText);
+    // Alt and Meta count alike, but for the menus' letters, which Alt alone opens.
+    unsigned key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta, KeyTarget target,
+                 bool inText);
     unsigned menu(const std::string& item) { return m_session.apply(MenuIntent{item}); }
     unsigned control(const std::string& handler, int value)
     {
@@ -62,12 +64,15 @@ public:
     // the bitmap, or the export of type `type`.
     emscripten::val pictureFile(const std::string& dialog, int type);
 
-    // The drawing area at the canvas's device pixels where they are not the
-    // picture's own (a high-density screen, a zoomed page, a phone's narrow
-    // layout): the view drawn again at that size, never enlarged.
-    void openScreen(int width, int height) { openView(ScaledView::DrawingArea, width, height); }
-    void closeScreen() { m_session.closeScaledView(ScaledView::DrawingArea); }
-    emscripten::val screenChanges() { return changedRgba(ScaledView::DrawingArea); }
+    // The drawing area's canvas at width x height device pixels: at the
+    // picture's own size the picture itself, otherwise (a high-density
+    // screen, a zoomed page, a phone's narrow layout) the view drawn again at
+    // that size, never enlarged, so lines stay sharp on any screen.
+    void showScreen(int width, int height);
+    // What changed on the canvas since it was last drawn, band after band as
+    // changedRgba hands them over; at the picture's own size the whole
+    // picture at each call, then nothing, so each redraw takes one band.
+    emscripten::val screenChanges();
 
     // "Layar Penuh" for a screen of width x height CSS pixels at the
     // browser's device-pixel ratio: {width, height, ratio} of its picture.
@@ -86,6 +91,7 @@ public:
 private:
     void openView(ScaledView which, int width, int height);
     emscripten::val changedRgba(ScaledView which);
+    emscripten::val rgbaBand(const PixelBuffer& image, const PixelRect& band);
     PixelRect& unsent(ScaledView which) { return m_unsent[static_cast<std::size_t>(which)]; }
 
     PictureBox m_area;
@@ -94,4 +100,6 @@ private:
     std::vector<std::uint8_t> m_file;
     // Of each scaled view: changed, and not yet handed to the page.
     std::array<PixelRect, 2> m_unsent{};
+    // The picture at its own size was handed over by the last screenChanges.
+    bool m_wholeHanded = false;
 };

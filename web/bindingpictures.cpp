@@ -143,12 +143,34 @@ emscripten::val RuvexPage::changedRgba(ScaledView which)
     changed.height = std::min(changed.height, std::max(1, kBandPixels / std::max(changed.width, 1)));
     waiting.y += changed.height;
     waiting.height -= changed.height;
-    copyRgba(picture.image(), changed, m_rgba);
+    return rgbaBand(picture.image(), changed);
+}
+
+emscripten::val RuvexPage::rgbaBand(const PixelBuffer& image, const PixelRect& band)
+{
+    copyRgba(image, band, m_rgba);
     emscripten::val part = emscripten::val::object();
-    part.set("x", changed.x);
-    part.set("y", changed.y);
-    part.set("width", changed.width);
-    part.set("height", changed.height);
+    part.set("x", band.x);
+    part.set("y", band.y);
+    part.set("width", band.width);
+    part.set("height", band.height);
     part.set("data", bytesView(m_rgba));
     return part;
+}
+
+void RuvexPage::showScreen(int width, int height)
+{
+    m_wholeHanded = false;
+    if (width == pictureWidth() && height == pictureHeight())
+        m_session.closeScaledView(ScaledView::DrawingArea);
+    else
+        openView(ScaledView::DrawingArea, width, height);
+}
+
+emscripten::val RuvexPage::screenChanges()
+{
+    if (m_session.scaledViewOpen(ScaledView::DrawingArea))
+        return changedRgba(ScaledView::DrawingArea);
+    m_wholeHanded = !m_wholeHanded;
+    return rgbaBand(m_area.Image(), m_wholeHanded ? m_area.Image().rect() : PixelRect{});
 }

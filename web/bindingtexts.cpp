@@ -12,6 +12,7 @@
 #include "window/pagetexts.h"
 #include "window/picturewords.h"
 #include "window/snapshotjson.h"
+#include "window/windowsession.h"
 
 #include <emscripten/bind.h>
 
@@ -95,6 +96,7 @@ std::string pageTexts()
                                     std::pair{"viewCodeRefused", PageTexts::kCopiedViewCode}})
         json.field(key, SaveTexts::fillIn(PageTexts::kClipboardRefused, what, {}));
     json.field("pictureWordsRest", kPictureWordsRestMilliseconds);
+    json.field("addressDelay", WindowSession::kAddressRewriteMilliseconds);
     json.endObject();
     return json.text();
 }

@@ -16,9 +16,6 @@ class UprightScrollBar {
     moveTo(value) {
         if (this.enabled && value !== this.value) this.app.control(this.handler, value);
     }
-    move(how) {
-        this.moveTo(this.app.core.scrolledValue(this.name, how, this.value));
-    }
 
     // The core's state of the bar: its value, where its thumb stands (0 top,
     // 1 bottom) and whether it takes input.
@@ -33,18 +30,15 @@ class UprightScrollBar {
         this.node.tabIndex = enabled && this.tabStop ? 0 : -1;
     }
 
+    // A key moves the bar as the core says, where it moves it at all.
     wire() {
-        const moves = this.app.core.ScrollMove;
-        const keys = {
-            ArrowUp: moves.LineUp, ArrowLeft: moves.LineUp, ArrowDown: moves.LineDown, ArrowRight: moves.LineDown,
-            PageUp: moves.PageUp, PageDown: moves.PageDown, Home: moves.Top, End: moves.Bottom,
-        };
         this.node.addEventListener('keydown', (event) => {
-            if (!keys[event.key] || event.ctrlKey || event.altKey || event.metaKey) return;
+            const moved = event.ctrlKey || event.altKey || event.metaKey ? null : this.app.core.scrolledByKey(this.name, event.key, this.value);
+            if (moved === null) return;
             event.preventDefault();
-            this.move(keys[event.key]);
+            this.moveTo(moved);
         });
-        this.node.addEventListener('pointerdown', (event) => this.press(event, moves));
+        this.node.addEventListener('pointerdown', (event) => this.press(event, this.app.core.ScrollMove));
     }
 
     // An arrow or the track moves the bar once and again while held; the
@@ -55,8 +49,8 @@ class UprightScrollBar {
         if (this.tabStop) this.node.focus();
         if (event.target === this.thumb) return this.drag(event);
         const above = event.clientY < this.thumb.getBoundingClientRect().top;
-        const action = () => this.move(event.target === this.up ? moves.LineUp : event.target === this.down ? moves.LineDown
-            : above ? moves.PageUp : moves.PageDown);
+        const move = event.target === this.up ? moves.LineUp : event.target === this.down ? moves.LineDown : above ? moves.PageUp : moves.PageDown;
+        const action = () => this.moveTo(this.app.core.scrolledValue(this.name, move, this.value));
         action();
         let repeat = setTimeout(function again() { action(); repeat = setTimeout(again, 50); }, 350);
         const stop = () => { clearTimeout(repeat); window.removeEventListener('pointerup', stop); };

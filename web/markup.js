@@ -35,9 +35,8 @@ function fontOf(font) {
     return `${font.italic ? 'italic ' : ''}${font.bold ? 'bold ' : ''}${font.size}pt ${families}, sans-serif`;
 }
 const colours = (control) => ({ color: control.foreColor, 'background-color': control.backColor, font: control.font && fontOf(control.font) });
-// "&Spasiologi": the caption without its mnemonic, and the mnemonic's letter.
+// "&Spasiologi": the caption without its mnemonic's mark.
 const plain = (caption) => caption.replace(/&(.)/g, '$1');
-const mnemonic = (caption) => ((/&(.)/.exec(caption) || [])[1] || '').toLowerCase();
 
 // An input in a label with its caption: a box's after it, a text's before.
 const boxed = (className, input, caption) => tag('label', { class: className }, input + text('span', {}, caption));
@@ -138,7 +137,7 @@ function menuItem(entry) {
 }
 function menuBar(menus) {
     return menus.map((entry) => tag('div', { class: 'menuholder' }, text('button', {
-        type: 'button', class: 'menutitle', id: entry.name, lang: entry.lang, 'aria-haspopup': 'menu', 'aria-expanded': 'false', 'data-key': mnemonic(entry.caption),
+        type: 'button', class: 'menutitle', id: entry.name, lang: entry.lang, 'aria-haspopup': 'menu', 'aria-expanded': 'false',
     }, plain(entry.caption)) + menuList(entry))).join('');
 }
 
@@ -231,7 +230,7 @@ function sizeWindow(layout) {
         type: 'radio', name: pi.name, id: `${pi.name}(${index})`, 'data-handler': pi.handler, 'data-index': index,
     }), caption)).join('');
     return besideWindow('SizeWindow', layout, bar(layout.radius) + bar(layout.height) + tag('div', { class: 'pi', role: 'radiogroup', 'aria-label': pi.caption }, choices)
-        + bar(layout.net) + tag('p', { class: 'notice', hidden: true })
+        + bar(layout.net) + tag('p', { class: 'notice', id: layout.noticeName, hidden: true })
         + tag('textarea', { class: 'numbers', readonly: true, rows: 7, id: layout.numbersName, 'aria-label': layout.numbersCaption }));
 }
 

@@ -13,7 +13,7 @@ class MenuBar {
         // The page's own items go where the browser can do what they do.
         if (!canSharePictures()) document.getElementById('mnuShare').remove();
         bar.querySelectorAll('.menutitle').forEach((button, index) => {
-            this.tops.push({ button, list: button.nextElementSibling, key: button.dataset.key });
+            this.tops.push({ button, list: button.nextElementSibling });
             button.addEventListener('click', (e) => {
                 e.stopPropagation();
                 if (this.openIndex === index) this.close();
@@ -66,12 +66,6 @@ class MenuBar {
         top.button.setAttribute('aria-expanded', 'false');
         this.openIndex = -1;
         if (focused) focusBack(toButton ? top.button : this.before);
-    }
-
-    openByMnemonic(key) {
-        const index = this.tops.findIndex((top) => top.key === key.toLowerCase());
-        if (index >= 0) this.open(index);
-        return index >= 0;
     }
 }
 

@@ -8,15 +8,14 @@ const cannotRun = () => document.documentElement.classList.add('cannotrun');
 if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') return cannotRun();
 createRuvexCore().then(start, cannotRun);
 
-// Milliseconds between rewrites of the address while the view changes.
-const kAddressDelay = 300;
 // What each of the session's requests is in the browser, given its text and kind.
 const kRequests = {
     saveDialog: fileDialog, exportDialog: fileDialog, copyPicture, copyText, sharePicture, openFullScreen, showInfoWindow,
     showHelp: () => dialog('help', true),
     showSectionWindow: (app) => showBesideWindow(app, 'SectionWindow'), showSizeWindow: (app) => showBesideWindow(app, 'SizeWindow'),
-    closeFullScreen: (app) => app.presentation?.close(), closeSectionWindow: (app) => app.sectionWindow?.close(),
-    closeSizeWindow: (app) => app.sizeWindow?.close(), openMenuBar: (app) => app.menus.open(0), closeProgram: (app) => app.end(),
+    closeFullScreen: (app) => app.presentation?.close(), closeSectionWindow: (app) => app.beside.SectionWindow?.close(),
+    closeSizeWindow: (app) => app.beside.SizeWindow?.close(), closeProgram: (app) => app.end(),
+    openMenuBar: (app, name) => app.menus.open(app.menus.tops.findIndex((top) => top.button.id === name)),
 };
 
 // A copy of the page's template `name` (markup.js), put at the end of the page's content.
@@ -59,7 +58,7 @@ function wireHandlers(app, root) {
 // open) is passed over.
 function showStates(states) {
     for (const [id, state] of Object.entries(states)) {
-        const { value, text, checked, indeterminate } = state, found = document.getElementById(id);
+        const { value, text, checked, indeterminate, hidden } = state, found = document.getElementById(id);
         if (found && found.bar) found.bar.show(state);
         const node = found && !found.bar && (found.querySelector('input') || found);
         if (!node) continue;
@@ -68,6 +67,7 @@ function showStates(states) {
         if (checked !== undefined && 'checked' in node) node.checked = checked;
         else if (checked !== undefined) node.setAttribute('aria-checked', String(checked));
         if (indeterminate !== undefined) node.indeterminate = indeterminate;
+        if (hidden !== undefined) node.hidden = hidden;
         // A bar of a window greyed with its "−" and "+".
         if (state.enabled !== undefined) node.parentNode.querySelectorAll('input, button').forEach((part) => { part.disabled = !state.enabled; });
     }
@@ -76,11 +76,10 @@ function showStates(states) {
 // The running window: the core's session and the elements that show it.
 class PageApp {
     constructor(core, page, form, texts) {
-        Object.assign(this, { core, page, form, texts, ticking: null, words: document.getElementById('pictureWords'), said: document.getElementById('pictureSaid') });
+        Object.assign(this, { core, page, form, texts, ticking: null, beside: {}, words: document.getElementById('pictureWords'), said: document.getElementById('pictureSaid') });
         this.canvas = document.getElementById('picDisplay');
         this.context = this.canvas.getContext('2d', { alpha: false });
         Object.assign(this, { width: page.pictureWidth(), height: page.pictureHeight() });
-        this.image = new ImageData(this.width, this.height);
         this.followCanvasSize();
         wireHandlers(this, form);
         watchFocus(form.querySelector('.client'), this.canvas);
@@ -88,7 +87,7 @@ class PageApp {
         this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
         this.wireKeys();
         // A touch screen's turning buttons: each the key over the picture.
-        const turn = (key) => this.handle(page.key(key, false, false, false, core.KeyTarget.Picture, false));
+        const turn = (key) => this.handle(page.key(key, false, false, false, false, core.KeyTarget.Picture, false));
         form.querySelectorAll('.turns button').forEach((button) => button.addEventListener('click', () => turn(button.dataset.key)));
         this.menus = new MenuBar(this);
         this.show();
@@ -118,7 +117,6 @@ class PageApp {
     show() {
         this.snapshot = JSON.parse(this.page.snapshot());
         showStates(JSON.parse(this.page.elementStates()));
-        showSizeNotice(this);
         if (this.presentation) this.presentation.draw(); // the caption's band
         this.schedule(this.snapshot);
     }
@@ -126,7 +124,6 @@ class PageApp {
     // An address naming a view opens on it; a refused one is told and made to
     // name the view shown, so a link copied later never passes it on.
     openAddress(edited) {
-        if (location.hash.length <= 1) return;
         this.handle(this.page.openAddress(location.hash));
         const refusal = this.page.addressRefusalMessage(edited);
         if (!refusal) return;
@@ -134,9 +131,8 @@ class PageApp {
         this.writeAddress();
     }
 
-    // A backing-store pixel for each device pixel the canvas covers: at the
-    // picture's own size the drawing area's picture itself, otherwise the view
-    // drawn again by the core at that size, so lines stay sharp on any screen.
+    // A backing-store pixel for each device pixel the canvas covers, drawn
+    // by the core for that size.
     sizeCanvas(deviceSize) {
         const box = this.canvas.getBoundingClientRect();
         const ratio = window.devicePixelRatio || 1;
@@ -144,9 +140,7 @@ class PageApp {
         if (width < 1 || height < 1 || (width === this.canvas.width && height === this.canvas.height && this.sized)) return;
         this.sized = true;
         Object.assign(this.canvas, { width, height });
-        this.native = width === this.width && height === this.height;
-        if (this.native) this.page.closeScreen();
-        else this.page.openScreen(width, height);
+        this.page.showScreen(width, height);
         this.draw();
     }
 
@@ -179,12 +173,7 @@ class PageApp {
 
     draw() {
         if (!this.sized) return;
-        if (this.native) {
-            this.image.data.set(this.page.pixels());
-            this.context.putImageData(this.image, 0, 0);
-        } else {
-            putChanges(this.context, () => this.page.screenChanges());
-        }
+        putChanges(this.context, () => this.page.screenChanges());
         if (this.presentation) this.presentation.draw();
     }
 
@@ -198,7 +187,7 @@ class PageApp {
         this.addressTimer = setTimeout(() => {
             this.addressTimer = null;
             if (this.page.viewAddress() !== this.keptAddress) this.writeAddress();
-        }, kAddressDelay);
+        }, this.texts.addressDelay);
     }
 
     // The picture in words, for a screen reader once the view has rested for
@@ -233,14 +222,11 @@ class PageApp {
     }
 
     // Every key goes to the session with where it went; one it takes is not
-    // the browser's and closes an open menu. A menu's mnemonic opens it.
+    // the browser's and closes an open menu (a menu's letter opens it again).
     wireKeys() {
         document.addEventListener('keydown', (event) => {
-            // A dialog open over the window holds its keys; there is never more than one.
-            const modal = document.querySelector('dialog[open]:not(.modeless)');
-            if (!modal && event.altKey && !event.ctrlKey && this.menus.openByMnemonic(event.key)) return event.preventDefault();
-            const [target, inText] = this.keyTarget(event.target, modal);
-            const changes = this.page.key(event.key, event.shiftKey, event.ctrlKey, event.altKey || event.metaKey, target, inText);
+            const [target, inText] = this.keyTarget(event.target);
+            const changes = this.page.key(event.key, event.shiftKey, event.ctrlKey, event.altKey, event.metaKey, target, inText);
             if (changes & this.core.kIntentTaken) {
                 event.preventDefault();
                 this.menus.close();
@@ -251,16 +237,17 @@ class PageApp {
 
     // Where a key went, and whether to a text that keeps the copy key (a
     // field, or a selection while the picture has not the keys).
-    keyTarget(target, modal) {
+    keyTarget(target) {
         const names = this.core.KeyTarget;
         const selection = document.getSelection();
         const selected = Boolean(selection && !selection.isCollapsed && selection.toString()) && !(target instanceof HTMLCanvasElement);
         const inText = Boolean(target.closest && target.closest('input, textarea, [contenteditable="true"]')) || selected;
         if (target === this.canvas) return [names.Picture, inText];
         if (this.presentation && target === this.presentation.canvas) return [names.FullScreen, inText];
-        if (modal) return [names.Dialog, inText];
-        if (this.sectionWindow && this.sectionWindow.contains(target)) return [names.SectionWindow, inText];
-        if (this.sizeWindow && this.sizeWindow.contains(target)) return [names.SizeWindow, inText];
+        // A dialog open over the window holds its keys; there is never more than one.
+        if (document.querySelector('dialog[open]:not(.modeless)')) return [names.Dialog, inText];
+        const [beside] = Object.entries(this.beside).find(([, box]) => box.contains(target)) || [];
+        if (beside) return [names[beside], inText];
         return [inText ? names.Text : names.Window, inText];
     }
 

@@ -4,22 +4,21 @@
 // alternatives, the core closing one as the other opens. Part of the page's
 // script (ruvex3d.js).
 function showBesideWindow(app, name) {
-    const key = name[0].toLowerCase() + name.slice(1);
-    app[key] ||= besideWindow(app, name, key);
+    app.beside[name] ||= besideWindow(app, name);
     app.show();
 }
 
 // The window from its template; its first bar has the focus, and closing it
 // tells the session which window closed.
-function besideWindow(app, name, key) {
+function besideWindow(app, name) {
     const root = document.documentElement.classList, box = dialog(name);
     wireHandlers(app, box);
     const place = () => placeSectionWindow(app.core, box);
     box.addEventListener('close', () => {
-        if (app[key] === box) app[key] = null;
+        if (app.beside[name] === box) delete app.beside[name];
         window.removeEventListener('resize', place);
         // The other window may have opened as this one closed.
-        if (!app.sectionWindow && !app.sizeWindow) root.remove('sectionopen');
+        if (!Object.keys(app.beside).length) root.remove('sectionopen');
         app.windowClosed(name);
     });
     root.add('sectionopen');
@@ -28,11 +27,6 @@ function besideWindow(app, name, key) {
     window.addEventListener('resize', place);
     box.querySelector('input').focus({ preventScroll: true });
     return box;
-}
-
-function showSizeNotice(app) {
-    const notice = app.sizeWindow?.querySelector('.notice');
-    if (notice) Object.assign(notice, { textContent: app.snapshot.sizes.notice, hidden: !app.snapshot.sizes.notice });
 }
 
 // The window never hides the picture, and its line ("Irisan:") is in view:

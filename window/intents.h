@@ -30,7 +30,23 @@ struct PointerIntent {
 };
 
 // The keys any rule reads; Character is a letter or digit, in `character`.
-enum class KeyName { Other, Character, Left, Up, Right, Down, Home, Escape, F1, F10, F11, Tab };
+enum class KeyName {
+    Other,
+    Character,
+    Left,
+    Up,
+    Right,
+    Down,
+    Home,
+    End,
+    PageUp,
+    PageDown,
+    Escape,
+    F1,
+    F10,
+    F11,
+    Tab
+};
 
 // Where the key went: the drawing area, "Layar Penuh", a text that keeps the
 // copy key for its own copy (a text box with the keys, or a selection outside
@@ -49,6 +65,10 @@ struct KeyIntent {
     // Within the target, a text that keeps the copy key (a text box of the
     // section window, a selection in the help), as KeyTarget::Text is.
     bool inText = false;
+    // Alt itself is held (not only Meta): with a letter a menu's caption
+    // underlines it opens that menu. The page's; the desktop's menu bar opens
+    // its menus by their letters itself.
+    bool menuLetters = false;
 };
 
 // A menu item chosen, by its name in the menu table ("mnuSave",

@@ -12,6 +12,28 @@ int clamped(const ScrollRange& range, int value)
 
 } // namespace
 
+std::optional<ScrollMove> scrollMoveOfKey(KeyName key)
+{
+    switch (key) {
+    case KeyName::Left:
+    case KeyName::Up:
+        return ScrollMove::LineUp;
+    case KeyName::Right:
+    case KeyName::Down:
+        return ScrollMove::LineDown;
+    case KeyName::PageUp:
+        return ScrollMove::PageUp;
+    case KeyName::PageDown:
+        return ScrollMove::PageDown;
+    case KeyName::Home:
+        return ScrollMove::Top;
+    case KeyName::End:
+        return ScrollMove::Bottom;
+    default:
+        return std::nullopt;
+    }
+}
+
 int movedValue(const ScrollRange& range, int value, ScrollMove move)
 {
     const int towardsMax = range.max >= range.min ? 1 : -1;

@@ -4,17 +4,41 @@
 #include "window/windowsession.h"
 
 #include "surface/animation.h"
+#include "window/form1menus.h"
 #include "window/infowindowlayout.h"
 #include "window/sectionwindowlayout.h"
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <functional>
 #include <string_view>
 #include <utility>
 
 namespace {
+
+// "Irisan Bidang" and "Ukuran Bangun": the requests that show and close each,
+// whether it is shown, and the command that opens it.
+struct BesideWindow {
+    RequestKind show;
+    RequestKind close;
+    bool (Form1Model::*shown)() const;
+    void (Form1Model::*open)();
+};
+constexpr BesideWindow kSectionWindow{RequestKind::ShowSectionWindow, RequestKind::CloseSectionWindow,
+                                      &Form1Model::sectionShown, &Form1Model::mnuIrisan_Click};
+constexpr BesideWindow kSizeWindow{RequestKind::ShowSizeWindow, RequestKind::CloseSizeWindow,
+                                   &Form1Model::sizesShown, &Form1Model::mnuUkuran_Click};
+
+// The letter a caption underlines, upper case ("&Spasiologi": 'S'); 0 for none.
+char underlinedLetter(std::string_view caption)
+{
+    const std::size_t mark = caption.find('&');
+    if (mark == std::string_view::npos || mark + 1 == caption.size())
+        return 0;
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[mark + 1])));
+}
 
 // "mnuSpeed(2)" → 2; -1 for any other item.
 int speedItemIndex(std::string_view item)
@@ -89,8 +113,8 @@ bool WindowSession::runCommand(const std::string& item)
         {"mnuCopyPicture", [this] { request(RequestKind::CopyPicture); }},
         {"mnuCopyViewCode", [this] { request(RequestKind::CopyText, viewCommand()); }},
         {"mnuShare", [this] { request(RequestKind::SharePicture, pictureName()); }},
-        {SectionWindowLayout::kMenuItem, [this] { openSection(); }},
-        {SizeWindowLayout::kMenuItem, [this] { openSizes(); }},
+        {SectionWindowLayout::kMenuItem, [this] { openBeside(WindowName::SectionWindow); }},
+        {SizeWindowLayout::kMenuItem, [this] { openBeside(WindowName::SizeWindow); }},
     }};
     for (const auto& [name, command] : commands) {
         if (name == item) {
@@ -121,13 +145,16 @@ bool WindowSession::runSwitch(const std::string& item)
 
 // "Irisan Bidang" and "Ukuran Bangun" are alternatives: opening one closes
 // the other.
-void WindowSession::openSection()
+void WindowSession::openBeside(WindowName which)
 {
-    if (m_model.sizesShown())
-        request(RequestKind::CloseSizeWindow);
-    request(RequestKind::ShowSectionWindow);
-    if (!m_model.sectionShown())
-        m_model.mnuIrisan_Click();
+    const bool section = which == WindowName::SectionWindow;
+    const BesideWindow& window = section ? kSectionWindow : kSizeWindow;
+    const BesideWindow& other = section ? kSizeWindow : kSectionWindow;
+    if ((m_model.*other.shown)())
+        request(other.close);
+    request(window.show);
+    if (!(m_model.*window.shown)())
+        (m_model.*window.open)();
 }
 
 // Before a picture is written: stopped before the dialog opens and left
@@ -153,4 +180,21 @@ void WindowSession::request(RequestKind kind, std::string text)
 std::vector<Request> WindowSession::takeRequests()
 {
     return std::exchange(m_requests, {});
+}
+
+// The menu on the bar a key opens, by name: F10 the first, Alt and a letter
+// the one whose caption underlines it ("&Spasiologi"); none while a dialog is
+// open.
+std::string_view WindowSession::menuOpenedBy(const KeyIntent& key) const
+{
+    if (m_dialogOpen || key.ctrl)
+        return {};
+    if (key.key == KeyName::F10 && !key.shift && !key.alt)
+        return Form1Menus::kEntries.front().name;
+    if (!key.menuLetters || key.key != KeyName::Character)
+        return {};
+    for (const MenuEntry& entry : Form1Menus::kEntries)
+        if (entry.level == 0 && underlinedLetter(entry.caption) == key.character)
+            return entry.name;
+    return {};
 }

@@ -1,17 +1,7 @@
-// The window session's "Ukuran Bangun": opening its window, and what it
-// shows.
+// The window session's "Ukuran Bangun": what its window shows.
 
 #include "window/sizewindowlayout.h"
 #include "window/windowsession.h"
-
-void WindowSession::openSizes()
-{
-    if (m_model.sectionShown())
-        request(RequestKind::CloseSectionWindow);
-    request(RequestKind::ShowSizeWindow);
-    if (!m_model.sizesShown())
-        m_model.mnuUkuran_Click();
-}
 
 SizeSnapshot WindowSession::sizeSnapshot() const
 {

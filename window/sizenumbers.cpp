@@ -87,28 +87,27 @@ std::vector<std::string> kerucutLines(const Values& v)
     };
 }
 
+// A sphere's line, a multiple of πr² (an area) or of πr³ (a volume):
+// `times` over `per` of it, "4πr²", "2/3 πr³".
+std::string sphereLine(const Values& v, std::string_view name, int times, int per, bool cubed)
+{
+    const std::string factor = std::to_string(times) + (per == 1 ? "" : "/" + std::to_string(per));
+    const std::string_view power = cubed ? kCubed : kSquared;
+    const std::string formula = factor + (per == 1 ? "" : " ") + "\u03c0r" + std::string(power);
+    const std::string substitution = v.times(factor) + v.times(v.piText) + v.rText + std::string(power);
+    const double value = times * v.pi * v.r * v.r * (cubed ? v.r : 1.0) / per;
+    return line(name, formula, substitution, value, cubed ? kVolume : kArea);
+}
+
 std::vector<std::string> bolaLines(const Values& v)
 {
-    const std::string piR = v.times(v.piText) + v.rText;
-    return {
-        line("Luas permukaan", "4\u03c0r\u00b2", v.times("4") + piR + std::string(kSquared),
-             4 * v.pi * v.r * v.r, kArea),
-        line("Volume", "4/3 \u03c0r\u00b3", v.times("4/3") + piR + std::string(kCubed),
-             4 * v.pi * v.r * v.r * v.r / 3, kVolume),
-    };
+    return {sphereLine(v, "Luas permukaan", 4, 1, false), sphereLine(v, "Volume", 4, 3, true)};
 }
 
 std::vector<std::string> setengahBolaLines(const Values& v)
 {
-    const std::string piR = v.times(v.piText) + v.rText;
-    return {
-        line("Luas lengkung", "2\u03c0r\u00b2", v.times("2") + piR + std::string(kSquared),
-             2 * v.pi * v.r * v.r, kArea),
-        line("Luas permukaan", "3\u03c0r\u00b2", v.times("3") + piR + std::string(kSquared),
-             3 * v.pi * v.r * v.r, kArea),
-        line("Volume", "2/3 \u03c0r\u00b3", v.times("2/3") + piR + std::string(kCubed),
-             2 * v.pi * v.r * v.r * v.r / 3, kVolume),
-    };
+    return {sphereLine(v, "Luas lengkung", 2, 1, false), sphereLine(v, "Luas permukaan", 3, 1, false),
+            sphereLine(v, "Volume", 2, 3, true)};
 }
 
 } // namespace

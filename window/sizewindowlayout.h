@@ -35,6 +35,8 @@ inline constexpr std::string_view kPiName = "optPi";
 inline constexpr std::string_view kPiCaption = "Nilai \u03c0";
 inline constexpr std::array<std::string_view, 2> kPiCaptions = {"\u03c0 = 22/7", "\u03c0 = 3,14"};
 inline constexpr std::string_view kNumbersName = "txtHitungan";
+// The line said instead of what a shape has not (a bola's net, another shape's sizes).
+inline constexpr std::string_view kNoticeName = "lblCatatan";
 // The worked numbers' box, as a screen reader names it.
 inline constexpr std::string_view kNumbersCaption = "Hitungan";
 inline constexpr std::string_view kCloseCaption = "Tutup";

@@ -120,6 +120,8 @@ void writeSizeStates(JsonWriter& json, const SizeSnapshot& sizes)
     for (int button = 0; button < static_cast<int>(kPiCaptions.size()); ++button)
         checkedState(json, std::string(kPiName) + "(" + std::to_string(button) + ")", sizes.pi == button);
     json.key(kNumbersName).beginObject().field("value", sizes.numbers).endObject();
+    json.key(kNoticeName).beginObject().field("text", sizes.notice).field("hidden", sizes.notice.empty());
+    json.endObject();
 }
 
 } // namespace

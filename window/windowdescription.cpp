@@ -362,7 +362,7 @@ void writeSizeWindow(JsonWriter& json)
         json.value(caption);
     json.endArray().endObject();
     json.field("numbersName", kNumbersName).field("numbersCaption", kNumbersCaption);
-    json.field("closeCaption", kCloseCaption).endObject();
+    json.field("noticeName", kNoticeName).field("closeCaption", kCloseCaption).endObject();
 }
 
 } // namespace

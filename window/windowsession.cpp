@@ -204,11 +204,10 @@ unsigned WindowSession::applyKey(const KeyIntent& key)
         return item.empty() ? 0u : kIntentTaken;
     if (!item.empty())
         return applyMenu(std::string(item)) | kIntentTaken;
-    if (key.key == KeyName::F10 && !key.shift && plain && !m_dialogOpen) {
-        request(RequestKind::OpenMenuBar);
-        return kIntentTaken;
-    }
-    return 0;
+    const std::string_view menu = menuOpenedBy(key);
+    if (!menu.empty())
+        request(RequestKind::OpenMenuBar, std::string(menu));
+    return menu.empty() ? 0u : kIntentTaken;
 }
 
 std::string WindowSession::shortcutOf(const KeyIntent& key)
@@ -284,17 +283,18 @@ unsigned WindowSession::openView(const PictureSettings& settings)
     return kIntentTaken;
 }
 
-// A refused address leaves the view as it was.
+// A refused address leaves the view as it was; a bare one ("", "#") names
+// no view and leaves it too.
 unsigned WindowSession::openAddress(const std::string& fragment)
 {
-    if (m_ended)
+    m_addressRefusal.clear();
+    if (m_ended || fragment.empty() || fragment == "#")
         return 0;
     const auto settings = viewSettingsOfFragment(fragment);
     if (const auto* refusal = std::get_if<std::string>(&settings)) {
         m_addressRefusal = *refusal;
         return 0;
     }
-    m_addressRefusal.clear();
     return openView(std::get<PictureSettings>(settings));
 }
 

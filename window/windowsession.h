@@ -167,6 +167,9 @@ public:
     // A pointer button is held over the picture: the view is being dragged.
     bool pointerHeld() const { return m_pointerHeld; }
     std::string viewAddress() const;
+    // The page's address follows the view at most this often, as browsers
+    // limit how often a page may rewrite it.
+    static constexpr int kAddressRewriteMilliseconds = 300;
     // The name a shared or copied picture file goes by: the shape's.
     std::string pictureName() const;
 
@@ -184,6 +187,7 @@ public:
 private:
     unsigned applyPointer(const PointerIntent& pointer);
     unsigned applyKey(const KeyIntent& key);
+    std::string_view menuOpenedBy(const KeyIntent& key) const;
     unsigned applyMenu(const std::string& item);
     unsigned applyControl(const ControlIntent& control);
     unsigned applyTick();
@@ -195,8 +199,8 @@ private:
 
     bool runCommand(const std::string& item);
     bool runSwitch(const std::string& item);
-    void openSection();
-    void openSizes();
+    // "Irisan Bidang" or "Ukuran Bangun", from its menu item.
+    void openBeside(WindowName which);
     void stopAnimation();
     void request(RequestKind kind, std::string text = {});
     // A dialog the session asked for is open: the window takes no command
