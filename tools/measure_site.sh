@@ -4,7 +4,7 @@
 # first visit, a second one and a visit after a new build fetch, and the one
 # file's first picture from file:// against a View3D sphere's. Not a test.
 #
-#   bash tools/measure_site.sh [build-folder] [--compress] [--runs N] [--only lighthouse,visits,file]
+#   bash tools/measure_site.sh [build-folder] [--compress] [--runs N] [--only wasm,lighthouse,visits,file]
 #
 # build-folder (default build-web) is what tools/web_build.sh built: the
 # site, the one file and the browser tests' driver. Lighthouse and the

@@ -29,6 +29,8 @@ async function runOnce(modules, url, preset) {
             warnings: lhr.runWarnings,
             performance: Math.round(lhr.categories.performance.score * 100),
             accessibility: Math.round(lhr.categories.accessibility.score * 100),
+            accessibilityFailures: lhr.categories.accessibility.auditRefs
+                .filter((ref) => ref.weight > 0 && lhr.audits[ref.id].score === 0).map((ref) => ref.id),
         };
         for (const id of kMetrics) result[id] = lhr.audits[id].numericValue;
         return result;
@@ -58,8 +60,10 @@ async function lighthouseReport(modules, url, runs) {
     }
     console.log(`Lighthouse ${results.mobile[0].version}, ${url}, ${runs} run(s) of each preset, medians:`);
     for (const [preset, presetRuns] of Object.entries(results)) console.log(summary(preset, presetRuns));
-    const warnings = [...new Set(Object.values(results).flat().flatMap((run) => run.warnings))];
-    for (const warning of warnings) console.log(`  warning: ${warning}`);
+    const all = Object.values(results).flat();
+    const failures = [...new Set(all.flatMap((run) => run.accessibilityFailures))];
+    if (failures.length) console.log(`  accessibility audits failed: ${failures.join(', ')}`);
+    for (const warning of new Set(all.flatMap((run) => run.warnings))) console.log(`  warning: ${warning}`);
 }
 
 module.exports = { lighthouseReport };

@@ -6,16 +6,18 @@
 //      second to the same build, and one after a new build (nextbuild.js);
 //   3. from file://, navigation to the first picture of <build>/ruvex3d.html
 //      against a 25 x 25 sphere drawn by a general library's View3D
-//      (jsxgraph-sphere.html), alternating, in the same browser.
-// The site is sent as built (its .br/.gz files where the browser accepts
-// them), or with --compress compressed as it is sent (serve.js).
+//      (jsxgraph-sphere.html), alternating, in the same browser;
+// and first the core's WebAssembly's size, plain and compressed. The site is
+// sent as built (its .br/.gz files where the browser accepts them), or with
+// --compress compressed as it is sent (serve.js).
 //
-//   node web/measure/measure.js <build> [--compress] [--runs N] [--only lighthouse,visits,file]
+//   node web/measure/measure.js <build> [--compress] [--runs N] [--only wasm,lighthouse,visits,file]
 // (tools/measure_site.sh installs what it needs and runs it.)
 'use strict';
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
+const zlib = require('node:zlib');
 const { launchBrowser, firstPicture, median } = require('../bench_page');
 const { lighthouseReport } = require('./lighthouse');
 const { nextBuild } = require('./nextbuild');
@@ -116,10 +118,28 @@ async function fileComparison(browser, build) {
     console.log(`  the View3D sphere takes ${ratio.toFixed(2)} times as long as the one file`);
 }
 
+// The core's WebAssembly: the site's .wasm file, or else the one inside the
+// core's script as the one file carries it.
+function coreWasm(build) {
+    const beside = fs.readdirSync(path.join(build, 'site')).find((name) => name.endsWith('.wasm'));
+    if (beside) return { from: `site/${beside}`, bytes: fs.readFileSync(path.join(build, 'site', beside)) };
+    const script = fs.readFileSync(path.join(build, 'web', 'ruvex3d_page.js'), 'utf8');
+    // A WebAssembly module starts with "\0asm", AGFzbQ in base64.
+    const inside = script.match(/;base64,(AGFzbQ[A-Za-z0-9+/=]+)/);
+    if (!inside) throw new Error('no WebAssembly found in the site or the core\'s script');
+    return { from: 'web/ruvex3d_page.js', bytes: Buffer.from(inside[1], 'base64') };
+}
+
+function wasmSizes(build) {
+    const { from, bytes } = coreWasm(build);
+    const brotli = zlib.brotliCompressSync(bytes, { params: { [zlib.constants.BROTLI_PARAM_QUALITY]: 11 } }).length;
+    console.log(`The core's WebAssembly (${from}): ${bytes.length} B, gzip -9 ${zlib.gzipSync(bytes, { level: 9 }).length} B, brotli 11 ${brotli} B`);
+}
+
 function options(args) {
     const valueOf = (name, fallback) => (args.includes(name) ? args[args.indexOf(name) + 1] : fallback);
     const build = path.resolve(args.find((arg, at) => !arg.startsWith('--') && !['--runs', '--only'].includes(args[at - 1])) || 'build-web');
-    const only = valueOf('--only', 'lighthouse,visits,file').split(',');
+    const only = valueOf('--only', 'wasm,lighthouse,visits,file').split(',');
     return { build, compress: args.includes('--compress'), runs: Number(valueOf('--runs', 3)), only };
 }
 
@@ -128,6 +148,7 @@ function options(args) {
     const site = path.join(build, 'site');
     console.log(`${new Date().toISOString()}; load ${os.loadavg().map((load) => load.toFixed(2)).join(' ')}; `
         + `${os.cpus().length} cores; node ${process.version}; site served ${compress ? 'compressed as it is sent' : 'as built'}`);
+    if (only.includes('wasm')) wasmSizes(build);
     if (only.includes('lighthouse')) {
         const server = await serve(site, { compress });
         await lighthouseReport(path.join(build, 'measure', 'node_modules'), server.origin + '/', runs).finally(() => server.close());
