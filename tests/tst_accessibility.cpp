@@ -68,6 +68,7 @@ TEST(ScreenReader, ControlsAreNamedAndTheBarsTellTheirValueAsItMoves)
         EXPECT_EQ(group->role(), QAccessible::Grouping) << frame;
         EXPECT_EQ(group->text(QAccessible::Name).toStdString(), name);
     }
+    EXPECT_EQ(description(control<QWidget>(form, "optAnim(2)")), "Rotasi Bangun");
 
     auto* aspect = control<StoredRangeScrollBar>(form, "VScroll1");
     auto* distance = control<StoredRangeScrollBar>(form, "VScroll2");

@@ -2,9 +2,10 @@
 # Builds the program for the browser with Debian's emscripten: the core and
 # its unit tests (run under node through ctest, as the Windows check runs them
 # under Wine) and the page, one self-contained file <build>/ruvex3d.html, with
-# the installable site beside it in <build>/site/ (the same page, a manifest,
-# a service worker and the icons; needs the desktop build's icons, from
-# RUVEX_ICONS_DIR, default build/pictures/icons).
+# the installable site beside it in <build>/site/ (the same page as separate
+# files under hashed names, packed with brotli and gzip beside them, a
+# manifest, a service worker and the icons; needs the desktop build's icons,
+# from RUVEX_ICONS_DIR, default build/pictures/icons).
 #
 #   bash tools/web_build.sh [build-folder]      # default: build-web
 #

@@ -202,6 +202,9 @@ void applyDescription(QWidget* widget, const ControlDescription& control)
     // Elsewhere the toolkit reads the caption as shown, a label's as it changes.
     if (const std::string_view name = accessibleName(control.name); !name.empty())
         widget->setAccessibleName(toQString(name));
+    // The toolkit has no group without a box: the members say the label's name.
+    if (const ControlDescription* label = Form1Layout::findControl(groupLabel(control.name)))
+        widget->setAccessibleDescription(toQString(label->caption));
     widget->setGeometry(twipsRect(control.place));
     if (control.font != Form1Layout::kFont)
         widget->setFont(fontOf(control.font));

@@ -98,10 +98,20 @@ function turnButtons(texts, home) {
 
 const lines = (drawn) => drawn.map((line) => tag('div', { class: 'line', style: style({ 'background-color': line.color, ...place(line.rect) }) })).join('');
 
-// The controls in the description's order, each in its container.
+// The controls in the description's order, each in its container; buttons
+// a label names as a group (groupLabel) in a radio group it names, whose box
+// leaves each in its place.
 function controls(description, shown) {
-    const within = (container) => description.controls.filter((item) => item.container === container)
-        .map((item) => control(item, within(item.name), shown)).join('');
+    const within = (container) => {
+        const runs = [];
+        for (const item of description.controls.filter((each) => each.container === container)) {
+            const markup = control(item, within(item.name), shown);
+            const last = runs[runs.length - 1];
+            if (item.groupLabel && last && last.label === item.groupLabel) last.markup += markup;
+            else runs.push({ label: item.groupLabel, markup });
+        }
+        return runs.map(({ label, markup }) => (label ? tag('div', { class: 'group', role: 'radiogroup', 'aria-labelledby': label }, markup) : markup)).join('');
+    };
     return within('');
 }
 

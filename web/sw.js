@@ -1,20 +1,24 @@
-// The installable site's service worker: keeps the page, its manifest and
-// icons at the first visit, so the page opens again with the network off.
-// Everything is answered from what was kept. site.js writes the build's hash
-// into the cache's name and the list of files below, so each build keeps its
-// files under a name of its own and a new build's worker drops the old ones:
-// a student is never served a mix of two builds.
+// The installable site's service worker: keeps the build's files at the
+// first visit, so the page opens again with the network off. Everything is
+// answered from what was kept. site.js writes the build's hash into the
+// cache's name and the lists of files below, so each build keeps its files
+// under a name of its own and a new build's worker drops the old ones: a
+// student is never served a mix of two builds.
 'use strict';
 const kCache = 'ruvex3d-@VERSION@';
-const kFiles = JSON.parse('@FILES@');
+// The page, its address and its manifest, whose names stay from build to build.
+const kFixed = JSON.parse('@FIXED@');
+// The files whose names carry their content's hash.
+const kHashed = JSON.parse('@HASHED@');
 
-// Each file is fetched from the server, never from the browser's HTTP cache:
-// a cache that may keep files for a day would otherwise hand the new worker
-// the old build's page.
-const fromServer = (file) => new Request(file, { cache: 'reload' });
+// A fixed name is fetched from the server, never from the browser's HTTP
+// cache: a cache that may keep files for a day would otherwise hand the new
+// worker the old build's page. A hashed name's content never changes, so
+// whatever the HTTP cache holds under it (the first visit's download) is it.
+const requests = () => [...kFixed.map((file) => new Request(file, { cache: 'reload' })), ...kHashed];
 
 self.addEventListener('install', (event) => {
-    event.waitUntil(caches.open(kCache).then((cache) => cache.addAll(kFiles.map(fromServer))).then(() => self.skipWaiting()));
+    event.waitUntil(caches.open(kCache).then((cache) => cache.addAll(requests())).then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {

@@ -31,6 +31,11 @@ std::string_view accessibleName(std::string_view control)
     return {};
 }
 
+std::string_view groupLabel(std::string_view control)
+{
+    return control.starts_with("optAnim(") ? "Label1" : "";
+}
+
 std::string_view captionLanguage(std::string_view caption)
 {
     // "Info", "Torus", "Save Gambar" and "OK" read as Indonesian too.

@@ -11,6 +11,12 @@
 // The name read for the control `name`; empty where its caption serves.
 std::string_view accessibleName(std::string_view control);
 
+// The label that names the group `control` belongs to where the window
+// shows the group's name as a label above its members rather than as a
+// frame's caption ("Rotasi Bangun" over the rotation buttons); empty for a
+// control in no such group.
+std::string_view groupLabel(std::string_view control);
+
 // A scroll bar's value as read with its name: "Aspek 1,0", "Jarak Pandang
 // 200"; empty for a control that is no bar of the main window.
 std::string barValueText(std::string_view control, int value);

@@ -164,6 +164,8 @@ void writeControl(JsonWriter& json, const ControlDescription& control)
     writeLanguage(json, control.caption);
     if (const std::string_view name = accessibleName(control.name); !name.empty())
         json.field("accessibleName", name);
+    if (const std::string_view label = groupLabel(control.name); !label.empty())
+        json.field("groupLabel", label);
     writeColour(json, "foreColor", control.foreColour);
     writeColour(json, "backColor", control.backColour);
     writeFont(json, control.font);

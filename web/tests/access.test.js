@@ -65,7 +65,7 @@ async function everyWindowChecked(page) {
 const kRead = [
     'heading "RUVEX Display 3D" [level=1]', 'textbox "Definisi"', 'group "Perspektif"', 'scrollbar "Jarak Pandang"', 'group "BANGUN RUANG"',
     'img "Gambar bangun ruang"', 'group "Aspek"', 'scrollbar "Aspek"', 'menuitem "Salin Gambar"\n', 'menuitem "Kecepatan Rotasi":',
-    'menuitemradio "Cepat" [checked]', 'radiogroup "Nilai π"', 'textbox "Hitungan"',
+    'menuitemradio "Cepat" [checked]', 'radiogroup "Rotasi Bangun"', 'radiogroup "Nilai π"', 'textbox "Hitungan"',
 ];
 
 // A phone leaves out the aspect's bar, which the window's frame cuts off.

@@ -2,7 +2,8 @@
 // screen's device pixels (never enlarged in blocks), the window's controls
 // laid out for the width, each a finger's size, every menu and dialog within
 // the width, and a finger turning the solid without moving the page, or
-// tapping the buttons that turn it as the arrow keys do.
+// tapping the buttons that turn it as the arrow keys do. And a laptop zoomed
+// to 400 %: 320 px wide, every caption whole.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -94,6 +95,18 @@ for (const [width, height] of [[360, 740], [390, 844], [412, 915]]) {
         assert.deepStrictEqual(await page.evaluate(() => [scrollX, scrollY, visualViewport.scale]), [0, 0, 1]);
     });
 }
+
+test('a laptop zoomed to 400 % (320 × 256): one column, no caption cut, no sideways scrolling', async (t) => {
+    const session = await openPage({ viewport: { width: 320, height: 256 } });
+    t.after(() => session.close());
+    const { page } = session;
+    const shown = await page.evaluate(() => ({
+        scrollWidth: document.documentElement.scrollWidth,
+        cut: [...document.querySelectorAll('label.option, label.check, .frame > .caption, .label, .menutitle, .turns button')]
+            .filter((node) => node.offsetParent !== null && node.scrollWidth > node.clientWidth + 1).map((node) => node.textContent.trim()),
+    }));
+    assert.deepStrictEqual(shown, { scrollWidth: 320, cut: [] });
+});
 
 test('a phone has buttons that turn the solid as the arrow keys and Home do, a finger\'s size', async () => {
     const { page } = await onPhone(phone(390, 844));

@@ -1,6 +1,7 @@
 // The installable site as a school's web server serves it: Chromium finds it
 // installable (manifest, icons, a service worker), after one visit it opens
-// again with the network off, and a new build replaces the installed one.
+// again with the network off, and a new build replaces the installed one;
+// its files are named by their content, so a rebuild renames only what changed.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -8,39 +9,81 @@ const fs = require('node:fs');
 const http = require('node:http');
 const path = require('node:path');
 const { execFileSync } = require('node:child_process');
+const crypto = require('node:crypto');
 const os = require('node:os');
+const zlib = require('node:zlib');
 const { openPage } = require('./pagetest');
 
 const siteDir = process.env.RUVEX_SITE;
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
+const types = {
+    '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.png': 'image/png',
+    '.bmp': 'image/bmp', '.ico': 'image/x-icon', '.webmanifest': 'application/manifest+json',
+};
+// The names that stay from build to build; every other file's name carries its content's hash.
+const kFixedNames = ['index.html', 'manifest.webmanifest', 'sw.js'];
+const hashedName = /^(.+)-([0-9a-f]{10})(\.[a-z]+)$/;
 
 // A plain static server on a port of its own, as any web server would be;
 // `headers` are sent with every file. Its folder can be changed while it
-// runs (server.folder), as a new build copied over the old one.
-function serve(folder, headers = {}) {
-    const server = http.createServer((request, response) => {
+// runs (server.folder), as a new build copied over the old one; it notes
+// the name of every file asked for (server.asked), and when the WebAssembly,
+// held back for `wasmDelay` milliseconds as over a slow network, was sent.
+function serve(folder, headers = {}, wasmDelay = 0) {
+    const server = http.createServer(async (request, response) => {
         const name = decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/^\/$/, '/index.html');
+        server.asked.push(name.slice(1));
         const file = path.join(server.folder, path.normalize(name));
         if (!file.startsWith(server.folder) || !fs.existsSync(file)) {
             response.writeHead(404).end();
             return;
         }
+        if (file.endsWith('.wasm')) await new Promise((resolve) => setTimeout(resolve, wasmDelay));
         response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream', ...headers });
         response.end(fs.readFileSync(file));
+        if (file.endsWith('.wasm')) server.asked.push('(WebAssembly sent)');
     });
-    server.folder = folder;
+    Object.assign(server, { folder, asked: [] });
     return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
+// "Fungsi RUVEX Display 3D" opened: whether its picture shows.
+async function aboutPicture(page) {
+    await page.evaluate(() => window.ruvexPage.command('MnuFungsi'));
+    const picture = page.locator('#frmAbout img.picture');
+    await picture.evaluate((image) => image.decode().catch(() => {}));
+    const shown = await picture.evaluate((image) => image.complete && image.naturalWidth > 0);
+    await page.evaluate(() => document.querySelector('#frmAbout').close());
+    return shown;
+}
+
+// The page asks for the site's files only, each by a fixed name or by the
+// hashed name of a file the site has; while the first picture waits for the
+// WebAssembly, nothing else is fetched (the information windows' pictures,
+// kept by the service worker, come after it).
+function assertSiteFilesAsked(asked) {
+    const sent = asked.indexOf('(WebAssembly sent)');
+    assert.ok(sent > 0, 'the WebAssembly sent');
+    for (const name of asked.filter((name) => name !== '(WebAssembly sent)')) {
+        assert.ok(kFixedNames.includes(name) || (hashedName.test(name) && fs.existsSync(path.join(siteDir, name))), `asked for ${name}`);
+    }
+    assert.deepStrictEqual(asked.slice(0, sent).filter((name) => /\.(bmp|png)$/.test(name) || name === 'sw.js'), [],
+                           'nothing the first picture does not need before it');
+}
+
 test('the site installs and opens again without the network', { skip: !(siteDir && fs.existsSync(siteDir)) && 'no site built' }, async (t) => {
-    const server = await serve(path.resolve(siteDir));
+    const server = await serve(path.resolve(siteDir), {}, 1000);
     const origin = `http://127.0.0.1:${server.address().port}`;
     t.after(() => server.close());
-    const session = await openPage({ address: origin + '/#shape=3&view=120,60', origin, profile: true });
+    const warnings = [];
+    const before = (context) => context.on('console', (message) => warnings.push(message.text()));
+    const session = await openPage({ address: origin + '/#shape=3&view=120,60', origin, profile: true, before });
     t.after(() => session.close());
     const { page, context } = session;
     await page.evaluate(() => Promise.race([navigator.serviceWorker.ready,
                                             new Promise((resolve, reject) => setTimeout(() => reject(new Error('no service worker')), 15000))]));
+    assert.strictEqual(await aboutPicture(page), true, 'the information window\'s picture');
+    assert.ok(!warnings.some((text) => /falling back|preload/.test(text)), `the WebAssembly compiled as it downloads, asked for once: ${warnings}`);
+    assertSiteFilesAsked(server.asked);
 
     const cdp = await context.newCDPSession(page);
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
@@ -64,25 +107,38 @@ test('the site installs and opens again without the network', { skip: !(siteDir 
     });
     assert.strictEqual(drawn.shape, 3, 'the address\'s view, offline');
     assert.ok(drawn.black > 1000, 'a picture drawn');
+    assert.strictEqual(await aboutPicture(page), true, 'the information window\'s picture, offline');
     assert.deepStrictEqual(session.errors, []);
 });
 
-// A second build of the site, whose page differs from the first by a mark in
-// its head, made by the same tool the build uses.
-function nextBuild(t) {
+// The program's pictures by name, as the built site's page names them.
+const pictureNames = () => Object.keys(JSON.parse(/<script type="application\/json" id="pictures">(.*?)<\/script>/s
+    .exec(fs.readFileSync(path.join(siteDir, 'index.html'), 'utf8'))[1]));
+
+// Another build of the site by the same tool the build uses, from copies of
+// the page's sources and pictures that `change` may alter first.
+function rebuiltSite(t, change) {
     const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-site-'));
     t.after(() => fs.rmSync(dir, { recursive: true, force: true }));
-    const page = path.join(dir, 'ruvex3d.html');
-    fs.writeFileSync(page, fs.readFileSync(process.env.RUVEX_PAGE, 'utf8').replace('</head>', '<meta name="ruvex-build" content="2">\n</head>'));
+    const sources = { web: path.join(dir, 'web'), pictures: path.join(dir, 'pictures') };
+    fs.cpSync(path.join(__dirname, '..'), sources.web, { recursive: true, filter: (from) => !['tests', 'node_modules'].includes(path.basename(from)) });
+    fs.cpSync(process.env.RUVEX_PICTURES_DIR, sources.pictures, { recursive: true });
+    change(sources);
     const site = path.join(dir, 'site');
-    execFileSync(process.execPath, [path.join(__dirname, '..', 'site.js'), path.join(__dirname, '..'), process.env.RUVEX_CORE_SCRIPT,
-                                    page, process.env.RUVEX_ICONS_DIR, site]);
+    execFileSync(process.execPath, [path.join(__dirname, '..', 'site.js'), sources.web, process.env.RUVEX_CORE_SCRIPT, process.env.RUVEX_SITE_CORE_SCRIPT, sources.pictures,
+                                    pictureNames().join(','), process.env.RUVEX_ICONS_DIR, site]);
     return site;
 }
 
+// A second build of the site, whose page differs from the first by a mark in its head.
+const nextBuild = (t) => rebuiltSite(t, ({ web }) => {
+    const markup = path.join(web, 'ruvex3d.html');
+    fs.writeFileSync(markup, fs.readFileSync(markup, 'utf8').replace('</head>', '<meta name="ruvex-build" content="2">\n</head>'));
+});
+
 const cacheNames = (page) => page.evaluate(() => caches.keys());
 
-const withNextBuild = { skip: !(siteDir && fs.existsSync(siteDir) && process.env.RUVEX_CORE_SCRIPT) && 'no site built' };
+const withNextBuild = { skip: !(siteDir && fs.existsSync(siteDir) && process.env.RUVEX_SITE_CORE_SCRIPT) && 'no site built' };
 test('a new build replaces the installed one within two reloads, even where browsers keep files for a day', withNextBuild, async (t) => {
     const server = await serve(path.resolve(siteDir), { 'Cache-Control': 'max-age=86400' });
     const origin = `http://127.0.0.1:${server.address().port}`;
@@ -108,4 +164,27 @@ test('a new build replaces the installed one within two reloads, even where brow
     assert.strictEqual(second.length, 1, 'the old build\'s cache is dropped');
     assert.notStrictEqual(second[0], first[0]);
     assert.deepStrictEqual(session.errors, []);
+});
+
+// The site's files by name, each with its content.
+const siteFiles = (folder) => Object.fromEntries(fs.readdirSync(folder).map((name) => [name, fs.readFileSync(path.join(folder, name))]));
+const unpacked = (name) => name.replace(/\.(br|gz)$/, '');
+
+test('each file is named by its content and packed beside it; a changed picture renames only itself', withNextBuild, (t) => {
+    const built = siteFiles(siteDir);
+    for (const [name, content] of Object.entries(built)) {
+        const hashed = hashedName.exec(unpacked(name));
+        assert.ok(hashed || kFixedNames.includes(unpacked(name)), `${name}: a fixed name or a hashed one`);
+        if (name.endsWith('.br')) assert.ok(zlib.brotliDecompressSync(content).equals(built[unpacked(name)]), name);
+        else if (name.endsWith('.gz')) assert.ok(zlib.gunzipSync(content).equals(built[unpacked(name)]), name);
+        else if (hashed) assert.strictEqual(crypto.createHash('sha256').update(content).digest('hex').slice(0, 10), hashed[2], name);
+    }
+    for (const name of ['index.html', 'sw.js']) assert.ok(`${name}.br` in built && `${name}.gz` in built, `${name} packed`);
+
+    const changed = siteFiles(rebuiltSite(t, ({ pictures }) => fs.appendFileSync(path.join(pictures, 'contactback.bmp'), '\0')));
+    const renamed = (from, to) => Object.keys(from).filter((name) => !(name in to) && !/\.(br|gz)$/.test(name)).sort();
+    assert.deepStrictEqual([renamed(built, changed), renamed(changed, built)].map((names) => names.map((name) => hashedName.exec(name)[1])),
+                           [['contactback'], ['contactback']]);
+    const rewritten = Object.keys(built).filter((name) => name in changed && !built[name].equals(changed[name]));
+    assert.deepStrictEqual(rewritten.map(unpacked).sort(), ['index.html', 'index.html', 'index.html', 'sw.js', 'sw.js', 'sw.js']);
 });
