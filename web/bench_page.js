@@ -33,7 +33,7 @@ async function pointerMoves(context, address) {
         const spent = [];
         for (let n = 0; n < 300; ++n) {
             const x = box.left + ((n * 7) % Math.floor(box.width)), y = box.top + ((n * 13) % Math.floor(box.height));
-            const event = new PointerEvent('pointermove', { clientX: x, clientY: y, bubbles: true });
+            const event = new PointerEvent('pointermove', { clientX: x, clientY: y, bubbles: true, isPrimary: true });
             const start = performance.now();
             canvas.dispatchEvent(event);
             spent.push(performance.now() - start);
@@ -93,26 +93,38 @@ async function fullScreen(browser, file, deviceScaleFactor) {
     console.log(`  pointer move: median ${median(times.spent).toFixed(1)} ms over ${times.spent.length}`);
 }
 
+// Debian's Chromium, headless, with nothing of its own running beside the page.
+const launchBrowser = () => chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync'],
+});
+
+// Milliseconds from navigation to the first picture of the page at
+// `address`, in a new tab: until <html> has data-ready="true".
+async function firstPicture(context, address) {
+    const page = await context.newPage();
+    const started = Date.now();
+    await page.goto(address);
+    await page.waitForSelector('html[data-ready="true"]');
+    const spent = Date.now() - started;
+    await page.close();
+    return spent;
+}
+
 async function firstPictures(context, file) {
     const loads = [];
-    for (let run = 0; run < 7; ++run) {
-        const page = await context.newPage();
-        const started = Date.now();
-        await page.goto(file);
-        await page.waitForSelector('html[data-ready="true"]');
-        loads.push(Date.now() - started);
-        await page.close();
-    }
+    for (let run = 0; run < 7; ++run) loads.push(await firstPicture(context, file));
     return loads;
 }
 
-(async () => {
+// The measuring of the site (web/measure/measure.js) times its pages the same way;
+// a comparison of two builds may time their pointer moves.
+module.exports = { launchBrowser, firstPicture, pointerMoves, median };
+
+if (require.main === module) (async () => {
     const file = 'file://' + path.resolve(process.argv[2] || 'build-web/ruvex3d.html');
-    const browser = await chromium.launch({
-        executablePath: '/usr/bin/chromium',
-        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-               '--disable-component-update', '--disable-sync'],
-    });
+    const browser = await launchBrowser();
     for (const [name, screen] of Object.entries(screens)) {
         const context = await browser.newContext(screen);
         const loads = await firstPictures(context, file);
