@@ -1,6 +1,7 @@
 #include "ui/besidewindow.h"
 
 #include "ui/qtext.h"
+#include "window/form1layout.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -49,11 +50,11 @@ SteppedBar::SteppedBar(const BarDescription& bar, QWidget* parent, const Control
     layout->setContentsMargins(0, 0, 0, 0);
     auto* decrease = makeStepButton(SectionWindowLayout::kDecreaseCaption, decreaseName(bar), this);
     auto* increase = makeStepButton(SectionWindowLayout::kIncreaseCaption, increaseName(bar), this);
-    const std::string stepped = std::string(bar.name) + "_Step";
+    const std::string stepped = handlerName(bar.name, "Step");
     connect(decrease, &QToolButton::clicked, this, [used, stepped] { used(stepped, -1); });
     connect(increase, &QToolButton::clicked, this, [used, stepped] { used(stepped, 1); });
     connect(m_bar, &QScrollBar::valueChanged, this,
-            [used, changed = std::string(bar.name) + "_Change"](int value) { used(changed, value); });
+            [used, changed = handlerName(bar.name, "Change")](int value) { used(changed, value); });
     layout->addWidget(decrease);
     layout->addWidget(m_bar, 1);
     layout->addWidget(increase);
@@ -61,12 +62,13 @@ SteppedBar::SteppedBar(const BarDescription& bar, QWidget* parent, const Control
     layout->addWidget(m_value);
 }
 
-void SteppedBar::showValue(int value, const std::string& valueText, bool enabled)
+void SteppedBar::showValue(int value, const std::string& valueText, std::optional<bool> enabled)
 {
     const QSignalBlocker blocker(m_bar);
     m_bar->setValue(value);
     m_value->setText(toQString(valueText));
-    setEnabled(enabled);
+    if (enabled)
+        setEnabled(*enabled);
 }
 
 void BesideWindow::closeEvent(QCloseEvent* event)

@@ -261,26 +261,18 @@ template <class Control> Control* find(const ControlMap& controls, std::string_v
     return control;
 }
 
-std::string memberName(std::string_view array, int index)
-{
-    return std::string(array) + '(' + std::to_string(index) + ')';
-}
-
 void keepControlHandles(Form1Controls& ui, const ControlMap& controls)
 {
-    ui.Text1 = find<QPlainTextEdit>(controls, "Text1");
     ui.chkPerspective = find<QCheckBox>(controls, "chkPerspective");
     ui.VScroll2 = find<StoredRangeScrollBar>(controls, "VScroll2");
-    ui.LabPerspec = find<QLabel>(controls, "LabPerspec");
     for (int index = 0; index < kShapeButtonCount; ++index)
         ui.Option1[static_cast<std::size_t>(index)]
-            = find<QRadioButton>(controls, memberName("Option1", index));
+            = find<QRadioButton>(controls, arrayMemberName("Option1", index));
     for (int index = 0; index < kAnimButtonCount; ++index)
         ui.optAnim[static_cast<std::size_t>(index)]
-            = find<QRadioButton>(controls, memberName("optAnim", index));
+            = find<QRadioButton>(controls, arrayMemberName("optAnim", index));
     ui.picDisplay = find<PictureWidget>(controls, "picDisplay");
     ui.VScroll1 = find<StoredRangeScrollBar>(controls, "VScroll1");
-    ui.LabAspect = find<QLabel>(controls, "LabAspect");
 }
 
 AnimationTimer* createTimer(QMainWindow& window, const char* name)
@@ -329,9 +321,8 @@ QAction* addItem(QMenu* menu, const MenuEntry& entry)
     return item;
 }
 
-std::map<std::string_view, QAction*> createMenuEntries(QMainWindow& window)
+void createMenus(QMainWindow& window)
 {
-    std::map<std::string_view, QAction*> items;
     std::array<QMenu*, Form1Menus::kMaxLevel + 1> openMenus{};
     for (const MenuEntry& entry : Form1Menus::kEntries) {
         QMenu* parent = entry.level > 0 ? openMenus[static_cast<std::size_t>(entry.level - 1)] : nullptr;
@@ -342,28 +333,8 @@ std::map<std::string_view, QAction*> createMenuEntries(QMainWindow& window)
         else if (entry.kind == MenuEntryKind::Separator)
             parent->addSeparator()->setObjectName(toQString(entry.name));
         else
-            items[entry.name] = addItem(parent, entry);
+            addItem(parent, entry);
     }
-    return items;
-}
-
-void createMenus(Form1Controls& ui, QMainWindow& window)
-{
-    const std::map<std::string_view, QAction*> items = createMenuEntries(window);
-    ui.mnuSave = items.at("mnuSave");
-    ui.mnuExport = items.at("mnuExport");
-    ui.mnuCopyPicture = items.at("mnuCopyPicture");
-    ui.mnuCopyViewCode = items.at("mnuCopyViewCode");
-    ui.mnuBackLines = items.at("mnuBackLines");
-    ui.mnuAxes = items.at("mnuAxes");
-    ui.mnuDragToTurn = items.at("mnuDragToTurn");
-    ui.mnuIrisan = items.at(SectionWindowLayout::kMenuItem);
-    ui.mnuHome = items.at("mnuHome");
-    for (int index = 0; index < kSpeedItemCount; ++index)
-        ui.mnuSpeed[static_cast<std::size_t>(index)] = items.at(memberName("mnuSpeed", index));
-    ui.mnuFullScreen = items.at("mnuFullScreen");
-    ui.mnuExit = items.at("mnuExit");
-    ui.MnuPetunjuk = items.at("MnuPetunjuk");
 }
 
 void createMenuBitmaps(QMainWindow& window)
@@ -382,11 +353,32 @@ Form1Controls::Form1Controls(QMainWindow& window)
     createRules(client);
     keepControlHandles(*this, createControls(client));
     createTimers(*this, window);
-    createMenus(*this, window);
+    createMenus(window);
     createMenuBitmaps(window);
     new FocusOutline(client, picDisplay); // the drawing area draws its own frame
 
     // Fixed size: the client area plus whatever the menu bar needs.
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
     picDisplay->setFocus();
+}
+
+void Form1Controls::setPictureHeight(int pixels)
+{
+    picDisplay->setOuterHeight(pixels);
+}
+
+void Form1Controls::setPictureWidth(int pixels)
+{
+    picDisplay->setOuterWidth(pixels);
+}
+
+int Form1Controls::firstOptionTop() const
+{
+    return pixelsToTwips(Option1.front()->y());
+}
+
+void Form1Controls::placeOptions(const OptionColumn& column)
+{
+    for (std::size_t n = 0; n < column.size(); ++n)
+        Option1.at(n)->move(twipsToPixels(column[n].left), twipsToPixels(column[n].top));
 }

@@ -2,6 +2,7 @@
 // export dialogs, the clipboard, "Layar Penuh", "Irisan Bidang", the
 // information windows and the help, the menu bar, and the program's end.
 
+#include "ui/besidewindow.h"
 #include "ui/clipboardcopy.h"
 #include "ui/form1.h"
 #include "ui/modelesswindows.h"
@@ -9,8 +10,6 @@
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
-#include "ui/sectionwindow.h"
-#include "ui/sizewindow.h"
 #include "window/lessoncaption.h"
 #include "window/pagetexts.h"
 #include "window/windowplacement.h"
@@ -24,6 +23,66 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
+
+namespace {
+
+void closeIfMade(QWidget* window)
+{
+    if (window)
+        window->close();
+}
+
+PlacementRect placementRectOf(const QRect& rect)
+{
+    return {static_cast<double>(rect.x()), static_cast<double>(rect.y()), static_cast<double>(rect.width()),
+            static_cast<double>(rect.height())};
+}
+
+// Beside the main window by the rule every front end shares, the picture
+// kept in view; on no screen, where the system puts it.
+void placeBesideMain(QWidget& window, const QWidget& main, const QWidget& picture)
+{
+    window.adjustSize();
+    if (!main.screen())
+        return;
+    const int frameWidth = window.frameGeometry().width() - window.width();
+    const QRect pictureOnScreen(picture.mapToGlobal(QPoint(0, 0)), picture.size());
+    const QRect ownSize(QPoint(), window.frameGeometry().size());
+    const WindowPlacement place = placeBeside(
+        placementRectOf(main.frameGeometry()), placementRectOf(pictureOnScreen), placementRectOf(ownSize),
+        placementRectOf(main.screen()->availableGeometry()), window.minimumSizeHint().width() + frameWidth);
+    if (!place.placed)
+        return;
+    if (place.narrowed)
+        window.resize(std::max(window.minimumWidth(), qRound(place.width) - frameWidth), window.height());
+    window.move(qRound(place.x), qRound(place.y));
+}
+
+} // namespace
+
+// A window beside the main one, made on first use: its controls and its
+// closing go to the session as intents. Shown, it shows the snapshot.
+template <typename Window> void Form1::showBesideWindow(Window*& window, WindowName name)
+{
+    if (!window) {
+        window = new Window(this);
+        connect(window, &Window::controlUsed, this, [this](const std::string& handler, int value) {
+            apply(ControlIntent{handler, value});
+        });
+        connect(window, &Window::closed, this, [this, name] { apply(WindowClosedIntent{name}); });
+        // A view opened with a section shows it before this window has its
+        // place on the screen: placed once this one is shown.
+        if (isVisible())
+            placeBesideMain(*window, *this, *m_picDisplay);
+        else
+            QTimer::singleShot(0, window, [this, window] { placeBesideMain(*window, *this, *m_picDisplay); });
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    show(m_session.snapshot());
+}
 
 void Form1::carryOut(const std::vector<Request>& requests)
 {
@@ -31,78 +90,46 @@ void Form1::carryOut(const std::vector<Request>& requests)
         carryOut(request);
 }
 
+// What each of the session's requests is with the toolkit, given its text.
 void Form1::carryOut(const Request& request)
 {
-    if (!carryOutPictureRequest(request))
-        carryOutWindowRequest(request);
+    using Step = void (*)(Form1&, const std::string&);
+    // In RequestKind's order.
+    static constexpr std::array<Step, 15> kSteps = {
+        [](Form1& w, const std::string&) {
+            w.save(bitmapSave(w.m_session.model().area().Image()), w.m_picture);
+        },
+        [](Form1& w, const std::string&) { w.exportPicture(); },
+        [](Form1& w, const std::string&) { w.copyPicture(); },
+        [](Form1& w, const std::string& text) { w.copyText(text); },
+        [](Form1&, const std::string&) {}, // the page's sharing: the desktop has no such item
+        [](Form1& w, const std::string&) { w.openFullScreen(); },
+        [](Form1& w, const std::string&) { closeIfMade(w.m_presentation); },
+        [](Form1& w, const std::string&) {
+            w.showBesideWindow(w.m_sectionWindow, WindowName::SectionWindow);
+        },
+        [](Form1& w, const std::string&) { closeIfMade(w.m_sectionWindow); },
+        [](Form1& w, const std::string&) { w.showBesideWindow(w.m_sizeWindow, WindowName::SizeWindow); },
+        [](Form1& w, const std::string&) { closeIfMade(w.m_sizeWindow); },
+        [](Form1& w, const std::string& name) { w.m_windows->show(name); },
+        [](Form1& w, const std::string&) { w.m_windows->showHelp(); },
+        [](Form1& w, const std::string&) {
+            w.menuBar()->setActiveAction(w.menuBar()->actions().constFirst());
+        },
+        [](Form1& w, const std::string&) { w.close(); },
+    };
+    static_assert(static_cast<std::size_t>(RequestKind::CloseProgram) + 1 == kSteps.size());
+    kSteps.at(static_cast<std::size_t>(request.kind))(*this, request.text);
 }
 
-// The requests that hand the picture or the view on: false for any other.
-bool Form1::carryOutPictureRequest(const Request& request)
+// The picture with its lines for a vector picture and the caption "Layar
+// Penuh" would show.
+void Form1::exportPicture()
 {
     const Form1Model& model = m_session.model();
-    switch (request.kind) {
-    case RequestKind::SaveDialog:
-        save(bitmapSave(model.area().Image()), m_picture);
-        return true;
-    case RequestKind::ExportDialog: {
-        const std::vector<WireframePolyline> lines = model.pictureLines();
-        const std::string caption = fullScreenCaption(model);
-        save(pictureExport({model.area().Image(), lines, model.shapeIndex(), caption}), m_export);
-        return true;
-    }
-    case RequestKind::CopyPicture:
-        copyPicture();
-        return true;
-    case RequestKind::CopyText:
-        copyText(request.text);
-        return true;
-    case RequestKind::SharePicture: // the page's: the desktop has no such item
-        return true;
-    default:
-        return false;
-    }
-}
-
-void Form1::carryOutWindowRequest(const Request& request)
-{
-    switch (request.kind) {
-    case RequestKind::OpenFullScreen:
-        openFullScreen();
-        break;
-    case RequestKind::CloseFullScreen:
-        if (m_presentation)
-            m_presentation->close();
-        break;
-    case RequestKind::ShowSectionWindow:
-        showSectionWindow();
-        break;
-    case RequestKind::CloseSectionWindow:
-        if (m_sectionWindow)
-            m_sectionWindow->close();
-        break;
-    case RequestKind::ShowSizeWindow:
-        showSizeWindow();
-        break;
-    case RequestKind::CloseSizeWindow:
-        if (m_sizeWindow)
-            m_sizeWindow->close();
-        break;
-    case RequestKind::ShowInfoWindow:
-        m_windows->show(request.text);
-        break;
-    case RequestKind::ShowHelp:
-        m_windows->showHelp();
-        break;
-    case RequestKind::OpenMenuBar:
-        menuBar()->setActiveAction(menuBar()->actions().constFirst());
-        break;
-    case RequestKind::CloseProgram:
-        close();
-        break;
-    default:
-        break;
-    }
+    const std::vector<WireframePolyline> lines = model.pictureLines();
+    const std::string caption = fullScreenCaption(model);
+    save(pictureExport({model.area().Image(), lines, model.shapeIndex(), caption}), m_export);
 }
 
 // The session takes no command while the dialog and its messages are open;
@@ -153,69 +180,6 @@ void Form1::fullScreenClosed()
     if (!focus->isEnabled() || !focus->isVisible())
         focus = m_picDisplay; // the distance bar, say, disabled full screen
     focus->setFocus();
-}
-
-namespace {
-
-PlacementRect placementRectOf(const QRect& rect)
-{
-    return {static_cast<double>(rect.x()), static_cast<double>(rect.y()), static_cast<double>(rect.width()),
-            static_cast<double>(rect.height())};
-}
-
-// Beside the main window by the rule every front end shares, the picture
-// kept in view; on no screen, where the system puts it.
-void placeBesideMain(QWidget& window, const QWidget& main, const QWidget& picture)
-{
-    window.adjustSize();
-    if (!main.screen())
-        return;
-    const int frameWidth = window.frameGeometry().width() - window.width();
-    const QRect pictureOnScreen(picture.mapToGlobal(QPoint(0, 0)), picture.size());
-    const QRect ownSize(QPoint(), window.frameGeometry().size());
-    const WindowPlacement place = placeBeside(
-        placementRectOf(main.frameGeometry()), placementRectOf(pictureOnScreen), placementRectOf(ownSize),
-        placementRectOf(main.screen()->availableGeometry()), window.minimumSizeHint().width() + frameWidth);
-    if (!place.placed)
-        return;
-    if (place.narrowed)
-        window.resize(std::max(window.minimumWidth(), qRound(place.width) - frameWidth), window.height());
-    window.move(qRound(place.x), qRound(place.y));
-}
-
-} // namespace
-
-// A window beside the main one, made on first use: its controls and its
-// closing go to the session as intents.
-template <typename Window> Window* Form1::besideWindow(Window*& window, WindowName name)
-{
-    if (!window) {
-        window = new Window(this);
-        connect(window, &Window::controlUsed, this, [this](const std::string& handler, int value) {
-            apply(ControlIntent{handler, value});
-        });
-        connect(window, &Window::closed, this, [this, name] { apply(WindowClosedIntent{name}); });
-        // A view opened with a section shows it before this window has its
-        // place on the screen: placed once this one is shown.
-        if (isVisible())
-            placeBesideMain(*window, *this, *m_picDisplay);
-        else
-            QTimer::singleShot(0, window, [this, window] { placeBesideMain(*window, *this, *m_picDisplay); });
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
-}
-
-void Form1::showSectionWindow()
-{
-    besideWindow(m_sectionWindow, WindowName::SectionWindow)->showSnapshot(m_session.snapshot().section);
-}
-
-void Form1::showSizeWindow()
-{
-    besideWindow(m_sizeWindow, WindowName::SizeWindow)->showSnapshot(m_session.snapshot().sizes);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

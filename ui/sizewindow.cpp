@@ -1,6 +1,6 @@
-#include "ui/sizewindow.h"
-
+#include "ui/besidewindow.h"
 #include "ui/qtext.h"
+#include "window/form1layout.h"
 #include "window/sizewindowlayout.h"
 
 #include <QButtonGroup>
@@ -10,43 +10,39 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using namespace SizeWindowLayout;
 
 SizeWindow::SizeWindow(QWidget* owner)
     : BesideWindow(owner)
-    , m_radius(new SteppedBar(kRadius, this, reporter()))
-    , m_height(new SteppedBar(kHeight, this, reporter()))
-    , m_net(new SteppedBar(kNet, this, reporter()))
     , m_notice(new QLabel(this))
-    , m_numbers(new QPlainTextEdit(this))
 {
     setObjectName(toQString(kName));
     setWindowTitle(toQString(kCaption));
     m_notice->setWordWrap(true);
-    m_numbers->setObjectName(toQString(kNumbersName));
-    m_numbers->setAccessibleName(toQString(kNumbersCaption));
-    m_numbers->setReadOnly(true);
-    m_numbers->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_numbers->setMinimumSize(460, 150);
+    auto* numbers = new QPlainTextEdit(this);
+    numbers->setObjectName(toQString(kNumbersName));
+    numbers->setAccessibleName(toQString(kNumbersCaption));
+    numbers->setReadOnly(true);
+    numbers->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    numbers->setMinimumSize(460, 150);
     auto* close = new QPushButton(toQString(kCloseCaption), this);
     auto* form = new QFormLayout;
-    form->addRow(toQString(kRadius.caption), m_radius);
-    form->addRow(toQString(kHeight.caption), m_height);
+    form->addRow(toQString(kRadius.caption), new SteppedBar(kRadius, this, reporter()));
+    form->addRow(toQString(kHeight.caption), new SteppedBar(kHeight, this, reporter()));
     form->addRow(piChoice());
-    form->addRow(toQString(kNet.caption), m_net);
+    form->addRow(toQString(kNet.caption), new SteppedBar(kNet, this, reporter()));
     form->addRow(m_notice);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(m_numbers, 1);
+    layout->addWidget(numbers, 1);
     layout->addWidget(close, 0, Qt::AlignRight);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
-// "π = 22/7" and "π = 3,14" as one group, reported as optPi_Click with the
-// button's index.
+// "π = 22/7" and "π = 3,14" as one group, the members of the array optPi,
+// reported with the button's index.
 QWidget* SizeWindow::piChoice()
 {
     auto* row = new QWidget(this);
@@ -54,30 +50,20 @@ QWidget* SizeWindow::piChoice()
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* group = new QButtonGroup(row);
-    for (int index = 0; index < static_cast<int>(m_pi.size()); ++index) {
+    for (int index = 0; index < static_cast<int>(kPiCaptions.size()); ++index) {
         auto* button = new QRadioButton(toQString(kPiCaptions[static_cast<std::size_t>(index)]), row);
-        button->setObjectName(toQString(kPiName) + QString::number(index));
+        button->setObjectName(toQString(arrayMemberName(kPiName, index)));
         group->addButton(button, index);
         layout->addWidget(button);
-        m_pi[static_cast<std::size_t>(index)] = button;
     }
     layout->addStretch(1);
     connect(group, &QButtonGroup::idClicked, this,
-            [this](int index) { emit controlUsed(std::string(kPiName) + "_Click", index); });
+            [this](int index) { emit controlUsed(handlerName(kPiName, "Click"), index); });
     return row;
 }
 
-void SizeWindow::showSnapshot(const SizeSnapshot& sizes)
+void SizeWindow::showNotice(const std::string& notice)
 {
-    m_radius->showValue(sizes.radius, sizes.radiusText);
-    m_height->showValue(sizes.height, sizes.heightText, sizes.heightEnabled);
-    m_net->showValue(sizes.net, sizes.netText, sizes.netEnabled);
-    for (std::size_t index = 0; index < m_pi.size(); ++index) {
-        const QSignalBlocker blocker(m_pi[index]);
-        m_pi[index]->setChecked(static_cast<int>(index) == sizes.pi);
-    }
-    m_notice->setText(toQString(sizes.notice));
-    m_notice->setVisible(!sizes.notice.empty());
-    if (m_numbers->toPlainText() != toQString(sizes.numbers))
-        m_numbers->setPlainText(toQString(sizes.numbers));
+    m_notice->setText(toQString(notice));
+    m_notice->setVisible(!notice.empty());
 }
