@@ -141,7 +141,7 @@ void Form1::connectControls()
                 [this, bar, name = handler(bar, "Change")] {
                     apply(ControlIntent{name, bar->storedValue()});
                 });
-    for (AnimationTimer* timer : {m_controls.Timer1, m_controls.Timer2})
+    for (AnimationTimer* timer : m_controls.timers)
         connect(timer, &AnimationTimer::tick, this, [this] { apply(TickIntent{}); });
 }
 
@@ -285,12 +285,13 @@ void Form1::show(const WindowSnapshot& shown)
         if (QObject* element = findChild<QObject*>(toQString(state.name)))
             showElementState(*element, state);
     // Set again, a running timer would start its period over.
-    for (int number : {1, 2}) {
-        AnimationTimer* timer = number == 1 ? m_controls.Timer1 : m_controls.Timer2;
+    for (std::size_t n = 0; n < m_controls.timers.size(); ++n) {
+        AnimationTimer* timer = m_controls.timers[n];
+        const bool running = shown.runningTimer == static_cast<int>(n) + 1; // Timer1 is 1
         if (timer->interval() != shown.tickInterval)
             timer->setInterval(shown.tickInterval);
-        if (timer->isEnabled() != (shown.runningTimer == number))
-            timer->setEnabled(shown.runningTimer == number);
+        if (timer->isEnabled() != running)
+            timer->setEnabled(running);
     }
     if (m_sizeWindow)
         m_sizeWindow->showNotice(shown.sizes.notice);

@@ -81,8 +81,6 @@ private:
     void carryOut(const Request& request);
     void exportPicture();
     void save(PictureFileKind kind, PictureFileMemory& memory);
-    void copyPicture();
-    void copyText(const std::string& text);
     void openFullScreen();
     void fullScreenClosed();
     template <typename Window> void showBesideWindow(Window*& window, WindowName name);

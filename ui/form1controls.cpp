@@ -63,30 +63,6 @@ QColor qColourOf(const ControlColour& colour)
     return ::qColourOf(colour.rgb);
 }
 
-// Text in `text` on a `background`, for labels, frames and buttons. Check
-// boxes and option buttons keep their white indicators with a black mark.
-void setColours(QWidget* widget, const QColor& text, const QColor& background)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::Window, background);
-    // Buttons fill their background with the button role.
-    palette.setColor(QPalette::Button, background);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-// The text box draws its text on the base role.
-void setTextBoxColours(QWidget* widget, const QColor& text, const QColor& background)
-{
-    setColours(widget, text, background);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Base, background);
-    widget->setPalette(palette);
-}
-
 void setUpWindow(QMainWindow& window)
 {
     window.setObjectName(toQString(Form1Layout::kName));
@@ -207,12 +183,8 @@ void applyDescription(QWidget* widget, const ControlDescription& control)
         widget->setFont(fontOf(control.font));
     if (control.foreColour.source != ColourSource::Unset
         || control.backColour.source != ColourSource::Unset) {
-        const QColor text = qColourOf(control.foreColour);
-        const QColor background = qColourOf(control.backColour);
-        if (control.kind == ControlKind::TextBox)
-            setTextBoxColours(widget, text, background);
-        else
-            setColours(widget, text, background);
+        setColours(widget, qColourOf(control.foreColour), qColourOf(control.backColour),
+                   control.kind == ControlKind::TextBox);
     }
     if (auto* label = qobject_cast<QLabel*>(widget); label && control.alignment != TextAlignment::Left)
         label->setAlignment(qAlignmentOf(control.alignment));
@@ -275,19 +247,14 @@ void keepControlHandles(Form1Controls& ui, const ControlMap& controls)
     ui.VScroll1 = find<StoredRangeScrollBar>(controls, "VScroll1");
 }
 
-AnimationTimer* createTimer(QMainWindow& window, const char* name)
-{
-    auto* timer = new AnimationTimer(&window);
-    timer->setObjectName(QLatin1String(name));
-    return timer;
-}
-
+// A new timer holds interval 0 and is enabled, as the layout stores them: no
+// tick until the load step sets the interval.
 void createTimers(Form1Controls& ui, QMainWindow& window)
 {
-    ui.Timer1 = createTimer(window, "Timer1");
-    ui.Timer2 = createTimer(window, "Timer2");
-    // A new timer holds interval 0 and is enabled, as the layout stores
-    // them: no tick until the load step sets the interval.
+    for (std::size_t n = 0; n < ui.timers.size(); ++n) {
+        ui.timers[n] = new AnimationTimer(&window);
+        ui.timers[n]->setObjectName(QStringLiteral("Timer%1").arg(n + 1));
+    }
 }
 
 QMenu* addMenu(QMainWindow& window, QMenu* parent, const MenuEntry& entry)

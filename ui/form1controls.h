@@ -45,8 +45,8 @@ struct Form1Controls final : Form1LoadWindow {
     std::array<QRadioButton*, kAnimButtonCount> optAnim{};
     PictureWidget* picDisplay = nullptr;
     StoredRangeScrollBar* VScroll1 = nullptr;
-    // Started by "Vertikal" (optAnim(0)), yet it steps the horizontal sweep:
-    // the pointer moving sideways turns the solid about its vertical axis.
-    AnimationTimer* Timer1 = nullptr;
-    AnimationTimer* Timer2 = nullptr;
+    // Timer1 and Timer2. Timer1 is started by "Vertikal" (optAnim(0)), yet it
+    // steps the horizontal sweep: the pointer moving sideways turns the solid
+    // about its vertical axis.
+    std::array<AnimationTimer*, 2> timers{};
 };

@@ -11,7 +11,6 @@
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
 #include "window/lessoncaption.h"
-#include "window/pagetexts.h"
 #include "window/windowplacement.h"
 
 #include <QApplication>
@@ -100,8 +99,11 @@ void Form1::carryOut(const Request& request)
             w.save(bitmapSave(w.m_session.model().area().Image()), w.m_picture);
         },
         [](Form1& w, const std::string&) { w.exportPicture(); },
-        [](Form1& w, const std::string&) { w.copyPicture(); },
-        [](Form1& w, const std::string& text) { w.copyText(text); },
+        // The picture as shown: the drawing area's, which is drawn with the aids.
+        [](Form1& w, const std::string&) {
+            copyToClipboard(&w, imageOf(w.m_session.model().area().Image()));
+        },
+        [](Form1& w, const std::string& text) { copyToClipboard(&w, toQString(text)); },
         [](Form1&, const std::string&) {}, // the page's sharing: the desktop has no such item
         [](Form1& w, const std::string&) { w.openFullScreen(); },
         [](Form1& w, const std::string&) { closeIfMade(w.m_presentation); },
@@ -139,19 +141,6 @@ void Form1::save(PictureFileKind kind, PictureFileMemory& memory)
     show(m_session.snapshot());
     SaveCommand(this, m_saveDialogs, std::move(kind), memory).run();
     apply(WindowClosedIntent{WindowName::Dialog});
-}
-
-// The picture as shown: the drawing area's, which is drawn with the aids.
-void Form1::copyPicture()
-{
-    if (!copyImageToClipboard(imageOf(m_session.model().area().Image())))
-        reportClipboardRefused(this, PageTexts::kCopiedPicture);
-}
-
-void Form1::copyText(const std::string& text)
-{
-    if (!copyTextToClipboard(toQString(text)))
-        reportClipboardRefused(this, PageTexts::kCopiedViewCode);
 }
 
 void Form1::openFullScreen()

@@ -11,17 +11,10 @@
 #include <QPushButton>
 
 InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
-    : ModelessDialog(parent)
+    : ModelessDialog(parent, layout.name, layout.caption)
     , m_layout(layout)
 {
-    setObjectName(toQString(layout.name));
-    setWindowTitle(toQString(layout.caption));
-    // A fixed dialog border with a close box and nothing else.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
-    setModal(false);
     setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
-    setFont(msSansSerifFont());
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window,

@@ -54,6 +54,7 @@ private:
     QRect interior() const;
     qreal deviceRatio() const;
     bool fitDeviceView(qreal ratio);
+    void showOwnPixels();
     void paintBorder(QPainter& painter);
 
     PictureBox m_box;
