@@ -19,10 +19,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <QWidget>
 
+class QFormLayout;
 class QLabel;
+class QPushButton;
 class QScrollBar;
 
 using ControlUsed = std::function<void(const std::string& handler, int value)>;
@@ -30,16 +33,15 @@ using ControlUsed = std::function<void(const std::string& handler, int value)>;
 class BesideWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit BesideWindow(QWidget* owner)
-        : QWidget(owner, Qt::Window)
-    {
-    }
+    BesideWindow(QWidget* owner, std::string_view name, std::string_view caption);
 
 signals:
     void controlUsed(const std::string& handler, int value);
     void closed();
 
 protected:
+    QPushButton* closeButton();
+    void layOut(QFormLayout* form, QWidget* below, QPushButton* close);
     void closeEvent(QCloseEvent* event) override;
     // What the window's controls report through.
     ControlUsed reporter();
