@@ -169,7 +169,8 @@ unsigned Form1::apply(const Intent& intent)
     if (changes & kControlsChanged)
         show(m_session.snapshot());
     if (changes & kRequestsWaiting)
-        carryOut(m_session.takeRequests());
+        for (const Request& request : m_session.takeRequests())
+            carryOut(request);
     if (changes & (kPictureChanged | kControlsChanged))
         viewMayHaveChanged();
     return changes;

@@ -77,7 +77,6 @@ private:
     void show(const WindowSnapshot& shown);
     void showPicture();
     void viewMayHaveChanged();
-    void carryOut(const std::vector<Request>& requests);
     void carryOut(const Request& request);
     void exportPicture();
     void save(PictureFileKind kind, PictureFileMemory& memory);

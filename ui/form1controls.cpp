@@ -157,18 +157,9 @@ QWidget* createWidget(const ControlDescription& control, QWidget* container, But
     return nullptr;
 }
 
-Qt::Alignment qAlignmentOf(TextAlignment alignment)
-{
-    switch (alignment) {
-    case TextAlignment::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case TextAlignment::Centre:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    case TextAlignment::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
+// In TextAlignment's order: left, right, centre.
+constexpr std::array<Qt::Alignment, 3> kAlignments = {
+    Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter, Qt::AlignHCenter | Qt::AlignVCenter};
 
 // What every control takes from its row besides what its kind needs. Only
 // what differs from the window's is set, so the rest follows the window.
@@ -187,7 +178,7 @@ void applyDescription(QWidget* widget, const ControlDescription& control)
                    control.kind == ControlKind::TextBox);
     }
     if (auto* label = qobject_cast<QLabel*>(widget); label && control.alignment != TextAlignment::Left)
-        label->setAlignment(qAlignmentOf(control.alignment));
+        label->setAlignment(kAlignments.at(static_cast<std::size_t>(control.alignment)));
     if (!control.enabled)
         widget->setEnabled(false);
     if (!control.visible)
@@ -331,12 +322,12 @@ Form1Controls::Form1Controls(QMainWindow& window)
 
 void Form1Controls::setPictureHeight(int pixels)
 {
-    picDisplay->setOuterHeight(pixels);
+    picDisplay->setOuterSize(picDisplay->box().Width(), pixels);
 }
 
 void Form1Controls::setPictureWidth(int pixels)
 {
-    picDisplay->setOuterWidth(pixels);
+    picDisplay->setOuterSize(pixels, picDisplay->box().Height());
 }
 
 int Form1Controls::firstOptionTop() const

@@ -83,12 +83,6 @@ template <typename Window> void Form1::showBesideWindow(Window*& window, WindowN
     show(m_session.snapshot());
 }
 
-void Form1::carryOut(const std::vector<Request>& requests)
-{
-    for (const Request& request : requests)
-        carryOut(request);
-}
-
 // What each of the session's requests is with the toolkit, given its text.
 void Form1::carryOut(const Request& request)
 {

@@ -10,16 +10,10 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-namespace {
-
-constexpr QSize kClientSize(kHelpClientWidth, kHelpClientHeight);
-
-} // namespace
-
 HelpWindow::HelpWindow(QWidget* parent)
     : ModelessDialog(parent, kHelpWindowName, kHelpCaption)
 {
-    setFixedSize(kClientSize);
+    setFixedSize(kHelpClientWidth, kHelpClientHeight);
     setColours(this, qColourOf(ruvex::win::kYellow), qColourOf(ruvex::win::kBlack), true);
 
     m_text = new QTextEdit(this);
