@@ -2,6 +2,7 @@
 // seen: what it says for each window, and the band "Layar Penuh" leaves for
 // it under the picture.
 
+#include "tests/windowsessionfixture.h"
 #include "window/lessoncaption.h"
 #include "window/openedview.h"
 #include "window/snapshotjson.h"
@@ -11,18 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Session {
-    PictureBox area;
-    WindowSession session{area};
-
-    Session()
-    {
-        AreaLoadWindow window(area);
-        session.start(window);
-    }
-    unsigned apply(const Intent& intent) { return session.apply(intent); }
-};
 
 // The caption under "Layar Penuh" and an SVG says what the open window
 // shows of the solid drawn, and nothing where it draws nothing of its own.

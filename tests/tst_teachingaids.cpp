@@ -7,11 +7,10 @@
 
 #include "surface/animation.h"
 #include "tests/form1controls.h"
+#include "ui/besidewindow.h"
 #include "ui/commandline.h"
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
-#include "ui/sectionwindow.h"
-#include "ui/sizewindow.h"
 #include "ui/storedrangescrollbar.h"
 #include "window/openedview.h"
 
@@ -216,7 +215,7 @@ TEST(TeachingAids, SizeWindowShowsTheCommandLinesNumbersAndGivesWayToTheSection)
     auto* window = form.findChild<SizeWindow*>();
     ASSERT_TRUE(window && window->isVisible());
     window->findChild<QScrollBar*>("hsbJariJari")->setValue(3);
-    window->findChild<QRadioButton*>("optPi1")->click();
+    window->findChild<QRadioButton*>("optPi(1)")->click();
 
     const CommandLineResult info
         = runCommandLine({"ruvex3d", "--shape", "6", "--size", "3,10", "--pi", "3,14", "--size-info"});

@@ -2,6 +2,7 @@
 // same view, snapshot and requests, whichever surface or window they come
 // from.
 
+#include "tests/windowsessionfixture.h"
 #include "window/openedview.h"
 #include "window/sizewindowlayout.h"
 #include "window/snapshotjson.h"
@@ -15,26 +16,6 @@
 #include <tuple>
 
 namespace {
-
-struct Session {
-    PictureBox area;
-    WindowSession session{area};
-
-    Session()
-    {
-        AreaLoadWindow window(area);
-        session.start(window);
-    }
-    unsigned apply(const Intent& intent) { return session.apply(intent); }
-    std::vector<RequestKind> requests()
-    {
-        std::vector<RequestKind> kinds;
-        for (const Request& request : session.takeRequests())
-            kinds.push_back(request.kind);
-        return kinds;
-    }
-    const ViewState& view() const { return session.model().viewState(); }
-};
 
 PointerIntent pointer(PointerSurface surface, PointerAction action, int buttons, float x, float y)
 {

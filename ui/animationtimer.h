@@ -17,8 +17,6 @@
 class AnimationTimer final : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kMinimumTickMs = ::kMinimumTickMs;
-
     explicit AnimationTimer(QObject* parent = nullptr);
 
     void setInterval(int milliseconds);

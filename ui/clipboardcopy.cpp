@@ -3,6 +3,7 @@
 #include "ui/qtext.h"
 #include "window/desktoptexts.h"
 #include "window/form1layout.h"
+#include "window/pagetexts.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -20,9 +21,7 @@ const QMimeData* clipboardData()
     return clipboard ? clipboard->mimeData() : nullptr;
 }
 
-} // namespace
-
-bool copyImageToClipboard(const QImage& image)
+bool copied(const QImage& image)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard || image.isNull())
@@ -32,7 +31,7 @@ bool copyImageToClipboard(const QImage& image)
     return data && data->hasImage();
 }
 
-bool copyTextToClipboard(const QString& text)
+bool copied(const QString& text)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
@@ -42,8 +41,23 @@ bool copyTextToClipboard(const QString& text)
     return data && data->hasText() && data->text() == text;
 }
 
-void reportClipboardRefused(QWidget* owner, std::string_view what)
+// `what` is the core's name of what was copied.
+void reportRefused(QWidget* owner, std::string_view what)
 {
     QMessageBox::warning(owner, toQString(Form1Layout::kCaption),
                          toQString(DesktopTexts::kClipboardRefused).arg(toQString(what)));
+}
+
+} // namespace
+
+void copyToClipboard(QWidget* owner, const QImage& image)
+{
+    if (!copied(image))
+        reportRefused(owner, PageTexts::kCopiedPicture);
+}
+
+void copyToClipboard(QWidget* owner, const QString& text)
+{
+    if (!copied(text))
+        reportRefused(owner, PageTexts::kCopiedViewCode);
 }

@@ -7,14 +7,9 @@
 #include <QImage>
 #include <QString>
 
-#include <string_view>
-
 class QWidget;
 
-// True when the clipboard now offers it.
-bool copyImageToClipboard(const QImage& image);
-bool copyTextToClipboard(const QString& text);
-
-// The message box for a clipboard that refused `what` (the core's name of
-// what was copied).
-void reportClipboardRefused(QWidget* owner, std::string_view what);
+// Puts it on the clipboard; one that does not take it is told in a message
+// box over `owner`.
+void copyToClipboard(QWidget* owner, const QImage& image);
+void copyToClipboard(QWidget* owner, const QString& text);

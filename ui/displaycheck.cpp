@@ -62,13 +62,6 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
         watch.previousHandler(type, context, message);
 }
 
-#if defined(Q_OS_LINUX)
-bool hasEnvironment(const char* name)
-{
-    return !qEnvironmentVariableIsEmpty(name);
-}
-#endif
-
 } // namespace
 
 DisplayCheck::DisplayCheck(std::string program, bool displayNamed)
@@ -96,8 +89,9 @@ void DisplayCheck::reached()
 bool DisplayCheck::displayConfigured() const
 {
 #if defined(Q_OS_LINUX)
-    const bool platformChosen = m_displayNamed || hasEnvironment("QT_QPA_PLATFORM");
-    if (!platformChosen && !hasEnvironment("DISPLAY") && !hasEnvironment("WAYLAND_DISPLAY")) {
+    const auto unset = [](const char* name) { return qEnvironmentVariableIsEmpty(name); };
+    const bool platformChosen = m_displayNamed || !unset("QT_QPA_PLATFORM");
+    if (!platformChosen && unset("DISPLAY") && unset("WAYLAND_DISPLAY")) {
         std::fprintf(stderr, "%s\n", told(DesktopTexts::kNoDisplay, m_program).c_str());
         return false;
     }

@@ -1,17 +1,16 @@
 #include "ui/form1.h"
 
 #include "ui/animationtimer.h"
-#include "ui/form1startup.h"
+#include "ui/besidewindow.h"
+#include "ui/elementview.h"
 #include "ui/modelessdialog.h"
 #include "ui/modelesswindows.h"
 #include "ui/picturedescription.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
-#include "ui/sectionwindow.h"
-#include "ui/sizewindow.h"
 #include "ui/storedrangescrollbar.h"
-#include "window/accessibletexts.h"
+#include "window/elementstates.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,23 +24,12 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QTextEdit>
 
 #include <array>
 #include <initializer_list>
 
 namespace {
-
-// A bar's value in words ("Aspek 1,0") as its description, which the
-// toolkit's screen-reader bridge on Linux reads and announces when it changes;
-// set only when it changed, so nothing is announced twice.
-void describeBarValue(StoredRangeScrollBar* bar)
-{
-    const QString words = toQString(barValueText(bar->objectName().toStdString(), bar->storedValue()));
-    if (bar->accessibleDescription() != words)
-        bar->setAccessibleDescription(words);
-}
 
 // 0 unticked, 1 ticked, 2 greyed, as the check box's value reads.
 int checkBoxValue(int state)
@@ -54,12 +42,6 @@ int checkBoxValue(int state)
     default:
         return 0;
     }
-}
-
-Qt::CheckState checkStateOf(int value)
-{
-    constexpr std::array states = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
-    return value >= 0 && value < 3 ? states[static_cast<std::size_t>(value)] : Qt::Unchecked;
 }
 
 int buttonMask(Qt::MouseButtons buttons)
@@ -126,8 +108,7 @@ Form1::Form1(QWidget* parent)
     m_picDisplay->setSession(&m_session);
     connectControls();
     connectMenus();
-    Form1StartupWindow window(m_controls);
-    m_session.start(window);
+    m_session.start(m_controls);
     show(m_session.snapshot());
     showPicture();
     m_pictureWords = new PictureDescription(*m_picDisplay, m_session);
@@ -143,22 +124,24 @@ Form1::~Form1()
 void Form1::connectControls()
 {
     // Each control array's buttons are one group (Form1Controls).
-    for (const QRadioButton* first : {m_controls.Option1.front(), m_controls.optAnim.front()}) {
-        const std::string handler
-            = std::string(controlArrayName(first->objectName().toStdString())) + "_Click";
-        connect(first->group(), &QButtonGroup::idClicked, this, [this, handler](int index) {
-            apply(ControlIntent{handler, index});
-        });
-    }
-    connect(m_controls.chkPerspective, &QCheckBox::stateChanged, this, [this](int state) {
-        apply(ControlIntent{"chkPerspective_Click", checkBoxValue(state)});
-    });
+    const auto handler = [](const QObject* control, std::string_view event) {
+        return handlerName(control->objectName().toStdString(), event);
+    };
+    for (const QRadioButton* first : {m_controls.Option1.front(), m_controls.optAnim.front()})
+        connect(first->group(), &QButtonGroup::idClicked, this,
+                [this, name = handler(first, "Click")](int index) {
+                    apply(ControlIntent{name, index});
+                });
+    connect(m_controls.chkPerspective, &QCheckBox::stateChanged, this,
+            [this, name = handler(m_controls.chkPerspective, "Click")](int state) {
+                apply(ControlIntent{name, checkBoxValue(state)});
+            });
     for (StoredRangeScrollBar* bar : {m_controls.VScroll1, m_controls.VScroll2})
-        connect(bar, &StoredRangeScrollBar::storedValueChanged, this, [this, bar] {
-            describeBarValue(bar);
-            apply(ControlIntent{bar->objectName().toStdString() + "_Change", bar->storedValue()});
-        });
-    for (AnimationTimer* timer : {m_controls.Timer1, m_controls.Timer2})
+        connect(bar, &StoredRangeScrollBar::storedValueChanged, this,
+                [this, bar, name = handler(bar, "Change")] {
+                    apply(ControlIntent{name, bar->storedValue()});
+                });
+    for (AnimationTimer* timer : m_controls.timers)
         connect(timer, &AnimationTimer::tick, this, [this] { apply(TickIntent{}); });
 }
 
@@ -186,7 +169,8 @@ unsigned Form1::apply(const Intent& intent)
     if (changes & kControlsChanged)
         show(m_session.snapshot());
     if (changes & kRequestsWaiting)
-        carryOut(m_session.takeRequests());
+        for (const Request& request : m_session.takeRequests())
+            carryOut(request);
     if (changes & (kPictureChanged | kControlsChanged))
         viewMayHaveChanged();
     return changes;
@@ -294,45 +278,22 @@ void Form1::viewMayHaveChanged()
         m_fullScreenWords->viewChanged();
 }
 
+// Every element by its name, in whichever window it is (elementstates.h),
+// and the timers.
 void Form1::show(const WindowSnapshot& shown)
 {
-    const Form1Controls& c = m_controls;
-    const QSignalBlocker blockers[]
-        = {QSignalBlocker(c.chkPerspective), QSignalBlocker(c.VScroll1), QSignalBlocker(c.VScroll2)};
-    const QString description = toQString(shown.description);
-    // The description box keeps its scroll position when the text stays.
-    if (c.Text1->toPlainText() != description)
-        c.Text1->setPlainText(description);
-    c.LabAspect->setText(toQString(shown.aspectCaption));
-    c.LabPerspec->setText(toQString(shown.distanceCaption));
-    if (shown.shape >= 0 && shown.shape < kShapeButtonCount)
-        c.Option1[static_cast<std::size_t>(shown.shape)]->setChecked(true);
-    if (shown.animButton >= 0 && shown.animButton < kAnimButtonCount)
-        c.optAnim[static_cast<std::size_t>(shown.animButton)]->setChecked(true);
-    c.chkPerspective->setCheckState(checkStateOf(shown.perspective));
-    c.VScroll1->setStoredValue(shown.aspectTenths);
-    c.VScroll1->setEnabled(shown.aspectEnabled);
-    c.VScroll2->setStoredValue(shown.distance);
-    c.VScroll2->setEnabled(shown.distanceEnabled);
-    describeBarValue(c.VScroll1);
-    describeBarValue(c.VScroll2);
-    if (shown.speed >= 0 && shown.speed < kSpeedItemCount)
-        c.mnuSpeed[static_cast<std::size_t>(shown.speed)]->setChecked(true);
-    c.mnuBackLines->setChecked(shown.backLines);
-    c.mnuAxes->setChecked(shown.axes);
-    c.mnuDragToTurn->setChecked(shown.dragToTurn);
+    for (const ElementState& state : elementStates(shown))
+        if (QObject* element = findChild<QObject*>(toQString(state.name)))
+            showElementState(*element, state);
     // Set again, a running timer would start its period over.
-    for (int number : {1, 2}) {
-        AnimationTimer* timer = number == 1 ? c.Timer1 : c.Timer2;
+    for (std::size_t n = 0; n < m_controls.timers.size(); ++n) {
+        AnimationTimer* timer = m_controls.timers[n];
+        const bool running = shown.runningTimer == static_cast<int>(n) + 1; // Timer1 is 1
         if (timer->interval() != shown.tickInterval)
             timer->setInterval(shown.tickInterval);
-        if (timer->isEnabled() != (shown.runningTimer == number))
-            timer->setEnabled(shown.runningTimer == number);
+        if (timer->isEnabled() != running)
+            timer->setEnabled(running);
     }
-    if (m_sectionWindow && m_sectionWindow->isVisible())
-        m_sectionWindow->showSnapshot(shown.section);
-    if (m_sizeWindow && m_sizeWindow->isVisible())
-        m_sizeWindow->showSnapshot(shown.sizes);
     if (m_presentation && m_presentation->isVisible())
         m_presentation->showCaption(shown.caption);
 }

@@ -77,25 +77,19 @@ private:
     void show(const WindowSnapshot& shown);
     void showPicture();
     void viewMayHaveChanged();
-    void carryOut(const std::vector<Request>& requests);
     void carryOut(const Request& request);
-    bool carryOutPictureRequest(const Request& request);
-    void carryOutWindowRequest(const Request& request);
+    void exportPicture();
     void save(PictureFileKind kind, PictureFileMemory& memory);
-    void copyPicture();
-    void copyText(const std::string& text);
     void openFullScreen();
     void fullScreenClosed();
-    void showSectionWindow();
-    void showSizeWindow();
-    template <typename Window> Window* besideWindow(Window*& window, WindowName name);
+    template <typename Window> void showBesideWindow(Window*& window, WindowName name);
     void endProgram();
 
     PictureFileMemory m_picture;
     PictureFileMemory m_export; // the export dialog's last name and type
     SaveDialogs m_saveDialogs = qtSaveDialogs();
 
-    const Form1Controls m_controls;
+    Form1Controls m_controls;
     // The drawing area, where every redraw ends.
     PictureWidget* const m_picDisplay;
     WindowSession m_session;

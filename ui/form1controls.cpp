@@ -63,30 +63,6 @@ QColor qColourOf(const ControlColour& colour)
     return ::qColourOf(colour.rgb);
 }
 
-// Text in `text` on a `background`, for labels, frames and buttons. Check
-// boxes and option buttons keep their white indicators with a black mark.
-void setColours(QWidget* widget, const QColor& text, const QColor& background)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::Window, background);
-    // Buttons fill their background with the button role.
-    palette.setColor(QPalette::Button, background);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-// The text box draws its text on the base role.
-void setTextBoxColours(QWidget* widget, const QColor& text, const QColor& background)
-{
-    setColours(widget, text, background);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Base, background);
-    widget->setPalette(palette);
-}
-
 void setUpWindow(QMainWindow& window)
 {
     window.setObjectName(toQString(Form1Layout::kName));
@@ -181,18 +157,9 @@ QWidget* createWidget(const ControlDescription& control, QWidget* container, But
     return nullptr;
 }
 
-Qt::Alignment qAlignmentOf(TextAlignment alignment)
-{
-    switch (alignment) {
-    case TextAlignment::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case TextAlignment::Centre:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    case TextAlignment::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
+// In TextAlignment's order: left, right, centre.
+constexpr std::array<Qt::Alignment, 3> kAlignments = {
+    Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter, Qt::AlignHCenter | Qt::AlignVCenter};
 
 // What every control takes from its row besides what its kind needs. Only
 // what differs from the window's is set, so the rest follows the window.
@@ -210,15 +177,11 @@ void applyDescription(QWidget* widget, const ControlDescription& control)
         widget->setFont(fontOf(control.font));
     if (control.foreColour.source != ColourSource::Unset
         || control.backColour.source != ColourSource::Unset) {
-        const QColor text = qColourOf(control.foreColour);
-        const QColor background = qColourOf(control.backColour);
-        if (control.kind == ControlKind::TextBox)
-            setTextBoxColours(widget, text, background);
-        else
-            setColours(widget, text, background);
+        setColours(widget, qColourOf(control.foreColour), qColourOf(control.backColour),
+                   control.kind == ControlKind::TextBox);
     }
     if (auto* label = qobject_cast<QLabel*>(widget); label && control.alignment != TextAlignment::Left)
-        label->setAlignment(qAlignmentOf(control.alignment));
+        label->setAlignment(kAlignments.at(static_cast<std::size_t>(control.alignment)));
     if (!control.enabled)
         widget->setEnabled(false);
     if (!control.visible)
@@ -264,41 +227,28 @@ template <class Control> Control* find(const ControlMap& controls, std::string_v
     return control;
 }
 
-std::string memberName(std::string_view array, int index)
-{
-    return std::string(array) + '(' + std::to_string(index) + ')';
-}
-
 void keepControlHandles(Form1Controls& ui, const ControlMap& controls)
 {
-    ui.Text1 = find<QPlainTextEdit>(controls, "Text1");
     ui.chkPerspective = find<QCheckBox>(controls, "chkPerspective");
     ui.VScroll2 = find<StoredRangeScrollBar>(controls, "VScroll2");
-    ui.LabPerspec = find<QLabel>(controls, "LabPerspec");
     for (int index = 0; index < kShapeButtonCount; ++index)
         ui.Option1[static_cast<std::size_t>(index)]
-            = find<QRadioButton>(controls, memberName("Option1", index));
+            = find<QRadioButton>(controls, arrayMemberName("Option1", index));
     for (int index = 0; index < kAnimButtonCount; ++index)
         ui.optAnim[static_cast<std::size_t>(index)]
-            = find<QRadioButton>(controls, memberName("optAnim", index));
+            = find<QRadioButton>(controls, arrayMemberName("optAnim", index));
     ui.picDisplay = find<PictureWidget>(controls, "picDisplay");
     ui.VScroll1 = find<StoredRangeScrollBar>(controls, "VScroll1");
-    ui.LabAspect = find<QLabel>(controls, "LabAspect");
 }
 
-AnimationTimer* createTimer(QMainWindow& window, const char* name)
-{
-    auto* timer = new AnimationTimer(&window);
-    timer->setObjectName(QLatin1String(name));
-    return timer;
-}
-
+// A new timer holds interval 0 and is enabled, as the layout stores them: no
+// tick until the load step sets the interval.
 void createTimers(Form1Controls& ui, QMainWindow& window)
 {
-    ui.Timer1 = createTimer(window, "Timer1");
-    ui.Timer2 = createTimer(window, "Timer2");
-    // A new timer holds interval 0 and is enabled, as the layout stores
-    // them: no tick until the load step sets the interval.
+    for (std::size_t n = 0; n < ui.timers.size(); ++n) {
+        ui.timers[n] = new AnimationTimer(&window);
+        ui.timers[n]->setObjectName(QStringLiteral("Timer%1").arg(n + 1));
+    }
 }
 
 QMenu* addMenu(QMainWindow& window, QMenu* parent, const MenuEntry& entry)
@@ -332,9 +282,8 @@ QAction* addItem(QMenu* menu, const MenuEntry& entry)
     return item;
 }
 
-std::map<std::string_view, QAction*> createMenuEntries(QMainWindow& window)
+void createMenus(QMainWindow& window)
 {
-    std::map<std::string_view, QAction*> items;
     std::array<QMenu*, Form1Menus::kMaxLevel + 1> openMenus{};
     for (const MenuEntry& entry : Form1Menus::kEntries) {
         QMenu* parent = entry.level > 0 ? openMenus[static_cast<std::size_t>(entry.level - 1)] : nullptr;
@@ -345,28 +294,8 @@ std::map<std::string_view, QAction*> createMenuEntries(QMainWindow& window)
         else if (entry.kind == MenuEntryKind::Separator)
             parent->addSeparator()->setObjectName(toQString(entry.name));
         else
-            items[entry.name] = addItem(parent, entry);
+            addItem(parent, entry);
     }
-    return items;
-}
-
-void createMenus(Form1Controls& ui, QMainWindow& window)
-{
-    const std::map<std::string_view, QAction*> items = createMenuEntries(window);
-    ui.mnuSave = items.at("mnuSave");
-    ui.mnuExport = items.at("mnuExport");
-    ui.mnuCopyPicture = items.at("mnuCopyPicture");
-    ui.mnuCopyViewCode = items.at("mnuCopyViewCode");
-    ui.mnuBackLines = items.at("mnuBackLines");
-    ui.mnuAxes = items.at("mnuAxes");
-    ui.mnuDragToTurn = items.at("mnuDragToTurn");
-    ui.mnuIrisan = items.at(SectionWindowLayout::kMenuItem);
-    ui.mnuHome = items.at("mnuHome");
-    for (int index = 0; index < kSpeedItemCount; ++index)
-        ui.mnuSpeed[static_cast<std::size_t>(index)] = items.at(memberName("mnuSpeed", index));
-    ui.mnuFullScreen = items.at("mnuFullScreen");
-    ui.mnuExit = items.at("mnuExit");
-    ui.MnuPetunjuk = items.at("MnuPetunjuk");
 }
 
 void createMenuBitmaps(QMainWindow& window)
@@ -385,11 +314,32 @@ Form1Controls::Form1Controls(QMainWindow& window)
     createRules(client);
     keepControlHandles(*this, createControls(client));
     createTimers(*this, window);
-    createMenus(*this, window);
+    createMenus(window);
     createMenuBitmaps(window);
     new FocusOutline(client, picDisplay); // the drawing area draws its own frame
 
     // Fixed size: the client area plus whatever the menu bar needs.
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
     picDisplay->setFocus();
+}
+
+void Form1Controls::setPictureHeight(int pixels)
+{
+    picDisplay->setOuterSize(picDisplay->box().Width(), pixels);
+}
+
+void Form1Controls::setPictureWidth(int pixels)
+{
+    picDisplay->setOuterSize(pixels, picDisplay->box().Height());
+}
+
+int Form1Controls::firstOptionTop() const
+{
+    return pixelsToTwips(Option1.front()->y());
+}
+
+void Form1Controls::placeOptions(const OptionColumn& column)
+{
+    for (std::size_t n = 0; n < column.size(); ++n)
+        Option1.at(n)->move(twipsToPixels(column[n].left), twipsToPixels(column[n].top));
 }

@@ -2,6 +2,7 @@
 // export dialogs, the clipboard, "Layar Penuh", "Irisan Bidang", the
 // information windows and the help, the menu bar, and the program's end.
 
+#include "ui/besidewindow.h"
 #include "ui/clipboardcopy.h"
 #include "ui/form1.h"
 #include "ui/modelesswindows.h"
@@ -9,10 +10,7 @@
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
-#include "ui/sectionwindow.h"
-#include "ui/sizewindow.h"
 #include "window/lessoncaption.h"
-#include "window/pagetexts.h"
 #include "window/windowplacement.h"
 
 #include <QApplication>
@@ -24,138 +22,15 @@
 #include <QTimer>
 
 #include <algorithm>
-
-void Form1::carryOut(const std::vector<Request>& requests)
-{
-    for (const Request& request : requests)
-        carryOut(request);
-}
-
-void Form1::carryOut(const Request& request)
-{
-    if (!carryOutPictureRequest(request))
-        carryOutWindowRequest(request);
-}
-
-// The requests that hand the picture or the view on: false for any other.
-bool Form1::carryOutPictureRequest(const Request& request)
-{
-    const Form1Model& model = m_session.model();
-    switch (request.kind) {
-    case RequestKind::SaveDialog:
-        save(bitmapSave(model.area().Image()), m_picture);
-        return true;
-    case RequestKind::ExportDialog: {
-        const std::vector<WireframePolyline> lines = model.pictureLines();
-        const std::string caption = fullScreenCaption(model);
-        save(pictureExport({model.area().Image(), lines, model.shapeIndex(), caption}), m_export);
-        return true;
-    }
-    case RequestKind::CopyPicture:
-        copyPicture();
-        return true;
-    case RequestKind::CopyText:
-        copyText(request.text);
-        return true;
-    case RequestKind::SharePicture: // the page's: the desktop has no such item
-        return true;
-    default:
-        return false;
-    }
-}
-
-void Form1::carryOutWindowRequest(const Request& request)
-{
-    switch (request.kind) {
-    case RequestKind::OpenFullScreen:
-        openFullScreen();
-        break;
-    case RequestKind::CloseFullScreen:
-        if (m_presentation)
-            m_presentation->close();
-        break;
-    case RequestKind::ShowSectionWindow:
-        showSectionWindow();
-        break;
-    case RequestKind::CloseSectionWindow:
-        if (m_sectionWindow)
-            m_sectionWindow->close();
-        break;
-    case RequestKind::ShowSizeWindow:
-        showSizeWindow();
-        break;
-    case RequestKind::CloseSizeWindow:
-        if (m_sizeWindow)
-            m_sizeWindow->close();
-        break;
-    case RequestKind::ShowInfoWindow:
-        m_windows->show(request.text);
-        break;
-    case RequestKind::ShowHelp:
-        m_windows->showHelp();
-        break;
-    case RequestKind::OpenMenuBar:
-        menuBar()->setActiveAction(menuBar()->actions().constFirst());
-        break;
-    case RequestKind::CloseProgram:
-        close();
-        break;
-    default:
-        break;
-    }
-}
-
-// The session takes no command while the dialog and its messages are open;
-// every control shows it as it stands (the animation stopped) meanwhile.
-void Form1::save(PictureFileKind kind, PictureFileMemory& memory)
-{
-    show(m_session.snapshot());
-    SaveCommand(this, m_saveDialogs, std::move(kind), memory).run();
-    apply(WindowClosedIntent{WindowName::Dialog});
-}
-
-// The picture as shown: the drawing area's, which is drawn with the aids.
-void Form1::copyPicture()
-{
-    if (!copyImageToClipboard(imageOf(m_session.model().area().Image())))
-        reportClipboardRefused(this, PageTexts::kCopiedPicture);
-}
-
-void Form1::copyText(const std::string& text)
-{
-    if (!copyTextToClipboard(toQString(text)))
-        reportClipboardRefused(this, PageTexts::kCopiedViewCode);
-}
-
-void Form1::openFullScreen()
-{
-    if (!m_presentation) {
-        m_presentation = new PresentationWindow(m_session, this);
-        connect(m_presentation, &PresentationWindow::closed, this, &Form1::fullScreenClosed);
-        m_fullScreenWords = new PictureDescription(*m_presentation, m_session);
-    }
-    m_focusBeforeFullScreen = focusWidget();
-    m_presentation->open();
-}
-
-// Its picture's memory given back; back in the window, where the drawing
-// area shows the view as it now stands and the keys go where they went
-// before, as after any other menu command.
-void Form1::fullScreenClosed()
-{
-    m_session.closeScaledView(ScaledView::FullScreen);
-    apply(WindowClosedIntent{WindowName::FullScreen});
-    if (m_unloaded)
-        return;
-    m_picDisplay->showChanges();
-    activateWindow();
-    QWidget* focus = m_focusBeforeFullScreen ? m_focusBeforeFullScreen.data() : m_picDisplay;
-    if (!focus->isEnabled() || !focus->isVisible())
-        focus = m_picDisplay; // the distance bar, say, disabled full screen
-    focus->setFocus();
-}
+#include <array>
 
 namespace {
+
+void closeIfMade(QWidget* window)
+{
+    if (window)
+        window->close();
+}
 
 PlacementRect placementRectOf(const QRect& rect)
 {
@@ -186,8 +61,8 @@ void placeBesideMain(QWidget& window, const QWidget& main, const QWidget& pictur
 } // namespace
 
 // A window beside the main one, made on first use: its controls and its
-// closing go to the session as intents.
-template <typename Window> Window* Form1::besideWindow(Window*& window, WindowName name)
+// closing go to the session as intents. Shown, it shows the snapshot.
+template <typename Window> void Form1::showBesideWindow(Window*& window, WindowName name)
 {
     if (!window) {
         window = new Window(this);
@@ -205,17 +80,89 @@ template <typename Window> Window* Form1::besideWindow(Window*& window, WindowNa
     window->show();
     window->raise();
     window->activateWindow();
-    return window;
+    show(m_session.snapshot());
 }
 
-void Form1::showSectionWindow()
+// What each of the session's requests is with the toolkit, given its text.
+void Form1::carryOut(const Request& request)
 {
-    besideWindow(m_sectionWindow, WindowName::SectionWindow)->showSnapshot(m_session.snapshot().section);
+    using Step = void (*)(Form1&, const std::string&);
+    // In RequestKind's order.
+    static constexpr std::array<Step, 15> kSteps = {
+        [](Form1& w, const std::string&) {
+            w.save(bitmapSave(w.m_session.model().area().Image()), w.m_picture);
+        },
+        [](Form1& w, const std::string&) { w.exportPicture(); },
+        // The picture as shown: the drawing area's, which is drawn with the aids.
+        [](Form1& w, const std::string&) {
+            copyToClipboard(&w, imageOf(w.m_session.model().area().Image()));
+        },
+        [](Form1& w, const std::string& text) { copyToClipboard(&w, toQString(text)); },
+        [](Form1&, const std::string&) {}, // the page's sharing: the desktop has no such item
+        [](Form1& w, const std::string&) { w.openFullScreen(); },
+        [](Form1& w, const std::string&) { closeIfMade(w.m_presentation); },
+        [](Form1& w, const std::string&) {
+            w.showBesideWindow(w.m_sectionWindow, WindowName::SectionWindow);
+        },
+        [](Form1& w, const std::string&) { closeIfMade(w.m_sectionWindow); },
+        [](Form1& w, const std::string&) { w.showBesideWindow(w.m_sizeWindow, WindowName::SizeWindow); },
+        [](Form1& w, const std::string&) { closeIfMade(w.m_sizeWindow); },
+        [](Form1& w, const std::string& name) { w.m_windows->show(name); },
+        [](Form1& w, const std::string&) { w.m_windows->showHelp(); },
+        [](Form1& w, const std::string&) {
+            w.menuBar()->setActiveAction(w.menuBar()->actions().constFirst());
+        },
+        [](Form1& w, const std::string&) { w.close(); },
+    };
+    static_assert(static_cast<std::size_t>(RequestKind::CloseProgram) + 1 == kSteps.size());
+    kSteps.at(static_cast<std::size_t>(request.kind))(*this, request.text);
 }
 
-void Form1::showSizeWindow()
+// The picture with its lines for a vector picture and the caption "Layar
+// Penuh" would show.
+void Form1::exportPicture()
 {
-    besideWindow(m_sizeWindow, WindowName::SizeWindow)->showSnapshot(m_session.snapshot().sizes);
+    const Form1Model& model = m_session.model();
+    const std::vector<WireframePolyline> lines = model.pictureLines();
+    const std::string caption = fullScreenCaption(model);
+    save(pictureExport({model.area().Image(), lines, model.shapeIndex(), caption}), m_export);
+}
+
+// The session takes no command while the dialog and its messages are open;
+// every control shows it as it stands (the animation stopped) meanwhile.
+void Form1::save(PictureFileKind kind, PictureFileMemory& memory)
+{
+    show(m_session.snapshot());
+    SaveCommand(this, m_saveDialogs, std::move(kind), memory).run();
+    apply(WindowClosedIntent{WindowName::Dialog});
+}
+
+void Form1::openFullScreen()
+{
+    if (!m_presentation) {
+        m_presentation = new PresentationWindow(m_session, this);
+        connect(m_presentation, &PresentationWindow::closed, this, &Form1::fullScreenClosed);
+        m_fullScreenWords = new PictureDescription(*m_presentation, m_session);
+    }
+    m_focusBeforeFullScreen = focusWidget();
+    m_presentation->open();
+}
+
+// Its picture's memory given back; back in the window, where the drawing
+// area shows the view as it now stands and the keys go where they went
+// before, as after any other menu command.
+void Form1::fullScreenClosed()
+{
+    m_session.closeScaledView(ScaledView::FullScreen);
+    apply(WindowClosedIntent{WindowName::FullScreen});
+    if (m_unloaded)
+        return;
+    m_picDisplay->showChanges();
+    activateWindow();
+    QWidget* focus = m_focusBeforeFullScreen ? m_focusBeforeFullScreen.data() : m_picDisplay;
+    if (!focus->isEnabled() || !focus->isVisible())
+        focus = m_picDisplay; // the distance bar, say, disabled full screen
+    focus->setFocus();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -10,36 +10,11 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-namespace {
-
-constexpr QSize kClientSize(kHelpClientWidth, kHelpClientHeight);
-
-void setYellowOnBlack(QWidget* widget)
-{
-    const QColor yellow = qColourOf(ruvex::win::kYellow);
-    const QColor black = qColourOf(ruvex::win::kBlack);
-    QPalette colours = widget->palette();
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        colours.setColor(role, yellow);
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        colours.setColor(role, black);
-    widget->setPalette(colours);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace
-
 HelpWindow::HelpWindow(QWidget* parent)
-    : ModelessDialog(parent)
+    : ModelessDialog(parent, kHelpWindowName, kHelpCaption)
 {
-    setObjectName(toQString(kHelpWindowName));
-    setWindowTitle(toQString(kHelpCaption));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
-    setModal(false);
-    setFixedSize(kClientSize);
-    setFont(msSansSerifFont());
-    setYellowOnBlack(this);
+    setFixedSize(kHelpClientWidth, kHelpClientHeight);
+    setColours(this, qColourOf(ruvex::win::kYellow), qColourOf(ruvex::win::kBlack), true);
 
     m_text = new QTextEdit(this);
     m_text->setObjectName(QStringLiteral("txtPetunjuk"));

@@ -11,17 +11,10 @@
 #include <QPushButton>
 
 InfoWindow::InfoWindow(const InfoWindowLayout& layout, QWidget* parent)
-    : ModelessDialog(parent)
+    : ModelessDialog(parent, layout.name, layout.caption)
     , m_layout(layout)
 {
-    setObjectName(toQString(layout.name));
-    setWindowTitle(toQString(layout.caption));
-    // A fixed dialog border with a close box and nothing else.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
-    setModal(false);
     setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
-    setFont(msSansSerifFont());
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window,
@@ -43,12 +36,14 @@ void InfoWindow::createOkButton()
     m_ok = new QPushButton(toQString(InfoWindowTexts::kOkCaption), this);
     m_ok->setObjectName(toQString(m_layout.okButton.name));
     m_ok->setGeometry(twipsRect(m_layout.okButton.place));
-    if (m_layout.aboutWindow) {
-        m_ok->setDefault(true);
-        connect(m_ok, &QPushButton::clicked, this, &InfoWindow::cmdOK_Click);
-    } else {
-        connect(m_ok, &QPushButton::clicked, this, &InfoWindow::OKButton_Click);
-    }
+    // An about window's cmdOK closes it, a dialog's OKButton only hides it.
+    m_ok->setDefault(m_layout.aboutWindow);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (m_layout.aboutWindow)
+            close();
+        else
+            hide();
+    });
 }
 
 void InfoWindow::createLabel()
@@ -75,16 +70,6 @@ void InfoWindow::createLabel()
     // The OK button was made first, so the label would cover it where they
     // overlap; the button stays on top as a windowed control does.
     m_label->lower();
-}
-
-void InfoWindow::cmdOK_Click()
-{
-    close();
-}
-
-void InfoWindow::OKButton_Click()
-{
-    hide();
 }
 
 void InfoWindow::paintEvent(QPaintEvent*)

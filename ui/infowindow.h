@@ -26,10 +26,6 @@ public:
     QPushButton* okButton() const { return m_ok; }
     QLabel* textLabel() const { return m_label; }
 
-    // cmdOK of an about window, OKButton of a dialog.
-    void cmdOK_Click();
-    void OKButton_Click();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void escape() override;

@@ -62,6 +62,28 @@ void clear(QImage& image, const QRegion& region)
     painter.fillRect(image.rect(), Qt::transparent);
 }
 
+// The bitmap as ARGB with its mask (see "mask:N" in the header) turned into
+// alpha.
+QImage maskedBitmap(const QImage& bitmap, const QVariant& mask)
+{
+    QImage result = bitmap.convertToFormat(QImage::Format_ARGB32);
+    if (mask.typeId() == QMetaType::QImage) {
+        // The bitmap of a mask is set where the mask is dark (grey below
+        // 128); the rest of the mask's square shows through.
+        const QImage maskImage = mask.value<QImage>();
+        const QBitmap dark = QBitmap::fromImage(maskImage, Qt::ThresholdDither);
+        clear(result, QRegion(maskImage.rect()).subtracted(QRegion(dark)));
+    } else if (isInteger(mask)) {
+        // Stored as 0x00BBGGRR; compared without the bitmap's alpha.
+        const auto value = mask.toLongLong();
+        const QRgb transparent = qRgb(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                                      static_cast<int>((value >> 16) & 0xFF));
+        const QImage opaque = bitmap.convertToFormat(QImage::Format_RGB32);
+        clear(result, QRegion(QBitmap::fromImage(opaque.createMaskFromColor(transparent, Qt::MaskOutColor))));
+    }
+    return result;
+}
+
 // One bitmap of the stored settings, as read once from them.
 struct MenuBitmap {
     QString itemName; // the key without its "#"
@@ -90,26 +112,6 @@ MenuBitmapControl::MenuBitmapControl(QMainWindow* window)
     : QObject(window)
     , m_window(window)
 {
-}
-
-QImage MenuBitmapControl::maskedBitmap(const QImage& bitmap, const QVariant& mask)
-{
-    QImage result = bitmap.convertToFormat(QImage::Format_ARGB32);
-    if (mask.typeId() == QMetaType::QImage) {
-        // The bitmap of a mask is set where the mask is dark (grey below
-        // 128); the rest of the mask's square shows through.
-        const QImage maskImage = mask.value<QImage>();
-        const QBitmap dark = QBitmap::fromImage(maskImage, Qt::ThresholdDither);
-        clear(result, QRegion(maskImage.rect()).subtracted(QRegion(dark)));
-    } else if (isInteger(mask)) {
-        // Stored as 0x00BBGGRR; compared without the bitmap's alpha.
-        const auto value = mask.toLongLong();
-        const QRgb transparent = qRgb(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                                      static_cast<int>((value >> 16) & 0xFF));
-        const QImage opaque = bitmap.convertToFormat(QImage::Format_RGB32);
-        clear(result, QRegion(QBitmap::fromImage(opaque.createMaskFromColor(transparent, Qt::MaskOutColor))));
-    }
-    return result;
 }
 
 void MenuBitmapControl::ReadProperties(const QVariantMap& settings)

@@ -22,7 +22,6 @@
 #include <QObject>
 #include <QVariantMap>
 
-class QImage;
 class QMainWindow;
 
 class MenuBitmapControl final : public QObject {
@@ -31,9 +30,6 @@ public:
     explicit MenuBitmapControl(QMainWindow* window);
 
     void ReadProperties(const QVariantMap& settings);
-
-    // The bitmap as ARGB with its mask (see "mask:N" above) turned into alpha.
-    static QImage maskedBitmap(const QImage& bitmap, const QVariant& mask);
 
 private:
     void fitIconSizes();

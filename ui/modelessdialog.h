@@ -4,16 +4,19 @@
 
 #include <QDialog>
 
+#include <string_view>
+
 class QCloseEvent;
 class QKeyEvent;
 
 // A window the main window keeps modeless: Esc without a modifier does what
 // the window says (escape()), and a close the window accepts, by its OK or
-// its close box, is reported by unloaded().
+// its close box, is reported by unloaded(). Each has a fixed size, a close
+// box and nothing else on its border, and the program's dialog font.
 class ModelessDialog : public QDialog {
     Q_OBJECT
 public:
-    using QDialog::QDialog;
+    ModelessDialog(QWidget* parent, std::string_view name, std::string_view caption);
 
 signals:
     void unloaded();

@@ -32,8 +32,7 @@ void PictureWidget::showChanges()
     const QRect changed = toQRect(m_box.takeChangedRect());
     const qreal ratio = deviceRatio();
     if (ratio == 1.0) {
-        if (m_session && m_session->scaledViewOpen(ScaledView::DrawingArea))
-            m_session->closeScaledView(ScaledView::DrawingArea); // not kept up to date at ratio 1
+        showOwnPixels();
         if (!changed.isEmpty())
             update(changed.translated(border, border));
         return;
@@ -52,6 +51,14 @@ QPointF PictureWidget::picturePosition(QPointF widgetPosition) const
 {
     const int border = m_box.borderWidth();
     return widgetPosition - QPointF(border, border);
+}
+
+// The scaled view is not kept up to date while the picture's own pixels
+// are shown: its memory is given back.
+void PictureWidget::showOwnPixels()
+{
+    if (m_session && m_session->scaledViewOpen(ScaledView::DrawingArea))
+        m_session->closeScaledView(ScaledView::DrawingArea);
 }
 
 // 1 where the picture's own pixels are shown.
@@ -86,8 +93,7 @@ void PictureWidget::paintEvent(QPaintEvent* event)
                          ratio);
         return;
     }
-    if (m_session && m_session->scaledViewOpen(ScaledView::DrawingArea))
-        m_session->closeScaledView(ScaledView::DrawingArea);
+    showOwnPixels();
     // Only the asked-for part of the image: a turning solid changes a small
     // part of the picture per frame.
     const int border = m_box.borderWidth();

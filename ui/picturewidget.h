@@ -34,8 +34,6 @@ public:
 
     // Resizes the widget and the persistent image together (outer pixels).
     void setOuterSize(int width, int height);
-    void setOuterWidth(int width) { setOuterSize(width, m_box.Height()); }
-    void setOuterHeight(int height) { setOuterSize(m_box.Width(), height); }
 
     // The session whose scaled view is shown above ratio 1; without one the
     // picture's pixels are shown at any ratio.
@@ -54,6 +52,7 @@ private:
     QRect interior() const;
     qreal deviceRatio() const;
     bool fitDeviceView(qreal ratio);
+    void showOwnPixels();
     void paintBorder(QPainter& painter);
 
     PictureBox m_box;

@@ -1,6 +1,7 @@
 #include "ui/presentationwindow.h"
 
 #include "ui/picturewidget.h"
+#include "ui/qtcolours.h"
 #include "ui/qtext.h"
 #include "window/form1layout.h"
 #include "window/windowsession.h"
@@ -28,11 +29,7 @@ PresentationWindow::PresentationWindow(WindowSession& session, QWidget* parent)
     m_caption->setObjectName(QStringLiteral("lblCaption"));
     m_caption->setAlignment(Qt::AlignCenter);
     m_caption->setWordWrap(true);
-    m_caption->setAutoFillBackground(true);
-    QPalette colours = m_caption->palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    colours.setColor(QPalette::WindowText, Qt::black);
-    m_caption->setPalette(colours);
+    setColours(m_caption, Qt::black, Qt::white);
     m_caption->hide();
 }
 

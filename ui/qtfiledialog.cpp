@@ -119,12 +119,17 @@ void configure(QFileDialog& dialog, FileDialogKind kind, const FileDialogRecord&
 
 } // namespace
 
-void showRefusalBox(QWidget* dialog, const QString& text)
+void showPlainWarning(QWidget* owner, const QString& title, const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, dialog->windowTitle(), text, QMessageBox::NoButton, dialog);
-    box.setTextFormat(Qt::PlainText); // the refused name is shown as typed, never as rich text
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText); // a name is shown as typed, never as rich text
     box.addButton(toQString(SaveTexts::kOkButton), QMessageBox::AcceptRole);
     box.exec();
+}
+
+void showRefusalBox(QWidget* dialog, const QString& text)
+{
+    showPlainWarning(dialog, dialog->windowTitle(), text);
 }
 
 QStringList qtNameFilters(const std::string& filter)

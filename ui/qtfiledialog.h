@@ -37,6 +37,8 @@ class QWidget;
 // for a click.
 using FileDialogNotice = std::function<void(QWidget* dialog, const QString& text)>;
 void showRefusalBox(QWidget* dialog, const QString& text);
+// A warning with an OK button over `owner`, its text shown literally.
+void showPlainWarning(QWidget* owner, const QString& title, const QString& text);
 
 // Why the dialog may not return `files` into a buffer of `capacity` bytes, in
 // Indonesian; empty when it may.

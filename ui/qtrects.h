@@ -11,11 +11,6 @@ inline QRect qRectOf(const PixelRect& rect)
     return {rect.x, rect.y, rect.width, rect.height};
 }
 
-inline QRect twipsRect(int left, int top, int width, int height)
-{
-    return qRectOf(twipsToPixelRect(left, top, width, height));
-}
-
 inline QRect twipsRect(const TwipsBox& box)
 {
     return qRectOf(twipsToPixelRect(box));

@@ -30,22 +30,13 @@ bool askToReplace(QWidget* owner, const QString& chosen, const QString& real)
     return box.clickedButton() == yes;
 }
 
-void showWarning(QWidget* owner, const std::string& text)
+// A failure or a refusal, told with the name and the reason in the core's
+// sentence.
+SavePrompts::Notice warning(std::string (*message)(std::string_view name, std::string_view reason))
 {
-    QMessageBox box(QMessageBox::Warning, kMessageTitle, toQString(text), QMessageBox::NoButton, owner);
-    box.setTextFormat(Qt::PlainText);
-    box.addButton(toQString(SaveTexts::kOkButton), QMessageBox::AcceptRole);
-    box.exec();
-}
-
-void showFailure(QWidget* owner, const QString& path, const QString& reason)
-{
-    showWarning(owner, SaveTexts::notWrittenMessage(path.toStdString(), reason.toStdString()));
-}
-
-void showRefusal(QWidget* owner, const QString& path, const QString& reason)
-{
-    showWarning(owner, SaveTexts::refusedNameMessage(path.toStdString(), reason.toStdString()));
+    return [message](QWidget* owner, const QString& path, const QString& reason) {
+        showPlainWarning(owner, kMessageTitle, toQString(message(path.toStdString(), reason.toStdString())));
+    };
 }
 
 } // namespace
@@ -55,7 +46,7 @@ SaveDialogs qtSaveDialogs()
     return {[](QWidget* owner, FileDialogKind kind, FileDialogRecord& record) {
                 return showQtFileDialog(owner, kind, record);
             },
-            {askToReplace, showFailure, showRefusal}};
+            {askToReplace, warning(SaveTexts::notWrittenMessage), warning(SaveTexts::refusedNameMessage)}};
 }
 
 std::optional<QString> chooseTarget(QWidget* owner, const SavePrompts& prompts, const QString& chosen)

@@ -32,14 +32,15 @@ class QWidget;
 using FileDialogs = std::function<bool(QWidget* owner, FileDialogKind kind, FileDialogRecord& record)>;
 
 struct SavePrompts {
+    using Notice = std::function<void(QWidget* owner, const QString& path, const QString& reason)>;
     // The regular file `real` exists and would be replaced; `chosen` is the
     // name the user gave, a link to it when the two differ. True replaces it.
     std::function<bool(QWidget* owner, const QString& chosen, const QString& real)> confirmReplace;
     // Writing `path` failed; `reason` is ready to show.
-    std::function<void(QWidget* owner, const QString& path, const QString& reason)> reportFailure;
+    Notice reportFailure;
     // `path` may not be written; `reason` is ready to show. The dialog comes
     // back afterwards.
-    std::function<void(QWidget* owner, const QString& path, const QString& reason)> refuseName;
+    Notice refuseName;
 };
 
 // The file dialogs and the message boxes that the commands writing a file the

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // A horizontal line from (x1, y) to (x2, y).
@@ -108,6 +109,19 @@ struct ControlDescription {
 constexpr std::string_view controlArrayName(std::string_view name)
 {
     return name.substr(0, name.find('('));
+}
+
+// Member `index` of the array `array`: "Option1(3)".
+inline std::string arrayMemberName(std::string_view array, int index)
+{
+    return std::string(array) + '(' + std::to_string(index) + ')';
+}
+
+// The handlers are named after the control (the array, for a member of one)
+// and the event: Option1_Click, VScroll1_Change, hsbJarak_Step.
+inline std::string handlerName(std::string_view control, std::string_view event)
+{
+    return std::string(controlArrayName(control)) + '_' + std::string(event);
 }
 
 constexpr int controlArrayIndex(std::string_view name)

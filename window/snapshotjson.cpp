@@ -1,12 +1,7 @@
 #include "window/snapshotjson.h"
 
-#include "window/accessibletexts.h"
-#include "window/form1layout.h"
-#include "window/form1menus.h"
+#include "window/elementstates.h"
 #include "window/jsonwriter.h"
-#include "window/scrollbarmoves.h"
-#include "window/sectionwindowlayout.h"
-#include "window/sizewindowlayout.h"
 
 #include <array>
 #include <cstddef>
@@ -42,108 +37,40 @@ constexpr std::array<std::string_view, 15> kRequestKindNames = {
 };
 static_assert(static_cast<std::size_t>(RequestKind::CloseProgram) + 1 == kRequestKindNames.size());
 
-// A scroll bar's value, where its thumb stands (0 top, 1 bottom) and whether it takes input.
-void writeBarState(JsonWriter& json, std::string_view name, int value, bool enabled)
+// The members in the order every element writes them: its value, then its
+// thumb and its words, its text, its ticks and whether it takes input.
+void writeElementState(JsonWriter& json, const ElementState& state)
 {
-    const double thumb = thumbFraction(Form1Layout::findControl(name)->range, value);
-    json.key(name)
-        .beginObject()
-        .field("value", value)
-        .field("thumb", thumb)
-        .field("valueText", barValueText(name, value))
-        .field("enabled", enabled)
-        .endObject();
-}
-
-void checkedState(JsonWriter& json, std::string_view name, bool checked)
-{
-    json.key(name).beginObject().field("checked", checked).endObject();
-}
-
-// Each shape button and animation button ticked as the snapshot chooses.
-void writeOptionStates(JsonWriter& json, const WindowSnapshot& s)
-{
-    for (const ControlDescription& control : Form1Layout::kControls) {
-        const std::string_view array = controlArrayName(control.name);
-        if (control.kind != ControlKind::OptionButton)
-            continue;
-        const int chosen = array == "Option1" ? s.shape : s.animButton;
-        checkedState(json, control.name, controlArrayIndex(control.name) == chosen);
-    }
-}
-
-// The ticked speed among the exclusive items, and the switches.
-void writeMenuStates(JsonWriter& json, const WindowSnapshot& s)
-{
-    const std::pair<std::string_view, bool> switches[]
-        = {{"mnuBackLines", s.backLines}, {"mnuAxes", s.axes}, {"mnuDragToTurn", s.dragToTurn}};
-    for (const MenuEntry& entry : Form1Menus::kEntries)
-        if (entry.exclusive)
-            checkedState(json, entry.name, controlArrayIndex(entry.name) == s.speed);
-    for (const auto& [name, on] : switches)
-        checkedState(json, name, on);
-}
-
-void writeSectionStates(JsonWriter& json, const SectionSnapshot& section)
-{
-    using namespace SectionWindowLayout;
-    json.key(kTilt.name)
-        .beginObject()
-        .field("value", section.tilt)
-        .field("text", section.tiltText)
-        .endObject();
-    json.key(kDistance.name).beginObject().field("value", section.distance);
-    json.field("text", section.distanceText).endObject();
-    checkedState(json, kOutlineName, section.outline);
-    json.key(kSolidName).beginObject().field("value", section.solid).endObject();
-    json.key(kSectionName).beginObject().field("value", section.line).endObject();
-}
-
-// A bar of "Ukuran Bangun" with its value as text, greyed where the solid has
-// no such size (a bola's height, its net).
-void writeSizeBar(JsonWriter& json, std::string_view name, int value, const std::string& text, bool enabled)
-{
-    json.key(name)
-        .beginObject()
-        .field("value", value)
-        .field("text", text)
-        .field("enabled", enabled)
-        .endObject();
-}
-
-void writeSizeStates(JsonWriter& json, const SizeSnapshot& sizes)
-{
-    using namespace SizeWindowLayout;
-    writeSizeBar(json, kRadius.name, sizes.radius, sizes.radiusText, true);
-    writeSizeBar(json, kHeight.name, sizes.height, sizes.heightText, sizes.heightEnabled);
-    writeSizeBar(json, kNet.name, sizes.net, sizes.netText, sizes.netEnabled);
-    for (int button = 0; button < static_cast<int>(kPiCaptions.size()); ++button)
-        checkedState(json, std::string(kPiName) + "(" + std::to_string(button) + ")", sizes.pi == button);
-    json.key(kNumbersName).beginObject().field("value", sizes.numbers).endObject();
-    json.key(kNoticeName).beginObject().field("text", sizes.notice).field("hidden", sizes.notice.empty());
+    json.key(state.name).beginObject();
+    if (state.value)
+        json.field("value", *state.value);
+    if (state.textValue)
+        json.field("value", *state.textValue);
+    if (state.thumb)
+        json.field("thumb", *state.thumb);
+    if (state.valueText)
+        json.field("valueText", *state.valueText);
+    if (state.text)
+        json.field("text", *state.text);
+    if (state.checked)
+        json.field("checked", *state.checked);
+    if (state.indeterminate)
+        json.field("indeterminate", *state.indeterminate);
+    if (state.enabled)
+        json.field("enabled", *state.enabled);
+    if (state.hidden)
+        json.field("hidden", *state.hidden);
     json.endObject();
 }
 
 } // namespace
 
-std::string elementStatesJson(const WindowSnapshot& s)
+std::string elementStatesJson(const WindowSnapshot& snapshot)
 {
     JsonWriter json;
     json.beginObject();
-    json.key("Text1").beginObject().field("value", s.description).endObject();
-    json.key("LabAspect").beginObject().field("text", s.aspectCaption).endObject();
-    json.key("LabPerspec").beginObject().field("text", s.distanceCaption).endObject();
-    // The check box's third state, greyed, is the browser's indeterminate.
-    json.key("chkPerspective").beginObject().field("checked", s.perspective == 1);
-    json.field("indeterminate", s.perspective == 2).endObject();
-    writeBarState(json, "VScroll1", s.aspectTenths, s.aspectEnabled);
-    writeBarState(json, "VScroll2", s.distance, s.distanceEnabled);
-    writeOptionStates(json, s);
-    writeMenuStates(json, s);
-    if (s.section.shown)
-        writeSectionStates(json, s.section);
-    if (s.sizes.shown)
-        writeSizeStates(json, s.sizes);
+    for (const ElementState& state : elementStates(snapshot))
+        writeElementState(json, state);
     json.endObject();
     return json.text();
 }

@@ -10,8 +10,8 @@
 #include <vector>
 
 std::string snapshotJson(const WindowSnapshot& snapshot);
-// The same snapshot as what each element of the window shows, by the
-// element's name in the window's description: {"Text1":{"value":"..."},
+// The same snapshot as what each element of the window shows
+// (elementstates.h), by the element's name in the window's description: {"Text1":{"value":"..."},
 // "Option1(3)":{"checked":true},"VScroll2":{"value":250,"thumb":0.4,"enabled":false},
 // "mnuAxes":{"checked":true},"hsbJarak":{"value":30},"lblCatatan":{"text":"","hidden":true},...}. A front end
 // that builds its elements from that description shows them all with one loop; the section window's elements

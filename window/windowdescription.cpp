@@ -115,13 +115,6 @@ bool clippedByContainer(const ControlDescription& control)
         || inner.top + inner.height > container->place.height;
 }
 
-// The handlers are named after the control (the array, for a member of one)
-// and the event: Option1_Click, VScroll1_Change.
-std::string handlerName(std::string_view control, std::string_view event)
-{
-    return std::string(controlArrayName(control)) + '_' + std::string(event);
-}
-
 // The event a control's use raises; empty for one whose use runs no handler
 // of its own here.
 std::string_view valueEventName(ControlKind kind)
