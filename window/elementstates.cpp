@@ -116,7 +116,7 @@ void addSizes(States& states, const SizeSnapshot& sizes)
     for (int button = 0; button < static_cast<int>(kPiCaptions.size()); ++button)
         states.push_back(checkedState(arrayMemberName(kPiName, button), sizes.pi == button));
     states.push_back(textValueState(kNumbersName, sizes.numbers));
-    ElementState notice{.name = std::string(kNoticeName)};
+    ElementState notice = named(kNoticeName);
     notice.text = sizes.notice;
     notice.hidden = sizes.notice.empty();
     states.push_back(notice);
