@@ -52,10 +52,10 @@ ok "wireframe drawn"
 # Moving the pointer turns the solid; the same spot gives the same picture.
 move_picture 96 144
 wait_for 5 picture_differs_from "$start" || fail "pointer move did not redraw"
-first=$(picture_hash)
+first=$(settled_picture_hash)
 move_picture 106 194
 wait_for 5 picture_differs_from "$first" || fail "the next pointer move did not redraw"
-at_spot=$(picture_hash)
+at_spot=$(settled_picture_hash)
 move_picture 246 44
 wait_for 5 picture_differs_from "$at_spot" || fail "second pointer move did not redraw"
 move_picture 106 194
@@ -259,7 +259,7 @@ before=$(picture_hash)
 xdotool key Tab Tab Down Down Down # past the check box to "Bola", then down to "Kerucut"
 wait_for 5 picture_differs_from "$before" || fail "the arrow keys did not choose another shape"
 ! focus_frame_shown || fail "the focus frame stayed while the shape buttons had the focus"
-cone=$(picture_hash)
+cone=$(settled_picture_hash)
 tabs_to_picture() {
     for _ in $(seq 40); do
         focus_frame_shown && return

@@ -22,6 +22,20 @@ picture_hash() { read_screen hash 396 396 "$((client_x + picture_x))" "$((client
 
 picture_differs_from() { [ "$(picture_hash)" != "$1" ]; }
 
+# The picture once it has stopped changing (two reads 100 ms apart alike):
+# a machine under load may be read while the window is still drawing.
+settled_picture_hash() {
+    local last now
+    last=$(picture_hash)
+    for _ in $(seq 40); do
+        sleep 0.1
+        now=$(picture_hash)
+        [ "$now" = "$last" ] && break
+        last=$now
+    done
+    echo "$last"
+}
+
 # Clicks at a point of the window's client area (below the menu bar).
 click_client() {
     xdotool mousemove "$((client_x + $1))" "$((client_y + $2))" click "${3:-1}"
