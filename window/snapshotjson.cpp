@@ -42,24 +42,19 @@ static_assert(static_cast<std::size_t>(RequestKind::CloseProgram) + 1 == kReques
 void writeElementState(JsonWriter& json, const ElementState& state)
 {
     json.key(state.name).beginObject();
-    if (state.value)
-        json.field("value", *state.value);
-    if (state.textValue)
-        json.field("value", *state.textValue);
-    if (state.thumb)
-        json.field("thumb", *state.thumb);
-    if (state.valueText)
-        json.field("valueText", *state.valueText);
-    if (state.text)
-        json.field("text", *state.text);
-    if (state.checked)
-        json.field("checked", *state.checked);
-    if (state.indeterminate)
-        json.field("indeterminate", *state.indeterminate);
-    if (state.enabled)
-        json.field("enabled", *state.enabled);
-    if (state.hidden)
-        json.field("hidden", *state.hidden);
+    const auto fieldIfSet = [&json](std::string_view key, const auto& member) {
+        if (member)
+            json.field(key, *member);
+    };
+    fieldIfSet("value", state.value);
+    fieldIfSet("value", state.textValue);
+    fieldIfSet("thumb", state.thumb);
+    fieldIfSet("valueText", state.valueText);
+    fieldIfSet("text", state.text);
+    fieldIfSet("checked", state.checked);
+    fieldIfSet("indeterminate", state.indeterminate);
+    fieldIfSet("enabled", state.enabled);
+    fieldIfSet("hidden", state.hidden);
     json.endObject();
 }
 
