@@ -49,17 +49,29 @@ colours=$(convert "$work/start.png" -format %c histogram:info:- | wc -l)
 [ "$colours" -ge 3 ] || fail "the drawing area shows no wireframe ($colours colours)"
 ok "wireframe drawn"
 
-# Moving the pointer turns the solid; the same spot gives the same picture.
-move_picture 96 144
-wait_for 5 picture_differs_from "$start" || fail "pointer move did not redraw"
-first=$(settled_picture_hash)
-move_picture 106 194
-wait_for 5 picture_differs_from "$first" || fail "the next pointer move did not redraw"
-at_spot=$(settled_picture_hash)
-move_picture 246 44
-wait_for 5 picture_differs_from "$at_spot" || fail "second pointer move did not redraw"
-move_picture 106 194
-wait_for 5 test "$(picture_hash)" = "$at_spot" || fail "returning to the same spot gave another picture"
+# Moving the pointer turns the solid; the same spot gives the same picture,
+# whichever point the pointer came from.
+shown=$start
+# Moves to "$1","$2", then to the spot 106,194: $shown is the spot's picture.
+to_spot_from() {
+    move_picture "$1" "$2"
+    wait_for 5 picture_differs_from "$shown" || fail "pointer move did not redraw"
+    shown=$(settled_picture_hash)
+    move_picture 106 194
+    wait_for 5 picture_differs_from "$shown" || fail "the move back to the spot did not redraw"
+    shown=$(settled_picture_hash)
+}
+same_picture_at_spot() {
+    local first
+    to_spot_from 96 144
+    first=$shown
+    to_spot_from 246 44
+    [ "$shown" = "$first" ]
+}
+# A loaded machine may let a read catch a picture still reaching the screen:
+# one disagreement is tried again before it counts.
+same_picture_at_spot || { echo "note: the spot's pictures disagreed once; tried again"; same_picture_at_spot; } \
+    || fail "returning to the same spot gave another picture"
 ok "pointer turns the solid, reproducibly"
 
 # A shape button: the picture and the definition change.
