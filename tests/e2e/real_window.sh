@@ -32,7 +32,7 @@ export TMPDIR="$tmp"
 # Without one, the toolkit makes its runtime folder in TMPDIR, and keeps it.
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-cd "$work"
+cd "$work" || exit 1
 HOME="$home" XDG_CONFIG_HOME="$home" "$program" &
 app=$!
 
