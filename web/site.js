@@ -16,7 +16,7 @@ const crypto = require('crypto');
 const fs = require('fs');
 const path = require('path');
 const zlib = require('zlib');
-const { readPictures, pageScript, pageMarkup, scriptText } = require('./assemble');
+const { pagePictures, kIconName, pageScript, pageMarkup, scriptText } = require('./assemble');
 
 const kIcons = [192, 512];
 // Digits of the content's SHA-256 in a hashed name: enough that two builds'
@@ -66,21 +66,23 @@ function coreNamingWasm(script, builtName, wasmName) {
     return script.replace(named, `wasmBinaryFile="${wasmName}"`);
 }
 
-// The files under hashed names, and each part's hashed name.
-function hashedFiles(args) {
+// The files under hashed names, each part's hashed name and the pictures'
+// names.
+async function hashedFiles(args) {
     const files = {}, names = {};
     const add = (part, name, content) => {
         names[part] = hashedName(name, content);
         files[names[part]] = content;
     };
-    for (const [name, content] of Object.entries(readPictures(args.picturesDir, args.pictureNames))) add(name, name, content);
+    const pictures = await pagePictures(args.coreScript, args.picturesDir, args.pictureNames);
+    for (const [name, content] of Object.entries(pictures)) add(name, name, content);
     for (const size of kIcons) add(size, `icon-${size}.png`, fs.readFileSync(path.join(args.iconsDir, String(size), 'ruvex3d.png')));
     add('style', 'ruvex3d.css', fs.readFileSync(path.join(args.webDir, 'ruvex3d.css')));
     const builtWasm = path.basename(args.siteCoreScript, '.js') + '.wasm';
     add('wasm', 'core.wasm', fs.readFileSync(path.join(path.dirname(args.siteCoreScript), builtWasm)));
     add('core', 'core.js', coreNamingWasm(fs.readFileSync(args.siteCoreScript, 'utf8'), builtWasm, names.wasm));
     add('script', 'ruvex3d.js', pageScript(args.webDir) + fs.readFileSync(path.join(args.webDir, 'keep.js'), 'utf8'));
-    return { files, names };
+    return { files, names, pictureNames: Object.keys(pictures) };
 }
 
 // The page's markup naming the site's files, with its manifest, its colour,
@@ -90,7 +92,7 @@ async function indexPage(args, names, facts, pictureNames) {
     const pictures = Object.fromEntries(pictureNames.map((name) => [name, names[name]]));
     const page = await pageMarkup(args.webDir, args.coreScript, {
         STYLE: `<link rel="stylesheet" href="${names.style}">`,
-        ICON: names['ruvex3d.ico'],
+        ICON: names[kIconName],
         PICTURES: scriptText(JSON.stringify(pictures)),
         CORE: `<script src="${names.core}"></script>`,
         SCRIPT: `<script src="${names.script}"></script>`,
@@ -141,15 +143,14 @@ function writeSite(siteDir, files) {
 
 async function makeSite(args) {
     const facts = await windowFacts(args.coreScript);
-    const { files: hashed, names } = hashedFiles(args);
-    const pictureNames = args.pictureNames.split(',').filter(Boolean);
+    const { files: hashed, names, pictureNames } = await hashedFiles(args);
     const fixed = {
         'index.html': await indexPage(args, names, facts, pictureNames),
         'manifest.webmanifest': manifest(facts, names),
     };
     const kept = { ...fixed, ...hashed };
     const worker = serviceWorker(fs.readFileSync(path.join(args.webDir, 'sw.js'), 'utf8'), buildVersion(kept),
-                                 ['./', ...Object.keys(fixed)], Object.keys(hashed));
+                                 Object.keys(fixed), Object.keys(hashed));
     const site = { ...kept, 'sw.js': worker };
     for (const [name, content] of Object.entries({ ...site })) Object.assign(site, packed(name, content));
     writeSite(args.siteDir, site);

@@ -6,19 +6,28 @@
 // student is never served a mix of two builds.
 'use strict';
 const kCache = 'ruvex3d-@VERSION@';
-// The page, its address and its manifest, whose names stay from build to build.
+// The page and its manifest, whose names stay from build to build.
 const kFixed = JSON.parse('@FIXED@');
 // The files whose names carry their content's hash.
 const kHashed = JSON.parse('@HASHED@');
 
-// A fixed name is fetched from the server, never from the browser's HTTP
-// cache: a cache that may keep files for a day would otherwise hand the new
-// worker the old build's page. A hashed name's content never changes, so
-// whatever the HTTP cache holds under it (the first visit's download) is it.
-const requests = () => [...kFixed.map((file) => new Request(file, { cache: 'reload' })), ...kHashed];
+// A fixed name is checked with the server, never taken unchecked from the
+// browser's HTTP cache: a cache that may keep files for a day would otherwise
+// hand the new worker the old build's page. Checked, an unchanged file comes
+// back as "not modified", without its bytes. A hashed name's content never
+// changes, so whatever the HTTP cache holds under it (the first visit's
+// download) is it.
+const requests = () => [...kFixed.map((file) => new Request(file, { cache: 'no-cache' })), ...kHashed];
+
+// The site's address answers with the page: one download kept under both.
+async function keepBuild() {
+    const cache = await caches.open(kCache);
+    await cache.addAll(requests());
+    await cache.put('./', await cache.match('index.html'));
+}
 
 self.addEventListener('install', (event) => {
-    event.waitUntil(caches.open(kCache).then((cache) => cache.addAll(requests())).then(() => self.skipWaiting()));
+    event.waitUntil(keepBuild().then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
