@@ -15,6 +15,7 @@ const read = (file) => fs.readFileSync(file, 'utf8');
 // Text inside <script> must not end the element early.
 const scriptText = (text) => text.replace(/<\/(script)/gi, '<\\/$1');
 
+const kIconName = 'ruvex3d.ico';
 const kPictureTypes = { '.bmp': 'image/bmp', '.ico': 'image/x-icon', '.png': 'image/png' };
 
 // The program's pictures by name, as bytes; a missing one stops the build.
@@ -26,6 +27,18 @@ function readPictures(picturesDir, pictureNames) {
             + ' (they are drawn by the desktop build: bash tools/quickstart.sh web)');
     }
     return Object.fromEntries(names.map((name) => [name, fs.readFileSync(path.join(picturesDir, name))]));
+}
+
+// Of the program's pictures, the ones the page shows: its icon and the
+// information windows' pictures. The menus' pictures stay the desktop's (the
+// page's menus are words), so the page does not carry them.
+async function pagePictures(coreScript, picturesDir, pictureNames) {
+    const core = await require(path.resolve(coreScript))();
+    const infoPictures = JSON.parse(core.windowDescriptionJson()).infoWindows.map((info) => info.picture);
+    const shown = [...infoPictures.filter(Boolean), kIconName];
+    const unlisted = shown.filter((name) => !pictureNames.split(',').includes(name));
+    if (unlisted.length) throw new Error(`the page shows pictures the build does not list: ${unlisted.join(', ')}`);
+    return readPictures(picturesDir, shown.join(','));
 }
 
 // The page's script, in one function scope so nothing leaks into the page's globals.
@@ -43,12 +56,12 @@ async function pageMarkup(webDir, coreScript, parts) {
 }
 
 async function assemble([webDir, coreScript, picturesDir, pictureNames, out]) {
-    const pictures = readPictures(picturesDir, pictureNames);
+    const pictures = await pagePictures(coreScript, picturesDir, pictureNames);
     const address = (name) => `data:${kPictureTypes[path.extname(name)]};base64,${pictures[name].toString('base64')}`;
     const addresses = Object.fromEntries(Object.keys(pictures).map((name) => [name, address(name)]));
     const page = await pageMarkup(webDir, coreScript, {
         STYLE: `<style>${read(path.join(webDir, 'ruvex3d.css'))}</style>`,
-        ICON: addresses['ruvex3d.ico'],
+        ICON: addresses[kIconName],
         PICTURES: scriptText(JSON.stringify(addresses)),
         CORE: `<script>${scriptText(read(coreScript))}</script>`,
         SCRIPT: `<script>${scriptText(pageScript(webDir))}</script>`,
@@ -57,7 +70,7 @@ async function assemble([webDir, coreScript, picturesDir, pictureNames, out]) {
     console.log(`${out}: ${page.length} characters, ${Object.keys(pictures).length} pictures`);
 }
 
-module.exports = { readPictures, pageScript, pageMarkup, scriptText };
+module.exports = { pagePictures, kIconName, pageScript, pageMarkup, scriptText };
 
 if (require.main === module) {
     assemble(process.argv.slice(2)).catch((error) => {

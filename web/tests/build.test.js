@@ -11,12 +11,12 @@ const path = require('node:path');
 const webDir = path.join(__dirname, '..');
 const names = ['aboutback.bmp', 'contactback.bmp', 'ruvex3d.ico'];
 
-function assemble(picturesDir, t) {
+function assemble(picturesDir, t, listed = names) {
     const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-assemble-'));
     t.after(() => fs.rmSync(dir, { recursive: true, force: true }));
     const out = path.join(dir, 'page.html');
     const run = spawnSync(process.execPath, [path.join(webDir, 'assemble.js'), webDir, process.env.RUVEX_CORE_SCRIPT,
-                                             picturesDir, names.join(','), out], { encoding: 'utf8' });
+                                             picturesDir, listed.join(','), out], { encoding: 'utf8' });
     return { ...run, page: fs.existsSync(out) ? fs.readFileSync(out, 'utf8') : null };
 }
 
@@ -32,8 +32,9 @@ test('a missing picture stops the page\'s build and is named', { skip: !process.
     }
 });
 
-test('every picture named goes into the page', { skip: !process.env.RUVEX_PICTURES_DIR && 'no pictures drawn' }, (t) => {
-    const run = assemble(process.env.RUVEX_PICTURES_DIR, t);
+// The menus' pictures are the desktop's: the page's menus are words.
+test('every picture the page shows goes into it, and no other', { skip: !process.env.RUVEX_PICTURES_DIR && 'no pictures drawn' }, (t) => {
+    const run = assemble(process.env.RUVEX_PICTURES_DIR, t, ['menu1.bmp', ...names, 'menu1mask.bmp']);
     assert.strictEqual(run.status, 0, run.stderr);
     const pictures = JSON.parse(/<script type="application\/json" id="pictures">(.*?)<\/script>/s.exec(run.page)[1]);
     assert.deepStrictEqual(Object.keys(pictures), names);
