@@ -85,7 +85,7 @@ async function openPage(options = {}) {
     let closed = false;
     return {
         context, page, refused: tab.refused, errors, loadMs,
-        screen: { viewport: settings.viewport, deviceScaleFactor: settings.deviceScaleFactor, isMobile: settings.isMobile, hasTouch: settings.hasTouch },
+        screen: (({ viewport, deviceScaleFactor, isMobile, hasTouch }) => ({ viewport, deviceScaleFactor, isMobile, hasTouch }))(settings),
         // A test may close a session early, so that the next takes its tab;
         // its `after` closes it again, which does nothing.
         async close() {
@@ -316,7 +316,7 @@ const state = (page) => page.evaluate(() => {
 });
 
 module.exports = {
-    openPage, reopenOn, resizeOn, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, runDesktop, desktopFile, differingPixels, chooseMenuItem, pointTo, state,
-    modalClosed, phone,
+    openPage, reopenOn, resizeOn, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, runDesktop, desktopFile, differingPixels, chooseMenuItem,
+    pointTo, state, modalClosed, phone,
     haveNative, pagePath,
 };
