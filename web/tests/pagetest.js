@@ -3,8 +3,8 @@
 // and the desktop command line's picture of the same view to compare them
 // with.
 //
-// One browser serves every test of a file (CTest runs each file as a node
-// process of its own). A session that asks the browser for nothing but its
+// One browser serves every test of a node process: CTest runs the files
+// in two (together.js), or a file alone. A session that asks the browser for nothing but its
 // screen and the clipboard's permissions (no clock, init script, profile or
 // server) opens the page afresh in the tab the last such session left: a new
 // tab starts a new renderer process, half as dear as the page's load. The
@@ -85,7 +85,8 @@ async function openPage(options = {}) {
     let closed = false;
     return {
         context, page, refused: tab.refused, errors, loadMs,
-        screen: (({ viewport, deviceScaleFactor, isMobile, hasTouch }) => ({ viewport, deviceScaleFactor, isMobile, hasTouch }))(settings),
+        // The emulated screen, for resizeOn (which reads its size, ratio, kind and touch).
+        screen: settings,
         // A test may close a session early, so that the next takes its tab;
         // its `after` closes it again, which does nothing.
         async close() {
