@@ -3,8 +3,8 @@
 // and the desktop command line's picture of the same view to compare them
 // with.
 //
-// One browser serves every test of a file (CTest runs each file as a node
-// process of its own). A session that asks the browser for nothing but its
+// One browser serves every test of a node process: CTest runs the files
+// in two (together.js), or a file alone. A session that asks the browser for nothing but its
 // screen and the clipboard's permissions (no clock, init script, profile or
 // server) opens the page afresh in the tab the last such session left: a new
 // tab starts a new renderer process, half as dear as the page's load. The
@@ -85,6 +85,8 @@ async function openPage(options = {}) {
     let closed = false;
     return {
         context, page, refused: tab.refused, errors, loadMs,
+        // The emulated screen, for resizeOn (which reads its size, ratio, kind and touch).
+        screen: settings,
         // A test may close a session early, so that the next takes its tab;
         // its `after` closes it again, which does nothing.
         async close() {
@@ -152,6 +154,26 @@ async function load({ page }, address) {
 // renderer for each. The page must then see that screen: an emulation that
 // did not take would leave every check on the first.
 async function reopenOn(session, screen, hash = '') {
+    await emulate(session, screen);
+    await load(session, 'file://' + pagePath + hash);
+    await session.page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
+    await assertScreenSeen(session.page, screen);
+}
+
+// The same screen at another size, without a reload, as a phone or a tablet
+// turned or a window resized: the page follows the resize. Returns once the
+// page sees the new size and the drawing area has been sized for it.
+async function resizeOn(session, { width, height }) {
+    const screen = { ...session.screen, viewport: { width, height } };
+    await emulate(session, screen);
+    await session.page.waitForFunction(([w, h]) => innerWidth === w && innerHeight === h, [width, height]);
+    // The drawing area's canvas is sized by a resize observer, before the next frame is painted.
+    await session.page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+    await assertScreenSeen(session.page, screen);
+}
+
+// The browser's emulation of `screen` in a session of its own.
+async function emulate(session, screen) {
     const { viewport: { width, height }, deviceScaleFactor = 1, isMobile = false, hasTouch = false } = screen;
     const { page } = session;
     // The emulation lasts as long as the connection that set it.
@@ -163,8 +185,10 @@ async function reopenOn(session, screen, hash = '') {
         screenOrientation: { angle: turned ? 90 : 0, type: turned || !isMobile ? 'landscapePrimary' : 'portraitPrimary' },
     });
     await cdp.send('Emulation.setTouchEmulationEnabled', { enabled: hasTouch });
-    await load(session, 'file://' + pagePath + hash);
-    await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
+    session.screen = { viewport: { width, height }, deviceScaleFactor, isMobile, hasTouch };
+}
+
+async function assertScreenSeen(page, { viewport: { width, height }, deviceScaleFactor = 1, hasTouch = false }) {
     const shown = await page.evaluate(() => [innerWidth, innerHeight, devicePixelRatio, navigator.maxTouchPoints > 0]);
     assert.deepStrictEqual(shown, [width, height, deviceScaleFactor, hasTouch], 'the page sees the screen');
 }
@@ -293,7 +317,7 @@ const state = (page) => page.evaluate(() => {
 });
 
 module.exports = {
-    openPage, reopenOn, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, runDesktop, desktopFile, differingPixels, chooseMenuItem, pointTo, state,
-    modalClosed, phone,
+    openPage, reopenOn, resizeOn, canvasPixels, canvasBytes, rgbPixels, bitmapPixels, runDesktop, desktopFile, differingPixels, chooseMenuItem,
+    pointTo, state, modalClosed, phone,
     haveNative, pagePath,
 };

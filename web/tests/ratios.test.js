@@ -5,7 +5,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, reopenOn, state, desktopFile, haveNative, phone } = require('./pagetest');
+const { openPage, resizeOn, state, desktopFile, haveNative, phone } = require('./pagetest');
 
 // The command line's PNG of a view at a scale, for comparing with a canvas.
 const desktopPng = (shape, view, scale) => desktopFile({ shape, view, scale, type: 'png' }).toString('base64');
@@ -37,7 +37,8 @@ test('a tablet and a laptop at a ratio of 2 keep the window\'s layout and show t
          t.after(() => session.close());
          const { page } = session;
          for (const viewport of [tablet, laptop]) {
-             if (viewport === laptop) await reopenOn(session, { viewport, deviceScaleFactor: 2 }, hash);
+             // The window widened, as a tablet's browser becomes a laptop's.
+             if (viewport === laptop) await resizeOn(session, laptop);
              const size = await page.evaluate(() => [document.getElementById('picDisplay').getBoundingClientRect().width, document.getElementById('picDisplay').width]);
              assert.deepStrictEqual(size, [396, 792], `${viewport.width} px wide`);
              assert.strictEqual(await differingFromPng(page, desktop), 0);
@@ -140,7 +141,8 @@ test('Layar Penuh on a screen of more than 4K\'s device pixels draws 4K\'s, enla
     t.after(() => session.close());
     const { page } = session;
     for (const [width, height] of [[1280, 720], [720, 1280]]) {
-        if (width < height) await reopenOn(session, { viewport: { width, height }, deviceScaleFactor: 5 });
+        // The screen turned upright.
+        if (width < height) await resizeOn(session, { width, height });
         // The page's WebAssembly memory, which the core's pixels are views on.
         const memory = () => page.evaluate(() => window.ruvexPage.page.pixels().buffer.byteLength);
         await page.evaluate(() => window.ruvexPage.command('mnuFullScreen'));

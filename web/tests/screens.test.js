@@ -7,7 +7,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, reopenOn, state, modalClosed, phone } = require('./pagetest');
+const { openPage, reopenOn, resizeOn, state, modalClosed, phone } = require('./pagetest');
 
 // Every test here in one tab, the page opened afresh on the test's phone: a
 // context for each phone would start a renderer for each.
@@ -159,11 +159,12 @@ test('a phone on its side: the picture wholly on screen beside the controls', as
     assert.ok(beside.x >= layout.picture.right, 'the definition beside the picture');
 });
 
-test('Layar Penuh on a phone fills the screen at device pixels, the solid centred and whole', async () => {
-    const hash = '#shape=3&view=120,60';
+test('Layar Penuh on a phone fills the screen at device pixels, the solid centred and whole, and follows the phone turned', async () => {
+    const session = await onPhone(phone(360, 740), '#shape=3&view=120,60');
+    const { page } = session;
+    await page.evaluate(() => window.ruvexPage.command('mnuFullScreen'));
     for (const [width, height] of [[360, 740], [740, 360]]) {
-        const { page } = await onPhone(phone(width, height), hash);
-        await page.evaluate(() => window.ruvexPage.command('mnuFullScreen'));
+        if (width > height) await resizeOn(session, { width, height });
         const shown = await page.evaluate(() => {
             const canvas = document.querySelector('.presentation canvas');
             const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);

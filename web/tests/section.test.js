@@ -8,7 +8,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, reopenOn, runDesktop, differingPixels, pointTo, state, haveNative, phone } = require('./pagetest');
+const { openPage, reopenOn, resizeOn, runDesktop, differingPixels, pointTo, state, haveNative, phone } = require('./pagetest');
 
 const sectionLine = (section) => runDesktop(['--shape', '3', '--section', section, '--section-info']).toString().trim();
 
@@ -141,11 +141,12 @@ function sectionLayout() {
 
 // The first screen without touch: the tab opened on it takes every later
 // screen's from reopenOn, touch or none (touch the tab was opened with would
-// stay on).
+// stay on). A screen marked turned is the one before it on its side: the
+// same page resized, as a phone turned.
 const screens = [
     ['a small laptop', { viewport: { width: 800, height: 600 } }],
-    ['a phone upright', phone(360, 740)], ['a phone on its side', phone(740, 360)], ['a larger phone', phone(412, 915)],
-    ['a larger phone on its side', phone(915, 412)],
+    ['a phone upright', phone(360, 740)], ['a phone on its side', phone(740, 360), 'turned'], ['a larger phone', phone(412, 915)],
+    ['a larger phone on its side', phone(915, 412), 'turned'],
     ['a laptop at 150 %', { viewport: { width: 910, height: 512 }, deviceScaleFactor: 1.5 }],
     ['a tablet', { ...phone(768, 1024), deviceScaleFactor: 2 }],
 ];
@@ -154,8 +155,9 @@ test('on every screen the section leaves the picture whole and its line in view'
     const hash = '#shape=3&view=170,160&section=45,30';
     const session = await openPage({ ...screens[0][1], hash, ownTab: true });
     t.after(() => session.close());
-    for (const [n, [label, screen]] of screens.entries()) {
-        if (n > 0) await reopenOn(session, screen, hash);
+    for (const [n, [label, screen, turned]] of screens.entries()) {
+        if (turned) await resizeOn(session, screen.viewport);
+        else if (n > 0) await reopenOn(session, screen, hash);
         await session.page.locator('dialog[open].modeless').waitFor();
         const { picture, window: sheet, line, steps, screen: [width, height] } = await session.page.evaluate(sectionLayout);
         const inside = (inner, outer) => inner.left >= outer.left - 0.5 && inner.top >= outer.top - 0.5
