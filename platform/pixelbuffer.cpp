@@ -3,26 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-PixelRect PixelRect::united(const PixelRect& other) const
-{
-    if (other.isEmpty())
-        return *this;
-    if (isEmpty())
-        return other;
-    const int left = std::min(x, other.x);
-    const int top = std::min(y, other.y);
-    return {left, top, std::max(right(), other.right()) - left, std::max(bottom(), other.bottom()) - top};
-}
-
-PixelRect PixelRect::intersected(const PixelRect& other) const
-{
-    const int left = std::max(x, other.x);
-    const int top = std::max(y, other.y);
-    const PixelRect both{left, top, std::min(right(), other.right()) - left,
-                         std::min(bottom(), other.bottom()) - top};
-    return both.isEmpty() ? PixelRect{} : both;
-}
-
 void PixelBuffer::reset(int width, int height, std::uint32_t pixel)
 {
     m_width = std::max(0, width);

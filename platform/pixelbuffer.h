@@ -6,29 +6,14 @@
 //
 // PixelRect is the rectangle of pixels that changed, for a partial repaint.
 
+#include "platform/rect.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-// Pixels x .. x + width - 1 by y .. y + height - 1; empty when either size is
-// not positive.
-struct PixelRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    bool isEmpty() const { return width <= 0 || height <= 0; }
-    int right() const { return x + width; }   // one past the last column
-    int bottom() const { return y + height; } // one past the last row
-
-    // The smallest rectangle holding both; an empty one adds nothing.
-    PixelRect united(const PixelRect& other) const;
-    // The common part, or an empty rectangle.
-    PixelRect intersected(const PixelRect& other) const;
-    bool contains(const PixelRect& other) const { return other.isEmpty() || united(other) == *this; }
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
+// The picture's rectangles are counted in whole pixels.
+using PixelRect = Rect<int>;
 
 class PixelBuffer {
 public:

@@ -20,6 +20,8 @@
 // Nothing here draws or knows a front end; texts are in
 // surface/sectiontexts.h and surface/sectionequations.h.
 
+#include "surface/pointgrid.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -37,12 +39,6 @@ inline constexpr int kMinSectionDistance = -150;
 inline constexpr int kMaxSectionDistance = 150;
 // The side of the square that outlines the plane.
 inline constexpr double kSectionPlaneSide = 300.0;
-
-struct WorldPoint {
-    double x = 0.0;
-    double y = 0.0;
-    double z = 0.0;
-};
 
 struct PlaneSection {
     bool available = true; // false for shapes 7–14 and numbers outside the catalogue

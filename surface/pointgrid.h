@@ -15,6 +15,15 @@
 // degrees of every shape.
 inline constexpr int kGridSize = 25;
 
+// One point of the solids' world, in the coordinates the grid's WorldX,
+// WorldY and WorldZ hold: the shape catalogue's formulas, the plane
+// sections' curves and the school solids all give their points this way.
+struct WorldPoint {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+};
+
 class SingleGrid {
 public:
     // Allocates cols x rows zeroed singles; existing values are dropped.

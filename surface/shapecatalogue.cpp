@@ -25,12 +25,6 @@ constexpr std::array<std::string_view, 7> kDescriptions = {
 constexpr int kSteps = kGridSize; // 0, 15, ..., 360 degrees
 constexpr float kStepDegrees = 15.0f;
 
-struct Point3 {
-    double x = 0.0;
-    double y = 0.0;
-    double z = 0.0;
-};
-
 // Sines and cosines of one parameter angle, taken of the angle rounded to a
 // single as the formulas use it.
 struct Angle {
@@ -68,44 +62,44 @@ double rimAndAxisRadius(double h, double r)
 }
 
 // Revolves a radius about z, stretching y by k.
-Point3 revolve(double rho, const Angle& v, double k, double h)
+WorldPoint revolve(double rho, const Angle& v, double k, double h)
 {
     return {rho * v.cos, k * rho * v.sin, h};
 }
 
-std::optional<Point3> shapePoint(int index, const Angle& u, const Angle& v, double h, double r, double k)
+std::optional<WorldPoint> shapePoint(int index, const Angle& u, const Angle& v, double h, double r, double k)
 {
     switch (index) {
     case 0:
-        return Point3{r * u.sin * v.cos, r * u.sin * v.sin, k * r * u.cos};
+        return WorldPoint{r * u.sin * v.cos, r * u.sin * v.sin, k * r * u.cos};
     case 1:
-        return Point3{k * r * u.sin * v.cos, r * u.sin * v.sin, h};
+        return WorldPoint{k * r * u.sin * v.cos, r * u.sin * v.sin, h};
     case 2:
         return revolve(h * r * h / 10000.0 + 25.0, v, k, h);
     case 3:
         return revolve(h * r / 100.0, v, k, h);
     case 4:
-        return Point3{r * u.sin * v.cos, r * u.sin * v.sin, k * r * u.cos * u.cos};
+        return WorldPoint{r * u.sin * v.cos, r * u.sin * v.sin, k * r * u.cos * u.cos};
     case 5:
-        return Point3{r * u.sin * v.cos, r * u.sin * v.sin, k * r * std::fabs(u.cos)};
+        return WorldPoint{r * u.sin * v.cos, r * u.sin * v.sin, k * r * std::fabs(u.cos)};
     case 6:
-        return Point3{r * v.cos, k * r * v.sin, h};
+        return WorldPoint{r * v.cos, k * r * v.sin, h};
     case 7:
         return revolve(cupAndStemRadius(h, r), v, k, h);
     case 9:
-        return Point3{r * u.sin, k * r * u.sin, h};
+        return WorldPoint{r * u.sin, k * r * u.sin, h};
     case 10:
-        return Point3{r * u.sin * v.cos / 2.0, r * u.sin, k * r * u.cos * u.cos};
+        return WorldPoint{r * u.sin * v.cos / 2.0, r * u.sin, k * r * u.cos * u.cos};
     case 11:
         return revolve(r * u.cos, v, k, h);
     case 12:
         return revolve(rimAndAxisRadius(h, r), v, k, h);
     case 13: {
         const double tube = 1.0 + v.cos / 2.0;
-        return Point3{r * u.cos * tube, r * u.sin * tube, k * r * v.sin / 2.0};
+        return WorldPoint{r * u.cos * tube, r * u.sin * tube, k * r * v.sin / 2.0};
     }
     case 14:
-        return Point3{r * u.sin * v.cos, r * u.sin * v.sin, u.sin * u.sin * u.sin * k * r * u.cos};
+        return WorldPoint{r * u.sin * v.cos, r * u.sin * v.sin, u.sin * u.sin * u.sin * k * r * u.cos};
     default:
         return std::nullopt;
     }
@@ -163,7 +157,7 @@ std::optional<std::string_view> fillShapePoints(PointGrid& grid, const ViewState
         for (int j = 1; j <= kSteps; ++j) {
             const Angle& v = angles[static_cast<std::size_t>(j - 1)];
             // An index without a formula leaves the working values at zero.
-            const Point3 p = shapePoint(index, u, v, h, r, k).value_or(Point3{});
+            const WorldPoint p = shapePoint(index, u, v, h, r, k).value_or(WorldPoint{});
             grid.WorldX(j, i) = static_cast<float>(p.x);
             grid.WorldY(j, i) = static_cast<float>(p.y);
             grid.WorldZ(j, i) = static_cast<float>(p.z);

@@ -221,9 +221,9 @@ void Form1Model::hsbJarak_Step(int steps)
         SectionWindowLayout::steppedValue(SectionWindowLayout::kDistance, m_section.plane.distance, steps));
 }
 
-void Form1Model::chkBidang_Click(bool shown)
+void Form1Model::chkBidang_Click(int value)
 {
-    m_section.outline = shown;
+    m_section.outline = value != 0;
     if (sectionShown())
         showSection();
 }

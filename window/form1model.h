@@ -117,7 +117,8 @@ public:
     // small changes within its range, as if it were moved there.
     void hsbKemiringan_Step(int steps);
     void hsbJarak_Step(int steps);
-    void chkBidang_Click(bool shown);
+    // The plane's outline shown for any value but 0 (unticked).
+    void chkBidang_Click(int value);
     // "Ukuran Bangun" (form1sizes.cpp): opening its window closes "Irisan
     // Bidang" and draws the chosen shape as the school solid with the bars'
     // sizes, when it is the bola, setengah bola, kerucut or tabung (for any

@@ -4,7 +4,7 @@
 
 int AreaLoadWindow::firstOptionTop() const
 {
-    return Form1Layout::findControl(Form1Layout::kShapeButtonNames.front())->place.top;
+    return Form1Layout::findControl(Form1Layout::kShapeButtonNames.front())->place.y;
 }
 
 OpenedView::OpenedView(const PictureSettings& settings)

@@ -4,16 +4,12 @@
 // these few rules, so a control lands on the same pixel in each.
 
 #include "platform/pixelbuffer.h" // PixelRect
+#include "platform/rect.h"
 
 inline constexpr int kTwipsPerPixel = 15;
 
 // A control's box within its container, in twips.
-struct TwipsBox {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
+using TwipsBox = Rect<int>;
 
 constexpr int twipsToPixels(int twips)
 {
@@ -32,7 +28,7 @@ constexpr PixelRect twipsToPixelRect(int left, int top, int width, int height)
 
 constexpr PixelRect twipsToPixelRect(const TwipsBox& box)
 {
-    return twipsToPixelRect(box.left, box.top, box.width, box.height);
+    return twipsToPixelRect(box.x, box.y, box.width, box.height);
 }
 
 // A horizontal line of `widthPixels` from (x1, y) to (x2, y), in twips, is

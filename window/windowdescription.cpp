@@ -111,8 +111,8 @@ bool clippedByContainer(const ControlDescription& control)
     if (control.container.empty() || !container)
         return false;
     const TwipsBox& inner = control.place;
-    return inner.left < 0 || inner.top < 0 || inner.left + inner.width > container->place.width
-        || inner.top + inner.height > container->place.height;
+    return inner.x < 0 || inner.y < 0 || inner.right() > container->place.width
+        || inner.bottom() > container->place.height;
 }
 
 // The event a control's use raises; empty for one whose use runs no handler

@@ -6,14 +6,10 @@
 // same rule for every front end; rectangles in the screen's (or the page's
 // viewport's) units, its top-left corner at 0,0.
 
-struct PlacementRect {
-    double x = 0;
-    double y = 0;
-    double width = 0;
-    double height = 0;
-    double right() const { return x + width; }
-    double bottom() const { return y + height; }
-};
+#include "platform/rect.h"
+
+// The screen's units may have fractions (a browser's do).
+using PlacementRect = Rect<double>;
 
 struct WindowPlacement {
     double x = 0;

@@ -16,30 +16,31 @@
 
 namespace {
 
-// The controls' handlers by the names the window's description gives them.
-using ControlHandler = void (*)(Form1Model&, int);
+// The controls' handlers by the names the window's description gives them;
+// each takes the control's value.
+using ControlHandler = void (Form1Model::*)(int);
 struct NamedHandler {
     std::string_view name;
     ControlHandler handler;
 };
 constexpr std::array kControlHandlers = {
-    NamedHandler{"Option1_Click", [](Form1Model& m, int v) { m.Option1_Click(v); }},
-    NamedHandler{"optAnim_Click", [](Form1Model& m, int v) { m.optAnim_Click(v); }},
-    NamedHandler{"chkPerspective_Click", [](Form1Model& m, int v) { m.chkPerspective_Click(v); }},
-    NamedHandler{"VScroll1_Change", [](Form1Model& m, int v) { m.VScroll1_Change(v); }},
-    NamedHandler{"VScroll2_Change", [](Form1Model& m, int v) { m.VScroll2_Change(v); }},
-    NamedHandler{"hsbKemiringan_Change", [](Form1Model& m, int v) { m.hsbKemiringan_Change(v); }},
-    NamedHandler{"hsbJarak_Change", [](Form1Model& m, int v) { m.hsbJarak_Change(v); }},
-    NamedHandler{"hsbKemiringan_Step", [](Form1Model& m, int v) { m.hsbKemiringan_Step(v); }},
-    NamedHandler{"hsbJarak_Step", [](Form1Model& m, int v) { m.hsbJarak_Step(v); }},
-    NamedHandler{"chkBidang_Click", [](Form1Model& m, int v) { m.chkBidang_Click(v != 0); }},
-    NamedHandler{"hsbJariJari_Change", [](Form1Model& m, int v) { m.hsbJariJari_Change(v); }},
-    NamedHandler{"hsbTinggi_Change", [](Form1Model& m, int v) { m.hsbTinggi_Change(v); }},
-    NamedHandler{"hsbJaring_Change", [](Form1Model& m, int v) { m.hsbJaring_Change(v); }},
-    NamedHandler{"optPi_Click", [](Form1Model& m, int v) { m.optPi_Click(v); }},
-    NamedHandler{"hsbJariJari_Step", [](Form1Model& m, int v) { m.hsbJariJari_Step(v); }},
-    NamedHandler{"hsbTinggi_Step", [](Form1Model& m, int v) { m.hsbTinggi_Step(v); }},
-    NamedHandler{"hsbJaring_Step", [](Form1Model& m, int v) { m.hsbJaring_Step(v); }},
+    NamedHandler{"Option1_Click", &Form1Model::Option1_Click},
+    NamedHandler{"optAnim_Click", &Form1Model::optAnim_Click},
+    NamedHandler{"chkPerspective_Click", &Form1Model::chkPerspective_Click},
+    NamedHandler{"VScroll1_Change", &Form1Model::VScroll1_Change},
+    NamedHandler{"VScroll2_Change", &Form1Model::VScroll2_Change},
+    NamedHandler{"hsbKemiringan_Change", &Form1Model::hsbKemiringan_Change},
+    NamedHandler{"hsbJarak_Change", &Form1Model::hsbJarak_Change},
+    NamedHandler{"hsbKemiringan_Step", &Form1Model::hsbKemiringan_Step},
+    NamedHandler{"hsbJarak_Step", &Form1Model::hsbJarak_Step},
+    NamedHandler{"chkBidang_Click", &Form1Model::chkBidang_Click},
+    NamedHandler{"hsbJariJari_Change", &Form1Model::hsbJariJari_Change},
+    NamedHandler{"hsbTinggi_Change", &Form1Model::hsbTinggi_Change},
+    NamedHandler{"hsbJaring_Change", &Form1Model::hsbJaring_Change},
+    NamedHandler{"optPi_Click", &Form1Model::optPi_Click},
+    NamedHandler{"hsbJariJari_Step", &Form1Model::hsbJariJari_Step},
+    NamedHandler{"hsbTinggi_Step", &Form1Model::hsbTinggi_Step},
+    NamedHandler{"hsbJaring_Step", &Form1Model::hsbJaring_Step},
 };
 
 // The arrow keys and Home in the codes the model's key handler reads.
@@ -248,7 +249,7 @@ unsigned WindowSession::applyControl(const ControlIntent& control)
         return 0;
     for (const NamedHandler& named : kControlHandlers) {
         if (named.name == control.handler) {
-            named.handler(m_model, control.value);
+            (m_model.*named.handler)(control.value);
             return kIntentTaken;
         }
     }

@@ -39,10 +39,9 @@ int main()
 {
     for (const ControlDescription& row : Form1Layout::kControls) {
         const TwipsBox outer = containerPlace(row.container);
-        const PixelRect rect
-            = twipsToPixelRect(row.place.left, row.place.top, row.place.width, row.place.height);
-        std::cout << "place_" << shellName(row.name) << "=\"" << twipsToPixels(outer.left) + rect.x << ' '
-                  << twipsToPixels(outer.top) + rect.y << ' ' << rect.width << ' ' << rect.height << "\"\n";
+        const PixelRect rect = twipsToPixelRect(row.place);
+        std::cout << "place_" << shellName(row.name) << "=\"" << twipsToPixels(outer.x) + rect.x << ' '
+                  << twipsToPixels(outer.y) + rect.y << ' ' << rect.width << ' ' << rect.height << "\"\n";
     }
     std::cout << "client_height=" << twipsToPixels(Form1Layout::kClientHeight) << '\n';
     // The drawing area's border: its outer size less its interior, each side.
