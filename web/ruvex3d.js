@@ -6,7 +6,28 @@
 // Where the browser cannot run the program, what it needs takes the place of the window (the style sheet).
 const cannotRun = () => document.documentElement.classList.add('cannotrun');
 if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') return cannotRun();
-createRuvexCore().then(start, cannotRun);
+createRuvexCore(coreOptions()).then(start, cannotRun);
+
+// The one file carries the core's WebAssembly packed (gzip) as base64 in an
+// element no script runs (assemble.js): unpacked and compiled while it is
+// read, it is ready long before the core's script could have parsed and
+// decoded it as its own text. The site's core fetches its file itself.
+function coreOptions() {
+    const packed = document.getElementById('core-wasm');
+    if (!packed) return {};
+    const instantiateWasm = (imports, receive) => {
+        compilePacked(packed.textContent).then((module) => WebAssembly.instantiate(module, imports))
+            .then((instance) => receive(instance), cannotRun);
+        return {};
+    };
+    return { instantiateWasm };
+}
+
+async function compilePacked(base64) {
+    const bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(base64) : Uint8Array.from(atob(base64), (letter) => letter.charCodeAt(0));
+    const unpacked = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
+    return WebAssembly.compileStreaming(new Response(unpacked, { headers: { 'Content-Type': 'application/wasm' } }));
+}
 
 // What each of the session's requests is in the browser, given its text and kind.
 const kRequests = {
