@@ -42,12 +42,19 @@ const kRequests = {
 // A copy of the page's template `name` (markup.js), put at the end of the page's content.
 const fromTemplate = (name) => document.querySelector('main').appendChild(document.getElementById('template-' + name).content.firstElementChild.cloneNode(true));
 
-function start(core) {
+// Each step of the start a task of its own, so that a slow phone answers in
+// between: the core's own start (its bindings), the session with the
+// window's elements wired, the first picture.
+const nextTask = () => new Promise((resolve) => setTimeout(resolve));
+
+async function start(core) {
+    await nextTask();
     const page = new core.RuvexPage();
     // The start-up sequence's places for the controls it lays out are in the markup already.
     page.start();
     if (matchMedia('(prefers-reduced-motion: reduce)').matches) page.reduceMotion();
     const app = new PageApp(core, page, document.getElementById('Form1'), JSON.parse(core.pageTexts()));
+    await nextTask();
     // Shown from the first paint, it takes input once the session runs.
     app.form.inert = false;
     app.sizeCanvas();
