@@ -43,8 +43,8 @@ const kRequests = {
 const fromTemplate = (name) => document.querySelector('main').appendChild(document.getElementById('template-' + name).content.firstElementChild.cloneNode(true));
 
 // Each step of the start a task of its own, so that a slow phone answers in
-// between: the core's own start (its bindings), the session with the
-// window's elements wired, the first picture.
+// between: the core's own start (its bindings), the session, the window's
+// elements wired to it, the first picture.
 const nextTask = () => new Promise((resolve) => setTimeout(resolve));
 
 async function start(core) {
@@ -53,6 +53,7 @@ async function start(core) {
     // The start-up sequence's places for the controls it lays out are in the markup already.
     page.start();
     if (matchMedia('(prefers-reduced-motion: reduce)').matches) page.reduceMotion();
+    await nextTask();
     const app = new PageApp(core, page, document.getElementById('Form1'), JSON.parse(core.pageTexts()));
     await nextTask();
     // Shown from the first paint, it takes input once the session runs.
