@@ -11,27 +11,8 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
-#include <new>
 #include <string>
-#include <utility>
 #include <vector>
-
-// An allocator that leaves new bytes as they are instead of zeroing them:
-// the RGBA copies are written whole before the page reads them, and zeroing
-// a screen's worth first took as long as the copy itself on the first
-// picture (the WebAssembly then still runs unoptimised).
-template <typename T> struct UnclearedAllocator : std::allocator<T> {
-    template <typename U> struct rebind {
-        using other = UnclearedAllocator<U>;
-    };
-    template <typename U> void construct(U* at) noexcept { ::new (static_cast<void*>(at)) U; }
-    template <typename U, typename... Args> void construct(U* at, Args&&... args)
-    {
-        ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
-    }
-};
-using RgbaBytes = std::vector<std::uint8_t, UnclearedAllocator<std::uint8_t>>;
 
 class RuvexPage {
 public:
@@ -115,7 +96,7 @@ private:
 
     PictureBox m_area;
     WindowSession m_session;
-    RgbaBytes m_rgba;
+    std::vector<std::uint8_t> m_rgba;
     std::vector<std::uint8_t> m_file;
     // Of each scaled view: changed, and not yet handed to the page.
     std::array<PixelRect, 2> m_unsent{};

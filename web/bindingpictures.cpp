@@ -114,7 +114,7 @@ void RuvexPage::closePresentation()
 {
     unsent(ScaledView::FullScreen) = {};
     m_session.closeScaledView(ScaledView::FullScreen);
-    RgbaBytes().swap(m_rgba);
+    std::vector<std::uint8_t>().swap(m_rgba);
     std::vector<std::uint8_t>().swap(m_file);
 }
 
