@@ -61,7 +61,10 @@ fs::path toPath(const std::string& text)
 
 std::size_t fileNameLimit(const std::string& folder)
 {
-#if defined(__unix__) && defined(_PC_NAME_MAX)
+    // In the browser no folder of the user's is at hand (downloads go to the
+    // browser's own), and its C library answers 255 for any: asking the file
+    // system there would only carry one into the page.
+#if defined(__unix__) && defined(_PC_NAME_MAX) && !defined(__EMSCRIPTEN__)
     // The folder may not exist yet; its nearest existing ancestor lies on
     // the same file system, or the write fails for that reason anyway.
     fs::path at = toPath(folder.empty() ? std::string(".") : folder);

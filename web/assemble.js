@@ -1,6 +1,6 @@
 // Puts the page together as one file: the markup (ruvex3d.html) with the
-// window's markup (markup.js), the style sheet, the core's script (its
-// WebAssembly inside), the page's script, the program's pictures as data:
+// window's markup (markup.js), the style sheet, the core's script and its
+// WebAssembly (packed, beside it), the page's script, the program's pictures as data:
 // addresses and its icon written into it. site.js puts the same parts
 // together as separate files.
 //
@@ -8,6 +8,7 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
+const zlib = require('zlib');
 const { windowMarkup } = require('./markup');
 
 const read = (file) => fs.readFileSync(file, 'utf8');
@@ -55,15 +56,32 @@ async function pageMarkup(webDir, coreScript, parts) {
     return read(path.join(webDir, 'ruvex3d.html')).replace(/@(TITLE|WINDOW|STYLE|ICON|PICTURES|CORE|SCRIPT)@/g, (key, name) => all[name]);
 }
 
+// The core's script holds its WebAssembly as base64 text, which the browser
+// would parse as script and then decode: the one file carries it apart,
+// packed (gzip) in an element no script runs, and the page's script unpacks
+// and compiles it as it reads it (ruvex3d.js); the core's script keeps an
+// empty address in its place.
+const kWasmInScript = /(wasmBinaryFile="data:application\/octet-stream;base64,)([A-Za-z0-9+/=]+)"/g;
+function coreApart(script) {
+    const found = [...script.matchAll(kWasmInScript)];
+    if (found.length !== 1) throw new Error(`the core's script holds ${found.length} WebAssembly modules, not one`);
+    const packed = zlib.gzipSync(Buffer.from(found[0][2], 'base64'), { level: 9 }).toString('base64');
+    return {
+        wasm: `<script type="application/octet-stream" id="core-wasm">${packed}</script>`,
+        script: `<script>${scriptText(script.replace(kWasmInScript, '$1"'))}</script>`,
+    };
+}
+
 async function assemble([webDir, coreScript, picturesDir, pictureNames, out]) {
     const pictures = await pagePictures(coreScript, picturesDir, pictureNames);
     const address = (name) => `data:${kPictureTypes[path.extname(name)]};base64,${pictures[name].toString('base64')}`;
     const addresses = Object.fromEntries(Object.keys(pictures).map((name) => [name, address(name)]));
+    const core = coreApart(read(coreScript));
     const page = await pageMarkup(webDir, coreScript, {
         STYLE: `<style>${read(path.join(webDir, 'ruvex3d.css'))}</style>`,
         ICON: addresses[kIconName],
         PICTURES: scriptText(JSON.stringify(addresses)),
-        CORE: `<script>${scriptText(read(coreScript))}</script>`,
+        CORE: `${core.wasm}\n${core.script}`,
         SCRIPT: `<script>${scriptText(pageScript(webDir))}</script>`,
     });
     fs.writeFileSync(out, page);

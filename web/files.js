@@ -135,9 +135,10 @@ function sharePicture(app, name) {
 // Whether the browser can share a picture file at all; where it cannot,
 // "Bagikan Gambar" is not offered.
 function canSharePictures() {
+    // A browser without sharing is told apart before a probe file is made: making one is slow at start.
+    if (typeof navigator.share !== 'function' || typeof navigator.canShare !== 'function') return false;
     try {
-        const probe = new File([new Uint8Array(8)], 'gambar.png', { type: 'image/png' });
-        return typeof navigator.share === 'function' && typeof navigator.canShare === 'function' && navigator.canShare({ files: [probe] });
+        return navigator.canShare({ files: [new File([new Uint8Array(8)], 'gambar.png', { type: 'image/png' })] });
     } catch {
         return false;
     }

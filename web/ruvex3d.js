@@ -6,7 +6,28 @@
 // Where the browser cannot run the program, what it needs takes the place of the window (the style sheet).
 const cannotRun = () => document.documentElement.classList.add('cannotrun');
 if (typeof WebAssembly !== 'object' || typeof createRuvexCore !== 'function') return cannotRun();
-createRuvexCore().then(start, cannotRun);
+createRuvexCore(coreOptions()).then(start, cannotRun);
+
+// The one file carries the core's WebAssembly packed (gzip) as base64 in an
+// element no script runs (assemble.js): unpacked and compiled while it is
+// read, it is ready long before the core's script could have parsed and
+// decoded it as its own text. The site's core fetches its file itself.
+function coreOptions() {
+    const packed = document.getElementById('core-wasm');
+    if (!packed) return {};
+    const instantiateWasm = (imports, receive) => {
+        compilePacked(packed.textContent).then((module) => WebAssembly.instantiate(module, imports))
+            .then((instance) => receive(instance), cannotRun);
+        return {};
+    };
+    return { instantiateWasm };
+}
+
+async function compilePacked(base64) {
+    const bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(base64) : Uint8Array.from(atob(base64), (letter) => letter.charCodeAt(0));
+    const unpacked = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
+    return WebAssembly.compileStreaming(new Response(unpacked, { headers: { 'Content-Type': 'application/wasm' } }));
+}
 
 // What each of the session's requests is in the browser, given its text and kind.
 const kRequests = {
@@ -21,12 +42,20 @@ const kRequests = {
 // A copy of the page's template `name` (markup.js), put at the end of the page's content.
 const fromTemplate = (name) => document.querySelector('main').appendChild(document.getElementById('template-' + name).content.firstElementChild.cloneNode(true));
 
-function start(core) {
+// Each step of the start a task of its own, so that a slow phone answers in
+// between: the core's own start (its bindings), the session, the window's
+// elements wired to it, the first picture.
+const nextTask = () => new Promise((resolve) => setTimeout(resolve));
+
+async function start(core) {
+    await nextTask();
     const page = new core.RuvexPage();
     // The start-up sequence's places for the controls it lays out are in the markup already.
     page.start();
     if (matchMedia('(prefers-reduced-motion: reduce)').matches) page.reduceMotion();
+    await nextTask();
     const app = new PageApp(core, page, document.getElementById('Form1'), JSON.parse(core.pageTexts()));
+    await nextTask();
     // Shown from the first paint, it takes input once the session runs.
     app.form.inert = false;
     app.sizeCanvas();

@@ -1,5 +1,5 @@
 // The page's own build tools: the one-file page is never made without the
-// program's pictures.
+// program's pictures, and carries the core's WebAssembly packed.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -7,6 +7,7 @@ const { spawnSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
+const zlib = require('node:zlib');
 
 const webDir = path.join(__dirname, '..');
 const names = ['aboutback.bmp', 'contactback.bmp', 'ruvex3d.ico'];
@@ -38,4 +39,15 @@ test('every picture the page shows goes into it, and no other', { skip: !process
     assert.strictEqual(run.status, 0, run.stderr);
     const pictures = JSON.parse(/<script type="application\/json" id="pictures">(.*?)<\/script>/s.exec(run.page)[1]);
     assert.deepStrictEqual(Object.keys(pictures), names);
+});
+
+// The core's script would otherwise hold its WebAssembly as 700 kB of base64
+// text to parse before the first picture.
+test('the one file carries the core\'s WebAssembly packed, apart from the core\'s script', { skip: !process.env.RUVEX_PICTURES_DIR && 'no pictures drawn' }, (t) => {
+    const run = assemble(process.env.RUVEX_PICTURES_DIR, t);
+    assert.strictEqual(run.status, 0, run.stderr);
+    const packed = /<script type="application\/octet-stream" id="core-wasm">(.*?)<\/script>/s.exec(run.page)[1];
+    const wasm = zlib.gunzipSync(Buffer.from(packed, 'base64'));
+    assert.strictEqual(wasm.subarray(0, 4).toString('latin1'), '\0asm');
+    assert.doesNotMatch(run.page, /base64,AGFzbQ/, 'no WebAssembly left in a script');
 });
