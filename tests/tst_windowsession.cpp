@@ -184,7 +184,8 @@ TEST(WindowSession, NothingReachesTheViewAfterTheProgramEnds)
 }
 
 // An address that is refused leaves the view as it was and says why, a bare
-// one leaves it silently; one with a section opens the section's window.
+// one leaves it silently; one with a section opens the section's window, and
+// one without closes it.
 TEST(WindowSession, AddressesOpenTheirViewOrAreRefused)
 {
     Session s;
@@ -199,6 +200,11 @@ TEST(WindowSession, AddressesOpenTheirViewOrAreRefused)
     EXPECT_EQ(s.apply(OpenAddressIntent{"#"}), 0u) << "a bare address names no view";
     EXPECT_EQ(std::tuple(s.session.viewAddress(), s.session.addressRefusal()), std::tuple(address, ""));
     s.apply(WindowClosedIntent{WindowName::SectionWindow});
+    EXPECT_FALSE(s.session.snapshot().section.shown);
+    s.apply(OpenAddressIntent{"#shape=3&view=120,60&section=30,10"});
+    EXPECT_EQ(s.requests(), Kinds{RequestKind::ShowSectionWindow});
+    s.apply(OpenAddressIntent{"#shape=3&view=120,60"});
+    EXPECT_EQ(s.requests(), Kinds{RequestKind::CloseSectionWindow});
     EXPECT_FALSE(s.session.snapshot().section.shown);
 }
 

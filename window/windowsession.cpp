@@ -268,19 +268,23 @@ unsigned WindowSession::applyTick()
 }
 
 // A view noted with a section or sizes opens their window too; one without
-// sizes closes their window. After "Tutup Program" no view opens.
+// them closes the window that showed them. After "Tutup Program" no view
+// opens.
 unsigned WindowSession::openView(const PictureSettings& settings)
 {
     if (m_ended)
         return 0;
+    const bool sectionBefore = m_model.sectionShown();
     const bool sizesBefore = m_model.sizesShown();
     m_model.openView(settings);
+    if (sectionBefore && !m_model.sectionShown())
+        request(RequestKind::CloseSectionWindow);
+    if (sizesBefore && !m_model.sizesShown())
+        request(RequestKind::CloseSizeWindow);
     if (m_model.sectionShown())
         request(RequestKind::ShowSectionWindow);
     if (m_model.sizesShown())
         request(RequestKind::ShowSizeWindow);
-    else if (sizesBefore)
-        request(RequestKind::CloseSizeWindow);
     return kIntentTaken;
 }
 
