@@ -3,6 +3,7 @@
 // from.
 
 #include "tests/windowsessionfixture.h"
+#include "window/keynames.h"
 #include "window/openedview.h"
 #include "window/sizewindowlayout.h"
 #include "window/snapshotjson.h"
@@ -127,6 +128,19 @@ TEST(WindowSession, ArrowsTurnOverBothSurfaces)
     EXPECT_EQ(s.apply(KeyIntent{KeyName::Right, 0, false, true, false, KeyTarget::Picture}), 0u);
     s.apply(KeyIntent{KeyName::Home, 0, true, false, false, KeyTarget::FullScreen});
     EXPECT_EQ(s.view().MouseX, 0.0f);
+}
+
+// Both front ends name their keys from one table: the browser's name and
+// the shorter one toolkits give an arrow are the same key, a letter of
+// either case the same character.
+TEST(KeyNames, EverySpellingOfAKeyIsThatKey)
+{
+    EXPECT_EQ(keyIntentNamed("ArrowLeft").key, KeyName::Left);
+    EXPECT_EQ(keyIntentNamed("Left").key, KeyName::Left);
+    EXPECT_EQ(keyIntentNamed("PageDown").key, KeyName::PageDown);
+    EXPECT_EQ(std::pair(keyIntentNamed("s").key, keyIntentNamed("s").character),
+              std::pair(KeyName::Character, 'S'));
+    EXPECT_EQ(keyIntentNamed("Shift").key, KeyName::Other);
 }
 
 // The switches are the session's: each item turns its own over, and the

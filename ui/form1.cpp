@@ -11,6 +11,7 @@
 #include "ui/qtext.h"
 #include "ui/storedrangescrollbar.h"
 #include "window/elementstates.h"
+#include "window/keynames.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,13 +22,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaEnum>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextEdit>
 
-#include <array>
+#include <cstring>
 #include <initializer_list>
+#include <string_view>
 
 namespace {
 
@@ -51,33 +54,13 @@ int buttonMask(Qt::MouseButtons buttons)
         | (buttons.testFlag(Qt::MiddleButton) ? kMiddleButton : 0);
 }
 
-KeyName keyNameOf(int key)
-{
-    struct Named {
-        int key;
-        KeyName name;
-    };
-    constexpr std::array names = {
-        Named{Qt::Key_Left, KeyName::Left},   Named{Qt::Key_Up, KeyName::Up},
-        Named{Qt::Key_Right, KeyName::Right}, Named{Qt::Key_Down, KeyName::Down},
-        Named{Qt::Key_Home, KeyName::Home},   Named{Qt::Key_Escape, KeyName::Escape},
-        Named{Qt::Key_F1, KeyName::F1},       Named{Qt::Key_F10, KeyName::F10},
-        Named{Qt::Key_F11, KeyName::F11},
-    };
-    for (const Named& named : names)
-        if (named.key == key)
-            return named.name;
-    const bool letterOrDigit
-        = (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9);
-    return letterOrDigit ? KeyName::Character : KeyName::Other;
-}
-
+// The key by the name the toolkit gives it, less the prefix its key names
+// share ("Key_Left" is "Left"): the core's table reads it.
 KeyIntent keyIntentOf(const QKeyEvent& event, KeyTarget target)
 {
+    const char* name = QMetaEnum::fromType<Qt::Key>().valueToKey(event.key());
+    KeyIntent key = keyIntentNamed(name ? std::string_view(name).substr(std::strlen("Key_")) : "");
     const Qt::KeyboardModifiers modifiers = event.modifiers();
-    KeyIntent key;
-    key.key = keyNameOf(event.key());
-    key.character = key.key == KeyName::Character ? static_cast<char>(event.key()) : 0; // the keys are ASCII
     key.shift = modifiers.testFlag(Qt::ShiftModifier);
     key.ctrl = modifiers.testFlag(Qt::ControlModifier);
     key.alt = modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier);
