@@ -130,6 +130,33 @@ TEST(WindowSession, ArrowsTurnOverBothSurfaces)
     EXPECT_EQ(s.view().MouseX, 0.0f);
 }
 
+// A toolkit's pointer event as it comes: a press or a release carries the
+// one button, a move the buttons held, and a position over "Layar Penuh" is
+// the drawing area's pixel it was drawn from.
+TEST(WindowSession, PointerEventsCarryTheirButtonsAndFullScreenMapsBack)
+{
+    Session s;
+    s.apply(MenuIntent{"mnuDragToTurn"});
+    const float startX = s.view().MouseX;
+    const auto event = [&s](PointerAction action, int held, int changed, double x, double y) {
+        return s.apply(PointerEvent{PointerSurface::DrawingArea, action, held, changed, x, y});
+    };
+    event(PointerAction::Press, kLeftButton | kRightButton, kLeftButton, 100, 100);
+    event(PointerAction::Move, kLeftButton, 0, 130, 100);
+    EXPECT_EQ(s.view().MouseX, startX + 30);
+    event(PointerAction::Release, 0, kRightButton, 130, 100);
+    EXPECT_EQ(s.requests(), Kinds{RequestKind::SaveDialog});
+
+    s.apply(WindowClosedIntent{WindowName::Dialog});
+    s.apply(MenuIntent{"mnuDragToTurn"});
+    s.session.openScaledView(ScaledView::FullScreen, 1000, 600);
+    const PixelMapping& map = s.session.scaledPicture(ScaledView::FullScreen).mapping();
+    s.apply(PointerEvent{PointerSurface::FullScreen, PointerAction::Move, 0, 0, map.originX + 60 * map.scale,
+                         map.originY + 30 * map.scale});
+    EXPECT_FLOAT_EQ(s.view().MouseX, 60.0f);
+    EXPECT_FLOAT_EQ(s.view().MouseY, 30.0f);
+}
+
 // Both front ends name their keys from one table: the browser's name and
 // the shorter one toolkits give an arrow are the same key, a letter of
 // either case the same character.

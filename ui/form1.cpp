@@ -222,25 +222,23 @@ bool Form1::applyKey(QWidget* receiver, QEvent* event)
     return true;
 }
 
-// Positions over "Layar Penuh" in the drawing area's pixels. A press still
-// goes on to the widget, which takes the focus.
+// Positions in the surface's picture pixels: past the drawing area's border,
+// or at the full screen's device pixels. A press still goes on to the
+// widget, which takes the focus.
 bool Form1::applyPointer(QObject* watched, QEvent* event)
 {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const bool fullScreen = watched != m_picDisplay;
-    const QPointF at = fullScreen ? m_presentation->picturePosition(mouse->position())
-                                  : m_picDisplay->picturePosition(mouse->position());
-    PointerIntent pointer{fullScreen ? PointerSurface::FullScreen : PointerSurface::DrawingArea,
-                          PointerAction::Move, buttonMask(mouse->buttons()), static_cast<float>(at.x()),
-                          static_cast<float>(at.y())};
-    if (event->type() != QEvent::MouseMove) {
-        // A double click is a press, as the drawing area always took it.
-        pointer.action
-            = event->type() == QEvent::MouseButtonRelease ? PointerAction::Release : PointerAction::Press;
-        pointer.buttons = buttonMask(mouse->button());
-    }
-    apply(pointer);
-    return event->type() != QEvent::MouseButtonPress;
+    const QPointF at = fullScreen ? mouse->position() * m_presentation->ratio()
+                                  : mouse->position() - m_picDisplay->contentsRect().topLeft();
+    // A double click is a press, as the drawing area always took it.
+    const QEvent::Type type = event->type();
+    const PointerAction action = type == QEvent::MouseMove ? PointerAction::Move
+        : type == QEvent::MouseButtonRelease               ? PointerAction::Release
+                                                           : PointerAction::Press;
+    apply(PointerEvent{fullScreen ? PointerSurface::FullScreen : PointerSurface::DrawingArea, action,
+                       buttonMask(mouse->buttons()), buttonMask(mouse->button()), at.x(), at.y()});
+    return type != QEvent::MouseButtonPress;
 }
 
 // --- what the session shows ----------------------------------------------------

@@ -7,8 +7,7 @@
 // bindingtexts.cpp's.
 //
 // Nothing here decides what the window does: the session does. What is
-// here is the browser's side of the translation: its mouse button numbers,
-// the full-screen canvas's pixels.
+// here is the browser's side of the translation: its mouse button numbers.
 
 #include "bindingpage.h"
 
@@ -63,19 +62,12 @@ std::string RuvexPage::start()
     return json.text();
 }
 
-// A position on "Layar Penuh" comes in its picture's pixels and goes to the
-// session at the position over the drawing area it was drawn from.
+// A position on "Layar Penuh" comes in its picture's pixels, which the
+// session maps back over the drawing area.
 unsigned RuvexPage::pointer(PointerSurface surface, PointerAction action, int buttons, int button, double x,
                             double y)
 {
-    if (surface == PointerSurface::FullScreen && m_session.scaledViewOpen(ScaledView::FullScreen)) {
-        const SourcePoint source = m_session.scaledPicture(ScaledView::FullScreen).sourcePosition(x, y);
-        x = source.x;
-        y = source.y;
-    }
-    const int mask = action == PointerAction::Move ? buttons : buttonMask(button);
-    return m_session.apply(
-        PointerIntent{surface, action, mask, static_cast<float>(x), static_cast<float>(y)});
+    return m_session.apply(PointerEvent{surface, action, buttons, buttonMask(button), x, y});
 }
 
 unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta, KeyTarget target,

@@ -88,7 +88,9 @@ namespace {
 bool onlyTurns(const Intent& intent)
 {
     const auto* pointer = std::get_if<PointerIntent>(&intent);
-    return std::holds_alternative<TickIntent>(intent) || (pointer && pointer->action == PointerAction::Move);
+    const auto* event = std::get_if<PointerEvent>(&intent);
+    return std::holds_alternative<TickIntent>(intent) || (pointer && pointer->action == PointerAction::Move)
+        || (event && event->action == PointerAction::Move);
 }
 
 } // namespace
@@ -104,6 +106,8 @@ unsigned WindowSession::apply(const Intent& intent)
             using Kind = std::decay_t<decltype(what)>;
             if constexpr (std::is_same_v<Kind, PointerIntent>)
                 return applyPointer(what);
+            else if constexpr (std::is_same_v<Kind, PointerEvent>)
+                return applyPointer(pointerIntentOf(what));
             else if constexpr (std::is_same_v<Kind, KeyIntent>)
                 return applyKey(what);
             else if constexpr (std::is_same_v<Kind, MenuIntent>)
@@ -163,6 +167,17 @@ unsigned WindowSession::applyPointer(const PointerIntent& pointer)
     return kIntentTaken;
 }
 
+// A move carries the buttons held, a press or a release the one button; a
+// position over "Layar Penuh" is where its picture was drawn from.
+PointerIntent WindowSession::pointerIntentOf(const PointerEvent& event) const
+{
+    SourcePoint at{event.x, event.y};
+    if (event.surface == PointerSurface::FullScreen && scaledViewOpen(ScaledView::FullScreen))
+        at = scaledView(ScaledView::FullScreen).picture.sourcePosition(event.x, event.y);
+    const int buttons = event.action == PointerAction::Move ? event.held : event.changed;
+    return {event.surface, event.action, buttons, static_cast<float>(at.x), static_cast<float>(at.y)};
+}
+
 unsigned WindowSession::applyKey(const KeyIntent& key)
 {
     // After "Tutup Program" a shortcut does nothing, and is still taken, so
@@ -208,34 +223,6 @@ unsigned WindowSession::applyKey(const KeyIntent& key)
     if (!menu.empty())
         request(RequestKind::OpenMenuBar, std::string(menu));
     return menu.empty() ? 0u : kIntentTaken;
-}
-
-std::string WindowSession::shortcutOf(const KeyIntent& key)
-{
-    if (key.alt)
-        return {};
-    if (key.key == KeyName::Character && key.ctrl)
-        return std::string("Ctrl+") + key.character;
-    if (key.ctrl)
-        return {};
-    switch (key.key) {
-    case KeyName::F1:
-        return "F1";
-    case KeyName::F11:
-        return "F11";
-    default:
-        return {};
-    }
-}
-
-std::string_view WindowSession::menuItemOfShortcut(std::string_view shortcut)
-{
-    if (shortcut.empty())
-        return {};
-    for (const MenuEntry& entry : Form1Menus::kEntries)
-        if (entry.shortcut == shortcut)
-            return entry.name;
-    return {};
 }
 
 // --- controls, timers, views and windows ------------------------------------

@@ -185,6 +185,7 @@ public:
     const Form1Model& model() const { return m_model; }
 
 private:
+    PointerIntent pointerIntentOf(const PointerEvent& event) const;
     unsigned applyPointer(const PointerIntent& pointer);
     unsigned applyKey(const KeyIntent& key);
     std::string_view menuOpenedBy(const KeyIntent& key) const;
