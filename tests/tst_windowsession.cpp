@@ -157,6 +157,20 @@ TEST(WindowSession, PointerEventsCarryTheirButtonsAndFullScreenMapsBack)
     EXPECT_FLOAT_EQ(s.view().MouseY, 30.0f);
 }
 
+// The picture's words are due after whatever may change the view, and not
+// after a move that turned nothing or a key nobody took.
+TEST(WindowSession, PictureWordsAreDueOnlyWhenTheViewMayHaveChanged)
+{
+    Session s;
+    EXPECT_NE(s.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 150, 90))
+                  & kPictureWordsDue,
+              0u);
+    EXPECT_NE(s.apply(MenuIntent{"mnuDragToTurn"}) & kPictureWordsDue, 0u);
+    EXPECT_EQ(
+        s.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 10, 10)) & kPictureWordsDue, 0u);
+    EXPECT_EQ(s.apply(KeyIntent{KeyName::Other, 0, false, false, false, KeyTarget::Picture}), 0u);
+}
+
 // Both front ends name their keys from one table: the browser's name and
 // the shorter one toolkits give an arrow are the same key, a letter of
 // either case the same character.

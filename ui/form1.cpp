@@ -5,13 +5,13 @@
 #include "ui/elementview.h"
 #include "ui/modelessdialog.h"
 #include "ui/modelesswindows.h"
-#include "ui/picturedescription.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
 #include "ui/storedrangescrollbar.h"
 #include "window/elementstates.h"
 #include "window/keynames.h"
+#include "window/picturewords.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,7 +94,10 @@ Form1::Form1(QWidget* parent)
     m_session.start(m_controls);
     show(m_session.snapshot());
     showPicture();
-    m_pictureWords = new PictureDescription(*m_picDisplay, m_session);
+    m_wordsRest.setSingleShot(true);
+    m_wordsRest.setInterval(kPictureWordsRestMilliseconds);
+    connect(&m_wordsRest, &QTimer::timeout, this, &Form1::tellPictureWords);
+    tellPictureWords();
     qApp->installEventFilter(this);
 }
 
@@ -154,8 +157,8 @@ unsigned Form1::apply(const Intent& intent)
     if (changes & kRequestsWaiting)
         for (const Request& request : m_session.takeRequests())
             carryOut(request);
-    if (changes & (kPictureChanged | kControlsChanged))
-        viewMayHaveChanged();
+    if (changes & kPictureWordsDue)
+        m_wordsRest.start();
     return changes;
 }
 
@@ -250,13 +253,16 @@ void Form1::showPicture()
         m_presentation->showView();
 }
 
-// The words follow once the view rests (PictureDescription): an open window
-// such as "Irisan Bidang" changes them as the picture does.
-void Form1::viewMayHaveChanged()
+// The drawing area and "Layar Penuh" told to a screen reader: a sentence
+// that differs is set, and so announced as a description change, which a
+// screen reader speaks for the control with the focus. A rest after a change
+// that left the view as it was says nothing.
+void Form1::tellPictureWords()
 {
-    m_pictureWords->viewChanged();
-    if (m_fullScreenWords)
-        m_fullScreenWords->viewChanged();
+    const QString words = toQString(m_session.pictureWords());
+    for (QWidget* picture : std::initializer_list<QWidget*>{m_picDisplay, m_presentation})
+        if (picture && picture->accessibleDescription() != words)
+            picture->setAccessibleDescription(words);
 }
 
 // Every element by its name, in whichever window it is (elementstates.h),

@@ -221,6 +221,7 @@ void bindNames()
     emscripten::constant("kControlsChanged", kControlsChanged);
     emscripten::constant("kRequestsWaiting", kRequestsWaiting);
     emscripten::constant("kIntentTaken", kIntentTaken);
+    emscripten::constant("kPictureWordsDue", kPictureWordsDue);
 }
 
 } // namespace

@@ -120,6 +120,11 @@ inline constexpr unsigned kControlsChanged = 2u; // the snapshot differs
 inline constexpr unsigned kRequestsWaiting = 4u; // takeRequests() has something
 // The intent meant something here: a key the front end should not pass on.
 inline constexpr unsigned kIntentTaken = 8u;
+// The changes after which the view's words (pictureWords) are due: told
+// once it has rested kPictureWordsRestMilliseconds (picturewords.h), the
+// wait started over by every such change, so a drag or an animation is not
+// read out step by step.
+inline constexpr unsigned kPictureWordsDue = kPictureChanged | kControlsChanged;
 
 class WindowSession {
 public:
