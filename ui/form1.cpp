@@ -246,9 +246,11 @@ bool Form1::applyPointer(QObject* watched, QEvent* event)
 
 // --- what the session shows ----------------------------------------------------
 
+// What the intent redrew, taken from the picture and handed on once: the
+// widgets show it and read nothing back from the session on the way.
 void Form1::showPicture()
 {
-    m_picDisplay->showChanges();
+    m_picDisplay->showChanges(m_picDisplay->box().takeChangedRect());
     if (m_presentation)
         m_presentation->showView();
 }

@@ -28,10 +28,10 @@ void PictureWidget::setOuterSize(int width, int height)
     update();
 }
 
-void PictureWidget::showChanges()
+void PictureWidget::showChanges(const PixelRect& pictureChanged)
 {
     const int border = m_box.borderWidth();
-    const QRect changed = toQRect(m_box.takeChangedRect());
+    const QRect changed = toQRect(pictureChanged);
     const qreal ratio = deviceRatio();
     if (ratio == 1.0) {
         showOwnPixels();

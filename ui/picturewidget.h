@@ -39,7 +39,7 @@ public:
     // picture's pixels are shown at any ratio.
     void setSession(WindowSession* session) { m_session = session; }
     // Schedules a repaint of the part of the picture that changed.
-    void showChanges();
+    void showChanges(const PixelRect& changed);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

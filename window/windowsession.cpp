@@ -10,7 +10,6 @@
 #include "window/sectionwindowlayout.h"
 
 #include <array>
-#include <functional>
 #include <string_view>
 #include <utility>
 
@@ -81,6 +80,22 @@ void WindowSession::redrawScaledViews()
             view.picture.redraw(m_model.pictureLines());
 }
 
+// The full screen's picture made anew at its height without the band when a
+// caption came or went; true when it was, to be drawn.
+bool WindowSession::fitCaptionBand()
+{
+    OpenView& view = scaledView(ScaledView::FullScreen);
+    if (!view.open)
+        return false;
+    const int band = bandHeight(ScaledView::FullScreen, view.width, view.height);
+    if (band == view.band)
+        return false;
+    view.band = band;
+    const PixelBuffer& image = m_model.area().Image();
+    view.picture.resize(view.width, view.height - band, image.width(), image.height());
+    return true;
+}
+
 namespace {
 
 // A pointer move or a tick only turns the view: no control shows anything
@@ -130,8 +145,6 @@ unsigned WindowSession::apply(const Intent& intent)
     if (fitCaptionBand() || m_model.redrawCount() != redrawsBefore) {
         changes |= kPictureChanged;
         redrawScaledViews();
-        if (m_afterRedraw)
-            m_afterRedraw();
     }
     if (compare && !(snapshot() == before))
         changes |= kControlsChanged;

@@ -16,7 +16,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -134,9 +133,6 @@ public:
 
     // The start-up sequence (Form1Model::Form_Load).
     void start(Form1LoadWindow& window);
-    // Called once apply() has redrawn the drawing area's picture (and the
-    // scaled views), whatever caused it, before apply() returns.
-    void setRedrawListener(std::function<void()> listener) { m_afterRedraw = std::move(listener); }
 
     unsigned apply(const Intent& intent);
     WindowSnapshot snapshot() const;
@@ -235,5 +231,4 @@ private:
     bool m_fullScreen = false;
     bool m_ended = false;
     bool m_pointerHeld = false;
-    std::function<void()> m_afterRedraw;
 };
