@@ -246,8 +246,9 @@ bool Form1::applyPointer(QObject* watched, QEvent* event)
 
 // --- what the session shows ----------------------------------------------------
 
-// What the intent redrew, taken from the picture and handed on once: the
-// widgets show it and read nothing back from the session on the way.
+// What the intent redrew, taken from the picture and handed on once: at the
+// picture's own pixels the drawing area shows it without asking the session
+// or the picture again (above ratio 1 it fits the session's scaled view).
 void Form1::showPicture()
 {
     m_picDisplay->showChanges(m_picDisplay->box().takeChangedRect());
