@@ -83,7 +83,7 @@ void BM_DashedTickWithFullScreen(benchmark::State& bench)
     for (auto _ : bench) {
         scene.turnToNextView();
         const std::vector<WireframePolyline>& lines
-            = memo.lines(scene.grid, scene.state, scene.box, kBenchAids);
+            = memo.lines(scene.grid, scene.state, projectionSettings(scene.box, scene.state), kBenchAids);
         redrawArea(lines, scene.box);
         picture.redraw(lines);
         benchmark::DoNotOptimize(picture.takeChangedRect());
@@ -119,7 +119,8 @@ void coneRedraws(benchmark::State& bench, AidOptions aid)
     PictureLinesMemo memo;
     for (auto _ : bench) {
         scene.turnToNextView();
-        redrawArea(memo.lines(scene.grid, scene.state, scene.box, options), scene.box);
+        redrawArea(memo.lines(scene.grid, scene.state, projectionSettings(scene.box, scene.state), options),
+                   scene.box);
         benchmark::DoNotOptimize(scene.box.Image().bits());
     }
 }
@@ -135,7 +136,8 @@ void conePresentations(benchmark::State& bench, AidOptions aid)
     picture.resize(kScreenWidth, kScreenHeight, 396, 396);
     for (auto _ : bench) {
         scene.turnToNextView();
-        picture.redraw(memo.lines(scene.grid, scene.state, scene.box, options));
+        picture.redraw(
+            memo.lines(scene.grid, scene.state, projectionSettings(scene.box, scene.state), options));
         benchmark::DoNotOptimize(picture.takeChangedRect());
     }
 }

@@ -3,6 +3,7 @@
 // from.
 
 #include "tests/windowsessionfixture.h"
+#include "window/keynames.h"
 #include "window/openedview.h"
 #include "window/sizewindowlayout.h"
 #include "window/snapshotjson.h"
@@ -127,6 +128,60 @@ TEST(WindowSession, ArrowsTurnOverBothSurfaces)
     EXPECT_EQ(s.apply(KeyIntent{KeyName::Right, 0, false, true, false, KeyTarget::Picture}), 0u);
     s.apply(KeyIntent{KeyName::Home, 0, true, false, false, KeyTarget::FullScreen});
     EXPECT_EQ(s.view().MouseX, 0.0f);
+}
+
+// A toolkit's pointer event as it comes: a press or a release carries the
+// one button, a move the buttons held, and a position over "Layar Penuh" is
+// the drawing area's pixel it was drawn from.
+TEST(WindowSession, PointerEventsCarryTheirButtonsAndFullScreenMapsBack)
+{
+    Session s;
+    s.apply(MenuIntent{"mnuDragToTurn"});
+    const float startX = s.view().MouseX;
+    const auto event = [&s](PointerAction action, int held, int changed, double x, double y) {
+        return s.apply(PointerEvent{PointerSurface::DrawingArea, action, held, changed, x, y});
+    };
+    event(PointerAction::Press, kLeftButton | kRightButton, kLeftButton, 100, 100);
+    event(PointerAction::Move, kLeftButton, 0, 130, 100);
+    EXPECT_EQ(s.view().MouseX, startX + 30);
+    event(PointerAction::Release, 0, kRightButton, 130, 100);
+    EXPECT_EQ(s.requests(), Kinds{RequestKind::SaveDialog});
+
+    s.apply(WindowClosedIntent{WindowName::Dialog});
+    s.apply(MenuIntent{"mnuDragToTurn"});
+    s.session.openScaledView(ScaledView::FullScreen, 1000, 600);
+    const PixelMapping& map = s.session.scaledPicture(ScaledView::FullScreen).mapping();
+    s.apply(PointerEvent{PointerSurface::FullScreen, PointerAction::Move, 0, 0, map.originX + 60 * map.scale,
+                         map.originY + 30 * map.scale});
+    EXPECT_FLOAT_EQ(s.view().MouseX, 60.0f);
+    EXPECT_FLOAT_EQ(s.view().MouseY, 30.0f);
+}
+
+// The picture's words are due after whatever may change the view, and not
+// after a move that turned nothing or a key nobody took.
+TEST(WindowSession, PictureWordsAreDueOnlyWhenTheViewMayHaveChanged)
+{
+    Session s;
+    EXPECT_NE(s.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 150, 90))
+                  & kPictureWordsDue,
+              0u);
+    EXPECT_NE(s.apply(MenuIntent{"mnuDragToTurn"}) & kPictureWordsDue, 0u);
+    EXPECT_EQ(
+        s.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 10, 10)) & kPictureWordsDue, 0u);
+    EXPECT_EQ(s.apply(KeyIntent{KeyName::Other, 0, false, false, false, KeyTarget::Picture}), 0u);
+}
+
+// Both front ends name their keys from one table: the browser's name and
+// the shorter one toolkits give an arrow are the same key, a letter of
+// either case the same character.
+TEST(KeyNames, EverySpellingOfAKeyIsThatKey)
+{
+    EXPECT_EQ(keyIntentNamed("ArrowLeft").key, KeyName::Left);
+    EXPECT_EQ(keyIntentNamed("Left").key, KeyName::Left);
+    EXPECT_EQ(keyIntentNamed("PageDown").key, KeyName::PageDown);
+    EXPECT_EQ(std::pair(keyIntentNamed("s").key, keyIntentNamed("s").character),
+              std::pair(KeyName::Character, 'S'));
+    EXPECT_EQ(keyIntentNamed("Shift").key, KeyName::Other);
 }
 
 // The switches are the session's: each item turns its own over, and the

@@ -5,12 +5,13 @@
 #include "ui/elementview.h"
 #include "ui/modelessdialog.h"
 #include "ui/modelesswindows.h"
-#include "ui/picturedescription.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
 #include "ui/storedrangescrollbar.h"
 #include "window/elementstates.h"
+#include "window/keynames.h"
+#include "window/picturewords.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,13 +22,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaEnum>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextEdit>
 
-#include <array>
+#include <cstring>
 #include <initializer_list>
+#include <string_view>
 
 namespace {
 
@@ -51,33 +54,13 @@ int buttonMask(Qt::MouseButtons buttons)
         | (buttons.testFlag(Qt::MiddleButton) ? kMiddleButton : 0);
 }
 
-KeyName keyNameOf(int key)
-{
-    struct Named {
-        int key;
-        KeyName name;
-    };
-    constexpr std::array names = {
-        Named{Qt::Key_Left, KeyName::Left},   Named{Qt::Key_Up, KeyName::Up},
-        Named{Qt::Key_Right, KeyName::Right}, Named{Qt::Key_Down, KeyName::Down},
-        Named{Qt::Key_Home, KeyName::Home},   Named{Qt::Key_Escape, KeyName::Escape},
-        Named{Qt::Key_F1, KeyName::F1},       Named{Qt::Key_F10, KeyName::F10},
-        Named{Qt::Key_F11, KeyName::F11},
-    };
-    for (const Named& named : names)
-        if (named.key == key)
-            return named.name;
-    const bool letterOrDigit
-        = (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9);
-    return letterOrDigit ? KeyName::Character : KeyName::Other;
-}
-
+// The key by the name the toolkit gives it, less the prefix its key names
+// share ("Key_Left" is "Left"): the core's table reads it.
 KeyIntent keyIntentOf(const QKeyEvent& event, KeyTarget target)
 {
+    const char* name = QMetaEnum::fromType<Qt::Key>().valueToKey(event.key());
+    KeyIntent key = keyIntentNamed(name ? std::string_view(name).substr(std::strlen("Key_")) : "");
     const Qt::KeyboardModifiers modifiers = event.modifiers();
-    KeyIntent key;
-    key.key = keyNameOf(event.key());
-    key.character = key.key == KeyName::Character ? static_cast<char>(event.key()) : 0; // the keys are ASCII
     key.shift = modifiers.testFlag(Qt::ShiftModifier);
     key.ctrl = modifiers.testFlag(Qt::ControlModifier);
     key.alt = modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier);
@@ -111,7 +94,10 @@ Form1::Form1(QWidget* parent)
     m_session.start(m_controls);
     show(m_session.snapshot());
     showPicture();
-    m_pictureWords = new PictureDescription(*m_picDisplay, m_session);
+    m_wordsRest.setSingleShot(true);
+    m_wordsRest.setInterval(kPictureWordsRestMilliseconds);
+    connect(&m_wordsRest, &QTimer::timeout, this, &Form1::tellPictureWords);
+    tellPictureWords();
     qApp->installEventFilter(this);
 }
 
@@ -171,8 +157,8 @@ unsigned Form1::apply(const Intent& intent)
     if (changes & kRequestsWaiting)
         for (const Request& request : m_session.takeRequests())
             carryOut(request);
-    if (changes & (kPictureChanged | kControlsChanged))
-        viewMayHaveChanged();
+    if (changes & kPictureWordsDue)
+        m_wordsRest.start();
     return changes;
 }
 
@@ -239,43 +225,47 @@ bool Form1::applyKey(QWidget* receiver, QEvent* event)
     return true;
 }
 
-// Positions over "Layar Penuh" in the drawing area's pixels. A press still
-// goes on to the widget, which takes the focus.
+// Positions in the surface's picture pixels: past the drawing area's border,
+// or at the full screen's device pixels. A press still goes on to the
+// widget, which takes the focus.
 bool Form1::applyPointer(QObject* watched, QEvent* event)
 {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const bool fullScreen = watched != m_picDisplay;
-    const QPointF at = fullScreen ? m_presentation->picturePosition(mouse->position())
-                                  : m_picDisplay->picturePosition(mouse->position());
-    PointerIntent pointer{fullScreen ? PointerSurface::FullScreen : PointerSurface::DrawingArea,
-                          PointerAction::Move, buttonMask(mouse->buttons()), static_cast<float>(at.x()),
-                          static_cast<float>(at.y())};
-    if (event->type() != QEvent::MouseMove) {
-        // A double click is a press, as the drawing area always took it.
-        pointer.action
-            = event->type() == QEvent::MouseButtonRelease ? PointerAction::Release : PointerAction::Press;
-        pointer.buttons = buttonMask(mouse->button());
-    }
-    apply(pointer);
-    return event->type() != QEvent::MouseButtonPress;
+    const QPointF at = fullScreen ? mouse->position() * m_presentation->ratio()
+                                  : mouse->position() - m_picDisplay->contentsRect().topLeft();
+    // A double click is a press, as the drawing area always took it.
+    const QEvent::Type type = event->type();
+    const PointerAction action = type == QEvent::MouseMove ? PointerAction::Move
+        : type == QEvent::MouseButtonRelease               ? PointerAction::Release
+                                                           : PointerAction::Press;
+    apply(PointerEvent{fullScreen ? PointerSurface::FullScreen : PointerSurface::DrawingArea, action,
+                       buttonMask(mouse->buttons()), buttonMask(mouse->button()), at.x(), at.y()});
+    return type != QEvent::MouseButtonPress;
 }
 
 // --- what the session shows ----------------------------------------------------
 
+// What the intent redrew, taken from the picture and handed on once: at the
+// picture's own pixels the drawing area shows it without asking the session
+// or the picture again (above ratio 1 it fits the session's scaled view).
 void Form1::showPicture()
 {
-    m_picDisplay->showChanges();
+    m_picDisplay->showChanges(m_picDisplay->box().takeChangedRect());
     if (m_presentation)
         m_presentation->showView();
 }
 
-// The words follow once the view rests (PictureDescription): an open window
-// such as "Irisan Bidang" changes them as the picture does.
-void Form1::viewMayHaveChanged()
+// The drawing area and "Layar Penuh" told to a screen reader: a sentence
+// that differs is set, and so announced as a description change, which a
+// screen reader speaks for the control with the focus. A rest after a change
+// that left the view as it was says nothing.
+void Form1::tellPictureWords()
 {
-    m_pictureWords->viewChanged();
-    if (m_fullScreenWords)
-        m_fullScreenWords->viewChanged();
+    const QString words = toQString(m_session.pictureWords());
+    for (QWidget* picture : std::initializer_list<QWidget*>{m_picDisplay, m_presentation})
+        if (picture && picture->accessibleDescription() != words)
+            picture->setAccessibleDescription(words);
 }
 
 // Every element by its name, in whichever window it is (elementstates.h),

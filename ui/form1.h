@@ -19,13 +19,13 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 
 #include <utility>
 #include <vector>
 
 class HelpWindow;
 class ModelessWindows;
-class PictureDescription;
 class PresentationWindow;
 class SectionWindow;
 class SizeWindow;
@@ -76,7 +76,7 @@ private:
     // Every control, caption, tick, timer and window as the snapshot has it.
     void show(const WindowSnapshot& shown);
     void showPicture();
-    void viewMayHaveChanged();
+    void tellPictureWords();
     void carryOut(const Request& request);
     void exportPicture();
     void save(PictureFileKind kind, PictureFileMemory& memory);
@@ -101,8 +101,7 @@ private:
     QPointer<QWidget> m_focusBeforeFullScreen;
     SectionWindow* m_sectionWindow = nullptr;
     SizeWindow* m_sizeWindow = nullptr;
-    // The drawing area and "Layar Penuh" in words, for a screen reader.
-    PictureDescription* m_pictureWords = nullptr;
-    PictureDescription* m_fullScreenWords = nullptr;
+    // The rest after which the picture's words are told (kPictureWordsDue).
+    QTimer m_wordsRest;
     bool m_unloaded = false;
 };

@@ -6,7 +6,6 @@
 #include "ui/clipboardcopy.h"
 #include "ui/form1.h"
 #include "ui/modelesswindows.h"
-#include "ui/picturedescription.h"
 #include "ui/picturewidget.h"
 #include "ui/presentationwindow.h"
 #include "ui/qtext.h"
@@ -142,7 +141,7 @@ void Form1::openFullScreen()
     if (!m_presentation) {
         m_presentation = new PresentationWindow(m_session, this);
         connect(m_presentation, &PresentationWindow::closed, this, &Form1::fullScreenClosed);
-        m_fullScreenWords = new PictureDescription(*m_presentation, m_session);
+        m_presentation->setAccessibleDescription(toQString(m_session.pictureWords()));
     }
     m_focusBeforeFullScreen = focusWidget();
     m_presentation->open();
@@ -157,7 +156,7 @@ void Form1::fullScreenClosed()
     apply(WindowClosedIntent{WindowName::FullScreen});
     if (m_unloaded)
         return;
-    m_picDisplay->showChanges();
+    m_picDisplay->showChanges(m_picDisplay->box().takeChangedRect());
     activateWindow();
     QWidget* focus = m_focusBeforeFullScreen ? m_focusBeforeFullScreen.data() : m_picDisplay;
     if (!focus->isEnabled() || !focus->isVisible())

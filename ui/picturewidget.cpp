@@ -16,6 +16,8 @@ PictureWidget::PictureWidget(QWidget* parent)
     // The whole widget is repainted from the image; no background needed.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    const int border = m_box.borderWidth();
+    setContentsMargins(border, border, border, border);
 }
 
 void PictureWidget::setOuterSize(int width, int height)
@@ -26,10 +28,10 @@ void PictureWidget::setOuterSize(int width, int height)
     update();
 }
 
-void PictureWidget::showChanges()
+void PictureWidget::showChanges(const PixelRect& pictureChanged)
 {
     const int border = m_box.borderWidth();
-    const QRect changed = toQRect(m_box.takeChangedRect());
+    const QRect changed = toQRect(pictureChanged);
     const qreal ratio = deviceRatio();
     if (ratio == 1.0) {
         showOwnPixels();
@@ -38,19 +40,13 @@ void PictureWidget::showChanges()
         return;
     }
     if (fitDeviceView(ratio)) {
-        update(interior());
+        update(contentsRect());
         return;
     }
     const PixelRect devicePixels = m_session->scaledPicture(ScaledView::DrawingArea).takeChangedRect();
     const QRect logical = logicalRect(devicePixels, ratio);
     if (!logical.isEmpty())
         update(logical.translated(border, border));
-}
-
-QPointF PictureWidget::picturePosition(QPointF widgetPosition) const
-{
-    const int border = m_box.borderWidth();
-    return widgetPosition - QPointF(border, border);
 }
 
 // The scaled view is not kept up to date while the picture's own pixels
@@ -79,7 +75,7 @@ bool PictureWidget::fitDeviceView(qreal ratio)
 void PictureWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QRect inside = interior();
+    const QRect inside = contentsRect();
     if (!inside.contains(event->rect()))
         paintBorder(painter);
     const qreal ratio = deviceRatio();
@@ -109,22 +105,16 @@ void PictureWidget::paintBorder(QPainter& painter)
         qDrawWinPanel(&painter, rect(), palette(), true);
 }
 
-QRect PictureWidget::interior() const
-{
-    const int border = m_box.borderWidth();
-    return rect().adjusted(border, border, -border, -border);
-}
-
 void PictureWidget::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    update(QRegion(rect()) - interior());
+    update(QRegion(rect()) - contentsRect());
 }
 
 void PictureWidget::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    update(QRegion(rect()) - interior());
+    update(QRegion(rect()) - contentsRect());
 }
 
 QImage imageOf(const PixelBuffer& picture)

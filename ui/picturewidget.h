@@ -13,7 +13,7 @@
 // ratio above 1) it shows the session's scaled view of the drawing area,
 // the view drawn again at its device pixels, instead of the picture's pixels
 // enlarged in blocks; the picture in box() is still the one saved and
-// copied. Pointer positions stay in the picture's pixels.
+// copied. Its contents are the picture: the border is its margins.
 
 #include "platform/picturebox.h"
 
@@ -39,9 +39,7 @@ public:
     // picture's pixels are shown at any ratio.
     void setSession(WindowSession* session) { m_session = session; }
     // Schedules a repaint of the part of the picture that changed.
-    void showChanges();
-    // A position over the widget in the picture's interior pixels.
-    QPointF picturePosition(QPointF widgetPosition) const;
+    void showChanges(const PixelRect& changed);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,7 +47,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QRect interior() const;
     qreal deviceRatio() const;
     bool fitDeviceView(qreal ratio);
     void showOwnPixels();

@@ -125,13 +125,6 @@ void PresentationWindow::resizeEvent(QResizeEvent*)
         update();
 }
 
-QPointF PresentationWindow::picturePosition(QPointF windowPosition) const
-{
-    const QPointF at = windowPosition * m_ratio;
-    const SourcePoint source = picture().sourcePosition(at.x(), at.y());
-    return {source.x, source.y};
-}
-
 void PresentationWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();

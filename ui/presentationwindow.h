@@ -5,8 +5,8 @@
 // screen's device pixels where it has more of them than logical pixels.
 //
 // It changes nothing itself: the window hands the pointer and the keys over
-// it to the session, with positions mapped back over the drawing area
-// (picturePosition), and asks it to show the new view.
+// it to the session, with positions in its picture's pixels (ratio), and
+// asks it to show the new view.
 //
 // While "Irisan Bidang" or "Ukuran Bangun" is open, the snapshot's caption
 // stands in a band under the picture, at the size the session gives
@@ -34,9 +34,9 @@ public:
     void showView();
     // The snapshot's caption, in the band under the picture; empty for none.
     void showCaption(const std::string& caption);
-    // The position over the drawing area that the point of the screen's
-    // picture under a position over the window was drawn from.
-    QPointF picturePosition(QPointF windowPosition) const;
+    // Device pixels of its picture per logical pixel of the window: a
+    // position over the window times this is one over the picture.
+    qreal ratio() const { return m_ratio; }
 
     const PresentationPicture& picture() const;
 

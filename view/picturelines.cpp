@@ -176,8 +176,12 @@ std::vector<WireframePolyline> makePictureLines(const PointGrid& grid, const Vie
     const int cols = std::clamp(state.GridCols, 0, grid.ScreenX.cols());
     const int rows = std::clamp(state.GridRows, 0, grid.ScreenX.rows());
     std::vector<WireframePolyline> wireframe = gridPolylines(grid, cols, rows, std::move(storage));
+    // The plain wireframe needs no projection of its own: the grid's points
+    // are on the screen already.
+    if (options == PictureOptions{})
+        return wireframe;
     const ViewProjection projection(settings, state.MouseX, state.MouseY);
-    if (options == PictureOptions{} || !projection.usable())
+    if (!projection.usable())
         return wireframe;
 
     std::optional<SurfaceOcclusion> occlusion;
@@ -307,12 +311,13 @@ std::vector<PolylinePiece> polylinePieces(const WireframePolyline& line)
     return cutter.finish();
 }
 
-void PictureLinesMemo::noteInputs(const PointGrid& grid, const ViewState& state, const PictureBox& area,
-                                  const PictureOptions& options, Inputs& inputs)
+void PictureLinesMemo::noteInputs(const PointGrid& grid, const ViewState& state,
+                                  const ProjectionSettings& settings, const PictureOptions& options,
+                                  Inputs& inputs)
 {
     inputs.cols = state.GridCols;
     inputs.rows = state.GridRows;
-    inputs.settings = projectionSettings(area, state);
+    inputs.settings = settings;
     inputs.options = options;
     // The shape and aspect choose a section's curve.
     const float view[] = {state.MouseX, state.MouseY, state.ShapeSize, static_cast<float>(state.ShapeIndex),
@@ -337,10 +342,10 @@ void PictureLinesMemo::noteInputs(const PointGrid& grid, const ViewState& state,
 }
 
 const std::vector<WireframePolyline>& PictureLinesMemo::lines(const PointGrid& grid, const ViewState& state,
-                                                              const PictureBox& area,
+                                                              const ProjectionSettings& settings,
                                                               const PictureOptions& options)
 {
-    noteInputs(grid, state, area, options, m_asked);
+    noteInputs(grid, state, settings, options, m_asked);
     if (m_asked != m_inputs) {
         const PlaneSection* cut = options.section ? &section(state, options.section->plane) : nullptr;
         m_lines = makePictureLines(grid, state, m_asked.settings, options, std::move(m_lines), cut);

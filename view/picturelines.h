@@ -71,7 +71,7 @@ inline std::vector<WireframePolyline> makePictureLines(const PointGrid& grid, co
 }
 
 // makePictureLines with a memory of its last answer: asked again with the same
-// grid, view, area and options, it answers with the same lines without
+// grid, view, projection settings and options, it answers with the same lines without
 // working them out again. The drawing area's redraw and the pictures made
 // from the same view beside it ("Layar Penuh", an export, a copy) then share
 // one working-out of the hidden lines. Asked about a new view, as the window
@@ -80,7 +80,8 @@ inline std::vector<WireframePolyline> makePictureLines(const PointGrid& grid, co
 class PictureLinesMemo {
 public:
     const std::vector<WireframePolyline>& lines(const PointGrid& grid, const ViewState& state,
-                                                const PictureBox& area, const PictureOptions& options);
+                                                const ProjectionSettings& settings,
+                                                const PictureOptions& options);
     // The section of the state's shape and aspect by `plane`, which the lines
     // draw while it is shown: kept apart from the lines, as a turning solid
     // needs new lines at every step but the same section.
@@ -102,7 +103,7 @@ private:
         friend bool operator==(const Inputs&, const Inputs&) = default;
     };
     // Writes them over `inputs`, keeping its storage.
-    static void noteInputs(const PointGrid& grid, const ViewState& state, const PictureBox& area,
+    static void noteInputs(const PointGrid& grid, const ViewState& state, const ProjectionSettings& settings,
                            const PictureOptions& options, Inputs& inputs);
 
     Inputs m_inputs; // of m_lines

@@ -7,13 +7,13 @@
 // bindingtexts.cpp's.
 //
 // Nothing here decides what the window does: the session does. What is
-// here is the browser's side of the translation: its key names, its mouse
-// button numbers, the full-screen canvas's pixels.
+// here is the browser's side of the translation: its mouse button numbers.
 
 #include "bindingpage.h"
 
 #include "window/form1layout.h"
 #include "window/jsonwriter.h"
+#include "window/keynames.h"
 #include "window/openedview.h"
 #include "window/pagetexts.h"
 #include "window/scrollbarmoves.h"
@@ -25,40 +25,10 @@
 #include <emscripten/bind.h>
 
 #include <array>
-#include <cctype>
 #include <optional>
 #include <string_view>
 
 namespace {
-
-// The browser's names of the keys any rule reads (KeyboardEvent.key).
-struct NamedKey {
-    std::string_view name;
-    KeyName key;
-};
-constexpr std::array kBrowserKeys = {
-    NamedKey{"ArrowLeft", KeyName::Left},   NamedKey{"ArrowUp", KeyName::Up},
-    NamedKey{"ArrowRight", KeyName::Right}, NamedKey{"ArrowDown", KeyName::Down},
-    NamedKey{"Home", KeyName::Home},        NamedKey{"End", KeyName::End},
-    NamedKey{"PageUp", KeyName::PageUp},    NamedKey{"PageDown", KeyName::PageDown},
-    NamedKey{"Escape", KeyName::Escape},    NamedKey{"F1", KeyName::F1},
-    NamedKey{"F10", KeyName::F10},          NamedKey{"F11", KeyName::F11},
-    NamedKey{"Tab", KeyName::Tab},
-};
-
-KeyIntent keyOfBrowser(std::string_view name)
-{
-    KeyIntent key;
-    if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name.front()))) {
-        key.key = KeyName::Character;
-        key.character = static_cast<char>(std::toupper(static_cast<unsigned char>(name.front())));
-        return key;
-    }
-    for (const NamedKey& named : kBrowserKeys)
-        if (named.name == name)
-            key.key = named.key;
-    return key;
-}
 
 // The browser numbers the button pressed or released 0 left, 1 middle,
 // 2 right; the session counts them as the `buttons` mask does.
@@ -92,25 +62,18 @@ std::string RuvexPage::start()
     return json.text();
 }
 
-// A position on "Layar Penuh" comes in its picture's pixels and goes to the
-// session at the position over the drawing area it was drawn from.
+// A position on "Layar Penuh" comes in its picture's pixels, which the
+// session maps back over the drawing area.
 unsigned RuvexPage::pointer(PointerSurface surface, PointerAction action, int buttons, int button, double x,
                             double y)
 {
-    if (surface == PointerSurface::FullScreen && m_session.scaledViewOpen(ScaledView::FullScreen)) {
-        const SourcePoint source = m_session.scaledPicture(ScaledView::FullScreen).sourcePosition(x, y);
-        x = source.x;
-        y = source.y;
-    }
-    const int mask = action == PointerAction::Move ? buttons : buttonMask(button);
-    return m_session.apply(
-        PointerIntent{surface, action, mask, static_cast<float>(x), static_cast<float>(y)});
+    return m_session.apply(PointerEvent{surface, action, buttons, buttonMask(button), x, y});
 }
 
 unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta, KeyTarget target,
                         bool inText)
 {
-    KeyIntent intent = keyOfBrowser(name);
+    KeyIntent intent = keyIntentNamed(name);
     intent.shift = shift;
     intent.ctrl = ctrl;
     intent.alt = alt || meta;
@@ -193,7 +156,7 @@ int scrollValueAt(const std::string& bar, double fraction)
 // moves no bar.
 emscripten::val scrolledByKey(const std::string& bar, const std::string& key, int value)
 {
-    const std::optional<ScrollMove> move = scrollMoveOfKey(keyOfBrowser(key).key);
+    const std::optional<ScrollMove> move = scrollMoveOfKey(keyIntentNamed(key).key);
     return move ? emscripten::val(movedValue(rangeOf(bar), value, *move)) : emscripten::val::null();
 }
 
@@ -258,6 +221,7 @@ void bindNames()
     emscripten::constant("kControlsChanged", kControlsChanged);
     emscripten::constant("kRequestsWaiting", kRequestsWaiting);
     emscripten::constant("kIntentTaken", kIntentTaken);
+    emscripten::constant("kPictureWordsDue", kPictureWordsDue);
 }
 
 } // namespace

@@ -127,7 +127,8 @@ class PageApp {
         if (changes & this.core.kPictureChanged) this.draw();
         if (changes & this.core.kControlsChanged) this.show();
         if (changes & this.core.kRequestsWaiting) JSON.parse(this.page.requests()).forEach(({ kind, text }) => kRequests[kind](this, text, kind));
-        if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) { this.keepAddress(); this.tellPicture(); }
+        if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) this.keepAddress();
+        if (changes & this.core.kPictureWordsDue) this.tellPicture();
         return changes;
     }
     // A menu item chosen, by its name (its element's id).

@@ -267,7 +267,7 @@ std::string Form1Model::viewCommand() const
 
 const std::vector<WireframePolyline>& Form1Model::pictureLines() const
 {
-    return m_lines.lines(m_grid, m_view, m_area, pictureOptions());
+    return m_lines.lines(m_grid, m_view, projectionSettings(m_area, m_view), pictureOptions());
 }
 
 void Form1Model::CalculateScreenPoints(float x, float y)

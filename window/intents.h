@@ -29,6 +29,20 @@ struct PointerIntent {
     float y = 0.0f;
 };
 
+// A pointer event as a toolkit reports it, before the session's rules pick
+// what it carries: the buttons held and the one button pressed or released,
+// as masks, at a position in the surface's own picture pixels: the drawing
+// area's interior, or the full-screen picture, which the session maps back
+// over the drawing area while it is open.
+struct PointerEvent {
+    PointerSurface surface = PointerSurface::DrawingArea;
+    PointerAction action = PointerAction::Move;
+    int held = 0;
+    int changed = 0;
+    double x = 0.0;
+    double y = 0.0;
+};
+
 // The keys any rule reads; Character is a letter or digit, in `character`.
 enum class KeyName {
     Other,
@@ -106,5 +120,5 @@ struct WindowClosedIntent {
     WindowName window = WindowName::Dialog;
 };
 
-using Intent = std::variant<PointerIntent, KeyIntent, MenuIntent, ControlIntent, TickIntent, OpenViewIntent,
-                            OpenAddressIntent, WindowClosedIntent>;
+using Intent = std::variant<PointerIntent, PointerEvent, KeyIntent, MenuIntent, ControlIntent, TickIntent,
+                            OpenViewIntent, OpenAddressIntent, WindowClosedIntent>;

@@ -1,5 +1,5 @@
-// The window session's menus: what each item of the menu bar does, and the
-// requests it hands the front end.
+// The window session's menus: what each item of the menu bar does, the
+// requests it hands the front end, and the shortcuts that run the items.
 
 #include "window/windowsession.h"
 
@@ -195,6 +195,34 @@ std::string_view WindowSession::menuOpenedBy(const KeyIntent& key) const
         return {};
     for (const MenuEntry& entry : Form1Menus::kEntries)
         if (entry.level == 0 && underlinedLetter(entry.caption) == key.character)
+            return entry.name;
+    return {};
+}
+
+std::string WindowSession::shortcutOf(const KeyIntent& key)
+{
+    if (key.alt)
+        return {};
+    if (key.key == KeyName::Character && key.ctrl)
+        return std::string("Ctrl+") + key.character;
+    if (key.ctrl)
+        return {};
+    switch (key.key) {
+    case KeyName::F1:
+        return "F1";
+    case KeyName::F11:
+        return "F11";
+    default:
+        return {};
+    }
+}
+
+std::string_view WindowSession::menuItemOfShortcut(std::string_view shortcut)
+{
+    if (shortcut.empty())
+        return {};
+    for (const MenuEntry& entry : Form1Menus::kEntries)
+        if (entry.shortcut == shortcut)
             return entry.name;
     return {};
 }

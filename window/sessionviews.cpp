@@ -1,8 +1,9 @@
 // The window session's scaled views: the drawing area at its device pixels
 // and "Layar Penuh", opened, fitted to a size and closed by the front ends,
 // and the band that "Layar Penuh" leaves under its picture for a lesson's
-// caption. Their redraw with every turn is the session's own
-// (windowsession.cpp), on the road of every pointer move.
+// caption. Their redraw with every turn, and the band fitted again after
+// every intent, are the session's own (windowsession.cpp), on the road of
+// every pointer move.
 
 #include "window/lessoncaption.h"
 #include "window/windowsession.h"
@@ -49,22 +50,6 @@ CaptionBand WindowSession::fullScreenBandOn(int width, int height) const
 {
     const std::string caption = fullScreenCaption(m_model);
     return caption.empty() ? CaptionBand{} : captionBand(width, height, caption);
-}
-
-// The full screen's picture made anew at its height without the band when a
-// caption came or went; true when it was, to be drawn.
-bool WindowSession::fitCaptionBand()
-{
-    OpenView& view = scaledView(ScaledView::FullScreen);
-    if (!view.open)
-        return false;
-    const int band = bandHeight(ScaledView::FullScreen, view.width, view.height);
-    if (band == view.band)
-        return false;
-    view.band = band;
-    const PixelBuffer& image = m_model.area().Image();
-    view.picture.resize(view.width, view.height - band, image.width(), image.height());
-    return true;
 }
 
 CaptionBand WindowSession::fullScreenBand() const

@@ -10,7 +10,6 @@
 #include "window/sectionwindowlayout.h"
 
 #include <array>
-#include <functional>
 #include <string_view>
 #include <utility>
 
@@ -82,6 +81,22 @@ void WindowSession::redrawScaledViews()
             view.picture.redraw(m_model.pictureLines());
 }
 
+// The full screen's picture made anew at its height without the band when a
+// caption came or went; true when it was, to be drawn.
+bool WindowSession::fitCaptionBand()
+{
+    OpenView& view = scaledView(ScaledView::FullScreen);
+    if (!view.open)
+        return false;
+    const int band = bandHeight(ScaledView::FullScreen, view.width, view.height);
+    if (band == view.band)
+        return false;
+    view.band = band;
+    const PixelBuffer& image = m_model.area().Image();
+    view.picture.resize(view.width, view.height - band, image.width(), image.height());
+    return true;
+}
+
 namespace {
 
 // A pointer move or a tick only turns the view: no control shows anything
@@ -89,7 +104,9 @@ namespace {
 bool onlyTurns(const Intent& intent)
 {
     const auto* pointer = std::get_if<PointerIntent>(&intent);
-    return std::holds_alternative<TickIntent>(intent) || (pointer && pointer->action == PointerAction::Move);
+    const auto* event = std::get_if<PointerEvent>(&intent);
+    return std::holds_alternative<TickIntent>(intent) || (pointer && pointer->action == PointerAction::Move)
+        || (event && event->action == PointerAction::Move);
 }
 
 } // namespace
@@ -105,6 +122,8 @@ unsigned WindowSession::apply(const Intent& intent)
             using Kind = std::decay_t<decltype(what)>;
             if constexpr (std::is_same_v<Kind, PointerIntent>)
                 return applyPointer(what);
+            else if constexpr (std::is_same_v<Kind, PointerEvent>)
+                return applyPointer(pointerIntentOf(what));
             else if constexpr (std::is_same_v<Kind, KeyIntent>)
                 return applyKey(what);
             else if constexpr (std::is_same_v<Kind, MenuIntent>)
@@ -127,8 +146,6 @@ unsigned WindowSession::apply(const Intent& intent)
     if (fitCaptionBand() || m_model.redrawCount() != redrawsBefore) {
         changes |= kPictureChanged;
         redrawScaledViews();
-        if (m_afterRedraw)
-            m_afterRedraw();
     }
     if (compare && !(snapshot() == before))
         changes |= kControlsChanged;
@@ -162,6 +179,17 @@ unsigned WindowSession::applyPointer(const PointerIntent& pointer)
         break;
     }
     return kIntentTaken;
+}
+
+// A move carries the buttons held, a press or a release the one button; a
+// position over "Layar Penuh" is where its picture was drawn from.
+PointerIntent WindowSession::pointerIntentOf(const PointerEvent& event) const
+{
+    SourcePoint at{event.x, event.y};
+    if (event.surface == PointerSurface::FullScreen && scaledViewOpen(ScaledView::FullScreen))
+        at = scaledView(ScaledView::FullScreen).picture.sourcePosition(event.x, event.y);
+    const int buttons = event.action == PointerAction::Move ? event.held : event.changed;
+    return {event.surface, event.action, buttons, static_cast<float>(at.x), static_cast<float>(at.y)};
 }
 
 unsigned WindowSession::applyKey(const KeyIntent& key)
@@ -209,34 +237,6 @@ unsigned WindowSession::applyKey(const KeyIntent& key)
     if (!menu.empty())
         request(RequestKind::OpenMenuBar, std::string(menu));
     return menu.empty() ? 0u : kIntentTaken;
-}
-
-std::string WindowSession::shortcutOf(const KeyIntent& key)
-{
-    if (key.alt)
-        return {};
-    if (key.key == KeyName::Character && key.ctrl)
-        return std::string("Ctrl+") + key.character;
-    if (key.ctrl)
-        return {};
-    switch (key.key) {
-    case KeyName::F1:
-        return "F1";
-    case KeyName::F11:
-        return "F11";
-    default:
-        return {};
-    }
-}
-
-std::string_view WindowSession::menuItemOfShortcut(std::string_view shortcut)
-{
-    if (shortcut.empty())
-        return {};
-    for (const MenuEntry& entry : Form1Menus::kEntries)
-        if (entry.shortcut == shortcut)
-            return entry.name;
-    return {};
 }
 
 // --- controls, timers, views and windows ------------------------------------

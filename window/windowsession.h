@@ -16,7 +16,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -120,6 +119,11 @@ inline constexpr unsigned kControlsChanged = 2u; // the snapshot differs
 inline constexpr unsigned kRequestsWaiting = 4u; // takeRequests() has something
 // The intent meant something here: a key the front end should not pass on.
 inline constexpr unsigned kIntentTaken = 8u;
+// The changes after which the view's words (pictureWords) are due: told
+// once it has rested kPictureWordsRestMilliseconds (picturewords.h), the
+// wait started over by every such change, so a drag or an animation is not
+// read out step by step.
+inline constexpr unsigned kPictureWordsDue = kPictureChanged | kControlsChanged;
 
 class WindowSession {
 public:
@@ -129,9 +133,6 @@ public:
 
     // The start-up sequence (Form1Model::Form_Load).
     void start(Form1LoadWindow& window);
-    // Called once apply() has redrawn the drawing area's picture (and the
-    // scaled views), whatever caused it, before apply() returns.
-    void setRedrawListener(std::function<void()> listener) { m_afterRedraw = std::move(listener); }
 
     unsigned apply(const Intent& intent);
     WindowSnapshot snapshot() const;
@@ -185,6 +186,7 @@ public:
     const Form1Model& model() const { return m_model; }
 
 private:
+    PointerIntent pointerIntentOf(const PointerEvent& event) const;
     unsigned applyPointer(const PointerIntent& pointer);
     unsigned applyKey(const KeyIntent& key);
     std::string_view menuOpenedBy(const KeyIntent& key) const;
@@ -229,5 +231,4 @@ private:
     bool m_fullScreen = false;
     bool m_ended = false;
     bool m_pointerHeld = false;
-    std::function<void()> m_afterRedraw;
 };
