@@ -1,7 +1,9 @@
 // The wireframe drawn through a pixel mapping: at scale 1 it is the drawing
-// area's own picture, and the mapping puts points and pens where it says.
+// area's own picture, and the mapping puts points and pens where it says;
+// the session's scaled views follow the view they show.
 
 #include "platform/colours.h"
+#include "tests/windowsessionfixture.h"
 #include "view/presentationpicture.h"
 #include "view/scaledwireframe.h"
 #include "window/openedview.h"
@@ -97,6 +99,44 @@ TEST(PresentationPicture, EachRedrawIsTheViewAloneAndReportsWhatChanged)
         }
         before = expected;
     }
+}
+
+// The drawing area's scaled view waits while "Layar Penuh" is open and shows
+// the view as it then stands once that closes; the full screen's follows
+// every move.
+TEST(WindowSession, ScaledViewsFollowTheViewAndTheAreaWaitsBehindTheFullScreen)
+{
+    Session s;
+    s.session.openScaledView(ScaledView::DrawingArea, 800, 800);
+    s.session.openScaledView(ScaledView::FullScreen, 1000, 600);
+    const PixelBuffer waiting = s.session.scaledPicture(ScaledView::DrawingArea).image();
+    const PixelBuffer fullBefore = s.session.scaledPicture(ScaledView::FullScreen).image();
+    s.apply(PointerIntent{PointerSurface::FullScreen, PointerAction::Move, 0, 150, 90});
+    EXPECT_EQ(s.session.scaledPicture(ScaledView::DrawingArea).image(), waiting);
+    EXPECT_NE(s.session.scaledPicture(ScaledView::FullScreen).image(), fullBefore);
+
+    s.session.closeScaledView(ScaledView::FullScreen);
+    EXPECT_TRUE(s.session.scaledPicture(ScaledView::FullScreen).image().isEmpty());
+    Session fresh;
+    fresh.apply(PointerIntent{PointerSurface::DrawingArea, PointerAction::Move, 0, 150, 90});
+    fresh.session.openScaledView(ScaledView::DrawingArea, 800, 800);
+    EXPECT_EQ(s.session.scaledPicture(ScaledView::DrawingArea).image(),
+              fresh.session.scaledPicture(ScaledView::DrawingArea).image());
+}
+
+// Fitted to the size it has, a view is kept as it is; to another, it is
+// opened anew with nothing left to report as changed.
+TEST(WindowSession, AScaledViewIsOpenedAnewOnlyForAnotherSize)
+{
+    Session s;
+    PresentationPicture& view = s.session.scaledPicture(ScaledView::FullScreen);
+    EXPECT_TRUE(s.session.fitScaledView(ScaledView::FullScreen, 800, 600));
+    EXPECT_TRUE(view.takeChangedRect().isEmpty());
+    s.apply(PointerIntent{PointerSurface::FullScreen, PointerAction::Move, 0, 150, 90});
+    EXPECT_FALSE(s.session.fitScaledView(ScaledView::FullScreen, 800, 600));
+    EXPECT_FALSE(view.takeChangedRect().isEmpty()); // the move's change, still to show
+    EXPECT_TRUE(s.session.fitScaledView(ScaledView::FullScreen, 1000, 600));
+    EXPECT_EQ(view.image().width(), 1000);
 }
 
 } // namespace
