@@ -17,13 +17,18 @@ const kHashed = JSON.parse('@HASHED@');
 // back as "not modified", without its bytes. A hashed name's content never
 // changes, so whatever the HTTP cache holds under it (the first visit's
 // download) is it.
-const requests = () => [...kFixed.map((file) => new Request(file, { cache: 'no-cache' })), ...kHashed];
+//
+// The page is asked for at the site's address, as the browser opened it (so
+// the check finds it unchanged in the HTTP cache) and as the installed app
+// starts, and kept under its name too: one download.
+const kPage = 'index.html';
+const askedAs = (file) => (file === kPage ? './' : file);
+const requests = () => [...kFixed.map((file) => new Request(askedAs(file), { cache: 'no-cache' })), ...kHashed];
 
-// The site's address answers with the page: one download kept under both.
 async function keepBuild() {
     const cache = await caches.open(kCache);
     await cache.addAll(requests());
-    await cache.put('./', await cache.match('index.html'));
+    await cache.put(kPage, await cache.match('./'));
 }
 
 self.addEventListener('install', (event) => {
