@@ -54,8 +54,10 @@ after(async () => {
 // options: hash (the address's fragment), deviceScaleFactor, viewport,
 // isMobile, hasTouch, reducedMotion ('reduce': less motion asked for), clipboard (reading and writing allowed),
 // withoutWebAssembly, waitReady (false: do not wait for the page to be ready),
-// clock (the page's timers and Date faked from the start, driven through
-// session.page.clock), before (called with the context before the page
+// clock (the page's timers and Date faked from the start; once the page is
+// ready its time stands still, a second on, and moves only as the test runs
+// it through session.page.clock: a timer comes when it is due, however busy
+// the machine), before (called with the context before the page
 // opens), address (a URL to open instead of the page's file) and origin
 // (requests to it are let through), profile (a browser of its own with a
 // profile on disk, as a user's: a browser installs sites only from one),
@@ -81,6 +83,7 @@ async function openPage(options = {}) {
     const started = Date.now();
     await load(tab, options.address || 'file://' + pagePath + (options.hash || ''));
     if (options.waitReady !== false) await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
+    if (options.clock && options.waitReady !== false) await page.clock.pauseAt(await page.evaluate(() => Date.now() + 1000));
     const loadMs = Date.now() - started;
     let closed = false;
     return {

@@ -61,7 +61,6 @@ test('Tutup Program stops the timers and, where the tab stays open, says the pro
     const session = await openPage({ clock: true });
     t.after(() => session.close());
     const { page } = session;
-    await page.clock.pauseAt(await page.evaluate(() => Date.now() + 1000));
     // As a browser does for a page the user opened.
     await page.evaluate(() => { window.close = () => {}; });
     await page.getByRole('radio', { name: 'Horizontal' }).check();
@@ -96,8 +95,7 @@ for (const [surface, positions] of Object.entries(surfaces)) {
         const session = await openPage({ clock: true, viewport: { width: 1188, height: 792 } });
         t.after(() => session.close());
         const { page } = session;
-        // No tick turns the view while the test runs.
-        await page.clock.pauseAt(await page.evaluate(() => Date.now() + 1000));
+        // No tick turns the view while the test runs: the page's clock stands still.
         await page.evaluate(() => window.ruvexPage.command('mnuDragToTurn'));
         await page.getByRole('radio', { name: 'Vertikal' }).check();
         const at = await positions(page);
