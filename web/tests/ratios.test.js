@@ -93,7 +93,9 @@ test('Bagikan Gambar shares the picture shown as the shape\'s PNG, where the bro
             const [file] = await page.evaluate(() => window.shared);
             assert.deepStrictEqual([file.name, file.type, file.size, file.differing], ['kerucut.png', 'image/png', [396, 396], 0]);
         } else {
-            await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 200)));
+            // A refusal is told (waited for, however busy the machine); a sheet the user closed is not.
+            if (answer === 'NotAllowedError') await page.locator('#message').waitFor();
+            else await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 200)));
             const told = await page.locator('#message').isVisible() ? await page.locator('#message').textContent() : '';
             assert.strictEqual(told !== '', answer !== 'AbortError', `${answer}: ${told}`);
         }
