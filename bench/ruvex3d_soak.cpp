@@ -46,8 +46,8 @@ void run(Form1& form, long ticks, long firstTick)
         form.apply(TickIntent{});
         // A pointer move every few ticks, as a user's hand would add.
         if (tick % 7 == 0)
-            form.apply(PointerIntent{PointerSurface::DrawingArea, PointerAction::Move, 0,
-                                     static_cast<float>(tick % 396), static_cast<float>((tick * 3) % 396)});
+            form.apply(PointerEvent{PointerSurface::DrawingArea, PointerAction::Move, 0, 0,
+                                    static_cast<double>(tick % 396), static_cast<double>((tick * 3) % 396)});
         if (tick % 5000 == 0)
             form.apply(ControlIntent{"Option1_Click", static_cast<int>((tick / 5000) % 15)});
         // Let the window paint, as the event loop would between ticks.

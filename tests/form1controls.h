@@ -40,7 +40,7 @@ inline PictureWidget* picDisplay(const Form1& form)
 // mask), as the window hands it to its session.
 inline void moveOver(Form1& form, int buttons, float x, float y)
 {
-    form.apply(PointerIntent{PointerSurface::DrawingArea, PointerAction::Move, buttons, x, y});
+    form.apply(PointerEvent{PointerSurface::DrawingArea, PointerAction::Move, buttons, 0, x, y});
 }
 
 // The drawing area's picture as it stands now, kept when the window redraws.

@@ -75,7 +75,7 @@ TEST(WindowSession, FullScreenLeavesTheBandFreeWhileACaptionShows)
 
     s.apply(WindowClosedIntent{WindowName::SectionWindow});
     EXPECT_EQ(s.session.fullScreenBand().height, 0);
-    s.apply(PointerIntent{PointerSurface::FullScreen, PointerAction::Move, 0, 0.0f, 0.0f});
+    s.pointer(PointerSurface::FullScreen, PointerAction::Move, 0, 0.0f, 0.0f);
     EXPECT_EQ(s.session.scaledPicture(ScaledView::FullScreen).image(), plain) << "as before, pixel for pixel";
 }
 

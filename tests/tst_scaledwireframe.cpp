@@ -111,14 +111,14 @@ TEST(WindowSession, ScaledViewsFollowTheViewAndTheAreaWaitsBehindTheFullScreen)
     s.session.openScaledView(ScaledView::FullScreen, 1000, 600);
     const PixelBuffer waiting = s.session.scaledPicture(ScaledView::DrawingArea).image();
     const PixelBuffer fullBefore = s.session.scaledPicture(ScaledView::FullScreen).image();
-    s.apply(PointerIntent{PointerSurface::FullScreen, PointerAction::Move, 0, 150, 90});
+    s.pointer(PointerSurface::FullScreen, PointerAction::Move, 0, 150, 90);
     EXPECT_EQ(s.session.scaledPicture(ScaledView::DrawingArea).image(), waiting);
     EXPECT_NE(s.session.scaledPicture(ScaledView::FullScreen).image(), fullBefore);
 
     s.session.closeScaledView(ScaledView::FullScreen);
     EXPECT_TRUE(s.session.scaledPicture(ScaledView::FullScreen).image().isEmpty());
     Session fresh;
-    fresh.apply(PointerIntent{PointerSurface::DrawingArea, PointerAction::Move, 0, 150, 90});
+    fresh.pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 150, 90);
     fresh.session.openScaledView(ScaledView::DrawingArea, 800, 800);
     EXPECT_EQ(s.session.scaledPicture(ScaledView::DrawingArea).image(),
               fresh.session.scaledPicture(ScaledView::DrawingArea).image());
@@ -132,7 +132,7 @@ TEST(WindowSession, AScaledViewIsOpenedAnewOnlyForAnotherSize)
     PresentationPicture& view = s.session.scaledPicture(ScaledView::FullScreen);
     EXPECT_TRUE(s.session.fitScaledView(ScaledView::FullScreen, 800, 600));
     EXPECT_TRUE(view.takeChangedRect().isEmpty());
-    s.apply(PointerIntent{PointerSurface::FullScreen, PointerAction::Move, 0, 150, 90});
+    s.pointer(PointerSurface::FullScreen, PointerAction::Move, 0, 150, 90);
     EXPECT_FALSE(s.session.fitScaledView(ScaledView::FullScreen, 800, 600));
     EXPECT_FALSE(view.takeChangedRect().isEmpty()); // the move's change, still to show
     EXPECT_TRUE(s.session.fitScaledView(ScaledView::FullScreen, 1000, 600));

@@ -18,11 +18,6 @@
 
 namespace {
 
-PointerIntent pointer(PointerSurface surface, PointerAction action, int buttons, float x, float y)
-{
-    return {surface, action, buttons, x, y};
-}
-
 KeyIntent ctrl(char character, KeyTarget target)
 {
     return {KeyName::Character, character, false, true, false, target};
@@ -40,14 +35,13 @@ TEST(WindowSession, BothSurfacesFollowTheDragRuleAndOnlyTheDrawingAreaSaves)
         s.apply(MenuIntent{"mnuDragToTurn"});
         s.apply(ControlIntent{"optAnim_Click", kAnimVertical});
         const float startX = s.view().MouseX;
-        EXPECT_EQ(s.apply(pointer(surface, PointerAction::Move, 0, 150, 90)) & kPictureChanged, 0u);
+        EXPECT_EQ(s.pointer(surface, PointerAction::Move, 0, 150, 90) & kPictureChanged, 0u);
         EXPECT_EQ(s.view().MouseX, startX);
-        s.apply(pointer(surface, PointerAction::Press, kLeftButton, 100, 100));
-        EXPECT_NE(s.apply(pointer(surface, PointerAction::Move, kLeftButton, 130, 100)) & kPictureChanged,
-                  0u);
+        s.pointer(surface, PointerAction::Press, kLeftButton, 100, 100);
+        EXPECT_NE(s.pointer(surface, PointerAction::Move, kLeftButton, 130, 100) & kPictureChanged, 0u);
         EXPECT_EQ(s.view().MouseX, startX + 30);
-        s.apply(pointer(surface, PointerAction::Release, kLeftButton, 130, 100));
-        s.apply(pointer(surface, PointerAction::Release, kRightButton, 130, 100));
+        s.pointer(surface, PointerAction::Release, kLeftButton, 130, 100);
+        s.pointer(surface, PointerAction::Release, kRightButton, 130, 100);
         const bool drawingArea = surface == PointerSurface::DrawingArea;
         EXPECT_EQ(s.requests(), drawingArea ? Kinds{RequestKind::SaveDialog} : Kinds{});
         EXPECT_EQ(s.session.snapshot().timerRunning, !drawingArea);
@@ -162,12 +156,9 @@ TEST(WindowSession, PointerEventsCarryTheirButtonsAndFullScreenMapsBack)
 TEST(WindowSession, PictureWordsAreDueOnlyWhenTheViewMayHaveChanged)
 {
     Session s;
-    EXPECT_NE(s.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 150, 90))
-                  & kPictureWordsDue,
-              0u);
+    EXPECT_NE(s.pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 150, 90) & kPictureWordsDue, 0u);
     EXPECT_NE(s.apply(MenuIntent{"mnuDragToTurn"}) & kPictureWordsDue, 0u);
-    EXPECT_EQ(
-        s.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 10, 10)) & kPictureWordsDue, 0u);
+    EXPECT_EQ(s.pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 10, 10) & kPictureWordsDue, 0u);
     EXPECT_EQ(s.apply(KeyIntent{KeyName::Other, 0, false, false, false, KeyTarget::Picture}), 0u);
 }
 
@@ -230,7 +221,7 @@ TEST(WindowSession, NothingReachesTheViewAfterTheProgramEnds)
     EXPECT_FALSE(s.session.snapshot().timerRunning);
     const PixelBuffer before = s.area.Image();
     s.apply(TickIntent{});
-    s.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 10, 10));
+    s.pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 10, 10);
     s.apply(ControlIntent{"Option1_Click", 2});
     s.apply(OpenAddressIntent{"#shape=3&view=120,60"});
     EXPECT_EQ(s.apply(ctrl('S', KeyTarget::Window)), kIntentTaken);
@@ -348,7 +339,7 @@ TEST(WindowSession, SizeWindowAndSectionAreAlternativesAndClosingBringsTheOwnSol
     EXPECT_EQ(s.requests(), (Kinds{RequestKind::CloseSectionWindow, RequestKind::ShowSizeWindow}));
     EXPECT_FALSE(s.session.snapshot().section.shown);
     s.apply(ControlIntent{"Option1_Click", kSchoolTabung});
-    s.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 120, 60));
+    s.pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 120, 60);
     s.apply(KeyIntent{KeyName::Escape, 0, false, false, false, KeyTarget::SizeWindow});
     EXPECT_EQ(s.requests(), Kinds{RequestKind::CloseSizeWindow});
     s.apply(WindowClosedIntent{WindowName::SizeWindow});
@@ -356,7 +347,7 @@ TEST(WindowSession, SizeWindowAndSectionAreAlternativesAndClosingBringsTheOwnSol
     EXPECT_EQ(s.session.model().pictureOptions(), PictureOptions{});
     Session plain;
     plain.apply(ControlIntent{"Option1_Click", kSchoolTabung});
-    plain.apply(pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 120, 60));
+    plain.pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 120, 60);
     EXPECT_EQ(s.area.Image(), plain.area.Image());
 }
 

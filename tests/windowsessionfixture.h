@@ -17,6 +17,19 @@ struct Session {
         session.start(window);
     }
     unsigned apply(const Intent& intent) { return session.apply(intent); }
+    // A pointer event at the drawing area's pixel x, y: over an open "Layar
+    // Penuh", where its picture shows that pixel. A move carries `buttons` as
+    // held, a press or a release as the one button.
+    unsigned pointer(PointerSurface surface, PointerAction action, int buttons, double x, double y)
+    {
+        if (surface == PointerSurface::FullScreen && session.scaledViewOpen(ScaledView::FullScreen)) {
+            const PixelMapping& map = session.scaledPicture(ScaledView::FullScreen).mapping();
+            x = map.originX + x * map.scale;
+            y = map.originY + y * map.scale;
+        }
+        const bool move = action == PointerAction::Move;
+        return session.apply(PointerEvent{surface, action, move ? buttons : 0, move ? 0 : buttons, x, y});
+    }
     // The kinds of the requests made since the last call.
     std::vector<RequestKind> requests()
     {

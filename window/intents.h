@@ -16,20 +16,12 @@ inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
 // The surfaces the pointer turns the solid over: the drawing area, and "Layar
-// Penuh", whose positions the front end reports in the drawing area's pixels
-// (the picture there maps them back: view/presentationpicture.h).
+// Penuh", whose picture's pixels the session maps back over the drawing
+// area (view/presentationpicture.h).
 enum class PointerSurface { DrawingArea, FullScreen };
 enum class PointerAction { Move, Press, Release };
 
-struct PointerIntent {
-    PointerSurface surface = PointerSurface::DrawingArea;
-    PointerAction action = PointerAction::Move;
-    int buttons = 0;
-    float x = 0.0f;
-    float y = 0.0f;
-};
-
-// A pointer event as a toolkit reports it, before the session's rules pick
+// A pointer event as a toolkit reports it, for the session's rules to pick
 // what it carries: the buttons held and the one button pressed or released,
 // as masks, at a position in the surface's own picture pixels: the drawing
 // area's interior, or the full-screen picture, which the session maps back
@@ -120,5 +112,5 @@ struct WindowClosedIntent {
     WindowName window = WindowName::Dialog;
 };
 
-using Intent = std::variant<PointerIntent, PointerEvent, KeyIntent, MenuIntent, ControlIntent, TickIntent,
-                            OpenViewIntent, OpenAddressIntent, WindowClosedIntent>;
+using Intent = std::variant<PointerEvent, KeyIntent, MenuIntent, ControlIntent, TickIntent, OpenViewIntent,
+                            OpenAddressIntent, WindowClosedIntent>;

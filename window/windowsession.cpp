@@ -103,10 +103,8 @@ namespace {
 // else afterwards, so the redraw path builds no snapshot to compare.
 bool onlyTurns(const Intent& intent)
 {
-    const auto* pointer = std::get_if<PointerIntent>(&intent);
-    const auto* event = std::get_if<PointerEvent>(&intent);
-    return std::holds_alternative<TickIntent>(intent) || (pointer && pointer->action == PointerAction::Move)
-        || (event && event->action == PointerAction::Move);
+    const auto* pointer = std::get_if<PointerEvent>(&intent);
+    return std::holds_alternative<TickIntent>(intent) || (pointer && pointer->action == PointerAction::Move);
 }
 
 } // namespace
@@ -120,10 +118,8 @@ unsigned WindowSession::apply(const Intent& intent)
     const unsigned taken = std::visit(
         [this](const auto& what) -> unsigned {
             using Kind = std::decay_t<decltype(what)>;
-            if constexpr (std::is_same_v<Kind, PointerIntent>)
+            if constexpr (std::is_same_v<Kind, PointerEvent>)
                 return applyPointer(what);
-            else if constexpr (std::is_same_v<Kind, PointerEvent>)
-                return applyPointer(pointerIntentOf(what));
             else if constexpr (std::is_same_v<Kind, KeyIntent>)
                 return applyKey(what);
             else if constexpr (std::is_same_v<Kind, MenuIntent>)
@@ -157,39 +153,41 @@ unsigned WindowSession::apply(const Intent& intent)
 // --- pointer and keys -------------------------------------------------------
 
 // Both surfaces turn the solid by the drawing area's rules ("Putar dengan
-// Menyeret" included); the right button's release over the drawing area saves
-// the picture, as it always did, and over "Layar Penuh" only ends a drag.
-unsigned WindowSession::applyPointer(const PointerIntent& pointer)
+// Menyeret" included): a move carries the buttons held, a press or a release
+// the one button. The right button's release over the drawing area saves the
+// picture, as it always did, and over "Layar Penuh" only ends a drag.
+unsigned WindowSession::applyPointer(const PointerEvent& event)
 {
     if (m_ended)
         return 0;
-    m_pointerHeld = pointer.action == PointerAction::Press
-        || (pointer.action == PointerAction::Move && pointer.buttons != 0);
-    switch (pointer.action) {
+    const SourcePoint at = pointerPosition(event);
+    const float x = static_cast<float>(at.x);
+    const float y = static_cast<float>(at.y);
+    m_pointerHeld
+        = event.action == PointerAction::Press || (event.action == PointerAction::Move && event.held != 0);
+    switch (event.action) {
     case PointerAction::Move:
-        m_model.pointerMoved(pointer.buttons, pointer.x, pointer.y);
+        m_model.pointerMoved(event.held, x, y);
         break;
     case PointerAction::Press:
-        m_model.picDisplay_MouseDown(pointer.buttons, pointer.x, pointer.y);
+        m_model.picDisplay_MouseDown(event.changed, x, y);
         break;
     case PointerAction::Release:
-        m_model.picDisplay_MouseUp(pointer.buttons, pointer.x, pointer.y);
-        if (pointer.buttons == kRightButton && pointer.surface == PointerSurface::DrawingArea)
+        m_model.picDisplay_MouseUp(event.changed, x, y);
+        if (event.changed == kRightButton && event.surface == PointerSurface::DrawingArea)
             applyMenu("mnuSave");
         break;
     }
     return kIntentTaken;
 }
 
-// A move carries the buttons held, a press or a release the one button; a
-// position over "Layar Penuh" is where its picture was drawn from.
-PointerIntent WindowSession::pointerIntentOf(const PointerEvent& event) const
+// A position over "Layar Penuh" is the drawing area's pixel its picture was
+// drawn from.
+SourcePoint WindowSession::pointerPosition(const PointerEvent& event) const
 {
-    SourcePoint at{event.x, event.y};
     if (event.surface == PointerSurface::FullScreen && scaledViewOpen(ScaledView::FullScreen))
-        at = scaledView(ScaledView::FullScreen).picture.sourcePosition(event.x, event.y);
-    const int buttons = event.action == PointerAction::Move ? event.held : event.changed;
-    return {event.surface, event.action, buttons, static_cast<float>(at.x), static_cast<float>(at.y)};
+        return scaledView(ScaledView::FullScreen).picture.sourcePosition(event.x, event.y);
+    return {event.x, event.y};
 }
 
 unsigned WindowSession::applyKey(const KeyIntent& key)

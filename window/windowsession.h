@@ -186,8 +186,8 @@ public:
     const Form1Model& model() const { return m_model; }
 
 private:
-    PointerIntent pointerIntentOf(const PointerEvent& event) const;
-    unsigned applyPointer(const PointerIntent& pointer);
+    unsigned applyPointer(const PointerEvent& event);
+    SourcePoint pointerPosition(const PointerEvent& event) const;
     unsigned applyKey(const KeyIntent& key);
     std::string_view menuOpenedBy(const KeyIntent& key) const;
     unsigned applyMenu(const std::string& item);
