@@ -11,10 +11,7 @@ const { openPage, chooseMenuItem, canvasPixels, rgbPixels, differingPixels, poin
 
 const noNative = !haveNative && 'no desktop program to compare with';
 
-test('the switches redraw with the aids and show their state', { skip: noNative }, async (t) => {
-    const session = await openPage();
-    const { page } = session;
-    t.after(() => session.close());
+async function switchesRedraw(page, errors) {
     await page.getByRole('radio', { name: 'Kerucut' }).check();
     await chooseMenuItem(page, 'Spasiologi', 'Garis Belakang Putus-putus');
     await chooseMenuItem(page, 'Spasiologi', 'Sumbu Koordinat');
@@ -29,8 +26,8 @@ test('the switches redraw with the aids and show their state', { skip: noNative 
     await pointTo(page, 20, 30);
     const s = await state(page);
     assert.deepStrictEqual([s.pointerX, s.pointerY], [150, 170]);
-    assert.deepStrictEqual(session.errors, []);
-});
+    assert.deepStrictEqual(errors, []);
+}
 
 test('the view is told in words once it has rested, as the command line tells it, and not while a drag holds it', { skip: noNative },
      async (t) => {
@@ -136,7 +133,7 @@ async function clipboardPicture(page) {
     return { width: data.width, pixels: rgbPixels(Buffer.from(data.base64, 'base64')) };
 }
 
-test('the copy items put the picture and the view\'s command on the clipboard', async (t) => {
+test('the copy items put the picture and the view\'s command on the clipboard; Ctrl+C copies a selected text', async (t) => {
     const session = await openPage({ clipboard: true, hash: '#shape=3&view=120,60&axes' });
     const { page } = session;
     t.after(() => session.close());
@@ -151,6 +148,8 @@ test('the copy items put the picture and the view\'s command on the clipboard', 
     await page.waitForFunction(async () => (await navigator.clipboard.readText().catch(() => '')).startsWith('ruvex3d'));
     assert.strictEqual(await page.evaluate(() => navigator.clipboard.readText()), 'ruvex3d --shape 3 --view 120,60 --axes');
     assert.strictEqual(await page.locator('#message').isHidden(), true);
+    // The same page: what was copied before is written over first.
+    await t.test('Ctrl+C in the help, an information window and the section window copies the selected text', () => copiesSelected(page));
 });
 
 // A text in the page, its first `length` characters selected with the
@@ -169,10 +168,7 @@ async function copySelected(page, selector, length) {
     return { selected, copied: await page.evaluate(() => navigator.clipboard.readText()) };
 }
 
-test('Ctrl+C in the help, an information window and the section window copies the selected text', async (t) => {
-    const session = await openPage({ clipboard: true });
-    const { page } = session;
-    t.after(() => session.close());
+async function copiesSelected(page) {
     await page.locator('#picDisplay').focus();
     await page.keyboard.press('F1');
     const help = await copySelected(page, '.helptext p', 30);
@@ -185,14 +181,20 @@ test('Ctrl+C in the help, an information window and the section window copies th
     await chooseMenuItem(page, 'Spasiologi', 'Irisan Bidang…');
     const section = await copySelected(page, '.sectionform p', 10);
     assert.strictEqual(section.copied, section.selected, 'the section window');
-});
+}
 
-test('a clipboard that refuses is told in the page', async (t) => {
-    const session = await openPage();
-    const { page } = session;
-    t.after(() => session.close());
+async function refusingClipboard(page) {
     await page.evaluate(() => { navigator.clipboard.writeText = () => Promise.reject(new DOMException('', 'NotAllowedError')); });
     await chooseMenuItem(page, 'Spasiologi', 'Salin Kode Tampilan');
     await page.locator('#message').waitFor();
     assert.strictEqual(await page.locator('#message').textContent(), 'Papan klip peramban tidak dapat menerima kode tampilan, jadi kode tampilan tidak tersalin.');
+}
+
+// One page for both: the refusing clipboard, which stays, last.
+test('the switches and a clipboard that refuses, one after the other', async (t) => {
+    const session = await openPage();
+    const { page } = session;
+    t.after(() => session.close());
+    await t.test('the switches redraw with the aids and show their state', { skip: noNative }, () => switchesRedraw(page, session.errors));
+    await t.test('a clipboard that refuses is told in the page', () => refusingClipboard(page));
 });

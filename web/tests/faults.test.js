@@ -11,10 +11,7 @@ const { openPage, state, modalClosed } = require('./pagetest');
 const message = (page) => page.locator('#message').textContent();
 const openDialogs = (page) => page.evaluate(() => document.querySelectorAll('dialog').length);
 
-test('the help is built as headings, paragraphs and lists, with no markup left as text', async (t) => {
-    const session = await openPage();
-    t.after(() => session.close());
-    const { page } = session;
+async function helpAsText(page) {
     await page.locator('#picDisplay').focus();
     await page.keyboard.press('F1');
     const help = page.getByRole('dialog', { name: /Petunjuk Penggunaan/ });
@@ -28,12 +25,11 @@ test('the help is built as headings, paragraphs and lists, with no markup left a
     assert.doesNotMatch(shown.text, /<\/?[a-z]+|&[a-z]+;/, 'no tag or entity shown as text');
     assert.match(shown.text, /Spasiologi \u2192 Save Gambar/);
     assert.ok(shown.headings >= 10 && shown.items >= 6 && shown.bold > 0, JSON.stringify(shown));
-});
+    await page.keyboard.press('Escape');
+    await modalClosed(page);
+}
 
-test('an open dialog holds the window\'s shortcuts; Esc gives the keys back to the picture', async (t) => {
-    const session = await openPage();
-    t.after(() => session.close());
-    const { page } = session;
+async function shortcutsHeld(page) {
     const downloads = [];
     page.on('download', (download) => downloads.push(download));
     await page.locator('#picDisplay').focus();
@@ -54,12 +50,9 @@ test('an open dialog holds the window\'s shortcuts; Esc gives the keys back to t
     assert.strictEqual((await state(page)).pointerX, before + 15, 'the arrow keys turn the solid again');
     for (const key of ['Enter', 'Enter']) await page.keyboard.press(key);
     assert.strictEqual(downloads.length, 0);
-});
+}
 
-test('after "Tutup Program" no key, menu, address or timer answers', async (t) => {
-    const session = await openPage();
-    t.after(() => session.close());
-    const { page } = session;
+async function nothingAfterEnd(page) {
     await page.getByRole('radio', { name: 'Vertikal' }).check();
     await page.locator('#picDisplay').focus();
     await page.keyboard.press('Control+q');
@@ -72,7 +65,7 @@ test('after "Tutup Program" no key, menu, address or timer answers', async (t) =
     assert.strictEqual(await page.locator('.presentation').count(), 0);
     assert.deepStrictEqual(await state(page), ended, 'the view stays where it ended');
     assert.strictEqual(await page.evaluate(() => window.ruvexPage.ticking), null, 'no timer');
-});
+}
 
 test('a refused address is told with the core\'s sentence and replaced by the view shown', async (t) => {
     const cases = [
@@ -103,10 +96,7 @@ async function nameDialog(page, key, name) {
     return box;
 }
 
-test('names that a browser would change or that point elsewhere are refused, and nothing is downloaded', async (t) => {
-    const session = await openPage();
-    t.after(() => session.close());
-    const { page } = session;
+async function namesRefused(page) {
     const downloads = [];
     page.on('download', (download) => downloads.push(download.suggestedFilename()));
     const names = ['', '.tersembunyi', 'gambar/', '.', '..', 'a/b', '../../etc/passwd', 'a\\b', 'gnp\u202e.bmp'];
@@ -121,6 +111,18 @@ test('names that a browser would change or that point elsewhere are refused, and
         }
     }
     assert.deepStrictEqual(downloads, []);
+}
+
+// One page serves these in turn: none needs the page just opened, only no
+// dialog open, and "Tutup Program" comes last.
+test('the help, the dialogs\' hold on the keys, refused names and the end, one page after another', async (t) => {
+    const session = await openPage();
+    t.after(() => session.close());
+    const { page } = session;
+    await t.test('the help is built as headings, paragraphs and lists, with no markup left as text', () => helpAsText(page));
+    await t.test('an open dialog holds the window\'s shortcuts; Esc gives the keys back to the picture', () => shortcutsHeld(page));
+    await t.test('names that a browser would change or that point elsewhere are refused, and nothing is downloaded', () => namesRefused(page));
+    await t.test('after "Tutup Program" no key, menu, address or timer answers', () => nothingAfterEnd(page));
 });
 
 test('a clipboard that throws is told like one that refuses, and raises no error', async (t) => {

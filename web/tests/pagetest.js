@@ -241,9 +241,18 @@ function bitmapPixels(bytes) {
 }
 
 // The desktop program run with `args`, no display: what it writes out; and
-// the same without waiting, so that the page can be read meanwhile.
+// the same without waiting, so that the page can be read meanwhile. The
+// program answers the same arguments alike, so a text or a picture asked for
+// again in the same process (a view reopened from its address, the start
+// view in two files) is the first answer, not another start of the program.
 const desktopSettings = { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } };
-const runDesktop = (args) => execFileSync(nativeProgram, args, desktopSettings);
+const desktopTexts = new Map();
+function runDesktop(args) {
+    const key = args.join('\0');
+    if (!desktopTexts.has(key)) desktopTexts.set(key, execFileSync(nativeProgram, args, desktopSettings));
+    return desktopTexts.get(key);
+}
+const writeDesktopFile = (args) => execFileSync(nativeProgram, args, desktopSettings);
 const startDesktop = (args) => promisify(execFile)(nativeProgram, args, desktopSettings);
 
 // The command line that writes a view's picture file (.bmp, .png or .svg) as `file`.
@@ -263,8 +272,19 @@ function desktopArguments(file, picture) {
 }
 
 // The desktop command line's picture file of a view: its bytes, read once
-// `run` (runDesktop or startDesktop) has written it.
+// `run` (writeDesktopFile, or startDesktop to read them from a promise) has
+// written it, or those it wrote for the same view before.
+const desktopPictures = new Map();
 function desktopPicture(view, run) {
+    const key = JSON.stringify(desktopArguments(view.type || 'bmp', view));
+    const known = desktopPictures.get(key);
+    if (known) return run === startDesktop ? Promise.resolve(known) : known;
+    const drawn = drawDesktopPicture(view, run);
+    const keep = (bytes) => { desktopPictures.set(key, bytes); return bytes; };
+    return drawn instanceof Promise ? drawn.then(keep) : keep(drawn);
+}
+
+function drawDesktopPicture(view, run) {
     const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-cli-'));
     const file = path.join(dir, `gambar.${view.type || 'bmp'}`);
     const remove = () => fs.rmSync(dir, { recursive: true, force: true });
@@ -278,7 +298,7 @@ function desktopPicture(view, run) {
     const ran = run(desktopArguments(file, view));
     return ran instanceof Promise ? ran.then(read, (error) => { remove(); throw error; }) : read();
 }
-const desktopFile = (view) => desktopPicture(view, runDesktop);
+const desktopFile = (view) => desktopPicture(view, writeDesktopFile);
 
 // How many pixels differ between the canvas and the desktop's picture; the
 // desktop draws while the canvas is read.

@@ -21,7 +21,7 @@ const onTopAt = (page, name, dx = 0.5, dy = 0.5) => page.evaluate(([name, dx, dy
     return hit && (hit.closest('.control') || hit).id;
 }, [name, dx, dy]);
 
-test('the window shows what the desktop shows, and hides what it hides', async (t) => {
+test('the window shows what the desktop shows, and hides what it hides; the focus returns where it was', async (t) => {
     const session = await openPage();
     t.after(() => session.close());
     const { page } = session;
@@ -55,6 +55,8 @@ test('the window shows what the desktop shows, and hides what it hides', async (
         const border = await page.locator('#picDisplayBox').evaluate((n) => getComputedStyle(n).borderTopColor);
         assert.strictEqual(border, 'rgb(255, 255, 0)');
     });
+    // The same page: the focus is followed from wherever the checks above left it.
+    await t.test('the focus returns where it was: from a menu, a command and Layar Penuh, which keeps it until it closes', () => focusReturns(page));
 });
 
 test('Tutup Program stops the timers and, where the tab stays open, says the program has ended', async (t) => {
@@ -150,10 +152,7 @@ for (const [layout, options] of Object.entries(layouts)) {
     });
 }
 
-test('the focus returns where it was: from a menu, a command and Layar Penuh, which keeps it until it closes', async (t) => {
-    const session = await openPage();
-    t.after(() => session.close());
-    const { page } = session;
+async function focusReturns(page) {
     const focused = () => page.evaluate(() => document.activeElement.closest('[id]')?.id);
     await page.locator('#picDisplay').focus();
     await page.keyboard.press('Alt+s');
@@ -171,4 +170,4 @@ test('the focus returns where it was: from a menu, a command and Layar Penuh, wh
     await page.keyboard.press('Escape');
     assert.strictEqual(await page.locator('.presentation').count(), 0);
     assert.strictEqual(await focused(), 'chkPerspective', 'Layar Penuh closed');
-});
+}
