@@ -16,7 +16,7 @@ struct Session {
         AreaLoadWindow window(area);
         session.start(window);
     }
-    unsigned apply(const Intent& intent) { return session.apply(intent); }
+    AppliedIntent apply(const Intent& intent) { return session.apply(intent); }
     // The kinds of the requests made since the last call.
     std::vector<RequestKind> requests()
     {
