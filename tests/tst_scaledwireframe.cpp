@@ -132,11 +132,51 @@ TEST(WindowSession, AScaledViewIsOpenedAnewOnlyForAnotherSize)
     PresentationPicture& view = s.session.scaledPicture(ScaledView::FullScreen);
     EXPECT_TRUE(s.session.fitScaledView(ScaledView::FullScreen, 800, 600));
     EXPECT_TRUE(view.takeChangedRect().isEmpty());
-    s.pointer(PointerSurface::FullScreen, PointerAction::Move, 0, 150, 90);
+    const AppliedIntent moved = s.pointer(PointerSurface::FullScreen, PointerAction::Move, 0, 150, 90);
     EXPECT_FALSE(s.session.fitScaledView(ScaledView::FullScreen, 800, 600));
-    EXPECT_FALSE(view.takeChangedRect().isEmpty()); // the move's change, still to show
+    // The move's change, still to show, as apply() handed it back.
+    EXPECT_FALSE(moved.redrawn.beside[static_cast<std::size_t>(ScaledView::FullScreen)].isEmpty());
     EXPECT_TRUE(s.session.fitScaledView(ScaledView::FullScreen, 1000, 600));
     EXPECT_EQ(view.image().width(), 1000);
+}
+
+// Whether every pixel that differs between two pictures lies in `changed`.
+bool holdsEveryChange(const PixelBuffer& before, const PixelBuffer& after, const PixelRect& changed)
+{
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y) && !changed.contains({x, y, 1, 1}))
+                return false;
+    return true;
+}
+
+// A move hands back what it changed in each picture it drew, so a front end
+// repaints that without asking the pictures: the drawing area's, and each
+// open scaled view's, the drawing area's waiting behind "Layar Penuh".
+TEST(WindowSession, AMoveHandsBackWhatItChangedInEachPicture)
+{
+    Session s;
+    s.session.fitScaledView(ScaledView::DrawingArea, 800, 800);
+    const auto beside = [](const AppliedIntent& applied, ScaledView view) {
+        return applied.redrawn.beside[static_cast<std::size_t>(view)];
+    };
+    const PixelBuffer area = s.area.Image();
+    const PixelBuffer scaled = s.session.scaledPicture(ScaledView::DrawingArea).image();
+    const AppliedIntent moved = s.pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 150, 90);
+    EXPECT_FALSE(moved.redrawn.area.isEmpty());
+    EXPECT_TRUE(holdsEveryChange(area, s.area.Image(), moved.redrawn.area));
+    EXPECT_FALSE(beside(moved, ScaledView::DrawingArea).isEmpty());
+    EXPECT_TRUE(holdsEveryChange(scaled, s.session.scaledPicture(ScaledView::DrawingArea).image(),
+                                 beside(moved, ScaledView::DrawingArea)));
+
+    s.session.fitScaledView(ScaledView::FullScreen, 1000, 600);
+    const PixelBuffer full = s.session.scaledPicture(ScaledView::FullScreen).image();
+    const AppliedIntent turned = s.pointer(PointerSurface::FullScreen, PointerAction::Move, 0, 30, 200);
+    EXPECT_TRUE(beside(turned, ScaledView::DrawingArea).isEmpty());
+    EXPECT_FALSE(beside(turned, ScaledView::FullScreen).isEmpty());
+    EXPECT_NE(beside(turned, ScaledView::FullScreen), full.rect()) << "the move's part, not the whole screen";
+    EXPECT_TRUE(holdsEveryChange(full, s.session.scaledPicture(ScaledView::FullScreen).image(),
+                                 beside(turned, ScaledView::FullScreen)));
 }
 
 } // namespace

@@ -16,11 +16,11 @@ struct Session {
         AreaLoadWindow window(area);
         session.start(window);
     }
-    unsigned apply(const Intent& intent) { return session.apply(intent); }
+    AppliedIntent apply(const Intent& intent) { return session.apply(intent); }
     // A pointer event at the drawing area's pixel x, y: over an open "Layar
     // Penuh", where its picture shows that pixel. A move carries `buttons` as
     // held, a press or a release as the one button.
-    unsigned pointer(PointerSurface surface, PointerAction action, int buttons, double x, double y)
+    AppliedIntent pointer(PointerSurface surface, PointerAction action, int buttons, double x, double y)
     {
         if (surface == PointerSurface::FullScreen && session.scaledViewOpen(ScaledView::FullScreen)) {
             const PixelMapping& map = session.scaledPicture(ScaledView::FullScreen).mapping();

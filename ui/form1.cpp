@@ -93,7 +93,7 @@ Form1::Form1(QWidget* parent)
     connectMenus();
     m_session.start(m_controls);
     show(m_session.snapshot());
-    showPicture();
+    m_picDisplay->showWhole();
     m_wordsRest.setSingleShot(true);
     m_wordsRest.setInterval(kPictureWordsRestMilliseconds);
     connect(&m_wordsRest, &QTimer::timeout, this, &Form1::tellPictureWords);
@@ -149,9 +149,10 @@ HelpWindow* Form1::helpWindow() const
 
 unsigned Form1::apply(const Intent& intent)
 {
-    const unsigned changes = m_session.apply(intent);
+    const AppliedIntent applied = m_session.apply(intent);
+    const unsigned changes = applied;
     if (changes & kPictureChanged)
-        showPicture();
+        showPicture(applied.redrawn);
     if (changes & kControlsChanged)
         show(m_session.snapshot());
     if (changes & kRequestsWaiting)
@@ -246,14 +247,15 @@ bool Form1::applyPointer(QObject* watched, QEvent* event)
 
 // --- what the session shows ----------------------------------------------------
 
-// What the intent redrew, taken from the picture and handed on once: at the
-// picture's own pixels the drawing area shows it without asking the session
-// or the picture again (above ratio 1 it fits the session's scaled view).
-void Form1::showPicture()
+// What the intent redrew, as the session handed it back, handed on once:
+// the drawing area and "Layar Penuh" show it without asking the session or
+// the pictures again.
+void Form1::showPicture(const RedrawnParts& redrawn)
 {
-    m_picDisplay->showChanges(m_picDisplay->box().takeChangedRect());
+    m_picDisplay->showChanges(redrawn.area,
+                              redrawn.beside[static_cast<std::size_t>(ScaledView::DrawingArea)]);
     if (m_presentation)
-        m_presentation->showView();
+        m_presentation->showView(redrawn.beside[static_cast<std::size_t>(ScaledView::FullScreen)]);
 }
 
 // The drawing area and "Layar Penuh" told to a screen reader: a sentence

@@ -75,7 +75,7 @@ private:
 
     // Every control, caption, tick, timer and window as the snapshot has it.
     void show(const WindowSnapshot& shown);
-    void showPicture();
+    void showPicture(const RedrawnParts& redrawn);
     void tellPictureWords();
     void carryOut(const Request& request);
     void exportPicture();

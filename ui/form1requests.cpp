@@ -156,7 +156,7 @@ void Form1::fullScreenClosed()
     apply(WindowClosedIntent{WindowName::FullScreen});
     if (m_unloaded)
         return;
-    m_picDisplay->showChanges(m_picDisplay->box().takeChangedRect());
+    m_picDisplay->showWhole();
     activateWindow();
     QWidget* focus = m_focusBeforeFullScreen ? m_focusBeforeFullScreen.data() : m_picDisplay;
     if (!focus->isEnabled() || !focus->isVisible())

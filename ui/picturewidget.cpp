@@ -28,13 +28,13 @@ void PictureWidget::setOuterSize(int width, int height)
     update();
 }
 
-void PictureWidget::showChanges(const PixelRect& pictureChanged)
+void PictureWidget::showChanges(const PixelRect& pictureChanged, const PixelRect& deviceChanged)
 {
     const int border = m_box.borderWidth();
-    const QRect changed = toQRect(pictureChanged);
     const qreal ratio = deviceRatio();
     if (ratio == 1.0) {
         showOwnPixels();
+        const QRect changed = toQRect(pictureChanged);
         if (!changed.isEmpty())
             update(changed.translated(border, border));
         return;
@@ -43,18 +43,24 @@ void PictureWidget::showChanges(const PixelRect& pictureChanged)
         update(contentsRect());
         return;
     }
-    const PixelRect devicePixels = m_session->scaledPicture(ScaledView::DrawingArea).takeChangedRect();
-    const QRect logical = logicalRect(devicePixels, ratio);
+    const QRect logical = logicalRect(deviceChanged, ratio);
     if (!logical.isEmpty())
         update(logical.translated(border, border));
+}
+
+void PictureWidget::showWhole()
+{
+    update(contentsRect());
 }
 
 // The scaled view is not kept up to date while the picture's own pixels
 // are shown: its memory is given back.
 void PictureWidget::showOwnPixels()
 {
-    if (m_session && m_session->scaledViewOpen(ScaledView::DrawingArea))
-        m_session->closeScaledView(ScaledView::DrawingArea);
+    if (!m_session || m_deviceSize.isEmpty())
+        return;
+    m_session->closeScaledView(ScaledView::DrawingArea);
+    m_deviceSize = QSize();
 }
 
 // 1 where the picture's own pixels are shown.
@@ -64,12 +70,16 @@ qreal PictureWidget::deviceRatio() const
 }
 
 // The session's view at device pixels sized for the ratio (and the picture's
-// size), opened anew when that size changed: then true.
+// size), opened anew when that size changed: then true. Open at that size,
+// the session is not asked.
 bool PictureWidget::fitDeviceView(qreal ratio)
 {
     const PixelBuffer& picture = m_box.Image();
-    return m_session->fitScaledView(ScaledView::DrawingArea, qRound(picture.width() * ratio),
-                                    qRound(picture.height() * ratio));
+    const QSize size(qRound(picture.width() * ratio), qRound(picture.height() * ratio));
+    if (size == m_deviceSize)
+        return false;
+    m_deviceSize = size;
+    return m_session->fitScaledView(ScaledView::DrawingArea, size.width(), size.height());
 }
 
 void PictureWidget::paintEvent(QPaintEvent* event)
@@ -126,22 +136,9 @@ QImage imageOf(const PixelBuffer& picture)
                   picture.bytesPerLine(), QImage::Format_RGB32);
 }
 
-QRect toQRect(const PixelRect& rect)
-{
-    return rect.isEmpty() ? QRect() : QRect(rect.x, rect.y, rect.width, rect.height);
-}
-
 qreal pictureRatio(const QWidget& widget)
 {
     return std::max(widget.devicePixelRatio(), qreal(1.0));
-}
-
-QRect logicalRect(const PixelRect& devicePixels, qreal ratio)
-{
-    if (devicePixels.isEmpty())
-        return {};
-    const QRectF rect(devicePixels.x, devicePixels.y, devicePixels.width, devicePixels.height);
-    return QRectF(rect.topLeft() / ratio, rect.size() / ratio).toAlignedRect();
 }
 
 void drawDevicePixels(QPainter& painter, QPointF corner, const PixelBuffer& picture, qreal ratio)

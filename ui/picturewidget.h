@@ -19,6 +19,8 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRectF>
+#include <QSize>
 #include <QWidget>
 
 class QPainter;
@@ -38,8 +40,12 @@ public:
     // The session whose scaled view is shown above ratio 1; without one the
     // picture's pixels are shown at any ratio.
     void setSession(WindowSession* session) { m_session = session; }
-    // Schedules a repaint of the part of the picture that changed.
-    void showChanges(const PixelRect& changed);
+    // Schedules a repaint of the part of the picture that changed: at the
+    // picture's own pixels `changed`, above ratio 1 `deviceChanged` of the
+    // session's scaled view, as the session's apply() handed them over.
+    void showChanges(const PixelRect& changed, const PixelRect& deviceChanged);
+    // Schedules a repaint of the whole picture.
+    void showWhole();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,20 +60,31 @@ private:
 
     PictureBox m_box;
     WindowSession* m_session = nullptr;
+    // The size the session's scaled view was opened at; empty while closed.
+    QSize m_deviceSize;
 };
 
 // The picture's own pixels seen as a read-only QImage, without a copy: valid
 // while the picture is neither resized nor destroyed. Null for an empty one.
 QImage imageOf(const PixelBuffer& picture);
-QRect toQRect(const PixelRect& rect);
+inline QRect toQRect(const PixelRect& rect)
+{
+    return rect.isEmpty() ? QRect() : QRect(rect.x, rect.y, rect.width, rect.height);
+}
 
 // The device pixels a picture pixel has on the widget's screen: its
 // device-pixel ratio when above 1, else 1 (a picture is never drawn smaller
 // than its own pixels).
 qreal pictureRatio(const QWidget& widget);
 // Device pixels at that ratio to the smallest rectangle of logical pixels
-// holding them.
-QRect logicalRect(const PixelRect& devicePixels, qreal ratio);
+// holding them. Both pictures' changes on every move go through it.
+inline QRect logicalRect(const PixelRect& devicePixels, qreal ratio)
+{
+    if (devicePixels.isEmpty())
+        return {};
+    const QRectF rect(devicePixels.x, devicePixels.y, devicePixels.width, devicePixels.height);
+    return QRectF(rect.topLeft() / ratio, rect.size() / ratio).toAlignedRect();
+}
 // Draws a picture of device pixels with its top-left corner at a logical
 // position, each of its pixels on one device pixel at the ratio.
 void drawDevicePixels(QPainter& painter, QPointF corner, const PixelBuffer& picture, qreal ratio);

@@ -52,15 +52,15 @@ void PresentationWindow::open()
     setFocus();
 }
 
-void PresentationWindow::showView()
+// The caption's band came or went with a snapshot's caption (showCaption),
+// never with a turn.
+void PresentationWindow::showView(const PixelRect& pictureChanged)
 {
     if (!isVisible())
         return;
-    const QRect changed
-        = logicalRect(m_session.scaledPicture(ScaledView::FullScreen).takeChangedRect(), m_ratio);
+    const QRect changed = logicalRect(pictureChanged, m_ratio);
     if (!changed.isEmpty())
         update(changed);
-    placeCaption();
 }
 
 void PresentationWindow::showCaption(const std::string& caption)

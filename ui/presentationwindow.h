@@ -30,8 +30,9 @@ public:
 
     // Full screen on the screen of the parent window, with the current view.
     void open();
-    // Shows what changed in the view, while shown.
-    void showView();
+    // Shows the part of its picture that changed, as the session handed it
+    // over, while shown.
+    void showView(const PixelRect& changed);
     // The snapshot's caption, in the band under the picture; empty for none.
     void showCaption(const std::string& caption);
     // Device pixels of its picture per logical pixel of the window: a

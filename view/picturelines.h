@@ -16,6 +16,7 @@
 #include "surface/planesection.h"
 #include "surface/pointgrid.h"
 #include "surface/viewstate.h"
+#include "view/linedashes.h"
 #include "view/pictureoptions.h"
 #include "view/projection.h"
 #include "view/sectionmemo.h"
@@ -42,26 +43,13 @@ std::vector<WireframePolyline> makePictureLines(const PointGrid& grid, const Vie
                                                 std::vector<WireframePolyline> storage = {},
                                                 const PlaneSection* section = nullptr);
 
-// Where along a polyline the dash pattern stands: it runs on from one
-// segment to the next, measured in drawing-area pixels from the polyline's
-// start.
-float segmentLength(const WireframePolyline& line, std::size_t segment);
-
-// The stretches of one segment to paint: everything outside its hidden
-// spans, and the dashes within them. `arcStart` is the pattern's position at
-// the segment's start. Replaces the contents of `stretches`.
-void paintedStretches(std::span<const SegmentSpan> hidden, float arcStart, float length,
-                      std::vector<ruvex::win::LineStretch>& stretches);
-
-// A polyline cut where it goes behind the surface and comes out again: the
-// pieces in order, each a polyline of its own, hidden or not, with the dash
-// pattern's position at its start. Pieces of no length are left out.
-struct PolylinePiece {
-    bool hidden = false;
-    float arcStart = 0.0f;
-    std::vector<ScreenPoint> points;
-};
-std::vector<PolylinePiece> polylinePieces(const WireframePolyline& line);
+// The same with the projection the screen points were made with, handed in
+// made: the lines then take their depths from it without projecting again.
+std::vector<WireframePolyline> makePictureLines(const PointGrid& grid, const ViewState& state,
+                                                const ViewProjection& projection,
+                                                const PictureOptions& options,
+                                                std::vector<WireframePolyline> storage = {},
+                                                const PlaneSection* section = nullptr);
 
 // makePictureLines with the projection settings of `area`.
 inline std::vector<WireframePolyline> makePictureLines(const PointGrid& grid, const ViewState& state,
@@ -80,8 +68,14 @@ inline std::vector<WireframePolyline> makePictureLines(const PointGrid& grid, co
 class PictureLinesMemo {
 public:
     const std::vector<WireframePolyline>& lines(const PointGrid& grid, const ViewState& state,
-                                                const ProjectionSettings& settings,
+                                                const ViewProjection& projection,
                                                 const PictureOptions& options);
+    const std::vector<WireframePolyline>& lines(const PointGrid& grid, const ViewState& state,
+                                                const ProjectionSettings& settings,
+                                                const PictureOptions& options)
+    {
+        return lines(grid, state, ViewProjection(settings, state.MouseX, state.MouseY), options);
+    }
     // The section of the state's shape and aspect by `plane`, which the lines
     // draw while it is shown: kept apart from the lines, as a turning solid
     // needs new lines at every step but the same section.

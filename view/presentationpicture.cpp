@@ -50,11 +50,6 @@ void PresentationPicture::redraw(const std::vector<WireframePolyline>& lines)
     drawMappedLines(lines, m_mapping, *m_screen.hDC());
 }
 
-SourcePoint PresentationPicture::sourcePosition(double x, double y) const
-{
-    return {(x - m_mapping.originX) / m_mapping.scale, (y - m_mapping.originY) / m_mapping.scale};
-}
-
 void PresentationPicture::release()
 {
     m_screen.setOuterSize(0, 0);

@@ -65,7 +65,14 @@ public:
     const PixelBuffer& image() const { return m_screen.Image(); }
     const PixelMapping& mapping() const { return m_mapping; }
     // The screen position over the drawing area, in its interior pixels.
-    SourcePoint sourcePosition(double x, double y) const;
+    SourcePoint sourcePosition(double x, double y) const
+    {
+        return {(x - m_mapping.originX) / m_mapping.scale, (y - m_mapping.originY) / m_mapping.scale};
+    }
+
+    // Its screen, which the drawing area's redraw draws into with the
+    // mapping (scaledwireframe.h's redrawViews).
+    PictureBox& screen() { return m_screen; }
 
     // The part of the screen that changed since the last call.
     PixelRect takeChangedRect() { return m_screen.takeChangedRect(); }

@@ -17,6 +17,7 @@ ViewProjection::Rotation ViewProjection::rotationFor(float position, float half)
 }
 
 ViewProjection::ViewProjection(const ProjectionSettings& settings, float x, float y)
+    : m_settings(settings)
 {
     if (settings.scaleWidth == 0 || settings.scaleHeight == 0)
         return;
@@ -33,7 +34,11 @@ ViewProjection::ViewProjection(const ProjectionSettings& settings, float x, floa
 
 void projectGridPoints(PointGrid& grid, const ProjectionSettings& settings, float x, float y)
 {
-    const ViewProjection projection(settings, x, y);
+    projectGridPoints(grid, ViewProjection(settings, x, y));
+}
+
+void projectGridPoints(PointGrid& grid, const ViewProjection& projection)
+{
     if (!projection.usable())
         return;
     const int rows = grid.WorldX.rows();

@@ -52,6 +52,8 @@ public:
 
     // False for a zero-sized interior, which projects nothing.
     bool usable() const { return m_usable; }
+    // What it was made from, so a memory of lines can tell one view from another.
+    const ProjectionSettings& settings() const { return m_settings; }
     bool perspective() const { return m_perspective; }
     double distance() const { return m_distance; }
 
@@ -81,6 +83,7 @@ private:
     static Rotation rotationFor(float position, float half);
     static float toScreen(double offset, float centre);
 
+    ProjectionSettings m_settings;
     bool m_usable = false;
     bool m_perspective = false;
     double m_distance = 0.0;
@@ -95,6 +98,8 @@ private:
 // non-finite position) is put at the drawing centre, so every stored
 // coordinate is finite and within the limits.
 void projectGridPoints(PointGrid& grid, const ProjectionSettings& settings, float x, float y);
+// The same with the projection made already, which the view's lines then reuse.
+void projectGridPoints(PointGrid& grid, const ViewProjection& projection);
 
 // The clamp step: limits to -1000..1000, infinities by their sign.
 inline float clampScreenCoordinate(float value)

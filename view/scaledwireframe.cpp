@@ -2,7 +2,9 @@
 
 #include "platform/colours.h"
 #include "platform/gdi.h"
+#include "view/linedashes.h"
 #include "view/picturelines.h"
+#include "view/presentationpicture.h"
 #include "view/projection.h"
 
 #include <algorithm>
@@ -158,6 +160,28 @@ void redrawArea(const std::vector<WireframePolyline>& lines, PictureBox& area)
     const WireframePenStyle highlight = penStyle(WireframePen::Highlight);
     area.setForeColor(highlight.color);
     area.setDrawWidth(highlight.width);
+}
+
+void RedrawnParts::unite(const RedrawnParts& other)
+{
+    area = area.united(other.area);
+    for (std::size_t n = 0; n < beside.size(); ++n)
+        beside[n] = beside[n].united(other.beside[n]);
+}
+
+void redrawViews(const std::vector<WireframePolyline>& lines, PictureBox& area, const ViewsBeside& beside,
+                 RedrawnParts& parts)
+{
+    redrawArea(lines, area);
+    parts.area = parts.area.united(area.takeChangedRect());
+    for (std::size_t n = 0; n < beside.size(); ++n) {
+        if (!beside[n])
+            continue;
+        PictureBox& screen = beside[n]->screen();
+        screen.Cls();
+        drawMappedLines(lines, beside[n]->mapping(), *screen.hDC());
+        parts.beside[n] = parts.beside[n].united(screen.takeChangedRect());
+    }
 }
 
 void redrawArea(const PointGrid& grid, const ViewState& state, PictureBox& area,

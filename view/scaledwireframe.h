@@ -15,7 +15,11 @@
 #include "view/pictureoptions.h"
 #include "view/wireframelines.h"
 
+#include <array>
+#include <cstddef>
 #include <vector>
+
+class PresentationPicture;
 
 struct PixelMapping {
     double scale = 1.0;
@@ -56,6 +60,26 @@ PixelBuffer scaledPicture(const std::vector<WireframePolyline>& lines, int width
 // it at its own size, with the identity mapping. It leaves the highlight pen
 // set, whether or not there was a row 7.
 void redrawArea(const std::vector<WireframePolyline>& lines, PictureBox& area);
+
+// The views drawn from the drawing area's lines beside it at other sizes
+// (the window's scaled views), by the window's number for each; null where
+// one is not drawn.
+inline constexpr std::size_t kViewsBeside = 2;
+using ViewsBeside = std::array<PresentationPicture*, kViewsBeside>;
+
+// What redraws changed, in each picture's own pixels: the drawing area's and
+// each view's beside it.
+struct RedrawnParts {
+    PixelRect area;
+    std::array<PixelRect, kViewsBeside> beside{};
+    void unite(const RedrawnParts& other);
+};
+
+// The drawing run, then the same lines into every view beside it, each
+// picture's changed part added to `parts` as it is drawn: what a viewer
+// repaints comes back from the redraw itself, without asking the pictures.
+void redrawViews(const std::vector<WireframePolyline>& lines, PictureBox& area, const ViewsBeside& beside,
+                 RedrawnParts& parts);
 
 // The run for the grid's current screen points, their lines made afresh
 // (makePictureLines) with the teaching aids of `options`: the depths come

@@ -67,7 +67,7 @@ std::string RuvexPage::start()
 unsigned RuvexPage::pointer(PointerSurface surface, PointerAction action, int buttons, int button, double x,
                             double y)
 {
-    return m_session.apply(PointerEvent{surface, action, buttons, buttonMask(button), x, y});
+    return handOver(m_session.apply(PointerEvent{surface, action, buttons, buttonMask(button), x, y}));
 }
 
 unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta, KeyTarget target,
@@ -80,7 +80,7 @@ unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt
     intent.menuLetters = alt;
     intent.target = target;
     intent.inText = inText;
-    return m_session.apply(intent);
+    return handOver(m_session.apply(intent));
 }
 
 std::string RuvexPage::snapshot() const
@@ -176,7 +176,8 @@ void bindIntents(const emscripten::class_<RuvexPage>& page)
         .function("viewAddress", &RuvexPage::viewAddress)
         .function("viewPosition", &RuvexPage::viewPosition)
         .function("pictureWords", &RuvexPage::pictureWords)
-        .function("reduceMotion", &RuvexPage::reduceMotion);
+        .function("reduceMotion", &RuvexPage::reduceMotion)
+        .function("changesRecord", &RuvexPage::changesRecord);
 }
 
 void bindPictures(const emscripten::class_<RuvexPage>& page)
@@ -222,6 +223,7 @@ void bindNames()
     emscripten::constant("kRequestsWaiting", kRequestsWaiting);
     emscripten::constant("kIntentTaken", kIntentTaken);
     emscripten::constant("kPictureWordsDue", kPictureWordsDue);
+    emscripten::constant("kRecordFields", static_cast<int>(RuvexPage::kRecordFields));
 }
 
 } // namespace

@@ -20,20 +20,33 @@ public:
 
     std::string start();
 
-    // What the user did, each returning the session's change bits.
+    // What the user did, each returning the session's change bits, with
+    // what it redrew left in the record below.
     unsigned pointer(PointerSurface surface, PointerAction action, int buttons, int button, double x,
                      double y);
     // Alt and Meta count alike, but for the menus' letters, which Alt alone opens.
     unsigned key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta, KeyTarget target,
                  bool inText);
-    unsigned menu(const std::string& item) { return m_session.apply(MenuIntent{item}); }
+    unsigned menu(const std::string& item) { return handOver(m_session.apply(MenuIntent{item})); }
     unsigned control(const std::string& handler, int value)
     {
-        return m_session.apply(ControlIntent{handler, value});
+        return handOver(m_session.apply(ControlIntent{handler, value}));
     }
-    unsigned tick() { return m_session.apply(TickIntent{}); }
-    unsigned openAddress(const std::string& fragment) { return m_session.apply(OpenAddressIntent{fragment}); }
-    unsigned windowClosed(WindowName which) { return m_session.apply(WindowClosedIntent{which}); }
+    unsigned tick() { return handOver(m_session.apply(TickIntent{})); }
+    unsigned openAddress(const std::string& fragment)
+    {
+        return handOver(m_session.apply(OpenAddressIntent{fragment}));
+    }
+    unsigned windowClosed(WindowName which) { return handOver(m_session.apply(WindowClosedIntent{which})); }
+
+    // Where in the page's memory the last intent's record is: for the
+    // drawing area's canvas, then for "Layar Penuh", kRecordFields numbers
+    // each: the changed part's x, y, width and height, the address of its
+    // RGBA bytes and the height of the whole picture. So a pointer move is
+    // one call into the core and its answer: the script reads the rest in
+    // place, asking nothing more.
+    static constexpr std::size_t kRecordFields = 6;
+    std::uintptr_t changesRecord() const { return reinterpret_cast<std::uintptr_t>(m_record.data()); }
 
     std::string snapshot() const;
     std::string elementStates() const;
@@ -89,6 +102,8 @@ public:
     int pictureHeight() const { return m_area.Image().height(); }
 
 private:
+    unsigned handOver(const AppliedIntent& applied);
+    void record(std::size_t surface, const PixelBuffer& image, const PixelRect& changed);
     void openView(ScaledView which, int width, int height);
     emscripten::val changedRgba(ScaledView which);
     emscripten::val rgbaBand(const PixelBuffer& image, const PixelRect& band);
@@ -102,4 +117,6 @@ private:
     std::array<PixelRect, 2> m_unsent{};
     // The picture at its own size was handed over by the last screenChanges.
     bool m_wholeHanded = false;
+    std::array<std::int32_t, 2 * kRecordFields> m_record{};
+    std::array<std::vector<std::uint8_t>, 2> m_recordedRgba;
 };

@@ -89,6 +89,39 @@ emscripten::val RuvexPage::pictureFile(const std::string& dialog, int type)
     return dialog == requestKindName(RequestKind::ExportDialog) ? exportFile(type) : bitmapFile();
 }
 
+// The canvas shows the drawing area's scaled view while it is open, else the
+// picture at its own size; "Layar Penuh" its own view.
+unsigned RuvexPage::handOver(const AppliedIntent& applied)
+{
+    m_record.fill(0);
+    if (!(applied & kPictureChanged))
+        return applied;
+    const auto index = [](ScaledView view) { return static_cast<std::size_t>(view); };
+    if (m_session.scaledViewOpen(ScaledView::DrawingArea))
+        record(0, m_session.scaledPicture(ScaledView::DrawingArea).image(),
+               applied.redrawn.beside[index(ScaledView::DrawingArea)]);
+    else
+        record(0, m_area.Image(), applied.redrawn.area);
+    if (m_session.scaledViewOpen(ScaledView::FullScreen))
+        record(1, m_session.scaledPicture(ScaledView::FullScreen).image(),
+               applied.redrawn.beside[index(ScaledView::FullScreen)]);
+    return applied;
+}
+
+void RuvexPage::record(std::size_t surface, const PixelBuffer& image, const PixelRect& changed)
+{
+    const PixelRect part = changed.intersected(image.rect());
+    std::vector<std::uint8_t>& rgba = m_recordedRgba.at(surface);
+    copyRgba(image, part, rgba);
+    std::int32_t* fields = m_record.data() + surface * kRecordFields;
+    fields[0] = part.x;
+    fields[1] = part.y;
+    fields[2] = part.width;
+    fields[3] = part.height;
+    fields[4] = static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(rgba.data()));
+    fields[5] = image.height();
+}
+
 void RuvexPage::openView(ScaledView which, int width, int height)
 {
     unsent(which) = {};
@@ -116,6 +149,7 @@ void RuvexPage::closePresentation()
     m_session.closeScaledView(ScaledView::FullScreen);
     std::vector<std::uint8_t>().swap(m_rgba);
     std::vector<std::uint8_t>().swap(m_file);
+    std::vector<std::uint8_t>().swap(m_recordedRgba[1]);
 }
 
 emscripten::val RuvexPage::presentationBand()

@@ -47,8 +47,6 @@ function fileDialog(app, text, kind) {
 function openFullScreen(app) {
     const returnTo = document.activeElement, layer = fromTemplate('presentation');
     const canvas = layer.firstElementChild;
-    const fitBand = captionBand(app, layer, canvas);
-    const context = canvas.getContext('2d', { alpha: false });
     const viewports = [window, window.visualViewport].filter(Boolean);
     let ratio = 1;
     const resize = () => {
@@ -61,7 +59,7 @@ function openFullScreen(app) {
     };
     const presentation = {
         canvas,
-        draw: () => { fitBand(ratio); putChanges(context, () => app.page.presentationChanges()); },
+        ...presentationPainter(app, canvas, captionBand(app, layer, canvas), () => ratio),
         close() {
             app.page.closePresentation();
             app.presentation = null;
@@ -83,6 +81,21 @@ function openFullScreen(app) {
     resize();
     canvas.focus();
     if (layer.requestFullscreen) layer.requestFullscreen().catch(() => {});
+}
+
+// The full screen's picture on its canvas: whole, band after band as the
+// core hands it over (draw), or an intent's change from the core's record
+// (show); the caption's band fitted first, for a change only where the
+// picture's height says the band came or went.
+function presentationPainter(app, canvas, fitBand, ratioOf) {
+    const context = canvas.getContext('2d', { alpha: false });
+    return {
+        draw: () => { fitBand(ratioOf()); putChanges(context, () => app.page.presentationChanges()); },
+        show: (part) => {
+            if (part.pictureHeight !== canvas.height) fitBand(ratioOf());
+            putPart(context, part);
+        },
+    };
 }
 
 // The band under the picture for the snapshot's caption, and what fits both

@@ -108,7 +108,7 @@ class PageApp {
         Object.assign(this, { core, page, form, texts, ticking: null, beside: {}, words: document.getElementById('pictureWords'), said: document.getElementById('pictureSaid') });
         this.canvas = document.getElementById('picDisplay');
         this.context = this.canvas.getContext('2d', { alpha: false });
-        Object.assign(this, { width: page.pictureWidth(), height: page.pictureHeight() });
+        Object.assign(this, { width: page.pictureWidth(), height: page.pictureHeight(), record: page.changesRecord() });
         this.followCanvasSize();
         wireHandlers(this, form);
         watchFocus(form.querySelector('.client'), this.canvas);
@@ -124,7 +124,7 @@ class PageApp {
 
     // What an intent changed, shown: the picture, the controls, the requests.
     handle(changes) {
-        if (changes & this.core.kPictureChanged) this.draw();
+        if (changes & this.core.kPictureChanged) this.showChanges();
         if (changes & this.core.kControlsChanged) this.show();
         if (changes & this.core.kRequestsWaiting) JSON.parse(this.page.requests()).forEach(({ kind, text }) => kRequests[kind](this, text, kind));
         if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) this.keepAddress();
@@ -201,10 +201,19 @@ class PageApp {
         }, { once: true });
     }
 
+    // The whole picture, band after band as the core hands it over.
     draw() {
         if (!this.sized) return;
         putChanges(this.context, () => this.page.screenChanges());
         if (this.presentation) this.presentation.draw();
+    }
+
+    // What the last intent redrew, from the core's record of it: nothing
+    // more is asked of the core.
+    showChanges() {
+        if (!this.sized) return;
+        putPart(this.context, recordedPart(this.core, this.record, 0));
+        if (this.presentation) this.presentation.show(recordedPart(this.core, this.record, 1));
     }
 
     // The address follows the view, so the page can be passed on at the view
@@ -317,11 +326,23 @@ function wireTurning(app, surface, surfaceName, positionOf) {
     });
 }
 
+// The part of a surface's picture the last intent changed, as the core's
+// record has it (bindingpage.h): for the drawing area's canvas (0) or "Layar
+// Penuh" (1), its place, its RGBA bytes read in place from the core's memory,
+// and the height of the whole picture.
+function recordedPart(core, record, surface) {
+    const at = record / 4 + surface * core.kRecordFields;
+    const [x, y, width, height, address, pictureHeight] = core.HEAP32.subarray(at, at + core.kRecordFields);
+    return { x, y, width, height, pictureHeight, data: new Uint8ClampedArray(core.HEAPU8.buffer, address, width * height * 4) };
+}
+
+function putPart(context, part) {
+    if (part.width > 0 && part.height > 0) context.putImageData(new ImageData(part.data, part.width, part.height), part.x, part.y);
+}
+
 // The changed part of a picture on a canvas, band after band as the core
 // hands them over, read in place from its memory.
 function putChanges(context, next) {
-    for (let part = next(); part.width > 0 && part.height > 0; part = next()) {
-        const data = new Uint8ClampedArray(part.data.buffer, part.data.byteOffset, part.data.length);
-        context.putImageData(new ImageData(data, part.width, part.height), part.x, part.y);
-    }
+    for (let part = next(); part.width > 0 && part.height > 0; part = next())
+        putPart(context, { ...part, data: new Uint8ClampedArray(part.data.buffer, part.data.byteOffset, part.data.length) });
 }

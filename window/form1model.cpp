@@ -85,8 +85,12 @@ void Form1Model::picDisplay_MouseMove(float x, float y)
 {
     m_view.MouseX = x;
     m_view.MouseY = y;
-    CalculateScreenPoints(x, y);
-    redrawArea(pictureLines(), m_area);
+    // One projection makes the screen points and gives the lines their
+    // depths, and one run draws every picture of the view from the lines.
+    const ViewProjection projection = projectionAt(x, y);
+    projectGridPoints(m_grid, projection);
+    redrawViews(m_lines.lines(m_grid, m_view, projection, pictureOptions()), m_area, m_viewsBeside,
+                m_redrawnParts);
     ++m_redrawCount;
     if (m_redrawn)
         m_redrawn();
@@ -267,12 +271,17 @@ std::string Form1Model::viewCommand() const
 
 const std::vector<WireframePolyline>& Form1Model::pictureLines() const
 {
-    return m_lines.lines(m_grid, m_view, projectionSettings(m_area, m_view), pictureOptions());
+    return m_lines.lines(m_grid, m_view, projectionAt(m_view.MouseX, m_view.MouseY), pictureOptions());
+}
+
+ViewProjection Form1Model::projectionAt(float x, float y) const
+{
+    return ViewProjection(projectionSettings(m_area, m_view), x, y);
 }
 
 void Form1Model::CalculateScreenPoints(float x, float y)
 {
-    projectGridPoints(m_grid, projectionSettings(m_area, m_view), x, y);
+    projectGridPoints(m_grid, projectionAt(x, y));
 }
 
 bool Form1Model::picDisplay_KeyDown(int keyCode, int shift)

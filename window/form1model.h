@@ -21,6 +21,7 @@
 #include "surface/viewstate.h"
 #include "view/picturelines.h"
 #include "view/pictureoptions.h"
+#include "view/scaledwireframe.h"
 #include "view/wireframelines.h"
 #include "window/keycodes.h"
 #include "window/sectionwindowlayout.h"
@@ -30,6 +31,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The animation buttons optAnim(0..2).
@@ -71,6 +73,11 @@ public:
     // How many redraws there have been: a caller sees whether its calls
     // redrew without being called back.
     unsigned redrawCount() const { return m_redrawCount; }
+    // The views every redraw draws beside the drawing area, from the same
+    // lines (the session's open scaled views).
+    void drawViewsBeside(const ViewsBeside& views) { m_viewsBeside = views; }
+    // What the redraws changed in each picture since the last call.
+    RedrawnParts takeRedrawnParts() { return std::exchange(m_redrawnParts, RedrawnParts{}); }
 
     // The start-up sequence: defaults, timers off, captions, the drawing area
     // of 400 × 400 pixels, the shape buttons laid out, "Bola" chosen and drawn.
@@ -207,6 +214,7 @@ private:
     class Startup;
 
     void redrawWhereItStands();
+    ViewProjection projectionAt(float x, float y) const;
     void redrawForOpenedWindow();
     void takeOptions(const PictureOptions& options);
     void showSection();
@@ -218,6 +226,8 @@ private:
     PointGrid m_grid;
     std::function<void()> m_redrawn;
     unsigned m_redrawCount = 0;
+    ViewsBeside m_viewsBeside{};
+    RedrawnParts m_redrawnParts;
 
     std::string m_description;
     std::string m_aspectCaption;

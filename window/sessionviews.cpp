@@ -1,9 +1,9 @@
 // The window session's scaled views: the drawing area at its device pixels
 // and "Layar Penuh", opened, fitted to a size and closed by the front ends,
 // and the band that "Layar Penuh" leaves under its picture for a lesson's
-// caption. Their redraw with every turn, and the band fitted again after
-// every intent, are the session's own (windowsession.cpp), on the road of
-// every pointer move.
+// caption. While open they are handed to the model, whose every redraw draws
+// them beside the drawing area; the band is fitted again after every intent
+// but a turn (windowsession.cpp).
 
 #include "window/lessoncaption.h"
 #include "window/windowsession.h"
@@ -18,6 +18,7 @@ void WindowSession::openScaledView(ScaledView which, int width, int height)
     view.picture.resize(width, height - view.band, image.width(), image.height());
     view.open = true;
     view.picture.redraw(m_model.pictureLines());
+    handViewsToModel();
 }
 
 void WindowSession::closeScaledView(ScaledView which)
@@ -28,6 +29,19 @@ void WindowSession::closeScaledView(ScaledView which)
     OpenView& area = scaledView(ScaledView::DrawingArea);
     if (which == ScaledView::FullScreen && area.open)
         area.picture.redraw(m_model.pictureLines());
+    handViewsToModel();
+}
+
+// While "Layar Penuh" is open the drawing area's scaled view waits: a move
+// full screen costs the same at any ratio.
+void WindowSession::handViewsToModel()
+{
+    const bool fullScreen = scaledView(ScaledView::FullScreen).open;
+    ViewsBeside views{};
+    for (std::size_t n = 0; n < m_scaled.size(); ++n)
+        if (m_scaled[n].open && (n == static_cast<std::size_t>(ScaledView::FullScreen) || !fullScreen))
+            views[n] = &m_scaled[n].picture;
+    m_model.drawViewsBeside(views);
 }
 
 bool WindowSession::fitScaledView(ScaledView which, int width, int height)

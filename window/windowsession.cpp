@@ -73,17 +73,10 @@ void WindowSession::start(Form1LoadWindow& window)
     m_model.Form_Load(window);
 }
 
-void WindowSession::redrawScaledViews()
-{
-    const OpenView& fullScreen = scaledView(ScaledView::FullScreen);
-    for (OpenView& view : m_scaled)
-        if (view.open && (&view == &fullScreen || !fullScreen.open))
-            view.picture.redraw(m_model.pictureLines());
-}
-
 // The full screen's picture made anew at its height without the band when a
-// caption came or went; true when it was, to be drawn.
-bool WindowSession::fitCaptionBand()
+// caption came or went, and drawn: true when it was, its whole picture
+// changed.
+bool WindowSession::fitCaptionBand(RedrawnParts& redrawn)
 {
     OpenView& view = scaledView(ScaledView::FullScreen);
     if (!view.open)
@@ -94,6 +87,9 @@ bool WindowSession::fitCaptionBand()
     view.band = band;
     const PixelBuffer& image = m_model.area().Image();
     view.picture.resize(view.width, view.height - band, image.width(), image.height());
+    view.picture.redraw(m_model.pictureLines());
+    view.picture.takeChangedRect();
+    redrawn.beside[static_cast<std::size_t>(ScaledView::FullScreen)] = view.picture.image().rect();
     return true;
 }
 
@@ -109,7 +105,7 @@ bool onlyTurns(const Intent& intent)
 
 } // namespace
 
-unsigned WindowSession::apply(const Intent& intent)
+AppliedIntent WindowSession::apply(const Intent& intent)
 {
     const bool compare = !onlyTurns(intent);
     const WindowSnapshot before = compare ? snapshot() : WindowSnapshot{};
@@ -136,18 +132,17 @@ unsigned WindowSession::apply(const Intent& intent)
                 return windowClosed(what.window);
         },
         intent);
-    unsigned changes = taken;
-    // The scaled views follow once the intent is done, however many times
-    // it redrew the drawing area, or when the caption's band came or went.
-    if (fitCaptionBand() || m_model.redrawCount() != redrawsBefore) {
-        changes |= kPictureChanged;
-        redrawScaledViews();
-    }
+    AppliedIntent applied{taken, m_model.takeRedrawnParts()};
+    // The model's redraws drew the open scaled views too. A turn leaves the
+    // caption as it was, so only another intent can bring or take its band.
+    const bool bandFitted = compare && fitCaptionBand(applied.redrawn);
+    if (bandFitted || m_model.redrawCount() != redrawsBefore)
+        applied.changes |= kPictureChanged;
     if (compare && !(snapshot() == before))
-        changes |= kControlsChanged;
+        applied.changes |= kControlsChanged;
     if (m_requests.size() != requestsBefore)
-        changes |= kRequestsWaiting;
-    return changes;
+        applied.changes |= kRequestsWaiting;
+    return applied;
 }
 
 // --- pointer and keys -------------------------------------------------------

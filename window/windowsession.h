@@ -125,6 +125,17 @@ inline constexpr unsigned kIntentTaken = 8u;
 // read out step by step.
 inline constexpr unsigned kPictureWordsDue = kPictureChanged | kControlsChanged;
 
+// What apply() did: the change bits, and what changed in each picture, so a
+// front end shows a change with what it is handed and asks nothing back on
+// the way: the drawing area's picture (`area`), and each open scaled view's
+// by ScaledView (`beside`), in its own pixels. It reads as the bits.
+struct AppliedIntent {
+    unsigned changes = 0;
+    RedrawnParts redrawn;
+    constexpr operator unsigned() const { return changes; }
+};
+static_assert(kViewsBeside == 2, "a view drawn beside the drawing area for each ScaledView");
+
 class WindowSession {
 public:
     explicit WindowSession(PictureBox& area);
@@ -134,7 +145,7 @@ public:
     // The start-up sequence (Form1Model::Form_Load).
     void start(Form1LoadWindow& window);
 
-    unsigned apply(const Intent& intent);
+    AppliedIntent apply(const Intent& intent);
     WindowSnapshot snapshot() const;
     // The requests made since the last call, oldest first.
     std::vector<Request> takeRequests();
@@ -218,10 +229,10 @@ private:
     };
     OpenView& scaledView(ScaledView which) { return m_scaled[static_cast<std::size_t>(which)]; }
     const OpenView& scaledView(ScaledView which) const { return m_scaled[static_cast<std::size_t>(which)]; }
-    void redrawScaledViews();
+    void handViewsToModel();
     int bandHeight(ScaledView which, int width, int height) const;
     CaptionBand fullScreenBandOn(int width, int height) const;
-    bool fitCaptionBand();
+    bool fitCaptionBand(RedrawnParts& redrawn);
 
     Form1Model m_model;
     std::array<OpenView, 2> m_scaled;

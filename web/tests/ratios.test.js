@@ -1,7 +1,8 @@
 // The page on larger screens and at other pixel ratios: a tablet and a
 // laptop at a ratio of 2 show the command line's picture at that scale, a
 // laptop at 150 % its device pixels, a screen beyond 4K's at most 4K's; and
-// the phone's share sheet handed the picture shown.
+// the phone's share sheet handed the picture shown; a pointer move is one
+// call into the core at any ratio.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -164,4 +165,41 @@ test('Layar Penuh on a screen of more than 4K\'s device pixels draws 4K\'s, enla
         await page.keyboard.press('Escape');
         assert.strictEqual(await page.evaluate(() => window.ruvexPage.page.presentationPixels().length), 0, 'given back');
     }
+});
+
+// The names of the core's calls the script makes for one pointer move over
+// the drawing area, or over "Layar Penuh".
+function coreCallsOfAMove(page, fullScreen) {
+    return page.evaluate((over) => {
+        const app = window.ruvexPage, core = app.page;
+        if (!window.coreCalls) {
+            window.coreCalls = [];
+            for (let proto = Object.getPrototypeOf(core); proto && proto !== Object.prototype; proto = Object.getPrototypeOf(proto)) {
+                for (const name of Object.getOwnPropertyNames(proto)) {
+                    if (name === 'constructor' || typeof proto[name] !== 'function' || Object.hasOwn(core, name)) continue;
+                    const method = proto[name];
+                    core[name] = (...args) => { window.coreCalls.push(name); return method.apply(core, args); };
+                }
+            }
+        }
+        window.coreCalls.length = 0;
+        const canvas = over ? app.presentation.canvas : document.getElementById('picDisplay');
+        const box = canvas.getBoundingClientRect();
+        canvas.dispatchEvent(new PointerEvent('pointermove', { clientX: box.left + 47, clientY: box.top + 61, bubbles: true, isPrimary: true }));
+        return window.coreCalls.slice();
+    }, fullScreen);
+}
+
+test('a pointer move is one call into the core, at ratios 1 and 2 and over Layar Penuh with its caption', async (t) => {
+    const open = async (deviceScaleFactor) => {
+        const session = await openPage({ viewport: { width: 1280, height: 800 }, deviceScaleFactor });
+        t.after(() => session.close());
+        return session.page;
+    };
+    assert.deepStrictEqual(await coreCallsOfAMove(await open(2), false), ['pointer'], 'ratio 2');
+    const page = await open(1);
+    assert.deepStrictEqual(await coreCallsOfAMove(page, false), ['pointer'], 'ratio 1');
+    await page.evaluate(() => ['mnuIrisan', 'mnuFullScreen'].forEach((item) => window.ruvexPage.command(item)));
+    await page.waitForSelector('.presentation .caption:not([hidden])');
+    assert.deepStrictEqual(await coreCallsOfAMove(page, true), ['pointer'], 'full screen');
 });
