@@ -39,6 +39,11 @@ test('every picture the page shows goes into it, and no other', { skip: !process
     assert.strictEqual(run.status, 0, run.stderr);
     const pictures = JSON.parse(/<script type="application\/json" id="pictures">(.*?)<\/script>/s.exec(run.page)[1]);
     assert.deepStrictEqual(Object.keys(pictures), names);
+    // Packed, so the page does not read them as text before its first picture.
+    for (const name of names) {
+        const bytes = zlib.gunzipSync(Buffer.from(pictures[name].packed, 'base64'));
+        assert.ok(bytes.equals(fs.readFileSync(path.join(process.env.RUVEX_PICTURES_DIR, name))), name);
+    }
 });
 
 // The core's script would otherwise hold its WebAssembly as 700 kB of base64
