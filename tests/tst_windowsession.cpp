@@ -268,6 +268,21 @@ TEST(WindowSession, SnapshotAndRequestsReadAsJson)
     EXPECT_EQ(requestsJson(s.session.takeRequests()), R"([{"kind":"showSectionWindow","text":""}])");
 }
 
+// "Irisan Bidang"'s texts come with its window: the closed window's snapshot
+// carries none, so no section is worked out for it.
+TEST(WindowSession, SectionTextsComeOnlyWithTheSectionWindow)
+{
+    Session s;
+    const auto texts
+        = [&s] { return std::pair(s.session.snapshot().section.solid, s.session.snapshot().section.line); };
+    EXPECT_EQ(texts(), std::pair(std::string(), std::string()));
+    s.apply(MenuIntent{"mnuIrisan"});
+    EXPECT_FALSE(texts().first.empty());
+    EXPECT_FALSE(texts().second.empty());
+    s.apply(WindowClosedIntent{WindowName::SectionWindow});
+    EXPECT_EQ(texts(), std::pair(std::string(), std::string()));
+}
+
 // "Ukuran Bangun": the school solid drawn for the four shapes only, with its
 // bars' sizes and its worked numbers; the aspect bar disabled and kept.
 TEST(WindowSession, SizeWindowDrawsTheSchoolSolidUntilItCloses)

@@ -51,14 +51,15 @@ node_bin="$(command -v node)"
 
 # GoogleTest for WebAssembly, built once per version of the googletest and
 # emscripten packages and kept in the user's cache, so a new build folder or
-# clone finds it.
-gtest="${RUVEX_GTEST_WASM_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ruvex3d/googletest-wasm}"
-gtest_version="$(dpkg-query -W -f='${Version} ' googletest emscripten)exceptions"
+# clone finds it. Its exceptions are WebAssembly's own, as the core's are
+# (CMakeLists.txt): the two kinds do not link together.
+gtest="${RUVEX_GTEST_WASM_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ruvex3d/googletest-wasm-exceptions}"
+gtest_version="$(dpkg-query -W -f='${Version} ' googletest emscripten)wasm-exceptions"
 if [ "$(cat "$gtest/version" 2>/dev/null)" != "$gtest_version" ]; then
     echo "== GoogleTest for WebAssembly"
     rm -rf "$gtest"
     emcmake cmake -S /usr/src/googletest -B "$gtest/build" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_CXX_FLAGS=-fexceptions -DCMAKE_INSTALL_PREFIX="$gtest/install" \
+        -DCMAKE_CXX_FLAGS=-fwasm-exceptions -DCMAKE_INSTALL_PREFIX="$gtest/install" \
         -DBUILD_GMOCK=OFF -DINSTALL_GTEST=ON -Dgtest_disable_pthreads=ON >/dev/null
     cmake --build "$gtest/build" -j "$jobs" >/dev/null
     cmake --install "$gtest/build" >/dev/null
@@ -80,7 +81,7 @@ ccache_settings "$here"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 emcmake cmake -S "$here" -B "$build" -DRUVEX_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$node_bin" -DCMAKE_FIND_ROOT_PATH="$gtest/install" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$node_bin" -DCMAKE_FIND_ROOT_PATH="$gtest/install" -DGTest_DIR="$gtest/install/lib/cmake/GTest" \
     -DRUVEX_NATIVE_PROGRAM="$native" -DRUVEX_PICTURES_DIR="$pictures" -DRUVEX_ICONS_DIR="$icons" -DRUVEX_NODE_MODULES="$npm_dir/node_modules" \
     "${launcher[@]}" >/dev/null
 cmake --build "$build" -j "$jobs"

@@ -1,7 +1,7 @@
 // Puts the page together as one file: the markup (ruvex3d.html) with the
 // window's markup (markup.js), the style sheet, the core's script and its
-// WebAssembly (packed, beside it), the page's script, the program's pictures as data:
-// addresses and its icon written into it. site.js puts the same parts
+// WebAssembly (packed, beside it), the page's script, the program's pictures
+// (packed) and its icon written into it. site.js puts the same parts
 // together as separate files.
 //
 //   node assemble.js <web folder> <core script> <pictures folder or ""> <picture names> <page out>
@@ -72,15 +72,20 @@ function coreApart(script) {
     };
 }
 
+// A picture the one file carries, packed (gzip) as base64 with its type: the
+// page unpacks it only when a window shows it (menus.js), so its bitmap's
+// bytes are not read as text before the first picture.
+const packedPicture = (type, bytes) => ({ type, packed: zlib.gzipSync(bytes, { level: 9 }).toString('base64') });
+
 async function assemble([webDir, coreScript, picturesDir, pictureNames, out]) {
     const pictures = await pagePictures(coreScript, picturesDir, pictureNames);
-    const address = (name) => `data:${kPictureTypes[path.extname(name)]};base64,${pictures[name].toString('base64')}`;
-    const addresses = Object.fromEntries(Object.keys(pictures).map((name) => [name, address(name)]));
+    const type = (name) => kPictureTypes[path.extname(name)];
+    const packed = Object.fromEntries(Object.keys(pictures).map((name) => [name, packedPicture(type(name), pictures[name])]));
     const core = coreApart(read(coreScript));
     const page = await pageMarkup(webDir, coreScript, {
         STYLE: `<style>${read(path.join(webDir, 'ruvex3d.css'))}</style>`,
-        ICON: addresses[kIconName],
-        PICTURES: scriptText(JSON.stringify(addresses)),
+        ICON: `data:${type(kIconName)};base64,${pictures[kIconName].toString('base64')}`,
+        PICTURES: scriptText(JSON.stringify(packed)),
         CORE: `${core.wasm}\n${core.script}`,
         SCRIPT: `<script>${scriptText(pageScript(webDir))}</script>`,
     });

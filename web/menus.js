@@ -93,7 +93,17 @@ function dialog(name, modal = false) {
 // screen narrower than it (a phone) shown smaller as a whole, not cut off.
 function showInfoWindow(app, name) {
     const box = dialog(name, true), body = box.querySelector('.body'), picture = box.querySelector('img');
-    if (picture) picture.src = JSON.parse(document.getElementById('pictures').textContent)[picture.dataset.picture];
+    if (picture) pictureAddress(picture.dataset.picture).then((address) => { picture.src = address; });
     const room = document.documentElement.clientWidth - 16 - (box.offsetWidth - box.clientWidth);
     if (body.offsetWidth > room && room > 0) body.style.zoom = String(room / body.offsetWidth);
+}
+
+// A picture's address by name: the site's file, or what the one file carries
+// packed, unpacked the first time it is shown.
+const pictureAddresses = {};
+function pictureAddress(name) {
+    const picture = JSON.parse(document.getElementById('pictures').textContent)[name];
+    if (typeof picture === 'string') return Promise.resolve(picture);
+    if (!pictureAddresses[name]) pictureAddresses[name] = unpacked(picture.packed, picture.type).blob().then((blob) => URL.createObjectURL(blob));
+    return pictureAddresses[name];
 }

@@ -23,10 +23,14 @@ function coreOptions() {
     return { instantiateWasm };
 }
 
-async function compilePacked(base64) {
+function compilePacked(base64) {
+    return WebAssembly.compileStreaming(unpacked(base64, 'application/wasm'));
+}
+
+// What the one file carries packed (gzip) as base64, as a response of type `type` to read it from.
+function unpacked(base64, type) {
     const bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(base64) : Uint8Array.from(atob(base64), (letter) => letter.charCodeAt(0));
-    const unpacked = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
-    return WebAssembly.compileStreaming(new Response(unpacked, { headers: { 'Content-Type': 'application/wasm' } }));
+    return new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip')), { headers: { 'Content-Type': type } });
 }
 
 // What each of the session's requests is in the browser, given its text and kind.

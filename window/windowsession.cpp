@@ -360,6 +360,10 @@ SectionSnapshot WindowSession::sectionSnapshot() const
     s.outline = view.outline;
     s.tiltText = SectionWindowLayout::tiltText(view.plane.tiltDegrees);
     s.distanceText = SectionWindowLayout::distanceText(view.plane.distance);
+    // Only its window shows the section's texts: closed, the solid is not
+    // cut for them, so the first snapshot (the page's start) stays cheap.
+    if (!s.shown)
+        return s;
     const PlaneSection& section = m_model.planeSection();
     s.solid = section.solidEquation;
     s.line = section.line();

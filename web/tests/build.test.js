@@ -39,7 +39,27 @@ test('every picture the page shows goes into it, and no other', { skip: !process
     assert.strictEqual(run.status, 0, run.stderr);
     const pictures = JSON.parse(/<script type="application\/json" id="pictures">(.*?)<\/script>/s.exec(run.page)[1]);
     assert.deepStrictEqual(Object.keys(pictures), names);
+    // Packed, so the page does not read them as text before its first picture.
+    for (const name of names) {
+        const bytes = zlib.gunzipSync(Buffer.from(pictures[name].packed, 'base64'));
+        assert.ok(bytes.equals(fs.readFileSync(path.join(process.env.RUVEX_PICTURES_DIR, name))), name);
+    }
 });
+
+// The ids of a WebAssembly module's sections, in order.
+function sectionIds(wasm) {
+    const ids = [];
+    for (let at = 8; at < wasm.length;) {
+        ids.push(wasm[at++]);
+        let size = 0;
+        for (let shift = 0, byte = 0x80; byte & 0x80; shift += 7) {
+            byte = wasm[at++];
+            size += (byte & 0x7f) * 2 ** shift;
+        }
+        at += size;
+    }
+    return ids;
+}
 
 // The core's script would otherwise hold its WebAssembly as 700 kB of base64
 // text to parse before the first picture.
@@ -49,5 +69,8 @@ test('the one file carries the core\'s WebAssembly packed, apart from the core\'
     const packed = /<script type="application\/octet-stream" id="core-wasm">(.*?)<\/script>/s.exec(run.page)[1];
     const wasm = zlib.gunzipSync(Buffer.from(packed, 'base64'));
     assert.strictEqual(wasm.subarray(0, 4).toString('latin1'), '\0asm');
+    // Exceptions unwind inside the WebAssembly (its tag section declares
+    // them), not through a JavaScript call for each call that could throw.
+    assert.ok(sectionIds(wasm).includes(13), 'a tag section');
     assert.doesNotMatch(run.page, /base64,AGFzbQ/, 'no WebAssembly left in a script');
 });

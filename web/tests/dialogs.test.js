@@ -26,13 +26,19 @@ async function informationWindows(page) {
         ['Help', 'Contact', 'Contact Me'],
         ['Help', 'Info', 'Info'],
     ];
+    let pictures = 0;
     for (const [menu, item, caption] of windows) {
         await chooseMenuItem(page, menu, item);
         const dialog = page.getByRole('dialog', { name: caption, exact: true });
         await dialog.waitFor();
+        if (await dialog.locator('img.picture').count()) {
+            await dialog.locator('img.picture[src]').evaluate((image) => image.decode());
+            pictures += 1;
+        }
         await page.keyboard.press('Escape');
         await modalClosed(page);
     }
+    assert.strictEqual(pictures, 3, 'the windows\' pictures shown');
     await page.locator('#picDisplay').focus();
     await page.keyboard.press('F1');
     await page.getByRole('dialog', { name: /Petunjuk Penggunaan/ }).waitFor();
