@@ -4,7 +4,7 @@
 
 #include "tests/windowsessionfixture.h"
 #include "window/keynames.h"
-#include "window/openedview.h"
+#include "window/picturewords.h"
 #include "window/sizewindowlayout.h"
 #include "window/snapshotjson.h"
 #include "window/windowdescription.h"

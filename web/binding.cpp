@@ -11,10 +11,10 @@
 
 #include "bindingpage.h"
 
+#include "window/arealoadwindow.h"
 #include "window/form1layout.h"
 #include "window/jsonwriter.h"
 #include "window/keynames.h"
-#include "window/openedview.h"
 #include "window/pagetexts.h"
 #include "window/scrollbarmoves.h"
 #include "window/snapshotjson.h"

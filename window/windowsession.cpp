@@ -367,6 +367,10 @@ SectionSnapshot WindowSession::sectionSnapshot() const
     s.outline = view.outline;
     s.tiltText = SectionWindowLayout::tiltText(view.plane.tiltDegrees);
     s.distanceText = SectionWindowLayout::distanceText(view.plane.distance);
+    // The curve is worked out for the window that shows it only: closed, the
+    // section would cost every intent's two snapshots for nothing.
+    if (!s.shown)
+        return s;
     const PlaneSection& section = m_model.planeSection();
     s.solid = section.solidEquation;
     s.line = section.line();
