@@ -174,6 +174,7 @@ void bindIntents(const emscripten::class_<RuvexPage>& page)
         .function("requests", &RuvexPage::requests)
         .function("addressRefusalMessage", &RuvexPage::addressRefusalMessage)
         .function("viewAddress", &RuvexPage::viewAddress)
+        .function("addressToWrite", &RuvexPage::addressToWrite)
         .function("viewPosition", &RuvexPage::viewPosition)
         .function("pictureWords", &RuvexPage::pictureWords)
         .function("reduceMotion", &RuvexPage::reduceMotion);
@@ -222,6 +223,7 @@ void bindNames()
     emscripten::constant("kRequestsWaiting", kRequestsWaiting);
     emscripten::constant("kIntentTaken", kIntentTaken);
     emscripten::constant("kPictureWordsDue", kPictureWordsDue);
+    emscripten::constant("kAddressDue", kAddressDue);
 }
 
 } // namespace

@@ -1,12 +1,9 @@
 #include "window/windowsession.h"
 
-#include "export/picturetypes.h"
 #include "surface/animation.h"
-#include "surface/shapecatalogue.h"
 #include "window/form1menus.h"
 #include "window/keycodes.h"
 #include "window/lessoncaption.h"
-#include "window/picturewords.h"
 #include "window/sectionwindowlayout.h"
 
 #include <array>
@@ -71,6 +68,7 @@ WindowSession::WindowSession(PictureBox& area)
 void WindowSession::start(Form1LoadWindow& window)
 {
     m_model.Form_Load(window);
+    m_writtenAddress = viewAddress();
 }
 
 void WindowSession::redrawScaledViews()
@@ -111,12 +109,34 @@ bool onlyTurns(const Intent& intent)
 
 } // namespace
 
+WindowSession::Before WindowSession::before(const Intent& intent) const
+{
+    const bool compared = !onlyTurns(intent);
+    return {compared, compared ? snapshot() : WindowSnapshot{}, m_requests.size(), m_model.redrawCount(),
+            m_pointerHeld};
+}
+
+unsigned WindowSession::changesSince(const Before& before)
+{
+    unsigned changes = 0;
+    // The scaled views follow once the intent is done, however many times
+    // it redrew the drawing area, or when the caption's band came or went.
+    if (fitCaptionBand() || m_model.redrawCount() != before.redraws) {
+        changes |= kPictureChanged;
+        redrawScaledViews();
+    }
+    if (before.compared && !(snapshot() == before.snapshot))
+        changes |= kControlsChanged;
+    if (m_requests.size() != before.requests)
+        changes |= kRequestsWaiting;
+    if (before.held && !m_pointerHeld)
+        changes |= kDragEnded;
+    return changes;
+}
+
 unsigned WindowSession::apply(const Intent& intent)
 {
-    const bool compare = !onlyTurns(intent);
-    const WindowSnapshot before = compare ? snapshot() : WindowSnapshot{};
-    const std::size_t requestsBefore = m_requests.size();
-    const unsigned redrawsBefore = m_model.redrawCount();
+    const Before was = before(intent);
     const unsigned taken = std::visit(
         [this](const auto& what) -> unsigned {
             using Kind = std::decay_t<decltype(what)>;
@@ -140,18 +160,7 @@ unsigned WindowSession::apply(const Intent& intent)
                 return windowClosed(what.window);
         },
         intent);
-    unsigned changes = taken;
-    // The scaled views follow once the intent is done, however many times
-    // it redrew the drawing area, or when the caption's band came or went.
-    if (fitCaptionBand() || m_model.redrawCount() != redrawsBefore) {
-        changes |= kPictureChanged;
-        redrawScaledViews();
-    }
-    if (compare && !(snapshot() == before))
-        changes |= kControlsChanged;
-    if (m_requests.size() != requestsBefore)
-        changes |= kRequestsWaiting;
-    return changes;
+    return taken | changesSince(was);
 }
 
 // --- pointer and keys -------------------------------------------------------
@@ -298,9 +307,12 @@ unsigned WindowSession::openAddress(const std::string& fragment)
     const auto settings = viewSettingsOfFragment(fragment);
     if (const auto* refusal = std::get_if<std::string>(&settings)) {
         m_addressRefusal = *refusal;
+        m_writtenAddress.clear();
         return 0;
     }
-    return openView(std::get<PictureSettings>(settings));
+    const unsigned changes = openView(std::get<PictureSettings>(settings));
+    m_writtenAddress = viewAddress();
+    return changes;
 }
 
 unsigned WindowSession::windowClosed(WindowName window)
@@ -375,19 +387,4 @@ SectionSnapshot WindowSession::sectionSnapshot() const
     s.solid = section.solidEquation;
     s.line = section.line();
     return s;
-}
-
-std::string WindowSession::viewAddress() const
-{
-    return '#' + viewFragment(m_model.viewSettings());
-}
-
-std::string WindowSession::pictureWords() const
-{
-    return pictureInWords(m_model.viewSettings());
-}
-
-std::string WindowSession::pictureName() const
-{
-    return sharedPictureName(shapeCaption(m_model.shapeIndex()));
 }
