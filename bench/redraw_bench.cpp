@@ -7,9 +7,9 @@
 #include "surface/animation.h"
 #include "surface/planesection.h"
 #include "surface/shapecatalogue.h"
+#include "tests/windowsessionfixture.h"
 #include "view/projection.h"
 #include "view/scaledwireframe.h"
-#include "window/openedview.h"
 
 #include "benchcases.h"
 
@@ -98,7 +98,7 @@ BENCHMARK(BM_PlaneSection)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // The argument is the export type; -1 is the bitmap of "Save Gambar".
 void BM_ExportFile(benchmark::State& bench)
 {
-    const OpenedView opened(PictureSettings{3, 120.0f, 60.0f, false, 150, 10, {}});
+    const Session opened(PictureSettings{3, 120.0f, 60.0f, false, 150, 10, {}});
     const Form1Model& view = opened.model();
     const PictureFileView picture{view.area().Image(), view.pictureLines(), 3};
     const auto type = bench.range(0);

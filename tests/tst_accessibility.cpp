@@ -136,6 +136,16 @@ TEST(ScreenReader, ThePictureIsToldAgainOnlyAfterTheViewHasRested)
     // The toolkit's timers may fire up to 5 % early.
     EXPECT_GE(sinceLastMove.elapsed(), kPictureWordsRestMilliseconds * 9 / 10);
     EXPECT_EQ(description(picDisplay(form)), form.session().pictureWords());
+
+    // A drag held still is not told until it lets go.
+    const std::string beforeDrag = description(picDisplay(form));
+    form.apply(
+        PointerEvent{PointerSurface::DrawingArea, PointerAction::Press, kLeftButton, kLeftButton, 160, 100});
+    moveOver(form, kLeftButton, 200.0f, 100.0f);
+    QTest::qWait(kPictureWordsRestMilliseconds * 3 / 2);
+    EXPECT_EQ(description(picDisplay(form)), beforeDrag);
+    form.apply(PointerEvent{PointerSurface::DrawingArea, PointerAction::Release, 0, kLeftButton, 200, 100});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return description(picDisplay(form)) != beforeDrag; }, 1000));
 }
 
 TEST(ScreenReader, InformationWindowsAndTheHelpAreReadWhole)

@@ -7,12 +7,12 @@
 #include "tests/fakefiledialog.h"
 #include "tests/form1controls.h"
 #include "tests/readfile.h"
+#include "tests/windowsessionfixture.h"
 #include "ui/animationtimer.h"
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
 #include "ui/savecommand.h"
 #include "ui/storedrangescrollbar.h"
-#include "window/openedview.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -185,7 +185,7 @@ protected:
     // What the command line writes for the same view.
     static QByteArray commandLineFile(PictureFormat format, int scale)
     {
-        const OpenedView opened(kView);
+        const Session opened(kView);
         const Form1Model& view = opened.model();
         return toQByteArray(
             pictureFileBytes({view.area().Image(), view.pictureLines(), kView.shapeIndex}, format, scale));
@@ -367,7 +367,7 @@ TEST_F(Export, ADanglingLinkIsRefusedAsWhenSaving)
 // file reported as written.
 TEST_F(Export, APictureThatCannotBeEncodedIsToldAndWritesNothing)
 {
-    const OpenedView opened(kView);
+    const Session opened(kView);
     const Form1Model& view = opened.model();
     const PixelBuffer none;
     const PictureFileView empty{none, view.pictureLines(), kView.shapeIndex};

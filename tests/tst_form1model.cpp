@@ -2,9 +2,9 @@
 // a view opened from its settings must be the very picture its controls give,
 // and its control states must follow the toggle rules.
 
+#include "tests/windowsessionfixture.h"
 #include "view/picturelines.h"
 #include "window/form1model.h"
-#include "window/openedview.h"
 
 #include <gtest/gtest.h>
 
@@ -33,14 +33,14 @@ TEST(Form1Model, AnOpenedViewIsThePictureItsControlsGive)
     LoadedModel loaded;
     Form1Model& model = loaded.model;
     EXPECT_EQ(loaded.redraws, 1);
-    EXPECT_EQ(model.area().Image(), OpenedView({}).model().area().Image());
+    EXPECT_EQ(model.area().Image(), Session(PictureSettings{}).model().area().Image());
 
     model.Option1_Click(3);
     model.chkPerspective_Click(1);
     model.VScroll2_Change(200);
     model.VScroll1_Change(5);
     model.picDisplay_MouseMove(120.0f, 60.0f);
-    const OpenedView opened({3, 120.0f, 60.0f, true, 200, 5, {}});
+    const Session opened({3, 120.0f, 60.0f, true, 200, 5, {}});
     EXPECT_EQ(model.area().Image(), opened.model().area().Image());
     EXPECT_EQ(model.aspectCaption(), "0.5");
     EXPECT_EQ(model.distanceCaption(), " 200");
@@ -132,7 +132,7 @@ TEST(Form1Model, DragTurnsByItsTravelAndHoverChangesNothing)
     model.pointerMoved(1, 270.0f, 215.0f);
     EXPECT_EQ(model.viewState().MouseX, 120.0f);
     EXPECT_EQ(model.viewState().MouseY, 5.0f);
-    EXPECT_EQ(model.area().Image(), OpenedView({0, 120.0f, 5.0f, false, 150, 10, {}}).model().area().Image());
+    EXPECT_EQ(model.area().Image(), Session({0, 120.0f, 5.0f, false, 150, 10, {}}).model().area().Image());
     model.picDisplay_MouseUp(1, 270.0f, 215.0f);
     model.pointerMoved(0, 10.0f, 10.0f);
     EXPECT_EQ(model.viewState().MouseX, 120.0f);

@@ -8,8 +8,8 @@
 // RUVEX_FUZZ_SEED and RUVEX_FUZZ_MODEL_EVENTS override the seed and the count.
 
 #include "tests/fuzzing.h"
+#include "window/arealoadwindow.h"
 #include "window/form1model.h"
-#include "window/openedview.h"
 
 #include <gtest/gtest.h>
 

@@ -6,10 +6,10 @@
 #include "export/svgpicture.h"
 #include "platform/colours.h"
 #include "platform/picturebox.h"
+#include "tests/windowsessionfixture.h"
 #include "view/hiddenlines.h"
 #include "view/picturelines.h"
 #include "view/scaledwireframe.h"
-#include "window/openedview.h"
 
 #include <gtest/gtest.h>
 
@@ -146,7 +146,7 @@ TEST(HiddenLines, DrawsOnlyTheGivenStretchesOfTheWholeLine)
 
 TEST(HiddenLines, ClosedSolidDashesItsBackHalfOnTheSolidLines)
 {
-    const OpenedView opened({0, 120.0f, 60.0f, false, 150, 10, {}});
+    const Session opened({0, 120.0f, 60.0f, false, 150, 10, {}});
     const Form1Model& view = opened.model();
     const auto [total, hidden] = shownAndHiddenLength(linesOf(view, {true, false}));
     // About the back half of a sphere's lines lies behind it.
@@ -183,7 +183,7 @@ TEST(HiddenLines, OpenSurfaceShowsItsInsideSolid)
     // side: the eye sees the inside, and nothing lies in front of any line.
     // Seen slantwise from the dome's side, the dome hides its far side.
     const auto hiddenShare = [](float x, float y) {
-        const OpenedView opened({5, x, y, false, 150, 10, {}});
+        const Session opened({5, x, y, false, 150, 10, {}});
         const Form1Model& view = opened.model();
         const auto [total, hidden] = shownAndHiddenLength(linesOf(view, {true, false}));
         return hidden / total;
@@ -227,7 +227,7 @@ std::array<int, 3> letterPixelsByEnd(const PixelBuffer& image, const ViewProject
 
 TEST(CoordinateAxes, LieUnderTheWireframeWithLettersAtTheirEnds)
 {
-    const OpenedView opened({3, 120.0f, 60.0f, false, 150, 10, {}});
+    const Session opened({3, 120.0f, 60.0f, false, 150, 10, {}});
     const Form1Model& view = opened.model();
     const Drawn withAxes(view, {false, true});
     const PixelBuffer& plain = view.area().Image();
@@ -256,7 +256,7 @@ TEST(CoordinateAxes, DashedWhereTheSolidHidesThem)
 {
     // The axes run through the sphere's inside, behind its front half: at
     // least their 2 of 2.6 sizes within it, at most the stub behind it too.
-    const OpenedView opened({0, 120.0f, 60.0f, false, 150, 10, {}});
+    const Session opened({0, 120.0f, 60.0f, false, 150, 10, {}});
     const Form1Model& view = opened.model();
     const std::vector<WireframePolyline> lines = linesOf(view, {true, true});
     ASSERT_EQ(lines.front().pen, WireframePen::Axis);
@@ -271,7 +271,7 @@ TEST(CoordinateAxes, DashedWhereTheSolidHidesThem)
 
 TEST(PictureOptions, OffGivesTodaysPicturesAndOnScalesTheDashes)
 {
-    const OpenedView opened({6, 300.0f, 250.0f, true, 250, 10, {}});
+    const Session opened({6, 300.0f, 250.0f, true, 250, 10, {}});
     const Form1Model& view = opened.model();
     const std::vector<WireframePolyline> lines = linesOf(view, {});
     // Off: the same polylines as with back lines dashed, with nothing dashed.

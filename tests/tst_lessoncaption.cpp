@@ -4,7 +4,6 @@
 
 #include "tests/windowsessionfixture.h"
 #include "window/lessoncaption.h"
-#include "window/openedview.h"
 #include "window/snapshotjson.h"
 #include "window/viewsettings.h"
 #include "window/windowsession.h"
@@ -45,7 +44,7 @@ TEST(WindowSession, CaptionSaysWhatTheOpenWindowShows)
         {plain, ""},
     };
     for (const auto& [settings, caption] : cases) {
-        const OpenedView opened(settings);
+        const Session opened(settings);
         EXPECT_EQ(fullScreenCaption(opened.model()), caption) << viewOptionsText(settings);
     }
     Session s;

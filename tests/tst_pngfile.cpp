@@ -5,10 +5,10 @@
 #include "export/deflate.h"
 #include "export/huffmancode.h"
 #include "export/pngfile.h"
+#include "tests/windowsessionfixture.h"
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
 #include "view/scaledwireframe.h"
-#include "window/openedview.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -116,7 +116,7 @@ TEST(ZlibStream, HuffmanCodesKeepTheirLimitAndAreComplete)
 // at 96 and 384 dots per inch.
 TEST(PngFile, DecodesToThePictureAtNinetySixDpiTimesItsScale)
 {
-    const OpenedView opened(kCone);
+    const Session opened(kCone);
     const Form1Model& view = opened.model();
     const PixelBuffer& picture = view.area().Image();
     for (const int scale : {1, 4}) {

@@ -6,7 +6,6 @@
 #include "tests/windowsessionfixture.h"
 #include "view/presentationpicture.h"
 #include "view/scaledwireframe.h"
-#include "window/openedview.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +26,7 @@ TEST(ScaledWireframe, AtScaleOneIsTheDrawingAreasPicture)
         {"flat surface, points off the picture", {8, 198.0f, 198.0f, true, 350, 0, {}}},
     };
     for (const ViewCase& c : cases) {
-        const OpenedView opened(c.settings);
+        const Session opened(c.settings);
         const Form1Model& view = opened.model();
         const PixelBuffer& expected = view.area().Image();
         PixelBuffer drawn;
@@ -81,7 +80,7 @@ TEST(PresentationPicture, EachRedrawIsTheViewAloneAndReportsWhatChanged)
     for (const PictureSettings& settings : {PictureSettings{3, 120.0f, 60.0f, false, 150, 10, {}},
                                             PictureSettings{13, 300.0f, 250.0f, true, 100, 16, {}},
                                             PictureSettings{2, 198.0f, 198.0f, false, 150, 10, {}}}) {
-        const OpenedView opened(settings);
+        const Session opened(settings);
         const Form1Model& view = opened.model();
         picture.redraw(view.pictureLines());
         PixelBuffer expected;

@@ -8,7 +8,7 @@
 
 #include "export/picturefile.h"
 #include "surface/schoolsolid.h"
-#include "window/openedview.h"
+#include "tests/windowsessionfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ std::vector<Pixel> exportedGridPoints(int shape, int net, float viewX, float vie
     settings.pointerX = viewX;
     settings.pointerY = viewY;
     settings.options.schoolSolid = SchoolSolid{shape, 7, 10, net};
-    const OpenedView opened(settings);
+    const Session opened(settings);
     const Form1Model& model = opened.model();
     const std::vector<std::uint8_t> bytes
         = pictureFileBytes({model.area().Image(), model.pictureLines(), shape}, PictureFormat::Svg, 1);

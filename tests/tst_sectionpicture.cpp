@@ -6,9 +6,9 @@
 
 #include "platform/colours.h"
 #include "tests/solidformulas.h"
+#include "tests/windowsessionfixture.h"
 #include "view/projection.h"
 #include "view/scaledwireframe.h"
-#include "window/openedview.h"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +113,7 @@ TEST(SectionPicture, PrintPictureDrawsTheTrueCurve)
                      << "shape " << cut.shape << " at " << cut.tilt << "," << cut.distance);
         PictureSettings settings{cut.shape, 120.0f, 60.0f, false, 150, cut.aspectTenths, {}};
         settings.options.section = SectionView{{cut.tilt, cut.distance}, false};
-        const OpenedView opened(settings);
+        const Session opened(settings);
         const Form1Model& view = opened.model();
         const ViewProjection projection(projectionSettings(view.area(), view.viewState()), 120.0f, 60.0f);
         std::vector<Pixel> truth;

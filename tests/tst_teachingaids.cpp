@@ -7,12 +7,12 @@
 
 #include "surface/animation.h"
 #include "tests/form1controls.h"
+#include "tests/windowsessionfixture.h"
 #include "ui/besidewindow.h"
 #include "ui/commandline.h"
 #include "ui/picturewidget.h"
 #include "ui/qtext.h"
 #include "ui/storedrangescrollbar.h"
-#include "window/openedview.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -54,11 +54,9 @@ TEST(TeachingAids, SwitchesStartOffAndDrawWhatTheCommandLineDraws)
     const PixelBuffer plain = shown(form);
 
     trigger(form, "mnuBackLines");
-    EXPECT_EQ(shown(form),
-              OpenedView({0, 120.0f, 60.0f, false, 150, 10, {true, false}}).model().area().Image());
+    EXPECT_EQ(shown(form), Session({0, 120.0f, 60.0f, false, 150, 10, {true, false}}).model().area().Image());
     trigger(form, "mnuAxes");
-    EXPECT_EQ(shown(form),
-              OpenedView({0, 120.0f, 60.0f, false, 150, 10, {true, true}}).model().area().Image());
+    EXPECT_EQ(shown(form), Session({0, 120.0f, 60.0f, false, 150, 10, {true, true}}).model().area().Image());
     // Each switch alone; the speeds keep their own group.
     trigger(form, "mnuBackLines");
     EXPECT_TRUE(control<QAction>(form, "mnuAxes")->isChecked());
@@ -87,7 +85,7 @@ TEST(TeachingAids, DragTurnsByTheHoverRuleAndNothingElseMovesTheView)
     EXPECT_EQ(form.viewState().MouseY, movedWithinSweep(startY, 25.0f));
     const PixelBuffer dragged = shown(form);
     EXPECT_EQ(dragged,
-              OpenedView({0, startX + 40.0f, startY + 25.0f, false, 150, 10, {}}).model().area().Image());
+              Session({0, startX + 40.0f, startY + 25.0f, false, 150, 10, {}}).model().area().Image());
 
     // Out of the drawing area to a menu and back: the view stays.
     QEvent leave(QEvent::Leave);
@@ -117,7 +115,7 @@ TEST(TeachingAids, WindowOpenedFromTheCommandLineShowsTheViewAndCopiesIt)
 
     Form1 form;
     form.openView(*view);
-    EXPECT_EQ(shown(form), OpenedView(*view).model().area().Image());
+    EXPECT_EQ(shown(form), Session(*view).model().area().Image());
     EXPECT_TRUE(control<QRadioButton>(form, "Option1", 3)->isChecked());
     EXPECT_TRUE(control<QCheckBox>(form, "chkPerspective")->isChecked());
     EXPECT_EQ(control<StoredRangeScrollBar>(form, "VScroll2")->storedValue(), 200);
@@ -155,7 +153,7 @@ TEST(TeachingAids, SectionWindowDrawsWhatTheCommandLineDrawsWhileOpen)
     EXPECT_EQ(window->findChild<QLineEdit*>("txtIrisan")->text() + u'\n', toQString(info.output));
     PictureSettings cut{3, 120.0f, 60.0f, false, 150, 10, {}};
     cut.options.section = SectionView{{45, 30}, true};
-    EXPECT_EQ(shown(form), OpenedView(cut).model().area().Image());
+    EXPECT_EQ(shown(form), Session(cut).model().area().Image());
     trigger(form, "mnuCopyViewCode");
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("ruvex3d --shape 3 --view 120,60 --section 45,30"));
@@ -198,7 +196,7 @@ TEST(TeachingAids, SectionWindowOpensObliqueStepsByButtonsAndCarriesThePlane)
 
     const CommandLineResult reopened = runCommandLine(command.split(u' '));
     ASSERT_TRUE(reopened.windowView);
-    EXPECT_EQ(shown(form), OpenedView(*reopened.windowView).model().area().Image());
+    EXPECT_EQ(shown(form), Session(*reopened.windowView).model().area().Image());
     EXPECT_FALSE(reopened.windowView->options.section->outline);
     EXPECT_EQ(runCommandLine({"ruvex3d", "--shape", "3", "--section-plane", "hidden"}).error,
               "ruvex3d: pilihan --section-plane hanya berlaku bersama --section SUDUT,JARAK.\n");

@@ -4,9 +4,9 @@
 // the drawing area shows the same picture as the position it is written as.
 
 #include "platform/picturebox.h"
+#include "tests/windowsessionfixture.h"
 #include "view/projection.h"
 #include "window/form1model.h"
-#include "window/openedview.h"
 #include "window/viewsettings.h"
 
 #include <gtest/gtest.h>
@@ -106,9 +106,9 @@ TEST(ViewSettings, OutOfRangePositionsGiveTheSameRotationAsTheirEquivalent)
     };
     float largest = 0.0f;
     for (const int shape : {0, 5, 13}) {
-        const OpenedView inPerspectiveOpened({shape, 0.0f, 0.0f, true, 150, 10, {}});
+        const Session inPerspectiveOpened({shape, 0.0f, 0.0f, true, 150, 10, {}});
         const Form1Model& inPerspective = inPerspectiveOpened.model();
-        const OpenedView flatOpened({shape, 0.0f, 0.0f, false, 150, 10, {}});
+        const Session flatOpened({shape, 0.0f, 0.0f, false, 150, 10, {}});
         const Form1Model& flat = flatOpened.model();
         for (int position = -6015; position <= 6015; position += 45) {
             const auto at = static_cast<float>(position);

@@ -4,7 +4,7 @@
 
 #include "tests/windowsessionfixture.h"
 #include "window/keynames.h"
-#include "window/openedview.h"
+#include "window/picturewords.h"
 #include "window/sizewindowlayout.h"
 #include "window/snapshotjson.h"
 #include "window/windowdescription.h"
@@ -152,10 +152,18 @@ TEST(WindowSession, PointerEventsCarryTheirButtonsAndFullScreenMapsBack)
 }
 
 // The picture's words are due after whatever may change the view, and not
-// after a move that turned nothing or a key nobody took.
-TEST(WindowSession, PictureWordsAreDueOnlyWhenTheViewMayHaveChanged)
+// after a move that turned nothing or a key nobody took; a drag holds them
+// back until it lets go, which makes them due again.
+TEST(WindowSession, PictureWordsAreDueOnlyWhenTheViewMayHaveChangedAndNoDragHoldsIt)
 {
     Session s;
+    s.pointer(PointerSurface::DrawingArea, PointerAction::Press, kLeftButton, 100, 100);
+    s.pointer(PointerSurface::DrawingArea, PointerAction::Move, kLeftButton, 130, 100);
+    EXPECT_EQ(s.session.pictureWords(), "");
+    EXPECT_NE(s.pointer(PointerSurface::DrawingArea, PointerAction::Release, kLeftButton, 130, 100)
+                  & kPictureWordsDue,
+              0u);
+    EXPECT_EQ(s.session.pictureWords(), pictureInWords(s.model().viewSettings()));
     EXPECT_NE(s.pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 150, 90) & kPictureWordsDue, 0u);
     EXPECT_NE(s.apply(MenuIntent{"mnuDragToTurn"}) & kPictureWordsDue, 0u);
     EXPECT_EQ(s.pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 10, 10) & kPictureWordsDue, 0u);
@@ -252,6 +260,27 @@ TEST(WindowSession, AddressesOpenTheirViewOrAreRefused)
     s.apply(OpenAddressIntent{"#shape=3&view=120,60"});
     EXPECT_EQ(s.requests(), Kinds{RequestKind::CloseSectionWindow});
     EXPECT_FALSE(s.session.snapshot().section.shown);
+}
+
+// The page's address is written once the view differs from the view it
+// names: a bare address names the start view, an opened one its own, a
+// refused one none; and nothing is written once the program has ended.
+TEST(WindowSession, TheAddressIsWrittenOnceTheViewDiffersFromIt)
+{
+    Session s;
+    const KeyIntent right{KeyName::Right, 0, false, false, false, KeyTarget::Picture};
+    s.apply(OpenAddressIntent{""});
+    EXPECT_EQ(s.session.addressToWrite(), "");
+    s.apply(right);
+    EXPECT_EQ(s.session.addressToWrite(), s.session.viewAddress());
+    EXPECT_EQ(s.session.addressToWrite(), "") << "written once";
+    s.apply(OpenAddressIntent{"#shape=3&view=120,60"});
+    EXPECT_EQ(s.session.addressToWrite(), "");
+    s.apply(OpenAddressIntent{"#shape=99"});
+    EXPECT_EQ(s.session.addressToWrite(), "#shape=3&view=120,60");
+    s.apply(right);
+    s.apply(ctrl('Q', KeyTarget::Window));
+    EXPECT_EQ(s.session.addressToWrite(), "");
 }
 
 // The page reads the snapshot and the requests as JSON: each kind of request

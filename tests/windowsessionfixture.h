@@ -1,8 +1,9 @@
 #pragma once
 // A window session started on its own drawing area, as a front end starts
-// one, for the tests that hand it intents.
+// one, for the tests that hand it intents; opened on a view, it is the view
+// the command line writes its pictures from.
 
-#include "window/openedview.h"
+#include "window/arealoadwindow.h"
 #include "window/windowsession.h"
 
 #include <vector>
@@ -15,6 +16,11 @@ struct Session {
     {
         AreaLoadWindow window(area);
         session.start(window);
+    }
+    explicit Session(const PictureSettings& opened)
+        : Session()
+    {
+        apply(OpenViewIntent{opened});
     }
     AppliedIntent apply(const Intent& intent) { return session.apply(intent); }
     // A pointer event at the drawing area's pixel x, y: over an open "Layar
@@ -39,4 +45,5 @@ struct Session {
         return kinds;
     }
     const ViewState& view() const { return session.model().viewState(); }
+    const Form1Model& model() const { return session.model(); }
 };

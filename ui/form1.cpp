@@ -261,12 +261,13 @@ void Form1::showPicture(const RedrawnParts& redrawn)
 // The drawing area and "Layar Penuh" told to a screen reader: a sentence
 // that differs is set, and so announced as a description change, which a
 // screen reader speaks for the control with the focus. A rest after a change
-// that left the view as it was says nothing.
+// that left the view as it was says nothing, and so does one while a drag
+// holds the view (no words).
 void Form1::tellPictureWords()
 {
     const QString words = toQString(m_session.pictureWords());
     for (QWidget* picture : std::initializer_list<QWidget*>{m_picDisplay, m_presentation})
-        if (picture && picture->accessibleDescription() != words)
+        if (picture && !words.isEmpty() && picture->accessibleDescription() != words)
             picture->setAccessibleDescription(words);
 }
 

@@ -11,10 +11,10 @@
 
 #include "bindingpage.h"
 
+#include "window/arealoadwindow.h"
 #include "window/form1layout.h"
 #include "window/jsonwriter.h"
 #include "window/keynames.h"
-#include "window/openedview.h"
 #include "window/pagetexts.h"
 #include "window/scrollbarmoves.h"
 #include "window/snapshotjson.h"
@@ -174,6 +174,7 @@ void bindIntents(const emscripten::class_<RuvexPage>& page)
         .function("requests", &RuvexPage::requests)
         .function("addressRefusalMessage", &RuvexPage::addressRefusalMessage)
         .function("viewAddress", &RuvexPage::viewAddress)
+        .function("addressToWrite", &RuvexPage::addressToWrite)
         .function("viewPosition", &RuvexPage::viewPosition)
         .function("pictureWords", &RuvexPage::pictureWords)
         .function("reduceMotion", &RuvexPage::reduceMotion)
@@ -224,6 +225,7 @@ void bindNames()
     emscripten::constant("kIntentTaken", kIntentTaken);
     emscripten::constant("kPictureWordsDue", kPictureWordsDue);
     emscripten::constant("kRecordFields", static_cast<int>(RuvexPage::kRecordFields));
+    emscripten::constant("kAddressDue", kAddressDue);
 }
 
 } // namespace

@@ -56,13 +56,9 @@ public:
     // later it stays on the view shown.
     std::string addressRefusalMessage(bool edited) const;
     std::string viewAddress() const { return m_session.viewAddress(); }
+    std::string addressToWrite() { return m_session.addressToWrite(); }
     emscripten::val viewPosition() const;
-    // The picture in words, for a screen reader; empty while a pointer
-    // button is held, so a view being dragged is told once it is let go.
-    std::string pictureWords() const
-    {
-        return m_session.pointerHeld() ? std::string() : m_session.pictureWords();
-    }
+    std::string pictureWords() const { return m_session.pictureWords(); }
     // The user asks for less motion (the browser's setting): the solid
     // sweeps at the slowest of its speeds.
     void reduceMotion() { m_session.reduceMotion(); }

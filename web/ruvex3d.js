@@ -64,7 +64,6 @@ async function start(core) {
     app.form.inert = false;
     app.sizeCanvas();
     app.openAddress(false);
-    app.keepAddress();
     // An address edited by hand opens its view too; a refused one leaves the view as it is.
     window.addEventListener('hashchange', () => app.openAddress(true));
     window.ruvexPage = app; // for the tests and the curious
@@ -131,7 +130,7 @@ class PageApp {
         if (changes & this.core.kPictureChanged) this.showChanges();
         if (changes & this.core.kControlsChanged) this.show();
         if (changes & this.core.kRequestsWaiting) JSON.parse(this.page.requests()).forEach(({ kind, text }) => kRequests[kind](this, text, kind));
-        if (changes & (this.core.kPictureChanged | this.core.kControlsChanged)) this.keepAddress();
+        if (changes & this.core.kAddressDue) this.keepAddress();
         if (changes & this.core.kPictureWordsDue) this.tellPicture();
         return changes;
     }
@@ -221,32 +220,29 @@ class PageApp {
     }
 
     // The address follows the view, so the page can be passed on at the view
-    // it shows: once the view differs from the one it opened (a bare address
-    // stays bare until then), and at most a few times a second, as browsers
-    // limit how often a page rewrites it. Rewriting it opens nothing.
+    // it shows, at most a few times a second, as browsers limit how often a
+    // page rewrites it; the core gives the address to write, if any.
+    // Rewriting it opens nothing.
     keepAddress() {
-        if (this.keptAddress === undefined) this.keptAddress = this.page.viewAddress();
-        if (this.addressTimer || this.ended) return;
-        this.addressTimer = setTimeout(() => {
+        this.addressTimer ||= setTimeout(() => {
             this.addressTimer = null;
-            if (this.page.viewAddress() !== this.keptAddress) this.writeAddress();
+            this.writeAddress();
         }, this.texts.addressDelay);
     }
 
+    writeAddress() {
+        const address = this.page.addressToWrite();
+        if (address) history.replaceState(history.state, '', address);
+    }
+
     // The picture in words, for a screen reader once the view has rested for
-    // the core's delay (not while it turns or is dragged), and only if it differs.
+    // the core's delay, as the core gives them, and only if they differ.
     tellPicture() {
         clearTimeout(this.wordsTimer);
         this.wordsTimer = setTimeout(() => {
             const words = this.page.pictureWords();
-            if (!words) this.tellPicture();
-            else if (words !== this.words.textContent) this.words.textContent = this.said.textContent = words;
+            if (words && words !== this.words.textContent) this.words.textContent = this.said.textContent = words;
         }, this.texts.pictureWordsRest);
-    }
-
-    writeAddress() {
-        this.keptAddress = this.page.viewAddress();
-        history.replaceState(history.state, '', this.keptAddress);
     }
 
     // One interval timer while the session's timers are on, at the interval they really tick at.
@@ -297,8 +293,6 @@ class PageApp {
     // "Tutup Program": the page asks to be closed; as a browser keeps a tab
     // the user opened, the window gives way to the core's line that it has ended.
     end() {
-        this.ended = true;
-        clearTimeout(this.addressTimer);
         if (this.presentation) this.presentation.close();
         document.querySelectorAll('dialog').forEach((box) => box.close());
         window.close();

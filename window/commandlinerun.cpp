@@ -1,5 +1,6 @@
 // Carrying out a command line request: the help, the version, the picture
-// written from the view opened as the window opens it, the section's line.
+// written from the view opened on the window's session, as the window and
+// the page open one, the section's line.
 
 #include "export/escapedtext.h"
 #include "export/picturefile.h"
@@ -7,12 +8,12 @@
 #include "export/savetarget.h"
 #include "export/savetexts.h"
 #include "surface/planesection.h"
+#include "window/arealoadwindow.h"
 #include "window/commandline.h"
 #include "window/commandlinehelp.h"
 #include "window/commandlinetexts.h"
 #include "window/lessoncaption.h"
-#include "window/openedview.h"
-#include "window/picturewords.h"
+#include "window/windowsession.h"
 
 #include <filesystem>
 
@@ -47,15 +48,16 @@ std::string oneLine(std::string message, std::vector<std::string> paths)
     return message;
 }
 
-// Writes the picture asked for from the view opened on the window's model,
+// Writes the picture asked for from the view opened on the window's session,
 // under the same rules as in the window and the page: a name that shows
 // (export/picturename.h), only regular files, links as the file they lead
 // to, names the file system takes. The picture is encoded in memory first,
 // so that every failure left is the disk's. The failure in one line, or
 // nothing.
-std::optional<std::string> writeRequestedPicture(const PictureFileRequest& request, const Form1Model& model,
-                                                 const WholeFileWriter& write)
+std::optional<std::string> writeRequestedPicture(const PictureFileRequest& request,
+                                                 const WindowSession& session, const WholeFileWriter& write)
 {
+    const Form1Model& model = session.model();
     const std::string caption = fullScreenCaption(model);
     const PictureFileView picture{model.area().Image(), model.pictureLines(), model.shapeIndex(), caption};
     const PictureName named = givenPictureName(request.path);
@@ -92,14 +94,20 @@ std::string told(const std::string& program, const std::string& sentence)
     return escapedControls(program + ": " + sentence) + '\n';
 }
 
-// The view opened as the window opens it, its picture written when one is
-// asked for; then the section's line, or the notice beside the picture.
+// The view opened as the window and the page open one: the window's session
+// started on a drawing area of its own and handed the view as an intent; its
+// picture written when one is asked for; then the section's line, the sizes,
+// the words, or the notice beside the picture.
 CommandLineResult openedViewResult(const CommandLineRequest& request, const WholeFileWriter& write)
 {
-    const OpenedView opened(*request.view);
-    const Form1Model& model = opened.model();
+    PictureBox area;
+    WindowSession session(area);
+    AreaLoadWindow window(area);
+    session.start(window);
+    session.apply(OpenViewIntent{*request.view});
+    const Form1Model& model = session.model();
     if (request.picture) {
-        if (const auto failure = writeRequestedPicture(*request.picture, model, write))
+        if (const auto failure = writeRequestedPicture(*request.picture, session, write))
             return {kExitNotWritten, {}, told(request.program, *failure)};
     }
     if (request.task == CommandLineRequest::Task::SectionInfo)
@@ -107,7 +115,7 @@ CommandLineResult openedViewResult(const CommandLineRequest& request, const Whol
     if (request.task == CommandLineRequest::Task::SizeInfo)
         return {kExitWritten, model.sizeNumbersText(), {}};
     if (request.task == CommandLineRequest::Task::Describe)
-        return {kExitWritten, pictureInWords(model.viewSettings()) + '\n', {}};
+        return {kExitWritten, session.pictureWords() + '\n', {}};
     const std::string notice = undrawnSectionNotice(model);
     return {kExitWritten, {}, notice.empty() ? std::string() : told(request.program, notice)};
 }

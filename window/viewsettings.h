@@ -7,7 +7,7 @@
 // sentence. The reverse, the settings of a view in the window as the command
 // that opens it again, is what "Salin Kode Tampilan" copies.
 //
-// Text only: the window's model opens a view on them (openedview.h).
+// Text only: the window's session opens a view on them (OpenViewIntent).
 
 #include "view/pictureoptions.h"
 #include "window/sizenumbers.h"

@@ -1,12 +1,9 @@
 #include "window/windowsession.h"
 
-#include "export/picturetypes.h"
 #include "surface/animation.h"
-#include "surface/shapecatalogue.h"
 #include "window/form1menus.h"
 #include "window/keycodes.h"
 #include "window/lessoncaption.h"
-#include "window/picturewords.h"
 #include "window/sectionwindowlayout.h"
 
 #include <array>
@@ -71,6 +68,7 @@ WindowSession::WindowSession(PictureBox& area)
 void WindowSession::start(Form1LoadWindow& window)
 {
     m_model.Form_Load(window);
+    m_writtenAddress = viewAddress();
 }
 
 // The full screen's picture made anew at its height without the band when a
@@ -105,12 +103,35 @@ bool onlyTurns(const Intent& intent)
 
 } // namespace
 
+WindowSession::Before WindowSession::before(const Intent& intent) const
+{
+    const bool compared = !onlyTurns(intent);
+    return {compared, compared ? snapshot() : WindowSnapshot{}, m_requests.size(), m_model.redrawCount(),
+            m_pointerHeld};
+}
+
+// What an intent changed besides what it took: the parts each picture's
+// redraw changed, and the bits for what else moved.
+AppliedIntent WindowSession::changesSince(const Before& before, unsigned taken)
+{
+    AppliedIntent applied{taken, m_model.takeRedrawnParts()};
+    // The model's redraws drew the open scaled views too. A turn leaves the
+    // caption as it was, so only another intent can bring or take its band.
+    const bool bandFitted = before.compared && fitCaptionBand(applied.redrawn);
+    if (bandFitted || m_model.redrawCount() != before.redraws)
+        applied.changes |= kPictureChanged;
+    if (before.compared && !(snapshot() == before.snapshot))
+        applied.changes |= kControlsChanged;
+    if (m_requests.size() != before.requests)
+        applied.changes |= kRequestsWaiting;
+    if (before.held && !m_pointerHeld)
+        applied.changes |= kDragEnded;
+    return applied;
+}
+
 AppliedIntent WindowSession::apply(const Intent& intent)
 {
-    const bool compare = !onlyTurns(intent);
-    const WindowSnapshot before = compare ? snapshot() : WindowSnapshot{};
-    const std::size_t requestsBefore = m_requests.size();
-    const unsigned redrawsBefore = m_model.redrawCount();
+    const Before was = before(intent);
     const unsigned taken = std::visit(
         [this](const auto& what) -> unsigned {
             using Kind = std::decay_t<decltype(what)>;
@@ -132,17 +153,7 @@ AppliedIntent WindowSession::apply(const Intent& intent)
                 return windowClosed(what.window);
         },
         intent);
-    AppliedIntent applied{taken, m_model.takeRedrawnParts()};
-    // The model's redraws drew the open scaled views too. A turn leaves the
-    // caption as it was, so only another intent can bring or take its band.
-    const bool bandFitted = compare && fitCaptionBand(applied.redrawn);
-    if (bandFitted || m_model.redrawCount() != redrawsBefore)
-        applied.changes |= kPictureChanged;
-    if (compare && !(snapshot() == before))
-        applied.changes |= kControlsChanged;
-    if (m_requests.size() != requestsBefore)
-        applied.changes |= kRequestsWaiting;
-    return applied;
+    return changesSince(was, taken);
 }
 
 // --- pointer and keys -------------------------------------------------------
@@ -291,9 +302,12 @@ unsigned WindowSession::openAddress(const std::string& fragment)
     const auto settings = viewSettingsOfFragment(fragment);
     if (const auto* refusal = std::get_if<std::string>(&settings)) {
         m_addressRefusal = *refusal;
+        m_writtenAddress.clear();
         return 0;
     }
-    return openView(std::get<PictureSettings>(settings));
+    const unsigned changes = openView(std::get<PictureSettings>(settings));
+    m_writtenAddress = viewAddress();
+    return changes;
 }
 
 unsigned WindowSession::windowClosed(WindowName window)
@@ -360,27 +374,12 @@ SectionSnapshot WindowSession::sectionSnapshot() const
     s.outline = view.outline;
     s.tiltText = SectionWindowLayout::tiltText(view.plane.tiltDegrees);
     s.distanceText = SectionWindowLayout::distanceText(view.plane.distance);
-    // Only its window shows the section's texts: closed, the solid is not
-    // cut for them, so the first snapshot (the page's start) stays cheap.
+    // The curve is worked out for the window that shows it only: closed, the
+    // section would cost every intent's two snapshots for nothing.
     if (!s.shown)
         return s;
     const PlaneSection& section = m_model.planeSection();
     s.solid = section.solidEquation;
     s.line = section.line();
     return s;
-}
-
-std::string WindowSession::viewAddress() const
-{
-    return '#' + viewFragment(m_model.viewSettings());
-}
-
-std::string WindowSession::pictureWords() const
-{
-    return pictureInWords(m_model.viewSettings());
-}
-
-std::string WindowSession::pictureName() const
-{
-    return sharedPictureName(shapeCaption(m_model.shapeIndex()));
 }

@@ -119,11 +119,16 @@ inline constexpr unsigned kControlsChanged = 2u; // the snapshot differs
 inline constexpr unsigned kRequestsWaiting = 4u; // takeRequests() has something
 // The intent meant something here: a key the front end should not pass on.
 inline constexpr unsigned kIntentTaken = 8u;
+// A drag let go of the view: the words it held back are due.
+inline constexpr unsigned kDragEnded = 16u;
 // The changes after which the view's words (pictureWords) are due: told
 // once it has rested kPictureWordsRestMilliseconds (picturewords.h), the
 // wait started over by every such change, so a drag or an animation is not
 // read out step by step.
-inline constexpr unsigned kPictureWordsDue = kPictureChanged | kControlsChanged;
+inline constexpr unsigned kPictureWordsDue = kPictureChanged | kControlsChanged | kDragEnded;
+// The changes after which the page's address may no longer name the view:
+// kAddressRewriteMilliseconds later the page asks addressToWrite().
+inline constexpr unsigned kAddressDue = kPictureChanged | kControlsChanged;
 
 // What apply() did: the change bits, and what changed in each picture, so a
 // front end shows a change with what it is handed and asks nothing back on
@@ -172,16 +177,19 @@ public:
     // The view as the command that opens it again, and as the page's address
     // fragment ("#shape=3&view=…").
     std::string viewCommand() const { return m_model.viewCommand(); }
-    // The picture in words (picturewords.h), for a reader who cannot see it.
+    // The picture in words (picturewords.h), for a reader who cannot see it;
+    // nothing while a drag holds the view, told once it lets go (kDragEnded).
     std::string pictureWords() const;
     // The user asks for less motion: the solid sweeps at its slowest speed.
     void reduceMotion();
-    // A pointer button is held over the picture: the view is being dragged.
-    bool pointerHeld() const { return m_pointerHeld; }
     std::string viewAddress() const;
     // The page's address follows the view at most this often, as browsers
     // limit how often a page may rewrite it.
     static constexpr int kAddressRewriteMilliseconds = 300;
+    // The address the page is to show now, taken as written; empty while the
+    // one it shows names the view (a bare address names the start view, so
+    // it stays bare until the view changes) and once the program has ended.
+    std::string addressToWrite();
     // The name a shared or copied picture file goes by: the shape's.
     std::string pictureName() const;
 
@@ -197,6 +205,16 @@ public:
     const Form1Model& model() const { return m_model; }
 
 private:
+    // How the session stood before an intent, to tell what it changed.
+    struct Before {
+        bool compared = false; // the snapshot was taken
+        WindowSnapshot snapshot;
+        std::size_t requests = 0;
+        unsigned redraws = 0;
+        bool held = false;
+    };
+    Before before(const Intent& intent) const;
+    AppliedIntent changesSince(const Before& before, unsigned taken);
     unsigned applyPointer(const PointerEvent& event);
     SourcePoint pointerPosition(const PointerEvent& event) const;
     unsigned applyKey(const KeyIntent& key);
@@ -238,6 +256,9 @@ private:
     std::array<OpenView, 2> m_scaled;
     std::vector<Request> m_requests;
     std::string m_addressRefusal;
+    // The view the page's address names; empty after a refused one, which
+    // names none.
+    std::string m_writtenAddress;
     bool m_dialogOpen = false;
     bool m_fullScreen = false;
     bool m_ended = false;
