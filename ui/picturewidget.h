@@ -47,11 +47,6 @@ public:
     // Schedules a repaint of the whole picture.
     void showWhole();
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
 private:
     qreal deviceRatio() const;
     bool fitDeviceView(qreal ratio);
@@ -62,6 +57,11 @@ private:
     WindowSession* m_session = nullptr;
     // The size the session's scaled view was opened at; empty while closed.
     QSize m_deviceSize;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 // The picture's own pixels seen as a read-only QImage, without a copy: valid

@@ -255,12 +255,12 @@ private:
     Form1Model m_model;
     std::array<OpenView, 2> m_scaled;
     std::vector<Request> m_requests;
-    std::string m_addressRefusal;
-    // The view the page's address names; empty after a refused one, which
-    // names none.
-    std::string m_writtenAddress;
     bool m_dialogOpen = false;
     bool m_fullScreen = false;
     bool m_ended = false;
     bool m_pointerHeld = false;
+    std::string m_addressRefusal;
+    // The view the page's address names; empty after a refused one, which
+    // names none.
+    std::string m_writtenAddress;
 };
