@@ -228,4 +228,10 @@ TEST(TeachingAids, SizeWindowShowsTheCommandLinesNumbersAndGivesWayToTheSection)
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(form.findChild<SectionWindow*>()->isVisible());
     EXPECT_TRUE(control<StoredRangeScrollBar>(form, "VScroll1")->isEnabled());
+
+    // Esc closes the window from its text as from its bars, as on the page.
+    auto* line = form.findChild<SectionWindow*>()->findChild<QLineEdit*>("txtIrisan");
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_Escape);
+    EXPECT_FALSE(form.findChild<SectionWindow*>()->isVisible());
 }

@@ -18,9 +18,14 @@
 
 namespace {
 
-KeyIntent ctrl(char character, KeyTarget target)
+KeyIntent ctrl(char character, KeyTarget target, bool inText = false)
 {
-    return {KeyName::Character, character, false, true, false, target};
+    return {KeyName::Character, character, false, true, false, target, inText};
+}
+
+KeyIntent plainKey(KeyName key, KeyTarget target)
+{
+    return {key, 0, false, false, false, target};
 }
 
 using Kinds = std::vector<RequestKind>;
@@ -71,40 +76,39 @@ TEST(WindowSession, AnOpenDialogHoldsEveryCommandBack)
 TEST(WindowSession, KeysGoWhereTheirTargetSays)
 {
     Session s;
-    EXPECT_EQ(s.apply(ctrl('C', KeyTarget::Text)), 0u);
     EXPECT_NE(s.apply(ctrl('C', KeyTarget::Picture)) & kIntentTaken, 0u);
     EXPECT_EQ(s.requests(), Kinds{RequestKind::CopyPicture});
-
-    s.apply(KeyIntent{KeyName::F10, 0, false, false, false, KeyTarget::Window});
-    s.apply(KeyIntent{KeyName::F11, 0, false, false, false, KeyTarget::Window});
+    s.apply(plainKey(KeyName::F10, KeyTarget::Window));
+    s.apply(plainKey(KeyName::F11, KeyTarget::Window));
     EXPECT_TRUE(s.session.snapshot().fullScreen);
-    s.apply(KeyIntent{KeyName::Escape, 0, false, false, false, KeyTarget::FullScreen});
+    s.apply(plainKey(KeyName::Escape, KeyTarget::FullScreen));
     EXPECT_FALSE(s.session.snapshot().fullScreen);
     s.apply(MenuIntent{"mnuIrisan"});
-    s.apply(KeyIntent{KeyName::Escape, 0, false, false, false, KeyTarget::SectionWindow});
+    s.apply(plainKey(KeyName::Escape, KeyTarget::SectionWindow));
     EXPECT_EQ(s.requests(),
               (Kinds{RequestKind::OpenMenuBar, RequestKind::OpenFullScreen, RequestKind::CloseFullScreen,
                      RequestKind::ShowSectionWindow, RequestKind::CloseSectionWindow}));
     EXPECT_EQ(s.apply(KeyIntent{KeyName::Character, 'C', false, false, true, KeyTarget::Picture}), 0u);
-    EXPECT_EQ(s.apply(KeyIntent{KeyName::Home, 0, false, false, false, KeyTarget::Text}), 0u);
+    EXPECT_EQ(s.apply(KeyIntent{KeyName::Home, 0, false, false, false, KeyTarget::Window, true}), 0u);
     // A modal window of the program's own holds the shortcuts back, F10 too.
     EXPECT_EQ(s.apply(ctrl('S', KeyTarget::Dialog)), kIntentTaken);
-    EXPECT_EQ(s.apply(KeyIntent{KeyName::F10, 0, false, false, false, KeyTarget::Dialog}), 0u);
-    // Alt and a menu's underlined letter opens it where Alt itself is held.
-    KeyIntent altH{KeyName::Character, 'H', false, false, true, KeyTarget::Picture};
-    EXPECT_EQ(s.apply(altH), 0u) << "Meta";
+    EXPECT_EQ(s.apply(plainKey(KeyName::F10, KeyTarget::Dialog)), 0u);
+    // Meta counts as Alt for the shortcuts, but only Alt itself and a menu's
+    // underlined letter open it, and only where the session opens the menus.
+    KeyIntent metaS = ctrl('S', KeyTarget::Picture);
+    KeyIntent altH{KeyName::Character, 'H', false, false, true, KeyTarget::Picture}, metaH = altH;
+    metaS.meta = metaH.meta = metaH.menuLetters = true;
+    metaH.alt = false;
+    EXPECT_EQ(s.apply(metaS) | s.apply(metaH) | s.apply(altH), 0u);
     altH.menuLetters = true;
     EXPECT_NE(s.apply(altH) & kIntentTaken, 0u);
     const std::vector<Request> opened = s.session.takeRequests();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(std::tuple(opened[0].kind, opened[0].text),
               std::tuple(RequestKind::OpenMenuBar, "MnuHelputama"));
-    // A text inside a window keeps the copy key there too.
-    for (const KeyTarget target : {KeyTarget::Dialog, KeyTarget::SectionWindow}) {
-        KeyIntent copy = ctrl('C', target);
-        copy.inText = true;
-        EXPECT_EQ(s.apply(copy), 0u);
-    }
+    // A text keeps the copy key, in the main window or inside another.
+    for (const KeyTarget target : {KeyTarget::Window, KeyTarget::Dialog, KeyTarget::SectionWindow})
+        EXPECT_EQ(s.apply(ctrl('C', target, true)), 0u);
     EXPECT_EQ(s.requests(), Kinds{});
 }
 
@@ -114,7 +118,7 @@ TEST(WindowSession, ArrowsTurnOverBothSurfaces)
 {
     Session s;
     const float startX = s.view().MouseX;
-    s.apply(KeyIntent{KeyName::Right, 0, false, false, false, KeyTarget::Picture});
+    s.apply(plainKey(KeyName::Right, KeyTarget::Picture));
     const float step = s.view().MouseX - startX;
     EXPECT_GT(step, 0.0f);
     s.apply(KeyIntent{KeyName::Right, 0, true, false, false, KeyTarget::FullScreen});
@@ -167,7 +171,7 @@ TEST(WindowSession, PictureWordsAreDueOnlyWhenTheViewMayHaveChangedAndNoDragHold
     EXPECT_NE(s.pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 150, 90) & kPictureWordsDue, 0u);
     EXPECT_NE(s.apply(MenuIntent{"mnuDragToTurn"}) & kPictureWordsDue, 0u);
     EXPECT_EQ(s.pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 10, 10) & kPictureWordsDue, 0u);
-    EXPECT_EQ(s.apply(KeyIntent{KeyName::Other, 0, false, false, false, KeyTarget::Picture}), 0u);
+    EXPECT_EQ(s.apply(plainKey(KeyName::Other, KeyTarget::Picture)), 0u);
 }
 
 // Both front ends name their keys from one table: the browser's name and
@@ -306,8 +310,7 @@ TEST(WindowSession, SectionTextsComeOnlyWithTheSectionWindow)
         = [&s] { return std::pair(s.session.snapshot().section.solid, s.session.snapshot().section.line); };
     EXPECT_EQ(texts(), std::pair(std::string(), std::string()));
     s.apply(MenuIntent{"mnuIrisan"});
-    EXPECT_FALSE(texts().first.empty());
-    EXPECT_FALSE(texts().second.empty());
+    EXPECT_FALSE(texts().first.empty() || texts().second.empty());
     s.apply(WindowClosedIntent{WindowName::SectionWindow});
     EXPECT_EQ(texts(), std::pair(std::string(), std::string()));
 }
@@ -330,10 +333,9 @@ TEST(WindowSession, SizeWindowDrawsTheSchoolSolidUntilItCloses)
     EXPECT_NE(snapshotJson(shown).find(R"("sizes":{"shown":true,"available":true,"radius":7,)"),
               std::string::npos);
 
-    for (const auto& [handler, value] : std::vector<std::pair<std::string, int>>{{"hsbJariJari_Change", 3},
-                                                                                 {"hsbTinggi_Change", 4},
-                                                                                 {"hsbJaring_Change", 50},
-                                                                                 {"optPi_Click", 1}})
+    const std::vector<std::pair<std::string, int>> sizes{
+        {"hsbJariJari_Change", 3}, {"hsbTinggi_Change", 4}, {"hsbJaring_Change", 50}, {"optPi_Click", 1}};
+    for (const auto& [handler, value] : sizes)
         s.apply(ControlIntent{handler, value});
     s.apply(ControlIntent{"hsbJariJari_Step", -5});
     EXPECT_EQ(s.session.snapshot().sizes.radiusText, "r = 1 cm") << "kept within the bar";
@@ -384,7 +386,7 @@ TEST(WindowSession, SizeWindowAndSectionAreAlternativesAndClosingBringsTheOwnSol
     EXPECT_FALSE(s.session.snapshot().section.shown);
     s.apply(ControlIntent{"Option1_Click", kSchoolTabung});
     s.pointer(PointerSurface::DrawingArea, PointerAction::Move, 0, 120, 60);
-    s.apply(KeyIntent{KeyName::Escape, 0, false, false, false, KeyTarget::SizeWindow});
+    s.apply(plainKey(KeyName::Escape, KeyTarget::SizeWindow));
     EXPECT_EQ(s.requests(), Kinds{RequestKind::CloseSizeWindow});
     s.apply(WindowClosedIntent{WindowName::SizeWindow});
     EXPECT_TRUE(s.session.snapshot().aspectEnabled);

@@ -63,7 +63,8 @@ KeyIntent keyIntentOf(const QKeyEvent& event, KeyTarget target)
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     key.shift = modifiers.testFlag(Qt::ShiftModifier);
     key.ctrl = modifiers.testFlag(Qt::ControlModifier);
-    key.alt = modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier);
+    key.alt = modifiers.testFlag(Qt::AltModifier);
+    key.meta = modifiers.testFlag(Qt::MetaModifier);
     key.target = target;
     return key;
 }
@@ -201,8 +202,6 @@ KeyTarget Form1::keyTarget(const QWidget* receiver) const
         return KeyTarget::Picture;
     if (receiver->window() == m_presentation)
         return KeyTarget::FullScreen;
-    if (isText(receiver))
-        return KeyTarget::Text;
     if (receiver->window() == m_sizeWindow)
         return KeyTarget::SizeWindow;
     return receiver->window() == m_sectionWindow ? KeyTarget::SectionWindow : KeyTarget::Window;
@@ -213,7 +212,8 @@ KeyTarget Form1::keyTarget(const QWidget* receiver) const
 // key the session takes goes no further.
 bool Form1::applyKey(QWidget* receiver, QEvent* event)
 {
-    const KeyIntent key = keyIntentOf(*static_cast<QKeyEvent*>(event), keyTarget(receiver));
+    KeyIntent key = keyIntentOf(*static_cast<QKeyEvent*>(event), keyTarget(receiver));
+    key.inText = isText(receiver);
     if (event->type() == QEvent::ShortcutOverride) {
         if (WindowSession::shortcutOf(key).empty())
             return false;

@@ -76,8 +76,9 @@ unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt
     KeyIntent intent = keyIntentNamed(name);
     intent.shift = shift;
     intent.ctrl = ctrl;
-    intent.alt = alt || meta;
-    intent.menuLetters = alt;
+    intent.alt = alt;
+    intent.meta = meta;
+    intent.menuLetters = true;
     intent.target = target;
     intent.inText = inText;
     return handOver(m_session.apply(intent));
@@ -215,8 +216,8 @@ void bindNames()
 {
     bindEnum<PointerSurface::FullScreen>("PointerSurface", {"DrawingArea", "FullScreen"});
     bindEnum<PointerAction::Release>("PointerAction", {"Move", "Press", "Release"});
-    bindEnum<KeyTarget::Window>(
-        "KeyTarget", {"Picture", "FullScreen", "Text", "SectionWindow", "SizeWindow", "Dialog", "Window"});
+    bindEnum<KeyTarget::Window>("KeyTarget",
+                                {"Picture", "FullScreen", "SectionWindow", "SizeWindow", "Dialog", "Window"});
     bindEnum<ScrollMove::Bottom>("ScrollMove", {"LineUp", "LineDown", "PageUp", "PageDown", "Top", "Bottom"});
     bindEnum<WindowName::Dialog>("WindowName", {"SectionWindow", "SizeWindow", "FullScreen", "Dialog"});
     emscripten::constant("kPictureChanged", kPictureChanged);

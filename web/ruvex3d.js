@@ -287,7 +287,7 @@ class PageApp {
         if (document.querySelector('dialog[open]:not(.modeless)')) return [names.Dialog, inText];
         const [beside] = Object.entries(this.beside).find(([, box]) => box.contains(target)) || [];
         if (beside) return [names[beside], inText];
-        return [inText ? names.Text : names.Window, inText];
+        return [names.Window, inText];
     }
 
     // "Tutup Program": the page asks to be closed; as a browser keeps a tab

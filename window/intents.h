@@ -59,22 +59,25 @@ enum class KeyName {
 // the picture), the section window, the sizes window, a modal window of the program's own (an
 // information window, the help) where the toolkit does not hold the main
 // window's keys back itself, or anywhere else in the window.
-enum class KeyTarget { Picture, FullScreen, Text, SectionWindow, SizeWindow, Dialog, Window };
+enum class KeyTarget { Picture, FullScreen, SectionWindow, SizeWindow, Dialog, Window };
 
 struct KeyIntent {
     KeyName key = KeyName::Other;
     char character = 0; // upper case, for KeyName::Character
     bool shift = false;
     bool ctrl = false;
-    bool alt = false; // Alt, or the Meta (Command, Windows) key
+    bool alt = false; // Alt itself
     KeyTarget target = KeyTarget::Window;
     // Within the target, a text that keeps the copy key (a text box of the
-    // section window, a selection in the help), as KeyTarget::Text is.
+    // section window, a selection in the help).
     bool inText = false;
-    // Alt itself is held (not only Meta): with a letter a menu's caption
-    // underlines it opens that menu. The page's; the desktop's menu bar opens
-    // its menus by their letters itself.
+    // The session opens a menu by Alt and the letter its caption underlines.
+    // The page's; the desktop's menu bar opens its menus by their letters
+    // itself.
     bool menuLetters = false;
+    bool meta = false; // the Command or Windows key: held, it counts as Alt
+
+    bool altOrMeta() const { return alt || meta; }
 };
 
 // A menu item chosen, by its name in the menu table ("mnuSave",

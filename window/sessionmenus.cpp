@@ -189,9 +189,9 @@ std::string_view WindowSession::menuOpenedBy(const KeyIntent& key) const
 {
     if (m_dialogOpen || key.ctrl)
         return {};
-    if (key.key == KeyName::F10 && !key.shift && !key.alt)
+    if (key.key == KeyName::F10 && !key.shift && !key.altOrMeta())
         return Form1Menus::kEntries.front().name;
-    if (!key.menuLetters || key.key != KeyName::Character)
+    if (!key.menuLetters || !key.alt || key.key != KeyName::Character)
         return {};
     for (const MenuEntry& entry : Form1Menus::kEntries)
         if (entry.level == 0 && underlinedLetter(entry.caption) == key.character)
@@ -201,7 +201,7 @@ std::string_view WindowSession::menuOpenedBy(const KeyIntent& key) const
 
 std::string WindowSession::shortcutOf(const KeyIntent& key)
 {
-    if (key.alt)
+    if (key.altOrMeta())
         return {};
     if (key.key == KeyName::Character && key.ctrl)
         return std::string("Ctrl+") + key.character;

@@ -202,7 +202,7 @@ unsigned WindowSession::applyKey(const KeyIntent& key)
     // the toolkit runs none of its own for it (a browser's tab stays open).
     if (m_ended)
         return menuItemOfShortcut(shortcutOf(key)).empty() ? 0u : kIntentTaken;
-    const bool plain = !key.ctrl && !key.alt;
+    const bool plain = !key.ctrl && !key.altOrMeta();
     const bool overPicture = key.target == KeyTarget::Picture || key.target == KeyTarget::FullScreen;
     if (key.target == KeyTarget::FullScreen && (key.key == KeyName::Escape || key.key == KeyName::F11)) {
         windowClosed(WindowName::FullScreen);
@@ -228,7 +228,7 @@ unsigned WindowSession::applyKey(const KeyIntent& key)
     }
     const std::string shortcut = shortcutOf(key);
     // A text keeps the copy key for its own copy.
-    if (shortcut == "Ctrl+C" && (key.target == KeyTarget::Text || key.inText))
+    if (shortcut == "Ctrl+C" && key.inText)
         return 0;
     const std::string_view item = menuItemOfShortcut(shortcut);
     // A modal window holds the shortcuts back: taken, so the toolkit runs none
