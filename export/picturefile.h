@@ -26,7 +26,7 @@ struct PictureFileView {
     // The lesson's caption while "Irisan Bidang" or "Ukuran Bangun" is open
     // (window/lessoncaption.h): the SVG carries it under the picture; the
     // bitmap and the PNG stay the picture alone.
-    std::string_view caption = {};
+    std::string caption = {};
 };
 
 // The file's contents. Bitmap: the picture as "Save Gambar" writes it

@@ -121,10 +121,8 @@ void Form1::carryOut(const Request& request)
 // Penuh" would show.
 void Form1::exportPicture()
 {
-    const Form1Model& model = m_session.model();
-    const std::vector<WireframePolyline> lines = model.pictureLines();
-    const std::string caption = fullScreenCaption(model);
-    save(pictureExport({model.area().Image(), lines, model.shapeIndex(), caption}), m_export);
+    const PictureFileView view = exportedView(m_session.model());
+    save(pictureExport(view), m_export);
 }
 
 // The session takes no command while the dialog and its messages are open;

@@ -69,10 +69,7 @@ emscripten::val RuvexPage::bitmapFile()
 emscripten::val RuvexPage::exportFile(int type)
 {
     const ExportType& chosen = kExportTypes.at(static_cast<std::size_t>(type));
-    const Form1Model& model = m_session.model();
-    const std::string caption = fullScreenCaption(model);
-    const PictureFileView view{m_area.Image(), model.pictureLines(), model.shapeIndex(), caption};
-    m_file = pictureFileBytes(view, chosen.format, chosen.scale);
+    m_file = pictureFileBytes(exportedView(m_session.model()), chosen.format, chosen.scale);
     return bytesView(m_file);
 }
 

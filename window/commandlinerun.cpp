@@ -57,9 +57,7 @@ std::string oneLine(std::string message, std::vector<std::string> paths)
 std::optional<std::string> writeRequestedPicture(const PictureFileRequest& request,
                                                  const WindowSession& session, const WholeFileWriter& write)
 {
-    const Form1Model& model = session.model();
-    const std::string caption = fullScreenCaption(model);
-    const PictureFileView picture{model.area().Image(), model.pictureLines(), model.shapeIndex(), caption};
+    const PictureFileView picture = exportedView(session.model());
     const PictureName named = givenPictureName(request.path);
     if (named.refused())
         return oneLine(named.refusal, {request.path});

@@ -26,3 +26,8 @@ std::string fullScreenCaption(const Form1Model& model)
         return sizeCaption(*solid, model.sizeValues().pi);
     return {};
 }
+
+PictureFileView exportedView(const Form1Model& model)
+{
+    return {model.area().Image(), model.pictureLines(), model.shapeIndex(), fullScreenCaption(model)};
+}

@@ -5,6 +5,7 @@
 // shows about the solid drawn: "Bola — Irisan: lingkaran: s² + t² = 82,8²",
 // or "Tabung: Volume = 1540,00 cm³, Luas permukaan = 748,00 cm²".
 
+#include "export/picturefile.h"
 #include "window/form1model.h"
 
 #include <string>
@@ -14,3 +15,7 @@
 // shape that is no school solid): the picture is then the plain one, and so
 // is everything shown with it.
 std::string fullScreenCaption(const Form1Model& model);
+
+// The view every picture file shows: the drawing area's picture and its lines
+// (held where the model keeps them) with the caption above.
+PictureFileView exportedView(const Form1Model& model);
