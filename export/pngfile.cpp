@@ -160,6 +160,6 @@ std::vector<std::uint8_t> viewPngFile(const PixelBuffer& picture, const std::vec
 {
     if (scale == 1)
         return pngFileBytes(picture, pngPixelsPerMetre(1));
-    const PixelBuffer scaled = scaledPicture(lines, picture.width(), picture.height(), scale);
+    const PixelBuffer scaled = linesDrawnLarger(lines, picture.width(), picture.height(), scale);
     return pngFileBytes(scaled, pngPixelsPerMetre(scale));
 }

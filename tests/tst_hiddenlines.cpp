@@ -169,8 +169,8 @@ TEST(HiddenLines, ClosedSolidDashesItsBackHalfOnTheSolidLines)
     for (const WireframePolyline& line : linesOf(view, {true, false})) {
         WireframePolyline plain = line;
         plain.hidden.clear();
-        dropped += darkPixels(scaledPicture({plain}, 396, 396, 1))
-            - darkPixels(scaledPicture({line}, 396, 396, 1));
+        dropped += darkPixels(linesDrawnLarger({plain}, 396, 396, 1))
+            - darkPixels(linesDrawnLarger({line}, 396, 396, 1));
     }
     // A slanting line has fewer pixels than its length: down to 1 / sqrt(2).
     EXPECT_GT(dropped / hidden, 0.5 / std::sqrt(2.0) - 0.05);
@@ -284,9 +284,9 @@ TEST(PictureOptions, OffGivesTodaysPicturesAndOnScalesTheDashes)
     // At scale 4 the dashes are four times as long: the share of the hidden
     // length they keep stays the same.
     const double plainOne = darkPixels(view.area().Image());
-    const double plainFour = darkPixels(scaledPicture(lines, 396, 396, 4));
+    const double plainFour = darkPixels(linesDrawnLarger(lines, 396, 396, 4));
     const double keptOne = darkPixels(Drawn(view, {true, false}).image()) / plainOne;
-    const double keptFour = darkPixels(scaledPicture(dashed, 396, 396, 4)) / plainFour;
+    const double keptFour = darkPixels(linesDrawnLarger(dashed, 396, 396, 4)) / plainFour;
     EXPECT_LT(keptOne, 0.98);
     EXPECT_NEAR(keptFour, keptOne, 0.02);
 }

@@ -127,7 +127,7 @@ TEST(PngFile, DecodesToThePictureAtNinetySixDpiTimesItsScale)
         EXPECT_EQ(read.format(), QImage::Format_Indexed8);
         const PixelBuffer expected = scale == 1
             ? picture
-            : scaledPicture(view.pictureLines(), picture.width(), picture.height(), scale);
+            : linesDrawnLarger(view.pictureLines(), picture.width(), picture.height(), scale);
         EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), imageOf(expected));
         EXPECT_EQ(read.dotsPerMeterX(), scale == 1 ? 3780 : 15118);
         EXPECT_EQ(read.dotsPerMeterY(), read.dotsPerMeterX());

@@ -312,7 +312,7 @@ void keepToLookAt(const std::vector<WireframePolyline>& lines, const std::string
     if (!folder)
         return;
     const std::vector<std::uint8_t> bytes
-        = pngFileBytes(scaledPicture(lines, 400, 400, 1), pngPixelsPerMetre(1));
+        = pngFileBytes(linesDrawnLarger(lines, 400, 400, 1), pngPixelsPerMetre(1));
     std::ofstream(std::string(folder) + "/" + name + ".png", std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
@@ -327,7 +327,7 @@ TEST(SchoolSolidPicture, CarriesRedMarksWithLabelsInEveryPicture)
         const std::vector<WireframePolyline> lines
             = view.lines({true, true, std::nullopt, SchoolSolid{index, 7, 10, percent}});
         keepToLookAt(lines, "school-" + std::to_string(index) + "-" + std::to_string(percent));
-        const PixelBuffer picture = scaledPicture(lines, 400, 400, 1);
+        const PixelBuffer picture = linesDrawnLarger(lines, 400, 400, 1);
         EXPECT_GT(pixelsOf(picture, red), 40) << index << " at " << percent << " %";
         EXPECT_GT(pixelsOf(picture, ruvex::win::pixelOf(ruvex::win::kBlack)), 1000);
         // Labels stand at least 9 pixels tall.

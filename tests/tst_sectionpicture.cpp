@@ -139,7 +139,7 @@ TEST(SectionPicture, PrintPictureDrawsTheTrueCurve)
         // The green, 8 pixels wide here, lies along the true curve (within its
         // square pen's half diagonal, its joins and a pixel's rounding), and covers all
         // of it.
-        const std::vector<Pixel> green = greenPixels(scaledPicture(view.pictureLines(), 396, 396, kScale));
+        const std::vector<Pixel> green = greenPixels(linesDrawnLarger(view.pictureLines(), 396, 396, kScale));
         for (const Pixel& pixel : green)
             ASSERT_LE(curve.nearest(pixel), 7.25) << "green at " << pixel.x << "," << pixel.y;
         const PixelCells painted(green);

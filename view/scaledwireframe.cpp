@@ -144,7 +144,7 @@ void drawMappedLines(const std::vector<WireframePolyline>& lines, const PixelMap
     drawMappedLines(lines, mapping, dc);
 }
 
-PixelBuffer scaledPicture(const std::vector<WireframePolyline>& lines, int width, int height, int factor)
+PixelBuffer linesDrawnLarger(const std::vector<WireframePolyline>& lines, int width, int height, int factor)
 {
     PixelBuffer picture;
     picture.reset(width * factor, height * factor, ruvex::win::pixelOf(ruvex::win::kWhite));

@@ -54,7 +54,7 @@ void drawMappedLines(const std::vector<WireframePolyline>& lines, const PixelMap
 
 // The drawing area's picture of width x height pixels enlarged `factor`
 // times from its top-left corner: white, then the lines at that scale.
-PixelBuffer scaledPicture(const std::vector<WireframePolyline>& lines, int width, int height, int factor);
+PixelBuffer linesDrawnLarger(const std::vector<WireframePolyline>& lines, int width, int height, int factor);
 
 // The drawing run: clears the drawing area and draws a picture's lines into
 // it at its own size, with the identity mapping. It leaves the highlight pen

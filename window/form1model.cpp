@@ -5,6 +5,7 @@
 #include "view/picturelines.h"
 #include "view/projection.h"
 #include "view/scaledwireframe.h"
+#include "window/intents.h"
 #include "window/numbertext.h"
 
 #include <algorithm>
@@ -17,7 +18,6 @@ namespace {
 // speed; with Shift, by ten.
 constexpr float kKeyStep = StartupDefaults::kAnimStep;
 constexpr float kShiftKeyStep = 10 * kKeyStep;
-constexpr int kLeftButton = 1;
 
 static_assert(kSweepSpeeds.back() == StartupDefaults::kAnimStep, "the sweep starts at its fastest speed");
 

@@ -4,14 +4,14 @@
 // shape buttons, the animation buttons and their two timers, the perspective
 // box, the aspect and distance scroll bars, the speed menu), with the rules
 // that tie them together. The desktop window and the browser page both drive
-// this one class: each turns its events into these calls and shows the
-// picture and the control states it reads back.
+// this one class through the window's session (window/windowsession.h),
+// which turns their intents into these calls.
 //
 // The one road to a picture: every change of view ends in picDisplay_MouseMove,
 // which stores the position, projects the grid and draws the wireframe into
 // the drawing area's picture, then tells the listener.
 //
-// It owns no timer: a front end runs a timer while timerRunning() says so and
+// It owns no timer: the session says when the front end's timer runs and
 // calls Timer1_Timer or Timer2_Timer on each tick. It draws into a PictureBox
 // that the front end owns and shows.
 
