@@ -30,37 +30,19 @@ void PictureWidget::setOuterSize(int width, int height)
 
 void PictureWidget::showChanges(const PixelRect& pictureChanged, const PixelRect& deviceChanged)
 {
-    const int border = m_box.borderWidth();
     const qreal ratio = deviceRatio();
-    if (ratio == 1.0) {
-        showOwnPixels();
-        const QRect changed = toQRect(pictureChanged);
-        if (!changed.isEmpty())
-            update(changed.translated(border, border));
-        return;
-    }
     if (fitDeviceView(ratio)) {
         update(contentsRect());
         return;
     }
-    const QRect logical = logicalRect(deviceChanged, ratio);
-    if (!logical.isEmpty())
-        update(logical.translated(border, border));
+    const QRect shown = showsScaledView() ? logicalRect(deviceChanged, ratio) : toQRect(pictureChanged);
+    if (!shown.isEmpty())
+        update(shown.translated(m_box.borderWidth(), m_box.borderWidth()));
 }
 
 void PictureWidget::showWhole()
 {
     update(contentsRect());
-}
-
-// The scaled view is not kept up to date while the picture's own pixels
-// are shown: its memory is given back.
-void PictureWidget::showOwnPixels()
-{
-    if (!m_session || m_deviceSize.isEmpty())
-        return;
-    m_session->closeScaledView(ScaledView::DrawingArea);
-    m_deviceSize = QSize();
 }
 
 // 1 where the picture's own pixels are shown.
@@ -69,17 +51,22 @@ qreal PictureWidget::deviceRatio() const
     return m_session ? pictureRatio(*this) : 1.0;
 }
 
-// The session's view at device pixels sized for the ratio (and the picture's
-// size), opened anew when that size changed: then true. Open at that size,
-// the session is not asked.
+// The drawing area at the device pixels the ratio gives, its own pixels or
+// the session's scaled view as the session decides: true when what is shown
+// is new as a whole. Shown at that size already, the session is not asked.
 bool PictureWidget::fitDeviceView(qreal ratio)
 {
     const PixelBuffer& picture = m_box.Image();
     const QSize size(qRound(picture.width() * ratio), qRound(picture.height() * ratio));
-    if (size == m_deviceSize)
+    if (!m_session || size == m_deviceSize)
         return false;
     m_deviceSize = size;
-    return m_session->fitScaledView(ScaledView::DrawingArea, size.width(), size.height());
+    return m_session->showDrawingAreaAt(size.width(), size.height());
+}
+
+bool PictureWidget::showsScaledView() const
+{
+    return m_session && m_session->scaledViewOpen(ScaledView::DrawingArea);
 }
 
 void PictureWidget::paintEvent(QPaintEvent* event)
@@ -89,17 +76,16 @@ void PictureWidget::paintEvent(QPaintEvent* event)
     if (!inside.contains(event->rect()))
         paintBorder(painter);
     const qreal ratio = deviceRatio();
-    if (ratio > 1.0) {
-        // A ratio changed since the last redraw (another screen) redraws it
-        // here; a repaint of a part then asks for the rest.
-        if (fitDeviceView(ratio) && !event->region().contains(inside))
-            update(inside);
+    // A ratio changed since the last redraw (another screen) redraws it here;
+    // a repaint of a part then asks for the rest.
+    if (fitDeviceView(ratio) && !event->region().contains(inside))
+        update(inside);
+    if (showsScaledView()) {
         painter.setClipRect(inside);
         drawDevicePixels(painter, inside.topLeft(), m_session->scaledPicture(ScaledView::DrawingArea).image(),
                          ratio);
         return;
     }
-    showOwnPixels();
     // Only the asked-for part of the image: a turning solid changes a small
     // part of the picture per frame.
     const int border = m_box.borderWidth();

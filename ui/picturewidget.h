@@ -50,12 +50,12 @@ public:
 private:
     qreal deviceRatio() const;
     bool fitDeviceView(qreal ratio);
-    void showOwnPixels();
+    bool showsScaledView() const;
     void paintBorder(QPainter& painter);
 
     PictureBox m_box;
     WindowSession* m_session = nullptr;
-    // The size the session's scaled view was opened at; empty while closed.
+    // The device pixels the session was last told the drawing area has.
     QSize m_deviceSize;
 
 protected:

@@ -54,6 +54,17 @@ bool WindowSession::fitScaledView(ScaledView which, int width, int height)
     return true;
 }
 
+bool WindowSession::showDrawingAreaAt(int width, int height)
+{
+    const PixelBuffer& image = m_model.area().Image();
+    if (width != image.width() || height != image.height())
+        return fitScaledView(ScaledView::DrawingArea, width, height);
+    if (!scaledViewOpen(ScaledView::DrawingArea))
+        return false;
+    closeScaledView(ScaledView::DrawingArea);
+    return true;
+}
+
 int WindowSession::bandHeight(ScaledView which, int width, int height) const
 {
     return which == ScaledView::FullScreen ? fullScreenBandOn(width, height).height : 0;

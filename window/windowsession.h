@@ -165,6 +165,11 @@ public:
     // Opened anew at width x height (true), its changes taken, for a front
     // end that then shows it whole; false when it is open at that size.
     bool fitScaledView(ScaledView which, int width, int height);
+    // The drawing area shown at width x height device pixels: its own pixels
+    // at its own size (the scaled view closed), otherwise the scaled view at
+    // that size. True when what is shown is new as a whole, for the front end
+    // to show it all.
+    bool showDrawingAreaAt(int width, int height);
     bool scaledViewOpen(ScaledView which) const { return scaledView(which).open; }
     PresentationPicture& scaledPicture(ScaledView which) { return scaledView(which).picture; }
     // While the snapshot has a caption, "Layar Penuh"'s picture leaves the
