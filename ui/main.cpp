@@ -6,8 +6,10 @@
 #include "ui/displaycheck.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
+#include "ui/qtext.h"
 #include "ui/transientsettings.h"
 #include "ui/translations.h"
+#include "window/form1layout.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -33,7 +35,7 @@ int main(int argc, char* argv[])
     installIndonesianTexts();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(msSansSerifFont());
-    QApplication::setApplicationName(QStringLiteral("RUVEX Display 3D"));
+    QApplication::setApplicationName(toQString(Form1Layout::kCaption));
 
     Form1 window;
     if (request.view)
