@@ -102,6 +102,11 @@ std::string RuvexPage::elementStates() const
     return elementStatesJson(m_session.snapshot());
 }
 
+std::string RuvexPage::shown() const
+{
+    return shownJson(m_session.snapshot());
+}
+
 std::string RuvexPage::requests()
 {
     return requestsJson(m_session.takeRequests());
@@ -171,6 +176,7 @@ void bindIntents(const emscripten::class_<RuvexPage>& page)
         .function("windowClosed", &RuvexPage::windowClosed)
         .function("snapshot", &RuvexPage::snapshot)
         .function("elementStates", &RuvexPage::elementStates)
+        .function("shown", &RuvexPage::shown)
         .function("requests", &RuvexPage::requests)
         .function("addressRefusalMessage", &RuvexPage::addressRefusalMessage)
         .function("viewAddress", &RuvexPage::viewAddress)
@@ -189,11 +195,9 @@ void bindPictures(const emscripten::class_<RuvexPage>& page)
         .function("pngFile", &RuvexPage::pngFile)
         .function("pictureFile", &RuvexPage::pictureFile)
         .function("showScreen", &RuvexPage::showScreen)
-        .function("screenChanges", &RuvexPage::screenChanges)
         .function("openPresentation", &RuvexPage::openPresentation)
         .function("closePresentation", &RuvexPage::closePresentation)
         .function("presentationPixels", &RuvexPage::presentationPixels)
-        .function("presentationChanges", &RuvexPage::presentationChanges)
         .function("presentationBand", &RuvexPage::presentationBand)
         .function("pictureWidth", &RuvexPage::pictureWidth)
         .function("pictureHeight", &RuvexPage::pictureHeight);
@@ -224,6 +228,7 @@ void bindNames()
     emscripten::constant("kRequestsWaiting", kRequestsWaiting);
     emscripten::constant("kIntentTaken", kIntentTaken);
     emscripten::constant("kPictureWordsDue", kPictureWordsDue);
+    emscripten::constant("kCaptionChanged", kCaptionChanged);
     emscripten::constant("kRecordFields", static_cast<int>(RuvexPage::kRecordFields));
     emscripten::constant("kAddressDue", kAddressDue);
 }

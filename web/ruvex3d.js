@@ -127,6 +127,7 @@ class PageApp {
 
     // What an intent changed, shown: the picture, the controls, the requests.
     handle(changes) {
+        if (changes & this.core.kCaptionChanged) this.presentation?.fitBand();
         if (changes & this.core.kPictureChanged) this.showChanges();
         if (changes & this.core.kControlsChanged) this.show();
         if (changes & this.core.kRequestsWaiting) JSON.parse(this.page.requests()).forEach(({ kind, text }) => kRequests[kind](this, text, kind));
@@ -146,12 +147,11 @@ class PageApp {
         return this.handle(this.page.windowClosed(this.core.WindowName[which]));
     }
 
-    // Every element as the snapshot has it, and the timer it runs.
+    // Every element as the session has it, and the timer it runs.
     show() {
-        this.snapshot = JSON.parse(this.page.snapshot());
-        showStates(JSON.parse(this.page.elementStates()));
-        if (this.presentation) this.presentation.draw(); // the caption's band
-        this.schedule(this.snapshot);
+        const { states, ...timer } = JSON.parse(this.page.shown());
+        showStates(states);
+        this.schedule(timer);
     }
 
     // An address naming a view opens on it; a refused one is told and made to
@@ -165,7 +165,7 @@ class PageApp {
     }
 
     // A backing-store pixel for each device pixel the canvas covers, drawn
-    // by the core for that size.
+    // by the core for that size and shown whole.
     sizeCanvas(deviceSize) {
         const box = this.canvas.getBoundingClientRect();
         const ratio = window.devicePixelRatio || 1;
@@ -174,7 +174,7 @@ class PageApp {
         this.sized = true;
         Object.assign(this.canvas, { width, height });
         this.page.showScreen(width, height);
-        this.draw();
+        this.showChanges();
     }
 
     // The canvas's device pixels follow the layout (a phone turned) and the
@@ -204,19 +204,13 @@ class PageApp {
         }, { once: true });
     }
 
-    // The whole picture, band after band as the core hands it over.
-    draw() {
-        if (!this.sized) return;
-        putChanges(this.context, () => this.page.screenChanges());
-        if (this.presentation) this.presentation.draw();
-    }
-
-    // What the last intent redrew, from the core's record of it: nothing
-    // more is asked of the core.
+    // What the last call redrew (an intent's change, or a whole picture
+    // drawn at a new size), from the core's record of it: nothing more is
+    // asked of the core.
     showChanges() {
         if (!this.sized) return;
         putPart(this.context, recordedPart(this.core, this.record, 0));
-        if (this.presentation) this.presentation.show(recordedPart(this.core, this.record, 1));
+        if (this.presentation) putPart(this.presentation.context, recordedPart(this.core, this.record, 1));
     }
 
     // The address follows the view, so the page can be passed on at the view
@@ -324,23 +318,15 @@ function wireTurning(app, surface, surfaceName, positionOf) {
     });
 }
 
-// The part of a surface's picture the last intent changed, as the core's
+// The part of a surface's picture the last call changed, as the core's
 // record has it (bindingpage.h): for the drawing area's canvas (0) or "Layar
-// Penuh" (1), its place, its RGBA bytes read in place from the core's memory,
-// and the height of the whole picture.
+// Penuh" (1), its place and its RGBA bytes read in place from the core's memory.
 function recordedPart(core, record, surface) {
     const at = record / 4 + surface * core.kRecordFields;
-    const [x, y, width, height, address, pictureHeight] = core.HEAP32.subarray(at, at + core.kRecordFields);
-    return { x, y, width, height, pictureHeight, data: new Uint8ClampedArray(core.HEAPU8.buffer, address, width * height * 4) };
+    const [x, y, width, height, address] = core.HEAP32.subarray(at, at + core.kRecordFields);
+    return { x, y, width, height, data: new Uint8ClampedArray(core.HEAPU8.buffer, address, width * height * 4) };
 }
 
 function putPart(context, part) {
     if (part.width > 0 && part.height > 0) context.putImageData(new ImageData(part.data, part.width, part.height), part.x, part.y);
-}
-
-// The changed part of a picture on a canvas, band after band as the core
-// hands them over, read in place from its memory.
-function putChanges(context, next) {
-    for (let part = next(); part.width > 0 && part.height > 0; part = next())
-        putPart(context, { ...part, data: new Uint8ClampedArray(part.data.buffer, part.data.byteOffset, part.data.length) });
 }
