@@ -16,15 +16,11 @@ function coreOptions() {
     const packed = document.getElementById('core-wasm');
     if (!packed) return {};
     const instantiateWasm = (imports, receive) => {
-        compilePacked(packed.textContent).then((module) => WebAssembly.instantiate(module, imports))
+        WebAssembly.compileStreaming(unpacked(packed.textContent, 'application/wasm')).then((module) => WebAssembly.instantiate(module, imports))
             .then((instance) => receive(instance), cannotRun);
         return {};
     };
     return { instantiateWasm };
-}
-
-function compilePacked(base64) {
-    return WebAssembly.compileStreaming(unpacked(base64, 'application/wasm'));
 }
 
 // What the one file carries packed (gzip) as base64, as a response of type `type` to read it from.
@@ -209,8 +205,8 @@ class PageApp {
     // asked of the core.
     showChanges() {
         if (!this.sized) return;
-        putPart(this.context, recordedPart(this.core, this.record, 0));
-        if (this.presentation) putPart(this.presentation.context, recordedPart(this.core, this.record, 1));
+        putRecorded(this.context, this.core, this.record, 0);
+        if (this.presentation) putRecorded(this.presentation.context, this.core, this.record, 1);
     }
 
     // The address follows the view, so the page can be passed on at the view
@@ -319,14 +315,12 @@ function wireTurning(app, surface, surfaceName, positionOf) {
 }
 
 // The part of a surface's picture the last call changed, as the core's
-// record has it (bindingpage.h): for the drawing area's canvas (0) or "Layar
-// Penuh" (1), its place and its RGBA bytes read in place from the core's memory.
-function recordedPart(core, record, surface) {
+// record has it (bindingpage.h), put on its canvas: for the drawing area's
+// canvas (0) or "Layar Penuh" (1), its place and its RGBA bytes read in place
+// from the core's memory.
+function putRecorded(context, core, record, surface) {
     const at = record / 4 + surface * core.kRecordFields;
     const [x, y, width, height, address] = core.HEAP32.subarray(at, at + core.kRecordFields);
-    return { x, y, width, height, data: new Uint8ClampedArray(core.HEAPU8.buffer, address, width * height * 4) };
-}
-
-function putPart(context, part) {
-    if (part.width > 0 && part.height > 0) context.putImageData(new ImageData(part.data, part.width, part.height), part.x, part.y);
+    const data = new Uint8ClampedArray(core.HEAPU8.buffer, address, width * height * 4);
+    if (width > 0 && height > 0) context.putImageData(new ImageData(data, width, height), x, y);
 }
