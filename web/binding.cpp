@@ -25,6 +25,7 @@
 #include <emscripten/bind.h>
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -62,12 +63,19 @@ std::string RuvexPage::start()
     return json.text();
 }
 
-// A position on "Layar Penuh" comes in its picture's pixels, which the
+// A position comes in CSS pixels within the surface's box of boxWidth x
+// boxHeight CSS pixels: over the drawing area it goes on in whole pixels of
+// the picture, as the desktop's picture box reports them, whatever size it
+// is shown at; over "Layar Penuh" in whole pixels of its picture, which the
 // session maps back over the drawing area.
 unsigned RuvexPage::pointer(PointerSurface surface, PointerAction action, int buttons, int button, double x,
-                            double y)
+                            double y, double boxWidth, double boxHeight)
 {
-    return handOver(m_session.apply(PointerEvent{surface, action, buttons, buttonMask(button), x, y}));
+    const bool full = surface == PointerSurface::FullScreen;
+    const double across = std::floor(full ? x * m_presentationRatio : (x * pictureWidth()) / boxWidth);
+    const double down = std::floor(full ? y * m_presentationRatio : (y * pictureHeight()) / boxHeight);
+    return handOver(
+        m_session.apply(PointerEvent{surface, action, buttons, buttonMask(button), across, down}));
 }
 
 unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta, KeyTarget target,

@@ -23,7 +23,7 @@ public:
     // What the user did, each returning the session's change bits, with
     // what it redrew left in the record below.
     unsigned pointer(PointerSurface surface, PointerAction action, int buttons, int button, double x,
-                     double y);
+                     double y, double boxWidth, double boxHeight);
     // Alt and Meta count alike, but for the menus' letters, which Alt alone opens.
     unsigned key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta, KeyTarget target,
                  bool inText);
@@ -112,6 +112,8 @@ private:
     std::vector<std::uint8_t> m_file;
     std::array<std::int32_t, 2 * kRecordFields> m_record{};
     std::array<std::vector<std::uint8_t>, 2> m_recordedRgba;
+    // "Layar Penuh"'s device pixels a CSS pixel.
+    double m_presentationRatio = 1.0;
     // The drawing area's canvas's device pixels.
     struct {
         int width = 0;

@@ -143,6 +143,7 @@ emscripten::val RuvexPage::openPresentation(double width, double height, double 
     giveBackCopies();
     const ScreenPictureSize size = screenPictureSize(width, height, deviceRatio);
     m_session.openScaledView(ScaledView::FullScreen, size.width, size.height);
+    m_presentationRatio = size.ratio;
     recordWhole(1);
     emscripten::val shown = emscripten::val::object();
     shown.set("width", size.width);

@@ -43,7 +43,7 @@ function fileDialog(app, text, kind) {
 
 // "Layar Penuh": the picture drawn by the core for the whole visible screen
 // at its device pixels, or as many as the core allows (the browser enlarges
-// the rest); the pointer over it goes to the session as a pixel of it.
+// the rest); the pointer over it goes to the session (wireTurning).
 function openFullScreen(app) {
     const returnTo = document.activeElement, layer = fromTemplate('presentation');
     const canvas = layer.firstElementChild;
@@ -75,10 +75,7 @@ function openFullScreen(app) {
     };
     closeWithBrowser(app, layer, presentation);
     app.presentation = presentation;
-    wireTurning(app, canvas, app.core.PointerSurface.FullScreen, (event) => {
-        const box = canvas.getBoundingClientRect();
-        return [Math.floor((event.clientX - box.left) * ratio), Math.floor((event.clientY - box.top) * ratio)];
-    });
+    wireTurning(app, canvas, app.core.PointerSurface.FullScreen);
     viewports.forEach((viewport) => viewport.addEventListener('resize', resize));
     resize();
     canvas.focus();

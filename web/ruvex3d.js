@@ -107,11 +107,11 @@ class PageApp {
         Object.assign(this, { core, page, form, texts, ticking: null, beside: {}, words: document.getElementById('pictureWords'), said: document.getElementById('pictureSaid') });
         this.canvas = document.getElementById('picDisplay');
         this.context = this.canvas.getContext('2d', { alpha: false });
-        Object.assign(this, { width: page.pictureWidth(), height: page.pictureHeight(), record: page.changesRecord() });
+        this.record = page.changesRecord();
         this.followCanvasSize();
         wireHandlers(this, form);
         watchFocus(form.querySelector('.client'), this.canvas);
-        wireTurning(this, this.canvas, core.PointerSurface.DrawingArea, (event) => this.pointerAt(event));
+        wireTurning(this, this.canvas, core.PointerSurface.DrawingArea);
         this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
         this.wireKeys();
         // A touch screen's turning buttons: each the key over the picture.
@@ -242,14 +242,6 @@ class PageApp {
         this.ticking = on ? { interval, id: setInterval(() => this.handle(this.page.tick()), interval) } : null;
     }
 
-    // Pointer positions in whole pixels of the picture, as the desktop's
-    // picture box reports them, whatever size it is shown at.
-    pointerAt(event) {
-        const box = this.canvas.getBoundingClientRect();
-        return [Math.floor(((event.clientX - box.left) * this.width) / box.width),
-                Math.floor(((event.clientY - box.top) * this.height) / box.height)];
-    }
-
     // Every key goes to the session with where it went; one it takes is not
     // the browser's and closes an open menu (a menu's letter opens it again).
     wireKeys() {
@@ -292,25 +284,30 @@ class PageApp {
 }
 
 // The drawing area or the full screen, over which the pointer turns the
-// solid: moves, presses and releases go to the session at the position
-// `positionOf` gives, with the browser's buttons. Only the primary pointer
-// (the mouse, the first finger) turns it, as a touch screen's mouse does.
-function wireTurning(app, surface, surfaceName, positionOf) {
+// solid: moves, presses and releases go to the session with the browser's
+// buttons, at the place of `at` in the surface's box (the core makes it a
+// pixel of the picture). Only the primary pointer (the mouse, the first
+// finger) turns it, as a touch screen's mouse does.
+function wireTurning(app, surface, surfaceName) {
     const actions = app.core.PointerAction;
-    const send = (action, event, at) => app.handle(app.page.pointer(surfaceName, action, event.buttons, event.button, ...at));
+    const send = (action, event, at = event) => {
+        const box = surface.getBoundingClientRect();
+        const [x, y] = [at.clientX - box.left, at.clientY - box.top];
+        app.handle(app.page.pointer(surfaceName, action, event.buttons, event.button, x, y, box.width, box.height));
+    };
     surface.addEventListener('pointermove', (event) => {
         if (!event.isPrimary) return;
         const events = event.getCoalescedEvents ? event.getCoalescedEvents() : [];
-        send(actions.Move, event, positionOf(events.length ? events[events.length - 1] : event));
+        send(actions.Move, event, events.length ? events[events.length - 1] : event);
     });
     surface.addEventListener('pointerdown', (event) => {
         if (!event.isPrimary) return;
         surface.focus();
         if (event.pointerType !== 'mouse') surface.setPointerCapture(event.pointerId);
-        send(actions.Press, event, positionOf(event));
+        send(actions.Press, event);
     });
     surface.addEventListener('pointerup', (event) => {
-        if (event.isPrimary) send(actions.Release, event, positionOf(event));
+        if (event.isPrimary) send(actions.Release, event);
     });
 }
 
