@@ -39,6 +39,26 @@ int buttonMask(int browserButton)
     return browserButton >= 0 && browserButton < 3 ? masks.at(static_cast<std::size_t>(browserButton)) : 0;
 }
 
+// Where a key went, from where the browser's focus was: on the picture's
+// canvas ("Picture"), on the full screen's ("FullScreen"), in a window
+// beside the main one (its WindowName's name) or elsewhere (""). A dialog
+// open over the window holds the keys but the canvases'; there is never
+// more than one.
+KeyTarget keyTargetAt(std::string_view place, bool dialogOpen, bool inText)
+{
+    if (place == "Picture")
+        return KeyTarget::Picture;
+    if (place == "FullScreen")
+        return KeyTarget::FullScreen;
+    if (dialogOpen)
+        return KeyTarget::Dialog;
+    if (place == "SectionWindow")
+        return KeyTarget::SectionWindow;
+    if (place == "SizeWindow")
+        return KeyTarget::SizeWindow;
+    return inText ? KeyTarget::Text : KeyTarget::Window;
+}
+
 } // namespace
 
 RuvexPage::RuvexPage()
@@ -78,16 +98,19 @@ unsigned RuvexPage::pointer(PointerSurface surface, PointerAction action, int bu
         m_session.apply(PointerEvent{surface, action, buttons, buttonMask(button), across, down}));
 }
 
-unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta, KeyTarget target,
-                        bool inText)
+// A key to a field keeps the copy key, as does a selection while neither
+// canvas has the keys.
+unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta,
+                        const std::string& place, bool dialogOpen, bool inField, bool selected)
 {
     KeyIntent intent = keyIntentNamed(name);
     intent.shift = shift;
     intent.ctrl = ctrl;
     intent.alt = alt || meta;
     intent.menuLetters = alt;
-    intent.target = target;
-    intent.inText = inText;
+    const bool onCanvas = place == "Picture" || place == "FullScreen";
+    intent.inText = inField || (selected && !onCanvas);
+    intent.target = keyTargetAt(place, dialogOpen, intent.inText);
     return handOver(m_session.apply(intent));
 }
 
@@ -221,14 +244,12 @@ template <auto Last, std::size_t Count> void bindEnum(const char* name, const ch
         bound.value(values[n], static_cast<decltype(Last)>(n));
 }
 
-// The session's names for surfaces, actions, targets, scroll bar moves and
-// windows, and its change bits, so the script spells none of them itself.
+// The session's names for surfaces, actions, scroll bar moves and windows, and its change bits, so the script
+// spells none of them itself.
 void bindNames()
 {
     bindEnum<PointerSurface::FullScreen>("PointerSurface", {"DrawingArea", "FullScreen"});
     bindEnum<PointerAction::Release>("PointerAction", {"Move", "Press", "Release"});
-    bindEnum<KeyTarget::Window>(
-        "KeyTarget", {"Picture", "FullScreen", "Text", "SectionWindow", "SizeWindow", "Dialog", "Window"});
     bindEnum<ScrollMove::Bottom>("ScrollMove", {"LineUp", "LineDown", "PageUp", "PageDown", "Top", "Bottom"});
     bindEnum<WindowName::Dialog>("WindowName", {"SectionWindow", "SizeWindow", "FullScreen", "Dialog"});
     emscripten::constant("kPictureChanged", kPictureChanged);

@@ -24,9 +24,11 @@ public:
     // what it redrew left in the record below.
     unsigned pointer(PointerSurface surface, PointerAction action, int buttons, int button, double x,
                      double y, double boxWidth, double boxHeight);
-    // Alt and Meta count alike, but for the menus' letters, which Alt alone opens.
-    unsigned key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta, KeyTarget target,
-                 bool inText);
+    // Alt and Meta count alike, but for the menus' letters, which Alt alone
+    // opens. Where the key went (keyTargetAt): `place` the canvas or the
+    // window beside the main one that has the focus.
+    unsigned key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta,
+                 const std::string& place, bool dialogOpen, bool inField, bool selected);
     unsigned menu(const std::string& item) { return handOver(m_session.apply(MenuIntent{item})); }
     unsigned control(const std::string& handler, int value)
     {

@@ -115,7 +115,7 @@ class PageApp {
         this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
         this.wireKeys();
         // A touch screen's turning buttons: each the key over the picture.
-        const turn = (key) => this.handle(page.key(key, false, false, false, false, core.KeyTarget.Picture, false));
+        const turn = (key) => this.handle(page.key(key, false, false, false, false, 'Picture', false, false, false));
         form.querySelectorAll('.turns button').forEach((button) => button.addEventListener('click', () => turn(button.dataset.key)));
         this.menus = new MenuBar(this);
         this.show();
@@ -246,8 +246,7 @@ class PageApp {
     // the browser's and closes an open menu (a menu's letter opens it again).
     wireKeys() {
         document.addEventListener('keydown', (event) => {
-            const [target, inText] = this.keyTarget(event.target);
-            const changes = this.page.key(event.key, event.shiftKey, event.ctrlKey, event.altKey, event.metaKey, target, inText);
+            const changes = this.page.key(event.key, event.shiftKey, event.ctrlKey, event.altKey, event.metaKey, ...this.keyPlace(event.target));
             if (changes & this.core.kIntentTaken) {
                 event.preventDefault();
                 this.menus.close();
@@ -256,20 +255,16 @@ class PageApp {
         });
     }
 
-    // Where a key went, and whether to a text that keeps the copy key (a
-    // field, or a selection while the picture has not the keys).
-    keyTarget(target) {
-        const names = this.core.KeyTarget;
+    // Where a key went, from which the core tells who takes it: the canvas
+    // or the window beside the main one it went to, whether a dialog is open
+    // over the window, whether to a field, whether text is selected.
+    keyPlace(target) {
         const selection = document.getSelection();
-        const selected = Boolean(selection && !selection.isCollapsed && selection.toString()) && !(target instanceof HTMLCanvasElement);
-        const inText = Boolean(target.closest && target.closest('input, textarea, [contenteditable="true"]')) || selected;
-        if (target === this.canvas) return [names.Picture, inText];
-        if (this.presentation && target === this.presentation.canvas) return [names.FullScreen, inText];
-        // A dialog open over the window holds its keys; there is never more than one.
-        if (document.querySelector('dialog[open]:not(.modeless)')) return [names.Dialog, inText];
-        const [beside] = Object.entries(this.beside).find(([, box]) => box.contains(target)) || [];
-        if (beside) return [names[beside], inText];
-        return [inText ? names.Text : names.Window, inText];
+        const [beside = ''] = Object.entries(this.beside).find(([, box]) => box.contains(target)) || [];
+        const place = target === this.canvas ? 'Picture' : target === this.presentation?.canvas ? 'FullScreen' : beside;
+        const field = Boolean(target.closest && target.closest('input, textarea, [contenteditable="true"]'));
+        const selected = Boolean(selection && !selection.isCollapsed && selection.toString());
+        return [place, Boolean(document.querySelector('dialog[open]:not(.modeless)')), field, selected];
     }
 
     // "Tutup Program": the page asks to be closed; as a browser keeps a tab
