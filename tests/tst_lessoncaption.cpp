@@ -63,7 +63,8 @@ TEST(WindowSession, FullScreenLeavesTheBandFreeWhileACaptionShows)
     const PixelBuffer plain = s.session.scaledPicture(ScaledView::FullScreen).image();
     EXPECT_EQ(s.session.fullScreenBand().height, 0);
 
-    EXPECT_NE(s.apply(MenuIntent{"mnuIrisan"}) & kPictureChanged, 0u);
+    EXPECT_EQ(s.apply(MenuIntent{"mnuIrisan"}) & (kPictureChanged | kCaptionChanged),
+              kPictureChanged | kCaptionChanged);
     const CaptionBand band = s.session.fullScreenBand();
     EXPECT_GE(band.textHeight, 0.03 * 600);
     EXPECT_GE(band.height, 2 * band.textHeight);
@@ -72,7 +73,12 @@ TEST(WindowSession, FullScreenLeavesTheBandFreeWhileACaptionShows)
     EXPECT_DOUBLE_EQ(shown.mapping().scale, (600.0 - band.height) / 396);
     EXPECT_DOUBLE_EQ(shown.mapping().originY, 0.0) << "the square fills the height left";
 
-    s.apply(WindowClosedIntent{WindowName::SectionWindow});
+    // The band's text follows the section; a turn leaves it as it was.
+    EXPECT_NE(s.apply(ControlIntent{"hsbJarak_Change", 20}) & kCaptionChanged, 0u);
+    EXPECT_EQ(s.pointer(PointerSurface::FullScreen, PointerAction::Move, 0, 10.0f, 10.0f) & kCaptionChanged,
+              0u);
+
+    EXPECT_NE(s.apply(WindowClosedIntent{WindowName::SectionWindow}) & kCaptionChanged, 0u);
     EXPECT_EQ(s.session.fullScreenBand().height, 0);
     s.pointer(PointerSurface::FullScreen, PointerAction::Move, 0, 0.0f, 0.0f);
     EXPECT_EQ(s.session.scaledPicture(ScaledView::FullScreen).image(), plain) << "as before, pixel for pixel";

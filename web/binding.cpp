@@ -25,6 +25,7 @@
 #include <emscripten/bind.h>
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -36,6 +37,26 @@ int buttonMask(int browserButton)
 {
     constexpr std::array masks = {kLeftButton, kMiddleButton, kRightButton};
     return browserButton >= 0 && browserButton < 3 ? masks.at(static_cast<std::size_t>(browserButton)) : 0;
+}
+
+// Where a key went, from where the browser's focus was: on the picture's
+// canvas ("Picture"), on the full screen's ("FullScreen"), in a window
+// beside the main one (its WindowName's name) or elsewhere (""). A dialog
+// open over the window holds the keys but the canvases'; there is never
+// more than one.
+KeyTarget keyTargetAt(std::string_view place, bool dialogOpen)
+{
+    if (place == "Picture")
+        return KeyTarget::Picture;
+    if (place == "FullScreen")
+        return KeyTarget::FullScreen;
+    if (dialogOpen)
+        return KeyTarget::Dialog;
+    if (place == "SectionWindow")
+        return KeyTarget::SectionWindow;
+    if (place == "SizeWindow")
+        return KeyTarget::SizeWindow;
+    return KeyTarget::Window;
 }
 
 } // namespace
@@ -62,16 +83,25 @@ std::string RuvexPage::start()
     return json.text();
 }
 
-// A position on "Layar Penuh" comes in its picture's pixels, which the
+// A position comes in CSS pixels within the surface's box of boxWidth x
+// boxHeight CSS pixels: over the drawing area it goes on in whole pixels of
+// the picture, as the desktop's picture box reports them, whatever size it
+// is shown at; over "Layar Penuh" in whole pixels of its picture, which the
 // session maps back over the drawing area.
 unsigned RuvexPage::pointer(PointerSurface surface, PointerAction action, int buttons, int button, double x,
-                            double y)
+                            double y, double boxWidth, double boxHeight)
 {
-    return handOver(m_session.apply(PointerEvent{surface, action, buttons, buttonMask(button), x, y}));
+    const bool full = surface == PointerSurface::FullScreen;
+    const double across = std::floor(full ? x * m_presentationRatio : (x * pictureWidth()) / boxWidth);
+    const double down = std::floor(full ? y * m_presentationRatio : (y * pictureHeight()) / boxHeight);
+    return handOver(
+        m_session.apply(PointerEvent{surface, action, buttons, buttonMask(button), across, down}));
 }
 
-unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta, KeyTarget target,
-                        bool inText)
+// A key to a field keeps the copy key, as does a selection while neither
+// canvas has the keys.
+unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta,
+                        const std::string& place, bool dialogOpen, bool inField, bool selected)
 {
     KeyIntent intent = keyIntentNamed(name);
     intent.shift = shift;
@@ -79,8 +109,9 @@ unsigned RuvexPage::key(const std::string& name, bool shift, bool ctrl, bool alt
     intent.alt = alt;
     intent.meta = meta;
     intent.menuLetters = true;
-    intent.target = target;
-    intent.inText = inText;
+    const bool onCanvas = place == "Picture" || place == "FullScreen";
+    intent.inText = inField || (selected && !onCanvas);
+    intent.target = keyTargetAt(place, dialogOpen);
     return handOver(m_session.apply(intent));
 }
 
@@ -101,6 +132,11 @@ std::string RuvexPage::addressRefusalMessage(bool edited) const
 std::string RuvexPage::elementStates() const
 {
     return elementStatesJson(m_session.snapshot());
+}
+
+std::string RuvexPage::shown() const
+{
+    return shownJson(m_session.snapshot());
 }
 
 std::string RuvexPage::requests()
@@ -172,6 +208,7 @@ void bindIntents(const emscripten::class_<RuvexPage>& page)
         .function("windowClosed", &RuvexPage::windowClosed)
         .function("snapshot", &RuvexPage::snapshot)
         .function("elementStates", &RuvexPage::elementStates)
+        .function("shown", &RuvexPage::shown)
         .function("requests", &RuvexPage::requests)
         .function("addressRefusalMessage", &RuvexPage::addressRefusalMessage)
         .function("viewAddress", &RuvexPage::viewAddress)
@@ -190,11 +227,9 @@ void bindPictures(const emscripten::class_<RuvexPage>& page)
         .function("pngFile", &RuvexPage::pngFile)
         .function("pictureFile", &RuvexPage::pictureFile)
         .function("showScreen", &RuvexPage::showScreen)
-        .function("screenChanges", &RuvexPage::screenChanges)
         .function("openPresentation", &RuvexPage::openPresentation)
         .function("closePresentation", &RuvexPage::closePresentation)
         .function("presentationPixels", &RuvexPage::presentationPixels)
-        .function("presentationChanges", &RuvexPage::presentationChanges)
         .function("presentationBand", &RuvexPage::presentationBand)
         .function("pictureWidth", &RuvexPage::pictureWidth)
         .function("pictureHeight", &RuvexPage::pictureHeight);
@@ -210,14 +245,12 @@ template <auto Last, std::size_t Count> void bindEnum(const char* name, const ch
         bound.value(values[n], static_cast<decltype(Last)>(n));
 }
 
-// The session's names for surfaces, actions, targets, scroll bar moves and
-// windows, and its change bits, so the script spells none of them itself.
+// The session's names for surfaces, actions, scroll bar moves and windows, and its change bits, so the script
+// spells none of them itself.
 void bindNames()
 {
     bindEnum<PointerSurface::FullScreen>("PointerSurface", {"DrawingArea", "FullScreen"});
     bindEnum<PointerAction::Release>("PointerAction", {"Move", "Press", "Release"});
-    bindEnum<KeyTarget::Window>("KeyTarget",
-                                {"Picture", "FullScreen", "SectionWindow", "SizeWindow", "Dialog", "Window"});
     bindEnum<ScrollMove::Bottom>("ScrollMove", {"LineUp", "LineDown", "PageUp", "PageDown", "Top", "Bottom"});
     bindEnum<WindowName::Dialog>("WindowName", {"SectionWindow", "SizeWindow", "FullScreen", "Dialog"});
     emscripten::constant("kPictureChanged", kPictureChanged);
@@ -225,6 +258,7 @@ void bindNames()
     emscripten::constant("kRequestsWaiting", kRequestsWaiting);
     emscripten::constant("kIntentTaken", kIntentTaken);
     emscripten::constant("kPictureWordsDue", kPictureWordsDue);
+    emscripten::constant("kCaptionChanged", kCaptionChanged);
     emscripten::constant("kRecordFields", static_cast<int>(RuvexPage::kRecordFields));
     emscripten::constant("kAddressDue", kAddressDue);
 }

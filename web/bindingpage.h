@@ -23,10 +23,12 @@ public:
     // What the user did, each returning the session's change bits, with
     // what it redrew left in the record below.
     unsigned pointer(PointerSurface surface, PointerAction action, int buttons, int button, double x,
-                     double y);
-    // Alt and Meta count alike, but for the menus' letters, which Alt alone opens.
-    unsigned key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta, KeyTarget target,
-                 bool inText);
+                     double y, double boxWidth, double boxHeight);
+    // Alt and Meta count alike, but for the menus' letters, which Alt alone
+    // opens. Where the key went (keyTargetAt): `place` the canvas or the
+    // window beside the main one that has the focus.
+    unsigned key(const std::string& name, bool shift, bool ctrl, bool alt, bool meta,
+                 const std::string& place, bool dialogOpen, bool inField, bool selected);
     unsigned menu(const std::string& item) { return handOver(m_session.apply(MenuIntent{item})); }
     unsigned control(const std::string& handler, int value)
     {
@@ -39,17 +41,19 @@ public:
     }
     unsigned windowClosed(WindowName which) { return handOver(m_session.apply(WindowClosedIntent{which})); }
 
-    // Where in the page's memory the last intent's record is: for the
-    // drawing area's canvas, then for "Layar Penuh", kRecordFields numbers
-    // each: the changed part's x, y, width and height, the address of its
-    // RGBA bytes and the height of the whole picture. So a pointer move is
-    // one call into the core and its answer: the script reads the rest in
-    // place, asking nothing more.
-    static constexpr std::size_t kRecordFields = 6;
+    // Where in the page's memory the record of what the last call redrew
+    // is: for the drawing area's canvas, then for "Layar Penuh",
+    // kRecordFields numbers each: the changed part's x, y, width and height
+    // and the address of its RGBA bytes. So a pointer move is one call into
+    // the core and its answer: the script reads the rest in place, asking
+    // nothing more.
+    static constexpr std::size_t kRecordFields = 5;
     std::uintptr_t changesRecord() const { return reinterpret_cast<std::uintptr_t>(m_record.data()); }
 
     std::string snapshot() const;
     std::string elementStates() const;
+    // What the page shows after a change of the controls (shownJson).
+    std::string shown() const;
     std::string requests();
     // Why the last address did not open, as the page tells it (empty when it
     // opened): at start the page opens on the first view, `edited` by hand
@@ -76,21 +80,20 @@ public:
     // The drawing area's canvas at width x height device pixels: at the
     // picture's own size the picture itself, otherwise (a high-density
     // screen, a zoomed page, a phone's narrow layout) the view drawn again at
-    // that size, never enlarged, so lines stay sharp on any screen.
+    // that size, never enlarged, so lines stay sharp on any screen. Its whole
+    // picture is left in the record, shown as an intent's change is; while
+    // "Layar Penuh" covers it, once that closes.
     void showScreen(int width, int height);
-    // What changed on the canvas since it was last drawn, band after band as
-    // changedRgba hands them over; at the picture's own size the whole
-    // picture at each call, then nothing, so each redraw takes one band.
-    emscripten::val screenChanges();
 
     // "Layar Penuh" for a screen of width x height CSS pixels at the
-    // browser's device-pixel ratio: {width, height, ratio} of its picture.
+    // browser's device-pixel ratio: {width, height, ratio} of its picture,
+    // the whole of which is left in the record.
     emscripten::val openPresentation(double width, double height, double deviceRatio);
+    // The drawing area's canvas's whole picture left in the record.
     void closePresentation();
-    emscripten::val presentationChanges() { return changedRgba(ScaledView::FullScreen); }
-    // Its caption's band: {pictureHeight, height, textHeight} in the
-    // picture's pixels, the picture's rows above a band of height 0 when the
-    // snapshot has no caption.
+    // Its caption's band: {pictureHeight, height, textHeight, caption}, in
+    // the picture's pixels, the picture's rows above a band of height 0 when
+    // there is no caption. To be fitted again at each kCaptionChanged.
     emscripten::val presentationBand();
     emscripten::val presentationPixels();
 
@@ -99,20 +102,23 @@ public:
 
 private:
     unsigned handOver(const AppliedIntent& applied);
-    void record(std::size_t surface, const PixelBuffer& image, const PixelRect& changed);
-    void openView(ScaledView which, int width, int height);
-    emscripten::val changedRgba(ScaledView which);
-    emscripten::val rgbaBand(const PixelBuffer& image, const PixelRect& band);
-    PixelRect& unsent(ScaledView which) { return m_unsent[static_cast<std::size_t>(which)]; }
+    const PixelBuffer& shownImage(std::size_t surface);
+    void record(std::size_t surface, const PixelRect& changed);
+    void recordWhole(std::size_t surface);
+    void fitScreen();
+    void giveBackCopies();
 
     PictureBox m_area;
     WindowSession m_session;
     std::vector<std::uint8_t> m_rgba;
     std::vector<std::uint8_t> m_file;
-    // Of each scaled view: changed, and not yet handed to the page.
-    std::array<PixelRect, 2> m_unsent{};
-    // The picture at its own size was handed over by the last screenChanges.
-    bool m_wholeHanded = false;
     std::array<std::int32_t, 2 * kRecordFields> m_record{};
     std::array<std::vector<std::uint8_t>, 2> m_recordedRgba;
+    // "Layar Penuh"'s device pixels a CSS pixel.
+    double m_presentationRatio = 1.0;
+    // The drawing area's canvas's device pixels.
+    struct {
+        int width = 0;
+        int height = 0;
+    } m_screen;
 };

@@ -1,5 +1,5 @@
 // The pictures and files the page shows and offers (bindingpage.h): the
-// drawing area's picture, its scaled views handed over band by band, and the
+// drawing area's picture, its scaled views left in the record, and the
 // files made as the desktop makes them, from the lines of the picture shown,
 // the teaching aids included.
 
@@ -47,9 +47,6 @@ template <typename Bytes> emscripten::val bytesView(const Bytes& bytes)
     return emscripten::val(emscripten::typed_memory_view(bytes.size(), bytes.data()));
 }
 
-// The most pixels handed to the page in one band: 2 MB of RGBA.
-constexpr int kBandPixels = 1 << 19;
-
 } // namespace
 
 emscripten::val RuvexPage::pixels()
@@ -86,27 +83,36 @@ emscripten::val RuvexPage::pictureFile(const std::string& dialog, int type)
     return dialog == requestKindName(RequestKind::ExportDialog) ? exportFile(type) : bitmapFile();
 }
 
-// The canvas shows the drawing area's scaled view while it is open, else the
-// picture at its own size; "Layar Penuh" its own view.
+// What an intent redrew, left in the record for the canvas that shows it.
+// "Layar Penuh" covers the drawing area's canvas while open: that is drawn
+// whole again as it closes.
 unsigned RuvexPage::handOver(const AppliedIntent& applied)
 {
     m_record.fill(0);
     if (!(applied & kPictureChanged))
         return applied;
     const auto index = [](ScaledView view) { return static_cast<std::size_t>(view); };
-    if (m_session.scaledViewOpen(ScaledView::DrawingArea))
-        record(0, m_session.scaledPicture(ScaledView::DrawingArea).image(),
-               applied.redrawn.beside[index(ScaledView::DrawingArea)]);
-    else
-        record(0, m_area.Image(), applied.redrawn.area);
     if (m_session.scaledViewOpen(ScaledView::FullScreen))
-        record(1, m_session.scaledPicture(ScaledView::FullScreen).image(),
-               applied.redrawn.beside[index(ScaledView::FullScreen)]);
+        record(1, applied.redrawn.beside[index(ScaledView::FullScreen)]);
+    else if (m_session.scaledViewOpen(ScaledView::DrawingArea))
+        record(0, applied.redrawn.beside[index(ScaledView::DrawingArea)]);
+    else
+        record(0, applied.redrawn.area);
     return applied;
 }
 
-void RuvexPage::record(std::size_t surface, const PixelBuffer& image, const PixelRect& changed)
+// The canvas shows the drawing area's scaled view while it is open, else the
+// picture at its own size; "Layar Penuh" its own view.
+const PixelBuffer& RuvexPage::shownImage(std::size_t surface)
 {
+    if (surface == 0 && !m_session.scaledViewOpen(ScaledView::DrawingArea))
+        return m_area.Image();
+    return m_session.scaledPicture(surface == 0 ? ScaledView::DrawingArea : ScaledView::FullScreen).image();
+}
+
+void RuvexPage::record(std::size_t surface, const PixelRect& changed)
+{
+    const PixelBuffer& image = shownImage(surface);
     const PixelRect part = changed.intersected(image.rect());
     std::vector<std::uint8_t>& rgba = m_recordedRgba.at(surface);
     copyRgba(image, part, rgba);
@@ -116,21 +122,26 @@ void RuvexPage::record(std::size_t surface, const PixelBuffer& image, const Pixe
     fields[2] = part.width;
     fields[3] = part.height;
     fields[4] = static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(rgba.data()));
-    fields[5] = image.height();
 }
 
-void RuvexPage::openView(ScaledView which, int width, int height)
+// A canvas's whole picture in the record, the other's part empty.
+void RuvexPage::recordWhole(std::size_t surface)
 {
-    unsent(which) = {};
-    m_session.openScaledView(which, width, height);
+    m_record.fill(0);
+    record(surface, shownImage(surface).rect());
 }
 
 // The screen's device pixels up to the largest picture (screenPictureSize),
-// which the browser then enlarges.
+// which the browser then enlarges. The drawing area's scaled view and its
+// copy give their memory to it until it closes.
 emscripten::val RuvexPage::openPresentation(double width, double height, double deviceRatio)
 {
+    m_session.closeScaledView(ScaledView::DrawingArea);
+    giveBackCopies();
     const ScreenPictureSize size = screenPictureSize(width, height, deviceRatio);
-    openView(ScaledView::FullScreen, size.width, size.height);
+    m_session.openScaledView(ScaledView::FullScreen, size.width, size.height);
+    m_presentationRatio = size.ratio;
+    recordWhole(1);
     emscripten::val shown = emscripten::val::object();
     shown.set("width", size.width);
     shown.set("height", size.height);
@@ -138,15 +149,23 @@ emscripten::val RuvexPage::openPresentation(double width, double height, double 
     return shown;
 }
 
-// Closed, its memory and the copies' given back; the drawing area's scaled
-// view shows the view again (screenChanges).
+// Closed, its memory and the copies' given back; the canvas shows the view
+// again.
 void RuvexPage::closePresentation()
 {
-    unsent(ScaledView::FullScreen) = {};
     m_session.closeScaledView(ScaledView::FullScreen);
+    fitScreen();
+}
+
+// The copies of pictures given back before a picture is made at another
+// size, so that the pictures of one size take the room of the last's and
+// the page's memory grows no further than the largest of them needs.
+void RuvexPage::giveBackCopies()
+{
     std::vector<std::uint8_t>().swap(m_rgba);
     std::vector<std::uint8_t>().swap(m_file);
-    std::vector<std::uint8_t>().swap(m_recordedRgba[1]);
+    for (std::vector<std::uint8_t>& copy : m_recordedRgba)
+        std::vector<std::uint8_t>().swap(copy);
 }
 
 emscripten::val RuvexPage::presentationBand()
@@ -156,6 +175,7 @@ emscripten::val RuvexPage::presentationBand()
     shown.set("pictureHeight", m_session.scaledPicture(ScaledView::FullScreen).image().height());
     shown.set("height", band.height);
     shown.set("textHeight", band.textHeight);
+    shown.set("caption", fullScreenCaption(m_session.model()));
     return shown;
 }
 
@@ -166,48 +186,19 @@ emscripten::val RuvexPage::presentationPixels()
     return bytesView(m_file);
 }
 
-// A band of rows of what changed, {x, y, width, height, data}, the first of
-// those not yet handed over; empty once all are. A screen-sized change goes
-// over in bands, so its RGBA copy stays small; the data is a view on the
-// page's memory that the script puts on the canvas as it is.
-emscripten::val RuvexPage::changedRgba(ScaledView which)
-{
-    PresentationPicture& picture = m_session.scaledPicture(which);
-    PixelRect& waiting = unsent(which);
-    if (waiting.isEmpty())
-        waiting = picture.takeChangedRect().intersected(picture.image().rect());
-    PixelRect changed = waiting;
-    changed.height = std::min(changed.height, std::max(1, kBandPixels / std::max(changed.width, 1)));
-    waiting.y += changed.height;
-    waiting.height -= changed.height;
-    return rgbaBand(picture.image(), changed);
-}
-
-emscripten::val RuvexPage::rgbaBand(const PixelBuffer& image, const PixelRect& band)
-{
-    copyRgba(image, band, m_rgba);
-    emscripten::val part = emscripten::val::object();
-    part.set("x", band.x);
-    part.set("y", band.y);
-    part.set("width", band.width);
-    part.set("height", band.height);
-    part.set("data", bytesView(m_rgba));
-    return part;
-}
-
 void RuvexPage::showScreen(int width, int height)
 {
-    m_wholeHanded = false;
-    if (width == pictureWidth() && height == pictureHeight())
-        m_session.closeScaledView(ScaledView::DrawingArea);
-    else
-        openView(ScaledView::DrawingArea, width, height);
+    m_screen = {width, height};
+    m_record.fill(0);
+    if (!m_session.scaledViewOpen(ScaledView::FullScreen))
+        fitScreen();
 }
 
-emscripten::val RuvexPage::screenChanges()
+void RuvexPage::fitScreen()
 {
-    if (m_session.scaledViewOpen(ScaledView::DrawingArea))
-        return changedRgba(ScaledView::DrawingArea);
-    m_wholeHanded = !m_wholeHanded;
-    return rgbaBand(m_area.Image(), m_wholeHanded ? m_area.Image().rect() : PixelRect{});
+    m_session.closeScaledView(ScaledView::DrawingArea);
+    giveBackCopies();
+    if (m_screen.width != pictureWidth() || m_screen.height != pictureHeight())
+        m_session.openScaledView(ScaledView::DrawingArea, m_screen.width, m_screen.height);
+    recordWhole(0);
 }

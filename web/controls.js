@@ -53,8 +53,7 @@ class UprightScrollBar {
         const action = () => this.moveTo(this.app.core.scrolledValue(this.name, move, this.value));
         action();
         let repeat = setTimeout(function again() { action(); repeat = setTimeout(again, 50); }, 350);
-        const stop = () => { clearTimeout(repeat); window.removeEventListener('pointerup', stop); };
-        window.addEventListener('pointerup', stop);
+        window.addEventListener('pointerup', () => clearTimeout(repeat), { once: true });
     }
 
     drag(event) {
@@ -64,9 +63,8 @@ class UprightScrollBar {
             const top = Math.min(room, Math.max(0, startTop + e.clientY - startY));
             if (room > 0) this.moveTo(this.app.core.scrollValueAt(this.name, top / room));
         };
-        const stop = () => { window.removeEventListener('pointermove', move); window.removeEventListener('pointerup', stop); };
         window.addEventListener('pointermove', move);
-        window.addEventListener('pointerup', stop);
+        window.addEventListener('pointerup', () => window.removeEventListener('pointermove', move), { once: true });
     }
 }
 

@@ -43,7 +43,7 @@ function fileDialog(app, text, kind) {
 
 // "Layar Penuh": the picture drawn by the core for the whole visible screen
 // at its device pixels, or as many as the core allows (the browser enlarges
-// the rest); the pointer over it goes to the session as a pixel of it.
+// the rest); the pointer over it goes to the session (wireTurning).
 function openFullScreen(app) {
     const returnTo = document.activeElement, layer = fromTemplate('presentation');
     const canvas = layer.firstElementChild;
@@ -55,11 +55,13 @@ function openFullScreen(app) {
         ratio = shown.ratio;
         canvas.style.width = shown.width / ratio + 'px';
         canvas.width = shown.width;
-        app.presentation.draw();
+        presentation.fitBand();
+        app.showChanges();
     };
     const presentation = {
         canvas,
-        ...presentationPainter(app, canvas, captionBand(app, layer, canvas), () => ratio),
+        context: canvas.getContext('2d', { alpha: false }),
+        fitBand: captionBand(app, layer, canvas, () => ratio),
         close() {
             app.page.closePresentation();
             app.presentation = null;
@@ -67,51 +69,34 @@ function openFullScreen(app) {
             if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
             Object.assign(canvas, { width: 0, height: 0 }); // its pixels given back with it
             layer.remove();
-            app.draw();
+            app.showChanges();
             focusBack(returnTo);
         },
     };
     closeWithBrowser(app, layer, presentation);
     app.presentation = presentation;
-    wireTurning(app, canvas, app.core.PointerSurface.FullScreen, (event) => {
-        const box = canvas.getBoundingClientRect();
-        return [Math.floor((event.clientX - box.left) * ratio), Math.floor((event.clientY - box.top) * ratio)];
-    });
+    wireTurning(app, canvas, app.core.PointerSurface.FullScreen);
     viewports.forEach((viewport) => viewport.addEventListener('resize', resize));
     resize();
     canvas.focus();
     if (layer.requestFullscreen) layer.requestFullscreen().catch(() => {});
 }
 
-// The full screen's picture on its canvas: whole, band after band as the
-// core hands it over (draw), or an intent's change from the core's record
-// (show); the caption's band fitted first, for a change only where the
-// picture's height says the band came or went.
-function presentationPainter(app, canvas, fitBand, ratioOf) {
-    const context = canvas.getContext('2d', { alpha: false });
-    return {
-        draw: () => { fitBand(ratioOf()); putChanges(context, () => app.page.presentationChanges()); },
-        show: (part) => {
-            if (part.pictureHeight !== canvas.height) fitBand(ratioOf());
-            putPart(context, part);
-        },
-    };
-}
-
-// The band under the picture for the snapshot's caption, and what fits both
-// to the core's sizes at `ratio` device pixels a CSS pixel: the picture as
-// tall as the core leaves it, the caption's text as high as it says.
-function captionBand(app, layer, canvas) {
+// The band under the picture for the core's caption, and what fits both to
+// the core's sizes at ratioOf() device pixels a CSS pixel: the picture as
+// tall as the core leaves it, the caption's text as high as it says. Done
+// as the full screen opens and when the core says the caption changed.
+function captionBand(app, layer, canvas, ratioOf) {
     const caption = layer.querySelector('.caption');
-    return (ratio) => {
-        const band = app.page.presentationBand();
+    return () => {
+        const band = app.page.presentationBand(), ratio = ratioOf();
         if (canvas.height !== band.pictureHeight) {
             canvas.height = band.pictureHeight;
             canvas.style.height = band.pictureHeight / ratio + 'px';
         }
-        caption.hidden = band.height === 0 || !app.snapshot.caption;
+        caption.hidden = band.height === 0 || !band.caption;
         Object.assign(caption.style, { height: band.height / ratio + 'px', fontSize: band.textHeight / ratio + 'px' });
-        if (caption.textContent !== app.snapshot.caption) caption.textContent = app.snapshot.caption;
+        if (caption.textContent !== band.caption) caption.textContent = band.caption;
     };
 }
 

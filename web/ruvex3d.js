@@ -16,15 +16,11 @@ function coreOptions() {
     const packed = document.getElementById('core-wasm');
     if (!packed) return {};
     const instantiateWasm = (imports, receive) => {
-        compilePacked(packed.textContent).then((module) => WebAssembly.instantiate(module, imports))
+        WebAssembly.compileStreaming(unpacked(packed.textContent, 'application/wasm')).then((module) => WebAssembly.instantiate(module, imports))
             .then((instance) => receive(instance), cannotRun);
         return {};
     };
     return { instantiateWasm };
-}
-
-function compilePacked(base64) {
-    return WebAssembly.compileStreaming(unpacked(base64, 'application/wasm'));
 }
 
 // What the one file carries packed (gzip) as base64, as a response of type `type` to read it from.
@@ -111,15 +107,15 @@ class PageApp {
         Object.assign(this, { core, page, form, texts, ticking: null, beside: {}, words: document.getElementById('pictureWords'), said: document.getElementById('pictureSaid') });
         this.canvas = document.getElementById('picDisplay');
         this.context = this.canvas.getContext('2d', { alpha: false });
-        Object.assign(this, { width: page.pictureWidth(), height: page.pictureHeight(), record: page.changesRecord() });
+        this.record = page.changesRecord();
         this.followCanvasSize();
         wireHandlers(this, form);
         watchFocus(form.querySelector('.client'), this.canvas);
-        wireTurning(this, this.canvas, core.PointerSurface.DrawingArea, (event) => this.pointerAt(event));
+        wireTurning(this, this.canvas, core.PointerSurface.DrawingArea);
         this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
         this.wireKeys();
         // A touch screen's turning buttons: each the key over the picture.
-        const turn = (key) => this.handle(page.key(key, false, false, false, false, core.KeyTarget.Picture, false));
+        const turn = (key) => this.handle(page.key(key, false, false, false, false, 'Picture', false, false, false));
         form.querySelectorAll('.turns button').forEach((button) => button.addEventListener('click', () => turn(button.dataset.key)));
         this.menus = new MenuBar(this);
         this.show();
@@ -127,6 +123,7 @@ class PageApp {
 
     // What an intent changed, shown: the picture, the controls, the requests.
     handle(changes) {
+        if (changes & this.core.kCaptionChanged) this.presentation?.fitBand();
         if (changes & this.core.kPictureChanged) this.showChanges();
         if (changes & this.core.kControlsChanged) this.show();
         if (changes & this.core.kRequestsWaiting) JSON.parse(this.page.requests()).forEach(({ kind, text }) => kRequests[kind](this, text, kind));
@@ -146,12 +143,11 @@ class PageApp {
         return this.handle(this.page.windowClosed(this.core.WindowName[which]));
     }
 
-    // Every element as the snapshot has it, and the timer it runs.
+    // Every element as the session has it, and the timer it runs.
     show() {
-        this.snapshot = JSON.parse(this.page.snapshot());
-        showStates(JSON.parse(this.page.elementStates()));
-        if (this.presentation) this.presentation.draw(); // the caption's band
-        this.schedule(this.snapshot);
+        const { states, ...timer } = JSON.parse(this.page.shown());
+        showStates(states);
+        this.schedule(timer);
     }
 
     // An address naming a view opens on it; a refused one is told and made to
@@ -165,7 +161,7 @@ class PageApp {
     }
 
     // A backing-store pixel for each device pixel the canvas covers, drawn
-    // by the core for that size.
+    // by the core for that size and shown whole.
     sizeCanvas(deviceSize) {
         const box = this.canvas.getBoundingClientRect();
         const ratio = window.devicePixelRatio || 1;
@@ -174,7 +170,7 @@ class PageApp {
         this.sized = true;
         Object.assign(this.canvas, { width, height });
         this.page.showScreen(width, height);
-        this.draw();
+        this.showChanges();
     }
 
     // The canvas's device pixels follow the layout (a phone turned) and the
@@ -204,19 +200,13 @@ class PageApp {
         }, { once: true });
     }
 
-    // The whole picture, band after band as the core hands it over.
-    draw() {
-        if (!this.sized) return;
-        putChanges(this.context, () => this.page.screenChanges());
-        if (this.presentation) this.presentation.draw();
-    }
-
-    // What the last intent redrew, from the core's record of it: nothing
-    // more is asked of the core.
+    // What the last call redrew (an intent's change, or a whole picture
+    // drawn at a new size), from the core's record of it: nothing more is
+    // asked of the core.
     showChanges() {
         if (!this.sized) return;
-        putPart(this.context, recordedPart(this.core, this.record, 0));
-        if (this.presentation) this.presentation.show(recordedPart(this.core, this.record, 1));
+        putRecorded(this.context, this.core, this.record, 0);
+        if (this.presentation) putRecorded(this.presentation.context, this.core, this.record, 1);
     }
 
     // The address follows the view, so the page can be passed on at the view
@@ -252,20 +242,11 @@ class PageApp {
         this.ticking = on ? { interval, id: setInterval(() => this.handle(this.page.tick()), interval) } : null;
     }
 
-    // Pointer positions in whole pixels of the picture, as the desktop's
-    // picture box reports them, whatever size it is shown at.
-    pointerAt(event) {
-        const box = this.canvas.getBoundingClientRect();
-        return [Math.floor(((event.clientX - box.left) * this.width) / box.width),
-                Math.floor(((event.clientY - box.top) * this.height) / box.height)];
-    }
-
     // Every key goes to the session with where it went; one it takes is not
     // the browser's and closes an open menu (a menu's letter opens it again).
     wireKeys() {
         document.addEventListener('keydown', (event) => {
-            const [target, inText] = this.keyTarget(event.target);
-            const changes = this.page.key(event.key, event.shiftKey, event.ctrlKey, event.altKey, event.metaKey, target, inText);
+            const changes = this.page.key(event.key, event.shiftKey, event.ctrlKey, event.altKey, event.metaKey, ...this.keyPlace(event.target));
             if (changes & this.core.kIntentTaken) {
                 event.preventDefault();
                 this.menus.close();
@@ -274,20 +255,16 @@ class PageApp {
         });
     }
 
-    // Where a key went, and whether to a text that keeps the copy key (a
-    // field, or a selection while the picture has not the keys).
-    keyTarget(target) {
-        const names = this.core.KeyTarget;
+    // Where a key went, from which the core tells who takes it: the canvas
+    // or the window beside the main one it went to, whether a dialog is open
+    // over the window, whether to a field, whether text is selected.
+    keyPlace(target) {
         const selection = document.getSelection();
-        const selected = Boolean(selection && !selection.isCollapsed && selection.toString()) && !(target instanceof HTMLCanvasElement);
-        const inText = Boolean(target.closest && target.closest('input, textarea, [contenteditable="true"]')) || selected;
-        if (target === this.canvas) return [names.Picture, inText];
-        if (this.presentation && target === this.presentation.canvas) return [names.FullScreen, inText];
-        // A dialog open over the window holds its keys; there is never more than one.
-        if (document.querySelector('dialog[open]:not(.modeless)')) return [names.Dialog, inText];
-        const [beside] = Object.entries(this.beside).find(([, box]) => box.contains(target)) || [];
-        if (beside) return [names[beside], inText];
-        return [names.Window, inText];
+        const [beside = ''] = Object.entries(this.beside).find(([, box]) => box.contains(target)) || [];
+        const place = target === this.canvas ? 'Picture' : target === this.presentation?.canvas ? 'FullScreen' : beside;
+        const field = Boolean(target.closest && target.closest('input, textarea, [contenteditable="true"]'));
+        const selected = Boolean(selection && !selection.isCollapsed && selection.toString());
+        return [place, Boolean(document.querySelector('dialog[open]:not(.modeless)')), field, selected];
     }
 
     // "Tutup Program": the page asks to be closed; as a browser keeps a tab
@@ -302,45 +279,40 @@ class PageApp {
 }
 
 // The drawing area or the full screen, over which the pointer turns the
-// solid: moves, presses and releases go to the session at the position
-// `positionOf` gives, with the browser's buttons. Only the primary pointer
-// (the mouse, the first finger) turns it, as a touch screen's mouse does.
-function wireTurning(app, surface, surfaceName, positionOf) {
+// solid: moves, presses and releases go to the session with the browser's
+// buttons, at the place of `at` in the surface's box (the core makes it a
+// pixel of the picture). Only the primary pointer (the mouse, the first
+// finger) turns it, as a touch screen's mouse does.
+function wireTurning(app, surface, surfaceName) {
     const actions = app.core.PointerAction;
-    const send = (action, event, at) => app.handle(app.page.pointer(surfaceName, action, event.buttons, event.button, ...at));
+    const send = (action, event, at = event) => {
+        const box = surface.getBoundingClientRect();
+        const [x, y] = [at.clientX - box.left, at.clientY - box.top];
+        app.handle(app.page.pointer(surfaceName, action, event.buttons, event.button, x, y, box.width, box.height));
+    };
     surface.addEventListener('pointermove', (event) => {
         if (!event.isPrimary) return;
         const events = event.getCoalescedEvents ? event.getCoalescedEvents() : [];
-        send(actions.Move, event, positionOf(events.length ? events[events.length - 1] : event));
+        send(actions.Move, event, events.length ? events[events.length - 1] : event);
     });
     surface.addEventListener('pointerdown', (event) => {
         if (!event.isPrimary) return;
         surface.focus();
         if (event.pointerType !== 'mouse') surface.setPointerCapture(event.pointerId);
-        send(actions.Press, event, positionOf(event));
+        send(actions.Press, event);
     });
     surface.addEventListener('pointerup', (event) => {
-        if (event.isPrimary) send(actions.Release, event, positionOf(event));
+        if (event.isPrimary) send(actions.Release, event);
     });
 }
 
-// The part of a surface's picture the last intent changed, as the core's
-// record has it (bindingpage.h): for the drawing area's canvas (0) or "Layar
-// Penuh" (1), its place, its RGBA bytes read in place from the core's memory,
-// and the height of the whole picture.
-function recordedPart(core, record, surface) {
+// The part of a surface's picture the last call changed, as the core's
+// record has it (bindingpage.h), put on its canvas: for the drawing area's
+// canvas (0) or "Layar Penuh" (1), its place and its RGBA bytes read in place
+// from the core's memory.
+function putRecorded(context, core, record, surface) {
     const at = record / 4 + surface * core.kRecordFields;
-    const [x, y, width, height, address, pictureHeight] = core.HEAP32.subarray(at, at + core.kRecordFields);
-    return { x, y, width, height, pictureHeight, data: new Uint8ClampedArray(core.HEAPU8.buffer, address, width * height * 4) };
-}
-
-function putPart(context, part) {
-    if (part.width > 0 && part.height > 0) context.putImageData(new ImageData(part.data, part.width, part.height), part.x, part.y);
-}
-
-// The changed part of a picture on a canvas, band after band as the core
-// hands them over, read in place from its memory.
-function putChanges(context, next) {
-    for (let part = next(); part.width > 0 && part.height > 0; part = next())
-        putPart(context, { ...part, data: new Uint8ClampedArray(part.data.buffer, part.data.byteOffset, part.data.length) });
+    const [x, y, width, height, address] = core.HEAP32.subarray(at, at + core.kRecordFields);
+    const data = new Uint8ClampedArray(core.HEAPU8.buffer, address, width * height * 4);
+    if (width > 0 && height > 0) context.putImageData(new ImageData(data, width, height), x, y);
 }

@@ -58,14 +58,29 @@ void writeElementState(JsonWriter& json, const ElementState& state)
     json.endObject();
 }
 
+void writeElementStates(JsonWriter& json, const WindowSnapshot& snapshot)
+{
+    json.beginObject();
+    for (const ElementState& state : elementStates(snapshot))
+        writeElementState(json, state);
+    json.endObject();
+}
+
 } // namespace
 
 std::string elementStatesJson(const WindowSnapshot& snapshot)
 {
     JsonWriter json;
+    writeElementStates(json, snapshot);
+    return json.text();
+}
+
+std::string shownJson(const WindowSnapshot& snapshot)
+{
+    JsonWriter json;
     json.beginObject();
-    for (const ElementState& state : elementStates(snapshot))
-        writeElementState(json, state);
+    json.field("timerRunning", snapshot.timerRunning).field("tickInterval", snapshot.tickInterval);
+    writeElementStates(json.key("states"), snapshot);
     json.endObject();
     return json.text();
 }

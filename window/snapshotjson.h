@@ -17,6 +17,10 @@ std::string snapshotJson(const WindowSnapshot& snapshot);
 // that builds its elements from that description shows them all with one loop; the section window's elements
 // are there only while it is open.
 std::string elementStatesJson(const WindowSnapshot& snapshot);
+// What a front end shows after a change of the controls, in one text: the
+// elements' states as above and the timer to run,
+// {"timerRunning":true,"tickInterval":55,"states":{...}}.
+std::string shownJson(const WindowSnapshot& snapshot);
 // [{"kind":"saveDialog","text":""},...], oldest first.
 std::string requestsJson(const std::vector<Request>& requests);
 // A request's kind as requestsJson names it: "saveDialog", "copyText"...

@@ -120,8 +120,11 @@ AppliedIntent WindowSession::changesSince(const Before& before, unsigned taken)
     const bool bandFitted = before.compared && fitCaptionBand(applied.redrawn);
     if (bandFitted || m_model.redrawCount() != before.redraws)
         applied.changes |= kPictureChanged;
-    if (before.compared && !(snapshot() == before.snapshot))
+    const WindowSnapshot now = before.compared ? snapshot() : WindowSnapshot{};
+    if (before.compared && !(now == before.snapshot))
         applied.changes |= kControlsChanged;
+    if (bandFitted || (scaledViewOpen(ScaledView::FullScreen) && now.caption != before.snapshot.caption))
+        applied.changes |= kCaptionChanged;
     if (m_requests.size() != before.requests)
         applied.changes |= kRequestsWaiting;
     if (before.held && !m_pointerHeld)

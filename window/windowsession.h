@@ -121,6 +121,9 @@ inline constexpr unsigned kRequestsWaiting = 4u; // takeRequests() has something
 inline constexpr unsigned kIntentTaken = 8u;
 // A drag let go of the view: the words it held back are due.
 inline constexpr unsigned kDragEnded = 16u;
+// "Layar Penuh"'s caption changed, and with it maybe its band
+// (fullScreenBand): a front end fits the band and its text again.
+inline constexpr unsigned kCaptionChanged = 32u;
 // The changes after which the view's words (pictureWords) are due: told
 // once it has rested kPictureWordsRestMilliseconds (picturewords.h), the
 // wait started over by every such change, so a drag or an animation is not

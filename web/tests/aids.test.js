@@ -97,7 +97,7 @@ test('the address follows the view, and one edited by hand opens its view', asyn
         await page.keyboard.press('ArrowRight');
         await page.waitForFunction(() => location.hash === '#shape=3&view=135,60&axes');
         await page.evaluate(() => { location.hash = '#shape=5&view=30,40'; });
-        await page.waitForFunction(() => window.ruvexPage.snapshot.shape === 5);
+        await page.waitForFunction(() => JSON.parse(window.ruvexPage.page.snapshot()).shape === 5);
         const s = await state(page);
         assert.deepStrictEqual([s.pointerX, s.pointerY, s.axes], [30, 40, false]);
         await page.evaluate(() => { location.hash = '#shape=99'; });

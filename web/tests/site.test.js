@@ -106,7 +106,7 @@ test('the site installs and opens again without the network', { skip: !(siteDir 
         const { data: pixels } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
         let black = 0;
         for (let n = 0; n < pixels.length; n += 4) if (pixels[n] === 0 && pixels[n + 2] === 0) ++black;
-        return { shape: window.ruvexPage.snapshot.shape, black };
+        return { shape: JSON.parse(window.ruvexPage.page.snapshot()).shape, black };
     });
     assert.strictEqual(drawn.shape, 3, 'the address\'s view, offline');
     assert.ok(drawn.black > 1000, 'a picture drawn');
