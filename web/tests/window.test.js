@@ -12,7 +12,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
-const { openPage, state } = require('./pagetest');
+const { openPage, reopenOn, state } = require('./pagetest');
 
 // Which control's element is on top at the middle of `name`'s box.
 const onTopAt = (page, name, dx = 0.5, dy = 0.5) => page.evaluate(([name, dx, dy]) => {
@@ -125,11 +125,13 @@ const layouts = {
     'the window at 1366 × 768': { viewport: { width: 1366, height: 768 } },
     'the narrow layout': { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true },
 };
+// Both layouts in one tab, the page opened afresh on the narrow screen.
+let layoutTab = null;
 for (const [layout, options] of Object.entries(layouts)) {
-    test(`${layout}: the focus is seen on every tab stop`, async (t) => {
-        const session = await openPage(options);
-        t.after(() => session.close());
-        const { page } = session;
+    test(`${layout}: the focus is seen on every tab stop`, async () => {
+        if (layoutTab) await reopenOn(layoutTab, options);
+        else layoutTab = await openPage({ ...options, ownTab: true });
+        const { page } = layoutTab;
         const stops = [];
         // A part of the screen (in the document's coordinates) as the browser
         // captures it, cheaper than the driver's screenshot, which hides the
