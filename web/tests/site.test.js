@@ -4,6 +4,7 @@
 // its files are named by their content, so a rebuild renames only what changed.
 'use strict';
 const test = require('node:test');
+const { after } = test;
 const assert = require('node:assert');
 const fs = require('node:fs');
 const http = require('node:http');
@@ -46,6 +47,13 @@ function serve(folder, headers = {}, wasmDelay = 0) {
     return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
+// Once the page's service worker is active; a worker that fails to
+// register or install fails the test rather than leaving it waiting.
+const workerReady = (page) => page.evaluate(() => {
+    const late = new Promise((resolve, reject) => setTimeout(() => reject(new Error('no service worker')), 15000));
+    return Promise.race([navigator.serviceWorker.ready, late]);
+});
+
 // "Fungsi RUVEX Display 3D" opened: whether its picture shows.
 async function aboutPicture(page) {
     await page.evaluate(() => window.ruvexPage.command('MnuFungsi'));
@@ -82,8 +90,7 @@ test('the site installs and opens again without the network', { skip: !(siteDir 
     const session = await openPage({ address: origin + '/#shape=3&view=120,60', origin, profile: true, before });
     t.after(() => session.close());
     const { page, context } = session;
-    await page.evaluate(() => Promise.race([navigator.serviceWorker.ready,
-                                            new Promise((resolve, reject) => setTimeout(() => reject(new Error('no service worker')), 15000))]));
+    await workerReady(page);
     assert.strictEqual(await aboutPicture(page), true, 'the information window\'s picture');
     assert.ok(!warnings.some((text) => /falling back|preload/.test(text)), `the WebAssembly compiled as it downloads, asked for once: ${warnings}`);
     assertSiteFilesAsked(server.asked);
@@ -118,26 +125,26 @@ test('the site installs and opens again without the network', { skip: !(siteDir 
 const pictureNames = () => Object.keys(JSON.parse(/<script type="application\/json" id="pictures">(.*?)<\/script>/s
     .exec(fs.readFileSync(path.join(siteDir, 'index.html'), 'utf8'))[1]));
 
-// Another build of the site by the same tool the build uses, from copies of
-// the page's sources and pictures that `change` may alter first.
-function rebuiltSite(t, change) {
+// The next build of the site, by the same tool the build uses, from copies
+// of the page's sources and pictures: its page differs from the first by a
+// mark in its head, and one of its pictures by a byte. Made once, for the
+// tests below that take it, and removed once the file's tests have run.
+let nextSite = null;
+after(() => nextSite && fs.rmSync(path.dirname(nextSite), { recursive: true, force: true }));
+function nextBuild() {
+    if (nextSite) return nextSite;
     const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ruvex-site-'));
-    t.after(() => fs.rmSync(dir, { recursive: true, force: true }));
-    const sources = { web: path.join(dir, 'web'), pictures: path.join(dir, 'pictures') };
-    fs.cpSync(path.join(__dirname, '..'), sources.web, { recursive: true, filter: (from) => !['tests', 'node_modules'].includes(path.basename(from)) });
-    fs.cpSync(process.env.RUVEX_PICTURES_DIR, sources.pictures, { recursive: true });
-    change(sources);
-    const site = path.join(dir, 'site');
-    execFileSync(process.execPath, [path.join(__dirname, '..', 'site.js'), sources.web, process.env.RUVEX_CORE_SCRIPT, process.env.RUVEX_SITE_CORE_SCRIPT, sources.pictures,
-                                    pictureNames().join(','), process.env.RUVEX_ICONS_DIR, site]);
-    return site;
-}
-
-// A second build of the site, whose page differs from the first by a mark in its head.
-const nextBuild = (t) => rebuiltSite(t, ({ web }) => {
+    const web = path.join(dir, 'web'), pictures = path.join(dir, 'pictures');
+    fs.cpSync(path.join(__dirname, '..'), web, { recursive: true, filter: (from) => !['tests', 'node_modules'].includes(path.basename(from)) });
+    fs.cpSync(process.env.RUVEX_PICTURES_DIR, pictures, { recursive: true });
     const markup = path.join(web, 'ruvex3d.html');
     fs.writeFileSync(markup, fs.readFileSync(markup, 'utf8').replace('</head>', '<meta name="ruvex-build" content="2">\n</head>'));
-});
+    fs.appendFileSync(path.join(pictures, 'contactback.bmp'), '\0');
+    nextSite = path.join(dir, 'site');
+    execFileSync(process.execPath, [path.join(__dirname, '..', 'site.js'), web, process.env.RUVEX_CORE_SCRIPT, process.env.RUVEX_SITE_CORE_SCRIPT, pictures,
+                                    pictureNames().join(','), process.env.RUVEX_ICONS_DIR, nextSite]);
+    return nextSite;
+}
 
 const cacheNames = (page) => page.evaluate(() => caches.keys());
 
@@ -146,15 +153,17 @@ test('a new build replaces the installed one within two reloads, even where brow
     const server = await serve(path.resolve(siteDir), { 'Cache-Control': 'max-age=86400' });
     const origin = `http://127.0.0.1:${server.address().port}`;
     t.after(() => server.close());
-    const session = await openPage({ address: origin + '/', origin, profile: true, httpCache: true });
+    // A context of the tests' browser, without a profile: it keeps an HTTP
+    // cache and registers service workers as a user's browser does.
+    const session = await openPage({ address: origin + '/', origin, httpCache: true });
     t.after(() => session.close());
     const { page } = session;
-    await page.evaluate(() => navigator.serviceWorker.ready);
+    await workerReady(page);
     const first = await cacheNames(page);
     assert.strictEqual(first.length, 1);
     assert.match(first[0], /^ruvex3d-[0-9a-f]{16}$/, 'the cache is named by the build');
 
-    server.folder = nextBuild(t);
+    server.folder = nextBuild();
     await page.reload();
     await page.waitForSelector('html[data-ready="true"]');
     // The new worker installs and takes over in the background.
@@ -173,7 +182,7 @@ test('a new build replaces the installed one within two reloads, even where brow
 const siteFiles = (folder) => Object.fromEntries(fs.readdirSync(folder).map((name) => [name, fs.readFileSync(path.join(folder, name))]));
 const unpacked = (name) => name.replace(/\.(br|gz)$/, '');
 
-test('each file is named by its content and packed beside it; a changed picture renames only itself', withNextBuild, (t) => {
+test('each file is named by its content and packed beside it; a changed picture renames only itself', withNextBuild, () => {
     const built = siteFiles(siteDir);
     for (const [name, content] of Object.entries(built)) {
         const hashed = hashedName.exec(unpacked(name));
@@ -184,7 +193,7 @@ test('each file is named by its content and packed beside it; a changed picture 
     }
     for (const name of ['index.html', 'sw.js']) assert.ok(`${name}.br` in built && `${name}.gz` in built, `${name} packed`);
 
-    const changed = siteFiles(rebuiltSite(t, ({ pictures }) => fs.appendFileSync(path.join(pictures, 'contactback.bmp'), '\0')));
+    const changed = siteFiles(nextBuild());
     const renamed = (from, to) => Object.keys(from).filter((name) => !(name in to) && !/\.(br|gz)$/.test(name)).sort();
     assert.deepStrictEqual([renamed(built, changed), renamed(changed, built)].map((names) => names.map((name) => hashedName.exec(name)[1])),
                            [['contactback'], ['contactback']]);
