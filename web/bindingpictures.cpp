@@ -196,9 +196,9 @@ void RuvexPage::showScreen(int width, int height)
 
 void RuvexPage::fitScreen()
 {
+    // The old size's memory given back before the new size's is taken.
     m_session.closeScaledView(ScaledView::DrawingArea);
     giveBackCopies();
-    if (m_screen.width != pictureWidth() || m_screen.height != pictureHeight())
-        m_session.openScaledView(ScaledView::DrawingArea, m_screen.width, m_screen.height);
+    m_session.showDrawingAreaAt(m_screen.width, m_screen.height);
     recordWhole(0);
 }
