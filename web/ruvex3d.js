@@ -23,10 +23,12 @@ function coreOptions() {
     return { instantiateWasm };
 }
 
-// What the one file carries packed (gzip) as base64, as a response of type `type` to read it from.
+// What the one file carries packed (gzip) as base64, as a response of type
+// `type` to read it from (the bytes streamed as one piece: a blob's stream
+// hands them over in smaller pieces, each a task of its own).
 function unpacked(base64, type) {
     const bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(base64) : Uint8Array.from(atob(base64), (letter) => letter.charCodeAt(0));
-    return new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip')), { headers: { 'Content-Type': type } });
+    return new Response(new Response(bytes).body.pipeThrough(new DecompressionStream('gzip')), { headers: { 'Content-Type': type } });
 }
 
 // What each of the session's requests is in the browser, given its text and kind.
