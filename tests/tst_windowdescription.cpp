@@ -277,7 +277,9 @@ TEST(ScrollBarMoves, UpIsTowardsMinOnEitherBar)
     EXPECT_EQ(valueAtFraction(distance, 0.5), 225);
     EXPECT_EQ(valueAtFraction(aspect, 0.5), 11) << "10.5 rounds up";
     EXPECT_DOUBLE_EQ(thumbFraction(distance, 100), 1.0);
-    EXPECT_EQ(scrollMoveOfKey(KeyName::Left), ScrollMove::LineUp) << "left, as up, towards Min";
-    EXPECT_EQ(scrollMoveOfKey(KeyName::End), ScrollMove::Bottom);
-    EXPECT_EQ(scrollMoveOfKey(KeyName::Escape), std::nullopt);
+    EXPECT_EQ(scrollMoveOfKey({.key = KeyName::Left}), ScrollMove::LineUp) << "left, as up, towards Min";
+    EXPECT_EQ(scrollMoveOfKey({.key = KeyName::End}), ScrollMove::Bottom);
+    EXPECT_EQ(scrollMoveOfKey({.key = KeyName::Escape}), std::nullopt);
+    for (const KeyIntent held : {KeyIntent{.key = KeyName::End, .ctrl = true}, KeyIntent{.key = KeyName::End, .alt = true}, KeyIntent{.key = KeyName::End, .meta = true}})
+        EXPECT_EQ(scrollMoveOfKey(held), std::nullopt) << "a shortcut of the window, not the bar's";
 }

@@ -189,11 +189,15 @@ int scrollValueAt(const std::string& bar, double fraction)
 {
     return valueAtFraction(rangeOf(bar), fraction);
 }
-// The value the browser's key `key` moves the bar to, null for a key that
-// moves no bar.
-emscripten::val scrolledByKey(const std::string& bar, const std::string& key, int value)
+// The value the browser's key `key` with its modifiers moves the bar to,
+// null for a key that moves no bar.
+emscripten::val scrolledByKey(const std::string& bar, const std::string& key, bool ctrl, bool alt, bool meta, int value)
 {
-    const std::optional<ScrollMove> move = scrollMoveOfKey(keyIntentNamed(key).key);
+    KeyIntent intent = keyIntentNamed(key);
+    intent.ctrl = ctrl;
+    intent.alt = alt;
+    intent.meta = meta;
+    const std::optional<ScrollMove> move = scrollMoveOfKey(intent);
     return move ? emscripten::val(movedValue(rangeOf(bar), value, *move)) : emscripten::val::null();
 }
 

@@ -25,7 +25,6 @@ class UprightScrollBar {
         this.node.setAttribute('aria-valuetext', valueText);
         this.thumb.style.top = Math.round(thumb * (this.track.clientHeight - this.thumb.offsetHeight)) + 'px';
         this.enabled = enabled;
-        this.node.classList.toggle('disabled', !enabled);
         this.node.setAttribute('aria-disabled', String(!enabled));
         this.node.tabIndex = enabled && this.tabStop ? 0 : -1;
     }
@@ -33,7 +32,7 @@ class UprightScrollBar {
     // A key moves the bar as the core says, where it moves it at all.
     wire() {
         this.node.addEventListener('keydown', (event) => {
-            const moved = event.ctrlKey || event.altKey || event.metaKey ? null : this.app.core.scrolledByKey(this.name, event.key, this.value);
+            const moved = this.app.core.scrolledByKey(this.name, event.key, event.ctrlKey, event.altKey, event.metaKey, this.value);
             if (moved === null) return;
             event.preventDefault();
             this.moveTo(moved);

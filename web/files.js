@@ -11,8 +11,7 @@ function download(name, bytes, type) {
 }
 
 function tell(text) {
-    const message = document.getElementById('message');
-    Object.assign(message, { textContent: text, hidden: false });
+    const message = Object.assign(document.getElementById('message'), { textContent: text, hidden: false });
     clearTimeout(tell.timer);
     tell.timer = setTimeout(() => { message.hidden = true; }, 8000);
 }
@@ -45,8 +44,7 @@ function fileDialog(app, text, kind) {
 // at its device pixels, or as many as the core allows (the browser enlarges
 // the rest); the pointer over it goes to the session (wireTurning).
 function openFullScreen(app) {
-    const returnTo = document.activeElement, layer = fromTemplate('presentation');
-    const canvas = layer.firstElementChild;
+    const returnTo = document.activeElement, layer = fromTemplate('presentation'), canvas = layer.firstElementChild;
     const viewports = [window, window.visualViewport].filter(Boolean);
     let ratio = 1;
     const resize = () => {
@@ -132,14 +130,10 @@ function sharePicture(app, name) {
 
 // Whether the browser can share a picture file at all; where it cannot,
 // "Bagikan Gambar" is not offered.
+// A browser without sharing is told apart before a probe file is made: making one is slow at start.
 function canSharePictures() {
-    // A browser without sharing is told apart before a probe file is made: making one is slow at start.
-    if (typeof navigator.share !== 'function' || typeof navigator.canShare !== 'function') return false;
-    try {
-        return navigator.canShare({ files: [new File([new Uint8Array(8)], 'gambar.png', { type: 'image/png' })] });
-    } catch {
-        return false;
-    }
+    const probe = () => new File([new Uint8Array(8)], 'gambar.png', { type: 'image/png' });
+    return typeof navigator.share === 'function' && navigator.canShare?.({ files: [probe()] }) === true;
 }
 
 // Hands something to the browser: a refusal, rejected or thrown (where the

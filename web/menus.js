@@ -16,8 +16,7 @@ class MenuBar {
             this.tops.push({ button, list: button.nextElementSibling });
             button.addEventListener('click', (e) => {
                 e.stopPropagation();
-                if (this.openIndex === index) this.close();
-                else this.open(index);
+                return this.openIndex === index ? this.close() : this.open(index);
             });
         });
         bar.querySelectorAll('.menu').forEach((list) => list.addEventListener('keydown', (e) => this.moveInMenu(e, list, list.matches('.menuholder > .menu'))));
@@ -104,6 +103,5 @@ const pictureAddresses = {};
 function pictureAddress(name) {
     const picture = JSON.parse(document.getElementById('pictures').textContent)[name];
     if (typeof picture === 'string') return Promise.resolve(picture);
-    if (!pictureAddresses[name]) pictureAddresses[name] = unpacked(picture.packed, picture.type).blob().then((blob) => URL.createObjectURL(blob));
-    return pictureAddresses[name];
+    return (pictureAddresses[name] ||= unpacked(picture.packed, picture.type).blob().then((blob) => URL.createObjectURL(blob)));
 }

@@ -16,8 +16,7 @@ function coreOptions() {
     const packed = document.getElementById('core-wasm');
     if (!packed) return {};
     const instantiateWasm = (imports, receive) => {
-        WebAssembly.compileStreaming(unpacked(packed.textContent, 'application/wasm')).then((module) => WebAssembly.instantiate(module, imports))
-            .then((instance) => receive(instance), cannotRun);
+        WebAssembly.instantiateStreaming(unpacked(packed.textContent, 'application/wasm'), imports).then(({ instance }) => receive(instance), cannotRun);
         return {};
     };
     return { instantiateWasm };
@@ -134,16 +133,9 @@ class PageApp {
         return changes;
     }
     // A menu item chosen, by its name (its element's id).
-    command(item) {
-        this.menus.close();
-        return this.handle(this.page.menu(item));
-    }
-    control(handler, value) {
-        return this.handle(this.page.control(handler, value));
-    }
-    windowClosed(which) {
-        return this.handle(this.page.windowClosed(this.core.WindowName[which]));
-    }
+    command(item) { this.menus.close(); return this.handle(this.page.menu(item)); }
+    control(handler, value) { return this.handle(this.page.control(handler, value)); }
+    windowClosed(which) { return this.handle(this.page.windowClosed(this.core.WindowName[which])); }
 
     // Every element as the session has it, and the timer it runs.
     show() {
@@ -165,8 +157,7 @@ class PageApp {
     // A backing-store pixel for each device pixel the canvas covers, drawn
     // by the core for that size and shown whole.
     sizeCanvas(deviceSize) {
-        const box = this.canvas.getBoundingClientRect();
-        const ratio = window.devicePixelRatio || 1;
+        const box = this.canvas.getBoundingClientRect(), ratio = window.devicePixelRatio || 1;
         const [width, height] = deviceSize || [Math.round(box.width * ratio), Math.round(box.height * ratio)];
         if (width < 1 || height < 1 || (width === this.canvas.width && height === this.canvas.height && this.sized)) return;
         this.sized = true;
@@ -179,27 +170,19 @@ class PageApp {
     // pixel ratio (browser zoom, a window moved to another screen).
     followCanvasSize() {
         // The exact device pixels where the browser tells them right.
-        const observer = new ResizeObserver(([entry]) => {
-            const exact = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
-            const css = entry.contentRect.width * (window.devicePixelRatio || 1);
-            const trusted = exact && Math.abs(exact.inlineSize - css) <= 1;
+        const exactPixels = 'devicePixelContentBoxSize' in ResizeObserverEntry.prototype;
+        new ResizeObserver(([entry]) => {
+            const exact = exactPixels && entry.devicePixelContentBoxSize[0];
+            const trusted = exact && Math.abs(exact.inlineSize - entry.contentRect.width * (window.devicePixelRatio || 1)) <= 1;
             this.sizeCanvas(trusted ? [exact.inlineSize, exact.blockSize] : null);
-        });
-        try {
-            observer.observe(this.canvas, { box: 'device-pixel-content-box' });
-        } catch {
-            observer.observe(this.canvas);
-        }
+        }).observe(this.canvas, { box: exactPixels ? 'device-pixel-content-box' : 'content-box' });
         this.followPixelRatio();
     }
 
     // A query matches one ratio only: after each change, one for the new ratio.
     followPixelRatio() {
         const query = matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
-        query.addEventListener('change', () => {
-            this.sizeCanvas();
-            this.followPixelRatio();
-        }, { once: true });
+        query.addEventListener('change', () => { this.sizeCanvas(); this.followPixelRatio(); }, { once: true });
     }
 
     // What the last call redrew (an intent's change, or a whole picture
@@ -303,9 +286,7 @@ function wireTurning(app, surface, surfaceName) {
         if (event.pointerType !== 'mouse') surface.setPointerCapture(event.pointerId);
         send(actions.Press, event);
     });
-    surface.addEventListener('pointerup', (event) => {
-        if (event.isPrimary) send(actions.Release, event);
-    });
+    surface.addEventListener('pointerup', (event) => event.isPrimary && send(actions.Release, event));
 }
 
 // The part of a surface's picture the last call changed, as the core's

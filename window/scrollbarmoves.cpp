@@ -12,9 +12,11 @@ int clamped(const ScrollRange& range, int value)
 
 } // namespace
 
-std::optional<ScrollMove> scrollMoveOfKey(KeyName key)
+std::optional<ScrollMove> scrollMoveOfKey(const KeyIntent& key)
 {
-    switch (key) {
+    if (key.ctrl || key.altOrMeta())
+        return std::nullopt;
+    switch (key.key) {
     case KeyName::Left:
     case KeyName::Up:
         return ScrollMove::LineUp;

@@ -14,8 +14,9 @@ enum class ScrollMove { LineUp, LineDown, PageUp, PageDown, Top, Bottom };
 
 // The move a key makes on a bar that has the keys: an arrow a line (left
 // and up towards the top), Page Up and Page Down a page, Home and End to the
-// ends; none for any other key.
-std::optional<ScrollMove> scrollMoveOfKey(KeyName key);
+// ends; none for any other key, nor for one held with Ctrl, Alt or Meta
+// (those are the window's shortcuts).
+std::optional<ScrollMove> scrollMoveOfKey(const KeyIntent& key);
 // The value after `move` from `value`, kept within the range.
 int movedValue(const ScrollRange& range, int value, ScrollMove move);
 // The value of a thumb dragged to `fraction` of its travel (0 top, 1 bottom).
