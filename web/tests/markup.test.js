@@ -38,7 +38,8 @@ test('each id names one element, in the window and in each window opened beside 
 
 test('the window shows before the core has started, and takes no input until then', async (t) => {
     // The core's WebAssembly never starts.
-    const held = (context) => context.addInitScript(() => { WebAssembly.instantiate = () => new Promise(() => {}); });
+    const never = () => { WebAssembly.instantiate = WebAssembly.instantiateStreaming = () => new Promise(() => {}); };
+    const held = (context) => context.addInitScript(never);
     const session = await openPage({ waitReady: false, before: held });
     t.after(() => session.close());
     const { page } = session;
