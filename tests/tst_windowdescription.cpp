@@ -280,6 +280,8 @@ TEST(ScrollBarMoves, UpIsTowardsMinOnEitherBar)
     EXPECT_EQ(scrollMoveOfKey({.key = KeyName::Left}), ScrollMove::LineUp) << "left, as up, towards Min";
     EXPECT_EQ(scrollMoveOfKey({.key = KeyName::End}), ScrollMove::Bottom);
     EXPECT_EQ(scrollMoveOfKey({.key = KeyName::Escape}), std::nullopt);
-    for (const KeyIntent held : {KeyIntent{.key = KeyName::End, .ctrl = true}, KeyIntent{.key = KeyName::End, .alt = true}, KeyIntent{.key = KeyName::End, .meta = true}})
+    for (const KeyIntent held :
+         {KeyIntent{.key = KeyName::End, .ctrl = true}, KeyIntent{.key = KeyName::End, .alt = true},
+          KeyIntent{.key = KeyName::End, .meta = true}})
         EXPECT_EQ(scrollMoveOfKey(held), std::nullopt) << "a shortcut of the window, not the bar's";
 }

@@ -191,7 +191,8 @@ int scrollValueAt(const std::string& bar, double fraction)
 }
 // The value the browser's key `key` with its modifiers moves the bar to,
 // null for a key that moves no bar.
-emscripten::val scrolledByKey(const std::string& bar, const std::string& key, bool ctrl, bool alt, bool meta, int value)
+emscripten::val scrolledByKey(const std::string& bar, const std::string& key, bool ctrl, bool alt, bool meta,
+                              int value)
 {
     KeyIntent intent = keyIntentNamed(key);
     intent.ctrl = ctrl;
