@@ -129,8 +129,8 @@ function sharePicture(app, name) {
 }
 
 // Whether the browser can share a picture file at all; where it cannot,
-// "Bagikan Gambar" is not offered.
-// A browser without sharing is told apart before a probe file is made: making one is slow at start.
+// "Bagikan Gambar" is not offered. A browser without sharing is told apart
+// before a probe file is made: making one is slow at start.
 function canSharePictures() {
     const probe = () => new File([new Uint8Array(8)], 'gambar.png', { type: 'image/png' });
     return typeof navigator.share === 'function' && navigator.canShare?.({ files: [probe()] }) === true;

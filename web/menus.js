@@ -60,8 +60,7 @@ class MenuBar {
     close(toButton) {
         if (this.openIndex < 0) return;
         const top = this.tops[this.openIndex], focused = top.list.contains(document.activeElement);
-        top.list.hidden = true;
-        top.list.querySelectorAll('.menu').forEach((sub) => { sub.hidden = true; });
+        [top.list, ...top.list.querySelectorAll('.menu')].forEach((list) => { list.hidden = true; });
         top.button.setAttribute('aria-expanded', 'false');
         this.openIndex = -1;
         if (focused) focusBack(toButton ? top.button : this.before);
