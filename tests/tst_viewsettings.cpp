@@ -6,6 +6,7 @@
 #include "platform/picturebox.h"
 #include "tests/windowsessionfixture.h"
 #include "view/projection.h"
+#include "window/commandlineoptions.h"
 #include "window/form1model.h"
 #include "window/viewsettings.h"
 
@@ -88,6 +89,15 @@ TEST(ViewSettings, CommandAndAddressWriteBackWhatIsRead)
 // all the same), across the sweep, for a closed, an open and a flat shape.
 // Each shape is made once as the command line makes it; only its projection
 // changes with the position.
+// The command line's table and the settings' readers list the view's
+// settings apart: the same ones, or an option would reach the window but not
+// the address (or the reverse).
+TEST(ViewSettings, TheCommandLinesViewOptionsAreTheSettingsTheAddressReads)
+{
+    for (const CommandLineOption& option : commandLineOptions())
+        EXPECT_EQ(isViewSetting(option.name), option.viewSetting) << option.name;
+}
+
 TEST(ViewSettings, OutOfRangePositionsGiveTheSameRotationAsTheirEquivalent)
 {
     const auto largestOffset = [](const Form1Model& view, float storedX, float storedY) {

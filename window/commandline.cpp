@@ -6,6 +6,7 @@
 #include "export/savetexts.h"
 #include "window/commandlineparser.h"
 #include "window/commandlinetexts.h"
+#include "window/optionnames.h"
 #include "window/sizesettings.h"
 
 namespace {
@@ -24,6 +25,12 @@ public:
 std::string fillIn(std::string_view pattern, std::string_view first)
 {
     return SaveTexts::fillIn(pattern, first, {});
+}
+
+// An option as the refusals show it: "--scale".
+std::string shownOption(std::string_view name)
+{
+    return "--" + std::string(name);
 }
 
 // The options given, in order, that set something, as the refusals name
@@ -46,7 +53,7 @@ ParsedArguments readWords(const ArgumentList& own, std::string_view program)
         throw BadArguments(*parsed.refusal);
     const std::vector<std::string> settings = givenSettings(parsed);
     if (const auto repeated = firstRepeatedName(settings))
-        throw BadArguments(repeatedSettingRefusal("--" + *repeated));
+        throw BadArguments(repeatedSettingRefusal(shownOption(*repeated)));
     if (const auto lone = loneSettingRefusal(settings, "--"))
         throw BadArguments(*lone);
     return parsed;
@@ -60,7 +67,7 @@ PictureSettings viewSettings(const ParsedArguments& parsed)
     for (const std::string_view name : viewSettingNames()) {
         if (!parsed.isSet(name))
             continue;
-        const std::string shown = "--" + std::string(name);
+        const std::string shown = shownOption(name);
         if (const auto refusal = readViewSetting(view, name, parsed.value(name), shown))
             throw BadArguments(*refusal);
     }
@@ -71,12 +78,12 @@ PictureSettings viewSettings(const ParsedArguments& parsed)
 
 int readScale(const ParsedArguments& parsed, PictureFormat format)
 {
-    if (!parsed.isSet("scale"))
+    if (!parsed.isSet(OptionName::kScale))
         return 1;
-    const std::string given = parsed.value("scale");
+    const std::string given = parsed.value(OptionName::kScale);
     const auto scale = wholeNumber(given, kMinScale, kMaxScale);
     if (!scale)
-        throw BadArguments(valueRefusal("--scale", scaleRange(), given));
+        throw BadArguments(valueRefusal(shownOption(OptionName::kScale), scaleRange(), given));
     if (*scale > 1 && format != PictureFormat::Png)
         throw BadArguments(std::string(CommandLineTexts::kScaleOnlyForPng));
     return *scale;
@@ -86,10 +93,11 @@ int readScale(const ParsedArguments& parsed, PictureFormat format)
 // refused first, then a view setting, then the scale.
 void readPictureFile(const ParsedArguments& parsed, CommandLineRequest& request)
 {
-    const std::string path = parsed.value("export");
+    const std::string path = parsed.value(OptionName::kExport);
     const auto format = formatOfPath(path);
     if (!format)
-        throw BadArguments(valueRefusal("--export", CommandLineTexts::kExportRange, path));
+        throw BadArguments(
+            valueRefusal(shownOption(OptionName::kExport), CommandLineTexts::kExportRange, path));
     request.view = viewSettings(parsed);
     request.picture = PictureFileRequest{path, *format, readScale(parsed, *format)};
 }
@@ -100,9 +108,9 @@ bool opensWindow(const ParsedArguments& parsed)
 {
     if (!parsed.plain.empty())
         throw BadArguments(fillIn(CommandLineTexts::kOpensNoFile, parsed.plain.front()));
-    if (parsed.isSet("export"))
+    if (parsed.isSet(OptionName::kExport))
         return false;
-    if (parsed.isSet("scale"))
+    if (parsed.isSet(OptionName::kScale))
         throw BadArguments(std::string(CommandLineTexts::kScaleWithoutExport));
     for (const std::string_view name : viewSettingNames()) {
         if (parsed.isSet(name))
@@ -116,7 +124,7 @@ void readTextTask(const ParsedArguments& parsed, CommandLineRequest& request, Ta
 {
     request.task = task;
     request.view = viewSettings(parsed);
-    if (parsed.isSet("export"))
+    if (parsed.isSet(OptionName::kExport))
         readPictureFile(parsed, request);
 }
 
@@ -124,19 +132,19 @@ void readTextTask(const ParsedArguments& parsed, CommandLineRequest& request, Ta
 // thing refused.
 void readTask(const ParsedArguments& parsed, CommandLineRequest& request)
 {
-    if (parsed.isSet("help")) {
+    if (parsed.isSet(OptionName::kHelp)) {
         request.task = Task::Help;
-    } else if (parsed.isSet("version")) {
+    } else if (parsed.isSet(OptionName::kVersion)) {
         request.task = Task::Version;
-    } else if (parsed.isSet("section-info")) {
+    } else if (parsed.isSet(OptionName::kSectionInfo)) {
         // "--section-info": the section's line, "<nama>: <persamaan>".
-        if (!parsed.isSet("section"))
+        if (!parsed.isSet(OptionName::kSection))
             throw BadArguments(std::string(CommandLineTexts::kSectionInfoWithoutSection));
         readTextTask(parsed, request, Task::SectionInfo);
-    } else if (parsed.isSet("size-info")) {
+    } else if (parsed.isSet(OptionName::kSizeInfo)) {
         // "--size-info": the worked numbers; --size is there (loneSettingRefusal).
         readTextTask(parsed, request, Task::SizeInfo);
-    } else if (parsed.isSet("describe")) {
+    } else if (parsed.isSet(OptionName::kDescribe)) {
         readTextTask(parsed, request, Task::Describe);
     } else if (opensWindow(parsed)) {
         request.view = viewSettings(parsed);

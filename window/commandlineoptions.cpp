@@ -1,6 +1,7 @@
 #include "window/commandlineoptions.h"
 
 #include "surface/planesection.h"
+#include "window/optionnames.h"
 #include "window/sizesettings.h"
 #include "window/sizewindowlayout.h"
 #include "window/viewlimits.h"
@@ -23,32 +24,33 @@ std::string number(int value)
 std::vector<CommandLineOption> viewOptions()
 {
     return {
-        {"export", "", "FILE", false, false, "nama file .bmp, .png atau .svg",
+        {OptionName::kExport, "", "FILE", false, false, "nama file .bmp, .png atau .svg",
          "tulis gambar ke FILE lalu selesai; jenisnya menurut akhiran\n"
          "FILE: .bmp (seperti \"Save Gambar\"), .png, .svg (vektor)"},
-        {"shape", "", "N", true, false, shapeRange(),
+        {OptionName::kShape, "", "N", true, false, shapeRange(),
          "bangun ruang nomor, 0 sampai " + number(kLargestShapeNumber) + " (bawaan 0; daftar di bawah)"},
-        {"view", "", "X,Y", true, false, viewRange(),
+        {OptionName::kView, "", "X,Y", true, false, viewRange(),
          "posisi penunjuk di atas bidang gambar, X dan Y 0 sampai " + number(kLargestPointerPosition)
              + "\n(bawaan 0,0, seperti bangun ruang yang baru dipilih)"},
-        {"perspective", "", "D", true, false, distanceRange(),
+        {OptionName::kPerspective, "", "D", true, false, distanceRange(),
          "perspektif pada jarak D, " + number(kMinDistance) + " sampai " + number(kMaxDistance)
              + " (bawaan: tanpa)"},
-        {"aspect", "", "A", true, false, aspectRange(),
+        {OptionName::kAspect, "", "A", true, false, aspectRange(),
          "faktor aspek, 0 sampai 1,6 dalam kelipatan 0,1; koma atau\n"
          "titik sebagai tanda desimal (bawaan 1)"},
-        {"back-lines", "", "GARIS", true, false, backLinesRange(),
+        {OptionName::kBackLines, "", "GARIS", true, false, backLinesRange(),
          "garis belakang: dashed (putus-putus, seperti \"Garis\n"
          "Belakang Putus-putus\") atau solid (bawaan)"},
-        {"axes", "", "", true, false, "", "gambar sumbu koordinat x, y dan z (\"Sumbu Koordinat\")"},
-        {"section", "", "SUDUT,JARAK", true, false, sectionRange(),
+        {OptionName::kAxes, "", "", true, false, "",
+         "gambar sumbu koordinat x, y dan z (\"Sumbu Koordinat\")"},
+        {OptionName::kSection, "", "SUDUT,JARAK", true, false, sectionRange(),
          "irisan bidang x\u00b7sin SUDUT + z\u00b7cos SUDUT = JARAK\n(\"Irisan Bidang\"): SUDUT "
              + number(kMinSectionTilt) + " sampai " + number(kMaxSectionTilt) + ", JARAK "
              + number(kMinSectionDistance) + " sampai " + number(kMaxSectionDistance)},
-        {"section-plane", "", "BIDANG", true, false, sectionPlaneRange(),
+        {OptionName::kSectionPlane, "", "BIDANG", true, false, sectionPlaneRange(),
          "bidang irisan itu: shown (digambar, bawaan) atau hidden\n"
          "(tidak digambar, \"Tampilkan Bidang\" tidak dicentang)"},
-        {"section-info", "", "", false, false, "",
+        {OptionName::kSectionInfo, "", "", false, false, "",
          "tulis nama dan persamaan irisan itu lalu selesai (bersama\n"
          "--section; dengan --export gambarnya juga ditulis)"},
     };
@@ -59,28 +61,28 @@ std::vector<CommandLineOption> viewOptions()
 std::vector<CommandLineOption> furtherOptions()
 {
     return {
-        {"size", "", "R[,T]", true, false, sizeRange(),
+        {OptionName::kSize, "", "R[,T]", true, false, sizeRange(),
          "\"Ukuran Bangun\": jari-jari R " + number(kRadius.min) + " sampai " + number(kRadius.max)
              + " dan tinggi T\n" + number(kHeight.min) + " sampai " + number(kHeight.max)
              + " dalam cm; R,T untuk Kerucut (3) dan Tabung\n(6), R saja untuk Bola (0) dan Setengah Bola "
                "(5)"},
-        {"net", "", "P", true, false, netRange(),
+        {OptionName::kNet, "", "P", true, false, netRange(),
          "\"Buka Jaring-jaring\" P persen, " + number(kNet.min) + " sampai " + number(kNet.max)
              + " (bawaan 0;\nbersama --size, untuk Kerucut dan Tabung)"},
-        {"pi", "", "PI", true, false, piRange(),
+        {OptionName::kPi, "", "PI", true, false, piRange(),
          "nilai \u03c0 dalam hitungan: 22/7 (bawaan) atau 3,14 (bersama\n--size)"},
-        {"size-info", "", "", false, false, "",
+        {OptionName::kSizeInfo, "", "", false, false, "",
          "tulis hitungan luas dan volume bangun itu, satu baris\nsetiap besaran, lalu selesai (bersama "
          "--size; dengan\n--export gambarnya juga ditulis)"},
-        {"describe", "", "", false, false, "",
+        {OptionName::kDescribe, "", "", false, false, "",
          "tulis gambar itu dalam kata-kata (bangun, putaran,\nperspektif, irisan atau ukurannya) lalu "
          "selesai (dengan\n"
          "--export gambarnya juga ditulis)"},
-        {"scale", "", "K", false, false, scaleRange(),
+        {OptionName::kScale, "", "K", false, false, scaleRange(),
          "pembesaran gambar .png, " + number(kMinScale) + " sampai " + number(kMaxScale)
              + " (bawaan 1; 4 untuk\ndicetak)"},
-        {"help", "h", "", false, true, "", "tampilkan bantuan ini lalu selesai"},
-        {"version", "", "", false, true, "", "tampilkan versi program lalu selesai"},
+        {OptionName::kHelp, "h", "", false, true, "", "tampilkan bantuan ini lalu selesai"},
+        {OptionName::kVersion, "", "", false, true, "", "tampilkan versi program lalu selesai"},
     };
 }
 

@@ -1,6 +1,7 @@
 #include "window/sizesettings.h"
 
 #include "surface/shapecatalogue.h"
+#include "window/optionnames.h"
 #include "window/sizewindowlayout.h"
 
 namespace {
@@ -115,13 +116,13 @@ std::vector<std::pair<std::string_view, std::string>> schoolSettingsText(const P
     if (!solid)
         return {};
     std::vector<std::pair<std::string_view, std::string>> written;
-    written.emplace_back("size",
+    written.emplace_back(OptionName::kSize,
                          hasSchoolHeight(solid->shapeIndex)
                              ? number(solid->radius) + ',' + number(solid->height)
                              : number(solid->radius));
     if (solid->netPercent != kNet.start)
-        written.emplace_back("net", number(solid->netPercent));
+        written.emplace_back(OptionName::kNet, number(solid->netPercent));
     if (settings.pi != SchoolPi::TwentyTwoSevenths)
-        written.emplace_back("pi", std::string(schoolPiText(settings.pi)));
+        written.emplace_back(OptionName::kPi, std::string(schoolPiText(settings.pi)));
     return written;
 }

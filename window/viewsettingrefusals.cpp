@@ -1,6 +1,7 @@
 // The sentences refusing a view's setting, on the command line as in the
 // page's address.
 
+#include "window/optionnames.h"
 #include "window/viewsettings.h"
 
 #include <algorithm>
@@ -56,10 +57,10 @@ std::optional<std::string> loneSettingRefusal(const std::vector<std::string>& na
         std::string_view needsValue;
     };
     constexpr std::array<Dependent, 4> kDependents{{
-        {"section-plane", "section", "SUDUT,JARAK"},
-        {"net", "size", "R,T"},
-        {"pi", "size", "R[,T]"},
-        {"size-info", "size", "R[,T]"},
+        {OptionName::kSectionPlane, OptionName::kSection, "SUDUT,JARAK"},
+        {OptionName::kNet, OptionName::kSize, "R,T"},
+        {OptionName::kPi, OptionName::kSize, "R[,T]"},
+        {OptionName::kSizeInfo, OptionName::kSize, "R[,T]"},
     }};
     const auto given = [&names](std::string_view name) {
         return std::find(names.begin(), names.end(), name) != names.end();

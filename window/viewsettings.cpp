@@ -2,6 +2,7 @@
 
 #include "export/escapedtext.h"
 #include "window/commandlineoptions.h"
+#include "window/optionnames.h"
 #include "window/sectionwindowlayout.h"
 #include "window/sizesettings.h"
 
@@ -165,17 +166,17 @@ struct SettingReader {
 
 // In the order the command line reads them.
 constexpr std::array<SettingReader, 11> kSettings{{
-    {"shape", readShape, shapeRange},
-    {"view", readView, viewRange},
-    {"perspective", readPerspective, distanceRange},
-    {"aspect", readAspect, aspectRange},
-    {"back-lines", readBackLines, backLinesRange},
-    {"axes", nullptr, nullptr},
-    {"section", readSection, sectionRange},
-    {"section-plane", readSectionPlane, sectionPlaneRange},
-    {"size", readSchoolSize, sizeRange},
-    {"net", readSchoolNet, netRange},
-    {"pi", readSchoolPi, piRange},
+    {OptionName::kShape, readShape, shapeRange},
+    {OptionName::kView, readView, viewRange},
+    {OptionName::kPerspective, readPerspective, distanceRange},
+    {OptionName::kAspect, readAspect, aspectRange},
+    {OptionName::kBackLines, readBackLines, backLinesRange},
+    {OptionName::kAxes, nullptr, nullptr},
+    {OptionName::kSection, readSection, sectionRange},
+    {OptionName::kSectionPlane, readSectionPlane, sectionPlaneRange},
+    {OptionName::kSize, readSchoolSize, sizeRange},
+    {OptionName::kNet, readSchoolNet, netRange},
+    {OptionName::kPi, readSchoolPi, piRange},
 }};
 
 const SettingReader* settingReader(std::string_view name)
@@ -200,25 +201,25 @@ struct Setting {
 std::vector<Setting> changedSettings(const PictureSettings& settings)
 {
     std::vector<Setting> written{
-        {"shape", std::to_string(settings.shapeIndex)},
-        {"view",
+        {OptionName::kShape, std::to_string(settings.shapeIndex)},
+        {OptionName::kView,
          std::to_string(equivalentPointerPosition(settings.pointerX)) + ','
              + std::to_string(equivalentPointerPosition(settings.pointerY))},
     };
     if (settings.perspective)
-        written.push_back({"perspective", std::to_string(settings.perspectiveDistance)});
+        written.push_back({OptionName::kPerspective, std::to_string(settings.perspectiveDistance)});
     if (settings.aspectTenths != StartupDefaults::kAspectTenths)
-        written.push_back({"aspect", aspectText(settings.aspectTenths)});
+        written.push_back({OptionName::kAspect, aspectText(settings.aspectTenths)});
     if (settings.options.dashedBackLines)
-        written.push_back({"back-lines", std::string(kDashed)});
+        written.push_back({OptionName::kBackLines, std::string(kDashed)});
     if (settings.options.axes)
-        written.push_back({"axes", {}});
+        written.push_back({OptionName::kAxes, {}});
     if (const auto& section = settings.options.section) {
         written.push_back(
-            {"section",
+            {OptionName::kSection,
              std::to_string(section->plane.tiltDegrees) + ',' + std::to_string(section->plane.distance)});
         if (!section->outline)
-            written.push_back({"section-plane", std::string(kPlaneHidden)});
+            written.push_back({OptionName::kSectionPlane, std::string(kPlaneHidden)});
     }
     for (auto& [name, value] : schoolSettingsText(settings))
         written.push_back({name, std::move(value)});
